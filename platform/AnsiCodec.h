@@ -1,0 +1,21 @@
+#pragma once
+// The byte strings inside diary files (passwords, reminder and planner
+// descriptions) are single-byte text in the Windows ANSI code page; this is
+// the one place that converts them to and from QString (Windows-1252).
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CAnsiCodec
+{
+public:
+    static QString ToQString(std::string_view bytes);
+    // nullopt when `text` has a character the code page cannot hold.
+    static std::optional<std::string> FromQString(const QString& text);
+    // True when every character of `text` fits the code page.
+    static bool CanEncode(const QString& text);
+    // The user's message for text that does not fit.
+    static QString UnsupportedMessage();
+};

@@ -1,0 +1,25 @@
+#pragma once
+// Names and captions the whole program shares.
+
+#include <QString>
+
+class CAppInfo
+{
+public:
+    // "Dayloom v2.21": the caption of most messages and the bare window title.
+    static QString Title();
+    // A command's own caption: "Delete Entry" -> "Delete Entry - Dayloom v2.21".
+    static QString Caption(const QString& name);
+    // The program file's base name ("dayloom"): the caption of messages that
+    // have none of their own, and the settings' application name.
+    static QString AppName();
+    // The product web site and the author's mail address (set at build time).
+    static QString WebSite();
+    static QString MailAddress();
+    // Where the program's data files (faces, TIPS.TXT, help pages) are: the
+    // first of an override (SetDataDir, for tests), the executable's folder,
+    // ../share/dayloom beside it and the build tree's data folder that holds
+    // `fileName`. Returns the full path, or an empty string when none does.
+    static QString FindDataFile(const QString& fileName);
+    static void SetDataDir(const QString& dir);
+};

@@ -1,0 +1,37 @@
+#pragma once
+// The file and folder choosers, with a scripted mode for tests.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+struct DiaryChoice
+{
+    QString path;      // full path of the index file
+    uint16_t extLoc;   // byte offset of the extension in QFile::encodeName(path); 0 = none
+    QString fileTitle; // file name without folder and extension
+};
+
+class CFileDialogs
+{
+public:
+    // "Open existing or create a new diary": an existing or a new *.ilm name
+    // ("ilm" appended when the typed name has no extension). nullopt when
+    // cancelled.
+    static std::optional<DiaryChoice> OpenOrCreateDiary(QWidget* parent);
+    // A folder chooser with the given title and accept-button text.
+    static std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
+                                               const QString& acceptLabel);
+
+    // The choice made from a path, as the dialog reports it.
+    static DiaryChoice ChoiceFromPath(const QString& path);
+
+    // Scripted mode for tests: the next calls return the queued answers
+    // (nullopt = cancelled; nothing queued = cancelled).
+    static void SetScripted(bool scripted);
+    static void PushDiary(std::optional<QString> path);
+    static void PushFolder(std::optional<QString> path);
+    static void Reset();
+};

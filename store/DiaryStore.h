@@ -1,0 +1,89 @@
+#pragma once
+// One open diary for the length of one command: the four file paths, the
+// counts and current indexes, and one working record of each kind. Every
+// operation opens the files it needs, works, and closes them again, so the
+// files are the only state that outlives a command.
+
+#include "store/Records.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CDiaryStore
+{
+public:
+    // diaryPath is the index file's path in the file system's encoding;
+    // extLoc is the byte offset of its extension's first character.
+    CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc);
+    ~CDiaryStore();
+    CDiaryStore(const CDiaryStore&) = delete;
+    CDiaryStore& operator=(const CDiaryStore&) = delete;
+
+    // Entries.
+    void AppendEntry();
+    bool ReadEntry();
+    bool ReadFirstEntry();
+    bool ReadEntryHeader();
+    bool NextEntry();
+    bool DeleteEntry(uint32_t index);
+    bool SortEntries();
+    // Every entry's index record in file order, read in one go: what opening
+    // a diary needs for its list and graph. False when the index file cannot
+    // be opened or read; a trailing partial record is ignored.
+    bool ReadAllEntryHeaders(std::vector<EntryHeader>& headers);
+
+    // Password and text encryption.
+    void ScramblePassword();
+    void EncryptText(const std::string& plainPassword);
+    void DecryptText(const std::string& recordPassword);
+    bool ChangePassword(const std::string& newPassword);
+
+    // Reminders.
+    void OpenReminderFile();
+    void CloseReminderFile();
+    void AppendReminder();
+    bool ReadReminder();
+    bool NextReminder();
+    bool DeleteReminder(uint32_t index);
+    bool SortReminders();
+
+    // Planner.
+    void OpenPlannerFile();
+    void ClosePlannerFile();
+    void AppendPlannerTask();
+    bool ReadPlannerTask();
+    bool NextPlannerTask();
+    bool DeletePlannerTask(uint32_t index);
+    bool SortPlannerTasks();
+    bool MarkPlannerTaskDone(uint32_t index, int64_t completionTime);
+
+    // File primitives shared by the operations above.
+    bool OpenEntryFiles();
+    void CloseEntryFiles();
+    bool OpenIndexFile();
+    void CloseIndexFile();
+
+    // Working records.
+    DiaryEntry entry;
+    ReminderRecord reminder;
+    PlannerRecord task;
+
+    // Bookkeeping the callers read and set.
+    uint32_t current_index = 0;
+    uint32_t reminder_index = 0;
+    uint32_t planner_index = 0;
+    uint32_t m_nEntryCount = 0;
+    uint32_t m_nReminderCount = 0;
+    uint32_t m_nPlannerCount = 0;
+    uint64_t m_nIndexLength = 0;
+    uint64_t m_nDataLength = 0;
+
+    std::string m_strIndexPath;
+    std::string m_strDataPath;
+    std::string m_strReminderPath;
+    std::string m_strPlannerPath;
+
+private:
+    // The implementation adds its file handles and helpers here.
+};

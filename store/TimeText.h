@@ -1,0 +1,14 @@
+#pragma once
+// Time values as text, in local time, with English month and weekday names
+// whatever locale the process runs under.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// strftime() of the local time of `time` in the C locale. "%#x" is the long
+// date "Friday, December 06, 2002" and "%#c" the long date with the time
+// ("Friday, December 06, 2002 14:30:22"); "%#d" etc. drop leading zeros.
+// A result longer than 127 characters, or a time that cannot be converted,
+// gives an empty string.
+std::string FormatTime(std::string_view format, int64_t time);

@@ -1,0 +1,32 @@
+// main() of every test program that needs Qt: offscreen platform, settings
+// in a fresh temporary folder, and every seam (message boxes, modal dialogs,
+// file and colour dialogs, shell, help) in scripted mode.
+#include "platform/ColorDialog.h"
+#include "platform/FileDialogs.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/Shell.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir configHome;
+    setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
+
+    QApplication app(argc, argv);
+    CMessageBox::SetScripted(true);
+    CModal::SetScripted(true);
+    CFileDialogs::SetScripted(true);
+    CColorDialog::SetScripted(true);
+    CShell::SetScripted(true);
+    CHelp::SetScripted(true);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
