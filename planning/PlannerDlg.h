@@ -1,0 +1,67 @@
+#pragma once
+// "Planner": adds, deletes and completes the diary's planned tasks. Every
+// change goes to the planner file at once; closing saves nothing more.
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+class QDateTimeEdit;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class CPlannerDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // "Now" comes from CPlanningClock, both at construction and when the
+    // planned-date picker is reset after an Add.
+    CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+
+    QListWidget* TaskList() const { return m_pList; }
+    QDateTimeEdit* PlannedPicker() const { return m_pPlanned; }
+    QDateTimeEdit* ActualPicker() const { return m_pActual; }
+    QLineEdit* DescriptionEdit() const { return m_pDescription; }
+    QPushButton* AddButton() const { return m_pAdd; }
+    QPushButton* DeleteButton() const { return m_pDelete; }
+    QPushButton* DoneButton() const { return m_pDone; }
+    QPushButton* OkButton() const { return m_pOk; }
+    QPushButton* HelpButton() const { return m_pHelp; }
+
+    // Most bytes a description keeps in the planner file.
+    static constexpr int kMaxDescription = 49;
+    static constexpr int kHelpContext = 65537;
+
+    QString m_strDiaryFile;
+    uint16_t m_nExtLoc = 0;
+    int64_t m_timePlanned = 0;
+    QString m_strDescription;
+    int64_t m_timeActual = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnAdd();
+    void OnDelete();
+    void OnDone();
+    void OnHelp();
+    void OnSelectionChanged();
+    void EnterBrowsing();
+    void FillList();
+    std::string StorePath() const;
+
+    QListWidget* m_pList = nullptr;
+    QDateTimeEdit* m_pPlanned = nullptr;
+    QDateTimeEdit* m_pActual = nullptr;
+    QLineEdit* m_pDescription = nullptr;
+    QPushButton* m_pAdd = nullptr;
+    QPushButton* m_pDelete = nullptr;
+    QPushButton* m_pDone = nullptr;
+    QPushButton* m_pOk = nullptr;
+    QPushButton* m_pHelp = nullptr;
+    bool m_bFilling = false;
+};

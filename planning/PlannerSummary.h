@@ -1,0 +1,31 @@
+#pragma once
+// How a planner task reads in the Planner dialog's list and in the main
+// window's planner list: "12 Dec [ Buy paint ] NOT DONE" and its variants.
+
+#include "store/Records.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CPlannerSummary
+{
+public:
+    // The Planner dialog's wording: a finished task shows its done date.
+    static QString DialogLine(const PlannerRecord& task);
+    // The main window's wording: a task done on its planned day reads
+    // " ] DONE ON TIME".
+    static QString MainWindowLine(const PlannerRecord& task);
+
+    // One line per task of the diary, in file order; empty without tasks. A
+    // file error is shown to the user here (the lines read until then are
+    // returned).
+    static QStringList MainWindowLines(const std::string& diaryPath, uint16_t extLoc);
+    static QStringList DialogLines(const std::string& diaryPath, uint16_t extLoc);
+
+    // Every task of the diary in file order; stops at the first record that
+    // cannot be read. File errors propagate (CFileError).
+    static std::vector<PlannerRecord> ReadAll(const std::string& diaryPath, uint16_t extLoc);
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The main window's reminder summary: every reminder of the diary worded
+// relative to "now" as Today, Tomorrow/Soon or Later, reminders recurring
+// yearly.
+
+#include "store/Records.h"
+
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CReminderSummary
+{
+public:
+    // The summary lines for `reminders` (in file order): first every reminder
+    // falling on today's local date, then those less than `soonDays` days
+    // away, then the rest, each group in file order.
+    static QStringList Lines(const std::vector<ReminderRecord>& reminders, int64_t now,
+                             int soonDays);
+
+    // Reads the diary's reminders and words them as Lines() does. An empty
+    // list when the diary has none. A file error is shown to the user here
+    // (the lines of the reminders read until then are still returned).
+    static QStringList Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
+                            int soonDays);
+
+    // Every reminder of the diary in file order; stops at the first record
+    // that cannot be read. File errors propagate (CFileError).
+    static std::vector<ReminderRecord> ReadAll(const std::string& diaryPath, uint16_t extLoc);
+
+    // The moment a reminder counts towards: its stored time when that is
+    // still ahead (or today), otherwise its next yearly recurrence at local
+    // midnight.
+    static int64_t DueTime(int64_t storedTime, int64_t now);
+};

@@ -1,0 +1,60 @@
+#pragma once
+// "Reminders": adds and deletes the diary's dated reminders. Every Add and
+// Delete goes to the reminder file at once; closing saves nothing more.
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+class QDateTimeEdit;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class CRemindersDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // "Now" comes from CPlanningClock, both at construction and when the
+    // date picker is reset after an Add.
+    CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+
+    // The controls, for the main window's layout and for tests.
+    QListWidget* ReminderList() const { return m_pList; }
+    QDateTimeEdit* DatePicker() const { return m_pDate; }
+    QLineEdit* DescriptionEdit() const { return m_pDescription; }
+    QPushButton* AddButton() const { return m_pAdd; }
+    QPushButton* DeleteButton() const { return m_pDelete; }
+    QPushButton* OkButton() const { return m_pOk; }
+    QPushButton* HelpButton() const { return m_pHelp; }
+
+    // Most bytes a description keeps in the reminder file.
+    static constexpr int kMaxDescription = 39;
+    static constexpr int kHelpContext = 65539;
+
+    QString m_strDiaryFile;
+    uint16_t m_nExtLoc = 0;
+    int64_t m_timeReminder = 0;
+    QString m_strDescription;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnAdd();
+    void OnDelete();
+    void OnHelp();
+    void FillList(bool afterAdd);
+    std::string StorePath() const;
+    void SetPickerTime(int64_t time);
+
+    QListWidget* m_pList = nullptr;
+    QDateTimeEdit* m_pDate = nullptr;
+    QLineEdit* m_pDescription = nullptr;
+    QPushButton* m_pAdd = nullptr;
+    QPushButton* m_pDelete = nullptr;
+    QPushButton* m_pOk = nullptr;
+    QPushButton* m_pHelp = nullptr;
+};
