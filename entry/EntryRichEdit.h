@@ -1,0 +1,64 @@
+#pragma once
+// The rich-text box of the entry editor, the main window's entry view and the
+// hidden search control. Formatting acts on the selection, or on the text
+// typed next when nothing is selected. Web and mail addresses in the text are
+// shown as links (for display only: they never reach the stored RTF) and a
+// left click on one hands it to the desktop through CShell.
+
+#include <QStringList>
+#include <QTextEdit>
+#include <string>
+#include <string_view>
+
+class CLinkHighlighter;
+
+class CEntryRichEdit : public QTextEdit
+{
+    Q_OBJECT
+public:
+    // Effect bits of ToggleSelectionEffect.
+    static constexpr int kBold = 1;
+    static constexpr int kItalic = 2;
+    static constexpr int kUnderline = 4;
+    // Longest face name the stored format can hold.
+    static constexpr int kMaxFaceNameLength = 31;
+
+    explicit CEntryRichEdit(QWidget* parent = nullptr);
+    ~CEntryRichEdit() override;
+
+    // Whole points, truncated (a 12.5 pt selection reports 12).
+    int GetSelectionFontSize() const;
+    void SetSelectionFontSize(int points);
+    QString GetSelectionFontName() const;
+    // Longer names are cut to kMaxFaceNameLength characters.
+    void SetSelectionFontName(const QString& name);
+    // A selection that is uniform in the effect flips it; a mixed one gets it
+    // switched on. No other attribute changes.
+    void ToggleSelectionEffect(int bit);
+    // True only when the whole selection has the effect.
+    bool IsSelectionBold() const;
+    bool IsSelectionItalic() const;
+    bool IsSelectionUnderline() const;
+    // Asks for a colour through CColorDialog; a cancelled dialog changes nothing.
+    void ChooseSelectionColor();
+
+    // The installed scalable font families.
+    static QStringList ListTrueTypeFonts();
+
+    // The whole content as RTF, and its replacement by parsed RTF.
+    std::string StreamOutRtf() const;
+    void StreamInRtf(std::string_view rtf);
+
+signals:
+    // Emitted after a left click on a link has been handed to CShell.
+    void LinkClicked(const QString& link);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void MergeFormat(const QTextCharFormat& format);
+
+    CLinkHighlighter* m_pLinks;
+};
