@@ -11,9 +11,25 @@ class QWidget;
 class CMessageBox
 {
 public:
-    enum class Icon { None, Information, Exclamation, Error, Question };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Icon
+    {
+        None,
+        Information,
+        Exclamation,
+        Error,
+        Question
+    };
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     struct Shown
     {

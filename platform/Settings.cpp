@@ -1,0 +1,63 @@
+#include "platform/Settings.h"
+
+#include "platform/AppInfo.h"
+
+#include <QSettings>
+
+namespace {
+// One INI file per program name, organisation "Orrinfield"; every key sits
+// in the group "Settings".
+QString Key(const QString& key)
+{
+    return QStringLiteral("Settings/") + key;
+}
+
+QSettings Store()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orrinfield"),
+                     CAppInfo::AppName());
+}
+} // namespace
+
+int CSettings::GetProfileInt(const QString& key, int defaultValue)
+{
+    const QVariant value = Store().value(Key(key));
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    if (!ok) {
+        return defaultValue;
+    }
+    // Stored as a 32-bit number: keep the low 32 bits as the registry would.
+    return static_cast<int>(static_cast<quint32>(static_cast<quint64>(number)));
+}
+
+QString CSettings::GetProfileString(const QString& key, const QString& defaultValue)
+{
+    const QVariant value = Store().value(Key(key));
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    return value.toString();
+}
+
+void CSettings::WriteProfileInt(const QString& key, int value)
+{
+    QSettings settings = Store();
+    settings.setValue(Key(key), value);
+    settings.sync();
+}
+
+void CSettings::WriteProfileString(const QString& key, const QString& value)
+{
+    QSettings settings = Store();
+    settings.setValue(Key(key), value);
+    settings.sync();
+}
+
+QString CSettings::FileName()
+{
+    return Store().fileName();
+}
