@@ -32,7 +32,7 @@ fuzz: deps
 	    -DCMAKE_CXX_COMPILER=clang++ -DDAYLOOM_FUZZ=ON -DDAYLOOM_BUILD_TESTS=OFF \
 	    -DDAYLOOM_BUILD_BENCH=OFF $(LAUNCHER) \
 	    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fsanitize=fuzzer-no-link -fno-sanitize-recover=undefined"
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 test: unit fuzz
