@@ -1,0 +1,42 @@
+#pragma once
+// The Options dialog: the 19 rating labels, whether the last diary reopens at
+// start-up and how many days ahead a reminder counts as "Soon". Reads the
+// settings when constructed; SAVE (Accepted) writes all 21 values, Cancel
+// writes nothing.
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+
+class COptionsDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinDays = 1;
+    static constexpr int kMaxDays = 99;
+
+    explicit COptionsDlg(QWidget* parent);
+    ~COptionsDlg() override;
+
+    // In the order of RatingLabelKeys() (mood -3 first, dream +2 last).
+    std::array<QString, 19> m_strLabels;
+    int m_bOpenLastDiary = 0;
+    int m_nStartAlarmBefore = 5;
+
+    void accept() override; // validates, writes, closes
+
+private slots:
+    void OnHelp();
+
+private:
+    void BuildControls();
+
+    QPixmap m_faces[7];
+    std::array<QLineEdit*, 19> m_pLabelEdits{};
+    QCheckBox* m_pOpenLast = nullptr;
+    QLineEdit* m_pDays = nullptr;
+};
