@@ -1,0 +1,29 @@
+# Install layout: bin/dayloom, share/dayloom/ (faces, tips, help pages),
+# desktop integration, and a .deb through CPack.
+include(GNUInstallDirs)
+
+if(TARGET dayloom)
+    install(TARGETS dayloom RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/dayloom)
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/dayloom.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_PACKAGE_NAME dayloom)
+set(CPACK_PACKAGE_VENDOR "The Dayloom developers")
+set(CPACK_PACKAGE_CONTACT "Dayloom developers <author@dayloom.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "password-protected personal diary with daily ratings")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dayloom.org")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+include(CPack)
