@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-class QDateTimeEdit;
+class CDatePicker;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -22,8 +22,8 @@ public:
     CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
 
     QListWidget* TaskList() const { return m_pList; }
-    QDateTimeEdit* PlannedPicker() const { return m_pPlanned; }
-    QDateTimeEdit* ActualPicker() const { return m_pActual; }
+    CDatePicker* PlannedPicker() const { return m_pPlanned; }
+    CDatePicker* ActualPicker() const { return m_pActual; }
     QLineEdit* DescriptionEdit() const { return m_pDescription; }
     QPushButton* AddButton() const { return m_pAdd; }
     QPushButton* DeleteButton() const { return m_pDelete; }
@@ -53,10 +53,11 @@ private:
     void EnterBrowsing();
     void FillList();
     std::string StorePath() const;
+    int SelectedRow() const;
 
     QListWidget* m_pList = nullptr;
-    QDateTimeEdit* m_pPlanned = nullptr;
-    QDateTimeEdit* m_pActual = nullptr;
+    CDatePicker* m_pPlanned = nullptr;
+    CDatePicker* m_pActual = nullptr;
     QLineEdit* m_pDescription = nullptr;
     QPushButton* m_pAdd = nullptr;
     QPushButton* m_pDelete = nullptr;

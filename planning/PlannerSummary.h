@@ -25,7 +25,9 @@ public:
     static QStringList MainWindowLines(const std::string& diaryPath, uint16_t extLoc);
     static QStringList DialogLines(const std::string& diaryPath, uint16_t extLoc);
 
-    // Every task of the diary in file order; stops at the first record that
-    // cannot be read. File errors propagate (CFileError).
-    static std::vector<PlannerRecord> ReadAll(const std::string& diaryPath, uint16_t extLoc);
+    // Appends every task of the diary to `tasks`, in file order; stops at the
+    // first record that cannot be read. File errors propagate (CFileError),
+    // leaving the tasks read until then in `tasks`.
+    static void ReadAll(const std::string& diaryPath, uint16_t extLoc,
+                        std::vector<PlannerRecord>& tasks);
 };

@@ -25,9 +25,11 @@ public:
     static QStringList Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
                             int soonDays);
 
-    // Every reminder of the diary in file order; stops at the first record
-    // that cannot be read. File errors propagate (CFileError).
-    static std::vector<ReminderRecord> ReadAll(const std::string& diaryPath, uint16_t extLoc);
+    // Appends every reminder of the diary to `reminders`, in file order;
+    // stops at the first record that cannot be read. File errors propagate
+    // (CFileError), leaving the reminders read until then in `reminders`.
+    static void ReadAll(const std::string& diaryPath, uint16_t extLoc,
+                        std::vector<ReminderRecord>& reminders);
 
     // The moment a reminder counts towards: its stored time when that is
     // still ahead (or today), otherwise its next yearly recurrence at local

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-class QDateTimeEdit;
+class CDatePicker;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -23,7 +23,7 @@ public:
 
     // The controls, for the main window's layout and for tests.
     QListWidget* ReminderList() const { return m_pList; }
-    QDateTimeEdit* DatePicker() const { return m_pDate; }
+    CDatePicker* DatePicker() const { return m_pDate; }
     QLineEdit* DescriptionEdit() const { return m_pDescription; }
     QPushButton* AddButton() const { return m_pAdd; }
     QPushButton* DeleteButton() const { return m_pDelete; }
@@ -48,10 +48,9 @@ private:
     void OnHelp();
     void FillList(bool afterAdd);
     std::string StorePath() const;
-    void SetPickerTime(int64_t time);
 
     QListWidget* m_pList = nullptr;
-    QDateTimeEdit* m_pDate = nullptr;
+    CDatePicker* m_pDate = nullptr;
     QLineEdit* m_pDescription = nullptr;
     QPushButton* m_pAdd = nullptr;
     QPushButton* m_pDelete = nullptr;

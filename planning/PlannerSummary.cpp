@@ -1,0 +1,110 @@
+#include "planning/PlannerSummary.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+#include "store/TimeText.h"
+
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+std::tm LocalTime(int64_t time)
+{
+    std::tm broken{};
+    const std::time_t t = static_cast<std::time_t>(time);
+    localtime_r(&t, &broken);
+    return broken;
+}
+
+bool SameLocalDay(int64_t a, int64_t b)
+{
+    const std::tm ta = LocalTime(a);
+    const std::tm tb = LocalTime(b);
+    return ta.tm_mday == tb.tm_mday && ta.tm_mon == tb.tm_mon && ta.tm_year == tb.tm_year;
+}
+
+QString Format(const char* format, int64_t time)
+{
+    return QString::fromStdString(FormatTime(format, time));
+}
+
+// "12 Dec [ Buy paint"; the status suffix follows.
+QString Head(const PlannerRecord& task)
+{
+    return Format("%d %b [ ", task.plannedTime) +
+           CAnsiCodec::ToQString(std::string_view(
+               task.description, strnlen(task.description, sizeof task.description)));
+}
+
+QStringList LoadLines(const std::string& diaryPath, uint16_t extLoc,
+                      QString (*line)(const PlannerRecord&))
+{
+    std::vector<PlannerRecord> tasks;
+    try {
+        CPlannerSummary::ReadAll(diaryPath, extLoc, tasks);
+    } catch (const CFileError& error) {
+        CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
+    }
+    QStringList lines;
+    for (const PlannerRecord& task : tasks)
+        lines << line(task);
+    return lines;
+}
+
+} // namespace
+
+QString CPlannerSummary::DialogLine(const PlannerRecord& task)
+{
+    switch (task.status) {
+    case 0:
+        return Head(task) + QStringLiteral(" ] NOT DONE");
+    case 1:
+        return Head(task) + Format(" ] DONE on %d %b", task.doneTime);
+    default:
+        return Head(task) + QStringLiteral("ERROR");
+    }
+}
+
+QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
+{
+    switch (task.status) {
+    case 0:
+        return Head(task) + QStringLiteral(" ] NOT DONE");
+    case 1:
+        if (SameLocalDay(task.doneTime, task.plannedTime))
+            return Head(task) + QStringLiteral(" ] DONE ON TIME");
+        return Head(task) + Format(" ] DONE on %d %b", task.doneTime);
+    default:
+        return Head(task) + QStringLiteral(" ERROR");
+    }
+}
+
+void CPlannerSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
+                              std::vector<PlannerRecord>& tasks)
+{
+    CDiaryStore store(0, diaryPath, extLoc);
+    store.OpenPlannerFile();
+    store.ClosePlannerFile();
+    if (store.m_nPlannerCount == 0)
+        return;
+    store.planner_index = 0;
+    if (!store.ReadPlannerTask())
+        return;
+    do {
+        tasks.push_back(store.task);
+    } while (store.NextPlannerTask());
+}
+
+QStringList CPlannerSummary::MainWindowLines(const std::string& diaryPath, uint16_t extLoc)
+{
+    return LoadLines(diaryPath, extLoc, &CPlannerSummary::MainWindowLine);
+}
+
+QStringList CPlannerSummary::DialogLines(const std::string& diaryPath, uint16_t extLoc)
+{
+    return LoadLines(diaryPath, extLoc, &CPlannerSummary::DialogLine);
+}

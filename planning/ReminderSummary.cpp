@@ -1,0 +1,145 @@
+#include "planning/ReminderSummary.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+#include "store/TimeText.h"
+
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+
+std::tm LocalTime(int64_t time)
+{
+    std::tm broken{};
+    const std::time_t t = static_cast<std::time_t>(time);
+    localtime_r(&t, &broken);
+    return broken;
+}
+
+bool SameLocalDay(int64_t a, int64_t b)
+{
+    const std::tm ta = LocalTime(a);
+    const std::tm tb = LocalTime(b);
+    return ta.tm_mday == tb.tm_mday && ta.tm_mon == tb.tm_mon && ta.tm_year == tb.tm_year;
+}
+
+// Local midnight of a day and month in a year; mktime turns 29 February of a
+// common year into 1 March.
+int64_t LocalMidnight(int mday, int mon, int year)
+{
+    std::tm broken{};
+    broken.tm_mday = mday;
+    broken.tm_mon = mon;
+    broken.tm_year = year;
+    broken.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&broken));
+}
+
+QString Description(const ReminderRecord& reminder)
+{
+    return CAnsiCodec::ToQString(std::string_view(
+        reminder.description, strnlen(reminder.description, sizeof reminder.description)));
+}
+
+QString Bracket(int64_t time)
+{
+    return QString::fromStdString(FormatTime("[%d %b, %a]: ", time));
+}
+
+struct Item
+{
+    size_t index;
+    int64_t n;
+};
+
+} // namespace
+
+int64_t CReminderSummary::DueTime(int64_t storedTime, int64_t now)
+{
+    if (storedTime >= now)
+        return storedTime;
+    // A yearly reminder falls next on this year's anniversary if that is
+    // still ahead, otherwise on next year's. (Always jumping to next year
+    // would put a reminder due in a few days a whole year away.)
+    const std::tm stored = LocalTime(storedTime);
+    const std::tm present = LocalTime(now);
+    const int64_t thisYear = LocalMidnight(stored.tm_mday, stored.tm_mon, present.tm_year);
+    if (thisYear > now)
+        return thisYear;
+    return LocalMidnight(stored.tm_mday, stored.tm_mon, present.tm_year + 1);
+}
+
+QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders, int64_t now,
+                                    int soonDays)
+{
+    std::vector<size_t> today;
+    std::vector<Item> soon;
+    std::vector<Item> later;
+    for (size_t i = 0; i < reminders.size(); ++i) {
+        const int64_t stored = reminders[i].time;
+        // The time of day plays no part: a reminder earlier today is today's.
+        if (SameLocalDay(stored, now)) {
+            today.push_back(i);
+            continue;
+        }
+        const int64_t days = (DueTime(stored, now) - now) / kSecondsPerDay;
+        const Item item{i, days + 1};
+        if (days < soonDays)
+            soon.push_back(item);
+        else
+            later.push_back(item);
+    }
+
+    // The brackets show the stored date, not the recurrence it was counted
+    // towards, so a moved reminder keeps its original weekday.
+    QStringList lines;
+    for (size_t i : today) {
+        lines << QString::fromStdString(FormatTime("Today [%d %b, %a]: ", reminders[i].time)) +
+                     Description(reminders[i]);
+    }
+    for (const Item& item : soon) {
+        const ReminderRecord& r = reminders[item.index];
+        const QString prefix = item.n == 1 ? QStringLiteral("Tomorrow ")
+                                           : QStringLiteral("Soon [in %1 days] ").arg(item.n);
+        lines << prefix + Bracket(r.time) + Description(r);
+    }
+    for (const Item& item : later) {
+        const ReminderRecord& r = reminders[item.index];
+        lines << QStringLiteral("in %1 days ").arg(item.n) + Bracket(r.time) + Description(r);
+    }
+    return lines;
+}
+
+void CReminderSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
+                               std::vector<ReminderRecord>& reminders)
+{
+    CDiaryStore store(0, diaryPath, extLoc);
+    store.OpenReminderFile();
+    store.CloseReminderFile();
+    if (store.m_nReminderCount == 0)
+        return;
+    store.reminder_index = 0;
+    if (!store.ReadReminder())
+        return;
+    do {
+        reminders.push_back(store.reminder);
+    } while (store.NextReminder());
+}
+
+QStringList CReminderSummary::Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
+                                   int soonDays)
+{
+    std::vector<ReminderRecord> reminders;
+    try {
+        ReadAll(diaryPath, extLoc, reminders);
+    } catch (const CFileError& error) {
+        CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
+    }
+    return Lines(reminders, now, soonDays);
+}
