@@ -3,6 +3,7 @@
 // down the seconds until the window closes by itself.
 
 #include <QDialog>
+#include <QPixmap>
 
 class QPushButton;
 class QTimer;
@@ -19,6 +20,9 @@ public:
 
     // One countdown step, as the timer runs it every second.
     void OnTimer();
+    // The program's big picture (also the About box's); a drawn stand-in
+    // when the file beside the program is missing.
+    static QPixmap BigPicture();
 
     QPushButton* m_btnContinue = nullptr;
     int m_nCountdown = kInitialCountdown;
@@ -26,6 +30,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     QTimer* m_pTimer = nullptr;

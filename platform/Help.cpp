@@ -1,15 +1,53 @@
-// Placeholder until the help viewer lands: records requests in scripted mode.
+// The help viewer: the HTML pages in the data folder's "help" directory,
+// shown in a window of their own that stays open beside the program.
 #include "platform/Help.h"
 
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <array>
 
 namespace {
+struct HelpPage
+{
+    int context;
+    const char* file;
+};
+
+// Every help context of the program and the page that answers it. The pages
+// link to each other, so a renamed page must be renamed here and in them.
+constexpr std::array<HelpPage, 8> kPages{{
+    {CHelp::kContents, "index.html"},
+    {65537, "planner.html"},    // Planner dialog
+    {65538, "options.html"},    // Options dialog
+    {65539, "reminders.html"},  // Reminders dialog
+    {65540, "mainwindow.html"}, // main window, "Help on main window"
+    {65541, "newentry.html"},   // New Entry editor
+    {65542, "author.html"},     // About box, "About the author..."
+    {65543, "password.html"},   // Change Password dialog
+}};
+
+// Links in the pages that leave the help: they go to the desktop with the
+// addresses the program was built with.
+const QString kWebSiteLink = QStringLiteral("dayloom:website");
+const QString kMailLink = QStringLiteral("dayloom:mail");
+
 struct Script
 {
     bool scripted = false;
     std::vector<int> requests;
     QString folder;
+    QPointer<QWidget> viewer;
 };
 
 Script& State()
@@ -17,16 +55,114 @@ Script& State()
     static Script script;
     return script;
 }
+
+QString PageFor(int context)
+{
+    for (const HelpPage& page : kPages) {
+        if (page.context == context) {
+            return QString::fromLatin1(page.file);
+        }
+    }
+    // A context without a page of its own gets the contents rather than an
+    // error: the user still finds the way from there.
+    return QString::fromLatin1(kPages[0].file);
+}
+
+QString HelpFolder()
+{
+    if (!State().folder.isEmpty()) {
+        return State().folder;
+    }
+    const QString contents =
+        CAppInfo::FindDataFile(QStringLiteral("help/") + QString::fromLatin1(kPages[0].file));
+    return contents.isEmpty() ? QString() : QFileInfo(contents).absolutePath();
+}
+
+void FollowLink(QTextBrowser* browser, const QUrl& url)
+{
+    const QString link = url.toString();
+    if (link == kWebSiteLink) {
+        CShell::Open(CAppInfo::WebSite());
+    } else if (link == kMailLink) {
+        CShell::Open(QStringLiteral("mailto:") + CAppInfo::MailAddress());
+    } else if (url.isLocalFile() || url.isRelative()) {
+        browser->setSource(url);
+    } else {
+        CShell::Open(link);
+    }
+}
+
+QWidget* MakeViewer(QWidget* owner)
+{
+    // A child window of the window that asked, so that it takes input while
+    // that window is modal, and goes when that window goes.
+    auto* viewer = new QWidget(owner, Qt::Window);
+    viewer->setObjectName(QStringLiteral("HelpViewer"));
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(CAppInfo::Caption(QStringLiteral("Help")));
+    viewer->resize(640, 560);
+
+    auto* browser = new QTextBrowser(viewer);
+    browser->setObjectName(QStringLiteral("HelpBrowser"));
+    browser->setOpenLinks(false);
+    QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
+                     [browser](const QUrl& url) { FollowLink(browser, url); });
+
+    auto* contents = new QPushButton(QStringLiteral("Contents"), viewer);
+    contents->setObjectName(QStringLiteral("HelpContents"));
+    auto* back = new QPushButton(QStringLiteral("Back"), viewer);
+    back->setObjectName(QStringLiteral("HelpBack"));
+    back->setEnabled(false);
+    auto* forward = new QPushButton(QStringLiteral("Forward"), viewer);
+    forward->setObjectName(QStringLiteral("HelpForward"));
+    forward->setEnabled(false);
+    QObject::connect(contents, &QPushButton::clicked, browser, [browser] {
+        browser->setSource(
+            QUrl::fromLocalFile(QDir(HelpFolder()).filePath(QString::fromLatin1(kPages[0].file))));
+    });
+    QObject::connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    QObject::connect(forward, &QPushButton::clicked, browser, &QTextBrowser::forward);
+    QObject::connect(browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    QObject::connect(browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(viewer);
+    layout->addLayout(buttons);
+    layout->addWidget(browser);
+    return viewer;
+}
 } // namespace
 
 bool CHelp::Show(QWidget* parent, int context)
 {
-    if (State().scripted) {
-        State().requests.push_back(context);
+    Script& script = State();
+    if (script.scripted) {
+        script.requests.push_back(context);
         return true;
     }
-    CMessageBox::Show(parent, QStringLiteral("Failed to launch help."), CAppInfo::AppName());
-    return false;
+    const QString folder = HelpFolder();
+    const QString page = folder.isEmpty() ? QString() : QDir(folder).filePath(PageFor(context));
+    if (page.isEmpty() || !QFileInfo(page).isFile()) {
+        CMessageBox::Show(parent, QStringLiteral("Failed to launch help."), CAppInfo::AppName());
+        return false;
+    }
+    QWidget* owner = parent != nullptr ? parent->window() : nullptr;
+    if (script.viewer != nullptr && script.viewer->parentWidget() != owner) {
+        delete script.viewer.data();
+    }
+    if (script.viewer == nullptr) {
+        script.viewer = MakeViewer(owner);
+    }
+    auto* browser = script.viewer->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    browser->setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+    script.viewer->show();
+    script.viewer->raise();
+    script.viewer->activateWindow();
+    return true;
 }
 
 void CHelp::SetHelpFolder(const QString& folder)
