@@ -1,0 +1,152 @@
+// The Planner dialog driven as a user would, with the main window's wording
+// of what it leaves in the file.
+#include "planning/PlannerDlg.h"
+
+#include "PlanningFixture.h"
+#include "planning/PlannerSummary.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+class PlannerDlgTest : public PlanningTest
+{
+protected:
+    void SetUp() override
+    {
+        PlanningTest::SetUp();
+        m_dlg = std::make_unique<CPlannerDlg>(nullptr, DiaryFile(), ExtLoc());
+        m_dlg->show();
+    }
+    void Add(QDate date, const QString& text)
+    {
+        PickDate(m_dlg->PlannedPicker(), date);
+        QTest::keyClicks(m_dlg->DescriptionEdit(), text);
+        QTest::mouseClick(m_dlg->AddButton(), Qt::LeftButton);
+    }
+    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    bool Completing() const
+    {
+        EXPECT_EQ(m_dlg->DoneButton()->isVisible(), m_dlg->ActualPicker()->isEnabled());
+        return m_dlg->DoneButton()->isVisible();
+    }
+    QStringList DialogLines() const { return Lines(m_dlg->TaskList()); }
+    QStringList MainLines() const
+    {
+        return CPlannerSummary::MainWindowLines(DiaryPath(), ExtLoc());
+    }
+
+    std::unique_ptr<CPlannerDlg> m_dlg;
+};
+
+TEST_F(PlannerDlgTest, AddStoresANewTaskInPlannedOrder)
+{
+    EXPECT_EQ(m_dlg->windowTitle(), "Planner - Dayloom v2.21");
+    Add(QDate(2002, 12, 12), "Buy paint");
+    CPlanningClock::SetFixed(Local(2002, 12, 5, 11));
+    Add(QDate(2002, 12, 8), "Call Ann");
+    Add(QDate(2002, 12, 8), "");
+
+    QByteArray first(62, '\0');
+    const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 8, 11));
+    std::memcpy(first.data(), &time, 4);
+    std::memcpy(first.data() + 4, &time, 4);
+    std::memcpy(first.data() + 8, "Call Ann", 8);
+    EXPECT_EQ(FileBytes('p').left(62), first);
+    EXPECT_EQ(FileBytes('p').size(), 3 * 62);
+    EXPECT_EQ(DialogLines(), (QStringList{"08 Dec [ Call Ann ] NOT DONE", "08 Dec [  ] NOT DONE",
+                                          "12 Dec [ Buy paint ] NOT DONE"}));
+    EXPECT_EQ(MainLines(), DialogLines());
+    EXPECT_EQ(m_dlg->PlannedPicker()->Time(), Local(2002, 12, 5, 11));
+}
+
+TEST_F(PlannerDlgTest, SelectingCompletesAndEditingBrowses)
+{
+    EXPECT_FALSE(Completing());
+    Add(QDate(2002, 12, 12), "Buy paint");
+    ClickRow(m_dlg->TaskList(), 0);
+    EXPECT_TRUE(Completing());
+    QTest::keyClicks(m_dlg->DescriptionEdit(), "x");
+    EXPECT_FALSE(Completing());
+    ClickRow(m_dlg->TaskList(), 0);
+    EXPECT_TRUE(Completing());
+    PickDate(m_dlg->PlannedPicker(), QDate(2002, 12, 13));
+    EXPECT_FALSE(Completing());
+    ClickRow(m_dlg->TaskList(), 0);
+    Click(m_dlg->AddButton());
+    EXPECT_FALSE(Completing());
+}
+
+TEST_F(PlannerDlgTest, DoneRecordsTheActualDate)
+{
+    Add(QDate(2002, 12, 12), "Buy paint");
+    Add(QDate(2002, 12, 20), "Sand floor");
+    ClickRow(m_dlg->TaskList(), 0);
+    PickDate(m_dlg->ActualPicker(), QDate(2002, 12, 12));
+    Click(m_dlg->DoneButton());
+    ClickRow(m_dlg->TaskList(), 1);
+    PickDate(m_dlg->ActualPicker(), QDate(2002, 12, 21));
+    Click(m_dlg->DoneButton());
+
+    EXPECT_EQ(DialogLines(), (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec",
+                                          "20 Dec [ Sand floor ] DONE on 21 Dec"}));
+    EXPECT_EQ(MainLines(), (QStringList{"12 Dec [ Buy paint ] DONE ON TIME",
+                                        "20 Dec [ Sand floor ] DONE on 21 Dec"}));
+    EXPECT_TRUE(Completing());
+    EXPECT_TRUE(m_dlg->TaskList()->selectedItems().isEmpty());
+    const QByteArray file = FileBytes('p');
+    uint32_t done = 0;
+    std::memcpy(&done, file.constData() + 62 + 4, 4);
+    EXPECT_EQ(done, static_cast<uint32_t>(Local(2002, 12, 21, 10)));
+    EXPECT_EQ(file.at(62 + 58), 1);
+}
+
+TEST_F(PlannerDlgTest, DeleteAndDoneNeedASelectedLine)
+{
+    Click(m_dlg->DeleteButton());
+    Click(m_dlg->DoneButton());
+    EXPECT_TRUE(CMessageBox::History().empty()); // empty list: nothing happens
+
+    Add(QDate(2002, 12, 12), "Buy paint");
+    Add(QDate(2002, 12, 13), "Sand floor");
+    Click(m_dlg->DeleteButton());
+    Click(m_dlg->DoneButton());
+    ASSERT_EQ(CMessageBox::History().size(), 2u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "You must have a planner entry selected in order to delete it!");
+    EXPECT_EQ(CMessageBox::History()[0].caption, "Delete Planner - Dayloom v2.21");
+    EXPECT_EQ(CMessageBox::History()[1].text,
+              "You must have a planner entry selected in order to modify it!");
+    EXPECT_EQ(CMessageBox::History()[1].caption, "Modify Planner - Dayloom v2.21");
+    EXPECT_EQ(MainLines().size(), 2);
+
+    ClickRow(m_dlg->TaskList(), 1);
+    Click(m_dlg->DeleteButton());
+    EXPECT_EQ(DialogLines(), QStringList{"12 Dec [ Buy paint ] NOT DONE"});
+    EXPECT_TRUE(Completing()); // Delete leaves the state as it was
+    ClickRow(m_dlg->TaskList(), 0);
+    Click(m_dlg->DeleteButton());
+    EXPECT_TRUE(DialogLines().isEmpty());
+    EXPECT_TRUE(MainLines().isEmpty());
+    EXPECT_FALSE(FileExists('p'));
+}
+
+TEST_F(PlannerDlgTest, UnknownStatusReadsAsError)
+{
+    QByteArray record(62, '\0');
+    const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 12, 9));
+    std::memcpy(record.data(), &time, 4);
+    std::memcpy(record.data() + 4, &time, 4);
+    std::memcpy(record.data() + 8, "Buy paint", 9);
+    record[58] = 2;
+    WriteFile('p', record);
+    CPlannerDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    EXPECT_EQ(Lines(dlg.TaskList()), QStringList{"12 Dec [ Buy paintERROR"});
+    EXPECT_EQ(MainLines(), QStringList{"12 Dec [ Buy paint ERROR"});
+}
+
+TEST_F(PlannerDlgTest, HelpButtonAndF1OpenThePlannerTopic)
+{
+    Click(m_dlg->HelpButton());
+    QTest::keyClick(m_dlg->DescriptionEdit(), Qt::Key_F1);
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65537, 65537}));
+}

@@ -1,0 +1,103 @@
+#pragma once
+// Shared set-up of the planning tests: a pinned zone and clock, an empty
+// diary in a temporary folder (also the working folder, where rewrites put
+// their temporary file) and small helpers to drive the dialogs.
+
+#include "planning/DatePicker.h"
+#include "planning/PlanningClock.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "store/Records.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <gtest/gtest.h>
+
+inline void PinZone(const char* zone)
+{
+    setenv("TZ", zone, 1);
+    tzset();
+}
+
+// A local date and time in the pinned zone.
+inline int64_t Local(int year, int month, int day, int hour, int minute = 0)
+{
+    std::tm broken{};
+    broken.tm_year = year - 1900;
+    broken.tm_mon = month - 1;
+    broken.tm_mday = day;
+    broken.tm_hour = hour;
+    broken.tm_min = minute;
+    broken.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&broken));
+}
+
+class PlanningTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        PinZone("Europe/Berlin");
+        m_oldDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        CPlanningClock::SetFixed(Local(2002, 12, 5, 10, 0));
+        CMessageBox::ClearHistory();
+        CHelp::Reset();
+    }
+    void TearDown() override
+    {
+        CPlanningClock::Reset();
+        QDir::setCurrent(m_oldDir);
+    }
+
+    QString DiaryFile() const { return m_dir.filePath(QStringLiteral("diary.ilm")); }
+    std::string DiaryPath() const { return QFile::encodeName(DiaryFile()).toStdString(); }
+    uint16_t ExtLoc() const { return static_cast<uint16_t>(DiaryPath().size() - 3); }
+    // A sibling file's bytes: 'r' reminders, 'p' planner.
+    QByteArray FileBytes(char which) const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    bool FileExists(char which) const
+    {
+        return QFile::exists(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
+    }
+    void WriteFile(char which, const QByteArray& bytes) const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static void ClickRow(QListWidget* list, int row)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // Picks a day in the drop-down calendar and confirms it with Enter.
+    static void PickDate(CDatePicker* picker, QDate date)
+    {
+        QCalendarWidget* calendar = picker->calendarWidget();
+        calendar->setSelectedDate(date);
+        QTest::keyClick(calendar->findChild<QAbstractItemView*>(), Qt::Key_Return);
+    }
+    static QStringList Lines(const QListWidget* list)
+    {
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_oldDir;
+};
