@@ -5,6 +5,7 @@
 // files are the only state that outlives a command.
 
 #include "store/Records.h"
+#include "store/StoreFile.h"
 
 #include <cstdint>
 #include <string>
@@ -84,6 +85,40 @@ public:
     std::string m_strReminderPath;
     std::string m_strPlannerPath;
 
+    // The temporary files of the rewrites, beside the live files and named
+    // after them ("travel.ilm" -> "travel.ilm.tmp"), and the marker that
+    // commits a password change ("travel.ilm.pwswitch").
+    static std::string TempPathFor(const std::string& livePath);
+    std::string SwitchMarkerPath() const;
+
 private:
-    // The implementation adds its file handles and helpers here.
+    bool Acquire(CStoreFile& file, int& opens, const std::string& path);
+    void Release(CStoreFile& file, int& opens);
+    bool CompletePasswordSwitch();
+    bool ReadIndexRecord(uint32_t index);
+    bool ReadWholeFile(const CStoreFile& file, std::string& bytes) const;
+    bool ReplaceFile(CStoreFile& live, int opens, const std::string& bytes);
+    bool ReplaceFileReporting(CStoreFile& live, int opens, const std::string& bytes);
+    bool RemoveLastRecordFile(const std::string& path);
+    bool ChangePasswordFiles(const std::string& newPassword);
+
+    CStoreFile m_indexFile;
+    CStoreFile m_dataFile;
+    CStoreFile m_reminderFile;
+    CStoreFile m_plannerFile;
+    // How many open calls each file has outstanding: a caller may hold a
+    // file open across several operations, which then reuse its handle.
+    int m_nIndexOpens = 0;
+    int m_nDataOpens = 0;
+    int m_nReminderOpens = 0;
+    int m_nPlannerOpens = 0;
+    // The whole index file, read once while a caller holds it open (a walk
+    // over every header then costs one read instead of one per entry).
+    std::string m_indexCache;
+    bool m_bIndexCached = false;
+
+    uint32_t m_nSavedEntry = 0;
+    uint32_t m_nEntryRecordSize = kEntryRecordSize;
+    uint32_t m_nReminderRecordSize = kReminderRecordSize;
+    uint32_t m_nPlannerRecordSize = kPlannerRecordSize;
 };

@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-enum class FileErrorCause {
+enum class FileErrorCause
+{
     None,
     Generic,
     FileNotFound,

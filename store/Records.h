@@ -20,8 +20,8 @@ struct DiaryEntry
     uint32_t textOffset = 0;
     uint32_t textLength = 0;
     uint32_t passwordLength = 0;
-    std::string text;        // the entry's RTF (plain, or encrypted between the steps of a write)
-    char password[32] = {};  // zero-terminated; the first 30 bytes are stored
+    std::string text;       // the entry's RTF (plain, or encrypted between the steps of a write)
+    char password[32] = {}; // zero-terminated; the first 30 bytes are stored
 };
 
 // The fields of an entry's index record without its text: what a walk over

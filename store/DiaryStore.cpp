@@ -1,0 +1,1170 @@
+// The diary store: four flat files of packed little-endian records.
+//
+// Rewrites. Every rewrite (delete, sort, mark done) builds the new contents
+// of one record file in memory, writes them to a temporary file beside the
+// live one ("travel.ilm.tmp", started empty), flushes it to the disk and
+// then renames it over the live file, which is atomic: a failure at any step
+// leaves the live file as it was, removes the temporary file, is reported
+// with the file-error table and makes the operation return false. The live
+// file stays open and locked for the whole rewrite, and the temporary file's
+// handle (locked too) becomes the live handle after the rename, so no other
+// process can slip in between.
+//
+// Password change. It replaces two files that must change together. It
+// builds "travel.ilm.tmp" and "travel.dlm.tmp" completely and flushes them,
+// then creates the empty marker "travel.ilm.pwswitch" and flushes the folder:
+// from that moment the change is committed. Then both temporary files are
+// renamed over the live ones and the marker is removed. Whoever opens the
+// index file next and finds a marker finishes the switch first (renames the
+// temporary files still present, removes the marker). Before the marker
+// exists a failure or crash leaves the old files untouched; after it, the
+// next open yields the new files. Either way every entry is there, readable
+// with one password.
+//
+// Damaged files. Counts come from file lengths and every record is read with
+// bounds checks: a password length above 30 touches only the 30-byte field,
+// a text outside the data file fails the read without allocating for it,
+// and a rewrite that cannot read every record changes nothing.
+
+#include "store/DiaryStore.h"
+
+#include "store/Messages.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+namespace {
+
+constexpr size_t kPasswordField = 30;
+constexpr uint64_t kMaxOffset = 0xFFFFFFFFull;
+
+void Report(FileErrorCause cause, const std::string& path)
+{
+    ShowStoreMessage(FileErrorMessage(cause, path));
+}
+
+void PutU32(unsigned char* p, uint32_t v)
+{
+    p[0] = static_cast<unsigned char>(v);
+    p[1] = static_cast<unsigned char>(v >> 8);
+    p[2] = static_cast<unsigned char>(v >> 16);
+    p[3] = static_cast<unsigned char>(v >> 24);
+}
+
+uint32_t GetU32(const unsigned char* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// Reading a time replaces only its low half, as a 32-bit read into a 64-bit
+// value does; the high half is zero unless the caller put something there.
+void SetLowTime(int64_t& time, uint32_t low)
+{
+    time = static_cast<int64_t>((static_cast<uint64_t>(time) & 0xFFFFFFFF00000000ull) | low);
+}
+
+void SetLowByte(int32_t& value, unsigned char low)
+{
+    value = static_cast<int32_t>((static_cast<uint32_t>(value) & 0xFFFFFF00u) | low);
+}
+
+uint32_t FloatBits(float f)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+
+float BitsFloat(uint32_t bits)
+{
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+size_t ClampedPasswordLength(uint32_t length)
+{
+    return std::min<size_t>(length, kPasswordField);
+}
+
+unsigned char KeyOf(const char* bytes, size_t length)
+{
+    unsigned sum = 0;
+    for (size_t i = 0; i < length; ++i)
+        sum += static_cast<unsigned char>(bytes[i]);
+    return static_cast<unsigned char>(sum & 0xFF);
+}
+
+// The byte rule shared by the password mask and the text key: a byte equal
+// to the mask stays, so the result never holds a zero byte.
+void MaskBytes(char* bytes, size_t length, unsigned char mask)
+{
+    for (size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if ((c ^ mask) != 0)
+            bytes[i] = static_cast<char>(c ^ mask);
+    }
+}
+
+void EncodeEntry(const DiaryEntry& e, unsigned char* p)
+{
+    PutU32(p + 0, e.passwordLength);
+    std::memcpy(p + 4, e.password, kPasswordField);
+    PutU32(p + 34, static_cast<uint32_t>(e.time));
+    PutU32(p + 38, static_cast<uint32_t>(e.mood));
+    PutU32(p + 42, static_cast<uint32_t>(e.fatigue));
+    PutU32(p + 46, static_cast<uint32_t>(e.shape));
+    p[50] = static_cast<unsigned char>(e.copulation);
+    p[51] = static_cast<unsigned char>(e.menstruus);
+    PutU32(p + 52, FloatBits(e.temperature));
+    PutU32(p + 56, static_cast<uint32_t>(e.weight));
+    PutU32(p + 60, static_cast<uint32_t>(e.dream));
+    PutU32(p + 64, e.textOffset);
+    PutU32(p + 68, e.textLength);
+}
+
+// Decodes the fields of an entry record that lie within `available` bytes,
+// in record order, stopping at the first incomplete one (the fields read so
+// far stay). True when the whole record was there.
+bool DecodeEntry(const unsigned char* p, size_t available, DiaryEntry& e)
+{
+    if (available < 4)
+        return false;
+    e.passwordLength = GetU32(p);
+    if (available < 34)
+        return false;
+    std::memcpy(e.password, p + 4, kPasswordField);
+    // Unscramble in place, as the caller's ScramblePassword would.
+    const size_t n = ClampedPasswordLength(e.passwordLength);
+    MaskBytes(e.password, n, 0xB4);
+    e.password[n] = 0;
+    struct Field
+    {
+        size_t offset;
+        int kind; // 0 u32 into int32, 1 time, 2 byte, 3 float, 4 uint32
+        void* target;
+    };
+    const Field fields[] = {
+        {34, 1, &e.time},       {38, 0, &e.mood},       {42, 0, &e.fatigue},     {46, 0, &e.shape},
+        {50, 2, &e.copulation}, {51, 2, &e.menstruus},  {52, 3, &e.temperature}, {56, 0, &e.weight},
+        {60, 0, &e.dream},      {64, 4, &e.textOffset}, {68, 4, &e.textLength},
+    };
+    for (const Field& f : fields) {
+        const size_t size = f.kind == 2 ? 1 : 4;
+        if (available < f.offset + size)
+            return false;
+        switch (f.kind) {
+        case 0:
+            *static_cast<int32_t*>(f.target) = static_cast<int32_t>(GetU32(p + f.offset));
+            break;
+        case 1:
+            SetLowTime(*static_cast<int64_t*>(f.target), GetU32(p + f.offset));
+            break;
+        case 2:
+            SetLowByte(*static_cast<int32_t*>(f.target), p[f.offset]);
+            break;
+        case 3:
+            *static_cast<float*>(f.target) = BitsFloat(GetU32(p + f.offset));
+            break;
+        default:
+            *static_cast<uint32_t*>(f.target) = GetU32(p + f.offset);
+            break;
+        }
+    }
+    return true;
+}
+
+EntryHeader DecodeHeader(const unsigned char* p)
+{
+    EntryHeader h;
+    h.time = GetU32(p + 34);
+    h.mood = static_cast<int32_t>(GetU32(p + 38));
+    h.fatigue = static_cast<int32_t>(GetU32(p + 42));
+    h.shape = static_cast<int32_t>(GetU32(p + 46));
+    h.copulation = p[50];
+    h.menstruus = p[51];
+    h.temperature = BitsFloat(GetU32(p + 52));
+    h.weight = static_cast<int32_t>(GetU32(p + 56));
+    h.dream = static_cast<int32_t>(GetU32(p + 60));
+    h.textOffset = GetU32(p + 64);
+    h.textLength = GetU32(p + 68);
+    return h;
+}
+
+// A record as the read-then-write of a rewrite leaves it: reading an entry
+// puts a zero after the password, reading a reminder or task zeroes the
+// description's last byte.
+void CanonicalEntry(unsigned char* p)
+{
+    const uint32_t length = GetU32(p);
+    if (length < kPasswordField)
+        p[4 + length] = 0;
+}
+
+void CanonicalReminder(unsigned char* p)
+{
+    p[4 + 39] = 0;
+}
+
+void CanonicalTask(unsigned char* p)
+{
+    p[8 + 49] = 0;
+}
+
+const unsigned char* Bytes(const std::string& s)
+{
+    return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+// The records of `bytes` (a whole record file) in the order of `order`,
+// each passed through `canonical`; a trailing partial record is dropped.
+template <typename Canonical>
+std::string Reassemble(const std::string& bytes, size_t recordSize,
+                       const std::vector<uint32_t>& order, Canonical canonical)
+{
+    std::string out(order.size() * recordSize, '\0');
+    auto* dst = reinterpret_cast<unsigned char*>(out.data());
+    for (size_t i = 0; i < order.size(); ++i) {
+        std::memcpy(dst + i * recordSize, bytes.data() + size_t(order[i]) * recordSize, recordSize);
+        canonical(dst + i * recordSize);
+    }
+    return out;
+}
+
+// Stable ascending order of the records by the 32-bit time at timeOffset:
+// records with equal times keep their order, so a newly appended record goes
+// after the ones already there.
+std::vector<uint32_t> SortedOrder(const std::string& bytes, size_t recordSize, size_t timeOffset)
+{
+    const size_t count = bytes.size() / recordSize;
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    std::vector<int64_t> times(count);
+    for (size_t i = 0; i < count; ++i)
+        times[i] = GetU32(Bytes(bytes) + i * recordSize + timeOffset);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return times[a] < times[b]; });
+    return order;
+}
+
+std::vector<uint32_t> AllBut(size_t count, uint32_t skipped)
+{
+    std::vector<uint32_t> order;
+    order.reserve(count);
+    for (uint32_t i = 0; i < count; ++i)
+        if (i != skipped)
+            order.push_back(i);
+    return order;
+}
+
+std::vector<uint32_t> Identity(size_t count)
+{
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
+}
+
+std::string Sibling(const std::string& path, uint16_t extLoc, char letter)
+{
+    std::string sibling = path;
+    if (extLoc < sibling.size())
+        sibling[extLoc] = letter;
+    else
+        sibling += letter; // never the index file itself
+    return sibling;
+}
+
+// Closes the entry files when an operation ends, normally or by a throw.
+struct EntryFilesCloser
+{
+    CDiaryStore& store;
+    ~EntryFilesCloser() { store.CloseEntryFiles(); }
+};
+
+struct IndexCloser
+{
+    CDiaryStore& store;
+    ~IndexCloser() { store.CloseIndexFile(); }
+};
+
+struct ReminderCloser
+{
+    CDiaryStore& store;
+    ~ReminderCloser() { store.CloseReminderFile(); }
+};
+
+struct PlannerCloser
+{
+    CDiaryStore& store;
+    ~PlannerCloser() { store.ClosePlannerFile(); }
+};
+
+} // namespace
+
+CDiaryStore::CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc)
+    : current_index(currentIndex), m_strIndexPath(std::move(diaryPath))
+{
+    m_strDataPath = Sibling(m_strIndexPath, extLoc, 'd');
+    m_strReminderPath = Sibling(m_strIndexPath, extLoc, 'r');
+    m_strPlannerPath = Sibling(m_strIndexPath, extLoc, 'p');
+}
+
+CDiaryStore::~CDiaryStore() = default;
+
+std::string CDiaryStore::TempPathFor(const std::string& livePath)
+{
+    return livePath + ".tmp";
+}
+
+std::string CDiaryStore::SwitchMarkerPath() const
+{
+    return m_strIndexPath + ".pwswitch";
+}
+
+// ---------------------------------------------------------------- files
+
+bool CDiaryStore::Acquire(CStoreFile& file, int& opens, const std::string& path)
+{
+    if (opens > 0) {
+        ++opens;
+        return true;
+    }
+    const FileErrorCause cause = file.Open(path);
+    if (cause != FileErrorCause::None) {
+        Report(cause, path);
+        return false;
+    }
+    opens = 1;
+    return true;
+}
+
+void CDiaryStore::Release(CStoreFile& file, int& opens)
+{
+    if (opens > 0 && --opens == 0)
+        file.Close();
+    if (&file == &m_indexFile && opens == 0) {
+        m_indexCache.clear();
+        m_indexCache.shrink_to_fit();
+        m_bIndexCached = false;
+    }
+}
+
+bool CDiaryStore::CompletePasswordSwitch()
+{
+    const std::string marker = SwitchMarkerPath();
+    if (!FileExists(marker))
+        return true;
+    const std::pair<std::string, std::string> moves[] = {
+        {TempPathFor(m_strIndexPath), m_strIndexPath},
+        {TempPathFor(m_strDataPath), m_strDataPath},
+    };
+    for (const auto& [from, to] : moves) {
+        if (!FileExists(from))
+            continue;
+        if (const int error = RenameFile(from, to)) {
+            Report(FileErrorCauseFromErrno(error), to);
+            return false;
+        }
+    }
+    SyncFolderOf(m_strIndexPath);
+    RemoveFile(marker); // a marker without temporary files is harmless
+    SyncFolderOf(m_strIndexPath);
+    return true;
+}
+
+bool CDiaryStore::OpenIndexFile()
+{
+    const bool first = m_nIndexOpens == 0;
+    if (!Acquire(m_indexFile, m_nIndexOpens, m_strIndexPath))
+        return false;
+    if (first && FileExists(SwitchMarkerPath())) {
+        // A password change was committed but not finished: finish it under
+        // the lock, then open the index file that is now in place.
+        if (!CompletePasswordSwitch()) {
+            Release(m_indexFile, m_nIndexOpens);
+            return false;
+        }
+        const FileErrorCause cause = m_indexFile.Open(m_strIndexPath);
+        if (cause != FileErrorCause::None) {
+            m_nIndexOpens = 0;
+            Report(cause, m_strIndexPath);
+            return false;
+        }
+    }
+    m_nEntryRecordSize = kEntryRecordSize;
+    m_nIndexLength = m_bIndexCached ? m_indexCache.size() : m_indexFile.Length();
+    m_nEntryCount =
+        static_cast<uint32_t>(std::min<uint64_t>(m_nIndexLength / kEntryRecordSize, UINT32_MAX));
+    return true;
+}
+
+void CDiaryStore::CloseIndexFile()
+{
+    Release(m_indexFile, m_nIndexOpens);
+}
+
+bool CDiaryStore::OpenEntryFiles()
+{
+    if (!OpenIndexFile())
+        return false;
+    if (!Acquire(m_dataFile, m_nDataOpens, m_strDataPath)) {
+        CloseIndexFile();
+        return false;
+    }
+    m_nDataLength = m_dataFile.Length();
+    return true;
+}
+
+void CDiaryStore::CloseEntryFiles()
+{
+    CloseIndexFile();
+    Release(m_dataFile, m_nDataOpens);
+}
+
+void CDiaryStore::OpenReminderFile()
+{
+    if (!Acquire(m_reminderFile, m_nReminderOpens, m_strReminderPath))
+        return;
+    m_nReminderRecordSize = kReminderRecordSize;
+    m_nReminderCount = static_cast<uint32_t>(
+        std::min<uint64_t>(m_reminderFile.Length() / kReminderRecordSize, UINT32_MAX));
+}
+
+void CDiaryStore::CloseReminderFile()
+{
+    if (m_nReminderOpens == 0)
+        return;
+    m_nReminderCount = static_cast<uint32_t>(
+        std::min<uint64_t>(m_reminderFile.Length() / kReminderRecordSize, UINT32_MAX));
+    Release(m_reminderFile, m_nReminderOpens);
+}
+
+void CDiaryStore::OpenPlannerFile()
+{
+    if (!Acquire(m_plannerFile, m_nPlannerOpens, m_strPlannerPath))
+        return;
+    m_nPlannerRecordSize = kPlannerRecordSize;
+    m_nPlannerCount = static_cast<uint32_t>(
+        std::min<uint64_t>(m_plannerFile.Length() / kPlannerRecordSize, UINT32_MAX));
+}
+
+void CDiaryStore::ClosePlannerFile()
+{
+    if (m_nPlannerOpens == 0)
+        return;
+    m_nPlannerCount = static_cast<uint32_t>(
+        std::min<uint64_t>(m_plannerFile.Length() / kPlannerRecordSize, UINT32_MAX));
+    Release(m_plannerFile, m_nPlannerOpens);
+}
+
+bool CDiaryStore::ReadWholeFile(const CStoreFile& file, std::string& bytes) const
+{
+    const uint64_t length = file.Length();
+    bytes.resize(length);
+    return file.ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
+}
+
+bool CDiaryStore::ReplaceFile(CStoreFile& live, int opens, const std::string& bytes)
+{
+    const std::string livePath = live.Path();
+    const std::string tempPath = TempPathFor(livePath);
+    CStoreFile temp;
+    const FileErrorCause cause = temp.Open(tempPath, true);
+    if (cause != FileErrorCause::None) {
+        Report(cause, tempPath);
+        return false;
+    }
+    try {
+        temp.WriteAt(0, bytes.data(), bytes.size());
+        temp.Sync();
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        temp.Close();
+        RemoveFile(tempPath);
+        return false;
+    }
+    if (const int error = RenameFile(tempPath, livePath)) {
+        Report(FileErrorCauseFromErrno(error), livePath);
+        temp.Close();
+        RemoveFile(tempPath);
+        return false;
+    }
+    SyncFolderOf(livePath);
+    // The temporary handle is now the live file's, lock and all.
+    if (opens > 0)
+        live = std::move(temp);
+    return true;
+}
+
+// Runs a rewrite's replacement and reports a file error raised by it.
+bool CDiaryStore::ReplaceFileReporting(CStoreFile& live, int opens, const std::string& bytes)
+{
+    try {
+        return ReplaceFile(live, opens, bytes);
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::RemoveLastRecordFile(const std::string& path)
+{
+    if (const int error = RemoveFile(path)) {
+        Report(FileErrorCauseFromErrno(error), path);
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
+}
+
+// ---------------------------------------------------------------- entries
+
+bool CDiaryStore::ReadIndexRecord(uint32_t index)
+{
+    const uint64_t offset = uint64_t(index) * kEntryRecordSize;
+    unsigned char record[kEntryRecordSize];
+    size_t available = 0;
+    if (m_nIndexOpens > 1) {
+        // The caller holds the file: read it once and serve every record from memory.
+        if (!m_bIndexCached) {
+            if (!ReadWholeFile(m_indexFile, m_indexCache))
+                return false;
+            m_bIndexCached = true;
+        }
+        if (offset < m_indexCache.size()) {
+            available = std::min<uint64_t>(kEntryRecordSize, m_indexCache.size() - offset);
+            std::memcpy(record, m_indexCache.data() + offset, available);
+        }
+    } else if (offset < m_nIndexLength) {
+        available = m_indexFile.ReadAt(offset, record, sizeof record);
+    }
+    return DecodeEntry(record, available, entry);
+}
+
+void CDiaryStore::AppendEntry()
+{
+    if (!OpenEntryFiles())
+        throw CFileError(FileErrorCause::InvalidHandle, m_strIndexPath);
+    EntryFilesCloser closer{*this};
+
+    const uint64_t dataEnd = m_dataFile.Length();
+    if (dataEnd + entry.text.size() > kMaxOffset)
+        throw CFileError(FileErrorCause::DiskFull, m_strDataPath);
+    entry.textOffset = static_cast<uint32_t>(dataEnd);
+    entry.textLength = static_cast<uint32_t>(entry.text.size());
+
+    // A new record starts after the last whole one: trailing bytes of a
+    // damaged file would otherwise shift every later record.
+    const uint64_t indexEnd = m_indexFile.Length() / kEntryRecordSize * kEntryRecordSize;
+
+    entry.passwordLength = static_cast<uint32_t>(strnlen(entry.password, kPasswordField));
+    const std::string plainPassword(entry.password, entry.passwordLength);
+    ScramblePassword();
+    unsigned char record[kEntryRecordSize];
+    EncodeEntry(entry, record);
+    EncryptText(plainPassword);
+
+    // The text goes first and reaches the disk before the record that points
+    // at it; a failure takes back whatever part was written.
+    try {
+        m_dataFile.WriteAt(dataEnd, entry.text.data(), entry.text.size());
+        m_dataFile.Sync();
+    } catch (const CFileError&) {
+        try {
+            m_dataFile.Truncate(dataEnd);
+        } catch (const CFileError&) {
+        }
+        throw;
+    }
+    m_bIndexCached = false;
+    try {
+        m_indexFile.WriteAt(indexEnd, record, sizeof record);
+    } catch (const CFileError&) {
+        try {
+            m_indexFile.Truncate(indexEnd);
+            m_dataFile.Truncate(dataEnd);
+        } catch (const CFileError&) {
+        }
+        throw;
+    }
+    m_nDataLength = m_dataFile.Length();
+    m_nIndexLength = m_indexFile.Length();
+    m_nEntryCount = static_cast<uint32_t>(m_nIndexLength / kEntryRecordSize);
+}
+
+bool CDiaryStore::ReadEntry()
+{
+    if (!OpenEntryFiles())
+        return false;
+    EntryFilesCloser closer{*this};
+    if (!ReadIndexRecord(current_index))
+        return false;
+    // A text outside the data file can only come from a damaged file: fail
+    // before allocating anything for it.
+    if (uint64_t(entry.textOffset) + entry.textLength > m_nDataLength)
+        return false;
+    std::string bytes(entry.textLength, '\0');
+    if (m_dataFile.ReadAt(entry.textOffset, bytes.data(), bytes.size()) != bytes.size())
+        return false;
+    const auto zero = bytes.find('\0');
+    if (zero != std::string::npos)
+        bytes.resize(zero);
+    entry.text = std::move(bytes);
+    DecryptText(std::string(entry.password, ClampedPasswordLength(entry.passwordLength)));
+    return true;
+}
+
+bool CDiaryStore::ReadFirstEntry()
+{
+    current_index = 0;
+    return ReadEntry();
+}
+
+bool CDiaryStore::ReadEntryHeader()
+{
+    if (!OpenIndexFile())
+        return false;
+    IndexCloser closer{*this};
+    return ReadIndexRecord(current_index);
+}
+
+bool CDiaryStore::NextEntry()
+{
+    if (current_index >= m_nEntryCount)
+        return false;
+    ++current_index;
+    if (ReadEntryHeader())
+        return true;
+    if (current_index < m_nEntryCount) {
+        ShowStoreMessage("next(index): current_index");
+        return false;
+    }
+    current_index = m_nEntryCount;
+    return false;
+}
+
+bool CDiaryStore::ReadAllEntryHeaders(std::vector<EntryHeader>& headers)
+{
+    headers.clear();
+    if (!OpenIndexFile())
+        return false;
+    IndexCloser closer{*this};
+    std::string local;
+    const std::string* bytes = &m_indexCache;
+    if (!m_bIndexCached) {
+        if (!ReadWholeFile(m_indexFile, local))
+            return false;
+        bytes = &local;
+    }
+    const size_t count = bytes->size() / kEntryRecordSize;
+    headers.reserve(count);
+    for (size_t i = 0; i < count; ++i)
+        headers.push_back(DecodeHeader(Bytes(*bytes) + i * kEntryRecordSize));
+    return true;
+}
+
+bool CDiaryStore::DeleteEntry(uint32_t index)
+{
+    if (!OpenIndexFile())
+        return false;
+    IndexCloser closer{*this};
+    try {
+        const uint32_t count = m_nEntryCount;
+        if (index >= count)
+            return false; // nothing there to delete
+        if (count == 1) {
+            // The index file goes first: once it is gone the entry is gone,
+            // and a data file left behind holds only unreferenced text.
+            if (!RemoveLastRecordFile(m_strIndexPath))
+                return false;
+            if (const int error = RemoveFile(m_strDataPath))
+                Report(FileErrorCauseFromErrno(error), m_strDataPath);
+            m_nEntryCount = 0;
+            m_nIndexLength = 0;
+            m_bIndexCached = false;
+            return true;
+        }
+        std::string bytes;
+        if (!ReadWholeFile(m_indexFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strIndexPath);
+            return false;
+        }
+        const std::string rebuilt =
+            Reassemble(bytes, kEntryRecordSize, AllBut(count, index), CanonicalEntry);
+        if (!ReplaceFileReporting(m_indexFile, m_nIndexOpens, rebuilt))
+            return false;
+        m_bIndexCached = false;
+        m_nEntryCount = count - 1;
+        m_nIndexLength = rebuilt.size();
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::SortEntries()
+{
+    if (m_nEntryCount < 2)
+        return true;
+    m_nSavedEntry = current_index;
+    if (!OpenIndexFile())
+        return false;
+    IndexCloser closer{*this};
+    try {
+        std::string bytes;
+        if (!ReadWholeFile(m_indexFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strIndexPath);
+            return false;
+        }
+        const size_t count = bytes.size() / kEntryRecordSize;
+        const std::string rebuilt = Reassemble(
+            bytes, kEntryRecordSize, SortedOrder(bytes, kEntryRecordSize, 34), CanonicalEntry);
+        // Already in order (the usual case: the new entry is the latest)?
+        // Then the rewrite would write the very same bytes.
+        if (rebuilt != bytes) {
+            if (!ReplaceFileReporting(m_indexFile, m_nIndexOpens, rebuilt))
+                return false;
+            m_bIndexCached = false;
+        }
+        m_nEntryCount = static_cast<uint32_t>(count);
+        m_nIndexLength = rebuilt.size();
+        current_index = m_nSavedEntry;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- password
+
+void CDiaryStore::ScramblePassword()
+{
+    const size_t n = ClampedPasswordLength(entry.passwordLength);
+    MaskBytes(entry.password, n, 0xB4);
+    entry.password[n] = 0;
+}
+
+void CDiaryStore::EncryptText(const std::string& plainPassword)
+{
+    const unsigned char key = KeyOf(plainPassword.data(), plainPassword.size());
+    const size_t n = std::min<size_t>(entry.textLength, entry.text.size());
+    MaskBytes(entry.text.data(), n, key);
+}
+
+void CDiaryStore::DecryptText(const std::string& recordPassword)
+{
+    const unsigned char key =
+        KeyOf(recordPassword.data(), std::min<size_t>(entry.passwordLength, recordPassword.size()));
+    std::string copy = entry.text.substr(0, std::min<size_t>(entry.textLength, entry.text.size()));
+    MaskBytes(copy.data(), copy.size(), key);
+    const auto zero = copy.find('\0');
+    if (zero != std::string::npos)
+        copy.resize(zero);
+    entry.text = std::move(copy);
+}
+
+bool CDiaryStore::ChangePassword(const std::string& newPassword)
+{
+    if (!OpenEntryFiles())
+        return false;
+    EntryFilesCloser closer{*this};
+    m_nSavedEntry = current_index;
+    try {
+        const bool done = ChangePasswordFiles(newPassword);
+        current_index = m_nSavedEntry;
+        return done;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
+{
+    // The new password as the record will hold it: a zero-terminated string
+    // of at most the field's 30 bytes. The key is made from those same bytes,
+    // so every text stays readable with the stored password.
+    const std::string password = newPassword.substr(
+        0, std::min(strnlen(newPassword.c_str(), newPassword.size()), kPasswordField));
+
+    std::string index;
+    std::string data;
+    if (!ReadWholeFile(m_indexFile, index)) {
+        Report(FileErrorCause::EndOfFile, m_strIndexPath);
+        return false;
+    }
+    if (!ReadWholeFile(m_dataFile, data)) {
+        Report(FileErrorCause::EndOfFile, m_strDataPath);
+        return false;
+    }
+    const size_t count = index.size() / kEntryRecordSize;
+    std::string newIndex(count * kEntryRecordSize, '\0');
+    std::string newData;
+    newData.reserve(data.size());
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char* source = Bytes(index) + i * kEntryRecordSize;
+        DiaryEntry record;
+        DecodeEntry(source, kEntryRecordSize, record);
+        if (uint64_t(record.textOffset) + record.textLength > data.size()) {
+            // A record whose text is not there: keep the old files as they are.
+            Report(FileErrorCause::EndOfFile, m_strDataPath);
+            return false;
+        }
+        std::string text = data.substr(record.textOffset, record.textLength);
+        const auto zero = text.find('\0');
+        if (zero != std::string::npos)
+            text.resize(zero);
+        MaskBytes(text.data(), text.size(),
+                  KeyOf(record.password, ClampedPasswordLength(record.passwordLength)));
+
+        // The old password's characters beyond the new one's become spaces.
+        const size_t oldLength = strnlen(record.password, kPasswordField);
+        std::memset(record.password, ' ', oldLength);
+        std::memcpy(record.password, password.c_str(), password.size() + 1);
+        record.passwordLength = static_cast<uint32_t>(password.size());
+        MaskBytes(record.password, password.size(), 0xB4);
+        record.password[password.size()] = 0;
+
+        if (newData.size() + text.size() > kMaxOffset)
+            throw CFileError(FileErrorCause::DiskFull, TempPathFor(m_strDataPath));
+        record.textOffset = static_cast<uint32_t>(newData.size());
+        record.textLength = static_cast<uint32_t>(text.size());
+        MaskBytes(text.data(), text.size(), KeyOf(password.data(), password.size()));
+        newData += text;
+        EncodeEntry(record,
+                    reinterpret_cast<unsigned char*>(newIndex.data()) + i * kEntryRecordSize);
+    }
+
+    // Build both new files completely before anything is switched.
+    const std::string indexTemp = TempPathFor(m_strIndexPath);
+    const std::string dataTemp = TempPathFor(m_strDataPath);
+    const std::string marker = SwitchMarkerPath();
+    CStoreFile newIndexFile;
+    CStoreFile newDataFile;
+    auto discard = [&] {
+        newIndexFile.Close();
+        newDataFile.Close();
+        RemoveFile(indexTemp);
+        RemoveFile(dataTemp);
+    };
+    FileErrorCause cause = newIndexFile.Open(indexTemp, true);
+    if (cause != FileErrorCause::None) {
+        Report(cause, indexTemp);
+        return false;
+    }
+    cause = newDataFile.Open(dataTemp, true);
+    if (cause != FileErrorCause::None) {
+        Report(cause, dataTemp);
+        newIndexFile.Close();
+        RemoveFile(indexTemp);
+        return false;
+    }
+    try {
+        newIndexFile.WriteAt(0, newIndex.data(), newIndex.size());
+        newDataFile.WriteAt(0, newData.data(), newData.size());
+        newIndexFile.Sync();
+        newDataFile.Sync();
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        discard();
+        return false;
+    }
+
+    // Commit: the marker's existence, once on the disk, decides for the new files.
+    {
+        CStoreFile markerFile;
+        cause = markerFile.Open(marker, true);
+        if (cause != FileErrorCause::None) {
+            Report(cause, marker);
+            discard();
+            return false;
+        }
+    }
+    if (const int error = SyncFolderOf(marker)) {
+        Report(FileErrorCauseFromErrno(error), marker);
+        RemoveFile(marker);
+        discard();
+        return false;
+    }
+
+    // Committed. A failure from here on is finished by the next open.
+    if (const int error = RenameFile(indexTemp, m_strIndexPath)) {
+        Report(FileErrorCauseFromErrno(error), m_strIndexPath);
+        return true;
+    }
+    m_indexFile = std::move(newIndexFile);
+    m_bIndexCached = false;
+    if (const int error = RenameFile(dataTemp, m_strDataPath)) {
+        Report(FileErrorCauseFromErrno(error), m_strDataPath);
+        return true;
+    }
+    m_dataFile = std::move(newDataFile);
+    SyncFolderOf(m_strIndexPath);
+    if (RemoveFile(marker) == 0)
+        SyncFolderOf(m_strIndexPath);
+    m_nEntryCount = static_cast<uint32_t>(count);
+    m_nIndexLength = newIndex.size();
+    m_nDataLength = newData.size();
+    return true;
+}
+
+// ---------------------------------------------------------------- reminders
+
+void CDiaryStore::AppendReminder()
+{
+    OpenReminderFile();
+    if (m_nReminderOpens == 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_strReminderPath);
+    ReminderCloser closer{*this};
+    unsigned char record[kReminderRecordSize];
+    PutU32(record, static_cast<uint32_t>(reminder.time));
+    std::memcpy(record + 4, reminder.description, 40);
+    const uint64_t end = m_reminderFile.Length() / kReminderRecordSize * kReminderRecordSize;
+    m_reminderFile.WriteAt(end, record, sizeof record);
+}
+
+bool CDiaryStore::ReadReminder()
+{
+    OpenReminderFile();
+    if (m_nReminderOpens == 0)
+        return false;
+    ReminderCloser closer{*this};
+    unsigned char record[kReminderRecordSize];
+    const size_t got = m_reminderFile.ReadAt(uint64_t(reminder_index) * kReminderRecordSize, record,
+                                             sizeof record);
+    if (got < 4)
+        return false;
+    SetLowTime(reminder.time, GetU32(record));
+    if (got < kReminderRecordSize)
+        return false;
+    std::memcpy(reminder.description, record + 4, 40);
+    reminder.description[39] = 0;
+    return true;
+}
+
+bool CDiaryStore::NextReminder()
+{
+    if (reminder_index >= m_nReminderCount)
+        return false;
+    ++reminder_index;
+    if (ReadReminder())
+        return true;
+    if (reminder_index < m_nReminderCount) {
+        ShowStoreMessage("next(reminder): reminder_index");
+        return false;
+    }
+    reminder_index = m_nReminderCount;
+    return false;
+}
+
+bool CDiaryStore::DeleteReminder(uint32_t index)
+{
+    OpenReminderFile();
+    if (m_nReminderOpens == 0)
+        return false;
+    ReminderCloser closer{*this};
+    try {
+        const uint64_t length = m_reminderFile.Length();
+        const uint32_t count = static_cast<uint32_t>(length / kReminderRecordSize);
+        m_nReminderCount = count;
+        if (index >= count)
+            return false;
+        if (count == 1) {
+            if (!RemoveLastRecordFile(m_strReminderPath))
+                return false;
+            m_nReminderCount = 0;
+            reminder_index = 0;
+            return true;
+        }
+        std::string bytes;
+        if (!ReadWholeFile(m_reminderFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strReminderPath);
+            return false;
+        }
+        if (!ReplaceFileReporting(
+                m_reminderFile, m_nReminderOpens,
+                Reassemble(bytes, kReminderRecordSize, AllBut(count, index), CanonicalReminder)))
+            return false;
+        reminder_index = 0;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::SortReminders()
+{
+    if (m_nReminderCount < 2)
+        return true;
+    OpenReminderFile();
+    if (m_nReminderOpens == 0)
+        return false;
+    ReminderCloser closer{*this};
+    try {
+        std::string bytes;
+        if (!ReadWholeFile(m_reminderFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strReminderPath);
+            return false;
+        }
+        const std::string rebuilt =
+            Reassemble(bytes, kReminderRecordSize, SortedOrder(bytes, kReminderRecordSize, 0),
+                       CanonicalReminder);
+        if (rebuilt != bytes && !ReplaceFileReporting(m_reminderFile, m_nReminderOpens, rebuilt))
+            return false;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- planner
+
+void CDiaryStore::AppendPlannerTask()
+{
+    OpenPlannerFile();
+    if (m_nPlannerOpens == 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_strPlannerPath);
+    PlannerCloser closer{*this};
+    unsigned char record[kPlannerRecordSize];
+    PutU32(record, static_cast<uint32_t>(task.plannedTime));
+    PutU32(record + 4, static_cast<uint32_t>(task.doneTime));
+    std::memcpy(record + 8, task.description, 50);
+    PutU32(record + 58, static_cast<uint32_t>(task.status));
+    const uint64_t end = m_plannerFile.Length() / kPlannerRecordSize * kPlannerRecordSize;
+    m_plannerFile.WriteAt(end, record, sizeof record);
+}
+
+bool CDiaryStore::ReadPlannerTask()
+{
+    OpenPlannerFile();
+    if (m_nPlannerOpens == 0)
+        return false;
+    PlannerCloser closer{*this};
+    unsigned char record[kPlannerRecordSize];
+    const size_t got =
+        m_plannerFile.ReadAt(uint64_t(planner_index) * kPlannerRecordSize, record, sizeof record);
+    if (got < 4)
+        return false;
+    SetLowTime(task.plannedTime, GetU32(record));
+    if (got < 8)
+        return false;
+    SetLowTime(task.doneTime, GetU32(record + 4));
+    if (got < 58)
+        return false;
+    std::memcpy(task.description, record + 8, 50);
+    task.description[49] = 0;
+    if (got < kPlannerRecordSize)
+        return false;
+    task.status = static_cast<int32_t>(GetU32(record + 58));
+    return true;
+}
+
+bool CDiaryStore::NextPlannerTask()
+{
+    if (planner_index >= m_nPlannerCount)
+        return false;
+    ++planner_index;
+    if (ReadPlannerTask())
+        return true;
+    if (planner_index < m_nPlannerCount) {
+        ShowStoreMessage("next(planner): planner_index");
+        return false;
+    }
+    planner_index = m_nPlannerCount;
+    return false;
+}
+
+bool CDiaryStore::DeletePlannerTask(uint32_t index)
+{
+    OpenPlannerFile();
+    if (m_nPlannerOpens == 0)
+        return false;
+    PlannerCloser closer{*this};
+    try {
+        const uint32_t count = static_cast<uint32_t>(m_plannerFile.Length() / kPlannerRecordSize);
+        m_nPlannerCount = count;
+        if (index >= count)
+            return false;
+        if (count == 1) {
+            if (!RemoveLastRecordFile(m_strPlannerPath))
+                return false;
+            m_nPlannerCount = 0;
+            planner_index = 0;
+            return true;
+        }
+        std::string bytes;
+        if (!ReadWholeFile(m_plannerFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
+            return false;
+        }
+        if (!ReplaceFileReporting(
+                m_plannerFile, m_nPlannerOpens,
+                Reassemble(bytes, kPlannerRecordSize, AllBut(count, index), CanonicalTask)))
+            return false;
+        planner_index = 0;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::SortPlannerTasks()
+{
+    if (m_nPlannerCount < 2)
+        return true;
+    OpenPlannerFile();
+    if (m_nPlannerOpens == 0)
+        return false;
+    PlannerCloser closer{*this};
+    try {
+        std::string bytes;
+        if (!ReadWholeFile(m_plannerFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
+            return false;
+        }
+        const std::string rebuilt = Reassemble(
+            bytes, kPlannerRecordSize, SortedOrder(bytes, kPlannerRecordSize, 0), CanonicalTask);
+        if (rebuilt != bytes && !ReplaceFileReporting(m_plannerFile, m_nPlannerOpens, rebuilt))
+            return false;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+bool CDiaryStore::MarkPlannerTaskDone(uint32_t index, int64_t completionTime)
+{
+    OpenPlannerFile();
+    if (m_nPlannerOpens == 0)
+        return false;
+    PlannerCloser closer{*this};
+    try {
+        std::string bytes;
+        if (!ReadWholeFile(m_plannerFile, bytes)) {
+            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
+            return false;
+        }
+        const size_t count = bytes.size() / kPlannerRecordSize;
+        std::string rebuilt = Reassemble(bytes, kPlannerRecordSize, Identity(count), CanonicalTask);
+        if (index < count) {
+            auto* record = reinterpret_cast<unsigned char*>(rebuilt.data()) +
+                           size_t(index) * kPlannerRecordSize;
+            PutU32(record + 4, static_cast<uint32_t>(completionTime));
+            PutU32(record + 58, 1);
+        }
+        if (rebuilt != bytes && !ReplaceFileReporting(m_plannerFile, m_nPlannerOpens, rebuilt))
+            return false;
+        planner_index = 0;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}

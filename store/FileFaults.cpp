@@ -1,0 +1,24 @@
+#include "store/FileFaults.h"
+
+#include <utility>
+
+namespace {
+
+CFileFaults::Hook& CurrentHook()
+{
+    static CFileFaults::Hook hook;
+    return hook;
+}
+
+} // namespace
+
+CFileFaults::Hook CFileFaults::Install(Hook hook)
+{
+    return std::exchange(CurrentHook(), std::move(hook));
+}
+
+int CFileFaults::Check(FileOp op, const std::string& path)
+{
+    const Hook& hook = CurrentHook();
+    return hook ? hook(op, path) : 0;
+}

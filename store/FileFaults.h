@@ -1,0 +1,32 @@
+#pragma once
+// A seam in the store's file layer: a test installs a hook that is asked
+// before every write, flush, rename, removal and open the store performs,
+// and can make that step fail with an errno value of its choosing. Without
+// a hook every step runs normally.
+
+#include <functional>
+#include <string>
+
+enum class FileOp
+{
+    Open,
+    Read,
+    Write,
+    Flush,
+    Rename,
+    Remove,
+    Truncate
+};
+
+class CFileFaults
+{
+public:
+    // The hook returns 0 to let the step run, or the errno it should fail with.
+    using Hook = std::function<int(FileOp op, const std::string& path)>;
+
+    // Installs the hook (an empty one removes it) and returns the previous one.
+    static Hook Install(Hook hook);
+
+    // Asked by the file layer before each step; 0 when no hook objects.
+    static int Check(FileOp op, const std::string& path);
+};

@@ -1,0 +1,203 @@
+#include "store/StoreFile.h"
+
+#include "store/FileFaults.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+CStoreFile::~CStoreFile()
+{
+    Close();
+}
+
+CStoreFile::CStoreFile(CStoreFile&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
+{
+}
+
+CStoreFile& CStoreFile::operator=(CStoreFile&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
+{
+    Close();
+    if (path.empty())
+        return FileErrorCause::BadPath;
+    if (const int injected = CFileFaults::Check(FileOp::Open, path))
+        return FileErrorCauseFromErrno(injected);
+    // A rewrite by another process may replace the file between our open and
+    // our lock; then the lock sits on a file nobody sees any more, so open again.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return FileErrorCauseFromErrno(errno);
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return error == EWOULDBLOCK ? FileErrorCause::SharingViolation
+                                        : FileErrorCauseFromErrno(error);
+        }
+        struct stat opened
+        {
+        };
+        struct stat named
+        {
+        };
+        if (::fstat(fd, &opened) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return FileErrorCauseFromErrno(error);
+        }
+        if (::stat(path.c_str(), &named) != 0 || named.st_ino != opened.st_ino ||
+            named.st_dev != opened.st_dev) {
+            ::close(fd);
+            continue;
+        }
+        if (truncate && opened.st_size != 0 && ::ftruncate(fd, 0) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return FileErrorCauseFromErrno(error);
+        }
+        m_fd = fd;
+        m_path = path;
+        return FileErrorCause::None;
+    }
+    return FileErrorCause::SharingViolation;
+}
+
+void CStoreFile::Close()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd); // also drops the lock
+        m_fd = -1;
+    }
+}
+
+void CStoreFile::Fail(int error) const
+{
+    throw CFileError(FileErrorCauseFromErrno(error), m_path);
+}
+
+uint64_t CStoreFile::Length() const
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    struct stat info
+    {
+    };
+    if (::fstat(m_fd, &info) != 0)
+        Fail(errno);
+    return static_cast<uint64_t>(info.st_size);
+}
+
+size_t CStoreFile::ReadAt(uint64_t offset, void* buffer, size_t size) const
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    if (const int injected = CFileFaults::Check(FileOp::Read, m_path))
+        Fail(injected);
+    auto* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(m_fd, out + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno);
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return done;
+}
+
+void CStoreFile::WriteAt(uint64_t offset, const void* data, size_t size)
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    if (const int injected = CFileFaults::Check(FileOp::Write, m_path))
+        Fail(injected);
+    const auto* in = static_cast<const char*>(data);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(m_fd, in + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno);
+        }
+        done += static_cast<size_t>(n);
+    }
+}
+
+void CStoreFile::Truncate(uint64_t length)
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    if (const int injected = CFileFaults::Check(FileOp::Truncate, m_path))
+        Fail(injected);
+    if (::ftruncate(m_fd, static_cast<off_t>(length)) != 0)
+        Fail(errno);
+}
+
+void CStoreFile::Sync()
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    if (const int injected = CFileFaults::Check(FileOp::Flush, m_path))
+        Fail(injected);
+    if (::fdatasync(m_fd) != 0)
+        Fail(errno);
+}
+
+int RemoveFile(const std::string& path)
+{
+    if (const int injected = CFileFaults::Check(FileOp::Remove, path))
+        return injected;
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int RenameFile(const std::string& from, const std::string& to)
+{
+    if (const int injected = CFileFaults::Check(FileOp::Rename, to))
+        return injected;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+int SyncFolderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? std::string("/")
+                                                          : path.substr(0, slash);
+    if (const int injected = CFileFaults::Check(FileOp::Flush, folder))
+        return injected;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int result = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        result = errno;
+    ::close(fd);
+    return result;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// One file of a diary, opened the way the store opens all of them: read and
+// write, created empty when missing, never truncated on open, and held under
+// an exclusive advisory lock for as long as it is open, so two processes
+// never work on the same diary at once. Closed by the destructor.
+
+#include "store/FileError.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CStoreFile
+{
+public:
+    CStoreFile() = default;
+    ~CStoreFile();
+    CStoreFile(CStoreFile&& other) noexcept;
+    CStoreFile& operator=(CStoreFile&& other) noexcept;
+    CStoreFile(const CStoreFile&) = delete;
+    CStoreFile& operator=(const CStoreFile&) = delete;
+
+    // Opens and locks path; with truncate the file starts empty (only for
+    // temporary files the store owns). Returns the failure's cause, None on
+    // success. A lock held elsewhere is a sharing violation.
+    FileErrorCause Open(const std::string& path, bool truncate = false);
+    void Close();
+    bool IsOpen() const { return m_fd >= 0; }
+    const std::string& Path() const { return m_path; }
+
+    // Current length in bytes; throws CFileError when it cannot be found.
+    uint64_t Length() const;
+    // Reads up to size bytes at offset; returns how many were read (fewer
+    // only at the end of the file). An outright read error throws.
+    size_t ReadAt(uint64_t offset, void* buffer, size_t size) const;
+    // Writes every byte at offset or throws.
+    void WriteAt(uint64_t offset, const void* data, size_t size);
+    // Cuts the file to length or throws.
+    void Truncate(uint64_t length);
+    // Flushes the file's contents to the disk or throws.
+    void Sync();
+
+private:
+    [[noreturn]] void Fail(int error) const;
+
+    int m_fd = -1;
+    std::string m_path;
+};
+
+// File-system steps on paths, each through the fault seam. They return 0 or
+// the errno of the failure.
+int RemoveFile(const std::string& path);
+int RenameFile(const std::string& from, const std::string& to);
+bool FileExists(const std::string& path);
+// Flushes the folder holding path so that renames and removals in it reach
+// the disk. File systems that cannot flush folders count as success.
+int SyncFolderOf(const std::string& path);
