@@ -6,16 +6,15 @@
 #include "store/FileFaults.h"
 #include "store/Messages.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace storetest {
@@ -113,7 +112,8 @@ protected:
                  "-" + info->name());
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
-        m_previous = SetStoreMessageHandler([this](const std::string& m) { messages.push_back(m); });
+        m_previous =
+            SetStoreMessageHandler([this](const std::string& m) { messages.push_back(m); });
     }
 
     void TearDown() override
@@ -127,7 +127,10 @@ protected:
     }
 
     std::string Dir() const { return m_dir.string(); }
-    std::string Diary(const std::string& name = "travel.ilm") const { return (m_dir / name).string(); }
+    std::string Diary(const std::string& name = "travel.ilm") const
+    {
+        return (m_dir / name).string();
+    }
     static uint16_t ExtLoc(const std::string& path)
     {
         return static_cast<uint16_t>(path.rfind('.') + 1);
