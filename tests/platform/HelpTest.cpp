@@ -1,0 +1,137 @@
+// The help viewer: which page each request opens, what happens without the
+// pages, and that the shipped pages hold together.
+#include "platform/Help.h"
+
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kShippedPages = QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/help");
+
+class HelpTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CHelp::Reset();
+        CHelp::SetScripted(false);
+        CHelp::SetHelpFolder(kShippedPages);
+        CMessageBox::ClearHistory();
+        CShell::Reset();
+    }
+    void TearDown() override
+    {
+        CHelp::SetHelpFolder(QString());
+        CHelp::SetScripted(true);
+    }
+
+    QTextBrowser* Browser() { return m_owner.findChild<QTextBrowser*>("HelpBrowser"); }
+
+    QDialog m_owner;
+};
+} // namespace
+
+TEST_F(HelpTest, EachContextOpensItsOwnPage)
+{
+    const std::pair<int, const char*> pages[] = {
+        {CHelp::kContents, "index.html"}, {65537, "planner.html"},    {65538, "options.html"},
+        {65539, "reminders.html"},        {65540, "mainwindow.html"}, {65541, "newentry.html"},
+        {65542, "author.html"},           {65543, "password.html"},
+    };
+    for (const auto& [context, file] : pages) {
+        ASSERT_TRUE(CHelp::Show(&m_owner, context)) << context;
+        ASSERT_NE(Browser(), nullptr);
+        EXPECT_EQ(Browser()->source().fileName(), file) << context;
+        EXPECT_FALSE(Browser()->documentTitle().isEmpty()) << file;
+    }
+    // One viewer, reused for every request, and nothing reported.
+    EXPECT_EQ(m_owner.findChildren<QTextBrowser*>().size(), 1);
+    EXPECT_TRUE(Browser()->window()->isVisible());
+    EXPECT_TRUE(CMessageBox::History().empty());
+}
+
+TEST_F(HelpTest, UnknownContextFallsBackToTheContents)
+{
+    ASSERT_TRUE(CHelp::Show(&m_owner, 70000));
+    EXPECT_EQ(Browser()->source().fileName(), "index.html");
+}
+
+TEST_F(HelpTest, MissingPagesAreReported)
+{
+    QTemporaryDir empty;
+    CHelp::SetHelpFolder(empty.path());
+    EXPECT_FALSE(CHelp::Show(&m_owner, 65540));
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, "Failed to launch help.");
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+    EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::Ok);
+    EXPECT_EQ(Browser(), nullptr);
+
+    // Only the requested page missing counts as well.
+    QFile::copy(kShippedPages + "/index.html", empty.filePath("index.html"));
+    EXPECT_FALSE(CHelp::Show(&m_owner, 65541));
+    EXPECT_EQ(CMessageBox::History().size(), 2u);
+    EXPECT_TRUE(CHelp::Show(&m_owner));
+}
+
+TEST_F(HelpTest, ScriptedModeOnlyRecords)
+{
+    CHelp::SetScripted(true);
+    CHelp::SetHelpFolder(QStringLiteral("/nonexistent"));
+    EXPECT_TRUE(CHelp::Show(&m_owner, 65539));
+    EXPECT_TRUE(CHelp::Show(&m_owner));
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, CHelp::kContents}));
+    EXPECT_EQ(Browser(), nullptr);
+    EXPECT_TRUE(CMessageBox::History().empty());
+}
+
+TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktop)
+{
+    ASSERT_TRUE(CHelp::Show(&m_owner, 65542));
+    QTextBrowser* browser = Browser();
+    emit browser->anchorClicked(QUrl("dayloom:website"));
+    emit browser->anchorClicked(QUrl("dayloom:mail"));
+    emit browser->anchorClicked(QUrl("https://example.org/page"));
+    ASSERT_EQ(CShell::Opened().size(), 3u);
+    EXPECT_EQ(CShell::Opened()[0], CAppInfo::WebSite());
+    EXPECT_EQ(CShell::Opened()[1], "mailto:" + CAppInfo::MailAddress());
+    EXPECT_EQ(CShell::Opened()[2], "https://example.org/page");
+    EXPECT_EQ(browser->source().fileName(), "author.html");
+
+    emit browser->anchorClicked(QUrl("index.html"));
+    EXPECT_EQ(browser->source().fileName(), "index.html");
+    EXPECT_EQ(CShell::Opened().size(), 3u);
+}
+
+TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
+{
+    const QDir dir(kShippedPages);
+    const QStringList pages = dir.entryList({"*.html"}, QDir::Files);
+    ASSERT_GE(pages.size(), 8);
+    const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
+    for (const QString& page : pages) {
+        QFile file(dir.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        for (const auto& match : href.globalMatch(html)) {
+            const QString target = match.captured(1);
+            if (target.startsWith("dayloom:")) {
+                EXPECT_TRUE(target == "dayloom:website" || target == "dayloom:mail")
+                    << target.toStdString();
+                continue;
+            }
+            EXPECT_TRUE(dir.exists(QUrl(target).path()))
+                << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
+}
