@@ -1,0 +1,102 @@
+#include "entry/ChangePasswordDlg.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kHelpContext = 65543;
+
+QLineEdit* MakePasswordBox(const QString& name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(CChangePasswordDlg::kMaxLength);
+    return edit;
+}
+} // namespace
+
+CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("ChangePasswordDlg");
+    setWindowTitle(CAppInfo::Caption("Change Password"));
+
+    m_pNew = MakePasswordBox("newPassword", this);
+    m_pConfirm = MakePasswordBox("confirmPassword", this);
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel("Enter new password:", this), m_pNew);
+    form->addRow(new QLabel("Confirm new password:", this), m_pConfirm);
+
+    auto* save = new QPushButton("SAVE", this);
+    save->setObjectName("save");
+    save->setDefault(true);
+    auto* cancel = new QPushButton(this);
+    cancel->setObjectName("cancel");
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cancel->setToolTip("Cancel");
+    cancel->setAccessibleName("Cancel");
+    cancel->setAutoDefault(false);
+    auto* help = new QPushButton("HELP!", this);
+    help->setObjectName("help");
+    help->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(form);
+    main->addLayout(buttons);
+
+    connect(save, &QPushButton::clicked, this, &CChangePasswordDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CChangePasswordDlg::reject);
+    connect(help, &QPushButton::clicked, this, &CChangePasswordDlg::OnHelp);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &CChangePasswordDlg::OnHelp);
+    m_pNew->setFocus();
+}
+
+CChangePasswordDlg::~CChangePasswordDlg() = default;
+
+QString CChangePasswordDlg::NewPassword() const
+{
+    return m_strNewPassword;
+}
+
+void CChangePasswordDlg::OnHelp()
+{
+    CHelp::Show(this, kHelpContext);
+}
+
+void CChangePasswordDlg::accept()
+{
+    const QString password = m_pNew->text();
+    const QString confirmation = m_pConfirm->text();
+    QString refusal;
+    if (password.size() < kMinLength || confirmation.size() < kMinLength) {
+        refusal = "You must enter at least 3 characters!";
+    } else if (password != confirmation) {
+        refusal = "The passwords do not match!";
+    } else if (!CAnsiCodec::CanEncode(password)) {
+        // The diary stores the password as single bytes; a character that
+        // has none would lock the user out of the re-keyed diary.
+        refusal = CAnsiCodec::UnsupportedMessage();
+    }
+    if (!refusal.isEmpty()) {
+        CMessageBox::Show(this, refusal, CAppInfo::Title(), CMessageBox::Icon::Exclamation);
+        return;
+    }
+    m_strNewPassword = password;
+    QDialog::accept();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A horizontal up-down control without a buddy box: a left arrow that lowers
+// the value, a right arrow that raises it, the arrow keys doing the same while
+// it has the focus, and no wrap-around at the ends. The value is shown by
+// whoever listens to ValueChanged.
+
+#include <QWidget>
+
+class QToolButton;
+
+class CRatingSpin : public QWidget
+{
+    Q_OBJECT
+public:
+    CRatingSpin(int lowest, int highest, QWidget* parent = nullptr);
+
+    int Value() const { return m_nValue; }
+    int Lowest() const { return m_nLowest; }
+    int Highest() const { return m_nHighest; }
+    // Moves without emitting ValueChanged; clamped to the range.
+    void SetValue(int value);
+
+    QToolButton* LeftArrow() const { return m_pLeft; }
+    QToolButton* RightArrow() const { return m_pRight; }
+
+signals:
+    // Only for a step the user made that changed the value.
+    void ValueChanged(int value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Step(int delta);
+
+    int m_nLowest;
+    int m_nHighest;
+    int m_nValue;
+    QToolButton* m_pLeft;
+    QToolButton* m_pRight;
+};

@@ -1,0 +1,151 @@
+// The password change: the dialog's two rules as the user meets them, and
+// a diary re-keyed with what the dialog hands back.
+#include "entry/ChangePasswordDlg.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/DiaryStore.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ChangePasswordDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CMessageBox::ClearHistory();
+        CModal::Reset();
+        CHelp::Reset();
+    }
+
+    // Types both boxes and presses SAVE. Returns the dialog's result, the
+    // message it showed (empty when none) and the password it hands back.
+    struct Outcome
+    {
+        int result;
+        QString message;
+        QString password;
+    };
+
+    static Outcome Submit(const QString& first, const QString& second)
+    {
+        CMessageBox::ClearHistory();
+        CChangePasswordDlg dialog(nullptr);
+        bool stayedOpen = false;
+        CModal::PushHandler([&](QDialog& shown) {
+            QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), first);
+            QTest::keyClicks(shown.findChild<QLineEdit*>("confirmPassword"), second);
+            QTest::mouseClick(shown.findChild<QPushButton*>("save"), Qt::LeftButton);
+            stayedOpen = shown.isVisible();
+            if (stayedOpen) {
+                // The boxes keep what was typed after a refusal.
+                EXPECT_EQ(shown.findChild<QLineEdit*>("newPassword")->text(), first);
+                EXPECT_EQ(shown.findChild<QLineEdit*>("confirmPassword")->text(), second);
+                shown.reject();
+            }
+        });
+        Outcome outcome{CModal::Exec(dialog), QString(), dialog.NewPassword()};
+        if (!CMessageBox::History().empty()) {
+            outcome.message = CMessageBox::History().back().text;
+            EXPECT_EQ(CMessageBox::History().back().caption, "Dayloom v2.21");
+            EXPECT_TRUE(stayedOpen);
+        }
+        return outcome;
+    }
+};
+
+TEST_F(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
+{
+    const QString tooShort = "You must enter at least 3 characters!";
+    const QString noMatch = "The passwords do not match!";
+    EXPECT_EQ(Submit("ab", "ab").message, tooShort);
+    EXPECT_EQ(Submit("ab", "xyz").message, tooShort);
+    EXPECT_EQ(Submit("abcdef", "").message, tooShort);
+    EXPECT_EQ(Submit("abcd", "abc").message, noMatch);
+    EXPECT_EQ(Submit("Secret", "secret").message, noMatch);
+
+    const Outcome accepted = Submit("abc", "abc");
+    EXPECT_EQ(accepted.result, QDialog::Accepted);
+    EXPECT_TRUE(accepted.message.isEmpty());
+    EXPECT_EQ(accepted.password, "abc");
+}
+
+TEST_F(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
+{
+    CChangePasswordDlg dialog(nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
+    for (const char* name : {"newPassword", "confirmPassword"}) {
+        auto* box = dialog.findChild<QLineEdit*>(name);
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(box, "abcdefghijklmnopqrstuvwxyz");
+        EXPECT_EQ(box->text(), "abcdefghijklmnopqrst");
+    }
+}
+
+TEST_F(ChangePasswordDlgTest, APasswordTheDiaryCannotStoreIsRefused)
+{
+    const Outcome outcome = Submit("пароль", "пароль");
+    EXPECT_EQ(outcome.message, CAnsiCodec::UnsupportedMessage());
+    EXPECT_EQ(outcome.result, QDialog::Rejected);
+    // Characters of the diary's code page are fine.
+    EXPECT_EQ(Submit("Grüße", "Grüße").result, QDialog::Accepted);
+}
+
+TEST_F(ChangePasswordDlgTest, CancelAndHelp)
+{
+    CChangePasswordDlg dialog(nullptr);
+    CModal::PushHandler([](QDialog& shown) {
+        QTest::keyClick(shown.findChild<QLineEdit*>("newPassword"), Qt::Key_F1);
+        QTest::mouseClick(shown.findChild<QPushButton*>("help"), Qt::LeftButton);
+        QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), "whatever");
+        QTest::mouseClick(shown.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(CModal::Exec(dialog), QDialog::Rejected);
+    EXPECT_TRUE(dialog.NewPassword().isEmpty());
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65543, 65543}));
+}
+
+TEST_F(ChangePasswordDlgTest, TheNewPasswordReKeysTheDiary)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = QFile::encodeName(dir.filePath("home.ilm")).toStdString();
+    const auto extLoc = static_cast<uint16_t>(path.size() - 3);
+    for (const int64_t time : {1000000000LL, 1000086400LL}) {
+        CDiaryStore store(0, path, extLoc);
+        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", "oldpassword1");
+        store.entry.time = time;
+        store.entry.text = "{\\rtf1 entry " + std::to_string(time) + "}";
+        store.AppendEntry();
+        store.SortEntries();
+    }
+
+    const Outcome outcome = Submit("Neu", "Neu");
+    ASSERT_EQ(outcome.result, QDialog::Accepted);
+    const std::optional<std::string> bytes = CAnsiCodec::FromQString(outcome.password);
+    ASSERT_TRUE(bytes.has_value());
+    {
+        CDiaryStore store(0, path, extLoc);
+        EXPECT_TRUE(store.ChangePassword(*bytes));
+    }
+
+    for (uint32_t index = 0; index < 2; ++index) {
+        CDiaryStore store(index, path, extLoc);
+        ASSERT_TRUE(store.ReadEntry());
+        EXPECT_STREQ(store.entry.password, "Neu");
+        EXPECT_EQ(store.entry.text,
+                  "{\\rtf1 entry " + std::to_string(index == 0 ? 1000000000 : 1000086400) + "}");
+    }
+}
+
+} // namespace
