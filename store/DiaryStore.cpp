@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -288,16 +289,30 @@ struct IndexCloser
     ~IndexCloser() { store.CloseIndexFile(); }
 };
 
+// The two below can be closed early, for the case where the file itself has
+// just been removed and the count must stay zero.
 struct ReminderCloser
 {
     CDiaryStore& store;
-    ~ReminderCloser() { store.CloseReminderFile(); }
+    bool open = true;
+    void Close()
+    {
+        if (std::exchange(open, false))
+            store.CloseReminderFile();
+    }
+    ~ReminderCloser() { Close(); }
 };
 
 struct PlannerCloser
 {
     CDiaryStore& store;
-    ~PlannerCloser() { store.ClosePlannerFile(); }
+    bool open = true;
+    void Close()
+    {
+        if (std::exchange(open, false))
+            store.ClosePlannerFile();
+    }
+    ~PlannerCloser() { Close(); }
 };
 
 } // namespace
@@ -975,6 +990,7 @@ bool CDiaryStore::DeleteReminder(uint32_t index)
         if (count == 1) {
             if (!RemoveLastRecordFile(m_strReminderPath))
                 return false;
+            closer.Close();
             m_nReminderCount = 0;
             reminder_index = 0;
             return true;
@@ -1093,6 +1109,7 @@ bool CDiaryStore::DeletePlannerTask(uint32_t index)
         if (count == 1) {
             if (!RemoveLastRecordFile(m_strPlannerPath))
                 return false;
+            closer.Close();
             m_nPlannerCount = 0;
             planner_index = 0;
             return true;
