@@ -1,0 +1,37 @@
+#include "app/DayloomApp.h"
+
+#include "app/DayloomDlg.h"
+#include "extras/SplashDlg.h"
+#include "extras/TipDlg.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/Messages.h"
+
+#include <QApplication>
+
+void CDayloomApp::InstallStoreMessageHandler()
+{
+    SetStoreMessageHandler([](const std::string& message) {
+        CMessageBox::Show(QApplication::activeWindow(), QString::fromLocal8Bit(message),
+                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+    });
+}
+
+bool CDayloomApp::InitInstance(const QStringList& arguments)
+{
+    // The settings live under the company name, in a file named after the
+    // program file, so a copy under another name starts afresh.
+    QCoreApplication::setOrganizationName(QStringLiteral("Orrinfield"));
+    InstallStoreMessageHandler();
+
+    {
+        CSplashDlg splash(nullptr);
+        CModal::Exec(splash);
+    }
+    CTipDlg::RunAtStartup(nullptr, arguments);
+
+    CDayloomDlg mainWindow;
+    CModal::Exec(mainWindow);
+    return false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The program object: from launch to the end of the main window. There is no
+// loop of its own; the main window's modal loop is the program's.
+
+#include <QString>
+#include <QStringList>
+
+class CDayloomApp
+{
+public:
+    CDayloomApp() = default;
+
+    // The start-up sequence, then the main window until it closes. Returns
+    // false always: there is nothing left to run afterwards.
+    bool InitInstance(const QStringList& arguments);
+
+    // Shows the store's messages to the user, captioned with the program name.
+    static void InstallStoreMessageHandler();
+};

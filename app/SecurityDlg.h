@@ -1,0 +1,48 @@
+#pragma once
+// The password prompt: shows the diary's file title and asks for its
+// password. It stays above every other window and has no close box; for a
+// new diary its Cancel button is disabled, so the only way out is a password.
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+
+class CSecurityDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinLength = 3;
+    static constexpr int kMaxLength = 20;
+
+    explicit CSecurityDlg(QWidget* parent);
+    ~CSecurityDlg() override;
+
+    // Set by the caller before the dialog runs.
+    QString m_strFile;
+    bool m_bNoCancel = false;
+    // The typed password once the dialog has ended with OK.
+    QString m_strPassword;
+
+    QLineEdit* FileField() const { return m_pFile; }
+    QLineEdit* PasswordField() const { return m_pPassword; }
+    QPushButton* OkButton() const { return m_pOk; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnInitDialog();
+
+    QLineEdit* m_pFile = nullptr;
+    QLineEdit* m_pPassword = nullptr;
+    QPushButton* m_pOk = nullptr;
+    QPushButton* m_pCancel = nullptr;
+    bool m_bInitialised = false;
+};
