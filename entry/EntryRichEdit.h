@@ -5,10 +5,14 @@
 // shown as links (for display only: they never reach the stored RTF) and a
 // left click on one hands it to the desktop through CShell.
 
+#include <QFont>
 #include <QStringList>
 #include <QTextEdit>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class CLinkHighlighter;
 
@@ -58,7 +62,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The fonts of the selected text, or of the text typed next; never empty.
+    std::vector<QFont> SelectionFonts() const;
     void MergeFormat(const QTextCharFormat& format);
+    // The document position of the character under a viewport point, or -1.
+    int CharacterAt(const QPoint& viewportPos) const;
+    // The link under a viewport point: its document position and length.
+    std::optional<std::pair<int, int>> LinkAt(const QPoint& viewportPos) const;
 
     CLinkHighlighter* m_pLinks;
 };

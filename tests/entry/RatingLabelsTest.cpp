@@ -1,0 +1,167 @@
+// Rating labels come from the user's settings with fixed defaults; the mood
+// faces are BMP files beside the program.
+#include "entry/RatingLabels.h"
+
+#include "platform/AppInfo.h"
+#include "platform/Settings.h"
+
+#include <QFile>
+#include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <climits>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+class RatingLabelsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override
+    {
+        ClearSettings();
+        CAppInfo::SetDataDir(QString());
+    }
+    static void ClearSettings()
+    {
+        QSettings settings(CSettings::FileName(), QSettings::IniFormat);
+        settings.clear();
+        settings.sync();
+    }
+};
+
+TEST_F(RatingLabelsTest, KeysAndDefaultsAreTheOnesExistingSettingsUse)
+{
+    // Settings written by earlier versions use exactly these names.
+    const char* expected[19][2] = {
+        {"MoodMThree", "Depressed"}, {"MoodMTwo", "Sad"},          {"MoodMOne", "Not Good"},
+        {"MoodZero", "Neutral"},     {"MoodPOne", "Good"},         {"MoodPTwo", "Very Good"},
+        {"MoodPThree", "Excellent"}, {"FatigueMTwo", "Exhausted"}, {"FatigueMOne", "Tired"},
+        {"FatigueZero", "Normal"},   {"ShapeMThree", "Very Sick"}, {"ShapeMTwo", "Sick"},
+        {"ShapeMOne", "Not Well"},   {"ShapeZero", "Healthy"},     {"DreamMTwo", "Nightmare"},
+        {"DreamMOne", "Strange"},    {"DreamZero", "Neutral"},     {"DreamPOne", "Amusing"},
+        {"DreamPTwo", "Fun"},
+    };
+    const auto& keys = RatingLabelKeys();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_STREQ(keys[i].key, expected[i][0]) << i;
+        EXPECT_STREQ(keys[i].defaultText, expected[i][1]) << i;
+        EXPECT_TRUE(IsRatingInScale(keys[i].scale, keys[i].value)) << keys[i].key;
+    }
+}
+
+TEST_F(RatingLabelsTest, EmptySettingsGiveTheDefaultsForEveryValue)
+{
+    const RatingLabels labels = LoadRatingLabels();
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        EXPECT_EQ(LabelFor(labels, key.scale, key.value), QString::fromLatin1(key.defaultText))
+            << key.key;
+    }
+    // What a new entry shows beside its four ratings at 0.
+    EXPECT_EQ(LabelFor(labels, RatingScale::Mood, 0), "Neutral");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Fatigue, 0), "Normal");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Shape, 0), "Healthy");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Dream, 0), "Neutral");
+}
+
+TEST_F(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
+{
+    // A distinct text per key shows any mix-up of keys, scales or indexes.
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        CSettings::WriteProfileString(QString::fromLatin1(key.key),
+                                      QStringLiteral("custom ") + QString::fromLatin1(key.key));
+    }
+    const RatingLabels labels = LoadRatingLabels();
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        EXPECT_EQ(LabelFor(labels, key.scale, key.value),
+                  QStringLiteral("custom ") + QString::fromLatin1(key.key));
+    }
+    EXPECT_EQ(labels.mood[6], "custom MoodPThree");
+    EXPECT_EQ(labels.fatigue[0], "custom FatigueMTwo");
+    EXPECT_EQ(labels.shape[3], "custom ShapeZero");
+    EXPECT_EQ(labels.dream[2], "custom DreamZero");
+}
+
+TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyAndOthersKeepDefaults)
+{
+    CSettings::WriteProfileString(QStringLiteral("MoodPThree"), QString());
+    CSettings::WriteProfileString(QStringLiteral("DreamZero"), QStringLiteral("Träumerei, 夢"));
+    const RatingLabels labels = LoadRatingLabels();
+    EXPECT_TRUE(LabelFor(labels, RatingScale::Mood, 3).isEmpty());
+    EXPECT_EQ(LabelFor(labels, RatingScale::Dream, 0), QStringLiteral("Träumerei, 夢"));
+    // Mood 0 shares the default text but is a key of its own.
+    EXPECT_EQ(LabelFor(labels, RatingScale::Mood, 0), "Neutral");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Mood, 2), "Very Good");
+}
+
+TEST_F(RatingLabelsTest, ValueOutsideItsScaleShowsAsItsNumber)
+{
+    const RatingLabels labels = LoadRatingLabels();
+    EXPECT_EQ(LabelFor(labels, RatingScale::Mood, 4), "4");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Mood, -4), "-4");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Fatigue, 1), "1");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Shape, 1), "1");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Dream, -3), "-3");
+    EXPECT_EQ(LabelFor(labels, RatingScale::Dream, INT_MIN), QString::number(INT_MIN));
+    EXPECT_EQ(LabelFor(labels, RatingScale::Shape, INT_MAX), QString::number(INT_MAX));
+}
+
+TEST_F(RatingLabelsTest, FaceFileNamesCarryTheSignedMood)
+{
+    EXPECT_EQ(FaceFileName(-3), "face-3.bmp");
+    EXPECT_EQ(FaceFileName(-1), "face-1.bmp");
+    EXPECT_EQ(FaceFileName(0), "face0.bmp");
+    EXPECT_EQ(FaceFileName(3), "face3.bmp");
+}
+
+TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
+{
+    std::vector<QByteArray> contents;
+    for (int mood = -3; mood <= 3; ++mood) {
+        QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << mood;
+        const QByteArray bytes = file.readAll();
+        // Uncompressed BMP with a BITMAPINFOHEADER, as any picture loader reads.
+        ASSERT_GE(bytes.size(), 54);
+        EXPECT_EQ(bytes.left(2), "BM");
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 2),
+                  static_cast<quint32>(bytes.size()));
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 14), 40u);
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 30), 0u); // BI_RGB
+        for (const QByteArray& other : contents) {
+            EXPECT_NE(bytes, other) << mood;
+        }
+        contents.push_back(bytes);
+
+        const QPixmap face = LoadFacePicture(mood);
+        EXPECT_EQ(face.size(), QSize(48, 48)) << mood;
+    }
+}
+
+TEST_F(RatingLabelsTest, MissingOrDamagedFaceGivesAnEmptyPictureForThatMoodOnly)
+{
+    QTemporaryDir dir;
+    for (int mood = -3; mood <= 3; ++mood) {
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood),
+                        dir.filePath(FaceFileName(mood))));
+    }
+    ASSERT_TRUE(QFile::remove(dir.filePath("face2.bmp")));
+    {
+        QFile damaged(dir.filePath("face-1.bmp"));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("BM this is not a picture");
+    }
+    CAppInfo::SetDataDir(dir.path());
+
+    for (int mood = -3; mood <= 3; ++mood) {
+        EXPECT_EQ(LoadFacePicture(mood).isNull(), mood == 2 || mood == -1) << mood;
+    }
+    // A damaged diary's mood has no face, even if a file of that name exists.
+    QFile::copy(dir.filePath("face3.bmp"), dir.filePath("face4.bmp"));
+    EXPECT_TRUE(LoadFacePicture(4).isNull());
+    EXPECT_TRUE(LoadFacePicture(-4).isNull());
+}
+} // namespace
