@@ -18,6 +18,15 @@
 
 namespace {
 
+// Types text with characters beyond ASCII, which QTest::keyClicks cannot map
+// to keys: one key event per character carrying that character.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 class ChangePasswordDlgTest : public ::testing::Test
 {
 protected:
@@ -43,8 +52,8 @@ protected:
         CChangePasswordDlg dialog(nullptr);
         bool stayedOpen = false;
         CModal::PushHandler([&](QDialog& shown) {
-            QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), first);
-            QTest::keyClicks(shown.findChild<QLineEdit*>("confirmPassword"), second);
+            TypeText(shown.findChild<QLineEdit*>("newPassword"), first);
+            TypeText(shown.findChild<QLineEdit*>("confirmPassword"), second);
             QTest::mouseClick(shown.findChild<QPushButton*>("save"), Qt::LeftButton);
             stayedOpen = shown.isVisible();
             if (stayedOpen) {
@@ -105,6 +114,8 @@ TEST_F(ChangePasswordDlgTest, CancelAndHelp)
 {
     CChangePasswordDlg dialog(nullptr);
     CModal::PushHandler([](QDialog& shown) {
+        shown.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
         QTest::keyClick(shown.findChild<QLineEdit*>("newPassword"), Qt::Key_F1);
         QTest::mouseClick(shown.findChild<QPushButton*>("help"), Qt::LeftButton);
         QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), "whatever");

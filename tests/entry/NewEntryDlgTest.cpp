@@ -104,6 +104,8 @@ protected:
         dialog.m_nExtLoc = m_extLoc;
         CModal::PushHandler([&](QDialog& shown) {
             shown.activateWindow();
+            // Shortcuts and focus need the window to be the active one.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
             drive(static_cast<CNewEntryDlg&>(shown));
         });
         return CModal::Exec(dialog);
@@ -395,11 +397,10 @@ TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
         QTest::keyClicks(edit, "some text");
         auto* size = Child<QComboBox>(dialog, "fontSize");
         size->setFocus();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         size->lineEdit()->selectAll();
-        QTest::keyClicks(size->lineEdit(), "3");
+        QTest::keyClicks(size->lineEdit(), "13");
         edit->moveCursor(QTextCursor::Start); // the selection changes meanwhile
-        EXPECT_EQ(size->currentText(), "3");
+        EXPECT_EQ(size->currentText(), "13");
         EXPECT_EQ(edit->GetSelectionFontSize(), 12); // typing applies nothing
         dialog.done(QDialog::Rejected);
     });
@@ -512,7 +513,7 @@ TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOf
         auto* temperature = Child<QLineEdit>(dialog, "temperature");
         temperature->selectAll();
         QTest::keyClicks(temperature, "37.2");
-        QTest::mouseClick(Child<QCheckBox>(dialog, "menstruus"), Qt::LeftButton);
+        QTest::keyClick(Child<QCheckBox>(dialog, "menstruus"), Qt::Key_Space);
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
     });

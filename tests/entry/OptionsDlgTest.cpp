@@ -20,6 +20,15 @@
 
 namespace {
 
+// Types text with characters beyond ASCII, which QTest::keyClicks cannot map
+// to keys: one key event per character carrying that character.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 class OptionsDlgTest : public ::testing::Test
 {
 protected:
@@ -45,7 +54,11 @@ protected:
     static int Run(const std::function<void(COptionsDlg&)>& drive)
     {
         COptionsDlg dialog(nullptr);
-        CModal::PushHandler([&](QDialog& shown) { drive(static_cast<COptionsDlg&>(shown)); });
+        CModal::PushHandler([&](QDialog& shown) {
+            shown.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+            drive(static_cast<COptionsDlg&>(shown));
+        });
         return CModal::Exec(dialog);
     }
 
@@ -96,9 +109,9 @@ TEST_F(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
         EXPECT_EQ(dialog.findChild<QLineEdit*>("DreamPTwo")->text(), "Flying");
         auto* excellent = dialog.findChild<QLineEdit*>("MoodPThree");
         excellent->selectAll();
-        QTest::keyClicks(excellent, "Über glücklich");
+        TypeText(excellent, "Über glücklich");
         dialog.findChild<QLineEdit*>("FatigueMOne")->clear();
-        QTest::mouseClick(dialog.findChild<QCheckBox*>("OpenLastDiary"), Qt::LeftButton);
+        QTest::keyClick(dialog.findChild<QCheckBox*>("OpenLastDiary"), Qt::Key_Space);
         TypeDays(dialog, "12");
         ClickSave(dialog);
     });
