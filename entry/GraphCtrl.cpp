@@ -252,8 +252,8 @@ GraphView ViewOf(const CGraphCtrl& graph, const int32_t* show, int32_t count)
     }
     view.stepX = std::max(graph.m_nStepX, 1);
     view.stepY = graph.m_nStepY;
-    view.w = graph.m_rcClient.width();
-    view.h = graph.m_rcClient.height();
+    view.w = graph.ClientWidth();
+    view.h = graph.ClientHeight();
     view.show = show;
     view.ratings[0] = &graph.m_pMood;
     view.ratings[1] = &graph.m_pFatigue;
@@ -283,12 +283,30 @@ CGraphCtrl::CGraphCtrl(QWidget* parent) : QWidget(parent)
 
 CGraphCtrl::~CGraphCtrl() = default;
 
+int CGraphCtrl::ScrollBarExtent() const
+{
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pScrollBar);
+}
+
+int CGraphCtrl::ClientWidth() const
+{
+    return width();
+}
+
+int CGraphCtrl::ClientHeight() const
+{
+    return std::max(0, height() - ScrollBarExtent());
+}
+
+// A hidden widget hears of its size only when it is first shown or painted,
+// so every step that needs w and h brings the layout up to date first.
 void CGraphCtrl::LayoutScrollBar()
 {
-    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pScrollBar);
-    const int height = std::max(0, this->height() - extent);
-    m_pScrollBar->setGeometry(0, height, width(), extent);
-    m_rcClient = QRect(0, 0, width(), height);
+    if (m_rcClient == QRect(0, 0, ClientWidth(), ClientHeight())) {
+        return;
+    }
+    m_pScrollBar->setGeometry(0, ClientHeight(), width(), ScrollBarExtent());
+    m_rcClient = QRect(0, 0, ClientWidth(), ClientHeight());
     const int w = m_rcClient.width();
     const int h = m_rcClient.height();
     m_rcMarker = QRect(w / 2 - 16, h / 2 - 14, 26, 28);
@@ -298,7 +316,6 @@ void CGraphCtrl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     LayoutScrollBar();
-    m_snapshot.valid = m_snapshot.valid && m_bmpGraph.size() == m_rcClient.size();
 }
 
 void CGraphCtrl::SetGraphData(int count)
@@ -347,6 +364,7 @@ void CGraphCtrl::SetCurrentEntry(int index)
     if (m_nCount < kMinimumEntries) {
         return;
     }
+    LayoutScrollBar();
     m_nScrollPos = ClampToInt(int64_t{m_nStepX} * (int64_t{index} - 3));
     const int w = m_rcClient.width();
     const int h = m_rcClient.height();
@@ -356,6 +374,7 @@ void CGraphCtrl::SetCurrentEntry(int index)
 
 void CGraphCtrl::UpdateScrollBar()
 {
+    LayoutScrollBar();
     if (m_nCount >= kMinimumEntries) {
         // A Windows-style range: the thumb covers `page` positions, so the
         // largest position the bar can reach is maximum - page + 1.
@@ -384,6 +403,7 @@ void CGraphCtrl::OnHScroll(ScrollRequest request, int trackPos)
     if (m_nCount < kMinimumEntries) {
         return;
     }
+    LayoutScrollBar();
     const int64_t leftLimit = -3 * int64_t{m_nStepX};
     const int64_t rightLimit = (int64_t{m_nCount} + 4) * m_nStepX - m_rcClient.width();
     int64_t pos = m_nScrollPos;
@@ -449,7 +469,7 @@ void CGraphCtrl::Invalidate()
 int CGraphCtrl::PictureWidth() const
 {
     if (m_nCount < kMinimumEntries) {
-        return m_rcClient.width();
+        return ClientWidth();
     }
     return ClampToInt((int64_t{m_nCount} + 3) * m_nStepX);
 }
@@ -481,7 +501,8 @@ void CGraphCtrl::paintEvent(QPaintEvent* /*event*/)
                                  m_bShowTemp, m_bShowWeight,  m_bShowMenstruus, m_bShowCopulation};
         std::copy(std::begin(show), std::end(show), m_snapshot.show);
         RenderWindow(left);
-    } else if (!m_snapshot.valid || left != m_nRenderedLeft) {
+    } else if (!m_snapshot.valid || left != m_nRenderedLeft ||
+               m_bmpGraph.size() != m_rcClient.size()) {
         RenderWindow(left);
     }
 

@@ -66,8 +66,8 @@ public:
     QScrollBar* ScrollBar() const { return m_pScrollBar; }
 
     // Picture width and height (w, h): the panel minus the scroll bar.
-    int ClientWidth() const { return m_rcClient.width(); }
-    int ClientHeight() const { return m_rcClient.height(); }
+    int ClientWidth() const;
+    int ClientHeight() const;
 
     int32_t m_bDirty = 1;
     int32_t m_nCount = 0;
@@ -102,6 +102,7 @@ private:
     void RenderWindow(int left);
     void OnScrollAction(int action);
     void LayoutScrollBar();
+    int ScrollBarExtent() const;
 
     QScrollBar* m_pScrollBar = nullptr;
     // What the last dirty rendering saw; scrolling renders further windows
