@@ -10,9 +10,11 @@
 #include "store/Records.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +91,17 @@ protected:
         QCalendarWidget* calendar = picker->calendarWidget();
         calendar->setSelectedDate(date);
         QTest::keyClick(calendar->findChild<QAbstractItemView*>(), Qt::Key_Return);
+    }
+    // Types text key by key, accented and foreign letters included (QTest's
+    // key clicks know only ASCII).
+    static void Type(QWidget* widget, const QString& text)
+    {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+        }
     }
     static QStringList Lines(const QListWidget* list)
     {
