@@ -31,7 +31,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_pFacePicture = new QLabel(this);
     m_pFacePicture->setObjectName(QStringLiteral("FacePicture"));
     m_pFacePicture->setAlignment(Qt::AlignCenter);
-    m_pFacePicture->setMinimumSize(40, 40);
 
     auto* author = new QPushButton(QStringLiteral("About the author..."), this);
     author->setObjectName(QStringLiteral("AuthorButton"));
@@ -54,6 +53,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     for (int mood = kLowestMood; mood <= kHighestMood; ++mood) {
         m_bmpFaces[static_cast<std::size_t>(mood - kLowestMood)] = LoadFacePicture(mood);
     }
+    // Room for the biggest face, so the row keeps its height while they turn.
+    QSize faceSize(48, 48);
+    for (const QPixmap& face : m_bmpFaces) {
+        faceSize = faceSize.expandedTo(face.size());
+    }
+    m_pFacePicture->setMinimumSize(faceSize);
     m_nFace = 0;
     ShowFace();
 
