@@ -69,10 +69,6 @@ protected:
         QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    bool FileExists(char which) const
-    {
-        return QFile::exists(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
-    }
     void WriteFile(char which, const QByteArray& bytes) const
     {
         QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));

@@ -14,58 +14,48 @@ ReminderRecord Reminder(int64_t time, const char* description)
     return reminder;
 }
 
-struct Case
+// A local moment: year, month, day, hour, minute.
+struct When
+{
+    int y, mo, d, h, mi;
+    int64_t Time() const { return Local(y, mo, d, h, mi); }
+};
+
+const char* const kBerlin = "Europe/Berlin";
+const char* const kNewYork = "America/New_York";
+const When kThu10{2002, 12, 5, 10, 0}; // Thursday 5 December 2002, 10:00
+
+// clang-format off
+const struct Case
 {
     const char* zone;
-    int64_t (*now)();
-    int64_t (*stored)();
+    When now, stored;
     int soonDays;
     const char* line;
-};
-
-// Most cases: Thursday 5 December 2002, 10:00 in Berlin.
-int64_t Thu10()
-{
-    return Local(2002, 12, 5, 10);
-}
-
-const Case kCases[] = {
-    // Today at any hour, already past or still ahead.
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 5, 8); }, 5, "Today [05 Dec, Thu]: x"},
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 5, 23, 59); }, 5,
-     "Today [05 Dec, Thu]: x"},
-    // Today's day and month of an earlier year is next year's: 365 or 366.
-    {"Europe/Berlin", Thu10, [] { return Local(2001, 12, 5, 10); }, 5,
-     "in 365 days [05 Dec, Wed]: x"},
-    {"Europe/Berlin", [] { return Local(2003, 12, 5, 10); }, [] { return Local(2001, 12, 5, 10); },
-     5, "in 366 days [05 Dec, Wed]: x"},
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 4, 12); }, 5,
-     "in 364 days [04 Dec, Wed]: x"},
-    // Tomorrow before and after the present time of day.
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 6, 9); }, 5, "Tomorrow [06 Dec, Fri]: x"},
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 6, 11); }, 5,
-     "Soon [in 2 days] [06 Dec, Fri]: x"},
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 6, 9); }, 0, "in 1 days [06 Dec, Fri]: x"},
+} kCases[] = {
+    // Today at an hour already past; today's day and month of an earlier year.
+    {kBerlin, kThu10, {2002, 12, 5, 8, 0}, 5, "Today [05 Dec, Thu]: x"},
+    {kBerlin, kThu10, {2001, 12, 5, 10, 0}, 5, "in 365 days [05 Dec, Wed]: x"},
+    {kBerlin, {2003, 12, 5, 10, 0}, {2001, 12, 5, 10, 0}, 5, "in 366 days [05 Dec, Wed]: x"},
+    {kBerlin, kThu10, {2002, 12, 4, 12, 0}, 5, "in 364 days [04 Dec, Wed]: x"},
+    // Tomorrow before and after the present time of day; no Soon window.
+    {kBerlin, kThu10, {2002, 12, 6, 9, 0}, 5, "Tomorrow [06 Dec, Fri]: x"},
+    {kBerlin, kThu10, {2002, 12, 6, 11, 0}, 5, "Soon [in 2 days] [06 Dec, Fri]: x"},
+    {kBerlin, kThu10, {2002, 12, 6, 9, 0}, 0, "in 1 days [06 Dec, Fri]: x"},
     // The edge of the Soon window.
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 9, 11); }, 5,
-     "Soon [in 5 days] [09 Dec, Mon]: x"},
-    {"Europe/Berlin", Thu10, [] { return Local(2002, 12, 10, 11); }, 5,
-     "in 6 days [10 Dec, Tue]: x"},
+    {kBerlin, kThu10, {2002, 12, 9, 11, 0}, 5, "Soon [in 5 days] [09 Dec, Mon]: x"},
+    {kBerlin, kThu10, {2002, 12, 10, 11, 0}, 5, "in 6 days [10 Dec, Tue]: x"},
     // 29 February counts towards 1 March of a common year, shown as stored.
-    {"Europe/Berlin", Thu10, [] { return Local(2000, 2, 29, 12); }, 5,
-     "in 86 days [29 Feb, Tue]: x"},
+    {kBerlin, kThu10, {2000, 2, 29, 12, 0}, 5, "in 86 days [29 Feb, Tue]: x"},
     // An anniversary still ahead this year is not pushed a year away.
-    {"Europe/Berlin", Thu10, [] { return Local(2001, 12, 10, 9); }, 5,
-     "Soon [in 5 days] [10 Dec, Mon]: x"},
-    // Day counts are real seconds across the change to summer time.
-    {"Europe/Berlin", [] { return Local(2003, 3, 28, 12); },
-     [] { return Local(2003, 3, 31, 12, 30); }, 5, "Soon [in 3 days] [31 Mar, Mon]: x"},
+    {kBerlin, kThu10, {2001, 12, 10, 9, 0}, 5, "Soon [in 5 days] [10 Dec, Mon]: x"},
+    // Days are counted in real seconds across the change to summer time.
+    {kBerlin, {2003, 3, 28, 12, 0}, {2003, 3, 31, 12, 30}, 5, "Soon [in 3 days] [31 Mar, Mon]: x"},
     // Today and tomorrow are local days, not UTC days.
-    {"America/New_York", [] { return Local(2002, 12, 5, 0, 30); },
-     [] { return Local(2002, 12, 5, 23, 30); }, 5, "Today [05 Dec, Thu]: x"},
-    {"America/New_York", [] { return Local(2002, 12, 5, 20); },
-     [] { return Local(2002, 12, 6, 0, 30); }, 5, "Tomorrow [06 Dec, Fri]: x"},
+    {kNewYork, {2002, 12, 5, 0, 30}, {2002, 12, 5, 23, 30}, 5, "Today [05 Dec, Thu]: x"},
+    {kNewYork, {2002, 12, 5, 20, 0}, {2002, 12, 6, 0, 30}, 5, "Tomorrow [06 Dec, Fri]: x"},
 };
+// clang-format on
 
 } // namespace
 
@@ -77,8 +67,9 @@ TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
 {
     for (const Case& c : kCases) {
         PinZone(c.zone);
-        EXPECT_EQ(CReminderSummary::Lines({Reminder(c.stored(), "x")}, c.now(), c.soonDays),
-                  QStringList{QString::fromLatin1(c.line)})
+        EXPECT_EQ(
+            CReminderSummary::Lines({Reminder(c.stored.Time(), "x")}, c.now.Time(), c.soonDays),
+            QStringList{QString::fromLatin1(c.line)})
             << c.line;
     }
 }
@@ -90,7 +81,7 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
         Reminder(Local(2002, 12, 5, 8), "Dentist"), Reminder(Local(2002, 12, 6, 9), "Call Ann"),
         Reminder(Local(2002, 12, 5, 9), "Caf\xe9")};
     EXPECT_EQ(
-        CReminderSummary::Lines(file, Thu10(), 5),
+        CReminderSummary::Lines(file, kThu10.Time(), 5),
         (QStringList{"Today [05 Dec, Thu]: Dentist", QString::fromUtf8("Today [05 Dec, Thu]: Café"),
                      "Soon [in 3 days] [08 Dec, Sun]: Party", "Tomorrow [06 Dec, Fri]: Call Ann",
                      "in 95 days [10 Mar, Sat]: Anniversary"}));
@@ -98,12 +89,12 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
 
 TEST_F(ReminderSummaryTest, LoadsTheDiarysRemindersAndNothingWithoutThem)
 {
-    EXPECT_TRUE(CReminderSummary::Load(DiaryPath(), ExtLoc(), Thu10(), 5).isEmpty());
+    EXPECT_TRUE(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5).isEmpty());
     QByteArray file(44, '\0');
     const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 6, 9));
     std::memcpy(file.data(), &time, 4); // the file is little-endian, as is the host
     std::memcpy(file.data() + 4, "Call Ann", 8);
     WriteFile('r', file);
-    EXPECT_EQ(CReminderSummary::Load(DiaryPath(), ExtLoc(), Thu10(), 5),
+    EXPECT_EQ(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5),
               QStringList{"Tomorrow [06 Dec, Fri]: Call Ann"});
 }
