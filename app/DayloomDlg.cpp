@@ -284,6 +284,7 @@ void CDayloomDlg::BuildControls()
         box->setObjectName(caption);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->setFocusPolicy(Qt::NoFocus);
+        box->installEventFilter(this);
         return box;
     };
     m_pCopulation = makeMark(QStringLiteral("Copulation"));
@@ -434,6 +435,23 @@ QAction* CDayloomDlg::Action(const QString& text) const
         }
     }
     return nullptr;
+}
+
+bool CDayloomDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pCopulation || watched == m_pMenstruus) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDayloomDlg::keyPressEvent(QKeyEvent* event)

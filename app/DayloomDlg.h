@@ -111,6 +111,7 @@ public:
     QAction* Action(const QString& text) const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -1,0 +1,267 @@
+// Moving through the entries, searching their displayed text and deleting
+// them, as the buttons of the main window do it.
+#include "MainWindowFixture.h"
+#include "entry/EntryRichEdit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+
+namespace {
+const QString kWhileSearching = QStringLiteral("You cannot use this button while searching!");
+const QString kNoMore = QStringLiteral("There are no more entries in this diary!");
+} // namespace
+
+class NavigationTest : public MainWindowTest
+{
+protected:
+    CDayloomDlg& Opened()
+    {
+        OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+        CMessageBox::ClearHistory();
+        return Window();
+    }
+
+    void StartSearch(const QString& text)
+    {
+        Click(QStringLiteral("Search"));
+        QTest::keyClicks(Window().SearchField(), text);
+    }
+
+    QString Highlighted() { return Window().EntryView()->textCursor().selectedText(); }
+};
+
+TEST_F(NavigationTest, ButtonsMoveTheSelectionAndShowTheEntry)
+{
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
+    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Depressed"));
+    EXPECT_EQ(window.FatigueField()->text(), QStringLiteral("Exhausted"));
+    EXPECT_EQ(window.ShapeField()->text(), QStringLiteral("Very Sick"));
+    EXPECT_EQ(window.DreamField()->text(), QStringLiteral("Nightmare"));
+    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("37.0"));
+    EXPECT_TRUE(window.CopulationBox()->isChecked());
+    EXPECT_FALSE(window.MenstruusBox()->isChecked());
+    EXPECT_EQ(window.FacePicture()->pixmap().toImage(), LoadFacePicture(-3).toImage());
+
+    // Previous on the first line does nothing.
+    Click(QStringLiteral("Go to previous"));
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(window.WeightField()->text(), QStringLiteral("72"));
+    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("36.6"));
+    EXPECT_TRUE(window.MenstruusBox()->isChecked());
+    Click(QStringLiteral("Go to last"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    // Next on the last line says so, captioned with the program's name.
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, kNoMore);
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+    EXPECT_TRUE(CMessageBox::History().size() == 1u);
+}
+
+TEST_F(NavigationTest, ClickingALineShowsItAndTheMarksIgnoreClicks)
+{
+    CDayloomDlg& window = Opened();
+    QListView* list = window.EntryList();
+    const QRect line = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
+    EXPECT_EQ(window.Graph()->m_nCount, 4);
+
+    // Clicked where they are in the window, and straight on them.
+    for (QCheckBox* mark : {window.CopulationBox(), window.MenstruusBox()}) {
+        const QPoint at = mark->mapTo(&window, QPoint(8, mark->height() / 2));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(mark, Qt::LeftButton);
+    }
+    EXPECT_FALSE(window.CopulationBox()->isChecked());
+    EXPECT_TRUE(window.MenstruusBox()->isChecked());
+}
+
+TEST_F(NavigationTest, OneEntryDiaryIsShownAndLastLeavesAnUnselectedLineAlone)
+{
+    const QString path = PathOf(QStringLiteral("one.ilm"));
+    WriteDiary(path, {{LocalTime(2026, 12, 1, 8), Rtf("Only one."), 0}}, "Secret1");
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    // A load shows the diary's last entry even when it is the only one.
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Only one."));
+
+    window.EntryList()->clearSelection();
+    window.OnLast();
+    EXPECT_EQ(window.SelectedIndex(), -1);
+    window.OnFirst();
+    EXPECT_EQ(window.SelectedIndex(), 0);
+}
+
+TEST_F(NavigationTest, NextAndPreviousWithoutSelectionStartAtTheFirstLine)
+{
+    CDayloomDlg& window = Opened();
+    window.EntryList()->clearSelection();
+    window.OnNext();
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    window.EntryList()->clearSelection();
+    window.OnPrevious();
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
+}
+
+TEST_F(NavigationTest, SearchFindsDisplayedTextForwardsAndBackwards)
+{
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    StartSearch(QStringLiteral("rain"));
+    EXPECT_TRUE(window.IsSearching());
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_TRUE(window.SearchField()->isEnabled());
+
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 0); // the first one downwards
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(Highlighted(), QStringLiteral("rain"));
+    EXPECT_EQ(window.Graph()->m_nCount, 4);
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, kNoMore);
+
+    // Upwards the last occurrence in the entry is found.
+    Click(QStringLiteral("Go to previous"));
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 14);
+    // Nothing further up: the selection stops on line 0, the view stays.
+    Click(QStringLiteral("Go to previous"));
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
+    EXPECT_EQ(CMessageBox::History().size(), 1u);
+}
+
+TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastRefuse)
+{
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    StartSearch(QStringLiteral("fonttbl"));
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoMore});
+
+    CMessageBox::ClearHistory();
+    Click(QStringLiteral("Go to first"));
+    Click(QStringLiteral("Go to last"));
+    EXPECT_EQ(MessageTexts(), (std::vector<QString>{kWhileSearching, kWhileSearching}));
+    EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
+    EXPECT_EQ(window.SelectedIndex(), 3);
+}
+
+TEST_F(NavigationTest, LeavingSearchModeShowsTheEntryWithoutHighlight)
+{
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    StartSearch(QStringLiteral("quiet"));
+    Click(QStringLiteral("Go to next"));
+    ASSERT_EQ(Highlighted(), QStringLiteral("quiet"));
+
+    Click(QStringLiteral("Search"));
+    EXPECT_FALSE(window.IsSearching());
+    EXPECT_TRUE(window.EntryList()->isEnabled());
+    EXPECT_FALSE(window.SearchField()->isEnabled());
+    EXPECT_EQ(window.SelectedIndex(), 2);
+    EXPECT_TRUE(Highlighted().isEmpty());
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("A quiet day at home."));
+}
+
+TEST_F(NavigationTest, DeleteAnsweredNoGoesToTheLastEntry)
+{
+    const QString path = PathOf(QStringLiteral("travel.ilm"));
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    Click(QStringLiteral("Delete"));
+
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, QStringLiteral("Delete current entry?"));
+    EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Delete Entry - Dayloom v2.21"));
+    EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::YesNo);
+    EXPECT_EQ(EntryCountOnDisk(path), 4);
+    EXPECT_EQ(window.SelectedIndex(), 3);
+}
+
+TEST_F(NavigationTest, DeletingAMiddleEntryRebuildsTheList)
+{
+    const QString path = PathOf(QStringLiteral("travel.ilm"));
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    Click(QStringLiteral("Go to next"));
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    Click(QStringLiteral("Delete"));
+
+    EXPECT_EQ(EntryCountOnDisk(path), 3);
+    ASSERT_EQ(window.EntryCount(), 3);
+    EXPECT_EQ(window.EntryLine(1), QStringLiteral("07 - Dec\t - 2026, Mon,\t at 11:30:00"));
+    EXPECT_EQ(window.SelectedIndex(), 2);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_EQ(window.Graph()->m_nCount, 3);
+    EXPECT_EQ(window.Graph()->m_pMood[1], 2);
+}
+
+TEST_F(NavigationTest, DeletingWithoutSelectionSaysWhy)
+{
+    CDayloomDlg& window = Opened();
+    window.EntryList()->clearSelection();
+    window.OnDeleteEntry();
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              QStringLiteral("You must have an entry selected in order to delete it!"));
+    EXPECT_EQ(window.EntryCount(), 4);
+}
+
+TEST_F(NavigationTest, DeletingTheOnlyEntryMakesTheDiaryNewAgain)
+{
+    const QString path = PathOf(QStringLiteral("one.ilm"));
+    WriteDiary(path, {{LocalTime(2026, 12, 1, 8), Rtf("Only one."), 2}}, "Secret1");
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    window.OnDeleteEntry();
+
+    EXPECT_EQ(window.EntryCount(), 0);
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_EQ(window.Graph()->m_nCount, 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(),
+              QStringLiteral("Dayloom v2.21 - this diary has no entries now\n= e-mail: ") +
+                  CAppInfo::MailAddress() + QStringLiteral("\n= ") + CAppInfo::WebSite() +
+                  QStringLiteral("\nEnjoy!"));
+    EXPECT_TRUE(window.MoodField()->text().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(NavigationTest, DeletingInSearchModeRefusesLastOnceAndKeepsAPlace)
+{
+    const QString path = PathOf(QStringLiteral("travel.ilm"));
+    CDayloomDlg& window = Opened();
+    Click(QStringLiteral("Go to first"));
+    StartSearch(QStringLiteral("quiet"));
+    Click(QStringLiteral("Go to next"));
+    ASSERT_EQ(window.SelectedIndex(), 2);
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    Click(QStringLiteral("Delete"));
+
+    EXPECT_EQ(EntryCountOnDisk(path), 3);
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<QString>{QStringLiteral("Delete current entry?"), kWhileSearching}));
+    EXPECT_EQ(window.SelectedIndex(), 2);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+}

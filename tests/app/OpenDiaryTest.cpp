@@ -1,0 +1,288 @@
+// Opening and creating diaries from the main window: the file dialog, the
+// password prompt's answers, the window's state and the settings written.
+#include "MainWindowFixture.h"
+#include "entry/EntryRichEdit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+
+namespace {
+const QString kInvalid = QStringLiteral(
+    "The password you've specified is invalid for this diary! Please make sure you are opening "
+    "the diary you wish to and that you are entering the password correctly. Remember, the "
+    "password is case sEnSiTiVe!");
+}
+
+TEST_F(MainWindowTest, StartsWithNoDiaryAndTheWelcomeText)
+{
+    CDayloomDlg& window = Window();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_FALSE(window.SearchField()->isEnabled());
+    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.EntryView()->toPlainText(),
+              QStringLiteral("Welcome to Dayloom v2.21 - your personal diary\n= e-mail: mailto:") +
+                  CAppInfo::MailAddress() + QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() +
+                  QStringLiteral("\nEnjoy!"));
+    EXPECT_TRUE(CMessageBox::History().empty());
+}
+
+TEST_F(MainWindowTest, RightPasswordLoadsListFieldsAndSettings)
+{
+    const QString path = MakeSampleDiary();
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
+    ASSERT_EQ(window.EntryCount(), 4);
+    EXPECT_TRUE(window.EntryList()->isEnabled());
+    EXPECT_EQ(window.EntryLine(0), QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
+    EXPECT_EQ(window.EntryLine(3), QStringLiteral("08 - Dec\t - 2026, Tue,\t at 12:00:00"));
+    EXPECT_EQ(window.Graph()->m_nCount, 4);
+    EXPECT_EQ(window.Graph()->m_pMood[0], -3);
+    EXPECT_FLOAT_EQ(window.Graph()->m_pTemperature[1], 36.6f);
+
+    // The last entry is shown with its labels and face.
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Excellent"));
+    EXPECT_EQ(window.DreamField()->text(), QStringLiteral("Fun"));
+    EXPECT_EQ(window.WeightField()->text(), QStringLiteral("0"));
+    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("0.0"));
+    EXPECT_FALSE(window.FacePicture()->pixmap().isNull());
+
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
+    EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")), QStringLiteral("travel"));
+}
+
+TEST_F(MainWindowTest, ThePromptShowsTheFileTitleAndAcceptsTwentyCharactersMasked)
+{
+    const QString path = MakeSampleDiary();
+    CFileDialogs::PushDiary(path);
+    QString shown;
+    int maxLength = 0;
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    bool cancelEnabled = false;
+    Qt::WindowFlags flags;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        shown = prompt.FileField()->text();
+        echo = prompt.PasswordField()->echoMode();
+        cancelEnabled = prompt.CancelButton()->isEnabled();
+        flags = prompt.windowFlags();
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+        maxLength = static_cast<int>(prompt.PasswordField()->text().size());
+        QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
+    });
+    Window().OnOpenCreateDiary();
+
+    EXPECT_EQ(shown, QStringLiteral("travel"));
+    EXPECT_EQ(echo, QLineEdit::Password);
+    EXPECT_EQ(maxLength, 20);
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
+{
+    const QString remembered = PathOf(QStringLiteral("old.ilm"));
+    CSettings::WriteProfileString(QStringLiteral("DiaryFile"), remembered);
+    const QString path = MakeSampleDiary();
+
+    for (const QString& typed : {QStringLiteral("wrong!"), QStringLiteral("secret1")}) {
+        CMessageBox::ClearHistory();
+        OpenThroughMenu(path, typed);
+        CDayloomDlg& window = Window();
+        ASSERT_EQ(CMessageBox::History().size(), 1u) << typed.toStdString();
+        EXPECT_EQ(CMessageBox::History()[0].text, kInvalid);
+        EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
+        EXPECT_TRUE(window.DiaryFile().isEmpty());
+        EXPECT_TRUE(window.IsNewDiary());
+        EXPECT_EQ(window.EntryCount(), 0);
+        EXPECT_FALSE(window.EntryList()->isEnabled());
+        // Only the title was remembered; the last diary is still the old one.
+        EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
+        EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")),
+                  QStringLiteral("travel"));
+    }
+}
+
+TEST_F(MainWindowTest, TooShortPasswordKeepsThePromptOpen)
+{
+    const QString path = MakeSampleDiary();
+    CFileDialogs::PushDiary(path);
+    bool stillOpen = false;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Se"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+        stillOpen = prompt.isVisible() && prompt.result() != QDialog::Accepted;
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("cret1"));
+        QTest::keyClick(prompt.PasswordField(), Qt::Key_Return);
+    });
+    Window().OnOpenCreateDiary();
+
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              QStringLiteral("You must enter at least 3 characters!"));
+    EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
+    EXPECT_EQ(Window().EntryCount(), 4);
+}
+
+TEST_F(MainWindowTest, ACharacterOutsideTheCodePageIsRefusedInThePrompt)
+{
+    const QString path = MakeSampleDiary();
+    CFileDialogs::PushDiary(path);
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        prompt.PasswordField()->setText(QStringLiteral("Secret\u0416"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+        prompt.PasswordField()->setText(QStringLiteral("Secret1"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+    Window().OnOpenCreateDiary();
+
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, CAnsiCodec::UnsupportedMessage());
+    EXPECT_EQ(Window().EntryCount(), 4);
+}
+
+TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
+{
+    const QString remembered = PathOf(QStringLiteral("old.ilm"));
+    CSettings::WriteProfileString(QStringLiteral("DiaryFile"), remembered);
+    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), 7);
+    const QString path = MakeSampleDiary();
+    CFileDialogs::PushDiary(path);
+    CancelPrompt();
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
+    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.EntryCount(), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), CDayloomDlg::WelcomeText());
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
+    EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), 7);
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")), QStringLiteral("travel"));
+}
+
+TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
+{
+    const QString path = PathOf(QStringLiteral("holiday.ilm"));
+    CFileDialogs::PushDiary(path);
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - holiday"));
+    EXPECT_EQ(window.DiaryFile(), path);
+    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
+    EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
+
+    // Its first new entry asks for a password that cannot be cancelled.
+    bool cancelEnabled = true;
+    QString shown;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        cancelEnabled = prompt.CancelButton()->isEnabled();
+        shown = prompt.FileField()->text();
+        QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
+        EXPECT_TRUE(prompt.isVisible());
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("NewPass"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+    std::string handedPassword;
+    CModal::PushHandler([&](QDialog& dialog) { // the editor: discarded
+        handedPassword = dynamic_cast<CNewEntryDlg&>(dialog).m_strPassword;
+    });
+    window.OnNewEntry();
+
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              QStringLiteral("You are creating a new diary and you must specify a password for "
+                             "it. The password is case SeNsItIvE!"));
+    EXPECT_FALSE(cancelEnabled);
+    EXPECT_EQ(shown, QStringLiteral("holiday"));
+    EXPECT_EQ(handedPassword, "NewPass");
+    EXPECT_TRUE(window.IsNewDiary());
+}
+
+TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
+{
+    CSettings::WriteProfileString(QStringLiteral("DiaryFile"), QStringLiteral("kept"));
+    CFileDialogs::PushDiary(PathOf(QStringLiteral("holiday.")));
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].caption,
+              QStringLiteral("Open/Create Diary - Dayloom v2.21"));
+    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), QStringLiteral("kept"));
+    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(MainWindowTest, CancelledFileDialogWritesTheCurrentDiaryAgain)
+{
+    CSettings::WriteProfileString(QStringLiteral("DiaryFile"), QStringLiteral("old"));
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary(); // nothing queued: cancelled
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QStringLiteral("x")),
+              QString());
+    EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), -1), 0);
+
+    // New entry without a diary asks for one first; cancelling ends it quietly.
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_TRUE(CModal::Unanswered().empty());
+}
+
+TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
+{
+    const QString path = MakeSampleDiary();
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    std::string handedPassword;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
+        handedPassword = editor.m_strPassword;
+        // Stand in for the editor's save: append one entry as it would.
+        WriteDiary(path, {{LocalTime(2026, 12, 9, 8), Rtf("Written today."), 1}}, "Secret1");
+        editor.QDialog::accept();
+    });
+    window.OnNewEntry();
+
+    EXPECT_EQ(handedPassword, "Secret1");
+    ASSERT_EQ(window.EntryCount(), 5);
+    EXPECT_EQ(window.SelectedIndex(), 4);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Written today."));
+    EXPECT_EQ(window.Graph()->m_nCount, 5);
+}
+
+TEST_F(MainWindowTest, AFileErrorInACommandIsShownWithTheProgramName)
+{
+    const QString path = MakeSampleDiary();
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    const QString data = PathOf(QStringLiteral("travel.dlm"));
+    CFileFaults::Install([data](FileOp op, const std::string& file) {
+        return op == FileOp::Read && file == Encoded(data) ? EIO : 0;
+    });
+    Window().OnFirst();
+    CFileFaults::Install({});
+
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+    EXPECT_TRUE(CMessageBox::History()[0].text.contains(QStringLiteral("travel.dlm")));
+}

@@ -1,0 +1,236 @@
+// Start-up: reopening the last diary, the show flags, and the window's
+// fixed texts and keys.
+#include "MainWindowFixture.h"
+#include "app/EntryLineDelegate.h"
+#include "app/EntryListModel.h"
+#include "entry/EntryRichEdit.h"
+#include "entry/GraphChoiceBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <clocale>
+
+class StartupTest : public MainWindowTest
+{
+protected:
+    void RememberDiary(const QString& path, int openLast)
+    {
+        CSettings::WriteProfileInt(QStringLiteral("OpenLastDiary"), openLast);
+        CSettings::WriteProfileString(QStringLiteral("DiaryFile"), path);
+        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), ExtLocOf(path));
+        CSettings::WriteProfileString(QStringLiteral("shortFile"), QStringLiteral("travel"));
+    }
+
+    // Snapshot of the three keys naming the last diary.
+    QStringList LastDiaryKeys() const
+    {
+        return {CSettings::GetProfileString(QStringLiteral("DiaryFile")),
+                QString::number(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0)),
+                CSettings::GetProfileString(QStringLiteral("shortFile"))};
+    }
+};
+
+TEST_F(StartupTest, ReopensTheLastDiaryOnlyWhenAskedToWithExactlyOne)
+{
+    const QString path = MakeSampleDiary();
+    RememberDiary(path, 1);
+    const QStringList keys = LastDiaryKeys();
+    AnswerPrompt(QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
+    EXPECT_EQ(window.EntryCount(), 4);
+    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_TRUE(window.EntryList()->isEnabled());
+    EXPECT_EQ(LastDiaryKeys(), keys); // reopening writes nothing
+
+    for (int openLast : {0, 2}) {
+        m_window.reset();
+        RememberDiary(path, openLast);
+        CDayloomDlg& other = Window();
+        EXPECT_TRUE(other.DiaryFile().isEmpty()) << openLast;
+        EXPECT_EQ(other.EntryCount(), 0);
+        EXPECT_EQ(other.windowTitle(), QStringLiteral("Dayloom v2.21"));
+    }
+    EXPECT_TRUE(CModal::Unanswered().empty());
+}
+
+TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
+{
+    const QString path = MakeSampleDiary();
+    RememberDiary(path, 1);
+    AnswerPrompt(QStringLiteral("SECRET1"));
+    CDayloomDlg& window = Window();
+    EXPECT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.EntryCount(), 0);
+
+    m_window.reset();
+    CancelPrompt();
+    Window();
+    EXPECT_EQ(CModal::Pending(), 0); // the prompt came again, and was cancelled quietly
+    EXPECT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_TRUE(Window().DiaryFile().isEmpty());
+    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
+}
+
+TEST_F(StartupTest, NoUsableExtensionPositionOpensNothing)
+{
+    const QString path = MakeSampleDiary();
+    RememberDiary(path, 1);
+    for (int extLoc : {0, 3, 60000}) {
+        m_window.reset();
+        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
+        CDayloomDlg& window = Window();
+        EXPECT_TRUE(window.DiaryFile().isEmpty()) << extLoc;
+        EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt for " << extLoc;
+    }
+}
+
+TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
+{
+    const QString path = PathOf(QStringLiteral("travel.ilm"));
+    QFile(path).open(QIODevice::WriteOnly);
+    RememberDiary(path, 1);
+    CDayloomDlg& window = Window();
+    EXPECT_TRUE(CModal::Unanswered().empty());
+    EXPECT_EQ(window.DiaryFile(), path);
+    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
+}
+
+TEST_F(StartupTest, AbsentShortFileShowsTheNewDiaryTextAndABareTitle)
+{
+    const QString path = MakeSampleDiary();
+    RememberDiary(path, 1);
+    QSettings(CSettings::FileName(), QSettings::IniFormat)
+        .remove(QStringLiteral("Settings/shortFile"));
+    QString shown;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        shown = prompt.FileField()->text();
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Secret1"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+    CDayloomDlg& window = Window();
+    EXPECT_EQ(shown, QStringLiteral("You are creating a new diary!"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
+    EXPECT_EQ(window.EntryCount(), 4);
+}
+
+TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
+{
+    CSettings::WriteProfileInt(QStringLiteral("bShowMood"), 0);
+    CSettings::WriteProfileInt(QStringLiteral("bShowCopulation"), 0);
+    const QString path = MakeSampleDiary();
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    EXPECT_FALSE(window.MoodField()->isVisible());
+    EXPECT_FALSE(window.FacePicture()->isVisible());
+    EXPECT_FALSE(window.CopulationBox()->isVisible());
+    EXPECT_TRUE(window.FatigueField()->isVisible());
+    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Excellent")); // still filled
+    EXPECT_EQ(window.Graph()->m_bShowMood, 0);
+
+    QTest::mouseClick(window.GraphChoice()->Button(GraphSeries::Mood), Qt::LeftButton);
+    QTest::mouseClick(window.GraphChoice()->Button(GraphSeries::Weight), Qt::LeftButton);
+    EXPECT_TRUE(window.MoodField()->isVisible());
+    EXPECT_TRUE(window.FacePicture()->isVisible());
+    EXPECT_FALSE(window.WeightField()->isVisible());
+    EXPECT_EQ(window.Graph()->m_bShowMood, 1);
+    EXPECT_EQ(window.Graph()->m_bShowWeight, 0);
+    EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("bShowWeight"), 1), 0);
+}
+
+TEST_F(StartupTest, MenusKeysAndToolTips)
+{
+    CDayloomDlg& window = Window();
+    QStringList menus;
+    for (QAction* action : window.MenuBar()->actions()) {
+        menus << action->text();
+    }
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Entry"),
+                                  QStringLiteral("&Tools"), QStringLiteral("&Help")}));
+    QStringList file;
+    for (QAction* action : window.MenuBar()->actions()[0]->menu()->actions()) {
+        file << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(file,
+              (QStringList{QStringLiteral("&Open/Create Diary..."), QStringLiteral("-"),
+                           QStringLiteral("Print &all entries"), QStringLiteral("-"),
+                           QStringLiteral("&Change password..."), QStringLiteral("&Options..."),
+                           QStringLiteral("-"), QStringLiteral("E&xit\tAlt+F4")}));
+    EXPECT_EQ(window.Button(QStringLiteral("New entry"))->toolTip(),
+              QStringLiteral("Create a new entry (keyboard shortcut - F2)"));
+    EXPECT_EQ(window.Button(QStringLiteral("Web site"))->toolTip(),
+              QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite());
+    EXPECT_FALSE(window.Button(QStringLiteral("Go to first"))->icon().isNull());
+
+    // F3 and F4 reach their commands, which need a diary first.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F3);
+    QTest::keyClick(&window, Qt::Key_F4);
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<QString>{
+                  QStringLiteral("You must open or create a diary to use the reminder!"),
+                  QStringLiteral("You must open or create a diary to use the planners!")}));
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+
+    // Esc does not end the program; the help items open their pages.
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    window.Action(QStringLiteral("Help on main window"))->trigger();
+    window.Action(QStringLiteral("Contents\tF1"))->trigger();
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65540, CHelp::kContents}));
+    QTest::mouseClick(window.Button(QStringLiteral("Web site")), Qt::LeftButton);
+    EXPECT_EQ(CShell::Opened().size(), 1u);
+}
+
+TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)
+{
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    EXPECT_EQ(CEntryListModel::FormatEntryLine(LocalTime(2026, 12, 5, 9, 5, 7)),
+              QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
+
+    const QFontMetrics metrics(QApplication::font());
+    const int stop = CEntryLineDelegate::TabStopWidth(metrics);
+    const QString may = CEntryListModel::FormatEntryLine(LocalTime(2026, 5, 11, 8));
+    const QString december = CEntryListModel::FormatEntryLine(LocalTime(2026, 12, 31, 23, 59));
+    const QVector<int> a = CEntryLineDelegate::PartOffsets(may, metrics, stop);
+    const QVector<int> b = CEntryLineDelegate::PartOffsets(december, metrics, stop);
+    ASSERT_EQ(a.size(), 3);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(a[1] % stop, 0);
+    EXPECT_GT(a[1], metrics.horizontalAdvance(QStringLiteral("11 - May")));
+}
+
+TEST_F(StartupTest, GermanLocaleKeepsEnglishDatesAndDecimalPoints)
+{
+    const QString path = MakeSampleDiary();
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous != nullptr ? previous : "C";
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    window.OnFirst();
+    window.OnNext();
+    const QString line = window.EntryLine(1);
+    const QString temperature = window.TemperatureField()->text();
+
+    std::setlocale(LC_ALL, saved.c_str());
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(line, QStringLiteral("06 - Dec\t - 2026, Sun,\t at 10:00:00"));
+    EXPECT_EQ(temperature, QStringLiteral("36.6"));
+}
