@@ -189,7 +189,7 @@ bool SamePicture(const QPixmap& a, const QPixmap& b)
     return a.isNull() == b.isNull() && a.toImage() == b.toImage();
 }
 
-TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateAndNeutralRatings)
+TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateNeutralRatingsAndItsHelp)
 {
     RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
@@ -206,11 +206,14 @@ TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateAndNeutralRatings
         EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->count(), 46);
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
         EXPECT_EQ(Child<QToolButton>(dialog, "bold")->toolTip(), "Toggles Bold. CTRL+B");
+        QTest::mouseClick(Child<QPushButton>(dialog, "help"), Qt::LeftButton);
+        QTest::keyClick(Text(dialog), Qt::Key_F1);
         dialog.done(QDialog::Rejected);
     });
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65541, 65541}));
 }
 
-TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsOfItsScale)
+TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsAndTheMoodFaceFollows)
 {
     struct Scale
     {
@@ -242,40 +245,16 @@ TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsOfItsScale)
             EXPECT_EQ(spin->Value(), scale.lowest);
             EXPECT_EQ(label->text(), scale.lowestLabel);
         }
-        dialog.done(QDialog::Rejected);
-    });
-}
-
-TEST_F(NewEntryDlgTest, MoodFaceFollowsTheSpinnerAndFocusReturnsToTheText)
-{
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        auto* spin = Child<CRatingSpin>(dialog, "moodSpin");
+        // The mood face follows: "face-3.bmp" now, "face3.bmp" at the top.
         auto* face = Child<QLabel>(dialog, "face");
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(spin->RightArrow(), Qt::LeftButton);
+        auto* mood = Child<CRatingSpin>(dialog, "moodSpin");
+        ASSERT_FALSE(SamePicture(LoadFacePicture(-3), LoadFacePicture(3))); // faces were found
+        EXPECT_TRUE(SamePicture(face->pixmap(), LoadFacePicture(-3)));
+        for (int i = 0; i < 6; ++i) {
+            QTest::mouseClick(mood->RightArrow(), Qt::LeftButton);
         }
-        EXPECT_EQ(Child<QLabel>(dialog, "moodLabel")->text(), "Excellent");
         EXPECT_TRUE(SamePicture(face->pixmap(), LoadFacePicture(3)));
-        QTest::mouseClick(spin->RightArrow(), Qt::LeftButton);
-        EXPECT_EQ(spin->Value(), 3);
-        QTest::mouseClick(spin->LeftArrow(), Qt::LeftButton);
-        EXPECT_TRUE(SamePicture(face->pixmap(), LoadFacePicture(2)));
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
-        dialog.done(QDialog::Rejected);
-    });
-}
-
-TEST_F(NewEntryDlgTest, LabelsComeFromTheSettingsIncludingEmptyOnes)
-{
-    CSettings::WriteProfileString("MoodPThree", "On top of the world");
-    CSettings::WriteProfileString("FatigueZero", "");
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        EXPECT_EQ(Child<QLabel>(dialog, "fatigueLabel")->text(), "");
-        auto* spin = Child<CRatingSpin>(dialog, "moodSpin");
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(spin->RightArrow(), Qt::LeftButton);
-        }
-        EXPECT_EQ(Child<QLabel>(dialog, "moodLabel")->text(), "On top of the world");
         dialog.done(QDialog::Rejected);
     });
 }
@@ -364,27 +343,16 @@ TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
 
     RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
         EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "14");
-        QTest::keyClicks(Text(dialog), "big");
-        EXPECT_EQ(Text(dialog)->GetSelectionFontSize(), 14);
-        dialog.done(QDialog::Rejected);
-    });
-}
-
-TEST_F(NewEntryDlgTest, SizeBoxShowsTheNextLowerEvenSizeAndNothingOutsideItsList)
-{
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
         CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "big");
+        EXPECT_EQ(edit->GetSelectionFontSize(), 14);
+        // The box follows the caret: the next lower even size, none off the list.
         auto* size = Child<QComboBox>(dialog, "fontSize");
-        const std::pair<int, QString> cases[] = {{15, "14"}, {7, "8"}, {99, "98"}, {98, "98"}};
-        for (const auto& [points, shown] : cases) {
+        const std::pair<int, int> cases[] = {{15, 3}, {7, 0}, {99, 45}, {6, -1}, {100, -1}};
+        for (const auto& [points, index] : cases) {
             edit->SetSelectionFontSize(points);
             QTest::keyClicks(edit, "x");
-            EXPECT_EQ(size->currentText(), shown) << points;
-        }
-        for (const int points : {6, 100}) {
-            edit->SetSelectionFontSize(points);
-            QTest::keyClicks(edit, "x");
-            EXPECT_EQ(size->currentIndex(), -1) << points;
+            EXPECT_EQ(size->currentIndex(), index) << points;
         }
         dialog.done(QDialog::Rejected);
     });
@@ -582,16 +550,6 @@ TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact
         found = found || RtfToPlainText(entry.text).trimmed() == "Precious words";
     }
     EXPECT_TRUE(found);
-}
-
-TEST_F(NewEntryDlgTest, HelpButtonAndF1OpenTheEditorsHelpTopic)
-{
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        QTest::mouseClick(Child<QPushButton>(dialog, "help"), Qt::LeftButton);
-        QTest::keyClick(Text(dialog), Qt::Key_F1);
-        dialog.done(QDialog::Rejected);
-    });
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65541, 65541}));
 }
 
 TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
