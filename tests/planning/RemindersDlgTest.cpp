@@ -24,6 +24,7 @@ TEST_F(RemindersDlgTest, AddStoresThePickedDayWithTheTimeOfDayItHeld)
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Reminders - Dayloom v2.21");
     EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
+    EXPECT_EQ(dlg.focusWidget(), dlg.DescriptionEdit());
     Add(dlg, QDate(2002, 12, 8), QString::fromUtf8("Café"));
 
     QByteArray expected(44, '\0');
@@ -56,10 +57,15 @@ TEST_F(RemindersDlgTest, RemindersOfOneDayKeepTheirOrderOfEntry)
                                                       "on Friday, December 20, 2002 : later day"}));
 }
 
-TEST_F(RemindersDlgTest, DescriptionTakesOnlyWhatARecordHolds)
+TEST_F(RemindersDlgTest, FieldsTakeOnlyWhatARecordHolds)
 {
     CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
     dlg.show();
+    // Dates end where a 32-bit time count does.
+    dlg.DatePicker()->setDate(QDate(2200, 1, 1));
+    EXPECT_EQ(dlg.DatePicker()->date(), QDate(2106, 2, 7));
+    dlg.DatePicker()->setDate(QDate(1960, 1, 1));
+    EXPECT_EQ(dlg.DatePicker()->Time(), 0);
     // A character outside the code page is refused; the 40th byte would be
     // lost on reading back, so typing stops at 39.
     Type(dlg.DescriptionEdit(), QString::fromUtf8("a\u4e2db") + QString(45, 'x'));
