@@ -4,7 +4,6 @@
 
 #include "platform/Modal.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -85,25 +84,4 @@ TEST_F(SplashDlgTest, EnterAndEscCloseIt)
         CModal::Exec(splash);
         EXPECT_EQ(CModal::Pending(), 0);
     }
-}
-
-TEST_F(SplashDlgTest, F1DoesNotCloseIt)
-{
-    CModal::PushHandler([](QDialog& dialog) {
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        EXPECT_TRUE(dialog.isVisible());
-        dialog.accept();
-    });
-    CSplashDlg splash(nullptr);
-    CModal::Exec(splash);
-}
-
-TEST_F(SplashDlgTest, FramelessWithTheBigPicture)
-{
-    CSplashDlg splash(nullptr);
-    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    const QLabel* picture = splash.findChild<QLabel*>(QStringLiteral("SplashPicture"));
-    ASSERT_NE(picture, nullptr);
-    EXPECT_FALSE(picture->pixmap().isNull());
-    EXPECT_FALSE(CSplashDlg::BigPicture().isNull());
 }

@@ -44,9 +44,15 @@ protected:
 TEST_F(HelpTest, EachContextOpensItsOwnPage)
 {
     const std::pair<int, const char*> pages[] = {
-        {CHelp::kContents, "index.html"}, {65537, "planner.html"},    {65538, "options.html"},
-        {65539, "reminders.html"},        {65540, "mainwindow.html"}, {65541, "newentry.html"},
-        {65542, "author.html"},           {65543, "password.html"},
+        {CHelp::kContents, "index.html"},
+        {65537, "planner.html"},
+        {65538, "options.html"},
+        {65539, "reminders.html"},
+        {65540, "mainwindow.html"},
+        {65541, "newentry.html"},
+        {65542, "author.html"},
+        {65543, "password.html"},
+        {70000, "index.html"}, // no page of its own: the contents
     };
     for (const auto& [context, file] : pages) {
         ASSERT_TRUE(CHelp::Show(&m_owner, context)) << context;
@@ -58,12 +64,6 @@ TEST_F(HelpTest, EachContextOpensItsOwnPage)
     EXPECT_EQ(m_owner.findChildren<QTextBrowser*>().size(), 1);
     EXPECT_TRUE(Browser()->window()->isVisible());
     EXPECT_TRUE(CMessageBox::History().empty());
-}
-
-TEST_F(HelpTest, UnknownContextFallsBackToTheContents)
-{
-    ASSERT_TRUE(CHelp::Show(&m_owner, 70000));
-    EXPECT_EQ(Browser()->source().fileName(), "index.html");
 }
 
 TEST_F(HelpTest, MissingPagesAreReported)
@@ -82,17 +82,6 @@ TEST_F(HelpTest, MissingPagesAreReported)
     EXPECT_FALSE(CHelp::Show(&m_owner, 65541));
     EXPECT_EQ(CMessageBox::History().size(), 2u);
     EXPECT_TRUE(CHelp::Show(&m_owner));
-}
-
-TEST_F(HelpTest, ScriptedModeOnlyRecords)
-{
-    CHelp::SetScripted(true);
-    CHelp::SetHelpFolder(QStringLiteral("/nonexistent"));
-    EXPECT_TRUE(CHelp::Show(&m_owner, 65539));
-    EXPECT_TRUE(CHelp::Show(&m_owner));
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, CHelp::kContents}));
-    EXPECT_EQ(Browser(), nullptr);
-    EXPECT_TRUE(CMessageBox::History().empty());
 }
 
 TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktop)
