@@ -3,7 +3,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
-#include "platform/Shell.h"
 #include "platform/WaitCursor.h"
 
 #include <QApplication>
@@ -232,18 +231,6 @@ TEST_F(FileDialogsTest, ScriptedChoicesComeInOrderAndCancelWhenNoneIsLeft)
 
     EXPECT_EQ(CFileDialogs::ChooseFolder(nullptr, "Import", "Import"), QStringLiteral("/old/DATA"));
     EXPECT_FALSE(CFileDialogs::ChooseFolder(nullptr, "Import", "Import").has_value());
-}
-
-TEST(ShellTest, ScriptedRequestsAreRecordedUnchanged)
-{
-    CShell::Reset();
-    EXPECT_TRUE(CShell::Open("www.example.org"));
-    EXPECT_TRUE(CShell::Open("mailto:me@example.org"));
-    ASSERT_EQ(CShell::Opened().size(), 2u);
-    EXPECT_EQ(CShell::Opened()[0], "www.example.org");
-    EXPECT_EQ(CShell::Opened()[1], "mailto:me@example.org");
-    CShell::Reset();
-    EXPECT_TRUE(CShell::Opened().empty());
 }
 
 TEST(WaitCursorTest, ShowsTheWaitCursorForItsLifetimeAndNests)
