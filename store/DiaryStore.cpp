@@ -249,6 +249,30 @@ std::vector<uint32_t> SortedOrder(const std::string& bytes, size_t recordSize, s
     return order;
 }
 
+// True when the file already holds whole records in time order, each as a
+// rewrite would leave it: sorting it would write the very same bytes.
+template <typename Canonical>
+bool AlreadySorted(const std::string& bytes, size_t recordSize, size_t timeOffset,
+                   Canonical canonical)
+{
+    if (bytes.size() % recordSize != 0)
+        return false;
+    const unsigned char* p = Bytes(bytes);
+    unsigned char copy[kEntryRecordSize];
+    uint32_t previous = 0;
+    for (size_t at = 0; at < bytes.size(); at += recordSize) {
+        const uint32_t time = GetU32(p + at + timeOffset);
+        if (time < previous)
+            return false;
+        previous = time;
+        std::memcpy(copy, p + at, recordSize);
+        canonical(copy);
+        if (std::memcmp(copy, p + at, recordSize) != 0)
+            return false;
+    }
+    return true;
+}
+
 std::vector<uint32_t> AllBut(size_t count, uint32_t skipped)
 {
     std::vector<uint32_t> order;
@@ -734,17 +758,17 @@ bool CDiaryStore::SortEntries()
             return false;
         }
         const size_t count = bytes.size() / kEntryRecordSize;
-        const std::string rebuilt = Reassemble(
-            bytes, kEntryRecordSize, SortedOrder(bytes, kEntryRecordSize, 34), CanonicalEntry);
         // Already in order (the usual case: the new entry is the latest)?
         // Then the rewrite would write the very same bytes.
-        if (rebuilt != bytes) {
+        if (!AlreadySorted(bytes, kEntryRecordSize, 34, CanonicalEntry)) {
+            const std::string rebuilt = Reassemble(
+                bytes, kEntryRecordSize, SortedOrder(bytes, kEntryRecordSize, 34), CanonicalEntry);
             if (!ReplaceFileReporting(m_indexFile, m_nIndexOpens, rebuilt))
                 return false;
             m_bIndexCached = false;
         }
         m_nEntryCount = static_cast<uint32_t>(count);
-        m_nIndexLength = rebuilt.size();
+        m_nIndexLength = count * kEntryRecordSize;
         current_index = m_nSavedEntry;
         return true;
     } catch (const CFileError& error) {
