@@ -941,9 +941,10 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
         return true;
     }
     m_dataFile = std::move(newDataFile);
+    // Both renames must be on the disk before the marker goes; the removal
+    // itself need not be (a marker without temporary files is harmless).
     SyncFolderOf(m_strIndexPath);
-    if (RemoveFile(marker) == 0)
-        SyncFolderOf(m_strIndexPath);
+    RemoveFile(marker);
     m_nEntryCount = static_cast<uint32_t>(count);
     m_nIndexLength = newIndex.size();
     m_nDataLength = newData.size();
