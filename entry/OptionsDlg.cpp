@@ -86,6 +86,7 @@ void COptionsDlg::BuildControls()
         auto* edit = new QLineEdit(m_strLabels[i], box);
         edit->setObjectName(key.key);
         edit->setMaxLength(32767);
+        edit->setMinimumWidth(80);
         m_pLabelEdits[i] = edit;
         grid->addWidget(edit, 1, column);
         auto* caption = new QLabel(Caption(key.value), box);
