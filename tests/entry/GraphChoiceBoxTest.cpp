@@ -26,7 +26,9 @@ protected:
     GraphChoiceBoxTest()
     {
         QSettings settings(CSettings::FileName(), QSettings::IniFormat);
-        settings.remove(QStringLiteral("Settings"));
+        for (GraphSeries series : kAll) {
+            settings.remove(QStringLiteral("Settings/") + CGraphChoiceBox::SettingsKey(series));
+        }
         settings.sync();
     }
 
