@@ -35,6 +35,7 @@
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,8 @@ class NewEntryDlgTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        const char* zone = std::getenv("TZ");
+        m_savedZone = zone != nullptr ? std::optional<std::string>(zone) : std::nullopt;
         PinTimeZone("Europe/Berlin");
         // A German desktop must still get English dates and decimal points.
         std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -87,6 +90,12 @@ protected:
     void TearDown() override
     {
         CFileFaults::Install({});
+        if (m_savedZone) {
+            PinTimeZone(m_savedZone->c_str());
+        } else {
+            unsetenv("TZ");
+            tzset();
+        }
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
     }
@@ -146,6 +155,7 @@ protected:
         return texts;
     }
 
+    std::optional<std::string> m_savedZone;
     QTemporaryDir m_dir;
     QString m_path;
     uint16_t m_extLoc = 0;
