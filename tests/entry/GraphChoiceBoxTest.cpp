@@ -43,18 +43,16 @@ TEST_F(GraphChoiceBoxTest, ButtonsAreNamedAndShownByDefault)
 {
     CGraphChoiceBox box;
     EXPECT_EQ(box.title(), "Choose graphs:");
-    const char* captions[] = {"Mood",        "Fatigue", "Shape",     "Dream",
-                              "Temperature", "Weight",  "Menstruus", "Copulation"};
-    const char* keys[] = {"bShowMood", "bShowFatigue", "bShowShape",     "bShowDream",
-                          "bShowTemp", "bShowWeight",  "bShowMenstruus", "bShowCopulation"};
-    for (int i = 0; i < CGraphChoiceBox::kSeriesCount; ++i) {
-        QAbstractButton* button = box.Button(kAll[i]);
-        EXPECT_EQ(button->accessibleName(), captions[i]);
-        EXPECT_EQ(button->toolTip(), captions[i]);
-        EXPECT_EQ(CGraphChoiceBox::SettingsKey(kAll[i]), keys[i]);
-        EXPECT_TRUE(button->isCheckable());
-        EXPECT_TRUE(box.IsShown(kAll[i])) << captions[i];
+    for (GraphSeries series : kAll) {
+        QAbstractButton* button = box.Button(series);
+        EXPECT_EQ(button->accessibleName(), CGraphChoiceBox::Caption(series));
+        EXPECT_EQ(button->toolTip(), CGraphChoiceBox::Caption(series));
+        EXPECT_TRUE(box.IsShown(series));
     }
+    EXPECT_EQ(CGraphChoiceBox::Caption(GraphSeries::Copulation), "Copulation");
+    // The key names differ from the captions for temperature.
+    EXPECT_EQ(CGraphChoiceBox::SettingsKey(GraphSeries::Temperature), "bShowTemp");
+    EXPECT_EQ(CGraphChoiceBox::SettingsKey(GraphSeries::Menstruus), "bShowMenstruus");
 }
 
 TEST_F(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)

