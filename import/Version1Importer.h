@@ -1,0 +1,66 @@
+#pragma once
+// "Import from Dayloom v1.00": converts every version-1 entry file of a
+// chosen DATA folder into an entry of a diary the user opens or creates. The
+// text is wrapped into a minimal RTF document, the mood is taken over and
+// every other rating, mark and measurement is zero; all converted entries get
+// the diary's password.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+class CVersion1Importer
+{
+public:
+    // What the import needs from the main window.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // The parent of every message and dialog.
+        virtual QWidget* Window() = 0;
+        // Forgets the open diary (its path becomes empty) and runs the
+        // "Open/Create Diary" command.
+        virtual void CloseAndOpenOrCreateDiary() = 0;
+        // The diary now chosen: its path (empty when none), extension
+        // position, and whether it has no entries yet.
+        virtual QString DiaryFile() const = 0;
+        virtual uint16_t ExtLoc() const = 0;
+        virtual bool IsNewDiary() const = 0;
+        // The password prompt for a new diary: file title from "shortFile",
+        // Cancel disabled. nullopt when it ended without a password.
+        virtual std::optional<QString> AskNewPassword() = 0;
+        // The import has written to the diary: the new-diary flag becomes
+        // !hasEntries and the entry list and graph are read again.
+        virtual void ReloadDiary(bool hasEntries) = 0;
+    };
+
+    explicit CVersion1Importer(Host& host);
+
+    // The whole command, from the first message to the reload.
+    void Run();
+
+    // True when the folder path has a component named exactly "DATA".
+    static bool IsDataFolder(const QString& folder);
+    // The version-1 files of a folder: "*.??D", letter case ignored, sorted by
+    // name.
+    static QStringList ListFiles(const QString& folder);
+
+    // After Run(): how many files became entries, and how many were passed
+    // over because their names carry no date and time.
+    int Converted() const { return m_nConverted; }
+    int Skipped() const { return m_nSkipped; }
+
+private:
+    // Converts the files into the open diary; false when it stopped on an
+    // error (already shown).
+    bool ConvertFiles(const QString& folder, const QStringList& files, const std::string& password);
+    std::optional<std::string> DiaryPassword();
+
+    Host& m_host;
+    int m_nConverted = 0;
+    int m_nSkipped = 0;
+};
