@@ -74,6 +74,8 @@ protected:
         const char* zone = std::getenv("TZ");
         m_savedZone = zone != nullptr ? std::optional<std::string>(zone) : std::nullopt;
         PinTimeZone("Europe/Berlin");
+        m_savedCLocale = std::setlocale(LC_ALL, nullptr);
+        m_savedLocale = QLocale();
         // A German desktop must still get English dates and decimal points.
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -96,8 +98,8 @@ protected:
             unsetenv("TZ");
             tzset();
         }
-        std::setlocale(LC_ALL, "C");
-        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, m_savedCLocale.c_str());
+        QLocale::setDefault(m_savedLocale);
     }
 
     std::string StorePath() const { return QFile::encodeName(m_path).toStdString(); }
@@ -156,6 +158,8 @@ protected:
     }
 
     std::optional<std::string> m_savedZone;
+    std::string m_savedCLocale;
+    QLocale m_savedLocale;
     QTemporaryDir m_dir;
     QString m_path;
     uint16_t m_extLoc = 0;
