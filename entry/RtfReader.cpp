@@ -3,6 +3,7 @@
 #include "entry/RtfCodePage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <unordered_map>
 
@@ -830,19 +831,26 @@ void CRtfReader::CloseGroup()
     m_bIgnorable = false;
     m_nSkip = 0;
     m_bSkipTrail = false;
-    if (m_stack.empty()) {
-        return; // an extra closing brace
+    if (!m_stack.empty()) {
+        FlushBytes();
+        FlushText();
+        if (m_state.dest == Dest::FontTable && m_bFontPending) {
+            CommitFont();
+        }
+        if (m_state.dest == Dest::ColourTable && (m_nRed >= 0 || m_nGreen >= 0 || m_nBlue >= 0)) {
+            CommitColour();
+        }
+        m_state = m_stack.back();
+        m_stack.pop_back();
     }
-    FlushBytes();
-    FlushText();
-    if (m_state.dest == Dest::FontTable && m_bFontPending) {
-        CommitFont();
+    // Extra closing braces are ignored. Once the outermost group is closed,
+    // a closing brace still to come means this one was a stray brace in raw
+    // text (the version-1 import); without one this was the document's last
+    // brace, and what follows (rich edit's CR/LF and zero byte, a mail
+    // signature) is not part of the document.
+    if (m_stack.empty() && std::memchr(m_p, '}', size_t(m_pEnd - m_p)) == nullptr) {
+        m_p = m_pEnd;
     }
-    if (m_state.dest == Dest::ColourTable && (m_nRed >= 0 || m_nGreen >= 0 || m_nBlue >= 0)) {
-        CommitColour();
-    }
-    m_state = m_stack.back();
-    m_stack.pop_back();
 }
 
 void CRtfReader::SkipGroup()

@@ -1,0 +1,151 @@
+// Whole documents: the hand-written rich-edit samples with their expected
+// text, the shared corpus of real RTF files, and the fuzzer's saved corpus.
+#include "RtfTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <gtest/gtest.h>
+
+using rtftest::ReadBytes;
+
+namespace {
+
+QStringList Files(const QString& dir, const QStringList& patterns)
+{
+    QStringList paths;
+    const QFileInfoList entries = QDir(dir).entryInfoList(patterns, QDir::Files, QDir::Name);
+    for (const QFileInfo& info : entries) {
+        paths << info.absoluteFilePath();
+    }
+    return paths;
+}
+
+// The readers that rendered the corpus lay out spaces, table cells and
+// paragraphs their own way: compare the text without any whitespace.
+QString Letters(QString text)
+{
+    static const QRegularExpression whitespace(QStringLiteral("\\s+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    return text.remove(whitespace);
+}
+
+// striprtf shows a link's target after its text and table cells as '|'.
+QString FromStripRtf(QString text)
+{
+    static const QRegularExpression target(QStringLiteral("\\(\"[^\"]*\"\\)"));
+    return text.remove(target).remove(u'|');
+}
+
+QString HtmlText(const QString& html)
+{
+    return QTextDocumentFragment::fromHtml(html).toPlainText();
+}
+
+// Where the other readers differ from the diary's view: they show hidden
+// (\\v) text, and Symbol's bullet glyph as U+00B7 where the view shows
+// U+2022. Works on text without whitespace.
+void RemoveKnownDifferences(const QString& name, QString& expected)
+{
+    if (name == "sample.rtf") {
+        expected.replace(QStringLiteral("abitofhiddentext"), QStringLiteral("abitoftext"));
+        expected.replace(QChar(0x00B7), QChar(0x2022));
+    }
+}
+
+bool IsSubsequence(const QString& part, const QString& whole)
+{
+    qsizetype at = 0;
+    for (QChar c : part) {
+        at = whole.indexOf(c, at);
+        if (at < 0) {
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+QString SharedCorpus()
+{
+    return QStringLiteral(DAYLOOM_SOURCE_DIR "/../shared/rtf-corpus");
+}
+
+} // namespace
+
+TEST(RtfCorpus, HandWrittenSamplesGiveTheirExpectedText)
+{
+    const QStringList samples = Files(rtftest::DataDir(), {"*.rtf"});
+    ASSERT_GE(samples.size(), 10);
+    for (const QString& path : samples) {
+        SCOPED_TRACE(path.toStdString());
+        const std::string rtf = ReadBytes(path);
+        QString expected = QString::fromUtf8(ReadBytes(path.chopped(4) + ".txt"));
+        EXPECT_EQ(RtfToPlainText(rtf), expected);
+        EXPECT_EQ(rtftest::DocumentText(rtf), expected);
+    }
+}
+
+TEST(RtfCorpus, SharedSamplesReadWithTheRightWords)
+{
+    const QString root = SharedCorpus();
+    if (!QFileInfo::exists(root)) {
+        GTEST_SKIP() << "no shared RTF corpus at " << root.toStdString();
+    }
+    int checked = 0;
+    for (const QString& folder : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QString& path : Files(root + "/" + folder, {"*.rtf"})) {
+            SCOPED_TRACE(path.toStdString());
+            const std::string rtf = ReadBytes(path);
+            const QString plain = RtfToPlainText(rtf);
+            EXPECT_EQ(plain, rtftest::DocumentText(rtf));
+
+            const QString base = path.chopped(4);
+            QString expected;
+            if (QFileInfo::exists(base + ".expected.txt")) {
+                expected = FromStripRtf(QString::fromUtf8(ReadBytes(base + ".expected.txt")));
+            } else if (QFileInfo::exists(base + ".expected.html")) {
+                expected = HtmlText(QString::fromUtf8(ReadBytes(base + ".expected.html")));
+            } else {
+                continue;
+            }
+            // Pictures are no text.
+            expected.remove(QChar::ObjectReplacementCharacter);
+            expected = Letters(expected);
+            const QString name = QFileInfo(path).fileName();
+            if (name == "wmf.rtf") {
+                // The other reader also shows the text drawn inside the
+                // document's metafile pictures, and leaves out a field result.
+                QString ours = Letters(plain);
+                ours.remove(QStringLiteral("Error!Notableofcontentsentriesfound."));
+                EXPECT_TRUE(IsSubsequence(ours, expected));
+                EXPECT_GT(ours.size(), expected.size() * 9 / 10);
+            } else {
+                RemoveKnownDifferences(name, expected);
+                EXPECT_EQ(Letters(plain).toStdString(), expected.toStdString());
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST(RtfCorpus, FuzzerCorpusReadsAndRoundTrips)
+{
+    const QStringList inputs = Files(QStringLiteral(DAYLOOM_SOURCE_DIR "/fuzz/corpus/rtf"), {"*"});
+    ASSERT_FALSE(inputs.isEmpty());
+    for (const QString& path : inputs) {
+        SCOPED_TRACE(path.toStdString());
+        const std::string rtf = ReadBytes(path);
+        QTextDocument document;
+        RtfToDocument(rtf, document);
+        EXPECT_EQ(RtfToPlainText(rtf), document.toPlainText());
+        const std::string written = DocumentToRtf(document);
+        QTextDocument copy;
+        RtfToDocument(written, copy);
+        EXPECT_EQ(copy.toPlainText(), document.toPlainText());
+        EXPECT_EQ(DocumentToRtf(copy), written);
+    }
+}

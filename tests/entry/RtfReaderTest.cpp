@@ -1,0 +1,310 @@
+// Reading RTF: text, formats and code pages as rich-edit controls wrote them,
+// and the behaviour on broken input.
+#include "RtfTestSupport.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using rtftest::DocumentText;
+
+namespace {
+
+struct Run
+{
+    QString text;
+    QTextCharFormat format;
+};
+
+std::vector<Run> Runs(const QTextDocument& document)
+{
+    std::vector<Run> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            runs.push_back({it.fragment().text(), it.fragment().charFormat()});
+        }
+    }
+    return runs;
+}
+
+QTextCharFormat FormatOf(const QTextDocument& document, const QString& word)
+{
+    for (const Run& run : Runs(document)) {
+        if (run.text.contains(word)) {
+            return run.format;
+        }
+    }
+    ADD_FAILURE() << "no run holds " << word.toStdString();
+    return {};
+}
+
+QString Family(const QTextCharFormat& format)
+{
+    return format.property(QTextFormat::FontFamilies).toStringList().value(0);
+}
+
+// Both readings of the same RTF: they must agree character for character.
+QString Text(std::string_view rtf)
+{
+    const QString plain = RtfToPlainText(rtf);
+    EXPECT_EQ(plain, DocumentText(rtf)) << std::string(rtf);
+    return plain;
+}
+
+} // namespace
+
+TEST(RtfReader, CharacterFormatsFollowControlWordsAndGroups)
+{
+    QTextDocument document;
+    RtfToDocument(
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"
+        "\\pard start {\\b bold {\\i bolditalic}} {\\ul under}{\\ulnone  none} "
+        "{\\strike struck} {\\cf1 red}{\\cf0 auto} {\\highlight2 marked} "
+        "{\\f1\\fs40 big}{\\super up}{\\sub down} \\b heavy\\b0 light\\par}",
+        document);
+    EXPECT_EQ(document.toPlainText(),
+              "start bold bolditalic under none struck redauto marked bigupdown heavylight");
+
+    const QTextCharFormat start = FormatOf(document, "start");
+    EXPECT_EQ(start.fontPointSize(), 12.0); // a document starts at 12 pt
+    EXPECT_EQ(Family(start), "Arial");      // \deff0
+    EXPECT_NE(start.fontWeight(), QFont::Bold);
+
+    EXPECT_EQ(FormatOf(document, "bold").fontWeight(), QFont::Bold);
+    EXPECT_FALSE(FormatOf(document, "bold").fontItalic());
+    EXPECT_TRUE(FormatOf(document, "bolditalic").fontItalic());
+    EXPECT_EQ(FormatOf(document, "bolditalic").fontWeight(), QFont::Bold);
+    EXPECT_TRUE(FormatOf(document, "under").fontUnderline());
+    EXPECT_FALSE(FormatOf(document, "none").fontUnderline());
+    EXPECT_TRUE(FormatOf(document, "struck").fontStrikeOut());
+    EXPECT_EQ(FormatOf(document, "red").foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(FormatOf(document, "auto").hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_EQ(FormatOf(document, "marked").background().color(), QColor(0, 128, 0));
+    EXPECT_EQ(FormatOf(document, "big").fontPointSize(), 20.0);
+    EXPECT_EQ(Family(FormatOf(document, "big")), "Times New Roman");
+    EXPECT_EQ(FormatOf(document, "up").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(FormatOf(document, "down").verticalAlignment(), QTextCharFormat::AlignSubScript);
+    EXPECT_EQ(FormatOf(document, "heavy").fontWeight(), QFont::Bold);
+    EXPECT_NE(FormatOf(document, "light").fontWeight(), QFont::Bold);
+}
+
+TEST(RtfReader, PlainResetsCharactersAndPardResetsOnlyTheParagraph)
+{
+    QTextDocument document;
+    RtfToDocument("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
+                  "\\pard\\qc\\li720\\fi-360\\ri300\\sb120\\sa240\\tx1440\\tqr\\tx2880"
+                  "\\f1\\fs32\\b\\i\\ul first\\par"
+                  "\\pard second\\par"
+                  "\\plain third\\par}",
+                  document);
+    ASSERT_EQ(document.blockCount(), 3);
+
+    const QTextBlockFormat first = document.begin().blockFormat();
+    EXPECT_EQ(first.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_DOUBLE_EQ(first.leftMargin(), 48.0); // 720 twips at 96 dpi
+    EXPECT_DOUBLE_EQ(first.textIndent(), -24.0);
+    EXPECT_DOUBLE_EQ(first.rightMargin(), 20.0);
+    EXPECT_DOUBLE_EQ(first.topMargin(), 8.0);
+    EXPECT_DOUBLE_EQ(first.bottomMargin(), 16.0);
+    ASSERT_EQ(first.tabPositions().size(), 2);
+    EXPECT_DOUBLE_EQ(first.tabPositions()[0].position, 96.0);
+    EXPECT_EQ(first.tabPositions()[0].type, QTextOption::LeftTab);
+    EXPECT_EQ(first.tabPositions()[1].type, QTextOption::RightTab);
+
+    const QTextBlockFormat second = document.begin().next().blockFormat();
+    EXPECT_EQ(second.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft, 0);
+    EXPECT_EQ(second.leftMargin(), 0.0);
+    EXPECT_TRUE(second.tabPositions().isEmpty());
+
+    // \pard kept the characters' look ...
+    const QTextCharFormat secondChars = FormatOf(document, "second");
+    EXPECT_EQ(Family(secondChars), "Courier New");
+    EXPECT_EQ(secondChars.fontPointSize(), 16.0);
+    EXPECT_EQ(secondChars.fontWeight(), QFont::Bold);
+    EXPECT_TRUE(secondChars.fontItalic());
+    EXPECT_TRUE(secondChars.fontUnderline());
+    // ... \plain goes back to 12 pt in the default font.
+    const QTextCharFormat third = FormatOf(document, "third");
+    EXPECT_EQ(third.fontPointSize(), 12.0);
+    EXPECT_EQ(Family(third), "Arial");
+    EXPECT_NE(third.fontWeight(), QFont::Bold);
+    EXPECT_FALSE(third.fontItalic());
+    EXPECT_FALSE(third.fontUnderline());
+}
+
+TEST(RtfReader, ParagraphMarksAndBreaks)
+{
+    // The final \par ends the last paragraph; it does not add an empty one.
+    EXPECT_EQ(Text("{\\rtf1 one\\par}"), "one");
+    EXPECT_EQ(Text("{\\rtf1 one\\par\\par}"), "one\n");
+    EXPECT_EQ(Text("{\\rtf1 one\\par two}"), "one\ntwo");
+    EXPECT_EQ(Text("{\\rtf1 \\par}"), "");
+    EXPECT_EQ(Text(""), "");
+    // Mac writers end lines with a backslash before the line feed.
+    EXPECT_EQ(Text("{\\rtf1 A\\\nB\\\rC}"), "A\nB\nC");
+    // A line break stays inside the paragraph; plain text shows it as a new line.
+    QTextDocument document;
+    RtfToDocument("{\\rtf1 a\\line b\\~c\\tab d\\par}", document);
+    EXPECT_EQ(document.blockCount(), 1);
+    EXPECT_EQ(document.begin().text(), QString::fromUtf16(u"a\u2028b\u00A0c\td"));
+    EXPECT_EQ(RtfToPlainText("{\\rtf1 a\\line b\\~c\\tab d\\par}"), "a\nb c\td");
+    // Raw line ends in the RTF are not text.
+    EXPECT_EQ(Text("{\\rtf1 a\r\nb\nc}"), "abc");
+    EXPECT_EQ(Text("{\\rtf1 \\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet}"),
+              QString::fromUtf16(u"\u2014\u2013\u2018\u2019\u201C\u201D\u2022"));
+}
+
+TEST(RtfReader, CodePageComesFromCpgThenCharsetThenAnsicpg)
+{
+    // 0xC0 is "À" in 1252, "А" in 1251, "Ą" in 1250, "ΐ" in 1253.
+    EXPECT_EQ(
+        Text("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset238\\cpg1253 X;}}\\f0 \\'c0}"),
+        QString::fromUtf16(u"\u0390"));
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset238 X;}}\\f0 \\'c0}"),
+              QString::fromUtf16(u"\u0154"));
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 X;}}\\f0 \\'c0}"),
+              QString::fromUtf16(u"\u0410"));
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg1251 \\'c0}"),
+              QString::fromUtf16(u"\u0410")); // no font table
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 X;}}\\f0 \\'c0}"),
+              QString::fromUtf16(u"\u00C0"));
+    // Unknown code pages fall back to Windows-1252.
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg0 \\'c0\\'80}"), QString::fromUtf16(u"\u00C0\u20AC"));
+    EXPECT_EQ(Text("{\\rtf1{\\fonttbl{\\f0\\cpg77777 X;}}\\f0 \\'c0}"),
+              QString::fromUtf16(u"\u00C0"));
+    // Raw 8-bit bytes decode like escapes; a font change switches the page.
+    EXPECT_EQ(
+        Text("{\\rtf1{\\fonttbl{\\f0\\fcharset204 A;}{\\f1\\fcharset161 B;}}\\f0 \xc0\\f1 \xc0}"),
+        QString::fromUtf16(u"\u0410\u0390"));
+}
+
+TEST(RtfReader, DoubleBytePagesJoinBytesAcrossEscapes)
+{
+    const std::string header = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset128 G;}}\\f0 ";
+    EXPECT_EQ(Text(header + "\\'82\\'a0}"), QString::fromUtf16(u"\u3042"));
+    // Raw lead byte, escaped trail byte.
+    EXPECT_EQ(Text(header + "\x82\\'a0}"), QString::fromUtf16(u"\u3042"));
+    // A lead byte cut off by the end of the text is dropped, not misread.
+    EXPECT_EQ(Text(header + "a\\'82}"), "a");
+    // Big5 and GBK through \ansicpg alone.
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg950 \\'a4\\'a4}"), QString::fromUtf16(u"\u4E2D"));
+    EXPECT_EQ(Text("{\\rtf1\\ansi\\ansicpg936 \\'d6\\'d0}"), QString::fromUtf16(u"\u4E2D"));
+}
+
+TEST(RtfReader, UnicodeEscapesSkipTheirFallback)
+{
+    EXPECT_EQ(Text("{\\rtf1 \\u1046?x}"), QString::fromUtf16(u"\u0416x"));
+    EXPECT_EQ(Text("{\\rtf1\\uc2 \\u1046\\'c6\\'c7x}"), QString::fromUtf16(u"\u0416x"));
+    EXPECT_EQ(Text("{\\rtf1\\uc0 \\u1046 x}"), QString::fromUtf16(u"\u0416x"));
+    EXPECT_EQ(Text("{\\rtf1 \\u-4064?}"), QString::fromUtf16(u"\uF020"));
+    // A group end stops the skipping; \uc is scoped to its group.
+    EXPECT_EQ(Text("{\\rtf1 {\\uc5\\u1046}abc \\u1046?d}"),
+              QString::fromUtf16(u"\u0416abc \u0416d"));
+    // Surrogate pairs, and halves of pairs that have no partner.
+    EXPECT_EQ(Text("{\\rtf1 \\u-10179?\\u-8704?}"), QString::fromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(Text("{\\rtf1 \\u-10179?x}"), QString::fromUtf16(u"\uFFFDx"));
+    EXPECT_EQ(Text("{\\rtf1 x\\u-8704?}"), QString::fromUtf16(u"x\uFFFD"));
+    EXPECT_EQ(Text("{\\rtf1 x\\u-10179?}"), QString::fromUtf16(u"x\uFFFD"));
+    // A huge \uc is clamped instead of eating the rest of the text.
+    EXPECT_EQ(Text("{\\rtf1\\uc100000 \\u1046 0123456789rest}"), QString::fromUtf16(u"\u0416rest"));
+    // Control characters and Qt's private block markers never reach the text.
+    EXPECT_EQ(Text("{\\rtf1 a\\u0?\\u7?\\u64976?\\u64977?b\\u8233?c}"), "ab\nc");
+}
+
+TEST(RtfReader, ShowsFieldResultsBulletsAndSkipsDestinations)
+{
+    EXPECT_EQ(Text("{\\rtf1 go {\\field{\\*\\fldinst{HYPERLINK \"http://x.org\"}}"
+                   "{\\fldrslt{\\ul x.org}}} now}"),
+              "go x.org now");
+    EXPECT_EQ(Text("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+                   "{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'B7}}item}"),
+              QString::fromUtf16(u"\u2022\titem"));
+    EXPECT_EQ(Text("{\\rtf1 {\\*\\whatever {nested} text}a{\\stylesheet{\\s0 Normal;}}b"
+                   "{\\info{\\title T}}c{\\pict 0a0b\\bin3 }}}}d{\\v hid}e}"),
+              "abcde");
+    // Skipped groups may hold escaped braces.
+    EXPECT_EQ(Text("{\\rtf1 {\\*\\x \\{ \\} \\\\}a}"), "a");
+    // An unknown word that is no destination leaves its group's text alone.
+    EXPECT_EQ(Text("{\\rtf1 {\\foo kept}}"), "kept");
+    // The \*\fname of a rich-edit font table names the real font.
+    QTextDocument document;
+    RtfToDocument("{\\rtf1{\\fonttbl{\\f0\\fcharset204{\\*\\fname Arial;}Arial CYR;}}\\f0 x}",
+                  document);
+    EXPECT_EQ(Family(FormatOf(document, "x")), "Arial");
+}
+
+TEST(RtfReader, VersionOneTextWithStrayControlCharactersKeepsTheRest)
+{
+    auto wrap = [](const std::string& text) {
+        return "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttbl{\\f0\\fswiss\\fcharset204 "
+               "Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 " +
+               text + "\n\\par }";
+    };
+    // Cyrillic in code page 1251, as the version-1 program stored it.
+    EXPECT_EQ(Text(wrap("\xcf\xf0\xe8\xe2\xe5\xf2")),
+              QString::fromUtf16(u"\u041F\u0440\u0438\u0432\u0435\u0442"));
+    EXPECT_EQ(Text(wrap("a } b \xc0")), QString::fromUtf16(u"a  b \u0410"));
+    EXPECT_EQ(Text(wrap("a { b \xc0")), QString::fromUtf16(u"a  b \u0410"));
+    EXPECT_EQ(Text(wrap("a }}} b")), "a  b");
+    EXPECT_EQ(Text(wrap("C:\\info\\pict\\fonttbl x")), "C:x");
+    EXPECT_EQ(Text(wrap("end\\")), "end\n"); // backslash + line feed: a paragraph
+    EXPECT_EQ(Text(wrap("\\\xc0\\\xc1")), QString::fromUtf16(u"\u0410\u0411"));
+    EXPECT_EQ(Text(wrap("it\\'s")), "its");
+    EXPECT_EQ(Text(wrap("")), "");
+}
+
+TEST(RtfReader, MalformedInputYieldsTheReadableText)
+{
+    EXPECT_EQ(Text("{\\rtf1 {\\b hello"), "hello"); // never closed
+    EXPECT_EQ(Text("{\\rtf1 a}} b}}}"), "a b");     // extra braces
+    EXPECT_EQ(Text("{\\rtf1 a\\'"), "a");           // cut escape
+    EXPECT_EQ(Text("{\\rtf1 a\\'4"), "a4");
+    EXPECT_EQ(Text("{\\rtf1 a\\'zzb}"), "azzb"); // broken escape
+    EXPECT_EQ(Text("{\\rtf1 a\\u"), "a");
+    EXPECT_EQ(Text("{\\rtf1 a\\"), "a");
+    EXPECT_EQ(Text("{\\rtf1 a\\fs99999999999999999999 b}"), "ab"); // parameter overflow
+    EXPECT_EQ(Text(std::string("{\\rtf1 a}\r\n\0", 12)), "a");     // rich edit's trailer
+    EXPECT_EQ(Text(std::string("{\\rtf1 a\0b}", 11)), "ab");
+    EXPECT_EQ(Text("not rtf at all"), "not rtf at all");
+    // Text after the document's last brace is not part of it.
+    EXPECT_EQ(Text("{\\rtf1 a\\par}\r\n -- signature"), "a");
+    // Font and colour numbers far outside the tables.
+    QTextDocument document;
+    RtfToDocument("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\f2147483647\\cf99999\\f-5\\cf-3 x}",
+                  document);
+    EXPECT_EQ(document.toPlainText(), "x");
+    EXPECT_FALSE(FormatOf(document, "x").hasProperty(QTextFormat::ForegroundBrush));
+    // \bin lengths past the end are clamped.
+    EXPECT_EQ(Text("{\\rtf1 a{\\pict\\bin2000000000 xyz}"), "a");
+    EXPECT_EQ(Text("{\\rtf1 a\\bin3 }{}b}"), "ab");
+}
+
+TEST(RtfReader, DeepNestingIsCappedWithoutRecursion)
+{
+    const int depth = 200000;
+    std::string rtf = "{\\rtf1 before";
+    rtf += std::string(depth, '{') + "deep" + std::string(depth, '}');
+    rtf += " after}";
+    const QString text = Text(rtf);
+    EXPECT_TRUE(text.startsWith("before"));
+    EXPECT_TRUE(text.endsWith(" after"));
+    EXPECT_FALSE(text.contains("deep")); // beyond the cap content is skipped
+
+    // Below the cap nesting is ordinary.
+    EXPECT_EQ(Text("{\\rtf1 " + std::string(50, '{') + "x" + std::string(50, '}') + "}"), "x");
+}
+
+TEST(RtfReader, ReplacesTheDocumentAndLeavesNothingToUndo)
+{
+    QTextDocument document;
+    document.setPlainText("old text");
+    RtfToDocument("{\\rtf1 new\\par}", document);
+    EXPECT_EQ(document.toPlainText(), "new");
+    EXPECT_FALSE(document.isUndoAvailable());
+    EXPECT_TRUE(document.isUndoRedoEnabled());
+}

@@ -1,0 +1,224 @@
+// Writing RTF: the exact bytes, escaping, and that write -> read -> write
+// keeps text, formats and bytes.
+#include "RtfTestSupport.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+QTextDocument* NewDocument(QObject* parent = nullptr)
+{
+    auto* document = new QTextDocument(parent);
+    document->setDefaultFont(QFont("Arial", 12));
+    return document;
+}
+
+QTextCharFormat Format(const QString& family, double points)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(points);
+    return format;
+}
+
+bool IsSevenBitWithoutZero(const std::string& rtf)
+{
+    for (char c : rtf) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0 || byte >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What the editor can change about a stretch of text.
+struct Look
+{
+    QString text;
+    QString family;
+    double points;
+    bool bold, italic, underline, strike;
+    QColor foreground, background;
+    int vertical;
+    bool operator==(const Look&) const = default;
+};
+
+std::vector<Look> Looks(const QTextDocument& document)
+{
+    std::vector<Look> looks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            Look look{
+                it.fragment().text(),
+                f.property(QTextFormat::FontFamilies).toStringList().value(0),
+                f.fontPointSize(),
+                f.fontWeight() >= QFont::DemiBold,
+                f.fontItalic(),
+                f.fontUnderline(),
+                f.fontStrikeOut(),
+                f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(),
+                f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color() : QColor(),
+                int(f.verticalAlignment())};
+            looks.push_back(look);
+        }
+        looks.push_back(Look{"<par>", {}, 0, false, false, false, false, {}, {}, 0});
+    }
+    return looks;
+}
+
+} // namespace
+
+TEST(RtfWriter, WritesCanonicalBytes)
+{
+    std::unique_ptr<QTextDocument> document(NewDocument());
+    QTextCursor cursor(document.get());
+    cursor.insertText("Hello ", QTextCharFormat());
+    QTextCharFormat bold = Format("Times New Roman", 14);
+    bold.setFontWeight(QFont::Bold);
+    bold.setForeground(QColor(255, 0, 0));
+    cursor.insertText("{world}\\", bold);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred, QTextCharFormat());
+    cursor.insertText(QString::fromUtf16(u"2 caf\u00e9\tx"), QTextCharFormat());
+
+    EXPECT_EQ(DocumentToRtf(*document),
+              "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"
+              "{\\f1\\fnil\\fcharset0 Times New Roman;}}\n"
+              "{\\colortbl ;\\red255\\green0\\blue0;}\n"
+              "\\viewkind4\\uc1\n"
+              "\\pard\\plain\\f0\\fs24 Hello \\plain\\f1\\fs28\\b\\cf1\\{world\\}\\\\\\par\n"
+              "\\pard\\qc\\plain\\f0\\fs24 2 caf\\u233?\\tab x\\par\n"
+              "}\n");
+}
+
+TEST(RtfWriter, EscapesEverythingOutsideSevenBitAscii)
+{
+    std::unique_ptr<QTextDocument> document(NewDocument());
+    QTextCursor cursor(document.get());
+    const QString text = QString::fromUtf16(u"\u0416\u20AC\u00A0\u2028-") +
+                         QString::fromUtf8("\xF0\x9F\x98\x80") + QChar(0) + QChar(0x01) +
+                         QChar(0xFFFC) + "end";
+    cursor.insertText(text);
+    const std::string rtf = DocumentToRtf(*document);
+    EXPECT_TRUE(IsSevenBitWithoutZero(rtf));
+    EXPECT_NE(rtf.find("\\u1046?\\u8364?\\~\\line -\\u-10179?\\u-8704?end"), std::string::npos)
+        << rtf;
+    EXPECT_EQ(rtftest::DocumentText(rtf), QString::fromUtf16(u"\u0416\u20AC \n-") +
+                                              QString::fromUtf8("\xF0\x9F\x98\x80") + "end");
+
+    // Half a surrogate pair cannot be written; it becomes a replacement character.
+    std::unique_ptr<QTextDocument> broken(NewDocument());
+    QTextCursor(broken.get()).insertText(QString(QChar(0xD83D)) + "x");
+    EXPECT_EQ(RtfToPlainText(DocumentToRtf(*broken)), QString::fromUtf16(u"\uFFFDx"));
+}
+
+TEST(RtfWriter, ControlWordsAreDelimitedOnlyWhereNeeded)
+{
+    std::unique_ptr<QTextDocument> document(NewDocument());
+    QTextCursor cursor(document.get());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText("-5", bold);
+    cursor.insertText(" x", QTextCharFormat());
+    cursor.insertText("\t9\t.", QTextCharFormat());
+    const std::string rtf = DocumentToRtf(*document);
+    EXPECT_NE(rtf.find("\\fs24\\b -5\\plain\\f0\\fs24  x\\tab 9\\tab.\\par"), std::string::npos)
+        << rtf;
+    EXPECT_EQ(RtfToPlainText(rtf), "-5 x\t9\t.");
+}
+
+TEST(RtfWriter, RoundTripKeepsEveryEditorFormatAndIsByteStable)
+{
+    std::unique_ptr<QTextDocument> document(NewDocument());
+    QTextCursor cursor(document.get());
+    QTextCharFormat base = Format("Arial", 12);
+    cursor.insertText("plain ", base);
+    QTextCharFormat f = Format("Courier New", 9.5);
+    f.setFontWeight(QFont::Bold);
+    cursor.insertText("bold ", f);
+    f.setFontItalic(true);
+    cursor.insertText("bolditalic ", f);
+    f = Format(QString::fromUtf16(u"\u5B8B\u4F53"), 20);
+    f.setFontUnderline(true);
+    f.setForeground(QColor(0, 0, 255));
+    cursor.insertText(QString::fromUtf16(u"\u4E2D\u6587 "), f);
+    f = base;
+    f.setFontStrikeOut(true);
+    f.setBackground(QColor(255, 255, 0));
+    cursor.insertText("struck", f);
+    f = base;
+    f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.insertText("2", f);
+
+    QTextBlockFormat block;
+    block.setAlignment(Qt::AlignRight);
+    block.setLeftMargin(48);
+    block.setRightMargin(10);
+    block.setTextIndent(-24);
+    block.setTopMargin(4);
+    block.setBottomMargin(8);
+    block.setTabPositions(
+        {QTextOption::Tab(96, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::RightTab)});
+    cursor.insertBlock(block, base);
+    cursor.insertText(QString::fromUtf16(u"a\tb\u2028c"), base);
+    block = QTextBlockFormat();
+    block.setAlignment(Qt::AlignJustify);
+    cursor.insertBlock(block, Format("Georgia", 30)); // an empty line in a big font
+    block.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(block, base);
+    cursor.insertText("{braces} \\ back", base);
+
+    const std::string first = DocumentToRtf(*document);
+    QTextDocument copy;
+    RtfToDocument(first, copy);
+    EXPECT_EQ(copy.toPlainText(), document->toPlainText());
+    EXPECT_EQ(copy.blockCount(), document->blockCount());
+    EXPECT_TRUE(Looks(copy) == Looks(*document));
+    for (QTextBlock a = document->begin(), b = copy.begin(); a.isValid() && b.isValid();
+         a = a.next(), b = b.next()) {
+        const QTextBlockFormat fa = a.blockFormat();
+        const QTextBlockFormat fb = b.blockFormat();
+        EXPECT_EQ(fa.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft,
+                  fb.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft);
+        EXPECT_DOUBLE_EQ(fa.leftMargin(), fb.leftMargin());
+        EXPECT_DOUBLE_EQ(fa.rightMargin(), fb.rightMargin());
+        EXPECT_DOUBLE_EQ(fa.textIndent(), fb.textIndent());
+        EXPECT_DOUBLE_EQ(fa.topMargin(), fb.topMargin());
+        EXPECT_DOUBLE_EQ(fa.bottomMargin(), fb.bottomMargin());
+        EXPECT_EQ(fa.tabPositions(), fb.tabPositions());
+    }
+    // The empty line keeps its font size.
+    EXPECT_EQ(copy.findBlockByNumber(2).charFormat().fontPointSize(), 30.0);
+
+    EXPECT_EQ(DocumentToRtf(copy), first);
+    EXPECT_TRUE(IsSevenBitWithoutZero(first));
+}
+
+TEST(RtfWriter, TextWithoutFontOrSizeUsesTheDocumentDefault)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont("Verdana", 11));
+    QTextCursor(&document).insertText("x");
+    const std::string rtf = DocumentToRtf(document);
+    EXPECT_NE(rtf.find("{\\f0\\fnil\\fcharset0 Verdana;}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\plain\\f0\\fs22 x\\par"), std::string::npos) << rtf;
+}
+
+TEST(RtfWriter, EmptyDocumentReadsBackEmpty)
+{
+    std::unique_ptr<QTextDocument> document(NewDocument());
+    const std::string rtf = DocumentToRtf(*document);
+    EXPECT_EQ(RtfToPlainText(rtf), "");
+    QTextDocument copy;
+    RtfToDocument(rtf, copy);
+    EXPECT_EQ(copy.blockCount(), 1);
+    EXPECT_EQ(DocumentToRtf(copy), rtf);
+}
