@@ -956,7 +956,9 @@ void CRtfReader::AppendChar(char16_t c)
     if (m_state.hidden || m_state.dest != Dest::Text) {
         return;
     }
-    if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1) {
+    // Besides controls: Qt's frame markers, and the object replacement
+    // character, which would stand for a picture that is not there.
+    if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC) {
         return;
     }
     m_text.append(QChar(c));
