@@ -34,6 +34,8 @@ public:
     virtual bool StartPage();
     virtual bool EndPage();
     virtual bool End();
+    // Ends a job that is not to be finished.
+    virtual void Abort();
 
 private:
     QPrinter& m_printer;

@@ -1,0 +1,215 @@
+#include "import/Version1Importer.h"
+
+#include "import/DayloomFolderDialog.h"
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/WaitCursor.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+#include "store/Version1File.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+void Say(QWidget* parent, const QString& text, const QString& caption = CAppInfo::AppName())
+{
+    CMessageBox::Show(parent, text, caption);
+}
+
+// Reads a whole file; 0 or the errno of the failure.
+int ReadFileBytes(const std::string& path, std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    bytes.clear();
+    char buffer[65536];
+    int error = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = errno;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return error;
+}
+
+} // namespace
+
+CVersion1Importer::CVersion1Importer(Host& host) : m_host(host) {}
+
+bool CVersion1Importer::IsDataFolder(const QString& folder)
+{
+    return QDir::fromNativeSeparators(folder)
+        .split(QLatin1Char('/'))
+        .contains(QStringLiteral("DATA"), Qt::CaseSensitive);
+}
+
+QStringList CVersion1Importer::ListFiles(const QString& folder)
+{
+    // Name filters ignore letter case unless told otherwise, as the old
+    // listing did.
+    return QDir(folder).entryList({QStringLiteral("*.??D")}, QDir::Files | QDir::Hidden,
+                                  QDir::Name);
+}
+
+void CVersion1Importer::Run()
+{
+    QWidget* window = m_host.Window();
+    m_nConverted = 0;
+    m_nSkipped = 0;
+
+    Say(window, QStringLiteral("Select the directory with your old data files (it will be called "
+                               "\\DATA in the directory where you installed Dayloom v1.00)."));
+    QString folder;
+    CDayloomFolderDialog chooser(folder);
+    if (!chooser.Run(window)) {
+        return;
+    }
+    if (!IsDataFolder(folder)) {
+        Say(window, QStringLiteral("That is probably not a correct directory! The directory "
+                                   "Dayloom needs will be named \\DATA and it will be a "
+                                   "subdirectory of a directory where you installed Dayloom "
+                                   "v1.00!"));
+        return;
+    }
+    const QStringList files = ListFiles(folder);
+
+    m_host.CloseAndOpenOrCreateDiary();
+    if (m_host.DiaryFile().isEmpty()) {
+        return;
+    }
+    const std::optional<std::string> password = DiaryPassword();
+    if (!password) {
+        return;
+    }
+
+    CWaitCursor wait;
+    const bool completed = ConvertFiles(folder, files, *password);
+    if (!completed) {
+        return;
+    }
+    Say(window, QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted));
+    if (m_nSkipped > 0) {
+        Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
+                                   "carry a date and time the way Dayloom v1.00 wrote them.")
+                        .arg(m_nSkipped));
+    }
+}
+
+std::optional<std::string> CVersion1Importer::DiaryPassword()
+{
+    QWidget* window = m_host.Window();
+    const std::string path = QFile::encodeName(m_host.DiaryFile()).toStdString();
+    if (!m_host.IsNewDiary()) {
+        // The diary was just unlocked: its entries keep their one password,
+        // which stays the password that opens the diary.
+        CDiaryStore store(0, path, m_host.ExtLoc());
+        if (store.ReadFirstEntry()) {
+            return std::string(store.entry.password,
+                               strnlen(store.entry.password, sizeof store.entry.password));
+        }
+    }
+
+    Say(window,
+        QStringLiteral("You are creating a new diary and you must specify a password for it. The "
+                       "password is case SeNsItIvE!"),
+        CAppInfo::Title());
+    const std::optional<QString> typed = m_host.AskNewPassword();
+    if (!typed || typed->size() < 3) {
+        return std::nullopt;
+    }
+    std::optional<std::string> bytes = CAnsiCodec::FromQString(*typed);
+    if (!bytes) {
+        Say(window, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& files,
+                                     const std::string& password)
+{
+    QWidget* window = m_host.Window();
+    const std::string diaryPath = QFile::encodeName(m_host.DiaryFile()).toStdString();
+    const QDir dir(folder);
+    bool completed = true;
+    bool hasEntries = !m_host.IsNewDiary();
+
+    const auto convert = [&](CDiaryStore& store) {
+        for (const QString& name : files) {
+            const std::optional<Version1Stamp> stamp =
+                ParseVersion1Name(QFile::encodeName(name).toStdString());
+            if (!stamp) {
+                ++m_nSkipped;
+                continue;
+            }
+            const std::string path = QFile::encodeName(dir.filePath(name)).toStdString();
+            std::string bytes;
+            if (const int error = ReadFileBytes(path, bytes); error != 0) {
+                Say(window, QStringLiteral("Error while opening old file!"));
+                Say(window,
+                    QString::fromLocal8Bit(FileErrorMessage(FileErrorCauseFromErrno(error), path)));
+                return false;
+            }
+            const Version1ReadResult read = ReadVersion1Entry(bytes);
+            if (!read.entry) {
+                Say(window, QString::fromStdString(Version1FieldMessage(read.failedField)));
+                return false;
+            }
+
+            DiaryEntry& entry = store.entry;
+            entry = DiaryEntry{};
+            entry.time = stamp->LocalTime();
+            entry.mood = read.entry->mood;
+            entry.text = Version1Rtf(read.entry->text);
+            const size_t length = std::min<size_t>(password.size(), 30);
+            std::memcpy(entry.password, password.data(), length);
+            entry.password[length] = '\0';
+            store.AppendEntry();
+            ++m_nConverted;
+            hasEntries = true;
+        }
+        return true;
+    };
+
+    // Whatever happens in the loop, the entries converted so far are put in
+    // date order and shown.
+    try {
+        CDiaryStore store(0, diaryPath, m_host.ExtLoc());
+        try {
+            completed = convert(store);
+        } catch (const CFileError& error) {
+            Say(window, QString::fromLocal8Bit(error.what()));
+            completed = false;
+        }
+        store.SortEntries();
+        if (store.OpenIndexFile()) {
+            hasEntries = store.m_nEntryCount > 0;
+            store.CloseIndexFile();
+        }
+    } catch (const CFileError& error) {
+        Say(window, QString::fromLocal8Bit(error.what()));
+        completed = false;
+    }
+    m_host.ReloadDiary(hasEntries);
+    return completed;
+}
