@@ -32,8 +32,13 @@ bool CPrintDialog::Exec(QWidget* parent, QPrinter& printer)
         if (!answer) {
             return false;
         }
+        // A PDF on A4 paper without margins: the same printable area on
+        // every machine.
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*answer);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         return true;
     }
 

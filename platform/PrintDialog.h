@@ -16,7 +16,8 @@ public:
     static bool Exec(QWidget* parent, QPrinter& printer);
 
     // Scripted mode: no window; each call takes the next queued answer, a PDF
-    // file the printer is pointed at ("Print") or nullopt ("Cancel").
+    // file the printer is pointed at ("Print"; A4 portrait, no margins) or
+    // nullopt ("Cancel").
     // Nothing queued = Cancel. Every call is counted.
     static void SetScripted(bool scripted);
     static void PushAnswer(std::optional<QString> pdfFile);

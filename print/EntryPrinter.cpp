@@ -133,10 +133,13 @@ public:
             end = m_position + rect.height();
         }
 
+        // Lines touching the clip's edges are drawn whole (and a PDF keeps
+        // clipped text), so the clip stays clear of the neighbouring lines,
+        // which share an edge with the first and last line of this page.
         painter.save();
         painter.translate(rect.left(), rect.top() - m_position);
-        m_document.drawContents(&painter,
-                                QRectF(0, m_position, m_document.textWidth(), end - m_position));
+        m_document.drawContents(&painter, QRectF(0, m_position + kEdge, m_document.textWidth(),
+                                                 end - m_position - 2 * kEdge));
         painter.restore();
 
         if (slice) {
@@ -148,6 +151,8 @@ public:
     }
 
 private:
+    static constexpr qreal kEdge = 0.5;
+
     struct Line
     {
         qreal top;

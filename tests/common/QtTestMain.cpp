@@ -6,6 +6,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PrintDialog.h"
 #include "platform/Shell.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     CColorDialog::SetScripted(true);
     CShell::SetScripted(true);
     CHelp::SetScripted(true);
+    CPrintDialog::SetScripted(true);
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
