@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
+#include "app/ImportHost.h"
 #include "app/SecurityDlg.h"
 #include "entry/ChangePasswordDlg.h"
 #include "entry/EntryRichEdit.h"
@@ -12,6 +13,7 @@
 #include "entry/OptionsDlg.h"
 #include "entry/Rtf.h"
 #include "extras/TipDlg.h"
+#include "import/Version1Importer.h"
 #include "planning/PlannerDlg.h"
 #include "planning/PlannerSummary.h"
 #include "planning/PlanningClock.h"
@@ -25,6 +27,7 @@
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
+#include "print/EntryPrinter.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 
@@ -1129,18 +1132,31 @@ void CDayloomDlg::OnChangePassword()
 
 void CDayloomDlg::OnPrintCurrentEntry()
 {
-    // Printing arrives with its own window; until then the command does nothing.
+    Guarded([this] {
+        if (EntryCount() == 0) {
+            return;
+        }
+        CEntryPrinter::PrintCurrentEntry(this, StorePath(), m_nExtLoc, SelectedIndex());
+    });
 }
 
 void CDayloomDlg::OnPrintAllEntries()
 {
-    // Printing arrives with its own window; until then the command does nothing.
+    Guarded([this] {
+        if (EntryCount() == 0) {
+            return;
+        }
+        CEntryPrinter::PrintAllEntries(this, StorePath(), m_nExtLoc, EntryCount());
+    });
 }
 
 void CDayloomDlg::ImportVersion1()
 {
-    // The version-1 import arrives with its own window; until then the
-    // command does nothing.
+    Guarded([this] {
+        CImportHost host(*this);
+        CVersion1Importer importer(host);
+        importer.Run();
+    });
 }
 
 void CDayloomDlg::OnTipOfTheDay()

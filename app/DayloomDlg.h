@@ -115,6 +115,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CImportHost;
+
     struct FieldRow
     {
         QLabel* caption = nullptr;

@@ -20,6 +20,7 @@
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

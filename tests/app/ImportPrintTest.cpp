@@ -1,0 +1,61 @@
+// The main window's side of printing and of the version-1 import.
+#include "MainWindowFixture.h"
+#include "entry/EntryRichEdit.h"
+#include "platform/PrintDialog.h"
+
+#include <QListView>
+
+TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
+{
+    CPrintDialog::SetScripted(true);
+    CPrintDialog::Reset();
+    CDayloomDlg& window = Window();
+    window.OnPrintCurrentEntry();
+    window.OnPrintAllEntries();
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_EQ(CPrintDialog::Shown(), 0);
+
+    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+    window.EntryList()->clearSelection();
+    QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
+                                  "You must have an entry selected in order to print it!")});
+
+    window.OnFirst();
+    const QString pdf = PathOf(QStringLiteral("entry.pdf"));
+    CPrintDialog::PushAnswer(pdf);
+    QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_EQ(window.SelectedIndex(), 0);
+    CPrintDialog::SetScripted(false);
+}
+
+TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("old/DATA"));
+    const QString folder = PathOf(QStringLiteral("old/DATA"));
+    // Version-1 files: a 68-byte header (mood at 56), then the plain text.
+    auto writeOld = [&](const QString& name, int mood, const QByteArray& text) {
+        QByteArray bytes(68, '\0');
+        std::memcpy(bytes.data() + 56, &mood, sizeof mood);
+        QFile file(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes + text);
+    };
+    writeOld(QStringLiteral("EL051430.22D"), 2, "Later day");
+    writeOld(QStringLiteral("EL030800.00D"), -1, "Earlier day");
+
+    CFileDialogs::PushFolder(folder);
+    CFileDialogs::PushDiary(PathOf(QStringLiteral("imported.ilm")));
+    AnswerPrompt(QStringLiteral("OldPass"));
+    CDayloomDlg& window = Window();
+    window.Action(QStringLiteral("Import from Dayloom v1.00"))->trigger();
+
+    EXPECT_EQ(MessageTexts().back(), QStringLiteral("Successfully converted 2 entries!"));
+    EXPECT_FALSE(window.IsNewDiary());
+    ASSERT_EQ(window.EntryCount(), 2);
+    EXPECT_EQ(window.EntryLine(0), QStringLiteral("03 - Dec\t - 2002, Tue,\t at 08:00:00"));
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Later day"));
+    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Very Good"));
+}
