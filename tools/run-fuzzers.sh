@@ -7,7 +7,7 @@ seconds=${2:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 for f in "$build"/fuzz/fuzz_*; do
-    [ -x "$f" ] || continue
+    [ -f "$f" ] && [ -x "$f" ] || continue
     name=$(basename "$f"); name=${name#fuzz_}
     scratch=$(mktemp -d)
     seeds=()
