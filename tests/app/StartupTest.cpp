@@ -1,10 +1,12 @@
 // Start-up: reopening the last diary, the show flags, and the window's
 // fixed texts and keys.
 #include "MainWindowFixture.h"
+#include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "entry/EntryRichEdit.h"
 #include "entry/GraphChoiceBox.h"
+#include "store/Messages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -233,4 +235,16 @@ TEST_F(StartupTest, GermanLocaleKeepsEnglishDatesAndDecimalPoints)
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(line, QStringLiteral("06 - Dec\t - 2026, Sun,\t at 10:00:00"));
     EXPECT_EQ(temperature, QStringLiteral("36.6"));
+}
+
+TEST_F(StartupTest, StoreMessagesAreShownCaptionedWithTheProgramName)
+{
+    const StoreMessageHandler previous = SetStoreMessageHandler({});
+    CDayloomApp::InstallStoreMessageHandler();
+    ShowStoreMessage("next(index): current_index");
+    SetStoreMessageHandler(previous);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text, QStringLiteral("next(index): current_index"));
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+    EXPECT_EQ(CMessageBox::History()[0].icon, CMessageBox::Icon::Exclamation);
 }
