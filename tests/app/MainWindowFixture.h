@@ -57,7 +57,7 @@ inline std::string Rtf(const std::string& words)
     return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 " + words + "\\par\n}";
 }
 
-struct EntrySpec
+struct EntryValues
 {
     int64_t time = 0;
     std::string text;
@@ -82,22 +82,22 @@ inline uint16_t ExtLocOf(const QString& path)
 }
 
 // Writes the entries through the store, as the editor does, under `password`.
-inline void WriteDiary(const QString& path, const std::vector<EntrySpec>& entries,
+inline void WriteDiary(const QString& path, const std::vector<EntryValues>& entries,
                        const std::string& password)
 {
     CDiaryStore store(0, Encoded(path), ExtLocOf(path));
-    for (const EntrySpec& spec : entries) {
+    for (const EntryValues& values : entries) {
         store.entry = DiaryEntry{};
-        store.entry.time = spec.time;
-        store.entry.text = spec.text;
-        store.entry.mood = spec.mood;
-        store.entry.fatigue = spec.fatigue;
-        store.entry.shape = spec.shape;
-        store.entry.dream = spec.dream;
-        store.entry.copulation = spec.copulation;
-        store.entry.menstruus = spec.menstruus;
-        store.entry.temperature = spec.temperature;
-        store.entry.weight = spec.weight;
+        store.entry.time = values.time;
+        store.entry.text = values.text;
+        store.entry.mood = values.mood;
+        store.entry.fatigue = values.fatigue;
+        store.entry.shape = values.shape;
+        store.entry.dream = values.dream;
+        store.entry.copulation = values.copulation;
+        store.entry.menstruus = values.menstruus;
+        store.entry.temperature = values.temperature;
+        store.entry.weight = values.weight;
         std::strncpy(store.entry.password, password.c_str(), sizeof(store.entry.password) - 1);
         store.AppendEntry();
     }
