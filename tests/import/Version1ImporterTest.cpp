@@ -1,24 +1,20 @@
 // The version-1 import over DATA folders built byte by byte: names decoded
-// into local dates (zone pinned), plain and scrambled texts, the RTF wrapper,
-// every truncated header field, unreadable files, skipped names, and what the
-// main window is asked to do through a recording host.
+// into local dates (zone pinned), plain and scrambled texts in the RTF
+// wrapper, every short header field, unreadable files, skipped names, and
+// what the main window is asked to do, through a recording host.
 
 #include "import/Version1Importer.h"
 
-#include "import/DayloomFolderDialog.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
-#include "platform/Settings.h"
 #include "store/DiaryStore.h"
 #include "store/TimeText.h"
 #include "store/Version1File.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
@@ -27,52 +23,34 @@
 
 namespace {
 
-const std::string kWrapperHead =
-    "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttbl{\\f0\\fswiss"
-    "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
-const std::string kWrapperTail = "\n\\par }";
+const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttbl{\\f0\\fswiss"
+                          "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
+const std::string kTail = "\n\\par }";
 
 std::string Le32(int32_t value)
 {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
-    }
-    return bytes;
+    const auto v = static_cast<uint32_t>(value);
+    return {char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
 }
 
-// A version-1 entry file: the 68-byte header and the text, scrambled when
-// isEncrypted is 1.
-std::string Version1Bytes(int32_t isEncrypted, int32_t mood, std::string text)
+// The 68-byte header, then the text (scrambled when isEncrypted is 1).
+std::string V1(int32_t isEncrypted, int32_t mood, std::string text)
 {
-    std::string bytes = "\r\n\x1a";
-    bytes += Le32(isEncrypted);
-    bytes += std::string("Ann Example").append(19, '\0');        // user_name, 30
-    bytes += std::string("oldsecret").append(6, '\0');           // user_pswd, 15
-    bytes += Le32(7);                                            // user_font
-    bytes += Le32(mood);                                         // mood
-    bytes += std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8); // unread
     if (isEncrypted == 1) {
         ScrambleVersion1Text(text);
     }
-    return bytes + text;
+    return "\r\n\x1a" + Le32(isEncrypted) + std::string("Ann").append(27, '\0') +
+           std::string("oldsecret").append(6, '\0') + Le32(7) + Le32(mood) + "\1\2\3\4\5\6\7\10" +
+           text;
 }
 
-int64_t LocalTime(int year, int month, int day, int hour, int minute, int second)
+std::string When(int64_t time)
 {
-    std::tm broken{};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    broken.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&broken));
+    return FormatTime("%Y-%m-%d %H:%M:%S", time);
 }
 
-// The main window as the import sees it: Open/Create takes the next queued
-// diary (empty: cancelled), the prompt the next queued password.
+// The main window: Open/Create takes the next queued diary (empty:
+// cancelled), the prompt answers `password`.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -80,37 +58,34 @@ public:
     void CloseAndOpenOrCreateDiary() override
     {
         ++opens;
-        diary.clear();
+        diary = diaries.empty() ? QString() : diaries.front();
         if (!diaries.empty()) {
-            diary = diaries.front();
             diaries.pop_front();
         }
-        if (!diary.isEmpty()) {
-            CDiaryStore store(0, QFile::encodeName(diary).toStdString(), ExtLoc());
-            newDiary = !store.ReadFirstEntry();
-        }
+        CDiaryStore store(0, Path(), ExtLoc());
+        newDiary = diary.isEmpty() || !store.ReadFirstEntry();
     }
     QString DiaryFile() const override { return diary; }
-    uint16_t ExtLoc() const override
-    {
-        return static_cast<uint16_t>(QFile::encodeName(diary).size() - 3);
-    }
+    uint16_t ExtLoc() const override { return static_cast<uint16_t>(Path().size() - 3); }
     bool IsNewDiary() const override { return newDiary; }
-    std::optional<QString> AskNewPassword() override
-    {
-        ++prompts;
-        return password;
-    }
+    std::optional<QString> AskNewPassword() override { return ++prompts, password; }
     void ReloadDiary(bool hasEntries) override { reloads.push_back(hasEntries); }
+
+    std::string Path() const { return QFile::encodeName(diary).toStdString(); }
 
     std::deque<QString> diaries;
     QString diary;
     bool newDiary = true;
-    std::optional<QString> password = QStringLiteral("Sesame");
+    std::optional<QString> password = QString("Sesame");
     int opens = 0;
     int prompts = 0;
     std::vector<bool> reloads;
 };
+
+const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
+                        "in the directory where you installed Dayloom v1.00).";
+const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
+                          "The password is case SeNsItIvE!";
 
 class Version1ImportTest : public ::testing::Test
 {
@@ -119,31 +94,24 @@ protected:
     {
         setenv("TZ", "Europe/Berlin", 1);
         tzset();
-        ASSERT_TRUE(m_dir.isValid());
-        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
         CMessageBox::ClearHistory();
         CFileDialogs::Reset();
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("v1/DATA")));
-        m_data = m_dir.filePath(QStringLiteral("v1/DATA"));
-        m_diary = m_dir.filePath(QStringLiteral("old.ilm"));
     }
 
-    void TearDown() override { CFileDialogs::Reset(); }
-
-    void Put(const QString& name, const std::string& bytes, const QString& folder = QString())
+    void Put(const QString& name, const std::string& bytes)
     {
-        QFile file(QDir(folder.isEmpty() ? m_data : folder).filePath(name));
+        QFile file(m_data + "/" + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
-                  static_cast<qint64>(bytes.size()));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
 
-    // Runs the command with the folder chooser answering `folder` and
-    // Open/Create choosing the diary.
+    // The command, with the folder chooser answering `folder` and Open/Create
+    // choosing old.ilm.
     void Import(const QString& folder)
     {
         CFileDialogs::PushFolder(folder);
-        m_host.diaries.push_back(m_diary);
+        m_host.diaries.push_back(m_dir.filePath("old.ilm"));
         CVersion1Importer importer(m_host);
         importer.Run();
         m_converted = importer.Converted();
@@ -154,6 +122,8 @@ protected:
     {
         std::vector<QString> texts;
         for (const CMessageBox::Shown& shown : CMessageBox::History()) {
+            EXPECT_EQ(shown.caption,
+                      shown.text == kNewDiary ? CAppInfo::Title() : CAppInfo::AppName());
             texts.push_back(shown.text);
         }
         return texts;
@@ -162,193 +132,102 @@ protected:
     std::vector<DiaryEntry> Entries() const
     {
         std::vector<DiaryEntry> entries;
-        CDiaryStore store(0, QFile::encodeName(m_diary).toStdString(),
-                          static_cast<uint16_t>(QFile::encodeName(m_diary).size() - 3));
-        for (uint32_t i = 0;; ++i) {
-            store.current_index = i;
-            if (!store.ReadEntry()) {
-                break;
-            }
+        CDiaryStore store(0, m_host.Path(), m_host.ExtLoc());
+        for (store.current_index = 0; store.ReadEntry(); ++store.current_index) {
             entries.push_back(store.entry);
         }
         return entries;
     }
 
-    static QString Select()
-    {
-        return QStringLiteral("Select the directory with your old data files (it will be called "
-                              "\\DATA in the directory where you installed Dayloom v1.00).");
-    }
-    static QString NewDiary()
-    {
-        return QStringLiteral("You are creating a new diary and you must specify a password for "
-                              "it. The password is case SeNsItIvE!");
-    }
-
     QTemporaryDir m_dir;
-    QString m_data;
-    QString m_diary;
+    QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
     int m_converted = 0;
     int m_skipped = 0;
 };
 
-TEST(Version1FileTest, NamesCarryTheLocalDateAndTime)
-{
-    setenv("TZ", "Europe/Berlin", 1);
-    tzset();
-    const std::optional<Version1Stamp> stamp = ParseVersion1Name("EL051430.22D");
-    ASSERT_TRUE(stamp);
-    EXPECT_EQ(stamp->year, 2002);
-    EXPECT_EQ(stamp->month, 12);
-    EXPECT_EQ(stamp->LocalTime(), 1039095022); // 13:30:22 UTC
-    EXPECT_EQ(FormatTime("%Y-%m-%d %H:%M:%S", stamp->LocalTime()), "2002-12-05 14:30:22");
-    // "A" is 1998 and January; a minute of 75 rolls into the next hour.
-    EXPECT_EQ(FormatTime("%Y-%m-%d %H:%M:%S", ParseVersion1Name("AA010975.00D")->LocalTime()),
-              "1998-01-01 10:15:00");
-    // Names version 1 did not write carry no date.
-    EXPECT_FALSE(ParseVersion1Name("EL051430.2"));
-    EXPECT_FALSE(ParseVersion1Name("EL05a430.22D"));
-    EXPECT_FALSE(ParseVersion1Name("EL051430.2xD"));
-    EXPECT_FALSE(ParseVersion1Name("EL 51430.22D"));
-}
-
-TEST(Version1FileTest, ReadsTheHeaderFieldsAndTheText)
-{
-    Version1ReadResult plain = ReadVersion1Entry(Version1Bytes(0, -3, "Plain \xD6 text"));
-    ASSERT_TRUE(plain.entry);
-    EXPECT_EQ(plain.entry->mood, -3);
-    EXPECT_EQ(plain.entry->text, "Plain \xD6 text");
-
-    // Scrambled: every byte through 0xD6.
-    std::string scrambled = Version1Bytes(1, 2, "Secret day");
-    EXPECT_EQ(scrambled.substr(68), std::string("\x85\xB3\xB5\xA4\xB3\xA2\xF6\xB2\xB7\xAF"));
-    ASSERT_TRUE(ReadVersion1Entry(scrambled).entry);
-    EXPECT_EQ(ReadVersion1Entry(scrambled).entry->text, "Secret day");
-    // Only 1 means scrambled.
-    EXPECT_EQ(ReadVersion1Entry(Version1Bytes(2, 0, "\x85\xB3")).entry->text, "\x85\xB3");
-
-    // A zero byte ends the text, as it ended the C string version 1 kept.
-    EXPECT_EQ(ReadVersion1Entry(Version1Bytes(0, 0, std::string("up to\0here", 10))).entry->text,
-              "up to");
-
-    // A text beyond the old 16,383-byte buffer comes in whole.
-    const std::string big(40000, 'x');
-    EXPECT_EQ(ReadVersion1Entry(Version1Bytes(0, 0, big)).entry->text.size(), big.size());
-}
-
 TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
 {
-    const std::string whole = Version1Bytes(0, 1, "");
+    const std::string whole = V1(0, 1, "");
     ASSERT_EQ(whole.size(), 68u);
-    EXPECT_TRUE(ReadVersion1Entry(whole).entry);
-    EXPECT_EQ(ReadVersion1Entry(whole).entry->text, "");
-    const struct
-    {
-        size_t size;
-        const char* message;
-    } cases[] = {
-        {0, "Error reading file (delim)!"},        {2, "Error reading file (delim)!"},
-        {6, "Error reading file (is_encrypted)!"}, {36, "Error reading file (user_name)!"},
-        {51, "Error reading file (user_pswd)!"},   {55, "Error reading file (user_font)!"},
-        {59, "Error reading file (mood)!"},        {60, "Error reading file (tempentry)!"},
-        {67, "Error reading file (tempentry)!"},
+    const std::pair<size_t, const char*> cases[] = {
+        {0, "delim"},      {2, "delim"}, {6, "is_encrypted"}, {36, "user_name"}, {51, "user_pswd"},
+        {55, "user_font"}, {59, "mood"}, {60, "tempentry"},   {67, "tempentry"},
     };
-    for (const auto& c : cases) {
-        const Version1ReadResult read = ReadVersion1Entry(whole.substr(0, c.size));
-        EXPECT_FALSE(read.entry) << c.size;
-        EXPECT_EQ(Version1FieldMessage(read.failedField), c.message) << c.size;
+    for (const auto& [size, field] : cases) {
+        const Version1ReadResult read = ReadVersion1Entry(whole.substr(0, size));
+        EXPECT_FALSE(read.entry) << size;
+        EXPECT_EQ(Version1FieldMessage(read.failedField),
+                  std::string("Error reading file (") + field + ")!");
     }
-}
-
-TEST(Version1FileTest, TheWrapperIsByteExact)
-{
-    EXPECT_EQ(Version1Rtf("Dear {diary} C:\\temp"),
-              kWrapperHead + "Dear {diary} C:\\temp" + kWrapperTail);
-    EXPECT_EQ(Version1Rtf(""), kWrapperHead + kWrapperTail);
 }
 
 TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 {
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(1, -2, "Scrambled \xE0 day"));
-    Put(QStringLiteral("EL041200.00D"), Version1Bytes(0, 3, "Plain day"));
-    Put(QStringLiteral("el061200.00d"), Version1Bytes(0, 0, "")); // 68 bytes, lower case
-    Put(QStringLiteral("EL071200.00X"), Version1Bytes(0, 0, "not an entry file"));
-    Put(QStringLiteral("EL081200.0D"), Version1Bytes(0, 0, "not an entry file"));
+    Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
+    Put("EL041200.00D", V1(0, 3, "Plain {day} C:\\temp \xD6"));
+    Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
+    Put("EL081200.00X", V1(0, 0, "not an entry file"));
+    Put("EL091200.0D", V1(0, 0, "not an entry file"));
 
     Import(m_data);
 
     EXPECT_EQ(Messages(),
-              (std::vector<QString>{Select(), NewDiary(),
-                                    QStringLiteral("Successfully converted 3 entries!")}));
-    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
-    EXPECT_EQ(CMessageBox::History()[1].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(CMessageBox::History()[2].caption, CAppInfo::AppName());
+              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 3 entries!"}));
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
-
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].time, LocalTime(2002, 12, 4, 12, 0, 0));
-    EXPECT_EQ(entries[0].text, kWrapperHead + "Plain day" + kWrapperTail);
+    EXPECT_EQ(When(entries[0].time), "2002-12-04 12:00:00");
+    EXPECT_EQ(entries[0].text, kHead + "Plain {day} C:\\temp \xD6" + kTail);
     EXPECT_EQ(entries[0].mood, 3);
-    EXPECT_EQ(entries[1].time, LocalTime(2002, 12, 5, 14, 30, 22));
-    EXPECT_EQ(entries[1].text, kWrapperHead + "Scrambled \xE0 day" + kWrapperTail);
+    EXPECT_EQ(When(entries[1].time), "2002-12-05 14:30:22");
+    EXPECT_EQ(entries[1].text, kHead + "Scrambled \xE0 day" + kTail);
     EXPECT_EQ(entries[1].mood, -2);
-    // Lower-case "el" is a later year code; the empty text keeps the wrapper.
-    EXPECT_EQ(entries[2].text, kWrapperHead + kWrapperTail);
-    for (const DiaryEntry& entry : entries) {
-        EXPECT_STREQ(entry.password, "Sesame");
-        EXPECT_EQ(entry.fatigue, 0);
-        EXPECT_EQ(entry.shape, 0);
-        EXPECT_EQ(entry.dream, 0);
-        EXPECT_EQ(entry.copulation, 0);
-        EXPECT_EQ(entry.menstruus, 0);
-        EXPECT_EQ(entry.weight, 0);
-        EXPECT_EQ(entry.temperature, 0.0f);
+    EXPECT_EQ(entries[2].text, kHead + kTail); // "el" is a later year code
+    for (const DiaryEntry& e : entries) {
+        EXPECT_STREQ(e.password, "Sesame");
+        EXPECT_EQ(std::vector<int>({e.fatigue, e.shape, e.dream, e.copulation, e.menstruus,
+                                    e.weight, int(e.temperature)}),
+                  std::vector<int>(7, 0));
     }
 }
 
-TEST_F(Version1ImportTest, TheFolderMustBeADataFolder)
+TEST_F(Version1ImportTest, LongTextsComeInWholeAndAZeroByteEndsAText)
 {
-    EXPECT_TRUE(CVersion1Importer::IsDataFolder(QStringLiteral("/home/ann/dl/DATA")));
-    EXPECT_TRUE(CVersion1Importer::IsDataFolder(QStringLiteral("/home/ann/DATA/2001")));
-    EXPECT_FALSE(CVersion1Importer::IsDataFolder(QStringLiteral("/home/ann/MYDATA")));
-
-    ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("v1/data")));
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(0, 0, "Day"), m_dir.filePath("v1/data"));
-    CFileDialogs::PushFolder(m_dir.filePath(QStringLiteral("v1/data")));
-    CVersion1Importer importer(m_host);
-    importer.Run();
-
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{
-                  Select(), QStringLiteral("That is probably not a correct directory! The "
-                                           "directory Dayloom needs will be named \\DATA and it "
-                                           "will be a subdirectory of a directory where you "
-                                           "installed Dayloom v1.00!")}));
-    EXPECT_EQ(m_host.opens, 0); // the open diary is left alone
-    EXPECT_TRUE(m_host.reloads.empty());
-
-    // A folder further down a DATA folder is taken.
-    ASSERT_TRUE(QDir(m_data).mkpath(QStringLiteral("2001")));
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(0, 0, "Day"), m_data + "/2001");
-    CMessageBox::ClearHistory();
-    Import(m_data + "/2001");
-    EXPECT_EQ(m_converted, 1);
+    // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
+    // buffer.
+    Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
+    Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
+    Import(m_data);
+    const std::vector<DiaryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].text, kHead + "2 is plain" + kTail);
+    EXPECT_EQ(entries[1].text, kHead + std::string(40000, 'x') + kTail);
 }
 
-TEST_F(Version1ImportTest, AnEmptyFolderStillMakesTheDiary)
+TEST_F(Version1ImportTest, OnlyADataFolderIsTaken)
 {
-    Import(m_data);
+    EXPECT_TRUE(CVersion1Importer::IsDataFolder("/home/ann/DATA/2001"));
+    EXPECT_FALSE(CVersion1Importer::IsDataFolder("/home/ann/MYDATA"));
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/data"));
 
+    Import(m_dir.filePath("v1/data"));
+    EXPECT_EQ(Messages(), (std::vector<QString>{
+                              kSelect, "That is probably not a correct directory! The directory "
+                                       "Dayloom needs will be named \\DATA and it will be a "
+                                       "subdirectory of a directory where you installed Dayloom "
+                                       "v1.00!"}));
+    EXPECT_EQ(m_host.opens, 0); // the open diary is left alone
+
+    // Below a DATA folder, even an empty one still makes the diary.
+    CMessageBox::ClearHistory();
+    m_host.diaries.clear();
+    Import(m_data + "/2001");
     EXPECT_EQ(Messages(),
-              (std::vector<QString>{Select(), NewDiary(),
-                                    QStringLiteral("Successfully converted 0 entries!")}));
-    EXPECT_EQ(m_host.prompts, 1);
-    // The diary has no entries, so it stays new: the next entry asks for a
-    // password again.
+              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
+    // No entries: the diary stays new and the next entry asks for a password.
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
@@ -356,115 +235,84 @@ TEST_F(Version1ImportTest, CancellingStopsWhereTheUserDid)
 {
     CFileDialogs::PushFolder(std::nullopt);
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(Messages(), std::vector<QString>{Select()});
     EXPECT_EQ(m_host.opens, 0);
 
     // Open/Create cancelled: the old diary is closed and nothing else happens.
-    CMessageBox::ClearHistory();
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(0, 0, "Day"));
+    Put("EL051430.22D", V1(0, 0, "Day"));
     CFileDialogs::PushFolder(m_data);
-    m_host.diaries.push_back(QString());
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(Messages(), std::vector<QString>{Select()});
+    EXPECT_EQ(Messages(), (std::vector<QString>{kSelect, kSelect}));
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 0);
     EXPECT_TRUE(m_host.reloads.empty());
-    EXPECT_FALSE(QFile::exists(m_diary));
 }
 
-TEST_F(Version1ImportTest, AnErrorStopsTheImportButKeepsTheDiarySorted)
+TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
 {
     // Listed by name, but day 40 of December comes after month 13's first.
-    Put(QStringLiteral("EL401200.00D"), Version1Bytes(0, 1, "Later day"));
-    Put(QStringLiteral("EM011200.00D"), Version1Bytes(0, 2, "Earlier day"));
-    // Listed after the two good ones; the one after it is never reached.
-    Put(QStringLiteral("EM021200.00D"), Version1Bytes(0, 0, "").substr(0, 36));
-    Put(QStringLiteral("EM031200.00D"), Version1Bytes(0, 0, "Never read"));
+    Put("EL401200.00D", V1(0, 1, "Later day"));
+    Put("EM011200.00D", V1(0, 2, "Earlier day"));
+    Put("EM021200.00D", V1(0, 0, "").substr(0, 36));
+    Put("EM031200.00D", V1(0, 0, "Never read"));
 
     Import(m_data);
 
     EXPECT_EQ(Messages(),
-              (std::vector<QString>{Select(), NewDiary(),
-                                    QStringLiteral("Error reading file (user_name)!")}));
-    EXPECT_EQ(m_converted, 2);
+              (std::vector<QString>{kSelect, kNewDiary, "Error reading file (user_name)!"}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].time, LocalTime(2003, 1, 1, 12, 0, 0));
-    EXPECT_EQ(entries[0].mood, 2);
-    EXPECT_EQ(entries[1].time, LocalTime(2003, 1, 9, 12, 0, 0));
+    EXPECT_EQ(When(entries[0].time), "2003-01-01 12:00:00");
+    EXPECT_EQ(When(entries[1].time), "2003-01-09 12:00:00");
 }
 
 TEST_F(Version1ImportTest, AFileThatCannotBeReadStopsTheImport)
 {
-    if (!QFile::exists(QStringLiteral("/proc/self/mem"))) {
+    // Reading a process's memory from offset 0 fails with an I/O error.
+    const QByteArray link = QFile::encodeName(m_data + "/EL051430.22D");
+    if (::symlink("/proc/self/mem", link.constData()) != 0) {
         GTEST_SKIP() << "needs /proc";
     }
-    // Reading from the start of a process's memory fails with an I/O error.
-    ASSERT_EQ(::symlink("/proc/self/mem", QFile::encodeName(m_data + "/EL051430.22D").constData()),
-              0);
-
     Import(m_data);
-
     ASSERT_EQ(Messages().size(), 4u);
-    EXPECT_EQ(Messages()[2], QStringLiteral("Error while opening old file!"));
-    EXPECT_TRUE(Messages()[3].contains(m_data + "/EL051430.22D")) << Messages()[3].toStdString();
-    EXPECT_EQ(m_converted, 0);
+    EXPECT_EQ(Messages()[2], "Error while opening old file!");
+    EXPECT_TRUE(Messages()[3].contains(link)) << Messages()[3].toStdString();
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
 TEST_F(Version1ImportTest, NamesWithoutADateAreSkippedAndCounted)
 {
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(0, 0, "Day"));
-    Put(QStringLiteral("X.ABD"), Version1Bytes(0, 0, "Short name"));
-    Put(QStringLiteral("ELxx1430.22D"), Version1Bytes(0, 0, "Letters for the day"));
-
+    Put("EL051430.22D", V1(0, 0, "Day"));
+    Put("X.ABD", V1(0, 0, "Short name"));
+    Put("ELxx1430.22D", V1(0, 0, "Letters for the day"));
     Import(m_data);
-
     EXPECT_EQ(m_converted, 1);
     EXPECT_EQ(m_skipped, 2);
     ASSERT_EQ(Messages().size(), 4u);
-    EXPECT_EQ(Messages()[2], QStringLiteral("Successfully converted 1 entries!"));
-    EXPECT_TRUE(Messages()[3].startsWith(QStringLiteral("2 file(s) were not converted")));
+    EXPECT_EQ(Messages()[2], "Successfully converted 1 entries!");
+    EXPECT_TRUE(Messages()[3].startsWith("2 file(s) were not converted"));
 }
 
 TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPassword)
 {
+    m_host.diary = m_dir.filePath("old.ilm");
     {
-        CDiaryStore store(0, QFile::encodeName(m_diary).toStdString(),
-                          static_cast<uint16_t>(QFile::encodeName(m_diary).size() - 3));
-        store.entry.time = LocalTime(2010, 1, 1, 12, 0, 0);
-        store.entry.text = Version1Rtf("A day of 2010");
+        CDiaryStore store(0, m_host.Path(), m_host.ExtLoc());
+        store.entry.time = ParseVersion1Name("OA011200.00D")->LocalTime(); // 2012
+        store.entry.text = Version1Rtf("A later day");
         std::strcpy(store.entry.password, "Diary1");
         store.AppendEntry();
     }
-    Put(QStringLiteral("EL051430.22D"), Version1Bytes(0, 0, "Day of 2002"));
+    Put("EL051430.22D", V1(0, 0, "Day of 2002"));
 
     Import(m_data);
 
     EXPECT_EQ(m_host.prompts, 0);
-    EXPECT_EQ(Messages(), (std::vector<QString>{
-                              Select(), QStringLiteral("Successfully converted 1 entries!")}));
+    EXPECT_EQ(Messages(), (std::vector<QString>{kSelect, "Successfully converted 1 entries!"}));
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 2u);
-    // Sorted in front of the existing entry, under the diary's own password.
-    EXPECT_EQ(entries[0].text, Version1Rtf("Day of 2002"));
+    EXPECT_EQ(entries[0].text, kHead + "Day of 2002" + kTail); // sorted in front
     EXPECT_STREQ(entries[0].password, "Diary1");
-    EXPECT_STREQ(entries[1].password, "Diary1");
-}
-
-TEST_F(Version1ImportTest, TheFolderChooserAsksForTheDataFolder)
-{
-    QString folder = QStringLiteral("unchanged");
-    CFileDialogs::PushFolder(std::nullopt);
-    EXPECT_FALSE(CDayloomFolderDialog(folder).Run(nullptr));
-    EXPECT_EQ(folder, QStringLiteral("unchanged"));
-    CFileDialogs::PushFolder(m_data);
-    EXPECT_TRUE(CDayloomFolderDialog(folder).Run(nullptr));
-    EXPECT_EQ(folder, m_data);
-    EXPECT_EQ(CDayloomFolderDialog::Title(),
-              QStringLiteral("Choose the \\DATA folder with your Dayloom v1.00 files"));
-    EXPECT_EQ(CDayloomFolderDialog::AcceptLabel(), QStringLiteral("SELECT"));
 }
 
 } // namespace
