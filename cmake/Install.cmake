@@ -18,11 +18,21 @@ set(CPACK_PACKAGE_NAME dayloom)
 set(CPACK_PACKAGE_VENDOR "The Dayloom developers")
 set(CPACK_PACKAGE_CONTACT "Dayloom developers <author@dayloom.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "password-protected personal diary with daily ratings")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Dayloom keeps a personal diary on your computer, protected by a password.\n\
+Every entry holds formatted text and the day's ratings (mood, fatigue, shape,\n\
+dream), two yes/no marks, weight and temperature. The same diary keeps yearly\n\
+reminders and a planner of tasks, and a graph shows the ratings over time.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# dpkg-shlibdeps (dpkg-dev) finds the Qt libraries the program links; the
+# SVG image plugin draws the button pictures but is loaded at run time, so
+# it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dayloom.org")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
