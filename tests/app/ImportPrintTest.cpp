@@ -7,7 +7,6 @@
 
 TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
 {
-    CPrintDialog::SetScripted(true);
     CPrintDialog::Reset();
     CDayloomDlg& window = Window();
     window.OnPrintCurrentEntry();
@@ -27,7 +26,6 @@ TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
     QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_EQ(window.SelectedIndex(), 0);
-    CPrintDialog::SetScripted(false);
 }
 
 TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
