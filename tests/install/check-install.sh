@@ -22,7 +22,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 
-if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
+if ! "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     cat "$work/install.log" >&2
     echo "FAIL: cmake --install" >&2
     exit 1
