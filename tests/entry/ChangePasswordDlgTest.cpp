@@ -2,6 +2,7 @@
 // a diary re-keyed with what the dialog hands back.
 #include "entry/ChangePasswordDlg.h"
 
+#include "WidgetTestSupport.h"
 #include "platform/AnsiCodec.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -18,14 +19,7 @@
 
 namespace {
 
-// Types text with characters beyond ASCII, which QTest::keyClicks cannot map
-// to keys: one key event per character carrying that character.
-void TypeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using widgettest::TypeText;
 
 class ChangePasswordDlgTest : public ::testing::Test
 {
@@ -124,14 +118,14 @@ TEST_F(ChangePasswordDlgTest, CancelAndHelp)
 TEST_F(ChangePasswordDlgTest, TheNewPasswordReKeysTheDiary)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const std::string path = QFile::encodeName(dir.filePath("home.ilm")).toStdString();
     const auto extLoc = static_cast<uint16_t>(path.size() - 3);
-    for (const int64_t time : {1000000000LL, 1000086400LL}) {
+    const std::string texts[] = {"{\\rtf1 first}", "{\\rtf1 second}"};
+    for (int day = 0; day < 2; ++day) {
         CDiaryStore store(0, path, extLoc);
         std::snprintf(store.entry.password, sizeof store.entry.password, "%s", "oldpassword1");
-        store.entry.time = time;
-        store.entry.text = "{\\rtf1 entry " + std::to_string(time) + "}";
+        store.entry.time = 1000000000 + day * 86400;
+        store.entry.text = texts[day];
         store.AppendEntry();
         store.SortEntries();
     }
@@ -140,17 +134,12 @@ TEST_F(ChangePasswordDlgTest, TheNewPasswordReKeysTheDiary)
     ASSERT_EQ(outcome.result, QDialog::Accepted);
     const std::optional<std::string> bytes = CAnsiCodec::FromQString(outcome.password);
     ASSERT_TRUE(bytes.has_value());
-    {
-        CDiaryStore store(0, path, extLoc);
-        EXPECT_TRUE(store.ChangePassword(*bytes));
-    }
-
+    EXPECT_TRUE(CDiaryStore(0, path, extLoc).ChangePassword(*bytes));
     for (uint32_t index = 0; index < 2; ++index) {
         CDiaryStore store(index, path, extLoc);
         ASSERT_TRUE(store.ReadEntry());
         EXPECT_STREQ(store.entry.password, "Neu");
-        EXPECT_EQ(store.entry.text,
-                  "{\\rtf1 entry " + std::to_string(index == 0 ? 1000000000 : 1000086400) + "}");
+        EXPECT_EQ(store.entry.text, texts[index]);
     }
 }
 

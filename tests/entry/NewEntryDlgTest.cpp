@@ -3,6 +3,7 @@
 // finding the entry in the diary files afterwards.
 #include "entry/NewEntryDlg.h"
 
+#include "WidgetTestSupport.h"
 #include "entry/EntryRichEdit.h"
 #include "entry/RatingLabels.h"
 #include "entry/RatingSpin.h"
@@ -26,20 +27,17 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
-#include <cerrno>
-#include <clocale>
-#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
+
+using widgettest::Child;
 
 int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second)
 {
@@ -54,12 +52,6 @@ int64_t LocalMoment(int year, int month, int day, int hour, int minute, int seco
     return static_cast<int64_t>(std::mktime(&parts));
 }
 
-void PinTimeZone(const char* zone)
-{
-    setenv("TZ", zone, 1);
-    tzset();
-}
-
 // A Friday morning: 09:05:07 on 15 March 2024, Berlin time.
 int64_t Morning()
 {
@@ -71,14 +63,6 @@ class NewEntryDlgTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const char* zone = std::getenv("TZ");
-        m_savedZone = zone != nullptr ? std::optional<std::string>(zone) : std::nullopt;
-        PinTimeZone("Europe/Berlin");
-        m_savedCLocale = std::setlocale(LC_ALL, nullptr);
-        m_savedLocale = QLocale();
-        // A German desktop must still get English dates and decimal points.
-        std::setlocale(LC_ALL, "de_DE.UTF-8");
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
         CMessageBox::ClearHistory();
         CModal::Reset();
@@ -89,18 +73,7 @@ protected:
         m_extLoc = static_cast<uint16_t>(QFile::encodeName(m_path).lastIndexOf('.') + 1);
     }
 
-    void TearDown() override
-    {
-        CFileFaults::Install({});
-        if (m_savedZone) {
-            PinTimeZone(m_savedZone->c_str());
-        } else {
-            unsetenv("TZ");
-            tzset();
-        }
-        std::setlocale(LC_ALL, m_savedCLocale.c_str());
-        QLocale::setDefault(m_savedLocale);
-    }
+    void TearDown() override { CFileFaults::Install({}); }
 
     std::string StorePath() const { return QFile::encodeName(m_path).toStdString(); }
 
@@ -148,29 +121,11 @@ protected:
         return entries;
     }
 
-    static std::vector<QString> Messages()
-    {
-        std::vector<QString> texts;
-        for (const CMessageBox::Shown& shown : CMessageBox::History()) {
-            texts.push_back(shown.text);
-        }
-        return texts;
-    }
-
-    std::optional<std::string> m_savedZone;
-    std::string m_savedCLocale;
-    QLocale m_savedLocale;
+    widgettest::GermanDesktop m_desktop{"Europe/Berlin"};
     QTemporaryDir m_dir;
     QString m_path;
     uint16_t m_extLoc = 0;
 };
-
-template <typename T> T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 CEntryRichEdit* Text(QWidget& dialog)
 {
@@ -273,71 +228,54 @@ TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsAndTheMoodFaceFollows)
     });
 }
 
-TEST_F(NewEntryDlgTest, BoldOnAPartlyBoldWordMakesItAllBoldThenAllPlain)
+TEST_F(NewEntryDlgTest, FormattingButtonsAndKeysActOnTheSelectionAndFollowTheCaret)
 {
     RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
         CEntryRichEdit* edit = Text(dialog);
         auto* bold = Child<QToolButton>(dialog, "bold");
+        // Bold on a partly bold word makes it all bold, then all plain.
         QTest::keyClicks(edit, "hello world");
         SelectFromLineStart(edit, 3);
         QTest::mouseClick(bold, Qt::LeftButton);
         EXPECT_EQ(BoldPerCharacter(edit, 0, 5),
                   (std::vector<bool>{true, true, true, false, false}));
-
         SelectFromLineStart(edit, 5);
         EXPECT_FALSE(bold->isChecked()); // mixed selection
         QTest::mouseClick(bold, Qt::LeftButton);
         EXPECT_EQ(BoldPerCharacter(edit, 0, 6),
                   (std::vector<bool>{true, true, true, true, true, false}));
         EXPECT_TRUE(bold->isChecked());
-
         QTest::mouseClick(bold, Qt::LeftButton);
         EXPECT_EQ(BoldPerCharacter(edit, 0, 5), std::vector<bool>(5, false));
         EXPECT_FALSE(bold->isChecked());
         EXPECT_EQ(dialog.focusWidget(), edit);
-        dialog.done(QDialog::Rejected);
-    });
-}
 
-TEST_F(NewEntryDlgTest, ControlKeysToggleEffectsAndTheButtonsFollowTheCaret)
-{
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        CEntryRichEdit* edit = Text(dialog);
-        QTest::keyClicks(edit, "plain ");
+        // A cancelled colour dialog changes nothing; a chosen colour applies.
+        const QColor before = edit->textColor();
+        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton);
+        EXPECT_EQ(edit->textColor(), before);
+        CColorDialog::PushAnswer(QColor(200, 0, 0));
+        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton);
+        EXPECT_EQ(edit->textColor(), QColor(200, 0, 0));
+        EXPECT_EQ(dialog.focusWidget(), edit);
+
+        // Control keys set the look of the text typed next; the buttons follow the caret.
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, " plain ");
         QTest::keyClick(edit, Qt::Key_I, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_U, Qt::ControlModifier);
         QTest::keyClicks(edit, "slanted");
         EXPECT_TRUE(Child<QToolButton>(dialog, "italic")->isChecked());
         EXPECT_TRUE(Child<QToolButton>(dialog, "underline")->isChecked());
-        EXPECT_EQ(edit->toPlainText(), "plain slanted");
-
-        QTest::keyClick(edit, Qt::Key_Home); // back into the plain word
+        EXPECT_EQ(edit->toPlainText(), "hello world plain slanted");
+        QTest::keyClick(edit, Qt::Key_Home); // back into the plain words
         QTest::keyClick(edit, Qt::Key_Right);
         EXPECT_FALSE(Child<QToolButton>(dialog, "italic")->isChecked());
         EXPECT_FALSE(Child<QToolButton>(dialog, "underline")->isChecked());
-
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
         QTest::keyClicks(edit, "!");
-        EXPECT_TRUE(Child<QToolButton>(dialog, "bold")->isChecked());
-        dialog.done(QDialog::Rejected);
-    });
-}
-
-TEST_F(NewEntryDlgTest, CancelledColourDialogLeavesTheTextLookingTheSame)
-{
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        CEntryRichEdit* edit = Text(dialog);
-        QTest::keyClicks(edit, "colour");
-        SelectFromLineStart(edit, 6);
-        const QColor before = edit->textColor();
-        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton); // cancelled
-        EXPECT_EQ(edit->textColor(), before);
-
-        CColorDialog::PushAnswer(QColor(200, 0, 0));
-        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton);
-        EXPECT_EQ(edit->textColor(), QColor(200, 0, 0));
-        EXPECT_EQ(dialog.focusWidget(), edit);
+        EXPECT_TRUE(bold->isChecked());
         dialog.done(QDialog::Rejected);
     });
 }
@@ -429,7 +367,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAreRefusedWithFocusOnTheBox)
         weight->clear();
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
-        EXPECT_EQ(Messages().back(), "Please enter an integer.");
+        EXPECT_EQ(CMessageBox::History().back().text, "Please enter an integer.");
         EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
         EXPECT_EQ(dialog.focusWidget(), weight);
         EXPECT_TRUE(dialog.isVisible());
@@ -441,7 +379,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAreRefusedWithFocusOnTheBox)
         QTest::keyClicks(temperature, "warm");
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
-        EXPECT_EQ(Messages().back(), "Please enter a number.");
+        EXPECT_EQ(CMessageBox::History().back().text, "Please enter a number.");
         EXPECT_EQ(dialog.focusWidget(), temperature);
         EXPECT_EQ(temperature->selectedText(), "warm");
         EXPECT_TRUE(ReadDiary().empty());
@@ -587,7 +525,7 @@ TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
               4294967295LL);
 
     // West of UTC the first day is 1969-12-31 in the evening.
-    PinTimeZone("America/New_York");
+    widgettest::PinTimeZone("America/New_York");
     CNewEntryDlg evening(nullptr, LocalMoment(2024, 3, 15, 20, 0, 0));
     EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
 }

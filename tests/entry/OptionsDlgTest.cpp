@@ -2,6 +2,7 @@
 // what SAVE writes, and the days box it refuses.
 #include "entry/OptionsDlg.h"
 
+#include "WidgetTestSupport.h"
 #include "entry/RatingLabels.h"
 #include "platform/AppInfo.h"
 #include "platform/Help.h"
@@ -20,14 +21,7 @@
 
 namespace {
 
-// Types text with characters beyond ASCII, which QTest::keyClicks cannot map
-// to keys: one key event per character carrying that character.
-void TypeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using widgettest::TypeText;
 
 class OptionsDlgTest : public ::testing::Test
 {

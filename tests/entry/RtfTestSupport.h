@@ -6,10 +6,9 @@
 #include <QFile>
 #include <QString>
 #include <QTextDocument>
+#include <ostream>
 #include <string>
 #include <string_view>
-
-#include <ostream>
 
 // Readable failure messages for QString comparisons.
 inline void PrintTo(const QString& text, std::ostream* out)

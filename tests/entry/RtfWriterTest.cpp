@@ -202,23 +202,20 @@ TEST(RtfWriter, RoundTripKeepsEveryEditorFormatAndIsByteStable)
     EXPECT_TRUE(IsSevenBitWithoutZero(first));
 }
 
-TEST(RtfWriter, TextWithoutFontOrSizeUsesTheDocumentDefault)
+TEST(RtfWriter, DefaultFontAndEmptyDocument)
 {
+    // Text without a font or size of its own is written in the document's default.
     QTextDocument document;
     document.setDefaultFont(QFont("Verdana", 11));
+    const std::string empty = DocumentToRtf(document);
+    EXPECT_EQ(RtfToPlainText(empty), "");
+    QTextDocument copy;
+    RtfToDocument(empty, copy);
+    EXPECT_EQ(copy.blockCount(), 1);
+    EXPECT_EQ(DocumentToRtf(copy), empty);
+
     QTextCursor(&document).insertText("x");
     const std::string rtf = DocumentToRtf(document);
     EXPECT_NE(rtf.find("{\\f0\\fnil\\fcharset0 Verdana;}"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\plain\\f0\\fs22 x\\par"), std::string::npos) << rtf;
-}
-
-TEST(RtfWriter, EmptyDocumentReadsBackEmpty)
-{
-    std::unique_ptr<QTextDocument> document(NewDocument());
-    const std::string rtf = DocumentToRtf(*document);
-    EXPECT_EQ(RtfToPlainText(rtf), "");
-    QTextDocument copy;
-    RtfToDocument(rtf, copy);
-    EXPECT_EQ(copy.blockCount(), 1);
-    EXPECT_EQ(DocumentToRtf(copy), rtf);
 }
