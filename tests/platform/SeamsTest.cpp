@@ -20,60 +20,39 @@ using Answer = CMessageBox::Answer;
 using Buttons = CMessageBox::Buttons;
 using Icon = CMessageBox::Icon;
 
-class MessageBoxTest : public ::testing::Test
+TEST(MessageBoxTest, HistoryRecordsEachBoxAndQuestionsTakeQueuedAnswersInOrder)
 {
-protected:
-    void SetUp() override { CMessageBox::ClearHistory(); }
-    void TearDown() override { CMessageBox::ClearHistory(); }
-};
-
-TEST_F(MessageBoxTest, HistoryRecordsEveryMessageAsShown)
-{
-    CMessageBox::Show(nullptr, "Text one", "Dayloom v2.21");
-    CMessageBox::Show(nullptr, "Text two", "dayloom", Icon::Error);
-    CMessageBox::Ask(nullptr, "Delete?", "Delete Entry - Dayloom v2.21");
+    CMessageBox::ClearHistory();
+    EXPECT_EQ(CMessageBox::Show(nullptr, "Text one", "Dayloom v2.21"), Answer::Ok);
+    CMessageBox::PushAnswer(Answer::Yes);
+    CMessageBox::PushAnswer(Answer::No);
+    CMessageBox::PushAnswer(Answer::Yes);
+    EXPECT_TRUE(CMessageBox::Ask(nullptr, "Delete?", "Delete Entry - Dayloom v2.21"));
+    EXPECT_FALSE(CMessageBox::Ask(nullptr, "2", "c"));
+    EXPECT_EQ(CMessageBox::Show(nullptr, "3", "c", Icon::Error, Buttons::YesNo), Answer::Yes);
+    EXPECT_FALSE(CMessageBox::Ask(nullptr, "none left", "c"));
 
     const auto& shown = CMessageBox::History();
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown[0].text, "Text one");
     EXPECT_EQ(shown[0].caption, "Dayloom v2.21");
     EXPECT_EQ(shown[0].icon, Icon::Exclamation);
     EXPECT_EQ(shown[0].buttons, Buttons::Ok);
-    EXPECT_EQ(shown[1].icon, Icon::Error);
-    EXPECT_EQ(shown[2].text, "Delete?");
-    EXPECT_EQ(shown[2].caption, "Delete Entry - Dayloom v2.21");
-    EXPECT_EQ(shown[2].icon, Icon::Question);
-    EXPECT_EQ(shown[2].buttons, Buttons::YesNo);
-}
+    EXPECT_EQ(shown[1].text, "Delete?");
+    EXPECT_EQ(shown[1].caption, "Delete Entry - Dayloom v2.21");
+    EXPECT_EQ(shown[1].icon, Icon::Question);
+    EXPECT_EQ(shown[1].buttons, Buttons::YesNo);
+    EXPECT_EQ(shown[3].icon, Icon::Error);
 
-TEST_F(MessageBoxTest, QuestionsTakeQueuedAnswersInOrderAndSayNoWhenNoneIsLeft)
-{
-    CMessageBox::PushAnswer(Answer::Yes);
-    CMessageBox::PushAnswer(Answer::No);
-    CMessageBox::PushAnswer(Answer::Yes);
-    EXPECT_TRUE(CMessageBox::Ask(nullptr, "1", "c"));
-    EXPECT_FALSE(CMessageBox::Ask(nullptr, "2", "c"));
-    EXPECT_EQ(CMessageBox::Show(nullptr, "3", "c", Icon::Question, Buttons::YesNo), Answer::Yes);
-    EXPECT_FALSE(CMessageBox::Ask(nullptr, "4", "c"));
-    EXPECT_EQ(CMessageBox::History().size(), 4u);
-}
-
-TEST_F(MessageBoxTest, OkBoxAnswersOkWhateverIsQueued)
-{
-    EXPECT_EQ(CMessageBox::Show(nullptr, "plain", "c"), Answer::Ok);
+    // An OK box answers OK whatever is queued.
     CMessageBox::PushAnswer(Answer::Yes);
     EXPECT_EQ(CMessageBox::Show(nullptr, "still ok", "c"), Answer::Ok);
-}
-
-TEST_F(MessageBoxTest, ClearHistoryAlsoDropsQueuedAnswers)
-{
-    CMessageBox::PushAnswer(Answer::Yes);
-    CMessageBox::Show(nullptr, "x", "c");
-    CMessageBox::ClearHistory();
-    EXPECT_TRUE(CMessageBox::History().empty());
+    // Clearing also drops answers still queued.
     CMessageBox::PushAnswer(Answer::Yes);
     CMessageBox::ClearHistory();
     EXPECT_FALSE(CMessageBox::Ask(nullptr, "after clear", "c"));
+    EXPECT_EQ(CMessageBox::History().size(), 1u);
+    CMessageBox::ClearHistory();
 }
 
 // A small dialog with a text field and OK/Cancel, as the program's dialogs have.
@@ -83,7 +62,6 @@ public:
     NameDialog()
     {
         setObjectName("NameDialog");
-        setWindowTitle("Name - Dayloom v2.21");
         auto* layout = new QVBoxLayout(this);
         m_pEdit = new QLineEdit(this);
         m_pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -103,7 +81,7 @@ protected:
     void TearDown() override { CModal::Reset(); }
 };
 
-TEST_F(ModalTest, HandlerDrivesTheDialogLikeAUser)
+TEST_F(ModalTest, HandlersDriveTheShownDialogsInOrderIncludingNestedOnes)
 {
     CModal::PushHandler([](QDialog& dialog) {
         auto& names = dynamic_cast<NameDialog&>(dialog);
@@ -111,31 +89,28 @@ TEST_F(ModalTest, HandlerDrivesTheDialogLikeAUser)
         QTest::keyClicks(names.m_pEdit, "Ada");
         QTest::mouseClick(names.m_pButtons->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
-    NameDialog dialog;
-    EXPECT_EQ(CModal::Exec(dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.m_pEdit->text(), "Ada");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(CModal::Pending(), 0);
-}
+    // A dialog that opens another (Options opening a colour chooser, say):
+    // the inner one takes the next handler.
+    CModal::PushHandler([](QDialog& outer) {
+        NameDialog inner;
+        EXPECT_EQ(CModal::Exec(inner), 7);
+        outer.accept();
+    });
+    CModal::PushHandler([](QDialog& inner) { inner.done(7); });
+    CModal::PushHandler([](QDialog&) {}); // leaves the dialog open
+    EXPECT_EQ(CModal::Pending(), 4);
 
-TEST_F(ModalTest, HandlersAnswerDialogsInOrder)
-{
-    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); });
-    CModal::PushHandler([](QDialog& dialog) { dialog.done(7); });
-    EXPECT_EQ(CModal::Pending(), 2);
     NameDialog first;
-    NameDialog second;
-    EXPECT_EQ(CModal::Exec(first), QDialog::Rejected);
-    EXPECT_EQ(CModal::Exec(second), 7);
+    EXPECT_EQ(CModal::Exec(first), QDialog::Accepted);
+    EXPECT_EQ(first.m_pEdit->text(), "Ada");
+    EXPECT_FALSE(first.isVisible());
+    NameDialog outer;
+    EXPECT_EQ(CModal::Exec(outer), QDialog::Accepted);
+    NameDialog leftOpen;
+    EXPECT_EQ(CModal::Exec(leftOpen), QDialog::Rejected);
+    EXPECT_FALSE(leftOpen.isVisible());
+    EXPECT_EQ(CModal::Pending(), 0);
     EXPECT_TRUE(CModal::Unanswered().empty());
-}
-
-TEST_F(ModalTest, HandlerThatLeavesTheDialogOpenGetsRejected)
-{
-    CModal::PushHandler([](QDialog&) {});
-    NameDialog dialog;
-    EXPECT_EQ(CModal::Exec(dialog), QDialog::Rejected);
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(ModalTest, DialogWithoutHandlerIsRejectedAndNamed)
@@ -145,79 +120,47 @@ TEST_F(ModalTest, DialogWithoutHandlerIsRejectedAndNamed)
     untitled.setWindowTitle("Planner - Dayloom v2.21");
     EXPECT_EQ(CModal::Exec(named), QDialog::Rejected);
     EXPECT_EQ(CModal::Exec(untitled), QDialog::Rejected);
-    ASSERT_EQ(CModal::Unanswered().size(), 2u);
-    EXPECT_EQ(CModal::Unanswered()[0], "NameDialog");
-    EXPECT_EQ(CModal::Unanswered()[1], "Planner - Dayloom v2.21");
+    EXPECT_EQ(CModal::Unanswered(),
+              (std::vector<QString>{"NameDialog", "Planner - Dayloom v2.21"}));
 }
 
-TEST_F(ModalTest, DialogOpenedFromAHandlerTakesTheNextHandler)
+TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncodedPath)
 {
-    // An Options dialog that opens a colour chooser, say.
-    CModal::PushHandler([](QDialog& outer) {
-        NameDialog inner;
-        EXPECT_EQ(CModal::Exec(inner), QDialog::Accepted);
-        outer.accept();
-    });
-    CModal::PushHandler([](QDialog& inner) { inner.accept(); });
-    NameDialog outer;
-    EXPECT_EQ(CModal::Exec(outer), QDialog::Accepted);
-    EXPECT_EQ(CModal::Pending(), 0);
+    const struct
+    {
+        QString chosen;
+        QString path;
+        QString title;
+        int extLoc; // -1: wherever "ilm" starts in the encoded path
+    } cases[] = {
+        {"/home/me/travel.ilm", "/home/me/travel.ilm", "travel", 16},
+        // Without an extension it gets .ilm; the folder's dot is not the file's.
+        {"/data/v2.old/travel", "/data/v2.old/travel.ilm", "travel", 20},
+        // The store swaps the byte at this offset of the encoded path, so
+        // characters of several bytes count with all their bytes.
+        {QStringLiteral("/tmp/Tagebücher/café.ilm"), QStringLiteral("/tmp/Tagebücher/café.ilm"),
+         QStringLiteral("café"), -1},
+        {"/d/my.diary.2024.ilm", "/d/my.diary.2024.ilm", "my.diary.2024", -1},
+        {"/d/odd.", "/d/odd.", "odd", 0}, // nothing after the dot
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        const DiaryChoice choice = CFileDialogs::ChoiceFromPath(c.chosen);
+        EXPECT_EQ(choice.path, c.path);
+        EXPECT_EQ(choice.fileTitle, c.title);
+        const QByteArray encoded = QFile::encodeName(choice.path);
+        if (c.extLoc >= 0) {
+            EXPECT_EQ(choice.extLoc, c.extLoc);
+        } else {
+            EXPECT_EQ(encoded.mid(choice.extLoc), "ilm");
+            EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
+        }
+    }
 }
 
-class FileDialogsTest : public ::testing::Test
+TEST(FileDialogsTest, ScriptedChoicesComeInOrderAndCancelWhenNoneIsLeft)
 {
-protected:
-    void SetUp() override { CFileDialogs::Reset(); }
-    void TearDown() override { CFileDialogs::Reset(); }
-};
-
-TEST_F(FileDialogsTest, ExtensionPositionIsTheOffsetOfTheExtensionsFirstByte)
-{
-    const DiaryChoice choice = CFileDialogs::ChoiceFromPath("/home/me/travel.ilm");
-    EXPECT_EQ(choice.path, "/home/me/travel.ilm");
-    EXPECT_EQ(choice.extLoc, 16);
-    EXPECT_EQ(choice.fileTitle, "travel");
-    EXPECT_EQ(QFile::encodeName(choice.path).at(choice.extLoc), 'i');
-}
-
-TEST_F(FileDialogsTest, NameWithoutExtensionGetsIlm)
-{
-    // The folder's dot must not be taken for the file's.
-    const DiaryChoice choice = CFileDialogs::ChoiceFromPath("/data/v2.old/travel");
-    EXPECT_EQ(choice.path, "/data/v2.old/travel.ilm");
-    EXPECT_EQ(choice.fileTitle, "travel");
-    EXPECT_EQ(choice.extLoc, 20);
-}
-
-TEST_F(FileDialogsTest, ExtensionPositionCountsBytesOfTheEncodedPath)
-{
-    // The store swaps the byte at this offset of the encoded path, so
-    // characters of several bytes before it must count with all their bytes.
-    const DiaryChoice choice =
-        CFileDialogs::ChoiceFromPath(QStringLiteral("/tmp/Tagebücher/café.ilm"));
-    const QByteArray encoded = QFile::encodeName(choice.path);
-    EXPECT_EQ(choice.fileTitle, QStringLiteral("café"));
-    ASSERT_LT(choice.extLoc, encoded.size());
-    EXPECT_EQ(encoded.mid(choice.extLoc), "ilm");
-    EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
-}
-
-TEST_F(FileDialogsTest, OnlyTheLastDotStartsTheExtension)
-{
-    const DiaryChoice choice = CFileDialogs::ChoiceFromPath("/d/my.diary.2024.ilm");
-    EXPECT_EQ(choice.fileTitle, "my.diary.2024");
-    EXPECT_EQ(QFile::encodeName(choice.path).mid(choice.extLoc), "ilm");
-}
-
-TEST_F(FileDialogsTest, NameEndingInADotHasNoExtensionPosition)
-{
-    const DiaryChoice choice = CFileDialogs::ChoiceFromPath("/d/odd.");
-    EXPECT_EQ(choice.extLoc, 0);
-    EXPECT_EQ(choice.fileTitle, "odd");
-}
-
-TEST_F(FileDialogsTest, ScriptedChoicesComeInOrderAndCancelWhenNoneIsLeft)
-{
+    CFileDialogs::Reset();
     CFileDialogs::PushDiary(QStringLiteral("/d/a.ilm"));
     CFileDialogs::PushDiary(std::nullopt);
     CFileDialogs::PushFolder(QStringLiteral("/old/DATA"));
