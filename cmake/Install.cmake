@@ -12,7 +12,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/dayloom.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Man pages ship compressed (Debian policy); -n keeps the name and time stamp
+# out, so the package is the same from one build to the next.
+set(dayloom_man ${PROJECT_BINARY_DIR}/man/dayloom.1)
+add_custom_command(OUTPUT ${dayloom_man}.gz
+                   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/desktop/dayloom.1 ${dayloom_man}
+                   COMMAND gzip -9nf ${dayloom_man}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/res/desktop/dayloom.1 VERBATIM)
+add_custom_target(dayloom_man ALL DEPENDS ${dayloom_man}.gz)
+install(FILES ${dayloom_man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME dayloom)
 set(CPACK_PACKAGE_VENDOR "The Dayloom developers")

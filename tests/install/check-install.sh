@@ -31,7 +31,7 @@ fi
 desktop=$prefix/share/applications/org.dayloom.Dayloom.desktop
 metainfo=$prefix/share/metainfo/org.dayloom.Dayloom.metainfo.xml
 icon=$prefix/share/icons/hicolor/scalable/apps/org.dayloom.Dayloom.svg
-manpage=$prefix/share/man/man1/dayloom.1
+manpage=$prefix/share/man/man1/dayloom.1.gz
 data=$prefix/share/dayloom
 
 # --- Layout ---------------------------------------------------------------
@@ -98,7 +98,7 @@ if command -v man >/dev/null; then
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manpage" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man page warnings: $warnings"
 fi
-grep -q 'Embedding' "$manpage" && grep -q 'Automation' "$manpage" ||
+zgrep -q 'Embedding' "$manpage" && zgrep -q 'Automation' "$manpage" ||
     fail "man page does not describe both start-up switches"
 
 if [ "$failures" -gt 0 ]; then
