@@ -523,7 +523,7 @@ bool CDiaryStore::ReplaceFile(CStoreFile& live, int opens, const std::string& by
         RemoveFile(tempPath);
         return false;
     }
-    if (const int error = RenameFile(tempPath, livePath)) {
+    if (const int error = temp.MoveTo(livePath)) {
         Report(FileErrorCauseFromErrno(error), livePath);
         temp.Close();
         RemoveFile(tempPath);
@@ -930,13 +930,13 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
     }
 
     // Committed. A failure from here on is finished by the next open.
-    if (const int error = RenameFile(indexTemp, m_strIndexPath)) {
+    if (const int error = newIndexFile.MoveTo(m_strIndexPath)) {
         Report(FileErrorCauseFromErrno(error), m_strIndexPath);
         return true;
     }
     m_indexFile = std::move(newIndexFile);
     m_bIndexCached = false;
-    if (const int error = RenameFile(dataTemp, m_strDataPath)) {
+    if (const int error = newDataFile.MoveTo(m_strDataPath)) {
         Report(FileErrorCauseFromErrno(error), m_strDataPath);
         return true;
     }

@@ -162,6 +162,14 @@ void CStoreFile::Sync()
         Fail(errno);
 }
 
+int CStoreFile::MoveTo(const std::string& path)
+{
+    const int error = RenameFile(m_path, path);
+    if (error == 0)
+        m_path = path;
+    return error;
+}
+
 int RemoveFile(const std::string& path)
 {
     if (const int injected = CFileFaults::Check(FileOp::Remove, path))

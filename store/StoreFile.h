@@ -39,6 +39,10 @@ public:
     void Truncate(uint64_t length);
     // Flushes the file's contents to the disk or throws.
     void Sync();
+    // Renames the open file to path, replacing what is there (through
+    // RenameFile), and goes by the new name from then on, so that later
+    // errors and rewrites name the file it now is. 0 or the errno.
+    int MoveTo(const std::string& path);
 
 private:
     [[noreturn]] void Fail(int error) const;
