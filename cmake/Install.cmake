@@ -22,7 +22,12 @@ add_custom_command(OUTPUT ${dayloom_man}.gz
 add_custom_target(dayloom_man ALL DEPENDS ${dayloom_man}.gz)
 install(FILES ${dayloom_man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Debian wants the licence as share/doc/<package>/copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dayloom
+        RENAME copyright)
+
 set(CPACK_PACKAGE_NAME dayloom)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_VENDOR "The Dayloom developers")
 set(CPACK_PACKAGE_CONTACT "Dayloom developers <author@dayloom.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "password-protected personal diary with daily ratings")
