@@ -193,6 +193,51 @@ EntryHeader DecodeHeader(const unsigned char* p)
     return h;
 }
 
+void EncodeReminder(const ReminderRecord& r, unsigned char* p)
+{
+    PutU32(p, static_cast<uint32_t>(r.time));
+    std::memcpy(p + 4, r.description, 40);
+}
+
+// As DecodeEntry: the fields within `available` bytes, true when all were there.
+bool DecodeReminder(const unsigned char* p, size_t available, ReminderRecord& r)
+{
+    if (available < 4)
+        return false;
+    SetLowTime(r.time, GetU32(p));
+    if (available < kReminderRecordSize)
+        return false;
+    std::memcpy(r.description, p + 4, 40);
+    r.description[39] = 0;
+    return true;
+}
+
+void EncodeTask(const PlannerRecord& t, unsigned char* p)
+{
+    PutU32(p, static_cast<uint32_t>(t.plannedTime));
+    PutU32(p + 4, static_cast<uint32_t>(t.doneTime));
+    std::memcpy(p + 8, t.description, 50);
+    PutU32(p + 58, static_cast<uint32_t>(t.status));
+}
+
+bool DecodeTask(const unsigned char* p, size_t available, PlannerRecord& t)
+{
+    if (available < 4)
+        return false;
+    SetLowTime(t.plannedTime, GetU32(p));
+    if (available < 8)
+        return false;
+    SetLowTime(t.doneTime, GetU32(p + 4));
+    if (available < 58)
+        return false;
+    std::memcpy(t.description, p + 8, 50);
+    t.description[49] = 0;
+    if (available < kPlannerRecordSize)
+        return false;
+    t.status = static_cast<int32_t>(GetU32(p + 58));
+    return true;
+}
+
 // A record as the read-then-write of a rewrite leaves it: reading an entry
 // puts a zero after the password, reading a reminder or task zeroes the
 // description's last byte.
@@ -213,37 +258,56 @@ void CanonicalTask(unsigned char* p)
     p[8 + 49] = 0;
 }
 
+// How the records of one file lie: their size, where their 32-bit time sits
+// (the sort key), and what a rewrite does to each one's bytes.
+struct RecordLayout
+{
+    size_t size;
+    size_t timeOffset;
+    void (*canonical)(unsigned char* record);
+};
+
+constexpr RecordLayout kEntryLayout{kEntryRecordSize, 34, CanonicalEntry};
+constexpr RecordLayout kReminderLayout{kReminderRecordSize, 0, CanonicalReminder};
+constexpr RecordLayout kTaskLayout{kPlannerRecordSize, 0, CanonicalTask};
+constexpr size_t kLargestRecord = kEntryRecordSize;
+
 const unsigned char* Bytes(const std::string& s)
 {
     return reinterpret_cast<const unsigned char*>(s.data());
 }
 
-// The records of `bytes` (a whole record file) in the order of `order`,
-// each passed through `canonical`; a trailing partial record is dropped.
-template <typename Canonical>
-std::string Reassemble(const std::string& bytes, size_t recordSize,
-                       const std::vector<uint32_t>& order, Canonical canonical)
+uint32_t RecordCount(uint64_t fileLength, size_t recordSize)
 {
-    std::string out(order.size() * recordSize, '\0');
+    return static_cast<uint32_t>(std::min<uint64_t>(fileLength / recordSize, UINT32_MAX));
+}
+
+// The records of `bytes` (a whole record file) in the order of `order`, each
+// as a rewrite leaves it; a trailing partial record is dropped.
+std::string Reassemble(const std::string& bytes, const RecordLayout& layout,
+                       const std::vector<uint32_t>& order)
+{
+    const size_t size = layout.size;
+    std::string out(order.size() * size, '\0');
     auto* dst = reinterpret_cast<unsigned char*>(out.data());
     for (size_t i = 0; i < order.size(); ++i) {
-        std::memcpy(dst + i * recordSize, bytes.data() + size_t(order[i]) * recordSize, recordSize);
-        canonical(dst + i * recordSize);
+        std::memcpy(dst + i * size, bytes.data() + size_t(order[i]) * size, size);
+        layout.canonical(dst + i * size);
     }
     return out;
 }
 
-// Stable ascending order of the records by the 32-bit time at timeOffset:
-// records with equal times keep their order, so a newly appended record goes
-// after the ones already there.
-std::vector<uint32_t> SortedOrder(const std::string& bytes, size_t recordSize, size_t timeOffset)
+// Stable ascending order of the records by their time: records with equal
+// times keep their order, so a newly appended record goes after the ones
+// already there.
+std::vector<uint32_t> SortedOrder(const std::string& bytes, const RecordLayout& layout)
 {
-    const size_t count = bytes.size() / recordSize;
+    const size_t count = bytes.size() / layout.size;
     std::vector<uint32_t> order(count);
     std::iota(order.begin(), order.end(), 0u);
     std::vector<int64_t> times(count);
     for (size_t i = 0; i < count; ++i)
-        times[i] = GetU32(Bytes(bytes) + i * recordSize + timeOffset);
+        times[i] = GetU32(Bytes(bytes) + i * layout.size + layout.timeOffset);
     std::stable_sort(order.begin(), order.end(),
                      [&](uint32_t a, uint32_t b) { return times[a] < times[b]; });
     return order;
@@ -251,23 +315,21 @@ std::vector<uint32_t> SortedOrder(const std::string& bytes, size_t recordSize, s
 
 // True when the file already holds whole records in time order, each as a
 // rewrite would leave it: sorting it would write the very same bytes.
-template <typename Canonical>
-bool AlreadySorted(const std::string& bytes, size_t recordSize, size_t timeOffset,
-                   Canonical canonical)
+bool AlreadySorted(const std::string& bytes, const RecordLayout& layout)
 {
-    if (bytes.size() % recordSize != 0)
+    if (bytes.size() % layout.size != 0)
         return false;
     const unsigned char* p = Bytes(bytes);
-    unsigned char copy[kEntryRecordSize];
+    unsigned char copy[kLargestRecord];
     uint32_t previous = 0;
-    for (size_t at = 0; at < bytes.size(); at += recordSize) {
-        const uint32_t time = GetU32(p + at + timeOffset);
+    for (size_t at = 0; at < bytes.size(); at += layout.size) {
+        const uint32_t time = GetU32(p + at + layout.timeOffset);
         if (time < previous)
             return false;
         previous = time;
-        std::memcpy(copy, p + at, recordSize);
-        canonical(copy);
-        if (std::memcmp(copy, p + at, recordSize) != 0)
+        std::memcpy(copy, p + at, layout.size);
+        layout.canonical(copy);
+        if (std::memcmp(copy, p + at, layout.size) != 0)
             return false;
     }
     return true;
@@ -300,46 +362,54 @@ std::string Sibling(const std::string& path, uint16_t extLoc, char letter)
     return sibling;
 }
 
-// Closes the entry files when an operation ends, normally or by a throw.
-struct EntryFilesCloser
+bool ReadWholeFile(const CStoreFile& file, std::string& bytes)
 {
-    CDiaryStore& store;
-    ~EntryFilesCloser() { store.CloseEntryFiles(); }
-};
+    const uint64_t length = file.Length();
+    bytes.resize(length);
+    return file.ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
+}
 
-struct IndexCloser
+// A rewrite works from every byte of the file or not at all.
+bool ReadForRewrite(const CStoreFile& file, const std::string& path, std::string& bytes)
 {
-    CDiaryStore& store;
-    ~IndexCloser() { store.CloseIndexFile(); }
-};
+    if (ReadWholeFile(file, bytes))
+        return true;
+    Report(FileErrorCause::EndOfFile, path);
+    return false;
+}
 
-// The two below can be closed early, for the case where the file itself has
-// just been removed and the count must stay zero.
-struct ReminderCloser
+// Runs `close` when an operation ends, normally or by a throw. Now() runs it
+// early, for a file that has just been removed and whose count must stay zero.
+template <typename Close> class CloseAtEnd
 {
-    CDiaryStore& store;
-    bool open = true;
-    void Close()
+public:
+    explicit CloseAtEnd(Close close) : m_close(std::move(close)) {}
+    ~CloseAtEnd() { Now(); }
+    CloseAtEnd(const CloseAtEnd&) = delete;
+    CloseAtEnd& operator=(const CloseAtEnd&) = delete;
+
+    void Now()
     {
-        if (std::exchange(open, false))
-            store.CloseReminderFile();
+        if (std::exchange(m_pending, false))
+            m_close();
     }
-    ~ReminderCloser() { Close(); }
-};
 
-struct PlannerCloser
-{
-    CDiaryStore& store;
-    bool open = true;
-    void Close()
-    {
-        if (std::exchange(open, false))
-            store.ClosePlannerFile();
-    }
-    ~PlannerCloser() { Close(); }
+private:
+    Close m_close;
+    bool m_pending = true;
 };
 
 } // namespace
+
+struct CDiaryStore::RecordFile
+{
+    CStoreFile& file;
+    int& opens;
+    const std::string& path;
+    uint32_t& count;
+    uint32_t& index;
+    const RecordLayout& layout;
+};
 
 CDiaryStore::CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc)
     : current_index(currentIndex), m_strIndexPath(std::move(diaryPath))
@@ -359,6 +429,23 @@ std::string CDiaryStore::TempPathFor(const std::string& livePath)
 std::string CDiaryStore::SwitchMarkerPath() const
 {
     return m_strIndexPath + ".pwswitch";
+}
+
+CDiaryStore::RecordFile CDiaryStore::IndexRecords()
+{
+    return {m_indexFile, m_nIndexOpens, m_strIndexPath, m_nEntryCount, current_index, kEntryLayout};
+}
+
+CDiaryStore::RecordFile CDiaryStore::ReminderRecords()
+{
+    return {m_reminderFile,   m_nReminderOpens, m_strReminderPath,
+            m_nReminderCount, reminder_index,   kReminderLayout};
+}
+
+CDiaryStore::RecordFile CDiaryStore::PlannerRecords()
+{
+    return {m_plannerFile,   m_nPlannerOpens, m_strPlannerPath,
+            m_nPlannerCount, planner_index,   kTaskLayout};
 }
 
 // ---------------------------------------------------------------- files
@@ -431,10 +518,8 @@ bool CDiaryStore::OpenIndexFile()
             return false;
         }
     }
-    m_nEntryRecordSize = kEntryRecordSize;
     m_nIndexLength = m_bIndexCached ? m_indexCache.size() : m_indexFile.Length();
-    m_nEntryCount =
-        static_cast<uint32_t>(std::min<uint64_t>(m_nIndexLength / kEntryRecordSize, UINT32_MAX));
+    m_nEntryCount = RecordCount(m_nIndexLength, kEntryRecordSize);
     return true;
 }
 
@@ -461,53 +546,136 @@ void CDiaryStore::CloseEntryFiles()
     Release(m_dataFile, m_nDataOpens);
 }
 
-void CDiaryStore::OpenReminderFile()
+// ---------------------------------------------------------------- record files
+
+void CDiaryStore::OpenRecordFile(const RecordFile& records)
 {
-    if (!Acquire(m_reminderFile, m_nReminderOpens, m_strReminderPath))
+    if (Acquire(records.file, records.opens, records.path))
+        records.count = RecordCount(records.file.Length(), records.layout.size);
+}
+
+void CDiaryStore::CloseRecordFile(const RecordFile& records)
+{
+    if (records.opens == 0)
         return;
-    m_nReminderRecordSize = kReminderRecordSize;
-    m_nReminderCount = static_cast<uint32_t>(
-        std::min<uint64_t>(m_reminderFile.Length() / kReminderRecordSize, UINT32_MAX));
+    records.count = RecordCount(records.file.Length(), records.layout.size);
+    Release(records.file, records.opens);
 }
 
-void CDiaryStore::CloseReminderFile()
+void CDiaryStore::AppendRecord(const RecordFile& records, const unsigned char* record)
 {
-    if (m_nReminderOpens == 0)
-        return;
-    m_nReminderCount = static_cast<uint32_t>(
-        std::min<uint64_t>(m_reminderFile.Length() / kReminderRecordSize, UINT32_MAX));
-    Release(m_reminderFile, m_nReminderOpens);
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        throw CFileError(FileErrorCause::InvalidHandle, records.path);
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    // A new record starts after the last whole one: trailing bytes of a
+    // damaged file would otherwise shift every later record.
+    const size_t size = records.layout.size;
+    records.file.WriteAt(records.file.Length() / size * size, record, size);
 }
 
-void CDiaryStore::OpenPlannerFile()
+// Reads the record at the file's current index into `record`; returns how
+// many of its bytes were there (0 when the file cannot be opened).
+size_t CDiaryStore::ReadRecord(const RecordFile& records, unsigned char* record)
 {
-    if (!Acquire(m_plannerFile, m_nPlannerOpens, m_strPlannerPath))
-        return;
-    m_nPlannerRecordSize = kPlannerRecordSize;
-    m_nPlannerCount = static_cast<uint32_t>(
-        std::min<uint64_t>(m_plannerFile.Length() / kPlannerRecordSize, UINT32_MAX));
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        return 0;
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    const size_t size = records.layout.size;
+    return records.file.ReadAt(uint64_t(records.index) * size, record, size);
 }
 
-void CDiaryStore::ClosePlannerFile()
+// Moves the index on and reads that record. Past the last record the index
+// rests at the count; a record that should be there but cannot be read is
+// reported. The read refreshes the count, so it is looked at only after it.
+bool CDiaryStore::NextRecord(const RecordFile& records, bool (CDiaryStore::*read)(),
+                             const char* failure)
 {
-    if (m_nPlannerOpens == 0)
-        return;
-    m_nPlannerCount = static_cast<uint32_t>(
-        std::min<uint64_t>(m_plannerFile.Length() / kPlannerRecordSize, UINT32_MAX));
-    Release(m_plannerFile, m_nPlannerOpens);
+    if (records.index >= records.count)
+        return false;
+    ++records.index;
+    if ((this->*read)())
+        return true;
+    if (records.index < records.count) {
+        ShowStoreMessage(failure);
+        return false;
+    }
+    records.index = records.count;
+    return false;
 }
 
-bool CDiaryStore::ReadWholeFile(const CStoreFile& file, std::string& bytes) const
+bool CDiaryStore::DeleteRecord(const RecordFile& records, uint32_t index)
 {
-    const uint64_t length = file.Length();
-    bytes.resize(length);
-    return file.ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        return false;
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    try {
+        const uint32_t count = static_cast<uint32_t>(records.file.Length() / records.layout.size);
+        records.count = count;
+        if (index >= count)
+            return false;
+        if (count == 1) {
+            if (!RemoveLastRecordFile(records.path))
+                return false;
+            closer.Now();
+            records.count = 0;
+            records.index = 0;
+            return true;
+        }
+        if (!RewriteWithout(records, count, index))
+            return false;
+        records.index = 0;
+        return true;
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
 }
 
-bool CDiaryStore::ReplaceFile(CStoreFile& live, int opens, const std::string& bytes)
+bool CDiaryStore::SortRecords(const RecordFile& records)
 {
-    const std::string livePath = live.Path();
-    const std::string tempPath = TempPathFor(livePath);
+    if (records.count < 2)
+        return true;
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        return false;
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    try {
+        return RewriteInTimeOrder(records);
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- rewrites
+
+bool CDiaryStore::RewriteWithout(const RecordFile& records, uint32_t count, uint32_t index)
+{
+    std::string bytes;
+    if (!ReadForRewrite(records.file, records.path, bytes))
+        return false;
+    return ReplaceFile(records, Reassemble(bytes, records.layout, AllBut(count, index)));
+}
+
+bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
+{
+    std::string bytes;
+    if (!ReadForRewrite(records.file, records.path, bytes))
+        return false;
+    // Already in order (the usual case: the new record is the latest)? Then
+    // the rewrite would write the very same bytes.
+    if (AlreadySorted(bytes, records.layout))
+        return true;
+    return ReplaceFile(records,
+                       Reassemble(bytes, records.layout, SortedOrder(bytes, records.layout)));
+}
+
+bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& bytes)
+{
+    const std::string tempPath = TempPathFor(records.path);
     CStoreFile temp;
     const FileErrorCause cause = temp.Open(tempPath, true);
     if (cause != FileErrorCause::None) {
@@ -523,28 +691,18 @@ bool CDiaryStore::ReplaceFile(CStoreFile& live, int opens, const std::string& by
         RemoveFile(tempPath);
         return false;
     }
-    if (const int error = temp.MoveTo(livePath)) {
-        Report(FileErrorCauseFromErrno(error), livePath);
+    if (const int error = temp.MoveTo(records.path)) {
+        Report(FileErrorCauseFromErrno(error), records.path);
         temp.Close();
         RemoveFile(tempPath);
         return false;
     }
-    SyncFolderOf(livePath);
+    SyncFolderOf(records.path);
     // The temporary handle is now the live file's, lock and all.
-    if (opens > 0)
-        live = std::move(temp);
+    records.file = std::move(temp);
+    if (&records.file == &m_indexFile)
+        m_bIndexCached = false;
     return true;
-}
-
-// Runs a rewrite's replacement and reports a file error raised by it.
-bool CDiaryStore::ReplaceFileReporting(CStoreFile& live, int opens, const std::string& bytes)
-{
-    try {
-        return ReplaceFile(live, opens, bytes);
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        return false;
-    }
 }
 
 bool CDiaryStore::RemoveLastRecordFile(const std::string& path)
@@ -585,7 +743,7 @@ void CDiaryStore::AppendEntry()
 {
     if (!OpenEntryFiles())
         throw CFileError(FileErrorCause::InvalidHandle, m_strIndexPath);
-    EntryFilesCloser closer{*this};
+    CloseAtEnd closer([this] { CloseEntryFiles(); });
 
     const uint64_t dataEnd = m_dataFile.Length();
     if (dataEnd + entry.text.size() > kMaxOffset)
@@ -636,7 +794,7 @@ bool CDiaryStore::ReadEntry()
 {
     if (!OpenEntryFiles())
         return false;
-    EntryFilesCloser closer{*this};
+    CloseAtEnd closer([this] { CloseEntryFiles(); });
     if (!ReadIndexRecord(current_index))
         return false;
     // A text outside the data file can only come from a damaged file: fail
@@ -664,23 +822,13 @@ bool CDiaryStore::ReadEntryHeader()
 {
     if (!OpenIndexFile())
         return false;
-    IndexCloser closer{*this};
+    CloseAtEnd closer([this] { CloseIndexFile(); });
     return ReadIndexRecord(current_index);
 }
 
 bool CDiaryStore::NextEntry()
 {
-    if (current_index >= m_nEntryCount)
-        return false;
-    ++current_index;
-    if (ReadEntryHeader())
-        return true;
-    if (current_index < m_nEntryCount) {
-        ShowStoreMessage("next(index): current_index");
-        return false;
-    }
-    current_index = m_nEntryCount;
-    return false;
+    return NextRecord(IndexRecords(), &CDiaryStore::ReadEntryHeader, "next(index): current_index");
 }
 
 bool CDiaryStore::ReadAllEntryHeaders(std::vector<EntryHeader>& headers)
@@ -688,7 +836,7 @@ bool CDiaryStore::ReadAllEntryHeaders(std::vector<EntryHeader>& headers)
     headers.clear();
     if (!OpenIndexFile())
         return false;
-    IndexCloser closer{*this};
+    CloseAtEnd closer([this] { CloseIndexFile(); });
     std::string local;
     const std::string* bytes = &m_indexCache;
     if (!m_bIndexCached) {
@@ -707,7 +855,7 @@ bool CDiaryStore::DeleteEntry(uint32_t index)
 {
     if (!OpenIndexFile())
         return false;
-    IndexCloser closer{*this};
+    CloseAtEnd closer([this] { CloseIndexFile(); });
     try {
         const uint32_t count = m_nEntryCount;
         if (index >= count)
@@ -724,18 +872,10 @@ bool CDiaryStore::DeleteEntry(uint32_t index)
             m_bIndexCached = false;
             return true;
         }
-        std::string bytes;
-        if (!ReadWholeFile(m_indexFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strIndexPath);
+        if (!RewriteWithout(IndexRecords(), count, index))
             return false;
-        }
-        const std::string rebuilt =
-            Reassemble(bytes, kEntryRecordSize, AllBut(count, index), CanonicalEntry);
-        if (!ReplaceFileReporting(m_indexFile, m_nIndexOpens, rebuilt))
-            return false;
-        m_bIndexCached = false;
         m_nEntryCount = count - 1;
-        m_nIndexLength = rebuilt.size();
+        m_nIndexLength = uint64_t(m_nEntryCount) * kEntryRecordSize;
         return true;
     } catch (const CFileError& error) {
         ShowStoreMessage(error.what());
@@ -750,25 +890,12 @@ bool CDiaryStore::SortEntries()
     m_nSavedEntry = current_index;
     if (!OpenIndexFile())
         return false;
-    IndexCloser closer{*this};
+    CloseAtEnd closer([this] { CloseIndexFile(); });
     try {
-        std::string bytes;
-        if (!ReadWholeFile(m_indexFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strIndexPath);
+        if (!RewriteInTimeOrder(IndexRecords()))
             return false;
-        }
-        const size_t count = bytes.size() / kEntryRecordSize;
-        // Already in order (the usual case: the new entry is the latest)?
-        // Then the rewrite would write the very same bytes.
-        if (!AlreadySorted(bytes, kEntryRecordSize, 34, CanonicalEntry)) {
-            const std::string rebuilt = Reassemble(
-                bytes, kEntryRecordSize, SortedOrder(bytes, kEntryRecordSize, 34), CanonicalEntry);
-            if (!ReplaceFileReporting(m_indexFile, m_nIndexOpens, rebuilt))
-                return false;
-            m_bIndexCached = false;
-        }
-        m_nEntryCount = static_cast<uint32_t>(count);
-        m_nIndexLength = count * kEntryRecordSize;
+        // The file now holds whole records only.
+        m_nIndexLength = uint64_t(m_nEntryCount) * kEntryRecordSize;
         current_index = m_nSavedEntry;
         return true;
     } catch (const CFileError& error) {
@@ -809,7 +936,7 @@ bool CDiaryStore::ChangePassword(const std::string& newPassword)
 {
     if (!OpenEntryFiles())
         return false;
-    EntryFilesCloser closer{*this};
+    CloseAtEnd closer([this] { CloseEntryFiles(); });
     m_nSavedEntry = current_index;
     try {
         const bool done = ChangePasswordFiles(newPassword);
@@ -831,14 +958,9 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
 
     std::string index;
     std::string data;
-    if (!ReadWholeFile(m_indexFile, index)) {
-        Report(FileErrorCause::EndOfFile, m_strIndexPath);
+    if (!ReadForRewrite(m_indexFile, m_strIndexPath, index) ||
+        !ReadForRewrite(m_dataFile, m_strDataPath, data))
         return false;
-    }
-    if (!ReadWholeFile(m_dataFile, data)) {
-        Report(FileErrorCause::EndOfFile, m_strDataPath);
-        return false;
-    }
     const size_t count = index.size() / kEntryRecordSize;
     std::string newIndex(count * kEntryRecordSize, '\0');
     std::string newData;
@@ -953,255 +1075,108 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
 
 // ---------------------------------------------------------------- reminders
 
+void CDiaryStore::OpenReminderFile()
+{
+    OpenRecordFile(ReminderRecords());
+}
+
+void CDiaryStore::CloseReminderFile()
+{
+    CloseRecordFile(ReminderRecords());
+}
+
 void CDiaryStore::AppendReminder()
 {
-    OpenReminderFile();
-    if (m_nReminderOpens == 0)
-        throw CFileError(FileErrorCause::InvalidHandle, m_strReminderPath);
-    ReminderCloser closer{*this};
     unsigned char record[kReminderRecordSize];
-    PutU32(record, static_cast<uint32_t>(reminder.time));
-    std::memcpy(record + 4, reminder.description, 40);
-    const uint64_t end = m_reminderFile.Length() / kReminderRecordSize * kReminderRecordSize;
-    m_reminderFile.WriteAt(end, record, sizeof record);
+    EncodeReminder(reminder, record);
+    AppendRecord(ReminderRecords(), record);
 }
 
 bool CDiaryStore::ReadReminder()
 {
-    OpenReminderFile();
-    if (m_nReminderOpens == 0)
-        return false;
-    ReminderCloser closer{*this};
     unsigned char record[kReminderRecordSize];
-    const size_t got = m_reminderFile.ReadAt(uint64_t(reminder_index) * kReminderRecordSize, record,
-                                             sizeof record);
-    if (got < 4)
-        return false;
-    SetLowTime(reminder.time, GetU32(record));
-    if (got < kReminderRecordSize)
-        return false;
-    std::memcpy(reminder.description, record + 4, 40);
-    reminder.description[39] = 0;
-    return true;
+    const size_t got = ReadRecord(ReminderRecords(), record);
+    return DecodeReminder(record, got, reminder);
 }
 
 bool CDiaryStore::NextReminder()
 {
-    if (reminder_index >= m_nReminderCount)
-        return false;
-    ++reminder_index;
-    if (ReadReminder())
-        return true;
-    if (reminder_index < m_nReminderCount) {
-        ShowStoreMessage("next(reminder): reminder_index");
-        return false;
-    }
-    reminder_index = m_nReminderCount;
-    return false;
+    return NextRecord(ReminderRecords(), &CDiaryStore::ReadReminder,
+                      "next(reminder): reminder_index");
 }
 
 bool CDiaryStore::DeleteReminder(uint32_t index)
 {
-    OpenReminderFile();
-    if (m_nReminderOpens == 0)
-        return false;
-    ReminderCloser closer{*this};
-    try {
-        const uint64_t length = m_reminderFile.Length();
-        const uint32_t count = static_cast<uint32_t>(length / kReminderRecordSize);
-        m_nReminderCount = count;
-        if (index >= count)
-            return false;
-        if (count == 1) {
-            if (!RemoveLastRecordFile(m_strReminderPath))
-                return false;
-            closer.Close();
-            m_nReminderCount = 0;
-            reminder_index = 0;
-            return true;
-        }
-        std::string bytes;
-        if (!ReadWholeFile(m_reminderFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strReminderPath);
-            return false;
-        }
-        if (!ReplaceFileReporting(
-                m_reminderFile, m_nReminderOpens,
-                Reassemble(bytes, kReminderRecordSize, AllBut(count, index), CanonicalReminder)))
-            return false;
-        reminder_index = 0;
-        return true;
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        return false;
-    }
+    return DeleteRecord(ReminderRecords(), index);
 }
 
 bool CDiaryStore::SortReminders()
 {
-    if (m_nReminderCount < 2)
-        return true;
-    OpenReminderFile();
-    if (m_nReminderOpens == 0)
-        return false;
-    ReminderCloser closer{*this};
-    try {
-        std::string bytes;
-        if (!ReadWholeFile(m_reminderFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strReminderPath);
-            return false;
-        }
-        const std::string rebuilt =
-            Reassemble(bytes, kReminderRecordSize, SortedOrder(bytes, kReminderRecordSize, 0),
-                       CanonicalReminder);
-        if (rebuilt != bytes && !ReplaceFileReporting(m_reminderFile, m_nReminderOpens, rebuilt))
-            return false;
-        return true;
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        return false;
-    }
+    return SortRecords(ReminderRecords());
 }
 
 // ---------------------------------------------------------------- planner
 
+void CDiaryStore::OpenPlannerFile()
+{
+    OpenRecordFile(PlannerRecords());
+}
+
+void CDiaryStore::ClosePlannerFile()
+{
+    CloseRecordFile(PlannerRecords());
+}
+
 void CDiaryStore::AppendPlannerTask()
 {
-    OpenPlannerFile();
-    if (m_nPlannerOpens == 0)
-        throw CFileError(FileErrorCause::InvalidHandle, m_strPlannerPath);
-    PlannerCloser closer{*this};
     unsigned char record[kPlannerRecordSize];
-    PutU32(record, static_cast<uint32_t>(task.plannedTime));
-    PutU32(record + 4, static_cast<uint32_t>(task.doneTime));
-    std::memcpy(record + 8, task.description, 50);
-    PutU32(record + 58, static_cast<uint32_t>(task.status));
-    const uint64_t end = m_plannerFile.Length() / kPlannerRecordSize * kPlannerRecordSize;
-    m_plannerFile.WriteAt(end, record, sizeof record);
+    EncodeTask(task, record);
+    AppendRecord(PlannerRecords(), record);
 }
 
 bool CDiaryStore::ReadPlannerTask()
 {
-    OpenPlannerFile();
-    if (m_nPlannerOpens == 0)
-        return false;
-    PlannerCloser closer{*this};
     unsigned char record[kPlannerRecordSize];
-    const size_t got =
-        m_plannerFile.ReadAt(uint64_t(planner_index) * kPlannerRecordSize, record, sizeof record);
-    if (got < 4)
-        return false;
-    SetLowTime(task.plannedTime, GetU32(record));
-    if (got < 8)
-        return false;
-    SetLowTime(task.doneTime, GetU32(record + 4));
-    if (got < 58)
-        return false;
-    std::memcpy(task.description, record + 8, 50);
-    task.description[49] = 0;
-    if (got < kPlannerRecordSize)
-        return false;
-    task.status = static_cast<int32_t>(GetU32(record + 58));
-    return true;
+    const size_t got = ReadRecord(PlannerRecords(), record);
+    return DecodeTask(record, got, task);
 }
 
 bool CDiaryStore::NextPlannerTask()
 {
-    if (planner_index >= m_nPlannerCount)
-        return false;
-    ++planner_index;
-    if (ReadPlannerTask())
-        return true;
-    if (planner_index < m_nPlannerCount) {
-        ShowStoreMessage("next(planner): planner_index");
-        return false;
-    }
-    planner_index = m_nPlannerCount;
-    return false;
+    return NextRecord(PlannerRecords(), &CDiaryStore::ReadPlannerTask,
+                      "next(planner): planner_index");
 }
 
 bool CDiaryStore::DeletePlannerTask(uint32_t index)
 {
-    OpenPlannerFile();
-    if (m_nPlannerOpens == 0)
-        return false;
-    PlannerCloser closer{*this};
-    try {
-        const uint32_t count = static_cast<uint32_t>(m_plannerFile.Length() / kPlannerRecordSize);
-        m_nPlannerCount = count;
-        if (index >= count)
-            return false;
-        if (count == 1) {
-            if (!RemoveLastRecordFile(m_strPlannerPath))
-                return false;
-            closer.Close();
-            m_nPlannerCount = 0;
-            planner_index = 0;
-            return true;
-        }
-        std::string bytes;
-        if (!ReadWholeFile(m_plannerFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
-            return false;
-        }
-        if (!ReplaceFileReporting(
-                m_plannerFile, m_nPlannerOpens,
-                Reassemble(bytes, kPlannerRecordSize, AllBut(count, index), CanonicalTask)))
-            return false;
-        planner_index = 0;
-        return true;
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        return false;
-    }
+    return DeleteRecord(PlannerRecords(), index);
 }
 
 bool CDiaryStore::SortPlannerTasks()
 {
-    if (m_nPlannerCount < 2)
-        return true;
-    OpenPlannerFile();
-    if (m_nPlannerOpens == 0)
-        return false;
-    PlannerCloser closer{*this};
-    try {
-        std::string bytes;
-        if (!ReadWholeFile(m_plannerFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
-            return false;
-        }
-        const std::string rebuilt = Reassemble(
-            bytes, kPlannerRecordSize, SortedOrder(bytes, kPlannerRecordSize, 0), CanonicalTask);
-        if (rebuilt != bytes && !ReplaceFileReporting(m_plannerFile, m_nPlannerOpens, rebuilt))
-            return false;
-        return true;
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        return false;
-    }
+    return SortRecords(PlannerRecords());
 }
 
 bool CDiaryStore::MarkPlannerTaskDone(uint32_t index, int64_t completionTime)
 {
-    OpenPlannerFile();
-    if (m_nPlannerOpens == 0)
+    const RecordFile records = PlannerRecords();
+    OpenRecordFile(records);
+    if (records.opens == 0)
         return false;
-    PlannerCloser closer{*this};
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
     try {
         std::string bytes;
-        if (!ReadWholeFile(m_plannerFile, bytes)) {
-            Report(FileErrorCause::EndOfFile, m_strPlannerPath);
+        if (!ReadForRewrite(records.file, records.path, bytes))
             return false;
-        }
         const size_t count = bytes.size() / kPlannerRecordSize;
-        std::string rebuilt = Reassemble(bytes, kPlannerRecordSize, Identity(count), CanonicalTask);
+        std::string rebuilt = Reassemble(bytes, kTaskLayout, Identity(count));
         if (index < count) {
             auto* record = reinterpret_cast<unsigned char*>(rebuilt.data()) +
                            size_t(index) * kPlannerRecordSize;
             PutU32(record + 4, static_cast<uint32_t>(completionTime));
             PutU32(record + 58, 1);
         }
-        if (rebuilt != bytes && !ReplaceFileReporting(m_plannerFile, m_nPlannerOpens, rebuilt))
+        if (rebuilt != bytes && !ReplaceFile(records, rebuilt))
             return false;
         planner_index = 0;
         return true;

@@ -92,13 +92,32 @@ public:
     std::string SwitchMarkerPath() const;
 
 private:
+    // One record file as the operations on it see it: its handle and open
+    // count, its path, the caller's count and current index for it, and how
+    // its records lie. The index file is one; so are the reminder and
+    // planner files, whose operations are nothing but these.
+    struct RecordFile;
+    RecordFile IndexRecords();
+    RecordFile ReminderRecords();
+    RecordFile PlannerRecords();
+
     bool Acquire(CStoreFile& file, int& opens, const std::string& path);
     void Release(CStoreFile& file, int& opens);
     bool CompletePasswordSwitch();
     bool ReadIndexRecord(uint32_t index);
-    bool ReadWholeFile(const CStoreFile& file, std::string& bytes) const;
-    bool ReplaceFile(CStoreFile& live, int opens, const std::string& bytes);
-    bool ReplaceFileReporting(CStoreFile& live, int opens, const std::string& bytes);
+
+    void OpenRecordFile(const RecordFile& records);
+    void CloseRecordFile(const RecordFile& records);
+    void AppendRecord(const RecordFile& records, const unsigned char* record);
+    size_t ReadRecord(const RecordFile& records, unsigned char* record);
+    bool NextRecord(const RecordFile& records, bool (CDiaryStore::*read)(), const char* failure);
+    bool DeleteRecord(const RecordFile& records, uint32_t index);
+    bool SortRecords(const RecordFile& records);
+
+    // The rewrites, on a file the operation holds open.
+    bool RewriteWithout(const RecordFile& records, uint32_t count, uint32_t index);
+    bool RewriteInTimeOrder(const RecordFile& records);
+    bool ReplaceFile(const RecordFile& records, const std::string& bytes);
     bool RemoveLastRecordFile(const std::string& path);
     bool ChangePasswordFiles(const std::string& newPassword);
 
@@ -118,7 +137,4 @@ private:
     bool m_bIndexCached = false;
 
     uint32_t m_nSavedEntry = 0;
-    uint32_t m_nEntryRecordSize = kEntryRecordSize;
-    uint32_t m_nReminderRecordSize = kReminderRecordSize;
-    uint32_t m_nPlannerRecordSize = kPlannerRecordSize;
 };
