@@ -8,18 +8,25 @@
 #include <QPushButton>
 #include <clocale>
 
-TEST(PlanningLocaleTest, DatesStayEnglishUnderAGermanLocale)
+class PlanningLocaleTest : public PlanningTest
 {
-    PinZone("Europe/Berlin");
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QTemporaryDir dir;
-    const QString oldDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const QString diary = dir.filePath(QStringLiteral("diary.ilm"));
-    const auto extLoc = static_cast<uint16_t>(QFile::encodeName(diary).size() - 3);
-    CPlanningClock::SetFixed(Local(2002, 12, 5, 10));
+protected:
+    void SetUp() override
+    {
+        PlanningTest::SetUp();
+        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void TearDown() override
+    {
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, "C");
+        PlanningTest::TearDown();
+    }
+};
 
+TEST_F(PlanningLocaleTest, DatesStayEnglishUnderAGermanLocale)
+{
     ReminderRecord reminder;
     reminder.time = Local(2002, 12, 6, 9);
     PlannerRecord task;
@@ -27,15 +34,9 @@ TEST(PlanningLocaleTest, DatesStayEnglishUnderAGermanLocale)
     EXPECT_EQ(CReminderSummary::Lines({reminder}, Local(2002, 12, 5, 10), 5),
               QStringList{"Tomorrow [06 Dec, Fri]: "});
     EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [  ] NOT DONE");
-    {
-        CRemindersDlg dlg(nullptr, diary, extLoc);
-        EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
-        QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
-        EXPECT_EQ(dlg.ReminderList()->item(0)->text(), "on Thursday, December 05, 2002 : ");
-    }
 
-    CPlanningClock::Reset();
-    QDir::setCurrent(oldDir);
-    QLocale::setDefault(QLocale::c());
-    std::setlocale(LC_ALL, "C");
+    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
+    QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg.ReminderList()->item(0)->text(), "on Thursday, December 05, 2002 : ");
 }

