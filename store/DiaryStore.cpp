@@ -33,6 +33,8 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -378,6 +380,49 @@ bool ReadForRewrite(const CStoreFile& file, const std::string& path, std::string
     return false;
 }
 
+// A file a rewrite builds beside the live one before it takes the live one's place.
+struct Temporary
+{
+    std::string path;
+    std::string_view bytes;
+    CStoreFile file;
+};
+
+void Discard(std::span<Temporary> temps)
+{
+    for (Temporary& temp : temps) {
+        temp.file.Close();
+        RemoveFile(temp.path);
+    }
+}
+
+// Creates the temporary files empty, writes each its bytes and flushes them
+// to the disk: every open first, then every write, then every flush. A
+// failure is reported and removes the ones made so far; a temporary file
+// that cannot be opened may be another process's, so it stays.
+bool WriteTemporaries(std::span<Temporary> temps)
+{
+    for (size_t i = 0; i < temps.size(); ++i) {
+        const FileErrorCause cause = temps[i].file.Open(temps[i].path, true);
+        if (cause != FileErrorCause::None) {
+            Report(cause, temps[i].path);
+            Discard(temps.first(i));
+            return false;
+        }
+    }
+    try {
+        for (Temporary& temp : temps)
+            temp.file.WriteAt(0, temp.bytes.data(), temp.bytes.size());
+        for (Temporary& temp : temps)
+            temp.file.Sync();
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        Discard(temps);
+        return false;
+    }
+    return true;
+}
+
 // Runs `close` when an operation ends, normally or by a throw. Now() runs it
 // early, for a file that has just been removed and whose count must stay zero.
 template <typename Close> class CloseAtEnd
@@ -675,31 +720,17 @@ bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
 
 bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& bytes)
 {
-    const std::string tempPath = TempPathFor(records.path);
-    CStoreFile temp;
-    const FileErrorCause cause = temp.Open(tempPath, true);
-    if (cause != FileErrorCause::None) {
-        Report(cause, tempPath);
+    Temporary temp[] = {{TempPathFor(records.path), bytes, {}}};
+    if (!WriteTemporaries(temp))
         return false;
-    }
-    try {
-        temp.WriteAt(0, bytes.data(), bytes.size());
-        temp.Sync();
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        temp.Close();
-        RemoveFile(tempPath);
-        return false;
-    }
-    if (const int error = temp.MoveTo(records.path)) {
+    if (const int error = temp[0].file.MoveTo(records.path)) {
         Report(FileErrorCauseFromErrno(error), records.path);
-        temp.Close();
-        RemoveFile(tempPath);
+        Discard(temp);
         return false;
     }
     SyncFolderOf(records.path);
     // The temporary handle is now the live file's, lock and all.
-    records.file = std::move(temp);
+    records.file = std::move(temp[0].file);
     if (&records.file == &m_indexFile)
         m_bIndexCached = false;
     return true;
@@ -1000,69 +1031,41 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
     }
 
     // Build both new files completely before anything is switched.
-    const std::string indexTemp = TempPathFor(m_strIndexPath);
-    const std::string dataTemp = TempPathFor(m_strDataPath);
-    const std::string marker = SwitchMarkerPath();
-    CStoreFile newIndexFile;
-    CStoreFile newDataFile;
-    auto discard = [&] {
-        newIndexFile.Close();
-        newDataFile.Close();
-        RemoveFile(indexTemp);
-        RemoveFile(dataTemp);
-    };
-    FileErrorCause cause = newIndexFile.Open(indexTemp, true);
-    if (cause != FileErrorCause::None) {
-        Report(cause, indexTemp);
+    Temporary temps[] = {{TempPathFor(m_strIndexPath), newIndex, {}},
+                         {TempPathFor(m_strDataPath), newData, {}}};
+    if (!WriteTemporaries(temps))
         return false;
-    }
-    cause = newDataFile.Open(dataTemp, true);
-    if (cause != FileErrorCause::None) {
-        Report(cause, dataTemp);
-        newIndexFile.Close();
-        RemoveFile(indexTemp);
-        return false;
-    }
-    try {
-        newIndexFile.WriteAt(0, newIndex.data(), newIndex.size());
-        newDataFile.WriteAt(0, newData.data(), newData.size());
-        newIndexFile.Sync();
-        newDataFile.Sync();
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        discard();
-        return false;
-    }
 
     // Commit: the marker's existence, once on the disk, decides for the new files.
+    const std::string marker = SwitchMarkerPath();
     {
         CStoreFile markerFile;
-        cause = markerFile.Open(marker, true);
+        const FileErrorCause cause = markerFile.Open(marker, true);
         if (cause != FileErrorCause::None) {
             Report(cause, marker);
-            discard();
+            Discard(temps);
             return false;
         }
     }
     if (const int error = SyncFolderOf(marker)) {
         Report(FileErrorCauseFromErrno(error), marker);
         RemoveFile(marker);
-        discard();
+        Discard(temps);
         return false;
     }
 
     // Committed. A failure from here on is finished by the next open.
-    if (const int error = newIndexFile.MoveTo(m_strIndexPath)) {
+    if (const int error = temps[0].file.MoveTo(m_strIndexPath)) {
         Report(FileErrorCauseFromErrno(error), m_strIndexPath);
         return true;
     }
-    m_indexFile = std::move(newIndexFile);
+    m_indexFile = std::move(temps[0].file);
     m_bIndexCached = false;
-    if (const int error = newDataFile.MoveTo(m_strDataPath)) {
+    if (const int error = temps[1].file.MoveTo(m_strDataPath)) {
         Report(FileErrorCauseFromErrno(error), m_strDataPath);
         return true;
     }
-    m_dataFile = std::move(newDataFile);
+    m_dataFile = std::move(temps[1].file);
     // Both renames must be on the disk before the marker goes; the removal
     // itself need not be (a marker without temporary files is harmless).
     SyncFolderOf(m_strIndexPath);
