@@ -56,32 +56,27 @@ TEST_F(SplashDlgTest, CountsDownFiveToZeroAndClosesOnTheSeventhTick)
     EXPECT_EQ(captions, expected);
 }
 
-TEST_F(SplashDlgTest, PushingTheButtonClosesAtOnce)
+TEST_F(SplashDlgTest, ClickEnterOrEscClosesItAtOnce)
 {
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& splash = static_cast<CSplashDlg&>(dialog);
-        splash.OnTimer();
-        splash.OnTimer();
-        EXPECT_EQ(splash.m_btnContinue->text(), "Push to continue or wait 4 more seconds...");
-        QTest::mouseClick(splash.m_btnContinue, Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_FALSE(CountdownTimer(dialog)->isActive());
-    });
-    CSplashDlg splash(nullptr);
-    EXPECT_EQ(CModal::Exec(splash), QDialog::Accepted);
-}
-
-TEST_F(SplashDlgTest, EnterAndEscCloseIt)
-{
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        CModal::PushHandler([key](QDialog& dialog) {
+    for (const int way : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+        CModal::PushHandler([way](QDialog& dialog) {
             auto& splash = static_cast<CSplashDlg&>(dialog);
-            EXPECT_TRUE(splash.m_btnContinue->hasFocus() || !QApplication::focusWidget());
-            QTest::keyClick(splash.m_btnContinue, key);
-            EXPECT_FALSE(dialog.isVisible()) << key;
+            splash.OnTimer();
+            splash.OnTimer();
+            EXPECT_EQ(splash.m_btnContinue->text(), "Push to continue or wait 4 more seconds...");
+            if (way == 0) {
+                QTest::mouseClick(splash.m_btnContinue, Qt::LeftButton);
+            } else {
+                EXPECT_TRUE(splash.m_btnContinue->hasFocus() || !QApplication::focusWidget());
+                QTest::keyClick(splash.m_btnContinue, Qt::Key(way));
+            }
+            EXPECT_FALSE(dialog.isVisible()) << way;
+            EXPECT_FALSE(CountdownTimer(dialog)->isActive()) << way;
         });
         CSplashDlg splash(nullptr);
-        CModal::Exec(splash);
+        EXPECT_EQ(CModal::Exec(splash),
+                  way == Qt::Key_Escape ? QDialog::Rejected : QDialog::Accepted)
+            << way;
         EXPECT_EQ(CModal::Pending(), 0);
     }
 }

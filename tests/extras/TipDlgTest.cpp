@@ -104,7 +104,7 @@ const QByteArray kThreeTips = "; Tips for the test\n"
                               "; trailing comment\n";
 } // namespace
 
-TEST_F(TipDlgTest, ShowingsWalkThroughTheTipsAndWrapAround)
+TEST_F(TipDlgTest, ShowingsAndNextTipWalkThroughTheTipsAndWrapAround)
 {
     WriteTips(kThreeTips);
     EXPECT_EQ(ShowAndClose(), "Alpha tip");
@@ -113,6 +113,17 @@ TEST_F(TipDlgTest, ShowingsWalkThroughTheTipsAndWrapAround)
     EXPECT_EQ(CSettings::GetProfileString("TimeStamp"), "Fri Dec 06 14:03:55 2002");
     EXPECT_EQ(ShowAndClose(), "Beta tip");
     EXPECT_EQ(ShowAndClose(), "Gamma tip");
+    EXPECT_EQ(ShowAndClose(), "Alpha tip");
+    // Next Tip moves on; the next showing continues after the last tip read.
+    CModal::PushHandler([](QDialog& dialog) {
+        NextButton(dialog)->click();
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("TipText"))->text(), "Gamma tip");
+        dialog.reject();
+    });
+    {
+        CTipDlg dialog(nullptr);
+        CModal::Exec(dialog);
+    }
     EXPECT_EQ(ShowAndClose(), "Alpha tip");
     EXPECT_TRUE(CMessageBox::History().empty());
 }
@@ -140,7 +151,7 @@ TEST_F(TipDlgTest, ChangedFileStartsAgainAtItsFirstTip)
     EXPECT_EQ(CSettings::GetProfileString("TimeStamp"), "Fri Dec 06 14:04:55 2002");
 }
 
-TEST_F(TipDlgTest, PositionPastTheEndWrapsToTheFirstTip)
+TEST_F(TipDlgTest, PositionPastTheEndWrapsAndAnUnusableOneIsReportedAndRepaired)
 {
     WriteTips(kThreeTips);
     {
@@ -148,14 +159,7 @@ TEST_F(TipDlgTest, PositionPastTheEndWrapsToTheFirstTip)
     } // records the time stamp
     CSettings::WriteProfileInt("FilePos", 100000);
     EXPECT_EQ(ShowAndClose(), "Alpha tip");
-}
 
-TEST_F(TipDlgTest, UnusablePositionIsReportedAndRepaired)
-{
-    WriteTips(kThreeTips);
-    {
-        CTipDlg dialog(nullptr);
-    }
     CSettings::WriteProfileInt("FilePos", -7);
     {
         CTipDlg dialog(nullptr);
@@ -221,21 +225,6 @@ TEST_F(TipDlgTest, MissingFileShowsItsTextAndTouchesNoPosition)
     }
     EXPECT_EQ(CSettings::GetProfileInt("FilePos", -1), 42);
     EXPECT_FALSE(HasKey("TimeStamp"));
-}
-
-TEST_F(TipDlgTest, NextTipMovesOnAndThePositionIsKeptAfterTheLastTipRead)
-{
-    WriteTips(kThreeTips);
-    CModal::PushHandler([](QDialog& dialog) {
-        NextButton(dialog)->click();
-        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("TipText"))->text(), "Beta tip");
-        dialog.reject();
-    });
-    {
-        CTipDlg dialog(nullptr);
-        CModal::Exec(dialog);
-    }
-    EXPECT_EQ(ShowAndClose(), "Gamma tip");
 }
 
 TEST_F(TipDlgTest, StartUpIsWrittenOnlyByClose)
