@@ -1,5 +1,4 @@
-// The password change: the dialog's two rules as the user meets them, and
-// a diary re-keyed with what the dialog hands back.
+// The password change: the dialog's two rules as the user meets them.
 #include "entry/ChangePasswordDlg.h"
 
 #include "WidgetTestSupport.h"
@@ -7,14 +6,10 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
-#include "store/DiaryStore.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,34 +108,6 @@ TEST_F(ChangePasswordDlgTest, CancelAndHelp)
     EXPECT_EQ(CModal::Exec(dialog), QDialog::Rejected);
     EXPECT_TRUE(dialog.NewPassword().isEmpty());
     EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65543, 65543}));
-}
-
-TEST_F(ChangePasswordDlgTest, TheNewPasswordReKeysTheDiary)
-{
-    QTemporaryDir dir;
-    const std::string path = QFile::encodeName(dir.filePath("home.ilm")).toStdString();
-    const auto extLoc = static_cast<uint16_t>(path.size() - 3);
-    const std::string texts[] = {"{\\rtf1 first}", "{\\rtf1 second}"};
-    for (int day = 0; day < 2; ++day) {
-        CDiaryStore store(0, path, extLoc);
-        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", "oldpassword1");
-        store.entry.time = 1000000000 + day * 86400;
-        store.entry.text = texts[day];
-        store.AppendEntry();
-        store.SortEntries();
-    }
-
-    const Outcome outcome = Submit("Neu", "Neu");
-    ASSERT_EQ(outcome.result, QDialog::Accepted);
-    const std::optional<std::string> bytes = CAnsiCodec::FromQString(outcome.password);
-    ASSERT_TRUE(bytes.has_value());
-    EXPECT_TRUE(CDiaryStore(0, path, extLoc).ChangePassword(*bytes));
-    for (uint32_t index = 0; index < 2; ++index) {
-        CDiaryStore store(index, path, extLoc);
-        ASSERT_TRUE(store.ReadEntry());
-        EXPECT_STREQ(store.entry.password, "Neu");
-        EXPECT_EQ(store.entry.text, texts[index]);
-    }
 }
 
 } // namespace

@@ -108,38 +108,14 @@ TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttribute)
     }
 }
 
-TEST_F(EntryRichEditTest, WithNothingSelectedTheFormatAppliesToTextTypedNext)
-{
-    Type("plain ");
-    Edit().SetSelectionFontName("DejaVu Serif");
-    Edit().SetSelectionFontSize(20);
-    Edit().ToggleSelectionEffect(CEntryRichEdit::kItalic);
-    EXPECT_EQ(Edit().GetSelectionFontName(), "DejaVu Serif");
-    EXPECT_EQ(Edit().GetSelectionFontSize(), 20);
-    EXPECT_TRUE(Edit().IsSelectionItalic());
-    Type("fancy");
-    Edit().ToggleSelectionEffect(CEntryRichEdit::kItalic);
-    Type("!");
-
-    EXPECT_EQ(Edit().toPlainText(), "plain fancy!");
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_FALSE(FontAt(i).italic()) << i;
-        EXPECT_NE(FontAt(i).pointSize(), 20) << i;
-    }
-    for (int i = 6; i < 11; ++i) {
-        EXPECT_TRUE(FontAt(i).italic()) << i;
-        EXPECT_EQ(FontAt(i).pointSize(), 20) << i;
-        EXPECT_EQ(FontAt(i).family(), "DejaVu Serif") << i;
-    }
-    EXPECT_FALSE(FontAt(11).italic());
-    EXPECT_EQ(FontAt(11).pointSize(), 20);
-}
-
 TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickIntoIt)
 {
-    // The editor applies the remembered font before the user clicks and types.
+    // The editor applies the remembered font before the user clicks and types;
+    // with nothing selected it is the format of the text typed next.
     Edit().SetSelectionFontName("DejaVu Serif");
     Edit().SetSelectionFontSize(22);
+    EXPECT_EQ(Edit().GetSelectionFontName(), "DejaVu Serif");
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 22);
     Click(QPoint(200, 100));
     Type("Dear diary");
     EXPECT_EQ(FontAt(0).pointSize(), 22);

@@ -405,26 +405,6 @@ TEST_F(GraphCtrlTest, LongHistoryKeepsThePictureAsWideAsThePanel)
     EXPECT_EQ(CountColour(panel, QRect(175, 0, kPanelWidth - 175, kPanelHeight), kGrid), 0);
 }
 
-// --- rendering only when dirty ----------------------------------------------
-
-TEST_F(GraphCtrlTest, ScrollingAndSelectingReuseThePictureUntilItIsDirty)
-{
-    Fill(40);
-    ShowOnly(true, false, false, false);
-    Panel();
-    // A changed switch is not seen until the picture is marked dirty: the
-    // panel keeps showing the picture it has, wherever it is scrolled.
-    graph.m_bShowMood = 0;
-    EXPECT_GT(CountColour(Panel(), QRect(0, 0, kPanelWidth, kPanelHeight), kBlue), 0);
-    graph.SetCurrentEntry(20);
-    EXPECT_GT(CountColour(Panel(), QRect(0, 0, kPanelWidth, kPanelHeight), kBlue), 0);
-    graph.OnHScroll(CGraphCtrl::ScrollRequest::PageLeft);
-    EXPECT_GT(CountColour(Panel(), QRect(0, 0, kPanelWidth, kPanelHeight), kBlue), 0);
-    graph.Invalidate();
-    EXPECT_EQ(CountColour(Panel(), QRect(0, 0, kPanelWidth, kPanelHeight), kBlue), 0);
-    EXPECT_EQ(graph.m_bDirty, 0);
-}
-
 // --- the visible window equals the whole picture --------------------------
 
 TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
