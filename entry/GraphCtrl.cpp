@@ -307,9 +307,8 @@ void CGraphCtrl::LayoutScrollBar()
     }
     m_pScrollBar->setGeometry(0, ClientHeight(), width(), ScrollBarExtent());
     m_rcClient = QRect(0, 0, ClientWidth(), ClientHeight());
-    const int w = m_rcClient.width();
     const int h = m_rcClient.height();
-    m_rcMarker = QRect(w / 2 - 16, h / 2 - 14, 26, 28);
+    m_rcMarker = QRect(MarkerCentreX() - 16, h / 2 - 14, 26, 28);
 }
 
 void CGraphCtrl::resizeEvent(QResizeEvent* event)
@@ -366,9 +365,8 @@ void CGraphCtrl::SetCurrentEntry(int index)
     }
     LayoutScrollBar();
     m_nScrollPos = ClampToInt(int64_t{m_nStepX} * (int64_t{index} - 3));
-    const int w = m_rcClient.width();
     const int h = m_rcClient.height();
-    m_rcMarker = QRect(w / 2 - 16, h / 2 - 14, 26, 28);
+    m_rcMarker = QRect(MarkerCentreX() - 16, h / 2 - 14, 26, 28);
     update();
 }
 
@@ -516,8 +514,7 @@ void CGraphCtrl::paintEvent(QPaintEvent* /*event*/)
         // The marker's right and bottom edges lie outside it, as for any
         // rectangle here; the outline covers left .. right - 1.
         painter.drawEllipse(m_rcMarker.adjusted(0, 0, -1, -1));
-        const int w = m_rcClient.width();
         const int h = m_rcClient.height();
-        painter.fillRect(QRect(w / 2 - 4, h / 2 - 2 * m_nStepY, 1, 4 * m_nStepY), grey);
+        painter.fillRect(QRect(MarkerCentreX() - 4, h / 2 - 2 * m_nStepY, 1, 4 * m_nStepY), grey);
     }
 }

@@ -103,6 +103,10 @@ private:
     void OnScrollAction(int action);
     void LayoutScrollBar();
     int ScrollBarExtent() const;
+    // The marker stands over the current entry's column, which scrolling
+    // keeps four columns from the left edge (x = 100), whatever the width
+    // the main window's layout gives the panel.
+    int MarkerCentreX() const { return 4 * m_nStepX + 4; }
 
     QScrollBar* m_pScrollBar = nullptr;
     // What the last dirty rendering saw; scrolling renders further windows

@@ -177,19 +177,19 @@ TEST_F(GraphCtrlTest, GridLinesAreDottedEvery25PixelsAcrossThePicture)
     EXPECT_EQ(CountColour(panel, QRect(275, 0, kPanelWidth - 275, kPanelHeight), kGrid), 0);
 }
 
-TEST_F(GraphCtrlTest, MarkerIsAGreyEllipseAndLineAtTheMiddle)
+TEST_F(GraphCtrlTest, MarkerIsAGreyEllipseAndLineOverTheCurrentEntry)
 {
     Fill(8);
     ShowOnly(false, false, false, false);
     graph.SetCurrentEntry(3);
     const QImage panel = Panel();
-    const int w2 = kPanelWidth / 2;
+    const int w2 = 104; // the current entry's column (x = 100) + 4
     // The line runs from h/2 - 50 to just above h/2 + 50.
     EXPECT_EQ(Pixel(panel, w2 - 4, kCentre - 50), kMarker);
     EXPECT_EQ(Pixel(panel, w2 - 4, kCentre + 49), kMarker);
     EXPECT_NE(Pixel(panel, w2 - 4, kCentre - 51), kMarker);
     EXPECT_NE(Pixel(panel, w2 - 4, kCentre + 50), kMarker);
-    // The ellipse touches its bounds (w/2 - 16, h/2 - 14) .. (w/2 + 10, h/2 + 14),
+    // The ellipse touches its bounds (w2 - 16, h/2 - 14) .. (w2 + 10, h/2 + 14),
     // right and bottom edges outside, and is not filled.
     const QRect left = BoundsOf(panel, QRect(w2 - 30, kCentre - 30, 26, 60), kMarker);
     const QRect right = BoundsOf(panel, QRect(w2 - 3, kCentre - 30, 30, 60), kMarker);
@@ -228,19 +228,20 @@ TEST_F(GraphCtrlTest, SeriesColoursStackWithDreamOnTop)
 {
     Fill(8); // every rating 0: the four lines lie on top of each other
     const QImage panel = Panel();
+    const int kColumn = 162; // clear of the marker over the current entry
     std::vector<QRgb> runs;
     for (int y = kCentre - 10; y <= kCentre + 10; ++y) {
-        const QRgb colour = Pixel(panel, 112, y);
+        const QRgb colour = Pixel(panel, kColumn, y);
         if (colour != kBlack && colour != kGrid && (runs.empty() || runs.back() != colour)) {
             runs.push_back(colour);
         }
     }
     const std::vector<QRgb> expected = {kBlue, kRed, kYellow, kGreen, kYellow, kRed, kBlue};
     EXPECT_EQ(runs, expected);
-    EXPECT_EQ(BoundsOf(panel, QRect(112, 0, 1, kPanelHeight), kBlue).height(), 8);
-    EXPECT_EQ(BoundsOf(panel, QRect(112, 0, 1, kPanelHeight), kRed).height(), 6);
-    EXPECT_EQ(BoundsOf(panel, QRect(112, 0, 1, kPanelHeight), kYellow).height(), 4);
-    EXPECT_EQ(BoundsOf(panel, QRect(112, 0, 1, kPanelHeight), kGreen).height(), 2);
+    EXPECT_EQ(BoundsOf(panel, QRect(kColumn, 0, 1, kPanelHeight), kBlue).height(), 8);
+    EXPECT_EQ(BoundsOf(panel, QRect(kColumn, 0, 1, kPanelHeight), kRed).height(), 6);
+    EXPECT_EQ(BoundsOf(panel, QRect(kColumn, 0, 1, kPanelHeight), kYellow).height(), 4);
+    EXPECT_EQ(BoundsOf(panel, QRect(kColumn, 0, 1, kPanelHeight), kGreen).height(), 2);
 }
 
 // --- numbers and marks ----------------------------------------------------
@@ -457,7 +458,7 @@ TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
         EXPECT_EQ(graph.RenderColumns(left, kPanelWidth), want) << "left = " << left;
         // The panel shows the same, apart from the marker drawn over it.
         const QImage shown = Panel();
-        const int markerX = kPanelWidth / 2 - 4;
+        const int markerX = 100;
         int differences = 0;
         for (int y = 0; y < kPanelHeight; ++y) {
             for (int x = 0; x < kPanelWidth; ++x) {
