@@ -34,6 +34,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,6 +52,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 static void InitIconResources()
 {
@@ -293,19 +295,37 @@ void CDayloomDlg::BuildControls()
     m_pCopulation = makeMark(QStringLiteral("Copulation"));
     m_pMenstruus = makeMark(QStringLiteral("Menstruus"));
 
+    // The rating fields show the labels ("Very Good", "Exhausted"), the
+    // measurement fields a few digits; neither should grow without end.
+    const QFontMetrics metrics = fontMetrics();
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("Exhausted")) + 20;
+    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("000.00")) + 20;
+    for (const FieldRow* row : {&m_moodRow, &m_fatigueRow, &m_shapeRow, &m_dreamRow}) {
+        row->field->setMinimumWidth(labelWidth);
+        row->field->setMaximumWidth(2 * labelWidth);
+    }
+    for (const FieldRow* row : {&m_temperatureRow, &m_weightRow}) {
+        row->field->setMinimumWidth(numberWidth);
+        row->field->setMaximumWidth(2 * numberWidth);
+    }
+
     auto* fields = new QGridLayout;
     const FieldRow* rows[] = {&m_moodRow, &m_fatigueRow, &m_shapeRow, &m_dreamRow};
     for (int i = 0; i < 4; ++i) {
         fields->addWidget(rows[i]->caption, i, 0);
         fields->addWidget(rows[i]->field, i, 1);
     }
-    fields->addWidget(m_pFace, 0, 2, 2, 1);
+    fields->addWidget(m_pFace, 0, 2, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
     fields->addWidget(m_pCopulation, 2, 2);
     fields->addWidget(m_pMenstruus, 3, 2);
     fields->addWidget(m_temperatureRow.caption, 0, 3);
     fields->addWidget(m_temperatureRow.field, 0, 4);
     fields->addWidget(m_weightRow.caption, 1, 3);
     fields->addWidget(m_weightRow.field, 1, 4);
+    fields->setColumnMinimumWidth(2, m_pFace->width() + 8);
+    fields->setColumnStretch(1, 2);
+    fields->setColumnStretch(4, 1);
+    fields->setColumnStretch(5, 1);
 
     auto* centreColumn = new QVBoxLayout;
     centreColumn->addWidget(m_pEntryView, 1);
@@ -318,7 +338,11 @@ void CDayloomDlg::BuildControls()
         list->setAccessibleName(name);
         list->setSelectionMode(QAbstractItemView::NoSelection);
         list->setFocusPolicy(Qt::NoFocus);
-        list->setMinimumWidth(220);
+        // Room for a whole summary line in the usual case: a date in
+        // brackets and a description of some twenty-five characters.
+        list->setMinimumWidth(fontMetrics().horizontalAdvance(
+                                  QStringLiteral("in 305 days [18 Mar, Mon]: Wedding anniversar")) +
+                              2 * list->frameWidth() + 8);
         return list;
     };
     m_pReminderList = makeSummary(QStringLiteral("Reminders"));
@@ -362,8 +386,8 @@ void CDayloomDlg::BuildControls()
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(leftColumn);
-    columns->addLayout(centreColumn, 1);
-    columns->addLayout(rightColumn);
+    columns->addLayout(centreColumn, 2);
+    columns->addLayout(rightColumn, 1);
 
     auto* layout = new QVBoxLayout(this);
     m_pMenuBar = new QMenuBar(this);
@@ -371,6 +395,24 @@ void CDayloomDlg::BuildControls()
     layout->addLayout(columns, 1);
     layout->addLayout(graphRow);
     layout->addLayout(commandRow);
+
+    // Tab goes through the window as it reads: the list and its buttons,
+    // the search, the entry and its fields, the graph switches, then the
+    // command row from left to right.
+    std::vector<QWidget*> order = {m_pEntryList, first,          previous,   next,
+                                   last,         remove,         m_pSearch,  m_pSearchText,
+                                   m_pEntryView, m_pMood,        m_pFatigue, m_pShape,
+                                   m_pDream,     m_pTemperature, m_pWeight};
+    for (int i = 0; i < CGraphChoiceBox::kSeriesCount; ++i) {
+        order.push_back(m_pGraphChoice->Button(static_cast<GraphSeries>(i)));
+    }
+    for (QPushButton* button :
+         {m_pNewEntry, reminder, planner, printCurrent, printAll, options, web, mail, exitButton}) {
+        order.push_back(button);
+    }
+    for (size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void CDayloomDlg::BuildMenu()
