@@ -103,16 +103,18 @@ void CVersion1Importer::Run()
     }
 
     CWaitCursor wait;
-    const bool completed = ConvertFiles(folder, files, *password);
-    if (!completed) {
-        return;
+    bool hasEntries = !m_host.IsNewDiary();
+    if (ConvertFiles(folder, files, *password, hasEntries)) {
+        Say(window, QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted));
+        if (m_nSkipped > 0) {
+            Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
+                                       "carry a date and time the way Dayloom v1.00 wrote them.")
+                            .arg(m_nSkipped));
+        }
     }
-    Say(window, QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted));
-    if (m_nSkipped > 0) {
-        Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
-                                   "carry a date and time the way Dayloom v1.00 wrote them.")
-                        .arg(m_nSkipped));
-    }
+    // Also after an error: the entries converted so far are in date order and
+    // belong on the list.
+    m_host.ReloadDiary(hasEntries);
 }
 
 std::optional<std::string> CVersion1Importer::DiaryPassword()
@@ -146,13 +148,12 @@ std::optional<std::string> CVersion1Importer::DiaryPassword()
 }
 
 bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& files,
-                                     const std::string& password)
+                                     const std::string& password, bool& hasEntries)
 {
     QWidget* window = m_host.Window();
     const std::string diaryPath = QFile::encodeName(m_host.DiaryFile()).toStdString();
     const QDir dir(folder);
     bool completed = true;
-    bool hasEntries = !m_host.IsNewDiary();
 
     const auto convert = [&](CDiaryStore& store) {
         for (const QString& name : files) {
@@ -192,7 +193,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
     };
 
     // Whatever happens in the loop, the entries converted so far are put in
-    // date order and shown.
+    // date order.
     try {
         CDiaryStore store(0, diaryPath, m_host.ExtLoc());
         try {
@@ -210,6 +211,5 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
         Say(window, QString::fromLocal8Bit(error.what()));
         completed = false;
     }
-    m_host.ReloadDiary(hasEntries);
     return completed;
 }

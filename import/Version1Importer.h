@@ -55,9 +55,11 @@ public:
     int Skipped() const { return m_nSkipped; }
 
 private:
-    // Converts the files into the open diary; false when it stopped on an
-    // error (already shown).
-    bool ConvertFiles(const QString& folder, const QStringList& files, const std::string& password);
+    // Converts the files into the open diary and sorts it; false when it
+    // stopped on an error (already shown). hasEntries: whether the diary now
+    // holds entries.
+    bool ConvertFiles(const QString& folder, const QStringList& files, const std::string& password,
+                      bool& hasEntries);
     std::optional<std::string> DiaryPassword();
 
     Host& m_host;

@@ -69,7 +69,11 @@ public:
     uint16_t ExtLoc() const override { return static_cast<uint16_t>(Path().size() - 3); }
     bool IsNewDiary() const override { return newDiary; }
     std::optional<QString> AskNewPassword() override { return ++prompts, password; }
-    void ReloadDiary(bool hasEntries) override { reloads.push_back(hasEntries); }
+    void ReloadDiary(bool hasEntries) override
+    {
+        reloads.push_back(hasEntries);
+        messagesBeforeReload = CMessageBox::History().size();
+    }
 
     std::string Path() const { return QFile::encodeName(diary).toStdString(); }
 
@@ -80,6 +84,7 @@ public:
     int opens = 0;
     int prompts = 0;
     std::vector<bool> reloads;
+    size_t messagesBeforeReload = 0;
 };
 
 const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
@@ -177,6 +182,7 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
+    EXPECT_EQ(m_host.messagesBeforeReload, 3u) << "the list is read again after the report";
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(When(entries[0].time), "2002-12-04 12:00:00");
