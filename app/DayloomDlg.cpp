@@ -51,6 +51,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -82,6 +83,17 @@ std::optional<std::string> PasswordBytes(const QString& typed)
         bytes->resize(strnlen(bytes->c_str(), bytes->size()));
     }
     return bytes;
+}
+
+// A measurement with one decimal as printf's "%0.1f" writes it in the C
+// locale: a decimal point whatever the user's locale, and an exact tie such
+// as 36.25 rounded to even (36.2), where QString::number would round up.
+QString OneDecimal(float value)
+{
+    char text[64];
+    const std::to_chars_result result = std::to_chars(
+        text, text + sizeof(text), static_cast<double>(value), std::chars_format::fixed, 1);
+    return result.ec == std::errc() ? QString::fromLatin1(text, result.ptr - text) : QString();
 }
 
 // The store puts 'd', 'r' or 'p' at the extension position of the encoded
@@ -637,7 +649,7 @@ void CDayloomDlg::OnOpenCreateDiary()
             m_strDiaryFile = choice->path;
             m_nExtLoc = choice->extLoc;
             CSettings::WriteProfileString(QStringLiteral("shortFile"), choice->fileTitle);
-            SetDiaryTitle(choice->fileTitle);
+            setWindowTitle(CAppInfo::Title() + QStringLiteral(" - ") + choice->fileTitle);
             m_pEntryModel->Clear();
             m_pPlannerList->clear();
             m_pReminderList->clear();
@@ -671,8 +683,12 @@ void CDayloomDlg::OnOpenCreateDiary()
 
 void CDayloomDlg::LoadDiary()
 {
-    m_pEntryList->setEnabled(true);
     FillEntryList(true);
+    // Unlocking a diary opens its list to clicks even in search mode, unlike
+    // a refill, which keeps the list closed while searching.
+    if (EntryCount() > 0) {
+        m_pEntryList->setEnabled(true);
+    }
     RefreshReminderSummary();
     RefreshPlannerSummary();
 }
@@ -776,7 +792,7 @@ void CDayloomDlg::DisplayEntry(const DiaryEntry& entry)
     m_pCopulation->setChecked(entry.copulation != 0);
     m_pMenstruus->setChecked(entry.menstruus != 0);
     m_pWeight->setText(QString::number(entry.weight));
-    m_pTemperature->setText(QString::number(static_cast<double>(entry.temperature), 'f', 1));
+    m_pTemperature->setText(OneDecimal(entry.temperature));
     if (entry.mood >= -3 && entry.mood <= 3) {
         m_pFace->setPixmap(m_faces[entry.mood + 3]);
     } else {
@@ -953,6 +969,9 @@ void CDayloomDlg::OnNext()
         }
         const int index = selected < 0 ? 0 : selected + 1;
         SelectRow(index);
+        // Next moves the graph on as its scroll bar's page step would; the
+        // entry shown below then places the current entry exactly.
+        m_pGraph->OnHScroll(CGraphCtrl::ScrollRequest::PageRight);
         ReadAndDisplay(index);
         m_pEntryList->setFocus();
     });

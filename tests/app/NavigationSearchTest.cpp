@@ -65,6 +65,20 @@ TEST_F(NavigationTest, ButtonsMoveTheSelectionAndShowTheEntry)
     EXPECT_TRUE(CMessageBox::History().size() == 1u);
 }
 
+TEST_F(NavigationTest, TemperatureTiesRoundToEvenAsTheOneDecimalFormatDoes)
+{
+    const QString path = PathOf(QStringLiteral("ties.ilm"));
+    WriteDiary(path,
+               {{LocalTime(2026, 12, 1, 8), Rtf("One."), 0, 0, 0, 0, 0, 0, 36.25f, 0},
+                {LocalTime(2026, 12, 2, 8), Rtf("Two."), 0, 0, 0, 0, 0, 0, 37.75f, 0}},
+               "Secret1");
+    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("37.8"));
+    Click(QStringLiteral("Go to first"));
+    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("36.2"));
+}
+
 TEST_F(NavigationTest, ClickingALineShowsItAndTheMarksIgnoreClicks)
 {
     CDayloomDlg& window = Opened();
@@ -145,6 +159,24 @@ TEST_F(NavigationTest, SearchFindsDisplayedTextForwardsAndBackwards)
     EXPECT_EQ(window.SelectedIndex(), 0);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
     EXPECT_EQ(CMessageBox::History().size(), 1u);
+}
+
+TEST_F(NavigationTest, OpeningADiaryInSearchModeOpensTheListAndKeepsSearching)
+{
+    Window();
+    StartSearch(QStringLiteral("rain"));
+    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    EXPECT_TRUE(window.IsSearching());
+    EXPECT_TRUE(window.EntryList()->isEnabled());
+    ASSERT_EQ(window.EntryCount(), 4);
+    // The load ends with Last, which refuses while searching.
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{kWhileSearching});
+    EXPECT_EQ(window.SelectedIndex(), -1);
+
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
 }
 
 TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastRefuse)
