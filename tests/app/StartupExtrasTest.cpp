@@ -1,0 +1,112 @@
+// The start-up windows in their order, and the small windows the main window
+// opens that must not answer help requests.
+#include "MainWindowFixture.h"
+#include "app/AboutDlg.h"
+#include "app/DayloomApp.h"
+#include "extras/SplashDlg.h"
+#include "extras/TipDlg.h"
+
+#include <QCheckBox>
+#include <QListView>
+
+namespace {
+class StartupExtrasTest : public MainWindowTest
+{
+protected:
+    // Queues the user's answers to the three start-up windows and records
+    // which window came when.
+    void AnswerStartUp(bool expectTip)
+    {
+        CModal::PushHandler([this](QDialog& dialog) {
+            auto* splash = dynamic_cast<CSplashDlg*>(&dialog);
+            m_order << (splash != nullptr ? "splash" : dialog.objectName());
+            if (splash != nullptr) {
+                splash->OnTimer();
+                QTest::mouseClick(splash->m_btnContinue, Qt::LeftButton);
+            }
+        });
+        if (expectTip) {
+            CModal::PushHandler([this](QDialog& dialog) {
+                m_order << (dynamic_cast<CTipDlg*>(&dialog) != nullptr ? "tip"
+                                                                       : dialog.objectName());
+                dialog.reject();
+            });
+        }
+        CModal::PushHandler([this](QDialog& dialog) {
+            m_order << (dynamic_cast<CDayloomDlg*>(&dialog) != nullptr ? "main"
+                                                                       : dialog.objectName());
+            dialog.accept();
+        });
+    }
+
+    QStringList m_order;
+};
+} // namespace
+
+TEST_F(StartupExtrasTest, SplashComesFirstThenTheTipThenTheMainWindow)
+{
+    CDayloomApp app;
+    AnswerStartUp(true);
+    EXPECT_FALSE(app.InitInstance({"dayloom"}));
+    EXPECT_EQ(m_order, (QStringList{"splash", "tip", "main"}));
+
+    // The switches that mean "started by another program" leave out only the tip.
+    m_order.clear();
+    AnswerStartUp(false);
+    EXPECT_FALSE(app.InitInstance({"dayloom", "-Automation"}));
+    EXPECT_EQ(m_order, (QStringList{"splash", "main"}));
+
+    // Tips switched off: no tip window either.
+    CSettings::WriteProfileInt(QStringLiteral("StartUp"), 1);
+    m_order.clear();
+    AnswerStartUp(false);
+    EXPECT_FALSE(app.InitInstance({"dayloom"}));
+    EXPECT_EQ(m_order, (QStringList{"splash", "main"}));
+    EXPECT_TRUE(CModal::Unanswered().empty());
+}
+
+TEST_F(StartupExtrasTest, HelpKeyDoesNothingInTheAboutBoxTipAndPasswordPrompt)
+{
+    const QString path = MakeSampleDiary();
+    CDayloomDlg& window = Window();
+    const auto pressHelp = [](QDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        EXPECT_TRUE(dialog.isVisible()) << dialog.objectName().toStdString();
+        dialog.reject();
+    };
+    CModal::PushHandler([&](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<CAboutDlg*>(&dialog), nullptr);
+        pressHelp(dialog);
+    });
+    window.Action(QStringLiteral("&About Dayloom..."))->trigger();
+    CModal::PushHandler([&](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<CTipDlg*>(&dialog), nullptr);
+        pressHelp(dialog);
+    });
+    window.Action(QStringLiteral("Tip of the Day..."))->trigger();
+
+    CFileDialogs::PushDiary(path);
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        QTest::keyClick(prompt.PasswordField(), Qt::Key_F1);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Secret1"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+    window.OnOpenCreateDiary();
+    EXPECT_EQ(window.EntryCount(), 4);
+    EXPECT_TRUE(CHelp::Requests().empty());
+}
+
+TEST_F(StartupExtrasTest, WebAndMailButtonsReachTheShellAndReturnToTheList)
+{
+    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+    CDayloomDlg& window = Window();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Click(QStringLiteral("Web site"));
+    EXPECT_TRUE(window.EntryList()->hasFocus());
+    Click(QStringLiteral("Mail"));
+    EXPECT_TRUE(window.EntryList()->hasFocus());
+    EXPECT_EQ(CShell::Opened().size(), 2u);
+}
