@@ -103,6 +103,8 @@ void CAboutDlg::keyPressEvent(QKeyEvent* event)
 
 QString CAboutDlg::WebSiteTarget()
 {
+    // The bare address with its scheme: a "url:" prefix, as some shells
+    // take it, would leave the desktop without a handler for the link.
     return CAppInfo::WebSite();
 }
 

@@ -1,6 +1,7 @@
 #include "extras/SplashDlg.h"
 
 #include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -74,6 +75,10 @@ void CSplashDlg::showEvent(QShowEvent* event)
     }
     m_nCountdown = kInitialCountdown;
     m_pTimer->start();
+    if (!m_pTimer->isActive()) {
+        // No countdown then: the splash waits for the button.
+        CMessageBox::Show(this, QStringLiteral("Unable to create timer!"), CAppInfo::AppName());
+    }
     m_btnContinue->setFocus();
 }
 
