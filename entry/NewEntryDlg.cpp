@@ -237,6 +237,13 @@ void CNewEntryDlg::BuildControls()
     main->addLayout(left, 1);
     main->addLayout(right);
 
+    // Only a pick from a list applies a face or a size. Left to itself the
+    // combo box would also take a listed text typed into its field, when the
+    // field loses the focus or through its completer.
+    for (QComboBox* box : {m_pFontName, m_pFontSize}) {
+        box->setCompleter(nullptr);
+        QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
+    }
     connect(m_pFontName, &QComboBox::activated, this, &CNewEntryDlg::OnFontNameActivated);
     connect(m_pFontSize, &QComboBox::activated, this, &CNewEntryDlg::OnFontSizeActivated);
     connect(m_pBold, &QToolButton::clicked, this, &CNewEntryDlg::OnBold);

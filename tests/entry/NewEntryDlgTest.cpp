@@ -322,6 +322,31 @@ TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
         edit->moveCursor(QTextCursor::Start); // the selection changes meanwhile
         EXPECT_EQ(size->currentText(), "13");
         EXPECT_EQ(edit->GetSelectionFontSize(), 12); // typing applies nothing
+
+        // Nor does a listed size or face typed in full, even once the user
+        // leaves the box: only picking from the list applies and remembers.
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "20");
+        auto* name = Child<QComboBox>(dialog, "fontName");
+        name->setFocus();
+        const QString face = name->itemText(0);
+        name->lineEdit()->selectAll();
+        QTest::keyClicks(name->lineEdit(), face);
+        size->setFocus();
+        edit->setFocus();
+        QTest::keyClicks(edit, "y");
+        EXPECT_EQ(edit->GetSelectionFontSize(), 12);
+        EXPECT_NE(edit->GetSelectionFontName(), face);
+        EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 0);
+        EXPECT_EQ(CSettings::GetProfileString("Font Name", "none"), "none");
+        // Enter in the field is the dialog's Enter: it offers to save.
+        size->setFocus();
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "24");
+        QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+        ASSERT_EQ(CMessageBox::History().size(), 1u);
+        EXPECT_EQ(CMessageBox::History().back().text, "Save this diary entry?");
+        EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 0);
         dialog.done(QDialog::Rejected);
     });
 }
