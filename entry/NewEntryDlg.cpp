@@ -100,6 +100,11 @@ void CNewEntryDlg::BuildControls()
     m_pDate->setDateRange(MinimumDate(), MaximumDate());
     m_pDate->setDate(std::clamp(LocalDate(m_tNow), MinimumDate(), MaximumDate()));
     m_pDate->setToolTip("You can select any date for your entry");
+    // The size hint measures today's date only; the longest names of a
+    // weekday and a month must fit as well.
+    m_pDate->setMinimumWidth(
+        m_pDate->fontMetrics().horizontalAdvance("Wednesday, September 30, 2024") +
+        m_pDate->sizeHint().height() + 24);
     m_pTimeText = new QLabel(m_strTime, this);
     m_pTimeText->setObjectName("time");
 
@@ -149,16 +154,18 @@ void CNewEntryDlg::BuildControls()
                              CRatingSpin*& spin, QLabel*& label, QWidget* extra) {
         auto* group = new QGroupBox(title, this);
         auto* layout = new QHBoxLayout(group);
-        if (extra != nullptr) {
-            layout->addWidget(extra);
-        }
         spin = new CRatingSpin(RatingLowest(scale), RatingHighest(scale), group);
         spin->setObjectName(name + "Spin");
         label = new QLabel(group);
         label->setObjectName(name + "Label");
         label->setMinimumWidth(90);
-        layout->addWidget(spin);
+        // The arrows line up in one column down the four groups; the face
+        // goes after the mood's label.
+        layout->addWidget(spin, 0, Qt::AlignVCenter);
         layout->addWidget(label, 1);
+        if (extra != nullptr) {
+            layout->addWidget(extra);
+        }
         return group;
     };
     QGroupBox* moodGroup =
@@ -213,10 +220,11 @@ void CNewEntryDlg::BuildControls()
     left->addLayout(formatRow);
     left->addWidget(m_pEdit, 1);
 
+    // Captions flush with their fields, so the two colons line up.
     auto* measures = new QGridLayout;
-    measures->addWidget(new QLabel(" Weight:", this), 0, 0);
+    measures->addWidget(new QLabel(" Weight:", this), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
     measures->addWidget(m_pWeight, 0, 1);
-    measures->addWidget(new QLabel("Temperature:", this), 1, 0);
+    measures->addWidget(new QLabel("Temperature:", this), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
     measures->addWidget(m_pTemperature, 1, 1);
     measures->addWidget(m_pMenstruus, 2, 0, 1, 2);
     measures->addWidget(m_pCopulation, 3, 0, 1, 2);
@@ -315,6 +323,12 @@ void CNewEntryDlg::InitialiseState()
     m_pShapeLabel->setText(LabelFor(m_labels, RatingScale::Shape, 0));
     m_pDreamLabel->setText(LabelFor(m_labels, RatingScale::Dream, 0));
     m_pFace->setPixmap(m_faces[3]);
+    // The whole face stays in view when the window is made small.
+    QSize faceSize = m_pFace->minimumSize();
+    for (const QPixmap& face : m_faces) {
+        faceSize = faceSize.expandedTo(face.size());
+    }
+    m_pFace->setMinimumSize(faceSize);
 
     UpdateFormatControls();
     m_pEdit->setFocus();
