@@ -34,6 +34,11 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
 
     m_pNew = MakePasswordBox("newPassword", this);
     m_pConfirm = MakePasswordBox("confirmPassword", this);
+    // Room for every character a password may have, shown as dots.
+    const int fieldWidth =
+        m_pNew->fontMetrics().horizontalAdvance(QString(kMaxLength, QChar(0x25CF))) + 12;
+    m_pNew->setMinimumWidth(fieldWidth);
+    m_pConfirm->setMinimumWidth(fieldWidth);
     auto* form = new QFormLayout;
     form->addRow(new QLabel("Enter new password:", this), m_pNew);
     form->addRow(new QLabel("Confirm new password:", this), m_pConfirm);
@@ -50,14 +55,22 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
     auto* help = new QPushButton("HELP!", this);
     help->setObjectName("help");
     help->setAutoDefault(false);
+    // Buttons of one width at the right, as in the other dialogs; the
+    // picture-only Cancel as big as its text neighbours.
+    const QSize buttonSize =
+        save->sizeHint().expandedTo(cancel->sizeHint()).expandedTo(help->sizeHint());
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    buttons->addStretch(1);
+    for (QPushButton* button : {save, cancel, help}) {
+        button->setMinimumSize(buttonSize);
+        buttons->addWidget(button);
+    }
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);
+    main->addSpacing(4);
     main->addLayout(buttons);
+    main->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(save, &QPushButton::clicked, this, &CChangePasswordDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CChangePasswordDlg::reject);

@@ -86,7 +86,9 @@ void COptionsDlg::BuildControls()
         auto* edit = new QLineEdit(m_strLabels[i], box);
         edit->setObjectName(key.key);
         edit->setMaxLength(32767);
-        edit->setMinimumWidth(80);
+        // Wide enough for the longest default label ("Depressed") with room
+        // to spare, so no label starts out cut off.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("Depressed") + 24);
         m_pLabelEdits[i] = edit;
         grid->addWidget(edit, 1, column);
         auto* caption = new QLabel(Caption(key.value), box);
@@ -123,11 +125,18 @@ void COptionsDlg::BuildControls()
     auto* help = new QPushButton("HELP!", this);
     help->setObjectName("help");
     help->setAutoDefault(false);
+    // The picture-only Cancel is as big as its text neighbours.
+    const QSize buttonSize =
+        save->sizeHint().expandedTo(cancel->sizeHint()).expandedTo(help->sizeHint());
+    for (QPushButton* button : {save, cancel, help}) {
+        button->setMinimumSize(buttonSize);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(save);
     buttons->addWidget(cancel);
     buttons->addWidget(help);
+    main->addSpacing(4);
     main->addLayout(buttons);
 
     connect(save, &QPushButton::clicked, this, &COptionsDlg::accept);
