@@ -42,6 +42,11 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t ext
 
     m_pList = new QListWidget(this);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for a line with a long date and description.
+    m_pList->setMinimumWidth(
+        m_pList->fontMetrics().horizontalAdvance(QStringLiteral(
+            "30 Sep [ Book the train for the summer trip to the coast ] DONE on 30 Sep")) +
+        2 * m_pList->frameWidth() + 8);
     m_pList->setToolTip(QStringLiteral("Click on a planner entry to select it"));
 
     auto* group = new QGroupBox(QStringLiteral("Add or update planner data:"), this);

@@ -34,6 +34,11 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t
 
     m_pList = new QListWidget(this);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Wide enough for a line with a long date and description.
+    m_pList->setMinimumWidth(
+        m_pList->fontMetrics().horizontalAdvance(
+            QStringLiteral("on Wednesday, September 30, 2024: Renew the passport for the trip")) +
+        2 * m_pList->frameWidth() + 8);
     m_pList->setToolTip(QStringLiteral("Click on a reminder to select it"));
 
     auto* group = new QGroupBox(QStringLiteral("Enter reminder information:"), this);
