@@ -154,6 +154,9 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
     }
     m_pShowCheck->setChecked(m_bShowAtStartup);
     UpdateControls();
+    // The window opens on its default button, as a reader closes it far
+    // more often than changing the start-up choice.
+    m_pCloseButton->setFocus();
 }
 
 CTipDlg::~CTipDlg()
