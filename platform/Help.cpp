@@ -101,6 +101,8 @@ QWidget* MakeViewer(QWidget* owner)
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setWindowTitle(CAppInfo::Caption(QStringLiteral("Help")));
     viewer->resize(640, 560);
+    // Smaller, the pages turn into a column of a few words.
+    viewer->setMinimumSize(420, 320);
 
     auto* browser = new QTextBrowser(viewer);
     browser->setObjectName(QStringLiteral("HelpBrowser"));
