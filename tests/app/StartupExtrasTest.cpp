@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 class StartupExtrasTest : public MainWindowTest
@@ -109,4 +111,16 @@ TEST_F(StartupExtrasTest, WebAndMailButtonsReachTheShellAndReturnToTheList)
     Click(QStringLiteral("Mail"));
     EXPECT_TRUE(window.EntryList()->hasFocus());
     EXPECT_EQ(CShell::Opened().size(), 2u);
+}
+
+TEST_F(StartupExtrasTest, HelpMenuHoldsItsItemsBetweenTheirSeparators)
+{
+    QMenu* help = Window().MenuBar()->actions().last()->menu();
+    ASSERT_NE(help, nullptr);
+    QStringList items;
+    for (QAction* action : help->actions()) {
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(items, (QStringList{"Contents\tF1", "Help on main window", "-", "Tip of the Day...",
+                                  "-", "&About Dayloom..."}));
 }
