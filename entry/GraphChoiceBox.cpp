@@ -88,6 +88,7 @@ CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
         auto* button = new QToolButton(this);
         const QString caption = Caption(series);
         button->setText(caption);
+        // The button shows only its picture; the tool tip is what names it.
         button->setToolTip(caption);
         button->setAccessibleName(caption);
         button->setIcon(SeriesIcon(series));
