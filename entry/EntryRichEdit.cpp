@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -257,6 +258,21 @@ std::optional<std::pair<int, int>> CEntryRichEdit::LinkAt(const QPoint& viewport
         }
     }
     return std::nullopt;
+}
+
+// A paragraph break keeps the format the user is typing in. Qt's own text
+// control drops it when Enter is pressed in an empty paragraph, so a blank
+// line between two paragraphs would switch the rest of the entry back to
+// the application's default font.
+void CEntryRichEdit::keyPressEvent(QKeyEvent* event)
+{
+    const bool paragraphBreak =
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly();
+    const QTextCharFormat typing = currentCharFormat();
+    QTextEdit::keyPressEvent(event);
+    if (paragraphBreak && event->isAccepted() && currentCharFormat() != typing) {
+        setCurrentCharFormat(typing);
+    }
 }
 
 void CEntryRichEdit::mousePressEvent(QMouseEvent* event)

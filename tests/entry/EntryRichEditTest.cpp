@@ -122,6 +122,20 @@ TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickIntoIt)
     EXPECT_EQ(FontAt(9).family(), "DejaVu Serif");
 }
 
+TEST_F(EntryRichEditTest, ABlankLineBetweenParagraphsKeepsTheChosenFont)
+{
+    Edit().SetSelectionFontName("DejaVu Serif");
+    Edit().SetSelectionFontSize(20);
+    Type("First");
+    QTest::keyClick(m_edit.get(), Qt::Key_Return);
+    QTest::keyClick(m_edit.get(), Qt::Key_Return);
+    Type("Third");
+    const int third = Edit().toPlainText().indexOf("Third");
+    EXPECT_EQ(FontAt(third).pointSize(), 20);
+    EXPECT_EQ(FontAt(third + 4).family(), "DejaVu Serif");
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 20);
+}
+
 TEST_F(EntryRichEditTest, SizeIsTruncatedToWholePointsAndNamesToThirtyOneCharacters)
 {
     Type("abc");
