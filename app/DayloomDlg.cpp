@@ -30,6 +30,7 @@
 #include "print/EntryPrinter.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "store/NumberText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,7 +52,6 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -90,10 +90,7 @@ std::optional<std::string> PasswordBytes(const QString& typed)
 // as 36.25 rounded to even (36.2), where QString::number would round up.
 QString OneDecimal(float value)
 {
-    char text[64];
-    const std::to_chars_result result = std::to_chars(
-        text, text + sizeof(text), static_cast<double>(value), std::chars_format::fixed, 1);
-    return result.ec == std::errc() ? QString::fromLatin1(text, result.ptr - text) : QString();
+    return QString::fromStdString(FormatFixed(static_cast<double>(value), 1));
 }
 
 // The store puts 'd', 'r' or 'p' at the extension position of the encoded

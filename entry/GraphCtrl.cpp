@@ -1,5 +1,7 @@
 #include "entry/GraphCtrl.h"
 
+#include "store/NumberText.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -191,7 +193,9 @@ void RenderTexts(QPainter& painter, const GraphView& view, int64_t left, int64_t
         const int x = static_cast<int>((k + 1) * view.stepX - left);
         const float temperature = (*view.temperature)[k];
         if (showTemp && temperature != 0.0f) {
-            DrawTopCentred(painter, metrics, x, 0, QString::number(temperature, 'f', 1), false);
+            DrawTopCentred(painter, metrics, x, 0,
+                           QString::fromStdString(FormatFixed(static_cast<double>(temperature), 1)),
+                           false);
         }
         const int32_t weight = (*view.weight)[k];
         if (showWeight && weight != 0) {

@@ -8,6 +8,7 @@
 #include "print/PrintJob.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "store/NumberText.h"
 #include "store/TimeText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -196,7 +197,8 @@ QStringList CEntryPrinter::HeaderLines(const DiaryEntry& entry, const RatingLabe
     lines << QStringLiteral("dream: %1, copulation: %2, menstruus: %3, weight: %4, temperature: %5")
                  .arg(label(RatingScale::Dream, entry.dream), YesNo(entry.copulation),
                       YesNo(entry.menstruus), QString::number(entry.weight),
-                      QString::number(static_cast<double>(entry.temperature), 'f', 1));
+                      QString::fromStdString(
+                          FormatFixed(static_cast<double>(entry.temperature), 1)));
     lines << QStringLiteral("--- conventions used:");
     lines << QStringLiteral("MOODS: -3=%1, -2=%2, -1=%3, 0=%4, +1=%5, +2=%6, +3=%7")
                  .arg(labels.mood[0], labels.mood[1], labels.mood[2], labels.mood[3],

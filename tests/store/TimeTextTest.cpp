@@ -1,8 +1,10 @@
-// Dates in English whatever the process locale, and the file-error texts.
+// Dates in English and numbers with a decimal point whatever the process
+// locale, and the file-error texts.
 
 #include "store/TimeText.h"
 
 #include "store/FileError.h"
+#include "store/NumberText.h"
 
 #include <cerrno>
 #include <clocale>
@@ -45,6 +47,16 @@ TEST_F(TimeText, EnglishNamesInLocalTime)
     EXPECT_EQ(FormatTime("%a %b %d %H:%M", kFriday), "Fri Dec 06 14:30");
     // Summer time: 2003-07-01 00:30 CEST is 2003-06-30 22:30 UTC.
     EXPECT_EQ(FormatTime("%Y-%m-%d %H:%M", 1057012200), "2003-07-01 00:30");
+}
+
+TEST_F(TimeText, NumbersKeepADecimalPointAndRoundTiesAsPrintfDoes)
+{
+    EXPECT_EQ(FormatFixed(36.6f, 1), "36.6");
+    EXPECT_EQ(FormatFixed(37, 1), "37.0");
+    EXPECT_EQ(FormatFixed(0, 1), "0.0");
+    EXPECT_EQ(FormatFixed(36.25, 1), "36.2");
+    EXPECT_EQ(FormatFixed(-0.05f, 1), "-0.1");
+    EXPECT_EQ(FormatFixed(3.4e38, 1).size(), 41u); // the largest float, written out whole
 }
 
 TEST_F(TimeText, HashFlagDropsLeadingZerosOnly)
