@@ -297,7 +297,7 @@ void CNewEntryDlg::InitialiseState()
     m_pFontName->addItems(fonts);
     const QString fontName = CSettings::GetProfileString("Font Name", "Arial");
     m_pEdit->SetSelectionFontName(fontName);
-    m_pFontName->setCurrentIndex(m_pFontName->findText(fontName, Qt::MatchStartsWith));
+    ShowFontName(fontName);
 
     for (int i = 0; i < kSizeCount; ++i) {
         m_pFontSize->addItem(QString::number(kSmallestSize + 2 * i));
@@ -478,6 +478,20 @@ void CNewEntryDlg::OnDreamChanged(int value)
     m_pEdit->setFocus();
 }
 
+// A face that is not installed under its own name (Arial drawn by a
+// metric-compatible substitute, a font removed since) is still the face the
+// text asks for: the box shows its name rather than another face's.
+void CNewEntryDlg::ShowFontName(const QString& name)
+{
+    const int index = m_pFontName->findText(name, Qt::MatchStartsWith);
+    if (index >= 0) {
+        m_pFontName->setCurrentIndex(index);
+    } else {
+        m_pFontName->setCurrentIndex(-1);
+        m_pFontName->setEditText(name);
+    }
+}
+
 void CNewEntryDlg::UpdateFormatControls()
 {
     if (m_pEdit == nullptr || m_pFontSize->count() == 0) {
@@ -494,11 +508,8 @@ void CNewEntryDlg::UpdateFormatControls()
     };
     if (!typingIn(m_pFontName)) {
         const QString name = m_pEdit->GetSelectionFontName();
-        if (!name.isEmpty() && name != m_pFontName->itemText(m_pFontName->currentIndex())) {
-            const int index = m_pFontName->findText(name, Qt::MatchStartsWith);
-            if (index >= 0) {
-                m_pFontName->setCurrentIndex(index);
-            }
+        if (!name.isEmpty() && name != m_pFontName->currentText()) {
+            ShowFontName(name);
         }
     }
     if (!typingIn(m_pFontSize)) {

@@ -82,6 +82,7 @@ private slots:
     void OnShapeChanged(int value);
     void OnDreamChanged(int value);
     // Brings the font boxes and the B/I/U buttons in step with the selection.
+    void ShowFontName(const QString& name);
     void UpdateFormatControls();
 
 private:

@@ -310,6 +310,18 @@ TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
     });
 }
 
+TEST_F(NewEntryDlgTest, FontBoxNamesTheRememberedFaceEvenWhenItIsNotInstalled)
+{
+    CSettings::WriteProfileString("Font Name", "No Such Face");
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "Dear diary");
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontName")->currentText(), "No Such Face");
+        EXPECT_EQ(edit->GetSelectionFontName(), "No Such Face");
+        dialog.done(QDialog::Rejected);
+    });
+}
+
 TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
 {
     RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
