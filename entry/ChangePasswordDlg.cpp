@@ -2,16 +2,13 @@
 
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/SaveCancelHelpRow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,28 +40,7 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
     form->addRow(new QLabel("Enter new password:", this), m_pNew);
     form->addRow(new QLabel("Confirm new password:", this), m_pConfirm);
 
-    auto* save = new QPushButton("SAVE", this);
-    save->setObjectName("save");
-    save->setDefault(true);
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName("cancel");
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cancel->setToolTip("Cancel");
-    cancel->setAccessibleName("Cancel");
-    cancel->setAutoDefault(false);
-    auto* help = new QPushButton("HELP!", this);
-    help->setObjectName("help");
-    help->setAutoDefault(false);
-    // Buttons of one width at the right, as in the other dialogs; the
-    // picture-only Cancel as big as its text neighbours.
-    const QSize buttonSize =
-        save->sizeHint().expandedTo(cancel->sizeHint()).expandedTo(help->sizeHint());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {save, cancel, help}) {
-        button->setMinimumSize(buttonSize);
-        buttons->addWidget(button);
-    }
+    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, kHelpContext);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);
@@ -72,11 +48,6 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
     main->addLayout(buttons);
     main->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(save, &QPushButton::clicked, this, &CChangePasswordDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CChangePasswordDlg::reject);
-    connect(help, &QPushButton::clicked, this, &CChangePasswordDlg::OnHelp);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &CChangePasswordDlg::OnHelp);
     m_pNew->setFocus();
 }
 
@@ -85,11 +56,6 @@ CChangePasswordDlg::~CChangePasswordDlg() = default;
 QString CChangePasswordDlg::NewPassword() const
 {
     return m_strNewPassword;
-}
-
-void CChangePasswordDlg::OnHelp()
-{
-    CHelp::Show(this, kHelpContext);
 }
 
 void CChangePasswordDlg::accept()

@@ -22,9 +22,6 @@ public:
 
     void accept() override; // the length rule, then the match rule
 
-private slots:
-    void OnHelp();
-
 private:
     QString m_strNewPassword;
     QLineEdit* m_pNew = nullptr;

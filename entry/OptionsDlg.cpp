@@ -2,8 +2,8 @@
 
 #include "entry/RatingLabels.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/SaveCancelHelpRow.h"
 #include "platform/Settings.h"
 
 #include <QCheckBox>
@@ -14,10 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QShortcut>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -113,42 +110,9 @@ void COptionsDlg::BuildControls()
     m_pOpenLast->setChecked(m_bOpenLastDiary != 0);
     main->addWidget(m_pOpenLast);
 
-    auto* save = new QPushButton("SAVE", this);
-    save->setObjectName("save");
-    save->setDefault(true);
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName("cancel");
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cancel->setToolTip("Cancel");
-    cancel->setAccessibleName("Cancel");
-    cancel->setAutoDefault(false);
-    auto* help = new QPushButton("HELP!", this);
-    help->setObjectName("help");
-    help->setAutoDefault(false);
-    // The picture-only Cancel is as big as its text neighbours.
-    const QSize buttonSize =
-        save->sizeHint().expandedTo(cancel->sizeHint()).expandedTo(help->sizeHint());
-    for (QPushButton* button : {save, cancel, help}) {
-        button->setMinimumSize(buttonSize);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, kHelpContext);
     main->addSpacing(4);
     main->addLayout(buttons);
-
-    connect(save, &QPushButton::clicked, this, &COptionsDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &COptionsDlg::reject);
-    connect(help, &QPushButton::clicked, this, &COptionsDlg::OnHelp);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &COptionsDlg::OnHelp);
-}
-
-void COptionsDlg::OnHelp()
-{
-    CHelp::Show(this, kHelpContext);
 }
 
 void COptionsDlg::accept()

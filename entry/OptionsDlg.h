@@ -29,9 +29,6 @@ public:
 
     void accept() override; // validates, writes, closes
 
-private slots:
-    void OnHelp();
-
 private:
     void BuildControls();
 
