@@ -6,7 +6,7 @@
 #include "planning/PlanningClock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
+#include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -15,7 +15,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -102,7 +101,8 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t ext
     connect(m_pDelete, &QPushButton::clicked, this, &CPlannerDlg::OnDelete);
     connect(m_pDone, &QPushButton::clicked, this, &CPlannerDlg::OnDone);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pHelp, &QPushButton::clicked, this, &CPlannerDlg::OnHelp);
+    auto* helpKey = new CHelpKey(this, kHelpContext);
+    connect(m_pHelp, &QPushButton::clicked, helpKey, &CHelpKey::Show);
     connect(m_pList, &QListWidget::itemSelectionChanged, this, &CPlannerDlg::OnSelectionChanged);
     // Clicking the line that is still selected after an edit completes it
     // again as well.
@@ -112,15 +112,6 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t ext
 
     FillList();
     m_pDescription->setFocus();
-}
-
-void CPlannerDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        OnHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::string CPlannerDlg::StorePath() const
@@ -230,11 +221,6 @@ void CPlannerDlg::OnDone()
     }
     if (marked)
         FillList();
-}
-
-void CPlannerDlg::OnHelp()
-{
-    CHelp::Show(this, kHelpContext);
 }
 
 void CPlannerDlg::FillList()

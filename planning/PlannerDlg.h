@@ -41,14 +41,10 @@ public:
     QString m_strDescription;
     int64_t m_timeActual = 0;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void OnAdd();
     void OnDelete();
     void OnDone();
-    void OnHelp();
     void OnSelectionChanged();
     void EnterBrowsing();
     void FillList();

@@ -6,7 +6,7 @@
 #include "planning/ReminderSummary.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
+#include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -16,7 +16,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -81,20 +80,12 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t
     connect(m_pAdd, &QPushButton::clicked, this, &CRemindersDlg::OnAdd);
     connect(m_pDelete, &QPushButton::clicked, this, &CRemindersDlg::OnDelete);
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pHelp, &QPushButton::clicked, this, &CRemindersDlg::OnHelp);
+    auto* helpKey = new CHelpKey(this, kHelpContext);
+    connect(m_pHelp, &QPushButton::clicked, helpKey, &CHelpKey::Show);
 
     m_pDate->SetTime(m_timeReminder);
     FillList(false);
     m_pDescription->setFocus();
-}
-
-void CRemindersDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        OnHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::string CRemindersDlg::StorePath() const
@@ -155,11 +146,6 @@ void CRemindersDlg::OnDelete()
         CMessageBox::Show(this, QString::fromStdString(error.what()), CAppInfo::AppName());
     }
     FillList(false);
-}
-
-void CRemindersDlg::OnHelp()
-{
-    CHelp::Show(this, kHelpContext);
 }
 
 void CRemindersDlg::FillList(bool afterAdd)

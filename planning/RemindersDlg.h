@@ -39,13 +39,9 @@ public:
     int64_t m_timeReminder = 0;
     QString m_strDescription;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void OnAdd();
     void OnDelete();
-    void OnHelp();
     void FillList(bool afterAdd);
     std::string StorePath() const;
 
