@@ -1,5 +1,6 @@
 #include "planning/PlannerSummary.h"
 
+#include "planning/LocalDay.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
@@ -8,24 +9,8 @@
 #include "store/TimeText.h"
 
 #include <cstring>
-#include <ctime>
 
 namespace {
-
-std::tm LocalTime(int64_t time)
-{
-    std::tm broken{};
-    const std::time_t t = static_cast<std::time_t>(time);
-    localtime_r(&t, &broken);
-    return broken;
-}
-
-bool SameLocalDay(int64_t a, int64_t b)
-{
-    const std::tm ta = LocalTime(a);
-    const std::tm tb = LocalTime(b);
-    return ta.tm_mday == tb.tm_mday && ta.tm_mon == tb.tm_mon && ta.tm_year == tb.tm_year;
-}
 
 QString Format(const char* format, int64_t time)
 {
@@ -75,7 +60,7 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
     case 0:
         return Head(task) + QStringLiteral(" ] NOT DONE");
     case 1:
-        if (SameLocalDay(task.doneTime, task.plannedTime))
+        if (CLocalDay::Same(task.doneTime, task.plannedTime))
             return Head(task) + QStringLiteral(" ] DONE ON TIME");
         return Head(task) + Format(" ] DONE on %d %b", task.doneTime);
     default:

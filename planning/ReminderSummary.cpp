@@ -1,5 +1,6 @@
 #include "planning/ReminderSummary.h"
 
+#include "planning/LocalDay.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
@@ -13,21 +14,6 @@
 namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
-
-std::tm LocalTime(int64_t time)
-{
-    std::tm broken{};
-    const std::time_t t = static_cast<std::time_t>(time);
-    localtime_r(&t, &broken);
-    return broken;
-}
-
-bool SameLocalDay(int64_t a, int64_t b)
-{
-    const std::tm ta = LocalTime(a);
-    const std::tm tb = LocalTime(b);
-    return ta.tm_mday == tb.tm_mday && ta.tm_mon == tb.tm_mon && ta.tm_year == tb.tm_year;
-}
 
 // Local midnight of a day and month in a year; mktime turns 29 February of a
 // common year into 1 March.
@@ -67,8 +53,8 @@ int64_t CReminderSummary::DueTime(int64_t storedTime, int64_t now)
     // A yearly reminder falls next on this year's anniversary if that is
     // still ahead, otherwise on next year's. (Always jumping to next year
     // would put a reminder due in a few days a whole year away.)
-    const std::tm stored = LocalTime(storedTime);
-    const std::tm present = LocalTime(now);
+    const std::tm stored = CLocalDay::Split(storedTime);
+    const std::tm present = CLocalDay::Split(now);
     const int64_t thisYear = LocalMidnight(stored.tm_mday, stored.tm_mon, present.tm_year);
     if (thisYear > now)
         return thisYear;
@@ -84,7 +70,7 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
     for (size_t i = 0; i < reminders.size(); ++i) {
         const int64_t stored = reminders[i].time;
         // The time of day plays no part: a reminder earlier today is today's.
-        if (SameLocalDay(stored, now)) {
+        if (CLocalDay::Same(stored, now)) {
             today.push_back(i);
             continue;
         }
