@@ -7,164 +7,77 @@
 // INDEX_FILE ends in ".ilm"; its three siblings are created beside it. NOW
 // (seconds since 1970, default: the current time) anchors every date, so the
 // same NOW always gives the same diary.
-#include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "tools/demo-diary/DemoDiary.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
 
 namespace {
 
-constexpr int64_t kDay = 24 * 60 * 60;
-
-// Local midnight of the day `days` from `now`, plus `hour` hours.
-int64_t LocalDay(int64_t now, int days, int hour)
-{
-    const time_t t = static_cast<time_t>(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    local.tm_mday += days;
-    local.tm_hour = hour;
-    local.tm_min = 0;
-    local.tm_sec = 0;
-    local.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&local));
-}
-
-std::string Rtf(const std::string& body)
-{
-    return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
-           "{\\colortbl ;\\red31\\green73\\blue125;\\red192\\green80\\blue77;}"
-           "\\f0\\fs24 " +
-           body + "\\par}";
-}
-
-struct DemoDay
-{
-    int daysAgo;
-    int mood, fatigue, shape, dream;
-    bool copulation;
-    float temperature;
-    int weight;
-    const char* text; // RTF body
-};
+// Opens every entry's text: Arial, and two colours for the odd highlight.
+constexpr const char* kRtfHead =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+    "{\\colortbl ;\\red31\\green73\\blue125;\\red192\\green80\\blue77;}"
+    "\\f0\\fs24 ";
 
 // Oldest first, as a diary grows; a few days are missing on purpose.
 constexpr std::array<DemoDay, 18> kDays{{
-    {21, 1, 0, 0, 1, false, 36.6f, 71,
+    {21, 1, 0, 0, 1, false, false, 36.6f, 71,
      "\\b New notebook, new habit.\\b0  I promised myself to write a few lines every evening."},
-    {20, 0, -1, 0, 0, false, 36.7f, 71,
+    {20, 0, -1, 0, 0, false, false, 36.7f, 71,
      "Long meeting about the spring schedule. Walked home through the park anyway."},
-    {19, 2, 0, 0, 2, true, 36.5f, 70,
+    {19, 2, 0, 0, 2, true, false, 36.5f, 70,
      "Dinner with \\i Marta\\i0  at the little place by the river. We laughed a lot."},
-    {17, -1, -2, -1, -1, false, 37.4f, 70,
+    {17, -1, -2, -1, -1, false, false, 37.4f, 70,
      "Caught a cold. \\cf2 Stayed in bed\\cf0  with tea and an old detective novel."},
-    {16, -2, -2, -2, 0, false, 37.9f, 70, "Fever in the evening. Not much to say today."},
-    {15, -1, -1, -1, 1, false, 37.1f, 69,
+    {16, -2, -2, -2, 0, false, false, 37.9f, 70, "Fever in the evening. Not much to say today."},
+    {15, -1, -1, -1, 1, false, false, 37.1f, 69,
      "Better. Soup, sleep, and the first sunny hour on the balcony."},
-    {14, 0, -1, 0, 0, false, 36.8f, 69, "Back at work, slowly. The inbox survived without me."},
-    {12, 1, 0, 0, 1, false, 36.6f, 69,
+    {14, 0, -1, 0, 0, false, false, 36.8f, 69,
+     "Back at work, slowly. The inbox survived without me."},
+    {12, 1, 0, 0, 1, false, false, 36.6f, 69,
      "Started the \\b bookshelf\\b0  project: measured the wall twice, bought the boards once."},
-    {11, 2, 0, 0, 2, true, 36.6f, 70, "Saturday market, fresh bread, a long call with my sister."},
-    {10, 3, 0, 0, 2, false, 36.5f, 70,
+    {11, 2, 0, 0, 2, true, false, 36.6f, 70,
+     "Saturday market, fresh bread, a long call with my sister."},
+    {10, 3, 0, 0, 2, false, false, 36.5f, 70,
      "Hiked up to the ridge with the club. \\cf1 Clear view all the way to the lake!\\cf0 "},
-    {9, 1, -1, 0, -1, false, 36.6f, 70, "Sore legs, happy head. Strange dream about trains."},
-    {7, 0, 0, 0, 0, false, 36.7f, 70, "Ordinary Monday. Fixed the kitchen tap at last."},
-    {6, -1, -1, 0, -2, false, 36.6f, 70, "Bad night, the neighbours' party went on until three."},
-    {5, 1, 0, 0, 0, false, 36.6f, 69, "Finished the bookshelf. It is only a little crooked."},
-    {4, 2, 0, 0, 1, true, 36.5f, 69, "Concert in the old church: \\i Bach\\i0  by candlelight."},
-    {3, 1, 0, 0, 1, false, 36.6f, 69,
+    {9, 1, -1, 0, -1, false, false, 36.6f, 70,
+     "Sore legs, happy head. Strange dream about trains."},
+    {7, 0, 0, 0, 0, false, false, 36.7f, 70, "Ordinary Monday. Fixed the kitchen tap at last."},
+    {6, -1, -1, 0, -2, false, false, 36.6f, 70,
+     "Bad night, the neighbours' party went on until three."},
+    {5, 1, 0, 0, 0, false, false, 36.6f, 69,
+     "Finished the bookshelf. It is only a little crooked."},
+    {4, 2, 0, 0, 1, true, false, 36.5f, 69,
+     "Concert in the old church: \\i Bach\\i0  by candlelight."},
+    {3, 1, 0, 0, 1, false, false, 36.6f, 69,
      "Planned the summer trip. Maps all over the living-room floor."},
-    {1, 2, 0, 0, 2, false, 36.6f, 68,
+    {1, 2, 0, 0, 2, false, false, 36.6f, 68,
      "Good news from the clinic: all values normal. \\b Celebrated with cake.\\b0 "},
-    {0, 2, 0, 0, 1, false, 36.6f, 68,
+    {0, 2, 0, 0, 1, false, false, 36.6f, 68,
      "Quiet evening. Wrote a letter to grandmother and watered the plants."},
 }};
 
-void SetText(char* field, size_t size, const char* text)
-{
-    std::memset(field, 0, size);
-    std::memcpy(field, text, std::min(std::strlen(text), size - 1));
-}
+// Today, soon, later this year and one already past (it recurs next year).
+constexpr std::array<DemoReminder, 4> kReminders{{
+    {0, "Call the plumber back"},
+    {2, "Marta's birthday"},
+    {40, "Car inspection"},
+    {-60, "Wedding anniversary"},
+}};
 
-void WriteEntries(const std::string& path, uint16_t extLoc, const std::string& password,
-                  int64_t now)
-{
-    for (const DemoDay& day : kDays) {
-        CDiaryStore store(0, path, extLoc);
-        DiaryEntry& entry = store.entry;
-        SetText(entry.password, sizeof entry.password, password.c_str());
-        entry.time = LocalDay(now, -day.daysAgo, 21) + 17 * 60;
-        entry.mood = day.mood;
-        entry.fatigue = day.fatigue;
-        entry.shape = day.shape;
-        entry.dream = day.dream;
-        entry.copulation = day.copulation ? 1 : 0;
-        entry.menstruus = 0;
-        entry.temperature = day.temperature;
-        entry.weight = day.weight;
-        entry.text = Rtf(day.text);
-        entry.textLength = static_cast<uint32_t>(entry.text.size());
-        store.AppendEntry();
-        store.SortEntries();
-    }
-}
-
-void WriteReminders(const std::string& path, uint16_t extLoc, int64_t now)
-{
-    struct Reminder
-    {
-        int days;
-        const char* text;
-    };
-    // Today, soon, later this year and one already past (it recurs next year).
-    constexpr std::array<Reminder, 4> reminders{{
-        {0, "Call the plumber back"},
-        {2, "Marta's birthday"},
-        {40, "Car inspection"},
-        {-60, "Wedding anniversary"},
-    }};
-    for (const Reminder& r : reminders) {
-        CDiaryStore store(0, path, extLoc);
-        store.reminder.time = LocalDay(now, r.days, 9);
-        SetText(store.reminder.description, sizeof store.reminder.description, r.text);
-        store.AppendReminder();
-        store.SortReminders();
-    }
-}
-
-void WritePlanner(const std::string& path, uint16_t extLoc, int64_t now)
-{
-    struct Task
-    {
-        int plannedDays;
-        int doneDays; // meaningful when done
-        bool done;
-        const char* text;
-    };
-    constexpr std::array<Task, 5> tasks{{
-        {-12, -5, true, "Build the bookshelf"},
-        {-8, -7, true, "Renew the library card"},
-        {-2, 0, false, "Return the drill to Tom"},
-        {3, 0, false, "Book the train for the summer trip"},
-        {10, 0, false, "Sort the photos from the hike"},
-    }};
-    for (const Task& t : tasks) {
-        CDiaryStore store(0, path, extLoc);
-        store.task.plannedTime = LocalDay(now, t.plannedDays, 10);
-        store.task.doneTime = t.done ? LocalDay(now, t.doneDays, 18) : store.task.plannedTime;
-        SetText(store.task.description, sizeof store.task.description, t.text);
-        store.task.status = t.done ? 1 : 0;
-        store.AppendPlannerTask();
-        store.SortPlannerTasks();
-    }
-}
+constexpr std::array<DemoTask, 5> kTasks{{
+    {-12, -5, true, "Build the bookshelf"},
+    {-8, -7, true, "Renew the library card"},
+    {-2, 0, false, "Return the drill to Tom"},
+    {3, 0, false, "Book the train for the summer trip"},
+    {10, 0, false, "Sort the photos from the hike"},
+}};
 
 } // namespace
 
@@ -196,9 +109,10 @@ int main(int argc, char** argv)
         argc == 4 ? std::strtoll(argv[3], nullptr, 10) : static_cast<int64_t>(std::time(nullptr));
     const auto extLoc = static_cast<uint16_t>(dot + 1);
     try {
-        WriteEntries(path, extLoc, password, now);
-        WriteReminders(path, extLoc, now);
-        WritePlanner(path, extLoc, now);
+        const CDemoDiary diary(path, extLoc, now);
+        diary.WriteEntries(password, kRtfHead, kDays);
+        diary.WriteReminders(kReminders);
+        diary.WritePlanner(kTasks);
     } catch (const CFileError& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
         return 1;

@@ -31,8 +31,8 @@
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
-#include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "tools/demo-diary/DemoDiary.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,8 +49,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <string>
 
 namespace {
@@ -59,38 +57,13 @@ constexpr const char* kPassword = "weave";
 // Friday, 17 May 2024, 20:30 in London: an evening after a day's entry.
 constexpr int64_t kDefaultNow = 1715974200;
 
-int64_t LocalDay(int64_t now, int days, int hour, int minute)
-{
-    const time_t t = static_cast<time_t>(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    local.tm_mday += days;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = 0;
-    local.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&local));
-}
-
-std::string Rtf(const std::string& body)
-{
-    return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman "
-           "Times New Roman;}}"
-           "{\\colortbl ;\\red31\\green73\\blue125;\\red192\\green80\\blue77;\\red60\\green130"
-           "\\blue60;}"
-           "\\f0\\fs24 " +
-           body + "\\par}";
-}
-
-struct DemoDay
-{
-    int daysAgo;
-    int mood, fatigue, shape, dream;
-    bool copulation, menstruus;
-    float temperature;
-    int weight;
-    const char* text; // RTF body
-};
+// Opens every entry's text: Arial and Times New Roman, three colours.
+constexpr const char* kRtfHead =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman "
+    "Times New Roman;}}"
+    "{\\colortbl ;\\red31\\green73\\blue125;\\red192\\green80\\blue77;\\red60\\green130"
+    "\\blue60;}"
+    "\\f0\\fs24 ";
 
 // Oldest first; a few days are missing, as in any real diary.
 constexpr std::array<DemoDay, 30> kDays{{
@@ -153,78 +126,22 @@ constexpr std::array<DemoDay, 30> kDays{{
      "Quiet evening. Watered the plants and wrote this in the garden."},
 }};
 
-void SetText(char* field, size_t size, const char* text)
-{
-    std::memset(field, 0, size);
-    std::memcpy(field, text, std::min(std::strlen(text), size - 1));
-}
+constexpr std::array<DemoReminder, 5> kReminders{{
+    {0, "Call the plumber back"},
+    {2, "Marta's birthday"},
+    {12, "Renew the passport before the summer"},
+    {40, "Car inspection"},
+    {-60, "Wedding anniversary"},
+}};
 
-void WriteDiary(const std::string& path, uint16_t extLoc, int64_t now)
-{
-    for (const DemoDay& day : kDays) {
-        CDiaryStore store(0, path, extLoc);
-        DiaryEntry& entry = store.entry;
-        SetText(entry.password, sizeof entry.password, kPassword);
-        entry.time = LocalDay(now, -day.daysAgo, 21, 17);
-        entry.mood = day.mood;
-        entry.fatigue = day.fatigue;
-        entry.shape = day.shape;
-        entry.dream = day.dream;
-        entry.copulation = day.copulation ? 1 : 0;
-        entry.menstruus = day.menstruus ? 1 : 0;
-        entry.temperature = day.temperature;
-        entry.weight = day.weight;
-        entry.text = Rtf(day.text);
-        entry.textLength = static_cast<uint32_t>(entry.text.size());
-        store.AppendEntry();
-        store.SortEntries();
-    }
-
-    struct Reminder
-    {
-        int days;
-        const char* text;
-    };
-    constexpr std::array<Reminder, 5> reminders{{
-        {0, "Call the plumber back"},
-        {2, "Marta's birthday"},
-        {12, "Renew the passport before the summer"},
-        {40, "Car inspection"},
-        {-60, "Wedding anniversary"},
-    }};
-    for (const Reminder& r : reminders) {
-        CDiaryStore store(0, path, extLoc);
-        store.reminder.time = LocalDay(now, r.days, 9, 0);
-        SetText(store.reminder.description, sizeof store.reminder.description, r.text);
-        store.AppendReminder();
-        store.SortReminders();
-    }
-
-    struct Task
-    {
-        int plannedDays;
-        int doneDays;
-        bool done;
-        const char* text;
-    };
-    constexpr std::array<Task, 6> tasks{{
-        {-20, -10, true, "Build the bookshelf"},
-        {-8, -7, true, "Renew the library card"},
-        {-2, 0, false, "Return the drill to Tom"},
-        {3, 0, false, "Book the train for the summer trip to the coast"},
-        {10, 0, false, "Sort the photos from the hike"},
-        {30, 0, false, "Paint the balcony railing"},
-    }};
-    for (const Task& t : tasks) {
-        CDiaryStore store(0, path, extLoc);
-        store.task.plannedTime = LocalDay(now, t.plannedDays, 10, 0);
-        store.task.doneTime = t.done ? LocalDay(now, t.doneDays, 18, 0) : store.task.plannedTime;
-        SetText(store.task.description, sizeof store.task.description, t.text);
-        store.task.status = t.done ? 1 : 0;
-        store.AppendPlannerTask();
-        store.SortPlannerTasks();
-    }
-}
+constexpr std::array<DemoTask, 6> kTasks{{
+    {-20, -10, true, "Build the bookshelf"},
+    {-8, -7, true, "Renew the library card"},
+    {-2, 0, false, "Return the drill to Tom"},
+    {3, 0, false, "Book the train for the summer trip to the coast"},
+    {10, 0, false, "Sort the photos from the hike"},
+    {30, 0, false, "Paint the balcony railing"},
+}};
 
 void Settle()
 {
@@ -412,7 +329,10 @@ int main(int argc, char** argv)
     const QString diary = work.filePath(QStringLiteral("Journal.ilm"));
     const auto extLoc = static_cast<uint16_t>(QFile::encodeName(diary).lastIndexOf('.') + 1);
     try {
-        WriteDiary(QFile::encodeName(diary).toStdString(), extLoc, now);
+        const CDemoDiary demo(QFile::encodeName(diary).toStdString(), extLoc, now);
+        demo.WriteEntries(kPassword, kRtfHead, kDays);
+        demo.WriteReminders(kReminders);
+        demo.WritePlanner(kTasks);
     } catch (const CFileError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
