@@ -19,7 +19,8 @@
 // temporary files still present, removes the marker). Before the marker
 // exists a failure or crash leaves the old files untouched; after it, the
 // next open yields the new files. Either way every entry is there, readable
-// with one password.
+// with one password. A marker may only ever stand beside whole temporary
+// files, so no rewrite of the index starts while one is left over.
 //
 // Damaged files. Counts come from file lengths and every record is read with
 // bounds checks: a password length above 30 touches only the 30-byte field,
@@ -423,6 +424,25 @@ bool WriteTemporaries(std::span<Temporary> temps)
     return true;
 }
 
+// A marker vouches for the temporary index and data files beside it: the next
+// open renames whatever it finds of them over the live files. One left behind
+// by a finished switch (its removal failed) must therefore be gone, on the
+// disk, before a rewrite starts a new temporary index; else a crash while
+// that file is being written has the next open adopt it half written.
+bool RetireStaleMarker(const std::string& marker)
+{
+    if (!FileExists(marker))
+        return true;
+    int error = RemoveFile(marker);
+    if (error == 0)
+        error = SyncFolderOf(marker);
+    if (error != 0) {
+        Report(FileErrorCauseFromErrno(error), marker);
+        return false;
+    }
+    return true;
+}
+
 // Runs `close` when an operation ends, normally or by a throw. Now() runs it
 // early, for a file that has just been removed and whose count must stay zero.
 template <typename Close> class CloseAtEnd
@@ -720,6 +740,8 @@ bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
 
 bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& bytes)
 {
+    if (&records.file == &m_indexFile && !RetireStaleMarker(SwitchMarkerPath()))
+        return false;
     Temporary temp[] = {{TempPathFor(records.path), bytes, {}}};
     if (!WriteTemporaries(temp))
         return false;
@@ -1031,13 +1053,15 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
     }
 
     // Build both new files completely before anything is switched.
+    const std::string marker = SwitchMarkerPath();
+    if (!RetireStaleMarker(marker))
+        return false;
     Temporary temps[] = {{TempPathFor(m_strIndexPath), newIndex, {}},
                          {TempPathFor(m_strDataPath), newData, {}}};
     if (!WriteTemporaries(temps))
         return false;
 
     // Commit: the marker's existence, once on the disk, decides for the new files.
-    const std::string marker = SwitchMarkerPath();
     {
         CStoreFile markerFile;
         const FileErrorCause cause = markerFile.Open(marker, true);

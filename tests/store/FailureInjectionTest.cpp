@@ -318,3 +318,55 @@ TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
 }
 
 } // namespace
+
+namespace {
+
+// A marker left behind by an earlier, finished switch (its removal failed)
+// must never make the next open adopt a temporary file a later rewrite was
+// still writing when it crashed: that file is empty or half written.
+TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
+{
+    const std::function<bool(CDiaryStore&)> ops[] = {
+        [](CDiaryStore& s) { return s.DeleteEntry(1); },
+        [](CDiaryStore& s) {
+            s.m_nEntryCount = 4;
+            return s.SortEntries();
+        },
+        [](CDiaryStore& s) { return s.ChangePassword("new"); },
+    };
+    for (size_t i = 0; i < std::size(ops); ++i) {
+        SCOPED_TRACE("operation " + std::to_string(i));
+        Build();
+        {
+            // Out of order, so that sorting has something to rewrite.
+            CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+            store.entry.time = 1;
+            store.entry.text = "{\\rtf1 first}";
+            std::strcpy(store.entry.password, "old-password");
+            store.AppendEntry();
+        }
+        const std::string before = Snapshot();
+        WriteFileBytes(Diary() + ".pwswitch", "");
+        const std::string marker = Diary() + ".pwswitch";
+        const std::string temp = CDiaryStore::TempPathFor(Diary());
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CFileFaults::Install([&](FileOp o, const std::string& path) {
+                if (o == FileOp::Remove && path == marker)
+                    return EIO;
+                if (o == FileOp::Write && path == temp)
+                    _exit(0); // dies before a byte of the new index is written
+                return 0;
+            });
+            Run(ops[i], Diary());
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        const std::string state = Snapshot();
+        EXPECT_EQ(state, before);
+    }
+}
+
+} // namespace
