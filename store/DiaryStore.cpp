@@ -546,15 +546,27 @@ bool CDiaryStore::CompletePasswordSwitch()
     const std::string marker = SwitchMarkerPath();
     if (!FileExists(marker))
         return true;
-    const std::pair<std::string, std::string> moves[] = {
-        {TempPathFor(m_strIndexPath), m_strIndexPath},
-        {TempPathFor(m_strDataPath), m_strDataPath},
-    };
-    for (const auto& [from, to] : moves) {
-        if (!FileExists(from))
-            continue;
-        if (const int error = RenameFile(from, to)) {
-            Report(FileErrorCauseFromErrno(error), to);
+    // The lock on the old index guards nothing once another file is renamed
+    // over it: the new index is locked first and its handle becomes the live
+    // one, so a second process stays out until the switch is finished.
+    const std::string indexTemp = TempPathFor(m_strIndexPath);
+    if (FileExists(indexTemp)) {
+        CStoreFile next;
+        const FileErrorCause cause = next.Open(indexTemp);
+        if (cause != FileErrorCause::None) {
+            Report(cause, indexTemp);
+            return false;
+        }
+        if (const int error = next.MoveTo(m_strIndexPath)) {
+            Report(FileErrorCauseFromErrno(error), m_strIndexPath);
+            return false;
+        }
+        m_indexFile = std::move(next);
+    }
+    const std::string dataTemp = TempPathFor(m_strDataPath);
+    if (FileExists(dataTemp)) {
+        if (const int error = RenameFile(dataTemp, m_strDataPath)) {
+            Report(FileErrorCauseFromErrno(error), m_strDataPath);
             return false;
         }
     }
@@ -569,19 +581,11 @@ bool CDiaryStore::OpenIndexFile()
     const bool first = m_nIndexOpens == 0;
     if (!Acquire(m_indexFile, m_nIndexOpens, m_strIndexPath))
         return false;
-    if (first && FileExists(SwitchMarkerPath())) {
-        // A password change was committed but not finished: finish it under
-        // the lock, then open the index file that is now in place.
-        if (!CompletePasswordSwitch()) {
-            Release(m_indexFile, m_nIndexOpens);
-            return false;
-        }
-        const FileErrorCause cause = m_indexFile.Open(m_strIndexPath);
-        if (cause != FileErrorCause::None) {
-            m_nIndexOpens = 0;
-            Report(cause, m_strIndexPath);
-            return false;
-        }
+    // A password change was committed but not finished: finish it under the
+    // lock. The handle then is the index file that is now in place.
+    if (first && !CompletePasswordSwitch()) {
+        Release(m_indexFile, m_nIndexOpens);
+        return false;
     }
     m_nIndexLength = m_bIndexCached ? m_indexCache.size() : m_indexFile.Length();
     m_nEntryCount = RecordCount(m_nIndexLength, kEntryRecordSize);

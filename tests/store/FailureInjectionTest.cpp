@@ -369,4 +369,40 @@ TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
     }
 }
 
+// Finishing a committed switch replaces the index file under the lock of the
+// old one; a second process must find the diary locked throughout, or it can
+// work on the new files (even start a switch of its own) while this one is
+// still renaming and removing the marker.
+TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
+{
+    Save("text", 5, "old");
+    CFileFaults::Install(
+        [](FileOp o, const std::string&) { return o == FileOp::Rename ? EIO : 0; });
+    {
+        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+        ASSERT_TRUE(store.ChangePassword("new"));
+    }
+    ASSERT_TRUE(Exists(Diary() + ".pwswitch"));
+
+    std::vector<std::string> steps;
+    bool probing = false;
+    CFileFaults::Install([&](FileOp o, const std::string& path) {
+        if (probing || (o != FileOp::Rename && o != FileOp::Remove && o != FileOp::Flush))
+            return 0;
+        probing = true;
+        CStoreFile other;
+        if (other.Open(Diary()) != FileErrorCause::SharingViolation)
+            steps.push_back(path);
+        probing = false;
+        return 0;
+    });
+    CDiaryStore reader(0, Diary(), ExtLoc(Diary()));
+    ASSERT_TRUE(reader.ReadFirstEntry());
+    CFileFaults::Install({});
+    EXPECT_EQ(steps, std::vector<std::string>{}) << "steps at which a second opener got in";
+    EXPECT_STREQ(reader.entry.password, "new");
+    EXPECT_EQ(reader.entry.text, "text");
+    EXPECT_FALSE(Exists(Diary() + ".pwswitch"));
+}
+
 } // namespace
