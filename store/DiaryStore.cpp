@@ -832,8 +832,10 @@ void CDiaryStore::AppendEntry()
         throw;
     }
     m_bIndexCached = false;
+    // The save is done only once the record is on the disk too.
     try {
         m_indexFile.WriteAt(indexEnd, record, sizeof record);
+        m_indexFile.Sync();
     } catch (const CFileError&) {
         try {
             m_indexFile.Truncate(indexEnd);

@@ -405,4 +405,24 @@ TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
     EXPECT_FALSE(Exists(Diary() + ".pwswitch"));
 }
 
+// A saved entry is on the disk when the save returns: a failed flush of its
+// index record is a failed save, and the diary stays as it was.
+TEST_F(FailureInjection, FailedFlushOfTheNewRecordFailsTheSave)
+{
+    Save("kept", 5);
+    const std::string index = ReadFileBytes(Diary());
+    const std::string data = ReadFileBytes(Sibling('d'));
+    CFileFaults::Install([&](FileOp o, const std::string& path) {
+        return o == FileOp::Flush && path == Diary() ? EIO : 0;
+    });
+    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    store.entry.time = 9;
+    store.entry.text = "lost?";
+    std::strcpy(store.entry.password, "secret");
+    EXPECT_THROW(store.AppendEntry(), CFileError);
+    CFileFaults::Install({});
+    EXPECT_EQ(ReadFileBytes(Diary()), index);
+    EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
+}
+
 } // namespace
