@@ -443,6 +443,18 @@ bool RetireStaleMarker(const std::string& marker)
     return true;
 }
 
+// After a record file was removed: a caller that still holds it (more opens
+// than the operation's own) would go on writing into the removed file, and
+// whatever it added would be gone. It gets the file now at the path instead.
+void ReopenIfHeld(CStoreFile& file, int opens, const std::string& path)
+{
+    if (opens < 2)
+        return;
+    const FileErrorCause cause = file.Open(path);
+    if (cause != FileErrorCause::None)
+        Report(cause, path); // the handle stays closed: later writes fail loudly
+}
+
 // Runs `close` when an operation ends, normally or by a throw. Now() runs it
 // early, for a file that has just been removed and whose count must stay zero.
 template <typename Close> class CloseAtEnd
@@ -688,6 +700,7 @@ bool CDiaryStore::DeleteRecord(const RecordFile& records, uint32_t index)
         if (count == 1) {
             if (!RemoveLastRecordFile(records.path))
                 return false;
+            ReopenIfHeld(records.file, records.opens, records.path);
             closer.Now();
             records.count = 0;
             records.index = 0;
@@ -920,15 +933,24 @@ bool CDiaryStore::DeleteEntry(uint32_t index)
         if (index >= count)
             return false; // nothing there to delete
         if (count == 1) {
+            // The data file is locked too until both are gone: a second
+            // process that creates a new index once the old one is removed
+            // must not write its text into the data file removed next.
+            if (!Acquire(m_dataFile, m_nDataOpens, m_strDataPath))
+                return false;
+            CloseAtEnd dataCloser([this] { Release(m_dataFile, m_nDataOpens); });
             // The index file goes first: once it is gone the entry is gone,
             // and a data file left behind holds only unreferenced text.
             if (!RemoveLastRecordFile(m_strIndexPath))
                 return false;
             if (const int error = RemoveFile(m_strDataPath))
                 Report(FileErrorCauseFromErrno(error), m_strDataPath);
+            m_bIndexCached = false;
+            ReopenIfHeld(m_indexFile, m_nIndexOpens, m_strIndexPath);
+            ReopenIfHeld(m_dataFile, m_nDataOpens, m_strDataPath);
             m_nEntryCount = 0;
             m_nIndexLength = 0;
-            m_bIndexCached = false;
+            m_nDataLength = m_dataFile.IsOpen() ? m_dataFile.Length() : 0;
             return true;
         }
         if (!RewriteWithout(IndexRecords(), count, index))

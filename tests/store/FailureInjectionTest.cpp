@@ -425,4 +425,37 @@ TEST_F(FailureInjection, FailedFlushOfTheNewRecordFailsTheSave)
     EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
 }
 
+// Deleting the last entry removes the index file, then the data file. A
+// second process that opens the diary in between finds no index (and creates
+// one); it must not get to write its entry's text into the data file about
+// to be removed.
+TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
+{
+    Save("last", 5);
+    bool saved = false;
+    bool once = false;
+    CFileFaults::Install([&](FileOp o, const std::string& path) {
+        if (o != FileOp::Remove || path != Sibling('d') || std::exchange(once, true))
+            return 0;
+        CDiaryStore other(0, Diary(), ExtLoc(Diary()));
+        other.entry.time = 7;
+        other.entry.text = "written meanwhile";
+        std::strcpy(other.entry.password, "secret");
+        try {
+            other.AppendEntry();
+            saved = true;
+        } catch (const CFileError&) {
+        }
+        return 0;
+    });
+    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    EXPECT_TRUE(store.DeleteEntry(0));
+    CFileFaults::Install({});
+    ASSERT_TRUE(once);
+    const auto expected =
+        saved ? std::vector<std::pair<int64_t, std::string>>{{7, "written meanwhile"}}
+              : std::vector<std::pair<int64_t, std::string>>{};
+    EXPECT_EQ(Entries(), expected);
+}
+
 } // namespace

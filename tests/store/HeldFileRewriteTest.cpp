@@ -52,4 +52,43 @@ TEST_F(HeldFileRewrite, SecondRewriteOfAHeldFileReplacesTheLiveFile)
     EXPECT_TRUE(messages.empty());
 }
 
+// Deleting the only record removes its file; a caller still holding the file
+// must then add to the file that is there, not to the removed one.
+TEST_F(HeldFileRewrite, RecordsAddedAfterTheLastWasDeletedWhileHeldAreKept)
+{
+    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    store.OpenReminderFile();
+    store.OpenPlannerFile();
+    for (int64_t time : {10, 20}) {
+        store.reminder.time = time;
+        std::snprintf(store.reminder.description, 40, "r%d", static_cast<int>(time));
+        store.AppendReminder();
+        store.task.plannedTime = store.task.doneTime = time;
+        std::snprintf(store.task.description, 50, "t%d", static_cast<int>(time));
+        store.AppendPlannerTask();
+        if (time == 10) {
+            ASSERT_TRUE(store.DeleteReminder(0));
+            ASSERT_TRUE(store.DeletePlannerTask(0));
+        }
+    }
+    store.CloseReminderFile();
+    store.ClosePlannerFile();
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(20) + Pad("r20", 40));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(20) + U32(20) + Pad("t20", 50) + U32(0));
+
+    ASSERT_TRUE(store.OpenEntryFiles());
+    for (int64_t time : {1, 2}) {
+        store.entry.time = time;
+        store.entry.text = "entry " + std::to_string(time);
+        std::strcpy(store.entry.password, "secret");
+        store.AppendEntry();
+        if (time == 1) {
+            ASSERT_TRUE(store.DeleteEntry(0));
+        }
+    }
+    store.CloseEntryFiles();
+    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{2, "entry 2"}}));
+    EXPECT_TRUE(messages.empty());
+}
+
 } // namespace
