@@ -38,10 +38,29 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
         return FileErrorCauseFromErrno(injected);
     // A rewrite by another process may replace the file between our open and
     // our lock; then the lock sits on a file nobody sees any more, so open again.
+    // A temporary file is the store's own: a link or anything else found at
+    // its name is taken away, not written through (emptying it would empty
+    // the file it leads to, another diary file or any file of the user's).
+    const int noLinks = truncate ? O_NOFOLLOW : 0;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0)
-            return FileErrorCauseFromErrno(errno);
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | noLinks, 0666);
+        if (fd < 0) {
+            const int error = errno;
+            if (truncate && error == ELOOP && ::unlink(path.c_str()) == 0)
+                continue;
+            return FileErrorCauseFromErrno(error);
+        }
+        if (truncate) {
+            struct stat found
+            {
+            };
+            if (::fstat(fd, &found) != 0 || !S_ISREG(found.st_mode) || found.st_nlink != 1) {
+                ::close(fd);
+                if (::unlink(path.c_str()) != 0)
+                    return FileErrorCauseFromErrno(errno);
+                continue;
+            }
+        }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);

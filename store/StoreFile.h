@@ -21,7 +21,8 @@ public:
     CStoreFile& operator=(const CStoreFile&) = delete;
 
     // Opens and locks path; with truncate the file starts empty (only for
-    // temporary files the store owns). Returns the failure's cause, None on
+    // temporary files the store owns: a link or other non-plain file at the
+    // name is removed and a new file made). Returns the failure's cause, None on
     // success. A lock held elsewhere is a sharing violation.
     FileErrorCause Open(const std::string& path, bool truncate = false);
     void Close();

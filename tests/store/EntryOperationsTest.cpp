@@ -183,4 +183,37 @@ TEST_F(EntryOperations, ChangePasswordKeepsEveryTextAndPassesOnTheNewPassword)
     EXPECT_EQ(ReadFileBytes(Diary("empty.dlm")), "");
 }
 
+// A link where a rewrite's temporary file goes (a hostile or careless folder)
+// must not make the rewrite empty and overwrite the file it points at: the
+// diary's own data file, or any other file of the user's.
+TEST_F(EntryOperations, ALinkInPlaceOfATemporaryFileIsNeverWrittenThrough)
+{
+    Save("a", 1);
+    Save("b", 2);
+    Save("c", 3);
+    CDiaryStore lists(0, Diary(), ExtLoc(Diary()));
+    for (int64_t time : {20, 10}) {
+        lists.reminder.time = time;
+        lists.AppendReminder();
+    }
+    const std::string letter = Dir() + "/letter.txt";
+    WriteFileBytes(letter, "keep me");
+    const std::string data = ReadFileBytes(Sibling('d'));
+    std::filesystem::create_symlink(Sibling('d'), CDiaryStore::TempPathFor(Diary()));
+    std::filesystem::create_hard_link(letter, CDiaryStore::TempPathFor(Sibling('r')));
+
+    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    EXPECT_TRUE(store.DeleteEntry(1));
+    store.m_nReminderCount = 2;
+    EXPECT_TRUE(store.SortReminders());
+    EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
+    EXPECT_EQ(ReadFileBytes(letter), "keep me");
+    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {3, "c"}}));
+
+    std::filesystem::create_symlink(letter, CDiaryStore::TempPathFor(Sibling('d')));
+    EXPECT_TRUE(store.ChangePassword("new"));
+    EXPECT_EQ(ReadFileBytes(letter), "keep me");
+    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {3, "c"}}));
+}
+
 } // namespace
