@@ -34,7 +34,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -653,6 +655,10 @@ void CDayloomDlg::OnOpenCreateDiary()
             m_pEntryView->setPlainText(WelcomeText());
             ResetGraph();
 
+            // A new diary may be typed into a folder that does not exist yet
+            // (~/Diaries/travel); the store creates only files, so make the
+            // folder first. Should that fail, the store reports the file.
+            QDir().mkpath(QFileInfo(m_strDiaryFile).absolutePath());
             CDiaryStore store(0, StorePath(), m_nExtLoc);
             if (!store.ReadFirstEntry()) {
                 m_pEntryList->setEnabled(false);

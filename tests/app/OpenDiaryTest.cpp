@@ -219,6 +219,21 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
     EXPECT_TRUE(window.IsNewDiary());
 }
 
+TEST_F(MainWindowTest, ANewNameInAFolderNotYetMadeCreatesTheFolderAndTheDiary)
+{
+    // A user typing ~/Diaries/travel for a first diary saw "... was not
+    // found." and could never save an entry.
+    const QString path = PathOf(QStringLiteral("Diaries/2026/travel.ilm"));
+    CFileDialogs::PushDiary(path);
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
+    EXPECT_TRUE(window.IsNewDiary());
+}
+
 TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
 {
     CSettings::WriteProfileString(QStringLiteral("DiaryFile"), QStringLiteral("kept"));
