@@ -50,6 +50,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRect>
+#include <QScreen>
 #include <QStyle>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -117,6 +119,14 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
     BuildControls();
     BuildMenu();
+    // Initialisation may already ask for the last diary's password; that
+    // prompt and its messages centre on this window, so give it its size and
+    // its place in the middle of the screen first, not the corner it would
+    // have before it is shown.
+    adjustSize();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
     OnInitDialog();
 }
 

@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <clocale>
 
 class StartupTest : public MainWindowTest
@@ -62,6 +63,27 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWhenAskedToWithExactlyOne)
         EXPECT_EQ(other.windowTitle(), QStringLiteral("Dayloom v2.21"));
     }
     EXPECT_TRUE(CModal::Unanswered().empty());
+}
+
+TEST_F(StartupTest, TheStartUpPromptOpensOverTheMiddleOfTheMainWindow)
+{
+    // The prompt used to open in the screen's top left corner, centred on a
+    // main window that had neither its size nor its place yet.
+    const QString path = MakeSampleDiary();
+    RememberDiary(path, 1);
+    QPoint promptCentre;
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        promptCentre = prompt.geometry().center();
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Secret1"));
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+    CDayloomDlg& window = Window();
+    ASSERT_EQ(window.EntryCount(), 4);
+    const QPoint windowCentre = window.geometry().center();
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    EXPECT_LE((promptCentre - windowCentre).manhattanLength(), 4);
+    EXPECT_LE((windowCentre - screenCentre).manhattanLength(), 4);
 }
 
 TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
