@@ -78,6 +78,13 @@ QFont ArialFont(int pointSize)
     return font;
 }
 
+// The header's offsets are device units added to heights measured in device
+// units, so they only make a readable block at the resolution they were laid
+// out for: at 1200 dpi the dream line and "--- conventions used:" overprint
+// each other and a three-inch gap opens above the text. 300 dpi keeps every
+// header line clear of the next and the text right below the legend.
+constexpr int kPrintDpi = 300;
+
 int TwipsToDevice(int twips, int dpi)
 {
     return static_cast<int>(static_cast<int64_t>(twips) * dpi / kTwipsPerInch);
@@ -332,6 +339,7 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const std::string& diaryP
     if (!CPrintDialog::Exec(parent, printer)) {
         return;
     }
+    printer.setResolution(kPrintDpi);
     Guarded(parent, [&] {
         CPrintJob job(printer);
         PrintEntry(parent, job, diaryPath, extLoc, selectedIndex);
@@ -352,6 +360,7 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPat
     if (!CPrintDialog::Exec(parent, printer)) {
         return;
     }
+    printer.setResolution(kPrintDpi);
     CWaitCursor wait;
     const QString outputFile = printer.outputFileName();
     for (int i = 0; i < entryCount; ++i) {

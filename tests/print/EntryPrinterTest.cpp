@@ -215,6 +215,33 @@ TEST_F(EntryPrinterTest, ShortEntryIsOnePageWithTheEightHeaderLinesAndTheText)
               "Dear diary, a short and quiet day.\n\f");
 }
 
+TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
+{
+    // Printed at 1200 dpi, the dream line and "--- conventions used:" were
+    // drawn over each other.
+    Add(Local(6, 14, 3, 55), Rtf("Dear diary, a short and quiet day."), 2, 1, 0, 36.6f, 72);
+    CPrintDialog::PushAnswer(Pdf("clear.pdf"));
+
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+
+    const std::vector<Word> words = Words(Pdf("clear.pdf"), 1);
+    std::vector<Word> lineStarts; // the first word of each printed line
+    for (const Word& word : words) {
+        if (lineStarts.empty() || word.y > lineStarts.back().bottom - 1.0) {
+            lineStarts.push_back(word);
+        } else {
+            EXPECT_NEAR(word.y, lineStarts.back().y, 1.0)
+                << word.text.toStdString() << " overlaps " << lineStarts.back().text.toStdString();
+        }
+    }
+    ASSERT_EQ(lineStarts.size(), 9u); // eight header lines and the text
+    EXPECT_EQ(lineStarts[2].text, "dream:");
+    EXPECT_EQ(lineStarts[3].text, "---");
+    EXPECT_EQ(lineStarts[8].text, "Dear");
+    // The text follows the legend without a gap of inches.
+    EXPECT_LT(lineStarts[8].y - lineStarts[7].bottom, 72.0);
+}
+
 TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
 {
     Add(Local(6, 14, 3, 55), LongRtf(200), 0, 0, 1, 37.0f);
@@ -223,13 +250,13 @@ TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
     CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
 
     EXPECT_TRUE(Text(Pdf("long.pdf"), 1).contains("menstruus: YES, weight: 0, temperature: 37.0"));
-    // 1200 units per inch: the first header line's top-left is at (361, 366)
-    // units, which is (21.66, 21.96) points; glyphs start a little lower.
+    // 300 units per inch: the first header line's top-left is at (361, 366)
+    // units, which is (86.64, 87.84) points; glyphs start a little lower.
     const std::vector<Word> first = Words(Pdf("long.pdf"), 1);
     ASSERT_FALSE(first.empty());
     EXPECT_EQ(first[0].text, "Entry");
-    EXPECT_NEAR(first[0].x, 21.66, 1.0);
-    EXPECT_NEAR(first[0].y, 21.96 + 2, 2.0);
+    EXPECT_NEAR(first[0].x, 86.64, 1.0);
+    EXPECT_NEAR(first[0].y, 87.84 + 2, 2.0);
     // A4 (8.27 x 11.69 inches) counts as 8 x 11: text from 1 to 7 inches
     // across and, below the header on page 1, down to 10 inches.
     const int pages = Info(Pdf("long.pdf"), "Pages").toInt();
@@ -243,7 +270,7 @@ TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
         ASSERT_NE(body, words.end());
         EXPECT_NEAR(body->x, 72.0, 1.0);
         if (page == 1) {
-            EXPECT_GT(body->y, (body - 1)->bottom + 20) << "below the header's last line";
+            EXPECT_GE(body->y, (body - 1)->bottom - 1.0) << "below the header's last line";
         } else {
             EXPECT_NEAR(body->y, 72.0 + 3, 3.0) << "page " << page;
         }
