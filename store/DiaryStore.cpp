@@ -1101,9 +1101,12 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
     }
     if (const int error = SyncFolderOf(marker)) {
         Report(FileErrorCauseFromErrno(error), marker);
-        RemoveFile(marker);
-        Discard(temps);
-        return false;
+        // A marker that cannot be taken back will switch at the next open:
+        // then the change stands, and both whole temporary files must stay.
+        if (RemoveFile(marker) == 0) {
+            Discard(temps);
+            return false;
+        }
     }
 
     // Committed. A failure from here on is finished by the next open.

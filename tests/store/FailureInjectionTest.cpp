@@ -458,4 +458,29 @@ TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
     EXPECT_EQ(Entries(), expected);
 }
 
+// The commit's folder flush fails and the marker cannot be taken back: the
+// next open will switch, so the change must go through now, whole, and be
+// reported as made; discarding the temporary files (one of which may stay)
+// would leave a diary that opens garbled or with a password the user was
+// told is not in force.
+TEST_F(FailureInjection, MarkerThatCannotBeTakenBackCommitsTheChange)
+{
+    Build();
+    const std::string marker = Diary() + ".pwswitch";
+    const std::string dataTemp = CDiaryStore::TempPathFor(Sibling('d'));
+    bool flushed = false;
+    CFileFaults::Install([&](FileOp o, const std::string& path) {
+        if (o == FileOp::Flush && path == Dir() && !std::exchange(flushed, true))
+            return EIO;
+        return o == FileOp::Remove && (path == marker || path == dataTemp) ? EIO : 0;
+    });
+    const bool changed = Run([](CDiaryStore& s) { return s.ChangePassword("new"); }, Diary());
+    CFileFaults::Install({});
+    ASSERT_TRUE(flushed);
+    CDiaryStore reader(0, Diary(), ExtLoc(Diary()));
+    ASSERT_TRUE(reader.ReadFirstEntry());
+    EXPECT_STREQ(reader.entry.password, changed ? "new" : "old-password");
+    EXPECT_EQ(reader.entry.text, "{\\rtf1 dawn}");
+}
+
 } // namespace
