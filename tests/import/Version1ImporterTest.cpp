@@ -5,6 +5,7 @@
 
 #include "import/Version1Importer.h"
 
+#include "../common/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
@@ -15,8 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstring>
-#include <ctime>
 #include <deque>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -26,23 +25,7 @@ namespace {
 const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttbl{\\f0\\fswiss"
                           "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
 const std::string kTail = "\n\\par }";
-
-std::string Le32(int32_t value)
-{
-    const auto v = static_cast<uint32_t>(value);
-    return {char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
-}
-
-// The 68-byte header, then the text (scrambled when isEncrypted is 1).
-std::string V1(int32_t isEncrypted, int32_t mood, std::string text)
-{
-    if (isEncrypted == 1) {
-        ScrambleVersion1Text(text);
-    }
-    return "\r\n\x1a" + Le32(isEncrypted) + std::string("Ann").append(27, '\0') +
-           std::string("oldsecret").append(6, '\0') + Le32(7) + Le32(mood) + "\1\2\3\4\5\6\7\10" +
-           text;
-}
+const auto V1 = Version1File;
 
 std::string When(int64_t time)
 {
@@ -172,26 +155,39 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
     Put("EL041200.00D", V1(0, 3, "Plain {day} C:\\temp \xD6"));
     Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
+    // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
+    // buffer.
+    Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
+    Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
     Put("EL081200.00X", V1(0, 0, "not an entry file"));
     Put("EL091200.0D", V1(0, 0, "not an entry file"));
+    Put("X.ABD", V1(0, 0, "Short name"));
+    Put("ELxx1430.22D", V1(0, 0, "Letters for the day"));
 
     Import(m_data);
 
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 3 entries!"}));
+    const std::vector<QString> messages = Messages();
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
+              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
+    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"));
+    EXPECT_EQ(m_converted, 5);
+    EXPECT_EQ(m_skipped, 2);
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
-    EXPECT_EQ(m_host.messagesBeforeReload, 3u) << "the list is read again after the report";
+    EXPECT_EQ(m_host.messagesBeforeReload, 4u) << "the list is read again after the report";
     const std::vector<DiaryEntry> entries = Entries();
-    ASSERT_EQ(entries.size(), 3u);
+    ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(When(entries[0].time), "2002-12-04 12:00:00");
     EXPECT_EQ(entries[0].text, kHead + "Plain {day} C:\\temp \xD6" + kTail);
     EXPECT_EQ(entries[0].mood, 3);
     EXPECT_EQ(When(entries[1].time), "2002-12-05 14:30:22");
     EXPECT_EQ(entries[1].text, kHead + "Scrambled \xE0 day" + kTail);
     EXPECT_EQ(entries[1].mood, -2);
-    EXPECT_EQ(entries[2].text, kHead + kTail); // "el" is a later year code
+    EXPECT_EQ(entries[2].text, kHead + "2 is plain" + kTail);
+    EXPECT_EQ(entries[3].text, kHead + std::string(40000, 'x') + kTail);
+    EXPECT_EQ(entries[4].text, kHead + kTail); // "el" is a later year code
     for (const DiaryEntry& e : entries) {
         EXPECT_STREQ(e.password, "Sesame");
         EXPECT_EQ(std::vector<int>({e.fatigue, e.shape, e.dream, e.copulation, e.menstruus,
@@ -200,57 +196,38 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     }
 }
 
-TEST_F(Version1ImportTest, LongTextsComeInWholeAndAZeroByteEndsAText)
-{
-    // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
-    // buffer.
-    Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
-    Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
-    Import(m_data);
-    const std::vector<DiaryEntry> entries = Entries();
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].text, kHead + "2 is plain" + kTail);
-    EXPECT_EQ(entries[1].text, kHead + std::string(40000, 'x') + kTail);
-}
-
-TEST_F(Version1ImportTest, OnlyADataFolderIsTaken)
+TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
 {
     EXPECT_TRUE(CVersion1Importer::IsDataFolder("/home/ann/DATA/2001"));
     EXPECT_FALSE(CVersion1Importer::IsDataFolder("/home/ann/MYDATA"));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/data"));
-
-    Import(m_dir.filePath("v1/data"));
-    EXPECT_EQ(Messages(), (std::vector<QString>{
-                              kSelect, "That is probably not a correct directory! The directory "
-                                       "Dayloom needs will be named \\DATA and it will be a "
-                                       "subdirectory of a directory where you installed Dayloom "
-                                       "v1.00!"}));
-    EXPECT_EQ(m_host.opens, 0); // the open diary is left alone
-
-    // Below a DATA folder, even an empty one still makes the diary.
-    CMessageBox::ClearHistory();
-    m_host.diaries.clear();
-    Import(m_data + "/2001");
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
-    // No entries: the diary stays new and the next entry asks for a password.
-    EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
-}
-
-TEST_F(Version1ImportTest, CancellingStopsWhereTheUserDid)
-{
     CFileDialogs::PushFolder(std::nullopt);
+    CFileDialogs::PushFolder(m_dir.filePath("v1/data"));
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(m_host.opens, 0);
+    CVersion1Importer(m_host).Run();
+    EXPECT_EQ(m_host.opens, 0); // the open diary is left alone
 
     // Open/Create cancelled: the old diary is closed and nothing else happens.
     Put("EL051430.22D", V1(0, 0, "Day"));
     CFileDialogs::PushFolder(m_data);
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(Messages(), (std::vector<QString>{kSelect, kSelect}));
+    EXPECT_EQ(Messages(), (std::vector<QString>{
+                              kSelect, kSelect,
+                              "That is probably not a correct directory! The directory "
+                              "Dayloom needs will be named \\DATA and it will be a "
+                              "subdirectory of a directory where you installed Dayloom v1.00!",
+                              kSelect}));
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 0);
     EXPECT_TRUE(m_host.reloads.empty());
+
+    // Below a DATA folder, even an empty one still makes the diary.
+    CMessageBox::ClearHistory();
+    Import(m_data + "/2001");
+    EXPECT_EQ(Messages(),
+              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
+    // No entries: the diary stays new and the next entry asks for a password.
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
 TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
@@ -286,29 +263,10 @@ TEST_F(Version1ImportTest, AFileThatCannotBeReadStopsTheImport)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
-TEST_F(Version1ImportTest, NamesWithoutADateAreSkippedAndCounted)
-{
-    Put("EL051430.22D", V1(0, 0, "Day"));
-    Put("X.ABD", V1(0, 0, "Short name"));
-    Put("ELxx1430.22D", V1(0, 0, "Letters for the day"));
-    Import(m_data);
-    EXPECT_EQ(m_converted, 1);
-    EXPECT_EQ(m_skipped, 2);
-    ASSERT_EQ(Messages().size(), 4u);
-    EXPECT_EQ(Messages()[2], "Successfully converted 1 entries!");
-    EXPECT_TRUE(Messages()[3].startsWith("2 file(s) were not converted"));
-}
-
 TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPassword)
 {
     m_host.diary = m_dir.filePath("old.ilm");
-    {
-        CDiaryStore store(0, m_host.Path(), m_host.ExtLoc());
-        store.entry.time = ParseVersion1Name("OA011200.00D")->LocalTime(); // 2012
-        store.entry.text = Version1Rtf("A later day");
-        std::strcpy(store.entry.password, "Diary1");
-        store.AppendEntry();
-    }
+    WriteDiary(m_host.diary, {{LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}}, "Diary1");
     Put("EL051430.22D", V1(0, 0, "Day of 2002"));
 
     Import(m_data);
