@@ -5,6 +5,7 @@
 
 #include "print/EntryPrinter.h"
 
+#include "../common/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
@@ -21,29 +22,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <clocale>
-#include <cstring>
-#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
-
-int64_t Local(int day, int hour, int minute = 0, int second = 0)
-{
-    std::tm t{};
-    t.tm_year = 102; // December 2002
-    t.tm_mon = 11;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&t));
-}
-
-std::string Rtf(const std::string& body)
-{
-    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 " + body + "\\par\n}";
-}
 
 std::string LongRtf(int paragraphs)
 {
@@ -153,24 +134,13 @@ protected:
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
+    // fatigue -1, shape -2, dream 1
     void Add(int64_t time, const std::string& rtf, int mood = 0, int copulation = 0,
              int menstruus = 0, float temperature = 0.0f, int weight = 0)
     {
-        CDiaryStore store(0, m_path, m_ext);
-        store.entry = DiaryEntry{};
-        store.entry.time = time;
-        store.entry.mood = mood;
-        store.entry.fatigue = -1;
-        store.entry.shape = -2;
-        store.entry.dream = 1;
-        store.entry.copulation = copulation;
-        store.entry.menstruus = menstruus;
-        store.entry.temperature = temperature;
-        store.entry.weight = weight;
-        store.entry.text = rtf;
-        std::strcpy(store.entry.password, "Secret1");
-        store.AppendEntry();
-        store.SortEntries();
+        WriteDiary(m_dir.filePath("travel.ilm"),
+                   {{time, rtf, mood, -1, -2, 1, copulation, menstruus, temperature, weight}},
+                   "Secret1");
     }
     QString Pdf(const QString& name) const { return m_dir.filePath(name); }
     std::vector<QString> Messages() const
@@ -190,10 +160,13 @@ protected:
     uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
 };
 
-TEST_F(EntryPrinterTest, ShortEntryIsOnePageWithTheEightHeaderLinesAndTheText)
+TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
 {
+    // Printed at 1200 dpi, the dream line and "--- conventions used:" were
+    // drawn over each other, and the text began inches below the legend.
+    Add(LocalTime(2002, 12, 6, 14, 3, 55), Rtf("Dear diary, a short and quiet day."), 2, 1, 0,
+        36.6f, 72);
     CSettings::WriteProfileString("MoodPTwo", "Sunny"); // a relabelled mood
-    Add(Local(6, 14, 3, 55), Rtf("Dear diary, a short and quiet day."), 2, 1, 0, 36.6f, 72);
     CPrintDialog::PushAnswer(Pdf("short.pdf"));
 
     CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
@@ -213,18 +186,8 @@ TEST_F(EntryPrinterTest, ShortEntryIsOnePageWithTheEightHeaderLinesAndTheText)
               "DREAMS: -2=Nightmare, -1=Strange, 0=Neutral, +1=Amusing, +2=Fun\n"
               "--------------------------\n"
               "Dear diary, a short and quiet day.\n\f");
-}
 
-TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
-{
-    // Printed at 1200 dpi, the dream line and "--- conventions used:" were
-    // drawn over each other.
-    Add(Local(6, 14, 3, 55), Rtf("Dear diary, a short and quiet day."), 2, 1, 0, 36.6f, 72);
-    CPrintDialog::PushAnswer(Pdf("clear.pdf"));
-
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
-
-    const std::vector<Word> words = Words(Pdf("clear.pdf"), 1);
+    const std::vector<Word> words = Words(Pdf("short.pdf"), 1);
     std::vector<Word> lineStarts; // the first word of each printed line
     for (const Word& word : words) {
         if (lineStarts.empty() || word.y > lineStarts.back().bottom - 1.0) {
@@ -244,7 +207,7 @@ TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
 
 TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
 {
-    Add(Local(6, 14, 3, 55), LongRtf(200), 0, 0, 1, 37.0f);
+    Add(LocalTime(2002, 12, 6, 14, 3, 55), LongRtf(200), 0, 0, 1, 37.0f);
     CPrintDialog::PushAnswer(Pdf("long.pdf"));
 
     CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
@@ -290,10 +253,10 @@ TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
 
 TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailure)
 {
-    Add(Local(7, 9), Rtf("Third day."));
-    Add(Local(5, 9), Rtf("First day."));
-    Add(Local(6, 9), LongRtf(120));
-    Add(Local(8, 9), Rtf("Fourth day."));
+    Add(LocalTime(2002, 12, 7, 9), Rtf("Third day."));
+    Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
+    Add(LocalTime(2002, 12, 6, 9), LongRtf(120));
+    Add(LocalTime(2002, 12, 8, 9), Rtf("Fourth day."));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("all-3.pdf")); // not writable as a file
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(Pdf("all.pdf"));
@@ -323,7 +286,7 @@ TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
     CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 0);
     EXPECT_TRUE(Messages().empty());
 
-    Add(Local(5, 9), Rtf("First day."));
+    Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
     CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, -1);
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
     CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 1);
@@ -344,7 +307,7 @@ TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 
 TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 {
-    Add(Local(5, 9), LongRtf(200));
+    Add(LocalTime(2002, 12, 5, 9), LongRtf(200));
     const struct
     {
         CFaultyJob::Step step;
