@@ -1,15 +1,11 @@
-// The About box as the user sees it: the running face, the author page and
-// the main window's web and mail requests.
+// The About box's running face.
 #include "app/AboutDlg.h"
 
 #include "entry/RatingLabels.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
 #include "platform/Modal.h"
-#include "platform/Shell.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,12 +15,7 @@ namespace {
 class AboutDlgTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        CModal::Reset();
-        CHelp::Reset();
-        CShell::Reset();
-    }
+    void SetUp() override { CModal::Reset(); }
     void TearDown() override { CAppInfo::SetDataDir(QString()); }
 };
 
@@ -83,30 +74,4 @@ TEST_F(AboutDlgTest, MissingFacesLeaveThePictureEmptyButTheAnimationRuns)
     EXPECT_EQ(about.CurrentMood(), 1);
     EXPECT_TRUE(ShownFace(about).isNull());
     EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("AboutPicture"))->pixmap().isNull());
-}
-
-TEST_F(AboutDlgTest, AuthorButtonOpensItsHelpPageAndF1DoesNothing)
-{
-    CModal::PushHandler([](QDialog& dialog) {
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        EXPECT_TRUE(CHelp::Requests().empty());
-        EXPECT_TRUE(dialog.isVisible());
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("AuthorButton")),
-                          Qt::LeftButton);
-        EXPECT_TRUE(dialog.isVisible());
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")),
-                          Qt::LeftButton);
-    });
-    CAboutDlg about(nullptr);
-    EXPECT_EQ(CModal::Exec(about), QDialog::Accepted);
-    EXPECT_EQ(CHelp::Requests(), std::vector<int>{65542});
-}
-
-TEST_F(AboutDlgTest, WebSiteAndMailGoToTheShell)
-{
-    CAboutDlg::OpenWebSite();
-    CAboutDlg::SendMail();
-    ASSERT_EQ(CShell::Opened().size(), 2u);
-    EXPECT_EQ(CShell::Opened()[0], CAppInfo::WebSite());
-    EXPECT_EQ(CShell::Opened()[1], "mailto:" + CAppInfo::MailAddress() + "?subject=Dayloom v2.21");
 }

@@ -4,6 +4,7 @@
 #include "platform/PrintDialog.h"
 
 #include <QListView>
+#include <tuple>
 
 TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
 {
@@ -14,7 +15,7 @@ TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(CPrintDialog::Shown(), 0);
 
-    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+    OpenSample();
     window.EntryList()->clearSelection();
     QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
     EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
@@ -32,16 +33,12 @@ TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("old/DATA"));
     const QString folder = PathOf(QStringLiteral("old/DATA"));
-    // Version-1 files: a 68-byte header (mood at 56), then the plain text.
-    auto writeOld = [&](const QString& name, int mood, const QByteArray& text) {
-        QByteArray bytes(68, '\0');
-        std::memcpy(bytes.data() + 56, &mood, sizeof mood);
-        QFile file(folder + QLatin1Char('/') + name);
+    for (const auto& [name, mood, text] : {std::tuple{"EL051430.22D", 2, "Later day"},
+                                           std::tuple{"EL030800.00D", -1, "Earlier day"}}) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes + text);
-    };
-    writeOld(QStringLiteral("EL051430.22D"), 2, "Later day");
-    writeOld(QStringLiteral("EL030800.00D"), -1, "Earlier day");
+        file.write(QByteArray::fromStdString(Version1File(0, mood, text)));
+    }
 
     CFileDialogs::PushFolder(folder);
     CFileDialogs::PushDiary(PathOf(QStringLiteral("imported.ilm")));

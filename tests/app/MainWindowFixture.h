@@ -1,9 +1,10 @@
 #pragma once
 // Shared set-up of the main window tests: a pinned zone and clock, fresh
 // settings, a temporary folder (also the working folder, where rewrites put
-// their temporary file), diaries written through the store, and helpers that
-// answer the password prompt as a user would.
+// their temporary file), a sample diary, and helpers that answer the
+// password prompt as a user would.
 
+#include "../common/TestDiary.h"
 #include "app/DayloomDlg.h"
 #include "app/SecurityDlg.h"
 #include "entry/GraphCtrl.h"
@@ -25,84 +26,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
-
-inline int64_t LocalTime(int year, int month, int day, int hour, int minute = 0, int second = 0)
-{
-    std::tm broken{};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_sec = second;
-    broken.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&broken));
-}
-
-// An entry text as the editor would store it, with `words` as its only text.
-inline std::string Rtf(const std::string& words)
-{
-    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 " + words + "\\par\n}";
-}
-
-struct EntryValues
-{
-    int64_t time = 0;
-    std::string text;
-    int mood = 0;
-    int fatigue = 0;
-    int shape = 0;
-    int dream = 0;
-    int copulation = 0;
-    int menstruus = 0;
-    float temperature = 0.0f;
-    int weight = 0;
-};
-
-inline std::string Encoded(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-inline uint16_t ExtLocOf(const QString& path)
-{
-    return CFileDialogs::ChoiceFromPath(path).extLoc;
-}
-
-// Writes the entries through the store, as the editor does, under `password`.
-inline void WriteDiary(const QString& path, const std::vector<EntryValues>& entries,
-                       const std::string& password)
-{
-    CDiaryStore store(0, Encoded(path), ExtLocOf(path));
-    for (const EntryValues& values : entries) {
-        store.entry = DiaryEntry{};
-        store.entry.time = values.time;
-        store.entry.text = values.text;
-        store.entry.mood = values.mood;
-        store.entry.fatigue = values.fatigue;
-        store.entry.shape = values.shape;
-        store.entry.dream = values.dream;
-        store.entry.copulation = values.copulation;
-        store.entry.menstruus = values.menstruus;
-        store.entry.temperature = values.temperature;
-        store.entry.weight = values.weight;
-        std::strncpy(store.entry.password, password.c_str(), sizeof(store.entry.password) - 1);
-        store.AppendEntry();
-    }
-    store.SortEntries();
-}
 
 inline int EntryCountOnDisk(const QString& path)
 {
@@ -156,20 +89,29 @@ protected:
         return path;
     }
 
+    // Queues `user` to drive the next password prompt.
+    static void OnPrompt(std::function<void(CSecurityDlg&)> user)
+    {
+        CModal::PushHandler([user = std::move(user)](QDialog& dialog) {
+            user(dynamic_cast<CSecurityDlg&>(dialog));
+        });
+    }
+
+    static void Type(CSecurityDlg& prompt, const QString& password)
+    {
+        QTest::keyClicks(prompt.PasswordField(), password);
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    }
+
     static void AnswerPrompt(const QString& password)
     {
-        CModal::PushHandler([password](QDialog& dialog) {
-            auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
-            QTest::keyClicks(prompt.PasswordField(), password);
-            QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
-        });
+        OnPrompt([password](CSecurityDlg& prompt) { Type(prompt, password); });
     }
 
     static void CancelPrompt()
     {
-        CModal::PushHandler([](QDialog& dialog) {
-            QTest::mouseClick(dynamic_cast<CSecurityDlg&>(dialog).CancelButton(), Qt::LeftButton);
-        });
+        OnPrompt(
+            [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
     }
 
     CDayloomDlg& Window()
@@ -187,6 +129,23 @@ protected:
         CFileDialogs::PushDiary(path);
         AnswerPrompt(password);
         Window().OnOpenCreateDiary();
+    }
+
+    // The sample diary opened through the menu, its messages cleared.
+    CDayloomDlg& OpenSample()
+    {
+        OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+        CMessageBox::ClearHistory();
+        return Window();
+    }
+
+    static QStringList MenuItems(const QMenu* menu)
+    {
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return items;
     }
 
     void Click(const QString& button)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <cerrno>
 
 namespace {
 const QString kInvalid = QStringLiteral(
@@ -59,35 +60,6 @@ TEST_F(MainWindowTest, RightPasswordLoadsListFieldsAndSettings)
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")), QStringLiteral("travel"));
 }
 
-TEST_F(MainWindowTest, ThePromptShowsTheFileTitleAndAcceptsTwentyCharactersMasked)
-{
-    const QString path = MakeSampleDiary();
-    CFileDialogs::PushDiary(path);
-    QString shown;
-    int maxLength = 0;
-    QLineEdit::EchoMode echo = QLineEdit::Normal;
-    bool cancelEnabled = false;
-    Qt::WindowFlags flags;
-    CModal::PushHandler([&](QDialog& dialog) {
-        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
-        shown = prompt.FileField()->text();
-        echo = prompt.PasswordField()->echoMode();
-        cancelEnabled = prompt.CancelButton()->isEnabled();
-        flags = prompt.windowFlags();
-        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
-        maxLength = static_cast<int>(prompt.PasswordField()->text().size());
-        QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
-    });
-    Window().OnOpenCreateDiary();
-
-    EXPECT_EQ(shown, QStringLiteral("travel"));
-    EXPECT_EQ(echo, QLineEdit::Password);
-    EXPECT_EQ(maxLength, 20);
-    EXPECT_TRUE(cancelEnabled);
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
-}
-
 TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
 {
     const QString remembered = PathOf(QStringLiteral("old.ilm"));
@@ -113,44 +85,27 @@ TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
     }
 }
 
-TEST_F(MainWindowTest, TooShortPasswordKeepsThePromptOpen)
+TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
 {
-    const QString path = MakeSampleDiary();
-    CFileDialogs::PushDiary(path);
-    bool stillOpen = false;
-    CModal::PushHandler([&](QDialog& dialog) {
-        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
-        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Se"));
+    CFileDialogs::PushDiary(MakeSampleDiary());
+    std::vector<bool> stillOpen;
+    OnPrompt([&](CSecurityDlg& prompt) {
+        Type(prompt, QStringLiteral("Se"));
+        stillOpen.push_back(prompt.isVisible() && prompt.result() != QDialog::Accepted);
+        prompt.PasswordField()->setText(QStringLiteral("Secret\u0416"));
         QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
-        stillOpen = prompt.isVisible() && prompt.result() != QDialog::Accepted;
+        stillOpen.push_back(prompt.isVisible() && prompt.result() != QDialog::Accepted);
+        prompt.PasswordField()->setText(QStringLiteral("Se"));
         QTest::keyClicks(prompt.PasswordField(), QStringLiteral("cret1"));
         QTest::keyClick(prompt.PasswordField(), Qt::Key_Return);
     });
     Window().OnOpenCreateDiary();
 
-    EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              QStringLiteral("You must enter at least 3 characters!"));
+    EXPECT_EQ(stillOpen, (std::vector<bool>{true, true}));
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<QString>{QStringLiteral("You must enter at least 3 characters!"),
+                                    CAnsiCodec::UnsupportedMessage()}));
     EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(Window().EntryCount(), 4);
-}
-
-TEST_F(MainWindowTest, ACharacterOutsideTheCodePageIsRefusedInThePrompt)
-{
-    const QString path = MakeSampleDiary();
-    CFileDialogs::PushDiary(path);
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
-        prompt.PasswordField()->setText(QStringLiteral("Secret\u0416"));
-        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
-        prompt.PasswordField()->setText(QStringLiteral("Secret1"));
-        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
-    });
-    Window().OnOpenCreateDiary();
-
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text, CAnsiCodec::UnsupportedMessage());
     EXPECT_EQ(Window().EntryCount(), 4);
 }
 
@@ -159,11 +114,31 @@ TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
     const QString remembered = PathOf(QStringLiteral("old.ilm"));
     CSettings::WriteProfileString(QStringLiteral("DiaryFile"), remembered);
     CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), 7);
-    const QString path = MakeSampleDiary();
-    CFileDialogs::PushDiary(path);
-    CancelPrompt();
+    CFileDialogs::PushDiary(MakeSampleDiary());
+    // The prompt shows the file title and takes twenty characters, masked.
+    QString shown;
+    int maxLength = 0;
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    bool cancelEnabled = false;
+    Qt::WindowFlags flags;
+    OnPrompt([&](CSecurityDlg& prompt) {
+        shown = prompt.FileField()->text();
+        echo = prompt.PasswordField()->echoMode();
+        cancelEnabled = prompt.CancelButton()->isEnabled();
+        flags = prompt.windowFlags();
+        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+        maxLength = static_cast<int>(prompt.PasswordField()->text().size());
+        QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
+    });
     CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
+
+    EXPECT_EQ(shown, QStringLiteral("travel"));
+    EXPECT_EQ(echo, QLineEdit::Password);
+    EXPECT_EQ(maxLength, 20);
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
@@ -194,14 +169,12 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
     // Its first new entry asks for a password that cannot be cancelled.
     bool cancelEnabled = true;
     QString shown;
-    CModal::PushHandler([&](QDialog& dialog) {
-        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+    OnPrompt([&](CSecurityDlg& prompt) {
         cancelEnabled = prompt.CancelButton()->isEnabled();
         shown = prompt.FileField()->text();
         QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
         EXPECT_TRUE(prompt.isVisible());
-        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("NewPass"));
-        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+        Type(prompt, QStringLiteral("NewPass"));
     });
     std::string handedPassword;
     CModal::PushHandler([&](QDialog& dialog) { // the editor: discarded
@@ -288,8 +261,7 @@ TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
 
 TEST_F(MainWindowTest, AFileErrorInACommandIsShownWithTheProgramName)
 {
-    const QString path = MakeSampleDiary();
-    OpenThroughMenu(path, QStringLiteral("Secret1"));
+    OpenSample();
     const QString data = PathOf(QStringLiteral("travel.dlm"));
     CFileFaults::Install([data](FileOp op, const std::string& file) {
         return op == FileOp::Read && file == Encoded(data) ? EIO : 0;

@@ -89,8 +89,7 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
 
 TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog)
 {
-    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
-    CDayloomDlg& window = Window();
+    CDayloomDlg& window = OpenSample();
     EXPECT_EQ(window.PlannerList()->count(), 0);
 
     // Two tasks, the first completed on its planned day.

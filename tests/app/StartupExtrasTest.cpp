@@ -8,8 +8,7 @@
 
 #include <QCheckBox>
 #include <QListView>
-#include <QMenu>
-#include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 class StartupExtrasTest : public MainWindowTest
@@ -78,6 +77,9 @@ TEST_F(StartupExtrasTest, HelpKeyDoesNothingInTheAboutBoxTipAndPasswordPrompt)
     };
     CModal::PushHandler([&](QDialog& dialog) {
         EXPECT_NE(dynamic_cast<CAboutDlg*>(&dialog), nullptr);
+        // Only the author button opens its help page.
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("AuthorButton")),
+                          Qt::LeftButton);
         pressHelp(dialog);
     });
     window.Action(QStringLiteral("&About Dayloom..."))->trigger();
@@ -88,39 +90,26 @@ TEST_F(StartupExtrasTest, HelpKeyDoesNothingInTheAboutBoxTipAndPasswordPrompt)
     window.Action(QStringLiteral("Tip of the Day..."))->trigger();
 
     CFileDialogs::PushDiary(path);
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+    OnPrompt([](CSecurityDlg& prompt) {
         QTest::keyClick(prompt.PasswordField(), Qt::Key_F1);
-        EXPECT_TRUE(dialog.isVisible());
-        QTest::keyClicks(prompt.PasswordField(), QStringLiteral("Secret1"));
-        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+        EXPECT_TRUE(prompt.isVisible());
+        Type(prompt, QStringLiteral("Secret1"));
     });
     window.OnOpenCreateDiary();
     EXPECT_EQ(window.EntryCount(), 4);
-    EXPECT_TRUE(CHelp::Requests().empty());
+    EXPECT_EQ(CHelp::Requests(), std::vector<int>{65542});
 }
 
 TEST_F(StartupExtrasTest, WebAndMailButtonsReachTheShellAndReturnToTheList)
 {
-    OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
-    CDayloomDlg& window = Window();
+    CDayloomDlg& window = OpenSample();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     Click(QStringLiteral("Web site"));
     EXPECT_TRUE(window.EntryList()->hasFocus());
     Click(QStringLiteral("Mail"));
     EXPECT_TRUE(window.EntryList()->hasFocus());
-    EXPECT_EQ(CShell::Opened().size(), 2u);
-}
-
-TEST_F(StartupExtrasTest, HelpMenuHoldsItsItemsBetweenTheirSeparators)
-{
-    QMenu* help = Window().MenuBar()->actions().last()->menu();
-    ASSERT_NE(help, nullptr);
-    QStringList items;
-    for (QAction* action : help->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    EXPECT_EQ(items, (QStringList{"Contents\tF1", "Help on main window", "-", "Tip of the Day...",
-                                  "-", "&About Dayloom..."}));
+    EXPECT_EQ(CShell::Opened(),
+              (std::vector<QString>{CAppInfo::WebSite(), "mailto:" + CAppInfo::MailAddress() +
+                                                             "?subject=Dayloom v2.21"}));
 }
