@@ -1,9 +1,7 @@
 // The main window's side of printing and of the version-1 import.
 #include "MainWindowFixture.h"
-#include "entry/EntryRichEdit.h"
 #include "platform/PrintDialog.h"
 
-#include <QListView>
 #include <tuple>
 
 TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)

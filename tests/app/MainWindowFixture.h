@@ -7,6 +7,7 @@
 #include "../common/TestDiary.h"
 #include "app/DayloomDlg.h"
 #include "app/SecurityDlg.h"
+#include "entry/EntryRichEdit.h"
 #include "entry/GraphCtrl.h"
 #include "entry/NewEntryDlg.h"
 #include "planning/PlanningClock.h"
@@ -22,10 +23,14 @@
 #include "store/FileFaults.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>

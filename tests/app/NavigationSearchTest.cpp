@@ -1,11 +1,6 @@
 // Moving through the entries, searching their displayed text and deleting
 // them, as the buttons of the main window do it.
 #include "MainWindowFixture.h"
-#include "entry/EntryRichEdit.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QListView>
 
 namespace {
 const QString kWhileSearching = QStringLiteral("You cannot use this button while searching!");

@@ -1,12 +1,7 @@
 // Opening and creating diaries from the main window: the file dialog, the
 // password prompt's answers, the window's state and the settings written.
 #include "MainWindowFixture.h"
-#include "entry/EntryRichEdit.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListView>
-#include <QListWidget>
 #include <cerrno>
 
 namespace {
@@ -116,29 +111,18 @@ TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
     CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), 7);
     CFileDialogs::PushDiary(MakeSampleDiary());
     // The prompt shows the file title and takes twenty characters, masked.
-    QString shown;
-    int maxLength = 0;
-    QLineEdit::EchoMode echo = QLineEdit::Normal;
-    bool cancelEnabled = false;
-    Qt::WindowFlags flags;
-    OnPrompt([&](CSecurityDlg& prompt) {
-        shown = prompt.FileField()->text();
-        echo = prompt.PasswordField()->echoMode();
-        cancelEnabled = prompt.CancelButton()->isEnabled();
-        flags = prompt.windowFlags();
+    OnPrompt([](CSecurityDlg& prompt) {
+        EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("travel"));
+        EXPECT_EQ(prompt.PasswordField()->echoMode(), QLineEdit::Password);
+        EXPECT_TRUE(prompt.CancelButton()->isEnabled());
+        EXPECT_TRUE(prompt.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_FALSE(prompt.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QTest::keyClicks(prompt.PasswordField(), QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
-        maxLength = static_cast<int>(prompt.PasswordField()->text().size());
+        EXPECT_EQ(prompt.PasswordField()->text().size(), 20);
         QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
     });
     CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
-
-    EXPECT_EQ(shown, QStringLiteral("travel"));
-    EXPECT_EQ(echo, QLineEdit::Password);
-    EXPECT_EQ(maxLength, 20);
-    EXPECT_TRUE(cancelEnabled);
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
@@ -167,11 +151,9 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
 
     // Its first new entry asks for a password that cannot be cancelled.
-    bool cancelEnabled = true;
-    QString shown;
-    OnPrompt([&](CSecurityDlg& prompt) {
-        cancelEnabled = prompt.CancelButton()->isEnabled();
-        shown = prompt.FileField()->text();
+    OnPrompt([](CSecurityDlg& prompt) {
+        EXPECT_FALSE(prompt.CancelButton()->isEnabled());
+        EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("holiday"));
         QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
         EXPECT_TRUE(prompt.isVisible());
         Type(prompt, QStringLiteral("NewPass"));
@@ -186,8 +168,6 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
     EXPECT_EQ(CMessageBox::History()[0].text,
               QStringLiteral("You are creating a new diary and you must specify a password for "
                              "it. The password is case SeNsItIvE!"));
-    EXPECT_FALSE(cancelEnabled);
-    EXPECT_EQ(shown, QStringLiteral("holiday"));
     EXPECT_EQ(handedPassword, "NewPass");
     EXPECT_TRUE(window.IsNewDiary());
 }

@@ -8,7 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
-#include <QListWidget>
 
 namespace {
 

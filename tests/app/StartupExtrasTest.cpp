@@ -6,38 +6,31 @@
 #include "extras/SplashDlg.h"
 #include "extras/TipDlg.h"
 
-#include <QCheckBox>
-#include <QListView>
 #include <QPushButton>
 
 namespace {
 class StartupExtrasTest : public MainWindowTest
 {
 protected:
-    // Queues the user's answers to the three start-up windows and records
-    // which window came when.
-    void AnswerStartUp(bool expectTip)
+    // Queues the user's answers to the start-up windows (two or three) and
+    // records which window came when.
+    void AnswerStartUp(int windows)
     {
-        CModal::PushHandler([this](QDialog& dialog) {
-            auto* splash = dynamic_cast<CSplashDlg*>(&dialog);
-            m_order << (splash != nullptr ? "splash" : dialog.objectName());
-            if (splash != nullptr) {
-                splash->OnTimer();
-                QTest::mouseClick(splash->m_btnContinue, Qt::LeftButton);
-            }
-        });
-        if (expectTip) {
+        for (int i = 0; i < windows; ++i) {
             CModal::PushHandler([this](QDialog& dialog) {
-                m_order << (dynamic_cast<CTipDlg*>(&dialog) != nullptr ? "tip"
-                                                                       : dialog.objectName());
-                dialog.reject();
+                if (auto* splash = dynamic_cast<CSplashDlg*>(&dialog)) {
+                    m_order << "splash";
+                    splash->OnTimer();
+                    QTest::mouseClick(splash->m_btnContinue, Qt::LeftButton);
+                } else if (dynamic_cast<CTipDlg*>(&dialog) != nullptr) {
+                    m_order << "tip";
+                    dialog.reject();
+                } else {
+                    m_order << (dynamic_cast<CDayloomDlg*>(&dialog) ? "main" : dialog.objectName());
+                    dialog.accept();
+                }
             });
         }
-        CModal::PushHandler([this](QDialog& dialog) {
-            m_order << (dynamic_cast<CDayloomDlg*>(&dialog) != nullptr ? "main"
-                                                                       : dialog.objectName());
-            dialog.accept();
-        });
     }
 
     QStringList m_order;
@@ -47,20 +40,20 @@ protected:
 TEST_F(StartupExtrasTest, SplashComesFirstThenTheTipThenTheMainWindow)
 {
     CDayloomApp app;
-    AnswerStartUp(true);
+    AnswerStartUp(3);
     EXPECT_FALSE(app.InitInstance({"dayloom"}));
     EXPECT_EQ(m_order, (QStringList{"splash", "tip", "main"}));
 
     // The switches that mean "started by another program" leave out only the tip.
     m_order.clear();
-    AnswerStartUp(false);
+    AnswerStartUp(2);
     EXPECT_FALSE(app.InitInstance({"dayloom", "-Automation"}));
     EXPECT_EQ(m_order, (QStringList{"splash", "main"}));
 
     // Tips switched off: no tip window either.
     CSettings::WriteProfileInt(QStringLiteral("StartUp"), 1);
     m_order.clear();
-    AnswerStartUp(false);
+    AnswerStartUp(2);
     EXPECT_FALSE(app.InitInstance({"dayloom"}));
     EXPECT_EQ(m_order, (QStringList{"splash", "main"}));
     EXPECT_TRUE(CModal::Unanswered().empty());

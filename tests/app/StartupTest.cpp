@@ -4,19 +4,11 @@
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
-#include "entry/EntryRichEdit.h"
 #include "entry/GraphChoiceBox.h"
 #include "store/Messages.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCheckBox>
 #include <QFontMetrics>
-#include <QLabel>
-#include <QListView>
-#include <QListWidget>
 #include <QLocale>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <clocale>
@@ -41,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(StartupTest, ReopensTheLastDiaryOnlyWhenAskedToWithExactlyOne)
+TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
 {
     const QString path = MakeSampleDiary();
     RememberDiary(path, 1);
@@ -54,15 +46,21 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWhenAskedToWithExactlyOne)
     EXPECT_TRUE(window.EntryList()->isEnabled());
     EXPECT_EQ(LastDiaryKeys(), keys); // reopening writes nothing
 
-    for (int openLast : {0, 2}) {
+    // Any other flag, or no usable extension position, opens nothing.
+    const int extLoc = ExtLocOf(path);
+    const std::pair<int, int> cases[] = {{0, extLoc}, {2, extLoc}, {1, 0}, {1, 3}, {1, 60000}};
+    for (const auto& [openLast, ext] : cases) {
+        SCOPED_TRACE(
+            QStringLiteral("OpenLastDiary %1, ExtLoc %2").arg(openLast).arg(ext).toStdString());
         m_window.reset();
         RememberDiary(path, openLast);
+        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), ext);
         CDayloomDlg& other = Window();
-        EXPECT_TRUE(other.DiaryFile().isEmpty()) << openLast;
+        EXPECT_TRUE(other.DiaryFile().isEmpty());
         EXPECT_EQ(other.EntryCount(), 0);
         EXPECT_EQ(other.windowTitle(), QStringLiteral("Dayloom v2.21"));
+        EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt";
     }
-    EXPECT_TRUE(CModal::Unanswered().empty());
 }
 
 TEST_F(StartupTest, TheStartUpPromptOpensOverTheMiddleOfTheMainWindow)
@@ -103,19 +101,6 @@ TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
 }
 
-TEST_F(StartupTest, NoUsableExtensionPositionOpensNothing)
-{
-    const QString path = MakeSampleDiary();
-    RememberDiary(path, 1);
-    for (int extLoc : {0, 3, 60000}) {
-        m_window.reset();
-        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
-        CDayloomDlg& window = Window();
-        EXPECT_TRUE(window.DiaryFile().isEmpty()) << extLoc;
-        EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt for " << extLoc;
-    }
-}
-
 TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
 {
     const QString path = PathOf(QStringLiteral("travel.ilm"));
@@ -135,13 +120,11 @@ TEST_F(StartupTest, AbsentShortFileShowsTheNewDiaryTextAndABareTitle)
     RememberDiary(path, 1);
     QSettings(CSettings::FileName(), QSettings::IniFormat)
         .remove(QStringLiteral("Settings/shortFile"));
-    QString shown;
-    OnPrompt([&](CSecurityDlg& prompt) {
-        shown = prompt.FileField()->text();
+    OnPrompt([](CSecurityDlg& prompt) {
+        EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("You are creating a new diary!"));
         Type(prompt, QStringLiteral("Secret1"));
     });
     CDayloomDlg& window = Window();
-    EXPECT_EQ(shown, QStringLiteral("You are creating a new diary!"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
     EXPECT_EQ(window.EntryCount(), 4);
 }
