@@ -1,6 +1,9 @@
 #include "platform/MessageBox.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <deque>
 
 namespace {
@@ -33,6 +36,27 @@ QMessageBox::Icon ToQt(CMessageBox::Icon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Room the window manager takes from the title bar beside the caption: the
+// window icon and the three title buttons.
+constexpr int kTitleBarFurniture = 120;
+
+// QMessageBox sizes itself to its text and leaves room for a caption in a
+// plain font only; title bars draw it bold between an icon and three buttons,
+// so a short message under a long caption showed "New En... m v2.21". A
+// spacer as wide as the bold caption keeps the box wide enough for it.
+void MakeRoomForCaption(QMessageBox& box, const QString& caption)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(caption) + kTitleBarFurniture;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 } // namespace
 
 CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, const QString& caption,
@@ -58,6 +82,7 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
     if (buttons == Buttons::YesNo) {
         box.setDefaultButton(QMessageBox::Yes);
     }
+    MakeRoomForCaption(box, caption);
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
