@@ -11,10 +11,13 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -135,6 +138,24 @@ QWidget* MakeViewer(QWidget* owner)
     auto* layout = new QVBoxLayout(viewer);
     layout->addLayout(buttons);
     layout->addWidget(browser);
+
+    // Help is read and put away, as a message box is.
+    new QShortcut(QKeySequence(Qt::Key_Escape), viewer, viewer, &QWidget::close);
+    // Nothing places a window of its own: it came up in the screen's top left
+    // corner, away from the window it explains. It opens centred over that
+    // window instead, inside the screen.
+    if (owner != nullptr) {
+        QRect place(QPoint(), viewer->size());
+        place.moveCenter(owner->frameGeometry().center());
+        if (const QScreen* screen = owner->screen(); screen != nullptr) {
+            const QRect available = screen->availableGeometry();
+            place.moveRight(std::min(place.right(), available.right()));
+            place.moveBottom(std::min(place.bottom(), available.bottom()));
+            place.moveLeft(std::max(place.left(), available.left()));
+            place.moveTop(std::max(place.top(), available.top()));
+        }
+        viewer->move(place.topLeft());
+    }
     return viewer;
 }
 } // namespace
