@@ -3,6 +3,7 @@
 // finding the entry in the diary files afterwards.
 #include "entry/NewEntryDlg.h"
 
+#include "../common/TestDiary.h"
 #include "WidgetTestSupport.h"
 #include "entry/EntryRichEdit.h"
 #include "entry/RatingLabels.h"
@@ -39,23 +40,10 @@ namespace {
 
 using widgettest::Child;
 
-int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second)
-{
-    std::tm parts{};
-    parts.tm_year = year - 1900;
-    parts.tm_mon = month - 1;
-    parts.tm_mday = day;
-    parts.tm_hour = hour;
-    parts.tm_min = minute;
-    parts.tm_sec = second;
-    parts.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&parts));
-}
-
 // A Friday morning: 09:05:07 on 15 March 2024, Berlin time.
 int64_t Morning()
 {
-    return LocalMoment(2024, 3, 15, 9, 5, 7);
+    return LocalTime(2024, 3, 15, 9, 5, 7);
 }
 
 class NewEntryDlgTest : public ::testing::Test
@@ -447,8 +435,8 @@ TEST_F(NewEntryDlgTest, TemperatureAcceptsPointOrCommaAndNothingElse)
 
 TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOfDay)
 {
-    AppendDirectly(LocalMoment(2024, 3, 12, 20, 0, 0), "secret", "{\\rtf1 older}");
-    AppendDirectly(LocalMoment(2024, 3, 15, 7, 0, 0), "secret", "{\\rtf1 today}");
+    AppendDirectly(LocalTime(2024, 3, 12, 20, 0, 0), "secret", "{\\rtf1 older}");
+    AppendDirectly(LocalTime(2024, 3, 15, 7, 0, 0), "secret", "{\\rtf1 today}");
 
     const int result = RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
         Child<QDateEdit>(dialog, "date")->setDate(QDate(2024, 3, 14));
@@ -481,7 +469,7 @@ TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOf
     EXPECT_EQ(entries[0].text, "{\\rtf1 older}");
     EXPECT_EQ(entries[2].text, "{\\rtf1 today}");
     const DiaryEntry& mine = entries[1];
-    EXPECT_EQ(mine.time, LocalMoment(2024, 3, 14, 9, 5, 7));
+    EXPECT_EQ(mine.time, LocalTime(2024, 3, 14, 9, 5, 7));
     EXPECT_EQ(mine.mood, 2);
     EXPECT_EQ(mine.fatigue, -1);
     EXPECT_EQ(mine.shape, -3);
@@ -544,13 +532,13 @@ TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact
 TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 {
     // Berlin is ahead of UTC: 1970-01-01 00:30 there is still 1969 in UTC.
-    CNewEntryDlg halfPastMidnight(nullptr, LocalMoment(2024, 3, 15, 0, 30, 0));
+    CNewEntryDlg halfPastMidnight(nullptr, LocalTime(2024, 3, 15, 0, 30, 0));
     EXPECT_EQ(halfPastMidnight.MinimumDate(), QDate(1970, 1, 2));
     CNewEntryDlg morning(nullptr, Morning());
     EXPECT_EQ(morning.MinimumDate(), QDate(1970, 1, 1));
     // The last storable second is 2106-02-07 07:28:15 in Berlin.
     EXPECT_EQ(morning.MaximumDate(), QDate(2106, 2, 6));
-    CNewEntryDlg early(nullptr, LocalMoment(2024, 3, 15, 7, 0, 0));
+    CNewEntryDlg early(nullptr, LocalTime(2024, 3, 15, 7, 0, 0));
     EXPECT_EQ(early.MaximumDate(), QDate(2106, 2, 7));
     auto* picker = morning.findChild<QDateEdit*>("date");
     EXPECT_EQ(picker->minimumDate(), QDate(1970, 1, 1));
@@ -558,12 +546,12 @@ TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 
     EXPECT_FALSE(CNewEntryDlg::ComposeTime(QDate(1969, 12, 31), Morning()).has_value());
     EXPECT_FALSE(CNewEntryDlg::ComposeTime(QDate(2106, 2, 8), Morning()).has_value());
-    EXPECT_EQ(*CNewEntryDlg::ComposeTime(QDate(2106, 2, 7), LocalMoment(2024, 1, 1, 7, 28, 15)),
+    EXPECT_EQ(*CNewEntryDlg::ComposeTime(QDate(2106, 2, 7), LocalTime(2024, 1, 1, 7, 28, 15)),
               4294967295LL);
 
     // West of UTC the first day is 1969-12-31 in the evening.
     widgettest::PinTimeZone("America/New_York");
-    CNewEntryDlg evening(nullptr, LocalMoment(2024, 3, 15, 20, 0, 0));
+    CNewEntryDlg evening(nullptr, LocalTime(2024, 3, 15, 20, 0, 0));
     EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
 }
 

@@ -3,6 +3,7 @@
 // diary in a temporary folder (also the working folder, where rewrites put
 // their temporary file) and small helpers to drive the dialogs.
 
+#include "../common/TestDiary.h"
 #include "planning/DatePicker.h"
 #include "planning/PlanningClock.h"
 #include "platform/Help.h"
@@ -32,14 +33,7 @@ inline void PinZone(const char* zone)
 // A local date and time in the pinned zone.
 inline int64_t Local(int year, int month, int day, int hour, int minute = 0)
 {
-    std::tm broken{};
-    broken.tm_year = year - 1900;
-    broken.tm_mon = month - 1;
-    broken.tm_mday = day;
-    broken.tm_hour = hour;
-    broken.tm_min = minute;
-    broken.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&broken));
+    return LocalTime(year, month, day, hour, minute);
 }
 
 class PlanningTest : public ::testing::Test
