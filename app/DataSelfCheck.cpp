@@ -1,6 +1,6 @@
 #include "app/DataSelfCheck.h"
 
-#include "entry/RatingLabels.h"
+#include "widgets/RatingLabels.h"
 #include "platform/AppInfo.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "app/DayloomApp.h"
 
 #include "app/DayloomDlg.h"
-#include "extras/SplashDlg.h"
-#include "extras/TipDlg.h"
+#include "dialogs/SplashDlg.h"
+#include "dialogs/TipDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"

@@ -1,22 +1,22 @@
 #include "app/DayloomDlg.h"
 
-#include "app/AboutDlg.h"
+#include "dialogs/AboutDlg.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "app/ImportHost.h"
-#include "app/SecurityDlg.h"
-#include "entry/ChangePasswordDlg.h"
-#include "entry/EntryRichEdit.h"
-#include "entry/GraphChoiceBox.h"
-#include "entry/GraphCtrl.h"
-#include "entry/NewEntryDlg.h"
-#include "entry/OptionsDlg.h"
-#include "entry/Rtf.h"
-#include "extras/TipDlg.h"
+#include "dialogs/SecurityDlg.h"
+#include "dialogs/ChangePasswordDlg.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphChoiceBox.h"
+#include "widgets/GraphCtrl.h"
+#include "dialogs/NewEntryDlg.h"
+#include "dialogs/OptionsDlg.h"
+#include "rtf/Rtf.h"
+#include "dialogs/TipDlg.h"
 #include "import/Version1Importer.h"
 #include "planning/PlannerDlg.h"
 #include "planning/PlannerSummary.h"
-#include "planning/PlanningClock.h"
+#include "platform/Clock.h"
 #include "planning/ReminderSummary.h"
 #include "planning/RemindersDlg.h"
 #include "platform/AnsiCodec.h"
@@ -872,7 +872,7 @@ void CDayloomDlg::OnNewEntry()
                 return;
             }
         }
-        CNewEntryDlg editor(this, CPlanningClock::Now());
+        CNewEntryDlg editor(this, CClock::Now());
         editor.m_bNewDiary = m_bNewDiary != 0;
         if (m_bNewDiary != 0) {
             CMessageBox::Show(this,
@@ -1144,7 +1144,7 @@ void CDayloomDlg::RefreshReminderSummary()
 {
     m_pReminderList->clear();
     m_pReminderList->addItems(
-        CReminderSummary::Load(StorePath(), m_nExtLoc, CPlanningClock::Now(), m_nStartAlarmBefore));
+        CReminderSummary::Load(StorePath(), m_nExtLoc, CClock::Now(), m_nStartAlarmBefore));
 }
 
 void CDayloomDlg::OnPlanner()

@@ -5,7 +5,7 @@
 // the open diary (path, extension position, new-diary flag); every command
 // builds a store from those, works, and lets it go.
 
-#include "entry/RatingLabels.h"
+#include "widgets/RatingLabels.h"
 #include "store/Records.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "app/ImportHost.h"
 
 #include "app/DayloomDlg.h"
-#include "app/SecurityDlg.h"
+#include "dialogs/SecurityDlg.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 

@@ -1,6 +1,6 @@
 #include "import/Version1Importer.h"
 
-#include "import/DayloomFolderDialog.h"
+#include "platform/DayloomFolderDialog.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"

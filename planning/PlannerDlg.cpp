@@ -1,9 +1,9 @@
 #include "planning/PlannerDlg.h"
 
-#include "planning/CodePageValidator.h"
-#include "planning/DatePicker.h"
+#include "platform/CodePageValidator.h"
+#include "widgets/DatePicker.h"
 #include "planning/PlannerSummary.h"
-#include "planning/PlanningClock.h"
+#include "platform/Clock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/HelpKey.h"
@@ -34,7 +34,7 @@ void ShowFileError(QWidget* parent, const CFileError& error)
 
 CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
     : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc),
-      m_timePlanned(CPlanningClock::Now()), m_timeActual(m_timePlanned)
+      m_timePlanned(CClock::Now()), m_timeActual(m_timePlanned)
 {
     setObjectName(QStringLiteral("CPlannerDlg"));
     setWindowTitle(CAppInfo::Caption(QStringLiteral("Planner")));
@@ -161,7 +161,7 @@ void CPlannerDlg::OnAdd()
 
         // Back to the present moment, so a second task for the same day
         // carries a later time and sorts after the first.
-        m_timePlanned = CPlanningClock::Now();
+        m_timePlanned = CClock::Now();
         m_pPlanned->SetTime(m_timePlanned);
         m_strDescription.clear();
         m_pDescription->clear();

@@ -1,8 +1,8 @@
 #include "planning/RemindersDlg.h"
 
-#include "planning/CodePageValidator.h"
-#include "planning/DatePicker.h"
-#include "planning/PlanningClock.h"
+#include "platform/CodePageValidator.h"
+#include "widgets/DatePicker.h"
+#include "platform/Clock.h"
 #include "planning/ReminderSummary.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
@@ -26,7 +26,7 @@
 
 CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
     : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc),
-      m_timeReminder(CPlanningClock::Now())
+      m_timeReminder(CClock::Now())
 {
     setObjectName(QStringLiteral("CRemindersDlg"));
     setWindowTitle(CAppInfo::Caption(QStringLiteral("Reminders")));
@@ -114,7 +114,7 @@ void CRemindersDlg::OnAdd()
 
         // The picker goes back to the present moment, so a second reminder
         // for the same day carries a later time and sorts after the first.
-        m_timeReminder = CPlanningClock::Now();
+        m_timeReminder = CClock::Now();
         m_pDate->SetTime(m_timeReminder);
         m_strDescription.clear();
         m_pDescription->clear();

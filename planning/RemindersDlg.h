@@ -17,7 +17,7 @@ class CRemindersDlg : public QDialog
     Q_OBJECT
 
 public:
-    // "Now" comes from CPlanningClock, both at construction and when the
+    // "Now" comes from CClock, both at construction and when the
     // date picker is reset after an Add.
     CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
 

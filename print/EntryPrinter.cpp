@@ -1,6 +1,6 @@
 #include "print/EntryPrinter.h"
 
-#include "entry/Rtf.h"
+#include "rtf/Rtf.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"

@@ -5,7 +5,7 @@
 // over as many pages as it needs, inside one-inch margins of a page counted
 // in whole inches.
 
-#include "entry/RatingLabels.h"
+#include "widgets/RatingLabels.h"
 #include "store/Records.h"
 
 #include <QRect>

@@ -4,7 +4,7 @@
 // entries without a match within 250 ms; at most 100 MB peak memory after
 // opening 10,000 entries (the "maxrss_MB" counter).
 #include "app/DayloomDlg.h"
-#include "app/SecurityDlg.h"
+#include "dialogs/SecurityDlg.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"

@@ -4,13 +4,13 @@
 // their temporary file), a sample diary, and helpers that answer the
 // password prompt as a user would.
 
-#include "../common/TestDiary.h"
+#include "tests/support/TestDiary.h"
 #include "app/DayloomDlg.h"
-#include "app/SecurityDlg.h"
-#include "entry/EntryRichEdit.h"
-#include "entry/GraphCtrl.h"
-#include "entry/NewEntryDlg.h"
-#include "planning/PlanningClock.h"
+#include "dialogs/SecurityDlg.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphCtrl.h"
+#include "dialogs/NewEntryDlg.h"
+#include "platform/Clock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
@@ -58,7 +58,7 @@ protected:
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
-        CPlanningClock::SetFixed(LocalTime(2026, 12, 10, 12));
+        CClock::SetFixed(LocalTime(2026, 12, 10, 12));
         CMessageBox::ClearHistory();
         CModal::Reset();
         CFileDialogs::Reset();
@@ -72,7 +72,7 @@ protected:
         EXPECT_EQ(CModal::Pending(), 0) << "a queued dialog handler was never used";
         CModal::Reset();
         CFileDialogs::Reset();
-        CPlanningClock::Reset();
+        CClock::Reset();
         QDir::setCurrent(m_oldDir);
     }
 

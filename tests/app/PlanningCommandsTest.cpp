@@ -2,7 +2,7 @@
 // when a diary opens, rebuilt whenever either dialog closes, and emptied once
 // the dialog has deleted the last reminder or task.
 #include "MainWindowFixture.h"
-#include "planning/DatePicker.h"
+#include "widgets/DatePicker.h"
 #include "planning/PlannerDlg.h"
 #include "planning/RemindersDlg.h"
 

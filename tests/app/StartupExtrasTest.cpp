@@ -1,10 +1,10 @@
 // The start-up windows in their order, and the small windows the main window
 // opens that must not answer help requests.
 #include "MainWindowFixture.h"
-#include "app/AboutDlg.h"
+#include "dialogs/AboutDlg.h"
 #include "app/DayloomApp.h"
-#include "extras/SplashDlg.h"
-#include "extras/TipDlg.h"
+#include "dialogs/SplashDlg.h"
+#include "dialogs/TipDlg.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
-#include "entry/GraphChoiceBox.h"
+#include "widgets/GraphChoiceBox.h"
 #include "store/Messages.h"
 
 #include <QFontMetrics>

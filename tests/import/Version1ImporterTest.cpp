@@ -5,7 +5,7 @@
 
 #include "import/Version1Importer.h"
 
-#include "../common/TestDiary.h"
+#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"

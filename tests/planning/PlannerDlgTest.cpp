@@ -42,7 +42,7 @@ TEST_F(PlannerDlgTest, AddStoresANewTaskInPlannedOrder)
 {
     EXPECT_EQ(m_dlg->windowTitle(), "Planner - Dayloom v2.21");
     Add(QDate(2002, 12, 12), "Buy paint");
-    CPlanningClock::SetFixed(Local(2002, 12, 5, 11));
+    CClock::SetFixed(Local(2002, 12, 5, 11));
     Add(QDate(2002, 12, 8), "Call Ann");
     Add(QDate(2002, 12, 8), "");
 

@@ -3,9 +3,9 @@
 // diary in a temporary folder (also the working folder, where rewrites put
 // their temporary file) and small helpers to drive the dialogs.
 
-#include "../common/TestDiary.h"
-#include "planning/DatePicker.h"
-#include "planning/PlanningClock.h"
+#include "tests/support/TestDiary.h"
+#include "widgets/DatePicker.h"
+#include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "store/Records.h"
@@ -44,13 +44,13 @@ protected:
         PinZone("Europe/Berlin");
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        CPlanningClock::SetFixed(Local(2002, 12, 5, 10, 0));
+        CClock::SetFixed(Local(2002, 12, 5, 10, 0));
         CMessageBox::ClearHistory();
         CHelp::Reset();
     }
     void TearDown() override
     {
-        CPlanningClock::Reset();
+        CClock::Reset();
         QDir::setCurrent(m_oldDir);
     }
 

@@ -48,9 +48,9 @@ TEST_F(RemindersDlgTest, RemindersOfOneDayKeepTheirOrderOfEntry)
     CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
     dlg.show();
     Add(dlg, QDate(2002, 12, 20), "later day");
-    CPlanningClock::SetFixed(Local(2002, 12, 5, 10, 1));
+    CClock::SetFixed(Local(2002, 12, 5, 10, 1));
     Add(dlg, QDate(2002, 12, 8), "first");
-    CPlanningClock::SetFixed(Local(2002, 12, 5, 10, 2));
+    CClock::SetFixed(Local(2002, 12, 5, 10, 2));
     Add(dlg, QDate(2002, 12, 8), "");
     EXPECT_EQ(Lines(dlg.ReminderList()), (QStringList{"on Sunday, December 08, 2002 : first",
                                                       "on Sunday, December 08, 2002 : ",

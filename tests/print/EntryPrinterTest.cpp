@@ -5,7 +5,7 @@
 
 #include "print/EntryPrinter.h"
 
-#include "../common/TestDiary.h"
+#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"

@@ -10,18 +10,18 @@
 // every window's title, sizes and keyboard focus chain, which a picture does
 // not show. NOW (seconds since 1970) anchors every date; the default is a
 // fixed evening, so two runs give the same pictures.
-#include "app/AboutDlg.h"
+#include "dialogs/AboutDlg.h"
 #include "app/DayloomDlg.h"
-#include "app/SecurityDlg.h"
-#include "entry/ChangePasswordDlg.h"
-#include "entry/EntryRichEdit.h"
-#include "entry/NewEntryDlg.h"
-#include "entry/OptionsDlg.h"
-#include "entry/RatingSpin.h"
-#include "extras/SplashDlg.h"
-#include "extras/TipDlg.h"
+#include "dialogs/SecurityDlg.h"
+#include "dialogs/ChangePasswordDlg.h"
+#include "widgets/EntryRichEdit.h"
+#include "dialogs/NewEntryDlg.h"
+#include "dialogs/OptionsDlg.h"
+#include "widgets/RatingSpin.h"
+#include "dialogs/SplashDlg.h"
+#include "dialogs/TipDlg.h"
 #include "planning/PlannerDlg.h"
-#include "planning/PlanningClock.h"
+#include "platform/Clock.h"
 #include "planning/RemindersDlg.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
@@ -317,7 +317,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinfield"));
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const int64_t now = argc == 3 ? std::strtoll(argv[2], nullptr, 10) : kDefaultNow;
-    CPlanningClock::SetFixed(now);
+    CClock::SetFixed(now);
 
     CMessageBox::SetScripted(true);
     CModal::SetScripted(true);

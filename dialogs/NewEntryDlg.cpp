@@ -1,0 +1,621 @@
+#include "dialogs/NewEntryDlg.h"
+
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingSpin.h"
+#include "platform/AppInfo.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <limits>
+
+namespace {
+constexpr int kHelpContext = 65541;
+constexpr int kSmallestSize = 8;
+constexpr int kSizeCount = 46; // "8" ... "98"
+constexpr int kDefaultSize = 12;
+// Beyond this a point size is no longer text anyone writes with; such a
+// setting can only come from a damaged or hand-edited settings file.
+constexpr int kLargestSensibleSize = 1638;
+constexpr int64_t kLatestStorableTime = std::numeric_limits<uint32_t>::max();
+
+std::tm LocalTime(int64_t time)
+{
+    std::tm parts{};
+    const std::time_t t = static_cast<std::time_t>(time);
+    localtime_r(&t, &parts);
+    return parts;
+}
+
+QDate LocalDate(int64_t time)
+{
+    const std::tm parts = LocalTime(time);
+    return QDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
+}
+
+// The size box item of a point size: the next lower even size, none below 8
+// or above 98 (7 still shows as "8", as integer division truncates).
+int SizeIndex(int points)
+{
+    const int index = (points - kSmallestSize) / 2;
+    return index >= 0 && index < kSizeCount && points > 6 ? index : -1;
+}
+
+QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setMinimumWidth(28);
+    return button;
+}
+} // namespace
+
+CNewEntryDlg::CNewEntryDlg(QWidget* parent, int64_t now) : QDialog(parent), m_tNow(now)
+{
+    const std::tm parts = LocalTime(now);
+    m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
+    m_tDateTime = now;
+
+    setObjectName("NewEntryDlg");
+    setWindowTitle(CAppInfo::Caption("New Entry"));
+    BuildControls();
+    InitialiseState();
+}
+
+CNewEntryDlg::~CNewEntryDlg() = default;
+
+void CNewEntryDlg::BuildControls()
+{
+    // Date and time of day.
+    m_pDate = new QDateEdit(this);
+    m_pDate->setObjectName("date");
+    // Dates read in English whatever the user's locale.
+    m_pDate->setLocale(QLocale::c());
+    m_pDate->setDisplayFormat("dddd, MMMM dd, yyyy");
+    m_pDate->setCalendarPopup(true);
+    m_pDate->setDateRange(MinimumDate(), MaximumDate());
+    m_pDate->setDate(std::clamp(LocalDate(m_tNow), MinimumDate(), MaximumDate()));
+    m_pDate->setToolTip("You can select any date for your entry");
+    // The size hint measures today's date only; the longest names of a
+    // weekday and a month must fit as well.
+    m_pDate->setMinimumWidth(
+        m_pDate->fontMetrics().horizontalAdvance("Wednesday, September 30, 2024") +
+        m_pDate->sizeHint().height() + 24);
+    m_pTimeText = new QLabel(m_strTime, this);
+    m_pTimeText->setObjectName("time");
+
+    // Formatting bar.
+    m_pFontName = new QComboBox(this);
+    m_pFontName->setObjectName("fontName");
+    m_pFontName->setEditable(true);
+    m_pFontName->setInsertPolicy(QComboBox::NoInsert);
+    m_pFontName->setMinimumWidth(160);
+    m_pFontSize = new QComboBox(this);
+    m_pFontSize->setObjectName("fontSize");
+    m_pFontSize->setEditable(true);
+    m_pFontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_pBold = MakeFormatButton("B", "bold", this);
+    m_pItalic = MakeFormatButton("I", "italic", this);
+    m_pUnderline = MakeFormatButton("U", "underline", this);
+    m_pColor = MakeFormatButton("C", "color", this);
+    QFont font = m_pBold->font();
+    font.setBold(true);
+    m_pBold->setFont(font);
+    font = m_pItalic->font();
+    font.setItalic(true);
+    m_pItalic->setFont(font);
+    font = m_pUnderline->font();
+    font.setUnderline(true);
+    m_pUnderline->setFont(font);
+    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline}) {
+        button->setCheckable(true);
+    }
+    m_pBold->setToolTip("Toggles Bold. CTRL+B");
+    m_pItalic->setToolTip("Toggles Italic. CTRL+I");
+    m_pUnderline->setToolTip("Toggles Underlining. CTRL+U");
+
+    // The text.
+    m_pEdit = new CEntryRichEdit(this);
+    m_pEdit->setObjectName("text");
+    m_pEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_pEdit->setAcceptRichText(true);
+    m_pEdit->setMinimumSize(420, 260);
+
+    // Ratings.
+    m_pFace = new QLabel(this);
+    m_pFace->setObjectName("face");
+    m_pFace->setMinimumSize(32, 32);
+    m_pFace->setAlignment(Qt::AlignCenter);
+    auto makeRating = [this](const QString& title, RatingScale scale, const QString& name,
+                             CRatingSpin*& spin, QLabel*& label, QWidget* extra) {
+        auto* group = new QGroupBox(title, this);
+        auto* layout = new QHBoxLayout(group);
+        spin = new CRatingSpin(RatingLowest(scale), RatingHighest(scale), group);
+        spin->setObjectName(name + "Spin");
+        label = new QLabel(group);
+        label->setObjectName(name + "Label");
+        label->setMinimumWidth(90);
+        // The arrows line up in one column down the four groups; the face
+        // goes after the mood's label.
+        layout->addWidget(spin, 0, Qt::AlignVCenter);
+        layout->addWidget(label, 1);
+        if (extra != nullptr) {
+            layout->addWidget(extra);
+        }
+        return group;
+    };
+    QGroupBox* moodGroup =
+        makeRating("Mood", RatingScale::Mood, "mood", m_pMoodSpin, m_pMoodLabel, m_pFace);
+    QGroupBox* fatigueGroup = makeRating("Fatigue", RatingScale::Fatigue, "fatigue", m_pFatigueSpin,
+                                         m_pFatigueLabel, nullptr);
+    QGroupBox* shapeGroup =
+        makeRating("Shape", RatingScale::Shape, "shape", m_pShapeSpin, m_pShapeLabel, nullptr);
+    QGroupBox* dreamGroup =
+        makeRating("Dream", RatingScale::Dream, "dream", m_pDreamSpin, m_pDreamLabel, nullptr);
+    dreamGroup->setToolTip("Click left and right arrows to set your last night's dreams");
+
+    // Measurements and marks.
+    m_pWeight = new QLineEdit("0", this);
+    m_pWeight->setObjectName("weight");
+    m_pWeight->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pWeight));
+    m_pTemperature = new QLineEdit("0", this);
+    m_pTemperature->setObjectName("temperature");
+    m_pMenstruus = new QCheckBox("Menstruus", this);
+    m_pMenstruus->setObjectName("menstruus");
+    m_pCopulation = new QCheckBox("Copulation", this);
+    m_pCopulation->setObjectName("copulation");
+
+    // Commands.
+    m_pSave = new QPushButton("SAVE", this);
+    m_pSave->setObjectName("save");
+    m_pSave->setToolTip("Save this entry");
+    m_pSave->setDefault(true);
+    m_pDiscard = new QPushButton("DISCARD", this);
+    m_pDiscard->setObjectName("discard");
+    m_pDiscard->setToolTip("Discard this entry");
+    m_pHelp = new QPushButton("HELP!", this);
+    m_pHelp->setObjectName("help");
+    m_pHelp->setToolTip("Click to read extensive help");
+    for (QPushButton* button : {m_pDiscard, m_pHelp}) {
+        button->setAutoDefault(false);
+    }
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_pDate);
+    dateRow->addWidget(m_pTimeText);
+    dateRow->addStretch(1);
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(m_pFontName, 1);
+    formatRow->addWidget(m_pFontSize);
+    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor}) {
+        formatRow->addWidget(button);
+    }
+    auto* left = new QVBoxLayout;
+    left->addLayout(dateRow);
+    left->addLayout(formatRow);
+    left->addWidget(m_pEdit, 1);
+
+    // Captions flush with their fields, so the two colons line up.
+    auto* measures = new QGridLayout;
+    measures->addWidget(new QLabel(" Weight:", this), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+    measures->addWidget(m_pWeight, 0, 1);
+    measures->addWidget(new QLabel("Temperature:", this), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    measures->addWidget(m_pTemperature, 1, 1);
+    measures->addWidget(m_pMenstruus, 2, 0, 1, 2);
+    measures->addWidget(m_pCopulation, 3, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_pSave);
+    buttons->addWidget(m_pDiscard);
+    buttons->addWidget(m_pHelp);
+    auto* right = new QVBoxLayout;
+    right->addWidget(moodGroup);
+    right->addWidget(fatigueGroup);
+    right->addWidget(shapeGroup);
+    right->addWidget(dreamGroup);
+    right->addLayout(measures);
+    right->addStretch(1);
+    right->addLayout(buttons);
+
+    auto* main = new QHBoxLayout(this);
+    main->addLayout(left, 1);
+    main->addLayout(right);
+
+    // Only a pick from a list applies a face or a size. Left to itself the
+    // combo box would also take a listed text typed into its field, when the
+    // field loses the focus or through its completer.
+    for (QComboBox* box : {m_pFontName, m_pFontSize}) {
+        box->setCompleter(nullptr);
+        QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
+    }
+    connect(m_pFontName, &QComboBox::activated, this, &CNewEntryDlg::OnFontNameActivated);
+    connect(m_pFontSize, &QComboBox::activated, this, &CNewEntryDlg::OnFontSizeActivated);
+    connect(m_pBold, &QToolButton::clicked, this, &CNewEntryDlg::OnBold);
+    connect(m_pItalic, &QToolButton::clicked, this, &CNewEntryDlg::OnItalic);
+    connect(m_pUnderline, &QToolButton::clicked, this, &CNewEntryDlg::OnUnderline);
+    connect(m_pColor, &QToolButton::clicked, this, &CNewEntryDlg::OnColor);
+    connect(m_pSave, &QPushButton::clicked, this, &CNewEntryDlg::accept);
+    connect(m_pDiscard, &QPushButton::clicked, this, &CNewEntryDlg::reject);
+    connect(m_pHelp, &QPushButton::clicked, this, &CNewEntryDlg::OnHelp);
+    connect(m_pMoodSpin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnMoodChanged);
+    connect(m_pFatigueSpin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnFatigueChanged);
+    connect(m_pShapeSpin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnShapeChanged);
+    connect(m_pDreamSpin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnDreamChanged);
+
+    // The buttons stay in step with whatever the caret or selection is on.
+    connect(m_pEdit, &QTextEdit::cursorPositionChanged, this, &CNewEntryDlg::UpdateFormatControls);
+    connect(m_pEdit, &QTextEdit::selectionChanged, this, &CNewEntryDlg::UpdateFormatControls);
+    connect(m_pEdit, &QTextEdit::currentCharFormatChanged, this,
+            &CNewEntryDlg::UpdateFormatControls);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && isAncestorOf(now)) {
+            UpdateFormatControls();
+        }
+    });
+
+    auto addShortcut = [this](const QKeySequence& keys, void (CNewEntryDlg::*slot)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), &CNewEntryDlg::OnBold);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), &CNewEntryDlg::OnItalic);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), &CNewEntryDlg::OnUnderline);
+    addShortcut(QKeySequence(Qt::Key_F1), &CNewEntryDlg::OnHelp);
+}
+
+void CNewEntryDlg::InitialiseState()
+{
+    // The font name box: the installed scalable faces, alphabetically.
+    QStringList fonts = CEntryRichEdit::ListTrueTypeFonts();
+    fonts.sort(Qt::CaseInsensitive);
+    fonts.removeDuplicates();
+    m_pFontName->addItems(fonts);
+    const QString fontName = CSettings::GetProfileString("Font Name", "Arial");
+    m_pEdit->SetSelectionFontName(fontName);
+    ShowFontName(fontName);
+
+    for (int i = 0; i < kSizeCount; ++i) {
+        m_pFontSize->addItem(QString::number(kSmallestSize + 2 * i));
+    }
+    int fontSize = CSettings::GetProfileInt("Font Size", kDefaultSize);
+    if (fontSize < 1 || fontSize > kLargestSensibleSize) {
+        fontSize = kDefaultSize;
+    }
+    m_pFontSize->setCurrentIndex(SizeIndex(fontSize));
+    m_pEdit->SetSelectionFontSize(fontSize);
+
+    m_labels = LoadRatingLabels();
+    for (int mood = -3; mood <= 3; ++mood) {
+        m_faces[mood + 3] = LoadFacePicture(mood);
+    }
+    m_pMoodSpin->SetValue(0);
+    m_pFatigueSpin->SetValue(0);
+    m_pShapeSpin->SetValue(0);
+    m_pDreamSpin->SetValue(0);
+    m_nMood = m_nFatigue = m_nShape = m_nDream = 0;
+    m_pMoodLabel->setText(LabelFor(m_labels, RatingScale::Mood, 0));
+    m_pFatigueLabel->setText(LabelFor(m_labels, RatingScale::Fatigue, 0));
+    m_pShapeLabel->setText(LabelFor(m_labels, RatingScale::Shape, 0));
+    m_pDreamLabel->setText(LabelFor(m_labels, RatingScale::Dream, 0));
+    m_pFace->setPixmap(m_faces[3]);
+    // The whole face stays in view when the window is made small.
+    QSize faceSize = m_pFace->minimumSize();
+    for (const QPixmap& face : m_faces) {
+        faceSize = faceSize.expandedTo(face.size());
+    }
+    m_pFace->setMinimumSize(faceSize);
+
+    UpdateFormatControls();
+    m_pEdit->setFocus();
+}
+
+QDate CNewEntryDlg::MinimumDate() const
+{
+    QDate date = LocalDate(0);
+    if (!ComposeTime(date, m_tNow)) {
+        date = date.addDays(1);
+    }
+    return date;
+}
+
+QDate CNewEntryDlg::MaximumDate() const
+{
+    QDate date = LocalDate(kLatestStorableTime);
+    if (!ComposeTime(date, m_tNow)) {
+        date = date.addDays(-1);
+    }
+    return date;
+}
+
+std::optional<int64_t> CNewEntryDlg::ComposeTime(const QDate& date, int64_t now)
+{
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    const std::tm clock = LocalTime(now);
+    std::tm parts{};
+    parts.tm_year = date.year() - 1900;
+    parts.tm_mon = date.month() - 1;
+    parts.tm_mday = date.day();
+    parts.tm_hour = clock.tm_hour;
+    parts.tm_min = clock.tm_min;
+    parts.tm_sec = clock.tm_sec;
+    parts.tm_isdst = -1;
+    const std::time_t time = std::mktime(&parts);
+    // mktime's -1 is also its failure value; that moment is unstorable anyway.
+    if (time < 0 || static_cast<int64_t>(time) > kLatestStorableTime) {
+        return std::nullopt;
+    }
+    return static_cast<int64_t>(time);
+}
+
+std::optional<float> CNewEntryDlg::ParseTemperature(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return std::nullopt;
+    }
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    double value = c.toDouble(trimmed, &ok);
+    if (!ok && trimmed.count(',') == 1 && !trimmed.contains('.')) {
+        // The decimal comma of the user's own habits ("36,6").
+        value = c.toDouble(QString(trimmed).replace(',', '.'), &ok);
+    }
+    if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
+}
+
+void CNewEntryDlg::OnFontNameActivated(int index)
+{
+    if (index < 0) {
+        return;
+    }
+    const QString name = m_pFontName->itemText(index);
+    CSettings::WriteProfileString("Font Name", name);
+    m_pEdit->SetSelectionFontName(name);
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnFontSizeActivated(int index)
+{
+    if (index < 0) {
+        return;
+    }
+    const int size = index * 2 + kSmallestSize;
+    CSettings::WriteProfileInt("Font Size", size);
+    m_pEdit->SetSelectionFontSize(size);
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::ToggleEffect(int bit)
+{
+    m_pEdit->ToggleSelectionEffect(bit);
+    m_pEdit->setFocus();
+    UpdateFormatControls();
+}
+
+void CNewEntryDlg::OnBold()
+{
+    ToggleEffect(CEntryRichEdit::kBold);
+}
+
+void CNewEntryDlg::OnItalic()
+{
+    ToggleEffect(CEntryRichEdit::kItalic);
+}
+
+void CNewEntryDlg::OnUnderline()
+{
+    ToggleEffect(CEntryRichEdit::kUnderline);
+}
+
+void CNewEntryDlg::OnColor()
+{
+    m_pEdit->ChooseSelectionColor();
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnHelp()
+{
+    CHelp::Show(this, kHelpContext);
+}
+
+void CNewEntryDlg::OnMoodChanged(int value)
+{
+    m_nMood = value;
+    m_pMoodLabel->setText(LabelFor(m_labels, RatingScale::Mood, value));
+    m_pFace->setPixmap(IsRatingInScale(RatingScale::Mood, value) ? m_faces[value + 3] : QPixmap());
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnFatigueChanged(int value)
+{
+    m_nFatigue = value;
+    m_pFatigueLabel->setText(LabelFor(m_labels, RatingScale::Fatigue, value));
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnShapeChanged(int value)
+{
+    m_nShape = value;
+    m_pShapeLabel->setText(LabelFor(m_labels, RatingScale::Shape, value));
+    m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnDreamChanged(int value)
+{
+    m_nDream = value;
+    m_pDreamLabel->setText(LabelFor(m_labels, RatingScale::Dream, value));
+    m_pEdit->setFocus();
+}
+
+// A face that is not installed under its own name (Arial drawn by a
+// metric-compatible substitute, a font removed since) is still the face the
+// text asks for: the box shows its name rather than another face's.
+void CNewEntryDlg::ShowFontName(const QString& name)
+{
+    const int index = m_pFontName->findText(name, Qt::MatchStartsWith);
+    if (index >= 0) {
+        m_pFontName->setCurrentIndex(index);
+    } else {
+        m_pFontName->setCurrentIndex(-1);
+        m_pFontName->setEditText(name);
+    }
+}
+
+void CNewEntryDlg::UpdateFormatControls()
+{
+    if (m_pEdit == nullptr || m_pFontSize->count() == 0) {
+        return; // still being built
+    }
+    m_pBold->setChecked(m_pEdit->IsSelectionBold());
+    m_pItalic->setChecked(m_pEdit->IsSelectionItalic());
+    m_pUnderline->setChecked(m_pEdit->IsSelectionUnderline());
+
+    // Never overwrite what the user is typing into a font box.
+    QWidget* focus = QApplication::focusWidget();
+    auto typingIn = [focus](QComboBox* box) {
+        return focus != nullptr && (focus == box || box->isAncestorOf(focus));
+    };
+    if (!typingIn(m_pFontName)) {
+        const QString name = m_pEdit->GetSelectionFontName();
+        if (!name.isEmpty() && name != m_pFontName->currentText()) {
+            ShowFontName(name);
+        }
+    }
+    if (!typingIn(m_pFontSize)) {
+        const int index = SizeIndex(m_pEdit->GetSelectionFontSize());
+        if (index != m_pFontSize->currentIndex()) {
+            m_pFontSize->setCurrentIndex(index);
+        }
+    }
+}
+
+void CNewEntryDlg::RefuseField(QLineEdit* edit, const QString& message)
+{
+    CMessageBox::Show(this, message, CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+    edit->setFocus();
+    edit->selectAll();
+}
+
+bool CNewEntryDlg::ValidateInto(int& weight, float& temperature)
+{
+    bool ok = false;
+    weight = QLocale::c().toInt(m_pWeight->text().trimmed(), &ok);
+    if (!ok) {
+        RefuseField(m_pWeight, "Please enter an integer.");
+        return false;
+    }
+    const std::optional<float> parsed = ParseTemperature(m_pTemperature->text());
+    if (!parsed) {
+        RefuseField(m_pTemperature, "Please enter a number.");
+        return false;
+    }
+    temperature = *parsed;
+    return true;
+}
+
+bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
+{
+    try {
+        CDiaryStore store(0, QFile::encodeName(m_strDiaryFile).toStdString(), m_nExtLoc);
+        DiaryEntry& entry = store.entry;
+        std::memset(entry.password, 0, sizeof entry.password);
+        // The record holds 30 password bytes; the prompts allow only 20.
+        const size_t length = std::min<size_t>(m_strPassword.size(), 30);
+        std::memcpy(entry.password, m_strPassword.data(), length);
+        entry.time = time;
+        entry.mood = m_pMoodSpin->Value();
+        entry.fatigue = m_pFatigueSpin->Value();
+        entry.shape = m_pShapeSpin->Value();
+        entry.dream = m_pDreamSpin->Value();
+        entry.copulation = m_pCopulation->isChecked() ? 1 : 0;
+        entry.menstruus = m_pMenstruus->isChecked() ? 1 : 0;
+        entry.temperature = temperature;
+        entry.weight = weight;
+        entry.text = m_pEdit->StreamOutRtf();
+        entry.textLength = static_cast<uint32_t>(entry.text.size());
+        store.AppendEntry();
+        store.SortEntries();
+    } catch (const CFileError& error) {
+        // The dialog stays open with everything the user wrote, so the entry
+        // can be saved again once the cause is dealt with.
+        CMessageBox::Show(this, QFile::decodeName(error.what()), CAppInfo::AppName(),
+                          CMessageBox::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void CNewEntryDlg::accept()
+{
+    if (!CMessageBox::Ask(this, "Save this diary entry?", CAppInfo::Caption("New Entry"))) {
+        return;
+    }
+    int weight = 0;
+    float temperature = 0.0f;
+    if (!ValidateInto(weight, temperature)) {
+        return;
+    }
+    const std::optional<int64_t> time = ComposeTime(m_pDate->date(), m_tNow);
+    if (!time) {
+        // Only reachable on the picker's first or last day when a clock
+        // change moves the time of day out of what the diary can store.
+        CMessageBox::Show(this,
+                          QString("Please choose a date between %1 and %2.")
+                              .arg(QLocale::c().toString(MinimumDate(), "MMMM dd, yyyy"),
+                                   QLocale::c().toString(MaximumDate(), "MMMM dd, yyyy")),
+                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+        m_pDate->setFocus();
+        return;
+    }
+    m_tDateTime = *time;
+    m_nMood = m_pMoodSpin->Value();
+    m_nFatigue = m_pFatigueSpin->Value();
+    m_nShape = m_pShapeSpin->Value();
+    m_nDream = m_pDreamSpin->Value();
+    m_nWeight = weight;
+    m_fTemperature = temperature;
+    m_bMenstruus = m_pMenstruus->isChecked() ? 1 : 0;
+    m_bCopulation = m_pCopulation->isChecked() ? 1 : 0;
+    if (!StoreEntry(m_tDateTime, weight, temperature)) {
+        return;
+    }
+    QDialog::accept();
+}
+
+void CNewEntryDlg::reject()
+{
+    if (CMessageBox::Ask(this, "Discard this diary entry?", CAppInfo::Caption("New Entry"))) {
+        QDialog::reject();
+    }
+}

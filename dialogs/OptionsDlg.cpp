@@ -1,0 +1,150 @@
+#include "dialogs/OptionsDlg.h"
+
+#include "widgets/RatingLabels.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/SaveCancelHelpRow.h"
+#include "platform/Settings.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kHelpContext = 65538;
+
+QString Caption(int value)
+{
+    return value > 0 ? QString("+%1").arg(value) : QString::number(value);
+}
+} // namespace
+
+COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("OptionsDlg");
+    setWindowTitle(CAppInfo::Caption("Options"));
+
+    const auto& keys = RatingLabelKeys();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        m_strLabels[i] = CSettings::GetProfileString(keys[i].key, keys[i].defaultText);
+    }
+    m_bOpenLastDiary = CSettings::GetProfileInt("OpenLastDiary", 0);
+    m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
+
+    BuildControls();
+}
+
+COptionsDlg::~COptionsDlg() = default;
+
+void COptionsDlg::BuildControls()
+{
+    for (int mood = -3; mood <= 3; ++mood) {
+        m_faces[mood + 3] = LoadFacePicture(mood);
+    }
+
+    struct Group
+    {
+        const char* title;
+        RatingScale scale;
+        QGridLayout* grid;
+    };
+    Group groups[] = {{"Mood", RatingScale::Mood, nullptr},
+                      {"Fatigue", RatingScale::Fatigue, nullptr},
+                      {"Shape", RatingScale::Shape, nullptr},
+                      {"Dream", RatingScale::Dream, nullptr}};
+    auto* main = new QVBoxLayout(this);
+    for (Group& group : groups) {
+        auto* box = new QGroupBox(group.title, this);
+        group.grid = new QGridLayout(box);
+        main->addWidget(box);
+    }
+
+    const auto& keys = RatingLabelKeys();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const RatingLabelKey& key = keys[i];
+        QGridLayout* grid = groups[static_cast<int>(key.scale)].grid;
+        const int column = key.value - RatingLowest(key.scale);
+        QWidget* box = grid->parentWidget();
+        if (key.scale == RatingScale::Mood) {
+            auto* face = new QLabel(box);
+            face->setObjectName(QString("face%1").arg(key.value));
+            face->setAlignment(Qt::AlignCenter);
+            face->setPixmap(m_faces[key.value + 3]);
+            grid->addWidget(face, 0, column);
+        }
+        // A plain line edit scrolls horizontally and has no length limit.
+        auto* edit = new QLineEdit(m_strLabels[i], box);
+        edit->setObjectName(key.key);
+        edit->setMaxLength(32767);
+        // Wide enough for the longest default label ("Depressed") with room
+        // to spare, so no label starts out cut off.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("Depressed") + 24);
+        m_pLabelEdits[i] = edit;
+        grid->addWidget(edit, 1, column);
+        auto* caption = new QLabel(Caption(key.value), box);
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, 2, column);
+    }
+
+    auto* reminder = new QGroupBox("Reminder", this);
+    auto* reminderRow = new QHBoxLayout(reminder);
+    m_pDays = new QLineEdit(QString::number(m_nStartAlarmBefore), reminder);
+    m_pDays->setObjectName("StartAlarmBefore");
+    m_pDays->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pDays));
+    m_pDays->setMaximumWidth(50);
+    reminderRow->addWidget(new QLabel("Mark as 'Soon'", reminder));
+    reminderRow->addWidget(m_pDays);
+    reminderRow->addWidget(new QLabel("day(s) before the event", reminder));
+    reminderRow->addStretch(1);
+    main->addWidget(reminder);
+
+    m_pOpenLast = new QCheckBox("Open last diary at startup", this);
+    m_pOpenLast->setObjectName("OpenLastDiary");
+    m_pOpenLast->setChecked(m_bOpenLastDiary != 0);
+    main->addWidget(m_pOpenLast);
+
+    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, kHelpContext);
+    main->addSpacing(4);
+    main->addLayout(buttons);
+}
+
+void COptionsDlg::accept()
+{
+    bool ok = false;
+    const int days = QLocale::c().toInt(m_pDays->text().trimmed(), &ok);
+    QString refusal;
+    if (!ok) {
+        refusal = "Please enter an integer.";
+    } else if (days < kMinDays || days > kMaxDays) {
+        refusal = QString("Please enter an integer between %1 and %2.").arg(kMinDays).arg(kMaxDays);
+    }
+    if (!refusal.isEmpty()) {
+        CMessageBox::Show(this, refusal, CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+        m_pDays->setFocus();
+        m_pDays->selectAll();
+        return;
+    }
+
+    for (size_t i = 0; i < m_pLabelEdits.size(); ++i) {
+        m_strLabels[i] = m_pLabelEdits[i]->text();
+    }
+    m_bOpenLastDiary = m_pOpenLast->isChecked() ? 1 : 0;
+    m_nStartAlarmBefore = days;
+
+    // Every value is written, changed or not, so that the settings hold each
+    // key explicitly from the first save on.
+    const auto& keys = RatingLabelKeys();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        CSettings::WriteProfileString(keys[i].key, m_strLabels[i]);
+    }
+    CSettings::WriteProfileInt("OpenLastDiary", m_bOpenLastDiary);
+    CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
+    QDialog::accept();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The open diary: what names it (the index file's path and its extension
+// position), whether it is new (no entry and no password yet), whether it
+// can only be read, and the password it was unlocked with. Every command
+// that touches the diary asks the session for a store instead of building
+// one from a path and a number of its own.
+
+#include "store/DiaryStore.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CDiarySession
+{
+public:
+    // indexPath is the index file's path in the file system's encoding;
+    // extLoc the byte offset of its extension's first character.
+    CDiarySession(std::string indexPath, uint16_t extLoc);
+    ~CDiarySession();
+    CDiarySession(const CDiarySession&) = delete;
+    CDiarySession& operator=(const CDiarySession&) = delete;
+
+    // True when extLoc points just past a '.' inside the file name (not in
+    // a folder name) and something follows it: the one rule that decides
+    // whether a path can name a diary.
+    static bool IsUsableExtension(const std::string& indexPath, int extLoc);
+    // The offset just past the file name's last '.', or 0 when the name
+    // has no extension.
+    static uint16_t ExtensionLocation(const std::string& indexPath);
+
+    const std::string& Path() const { return m_strPath; }
+    uint16_t ExtLoc() const { return m_nExtLoc; }
+
+    // A diary is new until its first entry (and with it its password) is
+    // written.
+    bool IsNew() const { return m_bNew; }
+    void SetNew(bool isNew) { m_bNew = isNew; }
+
+    // A diary in a folder that cannot be written is opened for reading.
+    bool IsReadOnly() const { return m_bReadOnly; }
+    void SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
+
+    // The password the diary was unlocked (or created) with, in the diary's
+    // single-byte encoding; wiped when replaced and when the session ends.
+    const std::string& Password() const { return m_strPassword; }
+    void SetPassword(const std::string& password);
+
+    // A store on this diary for one command, positioned at entry `index`.
+    std::unique_ptr<CDiaryStore> MakeStore(uint32_t index = 0) const;
+
+private:
+    std::string m_strPath;
+    uint16_t m_nExtLoc = 0;
+    bool m_bNew = false;
+    bool m_bReadOnly = false;
+    std::string m_strPassword;
+};

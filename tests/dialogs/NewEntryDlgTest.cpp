@@ -1,0 +1,558 @@
+// The New Entry editor, driven the way a person writes an entry: typing,
+// formatting, stepping the rating spinners, answering the questions, and
+// finding the entry in the diary files afterwards.
+#include "dialogs/NewEntryDlg.h"
+
+#include "tests/support/TestDiary.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingLabels.h"
+#include "widgets/RatingSpin.h"
+#include "rtf/Rtf.h"
+#include "platform/AppInfo.h"
+#include "platform/ColorDialog.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/Settings.h"
+#include "store/DiaryStore.h"
+#include "store/FileFaults.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QToolButton>
+#include <ctime>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using widgettest::Child;
+
+// A Friday morning: 09:05:07 on 15 March 2024, Berlin time.
+int64_t Morning()
+{
+    return LocalTime(2024, 3, 15, 9, 5, 7);
+}
+
+class NewEntryDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
+        CMessageBox::ClearHistory();
+        CModal::Reset();
+        CColorDialog::Reset();
+        CHelp::Reset();
+        ASSERT_TRUE(m_dir.isValid());
+        m_path = m_dir.filePath("travel.ilm");
+        m_extLoc = static_cast<uint16_t>(QFile::encodeName(m_path).lastIndexOf('.') + 1);
+    }
+
+    void TearDown() override { CFileFaults::Install({}); }
+
+    std::string StorePath() const { return QFile::encodeName(m_path).toStdString(); }
+
+    // Runs an editor for the diary, with `drive` acting as the user.
+    int RunEditor(int64_t now, const std::string& password,
+                  const std::function<void(CNewEntryDlg&)>& drive, bool newDiary = false)
+    {
+        CNewEntryDlg dialog(nullptr, now);
+        dialog.m_bNewDiary = newDiary;
+        dialog.m_strPassword = password;
+        dialog.m_strDiaryFile = m_path;
+        dialog.m_nExtLoc = m_extLoc;
+        CModal::PushHandler([&](QDialog& shown) {
+            shown.activateWindow();
+            // Shortcuts and focus need the window to be the active one.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+            drive(static_cast<CNewEntryDlg&>(shown));
+        });
+        return CModal::Exec(dialog);
+    }
+
+    void AppendDirectly(int64_t time, const std::string& password, const std::string& text)
+    {
+        CDiaryStore store(0, StorePath(), m_extLoc);
+        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
+        store.entry.time = time;
+        store.entry.text = text;
+        store.AppendEntry();
+        store.SortEntries();
+    }
+
+    std::vector<DiaryEntry> ReadDiary()
+    {
+        std::vector<DiaryEntry> entries;
+        CDiaryStore store(0, StorePath(), m_extLoc);
+        if (!store.ReadFirstEntry()) {
+            return entries;
+        }
+        const uint32_t count = store.m_nEntryCount;
+        for (uint32_t i = 0; i < count; ++i) {
+            CDiaryStore reader(i, StorePath(), m_extLoc);
+            EXPECT_TRUE(reader.ReadEntry()) << "entry " << i;
+            entries.push_back(reader.entry);
+        }
+        return entries;
+    }
+
+    widgettest::GermanDesktop m_desktop{"Europe/Berlin"};
+    QTemporaryDir m_dir;
+    QString m_path;
+    uint16_t m_extLoc = 0;
+};
+
+CEntryRichEdit* Text(QWidget& dialog)
+{
+    return Child<CEntryRichEdit>(dialog, "text");
+}
+
+// Selects `count` characters from the start of the first line with the keyboard.
+void SelectFromLineStart(CEntryRichEdit* edit, int count)
+{
+    QTest::keyClick(edit, Qt::Key_Home);
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+    }
+}
+
+std::vector<bool> BoldPerCharacter(CEntryRichEdit* edit, int from, int to)
+{
+    std::vector<bool> bold;
+    for (int position = from; position < to; ++position) {
+        QTextCursor cursor(edit->document());
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        bold.push_back(cursor.charFormat().fontWeight() >= QFont::Bold);
+    }
+    return bold;
+}
+
+bool SamePicture(const QPixmap& a, const QPixmap& b)
+{
+    return a.isNull() == b.isNull() && a.toImage() == b.toImage();
+}
+
+TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateNeutralRatingsAndItsHelp)
+{
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
+        EXPECT_EQ(Child<QLabel>(dialog, "time")->text(), "09:05:07");
+        auto* date = Child<QDateEdit>(dialog, "date");
+        EXPECT_EQ(date->date(), QDate(2024, 3, 15));
+        EXPECT_EQ(date->text(), "Friday, March 15, 2024");
+        EXPECT_EQ(Child<QLabel>(dialog, "moodLabel")->text(), "Neutral");
+        EXPECT_EQ(Child<QLabel>(dialog, "fatigueLabel")->text(), "Normal");
+        EXPECT_EQ(Child<QLabel>(dialog, "shapeLabel")->text(), "Healthy");
+        EXPECT_EQ(Child<QLabel>(dialog, "dreamLabel")->text(), "Neutral");
+        EXPECT_TRUE(SamePicture(Child<QLabel>(dialog, "face")->pixmap(), LoadFacePicture(0)));
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "12");
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->count(), 46);
+        EXPECT_EQ(dialog.focusWidget(), Text(dialog));
+        EXPECT_EQ(Child<QToolButton>(dialog, "bold")->toolTip(), "Toggles Bold. CTRL+B");
+        QTest::mouseClick(Child<QPushButton>(dialog, "help"), Qt::LeftButton);
+        QTest::keyClick(Text(dialog), Qt::Key_F1);
+        dialog.done(QDialog::Rejected);
+    });
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65541, 65541}));
+}
+
+TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsAndTheMoodFaceFollows)
+{
+    struct Scale
+    {
+        const char* name;
+        int lowest;
+        int highest;
+        const char* lowestLabel;
+        const char* highestLabel;
+    };
+    const Scale scales[] = {{"mood", -3, 3, "Depressed", "Excellent"},
+                            {"fatigue", -2, 0, "Exhausted", "Normal"},
+                            {"shape", -3, 0, "Very Sick", "Healthy"},
+                            {"dream", -2, 2, "Nightmare", "Fun"}};
+    RunEditor(Morning(), "secret", [&](CNewEntryDlg& dialog) {
+        for (const Scale& scale : scales) {
+            SCOPED_TRACE(scale.name);
+            auto* spin = Child<CRatingSpin>(dialog, (std::string(scale.name) + "Spin").c_str());
+            auto* label = Child<QLabel>(dialog, (std::string(scale.name) + "Label").c_str());
+            for (int i = 0; i < 6; ++i) {
+                QTest::mouseClick(spin->RightArrow(), Qt::LeftButton);
+            }
+            EXPECT_EQ(spin->Value(), scale.highest);
+            EXPECT_EQ(label->text(), scale.highestLabel);
+            // The arrow keys work too, and stop as well.
+            spin->setFocus();
+            for (int i = 0; i < 8; ++i) {
+                QTest::keyClick(spin, Qt::Key_Left);
+            }
+            EXPECT_EQ(spin->Value(), scale.lowest);
+            EXPECT_EQ(label->text(), scale.lowestLabel);
+        }
+        // The mood face follows: "face-3.bmp" now, "face3.bmp" at the top.
+        auto* face = Child<QLabel>(dialog, "face");
+        auto* mood = Child<CRatingSpin>(dialog, "moodSpin");
+        ASSERT_FALSE(SamePicture(LoadFacePicture(-3), LoadFacePicture(3))); // faces were found
+        EXPECT_TRUE(SamePicture(face->pixmap(), LoadFacePicture(-3)));
+        for (int i = 0; i < 6; ++i) {
+            QTest::mouseClick(mood->RightArrow(), Qt::LeftButton);
+        }
+        EXPECT_TRUE(SamePicture(face->pixmap(), LoadFacePicture(3)));
+        EXPECT_EQ(dialog.focusWidget(), Text(dialog));
+        dialog.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(NewEntryDlgTest, FormattingButtonsAndKeysActOnTheSelectionAndFollowTheCaret)
+{
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        auto* bold = Child<QToolButton>(dialog, "bold");
+        // Bold on a partly bold word makes it all bold, then all plain.
+        QTest::keyClicks(edit, "hello world");
+        SelectFromLineStart(edit, 3);
+        QTest::mouseClick(bold, Qt::LeftButton);
+        EXPECT_EQ(BoldPerCharacter(edit, 0, 5),
+                  (std::vector<bool>{true, true, true, false, false}));
+        SelectFromLineStart(edit, 5);
+        EXPECT_FALSE(bold->isChecked()); // mixed selection
+        QTest::mouseClick(bold, Qt::LeftButton);
+        EXPECT_EQ(BoldPerCharacter(edit, 0, 6),
+                  (std::vector<bool>{true, true, true, true, true, false}));
+        EXPECT_TRUE(bold->isChecked());
+        QTest::mouseClick(bold, Qt::LeftButton);
+        EXPECT_EQ(BoldPerCharacter(edit, 0, 5), std::vector<bool>(5, false));
+        EXPECT_FALSE(bold->isChecked());
+        EXPECT_EQ(dialog.focusWidget(), edit);
+
+        // A cancelled colour dialog changes nothing; a chosen colour applies.
+        const QColor before = edit->textColor();
+        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton);
+        EXPECT_EQ(edit->textColor(), before);
+        CColorDialog::PushAnswer(QColor(200, 0, 0));
+        QTest::mouseClick(Child<QToolButton>(dialog, "color"), Qt::LeftButton);
+        EXPECT_EQ(edit->textColor(), QColor(200, 0, 0));
+        EXPECT_EQ(dialog.focusWidget(), edit);
+
+        // Control keys set the look of the text typed next; the buttons follow the caret.
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, " plain ");
+        QTest::keyClick(edit, Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_U, Qt::ControlModifier);
+        QTest::keyClicks(edit, "slanted");
+        EXPECT_TRUE(Child<QToolButton>(dialog, "italic")->isChecked());
+        EXPECT_TRUE(Child<QToolButton>(dialog, "underline")->isChecked());
+        EXPECT_EQ(edit->toPlainText(), "hello world plain slanted");
+        QTest::keyClick(edit, Qt::Key_Home); // back into the plain words
+        QTest::keyClick(edit, Qt::Key_Right);
+        EXPECT_FALSE(Child<QToolButton>(dialog, "italic")->isChecked());
+        EXPECT_FALSE(Child<QToolButton>(dialog, "underline")->isChecked());
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClicks(edit, "!");
+        EXPECT_TRUE(bold->isChecked());
+        dialog.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
+{
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        auto* size = Child<QComboBox>(dialog, "fontSize");
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Down); // "12" -> "14"
+        EXPECT_EQ(size->currentText(), "14");
+        EXPECT_EQ(dialog.focusWidget(), Text(dialog));
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "discard"), Qt::LeftButton);
+    });
+    EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 14);
+
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "14");
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "big");
+        EXPECT_EQ(edit->GetSelectionFontSize(), 14);
+        // The box follows the caret: the next lower even size, none off the list.
+        auto* size = Child<QComboBox>(dialog, "fontSize");
+        const std::pair<int, int> cases[] = {{15, 3}, {7, 0}, {99, 45}, {6, -1}, {100, -1}};
+        for (const auto& [points, index] : cases) {
+            edit->SetSelectionFontSize(points);
+            QTest::keyClicks(edit, "x");
+            EXPECT_EQ(size->currentIndex(), index) << points;
+        }
+        dialog.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(NewEntryDlgTest, FontBoxNamesTheRememberedFaceEvenWhenItIsNotInstalled)
+{
+    CSettings::WriteProfileString("Font Name", "No Such Face");
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "Dear diary");
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontName")->currentText(), "No Such Face");
+        EXPECT_EQ(edit->GetSelectionFontName(), "No Such Face");
+        dialog.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
+{
+    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "some text");
+        auto* size = Child<QComboBox>(dialog, "fontSize");
+        size->setFocus();
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "13");
+        edit->moveCursor(QTextCursor::Start); // the selection changes meanwhile
+        EXPECT_EQ(size->currentText(), "13");
+        EXPECT_EQ(edit->GetSelectionFontSize(), 12); // typing applies nothing
+
+        // Nor does a listed size or face typed in full, even once the user
+        // leaves the box: only picking from the list applies and remembers.
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "20");
+        auto* name = Child<QComboBox>(dialog, "fontName");
+        name->setFocus();
+        const QString face = name->itemText(0);
+        name->lineEdit()->selectAll();
+        QTest::keyClicks(name->lineEdit(), face);
+        size->setFocus();
+        edit->setFocus();
+        QTest::keyClicks(edit, "y");
+        EXPECT_EQ(edit->GetSelectionFontSize(), 12);
+        EXPECT_NE(edit->GetSelectionFontName(), face);
+        EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 0);
+        EXPECT_EQ(CSettings::GetProfileString("Font Name", "none"), "none");
+        // Enter in the field is the dialog's Enter: it offers to save.
+        size->setFocus();
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), "24");
+        QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+        ASSERT_EQ(CMessageBox::History().size(), 1u);
+        EXPECT_EQ(CMessageBox::History().back().text, "Save this diary entry?");
+        EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 0);
+        dialog.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(NewEntryDlgTest, AnsweringNoToBothQuestionsKeepsEverything)
+{
+    RunEditor(Morning(), "secret", [this](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "Keep me");
+        QTest::mouseClick(Child<CRatingSpin>(dialog, "dreamSpin")->RightArrow(), Qt::LeftButton);
+
+        CMessageBox::PushAnswer(CMessageBox::Answer::No);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        CMessageBox::PushAnswer(CMessageBox::Answer::No);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+        CMessageBox::PushAnswer(CMessageBox::Answer::No);
+        dialog.close(); // the window's close button
+
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(edit->toPlainText(), "Keep me");
+        EXPECT_EQ(Child<QLabel>(dialog, "dreamLabel")->text(), "Amusing");
+        ASSERT_EQ(CMessageBox::History().size(), 3u);
+        const CMessageBox::Shown& discard = CMessageBox::History()[0];
+        EXPECT_EQ(discard.text, "Discard this diary entry?");
+        EXPECT_EQ(discard.caption, "New Entry - Dayloom v2.21");
+        EXPECT_EQ(discard.icon, CMessageBox::Icon::Question);
+        EXPECT_EQ(discard.buttons, CMessageBox::Buttons::YesNo);
+        EXPECT_EQ(CMessageBox::History()[1].text, "Save this diary entry?");
+        EXPECT_EQ(CMessageBox::History()[2].text, "Discard this diary entry?");
+        EXPECT_TRUE(ReadDiary().empty());
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(ReadDiary().empty());
+}
+
+TEST_F(NewEntryDlgTest, InvalidMeasurementsAreRefusedWithFocusOnTheBox)
+{
+    const int result = RunEditor(Morning(), "secret", [this](CNewEntryDlg& dialog) {
+        QTest::keyClicks(Text(dialog), "Measured");
+        auto* weight = Child<QLineEdit>(dialog, "weight");
+        auto* temperature = Child<QLineEdit>(dialog, "temperature");
+        weight->clear();
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+        EXPECT_EQ(CMessageBox::History().back().text, "Please enter an integer.");
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(dialog.focusWidget(), weight);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(ReadDiary().empty());
+
+        QTest::keyClicks(weight, "7x2"); // the box takes digits only
+        EXPECT_EQ(weight->text(), "72");
+        temperature->selectAll();
+        QTest::keyClicks(temperature, "warm");
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+        EXPECT_EQ(CMessageBox::History().back().text, "Please enter a number.");
+        EXPECT_EQ(dialog.focusWidget(), temperature);
+        EXPECT_EQ(temperature->selectedText(), "warm");
+        EXPECT_TRUE(ReadDiary().empty());
+
+        QTest::keyClicks(temperature, "36,6"); // replaces the selection
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    const std::vector<DiaryEntry> entries = ReadDiary();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].weight, 72);
+    EXPECT_FLOAT_EQ(entries[0].temperature, 36.6f);
+}
+
+TEST_F(NewEntryDlgTest, TemperatureAcceptsPointOrCommaAndNothingElse)
+{
+    EXPECT_FLOAT_EQ(*CNewEntryDlg::ParseTemperature("36.6"), 36.6f);
+    EXPECT_FLOAT_EQ(*CNewEntryDlg::ParseTemperature("36,6"), 36.6f);
+    EXPECT_FLOAT_EQ(*CNewEntryDlg::ParseTemperature(" 37 "), 37.0f);
+    EXPECT_FLOAT_EQ(*CNewEntryDlg::ParseTemperature("-0.5"), -0.5f);
+    EXPECT_FLOAT_EQ(*CNewEntryDlg::ParseTemperature("1e2"), 100.0f);
+    for (const char* bad :
+         {"", "  ", "abc", "36.6.1", "36,6,1", "1,000.5", "36.6°", "1e50", "inf", "nan", "--1"}) {
+        EXPECT_FALSE(CNewEntryDlg::ParseTemperature(bad).has_value()) << bad;
+    }
+}
+
+TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOfDay)
+{
+    AppendDirectly(LocalTime(2024, 3, 12, 20, 0, 0), "secret", "{\\rtf1 older}");
+    AppendDirectly(LocalTime(2024, 3, 15, 7, 0, 0), "secret", "{\\rtf1 today}");
+
+    const int result = RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+        Child<QDateEdit>(dialog, "date")->setDate(QDate(2024, 3, 14));
+        QTest::keyClicks(Text(dialog), "Dear diary, yesterday was long.");
+        auto click = [&](const char* spin, bool right, int times) {
+            auto* control = Child<CRatingSpin>(dialog, spin);
+            for (int i = 0; i < times; ++i) {
+                QTest::mouseClick(right ? control->RightArrow() : control->LeftArrow(),
+                                  Qt::LeftButton);
+            }
+        };
+        click("moodSpin", true, 2);
+        click("fatigueSpin", false, 1);
+        click("shapeSpin", false, 3);
+        click("dreamSpin", false, 2);
+        auto* weight = Child<QLineEdit>(dialog, "weight");
+        weight->selectAll();
+        QTest::keyClicks(weight, "81");
+        auto* temperature = Child<QLineEdit>(dialog, "temperature");
+        temperature->selectAll();
+        QTest::keyClicks(temperature, "37.2");
+        QTest::keyClick(Child<QCheckBox>(dialog, "menstruus"), Qt::Key_Space);
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+    });
+    ASSERT_EQ(result, QDialog::Accepted);
+
+    const std::vector<DiaryEntry> entries = ReadDiary();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].text, "{\\rtf1 older}");
+    EXPECT_EQ(entries[2].text, "{\\rtf1 today}");
+    const DiaryEntry& mine = entries[1];
+    EXPECT_EQ(mine.time, LocalTime(2024, 3, 14, 9, 5, 7));
+    EXPECT_EQ(mine.mood, 2);
+    EXPECT_EQ(mine.fatigue, -1);
+    EXPECT_EQ(mine.shape, -3);
+    EXPECT_EQ(mine.dream, -2);
+    EXPECT_EQ(mine.weight, 81);
+    EXPECT_FLOAT_EQ(mine.temperature, 37.2f);
+    EXPECT_EQ(mine.menstruus, 1);
+    EXPECT_EQ(mine.copulation, 0);
+    EXPECT_STREQ(mine.password, "secret");
+    EXPECT_EQ(RtfToPlainText(mine.text).trimmed(), "Dear diary, yesterday was long.");
+}
+
+TEST_F(NewEntryDlgTest, FirstEntryOfANewDiarySetsThePasswordThatOpensIt)
+{
+    const int result = RunEditor(
+        Morning(), "Wander1",
+        [](CNewEntryDlg& dialog) {
+            QTest::keyClicks(Text(dialog), "Day one");
+            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+            QTest::keyClick(Child<QLineEdit>(dialog, "weight"), Qt::Key_Return); // Enter saves
+        },
+        true);
+    ASSERT_EQ(result, QDialog::Accepted);
+
+    CDiaryStore store(0, StorePath(), m_extLoc);
+    ASSERT_TRUE(store.ReadFirstEntry());
+    EXPECT_STREQ(store.entry.password, "Wander1");
+    EXPECT_EQ(store.entry.passwordLength, 7u);
+    EXPECT_EQ(store.entry.time, Morning());
+    EXPECT_EQ(RtfToPlainText(store.entry.text).trimmed(), "Day one");
+}
+
+TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact)
+{
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Write ? ENOSPC : 0; });
+    bool failedOnce = false;
+    const int result = RunEditor(Morning(), "secret", [&](CNewEntryDlg& dialog) {
+        QTest::keyClicks(Text(dialog), "Precious words");
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+        failedOnce = dialog.isVisible();
+        ASSERT_GE(CMessageBox::History().size(), 2u);
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(Text(dialog)->toPlainText(), "Precious words");
+
+        CFileFaults::Install({});
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(failedOnce);
+    EXPECT_EQ(result, QDialog::Accepted);
+    bool found = false;
+    for (const DiaryEntry& entry : ReadDiary()) {
+        found = found || RtfToPlainText(entry.text).trimmed() == "Precious words";
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
+{
+    // Berlin is ahead of UTC: 1970-01-01 00:30 there is still 1969 in UTC.
+    CNewEntryDlg halfPastMidnight(nullptr, LocalTime(2024, 3, 15, 0, 30, 0));
+    EXPECT_EQ(halfPastMidnight.MinimumDate(), QDate(1970, 1, 2));
+    CNewEntryDlg morning(nullptr, Morning());
+    EXPECT_EQ(morning.MinimumDate(), QDate(1970, 1, 1));
+    // The last storable second is 2106-02-07 07:28:15 in Berlin.
+    EXPECT_EQ(morning.MaximumDate(), QDate(2106, 2, 6));
+    CNewEntryDlg early(nullptr, LocalTime(2024, 3, 15, 7, 0, 0));
+    EXPECT_EQ(early.MaximumDate(), QDate(2106, 2, 7));
+    auto* picker = morning.findChild<QDateEdit*>("date");
+    EXPECT_EQ(picker->minimumDate(), QDate(1970, 1, 1));
+    EXPECT_EQ(picker->maximumDate(), QDate(2106, 2, 6));
+
+    EXPECT_FALSE(CNewEntryDlg::ComposeTime(QDate(1969, 12, 31), Morning()).has_value());
+    EXPECT_FALSE(CNewEntryDlg::ComposeTime(QDate(2106, 2, 8), Morning()).has_value());
+    EXPECT_EQ(*CNewEntryDlg::ComposeTime(QDate(2106, 2, 7), LocalTime(2024, 1, 1, 7, 28, 15)),
+              4294967295LL);
+
+    // West of UTC the first day is 1969-12-31 in the evening.
+    widgettest::PinTimeZone("America/New_York");
+    CNewEntryDlg evening(nullptr, LocalTime(2024, 3, 15, 20, 0, 0));
+    EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
+}
+
+} // namespace

@@ -1,0 +1,308 @@
+// The entry text box, driven with keys and clicks as in the editor: the
+// toggle rule, formats for the text typed next, colours, RTF streaming and
+// the links it shows and opens.
+#include "widgets/EntryRichEdit.h"
+
+#include "widgets/LinkHighlighter.h"
+#include "platform/ColorDialog.h"
+#include "platform/Shell.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+class EntryRichEditTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CShell::Reset();
+        CColorDialog::Reset();
+        m_edit = std::make_unique<CEntryRichEdit>();
+        m_edit->resize(500, 200);
+        m_edit->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_edit.get()));
+    }
+    CEntryRichEdit& Edit() { return *m_edit; }
+
+    void Type(const QString& text) { QTest::keyClicks(m_edit.get(), text); }
+
+    // Selects [from, to) with the keyboard: Ctrl+Home, arrows, Shift+arrows.
+    void Select(int from, int to)
+    {
+        QTest::keyClick(m_edit.get(), Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < from; ++i) {
+            QTest::keyClick(m_edit.get(), Qt::Key_Right);
+        }
+        for (int i = from; i < to; ++i) {
+            QTest::keyClick(m_edit.get(), Qt::Key_Right, Qt::ShiftModifier);
+        }
+    }
+
+    // The stored format of the character at `position`.
+    QTextCharFormat FormatAt(int position) const
+    {
+        QTextCursor cursor(m_edit->document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    }
+    QFont FontAt(int position) const
+    {
+        return FormatAt(position).font().resolve(m_edit->document()->defaultFont());
+    }
+
+    // The middle of the character at `position`, in viewport coordinates.
+    QPoint CharacterCentre(int position) const
+    {
+        QTextCursor cursor(m_edit->document());
+        cursor.setPosition(position);
+        const QRect left = m_edit->cursorRect(cursor);
+        cursor.setPosition(position + 1);
+        const QRect right = m_edit->cursorRect(cursor);
+        return QPoint((left.x() + right.x()) / 2, left.center().y());
+    }
+
+    void Click(QPoint point, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(m_edit->viewport(), button, Qt::NoModifier, point);
+    }
+
+    std::unique_ptr<CEntryRichEdit> m_edit;
+};
+
+TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttribute)
+{
+    Type("abcdef");
+    Select(0, 3);
+    Edit().SetSelectionFontSize(20);
+    Edit().SetSelectionFontName("DejaVu Serif");
+    Select(2, 6);
+    Edit().ToggleSelectionEffect(CEntryRichEdit::kItalic);
+    Select(4, 6);
+    Edit().ToggleSelectionEffect(CEntryRichEdit::kBold);
+
+    Select(0, 6);
+    Edit().ToggleSelectionEffect(CEntryRichEdit::kUnderline);
+    for (int i = 0; i < 6; ++i) {
+        const QFont font = FontAt(i);
+        EXPECT_TRUE(font.underline()) << i;
+        EXPECT_EQ(font.italic(), i >= 2) << i;
+        EXPECT_EQ(font.bold(), i >= 4) << i;
+        EXPECT_EQ(font.pointSize() == 20, i < 3) << i;
+        EXPECT_EQ(font.family() == "DejaVu Serif", i < 3) << i;
+    }
+    EXPECT_TRUE(Edit().IsSelectionUnderline());
+    EXPECT_FALSE(Edit().IsSelectionItalic());
+    EXPECT_FALSE(Edit().IsSelectionBold());
+
+    Select(2, 6);
+    EXPECT_TRUE(Edit().IsSelectionItalic());
+    Edit().ToggleSelectionEffect(CEntryRichEdit::kItalic);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(FontAt(i).italic()) << i;
+        EXPECT_TRUE(FontAt(i).underline()) << i;
+    }
+}
+
+TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickIntoIt)
+{
+    // The editor applies the remembered font before the user clicks and types;
+    // with nothing selected it is the format of the text typed next.
+    Edit().SetSelectionFontName("DejaVu Serif");
+    Edit().SetSelectionFontSize(22);
+    EXPECT_EQ(Edit().GetSelectionFontName(), "DejaVu Serif");
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 22);
+    Click(QPoint(200, 100));
+    Type("Dear diary");
+    EXPECT_EQ(FontAt(0).pointSize(), 22);
+    EXPECT_EQ(FontAt(9).family(), "DejaVu Serif");
+}
+
+TEST_F(EntryRichEditTest, ABlankLineBetweenParagraphsKeepsTheChosenFont)
+{
+    Edit().SetSelectionFontName("DejaVu Serif");
+    Edit().SetSelectionFontSize(20);
+    Type("First");
+    QTest::keyClick(m_edit.get(), Qt::Key_Return);
+    QTest::keyClick(m_edit.get(), Qt::Key_Return);
+    Type("Third");
+    const int third = Edit().toPlainText().indexOf("Third");
+    EXPECT_EQ(FontAt(third).pointSize(), 20);
+    EXPECT_EQ(FontAt(third + 4).family(), "DejaVu Serif");
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 20);
+}
+
+TEST_F(EntryRichEditTest, SizeIsTruncatedToWholePointsAndNamesToThirtyOneCharacters)
+{
+    Type("abc");
+    QTextCursor cursor(Edit().document());
+    cursor.setPosition(0);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    QTextCharFormat half;
+    half.setFontPointSize(12.5);
+    cursor.mergeCharFormat(half);
+    Select(0, 3);
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 12);
+
+    const QString longName = QStringLiteral("An Extraordinarily Long Font Family Name");
+    Edit().SetSelectionFontName(longName);
+    EXPECT_EQ(Edit().GetSelectionFontName(), longName.left(31));
+    EXPECT_EQ(FontAt(1).family(), longName.left(31));
+}
+
+TEST_F(EntryRichEditTest, ChosenColourGoesToTheSelectionAndCancelChangesNothing)
+{
+    Type("red none green");
+    Select(0, 3);
+    CColorDialog::PushAnswer(QColor(255, 0, 0));
+    Edit().ChooseSelectionColor();
+    Select(9, 14);
+    CColorDialog::PushAnswer(QColor(0, 128, 0));
+    Edit().ChooseSelectionColor();
+    for (int i = 3; i < 9; ++i) {
+        EXPECT_FALSE(FormatAt(i).hasProperty(QTextFormat::ForegroundBrush)) << i;
+    }
+    const std::string before = Edit().StreamOutRtf();
+
+    // Cancelled over a mixed selection: no colour is forced onto all of it.
+    Select(0, 14);
+    CColorDialog::PushAnswer(std::nullopt);
+    Edit().ChooseSelectionColor();
+    EXPECT_EQ(Edit().StreamOutRtf(), before);
+    EXPECT_EQ(FormatAt(0).foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(FormatAt(5).hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_EQ(FormatAt(10).foreground().color(), QColor(0, 128, 0));
+}
+
+TEST_F(EntryRichEditTest, TrueTypeFontListHoldsEachInstalledScalableFamilyOnce)
+{
+    const QStringList fonts = CEntryRichEdit::ListTrueTypeFonts();
+    ASSERT_FALSE(fonts.isEmpty());
+    EXPECT_EQ(fonts.size(), QSet<QString>(fonts.begin(), fonts.end()).size());
+    // fonts-dejavu-core is one of the project's build dependencies.
+    EXPECT_TRUE(fonts.contains("DejaVu Sans")) << fonts.join(", ").toStdString();
+}
+
+TEST_F(EntryRichEditTest, StreamingOutAndInKeepsTextAndFormats)
+{
+    Type("Bold");
+    Select(0, 4);
+    Edit().ToggleSelectionEffect(CEntryRichEdit::kBold);
+    QTest::keyClick(&Edit(), Qt::Key_End);
+    QTest::keyClick(&Edit(), Qt::Key_Return);
+    Edit().SetSelectionFontSize(18);
+    Type("big www.example.org");
+    const std::string rtf = Edit().StreamOutRtf();
+
+    CEntryRichEdit view;
+    view.setReadOnly(true);
+    view.setPlainText("previous entry");
+    view.StreamInRtf(rtf);
+    EXPECT_EQ(view.toPlainText(), Edit().toPlainText());
+    EXPECT_EQ(view.StreamOutRtf(), rtf);
+    EXPECT_EQ(view.textCursor().position(), 0);
+    // Undo in the view must not bring back the entry shown before.
+    EXPECT_FALSE(view.document()->isUndoAvailable());
+    EXPECT_FALSE(view.document()->isModified());
+}
+
+TEST_F(EntryRichEditTest, LinksAreShownButNeverBecomePartOfTheText)
+{
+    Type("Visit www.example.org today");
+    const QTextBlock block = Edit().document()->firstBlock();
+    bool shown = false;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+        if (range.start == 6 && range.length == 15 && range.format.fontUnderline()) {
+            shown = true;
+        }
+    }
+    EXPECT_TRUE(shown);
+    // The characters themselves stay plain, so the stored RTF has no link look.
+    for (int i = 0; i < 27; ++i) {
+        const QTextCharFormat format = FormatAt(i);
+        EXPECT_FALSE(format.isAnchor()) << i;
+        EXPECT_FALSE(format.fontUnderline()) << i;
+        EXPECT_FALSE(format.hasProperty(QTextFormat::ForegroundBrush)) << i;
+    }
+    EXPECT_EQ(Edit().StreamOutRtf().find("HYPERLINK"), std::string::npos);
+}
+
+TEST_F(EntryRichEditTest, LeftClickOnALinkSelectsItAndOpensItAlsoWhenReadOnly)
+{
+    Type("Go to http://example.com/a?b=1 or mail mailto:me@example.org");
+    QSignalSpy clicked(&Edit(), &CEntryRichEdit::LinkClicked);
+
+    Click(CharacterCentre(12));
+    ASSERT_EQ(CShell::Opened().size(), 1u);
+    EXPECT_EQ(CShell::Opened()[0], "http://example.com/a?b=1");
+    EXPECT_EQ(Edit().textCursor().selectedText(), "http://example.com/a?b=1");
+    EXPECT_EQ(clicked.count(), 1);
+
+    Click(CharacterCentre(Edit().toPlainText().size() - 1));
+    ASSERT_EQ(CShell::Opened().size(), 2u);
+    EXPECT_EQ(CShell::Opened()[1], "mailto:me@example.org");
+
+    // A read-only view opens the links of the entry streamed into it.
+    const std::string rtf = Edit().StreamOutRtf();
+    Edit().clear();
+    Edit().setReadOnly(true);
+    Edit().StreamInRtf(rtf);
+    Click(CharacterCentre(12));
+    ASSERT_EQ(CShell::Opened().size(), 3u);
+    EXPECT_EQ(CShell::Opened()[2], "http://example.com/a?b=1");
+}
+
+TEST_F(EntryRichEditTest, ClicksBesideALinkOrWithTheRightButtonOpenNothing)
+{
+    Type("see www.example.org");
+    const int end = Edit().toPlainText().size();
+    Click(CharacterCentre(1));                        // plain word
+    Click(CharacterCentre(end - 1) + QPoint(150, 0)); // blank space right of the line
+    Click(CharacterCentre(5), Qt::RightButton);
+    EXPECT_TRUE(CShell::Opened().empty());
+    // The first and last characters of the link are still part of it.
+    Click(CharacterCentre(4));
+    Click(CharacterCentre(end - 1));
+    EXPECT_EQ(CShell::Opened().size(), 2u);
+}
+
+struct LinkCase
+{
+    const char* text;
+    std::vector<QString> links;
+};
+
+TEST(LinkDetection, FindsAddressesInRunningText)
+{
+    const LinkCase cases[] = {
+        {"no links here", {}},
+        {"http://a.org", {"http://a.org"}},
+        {"HTTPS://A.org/x", {"HTTPS://A.org/x"}},
+        {"get ftp://f.net/p and file:///home/me/notes.txt",
+         {"ftp://f.net/p", "file:///home/me/notes.txt"}},
+        {"(see www.example.org).", {"www.example.org"}},
+        {"Wikipedia: http://en.wikipedia.org/wiki/Foo_(bar), ok",
+         {"http://en.wikipedia.org/wiki/Foo_(bar)"}},
+        {"mail mailto:me@x.org!", {"mailto:me@x.org"}},
+        {"end of sentence www.a.b.", {"www.a.b"}},
+        {"<http://x.org/>", {"http://x.org/"}},
+        {"\"www.quoted.org\"", {"www.quoted.org"}},
+        // Not at a word start, or a bare prefix: no link.
+        {"awww.x.org xhttp://y.org", {}},
+        {"www. and mailto: alone", {}},
+        {"two:www.a.org\twww.b.org", {"www.a.org", "www.b.org"}},
+    };
+    for (const LinkCase& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        std::vector<QString> found;
+        for (const LinkSpan& span : CLinkHighlighter::FindLinks(text)) {
+            found.push_back(text.mid(span.start, span.length));
+        }
+        EXPECT_EQ(found, c.links) << c.text;
+    }
+}
+} // namespace

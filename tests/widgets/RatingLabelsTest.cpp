@@ -1,0 +1,134 @@
+// Rating labels come from the user's settings with fixed defaults; the mood
+// faces are BMP files beside the program.
+#include "widgets/RatingLabels.h"
+
+#include "platform/AppInfo.h"
+#include "platform/Settings.h"
+
+#include <QFile>
+#include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <climits>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+class RatingLabelsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override
+    {
+        ClearSettings();
+        CAppInfo::SetDataDir(QString());
+    }
+    static void ClearSettings()
+    {
+        QSettings settings(CSettings::FileName(), QSettings::IniFormat);
+        settings.clear();
+        settings.sync();
+    }
+};
+
+TEST_F(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
+{
+    // A distinct text per key shows any mix-up of keys, scales or indexes.
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        CSettings::WriteProfileString(QString::fromLatin1(key.key),
+                                      QStringLiteral("custom ") + QString::fromLatin1(key.key));
+    }
+    const RatingLabels labels = LoadRatingLabels();
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        EXPECT_EQ(LabelFor(labels, key.scale, key.value),
+                  QStringLiteral("custom ") + QString::fromLatin1(key.key));
+    }
+    EXPECT_EQ(labels.mood[6], "custom MoodPThree");
+    EXPECT_EQ(labels.fatigue[0], "custom FatigueMTwo");
+    EXPECT_EQ(labels.shape[3], "custom ShapeZero");
+    EXPECT_EQ(labels.dream[2], "custom DreamZero");
+}
+
+TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesShowAsNumbers)
+{
+    CSettings::WriteProfileString(QStringLiteral("MoodPThree"), QString());
+    CSettings::WriteProfileString(QStringLiteral("DreamZero"), QStringLiteral("Träumerei, 夢"));
+    const RatingLabels labels = LoadRatingLabels();
+    const struct
+    {
+        RatingScale scale;
+        int value;
+        QString label;
+    } cases[] = {
+        {RatingScale::Mood, 3, ""},
+        {RatingScale::Dream, 0, QStringLiteral("Träumerei, 夢")},
+        // Mood 0 shares the default text but is a key of its own.
+        {RatingScale::Mood, 0, "Neutral"},
+        {RatingScale::Mood, 2, "Very Good"},
+        // Values a damaged diary may hold, outside their scale.
+        {RatingScale::Mood, 4, "4"},
+        {RatingScale::Mood, -4, "-4"},
+        {RatingScale::Fatigue, 1, "1"},
+        {RatingScale::Shape, 1, "1"},
+        {RatingScale::Dream, -3, "-3"},
+        {RatingScale::Dream, INT_MIN, QString::number(INT_MIN)},
+        {RatingScale::Shape, INT_MAX, QString::number(INT_MAX)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LabelFor(labels, c.scale, c.value), c.label) << c.value;
+    }
+}
+
+TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
+{
+    EXPECT_EQ(FaceFileName(-3), "face-3.bmp");
+    EXPECT_EQ(FaceFileName(0), "face0.bmp");
+    EXPECT_EQ(FaceFileName(3), "face3.bmp");
+    std::vector<QByteArray> contents;
+    for (int mood = -3; mood <= 3; ++mood) {
+        QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << mood;
+        const QByteArray bytes = file.readAll();
+        // Uncompressed BMP with a BITMAPINFOHEADER, as any picture loader reads.
+        ASSERT_GE(bytes.size(), 54);
+        EXPECT_EQ(bytes.left(2), "BM");
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 2),
+                  static_cast<quint32>(bytes.size()));
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 14), 40u);
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 30), 0u); // BI_RGB
+        for (const QByteArray& other : contents) {
+            EXPECT_NE(bytes, other) << mood;
+        }
+        contents.push_back(bytes);
+
+        const QPixmap face = LoadFacePicture(mood);
+        EXPECT_EQ(face.size(), QSize(48, 48)) << mood;
+    }
+}
+
+TEST_F(RatingLabelsTest, MissingOrDamagedFaceGivesAnEmptyPictureForThatMoodOnly)
+{
+    QTemporaryDir dir;
+    for (int mood = -3; mood <= 3; ++mood) {
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood),
+                        dir.filePath(FaceFileName(mood))));
+    }
+    ASSERT_TRUE(QFile::remove(dir.filePath("face2.bmp")));
+    {
+        QFile damaged(dir.filePath("face-1.bmp"));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("BM this is not a picture");
+    }
+    CAppInfo::SetDataDir(dir.path());
+
+    for (int mood = -3; mood <= 3; ++mood) {
+        EXPECT_EQ(LoadFacePicture(mood).isNull(), mood == 2 || mood == -1) << mood;
+    }
+    // A damaged diary's mood has no face, even if a file of that name exists.
+    QFile::copy(dir.filePath("face3.bmp"), dir.filePath("face4.bmp"));
+    EXPECT_TRUE(LoadFacePicture(4).isNull());
+    EXPECT_TRUE(LoadFacePicture(-4).isNull());
+}
+} // namespace

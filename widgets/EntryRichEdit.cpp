@@ -1,0 +1,307 @@
+#include "widgets/EntryRichEdit.h"
+
+#include "widgets/LinkHighlighter.h"
+#include "rtf/Rtf.h"
+#include "platform/ColorDialog.h"
+#include "platform/Shell.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+// A format's font with everything it leaves open taken from the document.
+QFont EffectiveFont(const QTextCharFormat& format, const QTextDocument& document)
+{
+    return format.font().resolve(document.defaultFont());
+}
+
+bool HasEffect(const QFont& font, int bit)
+{
+    switch (bit) {
+    case CEntryRichEdit::kBold:
+        return font.bold();
+    case CEntryRichEdit::kItalic:
+        return font.italic();
+    case CEntryRichEdit::kUnderline:
+        return font.underline();
+    default:
+        return false;
+    }
+}
+
+void SetEffect(QTextCharFormat& format, int bit, bool on)
+{
+    switch (bit) {
+    case CEntryRichEdit::kBold:
+        format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+        break;
+    case CEntryRichEdit::kItalic:
+        format.setFontItalic(on);
+        break;
+    case CEntryRichEdit::kUnderline:
+        format.setFontUnderline(on);
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+CEntryRichEdit::CEntryRichEdit(QWidget* parent)
+    : QTextEdit(parent), m_pLinks(new CLinkHighlighter(document()))
+{
+    viewport()->setMouseTracking(true);
+}
+
+CEntryRichEdit::~CEntryRichEdit() = default;
+
+std::vector<QFont> CEntryRichEdit::SelectionFonts() const
+{
+    const QTextCursor cursor = textCursor();
+    std::vector<QFont> fonts;
+    if (cursor.hasSelection()) {
+        const int start = cursor.selectionStart();
+        const int end = cursor.selectionEnd();
+        for (QTextBlock block = document()->findBlock(start);
+             block.isValid() && block.position() < end; block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.isValid() && fragment.position() < end &&
+                    fragment.position() + fragment.length() > start) {
+                    fonts.push_back(EffectiveFont(fragment.charFormat(), *document()));
+                }
+            }
+        }
+    }
+    // Nothing selected (or only paragraph ends): the format of the text typed next.
+    if (fonts.empty()) {
+        fonts.push_back(EffectiveFont(cursor.charFormat(), *document()));
+    }
+    return fonts;
+}
+
+int CEntryRichEdit::GetSelectionFontSize() const
+{
+    const QFont font = SelectionFonts().front();
+    qreal points = font.pointSizeF();
+    if (points <= 0 && font.pixelSize() > 0) {
+        points = font.pixelSize() * 72.0 / logicalDpiY();
+    }
+    return static_cast<int>(points);
+}
+
+void CEntryRichEdit::SetSelectionFontSize(int points)
+{
+    if (points <= 0) {
+        return;
+    }
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    MergeFormat(format);
+}
+
+QString CEntryRichEdit::GetSelectionFontName() const
+{
+    return SelectionFonts().front().family();
+}
+
+void CEntryRichEdit::SetSelectionFontName(const QString& name)
+{
+    const QString face = name.left(kMaxFaceNameLength);
+    if (face.isEmpty()) {
+        return;
+    }
+    QTextCharFormat format;
+    // Both properties, so that neither a family list nor a single family
+    // already on the text overrides the new face.
+    format.setFontFamilies(QStringList{face});
+    format.setProperty(QTextFormat::FontFamily, face);
+    MergeFormat(format);
+}
+
+void CEntryRichEdit::ToggleSelectionEffect(int bit)
+{
+    const std::vector<QFont> fonts = SelectionFonts();
+    QTextCharFormat format;
+    bool any = false;
+    for (const int effect : {kBold, kItalic, kUnderline}) {
+        if ((bit & effect) == 0) {
+            continue;
+        }
+        const bool first = HasEffect(fonts.front(), effect);
+        const bool uniform = std::all_of(fonts.begin(), fonts.end(), [&](const QFont& font) {
+            return HasEffect(font, effect) == first;
+        });
+        SetEffect(format, effect, uniform ? !first : true);
+        any = true;
+    }
+    if (any) {
+        MergeFormat(format);
+    }
+    setFocus();
+}
+
+bool CEntryRichEdit::IsSelectionBold() const
+{
+    const std::vector<QFont> fonts = SelectionFonts();
+    return std::all_of(fonts.begin(), fonts.end(), [](const QFont& f) { return f.bold(); });
+}
+
+bool CEntryRichEdit::IsSelectionItalic() const
+{
+    const std::vector<QFont> fonts = SelectionFonts();
+    return std::all_of(fonts.begin(), fonts.end(), [](const QFont& f) { return f.italic(); });
+}
+
+bool CEntryRichEdit::IsSelectionUnderline() const
+{
+    const std::vector<QFont> fonts = SelectionFonts();
+    return std::all_of(fonts.begin(), fonts.end(), [](const QFont& f) { return f.underline(); });
+}
+
+void CEntryRichEdit::ChooseSelectionColor()
+{
+    // A cancelled dialog must not touch the selection: writing back the first
+    // character's colour would recolour a mixed selection.
+    if (const std::optional<QColor> color = CColorDialog::Choose(this, QColor(Qt::black))) {
+        QTextCharFormat format;
+        format.setForeground(*color);
+        MergeFormat(format);
+    }
+    setFocus();
+}
+
+QStringList CEntryRichEdit::ListTrueTypeFonts()
+{
+    QStringList fonts;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family)) {
+            fonts.append(family);
+        }
+    }
+    return fonts;
+}
+
+std::string CEntryRichEdit::StreamOutRtf() const
+{
+    return DocumentToRtf(*document());
+}
+
+void CEntryRichEdit::StreamInRtf(std::string_view rtf)
+{
+    RtfToDocument(rtf, *document());
+    // A loaded text starts fresh: undo must not bring back the previous one.
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    setTextCursor(QTextCursor(document()));
+}
+
+void CEntryRichEdit::MergeFormat(const QTextCharFormat& format)
+{
+    // With a selection this formats the selected text; without one it sets
+    // the format that the next typed text takes.
+    mergeCurrentCharFormat(format);
+}
+
+int CEntryRichEdit::CharacterAt(const QPoint& viewportPos) const
+{
+    const QPointF docPos = QPointF(viewportPos) +
+                           QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const int hit = layout->hitTest(docPos, Qt::FuzzyHit);
+    if (hit < 0) {
+        return -1;
+    }
+    const QTextBlock block = document()->findBlock(hit);
+    const QTextLayout* textLayout = block.layout();
+    if (textLayout == nullptr) {
+        return -1;
+    }
+    const QPointF local = docPos - layout->blockBoundingRect(block).topLeft();
+    // The hit is a boundary between characters: the character clicked is the
+    // one before or the one after it, whichever spans the point.
+    for (const int position : {hit - 1, hit}) {
+        const int offset = position - block.position();
+        if (offset < 0 || offset >= block.length() - 1) {
+            continue;
+        }
+        const QTextLine line = textLayout->lineForTextPosition(offset);
+        if (!line.isValid() || local.y() < line.y() || local.y() >= line.y() + line.height()) {
+            continue;
+        }
+        const qreal x1 = line.cursorToX(offset);
+        const qreal x2 = line.cursorToX(offset + 1);
+        if (local.x() >= std::min(x1, x2) && local.x() < std::max(x1, x2)) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+std::optional<std::pair<int, int>> CEntryRichEdit::LinkAt(const QPoint& viewportPos) const
+{
+    const int position = CharacterAt(viewportPos);
+    if (position < 0) {
+        return std::nullopt;
+    }
+    const QTextBlock block = document()->findBlock(position);
+    const int offset = position - block.position();
+    for (const LinkSpan& span : CLinkHighlighter::FindLinks(block.text())) {
+        if (offset >= span.start && offset < span.start + span.length) {
+            return std::make_pair(block.position() + span.start, span.length);
+        }
+    }
+    return std::nullopt;
+}
+
+// A paragraph break keeps the format the user is typing in. Qt's own text
+// control drops it when Enter is pressed in an empty paragraph, so a blank
+// line between two paragraphs would switch the rest of the entry back to
+// the application's default font.
+void CEntryRichEdit::keyPressEvent(QKeyEvent* event)
+{
+    const bool paragraphBreak =
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly();
+    const QTextCharFormat typing = currentCharFormat();
+    QTextEdit::keyPressEvent(event);
+    if (paragraphBreak && event->isAccepted() && currentCharFormat() != typing) {
+        setCurrentCharFormat(typing);
+    }
+}
+
+void CEntryRichEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const auto link = LinkAt(event->position().toPoint())) {
+            QTextCursor cursor(document());
+            cursor.setPosition(link->first);
+            cursor.setPosition(link->first + link->second, QTextCursor::KeepAnchor);
+            setTextCursor(cursor);
+            const QString target = cursor.selectedText();
+            CShell::Open(target);
+            emit LinkClicked(target);
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void CEntryRichEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton) {
+        return;
+    }
+    if (LinkAt(event->position().toPoint())) {
+        viewport()->setCursor(Qt::PointingHandCursor);
+    } else {
+        viewport()->setCursor(isReadOnly() ? Qt::ArrowCursor : Qt::IBeamCursor);
+    }
+}

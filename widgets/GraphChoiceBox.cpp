@@ -1,0 +1,158 @@
+#include "widgets/GraphChoiceBox.h"
+
+#include "widgets/GraphCtrl.h"
+#include "platform/Settings.h"
+
+#include <QGridLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+
+struct SeriesInfo
+{
+    const char* caption;
+    const char* key;
+};
+
+// In the order the settings are written.
+constexpr SeriesInfo kSeries[CGraphChoiceBox::kSeriesCount] = {
+    {"Mood", "bShowMood"},           {"Fatigue", "bShowFatigue"},       {"Shape", "bShowShape"},
+    {"Dream", "bShowDream"},         {"Temperature", "bShowTemp"},      {"Weight", "bShowWeight"},
+    {"Menstruus", "bShowMenstruus"}, {"Copulation", "bShowCopulation"},
+};
+
+int IndexOf(GraphSeries series)
+{
+    return static_cast<int>(series);
+}
+
+// A small picture of what the series looks like in the graph: a zigzag in
+// the series' colour for the ratings, a sample text for the rest.
+QPixmap SeriesIcon(GraphSeries series)
+{
+    QPixmap pixmap(28, 20);
+    pixmap.fill(Qt::black);
+    QPainter painter(&pixmap);
+    const QPoint zigzag[] = {{3, 14}, {10, 6}, {17, 12}, {24, 4}};
+    auto drawLine = [&](const QColor& colour, int width) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(zigzag, 4);
+    };
+    auto drawText = [&](const QString& text) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(text.size() > 2 ? 9 : 13);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+    };
+    switch (series) {
+    case GraphSeries::Mood:
+        drawLine(QColor(0, 0, 255), 4);
+        break;
+    case GraphSeries::Fatigue:
+        drawLine(QColor(255, 0, 0), 3);
+        break;
+    case GraphSeries::Shape:
+        drawLine(QColor(255, 255, 0), 2);
+        break;
+    case GraphSeries::Dream:
+        drawLine(QColor(0, 255, 0), 1);
+        break;
+    case GraphSeries::Temperature:
+        drawText(QStringLiteral("36.6"));
+        break;
+    case GraphSeries::Weight:
+        drawText(QStringLiteral("kg"));
+        break;
+    case GraphSeries::Menstruus:
+        drawText(QStringLiteral("M"));
+        break;
+    case GraphSeries::Copulation:
+        drawText(QStringLiteral("C"));
+        break;
+    }
+    return pixmap;
+}
+
+} // namespace
+
+CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
+    : QGroupBox(QStringLiteral("Choose graphs:"), parent)
+{
+    auto* layout = new QGridLayout(this);
+    layout->setSpacing(2);
+    for (int i = 0; i < kSeriesCount; ++i) {
+        const auto series = static_cast<GraphSeries>(i);
+        auto* button = new QToolButton(this);
+        const QString caption = Caption(series);
+        button->setText(caption);
+        // The button shows only its picture; the tool tip is what names it.
+        button->setToolTip(caption);
+        button->setAccessibleName(caption);
+        button->setIcon(SeriesIcon(series));
+        button->setIconSize(QSize(28, 20));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setCheckable(true);
+        button->setChecked(CSettings::GetProfileInt(SettingsKey(series), 1) != 0);
+        // Only the user's clicks count; setting a button from code does not
+        // write the settings.
+        connect(button, &QToolButton::clicked, this, &CGraphChoiceBox::OnToggled);
+        layout->addWidget(button, i / 2, i % 2);
+        m_buttons[static_cast<size_t>(i)] = button;
+    }
+}
+
+QString CGraphChoiceBox::Caption(GraphSeries series)
+{
+    return QString::fromLatin1(kSeries[IndexOf(series)].caption);
+}
+
+QString CGraphChoiceBox::SettingsKey(GraphSeries series)
+{
+    return QString::fromLatin1(kSeries[IndexOf(series)].key);
+}
+
+bool CGraphChoiceBox::IsShown(GraphSeries series) const
+{
+    return m_buttons[static_cast<size_t>(IndexOf(series))]->isChecked();
+}
+
+void CGraphChoiceBox::SetShown(GraphSeries series, bool shown)
+{
+    m_buttons[static_cast<size_t>(IndexOf(series))]->setChecked(shown);
+}
+
+QAbstractButton* CGraphChoiceBox::Button(GraphSeries series) const
+{
+    return m_buttons[static_cast<size_t>(IndexOf(series))];
+}
+
+void CGraphChoiceBox::ApplyTo(CGraphCtrl& graph, bool diaryOpen) const
+{
+    int32_t* flags[kSeriesCount] = {&graph.m_bShowMood,      &graph.m_bShowFatigue,
+                                    &graph.m_bShowShape,     &graph.m_bShowDream,
+                                    &graph.m_bShowTemp,      &graph.m_bShowWeight,
+                                    &graph.m_bShowMenstruus, &graph.m_bShowCopulation};
+    for (int i = 0; i < kSeriesCount; ++i) {
+        *flags[i] = m_buttons[static_cast<size_t>(i)]->isChecked() ? 1 : 0;
+    }
+    if (diaryOpen) {
+        graph.Invalidate();
+    }
+}
+
+void CGraphChoiceBox::WriteSettings() const
+{
+    for (int i = 0; i < kSeriesCount; ++i) {
+        CSettings::WriteProfileInt(QString::fromLatin1(kSeries[i].key),
+                                   m_buttons[static_cast<size_t>(i)]->isChecked() ? 1 : 0);
+    }
+}
+
+void CGraphChoiceBox::OnToggled()
+{
+    WriteSettings();
+    emit ShowFlagsChanged();
+}
