@@ -1,0 +1,263 @@
+#include "store/EncryptedDiaryFile.h"
+
+#include "store/StoreFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sodium.h>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+using namespace encrypted;
+
+namespace {
+
+EncryptedResult Failed(EncryptedStatus status, FileErrorCause cause = FileErrorCause::None)
+{
+    return {status, cause};
+}
+
+EncryptedResult IoFailure(int error)
+{
+    return Failed(EncryptedStatus::IoError, FileErrorCauseFromErrno(error));
+}
+
+// The associated data of part i: the header up to its checksum (which binds
+// the part to this diary, this commit and its place in the table) and i.
+std::string PartAssociatedData(const std::string& header, size_t i)
+{
+    std::string ad = header.substr(0, kChecksumAt + 1);
+    ad[kChecksumAt] = static_cast<char>(i);
+    return ad;
+}
+
+// Makes path as a new, empty file of mode 0600, so that no other user can
+// open it even before anything is written. A file left there by a crash is
+// removed first (a link is removed, never followed).
+int CreatePrivateFile(const std::string& path)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR);
+        if (fd >= 0) {
+            ::close(fd);
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+        if (const int error = RemoveFile(path))
+            return error;
+    }
+    return EEXIST;
+}
+
+// Derives the key of password with the header's salt and parameters, picks a
+// fresh key nonce and wraps dataKey with it into the header.
+bool WrapKey(const CSecureBuffer& dataKey, std::string_view password, EncryptedHeader& header)
+{
+    CSecureBuffer passwordKey(kKeySize);
+    if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
+        return false;
+    randombytes_buf(header.keyNonce.data(), header.keyNonce.size());
+    const std::string encoded = header.Encode();
+    unsigned long long length = 0;
+    crypto_aead_xchacha20poly1305_ietf_encrypt(
+        header.wrappedKey.data(), &length, dataKey.data(), dataKey.size(),
+        reinterpret_cast<const unsigned char*>(encoded.data()), kKeyNonceAt, nullptr,
+        header.keyNonce.data(), passwordKey.data());
+    return true;
+}
+
+} // namespace
+
+CEncryptedDiaryFile::CEncryptedDiaryFile(std::string path, KdfLimits limits)
+    : m_path(std::move(path)), m_limits(limits), m_dataKey(kKeySize)
+{
+}
+
+CEncryptedDiaryFile::~CEncryptedDiaryFile()
+{
+    Close();
+}
+
+bool CEncryptedDiaryFile::IsEncryptedPath(std::string_view path)
+{
+    constexpr std::string_view extension = ".dayloom";
+    const size_t slash = path.rfind('/');
+    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    return path.size() > nameStart + extension.size() && path.ends_with(extension);
+}
+
+void CEncryptedDiaryFile::Close()
+{
+    m_dataKey.Wipe();
+    m_parts.Wipe();
+    m_header = {};
+    m_bOpen = false;
+}
+
+EncryptedResult CEncryptedDiaryFile::Open(std::string_view password)
+{
+    if (!FileExists(m_path))
+        return Failed(EncryptedStatus::IoError, FileErrorCause::FileNotFound);
+    std::string bytes;
+    try {
+        CStoreFile file;
+        if (const FileErrorCause cause = file.Open(m_path); cause != FileErrorCause::None)
+            return Failed(EncryptedStatus::IoError, cause);
+        bytes.resize(file.Length());
+        bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    } catch (const CFileError& error) {
+        return Failed(EncryptedStatus::IoError, error.cause());
+    }
+    return Unlock(bytes, password);
+}
+
+EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::string_view password)
+{
+    EncryptedHeader header;
+    if (const EncryptedStatus status = header.Decode(fileBytes, m_limits);
+        status != EncryptedStatus::Ok)
+        return Failed(status);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(fileBytes.data());
+
+    CSecureBuffer dataKey(kKeySize);
+    {
+        CSecureBuffer passwordKey(kKeySize);
+        if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
+            return Failed(EncryptedStatus::IoError, FileErrorCause::Generic);
+        unsigned long long length = 0;
+        // The checksum vouches for the header, so a key that does not open
+        // comes from a wrong password, not from damage.
+        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+                dataKey.data(), &length, nullptr, bytes + kWrappedKeyAt, kWrappedKeySize, bytes,
+                kKeyNonceAt, header.keyNonce.data(), passwordKey.data()) != 0 ||
+            length != kKeySize)
+            return Failed(EncryptedStatus::WrongPassword);
+    }
+
+    const std::string encoded(fileBytes.substr(0, kHeaderSize));
+    DiaryParts parts;
+    size_t offset = kHeaderSize;
+    for (size_t i = 0; i < kDiaryPartCount; ++i) {
+        const size_t sealed = header.parts[i].sealedLength;
+        std::string& plain = parts.bytes[i];
+        plain.resize(sealed - kTagSize);
+        const std::string ad = PartAssociatedData(encoded, i);
+        unsigned long long length = 0;
+        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+                reinterpret_cast<unsigned char*>(plain.data()), &length, nullptr, bytes + offset,
+                sealed, reinterpret_cast<const unsigned char*>(ad.data()), ad.size(),
+                header.parts[i].nonce.data(), dataKey.data()) != 0)
+            return Failed(EncryptedStatus::Damaged);
+        offset += sealed;
+    }
+
+    Close();
+    std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
+    m_parts = std::move(parts);
+    m_header = header;
+    m_bOpen = true;
+    return {};
+}
+
+EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams params)
+{
+    if (!m_limits.Allow(params))
+        throw std::invalid_argument("key derivation parameters outside the accepted limits");
+    EnsureSodium();
+    EncryptedHeader header;
+    randombytes_buf(header.diaryId.data(), header.diaryId.size());
+    randombytes_buf(header.salt.data(), header.salt.size());
+    header.kdf = params;
+    CSecureBuffer dataKey(kKeySize);
+    crypto_aead_xchacha20poly1305_ietf_keygen(dataKey.data());
+    if (!WrapKey(dataKey, password, header))
+        return Failed(EncryptedStatus::IoError, FileErrorCause::Generic);
+    Close();
+    std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
+    m_header = header;
+    m_bOpen = true;
+    return {};
+}
+
+EncryptedResult CEncryptedDiaryFile::Commit()
+{
+    if (!m_bOpen)
+        return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
+    return Write(m_header);
+}
+
+EncryptedResult CEncryptedDiaryFile::ChangePassword(std::string_view newPassword, KdfParams params)
+{
+    if (!m_limits.Allow(params))
+        throw std::invalid_argument("key derivation parameters outside the accepted limits");
+    if (!m_bOpen)
+        return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
+    EncryptedHeader header = m_header;
+    randombytes_buf(header.salt.data(), header.salt.size());
+    header.kdf = params;
+    if (!WrapKey(m_dataKey, newPassword, header))
+        return Failed(EncryptedStatus::IoError, FileErrorCause::Generic);
+    return Write(header);
+}
+
+EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
+{
+    EncryptedHeader header = base;
+    randombytes_buf(header.commitId.data(), header.commitId.size());
+    for (size_t i = 0; i < kDiaryPartCount; ++i) {
+        randombytes_buf(header.parts[i].nonce.data(), kNonceSize);
+        header.parts[i].sealedLength = m_parts.bytes[i].size() + kTagSize;
+    }
+    const std::string encoded = header.Encode();
+
+    const std::string temp = TempPathFor(m_path);
+    if (const int error = CreatePrivateFile(temp))
+        return IoFailure(error);
+    CStoreFile file;
+    const auto abandon = [&](EncryptedResult result) {
+        file.Close();
+        RemoveFile(temp);
+        return result;
+    };
+    if (const FileErrorCause cause = file.Open(temp, true); cause != FileErrorCause::None)
+        return abandon(Failed(EncryptedStatus::IoError, cause));
+    struct stat live
+    {
+    };
+    if (::stat(m_path.c_str(), &live) == 0 && (live.st_mode & 07777) != (S_IRUSR | S_IWUSR) &&
+        ::chmod(temp.c_str(), live.st_mode & 07777) != 0)
+        return abandon(IoFailure(errno));
+    try {
+        file.WriteAt(0, encoded.data(), encoded.size());
+        uint64_t offset = encoded.size();
+        std::string sealed;
+        for (size_t i = 0; i < kDiaryPartCount; ++i) {
+            const std::string& plain = m_parts.bytes[i];
+            const std::string ad = PartAssociatedData(encoded, i);
+            sealed.resize(plain.size() + kTagSize);
+            unsigned long long length = 0;
+            crypto_aead_xchacha20poly1305_ietf_encrypt(
+                reinterpret_cast<unsigned char*>(sealed.data()), &length,
+                reinterpret_cast<const unsigned char*>(plain.data()), plain.size(),
+                reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr,
+                header.parts[i].nonce.data(), m_dataKey.data());
+            file.WriteAt(offset, sealed.data(), sealed.size());
+            offset += sealed.size();
+        }
+        file.Sync();
+    } catch (const CFileError& error) {
+        return abandon(Failed(EncryptedStatus::IoError, error.cause()));
+    }
+    if (const int error = file.MoveTo(m_path))
+        return abandon(IoFailure(error));
+    file.Close();
+    // The new file is in place; a folder that cannot be flushed only
+    // delays when the rename is durable, as for every rewrite of the store.
+    SyncFolderOf(m_path);
+    m_header = header;
+    return {};
+}

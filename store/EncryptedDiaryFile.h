@@ -1,0 +1,73 @@
+#pragma once
+// An encrypted diary: one file NAME.dayloom holding the four parts of a
+// diary, sealed under a random data key that is itself wrapped with a key
+// derived from the password. While open it holds the data key (in locked
+// memory) and the four parts in plain form in memory; Commit() writes them
+// back atomically. Nothing in plain form ever reaches the disk.
+//
+// Failures come back as values: a wrong password, a damaged or altered
+// file, a file of a newer format, or a file error with its cause. A failed
+// Open, Commit or ChangePassword leaves the object and the file as they
+// were.
+
+#include "store/DiaryParts.h"
+#include "store/EncryptedFormat.h"
+#include "store/KeyDerivation.h"
+#include "store/SecureBuffer.h"
+
+#include <string>
+#include <string_view>
+
+class CEncryptedDiaryFile
+{
+public:
+    explicit CEncryptedDiaryFile(std::string path, KdfLimits limits = KdfLimits::Accepted());
+    ~CEncryptedDiaryFile();
+    CEncryptedDiaryFile(const CEncryptedDiaryFile&) = delete;
+    CEncryptedDiaryFile& operator=(const CEncryptedDiaryFile&) = delete;
+
+    // True for a path naming an encrypted diary (ending in ".dayloom").
+    static bool IsEncryptedPath(std::string_view path);
+    // Where a commit builds the new file before renaming it over the live one.
+    static std::string TempPathFor(const std::string& path) { return path + ".tmp"; }
+
+    const std::string& Path() const { return m_path; }
+    bool IsOpen() const { return m_bOpen; }
+
+    // Reads the file and unlocks it with password: every part is checked
+    // before anything is taken. Never writes.
+    EncryptedResult Open(std::string_view password);
+    // The same on a whole file's bytes already read.
+    EncryptedResult Unlock(std::string_view fileBytes, std::string_view password);
+    // Starts a new, empty diary in memory with a fresh identity and data
+    // key; nothing is written until Commit().
+    EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default());
+    // Writes the parts as they are now: a new file beside the live one
+    // (mode 0600, or the replaced file's mode), flushed, renamed over it, the
+    // folder flushed. On failure the live file is untouched and the
+    // temporary file removed.
+    EncryptedResult Commit();
+    // Wraps the same data key with a new password (new salt, params) and
+    // commits. On failure the old password still opens the file.
+    EncryptedResult ChangePassword(std::string_view newPassword,
+                                   KdfParams params = KdfParams::Default());
+    // Wipes the data key and the parts.
+    void Close();
+
+    DiaryParts& Parts() { return m_parts; }
+    const DiaryParts& Parts() const { return m_parts; }
+    const KdfParams& Params() const { return m_header.kdf; }
+
+    // Test seam: the data key's buffer, to check that Close() wipes it.
+    const CSecureBuffer& DataKeyBuffer() const { return m_dataKey; }
+
+private:
+    EncryptedResult Write(const EncryptedHeader& header);
+
+    std::string m_path;
+    KdfLimits m_limits;
+    bool m_bOpen = false;
+    EncryptedHeader m_header;
+    CSecureBuffer m_dataKey;
+    DiaryParts m_parts;
+};

@@ -1,0 +1,332 @@
+// The encrypted diary file: round trips, the committed golden file, damage
+// of every byte and length told apart from a wrong password, forged headers,
+// and every commit step failed or cut short.
+
+#include "StoreTestSupport.h"
+#include "store/EncryptedDiaryFile.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <sodium.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+// The largest single allocation made while tracking is on: a damaged file
+// must never make the reader ask for more than the file's size.
+namespace {
+std::atomic<bool> g_trackAllocations{false};
+std::atomic<size_t> g_largestAllocation{0};
+} // namespace
+
+void* operator new(size_t size)
+{
+    if (g_trackAllocations && size > g_largestAllocation)
+        g_largestAllocation = size;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept
+{
+    std::free(p);
+}
+
+using namespace storetest;
+using namespace encrypted;
+
+namespace {
+
+const std::string kPassword = "correct horse";
+
+DiaryParts SampleParts(const std::string& text = "{\\rtf1 Met Anna at the lake}")
+{
+    DiaryParts parts;
+    parts[DiaryPart::Index] = std::string("index\0record\xB4", 13);
+    parts[DiaryPart::Texts] = text;
+    parts[DiaryPart::Reminders] = "Call the dentist 12/05/2026";
+    parts[DiaryPart::Planner] = ""; // an empty part is sealed like the others
+    return parts;
+}
+
+// Recomputes the checksum of a header edited on purpose, as a forger would.
+void Reseal(std::string& file, size_t headerLength = kHeaderSize)
+{
+    auto* p = reinterpret_cast<unsigned char*>(file.data());
+    crypto_generichash(p + headerLength - kChecksumSize, kChecksumSize, p,
+                       headerLength - kChecksumSize, nullptr, 0);
+}
+
+class EncryptedDiary : public StoreTest
+{
+protected:
+    std::string Path() const { return Diary("travel.dayloom"); }
+
+    void Write(const DiaryParts& parts, const std::string& password = kPassword)
+    {
+        CEncryptedDiaryFile file(Path());
+        ASSERT_TRUE(file.Create(password, KdfParams::Cheapest()).ok());
+        file.Parts() = parts;
+        ASSERT_TRUE(file.Commit().ok());
+    }
+
+    EncryptedStatus StatusOf(std::string_view bytes, const std::string& password = kPassword)
+    {
+        CEncryptedDiaryFile file(Path());
+        return file.Unlock(bytes, password).status;
+    }
+
+    // What the file on disk holds now, or the reason it cannot be opened.
+    std::string Content(const std::string& password = kPassword)
+    {
+        CEncryptedDiaryFile file(Path());
+        const EncryptedResult result = file.Open(password);
+        if (!result.ok())
+            return "<status " + std::to_string(static_cast<int>(result.status)) + ">";
+        std::string all;
+        for (const auto& part : file.Parts().bytes)
+            all += part + '|';
+        return all;
+    }
+
+    // Every file in the test folder, concatenated.
+    std::string FolderBytes()
+    {
+        std::string all;
+        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+            all += ReadFileBytes(entry.path().string());
+        return all;
+    }
+};
+
+TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
+{
+    ::umask(022);
+    Write(SampleParts());
+    EXPECT_EQ(std::filesystem::status(Path()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    CEncryptedDiaryFile file(Path());
+    ASSERT_TRUE(file.Open(kPassword).ok());
+    EXPECT_EQ(file.Parts(), SampleParts());
+    EXPECT_EQ(file.Params(), KdfParams::Cheapest());
+    EXPECT_FALSE(file.DataKeyBuffer().IsZero());
+
+    // A second commit replaces the content and keeps a mode the user chose.
+    ::chmod(Path().c_str(), 0640);
+    file.Parts()[DiaryPart::Texts] = "{\\rtf1 Second thoughts}";
+    ASSERT_TRUE(file.Commit().ok());
+    EXPECT_EQ(std::filesystem::status(Path()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+
+    ASSERT_TRUE(file.ChangePassword("new secret", KdfParams{2, 16 << 10}).ok());
+    file.Close();
+    EXPECT_TRUE(file.DataKeyBuffer().IsZero());
+    EXPECT_TRUE(file.Parts()[DiaryPart::Texts].empty());
+
+    EXPECT_EQ(StatusOf(ReadFileBytes(Path())), EncryptedStatus::WrongPassword);
+    CEncryptedDiaryFile reopened(Path());
+    ASSERT_TRUE(reopened.Open("new secret").ok());
+    EXPECT_EQ(reopened.Parts()[DiaryPart::Texts], "{\\rtf1 Second thoughts}");
+    EXPECT_EQ(reopened.Params(), (KdfParams{2, 16 << 10}));
+
+    const std::string everything = FolderBytes();
+    for (const std::string plain :
+         {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
+        EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
+    EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
+
+    EXPECT_EQ(CEncryptedDiaryFile(Diary("absent.dayloom")).Open(kPassword).cause,
+              FileErrorCause::FileNotFound);
+    EXPECT_FALSE(Exists(Diary("absent.dayloom")));
+}
+
+TEST_F(EncryptedDiary, GoldenFileOpensAndKeepsItsLayout)
+{
+    const std::string golden =
+        ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/golden.dayloom");
+    ASSERT_EQ(golden.size(), kHeaderSize + 4 * kTagSize + 13 + 23 + 0 + 9);
+    EXPECT_EQ(golden.substr(0, 12), std::string("\x89"
+                                                "DLM\r\n\x1A\n\x01\x02\x38\x01",
+                                                12));
+    EXPECT_EQ(golden.substr(kOpsAt, 16), std::string("\x01\0\0\0\0\0\0\0\0\x20\0\0\0\0\0\0", 16));
+
+    CEncryptedDiaryFile file(Path());
+    ASSERT_TRUE(file.Unlock(golden, "golden password").ok());
+    EXPECT_EQ(file.Parts()[DiaryPart::Index], std::string("index\0bytes\xFF\x01", 13));
+    EXPECT_EQ(file.Parts()[DiaryPart::Texts], "{\\rtf1 A golden entry.}");
+    EXPECT_EQ(file.Parts()[DiaryPart::Reminders], "");
+    EXPECT_EQ(file.Parts()[DiaryPart::Planner], "Plan: tea");
+    EXPECT_EQ(StatusOf(golden, "golden passwore"), EncryptedStatus::WrongPassword);
+}
+
+TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
+{
+    Write(SampleParts());
+    const std::string good = ReadFileBytes(Path());
+    ASSERT_EQ(StatusOf(good), EncryptedStatus::Ok);
+    ASSERT_EQ(StatusOf(good, "correct horsE"), EncryptedStatus::WrongPassword);
+
+    // Each damaged copy is reported as such, and no length read from it makes
+    // the reader allocate more than the file's size (or a header's).
+    const auto damaged = [&](const std::string& bytes) {
+        g_largestAllocation = 0;
+        g_trackAllocations = true;
+        const EncryptedStatus status = StatusOf(bytes);
+        g_trackAllocations = false;
+        return status == EncryptedStatus::Damaged &&
+               g_largestAllocation <= std::max(bytes.size(), kMaxHeaderSize);
+    };
+    for (size_t i = 0; i < good.size(); ++i) {
+        for (unsigned char mask : {0x01, 0x80}) {
+            std::string bad = good;
+            bad[i] = static_cast<char>(bad[i] ^ mask);
+            ASSERT_TRUE(damaged(bad)) << "byte " << i;
+        }
+    }
+    for (size_t length = 0; length < good.size(); ++length)
+        ASSERT_TRUE(damaged(good.substr(0, length))) << length;
+    EXPECT_TRUE(damaged(good + '\0'));
+
+    // Through the file: damage is reported and the file left as it was.
+    std::string bad = good;
+    bad[kHeaderSize + 3] ^= 0x10;
+    WriteFileBytes(Path(), bad);
+    EXPECT_EQ(CEncryptedDiaryFile(Path()).Open(kPassword).status, EncryptedStatus::Damaged);
+    EXPECT_EQ(ReadFileBytes(Path()), bad);
+}
+
+TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
+{
+    Write(SampleParts("{\\rtf1 first version}"));
+    const std::string v1 = ReadFileBytes(Path());
+    CEncryptedDiaryFile file(Path());
+    ASSERT_TRUE(file.Open(kPassword).ok());
+    file.Parts()[DiaryPart::Reminders] = "Call plumber 1/5/2026"; // as long as the text
+    ASSERT_TRUE(file.Commit().ok());
+    const std::string v2 = ReadFileBytes(Path());
+    // Sealed lengths here are below 256: one byte of each table entry.
+    const auto lengthOf = [](const std::string& f, size_t i) {
+        return static_cast<unsigned char>(f[kPartTableAt + i * kPartEntrySize + kNonceSize]);
+    };
+    const auto partAt = [&](const std::string& f, size_t i) {
+        size_t offset = kHeaderSize;
+        for (size_t k = 0; k < i; ++k)
+            offset += lengthOf(f, k);
+        return offset;
+    };
+
+    // A part of the older version spliced into the newer one (same length).
+    std::string spliced = v2;
+    const size_t texts = 1;
+    std::copy_n(v1.begin() + kPartTableAt + texts * kPartEntrySize, kPartEntrySize,
+                spliced.begin() + kPartTableAt + texts * kPartEntrySize);
+    std::copy_n(v1.begin() + partAt(v1, texts), lengthOf(v1, texts),
+                spliced.begin() + partAt(v2, texts));
+    Reseal(spliced);
+    EXPECT_EQ(StatusOf(spliced), EncryptedStatus::Damaged);
+
+    // Two parts of the same length swapped with their table entries.
+    std::string swapped = v2;
+    const size_t a = 1, b = 2;
+    ASSERT_EQ(lengthOf(v2, a), lengthOf(v2, b));
+    const size_t length = lengthOf(v2, a);
+    std::swap_ranges(swapped.begin() + kPartTableAt + a * kPartEntrySize,
+                     swapped.begin() + kPartTableAt + (a + 1) * kPartEntrySize,
+                     swapped.begin() + kPartTableAt + b * kPartEntrySize);
+    std::swap_ranges(swapped.begin() + partAt(v2, a), swapped.begin() + partAt(v2, a) + length,
+                     swapped.begin() + partAt(v2, b));
+    Reseal(swapped);
+    EXPECT_EQ(StatusOf(swapped), EncryptedStatus::Damaged);
+
+    // Key derivation parameters outside the limits, even with a sound checksum.
+    for (auto [at, value] :
+         {std::pair{kOpsAt, uint64_t{0}}, std::pair{kOpsAt, uint64_t{1} << 40},
+          std::pair{kMemAt, uint64_t{1} << 40}, std::pair{kMemAt, uint64_t{1}}}) {
+        std::string forged = v2;
+        for (int i = 0; i < 8; ++i)
+            forged[at + i] = static_cast<char>(value >> (8 * i));
+        Reseal(forged);
+        EXPECT_EQ(StatusOf(forged), EncryptedStatus::Damaged) << at << ' ' << value;
+    }
+
+    // A newer version, also with a longer header, is told as such.
+    std::string newer = v2;
+    newer[kVersionAt] = 2;
+    Reseal(newer);
+    EXPECT_EQ(StatusOf(newer), EncryptedStatus::NewerVersion);
+    newer.insert(kChecksumAt, 100, 'x');
+    newer[kHeaderLengthAt] = static_cast<char>((kHeaderSize + 100) & 0xFF);
+    newer[kHeaderLengthAt + 1] = static_cast<char>((kHeaderSize + 100) >> 8);
+    Reseal(newer, kHeaderSize + 100);
+    EXPECT_EQ(StatusOf(newer), EncryptedStatus::NewerVersion);
+}
+
+// Fails each file step of a commit with EIO and, in a child process, dies
+// at each: the file then holds the old or the new content; a failure leaves
+// no temporary file and a later commit still works.
+TEST_F(EncryptedDiary, CommitFailsOrCrashesAtEveryStep)
+{
+    using Step = std::function<EncryptedResult(CEncryptedDiaryFile&)>;
+    const auto check = [&](const char* name, const Step& step, const std::string& newPassword) {
+        SCOPED_TRACE(name);
+        const auto attempt = [&](const CFileFaults::Hook& hook) {
+            Write(SampleParts("{\\rtf1 old}"));
+            CEncryptedDiaryFile file(Path());
+            EXPECT_TRUE(file.Open(kPassword).ok());
+            file.Parts()[DiaryPart::Texts] = "{\\rtf1 new}";
+            CFileFaults::Install(hook);
+            const EncryptedResult result = step(file);
+            CFileFaults::Install({});
+            return result;
+        };
+        const std::string before = (Write(SampleParts("{\\rtf1 old}")), Content());
+        int steps = 0;
+        ASSERT_TRUE(attempt([&](FileOp, const std::string&) { return ++steps, 0; }).ok());
+        const std::string after = Content(newPassword);
+        ASSERT_NE(before, after);
+
+        for (int k = 1; k <= steps; ++k) {
+            SCOPED_TRACE("step " + std::to_string(k));
+            int seen = 0;
+            const EncryptedResult result =
+                attempt([&](FileOp, const std::string&) { return ++seen == k ? EIO : 0; });
+            if (result.ok()) {
+                EXPECT_EQ(Content(newPassword), after);
+            } else {
+                EXPECT_EQ(result.cause, FileErrorCause::HardIO);
+                EXPECT_EQ(Content(), before);
+                EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
+            }
+
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                int count = 0;
+                attempt([&](FileOp, const std::string&) {
+                    if (++count == k)
+                        _exit(0);
+                    return 0;
+                });
+                _exit(0);
+            }
+            waitpid(child, nullptr, 0);
+            const std::string state = Content();
+            EXPECT_TRUE(state == before || Content(newPassword) == after) << state;
+            // The next commit goes through, over any temporary file left behind.
+            EXPECT_TRUE(attempt({}).ok());
+        }
+    };
+    check(
+        "Commit", [](CEncryptedDiaryFile& f) { return f.Commit(); }, kPassword);
+    check(
+        "ChangePassword",
+        [](CEncryptedDiaryFile& f) { return f.ChangePassword("changed", KdfParams::Cheapest()); },
+        "changed");
+}
+
+} // namespace
