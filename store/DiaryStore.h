@@ -17,7 +17,7 @@ public:
     // diaryPath is the index file's path in the file system's encoding;
     // extLoc is the byte offset of its extension's first character.
     CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc);
-    ~CDiaryStore();
+    virtual ~CDiaryStore();
     CDiaryStore(const CDiaryStore&) = delete;
     CDiaryStore& operator=(const CDiaryStore&) = delete;
 

@@ -15,7 +15,9 @@ CStoreFile::~CStoreFile()
 }
 
 CStoreFile::CStoreFile(CStoreFile&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
+    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path)),
+      m_memory(std::move(other.m_memory)),
+      m_memoryFiles(std::exchange(other.m_memoryFiles, nullptr))
 {
 }
 
@@ -25,6 +27,8 @@ CStoreFile& CStoreFile::operator=(CStoreFile&& other) noexcept
         Close();
         m_fd = std::exchange(other.m_fd, -1);
         m_path = std::move(other.m_path);
+        m_memory = std::move(other.m_memory);
+        m_memoryFiles = std::exchange(other.m_memoryFiles, nullptr);
     }
     return *this;
 }
@@ -34,6 +38,16 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
     Close();
     if (path.empty())
         return FileErrorCause::BadPath;
+    if (CMemoryFiles* files = CMemoryFiles::Serving(path)) {
+        m_memoryFiles = files;
+        m_memory = files->Open(path);
+        if (truncate && !m_memory->empty()) {
+            m_memory->clear();
+            files->MarkDirty();
+        }
+        m_path = path;
+        return FileErrorCause::None;
+    }
     if (const int injected = CFileFaults::Check(FileOp::Open, path))
         return FileErrorCauseFromErrno(injected);
     // A rewrite by another process may replace the file between our open and
@@ -97,6 +111,8 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
 
 void CStoreFile::Close()
 {
+    m_memory.reset();
+    m_memoryFiles = nullptr;
     if (m_fd >= 0) {
         ::close(m_fd); // also drops the lock
         m_fd = -1;
@@ -110,6 +126,8 @@ void CStoreFile::Fail(int error) const
 
 uint64_t CStoreFile::Length() const
 {
+    if (m_memory)
+        return m_memory->size();
     if (m_fd < 0)
         throw CFileError(FileErrorCause::InvalidHandle, m_path);
     struct stat info
@@ -122,6 +140,11 @@ uint64_t CStoreFile::Length() const
 
 size_t CStoreFile::ReadAt(uint64_t offset, void* buffer, size_t size) const
 {
+    if (m_memory) {
+        if (offset >= m_memory->size())
+            return 0;
+        return m_memory->copy(static_cast<char*>(buffer), size, static_cast<size_t>(offset));
+    }
     if (m_fd < 0)
         throw CFileError(FileErrorCause::InvalidHandle, m_path);
     if (const int injected = CFileFaults::Check(FileOp::Read, m_path))
@@ -144,6 +167,13 @@ size_t CStoreFile::ReadAt(uint64_t offset, void* buffer, size_t size) const
 
 void CStoreFile::WriteAt(uint64_t offset, const void* data, size_t size)
 {
+    if (m_memory) {
+        if (offset + size > m_memory->size())
+            m_memory->resize(static_cast<size_t>(offset + size));
+        m_memory->replace(static_cast<size_t>(offset), size, static_cast<const char*>(data), size);
+        m_memoryFiles->MarkDirty();
+        return;
+    }
     if (m_fd < 0)
         throw CFileError(FileErrorCause::InvalidHandle, m_path);
     if (const int injected = CFileFaults::Check(FileOp::Write, m_path))
@@ -163,6 +193,11 @@ void CStoreFile::WriteAt(uint64_t offset, const void* data, size_t size)
 
 void CStoreFile::Truncate(uint64_t length)
 {
+    if (m_memory) {
+        m_memory->resize(static_cast<size_t>(length));
+        m_memoryFiles->MarkDirty();
+        return;
+    }
     if (m_fd < 0)
         throw CFileError(FileErrorCause::InvalidHandle, m_path);
     if (const int injected = CFileFaults::Check(FileOp::Truncate, m_path))
@@ -173,6 +208,8 @@ void CStoreFile::Truncate(uint64_t length)
 
 void CStoreFile::Sync()
 {
+    if (m_memory)
+        return;
     if (m_fd < 0)
         throw CFileError(FileErrorCause::InvalidHandle, m_path);
     if (const int injected = CFileFaults::Check(FileOp::Flush, m_path))
@@ -191,6 +228,8 @@ int CStoreFile::MoveTo(const std::string& path)
 
 int RemoveFile(const std::string& path)
 {
+    if (CMemoryFiles* files = CMemoryFiles::Serving(path))
+        return files->Remove(path);
     if (const int injected = CFileFaults::Check(FileOp::Remove, path))
         return injected;
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
@@ -198,6 +237,11 @@ int RemoveFile(const std::string& path)
 
 int RenameFile(const std::string& from, const std::string& to)
 {
+    CMemoryFiles* files = CMemoryFiles::Serving(from);
+    if (files != CMemoryFiles::Serving(to))
+        return EXDEV;
+    if (files)
+        return files->Rename(from, to);
     if (const int injected = CFileFaults::Check(FileOp::Rename, to))
         return injected;
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
@@ -205,6 +249,8 @@ int RenameFile(const std::string& from, const std::string& to)
 
 bool FileExists(const std::string& path)
 {
+    if (const CMemoryFiles* files = CMemoryFiles::Serving(path))
+        return files->Find(path) != nullptr;
     struct stat info
     {
     };
@@ -213,6 +259,8 @@ bool FileExists(const std::string& path)
 
 int SyncFolderOf(const std::string& path)
 {
+    if (CMemoryFiles::Serving(path))
+        return 0;
     const auto slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string(".")
                                : slash == 0               ? std::string("/")

@@ -5,6 +5,7 @@
 // never work on the same diary at once. Closed by the destructor.
 
 #include "store/FileError.h"
+#include "store/MemoryFiles.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ public:
     // success. A lock held elsewhere is a sharing violation.
     FileErrorCause Open(const std::string& path, bool truncate = false);
     void Close();
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_fd >= 0 || m_memory; }
     const std::string& Path() const { return m_path; }
 
     // Current length in bytes; throws CFileError when it cannot be found.
@@ -50,6 +51,8 @@ private:
 
     int m_fd = -1;
     std::string m_path;
+    CMemoryFiles::File m_memory;
+    CMemoryFiles* m_memoryFiles = nullptr;
 };
 
 // File-system steps on paths, each through the fault seam. They return 0 or

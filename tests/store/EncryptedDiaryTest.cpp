@@ -31,6 +31,10 @@ void operator delete(void* p) noexcept
 {
     std::free(p);
 }
+void operator delete(void* p, size_t) noexcept
+{
+    std::free(p);
+}
 
 using namespace storetest;
 using namespace encrypted;

@@ -1,0 +1,152 @@
+// A session on an encrypted diary: every store operation works on the parts
+// in memory, each command writes the file once, nothing readable reaches the
+// folder, and a failed write is reported and rolled back.
+
+#include "StoreTestSupport.h"
+#include "store/DiarySession.h"
+
+#include <set>
+
+using namespace storetest;
+
+namespace {
+
+class EncryptedSession : public StoreTest
+{
+protected:
+    std::string Path() const { return Diary("travel.dayloom"); }
+
+    void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
+    {
+        auto store = session.MakeStore();
+        store->entry.time = time;
+        store->entry.text = text;
+        std::snprintf(store->entry.password, sizeof store->entry.password, "%s",
+                      session.Password().c_str());
+        store->AppendEntry();
+        ASSERT_TRUE(store->SortEntries());
+    }
+
+    // Entry texts, then reminders and tasks, as the windows read them.
+    std::string Content(const CDiarySession& session)
+    {
+        std::string out;
+        uint32_t count = 0;
+        {
+            auto probe = session.MakeStore();
+            probe->OpenIndexFile();
+            probe->CloseIndexFile();
+            count = probe->m_nEntryCount;
+        }
+        for (uint32_t i = 0; i < count; ++i) {
+            auto store = session.MakeStore(i);
+            out += store->ReadEntry() ? store->entry.text + '\n' : "<unreadable>\n";
+        }
+        auto lists = session.MakeStore();
+        lists->OpenReminderFile();
+        lists->CloseReminderFile();
+        if (lists->m_nReminderCount > 0 && lists->ReadReminder())
+            out += std::string("r ") + lists->reminder.description + '\n';
+        lists->OpenPlannerFile();
+        lists->ClosePlannerFile();
+        if (lists->m_nPlannerCount > 0 && lists->ReadPlannerTask())
+            out += std::string("p ") + lists->task.description + '\n';
+        return out;
+    }
+
+    std::set<std::string> FolderNames()
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    // Counts the renames onto the diary file: one per commit.
+    int* CountCommits()
+    {
+        m_commits = 0;
+        CFileFaults::Install([this](FileOp op, const std::string& path) {
+            m_commits += op == FileOp::Rename && path == Path();
+            return 0;
+        });
+        return &m_commits;
+    }
+
+private:
+    int m_commits = 0;
+};
+
+TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
+{
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.IsEncrypted());
+    ASSERT_TRUE(session.CreateEncrypted("first secret", KdfParams::Cheapest()).ok());
+    const int* commits = CountCommits();
+    SaveEntry(session, "{\\rtf1 Dinner with Marguerite, 24/12/2026}", 2000);
+    SaveEntry(session, "{\\rtf1 Skating}", 1000);
+    EXPECT_EQ(*commits, 2) << "one write per command";
+    {
+        auto store = session.MakeStore();
+        store->reminder.time = 3000;
+        std::snprintf(store->reminder.description, 40, "Marguerite's birthday");
+        store->AppendReminder();
+        store->task.plannedTime = store->task.doneTime = 3000;
+        std::snprintf(store->task.description, 50, "Buy lanterns");
+        store->AppendPlannerTask();
+    }
+    EXPECT_EQ(*commits, 3);
+    ASSERT_TRUE(session.ChangePassword("second secret", KdfParams::Cheapest()));
+    EXPECT_EQ(*commits, 4);
+    ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
+    const std::string expected =
+        "{\\rtf1 Dinner with Marguerite, 24/12/2026}\nr Marguerite's birthday\np Buy lanterns\n";
+    EXPECT_EQ(Content(session), expected);
+    EXPECT_EQ(*commits, 5) << "reading writes nothing";
+
+    // A second program cannot open the diary while this session has it.
+    CDiarySession other(Path(), ExtLoc(Path()));
+    EXPECT_EQ(other.Unlock("second secret").cause, FileErrorCause::SharingViolation);
+
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"travel.dayloom", "travel.dayloom.lock"}));
+    const std::string bytes = ReadFileBytes(Path());
+    for (const char* plain : {"Marguerite", "Skating", "lanterns", "24/12/2026", "first secret",
+                              "second secret", "rtf1"})
+        EXPECT_EQ(bytes.find(plain), std::string::npos) << plain;
+
+    session.Lock();
+    EXPECT_TRUE(session.EncryptedFile()->DataKeyBuffer().IsZero());
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"travel.dayloom"});
+
+    CDiarySession reopened(Path(), ExtLoc(Path()));
+    EXPECT_EQ(reopened.Unlock("first secret").status, EncryptedStatus::WrongPassword);
+    ASSERT_TRUE(reopened.Unlock("second secret").ok());
+    EXPECT_EQ(Content(reopened), expected);
+    EXPECT_EQ(reopened.Password(), "second secret");
+}
+
+TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
+{
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.CreateEncrypted("secret", KdfParams::Cheapest()).ok());
+    SaveEntry(session, "{\\rtf1 kept}", 1000);
+    const std::string before = Content(session);
+
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    SaveEntry(session, "{\\rtf1 lost}", 2000);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("travel.dayloom"), std::string::npos) << messages[0];
+    EXPECT_FALSE(session.ChangePassword("other", KdfParams::Cheapest()));
+    EXPECT_EQ(messages.size(), 2u);
+    CFileFaults::Install({});
+
+    EXPECT_EQ(Content(session), before) << "memory back to what the file holds";
+    EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
+    session.Lock();
+    CDiarySession reopened(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(reopened.Unlock("secret").ok());
+    EXPECT_EQ(Content(reopened), before);
+}
+
+} // namespace
