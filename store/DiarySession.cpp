@@ -198,9 +198,12 @@ EncryptedResult CDiarySession::Commit() const
     CEncryptedDiaryFile& file = m_encrypted->file;
     DiaryParts previous = std::exchange(file.Parts(), m_encrypted->Current());
     const EncryptedResult result = file.Commit();
-    if (!result.ok())
+    if (result.ok()) {
+        m_encrypted->memory->MarkClean();
+    } else {
         file.Parts() = std::move(previous);
-    LoadParts();
+        LoadParts();
+    }
     return result;
 }
 
