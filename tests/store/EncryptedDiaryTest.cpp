@@ -19,11 +19,15 @@ std::atomic<bool> g_trackAllocations{false};
 std::atomic<size_t> g_largestAllocation{0};
 } // namespace
 
-void* operator new(size_t size)
+void* operator new(size_t size, const std::nothrow_t&) noexcept
 {
     if (g_trackAllocations && size > g_largestAllocation)
         g_largestAllocation = size;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new(size_t size)
+{
+    if (void* p = operator new(size, std::nothrow))
         return p;
     throw std::bad_alloc();
 }
@@ -32,6 +36,10 @@ void operator delete(void* p) noexcept
     std::free(p);
 }
 void operator delete(void* p, size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
 {
     std::free(p);
 }
