@@ -140,7 +140,7 @@ EncryptedResult CDiarySession::TakeLock()
     return {};
 }
 
-EncryptedResult CDiarySession::Unlock(std::string_view password)
+EncryptedResult CDiarySession::UnlockEncrypted(std::string_view password)
 {
     if (!m_encrypted)
         return {};

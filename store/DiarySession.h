@@ -70,7 +70,7 @@ public:
     // Opens the existing encrypted file with password: wrong password,
     // damage, a newer format and file errors come back as values and leave
     // the session locked.
-    EncryptedResult Unlock(std::string_view password);
+    EncryptedResult UnlockEncrypted(std::string_view password);
     // The first password of a new encrypted diary: the file is written with
     // the first command that stores something.
     EncryptedResult CreateEncrypted(std::string_view password,

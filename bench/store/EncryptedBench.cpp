@@ -117,8 +117,9 @@ void BM_EncryptedOpen(benchmark::State& state)
     for (auto _ : state) {
         CDiarySession session(path, ExtLoc(path));
         std::vector<EntryHeader> headers;
-        if (!session.Unlock(kPassword).ok() || !session.MakeStore()->ReadAllEntryHeaders(headers) ||
-            headers.size() != size_t(n) || !session.MakeStore(uint32_t(n - 1))->ReadEntry()) {
+        if (!session.UnlockEncrypted(kPassword).ok() ||
+            !session.MakeStore()->ReadAllEntryHeaders(headers) || headers.size() != size_t(n) ||
+            !session.MakeStore(uint32_t(n - 1))->ReadEntry()) {
             state.SkipWithError("the diary did not open");
             break;
         }
@@ -132,7 +133,7 @@ void BM_EncryptedSave(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.Unlock(kPassword).ok())
+    if (!session.UnlockEncrypted(kPassword).ok())
         state.SkipWithError("the diary did not open");
     uint32_t time = 2000000000u;
     for (auto _ : state) {
@@ -157,7 +158,7 @@ void BM_EncryptedChangePassword(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.Unlock(kPassword).ok())
+    if (!session.UnlockEncrypted(kPassword).ok())
         state.SkipWithError("the diary did not open");
     bool flip = false;
     for (auto _ : state) {

@@ -106,7 +106,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
     // A second program cannot open the diary while this session has it.
     CDiarySession other(Path(), ExtLoc(Path()));
-    EXPECT_EQ(other.Unlock("second secret").cause, FileErrorCause::SharingViolation);
+    EXPECT_EQ(other.UnlockEncrypted("second secret").cause, FileErrorCause::SharingViolation);
 
     EXPECT_EQ(FolderNames(), (std::set<std::string>{"travel.dayloom", "travel.dayloom.lock"}));
     const std::string bytes = ReadFileBytes(Path());
@@ -119,8 +119,8 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     EXPECT_EQ(FolderNames(), std::set<std::string>{"travel.dayloom"});
 
     CDiarySession reopened(Path(), ExtLoc(Path()));
-    EXPECT_EQ(reopened.Unlock("first secret").status, EncryptedStatus::WrongPassword);
-    ASSERT_TRUE(reopened.Unlock("second secret").ok());
+    EXPECT_EQ(reopened.UnlockEncrypted("first secret").status, EncryptedStatus::WrongPassword);
+    ASSERT_TRUE(reopened.UnlockEncrypted("second secret").ok());
     EXPECT_EQ(Content(reopened), expected);
     EXPECT_EQ(reopened.Password(), "second secret");
 }
@@ -145,7 +145,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
     session.Lock();
     CDiarySession reopened(Path(), ExtLoc(Path()));
-    ASSERT_TRUE(reopened.Unlock("secret").ok());
+    ASSERT_TRUE(reopened.UnlockEncrypted("secret").ok());
     EXPECT_EQ(Content(reopened), before);
 }
 
