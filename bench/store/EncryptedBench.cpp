@@ -7,6 +7,7 @@
 // includes one derivation with the default ones.
 
 #include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
 #include "store/Messages.h"
 
 #include <benchmark/benchmark.h>
@@ -117,7 +118,7 @@ void BM_EncryptedOpen(benchmark::State& state)
     for (auto _ : state) {
         CDiarySession session(path, ExtLoc(path));
         std::vector<EntryHeader> headers;
-        if (!session.UnlockEncrypted(kPassword).ok() ||
+        if (!session.Encrypted()->Unlock(kPassword).ok() ||
             !session.MakeStore()->ReadAllEntryHeaders(headers) || headers.size() != size_t(n) ||
             !session.MakeStore(uint32_t(n - 1))->ReadEntry()) {
             state.SkipWithError("the diary did not open");
@@ -133,7 +134,7 @@ void BM_EncryptedSave(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.UnlockEncrypted(kPassword).ok())
+    if (!session.Encrypted()->Unlock(kPassword).ok())
         state.SkipWithError("the diary did not open");
     uint32_t time = 2000000000u;
     for (auto _ : state) {
@@ -158,11 +159,11 @@ void BM_EncryptedChangePassword(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.UnlockEncrypted(kPassword).ok())
+    if (!session.Encrypted()->Unlock(kPassword).ok())
         state.SkipWithError("the diary did not open");
     bool flip = false;
     for (auto _ : state) {
-        if (!session.ChangePassword((flip = !flip) ? "changed" : kPassword)) {
+        if (!session.Encrypted()->ChangePassword((flip = !flip) ? "changed" : kPassword)) {
             state.SkipWithError("the password was not changed");
             break;
         }

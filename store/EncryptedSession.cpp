@@ -1,0 +1,148 @@
+#include "store/EncryptedSession.h"
+
+#include "store/Messages.h"
+
+#include <utility>
+
+namespace {
+
+// Inside the memory folder the parts go by the names the four files of a
+// diary "diary.ilm" would have.
+constexpr const char* kPartNames[kDiaryPartCount] = {"diary.ilm", "diary.dlm", "diary.rlm",
+                                                     "diary.plm"};
+
+void Report(const EncryptedResult& result, const std::string& path)
+{
+    ShowStoreMessage(FileErrorMessage(
+        result.cause == FileErrorCause::None ? FileErrorCause::Generic : result.cause, path));
+}
+
+uint16_t ExtLocOf(const std::string& indexPath)
+{
+    return static_cast<uint16_t>(indexPath.size() - 3);
+}
+
+// The store of one command: what it changed is written to the file when it
+// is done with.
+class CCommittingStore final : public CDiaryStore
+{
+public:
+    CCommittingStore(uint32_t index, const std::string& path, CEncryptedSession& session)
+        : CDiaryStore(index, path, ExtLocOf(path)), m_session(session)
+    {
+    }
+    ~CCommittingStore() override { m_session.CommitReported(); }
+
+private:
+    CEncryptedSession& m_session;
+};
+
+} // namespace
+
+CEncryptedSession::CEncryptedSession(const std::string& path) : m_file(path) {}
+
+CEncryptedSession::~CEncryptedSession()
+{
+    Lock();
+}
+
+std::string CEncryptedSession::PartPath(size_t i) const
+{
+    return m_file.Path() + '/' + kPartNames[i];
+}
+
+std::unique_ptr<CDiaryStore> CEncryptedSession::MakeStore(uint32_t index)
+{
+    return std::make_unique<CCommittingStore>(index, PartPath(0), *this);
+}
+
+EncryptedResult CEncryptedSession::Unlock(std::string_view password)
+{
+    Lock();
+    const EncryptedResult result = m_file.Open(password);
+    if (result.ok())
+        LoadParts();
+    return result;
+}
+
+EncryptedResult CEncryptedSession::Create(std::string_view password, KdfParams params)
+{
+    const EncryptedResult result = m_file.Create(password, params);
+    if (result.ok()) {
+        LoadParts();
+        m_memory->MarkDirty(); // the first commit writes the file
+    }
+    return result;
+}
+
+void CEncryptedSession::Lock()
+{
+    m_file.Close();
+    m_memory.reset();
+}
+
+DiaryParts CEncryptedSession::CurrentParts() const
+{
+    DiaryParts parts;
+    for (size_t i = 0; i < kDiaryPartCount; ++i)
+        if (const auto part = m_memory->Find(PartPath(i)))
+            parts.bytes[i] = *part;
+    return parts;
+}
+
+void CEncryptedSession::LoadParts()
+{
+    if (!m_memory)
+        m_memory = std::make_unique<CMemoryFiles>(m_file.Path());
+    m_memory->Clear();
+    for (size_t i = 0; i < kDiaryPartCount; ++i)
+        *m_memory->Open(PartPath(i)) = m_file.Parts().bytes[i];
+    m_memory->MarkClean();
+}
+
+EncryptedResult CEncryptedSession::Commit()
+{
+    if (!IsUnlocked() || !m_memory->IsDirty())
+        return {};
+    DiaryParts previous = std::exchange(m_file.Parts(), CurrentParts());
+    const EncryptedResult result = m_file.Commit();
+    if (result.ok()) {
+        m_memory->MarkClean();
+    } else {
+        m_file.Parts() = std::move(previous);
+        LoadParts();
+    }
+    return result;
+}
+
+bool CEncryptedSession::CommitReported()
+{
+    const EncryptedResult result = Commit();
+    if (!result.ok())
+        Report(result, m_file.Path());
+    return result.ok();
+}
+
+bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams params)
+{
+    // Nothing of an earlier command may ride on the new key.
+    if (!IsUnlocked() || !CommitReported())
+        return false;
+    // The store's own rewrite runs in memory; the file gets it together with
+    // the new key wrapping.
+    const std::string index = PartPath(0);
+    if (!CDiaryStore(0, index, ExtLocOf(index)).ChangePassword(newPassword)) {
+        LoadParts();
+        return false;
+    }
+    DiaryParts previous = std::exchange(m_file.Parts(), CurrentParts());
+    const EncryptedResult result = m_file.ChangePassword(newPassword, params);
+    if (result.ok()) {
+        m_memory->MarkClean();
+        return true;
+    }
+    m_file.Parts() = std::move(previous);
+    LoadParts();
+    Report(result, m_file.Path());
+    return false;
+}

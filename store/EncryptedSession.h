@@ -1,0 +1,59 @@
+#pragma once
+// The open encrypted diary behind a CDiarySession. Unlocking derives the
+// key once; from then on it holds the key and the four parts in memory
+// (served to the store as files under "NAME.dayloom/", so nothing in plain
+// form reaches the disk), the stores it makes work on those parts, and each
+// command's changes are written to the file once, atomically, when the
+// command's store is destroyed. A failed write is reported and the parts go
+// back to what the file holds.
+
+#include "store/DiaryStore.h"
+#include "store/EncryptedDiaryFile.h"
+#include "store/MemoryFiles.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class CEncryptedSession
+{
+public:
+    explicit CEncryptedSession(const std::string& path);
+    ~CEncryptedSession();
+    CEncryptedSession(const CEncryptedSession&) = delete;
+    CEncryptedSession& operator=(const CEncryptedSession&) = delete;
+
+    bool IsUnlocked() const { return m_file.IsOpen(); }
+
+    // Opens the existing file with password: wrong password, damage, a
+    // newer format and file errors come back as values and leave the
+    // session locked.
+    EncryptedResult Unlock(std::string_view password);
+    // The first password of a new encrypted diary: the file is written with
+    // the first command that stores something.
+    EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default());
+    // A store for one command, positioned at entry `index`.
+    std::unique_ptr<CDiaryStore> MakeStore(uint32_t index);
+    // Writes the parts if a command changed them; on failure the parts go
+    // back to what the file holds.
+    EncryptedResult Commit();
+    // Commit(), a failure reported through the store's message handler.
+    bool CommitReported();
+    // The store's password rewrite and the new key wrapping, in one commit.
+    // False when it failed (reported); the old password still opens the file.
+    bool ChangePassword(const std::string& newPassword, KdfParams params = KdfParams::Default());
+    // Wipes the key and the parts.
+    void Lock();
+
+    // Test seam: the file, to check that Lock() wipes its key.
+    const CEncryptedDiaryFile& File() const { return m_file; }
+
+private:
+    std::string PartPath(size_t i) const;
+    DiaryParts CurrentParts() const;
+    void LoadParts();
+
+    CEncryptedDiaryFile m_file;
+    // Serves the parts while the diary is unlocked.
+    std::unique_ptr<CMemoryFiles> m_memory;
+};
