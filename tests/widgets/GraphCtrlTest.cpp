@@ -113,7 +113,7 @@ TEST_F(GraphCtrlTest, FewerThanEightEntriesShowACentredNoticeWithoutScrollBar)
     // A scroll position left from a longer diary must not shift the notice.
     Fill(30);
     graph.SetCurrentEntry(29);
-    ASSERT_EQ(graph.m_nScrollPos, 650);
+    ASSERT_EQ(graph.m_nScrollPos, 33 * 25 - kPanelWidth);
     Panel();
     Fill(7);
     const QImage panel = Panel();
@@ -122,7 +122,7 @@ TEST_F(GraphCtrlTest, FewerThanEightEntriesShowACentredNoticeWithoutScrollBar)
     graph.SetCurrentEntry(6);
     graph.OnHScroll(CGraphCtrl::ScrollRequest::PageRight);
     graph.OnHScroll(CGraphCtrl::ScrollRequest::ThumbTrack, 300);
-    EXPECT_EQ(graph.m_nScrollPos, 650);
+    EXPECT_EQ(graph.m_nScrollPos, 33 * 25 - kPanelWidth);
     EXPECT_EQ(Panel(), panel);
 
     // Two yellow lines, centred on the panel, the first starting 5 pixels
@@ -175,29 +175,6 @@ TEST_F(GraphCtrlTest, GridLinesAreDottedEvery25PixelsAcrossThePicture)
     }
     // Right of the picture the panel stays black.
     EXPECT_EQ(CountColour(panel, QRect(275, 0, kPanelWidth - 275, kPanelHeight), kGrid), 0);
-}
-
-TEST_F(GraphCtrlTest, MarkerIsAGreyEllipseAndLineOverTheCurrentEntry)
-{
-    Fill(8);
-    ShowOnly(false, false, false, false);
-    graph.SetCurrentEntry(3);
-    const QImage panel = Panel();
-    const int w2 = 104; // the current entry's column (x = 100) + 4
-    // The line runs from h/2 - 50 to just above h/2 + 50.
-    EXPECT_EQ(Pixel(panel, w2 - 4, kCentre - 50), kMarker);
-    EXPECT_EQ(Pixel(panel, w2 - 4, kCentre + 49), kMarker);
-    EXPECT_NE(Pixel(panel, w2 - 4, kCentre - 51), kMarker);
-    EXPECT_NE(Pixel(panel, w2 - 4, kCentre + 50), kMarker);
-    // The ellipse touches its bounds (w2 - 16, h/2 - 14) .. (w2 + 10, h/2 + 14),
-    // right and bottom edges outside, and is not filled.
-    const QRect left = BoundsOf(panel, QRect(w2 - 30, kCentre - 30, 26, 60), kMarker);
-    const QRect right = BoundsOf(panel, QRect(w2 - 3, kCentre - 30, 30, 60), kMarker);
-    EXPECT_EQ(left.left(), w2 - 16);
-    EXPECT_EQ(right.right(), w2 + 9);
-    EXPECT_EQ(right.top(), kCentre - 14);
-    EXPECT_EQ(right.bottom(), kCentre + 13);
-    EXPECT_EQ(Pixel(panel, w2 - 10, kCentre + 5), kBlack);
 }
 
 TEST_F(GraphCtrlTest, RatingsSitOnePixelBelowTheirGridLevel)
@@ -265,32 +242,22 @@ protected:
     static QRect Row(int x, int top, int height) { return QRect(x - 14, top, 29, height); }
 };
 
-TEST_F(GraphTextTest, NumbersAndMarksAreCentredOnTheirColumn)
-{
-    const QImage panel = Panel();
-    const struct
-    {
-        int top;
-        int height;
-    } rows[] = {{0, 10}, {10, 10}, {kPanelHeight - 20, 10}, {kPanelHeight - 10, 10}};
-    for (const auto& row : rows) {
-        const QRect text = BoundsOf(panel, Row(50, row.top, row.height), kWhite);
-        ASSERT_FALSE(text.isEmpty()) << "row " << row.top;
-        EXPECT_GE(text.top(), row.top);
-        EXPECT_NEAR(text.center().x(), 50, 2) << "row " << row.top;
-        EXPECT_EQ(CountColour(panel, Row(100, row.top, row.height), kWhite), 0)
-            << "zero values print nothing, row " << row.top;
-    }
-    // "36.6" is wider than "70", and "M" wider than "C".
-    EXPECT_GT(BoundsOf(panel, Row(50, 0, 10), kWhite).width(),
-              BoundsOf(panel, Row(50, 10, 10), kWhite).width());
-}
-
-TEST_F(GraphTextTest, EachTextFollowsItsOwnSwitch)
+TEST_F(GraphTextTest, NumbersAndMarksAreCentredOnTheirColumnEachWithItsSwitch)
 {
     const int rowsTop[] = {0, 10, kPanelHeight - 20, kPanelHeight - 10};
     int32_t* flags[] = {&graph.m_bShowTemp, &graph.m_bShowWeight, &graph.m_bShowMenstruus,
                         &graph.m_bShowCopulation};
+    const QImage all = Panel();
+    for (int top : rowsTop) {
+        const QRect text = BoundsOf(all, Row(50, top, 10), kWhite);
+        ASSERT_FALSE(text.isEmpty()) << "row " << top;
+        EXPECT_GE(text.top(), top);
+        EXPECT_NEAR(text.center().x(), 50, 2) << "row " << top;
+        EXPECT_EQ(CountColour(all, Row(100, top, 10), kWhite), 0) << "zeros print nothing";
+    }
+    // "36.6" is wider than "70".
+    EXPECT_GT(BoundsOf(all, Row(50, 0, 10), kWhite).width(),
+              BoundsOf(all, Row(50, 10, 10), kWhite).width());
     for (int off = 0; off < 4; ++off) {
         for (int i = 0; i < 4; ++i) {
             *flags[i] = i == off ? 0 : 1;
@@ -316,79 +283,94 @@ TEST_F(GraphTextTest, TemperatureUsesADecimalPointInAnyLocale)
     EXPECT_EQ(english, german);
 }
 
-// --- scrolling ------------------------------------------------------------
+// --- placing the view and scrolling -----------------------------------------
 
-TEST_F(GraphCtrlTest, CurrentEntryIsScrolledToTheFourthColumn)
+// Each case: a diary of `count` entries, entry `current` made current, then
+// `repeat` scroll actions (or a drag of the thumb to `drag`); the view must
+// end at `expected`, with the marker over the current entry's column.
+TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
 {
-    Fill(40);
-    ShowOnly(true, false, false, false);
-    EntryHeader high;
-    high.mood = 3;
-    graph.SetEntry(19, high);
-    graph.SetCurrentEntry(19);
-    EXPECT_EQ(graph.m_nScrollPos, 400);
-    const QImage panel = Panel();
+    using A = QAbstractSlider;
+    const struct Case
+    {
+        const char* name;
+        int count;
+        int current;
+        A::SliderAction action;
+        int repeat;
+        int drag;
+        int expected;
+    } cases[] = {
+        // The picture is (count + 3) * 25 wide; the panel 400.
+        {"last entry as far right as the picture's end permits", 40, 39, A::SliderNoAction, 0, 0,
+         1075 - 400},
+        {"entry with history on both sides centred", 40, 19, A::SliderNoAction, 0, 0, 500 - 200},
+        {"early entry: the picture starts at the left edge", 40, 2, A::SliderNoAction, 0, 0, 0},
+        {"short history: the picture starts at the left edge", 8, 7, A::SliderNoAction, 0, 0, 0},
+        {"last of a long history", 100000, 99999, A::SliderNoAction, 0, 0, 100003 * 25 - 400},
+        {"left arrow stops at three empty columns", 40, 2, A::SliderSingleStepSub, 30, 0, -75},
+        {"page left stops there too", 40, 2, A::SliderPageStepSub, 5, 0, -75},
+        {"line right", 40, 19, A::SliderSingleStepAdd, 1, 0, 304},
+        {"page right", 40, 2, A::SliderPageStepAdd, 1, 0, 25},
+        {"page right stops four columns past the last entry", 40, 39, A::SliderPageStepAdd, 3, 0,
+         44 * 25 - 400},
+        {"line right stops there too", 40, 39, A::SliderSingleStepAdd, 40, 0, 44 * 25 - 400},
+        {"other requests change nothing", 40, 19, A::SliderToMinimum, 1, 0, 300},
+        {"dragging reads positions beyond 16 bits", 100000, 99999, A::SliderMove, 0, 2000000,
+         2000000},
+    };
+    ShowOnly(false, false, false, false);
     QScrollBar* bar = graph.ScrollBar();
-    EXPECT_EQ(bar->value(), 400);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fill(c.count);
+        graph.SetCurrentEntry(c.current);
+        for (int i = 0; i < c.repeat; ++i) {
+            bar->triggerAction(c.action);
+        }
+        if (c.drag != 0) {
+            bar->setSliderDown(true);
+            bar->setSliderPosition(c.drag);
+            bar->setSliderDown(false);
+        }
+        EXPECT_EQ(graph.m_nScrollPos, c.expected);
+        // (The bar's own range is shorter than a long history's.)
+        EXPECT_EQ(bar->sliderPosition(), std::clamp(c.expected, bar->minimum(), bar->maximum()));
+        const QImage panel = Panel();
+        const int64_t column = (int64_t{c.current} + 1) * 25 - c.expected;
+        if (column < 20 || column >= kPanelWidth - 20) {
+            EXPECT_EQ(CountColour(panel, panel.rect(), kMarker), 0);
+            continue;
+        }
+        const int x = static_cast<int>(column);
+        // A line from h/2 - 50 to just above h/2 + 50 on the column, and an
+        // unfilled ellipse bounded by (x - 12, h/2 - 14) .. (x + 14, h/2 + 14),
+        // its right and bottom edges outside.
+        EXPECT_EQ(Pixel(panel, x, kCentre - 50), kMarker);
+        EXPECT_EQ(Pixel(panel, x, kCentre + 49), kMarker);
+        EXPECT_NE(Pixel(panel, x, kCentre - 51), kMarker);
+        EXPECT_NE(Pixel(panel, x, kCentre + 50), kMarker);
+        EXPECT_EQ(BoundsOf(panel, QRect(x - 20, kCentre - 30, 20, 60), kMarker).left(), x - 12);
+        EXPECT_EQ(BoundsOf(panel, QRect(x + 1, kCentre - 30, 20, 60), kMarker),
+                  QRect(QPoint(x + 1, kCentre - 14), QPoint(x + 13, kCentre + 13)));
+        EXPECT_EQ(Pixel(panel, x - 6, kCentre + 5), kBlack);
+    }
+
     // The bar's range is -75 .. (count + 2) * 25 with a page of count positions.
+    Fill(40);
     EXPECT_EQ(bar->minimum(), -75);
     EXPECT_EQ(bar->maximum() + bar->pageStep() - 1, 42 * 25);
-    EXPECT_EQ(Pixel(panel, 100, kCentre - 74), kBlue);
-    EXPECT_NEAR(BoundsOf(panel, QRect(0, 0, kPanelWidth, kCentre - 60), kBlue).center().x(), 100,
-                1);
-}
-
-TEST_F(GraphCtrlTest, LeftArrowStopsAtThreeEmptyColumns)
-{
-    Fill(40);
-    graph.SetCurrentEntry(2);
-    ASSERT_EQ(graph.m_nScrollPos, -25);
-    QScrollBar* bar = graph.ScrollBar();
-    // Click the bar's left arrow as a user would, then keep pressing it.
+    // Clicking the left arrow as a user would moves four pixels.
+    graph.SetCurrentEntry(19);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(3, bar->height() / 2));
-    EXPECT_EQ(graph.m_nScrollPos, -29);
-    for (int i = 0; i < 30; ++i) {
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    }
-    EXPECT_EQ(graph.m_nScrollPos, -75);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(graph.m_nScrollPos, -75);
-    const QImage panel = Panel();
-    // Three empty columns at the left; the first grid line is the picture's column 25.
-    EXPECT_EQ(CountColour(panel, QRect(0, 0, 75, kPanelHeight), kBlack), 75 * kPanelHeight);
-    EXPECT_EQ(Pixel(panel, 100, 0), kGrid);
-}
-
-TEST_F(GraphCtrlTest, RightStepsStopFourColumnsPastTheLastEntry)
-{
-    Fill(40);
-    QScrollBar* bar = graph.ScrollBar();
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(graph.m_nScrollPos, 25);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(graph.m_nScrollPos, 29);
-    for (int i = 0; i < 100; ++i) {
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    }
-    EXPECT_EQ(graph.m_nScrollPos, 44 * 25 - kPanelWidth);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(graph.m_nScrollPos, 44 * 25 - kPanelWidth);
-    // Requests other than steps and drags leave the position alone.
-    bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(graph.m_nScrollPos, 44 * 25 - kPanelWidth);
-}
-
-TEST_F(GraphCtrlTest, DraggingReadsPositionsBeyondSixteenBits)
-{
-    Fill(100000);
-    QScrollBar* bar = graph.ScrollBar();
-    bar->setSliderDown(true);
-    bar->setSliderPosition(2000000);
-    EXPECT_EQ(graph.m_nScrollPos, 2000000);
-    bar->setSliderDown(false);
-    EXPECT_EQ(graph.m_nScrollPos, 2000000);
-    graph.OnHScroll(CGraphCtrl::ScrollRequest::ThumbTrack, 2499900);
-    EXPECT_EQ(graph.m_nScrollPos, 2499900);
+    EXPECT_EQ(graph.m_nScrollPos, 296);
+    // A wider panel places the view again around the current entry.
+    graph.resize(600, graph.height());
+    graph.SetCurrentEntry(39);
+    EXPECT_EQ(graph.m_nScrollPos, 1075 - 600);
+    graph.resize(1200, graph.height());
+    Panel();
+    EXPECT_EQ(graph.m_nScrollPos, 0);
 }
 
 TEST_F(GraphCtrlTest, LongHistoryKeepsThePictureAsWideAsThePanel)
@@ -399,11 +381,56 @@ TEST_F(GraphCtrlTest, LongHistoryKeepsThePictureAsWideAsThePanel)
     graph.SetCurrentEntry(99999);
     const QImage panel = Panel();
     EXPECT_EQ(graph.m_bmpGraph.width(), kPanelWidth);
-    // The last entry sits in the fourth column, with its weight above it.
-    EXPECT_NEAR(BoundsOf(panel, QRect(80, 10, 40, 10), kWhite).center().x(), 100, 2);
-    // Three columns later the picture ends: its last grid line is at 150.
-    EXPECT_EQ(Pixel(panel, 150, 1), kGrid);
-    EXPECT_EQ(CountColour(panel, QRect(175, 0, kPanelWidth - 175, kPanelHeight), kGrid), 0);
+    // The last entry, with its weight above it, three columns before the
+    // picture's end, which is the panel's right edge.
+    EXPECT_NEAR(BoundsOf(panel, QRect(305, 10, 40, 10), kWhite).center().x(), 325, 2);
+    EXPECT_EQ(Pixel(panel, 375, 1), kGrid);
+}
+
+// --- at rest ------------------------------------------------------------------
+
+// Counts the paints of a widget and its children.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget& root)
+    {
+        root.installEventFilter(this);
+        for (QWidget* child : root.findChildren<QWidget*>()) {
+            child->installEventFilter(this);
+        }
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST(GraphAtRestTest, NothingRepaintsOnceTheEventLoopHasSettled)
+{
+    QWidget window;
+    window.resize(600, 260);
+    auto* graph = new CGraphCtrl(&window);
+    graph->setGeometry(10, 10, 580, 240);
+    graph->SetGraphData(40);
+    graph->SetCurrentEntry(39);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(100);
+    // A scroll, as the user makes one, then rest.
+    graph->ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QTest::qWait(100);
+    PaintCounter counter(window);
+    QTest::qWait(500);
+    EXPECT_EQ(counter.paints, 0);
+    // It still repaints when asked.
+    graph->SetCurrentEntry(19);
+    QTest::qWait(50);
+    EXPECT_GT(counter.paints, 0);
 }
 
 // --- the visible window equals the whole picture --------------------------
@@ -458,12 +485,13 @@ TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
         EXPECT_EQ(graph.RenderColumns(left, kPanelWidth), want) << "left = " << left;
         // The panel shows the same, apart from the marker drawn over it.
         const QImage shown = Panel();
-        const int markerX = 100;
+        const QRect markerBounds = graph.m_rcMarker.translated(-left, 0);
+        const int markerX = markerBounds.left() + 12;
         int differences = 0;
         for (int y = 0; y < kPanelHeight; ++y) {
             for (int x = 0; x < kPanelWidth; ++x) {
-                const bool marker = graph.m_rcMarker.contains(x, y) ||
-                                    (x == markerX && std::abs(y - kCentre) <= 50);
+                const bool marker =
+                    markerBounds.contains(x, y) || (x == markerX && std::abs(y - kCentre) <= 50);
                 if (!marker && Pixel(shown, x, y) != Pixel(want, x, y)) {
                     ++differences;
                 }
