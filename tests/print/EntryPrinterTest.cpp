@@ -5,13 +5,13 @@
 
 #include "print/EntryPrinter.h"
 
-#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "print/PrintJob.h"
 #include "store/DiaryStore.h"
+#include "tests/support/TestDiary.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <clocale>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -257,7 +258,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
     Add(LocalTime(2002, 12, 6, 9), LongRtf(120));
     Add(LocalTime(2002, 12, 8, 9), Rtf("Fourth day."));
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir("all-3.pdf")); // not writable as a file
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("all-003.pdf")); // not writable as a file
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(Pdf("all.pdf"));
 
@@ -267,12 +268,20 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
                                                 "Could not start printing!"}));
     EXPECT_EQ(CPrintDialog::Shown(), 1);
     EXPECT_FALSE(QFile::exists(Pdf("all.pdf")));
-    EXPECT_TRUE(Text(Pdf("all-1.pdf")).contains("05 - December - 2002, Thursday"));
-    EXPECT_TRUE(Text(Pdf("all-1.pdf")).contains("First day."));
-    EXPECT_TRUE(Text(Pdf("all-2.pdf")).contains("Paragraph 120 of a long day."));
-    EXPECT_GE(Info(Pdf("all-2.pdf"), "Pages").toInt(), 2);
-    EXPECT_TRUE(Text(Pdf("all-4.pdf")).contains("Fourth day."));
-    EXPECT_EQ(Info(Pdf("all-4.pdf"), "Title"), "Dayloom");
+    // Numbered so that they sort in entry order, and private to their owner.
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.pdf"}, QDir::Files, QDir::Name),
+              (QStringList{"all-001.pdf", "all-002.pdf", "all-004.pdf"}));
+    EXPECT_TRUE(Text(Pdf("all-001.pdf")).contains("05 - December - 2002, Thursday"));
+    EXPECT_TRUE(Text(Pdf("all-001.pdf")).contains("First day."));
+    EXPECT_TRUE(Text(Pdf("all-002.pdf")).contains("Paragraph 120 of a long day."));
+    EXPECT_GE(Info(Pdf("all-002.pdf"), "Pages").toInt(), 2);
+    EXPECT_TRUE(Text(Pdf("all-004.pdf")).contains("Fourth day."));
+    EXPECT_EQ(Info(Pdf("all-004.pdf"), "Title"), "Dayloom");
+    struct stat status
+    {
+    };
+    ASSERT_EQ(stat(QFile::encodeName(Pdf("all-004.pdf")).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
 }
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
