@@ -2,8 +2,8 @@
 // read back from the settings file.
 #include "widgets/GraphChoiceBox.h"
 
-#include "widgets/GraphCtrl.h"
 #include "platform/Settings.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QAbstractButton>
 #include <QSettings>
@@ -96,6 +96,40 @@ TEST_F(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
     EXPECT_EQ(graph.m_bShowCopulation, 0);
     EXPECT_EQ(graph.m_bShowFatigue, 1);
     EXPECT_GT(BluePixels(), 0);
+}
+
+// On and off must tell apart at a glance: the picture is bright only when its
+// series is on, and the frame changes with it.
+TEST_F(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
+{
+    CGraphChoiceBox box;
+    box.show();
+    for (const auto& [series, key] : kKeys) {
+        SCOPED_TRACE(key);
+        QAbstractButton* button = box.Button(series);
+        auto look = [&] { return button->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        auto brightPixels = [](const QImage& image) {
+            // The picture sits in the middle of the button.
+            const QRect picture(image.width() / 2 - 14, image.height() / 2 - 10, 28, 20);
+            int count = 0;
+            for (int y = picture.top(); y <= picture.bottom(); ++y) {
+                for (int x = picture.left(); x <= picture.right(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    count += std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 200 ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        ASSERT_TRUE(button->isChecked());
+        const QImage on = look();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_FALSE(button->isChecked());
+        const QImage off = look();
+        EXPECT_GT(brightPixels(on), 0);
+        EXPECT_EQ(brightPixels(off), 0);
+        // The frame: its left edge, halfway down.
+        EXPECT_NE(on.pixel(0, on.height() / 2), off.pixel(0, off.height() / 2));
+    }
 }
 
 } // namespace
