@@ -398,14 +398,13 @@ void CGraphCtrl::UpdateScrollBar()
 {
     LayoutScrollBar();
     if (m_nCount >= kMinimumEntries) {
-        // A Windows-style range: the thumb covers `page` positions, so the
-        // largest position the bar can reach is maximum - page + 1.
+        // The bar spans what the arrows and pages reach: from three empty
+        // columns before the first entry to one column past the picture's
+        // end; the thumb is as wide as the panel, so it sits at the right
+        // end when the view does.
         const int64_t minimum = -3 * int64_t{m_nStepX};
-        const int64_t maximum = (int64_t{m_nCount} + 2) * m_nStepX;
-        const int64_t page = m_nCount;
-        m_pScrollBar->setRange(ClampToInt(minimum),
-                               ClampToInt(std::max(minimum, maximum - page + 1)));
-        m_pScrollBar->setPageStep(ClampToInt(page));
+        m_pScrollBar->setRange(ClampToInt(minimum), ClampToInt(RightLimit()));
+        m_pScrollBar->setPageStep(std::max(m_rcClient.width(), 1));
         m_pScrollBar->setSingleStep(4);
         if (!m_pScrollBar->isSliderDown()) {
             m_pScrollBar->setValue(m_nScrollPos);
@@ -420,6 +419,13 @@ void CGraphCtrl::UpdateScrollBar()
     // Each setter above repaints the bar only when its value changes.
 }
 
+int64_t CGraphCtrl::RightLimit() const
+{
+    // One column past the picture's end at the panel's right edge; a picture
+    // narrower than the panel stays at its left edge.
+    return std::max<int64_t>((int64_t{m_nCount} + 4) * m_nStepX - m_rcClient.width(), 0);
+}
+
 void CGraphCtrl::OnHScroll(ScrollRequest request, int trackPos)
 {
     if (m_nCount < kMinimumEntries) {
@@ -427,7 +433,7 @@ void CGraphCtrl::OnHScroll(ScrollRequest request, int trackPos)
     }
     LayoutScrollBar();
     const int64_t leftLimit = -3 * int64_t{m_nStepX};
-    const int64_t rightLimit = (int64_t{m_nCount} + 4) * m_nStepX - m_rcClient.width();
+    const int64_t rightLimit = RightLimit();
     int64_t pos = m_nScrollPos;
     switch (request) {
     case ScrollRequest::LineLeft:

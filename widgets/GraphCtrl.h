@@ -115,6 +115,8 @@ private:
     int ScrollBarExtent() const;
     // Places the view and the marker for m_nCurrent at the present size.
     void PlaceView();
+    // The largest scroll position the arrows, pages and the bar reach.
+    int64_t RightLimit() const;
     bool HasCurrentEntry() const { return m_nCurrent >= 0 && m_nCurrent < m_nCount; }
 
     QScrollBar* m_pScrollBar = nullptr;

@@ -240,6 +240,8 @@ TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
         {"entry with history on both sides centred", 40, 19, A::SliderNoAction, 0, 0, 500 - 200},
         {"early entry: the picture starts at the left edge", 40, 2, A::SliderNoAction, 0, 0, 0},
         {"short history: the picture starts at the left edge", 8, 7, A::SliderNoAction, 0, 0, 0},
+        {"short history: right steps keep it there", 8, 7, A::SliderPageStepAdd, 2, 0, 0},
+        {"short history: left steps show the empty columns", 8, 7, A::SliderPageStepSub, 4, 0, -75},
         {"last of a long history", 100000, 99999, A::SliderNoAction, 0, 0, 100003 * 25 - 400},
         {"left arrow stops at three empty columns", 40, 2, A::SliderSingleStepSub, 30, 0, -75},
         {"page left stops there too", 40, 2, A::SliderPageStepSub, 5, 0, -75},
@@ -267,8 +269,7 @@ TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
             bar->setSliderDown(false);
         }
         EXPECT_EQ(graph.m_nScrollPos, c.expected);
-        // (The bar's own range is shorter than a long history's.)
-        EXPECT_EQ(bar->sliderPosition(), std::clamp(c.expected, bar->minimum(), bar->maximum()));
+        EXPECT_EQ(bar->sliderPosition(), c.expected);
         const QImage panel = Panel();
         EXPECT_EQ(graph.m_bmpGraph.width(), kPanelWidth) << "only the visible window is rendered";
         const int64_t column = (int64_t{c.current} + 1) * 25 - c.expected;
@@ -290,10 +291,11 @@ TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
         EXPECT_EQ(Pixel(panel, x - 6, kCentre + 5), kBlack);
     }
 
-    // The bar's range is -75 .. (count + 2) * 25 with a page of count positions.
+    // The bar reaches what the steps reach, its thumb as wide as the panel.
     Fill(40);
     EXPECT_EQ(bar->minimum(), -75);
-    EXPECT_EQ(bar->maximum() + bar->pageStep() - 1, 42 * 25);
+    EXPECT_EQ(bar->maximum(), 44 * 25 - kPanelWidth);
+    EXPECT_EQ(bar->pageStep(), kPanelWidth);
     // Clicking the left arrow as a user would moves four pixels.
     graph.SetCurrentEntry(19);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(3, bar->height() / 2));
