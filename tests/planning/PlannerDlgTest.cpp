@@ -60,6 +60,16 @@ TEST_F(PlannerDlgTest, AddStoresANewTaskInPlannedOrder)
     EXPECT_EQ(m_dlg->PlannedPicker()->Time(), Local(2002, 12, 5, 11));
 }
 
+TEST_F(PlannerDlgTest, AddRefusesWhatTheFileCannotHold)
+{
+    Add(QDate(2002, 12, 12), QStringLiteral("Купить краску"));
+    EXPECT_TRUE(FileBytes('p').isEmpty());
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].caption, "Add Planner - Dayloom v2.21");
+    EXPECT_TRUE(CMessageBox::History()[0].text.contains(
+        QStringLiteral(": К, у, п, и, т, ь, к, р, а, с. ")));
+}
+
 TEST_F(PlannerDlgTest, SelectingCompletesAndEditingBrowses)
 {
     EXPECT_FALSE(Completing());

@@ -3,12 +3,12 @@
 // diary in a temporary folder (also the working folder, where rewrites put
 // their temporary file) and small helpers to drive the dialogs.
 
-#include "tests/support/TestDiary.h"
-#include "widgets/DatePicker.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "store/Records.h"
+#include "tests/support/TestDiary.h"
+#include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -82,13 +82,14 @@ protected:
         calendar->setSelectedDate(date);
         QTest::keyClick(calendar->findChild<QAbstractItemView*>(), Qt::Key_Return);
     }
-    // Types text key by key, accented and foreign letters included (QTest's
+    // Types text key by key, accented letters and emoji included (QTest's
     // key clicks know only ASCII).
     static void Type(QWidget* widget, const QString& text)
     {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        for (const char32_t c : text.toUcs4()) {
+            const QString typed = QString::fromUcs4(&c, 1);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
             QApplication::sendEvent(widget, &press);
             QApplication::sendEvent(widget, &release);
         }

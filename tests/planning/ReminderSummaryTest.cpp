@@ -33,11 +33,14 @@ const struct Case
     int soonDays;
     const char* line;
 } kCases[] = {
-    // Today at an hour already past; today's day and month of an earlier year.
+    // Today at an hour already past; today's day and month of an earlier
+    // year falls next year, shown with that year's weekday.
     {kBerlin, kThu10, {2002, 12, 5, 8, 0}, 5, "Today [05 Dec, Thu]: x"},
-    {kBerlin, kThu10, {2001, 12, 5, 10, 0}, 5, "in 365 days [05 Dec, Wed]: x"},
-    {kBerlin, {2003, 12, 5, 10, 0}, {2001, 12, 5, 10, 0}, 5, "in 366 days [05 Dec, Wed]: x"},
-    {kBerlin, kThu10, {2002, 12, 4, 12, 0}, 5, "in 364 days [04 Dec, Wed]: x"},
+    {kBerlin, kThu10, {2001, 12, 5, 10, 0}, 5, "in 365 days [05 Dec, Fri]: x"},
+    {kBerlin, {2003, 12, 5, 10, 0}, {2001, 12, 5, 10, 0}, 5, "in 366 days [05 Dec, Sun]: x"},
+    {kBerlin, kThu10, {2002, 12, 4, 12, 0}, 5, "in 364 days [04 Dec, Thu]: x"},
+    // Across the year end: 5 January falls next on a Tuesday in 2027.
+    {kBerlin, {2026, 12, 20, 10, 0}, {2020, 1, 5, 9, 0}, 5, "in 16 days [05 Jan, Tue]: x"},
     // Tomorrow before and after the present time of day; no Soon window.
     {kBerlin, kThu10, {2002, 12, 6, 9, 0}, 5, "Tomorrow [06 Dec, Fri]: x"},
     {kBerlin, kThu10, {2002, 12, 6, 11, 0}, 5, "Soon [in 2 days] [06 Dec, Fri]: x"},
@@ -45,10 +48,11 @@ const struct Case
     // The edge of the Soon window.
     {kBerlin, kThu10, {2002, 12, 9, 11, 0}, 5, "Soon [in 5 days] [09 Dec, Mon]: x"},
     {kBerlin, kThu10, {2002, 12, 10, 11, 0}, 5, "in 6 days [10 Dec, Tue]: x"},
-    // 29 February counts towards 1 March of a common year, shown as stored.
-    {kBerlin, kThu10, {2000, 2, 29, 12, 0}, 5, "in 86 days [29 Feb, Tue]: x"},
+    // 29 February falls on 1 March of a common year, on itself in a leap year.
+    {kBerlin, kThu10, {2000, 2, 29, 12, 0}, 5, "in 86 days [01 Mar, Sat]: x"},
+    {kBerlin, {2027, 12, 5, 10, 0}, {2024, 2, 29, 12, 0}, 5, "in 86 days [29 Feb, Tue]: x"},
     // An anniversary still ahead this year is not pushed a year away.
-    {kBerlin, kThu10, {2001, 12, 10, 9, 0}, 5, "Soon [in 5 days] [10 Dec, Mon]: x"},
+    {kBerlin, kThu10, {2001, 12, 10, 9, 0}, 5, "Soon [in 5 days] [10 Dec, Tue]: x"},
     // Days are counted in real seconds across the change to summer time.
     {kBerlin, {2003, 3, 28, 12, 0}, {2003, 3, 31, 12, 30}, 5, "Soon [in 3 days] [31 Mar, Mon]: x"},
     // Today and tomorrow are local days, not UTC days.
@@ -84,7 +88,7 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
         CReminderSummary::Lines(file, kThu10.Time(), 5),
         (QStringList{"Today [05 Dec, Thu]: Dentist", QString::fromUtf8("Today [05 Dec, Thu]: Café"),
                      "Soon [in 3 days] [08 Dec, Sun]: Party", "Tomorrow [06 Dec, Fri]: Call Ann",
-                     "in 95 days [10 Mar, Sat]: Anniversary"}));
+                     "in 95 days [10 Mar, Mon]: Anniversary"}));
 }
 
 TEST_F(ReminderSummaryTest, LoadsTheDiarysRemindersAndNothingWithoutThem)

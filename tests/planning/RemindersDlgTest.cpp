@@ -66,12 +66,33 @@ TEST_F(RemindersDlgTest, FieldsTakeOnlyWhatARecordHolds)
     EXPECT_EQ(dlg.DatePicker()->date(), QDate(2106, 2, 7));
     dlg.DatePicker()->setDate(QDate(1960, 1, 1));
     EXPECT_EQ(dlg.DatePicker()->Time(), 0);
-    // A character outside the code page is refused; the 40th byte would be
-    // lost on reading back, so typing stops at 39.
-    Type(dlg.DescriptionEdit(), QString::fromUtf8("a\u4e2db") + QString(45, 'x'));
-    EXPECT_EQ(dlg.DescriptionEdit()->text(), "ab" + QString(37, 'x'));
-    QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
-    EXPECT_EQ(FileBytes('r').mid(4), QByteArray("ab") + QByteArray(37, 'x') + '\0');
+    // The 40th byte would be lost on reading back, so typing stops at 39.
+    Type(dlg.DescriptionEdit(), QString(45, 'x'));
+    EXPECT_EQ(dlg.DescriptionEdit()->text(), QString(39, 'x'));
+}
+
+TEST_F(RemindersDlgTest, CharactersTheFileCannotHoldAreNamedAndNothingIsStored)
+{
+    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    dlg.show();
+    // A reminder of such characters alone used to be stored blank. Each
+    // refused character is named once; the storable ones are not.
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("Позвонить"), QStringLiteral(": П, о, з, в, н, и, т, ь. ")},
+        {QStringLiteral("Café 😀 party 😀 — ok"), QStringLiteral(": 😀. ")},
+    };
+    for (const auto& [text, named] : cases) {
+        CMessageBox::ClearHistory();
+        dlg.DescriptionEdit()->clear();
+        Type(dlg.DescriptionEdit(), text);
+        QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
+        EXPECT_TRUE(FileBytes('r').isEmpty());
+        EXPECT_EQ(dlg.DescriptionEdit()->text(), text); // kept for correcting
+        ASSERT_EQ(CMessageBox::History().size(), 1u);
+        EXPECT_EQ(CMessageBox::History()[0].caption, "Add Reminder - Dayloom v2.21");
+        EXPECT_TRUE(CMessageBox::History()[0].text.contains(named))
+            << CMessageBox::History()[0].text.toStdString();
+    }
 }
 
 TEST_F(RemindersDlgTest, DeleteNeedsASelectedLineAndHelpOpensItsTopic)

@@ -1,16 +1,19 @@
 // The help viewer: which page each request opens, what happens without the
-// pages, and that the shipped pages hold together.
+// pages, that the shipped pages hold together, and F1.
 #include "platform/Help.h"
 
 #include "platform/AppInfo.h"
+#include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -44,18 +47,14 @@ protected:
 TEST_F(HelpTest, EachContextOpensItsOwnPage)
 {
     const std::pair<int, const char*> pages[] = {
-        {CHelp::kContents, "index.html"},
-        {65537, "planner.html"},
-        {65538, "options.html"},
-        {65539, "reminders.html"},
-        {65540, "mainwindow.html"},
-        {65541, "newentry.html"},
-        {65542, "author.html"},
-        {65543, "password.html"},
+        {0, "index.html"},          {65537, "planner.html"},
+        {65538, "options.html"},    {65539, "reminders.html"},
+        {65540, "mainwindow.html"}, {65541, "newentry.html"},
+        {65542, "author.html"},     {65543, "password.html"},
         {70000, "index.html"}, // no page of its own: the contents
     };
     for (const auto& [context, file] : pages) {
-        ASSERT_TRUE(CHelp::Show(&m_owner, context)) << context;
+        ASSERT_TRUE(CHelp::Show(&m_owner, static_cast<HelpContext>(context))) << context;
         ASSERT_NE(Browser(), nullptr);
         EXPECT_EQ(Browser()->source().fileName(), file) << context;
         EXPECT_FALSE(Browser()->documentTitle().isEmpty()) << file;
@@ -70,7 +69,7 @@ TEST_F(HelpTest, MissingPagesAreReported)
 {
     QTemporaryDir empty;
     CHelp::SetHelpFolder(empty.path());
-    EXPECT_FALSE(CHelp::Show(&m_owner, 65540));
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].text, "Failed to launch help.");
     EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
@@ -79,14 +78,14 @@ TEST_F(HelpTest, MissingPagesAreReported)
 
     // Only the requested page missing counts as well.
     QFile::copy(kShippedPages + "/index.html", empty.filePath("index.html"));
-    EXPECT_FALSE(CHelp::Show(&m_owner, 65541));
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::NewEntry));
     EXPECT_EQ(CMessageBox::History().size(), 2u);
     EXPECT_TRUE(CHelp::Show(&m_owner));
 }
 
 TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktop)
 {
-    ASSERT_TRUE(CHelp::Show(&m_owner, 65542));
+    ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::Author));
     QTextBrowser* browser = Browser();
     emit browser->anchorClicked(QUrl("dayloom:website"));
     emit browser->anchorClicked(QUrl("dayloom:mail"));
@@ -123,4 +122,21 @@ TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
                 << page.toStdString() << " -> " << target.toStdString();
         }
     }
+}
+
+TEST(HelpKeyTest, OnlyPlainF1OpensTheWindowsPage)
+{
+    CHelp::Reset();
+    QDialog window;
+    auto* edit = new QLineEdit(&window);
+    new CHelpKey(&window, HelpContext::Reminders);
+
+    QTest::keyClick(edit, Qt::Key_F1);
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, 65539}));
+
+    QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_A);
+    EXPECT_EQ(CHelp::Requests().size(), 2u);
+    EXPECT_EQ(edit->text(), QStringLiteral("a")); // other keys still reach the box
 }

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
 {
-    ASSERT_TRUE(CHelp::Show(&m_owner, 65541));
+    ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::NewEntry));
     QPointer<QWidget> viewer = Viewer();
     ASSERT_NE(viewer, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
@@ -51,7 +51,7 @@ TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
 TEST_F(HelpViewerTest, StaysInsideTheScreenBesideAWindowAtItsEdge)
 {
     m_owner.move(0, 0);
-    ASSERT_TRUE(CHelp::Show(&m_owner, CHelp::kContents));
+    ASSERT_TRUE(CHelp::Show(&m_owner));
     QWidget* viewer = Viewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_GE(viewer->x(), 0);

@@ -58,5 +58,11 @@ TEST(AppInfoTest, DataFilesComeFromTheOverrideOnlyWhenOneIsSet)
     // A test that hides a file must not see the shipped copy instead.
     EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").isEmpty());
     CAppInfo::SetDataDir(QString());
+
+    // The program looks only beside itself: not in the build or source tree
+    // (this test program's folder has no data files).
+    CAppInfo::SetFallbackDataDir(QString());
+    EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").isEmpty());
+    CAppInfo::SetFallbackDataDir(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data"));
 }
 } // namespace
