@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "store/Records.h"
 #include "tests/support/TestDiary.h"
+#include "tests/support/WidgetTestSupport.h"
 #include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
@@ -19,29 +20,21 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <gtest/gtest.h>
 
-inline void PinZone(const char* zone)
-{
-    setenv("TZ", zone, 1);
-    tzset();
-}
-
+using widgettest::PinTimeZone;
 // A local date and time in the pinned zone.
-inline int64_t Local(int year, int month, int day, int hour, int minute = 0)
-{
+constexpr auto Local = [](int year, int month, int day, int hour, int minute = 0) {
     return LocalTime(year, month, day, hour, minute);
-}
+};
 
 class PlanningTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        PinZone("Europe/Berlin");
+        PinTimeZone("Europe/Berlin");
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         CClock::SetFixed(Local(2002, 12, 5, 10, 0));
@@ -62,12 +55,6 @@ protected:
     {
         QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void WriteFile(char which, const QByteArray& bytes) const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     static void ClickRow(QListWidget* list, int row)
@@ -100,6 +87,14 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             lines << list->item(i)->text();
         return lines;
+    }
+    // The messages shown so far, each as "caption | text".
+    static QStringList Shown()
+    {
+        QStringList shown;
+        for (const CMessageBox::Shown& message : CMessageBox::History())
+            shown << message.caption + QStringLiteral(" | ") + message.text;
+        return shown;
     }
 
     QTemporaryDir m_dir;

@@ -1,16 +1,15 @@
 // The help viewer: which page each request opens, what happens without the
-// pages, that the shipped pages hold together, and F1.
+// pages, that the shipped pages hold together, and where the viewer opens.
 #include "platform/Help.h"
 
 #include "platform/AppInfo.h"
-#include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,8 +38,22 @@ protected:
     }
 
     QTextBrowser* Browser() { return m_owner.findChild<QTextBrowser*>("HelpBrowser"); }
+    QWidget* Viewer() { return m_owner.findChild<QWidget*>(QStringLiteral("HelpViewer")); }
 
     QDialog m_owner;
+};
+
+// The viewer as a user meets it: where it opens and how it goes away.
+class HelpViewerTest : public HelpTest
+{
+protected:
+    void SetUp() override
+    {
+        HelpTest::SetUp();
+        m_owner.setGeometry(250, 200, 300, 200);
+        m_owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_owner));
+    }
 };
 } // namespace
 
@@ -71,9 +84,8 @@ TEST_F(HelpTest, MissingPagesAreReported)
     CHelp::SetHelpFolder(empty.path());
     EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text, "Failed to launch help.");
-    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
-    EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::Ok);
+    EXPECT_EQ(CMessageBox::History()[0].text + " | " + CMessageBox::History()[0].caption,
+              "Failed to launch help. | " + CAppInfo::AppName());
     EXPECT_EQ(Browser(), nullptr);
 
     // Only the requested page missing counts as well.
@@ -124,19 +136,31 @@ TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
     }
 }
 
-TEST(HelpKeyTest, OnlyPlainF1OpensTheWindowsPage)
+TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
 {
-    CHelp::Reset();
-    QDialog window;
-    auto* edit = new QLineEdit(&window);
-    new CHelpKey(&window, HelpContext::Reminders);
+    ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::NewEntry));
+    QPointer<QWidget> viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    const QPoint offset = viewer->geometry().center() - m_owner.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << "," << offset.y();
 
-    QTest::keyClick(edit, Qt::Key_F1);
-    QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65539, 65539}));
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QTest::qWait(0);
+    EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+    // The window it explains stays open.
+    EXPECT_TRUE(m_owner.isVisible());
+}
 
-    QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
-    QTest::keyClick(edit, Qt::Key_A);
-    EXPECT_EQ(CHelp::Requests().size(), 2u);
-    EXPECT_EQ(edit->text(), QStringLiteral("a")); // other keys still reach the box
+TEST_F(HelpViewerTest, StaysInsideTheScreenBesideAWindowAtItsEdge)
+{
+    m_owner.move(0, 0);
+    ASSERT_TRUE(CHelp::Show(&m_owner));
+    QWidget* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_GE(viewer->x(), 0);
+    EXPECT_GE(viewer->y(), 0);
+    viewer->close();
 }

@@ -1,8 +1,8 @@
-// The reminder summary's classification and wording, with a pinned zone and
-// "now".
-#include "planning/ReminderSummary.h"
-
+// The main window's summaries: how reminders are classified and worded
+// relative to a pinned "now", and how a task reads in either planner list.
 #include "PlanningFixture.h"
+#include "planning/PlannerSummary.h"
+#include "planning/ReminderSummary.h"
 
 namespace {
 
@@ -63,14 +63,12 @@ const struct Case
 
 } // namespace
 
-class ReminderSummaryTest : public PlanningTest
-{
-};
+using ReminderSummaryTest = PlanningTest;
 
 TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
 {
     for (const Case& c : kCases) {
-        PinZone(c.zone);
+        PinTimeZone(c.zone);
         EXPECT_EQ(
             CReminderSummary::Lines({Reminder(c.stored.Time(), "x")}, c.now.Time(), c.soonDays),
             QStringList{QString::fromLatin1(c.line)})
@@ -91,14 +89,54 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
                      "in 95 days [10 Mar, Mon]: Anniversary"}));
 }
 
-TEST_F(ReminderSummaryTest, LoadsTheDiarysRemindersAndNothingWithoutThem)
+namespace {
+
+PlannerRecord Task(int64_t planned, int64_t done, int32_t status)
 {
-    EXPECT_TRUE(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5).isEmpty());
-    QByteArray file(44, '\0');
-    const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 6, 9));
-    std::memcpy(file.data(), &time, 4); // the file is little-endian, as is the host
-    std::memcpy(file.data() + 4, "Call Ann", 8);
-    WriteFile('r', file);
-    EXPECT_EQ(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5),
-              QStringList{"Tomorrow [06 Dec, Fri]: Call Ann"});
+    PlannerRecord task;
+    task.plannedTime = planned;
+    task.doneTime = done;
+    task.status = status;
+    std::strcpy(task.description, "Buy paint");
+    return task;
+}
+
+} // namespace
+
+using PlannerSummaryTest = PlanningTest;
+
+TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
+{
+    const char* const berlin = "Europe/Berlin";
+    const char* const newYork = "America/New_York";
+    struct
+    {
+        const char* zone;
+        int plannedHour, plannedMinute; // on 12 December
+        int doneDay, doneHour, doneMinute, status;
+        const char* dialog;
+        const char* mainWindow;
+    } const cases[] = {
+        {berlin, 9, 0, 12, 9, 0, 0, "[ Buy paint ] NOT DONE", "[ Buy paint ] NOT DONE"},
+        {berlin, 9, 0, 12, 23, 59, 1, "[ Buy paint ] DONE on 12 Dec", "[ Buy paint ] DONE ON TIME"},
+        {berlin, 9, 0, 14, 9, 0, 1, "[ Buy paint ] DONE on 14 Dec", "[ Buy paint ] DONE on 14 Dec"},
+        {berlin, 9, 0, 11, 9, 0, 1, "[ Buy paint ] DONE on 11 Dec", "[ Buy paint ] DONE on 11 Dec"},
+        {berlin, 9, 0, 12, 9, 0, 2, "[ Buy paintERROR", "[ Buy paint ERROR"},
+        {berlin, 9, 0, 12, 9, 0, -1, "[ Buy paintERROR", "[ Buy paint ERROR"},
+        // On time means the same local day: different UTC days count, the
+        // next local day does not.
+        {newYork, 0, 30, 12, 23, 30, 1, "[ Buy paint ] DONE on 12 Dec",
+         "[ Buy paint ] DONE ON TIME"},
+        {newYork, 23, 30, 13, 0, 30, 1, "[ Buy paint ] DONE on 13 Dec",
+         "[ Buy paint ] DONE on 13 Dec"},
+    };
+    for (const auto& c : cases) {
+        PinTimeZone(c.zone);
+        const PlannerRecord task =
+            Task(Local(2002, 12, 12, c.plannedHour, c.plannedMinute),
+                 Local(2002, 12, c.doneDay, c.doneHour, c.doneMinute), c.status);
+        EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec " + QString::fromLatin1(c.dialog));
+        EXPECT_EQ(CPlannerSummary::MainWindowLine(task),
+                  "12 Dec " + QString::fromLatin1(c.mainWindow));
+    }
 }
