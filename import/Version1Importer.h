@@ -49,10 +49,12 @@ public:
     // name.
     static QStringList ListFiles(const QString& folder);
 
-    // After Run(): how many files became entries, and how many were passed
-    // over because their names carry no date and time.
+    // After Run(): how many files became entries, how many were passed
+    // over because their names carry no date and time, and how many because
+    // the diary already held their entry.
     int Converted() const { return m_nConverted; }
     int Skipped() const { return m_nSkipped; }
+    int Duplicates() const { return m_nDuplicates; }
 
 private:
     // Converts the files into the open diary and sorts it; false when it
@@ -65,4 +67,5 @@ private:
     Host& m_host;
     int m_nConverted = 0;
     int m_nSkipped = 0;
+    int m_nDuplicates = 0;
 };
