@@ -101,11 +101,7 @@ protected:
     {
         CFileDialogs::PushFolder(folder);
         m_host.diaries.push_back(m_dir.filePath("old.ilm"));
-        CVersion1Importer importer(m_host);
-        importer.Run();
-        m_converted = importer.Converted();
-        m_skipped = importer.Skipped();
-        m_duplicates = importer.Duplicates();
+        CVersion1Importer(m_host).Run();
     }
 
     std::vector<QString> Messages() const
@@ -132,9 +128,6 @@ protected:
     QTemporaryDir m_dir;
     QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
-    int m_converted = 0;
-    int m_skipped = 0;
-    int m_duplicates = 0;
 };
 
 TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
@@ -173,9 +166,8 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     ASSERT_EQ(messages.size(), 4u);
     EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
               (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
-    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"));
-    EXPECT_EQ(m_converted, 5);
-    EXPECT_EQ(m_skipped, 2);
+    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"))
+        << messages[3].toStdString();
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
@@ -299,7 +291,6 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     Put("EL071200.00D", V1(0, 0, "New day"));
     Put("EL071200.00d", V1(0, 0, "New day"));
     Import(m_data);
-    EXPECT_EQ(m_duplicates, 5);
     EXPECT_EQ(Messages(),
               (std::vector<QString>{kSelect,
                                     "Successfully converted 2 entries! Skipped 1 entries already "
