@@ -54,7 +54,7 @@ TEST(RtfFormatting, EachWordSetsItsPartOfTheFormat)
         {"b i ul strike b0 i0 ul0 strike0", ""}, // each is on in FormatsReachTheDocument
         {"uldb", "ul1 "},
         {"ulwave ulnone", ""},
-        {"f3 fs30 cf2 cb4 highlight5", "font3 size30 fg2 bg5 "},
+        {"f3 fs30 cf2 highlight5 cb4", "font3 size30 fg2 bg4 "},
         // Out of range: a size falls back or is capped, an index stops at 0.
         {"f-5 cf-3 cb-1 fs0", "font0 "},
         {"fs99999", "size3276 "},
@@ -69,6 +69,7 @@ TEST(RtfFormatting, EachWordSetsItsPartOfTheFormat)
         {"li999999 fi-999999 sb-5 sa-5", "li100000 fi-100000 "},
         // A tab kind applies to the next \tx only; \pard forgets it.
         {"tx1440 tqr tx2880 tqc tqdec tx3000 tx-5", "tab1440/0 tab2880/2 tab3000/3 tab0/0 "},
+        {"tqc tx7", "tab7/1 "},
         {"tqc pard tx5", "tab5/0 "},
         // Words that are no formatting change nothing.
         {"par u65 red255 fcharset204 deff3 ansicpg1251 nonsense", ""},

@@ -160,6 +160,8 @@ TEST(RtfReader, CodePagesComeFromCpgThenCharsetThenAnsicpg)
         {japanese + "\x82\\'a0}", u"\u3042"},
         // A lead byte cut off by the end of the text is dropped, not misread.
         {japanese + "a\\'82}", u"a"},
+        // A font defined after its first use changes the page from then on.
+        {"{\\rtf1\\f0 \\'c0{\\fonttbl{\\f0\\fcharset204 X;}}\\'c0}", u"\u00C0\u0410"},
         // Big5 through \ansicpg alone.
         {"{\\rtf1\\ansi\\ansicpg950 \\'a4\\'a4}", u"\u4E2D"},
     });
@@ -217,7 +219,7 @@ TEST(RtfReader, MalformedInputYieldsTheReadableText)
     });
     // Font and colour numbers far outside the tables.
     QTextDocument document;
-    RtfToDocument("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\f2147483647\\cf99999\\f-5\\cf-3 x}",
+    RtfToDocument("{\\rtf1{\\colortbl\\red1\\green2\\blue3;}\\f2147483647\\cf99999\\f-5\\cf-3 x}",
                   document);
     EXPECT_EQ(document.toPlainText(), "x");
     EXPECT_FALSE(FormatOf(document, "x").hasProperty(QTextFormat::ForegroundBrush));
