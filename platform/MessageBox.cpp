@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <deque>
 
@@ -11,6 +12,7 @@ struct Script
 {
     bool scripted = false;
     std::deque<CMessageBox::Answer> answers;
+    std::deque<int> choices;
     std::vector<CMessageBox::Shown> history;
 };
 
@@ -64,7 +66,7 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
 {
     Script& script = State();
     if (script.scripted) {
-        script.history.push_back({text, caption, icon, buttons});
+        script.history.push_back({text, caption, icon, buttons, {}});
         Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
         if (!script.answers.empty()) {
             answer = script.answers.front();
@@ -90,6 +92,39 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+int CMessageBox::Choose(QWidget* parent, const QString& text, const QString& caption,
+                        const std::vector<QString>& buttons, int defaultButton)
+{
+    Script& script = State();
+    if (script.scripted) {
+        script.history.push_back({text, caption, Icon::Question, Buttons::Custom, buttons});
+        int choice = defaultButton;
+        if (!script.choices.empty()) {
+            choice = script.choices.front();
+            script.choices.pop_front();
+        }
+        return choice;
+    }
+
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> made;
+    for (const QString& name : buttons) {
+        made.push_back(box.addButton(name, QMessageBox::ActionRole));
+    }
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(made.size())) {
+        box.setDefaultButton(static_cast<QPushButton*>(made[defaultButton]));
+        box.setEscapeButton(made[defaultButton]);
+    }
+    MakeRoomForCaption(box, caption);
+    box.exec();
+    for (size_t i = 0; i < made.size(); ++i) {
+        if (box.clickedButton() == made[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return defaultButton;
+}
+
 bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& caption)
 {
     return Show(parent, text, caption, Icon::Question, Buttons::YesNo) == Answer::Yes;
@@ -110,8 +145,14 @@ const std::vector<CMessageBox::Shown>& CMessageBox::History()
     return State().history;
 }
 
+void CMessageBox::PushChoice(int button)
+{
+    State().choices.push_back(button);
+}
+
 void CMessageBox::ClearHistory()
 {
     State().history.clear();
     State().answers.clear();
+    State().choices.clear();
 }
