@@ -184,7 +184,7 @@ int WriteTemporary(const std::string& path, const std::string& bytes)
         error = WriteAll(fd, path, bytes);
     if (error == 0) {
         error = CFileFaults::Check(FileOp::Flush, path);
-        if (error == 0 && ::fsync(fd) != 0)
+        if (error == 0 && ::fdatasync(fd) != 0)
             error = errno;
     }
     if (::close(fd) != 0 && error == 0)
