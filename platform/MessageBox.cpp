@@ -1,24 +1,24 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Script.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
-#include <deque>
 
 namespace {
-struct Script
+CScript<CMessageBox::Answer, CMessageBox::Shown>& Script()
 {
-    bool scripted = false;
-    std::deque<CMessageBox::Answer> answers;
-    std::deque<int> choices;
-    std::vector<CMessageBox::Shown> history;
-};
+    static CScript<CMessageBox::Answer, CMessageBox::Shown> script;
+    return script;
+}
 
-Script& State()
+// The answers to Choose(), queued apart from the Yes/No/OK ones.
+CScript<int>& Choices()
 {
-    static Script script;
+    static CScript<int> script;
     return script;
 }
 
@@ -64,18 +64,10 @@ void MakeRoomForCaption(QMessageBox& box, const QString& caption)
 CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, const QString& caption,
                                       Icon icon, Buttons buttons)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.history.push_back({text, caption, icon, buttons, {}});
-        Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-        if (!script.answers.empty()) {
-            answer = script.answers.front();
-            script.answers.pop_front();
-        }
-        if (buttons == Buttons::Ok) {
-            answer = Answer::Ok;
-        }
-        return answer;
+    if (Script().IsOn()) {
+        Script().Record({text, caption, icon, buttons, {}});
+        const Answer answer = Script().Next().value_or(Answer::No);
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
 
     QMessageBox box(ToQt(icon), caption, text,
@@ -95,15 +87,9 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
 int CMessageBox::Choose(QWidget* parent, const QString& text, const QString& caption,
                         const std::vector<QString>& buttons, int defaultButton)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.history.push_back({text, caption, Icon::Question, Buttons::Custom, buttons});
-        int choice = defaultButton;
-        if (!script.choices.empty()) {
-            choice = script.choices.front();
-            script.choices.pop_front();
-        }
-        return choice;
+    if (Script().IsOn()) {
+        Script().Record({text, caption, Icon::Question, Buttons::Custom, buttons});
+        return Choices().Next().value_or(defaultButton);
     }
 
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
@@ -132,27 +118,26 @@ bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& capti
 
 void CMessageBox::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CMessageBox::PushAnswer(Answer answer)
 {
-    State().answers.push_back(answer);
+    Script().Push(answer);
 }
 
 const std::vector<CMessageBox::Shown>& CMessageBox::History()
 {
-    return State().history;
+    return Script().Recorded();
 }
 
 void CMessageBox::PushChoice(int button)
 {
-    State().choices.push_back(button);
+    Choices().Push(button);
 }
 
 void CMessageBox::ClearHistory()
 {
-    State().history.clear();
-    State().answers.clear();
-    State().choices.clear();
+    Script().Reset();
+    Choices().Reset();
 }
