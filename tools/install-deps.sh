@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils locales fonts-dejavu-core fonts-liberation2
-    xvfb xauth desktop-file-utils appstream dpkg-dev file
+    xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
