@@ -4,10 +4,13 @@
 #include "stats/OnThisDay.h"
 
 #include "stats/OnThisDayLines.h"
+#include "stats/OnThisDayView.h"
 #include "stats/WordText.h"
 #include "tests/stats/StatsTestSupport.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +118,18 @@ TEST(OnThisDay, LinesOfADiaryOnDisk)
     EXPECT_EQ(lines[1].entry, 0);
     EXPECT_EQ(lines[1].text,
               QStringLiteral("2 years ago: Maypole in the square, music and a long..."));
+
+    // Shown under the reminder summary: a click on a line asks for its entry.
+    COnThisDayView view;
+    view.SetLines(lines);
+    view.show();
+    QSignalSpy asked(&view, &COnThisDayView::EntryRequested);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualItemRect(view.item(1)).center());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), 0);
+    view.SetLines({});
+    EXPECT_TRUE(view.isHidden());
 }
 
 } // namespace
