@@ -1,8 +1,7 @@
 #include "stats/MonthlyChart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -20,12 +19,26 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
         return;
     }
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(months.size() > 24 ? QStringLiteral("yyyy") : QStringLiteral("MMM yyyy"));
-    dates->setTickCount(std::min<int>(13, static_cast<int>(months.size()) + 1));
-    dates->setRange(
-        QDateTime(QDate(months.front().year, months.front().month, 1), QTime(0, 0)),
-        QDateTime(QDate(months.back().year, months.back().month, 1).addMonths(1), QTime(0, 0)));
+    // Months are counted from the first one; a month's point sits in the
+    // middle of its category, so each label names the month above it.
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    auto* dates = new QCategoryAxis;
+    dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    dates->setRange(0, static_cast<qreal>(months.size()));
+    const bool byYear = months.size() > 24;
+    for (size_t m = 0; m < months.size(); ++m) {
+        const MonthAverage& month = months[m];
+        if (byYear && month.month == 12) {
+            dates->append(QString::number(month.year), static_cast<qreal>(m + 1));
+        } else if (!byYear) {
+            QString label = QLatin1String(kMonths[month.month - 1]);
+            if (months.size() > 12 && (month.month == 1 || m == 0)) {
+                label += QStringLiteral(" %1").arg(month.year);
+            }
+            dates->append(label, static_cast<qreal>(m + 1));
+        }
+    }
     auto* values = new QValueAxis;
     values->setRange(-3, 3);
     values->setTickCount(7);
@@ -66,8 +79,9 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
                     }
                 }
             }
-            const QDateTime middle(QDate(month.year, month.month, 15), QTime(12, 0));
-            series->append(static_cast<qreal>(middle.toMSecsSinceEpoch()), month.averages[r]);
+            const auto slot = static_cast<qreal>((month.year - months.front().year) * 12 +
+                                                 month.month - months.front().month);
+            series->append(slot + 0.5, month.averages[r]);
         }
     }
 }
