@@ -11,16 +11,19 @@
 #include "store/FileFaults.h"
 #include "tests/stats/StatsTestSupport.h"
 
+#include <QApplication>
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -157,10 +160,16 @@ TEST_F(StatisticsDlgTest, DaysAskForTheirEntriesByKeyAndClick)
     EXPECT_EQ(shown, (std::vector<int>{12, 9}));
     EXPECT_EQ(readable, (std::vector<bool>{true, true}));
 
-    EXPECT_EQ(grid->DayText(1, 10), QStringLiteral("January 10, 2024\nMood: Very Good\nFatigue: "
-                                                   "Normal\nShape: Healthy\nDream: Neutral\n"
-                                                   "(2 entries: the latest shown)"));
-    EXPECT_EQ(grid->DayText(1, 8), QStringLiteral("January 8, 2024\nNo entry"));
+    // Resting the mouse on a day tells its date and labels.
+    auto hover = [grid](int month, int day) {
+        const QPoint at = grid->CellRect(month, day).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->mapToGlobal(at));
+        QApplication::sendEvent(grid, &help);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(hover(1, 10), "January 10, 2024\nMood: Very Good\nFatigue: Normal\nShape: "
+                            "Healthy\nDream: Neutral\n(2 entries: the latest shown)");
+    EXPECT_EQ(hover(1, 8), "January 8, 2024\nNo entry");
 
     QTest::keyClick(grid, Qt::Key_PageDown); // no later year than this one
     EXPECT_EQ(dialog->Year(), 2024);
