@@ -71,10 +71,8 @@ CStatisticsDlg::CStatisticsDlg(const CDiarySession& session, int64_t now, QWidge
     m_pCounter = new CWordCounter(session, this);
     connect(m_pCounter, &CWordCounter::Finished, this,
             [this](double average) { m_pWords->setText(AverageWordsLine(average, true)); });
-    if (m_headers.empty()) {
-        m_pWords->setText(AverageWordsLine(0, true));
-    } else {
-        m_pCounter->Start();
+    if (m_headers.empty() || !m_pCounter->Start()) {
+        m_pWords->setText(AverageWordsLine(m_pCounter->Average(), true));
     }
 }
 
@@ -221,7 +219,9 @@ void CStatisticsDlg::OnEntryRequested(int entry)
 {
     m_pCounter->Pause();
     emit ShowEntryRequested(entry);
-    m_pCounter->Start();
+    if (!m_pCounter->Start()) {
+        m_pWords->setText(AverageWordsLine(m_pCounter->Average(), true));
+    }
 }
 
 void CStatisticsDlg::OnSavePicture()

@@ -16,20 +16,21 @@ CWordCounter::~CWordCounter()
     Pause();
 }
 
-void CWordCounter::Start()
+bool CWordCounter::Start()
 {
     if (m_bDone || m_thread.joinable()) {
-        return;
+        return true;
     }
     m_store = m_session.MakeStore();
     if (!m_store->OpenEntryFiles()) {
         m_store.reset();
-        return;
+        return false;
     }
     m_nCount = m_store->m_nEntryCount;
     m_bStop = false;
     m_bWorkerDone = false;
     m_thread = std::thread([this] { Run(); });
+    return true;
 }
 
 void CWordCounter::Pause()

@@ -22,8 +22,8 @@ public:
 
     // Begins counting, or goes on from where a pause stopped. Opening the
     // files happens here, on the caller's thread, so a failure is reported
-    // there; the count then stays unfinished.
-    void Start();
+    // there and Start returns false; the count then stays unfinished.
+    bool Start();
     // Stops the worker and closes the files; the entries counted so far are kept.
     void Pause();
 
