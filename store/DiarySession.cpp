@@ -39,8 +39,7 @@ uint16_t CDiarySession::ExtensionLocation(const std::string& indexPath)
 {
     const size_t dot = indexPath.rfind('.');
     const size_t slash = indexPath.rfind('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
-        dot + 1 > 0xFFFF)
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot + 1 > 0xFFFF)
         return 0;
     return static_cast<uint16_t>(dot + 1);
 }

@@ -34,10 +34,8 @@ public:
     // be opened or read; a trailing partial record is ignored.
     bool ReadAllEntryHeaders(std::vector<EntryHeader>& headers);
 
-    // Password and text encryption.
-    void ScramblePassword();
-    void EncryptText(const std::string& plainPassword);
-    void DecryptText(const std::string& recordPassword);
+    // Password: every record gets the new one and every text is encrypted
+    // with it, both files replaced together.
     bool ChangePassword(const std::string& newPassword);
 
     // Reminders.
@@ -103,7 +101,6 @@ private:
 
     bool Acquire(CStoreFile& file, int& opens, const std::string& path);
     void Release(CStoreFile& file, int& opens);
-    bool CompletePasswordSwitch();
     bool ReadIndexRecord(uint32_t index);
 
     void OpenRecordFile(const RecordFile& records);
