@@ -278,6 +278,16 @@ size_t CDiaryStore::ReadRecord(const RecordFile& records, unsigned char* record)
     return records.file.ReadAt(uint64_t(records.index) * size, record, size);
 }
 
+// Every byte of the record file; false when it cannot be opened or read.
+bool CDiaryStore::ReadAllRecords(const RecordFile& records, std::string& bytes)
+{
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        return false;
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    return ReadWholeFile(records.file, bytes);
+}
+
 // Moves the index on and reads that record. Past the last record the index
 // rests at the count; a record that should be there but cannot be read is
 // reported. The read refreshes the count, so it is looked at only after it.
@@ -679,6 +689,19 @@ bool CDiaryStore::NextReminder()
                       "next(reminder): reminder_index");
 }
 
+bool CDiaryStore::ReadAllReminders(std::vector<ReminderRecord>& reminders)
+{
+    reminders.clear();
+    std::string bytes;
+    if (!ReadAllRecords(ReminderRecords(), bytes))
+        return false;
+    reminders.resize(bytes.size() / kReminderRecordSize);
+    for (size_t i = 0; i < reminders.size(); ++i)
+        CRecordCodec::DecodeReminder(Bytes(bytes) + i * kReminderRecordSize, kReminderRecordSize,
+                                     reminders[i]);
+    return true;
+}
+
 bool CDiaryStore::DeleteReminder(uint32_t index)
 {
     return DeleteRecord(ReminderRecords(), index);
@@ -719,6 +742,19 @@ bool CDiaryStore::NextPlannerTask()
 {
     return NextRecord(PlannerRecords(), &CDiaryStore::ReadPlannerTask,
                       "next(planner): planner_index");
+}
+
+bool CDiaryStore::ReadAllPlannerTasks(std::vector<PlannerRecord>& tasks)
+{
+    tasks.clear();
+    std::string bytes;
+    if (!ReadAllRecords(PlannerRecords(), bytes))
+        return false;
+    tasks.resize(bytes.size() / kPlannerRecordSize);
+    for (size_t i = 0; i < tasks.size(); ++i)
+        CRecordCodec::DecodeTask(Bytes(bytes) + i * kPlannerRecordSize, kPlannerRecordSize,
+                                 tasks[i]);
+    return true;
 }
 
 bool CDiaryStore::DeletePlannerTask(uint32_t index)

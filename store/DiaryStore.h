@@ -46,6 +46,10 @@ public:
     bool NextReminder();
     bool DeleteReminder(uint32_t index);
     bool SortReminders();
+    // Every reminder in file order, read in one go (what the summary and the
+    // Reminders dialog list). False when the file cannot be opened or read;
+    // a trailing partial record is ignored. Sets m_nReminderCount.
+    bool ReadAllReminders(std::vector<ReminderRecord>& reminders);
 
     // Planner.
     void OpenPlannerFile();
@@ -56,6 +60,8 @@ public:
     bool DeletePlannerTask(uint32_t index);
     bool SortPlannerTasks();
     bool MarkPlannerTaskDone(uint32_t index, int64_t completionTime);
+    // Every task in file order, read in one go, as ReadAllReminders.
+    bool ReadAllPlannerTasks(std::vector<PlannerRecord>& tasks);
 
     // File primitives shared by the operations above.
     bool OpenEntryFiles();
@@ -107,6 +113,7 @@ private:
     void CloseRecordFile(const RecordFile& records);
     void AppendRecord(const RecordFile& records, const unsigned char* record);
     size_t ReadRecord(const RecordFile& records, unsigned char* record);
+    bool ReadAllRecords(const RecordFile& records, std::string& bytes);
     bool NextRecord(const RecordFile& records, bool (CDiaryStore::*read)(), const char* failure);
     bool DeleteRecord(const RecordFile& records, uint32_t index);
     bool SortRecords(const RecordFile& records);

@@ -199,6 +199,15 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     EXPECT_EQ(odd.task.status, 7);
     EXPECT_EQ(odd.task.doneTime, 6);
     EXPECT_FALSE(odd.NextPlannerTask());
+    std::vector<PlannerRecord> tasks;
+    ASSERT_TRUE(odd.ReadAllPlannerTasks(tasks));
+    ASSERT_EQ(tasks.size(), 1u);
+    EXPECT_EQ(tasks[0].status, 7);
+    EXPECT_STREQ(tasks[0].description, "job");
+    std::vector<ReminderRecord> reminders;
+    ASSERT_TRUE(odd.ReadAllReminders(reminders));
+    ASSERT_EQ(reminders.size(), 1u);
+    EXPECT_EQ(std::string(reminders[0].description), std::string(39, 'r'));
     EXPECT_TRUE(messages.empty());
 }
 

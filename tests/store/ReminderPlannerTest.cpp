@@ -42,6 +42,13 @@ protected:
             out.push_back(std::to_string(store.reminder.time) + " " + store.reminder.description);
         } while (store.NextReminder());
         EXPECT_EQ(store.reminder_index, store.m_nReminderCount);
+        // Reading them all in one go gives the same list.
+        std::vector<ReminderRecord> all;
+        EXPECT_TRUE(CDiaryStore(0, Diary(), ExtLoc(Diary())).ReadAllReminders(all));
+        std::vector<std::string> inOneGo;
+        for (const ReminderRecord& r : all)
+            inOneGo.push_back(std::to_string(r.time) + " " + r.description);
+        EXPECT_EQ(inOneGo, out);
         return out;
     }
 
@@ -54,11 +61,19 @@ protected:
         store.planner_index = 0;
         if (store.m_nPlannerCount == 0 || !store.ReadPlannerTask())
             return out;
+        const auto line = [](const PlannerRecord& t) {
+            return std::to_string(t.plannedTime) + "/" + std::to_string(t.doneTime) + "/" +
+                   std::to_string(t.status) + " " + t.description;
+        };
         do {
-            out.push_back(std::to_string(store.task.plannedTime) + "/" +
-                          std::to_string(store.task.doneTime) + "/" +
-                          std::to_string(store.task.status) + " " + store.task.description);
+            out.push_back(line(store.task));
         } while (store.NextPlannerTask());
+        std::vector<PlannerRecord> all;
+        EXPECT_TRUE(CDiaryStore(0, Diary(), ExtLoc(Diary())).ReadAllPlannerTasks(all));
+        std::vector<std::string> inOneGo;
+        for (const PlannerRecord& t : all)
+            inOneGo.push_back(line(t));
+        EXPECT_EQ(inOneGo, out);
         return out;
     }
 };
