@@ -68,8 +68,9 @@ CPasswordSwitch::Outcome CPasswordSwitch::Switch(std::string_view newIndex,
     // Build both new files completely before anything is switched.
     if (!RetireStaleMarker())
         return Outcome::NotMade;
-    CSafeReplace::Temporary temps[] = {{CSafeReplace::TempPathFor(m_strIndexPath), newIndex, {}},
-                                       {CSafeReplace::TempPathFor(m_strDataPath), newData, {}}};
+    CSafeReplace::Temporary temps[] = {
+        {CSafeReplace::TempPathFor(m_strIndexPath), newIndex, indexFile.Mode(), {}},
+        {CSafeReplace::TempPathFor(m_strDataPath), newData, dataFile.Mode(), {}}};
     if (!CSafeReplace::WriteTemporaries(temps))
         return Outcome::NotMade;
 

@@ -18,7 +18,7 @@ void CSafeReplace::Discard(std::span<Temporary> temps)
 bool CSafeReplace::WriteTemporaries(std::span<Temporary> temps)
 {
     for (size_t i = 0; i < temps.size(); ++i) {
-        const FileErrorCause cause = temps[i].file.Open(temps[i].path, true);
+        const FileErrorCause cause = temps[i].file.Open(temps[i].path, true, temps[i].mode);
         if (cause != FileErrorCause::None) {
             ShowFileError(cause, temps[i].path);
             Discard(temps.first(i));
@@ -40,7 +40,7 @@ bool CSafeReplace::WriteTemporaries(std::span<Temporary> temps)
 
 bool CSafeReplace::Replace(CStoreFile& live, const std::string& livePath, std::string_view bytes)
 {
-    Temporary temp[] = {{TempPathFor(livePath), bytes, {}}};
+    Temporary temp[] = {{TempPathFor(livePath), bytes, live.Mode(), {}}};
     if (!WriteTemporaries(temp))
         return false;
     if (const int error = temp[0].file.MoveTo(livePath)) {

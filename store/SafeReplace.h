@@ -17,10 +17,12 @@ class CSafeReplace
 public:
     // A file a rewrite builds beside the live one before it takes the live
     // one's place.
+    // It is created with `mode`: the mode of the file it replaces.
     struct Temporary
     {
         std::string path;
         std::string_view bytes;
+        unsigned mode = CStoreFile::kOwnerOnly;
         CStoreFile file;
     };
 
