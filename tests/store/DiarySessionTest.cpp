@@ -1,0 +1,50 @@
+// The open diary's rules that the windows rely on: which names can be a
+// diary at all.
+
+#include "store/DiarySession.h"
+
+#include <climits>
+
+#include "StoreTestSupport.h"
+
+using namespace storetest;
+
+namespace {
+
+class DiarySession : public StoreTest
+{
+};
+
+// The longest name the program makes from the index name is
+// "NAME.ilm.draft.damaged": 14 bytes more than the index name.
+TEST_F(DiarySession, NamesWhoseDerivedNamesPassTheLimitAreTooLong)
+{
+    const auto limit = static_cast<size_t>(::pathconf(Dir().c_str(), _PC_NAME_MAX));
+    const auto name = [&](size_t length) { return Diary(std::string(length - 4, 'n') + ".ilm"); };
+    EXPECT_FALSE(CDiarySession::IsNameTooLong(name(limit - 14)));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(name(limit - 13)));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(name(limit)));
+    EXPECT_FALSE(CDiarySession::IsNameTooLong(Diary()));
+
+    // The longest accepted name works for every rewrite and the password change.
+    const std::string longest = name(limit - 14);
+    CDiaryStore store(0, longest, ExtLoc(longest));
+    for (int64_t time : {20, 10}) {
+        store.entry.time = time;
+        store.entry.text = "t";
+        std::strcpy(store.entry.password, "pw");
+        store.AppendEntry();
+    }
+    store.m_nEntryCount = 2;
+    EXPECT_TRUE(store.SortEntries());
+    EXPECT_TRUE(store.ChangePassword("new"));
+    EXPECT_TRUE(messages.empty());
+
+    // A whole path near PATH_MAX is too long too, even with short names.
+    std::string deep = Dir();
+    while (deep.size() < PATH_MAX - 20)
+        deep += "/dddddddddddddddddddddddddddddd";
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(deep + "/a.ilm"));
+}
+
+} // namespace
