@@ -606,6 +606,71 @@ bool CDiaryStore::SortEntries()
     }
 }
 
+bool CDiaryStore::ReplaceEntry(uint32_t index)
+{
+    if (!OpenEntryFiles())
+        return false;
+    CloseAtEnd closer([this] { CloseEntryFiles(); });
+    uint64_t dataEnd = 0;
+    bool textWritten = false;
+    // The new text without a record that points at it is unreferenced bytes,
+    // harmless; taken back all the same when the operation fails.
+    const auto takeBackText = [&] {
+        if (!textWritten)
+            return;
+        try {
+            m_dataFile.Truncate(dataEnd);
+        } catch (const CFileError&) {
+        }
+    };
+    try {
+        std::string bytes;
+        if (!ReadForRewrite(m_indexFile, m_strIndexPath, bytes))
+            return false;
+        const uint32_t count = RecordCount(bytes.size(), kEntryRecordSize);
+        if (index >= count)
+            return false;
+        bytes.resize(size_t(count) * kEntryRecordSize);
+
+        dataEnd = m_dataFile.Length();
+        if (dataEnd + entry.text.size() > kMaxOffset)
+            throw CFileError(FileErrorCause::DiskFull, m_strDataPath);
+        entry.textOffset = static_cast<uint32_t>(dataEnd);
+        entry.textLength = static_cast<uint32_t>(entry.text.size());
+        entry.passwordLength =
+            static_cast<uint32_t>(strnlen(entry.password, CRecordCodec::kPasswordField));
+        const std::string plainPassword(entry.password, entry.passwordLength);
+        CLegacyCipher::ScramblePassword(entry);
+        CRecordCodec::EncodeEntry(entry, reinterpret_cast<unsigned char*>(bytes.data()) +
+                                             size_t(index) * kEntryRecordSize);
+        CLegacyCipher::EncryptText(entry, plainPassword);
+
+        // The text reaches the disk before the index that points at it.
+        textWritten = true;
+        m_dataFile.WriteAt(dataEnd, entry.text.data(), entry.text.size());
+        m_dataFile.Sync();
+
+        // One rewrite of the index, already in time order: one commit point.
+        const std::vector<uint32_t> order =
+            CRecordCodec::SortedOrder(bytes, CRecordCodec::kEntries);
+        if (!ReplaceFile(IndexRecords(),
+                         CRecordCodec::Reassemble(bytes, CRecordCodec::kEntries, order))) {
+            takeBackText();
+            return false;
+        }
+        current_index =
+            static_cast<uint32_t>(std::find(order.begin(), order.end(), index) - order.begin());
+        m_nEntryCount = count;
+        m_nIndexLength = bytes.size();
+        m_nDataLength = dataEnd + entry.text.size();
+        return true;
+    } catch (const CFileError& error) {
+        takeBackText();
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
 // ---------------------------------------------------------------- password
 
 bool CDiaryStore::ChangePassword(const std::string& newPassword)

@@ -29,6 +29,14 @@ public:
     bool NextEntry();
     bool DeleteEntry(uint32_t index);
     bool SortEntries();
+    // Replaces entry `index` with the working entry (filled as for
+    // AppendEntry): its text is appended to the data file and the index is
+    // rewritten once, in time order, with the new record in place of the old.
+    // The old text stays as unreferenced bytes. A failure or crash at any
+    // step leaves the old entry or the new one, never both and never
+    // neither; a failure is reported and returns false. On success
+    // current_index is the entry's new position.
+    bool ReplaceEntry(uint32_t index);
     // Every entry's index record in file order, read in one go: what opening
     // a diary needs for its list and graph. False when the index file cannot
     // be opened or read; a trailing partial record is ignored.

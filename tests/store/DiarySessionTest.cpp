@@ -3,9 +3,9 @@
 
 #include "store/DiarySession.h"
 
-#include <climits>
-
 #include "StoreTestSupport.h"
+
+#include <climits>
 
 using namespace storetest;
 

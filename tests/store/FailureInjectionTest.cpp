@@ -78,6 +78,18 @@ protected:
         return out.str();
     }
 
+    // Temporary files and markers in the diary's folder.
+    std::string Leftovers() const
+    {
+        std::string names;
+        for (const auto& file : std::filesystem::directory_iterator(Dir())) {
+            const std::string name = file.path().filename().string();
+            if (name.ends_with(".tmp") || name.ends_with(".pwswitch"))
+                names += name + ' ';
+        }
+        return names;
+    }
+
     // Runs the operation, returning its result; a raised file error counts as
     // false and as reported (the command that catches it shows it).
     bool Run(const std::function<bool(CDiaryStore&)>& op, const std::string& diary)
@@ -134,6 +146,7 @@ protected:
                 EXPECT_EQ(state, result ? after : before);
                 if (!result) {
                     EXPECT_FALSE(messages.empty()) << "a failure must be reported";
+                    EXPECT_EQ(Leftovers(), "") << "a failed rewrite leaves nothing behind";
                 }
             }
             // A crash at step k: a child process dies there, the parent reopens.
@@ -180,6 +193,12 @@ TEST_F(FailureInjection, EntryRewrites)
         },
         append);
     CheckEveryStep("ChangePassword", [](CDiaryStore& s) { return s.ChangePassword("new"); });
+    CheckEveryStep("ReplaceEntry", [](CDiaryStore& s) {
+        s.entry.time = 3000; // from first to last: the index is re-sorted
+        s.entry.text = "{\\rtf1 edited}";
+        std::strcpy(s.entry.password, "old-password");
+        return s.ReplaceEntry(0);
+    });
 }
 
 TEST_F(FailureInjection, ReminderAndPlannerRewrites)

@@ -155,6 +155,76 @@ TEST_F(RecordLayout, HandMadeFilesReadBack)
     EXPECT_TRUE(messages.empty());
 }
 
+// The two marks lie side by side: a header whose marks differ tells them apart.
+TEST_F(RecordLayout, HeadersWithDifferentMarks)
+{
+    EntryBytes copulation;
+    copulation.copulation = 1;
+    EntryBytes menstruus;
+    menstruus.menstruus = 1;
+    WriteFileBytes(Diary(), copulation.Record() + menstruus.Record());
+    std::vector<EntryHeader> headers;
+    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    ASSERT_TRUE(store.ReadAllEntryHeaders(headers));
+    ASSERT_EQ(headers.size(), 2u);
+    for (uint32_t i = 0; i < 2; ++i) {
+        store.current_index = i;
+        ASSERT_TRUE(store.ReadEntryHeader());
+        EXPECT_EQ(headers[i].copulation, i == 0 ? 1 : 0) << i;
+        EXPECT_EQ(headers[i].menstruus, i == 1 ? 1 : 0) << i;
+        EXPECT_EQ(store.entry.copulation, headers[i].copulation) << i;
+        EXPECT_EQ(store.entry.menstruus, headers[i].menstruus) << i;
+    }
+}
+
+TEST_F(RecordLayout, ReplaceEntryRewritesItsRecordAndAppendsItsText)
+{
+    Save("first", 10);
+    Save("second", 20);
+    Save("third", 30);
+    const std::string index = ReadFileBytes(Diary());
+    const std::string data = ReadFileBytes(Sibling('d'));
+    const auto edit = [&](uint32_t at, uint32_t time, const std::string& text) {
+        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+        store.entry.time = time;
+        store.entry.mood = 3;
+        store.entry.copulation = 1;
+        store.entry.temperature = 37.1f;
+        store.entry.text = text;
+        std::strcpy(store.entry.password, "secret");
+        const bool replaced = store.ReplaceEntry(at);
+        return replaced ? int(store.current_index) : -1;
+    };
+    EXPECT_EQ(edit(1, 20, "edited"), 1);
+    EntryBytes expected;
+    expected.time = 20;
+    expected.mood = 3;
+    expected.copulation = 1;
+    expected.temperature = 37.1f;
+    expected.textOffset = static_cast<uint32_t>(data.size());
+    expected.textLength = 6;
+    EXPECT_EQ(ReadFileBytes(Diary()), index.substr(0, 72) + expected.Record() + index.substr(144));
+    EXPECT_EQ(ReadFileBytes(Sibling('d')), data + Encrypted("edited", KeyOf("secret")));
+
+    // A new date puts the entry in its place in the same single rewrite.
+    int renames = 0;
+    CFileFaults::Install([&](FileOp op, const std::string&) {
+        renames += op == FileOp::Rename;
+        return 0;
+    });
+    EXPECT_EQ(edit(0, 40, "moved"), 2);
+    EXPECT_EQ(renames, 1);
+    EXPECT_EQ(edit(2, 5, "back"), 0);
+    CFileFaults::Install({});
+    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{
+                             {5, "back"}, {20, "edited"}, {30, "third"}}));
+    // No entry there: nothing changes.
+    const std::string before = ReadFileBytes(Diary());
+    EXPECT_EQ(edit(3, 50, "none"), -1);
+    EXPECT_EQ(ReadFileBytes(Diary()), before);
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(RecordLayout, SiblingNamesFollowTheExtensionPosition)
 {
     CDiaryStore store(0, Diary("notes.abc"), ExtLoc(Diary("notes.abc")));
