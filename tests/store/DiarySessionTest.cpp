@@ -1,5 +1,5 @@
-// The open diary's rules that the windows rely on: which names can be a
-// diary at all.
+// Which names can be a diary at all: every name derived from the index name
+// must fit the file system's limits.
 
 #include "store/DiarySession.h"
 
@@ -20,22 +20,18 @@ class DiarySession : public StoreTest
 TEST_F(DiarySession, NamesWhoseDerivedNamesPassTheLimitAreTooLong)
 {
     const auto limit = static_cast<size_t>(::pathconf(Dir().c_str(), _PC_NAME_MAX));
-    const auto name = [&](size_t length) { return Diary(std::string(length - 4, 'n') + ".ilm"); };
-    EXPECT_FALSE(CDiarySession::IsNameTooLong(name(limit - 14)));
-    EXPECT_TRUE(CDiarySession::IsNameTooLong(name(limit - 13)));
-    EXPECT_TRUE(CDiarySession::IsNameTooLong(name(limit)));
+    const auto name = [&](size_t length) { return std::string(length - 4, 'n') + ".ilm"; };
+    EXPECT_FALSE(CDiarySession::IsNameTooLong(Diary(name(limit - 14))));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(Diary(name(limit - 13))));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(Diary(name(limit))));
     EXPECT_FALSE(CDiarySession::IsNameTooLong(Diary()));
 
     // The longest accepted name works for every rewrite and the password change.
-    const std::string longest = name(limit - 14);
-    CDiaryStore store(0, longest, ExtLoc(longest));
+    CDiaryStore store = Store(0, name(limit - 14));
     for (int64_t time : {20, 10}) {
-        store.entry.time = time;
-        store.entry.text = "t";
-        std::strcpy(store.entry.password, "pw");
+        Fill(store, time, "t");
         store.AppendEntry();
     }
-    store.m_nEntryCount = 2;
     EXPECT_TRUE(store.SortEntries());
     EXPECT_TRUE(store.ChangePassword("new"));
     EXPECT_TRUE(messages.empty());
