@@ -52,30 +52,27 @@ protected:
     }
 };
 
-TEST_F(FileMode, NewFilesAreOwnerOnlyWhateverTheUmask)
+TEST_F(FileMode, OwnerOnlyWhateverTheUmaskAndRewritesKeepTheMode)
 {
-    for (mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
-        ClearDir();
-        const std::map<std::string, unsigned> expected = {
-            {"i", 0600},       {"d", 0600},       {"r", 0600},
-            {"p", 0600},       {"ilm.tmp", 0600}, {"dlm.tmp", 0600},
-            {"rlm.tmp", 0600}, {"plm.tmp", 0600}, {"marker", 0600}};
-        EXPECT_EQ(RunRewrites(mask), expected) << "umask " << mask;
+    for (unsigned kept : {0u, 0640u}) {
+        for (mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
+            ClearDir();
+            if (kept) { // the files exist already, with a mode of the user's
+                Save("first", 50);
+                CDiaryStore store = Store();
+                store.AppendReminder();
+                store.AppendPlannerTask();
+                for (char letter : {'i', 'd', 'r', 'p'})
+                    ::chmod(Sibling(letter).c_str(), kept);
+            }
+            const unsigned mode = kept ? kept : 0600;
+            const std::map<std::string, unsigned> expected = {
+                {"i", mode},       {"d", mode},       {"r", mode},
+                {"p", mode},       {"ilm.tmp", mode}, {"dlm.tmp", mode},
+                {"rlm.tmp", mode}, {"plm.tmp", mode}, {"marker", 0600}};
+            EXPECT_EQ(RunRewrites(mask), expected) << "umask " << mask << " kept " << kept;
+        }
     }
-}
-
-TEST_F(FileMode, RewritesKeepTheModeOfTheFileTheyReplace)
-{
-    Save("first", 50);
-    CDiaryStore store = Store();
-    store.AppendReminder();
-    store.AppendPlannerTask();
-    for (char letter : {'i', 'd', 'r', 'p'})
-        ::chmod(Sibling(letter).c_str(), 0640);
-    const std::map<std::string, unsigned> expected = {
-        {"i", 0640},       {"d", 0640},       {"r", 0640},       {"p", 0640},     {"ilm.tmp", 0640},
-        {"dlm.tmp", 0640}, {"rlm.tmp", 0640}, {"plm.tmp", 0640}, {"marker", 0600}};
-    EXPECT_EQ(RunRewrites(022), expected);
 }
 
 } // namespace
