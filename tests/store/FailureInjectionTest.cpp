@@ -104,10 +104,21 @@ protected:
         Start(prepare);
         const std::string before = Snapshot();
         int steps = 0;
-        CFileFaults::Install(
-            [&](FileOp o, const std::string&) { return steps += o != FileOp::Read, 0; });
+        // A temporary file is flushed before it is renamed, the folder after.
+        std::vector<std::string> flushed;
+        bool folderFlushed = true;
+        CFileFaults::Install([&](FileOp o, const std::string& path) {
+            if (o == FileOp::Flush)
+                flushed.push_back(path);
+            if (o == FileOp::Rename) {
+                EXPECT_NE(std::find(flushed.begin(), flushed.end(), path + ".tmp"), flushed.end());
+            }
+            folderFlushed = o == FileOp::Rename ? false : folderFlushed || path == Dir();
+            return steps += o != FileOp::Read, 0;
+        });
         ASSERT_TRUE(Run(op));
         CFileFaults::Install({});
+        EXPECT_TRUE(folderFlushed) << "no folder flush after the last rename";
         const std::string after = Snapshot();
         ASSERT_NE(before, after);
         ASSERT_GT(steps, 0);
