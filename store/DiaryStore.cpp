@@ -206,7 +206,8 @@ bool CDiaryStore::OpenIndexFile()
         return false;
     // A password change was committed but not finished: finish it under the
     // lock. The handle then is the index file that is now in place.
-    if (first && !CPasswordSwitch(m_strIndexPath, m_strDataPath).CompleteIfPending(m_indexFile)) {
+    if (first && FileExists(SwitchMarkerPath()) &&
+        !CPasswordSwitch(m_strIndexPath, m_strDataPath).CompleteIfPending(m_indexFile)) {
         Release(m_indexFile, m_nIndexOpens);
         return false;
     }

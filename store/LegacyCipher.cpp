@@ -7,13 +7,11 @@
 
 namespace {
 
-constexpr unsigned char kPasswordMask = 0xB4;
-constexpr size_t kPasswordField = CRecordCodec::kPasswordField;
 constexpr uint64_t kMaxOffset = 0xFFFFFFFFull;
 
 size_t ClampedPasswordLength(uint32_t length)
 {
-    return std::min<size_t>(length, kPasswordField);
+    return std::min<size_t>(length, CRecordCodec::kPasswordField);
 }
 
 } // namespace
@@ -24,22 +22,6 @@ unsigned char CLegacyCipher::KeyOf(const char* bytes, size_t length)
     for (size_t i = 0; i < length; ++i)
         sum += static_cast<unsigned char>(bytes[i]);
     return static_cast<unsigned char>(sum & 0xFF);
-}
-
-void CLegacyCipher::MaskBytes(char* bytes, size_t length, unsigned char mask)
-{
-    for (size_t i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if ((c ^ mask) != 0)
-            bytes[i] = static_cast<char>(c ^ mask);
-    }
-}
-
-void CLegacyCipher::ScramblePassword(DiaryEntry& entry)
-{
-    const size_t n = ClampedPasswordLength(entry.passwordLength);
-    MaskBytes(entry.password, n, kPasswordMask);
-    entry.password[n] = 0;
 }
 
 void CLegacyCipher::EncryptText(DiaryEntry& entry, const std::string& plainPassword)

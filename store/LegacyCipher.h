@@ -7,12 +7,16 @@
 
 #include "store/Records.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
 class CLegacyCipher
 {
     friend class CDiaryStore;
+
+    static constexpr unsigned char kPasswordMask = 0xB4;
+    static constexpr size_t kPasswordField = 30;
 
     // Scrambles the first passwordLength (at most 30) bytes of the entry's
     // password in place and ends them with a zero; the same call unscrambles.
@@ -41,3 +45,21 @@ class CLegacyCipher
     static unsigned char KeyOf(const char* bytes, size_t length);
     static void MaskBytes(char* bytes, size_t length, unsigned char mask);
 };
+
+// Inline: unscrambling runs once per record of every walk over a diary.
+
+inline void CLegacyCipher::MaskBytes(char* bytes, size_t length, unsigned char mask)
+{
+    for (size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if ((c ^ mask) != 0)
+            bytes[i] = static_cast<char>(c ^ mask);
+    }
+}
+
+inline void CLegacyCipher::ScramblePassword(DiaryEntry& entry)
+{
+    const size_t n = std::min<size_t>(entry.passwordLength, kPasswordField);
+    MaskBytes(entry.password, n, kPasswordMask);
+    entry.password[n] = 0;
+}

@@ -6,30 +6,11 @@
 
 namespace {
 
-// Reading a time replaces only its low half, as a 32-bit read into a 64-bit
-// value does; the high half is zero unless the caller put something there.
-void SetLowTime(int64_t& time, uint32_t low)
-{
-    time = static_cast<int64_t>((static_cast<uint64_t>(time) & 0xFFFFFFFF00000000ull) | low);
-}
-
-void SetLowByte(int32_t& value, unsigned char low)
-{
-    value = static_cast<int32_t>((static_cast<uint32_t>(value) & 0xFFFFFF00u) | low);
-}
-
 uint32_t FloatBits(float f)
 {
     uint32_t bits;
     std::memcpy(&bits, &f, sizeof bits);
     return bits;
-}
-
-float BitsFloat(uint32_t bits)
-{
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
 }
 
 const unsigned char* Bytes(const std::string& s)
@@ -65,19 +46,6 @@ const CRecordCodec::Layout CRecordCodec::kEntries{kEntryRecordSize, 34, Canonica
 const CRecordCodec::Layout CRecordCodec::kReminders{kReminderRecordSize, 0, CanonicalReminder};
 const CRecordCodec::Layout CRecordCodec::kTasks{kPlannerRecordSize, 0, CanonicalTask};
 
-void CRecordCodec::PutU32(unsigned char* p, uint32_t v)
-{
-    p[0] = static_cast<unsigned char>(v);
-    p[1] = static_cast<unsigned char>(v >> 8);
-    p[2] = static_cast<unsigned char>(v >> 16);
-    p[3] = static_cast<unsigned char>(v >> 24);
-}
-
-uint32_t CRecordCodec::GetU32(const unsigned char* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 void CRecordCodec::EncodeEntry(const DiaryEntry& e, unsigned char* p)
 {
     PutU32(p + 0, e.passwordLength);
@@ -93,67 +61,6 @@ void CRecordCodec::EncodeEntry(const DiaryEntry& e, unsigned char* p)
     PutU32(p + 60, static_cast<uint32_t>(e.dream));
     PutU32(p + 64, e.textOffset);
     PutU32(p + 68, e.textLength);
-}
-
-bool CRecordCodec::DecodeEntry(const unsigned char* p, size_t available, DiaryEntry& e)
-{
-    if (available < 4)
-        return false;
-    e.passwordLength = GetU32(p);
-    if (available < kPasswordFieldEnd)
-        return false;
-    std::memcpy(e.password, p + 4, kPasswordField);
-    struct Field
-    {
-        size_t offset;
-        int kind; // 0 u32 into int32, 1 time, 2 byte, 3 float, 4 uint32
-        void* target;
-    };
-    const Field fields[] = {
-        {34, 1, &e.time},       {38, 0, &e.mood},       {42, 0, &e.fatigue},     {46, 0, &e.shape},
-        {50, 2, &e.copulation}, {51, 2, &e.menstruus},  {52, 3, &e.temperature}, {56, 0, &e.weight},
-        {60, 0, &e.dream},      {64, 4, &e.textOffset}, {68, 4, &e.textLength},
-    };
-    for (const Field& f : fields) {
-        const size_t size = f.kind == 2 ? 1 : 4;
-        if (available < f.offset + size)
-            return false;
-        switch (f.kind) {
-        case 0:
-            *static_cast<int32_t*>(f.target) = static_cast<int32_t>(GetU32(p + f.offset));
-            break;
-        case 1:
-            SetLowTime(*static_cast<int64_t*>(f.target), GetU32(p + f.offset));
-            break;
-        case 2:
-            SetLowByte(*static_cast<int32_t*>(f.target), p[f.offset]);
-            break;
-        case 3:
-            *static_cast<float*>(f.target) = BitsFloat(GetU32(p + f.offset));
-            break;
-        default:
-            *static_cast<uint32_t*>(f.target) = GetU32(p + f.offset);
-            break;
-        }
-    }
-    return true;
-}
-
-EntryHeader CRecordCodec::DecodeHeader(const unsigned char* p)
-{
-    EntryHeader h;
-    h.time = GetU32(p + 34);
-    h.mood = static_cast<int32_t>(GetU32(p + 38));
-    h.fatigue = static_cast<int32_t>(GetU32(p + 42));
-    h.shape = static_cast<int32_t>(GetU32(p + 46));
-    h.copulation = p[50];
-    h.menstruus = p[51];
-    h.temperature = BitsFloat(GetU32(p + 52));
-    h.weight = static_cast<int32_t>(GetU32(p + 56));
-    h.dream = static_cast<int32_t>(GetU32(p + 60));
-    h.textOffset = GetU32(p + 64);
-    h.textLength = GetU32(p + 68);
-    return h;
 }
 
 void CRecordCodec::EncodeReminder(const ReminderRecord& r, unsigned char* p)
