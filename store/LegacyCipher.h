@@ -3,7 +3,8 @@
 // password byte is XORed with 0xB4 in every index record, and each text is
 // XORed with one byte, the sum of the password's bytes; a byte equal to its
 // mask stays as it is, so neither ever holds a zero byte. Only the store
-// uses it, through its operations.
+// uses it, through its operations, and the draft sealer, which protects an
+// unsaved entry the way the store protects a saved one.
 
 #include "store/Records.h"
 
@@ -14,6 +15,7 @@
 class CLegacyCipher
 {
     friend class CDiaryStore;
+    friend class CTextCipherSealer;
 
     static constexpr unsigned char kPasswordMask = 0xB4;
     static constexpr size_t kPasswordField = 30;
