@@ -1,26 +1,23 @@
 #include "app/DayloomDlg.h"
 
-#include "dialogs/AboutDlg.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "app/ImportHost.h"
-#include "dialogs/SecurityDlg.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/ChangePasswordDlg.h"
-#include "widgets/EntryRichEdit.h"
-#include "widgets/GraphChoiceBox.h"
-#include "widgets/GraphCtrl.h"
 #include "dialogs/NewEntryDlg.h"
+#include "dialogs/NewPasswordPrompt.h"
 #include "dialogs/OptionsDlg.h"
-#include "rtf/Rtf.h"
+#include "dialogs/SecurityDlg.h"
 #include "dialogs/TipDlg.h"
 #include "import/Version1Importer.h"
 #include "planning/PlannerDlg.h"
 #include "planning/PlannerSummary.h"
-#include "platform/Clock.h"
 #include "planning/ReminderSummary.h"
 #include "planning/RemindersDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -28,9 +25,14 @@
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
+#include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/NumberText.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphChoiceBox.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,12 +74,6 @@ const QString kInvalidPassword = QStringLiteral(
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
 
-// The password bytes of a record: up to the first zero byte.
-std::string StoredPassword(const DiaryEntry& entry)
-{
-    return std::string(entry.password, strnlen(entry.password, sizeof(entry.password)));
-}
-
 // Typed text as the diary's single-byte code page holds it, cut at a zero
 // character as the stored bytes are; nullopt when it cannot be encoded.
 std::optional<std::string> PasswordBytes(const QString& typed)
@@ -95,18 +91,6 @@ std::optional<std::string> PasswordBytes(const QString& typed)
 QString OneDecimal(float value)
 {
     return QString::fromStdString(FormatFixed(static_cast<double>(value), 1));
-}
-
-// The store puts 'd', 'r' or 'p' at the extension position of the encoded
-// path, so that position must be the first character of an extension of the
-// file name itself, never a character of a folder.
-bool IsUsableExtension(const QString& path, int extLoc)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    if (extLoc <= 0 || extLoc >= encoded.size()) {
-        return false;
-    }
-    return encoded[extLoc - 1] == '.' && encoded.lastIndexOf('/') < extLoc;
 }
 } // namespace
 
@@ -568,7 +552,7 @@ void CDayloomDlg::OnInitDialog()
 
     m_pEntryList->setEnabled(false);
     m_pNewEntry->setFocus();
-    m_strDiaryFile.clear();
+    m_pSession.reset();
     m_bOpenLastDiary = CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0);
     m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
     m_pSearch->setChecked(false);
@@ -583,27 +567,27 @@ void CDayloomDlg::OnInitDialog()
 
 void CDayloomDlg::ReopenLastDiary()
 {
-    m_strDiaryFile = CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString());
-    m_nExtLoc = static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
+    const std::string path =
+        QFile::encodeName(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()))
+            .toStdString();
+    const auto extLoc =
+        static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
     // An extension position that does not point into the file name's own
     // extension would make the store write beside the diary: nothing opens.
-    if (m_strDiaryFile.isEmpty() || !IsUsableExtension(m_strDiaryFile, m_nExtLoc)) {
-        m_strDiaryFile.clear();
+    if (path.empty() || !CDiarySession::IsUsableExtension(path, extLoc)) {
         return;
     }
 
-    CDiaryStore store(0, StorePath(), m_nExtLoc);
-    if (!store.ReadFirstEntry()) {
+    m_pSession = std::make_unique<CDiarySession>(path, extLoc);
+    if (!m_pSession->ReadFirstEntry()) {
         // The diary has no entries (yet): the next new entry sets its password.
         m_pEntryList->setEnabled(false);
         m_pEntryList->setFocus();
-        m_bNewDiary = 1;
         return;
     }
-    m_bNewDiary = 0;
     bool cancelled = false;
-    if (!CheckPassword(store.entry, cancelled)) {
-        m_strDiaryFile.clear();
+    if (!Unlock(cancelled)) {
+        m_pSession.reset();
         return;
     }
     const QString shortFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
@@ -613,9 +597,9 @@ void CDayloomDlg::ReopenLastDiary()
 
 // --------------------------------------------------------- opening a diary
 
-std::string CDayloomDlg::StorePath() const
+std::unique_ptr<CDiaryStore> CDayloomDlg::Store(int index) const
 {
-    return QFile::encodeName(m_strDiaryFile).toStdString();
+    return m_pSession->MakeStore(static_cast<uint32_t>(index));
 }
 
 void CDayloomDlg::SetDiaryTitle(const QString& fileTitle)
@@ -624,7 +608,7 @@ void CDayloomDlg::SetDiaryTitle(const QString& fileTitle)
                                        : CAppInfo::Title() + QStringLiteral(" - ") + fileTitle);
 }
 
-bool CDayloomDlg::CheckPassword(const DiaryEntry& first, bool& cancelled)
+bool CDayloomDlg::Unlock(bool& cancelled)
 {
     cancelled = false;
     CSecurityDlg prompt(this);
@@ -635,7 +619,7 @@ bool CDayloomDlg::CheckPassword(const DiaryEntry& first, bool& cancelled)
         return false;
     }
     const std::optional<std::string> typed = PasswordBytes(prompt.m_strPassword);
-    if (!typed || *typed != StoredPassword(first)) {
+    if (!typed || !m_pSession->Unlock(*typed)) {
         CMessageBox::Show(this, kInvalidPassword, CAppInfo::Title());
         return false;
     }
@@ -646,8 +630,10 @@ void CDayloomDlg::OnOpenCreateDiary()
 {
     Guarded([this] {
         const std::optional<DiaryChoice> choice = CFileDialogs::OpenOrCreateDiary(this);
+        uint16_t extLoc = IsDiaryOpen() ? m_pSession->ExtLoc() : 0;
         if (choice) {
-            if (!IsUsableExtension(choice->path, choice->extLoc)) {
+            const std::string path = QFile::encodeName(choice->path).toStdString();
+            if (!CDiarySession::IsUsableExtension(path, choice->extLoc)) {
                 CMessageBox::Show(
                     this,
                     QStringLiteral("A diary's file name needs an extension, as in travel.ilm. "
@@ -655,8 +641,8 @@ void CDayloomDlg::OnOpenCreateDiary()
                     CAppInfo::Caption(QStringLiteral("Open/Create Diary")));
                 return;
             }
-            m_strDiaryFile = choice->path;
-            m_nExtLoc = choice->extLoc;
+            m_pSession = std::make_unique<CDiarySession>(path, choice->extLoc);
+            extLoc = choice->extLoc;
             CSettings::WriteProfileString(QStringLiteral("shortFile"), choice->fileTitle);
             setWindowTitle(CAppInfo::Title() + QStringLiteral(" - ") + choice->fileTitle);
             m_pEntryModel->Clear();
@@ -668,29 +654,28 @@ void CDayloomDlg::OnOpenCreateDiary()
             // A new diary may be typed into a folder that does not exist yet
             // (~/Diaries/travel); the store creates only files, so make the
             // folder first. Should that fail, the store reports the file.
-            QDir().mkpath(QFileInfo(m_strDiaryFile).absolutePath());
-            CDiaryStore store(0, StorePath(), m_nExtLoc);
-            if (!store.ReadFirstEntry()) {
+            QDir().mkpath(QFileInfo(choice->path).absolutePath());
+            if (!m_pSession->ReadFirstEntry()) {
                 m_pEntryList->setEnabled(false);
                 m_pNewEntry->setFocus();
-                m_bNewDiary = 1;
             } else {
-                m_bNewDiary = 0;
                 bool cancelled = false;
-                if (!CheckPassword(store.entry, cancelled)) {
+                if (!Unlock(cancelled)) {
                     if (cancelled) {
                         ResetGraph();
                     }
-                    m_strDiaryFile.clear();
-                    m_bNewDiary = 1;
+                    m_pSession.reset();
                     setWindowTitle(CAppInfo::Title());
                     return;
                 }
                 LoadDiary();
             }
         }
-        CSettings::WriteProfileString(QStringLiteral("DiaryFile"), m_strDiaryFile);
-        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), m_nExtLoc);
+        CSettings::WriteProfileString(
+            QStringLiteral("DiaryFile"),
+            IsDiaryOpen() ? QFile::decodeName(QByteArray::fromStdString(m_pSession->Path()))
+                          : QString());
+        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
     });
 }
 
@@ -710,9 +695,8 @@ void CDayloomDlg::FillEntryList(bool showLast)
 {
     CWaitCursor wait;
     m_pEntryModel->Clear();
-    CDiaryStore store(0, StorePath(), m_nExtLoc);
     std::vector<EntryHeader> headers;
-    if (store.ReadAllEntryHeaders(headers) && !headers.empty()) {
+    if (IsDiaryOpen() && Store()->ReadAllEntryHeaders(headers) && !headers.empty()) {
         std::vector<int64_t> times;
         times.reserve(headers.size());
         for (const EntryHeader& header : headers) {
@@ -789,10 +773,10 @@ void CDayloomDlg::ShowEntry(int index)
 
 void CDayloomDlg::ReadAndDisplay(int index)
 {
-    CDiaryStore store(static_cast<uint32_t>(index), StorePath(), m_nExtLoc);
-    store.ReadEntry(); // a failed read shows what it left in the working entry
+    const std::unique_ptr<CDiaryStore> store = Store(index);
+    store->ReadEntry(); // a failed read shows what it left in the working entry
     m_pGraph->SetCurrentEntry(index);
-    DisplayEntry(store.entry);
+    DisplayEntry(store->entry);
 }
 
 void CDayloomDlg::DisplayEntry(const DiaryEntry& entry)
@@ -872,36 +856,18 @@ void CDayloomDlg::OnNewEntry()
                 return;
             }
         }
-        CNewEntryDlg editor(this, CClock::Now());
-        editor.m_bNewDiary = m_bNewDiary != 0;
-        if (m_bNewDiary != 0) {
-            CMessageBox::Show(this,
-                              QStringLiteral("You are creating a new diary and you must specify a "
-                                             "password for it. The password is case SeNsItIvE!"),
-                              CAppInfo::Title());
-            CSecurityDlg prompt(this);
-            prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
-            prompt.m_bNoCancel = true;
-            // The prompt cannot be cancelled; should it end some other way,
-            // there is no password to store an entry under.
-            if (CModal::Exec(prompt) != QDialog::Accepted) {
+        if (m_pSession->IsNew()) {
+            const std::optional<std::string> password = CNewPasswordPrompt::Ask(
+                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+            if (!password) {
                 return;
             }
-            const std::optional<std::string> password = PasswordBytes(prompt.m_strPassword);
-            if (!password || password->size() < CSecurityDlg::kMinLength) {
-                return;
-            }
-            editor.m_strPassword = *password;
-        } else {
-            CDiaryStore store(0, StorePath(), m_nExtLoc);
-            store.ReadFirstEntry();
-            editor.m_strPassword = StoredPassword(store.entry);
+            m_pSession->SetPassword(*password);
         }
-        editor.m_strDiaryFile = m_strDiaryFile;
-        editor.m_nExtLoc = m_nExtLoc;
+        CNewEntryDlg editor(this, *m_pSession, CClock::Now());
         if (CModal::Exec(editor) == QDialog::Accepted) {
             CWaitCursor wait;
-            m_bNewDiary = 0;
+            m_pSession->SetNew(false);
             FillEntryList(true);
         }
     });
@@ -1023,10 +989,10 @@ void CDayloomDlg::Search(bool forward)
             index = selected < 0 ? 0 : selected - 1;
         }
 
-        CDiaryStore store(static_cast<uint32_t>(index), StorePath(), m_nExtLoc);
-        store.ReadEntry();
+        const std::unique_ptr<CDiaryStore> store = Store(index);
+        store->ReadEntry();
         // The search runs over the text as the view shows it, not the RTF.
-        const QString shown = RtfToPlainText(store.entry.text);
+        const QString shown = RtfToPlainText(store->entry.text);
         qsizetype at = 0;
         if (!needle.isEmpty()) {
             at = forward ? shown.indexOf(needle, 0, Qt::CaseInsensitive)
@@ -1035,7 +1001,7 @@ void CDayloomDlg::Search(bool forward)
         if (at >= 0) {
             SelectRow(index);
             m_pGraph->SetCurrentEntry(index);
-            DisplayEntry(store.entry);
+            DisplayEntry(store->entry);
             QTextCursor cursor(m_pEntryView->document());
             cursor.setPosition(static_cast<int>(at));
             cursor.setPosition(static_cast<int>(at + needle.size()), QTextCursor::KeepAnchor);
@@ -1063,9 +1029,9 @@ void CDayloomDlg::OnSearch()
             m_bSearching = 0;
             const int selected = SelectedIndex();
             if (IsDiaryOpen() && selected >= 0) {
-                CDiaryStore store(static_cast<uint32_t>(selected), StorePath(), m_nExtLoc);
-                store.ReadEntry();
-                DisplayEntry(store.entry);
+                const std::unique_ptr<CDiaryStore> store = Store(selected);
+                store->ReadEntry();
+                DisplayEntry(store->entry);
             }
         }
         m_pEntryList->setFocus();
@@ -1087,10 +1053,10 @@ void CDayloomDlg::OnDeleteEntry()
             return;
         }
         if (CMessageBox::Ask(this, QStringLiteral("Delete current entry?"), caption)) {
-            CDiaryStore store(static_cast<uint32_t>(selected), StorePath(), m_nExtLoc);
-            if (store.DeleteEntry(static_cast<uint32_t>(selected))) {
+            const std::unique_ptr<CDiaryStore> store = Store(selected);
+            if (store->DeleteEntry(static_cast<uint32_t>(selected))) {
                 m_pEntryModel->Clear();
-                if (store.m_nEntryCount > 0) {
+                if (store->m_nEntryCount > 0) {
                     CWaitCursor wait;
                     if (m_bSearching == 0) {
                         FillEntryList(true);
@@ -1116,7 +1082,7 @@ void CDayloomDlg::OnDeleteEntry()
                     m_pMenstruus->setChecked(false);
                     m_pFace->clear();
                     ResetGraph();
-                    m_bNewDiary = 1;
+                    m_pSession->SetNew(true);
                 }
             }
         }
@@ -1134,7 +1100,7 @@ void CDayloomDlg::OnReminders()
                 CAppInfo::AppName());
             return;
         }
-        CRemindersDlg dialog(this, m_strDiaryFile, m_nExtLoc);
+        CRemindersDlg dialog(this, *m_pSession);
         CModal::Exec(dialog);
         RefreshReminderSummary();
     });
@@ -1143,8 +1109,10 @@ void CDayloomDlg::OnReminders()
 void CDayloomDlg::RefreshReminderSummary()
 {
     m_pReminderList->clear();
-    m_pReminderList->addItems(
-        CReminderSummary::Load(StorePath(), m_nExtLoc, CClock::Now(), m_nStartAlarmBefore));
+    if (IsDiaryOpen()) {
+        m_pReminderList->addItems(
+            CReminderSummary::Load(*m_pSession, CClock::Now(), m_nStartAlarmBefore));
+    }
 }
 
 void CDayloomDlg::OnPlanner()
@@ -1156,7 +1124,7 @@ void CDayloomDlg::OnPlanner()
                 CAppInfo::AppName());
             return;
         }
-        CPlannerDlg dialog(this, m_strDiaryFile, m_nExtLoc);
+        CPlannerDlg dialog(this, *m_pSession);
         CModal::Exec(dialog);
         RefreshPlannerSummary();
     });
@@ -1165,7 +1133,9 @@ void CDayloomDlg::OnPlanner()
 void CDayloomDlg::RefreshPlannerSummary()
 {
     m_pPlannerList->clear();
-    m_pPlannerList->addItems(CPlannerSummary::MainWindowLines(StorePath(), m_nExtLoc));
+    if (IsDiaryOpen()) {
+        m_pPlannerList->addItems(CPlannerSummary::MainWindowLines(*m_pSession));
+    }
 }
 
 void CDayloomDlg::OnOptions()
@@ -1194,8 +1164,10 @@ void CDayloomDlg::OnChangePassword()
             CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
             return;
         }
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
-        const bool changed = store.ChangePassword(*password);
+        const bool changed = Store()->ChangePassword(*password);
+        if (changed) {
+            m_pSession->SetPassword(*password);
+        }
         CMessageBox::Show(this,
                           changed ? QStringLiteral("Password successfully changed!")
                                   : QStringLiteral("An error occured! Your password was not "
@@ -1210,7 +1182,7 @@ void CDayloomDlg::OnPrintCurrentEntry()
         if (EntryCount() == 0) {
             return;
         }
-        CEntryPrinter::PrintCurrentEntry(this, StorePath(), m_nExtLoc, SelectedIndex());
+        CEntryPrinter::PrintCurrentEntry(this, *m_pSession, SelectedIndex());
     });
 }
 
@@ -1220,7 +1192,7 @@ void CDayloomDlg::OnPrintAllEntries()
         if (EntryCount() == 0) {
             return;
         }
-        CEntryPrinter::PrintAllEntries(this, StorePath(), m_nExtLoc, EntryCount());
+        CEntryPrinter::PrintAllEntries(this, *m_pSession, EntryCount());
     });
 }
 

@@ -1,21 +1,23 @@
 #pragma once
 // The main window: the open diary's entry list, the current entry with its
 // ratings, marks and measurements, the graph panel, the reminder and planner
-// summaries, and a picture button for every command. It keeps only what names
-// the open diary (path, extension position, new-diary flag); every command
-// builds a store from those, works, and lets it go.
+// summaries, and a picture button for every command. It owns the open
+// diary's session (none while no diary is open); every command asks the
+// session for a store, works, and lets it go.
 
-#include "widgets/RatingLabels.h"
 #include "store/Records.h"
+#include "widgets/RatingLabels.h"
 
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+class CDiarySession;
 class CDiaryStore;
 class CEntryListModel;
 class CEntryRichEdit;
@@ -76,10 +78,8 @@ public:
     void RefreshReminderSummary();
     void RefreshPlannerSummary();
 
-    // What names the open diary.
-    const QString& DiaryFile() const { return m_strDiaryFile; }
-    uint16_t ExtLoc() const { return m_nExtLoc; }
-    bool IsNewDiary() const { return m_bNewDiary != 0; }
+    // The open diary, null when none is open.
+    const CDiarySession* Session() const { return m_pSession.get(); }
     bool IsSearching() const { return m_bSearching != 0; }
     int StartAlarmBefore() const { return m_nStartAlarmBefore; }
     // The selected line of the entry list, -1 for none.
@@ -143,12 +143,13 @@ private:
     // Walks the entries from the selection in search mode.
     void Search(bool forward);
     void SetDiaryTitle(const QString& fileTitle);
-    bool IsDiaryOpen() const { return !m_strDiaryFile.isEmpty(); }
-    std::string StorePath() const;
-    // Asks for the password of a diary whose first entry has been read;
-    // false (after saying why, where there is something to say) when the
-    // prompt was cancelled or the password is wrong.
-    bool CheckPassword(const DiaryEntry& first, bool& cancelled);
+    bool IsDiaryOpen() const { return m_pSession != nullptr; }
+    // A store on the open diary, positioned at entry `index`.
+    std::unique_ptr<CDiaryStore> Store(int index = 0) const;
+    // Asks for the password of the session's diary, whose first entry has
+    // been read; false (after saying why, where there is something to say)
+    // when the prompt was cancelled or the password is wrong.
+    bool Unlock(bool& cancelled);
     // Runs a command, reporting a file error that escapes it.
     void Guarded(const std::function<void()>& command);
 
@@ -165,9 +166,7 @@ private:
     int32_t m_bShowCopulation = 1;
 
     // The open diary.
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
-    uint8_t m_bNewDiary = 0;
+    std::unique_ptr<CDiarySession> m_pSession;
     uint8_t m_bSearching = 0;
     bool m_bSelecting = false;
 

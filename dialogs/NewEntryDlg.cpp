@@ -1,13 +1,14 @@
 #include "dialogs/NewEntryDlg.h"
 
-#include "widgets/EntryRichEdit.h"
-#include "widgets/RatingSpin.h"
 #include "platform/AppInfo.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingSpin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -74,7 +75,8 @@ QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget*
 }
 } // namespace
 
-CNewEntryDlg::CNewEntryDlg(QWidget* parent, int64_t now) : QDialog(parent), m_tNow(now)
+CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& diary, int64_t now)
+    : QDialog(parent), m_diary(diary), m_tNow(now)
 {
     const std::tm parts = LocalTime(now);
     m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
@@ -547,12 +549,14 @@ bool CNewEntryDlg::ValidateInto(int& weight, float& temperature)
 bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
 {
     try {
-        CDiaryStore store(0, QFile::encodeName(m_strDiaryFile).toStdString(), m_nExtLoc);
+        const auto pStore = m_diary.MakeStore();
+        CDiaryStore& store = *pStore;
         DiaryEntry& entry = store.entry;
         std::memset(entry.password, 0, sizeof entry.password);
         // The record holds 30 password bytes; the prompts allow only 20.
-        const size_t length = std::min<size_t>(m_strPassword.size(), 30);
-        std::memcpy(entry.password, m_strPassword.data(), length);
+        const std::string& password = m_diary.Password();
+        const size_t length = std::min<size_t>(password.size(), 30);
+        std::memcpy(entry.password, password.data(), length);
         entry.time = time;
         entry.mood = m_pMoodSpin->Value();
         entry.fatigue = m_pFatigueSpin->Value();

@@ -1,7 +1,7 @@
 #pragma once
 // The New Entry editor: the only place where diary entries are written. The
-// caller fills in the diary (path, extension position) and the password the
-// entry is stored under, then runs the dialog through CModal::Exec. It ends
+// caller hands over the open diary, whose password the entry is stored
+// under, then runs the dialog through CModal::Exec. It ends
 // Accepted once the entry has been appended and the diary re-sorted, and
 // Rejected when the user discarded it (nothing stored).
 
@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+class CDiarySession;
 class CEntryRichEdit;
 class CRatingSpin;
 class QCheckBox;
@@ -28,17 +29,13 @@ class QToolButton;
 class CNewEntryDlg : public QDialog
 {
     Q_OBJECT
+    const CDiarySession& m_diary;
+
 public:
     // `now` fixes the entry's date and its time of day for the whole life of
     // the dialog; only the date can be changed afterwards.
-    CNewEntryDlg(QWidget* parent, int64_t now);
+    CNewEntryDlg(QWidget* parent, const CDiarySession& diary, int64_t now);
     ~CNewEntryDlg() override;
-
-    // Inputs set by the caller before the dialog runs.
-    bool m_bNewDiary = false;
-    std::string m_strPassword; // the bytes the entry is stored under
-    QString m_strDiaryFile;    // the diary's index file
-    uint16_t m_nExtLoc = 0;
 
     // The entry being written, as read from the controls on Save.
     int64_t m_tDateTime = 0;

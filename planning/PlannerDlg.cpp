@@ -1,15 +1,16 @@
 #include "planning/PlannerDlg.h"
 
-#include "platform/CodePageValidator.h"
-#include "widgets/DatePicker.h"
 #include "planning/PlannerSummary.h"
-#include "platform/Clock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
+#include "platform/CodePageValidator.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "widgets/DatePicker.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -32,9 +33,8 @@ void ShowFileError(QWidget* parent, const CFileError& error)
 
 } // namespace
 
-CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
-    : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc),
-      m_timePlanned(CClock::Now()), m_timeActual(m_timePlanned)
+CPlannerDlg::CPlannerDlg(QWidget* parent, const CDiarySession& session)
+    : QDialog(parent), m_session(session), m_timePlanned(CClock::Now()), m_timeActual(m_timePlanned)
 {
     setObjectName(QStringLiteral("CPlannerDlg"));
     setWindowTitle(CAppInfo::Caption(QStringLiteral("Planner")));
@@ -114,11 +114,6 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t ext
     m_pDescription->setFocus();
 }
 
-std::string CPlannerDlg::StorePath() const
-{
-    return QFile::encodeName(m_strDiaryFile).toStdString();
-}
-
 int CPlannerDlg::SelectedRow() const
 {
     const QList<QListWidgetItem*> selected = m_pList->selectedItems();
@@ -150,7 +145,8 @@ void CPlannerDlg::OnAdd()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const auto pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.task.plannedTime = m_timePlanned;
         store.task.doneTime = m_timePlanned;
         std::memset(store.task.description, 0, sizeof store.task.description);
@@ -186,7 +182,8 @@ void CPlannerDlg::OnDelete()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const auto pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.DeletePlannerTask(static_cast<uint32_t>(row));
         store.OpenPlannerFile();
         store.ClosePlannerFile();
@@ -212,7 +209,8 @@ void CPlannerDlg::OnDone()
     m_timeActual = m_pActual->Time();
     bool marked = false;
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const auto pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         marked = store.MarkPlannerTaskDone(static_cast<uint32_t>(row), m_timeActual);
     } catch (const CFileError& error) {
         ShowFileError(this, error);
@@ -227,6 +225,6 @@ void CPlannerDlg::FillList()
 {
     m_bFilling = true;
     m_pList->clear();
-    m_pList->addItems(CPlannerSummary::DialogLines(StorePath(), m_nExtLoc));
+    m_pList->addItems(CPlannerSummary::DialogLines(m_session));
     m_bFilling = false;
 }

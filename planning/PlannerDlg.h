@@ -8,6 +8,7 @@
 #include <string>
 
 class CDatePicker;
+class CDiarySession;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -15,11 +16,12 @@ class QPushButton;
 class CPlannerDlg : public QDialog
 {
     Q_OBJECT
+    const CDiarySession& m_session;
 
 public:
     // "Now" comes from CClock, both at construction and when the
     // planned-date picker is reset after an Add.
-    CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+    CPlannerDlg(QWidget* parent, const CDiarySession& session);
 
     QListWidget* TaskList() const { return m_pList; }
     CDatePicker* PlannedPicker() const { return m_pPlanned; }
@@ -35,8 +37,6 @@ public:
     static constexpr int kMaxDescription = 49;
     static constexpr int kHelpContext = 65537;
 
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
     int64_t m_timePlanned = 0;
     QString m_strDescription;
     int64_t m_timeActual = 0;
@@ -48,7 +48,6 @@ private:
     void OnSelectionChanged();
     void EnterBrowsing();
     void FillList();
-    std::string StorePath() const;
     int SelectedRow() const;
 
     QListWidget* m_pList = nullptr;

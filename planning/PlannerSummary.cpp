@@ -4,6 +4,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/TimeText.h"
@@ -25,12 +26,11 @@ QString Head(const PlannerRecord& task)
                task.description, strnlen(task.description, sizeof task.description)));
 }
 
-QStringList LoadLines(const std::string& diaryPath, uint16_t extLoc,
-                      QString (*line)(const PlannerRecord&))
+QStringList LoadLines(const CDiarySession& diary, QString (*line)(const PlannerRecord&))
 {
     std::vector<PlannerRecord> tasks;
     try {
-        CPlannerSummary::ReadAll(diaryPath, extLoc, tasks);
+        CPlannerSummary::ReadAll(diary, tasks);
     } catch (const CFileError& error) {
         CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
     }
@@ -68,10 +68,10 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
     }
 }
 
-void CPlannerSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                              std::vector<PlannerRecord>& tasks)
+void CPlannerSummary::ReadAll(const CDiarySession& diary, std::vector<PlannerRecord>& tasks)
 {
-    CDiaryStore store(0, diaryPath, extLoc);
+    const auto pStore = diary.MakeStore();
+    CDiaryStore& store = *pStore;
     store.OpenPlannerFile();
     store.ClosePlannerFile();
     if (store.m_nPlannerCount == 0)
@@ -84,12 +84,12 @@ void CPlannerSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
     } while (store.NextPlannerTask());
 }
 
-QStringList CPlannerSummary::MainWindowLines(const std::string& diaryPath, uint16_t extLoc)
+QStringList CPlannerSummary::MainWindowLines(const CDiarySession& diary)
 {
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::MainWindowLine);
+    return LoadLines(diary, &CPlannerSummary::MainWindowLine);
 }
 
-QStringList CPlannerSummary::DialogLines(const std::string& diaryPath, uint16_t extLoc)
+QStringList CPlannerSummary::DialogLines(const CDiarySession& diary)
 {
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::DialogLine);
+    return LoadLines(diary, &CPlannerSummary::DialogLine);
 }

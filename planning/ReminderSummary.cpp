@@ -4,6 +4,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/TimeText.h"
@@ -102,10 +103,10 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
     return lines;
 }
 
-void CReminderSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                               std::vector<ReminderRecord>& reminders)
+void CReminderSummary::ReadAll(const CDiarySession& diary, std::vector<ReminderRecord>& reminders)
 {
-    CDiaryStore store(0, diaryPath, extLoc);
+    const auto pStore = diary.MakeStore();
+    CDiaryStore& store = *pStore;
     store.OpenReminderFile();
     store.CloseReminderFile();
     if (store.m_nReminderCount == 0)
@@ -118,12 +119,11 @@ void CReminderSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
     } while (store.NextReminder());
 }
 
-QStringList CReminderSummary::Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
-                                   int soonDays)
+QStringList CReminderSummary::Load(const CDiarySession& diary, int64_t now, int soonDays)
 {
     std::vector<ReminderRecord> reminders;
     try {
-        ReadAll(diaryPath, extLoc, reminders);
+        ReadAll(diary, reminders);
     } catch (const CFileError& error) {
         CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
     }

@@ -1,16 +1,17 @@
 #include "planning/RemindersDlg.h"
 
-#include "platform/CodePageValidator.h"
-#include "widgets/DatePicker.h"
-#include "platform/Clock.h"
 #include "planning/ReminderSummary.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
+#include "platform/CodePageValidator.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/TimeText.h"
+#include "widgets/DatePicker.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -24,9 +25,8 @@
 #include <algorithm>
 #include <cstring>
 
-CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
-    : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc),
-      m_timeReminder(CClock::Now())
+CRemindersDlg::CRemindersDlg(QWidget* parent, const CDiarySession& session)
+    : QDialog(parent), m_session(session), m_timeReminder(CClock::Now())
 {
     setObjectName(QStringLiteral("CRemindersDlg"));
     setWindowTitle(CAppInfo::Caption(QStringLiteral("Reminders")));
@@ -88,11 +88,6 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t
     m_pDescription->setFocus();
 }
 
-std::string CRemindersDlg::StorePath() const
-{
-    return QFile::encodeName(m_strDiaryFile).toStdString();
-}
-
 void CRemindersDlg::OnAdd()
 {
     m_timeReminder = m_pDate->Time();
@@ -105,7 +100,8 @@ void CRemindersDlg::OnAdd()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const auto pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.reminder.time = m_timeReminder;
         std::memset(store.reminder.description, 0, sizeof store.reminder.description);
         std::memcpy(store.reminder.description, bytes->data(),
@@ -138,7 +134,8 @@ void CRemindersDlg::OnDelete()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const auto pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.DeleteReminder(static_cast<uint32_t>(m_pList->row(selected.first())));
         store.OpenReminderFile();
         store.CloseReminderFile();
@@ -153,7 +150,7 @@ void CRemindersDlg::FillList(bool afterAdd)
     m_pList->clear();
     std::vector<ReminderRecord> reminders;
     try {
-        CReminderSummary::ReadAll(StorePath(), m_nExtLoc, reminders);
+        CReminderSummary::ReadAll(m_session, reminders);
     } catch (const CFileError& error) {
         CMessageBox::Show(this, QString::fromStdString(error.what()), CAppInfo::AppName());
     }

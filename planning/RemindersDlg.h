@@ -8,6 +8,7 @@
 #include <string>
 
 class CDatePicker;
+class CDiarySession;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -15,11 +16,12 @@ class QPushButton;
 class CRemindersDlg : public QDialog
 {
     Q_OBJECT
+    const CDiarySession& m_session;
 
 public:
     // "Now" comes from CClock, both at construction and when the
     // date picker is reset after an Add.
-    CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+    CRemindersDlg(QWidget* parent, const CDiarySession& session);
 
     // The controls, for the main window's layout and for tests.
     QListWidget* ReminderList() const { return m_pList; }
@@ -34,8 +36,6 @@ public:
     static constexpr int kMaxDescription = 39;
     static constexpr int kHelpContext = 65539;
 
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
     int64_t m_timeReminder = 0;
     QString m_strDescription;
 
@@ -43,7 +43,6 @@ private:
     void OnAdd();
     void OnDelete();
     void FillList(bool afterAdd);
-    std::string StorePath() const;
 
     QListWidget* m_pList = nullptr;
     CDatePicker* m_pDate = nullptr;

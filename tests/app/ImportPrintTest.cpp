@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
     window.Action(QStringLiteral("Import from Dayloom v1.00"))->trigger();
 
     EXPECT_EQ(MessageTexts().back(), QStringLiteral("Successfully converted 2 entries!"));
-    EXPECT_FALSE(window.IsNewDiary());
+    EXPECT_FALSE(window.Session()->IsNew());
     ASSERT_EQ(window.EntryCount(), 2);
     EXPECT_EQ(window.EntryLine(0), QStringLiteral("03 - Dec\t - 2002, Tue,\t at 08:00:00"));
     EXPECT_EQ(window.SelectedIndex(), 1);

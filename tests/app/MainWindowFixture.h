@@ -4,23 +4,24 @@
 // their temporary file), a sample diary, and helpers that answer the
 // password prompt as a user would.
 
-#include "tests/support/TestDiary.h"
 #include "app/DayloomDlg.h"
-#include "dialogs/SecurityDlg.h"
-#include "widgets/EntryRichEdit.h"
-#include "widgets/GraphCtrl.h"
 #include "dialogs/NewEntryDlg.h"
-#include "platform/Clock.h"
+#include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
+#include "tests/support/TestDiary.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,6 +40,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,9 +104,18 @@ protected:
         });
     }
 
-    static void Type(CSecurityDlg& prompt, const QString& password)
+    // Types the password, and again into the confirmation of a new diary's.
+    static void Type(CSecurityDlg& prompt, const QString& password,
+                     const std::optional<QString>& confirmation = std::nullopt)
     {
+        prompt.PasswordField()->setFocus();
         QTest::keyClicks(prompt.PasswordField(), password);
+        auto* confirm = prompt.findChild<QLineEdit*>(QStringLiteral("confirmEdit"));
+        if (confirm->isVisible()) {
+            QTest::keyClick(prompt.PasswordField(), Qt::Key_Tab);
+            EXPECT_EQ(prompt.focusWidget(), confirm) << "the confirmation comes next in Tab order";
+            QTest::keyClicks(confirm, confirmation.value_or(password));
+        }
         QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
     }
 

@@ -237,7 +237,7 @@ TEST_F(NavigationTest, DeletingTheOnlyEntryMakesTheDiaryNewAgain)
 
     EXPECT_EQ(window.EntryCount(), 0);
     EXPECT_FALSE(window.EntryList()->isEnabled());
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_EQ(window.Graph()->m_nCount, 0);
     EXPECT_EQ(window.EntryView()->toPlainText(),
               QStringLiteral("Dayloom v2.21 - this diary has no entries now\n= e-mail: ") +

@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, StartsWithNoDiaryAndTheWelcomeText)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_FALSE(window.SearchField()->isEnabled());
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(window.EntryView()->toPlainText(),
               QStringLiteral("Welcome to Dayloom v2.21 - your personal diary\n= e-mail: mailto:") +
                   CAppInfo::MailAddress() + QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() +
@@ -69,8 +69,7 @@ TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
         EXPECT_EQ(CMessageBox::History()[0].text, kInvalid);
         EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
-        EXPECT_TRUE(window.DiaryFile().isEmpty());
-        EXPECT_TRUE(window.IsNewDiary());
+        EXPECT_EQ(window.Session(), nullptr);
         EXPECT_EQ(window.EntryCount(), 0);
         EXPECT_FALSE(window.EntryList()->isEnabled());
         // Only the title was remembered; the last diary is still the old one.
@@ -126,7 +125,7 @@ TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(window.EntryCount(), 0);
     EXPECT_EQ(window.EntryView()->toPlainText(), CDayloomDlg::WelcomeText());
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
@@ -143,33 +142,43 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - holiday"));
-    EXPECT_EQ(window.DiaryFile(), path);
-    EXPECT_TRUE(window.IsNewDiary());
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(window.Session()->Path(), Encoded(path));
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
 
-    // Its first new entry asks for a password that cannot be cancelled.
+    // Its first new entry asks for a password that cannot be cancelled,
+    // typed twice: the length is checked first, then the two must match.
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_FALSE(prompt.CancelButton()->isEnabled());
         EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("holiday"));
         QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
         EXPECT_TRUE(prompt.isVisible());
+        Type(prompt, QStringLiteral("ab"), QStringLiteral("xy"));
+        prompt.PasswordField()->clear();
+        Type(prompt, QStringLiteral("NewPass"), QStringLiteral("NewPast"));
+        EXPECT_TRUE(prompt.isVisible());
+        prompt.PasswordField()->clear();
         Type(prompt, QStringLiteral("NewPass"));
     });
     std::string handedPassword;
-    CModal::PushHandler([&](QDialog& dialog) { // the editor: discarded
-        handedPassword = dynamic_cast<CNewEntryDlg&>(dialog).m_strPassword;
+    CModal::PushHandler([&](QDialog&) { // the editor: discarded
+        handedPassword = window.Session()->Password();
     });
     window.OnNewEntry();
 
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              QStringLiteral("You are creating a new diary and you must specify a password for "
-                             "it. The password is case SeNsItIvE!"));
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<QString>{
+                  QStringLiteral("You are creating a new diary and you must specify a password "
+                                 "for it. The password is case SeNsItIvE!"),
+                  QStringLiteral("You must enter at least 3 characters!"),
+                  QStringLiteral("The passwords do not match!")}));
+    EXPECT_EQ(CMessageBox::History().back().caption, QStringLiteral("Dayloom v2.21"));
     EXPECT_EQ(handedPassword, "NewPass");
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
 }
 
 TEST_F(MainWindowTest, ANewNameInAFolderNotYetMadeCreatesTheFolderAndTheDiary)
@@ -184,7 +193,7 @@ TEST_F(MainWindowTest, ANewNameInAFolderNotYetMadeCreatesTheFolderAndTheDiary)
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
 }
 
 TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
@@ -197,7 +206,7 @@ TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].caption,
               QStringLiteral("Open/Create Diary - Dayloom v2.21"));
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), QStringLiteral("kept"));
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
 }
@@ -225,7 +234,7 @@ TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
     std::string handedPassword;
     CModal::PushHandler([&](QDialog& dialog) {
         auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
-        handedPassword = editor.m_strPassword;
+        handedPassword = window.Session()->Password();
         // Stand in for the editor's save: append one entry as it would.
         WriteDiary(path, {{LocalTime(2026, 12, 9, 8), Rtf("Written today."), 1}}, "Secret1");
         editor.QDialog::accept();

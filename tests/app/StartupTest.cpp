@@ -4,8 +4,8 @@
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
-#include "widgets/GraphChoiceBox.h"
 #include "store/Messages.h"
+#include "widgets/GraphChoiceBox.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -56,7 +56,7 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
         RememberDiary(path, openLast);
         CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), ext);
         CDayloomDlg& other = Window();
-        EXPECT_TRUE(other.DiaryFile().isEmpty());
+        EXPECT_EQ(other.Session(), nullptr);
         EXPECT_EQ(other.EntryCount(), 0);
         EXPECT_EQ(other.windowTitle(), QStringLiteral("Dayloom v2.21"));
         EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt";
@@ -89,7 +89,7 @@ TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
     AnswerPrompt(QStringLiteral("SECRET1"));
     CDayloomDlg& window = Window();
     EXPECT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(window.EntryCount(), 0);
 
     m_window.reset();
@@ -97,7 +97,7 @@ TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
     Window();
     EXPECT_EQ(CModal::Pending(), 0); // the prompt came again, and was cancelled quietly
     EXPECT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(Window().DiaryFile().isEmpty());
+    EXPECT_EQ(Window().Session(), nullptr);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
 }
 
@@ -108,8 +108,9 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
     RememberDiary(path, 1);
     CDayloomDlg& window = Window();
     EXPECT_TRUE(CModal::Unanswered().empty());
-    EXPECT_EQ(window.DiaryFile(), path);
-    EXPECT_TRUE(window.IsNewDiary());
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(window.Session()->Path(), Encoded(path));
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
 }

@@ -3,20 +3,21 @@
 // finding the entry in the diary files afterwards.
 #include "dialogs/NewEntryDlg.h"
 
-#include "tests/support/TestDiary.h"
-#include "tests/support/WidgetTestSupport.h"
-#include "widgets/EntryRichEdit.h"
-#include "widgets/RatingLabels.h"
-#include "widgets/RatingSpin.h"
-#include "rtf/Rtf.h"
 #include "platform/AppInfo.h"
 #include "platform/ColorDialog.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
+#include "tests/support/TestDiary.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingLabels.h"
+#include "widgets/RatingSpin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,11 +70,10 @@ protected:
     int RunEditor(int64_t now, const std::string& password,
                   const std::function<void(CNewEntryDlg&)>& drive, bool newDiary = false)
     {
-        CNewEntryDlg dialog(nullptr, now);
-        dialog.m_bNewDiary = newDiary;
-        dialog.m_strPassword = password;
-        dialog.m_strDiaryFile = m_path;
-        dialog.m_nExtLoc = m_extLoc;
+        CDiarySession diary(StorePath(), m_extLoc);
+        diary.SetNew(newDiary);
+        diary.SetPassword(password);
+        CNewEntryDlg dialog(nullptr, diary, now);
         CModal::PushHandler([&](QDialog& shown) {
             shown.activateWindow();
             // Shortcuts and focus need the window to be the active one.
@@ -113,6 +113,7 @@ protected:
     QTemporaryDir m_dir;
     QString m_path;
     uint16_t m_extLoc = 0;
+    const CDiarySession m_noDiary{std::string(), 0}; // for editors that never store
 };
 
 CEntryRichEdit* Text(QWidget& dialog)
@@ -532,13 +533,13 @@ TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact
 TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 {
     // Berlin is ahead of UTC: 1970-01-01 00:30 there is still 1969 in UTC.
-    CNewEntryDlg halfPastMidnight(nullptr, LocalTime(2024, 3, 15, 0, 30, 0));
+    CNewEntryDlg halfPastMidnight(nullptr, m_noDiary, LocalTime(2024, 3, 15, 0, 30, 0));
     EXPECT_EQ(halfPastMidnight.MinimumDate(), QDate(1970, 1, 2));
-    CNewEntryDlg morning(nullptr, Morning());
+    CNewEntryDlg morning(nullptr, m_noDiary, Morning());
     EXPECT_EQ(morning.MinimumDate(), QDate(1970, 1, 1));
     // The last storable second is 2106-02-07 07:28:15 in Berlin.
     EXPECT_EQ(morning.MaximumDate(), QDate(2106, 2, 6));
-    CNewEntryDlg early(nullptr, LocalTime(2024, 3, 15, 7, 0, 0));
+    CNewEntryDlg early(nullptr, m_noDiary, LocalTime(2024, 3, 15, 7, 0, 0));
     EXPECT_EQ(early.MaximumDate(), QDate(2106, 2, 7));
     auto* picker = morning.findChild<QDateEdit*>("date");
     EXPECT_EQ(picker->minimumDate(), QDate(1970, 1, 1));
@@ -551,7 +552,7 @@ TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 
     // West of UTC the first day is 1969-12-31 in the evening.
     widgettest::PinTimeZone("America/New_York");
-    CNewEntryDlg evening(nullptr, LocalTime(2024, 3, 15, 20, 0, 0));
+    CNewEntryDlg evening(nullptr, m_noDiary, LocalTime(2024, 3, 15, 20, 0, 0));
     EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
 }
 

@@ -35,7 +35,7 @@ TEST_F(PlanningLocaleTest, DatesStayEnglishUnderAGermanLocale)
               QStringList{"Tomorrow [06 Dec, Fri]: "});
     EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [  ] NOT DONE");
 
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
     QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
     EXPECT_EQ(dlg.ReminderList()->item(0)->text(), "on Thursday, December 05, 2002 : ");

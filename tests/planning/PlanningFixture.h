@@ -3,12 +3,13 @@
 // diary in a temporary folder (also the working folder, where rewrites put
 // their temporary file) and small helpers to drive the dialogs.
 
-#include "tests/support/TestDiary.h"
-#include "widgets/DatePicker.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/Records.h"
+#include "tests/support/TestDiary.h"
+#include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <memory>
 
 inline void PinZone(const char* zone)
 {
@@ -57,6 +59,12 @@ protected:
     QString DiaryFile() const { return m_dir.filePath(QStringLiteral("diary.ilm")); }
     std::string DiaryPath() const { return QFile::encodeName(DiaryFile()).toStdString(); }
     uint16_t ExtLoc() const { return static_cast<uint16_t>(DiaryPath().size() - 3); }
+    const CDiarySession& Diary() const
+    {
+        if (!m_session)
+            m_session = std::make_unique<CDiarySession>(DiaryPath(), ExtLoc());
+        return *m_session;
+    }
     // A sibling file's bytes: 'r' reminders, 'p' planner.
     QByteArray FileBytes(char which) const
     {
@@ -102,5 +110,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    mutable std::unique_ptr<CDiarySession> m_session;
     QString m_oldDir;
 };

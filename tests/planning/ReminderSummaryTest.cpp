@@ -89,12 +89,12 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
 
 TEST_F(ReminderSummaryTest, LoadsTheDiarysRemindersAndNothingWithoutThem)
 {
-    EXPECT_TRUE(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5).isEmpty());
+    EXPECT_TRUE(CReminderSummary::Load(Diary(), kThu10.Time(), 5).isEmpty());
     QByteArray file(44, '\0');
     const uint32_t time = static_cast<uint32_t>(Local(2002, 12, 6, 9));
     std::memcpy(file.data(), &time, 4); // the file is little-endian, as is the host
     std::memcpy(file.data() + 4, "Call Ann", 8);
     WriteFile('r', file);
-    EXPECT_EQ(CReminderSummary::Load(DiaryPath(), ExtLoc(), kThu10.Time(), 5),
+    EXPECT_EQ(CReminderSummary::Load(Diary(), kThu10.Time(), 5),
               QStringList{"Tomorrow [06 Dec, Fri]: Call Ann"});
 }

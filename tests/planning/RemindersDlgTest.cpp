@@ -20,7 +20,7 @@ protected:
 
 TEST_F(RemindersDlgTest, AddStoresThePickedDayWithTheTimeOfDayItHeld)
 {
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Reminders - Dayloom v2.21");
     EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
@@ -38,14 +38,14 @@ TEST_F(RemindersDlgTest, AddStoresThePickedDayWithTheTimeOfDayItHeld)
     EXPECT_EQ(dlg.DatePicker()->Time(), Local(2002, 12, 5, 10));
     EXPECT_TRUE(dlg.DescriptionEdit()->text().isEmpty());
 
-    CRemindersDlg reopened(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg reopened(nullptr, Diary());
     EXPECT_EQ(Lines(reopened.ReminderList()),
               QStringList{QString::fromUtf8("on Sunday, December 08, 2002: Café")});
 }
 
 TEST_F(RemindersDlgTest, RemindersOfOneDayKeepTheirOrderOfEntry)
 {
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     dlg.show();
     Add(dlg, QDate(2002, 12, 20), "later day");
     CClock::SetFixed(Local(2002, 12, 5, 10, 1));
@@ -59,7 +59,7 @@ TEST_F(RemindersDlgTest, RemindersOfOneDayKeepTheirOrderOfEntry)
 
 TEST_F(RemindersDlgTest, FieldsTakeOnlyWhatARecordHolds)
 {
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     dlg.show();
     // Dates end where a 32-bit time count does.
     dlg.DatePicker()->setDate(QDate(2200, 1, 1));
@@ -76,7 +76,7 @@ TEST_F(RemindersDlgTest, FieldsTakeOnlyWhatARecordHolds)
 
 TEST_F(RemindersDlgTest, DeleteNeedsASelectedLineAndHelpOpensItsTopic)
 {
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     dlg.show();
     QTest::mouseClick(dlg.DeleteButton(), Qt::LeftButton); // empty list: nothing happens
     EXPECT_TRUE(CMessageBox::History().empty());

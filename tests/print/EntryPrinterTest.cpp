@@ -5,13 +5,14 @@
 
 #include "print/EntryPrinter.h"
 
-#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "print/PrintJob.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "tests/support/TestDiary.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,6 +159,7 @@ protected:
     QTemporaryDir m_dir;
     std::string m_path = QFile::encodeName(m_dir.filePath("travel.ilm")).toStdString();
     uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
+    const CDiarySession m_diary{m_path, m_ext};
 };
 
 TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
@@ -169,7 +171,7 @@ TEST_F(EntryPrinterTest, HeaderLinesDoNotOverprintEachOtherOrTheText)
     CSettings::WriteProfileString("MoodPTwo", "Sunny"); // a relabelled mood
     CPrintDialog::PushAnswer(Pdf("short.pdf"));
 
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Info(Pdf("short.pdf"), "Pages"), "1");
@@ -210,7 +212,7 @@ TEST_F(EntryPrinterTest, LongEntryFlowsOverPagesInsideOneInchMargins)
     Add(LocalTime(2002, 12, 6, 14, 3, 55), LongRtf(200), 0, 0, 1, 37.0f);
     CPrintDialog::PushAnswer(Pdf("long.pdf"));
 
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_TRUE(Text(Pdf("long.pdf"), 1).contains("menstruus: YES, weight: 0, temperature: 37.0"));
     // 300 units per inch: the first header line's top-left is at (361, 366)
@@ -261,7 +263,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(Pdf("all.pdf"));
 
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 4);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 4);
 
     EXPECT_EQ(Messages(), (std::vector<QString>{"Are you sure you wish to print all entries?",
                                                 "Could not start printing!"}));
@@ -277,25 +279,24 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 {
-    CEntryPrinter::PrintCurrentEntry(nullptr, "", 0, -1);         // no diary
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, -1); // no files
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1); // no files
     {
         CDiaryStore(0, m_path, m_ext).OpenEntryFiles();
     } // empty files
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 0);
     EXPECT_TRUE(Messages().empty());
 
     Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, -1);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1);
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 1);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 1);
     EXPECT_EQ(CPrintDialog::Shown(), 0);
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(std::nullopt);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 1);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 1);
     CPrintDialog::PushAnswer(std::nullopt);
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_EQ(CPrintDialog::Shown(), 2);
     EXPECT_EQ(Messages(),
@@ -332,7 +333,7 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
         ASSERT_TRUE(CPrintDialog::Exec(nullptr, printer));
         CFaultyJob job(printer, c.step, c.failAt);
 
-        EXPECT_EQ(CEntryPrinter::PrintEntry(nullptr, job, m_path, m_ext, 0), c.message == nullptr);
+        EXPECT_EQ(CEntryPrinter::PrintEntry(nullptr, job, m_diary, 0), c.message == nullptr);
 
         EXPECT_EQ(Messages(), c.message ? std::vector<QString>{c.message} : std::vector<QString>{});
         EXPECT_EQ(job.endPages, c.endPages);
@@ -347,7 +348,7 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
     QFile data(QString::fromStdString(m_path).replace(".ilm", ".dlm"));
     ASSERT_TRUE(data.resize(2));
     CPrintDialog::PushAnswer(Pdf("damaged.pdf"));
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     EXPECT_EQ(Messages(), std::vector<QString>{"The entry could not be read from the diary, so "
                                                "it was not printed."});
     EXPECT_FALSE(QFile::exists(Pdf("damaged.pdf")));
