@@ -12,7 +12,7 @@ QWidget* CImportHost::Window()
 
 void CImportHost::CloseAndOpenOrCreateDiary()
 {
-    m_window.m_pSession.reset();
+    m_window.CloseDiary();
     m_window.OnOpenCreateDiary();
 }
 

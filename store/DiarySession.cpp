@@ -1,5 +1,7 @@
 #include "store/DiarySession.h"
 
+#include "store/FileFaults.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -141,6 +143,8 @@ bool CDiarySession::IsFolderReadOnly(const std::string& indexPath)
     const std::string folder = slash == std::string::npos ? std::string(".")
                                : slash == 0               ? std::string("/")
                                                           : indexPath.substr(0, slash);
+    if (CFileFaults::Check(FileOp::Write, folder) != 0)
+        return true;
     return ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0;
 }
 

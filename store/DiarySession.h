@@ -67,7 +67,8 @@ public:
     // RememberFiles().
     bool FilesChanged() const;
 
-    // The folder holding the diary cannot be written to.
+    // The folder holding the diary cannot be written to (or the file-fault
+    // seam fails writes to it).
     static bool IsFolderReadOnly(const std::string& indexPath);
 
     // A store on this diary for one command, positioned at entry `index`.

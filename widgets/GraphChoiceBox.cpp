@@ -1,7 +1,7 @@
 #include "widgets/GraphChoiceBox.h"
 
-#include "widgets/GraphCtrl.h"
 #include "platform/Settings.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QGridLayout>
 #include <QPainter>
@@ -117,6 +117,15 @@ QString CGraphChoiceBox::SettingsKey(GraphSeries series)
 bool CGraphChoiceBox::IsShown(GraphSeries series) const
 {
     return m_buttons[static_cast<size_t>(IndexOf(series))]->isChecked();
+}
+
+GraphSeriesSet CGraphChoiceBox::Shown() const
+{
+    GraphSeriesSet shown;
+    for (int i = 0; i < kSeriesCount; ++i) {
+        shown.Set(static_cast<GraphSeries>(i), m_buttons[static_cast<size_t>(i)]->isChecked());
+    }
+    return shown;
 }
 
 void CGraphChoiceBox::SetShown(GraphSeries series, bool shown)

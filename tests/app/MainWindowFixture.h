@@ -5,6 +5,7 @@
 // password prompt as a user would.
 
 #include "app/DayloomDlg.h"
+#include "app/EntryPanel.h"
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
@@ -21,8 +22,10 @@
 #include "store/FileFaults.h"
 #include "tests/support/TestDiary.h"
 #include "widgets/EntryRichEdit.h"
+#include "widgets/GraphChoiceBox.h"
 #include "widgets/GraphCtrl.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -33,6 +36,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -44,9 +48,60 @@
 #include <string>
 #include <vector>
 
+// Failures print texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 inline int EntryCountOnDisk(const QString& path)
 {
     return static_cast<int>(QFileInfo(path).size() / kEntryRecordSize);
+}
+
+// The main window's parts, found as a user (or a screen reader) finds them.
+template <typename T = QWidget> T* Part(const QWidget& window, const QString& name)
+{
+    T* part = window.findChild<T*>(name);
+    EXPECT_NE(part, nullptr) << name.toStdString();
+    return part;
+}
+inline QLineEdit* Field(const QWidget& window, const char* name)
+{
+    return Part<QLineEdit>(window, QString::fromLatin1(name));
+}
+inline QAbstractButton* ButtonOf(const QWidget& window, const QString& name)
+{
+    return Part<QAbstractButton>(window, name);
+}
+inline QAction* ActionOf(const QWidget& window, const QString& text)
+{
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+    }
+    return nullptr;
+}
+inline QAbstractItemModel* Entries(const CDayloomDlg& window)
+{
+    return window.EntryList()->model();
+}
+inline int RowCount(const CDayloomDlg& window)
+{
+    return Entries(window)->rowCount();
+}
+inline QString RowLine(const CDayloomDlg& window, int row)
+{
+    return Entries(window)->data(Entries(window)->index(row, 0)).toString();
+}
+// The selected line of the entry list, -1 for none.
+inline int SelectedRow(const CDayloomDlg& window)
+{
+    const QModelIndexList rows = window.EntryList()->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
 class MainWindowTest : public ::testing::Test
@@ -166,7 +221,7 @@ protected:
 
     void Click(const QString& button)
     {
-        QTest::mouseClick(Window().Button(button), Qt::LeftButton);
+        QTest::mouseClick(ButtonOf(Window(), button), Qt::LeftButton);
     }
 
     std::vector<QString> MessageTexts() const

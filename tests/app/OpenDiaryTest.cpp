@@ -16,7 +16,7 @@ TEST_F(MainWindowTest, StartsWithNoDiaryAndTheWelcomeText)
     CDayloomDlg& window = Window();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
     EXPECT_FALSE(window.EntryList()->isEnabled());
-    EXPECT_FALSE(window.SearchField()->isEnabled());
+    EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
     EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(window.EntryView()->toPlainText(),
               QStringLiteral("Welcome to Dayloom v2.21 - your personal diary\n= e-mail: mailto:") +
@@ -33,22 +33,22 @@ TEST_F(MainWindowTest, RightPasswordLoadsListFieldsAndSettings)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
-    ASSERT_EQ(window.EntryCount(), 4);
+    ASSERT_EQ(RowCount(window), 4);
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    EXPECT_EQ(window.EntryLine(0), QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
-    EXPECT_EQ(window.EntryLine(3), QStringLiteral("08 - Dec\t - 2026, Tue,\t at 12:00:00"));
+    EXPECT_EQ(RowLine(window, 0), QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
+    EXPECT_EQ(RowLine(window, 3), QStringLiteral("08 - Dec\t - 2026, Tue,\t at 12:00:00"));
     EXPECT_EQ(window.Graph()->m_nCount, 4);
     EXPECT_EQ(window.Graph()->m_pMood[0], -3);
     EXPECT_FLOAT_EQ(window.Graph()->m_pTemperature[1], 36.6f);
 
     // The last entry is shown with its labels and face.
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
-    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Excellent"));
-    EXPECT_EQ(window.DreamField()->text(), QStringLiteral("Fun"));
-    EXPECT_EQ(window.WeightField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("0.0"));
-    EXPECT_FALSE(window.FacePicture()->pixmap().isNull());
+    EXPECT_EQ(Field(window, "moodField")->text(), QStringLiteral("Excellent"));
+    EXPECT_EQ(Field(window, "dreamField")->text(), QStringLiteral("Fun"));
+    EXPECT_EQ(Field(window, "weightField")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("0.0"));
+    EXPECT_FALSE(Part<QLabel>(window, "facePicture")->pixmap().isNull());
 
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
         EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
         EXPECT_EQ(window.Session(), nullptr);
-        EXPECT_EQ(window.EntryCount(), 0);
+        EXPECT_EQ(RowCount(window), 0);
         EXPECT_FALSE(window.EntryList()->isEnabled());
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
               (std::vector<QString>{QStringLiteral("You must enter at least 3 characters!"),
                                     CAnsiCodec::UnsupportedMessage()}));
     EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(Window().EntryCount(), 4);
+    EXPECT_EQ(RowCount(Window()), 4);
 }
 
 TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
     EXPECT_EQ(window.Session(), nullptr);
-    EXPECT_EQ(window.EntryCount(), 0);
-    EXPECT_EQ(window.EntryView()->toPlainText(), CDayloomDlg::WelcomeText());
+    EXPECT_EQ(RowCount(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), CEntryPanel::WelcomeText());
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), 7);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")), QStringLiteral("travel"));
@@ -155,6 +155,7 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_FALSE(prompt.CancelButton()->isEnabled());
         EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("holiday"));
+        EXPECT_EQ(prompt.FileField()->cursorPosition(), 0) << "a long name shows its start";
         QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
         EXPECT_TRUE(prompt.isVisible());
         Type(prompt, QStringLiteral("ab"), QStringLiteral("xy"));
@@ -242,8 +243,8 @@ TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
     window.OnNewEntry();
 
     EXPECT_EQ(handedPassword, "Secret1");
-    ASSERT_EQ(window.EntryCount(), 5);
-    EXPECT_EQ(window.SelectedIndex(), 4);
+    ASSERT_EQ(RowCount(window), 5);
+    EXPECT_EQ(SelectedRow(window), 4);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Written today."));
     EXPECT_EQ(window.Graph()->m_nCount, 5);
 }
