@@ -210,15 +210,6 @@ protected:
         return Window();
     }
 
-    static QStringList MenuItems(const QMenu* menu)
-    {
-        QStringList items;
-        for (QAction* action : menu->actions()) {
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        return items;
-    }
-
     void Click(const QString& button)
     {
         QTest::mouseClick(ButtonOf(Window(), button), Qt::LeftButton);
