@@ -1,5 +1,6 @@
 #include "app/DayloomDlg.h"
 
+#include "app/DiaryCommands.h"
 #include "app/DiaryOpener.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
@@ -30,6 +31,7 @@
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
 #include "rtf/Rtf.h"
+#include "stats/OnThisDayView.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -73,6 +75,7 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(CAppInfo::Title());
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
+    m_pCommands = new CDiaryCommands(*this);
     BuildControls();
     // Initialisation may already ask for the last diary's password; that
     // prompt and its messages centre on this window, so give it its size and
@@ -130,6 +133,7 @@ void CDayloomDlg::BuildControls()
     m_pEntryList->setMinimumWidth(260);
     connect(m_pEntryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CDayloomDlg::OnSelchangeEntryList);
+    connect(m_pEntryList, &QListView::doubleClicked, this, &CDayloomDlg::OnEditEntry);
 
     // The picture buttons: name, theme icon, fallback picture, tip, command.
     struct ButtonSpec
@@ -220,6 +224,7 @@ void CDayloomDlg::BuildControls()
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(new QLabel(QStringLiteral("Reminders:"), this));
     rightColumn->addWidget(m_pReminderList, 1);
+    rightColumn->addWidget(m_pCommands->MakeOnThisDayView(this));
     rightColumn->addWidget(new QLabel(QStringLiteral("Planner:"), this));
     rightColumn->addWidget(m_pPlannerList, 1);
 
@@ -291,9 +296,15 @@ void CDayloomDlg::keyPressEvent(QKeyEvent* event)
     // The main window is no ordinary dialog: Enter does not press a default
     // button and Esc does not close the program.
     switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter on an entry line opens it for editing.
+        if (focusWidget() == m_pEntryList) {
+            OnEditEntry();
+        }
+        event->accept();
+        return;
+    case Qt::Key_Escape:
         event->accept();
         return;
     default:
@@ -424,6 +435,7 @@ void CDayloomDlg::OnOpenCreateDiary()
             m_pEntryModel->Clear();
             m_pPlannerList->clear();
             m_pReminderList->clear();
+            m_pCommands->RefreshOnThisDay();
             m_pPanel->ShowMessage(CEntryPanel::WelcomeText());
             ResetGraph();
             if (!OpenDiary(path, choice->extLoc, choice->fileTitle)) {
@@ -584,6 +596,16 @@ void CDayloomDlg::Guarded(const std::function<void()>& command)
     }
 }
 
+void CDayloomDlg::OnEditEntry()
+{
+    m_pCommands->EditEntry();
+}
+
+void CDayloomDlg::OnStatistics()
+{
+    m_pCommands->Statistics();
+}
+
 void CDayloomDlg::OnNewEntry()
 {
     Guarded([this] {
@@ -604,8 +626,7 @@ void CDayloomDlg::OnNewEntry()
             }
             m_pSession->SetPassword(*password);
         }
-        CNewEntryDlg editor(this, *m_pSession, CClock::Now());
-        if (CModal::Exec(editor) == QDialog::Accepted) {
+        if (CNewEntryDlg::Run(this, *m_pSession, std::nullopt, CClock::Now()).saved) {
             CWaitCursor wait;
             m_pSession->SetNew(false);
             FillEntryList(true);
@@ -855,6 +876,7 @@ void CDayloomDlg::RefreshReminderSummary()
             CReminderSummary::Load(*m_pSession, CClock::Now(), m_nStartAlarmBefore));
         m_pSession->RememberFiles(); // the first read makes the file
     }
+    m_pCommands->RefreshOnThisDay();
 }
 
 void CDayloomDlg::RefreshPlannerSummary()
@@ -871,6 +893,7 @@ void CDayloomDlg::OnOptions()
     COptionsDlg dialog(this);
     if (CModal::Exec(dialog) == QDialog::Accepted) {
         LoadLabels();
+        m_pCommands->RefreshOnThisDay();
     }
 }
 

@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
+class CDiaryCommands;
 class QLockFile;
 class QPushButton;
 
@@ -38,6 +39,7 @@ public:
     // Commands, as the menu items, buttons and keys run them.
     void OnOpenCreateDiary();
     void OnNewEntry();
+    void OnEditEntry();
     void OnFirst();
     void OnPrevious();
     void OnNext();
@@ -51,6 +53,7 @@ public:
     void OnPrintCurrentEntry();
     void OnPrintAllEntries();
     void ImportVersion1();
+    void OnStatistics();
     void OnTipOfTheDay();
     void OnAbout();
     void OnHelpContents();
@@ -76,6 +79,7 @@ protected:
 
 private:
     friend class CImportHost;
+    friend class CDiaryCommands;
 
     void BuildControls();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
@@ -125,6 +129,7 @@ private:
     bool m_bSelecting = false;
 
     std::unique_ptr<CDiarySession> m_pSession;
+    CDiaryCommands* m_pCommands = nullptr;
     std::unique_ptr<QLockFile> m_pLock;
 
     RatingLabels m_labels;

@@ -34,6 +34,8 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
 
     QMenu* entry = bar.addMenu(QStringLiteral("&Entry"));
     add(entry, QStringLiteral("&New entry...\tF2"), &CDayloomDlg::OnNewEntry, Qt::Key_F2);
+    add(entry, QStringLiteral("&Edit entry...\tCtrl+E"), &CDayloomDlg::OnEditEntry,
+        QKeySequence(Qt::CTRL | Qt::Key_E));
     entry->addSeparator();
     add(entry, QStringLiteral("Go to &first"), &CDayloomDlg::OnFirst);
     add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
@@ -45,6 +47,7 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
     add(tools, QStringLiteral("&Reminders...\tF3"), &CDayloomDlg::OnReminders, Qt::Key_F3);
     add(tools, QStringLiteral("&Planner...\tF4"), &CDayloomDlg::OnPlanner, Qt::Key_F4);
+    add(tools, QStringLiteral("&Statistics...\tF5"), &CDayloomDlg::OnStatistics, Qt::Key_F5);
     tools->addSeparator();
     add(tools, QStringLiteral("Import from Dayloom v1.00"), &CDayloomDlg::ImportVersion1);
 

@@ -236,16 +236,16 @@ TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
     CModal::PushHandler([&](QDialog& dialog) {
         auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
         handedPassword = window.Session()->Password();
-        // Stand in for the editor's save: append one entry as it would.
-        WriteDiary(path, {{LocalTime(2026, 12, 9, 8), Rtf("Written today."), 1}}, "Secret1");
-        editor.QDialog::accept();
+        editor.findChild<CEntryRichEdit*>()->setPlainText(QStringLiteral("Written today."));
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
     });
     window.OnNewEntry();
 
     EXPECT_EQ(handedPassword, "Secret1");
     ASSERT_EQ(RowCount(window), 5);
     EXPECT_EQ(SelectedRow(window), 4);
-    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Written today."));
+    EXPECT_EQ(window.EntryView()->toPlainText().trimmed(), QStringLiteral("Written today."));
     EXPECT_EQ(window.Graph()->m_nCount, 5);
 }
 
