@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 class CTextMatcher
@@ -24,9 +25,21 @@ public:
     qsizetype Length() const { return qsizetype(m_folded.size()); }
 
 private:
+    qsizetype Latin1From(QLatin1String text, qsizetype pos) const;
+    bool Latin1MatchAt(const unsigned char* text) const;
+
     std::vector<char16_t> m_folded;
     // How far the window may move when its last character is this byte (the
-    // Latin-1 table) or has this low byte once folded (the UTF-16 table).
-    std::array<qsizetype, 256> m_latin1Skip{};
-    std::array<qsizetype, 256> m_wideSkip{};
+    // Latin-1 table: 0 when the byte matches the needle's last character) or
+    // has this low byte once folded (the UTF-16 table). At most 255: moving
+    // less than possible is only slower.
+    std::array<uint8_t, 256> m_latin1Skip{};
+    std::array<uint8_t, 256> m_wideSkip{};
+    // How far the window moves after its last character matched.
+    qsizetype m_nLastShift = 1;
+    // The Latin-1 bytes that fold to the needle's first and last characters
+    // (at most two each; none when a Latin-1 text can never match).
+    bool m_bLatin1Possible = true;
+    std::array<unsigned char, 2> m_first{};
+    std::array<unsigned char, 2> m_last{};
 };

@@ -193,7 +193,7 @@ TEST(TextMatcherTest, AgreesWithQtCaseInsensitiveFind)
         return s;
     };
     for (int round = 0; round < 4000; ++round) {
-        const QString text = word(int(next() % 24));
+        const QString text = word(int(next() % 60));
         const QString needle = word(1 + int(next() % 4));
         const CTextMatcher matcher(needle);
         const qsizetype expected = text.indexOf(needle, 0, Qt::CaseInsensitive);
