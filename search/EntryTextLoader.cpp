@@ -12,24 +12,19 @@ bool FillEntryTexts(const CDiarySession& session, CEntryTextCache& cache)
     // serve the index records from one read of the index file.
     if (!store->OpenEntryFiles())
         return false;
-    bool complete = true;
     for (uint32_t i = 0; i < store->m_nEntryCount; ++i) {
         store->current_index = i;
-        if (!store->ReadEntry()) {
-            complete = false;
-            break;
-        }
+        store->entry.text.clear();
+        // A damaged entry whose text cannot be read is remembered without
+        // text, so that the rest of the diary can still be searched.
+        const bool read = store->ReadEntry();
         EntryHeader header;
         header.time = store->entry.time;
         header.mood = store->entry.mood;
         header.textOffset = store->entry.textOffset;
-        cache.Append(header, RtfToPlainText(store->entry.text));
+        cache.Append(header, read ? RtfToPlainText(store->entry.text) : QString());
     }
     store->CloseEntryFiles();
-    if (!complete) {
-        cache.Clear();
-        return false;
-    }
     cache.FinishFill();
     return true;
 }

@@ -6,5 +6,5 @@
 class CDiarySession;
 class CEntryTextCache;
 
-// False (and the cache left empty) when the diary cannot be read.
+// False (and the cache left empty) when the diary cannot be opened.
 bool FillEntryTexts(const CDiarySession& session, CEntryTextCache& cache);

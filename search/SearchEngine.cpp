@@ -27,36 +27,38 @@ void MakeSnippet(const CEntryTextSnapshot& texts, SearchHit& hit)
 {
     const RememberedEntry& entry = texts.Entry(hit.index);
     const qsizetype length = entry.length;
-    const qsizetype matchEnd = hit.matchAt + hit.matchLength;
-    qsizetype start = std::max<qsizetype>(0, hit.matchAt - kBefore);
-    qsizetype end = std::min(length, matchEnd + kAfter);
-    // Whole words at both cut ends, where a break is near enough.
-    if (start > 0) {
-        const QString head = texts.Mid(entry, start, hit.matchAt - start);
-        const qsizetype space = head.indexOf(QLatin1Char(' '));
-        if (space >= 0)
-            start += space + 1;
-    }
-    if (end < length) {
-        const QString tail = texts.Mid(entry, matchEnd, end - matchEnd);
-        const qsizetype space = tail.lastIndexOf(QLatin1Char(' '));
-        if (space > 0)
-            end = matchEnd + space;
-    }
-    QString snippet = texts.Mid(entry, start, end - start);
-    for (QChar& c : snippet) {
+    const qsizetype start = std::max<qsizetype>(0, hit.matchAt - kBefore);
+    const qsizetype end = std::min(length, hit.matchAt + hit.matchLength + kAfter);
+    QString window = texts.Mid(entry, start, end - start);
+    for (QChar& c : window) {
         if (IsBreak(c))
             c = QLatin1Char(' ');
     }
-    hit.snippetMatchAt = hit.matchAt - start;
+    // Whole words at both cut ends, where a break is near enough.
+    const qsizetype before = hit.matchAt - start;
+    const qsizetype afterMatch = before + hit.matchLength;
+    qsizetype from = 0;
+    qsizetype to = window.size();
+    if (start > 0) {
+        const qsizetype space = QStringView(window).first(before).indexOf(QLatin1Char(' '));
+        if (space >= 0)
+            from = space + 1;
+    }
+    if (end < length) {
+        const qsizetype space =
+            QStringView(window).sliced(afterMatch).lastIndexOf(QLatin1Char(' '));
+        if (space > 0)
+            to = afterMatch + space;
+    }
+    hit.snippet = window.mid(from, to - from);
+    hit.snippetMatchAt = before - from;
     hit.snippetMatchLength = hit.matchLength;
     if (start > 0) {
-        snippet.prepend(kEllipsis);
+        hit.snippet.prepend(kEllipsis);
         ++hit.snippetMatchAt;
     }
     if (end < length)
-        snippet.append(kEllipsis);
-    hit.snippet = std::move(snippet);
+        hit.snippet.append(kEllipsis);
 }
 
 std::vector<SearchHit> SearchEntries(const CEntryTextSnapshot& texts, const SearchQuery& query,
