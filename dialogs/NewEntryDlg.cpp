@@ -3,6 +3,7 @@
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingSpin.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -32,7 +33,6 @@
 #include <limits>
 
 namespace {
-constexpr int kHelpContext = 65541;
 constexpr int kSmallestSize = 8;
 constexpr int kSizeCount = 46; // "8" ... "98"
 constexpr int kDefaultSize = 12;
@@ -446,7 +446,7 @@ void CNewEntryDlg::OnColor()
 
 void CNewEntryDlg::OnHelp()
 {
-    CHelp::Show(this, kHelpContext);
+    CHelp::Show(this, HelpContext::NewEntry);
 }
 
 void CNewEntryDlg::OnMoodChanged(int value)
@@ -569,8 +569,7 @@ bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
     } catch (const CFileError& error) {
         // The dialog stays open with everything the user wrote, so the entry
         // can be saved again once the cause is dealt with.
-        CMessageBox::Show(this, QFile::decodeName(error.what()), CAppInfo::AppName(),
-                          CMessageBox::Icon::Exclamation);
+        CFileErrorMessage::Show(this, error);
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "platform/DayloomFolderDialog.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "store/DiaryStore.h"
@@ -167,8 +168,8 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             std::string bytes;
             if (const int error = ReadFileBytes(path, bytes); error != 0) {
                 Say(window, QStringLiteral("Error while opening old file!"));
-                Say(window,
-                    QString::fromLocal8Bit(FileErrorMessage(FileErrorCauseFromErrno(error), path)));
+                CFileErrorMessage::Show(window,
+                                        FileErrorMessage(FileErrorCauseFromErrno(error), path));
                 return false;
             }
             const Version1ReadResult read = ReadVersion1Entry(bytes);
@@ -199,7 +200,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
         try {
             completed = convert(store);
         } catch (const CFileError& error) {
-            Say(window, QString::fromLocal8Bit(error.what()));
+            CFileErrorMessage::Show(window, error);
             completed = false;
         }
         store.SortEntries();
@@ -208,7 +209,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             store.CloseIndexFile();
         }
     } catch (const CFileError& error) {
-        Say(window, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(window, error);
         completed = false;
     }
     return completed;

@@ -1,32 +1,23 @@
 #include "platform/FileDialogs.h"
 
+#include "platform/Script.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
 
 namespace {
-struct Script
+// The diary chooser and the folder chooser answer from queues of their own.
+CScript<std::optional<QString>>& Diaries()
 {
-    bool scripted = false;
-    std::deque<std::optional<QString>> diaries;
-    std::deque<std::optional<QString>> folders;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::optional<QString>> script;
     return script;
 }
 
-std::optional<QString> Pop(std::deque<std::optional<QString>>& queue)
+CScript<std::optional<QString>>& Folders()
 {
-    if (queue.empty()) {
-        return std::nullopt;
-    }
-    std::optional<QString> answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
+    static CScript<std::optional<QString>> script;
+    return script;
 }
 } // namespace
 
@@ -60,8 +51,8 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
 std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 {
     std::optional<QString> path;
-    if (State().scripted) {
-        path = Pop(State().diaries);
+    if (Diaries().IsOn()) {
+        path = Diaries().Next().value_or(std::nullopt);
     } else {
         QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
         dialog.setNameFilter(QStringLiteral("Dayloom v2.xx files (*.ilm)"));
@@ -82,8 +73,8 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString& title,
                                                   const QString& acceptLabel)
 {
-    if (State().scripted) {
-        return Pop(State().folders);
+    if (Folders().IsOn()) {
+        return Folders().Next().value_or(std::nullopt);
     }
     QFileDialog dialog(parent, title);
     dialog.setFileMode(QFileDialog::Directory);
@@ -97,21 +88,22 @@ std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString
 
 void CFileDialogs::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Diaries().SetOn(scripted);
+    Folders().SetOn(scripted);
 }
 
 void CFileDialogs::PushDiary(std::optional<QString> path)
 {
-    State().diaries.push_back(std::move(path));
+    Diaries().Push(std::move(path));
 }
 
 void CFileDialogs::PushFolder(std::optional<QString> path)
 {
-    State().folders.push_back(std::move(path));
+    Folders().Push(std::move(path));
 }
 
 void CFileDialogs::Reset()
 {
-    State().diaries.clear();
-    State().folders.clear();
+    Diaries().Reset();
+    Folders().Reset();
 }

@@ -1,22 +1,16 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Script.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
-#include <deque>
 
 namespace {
-struct Script
+CScript<CMessageBox::Answer, CMessageBox::Shown>& Script()
 {
-    bool scripted = false;
-    std::deque<CMessageBox::Answer> answers;
-    std::vector<CMessageBox::Shown> history;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<CMessageBox::Answer, CMessageBox::Shown> script;
     return script;
 }
 
@@ -62,18 +56,10 @@ void MakeRoomForCaption(QMessageBox& box, const QString& caption)
 CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, const QString& caption,
                                       Icon icon, Buttons buttons)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.history.push_back({text, caption, icon, buttons});
-        Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-        if (!script.answers.empty()) {
-            answer = script.answers.front();
-            script.answers.pop_front();
-        }
-        if (buttons == Buttons::Ok) {
-            answer = Answer::Ok;
-        }
-        return answer;
+    if (Script().IsOn()) {
+        Script().Record({text, caption, icon, buttons});
+        const Answer answer = Script().Next().value_or(Answer::No);
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
 
     QMessageBox box(ToQt(icon), caption, text,
@@ -97,21 +83,20 @@ bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& capti
 
 void CMessageBox::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CMessageBox::PushAnswer(Answer answer)
 {
-    State().answers.push_back(answer);
+    Script().Push(answer);
 }
 
 const std::vector<CMessageBox::Shown>& CMessageBox::History()
 {
-    return State().history;
+    return Script().Recorded();
 }
 
 void CMessageBox::ClearHistory()
 {
-    State().history.clear();
-    State().answers.clear();
+    Script().Reset();
 }

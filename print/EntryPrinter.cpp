@@ -1,11 +1,12 @@
 #include "print/EntryPrinter.h"
 
-#include "rtf/Rtf.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
 #include "platform/WaitCursor.h"
 #include "print/PrintJob.h"
+#include "rtf/Rtf.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/NumberText.h"
@@ -40,7 +41,7 @@ void Guarded(QWidget* parent, const std::function<void()>& work)
     try {
         work();
     } catch (const CFileError& error) {
-        Say(parent, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(parent, error);
     }
 }
 
@@ -54,11 +55,15 @@ bool DiaryHasEntries(const std::string& diaryPath)
     return index.exists() && index.size() >= kEntryRecordSize;
 }
 
-QString PerEntryFileName(const QString& fileName, int number)
+// "<name>-<number>.<ext>", the number padded with zeros to at least three
+// digits and to the width of the last number, so the files sort in entry order.
+QString PerEntryFileName(const QString& fileName, int number, int last)
 {
     const QFileInfo info(fileName);
     const QString suffix = info.suffix();
-    QString name = info.completeBaseName() + QLatin1Char('-') + QString::number(number);
+    const int digits = std::max(3, static_cast<int>(QString::number(last).size()));
+    QString name = info.completeBaseName() + QLatin1Char('-') +
+                   QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0'));
     if (!suffix.isEmpty()) {
         name += QLatin1Char('.') + suffix;
     }
@@ -365,7 +370,7 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPat
     const QString outputFile = printer.outputFileName();
     for (int i = 0; i < entryCount; ++i) {
         if (!outputFile.isEmpty()) {
-            printer.setOutputFileName(PerEntryFileName(outputFile, i + 1));
+            printer.setOutputFileName(PerEntryFileName(outputFile, i + 1, entryCount));
         }
         // One entry's failure does not stop the others.
         Guarded(parent, [&] {

@@ -5,8 +5,8 @@
 // over as many pages as it needs, inside one-inch margins of a page counted
 // in whole inches.
 
-#include "widgets/RatingLabels.h"
 #include "store/Records.h"
+#include "widgets/RatingLabels.h"
 
 #include <QRect>
 #include <QStringList>
@@ -26,8 +26,9 @@ public:
                                   int selectedIndex);
     // "Print all entries": asks, shows the print dialog once, then prints
     // entries 0 ... entryCount - 1, each as its own job. When the printer
-    // writes to a file, entry n (counted from 1) goes to "<name>-n.<ext>"
-    // so that no job overwrites the one before. Nothing for entryCount 0.
+    // writes to a file, entry n (counted from 1) goes to "<name>-00n.<ext>"
+    // (zero-padded so the files sort in entry order) and no job overwrites
+    // the one before. Nothing for entryCount 0.
     static void PrintAllEntries(QWidget* parent, const std::string& diaryPath, uint16_t extLoc,
                                 int entryCount);
 
