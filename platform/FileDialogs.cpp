@@ -19,6 +19,12 @@ CScript<std::optional<QString>>& Folders()
     static CScript<std::optional<QString>> script;
     return script;
 }
+
+CScript<std::optional<QString>>& Pictures()
+{
+    static CScript<std::optional<QString>> script;
+    return script;
+}
 } // namespace
 
 DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
@@ -86,10 +92,27 @@ std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> CFileDialogs::SavePicture(QWidget* parent, const QString& suggestedPath)
+{
+    if (Pictures().IsOn()) {
+        return Pictures().Next().value_or(std::nullopt);
+    }
+    QFileDialog dialog(parent, QStringLiteral("Save picture"), suggestedPath);
+    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 void CFileDialogs::SetScripted(bool scripted)
 {
     Diaries().SetOn(scripted);
     Folders().SetOn(scripted);
+    Pictures().SetOn(scripted);
 }
 
 void CFileDialogs::PushDiary(std::optional<QString> path)
@@ -102,8 +125,14 @@ void CFileDialogs::PushFolder(std::optional<QString> path)
     Folders().Push(std::move(path));
 }
 
+void CFileDialogs::PushPicture(std::optional<QString> path)
+{
+    Pictures().Push(std::move(path));
+}
+
 void CFileDialogs::Reset()
 {
     Diaries().Reset();
     Folders().Reset();
+    Pictures().Reset();
 }

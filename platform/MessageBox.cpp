@@ -5,12 +5,20 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace {
 CScript<CMessageBox::Answer, CMessageBox::Shown>& Script()
 {
     static CScript<CMessageBox::Answer, CMessageBox::Shown> script;
+    return script;
+}
+
+// The answers to Choose(), queued apart from the Yes/No/OK ones.
+CScript<int>& Choices()
+{
+    static CScript<int> script;
     return script;
 }
 
@@ -57,7 +65,7 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
                                       Icon icon, Buttons buttons)
 {
     if (Script().IsOn()) {
-        Script().Record({text, caption, icon, buttons});
+        Script().Record({text, caption, icon, buttons, {}});
         const Answer answer = Script().Next().value_or(Answer::No);
         return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
@@ -74,6 +82,33 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
         return Answer::Ok;
     }
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int CMessageBox::Choose(QWidget* parent, const QString& text, const QString& caption,
+                        const std::vector<QString>& buttons, int defaultButton)
+{
+    if (Script().IsOn()) {
+        Script().Record({text, caption, Icon::Question, Buttons::Custom, buttons});
+        return Choices().Next().value_or(defaultButton);
+    }
+
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> made;
+    for (const QString& name : buttons) {
+        made.push_back(box.addButton(name, QMessageBox::ActionRole));
+    }
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(made.size())) {
+        box.setDefaultButton(static_cast<QPushButton*>(made[defaultButton]));
+        box.setEscapeButton(made[defaultButton]);
+    }
+    MakeRoomForCaption(box, caption);
+    box.exec();
+    for (size_t i = 0; i < made.size(); ++i) {
+        if (box.clickedButton() == made[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return defaultButton;
 }
 
 bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& caption)
@@ -96,7 +131,13 @@ const std::vector<CMessageBox::Shown>& CMessageBox::History()
     return Script().Recorded();
 }
 
+void CMessageBox::PushChoice(int button)
+{
+    Choices().Push(button);
+}
+
 void CMessageBox::ClearHistory()
 {
     Script().Reset();
+    Choices().Reset();
 }
