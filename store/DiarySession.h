@@ -29,6 +29,14 @@ public:
     // has no extension.
     static uint16_t ExtensionLocation(const std::string& indexPath);
 
+    // True when the index file's name, or a name the program derives from
+    // it beside it (the rewrites' temporary files, the password switch's
+    // marker, the open-diary lock, the editor's draft and a damaged draft
+    // kept aside), would pass the file system's limit for one name (the
+    // folder's NAME_MAX, 255 when it cannot be asked) or for a whole path
+    // (PATH_MAX). Such a diary would open but fail at its first rewrite.
+    static bool IsNameTooLong(const std::string& indexPath);
+
     const std::string& Path() const { return m_strPath; }
     uint16_t ExtLoc() const { return m_nExtLoc; }
 
