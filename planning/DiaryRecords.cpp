@@ -1,6 +1,7 @@
 #include "planning/DiaryRecords.h"
 
 #include "platform/FileErrorMessage.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 
@@ -9,13 +10,13 @@ namespace {
 // Both record files are read the same way: in one go, a file error shown
 // to the user and an empty list given back.
 template <typename Record>
-std::vector<Record> ReadAll(const std::string& diaryPath, uint16_t extLoc, QWidget* parent,
+std::vector<Record> ReadAll(const CDiarySession& diary, QWidget* parent,
                             bool (CDiaryStore::*readAll)(std::vector<Record>&))
 {
     std::vector<Record> records;
     try {
-        CDiaryStore store(0, diaryPath, extLoc);
-        if (!(store.*readAll)(records)) {
+        const std::unique_ptr<CDiaryStore> store = diary.MakeStore();
+        if (!((*store).*readAll)(records)) {
             records.clear();
         }
     } catch (const CFileError& error) {
@@ -27,14 +28,12 @@ std::vector<Record> ReadAll(const std::string& diaryPath, uint16_t extLoc, QWidg
 
 } // namespace
 
-std::vector<ReminderRecord> CDiaryRecords::Reminders(const std::string& diaryPath, uint16_t extLoc,
-                                                     QWidget* parent)
+std::vector<ReminderRecord> CDiaryRecords::Reminders(const CDiarySession& diary, QWidget* parent)
 {
-    return ReadAll<ReminderRecord>(diaryPath, extLoc, parent, &CDiaryStore::ReadAllReminders);
+    return ReadAll<ReminderRecord>(diary, parent, &CDiaryStore::ReadAllReminders);
 }
 
-std::vector<PlannerRecord> CDiaryRecords::PlannerTasks(const std::string& diaryPath,
-                                                       uint16_t extLoc, QWidget* parent)
+std::vector<PlannerRecord> CDiaryRecords::PlannerTasks(const CDiarySession& diary, QWidget* parent)
 {
-    return ReadAll<PlannerRecord>(diaryPath, extLoc, parent, &CDiaryStore::ReadAllPlannerTasks);
+    return ReadAll<PlannerRecord>(diary, parent, &CDiaryStore::ReadAllPlannerTasks);
 }
