@@ -141,6 +141,41 @@ bool CEntryTextCache::Reindex(const std::vector<EntryHeader>& headers)
     return true;
 }
 
+int CEntryTextCache::Sync(const std::vector<EntryHeader>& headers,
+                          const std::function<QString(int)>& textOf)
+{
+    if (!m_bFilled)
+        return 0;
+    std::unordered_map<uint32_t, size_t> byOffset;
+    byOffset.reserve(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        byOffset.emplace(m_entries[i].textOffset, i);
+    std::vector<bool> kept(m_entries.size(), false);
+    std::vector<RememberedEntry> synced;
+    synced.reserve(headers.size());
+    int asked = 0;
+    for (size_t i = 0; i < headers.size(); ++i) {
+        const EntryHeader& header = headers[i];
+        const auto found = byOffset.find(header.textOffset);
+        if (found != byOffset.end() && !kept[found->second]) {
+            kept[found->second] = true;
+            synced.push_back(m_entries[found->second]);
+            synced.back().time = header.time;
+            synced.back().mood = header.mood;
+        } else {
+            synced.push_back(Store(header, textOf(static_cast<int>(i))));
+            ++asked;
+        }
+    }
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (!kept[i])
+            Forget(m_entries[i]);
+    }
+    m_entries = std::move(synced);
+    CompactIfWasteful();
+    return asked;
+}
+
 void CEntryTextCache::CompactIfWasteful()
 {
     if (m_nDeadBytes <= kMinChunk || m_nDeadBytes * 10 <= m_nLiveBytes)

@@ -5,7 +5,9 @@
 // character fits Latin-1 takes one byte per character, any other two; the
 // texts lie packed in a few large blocks. The window keeps it in step with
 // the diary: Insert/Replace/Remove for one entry, Reindex after a re-sort,
-// Clear when it cannot tell (the next search fills it again).
+// Sync after any change read back as the diary's headers (a save, an edit, a
+// deletion, an import), Clear when the texts may have moved in the data file
+// (a password change; the next search fills it again).
 //
 // Everything here runs on the window's thread; searches read a Snapshot().
 
@@ -14,6 +16,7 @@
 
 #include <QStringView>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +42,11 @@ public:
     // has no remembered text (or the counts differ) everything is forgotten
     // and false returned.
     bool Reindex(const std::vector<EntryHeader>& headers);
+    // The remembered texts in the order of the diary's headers: a text whose
+    // place in the data file is still listed is kept, textOf(i) gives entry
+    // i's text where it is not, and texts no header lists are let go.
+    // Returns how many texts were asked for.
+    int Sync(const std::vector<EntryHeader>& headers, const std::function<QString(int)>& textOf);
 
     CEntryTextSnapshot Snapshot() const;
 

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <gtest/gtest.h>
 
@@ -122,6 +123,31 @@ TEST_F(SearchDiaryTest, SnippetShowsTheMatchWithWholeWordsAround)
     // A short entry is shown whole.
     EXPECT_EQ(hits[0].snippet, QStringLiteral("A grey morning by the lake"));
     EXPECT_EQ(hits[0].snippetMatchAt, 22);
+}
+
+TEST_F(SearchDiaryTest, RememberedTextsFollowSaveEditAndDelete)
+{
+    auto store = session->MakeStore();
+    auto fill = [&store](int64_t time, const std::string& words) {
+        store->entry = DiaryEntry{};
+        store->entry.time = time;
+        store->entry.text = Rtf(words);
+        std::strcpy(store->entry.password, "Secret1");
+    };
+    fill(LocalTime(2026, 3, 1, 8), "A grey morning by the sea"); // edited
+    ASSERT_TRUE(store->ReplaceEntry(0));
+    ASSERT_TRUE(store->DeleteEntry(2));                 // the Cyrillic one
+    fill(LocalTime(2026, 3, 5, 7), "Swam in the lake"); // saved (an import appends the same way)
+    store->AppendEntry();
+    ASSERT_TRUE(store->SortEntries());
+    std::vector<EntryHeader> headers;
+    ASSERT_TRUE(store->ReadAllEntryHeaders(headers));
+
+    SyncEntryTexts(*session, cache, headers);
+    EXPECT_EQ(Find({.text = QStringLiteral("lake")}), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Find({.text = QStringLiteral("sea")}), std::vector<int>{0});
+    EXPECT_EQ(Find({.text = QStringLiteral("озеро")}), std::vector<int>{});
+    EXPECT_EQ(Find({.from = LocalTime(2026, 3, 5, 7)}), std::vector<int>{3});
 }
 
 TEST(EntryTextCacheTest, FollowsInsertReplaceRemoveAndResort)
