@@ -1,9 +1,11 @@
 #include "app/DayloomApp.h"
 
 #include "app/DayloomDlg.h"
+#include "app/TerminationSignals.h"
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/Messages.h"
@@ -13,8 +15,7 @@
 void CDayloomApp::InstallStoreMessageHandler()
 {
     SetStoreMessageHandler([](const std::string& message) {
-        CMessageBox::Show(QApplication::activeWindow(), QString::fromLocal8Bit(message),
-                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+        CFileErrorMessage::Show(QApplication::activeWindow(), message);
     });
 }
 
@@ -32,6 +33,9 @@ bool CDayloomApp::InitInstance(const QStringList& arguments)
     CTipDlg::RunAtStartup(nullptr, arguments);
 
     CDayloomDlg mainWindow;
+    // Ended by a signal, the window unwinds as if closed: the diary's lock
+    // file goes with it.
+    const CTerminationSignals endSignals;
     CModal::Exec(mainWindow);
     return false;
 }

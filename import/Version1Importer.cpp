@@ -1,10 +1,14 @@
 #include "import/Version1Importer.h"
 
-#include "platform/DayloomFolderDialog.h"
+#include "import/Version1Duplicates.h"
+#include "import/Version1Wrapper.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/DayloomFolderDialog.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/Version1File.h"
@@ -76,6 +80,7 @@ void CVersion1Importer::Run()
     QWidget* window = m_host.Window();
     m_nConverted = 0;
     m_nSkipped = 0;
+    m_nDuplicates = 0;
 
     Say(window, QStringLiteral("Select the directory with your old data files (it will be called "
                                "\\DATA in the directory where you installed Dayloom v1.00)."));
@@ -94,7 +99,7 @@ void CVersion1Importer::Run()
     const QStringList files = ListFiles(folder);
 
     m_host.CloseAndOpenOrCreateDiary();
-    if (m_host.DiaryFile().isEmpty()) {
+    if (m_host.Session() == nullptr) {
         return;
     }
     const std::optional<std::string> password = DiaryPassword();
@@ -103,9 +108,13 @@ void CVersion1Importer::Run()
     }
 
     CWaitCursor wait;
-    bool hasEntries = !m_host.IsNewDiary();
+    bool hasEntries = !m_host.Session()->IsNew();
     if (ConvertFiles(folder, files, *password, hasEntries)) {
-        Say(window, QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted));
+        QString done = QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted);
+        if (m_nDuplicates > 0) {
+            done += QStringLiteral(" Skipped %1 entries already in the diary!").arg(m_nDuplicates);
+        }
+        Say(window, done);
         if (m_nSkipped > 0) {
             Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
                                        "carry a date and time the way Dayloom v1.00 wrote them.")
@@ -119,43 +128,24 @@ void CVersion1Importer::Run()
 
 std::optional<std::string> CVersion1Importer::DiaryPassword()
 {
-    QWidget* window = m_host.Window();
-    const std::string path = QFile::encodeName(m_host.DiaryFile()).toStdString();
-    if (!m_host.IsNewDiary()) {
-        // The diary was just unlocked: its entries keep their one password,
-        // which stays the password that opens the diary.
-        CDiaryStore store(0, path, m_host.ExtLoc());
-        if (store.ReadFirstEntry()) {
-            return std::string(store.entry.password,
-                               strnlen(store.entry.password, sizeof store.entry.password));
-        }
+    // A diary just unlocked keeps its one password for every entry.
+    const CDiarySession* session = m_host.Session();
+    if (session != nullptr && !session->IsNew()) {
+        return session->Password();
     }
-
-    Say(window,
-        QStringLiteral("You are creating a new diary and you must specify a password for it. The "
-                       "password is case SeNsItIvE!"),
-        CAppInfo::Title());
-    const std::optional<QString> typed = m_host.AskNewPassword();
-    if (!typed || typed->size() < 3) {
-        return std::nullopt;
-    }
-    std::optional<std::string> bytes = CAnsiCodec::FromQString(*typed);
-    if (!bytes) {
-        Say(window, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
-        return std::nullopt;
-    }
-    return bytes;
+    return m_host.AskNewPassword();
 }
 
 bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& files,
                                      const std::string& password, bool& hasEntries)
 {
     QWidget* window = m_host.Window();
-    const std::string diaryPath = QFile::encodeName(m_host.DiaryFile()).toStdString();
+    const CDiarySession& diary = *m_host.Session();
     const QDir dir(folder);
     bool completed = true;
 
     const auto convert = [&](CDiaryStore& store) {
+        CVersion1Duplicates known(store);
         for (const QString& name : files) {
             const std::optional<Version1Stamp> stamp =
                 ParseVersion1Name(QFile::encodeName(name).toStdString());
@@ -167,8 +157,8 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             std::string bytes;
             if (const int error = ReadFileBytes(path, bytes); error != 0) {
                 Say(window, QStringLiteral("Error while opening old file!"));
-                Say(window,
-                    QString::fromLocal8Bit(FileErrorMessage(FileErrorCauseFromErrno(error), path)));
+                CFileErrorMessage::Show(window,
+                                        FileErrorMessage(FileErrorCauseFromErrno(error), path));
                 return false;
             }
             const Version1ReadResult read = ReadVersion1Entry(bytes);
@@ -177,11 +167,18 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
                 return false;
             }
 
+            const int64_t time = stamp->LocalTime();
+            if (known.Contains(time, read.entry->text)) {
+                ++m_nDuplicates;
+                continue;
+            }
+
             DiaryEntry& entry = store.entry;
             entry = DiaryEntry{};
-            entry.time = stamp->LocalTime();
+            entry.time = time;
             entry.mood = read.entry->mood;
-            entry.text = Version1Rtf(read.entry->text);
+            entry.text = WrapVersion1Text(read.entry->text);
+            known.Added(time, entry.text);
             const size_t length = std::min<size_t>(password.size(), 30);
             std::memcpy(entry.password, password.data(), length);
             entry.password[length] = '\0';
@@ -195,11 +192,12 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
     // Whatever happens in the loop, the entries converted so far are put in
     // date order.
     try {
-        CDiaryStore store(0, diaryPath, m_host.ExtLoc());
+        const auto pStore = diary.MakeStore();
+        CDiaryStore& store = *pStore;
         try {
             completed = convert(store);
         } catch (const CFileError& error) {
-            Say(window, QString::fromLocal8Bit(error.what()));
+            CFileErrorMessage::Show(window, error);
             completed = false;
         }
         store.SortEntries();
@@ -208,7 +206,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             store.CloseIndexFile();
         }
     } catch (const CFileError& error) {
-        Say(window, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(window, error);
         completed = false;
     }
     return completed;

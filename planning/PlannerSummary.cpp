@@ -1,11 +1,8 @@
 #include "planning/PlannerSummary.h"
 
+#include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
 #include "platform/AnsiCodec.h"
-#include "platform/AppInfo.h"
-#include "platform/MessageBox.h"
-#include "store/DiaryStore.h"
-#include "store/FileError.h"
 #include "store/TimeText.h"
 
 #include <cstring>
@@ -25,17 +22,10 @@ QString Head(const PlannerRecord& task)
                task.description, strnlen(task.description, sizeof task.description)));
 }
 
-QStringList LoadLines(const std::string& diaryPath, uint16_t extLoc,
-                      QString (*line)(const PlannerRecord&))
+QStringList LoadLines(const CDiarySession& diary, QString (*line)(const PlannerRecord&))
 {
-    std::vector<PlannerRecord> tasks;
-    try {
-        CPlannerSummary::ReadAll(diaryPath, extLoc, tasks);
-    } catch (const CFileError& error) {
-        CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
-    }
     QStringList lines;
-    for (const PlannerRecord& task : tasks)
+    for (const PlannerRecord& task : CDiaryRecords::PlannerTasks(diary))
         lines << line(task);
     return lines;
 }
@@ -68,28 +58,12 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
     }
 }
 
-void CPlannerSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                              std::vector<PlannerRecord>& tasks)
+QStringList CPlannerSummary::MainWindowLines(const CDiarySession& diary)
 {
-    CDiaryStore store(0, diaryPath, extLoc);
-    store.OpenPlannerFile();
-    store.ClosePlannerFile();
-    if (store.m_nPlannerCount == 0)
-        return;
-    store.planner_index = 0;
-    if (!store.ReadPlannerTask())
-        return;
-    do {
-        tasks.push_back(store.task);
-    } while (store.NextPlannerTask());
+    return LoadLines(diary, &CPlannerSummary::MainWindowLine);
 }
 
-QStringList CPlannerSummary::MainWindowLines(const std::string& diaryPath, uint16_t extLoc)
+QStringList CPlannerSummary::DialogLines(const CDiarySession& diary)
 {
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::MainWindowLine);
-}
-
-QStringList CPlannerSummary::DialogLines(const std::string& diaryPath, uint16_t extLoc)
-{
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::DialogLine);
+    return LoadLines(diary, &CPlannerSummary::DialogLine);
 }

@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <cstdint>
 #include <string>
-#include <vector>
+
+class CDiarySession;
 
 class CPlannerSummary
 {
@@ -22,12 +23,6 @@ public:
     // One line per task of the diary, in file order; empty without tasks. A
     // file error is shown to the user here (the lines read until then are
     // returned).
-    static QStringList MainWindowLines(const std::string& diaryPath, uint16_t extLoc);
-    static QStringList DialogLines(const std::string& diaryPath, uint16_t extLoc);
-
-    // Appends every task of the diary to `tasks`, in file order; stops at the
-    // first record that cannot be read. File errors propagate (CFileError),
-    // leaving the tasks read until then in `tasks`.
-    static void ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                        std::vector<PlannerRecord>& tasks);
+    static QStringList MainWindowLines(const CDiarySession& diary);
+    static QStringList DialogLines(const CDiarySession& diary);
 };

@@ -1,32 +1,30 @@
 #include "platform/FileDialogs.h"
 
+#include "platform/Script.h"
+#include "store/DiarySession.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
 
 namespace {
-struct Script
+// The diary chooser and the folder chooser answer from queues of their own.
+CScript<std::optional<QString>>& Diaries()
 {
-    bool scripted = false;
-    std::deque<std::optional<QString>> diaries;
-    std::deque<std::optional<QString>> folders;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::optional<QString>> script;
     return script;
 }
 
-std::optional<QString> Pop(std::deque<std::optional<QString>>& queue)
+CScript<std::optional<QString>>& Folders()
 {
-    if (queue.empty()) {
-        return std::nullopt;
-    }
-    std::optional<QString> answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
+    static CScript<std::optional<QString>> script;
+    return script;
+}
+
+CScript<std::optional<QString>>& Pictures()
+{
+    static CScript<std::optional<QString>> script;
+    return script;
 }
 } // namespace
 
@@ -48,20 +46,15 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
     }
 
     // The store replaces the byte at this offset of the encoded path.
-    const QByteArray encoded = QFile::encodeName(path);
-    const int encodedDot = encoded.lastIndexOf('.');
-    const int slash = encoded.lastIndexOf('/');
-    if (encodedDot > slash && encodedDot + 1 < encoded.size() && encodedDot + 1 <= 0xFFFF) {
-        choice.extLoc = static_cast<uint16_t>(encodedDot + 1);
-    }
+    choice.extLoc = CDiarySession::ExtensionLocation(QFile::encodeName(path).toStdString());
     return choice;
 }
 
 std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 {
     std::optional<QString> path;
-    if (State().scripted) {
-        path = Pop(State().diaries);
+    if (Diaries().IsOn()) {
+        path = Diaries().Next().value_or(std::nullopt);
     } else {
         QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
         dialog.setNameFilter(QStringLiteral("Dayloom v2.xx files (*.ilm)"));
@@ -82,8 +75,8 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString& title,
                                                   const QString& acceptLabel)
 {
-    if (State().scripted) {
-        return Pop(State().folders);
+    if (Folders().IsOn()) {
+        return Folders().Next().value_or(std::nullopt);
     }
     QFileDialog dialog(parent, title);
     dialog.setFileMode(QFileDialog::Directory);
@@ -95,23 +88,47 @@ std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> CFileDialogs::SavePicture(QWidget* parent, const QString& suggestedPath)
+{
+    if (Pictures().IsOn()) {
+        return Pictures().Next().value_or(std::nullopt);
+    }
+    QFileDialog dialog(parent, QStringLiteral("Save picture"), suggestedPath);
+    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 void CFileDialogs::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Diaries().SetOn(scripted);
+    Folders().SetOn(scripted);
+    Pictures().SetOn(scripted);
 }
 
 void CFileDialogs::PushDiary(std::optional<QString> path)
 {
-    State().diaries.push_back(std::move(path));
+    Diaries().Push(std::move(path));
 }
 
 void CFileDialogs::PushFolder(std::optional<QString> path)
 {
-    State().folders.push_back(std::move(path));
+    Folders().Push(std::move(path));
+}
+
+void CFileDialogs::PushPicture(std::optional<QString> path)
+{
+    Pictures().Push(std::move(path));
 }
 
 void CFileDialogs::Reset()
 {
-    State().diaries.clear();
-    State().folders.clear();
+    Diaries().Reset();
+    Folders().Reset();
+    Pictures().Reset();
 }

@@ -25,6 +25,9 @@ public:
     static std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
                                                const QString& acceptLabel);
 
+    // "Save picture": where to write a PNG picture, starting at
+    // suggestedPath; nullopt when cancelled.
+    static std::optional<QString> SavePicture(QWidget* parent, const QString& suggestedPath);
     // The choice made from a path, as the dialog reports it.
     static DiaryChoice ChoiceFromPath(const QString& path);
 
@@ -33,5 +36,6 @@ public:
     static void SetScripted(bool scripted);
     static void PushDiary(std::optional<QString> path);
     static void PushFolder(std::optional<QString> path);
+    static void PushPicture(std::optional<QString> path);
     static void Reset();
 };

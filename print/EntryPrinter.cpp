@@ -1,11 +1,13 @@
 #include "print/EntryPrinter.h"
 
-#include "rtf/Rtf.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
 #include "platform/WaitCursor.h"
 #include "print/PrintJob.h"
+#include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/NumberText.h"
@@ -40,7 +42,7 @@ void Guarded(QWidget* parent, const std::function<void()>& work)
     try {
         work();
     } catch (const CFileError& error) {
-        Say(parent, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(parent, error);
     }
 }
 
@@ -54,11 +56,15 @@ bool DiaryHasEntries(const std::string& diaryPath)
     return index.exists() && index.size() >= kEntryRecordSize;
 }
 
-QString PerEntryFileName(const QString& fileName, int number)
+// "<name>-<number>.<ext>", the number padded with zeros to at least three
+// digits and to the width of the last number, so the files sort in entry order.
+QString PerEntryFileName(const QString& fileName, int number, int last)
 {
     const QFileInfo info(fileName);
     const QString suffix = info.suffix();
-    QString name = info.completeBaseName() + QLatin1Char('-') + QString::number(number);
+    const int digits = std::max(3, static_cast<int>(QString::number(last).size()));
+    QString name = info.completeBaseName() + QLatin1Char('-') +
+                   QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0'));
     if (!suffix.isEmpty()) {
         name += QLatin1Char('.') + suffix;
     }
@@ -244,13 +250,14 @@ int CEntryPrinter::FirstPageTextTop(int headerHeight, int legendHeight)
     return kTwipsPerInch + 2 * headerHeight + 13 * legendHeight + 1505;
 }
 
-bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const std::string& diaryPath,
-                               uint16_t extLoc, int index)
+bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySession& diary,
+                               int index)
 {
     CWaitCursor wait;
 
     // Read first: an entry that cannot be read is not worth a print job.
-    CDiaryStore store(static_cast<uint32_t>(index), diaryPath, extLoc);
+    const auto pStore = diary.MakeStore(static_cast<uint32_t>(index));
+    CDiaryStore& store = *pStore;
     if (index < 0 || !store.ReadEntry()) {
         Say(parent, QStringLiteral("The entry could not be read from the diary, so it was not "
                                    "printed."));
@@ -325,10 +332,10 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const std::strin
     return ok;
 }
 
-void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const std::string& diaryPath,
-                                      uint16_t extLoc, int selectedIndex)
+void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diary,
+                                      int selectedIndex)
 {
-    if (!DiaryHasEntries(diaryPath)) {
+    if (!DiaryHasEntries(diary.Path())) {
         return;
     }
     if (selectedIndex < 0) {
@@ -342,14 +349,13 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const std::string& diaryP
     printer.setResolution(kPrintDpi);
     Guarded(parent, [&] {
         CPrintJob job(printer);
-        PrintEntry(parent, job, diaryPath, extLoc, selectedIndex);
+        PrintEntry(parent, job, diary, selectedIndex);
     });
 }
 
-void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPath, uint16_t extLoc,
-                                    int entryCount)
+void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount)
 {
-    if (entryCount <= 0 || !DiaryHasEntries(diaryPath)) {
+    if (entryCount <= 0 || !DiaryHasEntries(diary.Path())) {
         return;
     }
     if (!CMessageBox::Ask(parent, QStringLiteral("Are you sure you wish to print all entries?"),
@@ -365,12 +371,12 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPat
     const QString outputFile = printer.outputFileName();
     for (int i = 0; i < entryCount; ++i) {
         if (!outputFile.isEmpty()) {
-            printer.setOutputFileName(PerEntryFileName(outputFile, i + 1));
+            printer.setOutputFileName(PerEntryFileName(outputFile, i + 1, entryCount));
         }
         // One entry's failure does not stop the others.
         Guarded(parent, [&] {
             CPrintJob job(printer);
-            PrintEntry(parent, job, diaryPath, extLoc, i);
+            PrintEntry(parent, job, diary, i);
         });
     }
 }

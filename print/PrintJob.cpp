@@ -1,6 +1,27 @@
 #include "print/PrintJob.h"
 
+#include <QFile>
 #include <QPrinter>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A printed entry is diary data: a file the job is about to write is created
+// readable by its owner only. An existing file keeps its mode. True when the
+// file was created here.
+bool CreatePrivately(const QString& fileName)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+} // namespace
 
 CPrintJob::CPrintJob(QPrinter& printer) : m_printer(printer) {}
 
@@ -15,7 +36,12 @@ bool CPrintJob::Start(const QString& documentName)
 {
     m_printer.setDocName(documentName);
     m_printer.setCreator(QStringLiteral("Dayloom"));
+    const QString outputFile = m_printer.outputFileName();
+    const bool created = !outputFile.isEmpty() && CreatePrivately(outputFile);
     if (!m_painter.begin(&m_printer)) {
+        if (created) {
+            QFile::remove(outputFile);
+        }
         return false;
     }
     m_nPagesStarted = 0;

@@ -1,9 +1,11 @@
 #include "widgets/GraphChoiceBox.h"
 
-#include "widgets/GraphCtrl.h"
 #include "platform/Settings.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QGridLayout>
+#include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
@@ -76,6 +78,28 @@ QPixmap SeriesIcon(GraphSeries series)
     return pixmap;
 }
 
+// The picture of a series that is switched off: greyed and darkened, so that
+// on and off tell apart at a glance whatever the style draws around it.
+QPixmap DimmedIcon(const QPixmap& picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(row[x]) * 2 / 5 + 24;
+            row[x] = qRgb(grey, grey, grey);
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+// A switched-on button: a tinted face inside a frame in the highlight colour.
+const char* const kButtonStyle = "QToolButton { border: 2px solid palette(mid); border-radius: 3px;"
+                                 " padding: 2px; background: palette(button); }"
+                                 "QToolButton:checked { border: 2px solid palette(highlight);"
+                                 " background: rgba(48, 140, 198, 90); }"
+                                 "QToolButton:focus { border-style: dotted; }";
+
 } // namespace
 
 CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
@@ -91,7 +115,12 @@ CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
         // The button shows only its picture; the tool tip is what names it.
         button->setToolTip(caption);
         button->setAccessibleName(caption);
-        button->setIcon(SeriesIcon(series));
+        const QPixmap picture = SeriesIcon(series);
+        QIcon icon;
+        icon.addPixmap(picture, QIcon::Normal, QIcon::On);
+        icon.addPixmap(DimmedIcon(picture), QIcon::Normal, QIcon::Off);
+        button->setIcon(icon);
+        button->setStyleSheet(QString::fromLatin1(kButtonStyle));
         button->setIconSize(QSize(28, 20));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setCheckable(true);
@@ -117,6 +146,15 @@ QString CGraphChoiceBox::SettingsKey(GraphSeries series)
 bool CGraphChoiceBox::IsShown(GraphSeries series) const
 {
     return m_buttons[static_cast<size_t>(IndexOf(series))]->isChecked();
+}
+
+GraphSeriesSet CGraphChoiceBox::Shown() const
+{
+    GraphSeriesSet shown;
+    for (int i = 0; i < kSeriesCount; ++i) {
+        shown.Set(static_cast<GraphSeries>(i), m_buttons[static_cast<size_t>(i)]->isChecked());
+    }
+    return shown;
 }
 
 void CGraphChoiceBox::SetShown(GraphSeries series, bool shown)

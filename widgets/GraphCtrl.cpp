@@ -303,7 +303,9 @@ int CGraphCtrl::ClientHeight() const
 }
 
 // A hidden widget hears of its size only when it is first shown or painted,
-// so every step that needs w and h brings the layout up to date first.
+// so every step that needs w and h brings the layout up to date first. A new
+// size places the view again around the current entry: the main window sets
+// the entry before its layout has given the panel its final width.
 void CGraphCtrl::LayoutScrollBar()
 {
     if (m_rcClient == QRect(0, 0, ClientWidth(), ClientHeight())) {
@@ -311,8 +313,24 @@ void CGraphCtrl::LayoutScrollBar()
     }
     m_pScrollBar->setGeometry(0, ClientHeight(), width(), ScrollBarExtent());
     m_rcClient = QRect(0, 0, ClientWidth(), ClientHeight());
+    if (m_nCount >= kMinimumEntries && HasCurrentEntry()) {
+        PlaceView();
+        UpdateScrollBar();
+    }
+}
+
+void CGraphCtrl::PlaceView()
+{
+    const int64_t w = m_rcClient.width();
+    const int64_t column = (int64_t{m_nCurrent} + 1) * m_nStepX;
+    const int64_t pictureEnd = (int64_t{m_nCount} + 3) * m_nStepX;
+    // Centred, but never showing black past the picture's end when there is
+    // history to show at the left, nor black before its start.
+    int64_t pos = std::min(column - w / 2, pictureEnd - w);
+    pos = std::max<int64_t>(pos, 0);
+    m_nScrollPos = ClampToInt(pos);
     const int h = m_rcClient.height();
-    m_rcMarker = QRect(MarkerCentreX() - 16, h / 2 - 14, 26, 28);
+    m_rcMarker = QRect(ClampToInt(column - 12), h / 2 - 14, 26, 28);
 }
 
 void CGraphCtrl::resizeEvent(QResizeEvent* event)
@@ -367,10 +385,12 @@ void CGraphCtrl::SetCurrentEntry(int index)
     if (m_nCount < kMinimumEntries) {
         return;
     }
+    m_nCurrent = index;
     LayoutScrollBar();
-    m_nScrollPos = ClampToInt(int64_t{m_nStepX} * (int64_t{index} - 3));
-    const int h = m_rcClient.height();
-    m_rcMarker = QRect(MarkerCentreX() - 16, h / 2 - 14, 26, 28);
+    if (HasCurrentEntry()) {
+        PlaceView();
+    }
+    UpdateScrollBar();
     update();
 }
 
@@ -378,26 +398,32 @@ void CGraphCtrl::UpdateScrollBar()
 {
     LayoutScrollBar();
     if (m_nCount >= kMinimumEntries) {
-        // A Windows-style range: the thumb covers `page` positions, so the
-        // largest position the bar can reach is maximum - page + 1.
+        // The bar spans what the arrows and pages reach: from three empty
+        // columns before the first entry to one column past the picture's
+        // end; the thumb is as wide as the panel, so it sits at the right
+        // end when the view does.
         const int64_t minimum = -3 * int64_t{m_nStepX};
-        const int64_t maximum = (int64_t{m_nCount} + 2) * m_nStepX;
-        const int64_t page = m_nCount;
-        m_pScrollBar->setRange(ClampToInt(minimum),
-                               ClampToInt(std::max(minimum, maximum - page + 1)));
-        m_pScrollBar->setPageStep(ClampToInt(page));
+        m_pScrollBar->setRange(ClampToInt(minimum), ClampToInt(RightLimit()));
+        m_pScrollBar->setPageStep(std::max(m_rcClient.width(), 1));
         m_pScrollBar->setSingleStep(4);
         if (!m_pScrollBar->isSliderDown()) {
             m_pScrollBar->setValue(m_nScrollPos);
         }
-        m_pScrollBar->show();
+        m_pScrollBar->setVisible(true);
     } else {
         m_pScrollBar->setRange(0, 0);
         m_pScrollBar->setPageStep(0);
         m_pScrollBar->setValue(0);
-        m_pScrollBar->hide();
+        m_pScrollBar->setVisible(false);
     }
-    m_pScrollBar->update();
+    // Each setter above repaints the bar only when its value changes.
+}
+
+int64_t CGraphCtrl::RightLimit() const
+{
+    // One column past the picture's end at the panel's right edge; a picture
+    // narrower than the panel stays at its left edge.
+    return std::max<int64_t>((int64_t{m_nCount} + 4) * m_nStepX - m_rcClient.width(), 0);
 }
 
 void CGraphCtrl::OnHScroll(ScrollRequest request, int trackPos)
@@ -407,7 +433,7 @@ void CGraphCtrl::OnHScroll(ScrollRequest request, int trackPos)
     }
     LayoutScrollBar();
     const int64_t leftLimit = -3 * int64_t{m_nStepX};
-    const int64_t rightLimit = (int64_t{m_nCount} + 4) * m_nStepX - m_rcClient.width();
+    const int64_t rightLimit = RightLimit();
     int64_t pos = m_nScrollPos;
     switch (request) {
     case ScrollRequest::LineLeft:
@@ -494,7 +520,7 @@ void CGraphCtrl::RenderWindow(int left)
 
 void CGraphCtrl::paintEvent(QPaintEvent* /*event*/)
 {
-    UpdateScrollBar();
+    LayoutScrollBar();
     const int left = m_nCount >= kMinimumEntries ? m_nScrollPos : 0;
     if (m_bDirty != 0) {
         m_bDirty = 0;
@@ -511,14 +537,22 @@ void CGraphCtrl::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, m_bmpGraph);
-    if (m_nCount >= kMinimumEntries) {
+    if (m_nCount >= kMinimumEntries && HasCurrentEntry()) {
         const QColor grey(160, 160, 160);
         painter.setPen(QPen(grey, 1));
         painter.setBrush(Qt::NoBrush);
-        // The marker's right and bottom edges lie outside it, as for any
-        // rectangle here; the outline covers left .. right - 1.
-        painter.drawEllipse(m_rcMarker.adjusted(0, 0, -1, -1));
-        const int h = m_rcClient.height();
-        painter.fillRect(QRect(MarkerCentreX() - 4, h / 2 - 2 * m_nStepY, 1, 4 * m_nStepY), grey);
+        // Where the marker falls in the panel; far outside it, nothing is drawn.
+        const int64_t left = int64_t{m_rcMarker.left()} - m_nScrollPos;
+        if (left > -m_rcMarker.width() && left < m_rcClient.width()) {
+            const QRect marker =
+                m_rcMarker.translated(static_cast<int>(left) - m_rcMarker.left(), 0);
+            // The marker's right and bottom edges lie outside it, as for any
+            // rectangle here; the outline covers left .. right - 1.
+            painter.drawEllipse(marker.adjusted(0, 0, -1, -1));
+            // The line stands on the entry's column.
+            const int h = m_rcClient.height();
+            painter.fillRect(QRect(marker.left() + 12, h / 2 - 2 * m_nStepY, 1, 4 * m_nStepY),
+                             grey);
+        }
     }
 }

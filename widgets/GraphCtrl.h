@@ -47,9 +47,15 @@ public:
     // SetGraphData(headers.size()) followed by SetEntry for each header.
     void SetGraphData(const std::vector<EntryHeader>& headers);
 
-    // Scrolls entry index into the fourth column and places the marker;
-    // nothing happens with fewer than 8 entries.
+    // Makes entry index the current one: the view is placed so that the
+    // panel is full of history where the history allows (the entry centred,
+    // or as far right as the picture's end permits, or the picture's start
+    // at the left edge) and the marker stands over the entry's column.
+    // Nothing happens with fewer than 8 entries.
     void SetCurrentEntry(int index);
+    // Brings the bar's range and position up to date. Called whenever they
+    // may change, never from painting: a change to the bar repaints the
+    // panel, so a paint that touched the bar would paint forever.
     void UpdateScrollBar();
     // One scroll request; trackPos is the dragged thumb position (ThumbTrack).
     void OnHScroll(ScrollRequest request, int trackPos = 0);
@@ -79,7 +85,10 @@ public:
     std::vector<int32_t> m_pWeight;
     std::vector<int32_t> m_pMenstruus;
     std::vector<int32_t> m_pCopulation;
-    QRect m_rcMarker; // left, top, width = right - left, height = bottom - top
+    // The marker's bounds in picture columns (left, top, width = right - left,
+    // height = bottom - top); it is drawn shifted by the scroll position, so
+    // it stays over the current entry when the picture scrolls.
+    QRect m_rcMarker;
     int32_t m_bShowMood = 1;
     int32_t m_bShowFatigue = 1;
     int32_t m_bShowShape = 1;
@@ -93,6 +102,7 @@ public:
     int32_t m_nScrollPos = 0;
     int32_t m_nStepX = 25;
     int32_t m_nStepY = 25;
+    int32_t m_nCurrent = -1; // the current entry, -1 before the first SetCurrentEntry
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,10 +113,11 @@ private:
     void OnScrollAction(int action);
     void LayoutScrollBar();
     int ScrollBarExtent() const;
-    // The marker stands over the current entry's column, which scrolling
-    // keeps four columns from the left edge (x = 100), whatever the width
-    // the main window's layout gives the panel.
-    int MarkerCentreX() const { return 4 * m_nStepX + 4; }
+    // Places the view and the marker for m_nCurrent at the present size.
+    void PlaceView();
+    // The largest scroll position the arrows, pages and the bar reach.
+    int64_t RightLimit() const;
+    bool HasCurrentEntry() const { return m_nCurrent >= 0 && m_nCurrent < m_nCount; }
 
     QScrollBar* m_pScrollBar = nullptr;
     // What the last dirty rendering saw; scrolling renders further windows

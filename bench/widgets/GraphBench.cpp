@@ -3,10 +3,14 @@
 // number of entries or on where in the history the panel is scrolled to.
 #include "widgets/GraphCtrl.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QImage>
 #include <QStyle>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <random>
+#include <sys/resource.h>
 
 namespace {
 
@@ -95,5 +99,50 @@ void BM_GraphSetGraphData(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GraphSetGraphData)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+double ProcessCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void RunEventLoop(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The panel shown with a diary open and left alone: the process's CPU time
+// over one idle second of the real event loop. Anything above a few
+// milliseconds means something keeps repainting.
+void BM_GraphCpuAtRest(benchmark::State& state)
+{
+    QWidget window;
+    window.resize(640, 260);
+    auto* graph = new CGraphCtrl(&window);
+    graph->setGeometry(10, 10, 620, 240);
+    FillHistory(*graph, static_cast<int>(state.range(0)));
+    graph->SetCurrentEntry(static_cast<int>(state.range(0)) - 1);
+    window.show();
+    RunEventLoop(300); // shown, painted and settled
+    double cpu = 0;
+    for (auto _ : state) {
+        const double before = ProcessCpuSeconds();
+        RunEventLoop(1000);
+        cpu = ProcessCpuSeconds() - before;
+    }
+    state.counters["cpu_ms_per_idle_s"] = cpu * 1000;
+}
+BENCHMARK(BM_GraphCpuAtRest)
+    ->ArgName("entries")
+    ->Arg(40)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

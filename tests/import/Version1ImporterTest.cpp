@@ -5,19 +5,22 @@
 
 #include "import/Version1Importer.h"
 
-#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/TimeText.h"
 #include "store/Version1File.h"
+#include "tests/support/TestDiary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -33,7 +36,8 @@ std::string When(int64_t time)
 }
 
 // The main window: Open/Create takes the next queued diary (empty:
-// cancelled), the prompt answers `password`.
+// cancelled) and unlocks it with `unlockWith`; the new-password flow says
+// what the window says and answers `password`.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -41,17 +45,27 @@ public:
     void CloseAndOpenOrCreateDiary() override
     {
         ++opens;
+        session.reset();
         diary = diaries.empty() ? QString() : diaries.front();
-        if (!diaries.empty()) {
-            diaries.pop_front();
+        if (diaries.empty()) {
+            return;
         }
-        CDiaryStore store(0, Path(), ExtLoc());
-        newDiary = diary.isEmpty() || !store.ReadFirstEntry();
+        diaries.pop_front();
+        session = std::make_unique<CDiarySession>(Path(), ExtLoc());
+        if (session->ReadFirstEntry()) {
+            EXPECT_TRUE(session->Unlock(unlockWith));
+        }
     }
-    QString DiaryFile() const override { return diary; }
-    uint16_t ExtLoc() const override { return static_cast<uint16_t>(Path().size() - 3); }
-    bool IsNewDiary() const override { return newDiary; }
-    std::optional<QString> AskNewPassword() override { return ++prompts, password; }
+    const CDiarySession* Session() const override { return session.get(); }
+    std::optional<std::string> AskNewPassword() override
+    {
+        ++prompts;
+        CMessageBox::Show(nullptr,
+                          "You are creating a new diary and you must specify a password for it. "
+                          "The password is case SeNsItIvE!",
+                          CAppInfo::Title());
+        return password;
+    }
     void ReloadDiary(bool hasEntries) override
     {
         reloads.push_back(hasEntries);
@@ -59,11 +73,13 @@ public:
     }
 
     std::string Path() const { return QFile::encodeName(diary).toStdString(); }
+    uint16_t ExtLoc() const { return static_cast<uint16_t>(Path().size() - 3); }
 
     std::deque<QString> diaries;
     QString diary;
-    bool newDiary = true;
-    std::optional<QString> password = QString("Sesame");
+    std::unique_ptr<CDiarySession> session;
+    std::string unlockWith;
+    std::optional<std::string> password = std::string("Sesame");
     int opens = 0;
     int prompts = 0;
     std::vector<bool> reloads;
@@ -100,10 +116,7 @@ protected:
     {
         CFileDialogs::PushFolder(folder);
         m_host.diaries.push_back(m_dir.filePath("old.ilm"));
-        CVersion1Importer importer(m_host);
-        importer.Run();
-        m_converted = importer.Converted();
-        m_skipped = importer.Skipped();
+        CVersion1Importer(m_host).Run();
     }
 
     std::vector<QString> Messages() const
@@ -130,8 +143,6 @@ protected:
     QTemporaryDir m_dir;
     QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
-    int m_converted = 0;
-    int m_skipped = 0;
 };
 
 TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
@@ -153,7 +164,7 @@ TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
 TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 {
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
-    Put("EL041200.00D", V1(0, 3, "Plain {day} C:\\temp \xD6"));
+    Put("EL041200.00D", V1(0, 3, "Plain {day}\r\nC:\\temp\\\rtab\t\xD6\n\n"));
     Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
     // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
     // buffer.
@@ -170,9 +181,8 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     ASSERT_EQ(messages.size(), 4u);
     EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
               (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
-    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"));
-    EXPECT_EQ(m_converted, 5);
-    EXPECT_EQ(m_skipped, 2);
+    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"))
+        << messages[3].toStdString();
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
@@ -180,10 +190,16 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(When(entries[0].time), "2002-12-04 12:00:00");
-    EXPECT_EQ(entries[0].text, kHead + "Plain {day} C:\\temp \xD6" + kTail);
+    // Braces and backslashes escaped, every kind of line end a paragraph, 8-bit
+    // characters in the wrapper's Cyrillic set: the text reads back unchanged.
+    EXPECT_EQ(entries[0].text,
+              kHead + "Plain \\{day\\}\\par\nC:\\\\temp\\\\\\par\ntab\\tab \\'d6\\par\n\\par\n" +
+                  kTail);
+    EXPECT_EQ(RtfToPlainText(entries[0].text),
+              QString::fromUtf16(u"Plain {day}\nC:\\temp\\\ntab\t\u0426\n\n"));
     EXPECT_EQ(entries[0].mood, 3);
     EXPECT_EQ(When(entries[1].time), "2002-12-05 14:30:22");
-    EXPECT_EQ(entries[1].text, kHead + "Scrambled \xE0 day" + kTail);
+    EXPECT_EQ(entries[1].text, kHead + "Scrambled \\'e0 day" + kTail);
     EXPECT_EQ(entries[1].mood, -2);
     EXPECT_EQ(entries[2].text, kHead + "2 is plain" + kTail);
     EXPECT_EQ(entries[3].text, kHead + std::string(40000, 'x') + kTail);
@@ -263,20 +279,44 @@ TEST_F(Version1ImportTest, AFileThatCannotBeReadStopsTheImport)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
-TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPassword)
+TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
 {
+    // Imported by an earlier release (unescaped wrapper), and another text at
+    // the time of a file.
     m_host.diary = m_dir.filePath("old.ilm");
-    WriteDiary(m_host.diary, {{LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}}, "Diary1");
+    m_host.unlockWith = "Diary1";
+    WriteDiary(m_host.diary,
+               {{LocalTime(2002, 12, 4, 12), Version1Rtf("{Known} day")},
+                {LocalTime(2002, 12, 5, 14, 30, 22), Version1Rtf("Another text")},
+                {LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}},
+               "Diary1");
+    Put("EL041200.00D", V1(0, 0, "{Known} day"));
     Put("EL051430.22D", V1(0, 0, "Day of 2002"));
+    Put("EL061200.00D", V1(1, 0, "Line\r\nbreak"));
 
     Import(m_data);
-
     EXPECT_EQ(m_host.prompts, 0);
-    EXPECT_EQ(Messages(), (std::vector<QString>{kSelect, "Successfully converted 1 entries!"}));
-    const std::vector<DiaryEntry> entries = Entries();
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].text, kHead + "Day of 2002" + kTail); // sorted in front
-    EXPECT_STREQ(entries[0].password, "Diary1");
+    std::vector<DiaryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[2].text, kHead + "Day of 2002" + kTail); // sorted in
+    EXPECT_STREQ(entries[2].password, "Diary1");
+
+    // The same folder again, with a new file, and copies of an old and of the
+    // new file under other names.
+    Put("EL061200.00d", V1(1, 0, "Line\r\nbreak"));
+    Put("EL071200.00D", V1(0, 0, "New day"));
+    Put("EL071200.00d", V1(0, 0, "New day"));
+    Import(m_data);
+    EXPECT_EQ(Messages(),
+              (std::vector<QString>{kSelect,
+                                    "Successfully converted 2 entries! Skipped 1 entries already "
+                                    "in the diary!",
+                                    kSelect,
+                                    "Successfully converted 1 entries! Skipped 5 entries already "
+                                    "in the diary!"}));
+    entries = Entries();
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[4].text, kHead + "New day" + kTail);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // read back from the settings file.
 #include "widgets/GraphChoiceBox.h"
 
-#include "widgets/GraphCtrl.h"
 #include "platform/Settings.h"
+#include "widgets/GraphCtrl.h"
 
 #include <QAbstractButton>
 #include <QSettings>
@@ -22,24 +22,30 @@ const std::pair<GraphSeries, const char*> kKeys[] = {
     {GraphSeries::Menstruus, "bShowMenstruus"}, {GraphSeries::Copulation, "bShowCopulation"},
 };
 
+// The pixels of an area with a channel of 200 or more: the series' own
+// colours in the graph and in the switches' pictures.
+int BrightPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 200 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QImage Look(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 class GraphChoiceBoxTest : public ::testing::Test
 {
 protected:
     // Every test starts from an empty settings file.
     GraphChoiceBoxTest() { QSettings(CSettings::FileName(), QSettings::IniFormat).clear(); }
-
-    int BluePixels()
-    {
-        const QImage image = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        int count = 0;
-        for (int y = 0; y < graph.ClientHeight(); ++y) {
-            for (int x = 0; x < graph.ClientWidth(); ++x) {
-                count += (image.pixel(x, y) & 0xffffff) == 0x0000ff ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
     CGraphCtrl graph;
 };
 
@@ -76,6 +82,13 @@ TEST_F(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
 TEST_F(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
 {
     graph.resize(300, 150 + graph.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const QRect client(0, 0, graph.ClientWidth(), graph.ClientHeight());
+    const auto BluePixels = [&] {
+        const QImage image = Look(graph).copy(client);
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+        return std::count_if(pixels, pixels + image.width() * image.height(),
+                             [](QRgb pixel) { return (pixel & 0xffffff) == 0x0000ff; });
+    };
     graph.SetGraphData(10);
     graph.grab(); // the first picture
     CGraphChoiceBox box;
@@ -96,6 +109,32 @@ TEST_F(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
     EXPECT_EQ(graph.m_bShowCopulation, 0);
     EXPECT_EQ(graph.m_bShowFatigue, 1);
     EXPECT_GT(BluePixels(), 0);
+}
+
+// On and off must tell apart at a glance: the picture is bright only when its
+// series is on, and the frame changes with it.
+TEST_F(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
+{
+    CGraphChoiceBox box;
+    box.show();
+    for (const auto& [series, key] : kKeys) {
+        SCOPED_TRACE(key);
+        QAbstractButton* button = box.Button(series);
+        // The picture sits in the middle of the button.
+        const auto brightPixels = [](const QImage& image) {
+            return BrightPixels(image,
+                                QRect(image.width() / 2 - 14, image.height() / 2 - 10, 28, 20));
+        };
+        ASSERT_TRUE(button->isChecked());
+        const QImage on = Look(*button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_FALSE(button->isChecked());
+        const QImage off = Look(*button);
+        EXPECT_GT(brightPixels(on), 0);
+        EXPECT_EQ(brightPixels(off), 0);
+        // The frame: its left edge, halfway down.
+        EXPECT_NE(on.pixel(0, on.height() / 2), off.pixel(0, off.height() / 2));
+    }
 }
 
 } // namespace

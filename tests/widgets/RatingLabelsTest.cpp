@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
 #include <vector>
@@ -18,17 +19,11 @@ namespace {
 class RatingLabelsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ClearSettings(); }
+    void SetUp() override { QSettings(CSettings::FileName(), QSettings::IniFormat).clear(); }
     void TearDown() override
     {
-        ClearSettings();
+        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
         CAppInfo::SetDataDir(QString());
-    }
-    static void ClearSettings()
-    {
-        QSettings settings(CSettings::FileName(), QSettings::IniFormat);
-        settings.clear();
-        settings.sync();
     }
 };
 
@@ -44,10 +39,6 @@ TEST_F(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
         EXPECT_EQ(LabelFor(labels, key.scale, key.value),
                   QStringLiteral("custom ") + QString::fromLatin1(key.key));
     }
-    EXPECT_EQ(labels.mood[6], "custom MoodPThree");
-    EXPECT_EQ(labels.fatigue[0], "custom FatigueMTwo");
-    EXPECT_EQ(labels.shape[3], "custom ShapeZero");
-    EXPECT_EQ(labels.dream[2], "custom DreamZero");
 }
 
 TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesShowAsNumbers)
@@ -82,9 +73,6 @@ TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesSho
 
 TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
 {
-    EXPECT_EQ(FaceFileName(-3), "face-3.bmp");
-    EXPECT_EQ(FaceFileName(0), "face0.bmp");
-    EXPECT_EQ(FaceFileName(3), "face3.bmp");
     std::vector<QByteArray> contents;
     for (int mood = -3; mood <= 3; ++mood) {
         QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood));
@@ -97,13 +85,9 @@ TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
                   static_cast<quint32>(bytes.size()));
         EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 14), 40u);
         EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 30), 0u); // BI_RGB
-        for (const QByteArray& other : contents) {
-            EXPECT_NE(bytes, other) << mood;
-        }
+        EXPECT_EQ(std::count(contents.begin(), contents.end(), bytes), 0) << mood;
         contents.push_back(bytes);
-
-        const QPixmap face = LoadFacePicture(mood);
-        EXPECT_EQ(face.size(), QSize(48, 48)) << mood;
+        EXPECT_EQ(LoadFacePicture(mood).size(), QSize(48, 48)) << mood;
     }
 }
 

@@ -1,0 +1,39 @@
+#include "planning/DiaryRecords.h"
+
+#include "platform/FileErrorMessage.h"
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+
+namespace {
+
+// Both record files are read the same way: in one go, a file error shown
+// to the user and an empty list given back.
+template <typename Record>
+std::vector<Record> ReadAll(const CDiarySession& diary, QWidget* parent,
+                            bool (CDiaryStore::*readAll)(std::vector<Record>&))
+{
+    std::vector<Record> records;
+    try {
+        const std::unique_ptr<CDiaryStore> store = diary.MakeStore();
+        if (!((*store).*readAll)(records)) {
+            records.clear();
+        }
+    } catch (const CFileError& error) {
+        records.clear();
+        CFileErrorMessage::Show(parent, error);
+    }
+    return records;
+}
+
+} // namespace
+
+std::vector<ReminderRecord> CDiaryRecords::Reminders(const CDiarySession& diary, QWidget* parent)
+{
+    return ReadAll<ReminderRecord>(diary, parent, &CDiaryStore::ReadAllReminders);
+}
+
+std::vector<PlannerRecord> CDiaryRecords::PlannerTasks(const CDiarySession& diary, QWidget* parent)
+{
+    return ReadAll<PlannerRecord>(diary, parent, &CDiaryStore::ReadAllPlannerTasks);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Every reminder or planner task of a diary, in file order, for the lists
+// that show them, read in one go. A file error is shown to the user and
+// nothing is returned.
+
+#include "store/Records.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CDiarySession;
+class QWidget;
+
+class CDiaryRecords
+{
+public:
+    static std::vector<ReminderRecord> Reminders(const CDiarySession& diary,
+                                                 QWidget* parent = nullptr);
+    static std::vector<PlannerRecord> PlannerTasks(const CDiarySession& diary,
+                                                   QWidget* parent = nullptr);
+};

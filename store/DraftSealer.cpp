@@ -1,0 +1,75 @@
+#include "store/DraftSealer.h"
+
+#include "store/DiarySession.h"
+#include "store/LegacyCipher.h"
+
+#include <cstring>
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void Wipe(std::string& secret)
+{
+    volatile char* p = secret.data();
+    for (size_t i = 0; i < secret.size(); ++i)
+        p[i] = 0;
+    secret.clear();
+}
+
+} // namespace
+
+std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& session)
+{
+    if (EndsWith(session.Path(), ".dayloom")) {
+        // Hook for the encrypted form: return its sealer here once the diary
+        // has one (sealed with the diary's data key, never the text cipher).
+        return nullptr;
+    }
+    return std::make_unique<CTextCipherSealer>(session.Password());
+}
+
+CTextCipherSealer::CTextCipherSealer(std::string password) : m_strPassword(std::move(password)) {}
+
+CTextCipherSealer::~CTextCipherSealer()
+{
+    Wipe(m_strPassword);
+}
+
+std::optional<std::string> CTextCipherSealer::Seal(const std::string& plain) const
+{
+    // A zero byte would not come back; a key of zero would change nothing.
+    if (m_strPassword.empty() || plain.find('\0') != std::string::npos)
+        return std::nullopt;
+    unsigned sum = 0;
+    for (const char c : m_strPassword)
+        sum += static_cast<unsigned char>(c);
+    if (sum % 256 == 0)
+        return std::nullopt;
+    return Run(plain, true);
+}
+
+std::optional<std::string> CTextCipherSealer::Unseal(const std::string& sealed) const
+{
+    if (m_strPassword.empty() || sealed.find('\0') != std::string::npos)
+        return std::nullopt;
+    return Run(sealed, false);
+}
+
+// The store's own text cipher does the work, on a working entry of its own.
+std::string CTextCipherSealer::Run(const std::string& bytes, bool encrypt) const
+{
+    DiaryEntry entry;
+    entry.text = bytes;
+    entry.textLength = static_cast<uint32_t>(bytes.size());
+    entry.passwordLength = static_cast<uint32_t>(m_strPassword.size());
+    if (encrypt)
+        CLegacyCipher::EncryptText(entry, m_strPassword);
+    else
+        CLegacyCipher::DecryptText(entry, m_strPassword);
+    return std::move(entry.text);
+}
