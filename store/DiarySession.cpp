@@ -70,6 +70,12 @@ std::string CDiarySession::RecordPassword(const DiaryEntry& entry)
 
 bool CDiarySession::ReadFirstEntry()
 {
+    // An encrypted diary has its password from the moment its file exists,
+    // entries or none.
+    if (m_pEncrypted) {
+        m_bNew = !m_pEncrypted->IsUnlocked() && !FileExists(m_strPath);
+        return !m_bNew;
+    }
     const std::unique_ptr<CDiaryStore> store = MakeStore();
     const bool found = store->ReadFirstEntry();
     Wipe(m_strStored);
@@ -82,6 +88,13 @@ bool CDiarySession::ReadFirstEntry()
 bool CDiarySession::Unlock(std::string typed)
 {
     typed.resize(strnlen(typed.c_str(), typed.size()));
+    if (m_pEncrypted) {
+        m_unlockResult = m_pEncrypted->Unlock(typed);
+        if (m_unlockResult.ok())
+            SetPassword(typed);
+        Wipe(typed);
+        return m_unlockResult.ok();
+    }
     const bool match = !m_bNew && typed == m_strStored;
     if (match)
         SetPassword(typed);
@@ -134,6 +147,21 @@ void CDiarySession::SetPassword(const std::string& password)
 {
     Wipe(m_strPassword);
     m_strPassword = password;
+    // A new encrypted diary gets its key with its first password.
+    if (m_pEncrypted && !m_pEncrypted->IsUnlocked())
+        m_pEncrypted->Create(password);
+}
+
+bool CDiarySession::ChangePassword(const std::string& newPassword)
+{
+    if (m_pEncrypted)
+        return m_pEncrypted->ChangePassword(newPassword);
+    return MakeStore()->ChangePassword(newPassword);
+}
+
+std::string CDiarySession::UnlockFailureMessage() const
+{
+    return m_pEncrypted ? CEncryptedSession::MessageFor(m_unlockResult, m_strPath) : std::string();
 }
 
 std::unique_ptr<CDiaryStore> CDiarySession::MakeStore(uint32_t index) const

@@ -6,6 +6,7 @@
 // one from a path and a number of its own.
 
 #include "store/DiaryStore.h"
+#include "store/EncryptedFormat.h"
 
 #include <array>
 #include <cstdint>
@@ -64,8 +65,17 @@ public:
     // locked until Unlock() is given the first entry's password.
     bool ReadFirstEntry();
     // Checks typed password bytes (cut at a zero byte as stored ones are)
-    // against the first entry read; on success they become Password().
+    // against the first entry read; on success they become Password(). An
+    // encrypted diary is opened with them instead.
     bool Unlock(std::string typed);
+    // Why an encrypted diary did not unlock when it was not the password
+    // (damage, a newer format, a file error); empty for a wrong password
+    // and for four-file diaries.
+    std::string UnlockFailureMessage() const;
+    // Changes the password in one step: for an encrypted diary the store's
+    // rewrite and the new key wrapping are written together. False when it
+    // failed (reported); the old password still opens the diary.
+    bool ChangePassword(const std::string& newPassword);
 
     // Remembers the size and modification time of the diary's four files,
     // as the window has just read them.
@@ -103,4 +113,5 @@ private:
     std::array<FileStamp, 4> Stamps() const;
     std::array<FileStamp, 4> m_stamps{};
     std::unique_ptr<CEncryptedSession> m_pEncrypted;
+    EncryptedResult m_unlockResult;
 };

@@ -13,8 +13,7 @@ constexpr const char* kPartNames[kDiaryPartCount] = {"diary.ilm", "diary.dlm", "
 
 void Report(const EncryptedResult& result, const std::string& path)
 {
-    ShowStoreMessage(FileErrorMessage(
-        result.cause == FileErrorCause::None ? FileErrorCause::Generic : result.cause, path));
+    ShowStoreMessage(CEncryptedSession::MessageFor(result, path));
 }
 
 uint16_t ExtLocOf(const std::string& indexPath)
@@ -40,6 +39,26 @@ private:
 } // namespace
 
 CEncryptedSession::CEncryptedSession(const std::string& path) : m_file(path) {}
+
+std::string CEncryptedSession::MessageFor(const EncryptedResult& result, const std::string& path)
+{
+    switch (result.status) {
+    case EncryptedStatus::Ok:
+    case EncryptedStatus::WrongPassword:
+        return {};
+    case EncryptedStatus::Damaged: {
+        const size_t slash = path.rfind('/');
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        return "The diary file " + name + " is damaged or was altered. Nothing was opened.";
+    }
+    case EncryptedStatus::NewerVersion:
+        return "This diary was made by a newer Dayloom and cannot be opened here.";
+    case EncryptedStatus::IoError:
+        break;
+    }
+    return FileErrorMessage(
+        result.cause == FileErrorCause::None ? FileErrorCause::Generic : result.cause, path);
+}
 
 CEncryptedSession::~CEncryptedSession()
 {

@@ -45,6 +45,10 @@ public:
     // Wipes the key and the parts.
     void Lock();
 
+    // What the user is told when opening failed other than by a wrong
+    // password (empty for Ok and WrongPassword).
+    static std::string MessageFor(const EncryptedResult& result, const std::string& path);
+
     // Test seam: the file, to check that Lock() wipes its key.
     const CEncryptedDiaryFile& File() const { return m_file; }
 

@@ -8,6 +8,7 @@
 #include "store/DiarySession.h"
 
 #include <set>
+#include <sodium.h>
 
 using namespace storetest;
 
@@ -83,8 +84,12 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 {
     CDiarySession session(Path(), ExtLoc(Path()));
     ASSERT_NE(session.Encrypted(), nullptr);
+    EXPECT_FALSE(session.ReadFirstEntry()) << "no file yet: a new diary";
+    // The first password makes the key (cheaply here; SetPassword would
+    // use the default parameters).
     ASSERT_TRUE(session.Encrypted()->Create("first secret", KdfParams::Cheapest()).ok());
     session.SetPassword("first secret");
+    EXPECT_FALSE(Exists(Path())) << "written with the first command";
     const int* commits = CountCommits();
     SaveEntry(session, "{\\rtf1 Dinner with Marguerite, 24/12/2026}", 2000);
     SaveEntry(session, "{\\rtf1 Skating}", 1000);
@@ -101,6 +106,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     EXPECT_EQ(*commits, 3);
     ASSERT_TRUE(session.Encrypted()->ChangePassword("second secret", KdfParams::Cheapest()));
     session.SetPassword("second secret");
+    EXPECT_TRUE(session.ReadFirstEntry()) << "its password stays with the file";
     EXPECT_EQ(*commits, 4);
     ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
     const std::string expected =
@@ -117,10 +123,32 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     session.Encrypted()->Lock();
     EXPECT_TRUE(session.Encrypted()->File().DataKeyBuffer().IsZero());
 
+    // Reopened as the main window does: the file exists, so a password is
+    // asked; a wrong one is not reported as anything else.
     CDiarySession reopened(Path(), ExtLoc(Path()));
-    EXPECT_EQ(reopened.Encrypted()->Unlock("first secret").status, EncryptedStatus::WrongPassword);
-    ASSERT_TRUE(reopened.Encrypted()->Unlock("second secret").ok());
+    ASSERT_TRUE(reopened.ReadFirstEntry());
+    EXPECT_FALSE(reopened.Unlock("first secret"));
+    EXPECT_EQ(reopened.UnlockFailureMessage(), "");
+    ASSERT_TRUE(reopened.Unlock("second secret"));
+    EXPECT_EQ(reopened.Password(), "second secret");
     EXPECT_EQ(Content(reopened), expected);
+
+    // Damage and a newer format have messages of their own.
+    reopened.Encrypted()->Lock();
+    std::string bytes2 = ReadFileBytes(Path());
+    bytes2[bytes2.size() - 1] ^= 1;
+    WriteFileBytes(Path(), bytes2);
+    EXPECT_FALSE(reopened.Unlock("second secret"));
+    EXPECT_EQ(reopened.UnlockFailureMessage(),
+              "The diary file travel.dayloom is damaged or was altered. Nothing was opened.");
+    bytes2[encrypted::kVersionAt] = 9;
+    crypto_generichash(reinterpret_cast<unsigned char*>(bytes2.data()) + encrypted::kChecksumAt, 32,
+                       reinterpret_cast<const unsigned char*>(bytes2.data()),
+                       encrypted::kChecksumAt, nullptr, 0);
+    WriteFileBytes(Path(), bytes2);
+    EXPECT_FALSE(reopened.Unlock("second secret"));
+    EXPECT_EQ(reopened.UnlockFailureMessage(),
+              "This diary was made by a newer Dayloom and cannot be opened here.");
 }
 
 TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
@@ -135,7 +163,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     SaveEntry(session, "{\\rtf1 lost}", 2000);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("travel.dayloom"), std::string::npos) << messages[0];
-    EXPECT_FALSE(session.Encrypted()->ChangePassword("other", KdfParams::Cheapest()));
+    EXPECT_FALSE(session.ChangePassword("other"));
     EXPECT_EQ(messages.size(), 2u);
     CFileFaults::Install({});
 
