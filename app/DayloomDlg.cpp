@@ -919,7 +919,7 @@ void CDayloomDlg::OnChangePassword()
             CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
             return;
         }
-        const bool changed = Store()->ChangePassword(*password);
+        const bool changed = m_pSession->ChangePassword(*password);
         if (changed) {
             m_pSession->SetPassword(*password);
         }

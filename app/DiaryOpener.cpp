@@ -81,7 +81,12 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     }
     const std::optional<std::string> typed = PasswordBytes(prompt.m_strPassword);
     if (!typed || !session->Unlock(*typed)) {
-        CMessageBox::Show(parent, kInvalidPassword, CAppInfo::Title());
+        // An encrypted diary may also be damaged or too new to read.
+        const std::string why = session->UnlockFailureMessage();
+        CMessageBox::Show(parent,
+                          why.empty() ? kInvalidPassword
+                                      : QFile::decodeName(QByteArray::fromStdString(why)),
+                          CAppInfo::Title());
         opened.lock.reset();
         return opened;
     }

@@ -57,8 +57,16 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
         path = Diaries().Next().value_or(std::nullopt);
     } else {
         QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
-        dialog.setNameFilter(QStringLiteral("Dayloom v2.xx files (*.ilm)"));
+        dialog.setNameFilters({QStringLiteral("Dayloom v2.xx files (*.ilm)"),
+                               QStringLiteral("Encrypted diaries (*.dayloom)")});
         dialog.setDefaultSuffix(QStringLiteral("ilm"));
+        // A name typed without an extension gets the chosen kind's.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             dialog.setDefaultSuffix(filter.contains(QStringLiteral("dayloom"))
+                                                         ? QStringLiteral("dayloom")
+                                                         : QStringLiteral("ilm"));
+                         });
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setOption(QFileDialog::ReadOnly, false);
