@@ -49,12 +49,14 @@ public:
     // password (empty for Ok and WrongPassword).
     static std::string MessageFor(const EncryptedResult& result, const std::string& path);
 
+    // The parts as the commands left them in memory.
+    DiaryParts CurrentParts() const;
+
     // Test seam: the file, to check that Lock() wipes its key.
     const CEncryptedDiaryFile& File() const { return m_file; }
 
 private:
     std::string PartPath(size_t i) const;
-    DiaryParts CurrentParts() const;
     void LoadParts();
 
     CEncryptedDiaryFile m_file;

@@ -5,6 +5,7 @@
 #include "store/EncryptedSession.h"
 
 #include "StoreTestSupport.h"
+#include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
 
 #include <set>
@@ -173,6 +174,33 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     CDiarySession reopened(Path(), ExtLoc(Path()));
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
     EXPECT_EQ(Content(reopened), before);
+}
+
+TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
+{
+    Save("{\\rtf1 from the old diary}", 1000);
+    Save("{\\rtf1 and another}", 2000);
+    const auto files = [&](const std::string& name) {
+        std::string all;
+        for (char letter : {'i', 'd', 'r', 'p'})
+            all += ReadFileBytes(Sibling(letter, name)) + '|';
+        return all;
+    };
+    const std::string original = files("travel.ilm");
+    const auto encrypt = [&] {
+        return CDiaryConversion::Encrypt(Diary(), ExtLoc(Diary()), Path(), "secret",
+                                         KdfParams::Cheapest());
+    };
+    ASSERT_TRUE(encrypt().ok());
+    EXPECT_EQ(encrypt().cause, FileErrorCause::AccessDenied) << "an existing file is kept";
+
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.Unlock("secret"));
+    EXPECT_EQ(Content(session), "{\\rtf1 from the old diary}\n{\\rtf1 and another}\n");
+    EXPECT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
+                                                   ExtLoc(Diary("copy.ilm"))),
+              FileErrorCause::None);
+    EXPECT_EQ(files("copy.ilm"), original);
 }
 
 } // namespace
