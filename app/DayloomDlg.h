@@ -80,6 +80,7 @@ protected:
 private:
     friend class CImportHost;
     friend class CDiaryCommands;
+    friend class CEncryptionCommands;
 
     void BuildControls();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,

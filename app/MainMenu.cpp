@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/DayloomDlg.h"
+#include "app/EncryptionCommands.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -27,6 +28,11 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
     file->addSeparator();
     add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
+    QObject::connect(file->addAction(QStringLiteral("&Encrypt diary...")), &QAction::triggered,
+                     &window, [&window] { CEncryptionCommands::EncryptDiary(window); });
+    QObject::connect(file->addAction(QStringLiteral("Save &decrypted copy...")),
+                     &QAction::triggered, &window,
+                     [&window] { CEncryptionCommands::SaveDecryptedCopy(window); });
     add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
     file->addSeparator();
     QAction* exitAction = file->addAction(QStringLiteral("E&xit\tAlt+F4"));

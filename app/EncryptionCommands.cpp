@@ -1,0 +1,130 @@
+#include "app/EncryptionCommands.h"
+
+#include "app/DayloomDlg.h"
+#include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/WaitCursor.h"
+#include "store/DiaryConversion.h"
+#include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
+#include "store/StoreFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char kLetters[] = {'i', 'd', 'r', 'p'};
+
+QString Decoded(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The diary's path with another extension: "travel.ilm" -> "travel.dayloom".
+std::string WithExtension(const CDiarySession& session, const char* extension)
+{
+    return session.Path().substr(0, session.ExtLoc()) + extension;
+}
+
+std::string Sibling(std::string indexPath, uint16_t extLoc, char letter)
+{
+    indexPath[extLoc] = letter;
+    return indexPath;
+}
+
+} // namespace
+
+void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
+{
+    window.Guarded([&window] {
+        const QString caption = CAppInfo::Caption(QStringLiteral("Encrypt diary"));
+        const CDiarySession* session = window.Session();
+        if (session == nullptr || session->Encrypted() != nullptr || session->IsNew()) {
+            CMessageBox::Show(&window,
+                              QStringLiteral("Open a diary that has a password (one entry at "
+                                             "least) and is not encrypted yet."),
+                              caption);
+            return;
+        }
+        const std::string source = session->Path();
+        const uint16_t extLoc = session->ExtLoc();
+        const std::string target = WithExtension(*session, "dayloom");
+        if (FileExists(target)) {
+            CMessageBox::Show(
+                &window,
+                QStringLiteral("%1 exists already. Nothing was changed.").arg(Decoded(target)),
+                caption);
+            return;
+        }
+        EncryptedResult result;
+        {
+            CWaitCursor wait;
+            result = CDiaryConversion::Encrypt(source, extLoc, target, session->Password());
+        }
+        if (!result.ok()) {
+            RemoveFile(target);
+            CFileErrorMessage::Show(&window, CEncryptedSession::MessageFor(result, target));
+            return;
+        }
+        const QString title = QFileInfo(Decoded(target)).completeBaseName();
+        if (CMessageBox::Ask(&window,
+                             QStringLiteral("The encrypted diary %1 was written and checked. "
+                                            "Remove the four files of the unencrypted diary?")
+                                 .arg(Decoded(target)),
+                             caption)) {
+            window.CloseDiary();
+            for (char letter : kLetters)
+                RemoveFile(Sibling(source, extLoc, letter));
+        }
+        const auto targetExtLoc = static_cast<uint16_t>(target.size() - 7);
+        CSettings::WriteProfileString(QStringLiteral("shortFile"), title);
+        if (window.OpenDiary(target, targetExtLoc, title)) {
+            CSettings::WriteProfileString(QStringLiteral("DiaryFile"), Decoded(target));
+            CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), targetExtLoc);
+        }
+    });
+}
+
+void CEncryptionCommands::SaveDecryptedCopy(CDayloomDlg& window)
+{
+    window.Guarded([&window] {
+        const QString caption = CAppInfo::Caption(QStringLiteral("Save decrypted copy"));
+        const CDiarySession* session = window.Session();
+        if (session == nullptr || session->Encrypted() == nullptr ||
+            !session->Encrypted()->IsUnlocked()) {
+            CMessageBox::Show(&window, QStringLiteral("Open an encrypted diary first."), caption);
+            return;
+        }
+        const std::string index = WithExtension(*session, "ilm");
+        const auto indexExtLoc = static_cast<uint16_t>(index.size() - 3);
+        for (char letter : kLetters) {
+            if (FileExists(Sibling(index, indexExtLoc, letter))) {
+                CMessageBox::Show(&window,
+                                  QStringLiteral("%1 exists already. Nothing was written.")
+                                      .arg(Decoded(Sibling(index, indexExtLoc, letter))),
+                                  caption);
+                return;
+            }
+        }
+        if (!CMessageBox::Ask(&window,
+                              QStringLiteral("The copy is not encrypted: anyone who gets its "
+                                             "files can read the whole diary. Write it as %1 "
+                                             "and its three sibling files?")
+                                  .arg(Decoded(index)),
+                              caption)) {
+            return;
+        }
+        const FileErrorCause cause =
+            CDiaryConversion::WriteDecryptedCopy(*session->Encrypted(), index, indexExtLoc);
+        if (cause != FileErrorCause::None) {
+            CFileErrorMessage::Show(&window, FileErrorMessage(cause, index));
+            return;
+        }
+        CMessageBox::Show(&window,
+                          QStringLiteral("The decrypted copy %1 was written.").arg(Decoded(index)),
+                          caption, CMessageBox::Icon::Information);
+    });
+}
