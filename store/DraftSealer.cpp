@@ -1,6 +1,7 @@
 #include "store/DraftSealer.h"
 
 #include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
 #include "store/LegacyCipher.h"
 
 #include <cstring>
@@ -26,11 +27,26 @@ void Wipe(std::string& secret)
 std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& session)
 {
     if (EndsWith(session.Path(), ".dayloom")) {
-        // Hook for the encrypted form: return its sealer here once the diary
-        // has one (sealed with the diary's data key, never the text cipher).
-        return nullptr;
+        // Sealed with the diary's data key, never the text cipher; none
+        // while the diary is locked.
+        const CEncryptedSession* encrypted = session.Encrypted();
+        if (encrypted == nullptr || !encrypted->IsUnlocked())
+            return nullptr;
+        return std::make_unique<CDataKeySealer>(encrypted->File());
     }
     return std::make_unique<CTextCipherSealer>(session.Password());
+}
+
+CDataKeySealer::CDataKeySealer(const CEncryptedDiaryFile& file) : m_file(file) {}
+
+std::optional<std::string> CDataKeySealer::Seal(const std::string& plain) const
+{
+    return m_file.Seal(plain, "draft");
+}
+
+std::optional<std::string> CDataKeySealer::Unseal(const std::string& sealed) const
+{
+    return m_file.Unseal(sealed, "draft");
 }
 
 CTextCipherSealer::CTextCipherSealer(std::string password) : m_strPassword(std::move(password)) {}

@@ -9,6 +9,7 @@
 #include <string>
 
 class CDiarySession;
+class CEncryptedDiaryFile;
 
 class CDraftSealer
 {
@@ -25,10 +26,26 @@ public:
     virtual std::optional<std::string> Unseal(const std::string& sealed) const = 0;
 
     // The protection of the session's diary. The four-file form seals with
-    // its entry-text cipher. An encrypted diary (NAME.dayloom) seals with the
-    // diary's own sealing once that is available; until then it returns
-    // nullptr and the editor keeps no draft for it.
+    // its entry-text cipher, an unlocked encrypted diary (NAME.dayloom) with
+    // its data key; a locked one has none (nullptr: no draft is kept).
     static std::unique_ptr<CDraftSealer> ForSession(const CDiarySession& session);
+};
+
+// An encrypted diary's sealing (XChaCha20-Poly1305 under its data key,
+// bound to the diary), for as long as the diary stays unlocked.
+class CDataKeySealer : public CDraftSealer
+{
+public:
+    static constexpr unsigned kForm = 2;
+
+    explicit CDataKeySealer(const CEncryptedDiaryFile& file);
+
+    unsigned Form() const override { return kForm; }
+    std::optional<std::string> Seal(const std::string& plain) const override;
+    std::optional<std::string> Unseal(const std::string& sealed) const override;
+
+private:
+    const CEncryptedDiaryFile& m_file;
 };
 
 // The four-file form's entry-text cipher (the store's EncryptText and

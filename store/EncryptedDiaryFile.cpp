@@ -261,3 +261,46 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     m_header = header;
     return {};
 }
+
+namespace {
+
+std::string SealingData(const EncryptedHeader& header, std::string_view purpose)
+{
+    return std::string(header.diaryId.begin(), header.diaryId.end()) + std::string(purpose);
+}
+
+} // namespace
+
+std::optional<std::string> CEncryptedDiaryFile::Seal(std::string_view plain,
+                                                     std::string_view purpose) const
+{
+    if (!m_bOpen)
+        return std::nullopt;
+    const std::string ad = SealingData(m_header, purpose);
+    std::string out(kNonceSize + plain.size() + kTagSize, '\0');
+    auto* nonce = reinterpret_cast<unsigned char*>(out.data());
+    randombytes_buf(nonce, kNonceSize);
+    unsigned long long length = 0;
+    crypto_aead_xchacha20poly1305_ietf_encrypt(
+        nonce + kNonceSize, &length, reinterpret_cast<const unsigned char*>(plain.data()),
+        plain.size(), reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr, nonce,
+        m_dataKey.data());
+    return out;
+}
+
+std::optional<std::string> CEncryptedDiaryFile::Unseal(std::string_view sealed,
+                                                       std::string_view purpose) const
+{
+    if (!m_bOpen || sealed.size() < kNonceSize + kTagSize)
+        return std::nullopt;
+    const std::string ad = SealingData(m_header, purpose);
+    const auto* nonce = reinterpret_cast<const unsigned char*>(sealed.data());
+    std::string plain(sealed.size() - kNonceSize - kTagSize, '\0');
+    unsigned long long length = 0;
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+            reinterpret_cast<unsigned char*>(plain.data()), &length, nullptr, nonce + kNonceSize,
+            sealed.size() - kNonceSize, reinterpret_cast<const unsigned char*>(ad.data()),
+            ad.size(), nonce, m_dataKey.data()) != 0)
+        return std::nullopt;
+    return plain;
+}

@@ -15,6 +15,7 @@
 #include "store/KeyDerivation.h"
 #include "store/SecureBuffer.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,13 @@ public:
                                    KdfParams params = KdfParams::Default());
     // Wipes the data key and the parts.
     void Close();
+
+    // Seals bytes kept beside the diary (an unsaved draft) under the data
+    // key: a fresh nonce, then the sealed bytes; bound to this diary and to
+    // purpose, so they open nowhere else. nullopt when the diary is closed.
+    std::optional<std::string> Seal(std::string_view plain, std::string_view purpose) const;
+    // The plain bytes back; nullopt when altered, sealed elsewhere or closed.
+    std::optional<std::string> Unseal(std::string_view sealed, std::string_view purpose) const;
 
     DiaryParts& Parts() { return m_parts; }
     const DiaryParts& Parts() const { return m_parts; }

@@ -152,9 +152,8 @@ TEST_F(DraftFileTest, NothingIsWrittenThatTheCipherWouldLeaveReadable)
         EXPECT_EQ(CDraftFile(Diary()).Write(Sample(), CTextCipherSealer(password)), EPERM);
         EXPECT_FALSE(CDraftFile(Diary()).Exists());
     }
-    // The encrypted form has no draft sealing yet: no draft at all.
+    // A locked encrypted diary has no key to seal with: no draft at all.
     CDiarySession encrypted((m_dir / "travel.dayloom").string(), 0);
-    encrypted.SetPassword("secret");
     EXPECT_EQ(CDraftSealer::ForSession(encrypted), nullptr);
     CDiarySession fourFiles(Diary(), static_cast<uint16_t>(Diary().size() - 3));
     fourFiles.SetPassword("secret");

@@ -7,6 +7,8 @@
 #include "StoreTestSupport.h"
 #include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
+#include "store/DraftFile.h"
+#include "store/DraftSealer.h"
 
 #include <set>
 #include <sodium.h>
@@ -121,8 +123,20 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
                               "second secret", "rtf1"})
         EXPECT_EQ(bytes.find(plain), std::string::npos) << plain;
 
+    // An unsaved draft beside it is sealed with the diary's key.
+    EntryDraft draft;
+    draft.rtf = "{\\rtf1 Marguerite, unsaved}";
+    const CDraftFile drafts(Path());
+    ASSERT_EQ(drafts.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    EXPECT_EQ(ReadFileBytes(drafts.Path()).find("Marguerite"), std::string::npos);
+    EntryDraft back;
+    ASSERT_EQ(drafts.Read(back, *CDraftSealer::ForSession(session)), CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(back, draft);
+    ASSERT_EQ(drafts.Remove(), 0);
+
     session.Encrypted()->Lock();
     EXPECT_TRUE(session.Encrypted()->File().DataKeyBuffer().IsZero());
+    EXPECT_EQ(CDraftSealer::ForSession(session), nullptr) << "no key, no draft";
 
     // Reopened as the main window does: the file exists, so a password is
     // asked; a wrong one is not reported as anything else.
