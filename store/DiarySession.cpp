@@ -147,8 +147,9 @@ void CDiarySession::SetPassword(const std::string& password)
 {
     Wipe(m_strPassword);
     m_strPassword = password;
-    // A new encrypted diary gets its key with its first password.
-    if (m_pEncrypted && !m_pEncrypted->IsUnlocked())
+    // A new encrypted diary gets its key with its password, until its file
+    // is first written.
+    if (m_pEncrypted && !FileExists(m_strPath))
         m_pEncrypted->Create(password);
 }
 

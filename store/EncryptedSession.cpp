@@ -87,10 +87,8 @@ EncryptedResult CEncryptedSession::Unlock(std::string_view password)
 EncryptedResult CEncryptedSession::Create(std::string_view password, KdfParams params)
 {
     const EncryptedResult result = m_file.Create(password, params);
-    if (result.ok()) {
-        LoadParts();
-        m_memory->MarkDirty(); // the first commit writes the file
-    }
+    if (result.ok())
+        LoadParts(); // the first command that stores something writes the file
     return result;
 }
 

@@ -30,7 +30,8 @@ public:
     // session locked.
     EncryptedResult Unlock(std::string_view password);
     // The first password of a new encrypted diary: the file is written with
-    // the first command that stores something.
+    // the first command that stores something (until then Create() may be
+    // called again).
     EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default());
     // A store for one command, positioned at entry `index`.
     std::unique_ptr<CDiaryStore> MakeStore(uint32_t index);

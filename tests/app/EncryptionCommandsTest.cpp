@@ -45,3 +45,47 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
             << name;
     }
 }
+
+TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithItsPassword)
+{
+    const QString path = PathOf(QStringLiteral("holiday.dayloom"));
+    CFileDialogs::PushDiary(path);
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_TRUE(window.Session()->IsNew());
+    EXPECT_FALSE(QFileInfo::exists(path)) << "nothing is written before the password";
+
+    const auto writeEntry = [&](const QString& password, const QString& text) {
+        OnPrompt([password](CSecurityDlg& prompt) { Type(prompt, password); });
+        CModal::PushHandler([text](QDialog& dialog) {
+            auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
+            editor.findChild<CEntryRichEdit*>()->setPlainText(text);
+            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("save")),
+                              Qt::LeftButton);
+        });
+        window.OnNewEntry();
+    };
+    // A password given with a discarded editor is replaced by the next one.
+    OnPrompt([](CSecurityDlg& prompt) { Type(prompt, QStringLiteral("Dropped")); });
+    CModal::PushHandler([](QDialog&) {});
+    window.OnNewEntry();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    writeEntry(QStringLiteral("Holiday1"), QStringLiteral("Swam in the sea."));
+    ASSERT_EQ(RowCount(window), 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("sea"));
+    EXPECT_EQ(QDir(PathOf(QString())).entryList(QDir::Files),
+              (QStringList{QStringLiteral("holiday.dayloom"), QStringLiteral("holiday.lock")}));
+
+    CMessageBox::ClearHistory();
+    OpenThroughMenu(path, QStringLiteral("Dropped"));
+    EXPECT_EQ(window.Session(), nullptr);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith(QStringLiteral("The password")));
+    OpenThroughMenu(path, QStringLiteral("Holiday1"));
+    ASSERT_EQ(RowCount(window), 1);
+    EXPECT_EQ(window.EntryView()->toPlainText().trimmed(), QStringLiteral("Swam in the sea."));
+}
