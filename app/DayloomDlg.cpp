@@ -849,6 +849,16 @@ void CDayloomDlg::RunPlanning(const QString& refusal, void (CDayloomDlg::*refres
         if (!MayChange()) {
             return;
         }
+        // A new encrypted diary has no key yet: its password is asked first.
+        if (m_pSession->Encrypted() != nullptr && m_pSession->IsNew()) {
+            const std::optional<std::string> password = CNewPasswordPrompt::Ask(
+                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+            if (!password) {
+                return;
+            }
+            m_pSession->SetPassword(*password);
+            m_pSession->ReadFirstEntry(); // no longer new: the password is set
+        }
         Dialog dialog(this, *m_pSession);
         CModal::Exec(dialog);
         (this->*refresh)();

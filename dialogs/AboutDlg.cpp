@@ -1,10 +1,10 @@
 #include "dialogs/AboutDlg.h"
 
-#include "widgets/RatingLabels.h"
 #include "dialogs/SplashDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
+#include "widgets/RatingLabels.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,8 +47,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     row->addStretch(1);
     row->addWidget(author);
     row->addWidget(ok);
+    // How a diary is protected, in a few words (the README says more).
+    auto* security = new QLabel(
+        QStringLiteral("Encrypted diaries (*.dayloom) are sealed with XChaCha20-Poly1305 under a "
+                       "key made from the password with Argon2id (libsodium): without the "
+                       "password nobody can read them, and any change to the file is noticed. "
+                       "Four-file diaries (*.ilm) are only scrambled."),
+        this);
+    security->setObjectName(QStringLiteral("SecurityNote"));
+    security->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
+    layout->addWidget(security);
     layout->addLayout(row);
 
     for (int mood = kLowestMood; mood <= kHighestMood; ++mood) {

@@ -89,3 +89,18 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     ASSERT_EQ(RowCount(window), 1);
     EXPECT_EQ(window.EntryView()->toPlainText().trimmed(), QStringLiteral("Swam in the sea."));
 }
+
+TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminder)
+{
+    CFileDialogs::PushDiary(PathOf(QStringLiteral("plans.dayloom")));
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+    OnPrompt([](CSecurityDlg& prompt) { Type(prompt, QStringLiteral("Plans1")); });
+    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the Reminders window
+    window.OnReminders();
+    EXPECT_TRUE(CModal::Unanswered().empty());
+    ASSERT_NE(window.Session()->Encrypted(), nullptr);
+    EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
+    EXPECT_FALSE(window.Session()->IsNew());
+    EXPECT_EQ(window.Session()->Password(), "Plans1");
+}
