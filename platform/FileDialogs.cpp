@@ -11,6 +11,8 @@ struct Script
     bool scripted = false;
     std::deque<std::optional<QString>> diaries;
     std::deque<std::optional<QString>> folders;
+    std::deque<std::optional<QString>> files;
+    QString proposed;
 };
 
 Script& State()
@@ -95,6 +97,41 @@ std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> CFileDialogs::SaveFile(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& proposed,
+                                              const QString& defaultSuffix)
+{
+    if (State().scripted) {
+        State().proposed = proposed;
+        return Pop(State().files);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> CFileDialogs::OpenFile(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& folder)
+{
+    if (State().scripted) {
+        return Pop(State().files);
+    }
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 void CFileDialogs::SetScripted(bool scripted)
 {
     State().scripted = scripted;
@@ -110,8 +147,20 @@ void CFileDialogs::PushFolder(std::optional<QString> path)
     State().folders.push_back(std::move(path));
 }
 
+void CFileDialogs::PushFile(std::optional<QString> path)
+{
+    State().files.push_back(std::move(path));
+}
+
+QString CFileDialogs::LastProposed()
+{
+    return State().proposed;
+}
+
 void CFileDialogs::Reset()
 {
     State().diaries.clear();
     State().folders.clear();
+    State().files.clear();
+    State().proposed.clear();
 }

@@ -25,6 +25,15 @@ public:
     static std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
                                                const QString& acceptLabel);
 
+    // A file to write: title, name filter ("Markdown (*.md);;..."), the name
+    // proposed (with its folder) and the suffix a name typed without one gets.
+    static std::optional<QString> SaveFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& proposed,
+                                           const QString& defaultSuffix);
+    // An existing file to read.
+    static std::optional<QString> OpenFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& folder);
+
     // The choice made from a path, as the dialog reports it.
     static DiaryChoice ChoiceFromPath(const QString& path);
 
@@ -33,5 +42,8 @@ public:
     static void SetScripted(bool scripted);
     static void PushDiary(std::optional<QString> path);
     static void PushFolder(std::optional<QString> path);
+    // Answers SaveFile and OpenFile; the last SaveFile proposal is kept.
+    static void PushFile(std::optional<QString> path);
+    static QString LastProposed();
     static void Reset();
 };
