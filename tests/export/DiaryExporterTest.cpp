@@ -9,6 +9,9 @@
 #include "store/DiarySession.h"
 #include "tests/export/ExportTestSupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <cerrno>
 #include <vector>
 
@@ -16,52 +19,27 @@ namespace {
 
 using Status = ExportOutcome::Status;
 
-// Parses RFC 4180 text strictly: CRLF record ends, quoted fields with
-// doubled quotes. A malformed input fails the test.
-std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
+// The rows of a CSV file as Python's csv module reads them, in strict mode;
+// every record must end in CRLF.
+std::vector<std::vector<std::string>> ParseCsv(const QString& path)
 {
+    const std::string bytes = ReadBytes(path);
+    EXPECT_EQ(QByteArray::fromStdString(bytes).count("\r\n"),
+              QByteArray::fromStdString(bytes).count('\n'));
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import csv, json, sys\n"
+                             "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                             "    print(json.dumps(list(csv.reader(f, strict=True))))",
+                             path});
+    python.waitForFinished();
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> row;
-    std::string field;
-    size_t i = 0;
-    bool quoted = false;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                i += 2;
-            } else if (c == '"') {
-                quoted = false;
-                ++i;
-                EXPECT_TRUE(i == text.size() || text[i] == ',' || text[i] == '\r') << i;
-            } else {
-                field += c;
-                ++i;
-            }
-        } else if (c == '"') {
-            EXPECT_TRUE(field.empty()) << "quote inside an unquoted field at " << i;
-            quoted = true;
-            ++i;
-        } else if (c == ',') {
-            row.push_back(field);
-            field.clear();
-            ++i;
-        } else if (c == '\r') {
-            EXPECT_EQ(text[i + 1], '\n') << "a bare CR at " << i;
-            row.push_back(field);
-            rows.push_back(row);
-            row.clear();
-            field.clear();
-            i += 2;
-        } else {
-            EXPECT_NE(c, '\n') << "a bare LF at " << i;
-            field += c;
-            ++i;
-        }
+    for (const QJsonValue row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        rows.emplace_back();
+        for (const QJsonValue field : row.toArray())
+            rows.back().push_back(field.toString().toStdString());
     }
-    EXPECT_FALSE(quoted);
-    EXPECT_TRUE(row.empty() && field.empty()) << "the last record has no CRLF";
     return rows;
 }
 
@@ -86,23 +64,7 @@ protected:
              {LocalTime(2024, 3, 3, 0), Rtf("Third day"), 1, -1, -1, 1, 0, 0, 0.0f, 0}},
             "secret");
         m_session = std::make_unique<CDiarySession>(Encoded(m_diary), ExtLocOf(m_diary));
-        for (const RatingLabelKey& key : RatingLabelKeys()) {
-            const QString text = QString::fromLatin1(key.defaultText);
-            switch (key.scale) {
-            case RatingScale::Mood:
-                m_labels.mood[key.value + 3] = text;
-                break;
-            case RatingScale::Fatigue:
-                m_labels.fatigue[key.value + 2] = text;
-                break;
-            case RatingScale::Shape:
-                m_labels.shape[key.value + 3] = text;
-                break;
-            case RatingScale::Dream:
-                m_labels.dream[key.value + 2] = text;
-                break;
-            }
-        }
+        m_labels = LoadRatingLabels(); // the defaults: the test settings are empty
         // Labels a spreadsheet and a page must take as they are.
         m_labels.mood[6] = QStringLiteral("Top, \"really\"");
         m_labels.mood[0] = QStringLiteral("Très bas €");
@@ -127,7 +89,7 @@ TEST_F(DiaryExporterTest, CsvHoldsEveryObservationFieldByFieldAndARangeIncludesI
     const ExportOutcome all = Export("moods.csv");
     ASSERT_EQ(all.status, Status::Written) << all.message.toStdString();
     EXPECT_EQ(all.entries, 4);
-    const auto rows = ParseCsv(ReadBytes(PathOf("moods.csv")));
+    const auto rows = ParseCsv(PathOf("moods.csv"));
     const std::vector<std::vector<std::string>> expected = {
         {"Date and time", "Mood", "Mood label", "Fatigue", "Fatigue label", "Shape", "Shape label",
          "Dream", "Dream label", "Weight", "Temperature", "Copulation", "Menstruus"},
@@ -145,7 +107,7 @@ TEST_F(DiaryExporterTest, CsvHoldsEveryObservationFieldByFieldAndARangeIncludesI
     // From the first second of the first day to the last second of the last.
     const ExportOutcome range = Export("range.csv", {QDate(2024, 3, 1), QDate(2024, 3, 2)});
     EXPECT_EQ(range.entries, 2);
-    const auto ranged = ParseCsv(ReadBytes(PathOf("range.csv")));
+    const auto ranged = ParseCsv(PathOf("range.csv"));
     ASSERT_EQ(ranged.size(), 3u);
     EXPECT_EQ(ranged[1], expected[2]);
     EXPECT_EQ(ranged[2], expected[3]);
@@ -240,24 +202,16 @@ TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndSaysSo)
         EXPECT_EQ(Files(), (QStringList{"old.md", "travel.dlm", "travel.ilm"}));
     }
 
-    // A folder that is not there fails the same way.
+    // The extension chooses the format; a folder that is not there fails.
+    EXPECT_EQ(CDiaryExporter::FormatForPath("/a/b.MD"), ExportFormat::Markdown);
+    EXPECT_EQ(CDiaryExporter::FormatForPath("b.htm"), ExportFormat::Html);
+    EXPECT_EQ(CDiaryExporter::FormatForPath("b.pdf"), std::nullopt);
     const QString nowhere = PathOf("gone/diary.txt");
     const ExportOutcome missing =
         CDiaryExporter::Export(*m_session, m_labels, nowhere, ExportFormat::PlainText);
     EXPECT_EQ(missing.status, Status::Failed);
     EXPECT_EQ(missing.message.toStdString(),
               Encoded(nowhere) + " was not found. Nothing was exported.");
-}
-
-TEST(ExportFormatTest, TheExtensionChoosesTheFormat)
-{
-    EXPECT_EQ(CDiaryExporter::FormatForPath("/a/b.MD"), ExportFormat::Markdown);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.htm"), ExportFormat::Html);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.html"), ExportFormat::Html);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.txt"), ExportFormat::PlainText);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.csv"), ExportFormat::Csv);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.pdf"), std::nullopt);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("md"), std::nullopt);
 }
 
 } // namespace
