@@ -12,6 +12,7 @@
 #include "platform/WaitCursor.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/FileError.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -63,7 +64,12 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
         return;
     }
     std::vector<EntryHeader> headers;
-    session.MakeStore()->ReadAllEntryHeaders(headers);
+    try {
+        session.MakeStore()->ReadAllEntryHeaders(headers);
+    } catch (const CFileError& error) {
+        CMessageBox::Show(parent, QString::fromLocal8Bit(error.what()), caption);
+        return;
+    }
     if (headers.empty()) {
         CMessageBox::Show(parent, QStringLiteral("The diary has no entries to export."), caption);
         return;
