@@ -4,6 +4,7 @@
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/Messages.h"
@@ -13,8 +14,7 @@
 void CDayloomApp::InstallStoreMessageHandler()
 {
     SetStoreMessageHandler([](const std::string& message) {
-        CMessageBox::Show(QApplication::activeWindow(), QString::fromLocal8Bit(message),
-                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+        CFileErrorMessage::Show(QApplication::activeWindow(), message);
     });
 }
 

@@ -22,6 +22,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
@@ -65,7 +66,6 @@ static void InitIconResources()
 }
 
 namespace {
-constexpr int kHelpMainWindow = 65540;
 
 const QString kInvalidPassword = QStringLiteral(
     "The password you've specified is invalid for this diary! Please make sure you are opening "
@@ -134,14 +134,14 @@ CDayloomDlg::~CDayloomDlg() = default;
 
 QString CDayloomDlg::WelcomeText()
 {
-    return QStringLiteral("Welcome to Dayloom v2.21 - your personal diary\n= e-mail: mailto:") +
-           CAppInfo::MailAddress() + QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() +
-           QStringLiteral("\nEnjoy!");
+    return QStringLiteral("Welcome to ") + CAppInfo::Title() +
+           QStringLiteral(" - your personal diary\n= e-mail: mailto:") + CAppInfo::MailAddress() +
+           QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() + QStringLiteral("\nEnjoy!");
 }
 
 QString CDayloomDlg::EmptyDiaryText()
 {
-    return QStringLiteral("Dayloom v2.21 - this diary has no entries now\n= e-mail: ") +
+    return CAppInfo::Title() + QStringLiteral(" - this diary has no entries now\n= e-mail: ") +
            CAppInfo::MailAddress() + QStringLiteral("\n= ") + CAppInfo::WebSite() +
            QStringLiteral("\nEnjoy!");
 }
@@ -859,7 +859,7 @@ void CDayloomDlg::Guarded(const std::function<void()>& command)
     try {
         command();
     } catch (const CFileError& error) {
-        CMessageBox::Show(this, QFile::decodeName(QByteArray(error.what())), CAppInfo::AppName());
+        CFileErrorMessage::Show(this, error);
     }
 }
 
@@ -1247,12 +1247,12 @@ void CDayloomDlg::OnAbout()
 
 void CDayloomDlg::OnHelpContents()
 {
-    CHelp::Show(this, CHelp::kContents);
+    CHelp::Show(this, HelpContext::Contents);
 }
 
 void CDayloomDlg::OnHelpMainWindow()
 {
-    CHelp::Show(this, kHelpMainWindow);
+    CHelp::Show(this, HelpContext::MainWindow);
 }
 
 void CDayloomDlg::OnWebSite()

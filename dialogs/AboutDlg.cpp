@@ -38,7 +38,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
-    connect(author, &QPushButton::clicked, this, [this] { CHelp::Show(this, kAuthorHelpContext); });
+    connect(author, &QPushButton::clicked, this,
+            [this] { CHelp::Show(this, HelpContext::Author); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* row = new QHBoxLayout;

@@ -16,7 +16,6 @@ class CAboutDlg : public QDialog
 
 public:
     static constexpr int kTimerPeriodMs = 500;
-    static constexpr int kAuthorHelpContext = 65542;
 
     explicit CAboutDlg(QWidget* parent);
     ~CAboutDlg() override;

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kHelpContext = 65543;
 
 QLineEdit* MakePasswordBox(const QString& name, QWidget* parent)
 {
@@ -40,7 +39,7 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
     form->addRow(new QLabel("Enter new password:", this), m_pNew);
     form->addRow(new QLabel("Confirm new password:", this), m_pConfirm);
 
-    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, kHelpContext);
+    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Password);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);

@@ -1,13 +1,19 @@
 #include "dialogs/NewEntryDlg.h"
 
-#include "widgets/EntryRichEdit.h"
-#include "widgets/RatingSpin.h"
+#include "dialogs/NewEntryDlgDraft.h"
+#include "dialogs/NewEntryDlgStore.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingSpin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +27,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSet>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,7 +40,6 @@
 #include <limits>
 
 namespace {
-constexpr int kHelpContext = 65541;
 constexpr int kSmallestSize = 8;
 constexpr int kSizeCount = 46; // "8" ... "98"
 constexpr int kDefaultSize = 12;
@@ -68,11 +75,19 @@ QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget*
     auto* button = new QToolButton(parent);
     button->setText(text);
     button->setObjectName(name);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, but a click leaves the focus in the text.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setMinimumWidth(28);
     return button;
 }
+
 } // namespace
+
+CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now)
+    : CNewEntryDlg(parent, now)
+{
+    m_pSession = &session;
+}
 
 CNewEntryDlg::CNewEntryDlg(QWidget* parent, int64_t now) : QDialog(parent), m_tNow(now)
 {
@@ -81,12 +96,190 @@ CNewEntryDlg::CNewEntryDlg(QWidget* parent, int64_t now) : QDialog(parent), m_tN
     m_tDateTime = now;
 
     setObjectName("NewEntryDlg");
-    setWindowTitle(CAppInfo::Caption("New Entry"));
+    setWindowTitle(Caption());
     BuildControls();
     InitialiseState();
+    m_pDraft = new CNewEntryDlgDraft(
+        this, [this]() -> const CDiarySession& { return Session(); }, [this] { return Collect(); },
+        [] { return CClock::Now(); });
+
+    // Every change the user makes is one a draft must catch.
+    connect(m_pEdit->document(), &QTextDocument::contentsChanged, this, &CNewEntryDlg::OnChanged);
+    connect(m_pDate, &QDateEdit::dateChanged, this, &CNewEntryDlg::OnChanged);
+    for (CRatingSpin* spin : {m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin, m_pDreamSpin}) {
+        connect(spin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnChanged);
+    }
+    for (QLineEdit* edit : {m_pWeight, m_pTemperature}) {
+        connect(edit, &QLineEdit::textChanged, this, &CNewEntryDlg::OnChanged);
+    }
+    for (QCheckBox* box : {m_pMenstruus, m_pCopulation}) {
+        connect(box, &QCheckBox::toggled, this, &CNewEntryDlg::OnChanged);
+    }
 }
 
 CNewEntryDlg::~CNewEntryDlg() = default;
+
+CNewEntryDlg::Outcome CNewEntryDlg::Run(QWidget* parent, const CDiarySession& session,
+                                        std::optional<uint32_t> editIndex, int64_t now)
+{
+    CNewEntryDlg editor(parent, session, now);
+    const QString caption = CAppInfo::Caption(editIndex ? "Edit Entry" : "New Entry");
+    if (const std::optional<EntryDraft> draft =
+            CNewEntryDlgDraft::Offer(parent, session, caption)) {
+        editor.RestoreDraft(*draft);
+    } else if (editIndex && !editor.LoadEntry(*editIndex)) {
+        return {};
+    }
+    CModal::Exec(editor);
+    return editor.Result();
+}
+
+const CDiarySession& CNewEntryDlg::Session()
+{
+    if (m_pSession != nullptr) {
+        return *m_pSession;
+    }
+    if (m_pOwnSession == nullptr) {
+        m_pOwnSession = std::make_unique<CDiarySession>(
+            QFile::encodeName(m_strDiaryFile).toStdString(), m_nExtLoc);
+        m_pOwnSession->SetNew(m_bNewDiary);
+        m_pOwnSession->SetPassword(m_strPassword);
+    }
+    return *m_pOwnSession;
+}
+
+QString CNewEntryDlg::Caption() const
+{
+    return CAppInfo::Caption(m_edited ? "Edit Entry" : "New Entry");
+}
+
+void CNewEntryDlg::SetEditing(std::optional<CNewEntryDlgStore::Identity> edited)
+{
+    m_edited = edited;
+    setWindowTitle(Caption());
+}
+
+void CNewEntryDlg::SetBaseTime(int64_t time)
+{
+    m_tNow = time;
+    m_tDateTime = time;
+    const std::tm parts = LocalTime(time);
+    m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
+    m_pTimeText->setText(m_strTime);
+    m_pDate->setDateRange(MinimumDate(), MaximumDate());
+    m_pDate->setDate(std::clamp(LocalDate(time), MinimumDate(), MaximumDate()));
+}
+
+EntryDraft CNewEntryDlg::Collect() const
+{
+    EntryDraft draft;
+    if (m_edited) {
+        draft.editing = true;
+        draft.editedIndex = m_edited->index;
+        draft.editedTime = m_edited->time;
+        draft.editedTextOffset = m_edited->textOffset;
+    }
+    draft.time = ComposeTime(m_pDate->date(), m_tNow).value_or(m_tNow);
+    draft.mood = m_pMoodSpin->Value();
+    draft.fatigue = m_pFatigueSpin->Value();
+    draft.shape = m_pShapeSpin->Value();
+    draft.dream = m_pDreamSpin->Value();
+    draft.copulation = m_pCopulation->isChecked();
+    draft.menstruus = m_pMenstruus->isChecked();
+    draft.weight = m_pWeight->text().toStdString();
+    draft.temperature = m_pTemperature->text().toStdString();
+    draft.rtf = m_pEdit->StreamOutRtf();
+    return draft;
+}
+
+void CNewEntryDlg::Fill(const EntryDraft& draft)
+{
+    m_bFilling = true;
+    SetBaseTime(draft.time);
+    m_pMoodSpin->SetValue(draft.mood);
+    m_pFatigueSpin->SetValue(draft.fatigue);
+    m_pShapeSpin->SetValue(draft.shape);
+    m_pDreamSpin->SetValue(draft.dream);
+    m_nMood = m_pMoodSpin->Value();
+    m_nFatigue = m_pFatigueSpin->Value();
+    m_nShape = m_pShapeSpin->Value();
+    m_nDream = m_pDreamSpin->Value();
+    m_pMoodLabel->setText(LabelFor(m_labels, RatingScale::Mood, m_nMood));
+    m_pFatigueLabel->setText(LabelFor(m_labels, RatingScale::Fatigue, m_nFatigue));
+    m_pShapeLabel->setText(LabelFor(m_labels, RatingScale::Shape, m_nShape));
+    m_pDreamLabel->setText(LabelFor(m_labels, RatingScale::Dream, m_nDream));
+    m_pFace->setPixmap(m_faces[m_nMood + 3]);
+    m_pCopulation->setChecked(draft.copulation);
+    m_pMenstruus->setChecked(draft.menstruus);
+    m_pWeight->setText(QString::fromStdString(draft.weight));
+    m_pTemperature->setText(QString::fromStdString(draft.temperature));
+    m_pEdit->StreamInRtf(draft.rtf);
+    m_pEdit->moveCursor(QTextCursor::End);
+    m_bFilling = false;
+    UpdateFormatControls();
+    m_pEdit->setFocus();
+}
+
+bool CNewEntryDlg::LoadEntry(uint32_t index)
+{
+    const auto loaded = CNewEntryDlgStore::Load(Session(), index);
+    if (!loaded) {
+        CMessageBox::Show(this, "This diary entry cannot be read, so it cannot be edited.",
+                          CAppInfo::Caption("Edit Entry"), CMessageBox::Icon::Exclamation);
+        return false;
+    }
+    SetEditing(loaded->second);
+    Fill(loaded->first);
+    return true;
+}
+
+void CNewEntryDlg::RestoreDraft(const EntryDraft& draft)
+{
+    std::optional<CNewEntryDlgStore::Identity> edited;
+    if (draft.editing) {
+        edited = CNewEntryDlgStore::Identity{draft.editedIndex, draft.editedTime,
+                                             draft.editedTextOffset};
+        // The entry may have moved (or gone, which makes the draft a new entry).
+        if (const auto index = CNewEntryDlgStore::Locate(Session(), *edited)) {
+            edited->index = *index;
+        } else {
+            edited.reset();
+        }
+    }
+    SetEditing(edited);
+    Fill(draft);
+}
+
+void CNewEntryDlg::OnChanged()
+{
+    if (!m_bFilling && m_pDraft != nullptr) {
+        m_pDraft->Changed();
+    }
+}
+
+void CNewEntryDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_pDraft != nullptr) {
+        m_pDraft->WriteIfChanged();
+    }
+}
+
+QStringList CNewEntryDlg::FontFamilyList(const QStringList& installed)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList families;
+    QSet<QString> seen;
+    for (QString family : installed) {
+        family.remove(foundry);
+        if (!family.isEmpty() && !seen.contains(family.toCaseFolded())) {
+            seen.insert(family.toCaseFolded());
+            families.append(family);
+        }
+    }
+    families.sort(Qt::CaseInsensitive);
+    return families;
+}
 
 void CNewEntryDlg::BuildControls()
 {
@@ -143,6 +336,8 @@ void CNewEntryDlg::BuildControls()
     m_pEdit->setObjectName("text");
     m_pEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pEdit->setAcceptRichText(true);
+    // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
+    m_pEdit->setTabChangesFocus(true);
     m_pEdit->setMinimumSize(420, 260);
 
     // Ratings.
@@ -286,15 +481,24 @@ void CNewEntryDlg::BuildControls()
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), &CNewEntryDlg::OnItalic);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), &CNewEntryDlg::OnUnderline);
     addShortcut(QKeySequence(Qt::Key_F1), &CNewEntryDlg::OnHelp);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &CNewEntryDlg::accept);
+
+    // The keyboard route: date, formatting, the text, then the ratings and
+    // the rest of the right-hand column, then the commands.
+    const QList<QWidget*> order = {m_pDate,     m_pFontName,    m_pFontSize,  m_pBold,
+                                   m_pItalic,   m_pUnderline,   m_pColor,     m_pEdit,
+                                   m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin, m_pDreamSpin,
+                                   m_pWeight,   m_pTemperature, m_pMenstruus, m_pCopulation,
+                                   m_pSave,     m_pDiscard,     m_pHelp};
+    for (int i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void CNewEntryDlg::InitialiseState()
 {
     // The font name box: the installed scalable faces, alphabetically.
-    QStringList fonts = CEntryRichEdit::ListTrueTypeFonts();
-    fonts.sort(Qt::CaseInsensitive);
-    fonts.removeDuplicates();
-    m_pFontName->addItems(fonts);
+    m_pFontName->addItems(FontFamilyList(CEntryRichEdit::ListTrueTypeFonts()));
     const QString fontName = CSettings::GetProfileString("Font Name", "Arial");
     m_pEdit->SetSelectionFontName(fontName);
     ShowFontName(fontName);
@@ -446,7 +650,16 @@ void CNewEntryDlg::OnColor()
 
 void CNewEntryDlg::OnHelp()
 {
-    CHelp::Show(this, kHelpContext);
+    CHelp::Show(this, HelpContext::NewEntry);
+}
+
+// A step made with the mouse hands the focus back to the text; one made
+// with the arrow keys leaves it on the spinner, so the keys can go on.
+void CNewEntryDlg::ReturnFocus(QWidget* spin)
+{
+    if (!spin->hasFocus()) {
+        m_pEdit->setFocus();
+    }
 }
 
 void CNewEntryDlg::OnMoodChanged(int value)
@@ -454,28 +667,28 @@ void CNewEntryDlg::OnMoodChanged(int value)
     m_nMood = value;
     m_pMoodLabel->setText(LabelFor(m_labels, RatingScale::Mood, value));
     m_pFace->setPixmap(IsRatingInScale(RatingScale::Mood, value) ? m_faces[value + 3] : QPixmap());
-    m_pEdit->setFocus();
+    ReturnFocus(m_pMoodSpin);
 }
 
 void CNewEntryDlg::OnFatigueChanged(int value)
 {
     m_nFatigue = value;
     m_pFatigueLabel->setText(LabelFor(m_labels, RatingScale::Fatigue, value));
-    m_pEdit->setFocus();
+    ReturnFocus(m_pFatigueSpin);
 }
 
 void CNewEntryDlg::OnShapeChanged(int value)
 {
     m_nShape = value;
     m_pShapeLabel->setText(LabelFor(m_labels, RatingScale::Shape, value));
-    m_pEdit->setFocus();
+    ReturnFocus(m_pShapeSpin);
 }
 
 void CNewEntryDlg::OnDreamChanged(int value)
 {
     m_nDream = value;
     m_pDreamLabel->setText(LabelFor(m_labels, RatingScale::Dream, value));
-    m_pEdit->setFocus();
+    ReturnFocus(m_pDreamSpin);
 }
 
 // A face that is not installed under its own name (Arial drawn by a
@@ -546,31 +759,33 @@ bool CNewEntryDlg::ValidateInto(int& weight, float& temperature)
 
 bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
 {
+    const CDiarySession& session = Session();
+    DiaryEntry entry;
+    // The record holds 30 password bytes; the prompts allow only 20.
+    const std::string& password = session.Password();
+    std::memcpy(entry.password, password.data(), std::min<size_t>(password.size(), 30));
+    entry.time = time;
+    entry.mood = m_pMoodSpin->Value();
+    entry.fatigue = m_pFatigueSpin->Value();
+    entry.shape = m_pShapeSpin->Value();
+    entry.dream = m_pDreamSpin->Value();
+    entry.copulation = m_pCopulation->isChecked() ? 1 : 0;
+    entry.menstruus = m_pMenstruus->isChecked() ? 1 : 0;
+    entry.temperature = temperature;
+    entry.weight = weight;
+    entry.text = m_pEdit->StreamOutRtf();
+    entry.textLength = static_cast<uint32_t>(entry.text.size());
     try {
-        CDiaryStore store(0, QFile::encodeName(m_strDiaryFile).toStdString(), m_nExtLoc);
-        DiaryEntry& entry = store.entry;
-        std::memset(entry.password, 0, sizeof entry.password);
-        // The record holds 30 password bytes; the prompts allow only 20.
-        const size_t length = std::min<size_t>(m_strPassword.size(), 30);
-        std::memcpy(entry.password, m_strPassword.data(), length);
-        entry.time = time;
-        entry.mood = m_pMoodSpin->Value();
-        entry.fatigue = m_pFatigueSpin->Value();
-        entry.shape = m_pShapeSpin->Value();
-        entry.dream = m_pDreamSpin->Value();
-        entry.copulation = m_pCopulation->isChecked() ? 1 : 0;
-        entry.menstruus = m_pMenstruus->isChecked() ? 1 : 0;
-        entry.temperature = temperature;
-        entry.weight = weight;
-        entry.text = m_pEdit->StreamOutRtf();
-        entry.textLength = static_cast<uint32_t>(entry.text.size());
-        store.AppendEntry();
-        store.SortEntries();
+        const auto saved = CNewEntryDlgStore::Save(session, entry, m_edited);
+        if (!saved) {
+            return false;
+        }
+        m_outcome.replacedIndex = saved->replacedIndex;
+        m_outcome.savedIndex = saved->savedIndex;
     } catch (const CFileError& error) {
         // The dialog stays open with everything the user wrote, so the entry
         // can be saved again once the cause is dealt with.
-        CMessageBox::Show(this, QFile::decodeName(error.what()), CAppInfo::AppName(),
-                          CMessageBox::Icon::Exclamation);
+        CFileErrorMessage::Show(this, error);
         return false;
     }
     return true;
@@ -578,7 +793,7 @@ bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
 
 void CNewEntryDlg::accept()
 {
-    if (!CMessageBox::Ask(this, "Save this diary entry?", CAppInfo::Caption("New Entry"))) {
+    if (!CMessageBox::Ask(this, "Save this diary entry?", Caption())) {
         return;
     }
     int weight = 0;
@@ -610,12 +825,18 @@ void CNewEntryDlg::accept()
     if (!StoreEntry(m_tDateTime, weight, temperature)) {
         return;
     }
+    m_outcome.saved = true;
+    m_pDraft->Remove();
     QDialog::accept();
 }
 
 void CNewEntryDlg::reject()
 {
-    if (CMessageBox::Ask(this, "Discard this diary entry?", CAppInfo::Caption("New Entry"))) {
+    // Discarding an edit leaves the stored entry as it was.
+    const QString question =
+        m_edited ? "Discard the changes to this diary entry?" : "Discard this diary entry?";
+    if (CMessageBox::Ask(this, question, Caption())) {
+        m_pDraft->Remove();
         QDialog::reject();
     }
 }

@@ -1,10 +1,14 @@
 #pragma once
-// The New Entry editor: the only place where diary entries are written. The
-// caller fills in the diary (path, extension position) and the password the
-// entry is stored under, then runs the dialog through CModal::Exec. It ends
-// Accepted once the entry has been appended and the diary re-sorted, and
-// Rejected when the user discarded it (nothing stored).
+// The entry editor: the only place where diary entries are written, new ones
+// ("New Entry") and stored ones changed ("Edit Entry"). Run() is the way in:
+// it loads the entry to edit, offers a draft a crash left behind, runs the
+// dialog and says which entry was saved. The dialog ends Accepted once the
+// entry is stored (appended, or replacing the edited one, and the diary
+// re-sorted) and Rejected when the user discarded it (nothing stored). While
+// it holds unsaved changes it keeps a draft beside the diary.
 
+#include "dialogs/NewEntryDlgStore.h"
+#include "store/DraftFile.h"
 #include "widgets/RatingLabels.h"
 
 #include <QDate>
@@ -12,10 +16,13 @@
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+class CDiarySession;
 class CEntryRichEdit;
+class CNewEntryDlgDraft;
 class CRatingSpin;
 class QCheckBox;
 class QComboBox;
@@ -29,12 +36,46 @@ class CNewEntryDlg : public QDialog
 {
     Q_OBJECT
 public:
+    // What came of Run().
+    struct Outcome
+    {
+        bool saved = false;
+        // The edited entry's index when the editor opened it (an entry index
+        // the main window had), and where the saved entry is now, after the
+        // diary was re-sorted.
+        std::optional<uint32_t> replacedIndex;
+        std::optional<uint32_t> savedIndex;
+    };
+
+    // The editor's one entry point: a new entry (editIndex empty) or stored
+    // entry editIndex of the session's diary. A draft left over is offered
+    // first and, when restored, decides what is edited. An entry that cannot
+    // be read is reported and nothing opens.
+    static Outcome Run(QWidget* parent, const CDiarySession& session,
+                       std::optional<uint32_t> editIndex, int64_t now);
+
     // `now` fixes the entry's date and its time of day for the whole life of
     // the dialog; only the date can be changed afterwards.
+    CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now);
+    // The older way in: the caller sets the public inputs below before the
+    // dialog runs. Kept until every caller hands a session.
     CNewEntryDlg(QWidget* parent, int64_t now);
     ~CNewEntryDlg() override;
 
-    // Inputs set by the caller before the dialog runs.
+    // Opens stored entry `index` for editing; false, after telling the
+    // user, when it cannot be read.
+    bool LoadEntry(uint32_t index);
+    // Fills the editor from a restored draft, editing what it was editing
+    // when that entry is still in the diary (a new entry otherwise).
+    void RestoreDraft(const EntryDraft& draft);
+    bool IsEditing() const { return m_edited.has_value(); }
+    const Outcome& Result() const { return m_outcome; }
+
+    // The font name box's list: each installed family once ("Family
+    // [Foundry]" variants folded into "Family"), alphabetically.
+    static QStringList FontFamilyList(const QStringList& installed);
+
+    // Inputs of the older way in, set by the caller before the dialog runs.
     bool m_bNewDiary = false;
     std::string m_strPassword; // the bytes the entry is stored under
     QString m_strDiaryFile;    // the diary's index file
@@ -69,6 +110,9 @@ public:
     void accept() override; // Save, after asking
     void reject() override; // Discard, after asking (Esc, close button)
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void OnFontNameActivated(int index);
     void OnFontSizeActivated(int index);
@@ -84,8 +128,17 @@ private slots:
     // Brings the font boxes and the B/I/U buttons in step with the selection.
     void ShowFontName(const QString& name);
     void UpdateFormatControls();
+    void OnChanged();
 
 private:
+    const CDiarySession& Session();
+    void SetEditing(std::optional<CNewEntryDlgStore::Identity> edited);
+    QString Caption() const;
+    // The controls as a draft, and a draft into the controls.
+    EntryDraft Collect() const;
+    void Fill(const EntryDraft& draft);
+    void SetBaseTime(int64_t time);
+    void ReturnFocus(QWidget* spin);
     void BuildControls();
     void InitialiseState();
     void ToggleEffect(int bit);
@@ -94,6 +147,12 @@ private:
     void RefuseField(QLineEdit* edit, const QString& message);
 
     int64_t m_tNow;
+    const CDiarySession* m_pSession = nullptr;
+    std::unique_ptr<CDiarySession> m_pOwnSession;        // the older way in
+    std::optional<CNewEntryDlgStore::Identity> m_edited; // the stored entry being edited
+    Outcome m_outcome;
+    CNewEntryDlgDraft* m_pDraft = nullptr;
+    bool m_bFilling = false;
     RatingLabels m_labels;
     QPixmap m_faces[7];
 

@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kHelpContext = 65538;
 
 QString Caption(int value)
 {
@@ -110,7 +109,7 @@ void COptionsDlg::BuildControls()
     m_pOpenLast->setChecked(m_bOpenLastDiary != 0);
     main->addWidget(m_pOpenLast);
 
-    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, kHelpContext);
+    QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Options);
     main->addSpacing(4);
     main->addLayout(buttons);
 }

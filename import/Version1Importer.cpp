@@ -1,8 +1,11 @@
 #include "import/Version1Importer.h"
 
-#include "platform/DayloomFolderDialog.h"
+#include "import/Version1Duplicates.h"
+#include "import/Version1Wrapper.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/DayloomFolderDialog.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "store/DiaryStore.h"
@@ -76,6 +79,7 @@ void CVersion1Importer::Run()
     QWidget* window = m_host.Window();
     m_nConverted = 0;
     m_nSkipped = 0;
+    m_nDuplicates = 0;
 
     Say(window, QStringLiteral("Select the directory with your old data files (it will be called "
                                "\\DATA in the directory where you installed Dayloom v1.00)."));
@@ -105,7 +109,11 @@ void CVersion1Importer::Run()
     CWaitCursor wait;
     bool hasEntries = !m_host.IsNewDiary();
     if (ConvertFiles(folder, files, *password, hasEntries)) {
-        Say(window, QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted));
+        QString done = QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted);
+        if (m_nDuplicates > 0) {
+            done += QStringLiteral(" Skipped %1 entries already in the diary!").arg(m_nDuplicates);
+        }
+        Say(window, done);
         if (m_nSkipped > 0) {
             Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
                                        "carry a date and time the way Dayloom v1.00 wrote them.")
@@ -156,6 +164,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
     bool completed = true;
 
     const auto convert = [&](CDiaryStore& store) {
+        CVersion1Duplicates known(store);
         for (const QString& name : files) {
             const std::optional<Version1Stamp> stamp =
                 ParseVersion1Name(QFile::encodeName(name).toStdString());
@@ -167,8 +176,8 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             std::string bytes;
             if (const int error = ReadFileBytes(path, bytes); error != 0) {
                 Say(window, QStringLiteral("Error while opening old file!"));
-                Say(window,
-                    QString::fromLocal8Bit(FileErrorMessage(FileErrorCauseFromErrno(error), path)));
+                CFileErrorMessage::Show(window,
+                                        FileErrorMessage(FileErrorCauseFromErrno(error), path));
                 return false;
             }
             const Version1ReadResult read = ReadVersion1Entry(bytes);
@@ -177,11 +186,18 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
                 return false;
             }
 
+            const int64_t time = stamp->LocalTime();
+            if (known.Contains(time, read.entry->text)) {
+                ++m_nDuplicates;
+                continue;
+            }
+
             DiaryEntry& entry = store.entry;
             entry = DiaryEntry{};
-            entry.time = stamp->LocalTime();
+            entry.time = time;
             entry.mood = read.entry->mood;
-            entry.text = Version1Rtf(read.entry->text);
+            entry.text = WrapVersion1Text(read.entry->text);
+            known.Added(time, entry.text);
             const size_t length = std::min<size_t>(password.size(), 30);
             std::memcpy(entry.password, password.data(), length);
             entry.password[length] = '\0';
@@ -199,7 +215,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
         try {
             completed = convert(store);
         } catch (const CFileError& error) {
-            Say(window, QString::fromLocal8Bit(error.what()));
+            CFileErrorMessage::Show(window, error);
             completed = false;
         }
         store.SortEntries();
@@ -208,7 +224,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             store.CloseIndexFile();
         }
     } catch (const CFileError& error) {
-        Say(window, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(window, error);
         completed = false;
     }
     return completed;

@@ -49,11 +49,6 @@ public:
     // name.
     static QStringList ListFiles(const QString& folder);
 
-    // After Run(): how many files became entries, and how many were passed
-    // over because their names carry no date and time.
-    int Converted() const { return m_nConverted; }
-    int Skipped() const { return m_nSkipped; }
-
 private:
     // Converts the files into the open diary and sorts it; false when it
     // stopped on an error (already shown). hasEntries: whether the diary now
@@ -63,6 +58,9 @@ private:
     std::optional<std::string> DiaryPassword();
 
     Host& m_host;
+    // Files converted, passed over because their names carry no date and
+    // time, and passed over because the diary already holds their entry.
     int m_nConverted = 0;
     int m_nSkipped = 0;
+    int m_nDuplicates = 0;
 };

@@ -2,9 +2,12 @@
 // "Planner": adds, deletes and completes the diary's planned tasks. Every
 // change goes to the planner file at once; closing saves nothing more.
 
+#include "planning/PlanningForm.h"
+
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CDatePicker;
@@ -21,19 +24,18 @@ public:
     // planned-date picker is reset after an Add.
     CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
 
-    QListWidget* TaskList() const { return m_pList; }
+    QListWidget* TaskList() const { return m_pForm->list; }
     CDatePicker* PlannedPicker() const { return m_pPlanned; }
     CDatePicker* ActualPicker() const { return m_pActual; }
-    QLineEdit* DescriptionEdit() const { return m_pDescription; }
-    QPushButton* AddButton() const { return m_pAdd; }
-    QPushButton* DeleteButton() const { return m_pDelete; }
+    QLineEdit* DescriptionEdit() const { return m_pForm->description; }
+    QPushButton* AddButton() const { return m_pForm->add; }
+    QPushButton* DeleteButton() const { return m_pForm->remove; }
     QPushButton* DoneButton() const { return m_pDone; }
-    QPushButton* OkButton() const { return m_pOk; }
-    QPushButton* HelpButton() const { return m_pHelp; }
+    QPushButton* OkButton() const { return m_pForm->ok; }
+    QPushButton* HelpButton() const { return m_pForm->help; }
 
     // Most bytes a description keeps in the planner file.
     static constexpr int kMaxDescription = 49;
-    static constexpr int kHelpContext = 65537;
 
     QString m_strDiaryFile;
     uint16_t m_nExtLoc = 0;
@@ -49,16 +51,10 @@ private:
     void EnterBrowsing();
     void FillList();
     std::string StorePath() const;
-    int SelectedRow() const;
 
-    QListWidget* m_pList = nullptr;
+    std::unique_ptr<CPlanningForm> m_pForm;
     CDatePicker* m_pPlanned = nullptr;
     CDatePicker* m_pActual = nullptr;
-    QLineEdit* m_pDescription = nullptr;
-    QPushButton* m_pAdd = nullptr;
-    QPushButton* m_pDelete = nullptr;
     QPushButton* m_pDone = nullptr;
-    QPushButton* m_pOk = nullptr;
-    QPushButton* m_pHelp = nullptr;
     bool m_bFilling = false;
 };

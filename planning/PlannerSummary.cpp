@@ -1,11 +1,8 @@
 #include "planning/PlannerSummary.h"
 
+#include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
 #include "platform/AnsiCodec.h"
-#include "platform/AppInfo.h"
-#include "platform/MessageBox.h"
-#include "store/DiaryStore.h"
-#include "store/FileError.h"
 #include "store/TimeText.h"
 
 #include <cstring>
@@ -28,14 +25,8 @@ QString Head(const PlannerRecord& task)
 QStringList LoadLines(const std::string& diaryPath, uint16_t extLoc,
                       QString (*line)(const PlannerRecord&))
 {
-    std::vector<PlannerRecord> tasks;
-    try {
-        CPlannerSummary::ReadAll(diaryPath, extLoc, tasks);
-    } catch (const CFileError& error) {
-        CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
-    }
     QStringList lines;
-    for (const PlannerRecord& task : tasks)
+    for (const PlannerRecord& task : CDiaryRecords::PlannerTasks(diaryPath, extLoc))
         lines << line(task);
     return lines;
 }
@@ -66,22 +57,6 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
     default:
         return Head(task) + QStringLiteral(" ERROR");
     }
-}
-
-void CPlannerSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                              std::vector<PlannerRecord>& tasks)
-{
-    CDiaryStore store(0, diaryPath, extLoc);
-    store.OpenPlannerFile();
-    store.ClosePlannerFile();
-    if (store.m_nPlannerCount == 0)
-        return;
-    store.planner_index = 0;
-    if (!store.ReadPlannerTask())
-        return;
-    do {
-        tasks.push_back(store.task);
-    } while (store.NextPlannerTask());
 }
 
 QStringList CPlannerSummary::MainWindowLines(const std::string& diaryPath, uint16_t extLoc)

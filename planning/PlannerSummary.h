@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class CPlannerSummary
 {
@@ -24,10 +23,4 @@ public:
     // returned).
     static QStringList MainWindowLines(const std::string& diaryPath, uint16_t extLoc);
     static QStringList DialogLines(const std::string& diaryPath, uint16_t extLoc);
-
-    // Appends every task of the diary to `tasks`, in file order; stops at the
-    // first record that cannot be read. File errors propagate (CFileError),
-    // leaving the tasks read until then in `tasks`.
-    static void ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                        std::vector<PlannerRecord>& tasks);
 };

@@ -1,11 +1,8 @@
 #include "planning/ReminderSummary.h"
 
+#include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
 #include "platform/AnsiCodec.h"
-#include "platform/AppInfo.h"
-#include "platform/MessageBox.h"
-#include "store/DiaryStore.h"
-#include "store/FileError.h"
 #include "store/TimeText.h"
 
 #include <cstring>
@@ -41,6 +38,7 @@ QString Bracket(int64_t time)
 struct Item
 {
     size_t index;
+    int64_t due; // the moment the reminder counts towards
     int64_t n;
 };
 
@@ -74,16 +72,18 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
             today.push_back(i);
             continue;
         }
-        const int64_t days = (DueTime(stored, now) - now) / kSecondsPerDay;
-        const Item item{i, days + 1};
+        const int64_t due = DueTime(stored, now);
+        const int64_t days = (due - now) / kSecondsPerDay;
+        const Item item{i, due, days + 1};
         if (days < soonDays)
             soon.push_back(item);
         else
             later.push_back(item);
     }
 
-    // The brackets show the stored date, not the recurrence it was counted
-    // towards, so a moved reminder keeps its original weekday.
+    // A yearly reminder is shown for the day it falls on next: a stored
+    // Tuesday read a year later falls on a Wednesday, and 29 February of a
+    // common year on 1 March.
     QStringList lines;
     for (size_t i : today) {
         lines << QString::fromStdString(FormatTime("Today [%d %b, %a]: ", reminders[i].time)) +
@@ -93,39 +93,17 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
         const ReminderRecord& r = reminders[item.index];
         const QString prefix = item.n == 1 ? QStringLiteral("Tomorrow ")
                                            : QStringLiteral("Soon [in %1 days] ").arg(item.n);
-        lines << prefix + Bracket(r.time) + Description(r);
+        lines << prefix + Bracket(item.due) + Description(r);
     }
     for (const Item& item : later) {
         const ReminderRecord& r = reminders[item.index];
-        lines << QStringLiteral("in %1 days ").arg(item.n) + Bracket(r.time) + Description(r);
+        lines << QStringLiteral("in %1 days ").arg(item.n) + Bracket(item.due) + Description(r);
     }
     return lines;
-}
-
-void CReminderSummary::ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                               std::vector<ReminderRecord>& reminders)
-{
-    CDiaryStore store(0, diaryPath, extLoc);
-    store.OpenReminderFile();
-    store.CloseReminderFile();
-    if (store.m_nReminderCount == 0)
-        return;
-    store.reminder_index = 0;
-    if (!store.ReadReminder())
-        return;
-    do {
-        reminders.push_back(store.reminder);
-    } while (store.NextReminder());
 }
 
 QStringList CReminderSummary::Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
                                    int soonDays)
 {
-    std::vector<ReminderRecord> reminders;
-    try {
-        ReadAll(diaryPath, extLoc, reminders);
-    } catch (const CFileError& error) {
-        CMessageBox::Show(nullptr, QString::fromStdString(error.what()), CAppInfo::AppName());
-    }
-    return Lines(reminders, now, soonDays);
+    return Lines(CDiaryRecords::Reminders(diaryPath, extLoc), now, soonDays);
 }

@@ -15,7 +15,8 @@ class CReminderSummary
 public:
     // The summary lines for `reminders` (in file order): first every reminder
     // falling on today's local date, then those less than `soonDays` days
-    // away, then the rest, each group in file order.
+    // away, then the rest, each group in file order. The bracket shows the
+    // day a reminder is counted towards, with that day's weekday.
     static QStringList Lines(const std::vector<ReminderRecord>& reminders, int64_t now,
                              int soonDays);
 
@@ -24,12 +25,6 @@ public:
     // (the lines of the reminders read until then are still returned).
     static QStringList Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
                             int soonDays);
-
-    // Appends every reminder of the diary to `reminders`, in file order;
-    // stops at the first record that cannot be read. File errors propagate
-    // (CFileError), leaving the reminders read until then in `reminders`.
-    static void ReadAll(const std::string& diaryPath, uint16_t extLoc,
-                        std::vector<ReminderRecord>& reminders);
 
     // The moment a reminder counts towards: its stored time when that is
     // still ahead (or today), otherwise its next yearly recurrence at local

@@ -2,9 +2,12 @@
 // "Reminders": adds and deletes the diary's dated reminders. Every Add and
 // Delete goes to the reminder file at once; closing saves nothing more.
 
+#include "planning/PlanningForm.h"
+
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CDatePicker;
@@ -22,17 +25,16 @@ public:
     CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
 
     // The controls, for the main window's layout and for tests.
-    QListWidget* ReminderList() const { return m_pList; }
+    QListWidget* ReminderList() const { return m_pForm->list; }
     CDatePicker* DatePicker() const { return m_pDate; }
-    QLineEdit* DescriptionEdit() const { return m_pDescription; }
-    QPushButton* AddButton() const { return m_pAdd; }
-    QPushButton* DeleteButton() const { return m_pDelete; }
-    QPushButton* OkButton() const { return m_pOk; }
-    QPushButton* HelpButton() const { return m_pHelp; }
+    QLineEdit* DescriptionEdit() const { return m_pForm->description; }
+    QPushButton* AddButton() const { return m_pForm->add; }
+    QPushButton* DeleteButton() const { return m_pForm->remove; }
+    QPushButton* OkButton() const { return m_pForm->ok; }
+    QPushButton* HelpButton() const { return m_pForm->help; }
 
     // Most bytes a description keeps in the reminder file.
     static constexpr int kMaxDescription = 39;
-    static constexpr int kHelpContext = 65539;
 
     QString m_strDiaryFile;
     uint16_t m_nExtLoc = 0;
@@ -45,11 +47,6 @@ private:
     void FillList(bool afterAdd);
     std::string StorePath() const;
 
-    QListWidget* m_pList = nullptr;
+    std::unique_ptr<CPlanningForm> m_pForm;
     CDatePicker* m_pDate = nullptr;
-    QLineEdit* m_pDescription = nullptr;
-    QPushButton* m_pAdd = nullptr;
-    QPushButton* m_pDelete = nullptr;
-    QPushButton* m_pOk = nullptr;
-    QPushButton* m_pHelp = nullptr;
 };

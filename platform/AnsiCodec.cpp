@@ -1,5 +1,6 @@
 #include "platform/AnsiCodec.h"
 
+#include <QStringList>
 #include <array>
 
 namespace {
@@ -58,6 +59,25 @@ std::optional<std::string> CAnsiCodec::FromQString(const QString& text)
 bool CAnsiCodec::CanEncode(const QString& text)
 {
     return FromQString(text).has_value();
+}
+
+QString CAnsiCodec::UnsupportedMessage(const QString& text)
+{
+    QStringList refused;
+    for (const char32_t ch : text.toUcs4()) {
+        // A character beyond the 16-bit plane (an emoji) never fits.
+        const int byte = ch > 0xFFFF ? -1 : ByteFor(static_cast<char16_t>(ch));
+        if (byte > 0) {
+            continue;
+        }
+        const QString shown = ch == 0 ? QStringLiteral("U+0000") : QString::fromUcs4(&ch, 1);
+        if (!refused.contains(shown)) {
+            refused << shown;
+        }
+    }
+    return QStringLiteral("This text contains characters that a diary cannot store: ") +
+           refused.join(QStringLiteral(", ")) +
+           QStringLiteral(". Please use only Western European letters, digits and punctuation.");
 }
 
 QString CAnsiCodec::UnsupportedMessage()

@@ -18,4 +18,7 @@ public:
     static bool CanEncode(const QString& text);
     // The user's message for text that does not fit.
     static QString UnsupportedMessage();
+    // The same, naming each character of `text` that does not fit, once, in
+    // the order they first appear ("... cannot store: Ж, 😀. ...").
+    static QString UnsupportedMessage(const QString& text);
 };

@@ -10,11 +10,17 @@ QString& DataDirOverride()
     static QString dir;
     return dir;
 }
+
+QString& FallbackDataDir()
+{
+    static QString dir;
+    return dir;
+}
 } // namespace
 
 QString CAppInfo::Title()
 {
-    return QStringLiteral("Dayloom v2.21");
+    return QStringLiteral("Dayloom v" DAYLOOM_VERSION);
 }
 
 QString CAppInfo::Caption(const QString& name)
@@ -49,6 +55,11 @@ void CAppInfo::SetDataDir(const QString& dir)
     DataDirOverride() = dir;
 }
 
+void CAppInfo::SetFallbackDataDir(const QString& dir)
+{
+    FallbackDataDir() = dir;
+}
+
 QString CAppInfo::FindDataFile(const QString& fileName)
 {
     QStringList dirs;
@@ -59,8 +70,9 @@ QString CAppInfo::FindDataFile(const QString& fileName)
             const QString exeDir = QCoreApplication::applicationDirPath();
             dirs << exeDir << exeDir + QStringLiteral("/../share/dayloom");
         }
-        // Development: the build tree's copy, then the sources themselves.
-        dirs << QStringLiteral(DAYLOOM_BUILD_DATA_DIR) << QStringLiteral(DAYLOOM_SOURCE_DATA_DIR);
+        if (!FallbackDataDir().isEmpty()) {
+            dirs << FallbackDataDir();
+        }
     }
     for (const QString& dir : dirs) {
         const QString candidate = QDir(dir).filePath(fileName);

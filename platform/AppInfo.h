@@ -6,7 +6,8 @@
 class CAppInfo
 {
 public:
-    // "Dayloom v2.21": the caption of most messages and the bare window title.
+    // "Dayloom v2.21" (the project's major and minor version): the caption of
+    // most messages and the bare window title.
     static QString Title();
     // A command's own caption: "Delete Entry" -> "Delete Entry - Dayloom v2.21".
     static QString Caption(const QString& name);
@@ -17,9 +18,13 @@ public:
     static QString WebSite();
     static QString MailAddress();
     // Where the program's data files (faces, TIPS.TXT, help pages) are: the
-    // first of an override (SetDataDir, for tests), the executable's folder,
-    // ../share/dayloom beside it and the build tree's data folder that holds
-    // `fileName`. Returns the full path, or an empty string when none does.
+    // override alone when one is set (SetDataDir), otherwise the first of the
+    // executable's folder, ../share/dayloom beside it and the fallback folder
+    // that holds `fileName`. Returns the full path, or an empty string when
+    // none does.
     static QString FindDataFile(const QString& fileName);
     static void SetDataDir(const QString& dir);
+    // For programs that run from neither of the program's folders (the test
+    // programs point it at the sources' data); the program sets none.
+    static void SetFallbackDataDir(const QString& dir);
 };

@@ -1,32 +1,21 @@
 #include "platform/ColorDialog.h"
 
+#include "platform/Script.h"
+
 #include <QColorDialog>
-#include <deque>
 
 namespace {
-struct Script
+CScript<std::optional<QColor>>& Script()
 {
-    bool scripted = false;
-    std::deque<std::optional<QColor>> answers;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::optional<QColor>> script;
     return script;
 }
 } // namespace
 
 std::optional<QColor> CColorDialog::Choose(QWidget* parent, const QColor& initial)
 {
-    Script& script = State();
-    if (script.scripted) {
-        if (script.answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<QColor> answer = script.answers.front();
-        script.answers.pop_front();
-        return answer;
+    if (Script().IsOn()) {
+        return Script().Next().value_or(std::nullopt);
     }
     const QColor color = QColorDialog::getColor(initial, parent);
     if (!color.isValid()) {
@@ -37,15 +26,15 @@ std::optional<QColor> CColorDialog::Choose(QWidget* parent, const QColor& initia
 
 void CColorDialog::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CColorDialog::PushAnswer(std::optional<QColor> color)
 {
-    State().answers.push_back(color);
+    Script().Push(color);
 }
 
 void CColorDialog::Reset()
 {
-    State().answers.clear();
+    Script().Reset();
 }

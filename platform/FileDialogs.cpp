@@ -1,34 +1,36 @@
 #include "platform/FileDialogs.h"
 
+#include "platform/Script.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
 
 namespace {
-struct Script
+// The diary chooser and the folder chooser answer from queues of their own.
+CScript<std::optional<QString>>& Diaries()
 {
-    bool scripted = false;
-    std::deque<std::optional<QString>> diaries;
-    std::deque<std::optional<QString>> folders;
-    std::deque<std::optional<QString>> files;
-    QString proposed;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::optional<QString>> script;
     return script;
 }
 
-std::optional<QString> Pop(std::deque<std::optional<QString>>& queue)
+CScript<std::optional<QString>>& Folders()
 {
-    if (queue.empty()) {
-        return std::nullopt;
-    }
-    std::optional<QString> answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
+    static CScript<std::optional<QString>> script;
+    return script;
+}
+
+CScript<std::optional<QString>>& Pictures()
+{
+    static CScript<std::optional<QString>> script;
+    return script;
+}
+
+// SaveFile and OpenFile; the record holds the names SaveFile proposed.
+CScript<std::optional<QString>, QString>& Files()
+{
+    static CScript<std::optional<QString>, QString> script;
+    return script;
 }
 } // namespace
 
@@ -62,8 +64,8 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
 std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 {
     std::optional<QString> path;
-    if (State().scripted) {
-        path = Pop(State().diaries);
+    if (Diaries().IsOn()) {
+        path = Diaries().Next().value_or(std::nullopt);
     } else {
         QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
         dialog.setNameFilter(QStringLiteral("Dayloom v2.xx files (*.ilm)"));
@@ -84,8 +86,8 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString& title,
                                                   const QString& acceptLabel)
 {
-    if (State().scripted) {
-        return Pop(State().folders);
+    if (Folders().IsOn()) {
+        return Folders().Next().value_or(std::nullopt);
     }
     QFileDialog dialog(parent, title);
     dialog.setFileMode(QFileDialog::Directory);
@@ -97,13 +99,29 @@ std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> CFileDialogs::SavePicture(QWidget* parent, const QString& suggestedPath)
+{
+    if (Pictures().IsOn()) {
+        return Pictures().Next().value_or(std::nullopt);
+    }
+    QFileDialog dialog(parent, QStringLiteral("Save picture"), suggestedPath);
+    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> CFileDialogs::SaveFile(QWidget* parent, const QString& title,
                                               const QString& filter, const QString& proposed,
                                               const QString& defaultSuffix)
 {
-    if (State().scripted) {
-        State().proposed = proposed;
-        return Pop(State().files);
+    if (Files().IsOn()) {
+        Files().Record(proposed);
+        return Files().Next().value_or(std::nullopt);
     }
     QFileDialog dialog(parent, title);
     dialog.setNameFilter(filter);
@@ -120,8 +138,8 @@ std::optional<QString> CFileDialogs::SaveFile(QWidget* parent, const QString& ti
 std::optional<QString> CFileDialogs::OpenFile(QWidget* parent, const QString& title,
                                               const QString& filter, const QString& folder)
 {
-    if (State().scripted) {
-        return Pop(State().files);
+    if (Files().IsOn()) {
+        return Files().Next().value_or(std::nullopt);
     }
     QFileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -134,33 +152,41 @@ std::optional<QString> CFileDialogs::OpenFile(QWidget* parent, const QString& ti
 
 void CFileDialogs::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Diaries().SetOn(scripted);
+    Folders().SetOn(scripted);
+    Pictures().SetOn(scripted);
+    Files().SetOn(scripted);
 }
 
 void CFileDialogs::PushDiary(std::optional<QString> path)
 {
-    State().diaries.push_back(std::move(path));
+    Diaries().Push(std::move(path));
 }
 
 void CFileDialogs::PushFolder(std::optional<QString> path)
 {
-    State().folders.push_back(std::move(path));
+    Folders().Push(std::move(path));
+}
+
+void CFileDialogs::PushPicture(std::optional<QString> path)
+{
+    Pictures().Push(std::move(path));
 }
 
 void CFileDialogs::PushFile(std::optional<QString> path)
 {
-    State().files.push_back(std::move(path));
+    Files().Push(std::move(path));
 }
 
 QString CFileDialogs::LastProposed()
 {
-    return State().proposed;
+    return Files().Recorded().empty() ? QString() : Files().Recorded().back();
 }
 
 void CFileDialogs::Reset()
 {
-    State().diaries.clear();
-    State().folders.clear();
-    State().files.clear();
-    State().proposed.clear();
+    Files().Reset();
+    Diaries().Reset();
+    Folders().Reset();
+    Pictures().Reset();
 }

@@ -25,6 +25,9 @@ public:
     static std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
                                                const QString& acceptLabel);
 
+    // "Save picture": where to write a PNG picture, starting at
+    // suggestedPath; nullopt when cancelled.
+    static std::optional<QString> SavePicture(QWidget* parent, const QString& suggestedPath);
     // A file to write: title, name filter ("Markdown (*.md);;..."), the name
     // proposed (with its folder) and the suffix a name typed without one gets.
     static std::optional<QString> SaveFile(QWidget* parent, const QString& title,
@@ -42,7 +45,8 @@ public:
     static void SetScripted(bool scripted);
     static void PushDiary(std::optional<QString> path);
     static void PushFolder(std::optional<QString> path);
-    // Answers SaveFile and OpenFile; the last SaveFile proposal is kept.
+    static void PushPicture(std::optional<QString> path);
+    // Answers SaveFile and OpenFile; the name the last SaveFile proposed.
     static void PushFile(std::optional<QString> path);
     static QString LastProposed();
     static void Reset();

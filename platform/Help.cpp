@@ -4,6 +4,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/Script.h"
 #include "platform/Shell.h"
 
 #include <QDir>
@@ -23,21 +24,21 @@
 namespace {
 struct HelpPage
 {
-    int context;
+    HelpContext context;
     const char* file;
 };
 
 // Every help context of the program and the page that answers it. The pages
 // link to each other, so a renamed page must be renamed here and in them.
 constexpr std::array<HelpPage, 8> kPages{{
-    {CHelp::kContents, "index.html"},
-    {65537, "planner.html"},    // Planner dialog
-    {65538, "options.html"},    // Options dialog
-    {65539, "reminders.html"},  // Reminders dialog
-    {65540, "mainwindow.html"}, // main window, "Help on main window"
-    {65541, "newentry.html"},   // New Entry editor
-    {65542, "author.html"},     // About box, "About the author..."
-    {65543, "password.html"},   // Change Password dialog
+    {HelpContext::Contents, "index.html"},
+    {HelpContext::Planner, "planner.html"},
+    {HelpContext::Options, "options.html"},
+    {HelpContext::Reminders, "reminders.html"},
+    {HelpContext::MainWindow, "mainwindow.html"}, // "Help on main window"
+    {HelpContext::NewEntry, "newentry.html"},
+    {HelpContext::Author, "author.html"},     // About box, "About the author..."
+    {HelpContext::Password, "password.html"}, // Change Password dialog
 }};
 
 // Links in the pages that leave the help: they go to the desktop with the
@@ -45,21 +46,26 @@ constexpr std::array<HelpPage, 8> kPages{{
 const QString kWebSiteLink = QStringLiteral("dayloom:website");
 const QString kMailLink = QStringLiteral("dayloom:mail");
 
-struct Script
+// Nothing to answer; the contexts asked for are recorded.
+CScript<std::monostate, int>& Script()
 {
-    bool scripted = false;
-    std::vector<int> requests;
-    QString folder;
-    QPointer<QWidget> viewer;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::monostate, int> script;
     return script;
 }
 
-QString PageFor(int context)
+struct Viewer
+{
+    QString folder;
+    QPointer<QWidget> window;
+};
+
+Viewer& State()
+{
+    static Viewer viewer;
+    return viewer;
+}
+
+QString PageFor(HelpContext context)
 {
     for (const HelpPage& page : kPages) {
         if (page.context == context) {
@@ -160,11 +166,10 @@ QWidget* MakeViewer(QWidget* owner)
 }
 } // namespace
 
-bool CHelp::Show(QWidget* parent, int context)
+bool CHelp::Show(QWidget* parent, HelpContext context)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.requests.push_back(context);
+    if (Script().IsOn()) {
+        Script().Record(static_cast<int>(context));
         return true;
     }
     const QString folder = HelpFolder();
@@ -174,17 +179,18 @@ bool CHelp::Show(QWidget* parent, int context)
         return false;
     }
     QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-    if (script.viewer != nullptr && script.viewer->parentWidget() != owner) {
-        delete script.viewer.data();
+    QPointer<QWidget>& viewer = State().window;
+    if (viewer != nullptr && viewer->parentWidget() != owner) {
+        delete viewer.data();
     }
-    if (script.viewer == nullptr) {
-        script.viewer = MakeViewer(owner);
+    if (viewer == nullptr) {
+        viewer = MakeViewer(owner);
     }
-    auto* browser = script.viewer->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    auto* browser = viewer->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
     browser->setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
-    script.viewer->show();
-    script.viewer->raise();
-    script.viewer->activateWindow();
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
     return true;
 }
 
@@ -195,15 +201,15 @@ void CHelp::SetHelpFolder(const QString& folder)
 
 void CHelp::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 const std::vector<int>& CHelp::Requests()
 {
-    return State().requests;
+    return Script().Recorded();
 }
 
 void CHelp::Reset()
 {
-    State().requests.clear();
+    Script().Reset();
 }

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-CHelpKey::CHelpKey(QWidget* window, int helpContext)
+CHelpKey::CHelpKey(QWidget* window, HelpContext helpContext)
     : QObject(window), m_pWindow(window), m_nHelpContext(helpContext)
 {
     // A key a control ignores travels up to the window, so watching the

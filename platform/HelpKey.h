@@ -3,6 +3,8 @@
 // the key alone, opens the help at the window's page. Lives as a child of
 // the window it serves.
 
+#include "platform/Help.h"
+
 #include <QObject>
 
 class QWidget;
@@ -10,7 +12,7 @@ class QWidget;
 class CHelpKey : public QObject
 {
 public:
-    CHelpKey(QWidget* window, int helpContext);
+    CHelpKey(QWidget* window, HelpContext helpContext);
 
     // Opens the help at the window's page, as F1 does; for HELP! buttons.
     void Show() const;
@@ -20,5 +22,5 @@ protected:
 
 private:
     QWidget* m_pWindow;
-    int m_nHelpContext;
+    HelpContext m_nHelpContext;
 };

@@ -1,22 +1,24 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Script.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
-#include <deque>
 
 namespace {
-struct Script
+CScript<CMessageBox::Answer, CMessageBox::Shown>& Script()
 {
-    bool scripted = false;
-    std::deque<CMessageBox::Answer> answers;
-    std::vector<CMessageBox::Shown> history;
-};
+    static CScript<CMessageBox::Answer, CMessageBox::Shown> script;
+    return script;
+}
 
-Script& State()
+// The answers to Choose(), queued apart from the Yes/No/OK ones.
+CScript<int>& Choices()
 {
-    static Script script;
+    static CScript<int> script;
     return script;
 }
 
@@ -62,18 +64,10 @@ void MakeRoomForCaption(QMessageBox& box, const QString& caption)
 CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, const QString& caption,
                                       Icon icon, Buttons buttons)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.history.push_back({text, caption, icon, buttons});
-        Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-        if (!script.answers.empty()) {
-            answer = script.answers.front();
-            script.answers.pop_front();
-        }
-        if (buttons == Buttons::Ok) {
-            answer = Answer::Ok;
-        }
-        return answer;
+    if (Script().IsOn()) {
+        Script().Record({text, caption, icon, buttons, {}});
+        const Answer answer = Script().Next().value_or(Answer::No);
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
 
     QMessageBox box(ToQt(icon), caption, text,
@@ -90,6 +84,33 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+int CMessageBox::Choose(QWidget* parent, const QString& text, const QString& caption,
+                        const std::vector<QString>& buttons, int defaultButton)
+{
+    if (Script().IsOn()) {
+        Script().Record({text, caption, Icon::Question, Buttons::Custom, buttons});
+        return Choices().Next().value_or(defaultButton);
+    }
+
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> made;
+    for (const QString& name : buttons) {
+        made.push_back(box.addButton(name, QMessageBox::ActionRole));
+    }
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(made.size())) {
+        box.setDefaultButton(static_cast<QPushButton*>(made[defaultButton]));
+        box.setEscapeButton(made[defaultButton]);
+    }
+    MakeRoomForCaption(box, caption);
+    box.exec();
+    for (size_t i = 0; i < made.size(); ++i) {
+        if (box.clickedButton() == made[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return defaultButton;
+}
+
 bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& caption)
 {
     return Show(parent, text, caption, Icon::Question, Buttons::YesNo) == Answer::Yes;
@@ -97,21 +118,26 @@ bool CMessageBox::Ask(QWidget* parent, const QString& text, const QString& capti
 
 void CMessageBox::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CMessageBox::PushAnswer(Answer answer)
 {
-    State().answers.push_back(answer);
+    Script().Push(answer);
 }
 
 const std::vector<CMessageBox::Shown>& CMessageBox::History()
 {
-    return State().history;
+    return Script().Recorded();
+}
+
+void CMessageBox::PushChoice(int button)
+{
+    Choices().Push(button);
 }
 
 void CMessageBox::ClearHistory()
 {
-    State().history.clear();
-    State().answers.clear();
+    Script().Reset();
+    Choices().Reset();
 }

@@ -22,7 +22,8 @@ public:
     enum class Buttons
     {
         Ok,
-        YesNo
+        YesNo,
+        Custom // the buttons named by Choose()
     };
     enum class Answer
     {
@@ -37,6 +38,7 @@ public:
         QString caption;
         Icon icon;
         Buttons buttons;
+        std::vector<QString> choices = {}; // the buttons of a Choose() question
     };
 
     static Answer Show(QWidget* parent, const QString& text, const QString& caption,
@@ -44,11 +46,19 @@ public:
     // Shorthand for a Yes/No question; true for Yes.
     static bool Ask(QWidget* parent, const QString& text, const QString& caption);
 
+    // A question with buttons of its own; returns the index of the button
+    // chosen. Esc and the close button count as the default button, so the
+    // default must be the choice that loses nothing.
+    static int Choose(QWidget* parent, const QString& text, const QString& caption,
+                      const std::vector<QString>& buttons, int defaultButton);
+
     // Scripted mode for tests: no window is shown; Show() takes the next
     // queued answer (Ok for an OK box and No for a question when none is
     // queued) and records the message.
     static void SetScripted(bool scripted);
     static void PushAnswer(Answer answer);
+    // The next Choose() answer; without one Choose() takes its default.
+    static void PushChoice(int button);
     static const std::vector<Shown>& History();
     static void ClearHistory(); // also drops queued answers
 };

@@ -1,41 +1,33 @@
 #include "platform/Modal.h"
 
+#include "platform/Script.h"
+
 #include <QDialog>
-#include <deque>
 
 namespace {
-struct Script
+// Handlers in, names of the dialogs that found none out.
+CScript<CModal::Handler, QString>& Script()
 {
-    bool scripted = false;
-    std::deque<CModal::Handler> handlers;
-    std::vector<QString> unanswered;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<CModal::Handler, QString> script;
     return script;
 }
 } // namespace
 
 int CModal::Exec(QDialog& dialog)
 {
-    Script& script = State();
-    if (!script.scripted) {
+    if (!Script().IsOn()) {
         return dialog.exec();
     }
-    if (script.handlers.empty()) {
-        script.unanswered.push_back(dialog.objectName().isEmpty() ? dialog.windowTitle()
-                                                                  : dialog.objectName());
+    std::optional<Handler> handler = Script().Next();
+    if (!handler) {
+        Script().Record(dialog.objectName().isEmpty() ? dialog.windowTitle() : dialog.objectName());
         return QDialog::Rejected;
     }
-    Handler handler = std::move(script.handlers.front());
-    script.handlers.pop_front();
     // The dialog is shown (offscreen in tests) so that the handler can type
     // and click as a user would; accept()/reject()/done() end it.
     dialog.setResult(QDialog::Rejected);
     dialog.show();
-    handler(dialog);
+    (*handler)(dialog);
     const int result = dialog.result();
     if (dialog.isVisible()) {
         dialog.hide();
@@ -45,26 +37,25 @@ int CModal::Exec(QDialog& dialog)
 
 void CModal::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CModal::PushHandler(Handler handler)
 {
-    State().handlers.push_back(std::move(handler));
+    Script().Push(std::move(handler));
 }
 
 int CModal::Pending()
 {
-    return static_cast<int>(State().handlers.size());
+    return Script().Pending();
 }
 
 const std::vector<QString>& CModal::Unanswered()
 {
-    return State().unanswered;
+    return Script().Recorded();
 }
 
 void CModal::Reset()
 {
-    State().handlers.clear();
-    State().unanswered.clear();
+    Script().Reset();
 }

@@ -1,34 +1,24 @@
 #include "platform/PrintDialog.h"
 
+#include "platform/Script.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
-#include <deque>
 
 namespace {
-struct Script
+// Queued PDF files (nullopt: Cancel) in; one record per dialog shown.
+CScript<std::optional<QString>>& Script()
 {
-    bool scripted = false;
-    std::deque<std::optional<QString>> answers;
-    int shown = 0;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::optional<QString>> script;
     return script;
 }
 } // namespace
 
 bool CPrintDialog::Exec(QWidget* parent, QPrinter& printer)
 {
-    Script& script = State();
-    if (script.scripted) {
-        ++script.shown;
-        if (script.answers.empty()) {
-            return false;
-        }
-        const std::optional<QString> answer = std::move(script.answers.front());
-        script.answers.pop_front();
+    if (Script().IsOn()) {
+        Script().Record({});
+        const std::optional<QString> answer = Script().Next().value_or(std::nullopt);
         if (!answer) {
             return false;
         }
@@ -54,21 +44,20 @@ bool CPrintDialog::Exec(QWidget* parent, QPrinter& printer)
 
 void CPrintDialog::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 void CPrintDialog::PushAnswer(std::optional<QString> pdfFile)
 {
-    State().answers.push_back(std::move(pdfFile));
+    Script().Push(std::move(pdfFile));
 }
 
 int CPrintDialog::Shown()
 {
-    return State().shown;
+    return static_cast<int>(Script().Recorded().size());
 }
 
 void CPrintDialog::Reset()
 {
-    State().answers.clear();
-    State().shown = 0;
+    Script().Reset();
 }

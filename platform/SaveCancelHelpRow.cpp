@@ -8,7 +8,7 @@
 #include <QShortcut>
 #include <QStyle>
 
-QHBoxLayout* CSaveCancelHelpRow::Create(QDialog* dialog, int helpContext)
+QHBoxLayout* CSaveCancelHelpRow::Create(QDialog* dialog, HelpContext helpContext)
 {
     auto* save = new QPushButton("SAVE", dialog);
     save->setObjectName("save");

@@ -4,6 +4,8 @@
 // accepts the dialog, Cancel rejects it, HELP! and F1 open the help at the
 // dialog's own page.
 
+#include "platform/Help.h"
+
 class QDialog;
 class QHBoxLayout;
 
@@ -12,5 +14,5 @@ class CSaveCancelHelpRow
 public:
     // The buttons are children of `dialog` ("save", "cancel", "help"); the
     // caller adds the returned layout where the row belongs.
-    static QHBoxLayout* Create(QDialog* dialog, int helpContext);
+    static QHBoxLayout* Create(QDialog* dialog, HelpContext helpContext);
 };

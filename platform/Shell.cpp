@@ -1,18 +1,15 @@
 #include "platform/Shell.h"
 
+#include "platform/Script.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace {
-struct Script
+// Nothing to answer; the targets handed over are recorded.
+CScript<std::monostate, QString>& Script()
 {
-    bool scripted = false;
-    std::vector<QString> opened;
-};
-
-Script& State()
-{
-    static Script script;
+    static CScript<std::monostate, QString> script;
     return script;
 }
 
@@ -38,9 +35,8 @@ QUrl ToUrl(const QString& target)
 
 bool CShell::Open(const QString& target)
 {
-    Script& script = State();
-    if (script.scripted) {
-        script.opened.push_back(target);
+    if (Script().IsOn()) {
+        Script().Record(target);
         return true;
     }
     return QDesktopServices::openUrl(ToUrl(target));
@@ -48,15 +44,15 @@ bool CShell::Open(const QString& target)
 
 void CShell::SetScripted(bool scripted)
 {
-    State().scripted = scripted;
+    Script().SetOn(scripted);
 }
 
 const std::vector<QString>& CShell::Opened()
 {
-    return State().opened;
+    return Script().Recorded();
 }
 
 void CShell::Reset()
 {
-    State().opened.clear();
+    Script().Reset();
 }

@@ -1,6 +1,7 @@
 #include "print/EntryPrinter.h"
 
 #include "platform/AppInfo.h"
+#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
 #include "platform/WaitCursor.h"
@@ -40,7 +41,7 @@ void Guarded(QWidget* parent, const std::function<void()>& work)
     try {
         work();
     } catch (const CFileError& error) {
-        Say(parent, QString::fromLocal8Bit(error.what()));
+        CFileErrorMessage::Show(parent, error);
     }
 }
 

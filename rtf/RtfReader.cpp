@@ -4,279 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
-#include <unordered_map>
-
-namespace {
-
-} // namespace
-
-enum class RtfKeyword : uint8_t
-{
-    Unknown,
-    // destinations: only at the start of a group (or after \*)
-    FontTable,
-    ColourTable,
-    SkipDestination,
-    // document
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    AnsiCpg,
-    Deff,
-    Uc,
-    U,
-    Bin,
-    // text
-    Par,
-    Line,
-    Tab,
-    Char,
-    // character formatting
-    Plain,
-    F,
-    Fs,
-    B,
-    I,
-    Ul,
-    UlNone,
-    Strike,
-    Cf,
-    Highlight,
-    Super,
-    Sub,
-    NoSuperSub,
-    Hidden,
-    // paragraph formatting
-    Pard,
-    Ql,
-    Qc,
-    Qr,
-    Qj,
-    Li,
-    Ri,
-    Fi,
-    Sb,
-    Sa,
-    Tx,
-    Tqr,
-    Tqc,
-    Tqdec,
-    // font and colour tables
-    FCharset,
-    Cpg,
-    Red,
-    Green,
-    Blue,
-};
 
 namespace {
 
 using Kw = RtfKeyword;
-
-struct Keyword
-{
-    Kw kw = Kw::Unknown;
-    char16_t ch = 0; // for Kw::Char
-};
-
-const std::unordered_map<std::string_view, Keyword>& Keywords()
-{
-    static const std::unordered_map<std::string_view, Keyword> table = [] {
-        std::unordered_map<std::string_view, Keyword> t;
-        t["fonttbl"] = {Kw::FontTable};
-        t["colortbl"] = {Kw::ColourTable};
-        // Groups whose content is not part of the text.
-        for (const char* name : {"stylesheet",
-                                 "info",
-                                 "pict",
-                                 "object",
-                                 "objdata",
-                                 "objclass",
-                                 "objname",
-                                 "header",
-                                 "headerl",
-                                 "headerr",
-                                 "headerf",
-                                 "footer",
-                                 "footerl",
-                                 "footerr",
-                                 "footerf",
-                                 "footnote",
-                                 "annotation",
-                                 "atnid",
-                                 "atnauthor",
-                                 "atntime",
-                                 "atnref",
-                                 "atndate",
-                                 "atrfstart",
-                                 "atrfend",
-                                 "fldinst",
-                                 "pn",
-                                 "pntxta",
-                                 "pntxtb",
-                                 "pnseclvl",
-                                 "listtable",
-                                 "listoverridetable",
-                                 "revtbl",
-                                 "rsidtbl",
-                                 "xmlnstbl",
-                                 "themedata",
-                                 "colorschememapping",
-                                 "latentstyles",
-                                 "datastore",
-                                 "pgdsctbl",
-                                 "bkmkstart",
-                                 "bkmkend",
-                                 "shp",
-                                 "shpinst",
-                                 "shprslt",
-                                 "nonshppict",
-                                 "template",
-                                 "ftnsep",
-                                 "ftnsepc",
-                                 "ftncn",
-                                 "aftnsep",
-                                 "aftnsepc",
-                                 "aftncn",
-                                 "comment",
-                                 "author",
-                                 "operator",
-                                 "title",
-                                 "subject",
-                                 "keywords",
-                                 "doccomm",
-                                 "company",
-                                 "manager",
-                                 "category",
-                                 "creatim",
-                                 "revtim",
-                                 "printim",
-                                 "buptim",
-                                 "blipuid",
-                                 "sp",
-                                 "sn",
-                                 "sv",
-                                 "docvar",
-                                 "xe",
-                                 "tc",
-                                 "txe",
-                                 "rxe",
-                                 "private",
-                                 "userprops",
-                                 "generator",
-                                 "falt",
-                                 "panose",
-                                 "fontemb",
-                                 "fontfile",
-                                 "filetbl",
-                                 "formfield",
-                                 "ffname",
-                                 "ffdeftext",
-                                 "picprop",
-                                 "do",
-                                 "listpicture",
-                                 "mmathPr",
-                                 "wgrffmtfilter",
-                                 "passwordhash",
-                                 "protusertbl",
-                                 "fchars",
-                                 "lchars",
-                                 "background",
-                                 "hlinkbase",
-                                 "expandedcolortbl",
-                                 "listtext" /* handled below */}) {
-            t[name] = {Kw::SkipDestination};
-        }
-        // The rendered list number or bullet is text like any other.
-        t.erase("listtext");
-        t["ansi"] = {Kw::Ansi};
-        t["mac"] = {Kw::Mac};
-        t["pc"] = {Kw::Pc};
-        t["pca"] = {Kw::Pca};
-        t["ansicpg"] = {Kw::AnsiCpg};
-        t["deff"] = {Kw::Deff};
-        t["uc"] = {Kw::Uc};
-        t["u"] = {Kw::U};
-        t["bin"] = {Kw::Bin};
-        for (const char* name : {"par", "sect", "page", "row", "column"}) {
-            t[name] = {Kw::Par};
-        }
-        t["line"] = {Kw::Line};
-        t["tab"] = {Kw::Tab};
-        t["cell"] = {Kw::Tab};
-        t["nestcell"] = {Kw::Tab};
-        t["emdash"] = {Kw::Char, 0x2014};
-        t["endash"] = {Kw::Char, 0x2013};
-        t["emspace"] = {Kw::Char, 0x2003};
-        t["enspace"] = {Kw::Char, 0x2002};
-        t["qmspace"] = {Kw::Char, 0x2005};
-        t["bullet"] = {Kw::Char, 0x2022};
-        t["lquote"] = {Kw::Char, 0x2018};
-        t["rquote"] = {Kw::Char, 0x2019};
-        t["ldblquote"] = {Kw::Char, 0x201C};
-        t["rdblquote"] = {Kw::Char, 0x201D};
-        t["zwj"] = {Kw::Char, 0x200D};
-        t["zwnj"] = {Kw::Char, 0x200C};
-        t["ltrmark"] = {Kw::Char, 0x200E};
-        t["rtlmark"] = {Kw::Char, 0x200F};
-        t["plain"] = {Kw::Plain};
-        t["f"] = {Kw::F};
-        t["fs"] = {Kw::Fs};
-        t["b"] = {Kw::B};
-        t["i"] = {Kw::I};
-        for (const char* name : {"ul", "uld", "uldb", "ulw", "ulth", "ulwave", "uldash", "uldashd",
-                                 "uldashdd", "ulhwave", "ulldash", "ulthd", "ulthdash", "ulthdashd",
-                                 "ulthdashdd", "ulthldash", "ululdbwave"}) {
-            t[name] = {Kw::Ul};
-        }
-        t["ulnone"] = {Kw::UlNone};
-        t["strike"] = {Kw::Strike};
-        t["striked"] = {Kw::Strike};
-        t["cf"] = {Kw::Cf};
-        t["highlight"] = {Kw::Highlight};
-        t["cb"] = {Kw::Highlight};
-        t["chcbpat"] = {Kw::Highlight};
-        t["super"] = {Kw::Super};
-        t["sub"] = {Kw::Sub};
-        t["nosupersub"] = {Kw::NoSuperSub};
-        t["v"] = {Kw::Hidden};
-        t["pard"] = {Kw::Pard};
-        t["ql"] = {Kw::Ql};
-        t["qc"] = {Kw::Qc};
-        t["qr"] = {Kw::Qr};
-        t["qj"] = {Kw::Qj};
-        t["li"] = {Kw::Li};
-        t["ri"] = {Kw::Ri};
-        t["fi"] = {Kw::Fi};
-        t["sb"] = {Kw::Sb};
-        t["sa"] = {Kw::Sa};
-        t["tx"] = {Kw::Tx};
-        t["tqr"] = {Kw::Tqr};
-        t["tqc"] = {Kw::Tqc};
-        t["tqdec"] = {Kw::Tqdec};
-        t["fcharset"] = {Kw::FCharset};
-        t["cpg"] = {Kw::Cpg};
-        t["red"] = {Kw::Red};
-        t["green"] = {Kw::Green};
-        t["blue"] = {Kw::Blue};
-        return t;
-    }();
-    return table;
-}
-
-Keyword Lookup(std::string_view word)
-{
-    const auto& table = Keywords();
-    auto found = table.find(word);
-    return found == table.end() ? Keyword{} : found->second;
-}
-
-bool IsDestination(Kw kw)
-{
-    return kw == Kw::FontTable || kw == Kw::ColourTable || kw == Kw::SkipDestination;
-}
 
 bool IsLetter(char c)
 {
@@ -308,33 +39,9 @@ bool IsSpecial(char c)
     return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0';
 }
 
-int32_t ClampTwips(int value)
-{
-    return std::clamp(value, -100000, 100000);
-}
-
-constexpr int kNoFont = std::numeric_limits<int>::min();
 constexpr size_t kMaxFontNameBytes = 1024;
 
 } // namespace
-
-const CRtfReader::Font* CRtfReader::FindFont(int number) const
-{
-    if (number < 0) {
-        number = m_nDefaultFont;
-    }
-    auto found = m_fonts.find(number);
-    return found == m_fonts.end() ? nullptr : &found->second;
-}
-
-std::optional<QRgb> CRtfReader::Colour(int index) const
-{
-    // Index 0 is the automatic colour whatever the table says.
-    if (index <= 0 || size_t(index) >= m_colours.size()) {
-        return std::nullopt;
-    }
-    return m_colours[size_t(index)];
-}
 
 void CRtfReader::Reset()
 {
@@ -344,20 +51,15 @@ void CRtfReader::Reset()
     m_bIgnorable = false;
     m_nSkip = 0;
     m_bSkipTrail = false;
+    m_formatting.Reset();
     m_nAnsiCodePage = CRtfCodePage::kDefault;
     m_nDefaultFont = 0;
-    m_fonts.clear();
-    m_nCachedFont = kNoFont;
-    m_bFontPending = false;
-    m_strNewName.clear();
-    m_strNewRealName.clear();
-    m_colours.clear();
-    m_nRed = m_nGreen = m_nBlue = -1;
+    m_fonts.Clear();
+    m_colours.Clear();
     m_bytes.clear();
     m_text.clear();
     m_highSurrogate = 0;
     m_pendingParagraph.reset();
-    m_nextTabKind = RtfTab::Left;
 }
 
 void CRtfReader::Parse(std::string_view rtf, Sink& sink)
@@ -399,7 +101,7 @@ void CRtfReader::Parse(std::string_view rtf, Sink& sink)
                 while (m_p < m_pEnd && !IsSpecial(*m_p)) {
                     ++m_p;
                 }
-                if (!m_state.hidden) {
+                if (!m_state.format.hidden) {
                     m_bytes.append(start, size_t(m_p - start));
                 }
             } else {
@@ -411,15 +113,15 @@ void CRtfReader::Parse(std::string_view rtf, Sink& sink)
     }
 
     FlushBytes();
-    if (m_state.dest == Dest::FontTable && m_bFontPending) {
-        CommitFont();
+    if (m_state.dest == Dest::FontTable && m_fonts.IsOpen()) {
+        m_fonts.End();
     }
     ResolveSurrogate();
     FlushText();
     if (m_pendingParagraph) {
         m_pSink->Finish(m_pendingParagraph->first, m_pendingParagraph->second);
     } else {
-        m_pSink->Finish(m_state.paragraph, m_state.chars);
+        m_pSink->Finish(m_state.format.paragraph, m_state.format.chars);
     }
     m_pSink = nullptr;
     m_p = m_pEnd = nullptr;
@@ -547,8 +249,8 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
         return;
     }
 
-    const Keyword keyword = Lookup(word);
-    if (IsDestination(keyword.kw)) {
+    const CRtfKeywords::Entry keyword = CRtfKeywords::Lookup(word);
+    if (CRtfKeywords::IsDestination(keyword.kw)) {
         // A destination word inside a group is most likely a backslash in
         // raw text; only at the start of a group does it open one.
         if (!groupStart) {
@@ -559,12 +261,12 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
         switch (keyword.kw) {
         case Kw::FontTable:
             m_state.dest = Dest::FontTable;
-            m_bFontPending = false;
+            // An entry left open by an earlier table is dropped.
+            m_fonts.Abandon();
             break;
         case Kw::ColourTable:
             m_state.dest = Dest::ColourTable;
-            m_colours.clear();
-            m_nRed = m_nGreen = m_nBlue = -1;
+            m_colours.Clear();
             break;
         default:
             SkipGroup();
@@ -593,17 +295,15 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
     case Dest::FontName:
         FontTableWord(keyword.kw, param);
         return;
-    case Dest::ColourTable: {
-        const int component = std::clamp(param, 0, 255);
+    case Dest::ColourTable:
         if (keyword.kw == Kw::Red) {
-            m_nRed = component;
+            m_colours.SetRed(param);
         } else if (keyword.kw == Kw::Green) {
-            m_nGreen = component;
+            m_colours.SetGreen(param);
         } else if (keyword.kw == Kw::Blue) {
-            m_nBlue = component;
+            m_colours.SetBlue(param);
         }
         return;
-    }
     case Dest::Text:
         break;
     }
@@ -616,36 +316,23 @@ void CRtfReader::FontTableWord(RtfKeyword kw, int param)
     case Kw::F:
         if (m_state.dest == Dest::FontTable) {
             FlushBytes();
-            if (m_bFontPending) {
-                CommitFont();
-            }
-            m_bFontPending = true;
-            m_nNewFont = param;
-            m_nNewCharset = -1;
-            m_nNewCodePage = 0;
-            m_strNewName.clear();
-            m_strNewRealName.clear();
+            m_fonts.Begin(param);
         }
         break;
     case Kw::FCharset:
         FlushBytes();
-        m_nNewCharset = param;
+        m_fonts.SetCharset(param);
         break;
     case Kw::Cpg:
         FlushBytes();
-        m_nNewCodePage = param;
+        m_fonts.SetCodePage(param);
         break;
-    case Kw::U: {
+    case Kw::U:
         FlushBytes();
-        QString& name = m_state.dest == Dest::FontName ? m_strNewRealName : m_strNewName;
-        const char16_t c = char16_t(param & 0xFFFF);
-        if (c >= 0x20 && name.size() < kMaxFontName) {
-            name.append(QChar(c));
-        }
+        m_fonts.AppendName(m_state.dest == Dest::FontName, char16_t(param & 0xFFFF));
         m_nSkip = m_state.unicodeSkip;
         m_bSkipTrail = false;
         break;
-    }
     default:
         break;
     }
@@ -653,10 +340,6 @@ void CRtfReader::FontTableWord(RtfKeyword kw, int param)
 
 void CRtfReader::TextWord(RtfKeyword kw, char16_t ch, bool hasParam, int param)
 {
-    const bool on = !hasParam || param != 0;
-    RtfCharState& chars = m_state.chars;
-    RtfParState& paragraph = m_state.paragraph;
-
     // Words that only add text keep the current run open.
     switch (kw) {
     case Kw::U:
@@ -692,116 +375,23 @@ void CRtfReader::TextWord(RtfKeyword kw, char16_t ch, bool hasParam, int param)
     switch (kw) {
     case Kw::Mac:
         m_nAnsiCodePage = 10000;
-        m_nCachedFont = kNoFont;
         break;
     case Kw::Pc:
         m_nAnsiCodePage = 437;
-        m_nCachedFont = kNoFont;
         break;
     case Kw::Pca:
         m_nAnsiCodePage = 850;
-        m_nCachedFont = kNoFont;
         break;
     case Kw::AnsiCpg:
         if (CRtfCodePage::IsSupported(param)) {
             m_nAnsiCodePage = param;
-            m_nCachedFont = kNoFont;
         }
         break;
     case Kw::Deff:
         m_nDefaultFont = param;
-        m_nCachedFont = kNoFont;
-        break;
-    case Kw::Plain:
-        chars = RtfCharState{};
-        m_state.hidden = false;
-        break;
-    case Kw::F:
-        chars.font = std::max(param, 0);
-        break;
-    case Kw::Fs:
-        chars.halfPoints = param > 0 ? std::min(param, 3276) : 24;
-        break;
-    case Kw::B:
-        chars.bold = on;
-        break;
-    case Kw::I:
-        chars.italic = on;
-        break;
-    case Kw::Ul:
-        chars.underline = on;
-        break;
-    case Kw::UlNone:
-        chars.underline = false;
-        break;
-    case Kw::Strike:
-        chars.strike = on;
-        break;
-    case Kw::Cf:
-        chars.foreground = std::max(param, 0);
-        break;
-    case Kw::Highlight:
-        chars.background = std::max(param, 0);
-        break;
-    case Kw::Super:
-        chars.vertical = 1;
-        break;
-    case Kw::Sub:
-        chars.vertical = -1;
-        break;
-    case Kw::NoSuperSub:
-        chars.vertical = 0;
-        break;
-    case Kw::Hidden:
-        m_state.hidden = on;
-        break;
-    case Kw::Pard:
-        paragraph = RtfParState{};
-        m_nextTabKind = RtfTab::Left;
-        break;
-    case Kw::Ql:
-        paragraph.align = RtfParState::Left;
-        break;
-    case Kw::Qc:
-        paragraph.align = RtfParState::Center;
-        break;
-    case Kw::Qr:
-        paragraph.align = RtfParState::Right;
-        break;
-    case Kw::Qj:
-        paragraph.align = RtfParState::Justify;
-        break;
-    case Kw::Li:
-        paragraph.leftIndent = ClampTwips(param);
-        break;
-    case Kw::Ri:
-        paragraph.rightIndent = ClampTwips(param);
-        break;
-    case Kw::Fi:
-        paragraph.firstIndent = ClampTwips(param);
-        break;
-    case Kw::Sb:
-        paragraph.spaceBefore = std::max(ClampTwips(param), 0);
-        break;
-    case Kw::Sa:
-        paragraph.spaceAfter = std::max(ClampTwips(param), 0);
-        break;
-    case Kw::Tx:
-        if (paragraph.tabCount < RtfParState::kMaxTabs) {
-            paragraph.tabs[paragraph.tabCount++] = {std::max(ClampTwips(param), 0), m_nextTabKind};
-        }
-        m_nextTabKind = RtfTab::Left;
-        break;
-    case Kw::Tqr:
-        m_nextTabKind = RtfTab::Right;
-        break;
-    case Kw::Tqc:
-        m_nextTabKind = RtfTab::Center;
-        break;
-    case Kw::Tqdec:
-        m_nextTabKind = RtfTab::Decimal;
         break;
     default:
+        m_formatting.Apply(kw, hasParam, param, m_state.format);
         break;
     }
 }
@@ -834,11 +424,11 @@ void CRtfReader::CloseGroup()
     if (!m_stack.empty()) {
         FlushBytes();
         FlushText();
-        if (m_state.dest == Dest::FontTable && m_bFontPending) {
-            CommitFont();
+        if (m_state.dest == Dest::FontTable && m_fonts.IsOpen()) {
+            m_fonts.End();
         }
-        if (m_state.dest == Dest::ColourTable && (m_nRed >= 0 || m_nGreen >= 0 || m_nBlue >= 0)) {
-            CommitColour();
+        if (m_state.dest == Dest::ColourTable && m_colours.HasComponents()) {
+            m_colours.EndEntry();
         }
         m_state = m_stack.back();
         m_stack.pop_back();
@@ -922,15 +512,15 @@ void CRtfReader::TextByte(char byte, bool escaped)
     }
     switch (m_state.dest) {
     case Dest::Text:
-        if (!m_state.hidden) {
+        if (!m_state.format.hidden) {
             m_bytes.push_back(byte);
         }
         break;
     case Dest::FontTable:
         if (byte == ';' && !escaped) {
             FlushBytes();
-            if (m_bFontPending) {
-                CommitFont();
+            if (m_fonts.IsOpen()) {
+                m_fonts.End();
             }
         } else if (m_bytes.size() < kMaxFontNameBytes) {
             m_bytes.push_back(byte);
@@ -943,7 +533,7 @@ void CRtfReader::TextByte(char byte, bool escaped)
         break;
     case Dest::ColourTable:
         if (byte == ';') {
-            CommitColour();
+            m_colours.EndEntry();
         }
         break;
     }
@@ -953,7 +543,7 @@ void CRtfReader::AppendChar(char16_t c)
 {
     FlushBytes();
     ResolveSurrogate();
-    if (m_state.hidden || m_state.dest != Dest::Text) {
+    if (m_state.format.hidden || m_state.dest != Dest::Text) {
         return;
     }
     // Besides controls: Qt's frame markers, and the object replacement
@@ -980,7 +570,7 @@ void CRtfReader::AppendUnicode(int value)
     if (QChar::isLowSurrogate(c)) {
         FlushBytes();
         if (m_highSurrogate != 0) {
-            if (!m_state.hidden) {
+            if (!m_state.format.hidden) {
                 m_text.append(QChar(m_highSurrogate));
                 m_text.append(QChar(c));
             }
@@ -997,7 +587,7 @@ void CRtfReader::ResolveSurrogate()
 {
     if (m_highSurrogate != 0) {
         m_highSurrogate = 0;
-        if (!m_state.hidden && m_state.dest == Dest::Text) {
+        if (!m_state.format.hidden && m_state.dest == Dest::Text) {
             m_text.append(QChar(0xFFFD));
         }
     }
@@ -1014,7 +604,7 @@ void CRtfReader::ParagraphBreak()
     if (m_pendingParagraph) {
         m_pSink->ParagraphEnd(m_pendingParagraph->first, m_pendingParagraph->second);
     }
-    m_pendingParagraph.emplace(m_state.paragraph, m_state.chars);
+    m_pendingParagraph.emplace(m_state.format.paragraph, m_state.format.chars);
 }
 
 void CRtfReader::FlushBytes()
@@ -1028,21 +618,9 @@ void CRtfReader::FlushBytes()
         CRtfCodePage::Decode(CurrentCodePage(), m_bytes, m_text);
         break;
     case Dest::FontTable:
-    case Dest::FontName: {
-        QString& name = m_state.dest == Dest::FontName ? m_strNewRealName : m_strNewName;
-        int codePage = m_nNewCodePage;
-        if (!CRtfCodePage::IsSupported(codePage)) {
-            codePage = CRtfCodePage::FromCharset(m_nNewCharset);
-        }
-        if (codePage == 0 || codePage == CRtfCodePage::kSymbol) {
-            codePage = m_nAnsiCodePage;
-        }
-        CRtfCodePage::Decode(codePage, m_bytes, name);
-        if (name.size() > kMaxFontName) {
-            name.truncate(kMaxFontName);
-        }
+    case Dest::FontName:
+        m_fonts.AppendName(m_state.dest == Dest::FontName, m_bytes, m_nAnsiCodePage);
         break;
-    }
     case Dest::ColourTable:
         break;
     }
@@ -1058,48 +636,6 @@ void CRtfReader::FlushText()
         m_pSink->ParagraphEnd(m_pendingParagraph->first, m_pendingParagraph->second);
         m_pendingParagraph.reset();
     }
-    m_pSink->Text(m_text, m_state.chars);
+    m_pSink->Text(m_text, m_state.format.chars);
     m_text.clear();
-}
-
-int CRtfReader::CurrentCodePage()
-{
-    const int font = m_state.chars.font < 0 ? m_nDefaultFont : m_state.chars.font;
-    if (font != m_nCachedFont) {
-        auto found = m_fonts.find(font);
-        m_nCachedCodePage = found != m_fonts.end() && found->second.codePage != 0
-                                ? found->second.codePage
-                                : m_nAnsiCodePage;
-        m_nCachedFont = font;
-    }
-    return m_nCachedCodePage;
-}
-
-void CRtfReader::CommitFont()
-{
-    m_bFontPending = false;
-    Font font;
-    font.name = (m_strNewRealName.trimmed().isEmpty() ? m_strNewName : m_strNewRealName).trimmed();
-    if (m_nNewCodePage > 0 && CRtfCodePage::IsSupported(m_nNewCodePage)) {
-        font.codePage = m_nNewCodePage;
-    } else {
-        font.codePage = CRtfCodePage::FromCharset(m_nNewCharset);
-    }
-    m_fonts[m_nNewFont] = std::move(font);
-    m_strNewName.clear();
-    m_strNewRealName.clear();
-    m_nCachedFont = kNoFont;
-}
-
-void CRtfReader::CommitColour()
-{
-    if (m_colours.size() < kMaxColours) {
-        if (m_nRed < 0 && m_nGreen < 0 && m_nBlue < 0) {
-            m_colours.emplace_back(std::nullopt);
-        } else {
-            m_colours.emplace_back(
-                qRgb(std::max(m_nRed, 0), std::max(m_nGreen, 0), std::max(m_nBlue, 0)));
-        }
-    }
-    m_nRed = m_nGreen = m_nBlue = -1;
 }

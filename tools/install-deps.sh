@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libqt6svg6
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils locales fonts-dejavu-core fonts-liberation2
-    xvfb xauth desktop-file-utils appstream dpkg-dev file
+    xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
     libzip-dev
 )
 

@@ -1,9 +1,9 @@
 #include "widgets/EntryRichEdit.h"
 
-#include "widgets/LinkHighlighter.h"
-#include "rtf/Rtf.h"
 #include "platform/ColorDialog.h"
 #include "platform/Shell.h"
+#include "rtf/Rtf.h"
+#include "widgets/LinkHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
@@ -266,6 +266,14 @@ std::optional<std::pair<int, int>> CEntryRichEdit::LinkAt(const QPoint& viewport
 // the application's default font.
 void CEntryRichEdit::keyPressEvent(QKeyEvent* event)
 {
+    // Tab may move the focus on (see setTabChangesFocus); Ctrl+Tab still
+    // types a tab character.
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+        textCursor().insertText(QStringLiteral("\t"));
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
     const bool paragraphBreak =
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly();
     const QTextCharFormat typing = currentCharFormat();

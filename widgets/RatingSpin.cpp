@@ -2,6 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <algorithm>
 
@@ -10,7 +12,8 @@ CRatingSpin::CRatingSpin(int lowest, int highest, QWidget* parent)
       m_nValue(std::clamp(0, lowest, std::max(lowest, highest))), m_pLeft(new QToolButton(this)),
       m_pRight(new QToolButton(this))
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab; a click on an arrow leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
     m_pLeft->setArrowType(Qt::LeftArrow);
     m_pRight->setArrowType(Qt::RightArrow);
     m_pLeft->setObjectName("left");
@@ -22,7 +25,8 @@ CRatingSpin::CRatingSpin(int lowest, int highest, QWidget* parent)
         arrow->setAutoRepeat(true);
     }
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the focus frame around the arrows.
+    layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
     layout->addWidget(m_pLeft);
     layout->addWidget(m_pRight);
@@ -49,6 +53,37 @@ void CRatingSpin::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void CRatingSpin::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    // A plain frame in the highlight colour: some styles draw their focus
+    // rectangle only for widgets they know, which this one is not.
+    QPen pen(palette().color(QPalette::Highlight));
+    pen.setWidth(2);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void CRatingSpin::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CRatingSpin::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CRatingSpin::Step(int delta)

@@ -29,6 +29,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A focus frame around both arrows while the control has the focus, so
+    // a keyboard user sees which rating the arrow keys change.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void Step(int delta);

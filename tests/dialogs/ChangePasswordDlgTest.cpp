@@ -1,11 +1,10 @@
 // The password change: the dialog's two rules as the user meets them.
 #include "dialogs/ChangePasswordDlg.h"
 
-#include "tests/support/WidgetTestSupport.h"
 #include "platform/AnsiCodec.h"
-#include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +22,6 @@ protected:
     {
         CMessageBox::ClearHistory();
         CModal::Reset();
-        CHelp::Reset();
     }
 
     // Types both boxes and presses SAVE. Returns the dialog's result, the
@@ -94,20 +92,17 @@ TEST_F(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
     }
 }
 
-TEST_F(ChangePasswordDlgTest, CancelAndHelp)
+TEST_F(ChangePasswordDlgTest, CancelHandsBackNoPassword)
 {
     CChangePasswordDlg dialog(nullptr);
     CModal::PushHandler([](QDialog& shown) {
         shown.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
-        QTest::keyClick(shown.findChild<QLineEdit*>("newPassword"), Qt::Key_F1);
-        QTest::mouseClick(shown.findChild<QPushButton*>("help"), Qt::LeftButton);
         QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), "whatever");
         QTest::mouseClick(shown.findChild<QPushButton*>("cancel"), Qt::LeftButton);
     });
     EXPECT_EQ(CModal::Exec(dialog), QDialog::Rejected);
     EXPECT_TRUE(dialog.NewPassword().isEmpty());
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65543, 65543}));
 }
 
 } // namespace

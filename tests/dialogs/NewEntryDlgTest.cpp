@@ -3,20 +3,22 @@
 // finding the entry in the diary files afterwards.
 #include "dialogs/NewEntryDlg.h"
 
+#include "platform/AppInfo.h"
+#include "platform/Clock.h"
+#include "platform/ColorDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/Settings.h"
+#include "rtf/Rtf.h"
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+#include "store/DraftFile.h"
+#include "store/FileFaults.h"
 #include "tests/support/TestDiary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingLabels.h"
 #include "widgets/RatingSpin.h"
-#include "rtf/Rtf.h"
-#include "platform/AppInfo.h"
-#include "platform/ColorDialog.h"
-#include "platform/Help.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
-#include "platform/Settings.h"
-#include "store/DiaryStore.h"
-#include "store/FileFaults.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,10 +31,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,44 +59,37 @@ protected:
         CMessageBox::ClearHistory();
         CModal::Reset();
         CColorDialog::Reset();
-        CHelp::Reset();
+        CClock::SetFixed(Morning() + 60);
         ASSERT_TRUE(m_dir.isValid());
         m_path = m_dir.filePath("travel.ilm");
         m_extLoc = static_cast<uint16_t>(QFile::encodeName(m_path).lastIndexOf('.') + 1);
     }
 
-    void TearDown() override { CFileFaults::Install({}); }
+    void TearDown() override
+    {
+        CFileFaults::Install({});
+        CClock::Reset();
+    }
 
     std::string StorePath() const { return QFile::encodeName(m_path).toStdString(); }
+    QString DraftPath() const { return m_path + ".draft"; }
 
-    // Runs an editor for the diary, with `drive` acting as the user.
-    int RunEditor(int64_t now, const std::string& password,
-                  const std::function<void(CNewEntryDlg&)>& drive, bool newDiary = false)
+    // Runs the editor through its entry point (a new entry, or stored entry
+    // `edit`), with `drive` acting as the user.
+    CNewEntryDlg::Outcome Run(const std::function<void(CNewEntryDlg&)>& drive,
+                              std::optional<uint32_t> edit = std::nullopt,
+                              const std::string& password = "secret", int64_t now = Morning())
     {
-        CNewEntryDlg dialog(nullptr, now);
-        dialog.m_bNewDiary = newDiary;
-        dialog.m_strPassword = password;
-        dialog.m_strDiaryFile = m_path;
-        dialog.m_nExtLoc = m_extLoc;
+        CDiarySession session(StorePath(), m_extLoc);
+        session.SetPassword(password);
         CModal::PushHandler([&](QDialog& shown) {
             shown.activateWindow();
             // Shortcuts and focus need the window to be the active one.
             EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
             drive(static_cast<CNewEntryDlg&>(shown));
         });
-        return CModal::Exec(dialog);
+        return CNewEntryDlg::Run(nullptr, session, edit, now);
     }
-
-    void AppendDirectly(int64_t time, const std::string& password, const std::string& text)
-    {
-        CDiaryStore store(0, StorePath(), m_extLoc);
-        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
-        store.entry.time = time;
-        store.entry.text = text;
-        store.AppendEntry();
-        store.SortEntries();
-    }
-
     std::vector<DiaryEntry> ReadDiary()
     {
         std::vector<DiaryEntry> entries;
@@ -146,9 +143,21 @@ bool SamePicture(const QPixmap& a, const QPixmap& b)
     return a.isNull() == b.isNull() && a.toImage() == b.toImage();
 }
 
-TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateNeutralRatingsAndItsHelp)
+TEST_F(NewEntryDlgTest, OpensAtTheMomentWithNeutralRatingsThatStopAtTheirEnds)
 {
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    struct Scale
+    {
+        const char* name;
+        int lowest;
+        int highest;
+        const char* lowestLabel;
+        const char* highestLabel;
+    };
+    const Scale scales[] = {{"mood", -3, 3, "Depressed", "Excellent"},
+                            {"fatigue", -2, 0, "Exhausted", "Normal"},
+                            {"shape", -3, 0, "Very Sick", "Healthy"},
+                            {"dream", -2, 2, "Nightmare", "Fun"}};
+    Run([&](CNewEntryDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
         EXPECT_EQ(Child<QLabel>(dialog, "time")->text(), "09:05:07");
         auto* date = Child<QDateEdit>(dialog, "date");
@@ -163,28 +172,6 @@ TEST_F(NewEntryDlgTest, OpensWithTheMomentsTimeOfDayEnglishDateNeutralRatingsAnd
         EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->count(), 46);
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
         EXPECT_EQ(Child<QToolButton>(dialog, "bold")->toolTip(), "Toggles Bold. CTRL+B");
-        QTest::mouseClick(Child<QPushButton>(dialog, "help"), Qt::LeftButton);
-        QTest::keyClick(Text(dialog), Qt::Key_F1);
-        dialog.done(QDialog::Rejected);
-    });
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65541, 65541}));
-}
-
-TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsAndTheMoodFaceFollows)
-{
-    struct Scale
-    {
-        const char* name;
-        int lowest;
-        int highest;
-        const char* lowestLabel;
-        const char* highestLabel;
-    };
-    const Scale scales[] = {{"mood", -3, 3, "Depressed", "Excellent"},
-                            {"fatigue", -2, 0, "Exhausted", "Normal"},
-                            {"shape", -3, 0, "Very Sick", "Healthy"},
-                            {"dream", -2, 2, "Nightmare", "Fun"}};
-    RunEditor(Morning(), "secret", [&](CNewEntryDlg& dialog) {
         for (const Scale& scale : scales) {
             SCOPED_TRACE(scale.name);
             auto* spin = Child<CRatingSpin>(dialog, (std::string(scale.name) + "Spin").c_str());
@@ -218,7 +205,7 @@ TEST_F(NewEntryDlgTest, EachSpinnerStopsAtBothEndsAndTheMoodFaceFollows)
 
 TEST_F(NewEntryDlgTest, FormattingButtonsAndKeysActOnTheSelectionAndFollowTheCaret)
 {
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    Run([](CNewEntryDlg& dialog) {
         CEntryRichEdit* edit = Text(dialog);
         auto* bold = Child<QToolButton>(dialog, "bold");
         // Bold on a partly bold word makes it all bold, then all plain.
@@ -268,9 +255,11 @@ TEST_F(NewEntryDlgTest, FormattingButtonsAndKeysActOnTheSelectionAndFollowTheCar
     });
 }
 
-TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
+TEST_F(NewEntryDlgTest, PickedFontSizeAndFaceAreRememberedEvenWhenTheEntryIsDiscarded)
 {
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    // A face that is not installed is still named in the box.
+    CSettings::WriteProfileString("Font Name", "No Such Face");
+    Run([](CNewEntryDlg& dialog) {
         auto* size = Child<QComboBox>(dialog, "fontSize");
         size->setFocus();
         QTest::keyClick(size, Qt::Key_Down); // "12" -> "14"
@@ -281,11 +270,13 @@ TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
     });
     EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 14);
 
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    Run([](CNewEntryDlg& dialog) {
         EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "14");
         CEntryRichEdit* edit = Text(dialog);
         QTest::keyClicks(edit, "big");
         EXPECT_EQ(edit->GetSelectionFontSize(), 14);
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontName")->currentText(), "No Such Face");
+        EXPECT_EQ(edit->GetSelectionFontName(), "No Such Face");
         // The box follows the caret: the next lower even size, none off the list.
         auto* size = Child<QComboBox>(dialog, "fontSize");
         const std::pair<int, int> cases[] = {{15, 3}, {7, 0}, {99, 45}, {6, -1}, {100, -1}};
@@ -298,21 +289,9 @@ TEST_F(NewEntryDlgTest, PickedFontSizeIsRememberedEvenWhenTheEntryIsDiscarded)
     });
 }
 
-TEST_F(NewEntryDlgTest, FontBoxNamesTheRememberedFaceEvenWhenItIsNotInstalled)
-{
-    CSettings::WriteProfileString("Font Name", "No Such Face");
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
-        CEntryRichEdit* edit = Text(dialog);
-        QTest::keyClicks(edit, "Dear diary");
-        EXPECT_EQ(Child<QComboBox>(dialog, "fontName")->currentText(), "No Such Face");
-        EXPECT_EQ(edit->GetSelectionFontName(), "No Such Face");
-        dialog.done(QDialog::Rejected);
-    });
-}
-
 TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
 {
-    RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    Run([](CNewEntryDlg& dialog) {
         CEntryRichEdit* edit = Text(dialog);
         QTest::keyClicks(edit, "some text");
         auto* size = Child<QComboBox>(dialog, "fontSize");
@@ -353,7 +332,7 @@ TEST_F(NewEntryDlgTest, FontBoxesAreNotOverwrittenWhileTheUserTypesInThem)
 
 TEST_F(NewEntryDlgTest, AnsweringNoToBothQuestionsKeepsEverything)
 {
-    RunEditor(Morning(), "secret", [this](CNewEntryDlg& dialog) {
+    Run([this](CNewEntryDlg& dialog) {
         CEntryRichEdit* edit = Text(dialog);
         QTest::keyClicks(edit, "Keep me");
         QTest::mouseClick(Child<CRatingSpin>(dialog, "dreamSpin")->RightArrow(), Qt::LeftButton);
@@ -385,7 +364,7 @@ TEST_F(NewEntryDlgTest, AnsweringNoToBothQuestionsKeepsEverything)
 
 TEST_F(NewEntryDlgTest, InvalidMeasurementsAreRefusedWithFocusOnTheBox)
 {
-    const int result = RunEditor(Morning(), "secret", [this](CNewEntryDlg& dialog) {
+    const CNewEntryDlg::Outcome result = Run([this](CNewEntryDlg& dialog) {
         QTest::keyClicks(Text(dialog), "Measured");
         auto* weight = Child<QLineEdit>(dialog, "weight");
         auto* temperature = Child<QLineEdit>(dialog, "temperature");
@@ -413,7 +392,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAreRefusedWithFocusOnTheBox)
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
     });
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(result.saved);
     const std::vector<DiaryEntry> entries = ReadDiary();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].weight, 72);
@@ -435,10 +414,12 @@ TEST_F(NewEntryDlgTest, TemperatureAcceptsPointOrCommaAndNothingElse)
 
 TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOfDay)
 {
-    AppendDirectly(LocalTime(2024, 3, 12, 20, 0, 0), "secret", "{\\rtf1 older}");
-    AppendDirectly(LocalTime(2024, 3, 15, 7, 0, 0), "secret", "{\\rtf1 today}");
+    WriteDiary(m_path,
+               {{LocalTime(2024, 3, 12, 20, 0, 0), "{\\rtf1 older}"},
+                {LocalTime(2024, 3, 15, 7, 0, 0), "{\\rtf1 today}"}},
+               "secret");
 
-    const int result = RunEditor(Morning(), "secret", [](CNewEntryDlg& dialog) {
+    const CNewEntryDlg::Outcome result = Run([](CNewEntryDlg& dialog) {
         Child<QDateEdit>(dialog, "date")->setDate(QDate(2024, 3, 14));
         QTest::keyClicks(Text(dialog), "Dear diary, yesterday was long.");
         auto click = [&](const char* spin, bool right, int times) {
@@ -460,9 +441,9 @@ TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOf
         QTest::keyClicks(temperature, "37.2");
         QTest::keyClick(Child<QCheckBox>(dialog, "menstruus"), Qt::Key_Space);
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+        QTest::keyClick(weight, Qt::Key_Return); // Enter in a field saves
     });
-    ASSERT_EQ(result, QDialog::Accepted);
+    ASSERT_TRUE(result.saved);
 
     const std::vector<DiaryEntry> entries = ReadDiary();
     ASSERT_EQ(entries.size(), 3u);
@@ -482,32 +463,12 @@ TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOf
     EXPECT_EQ(RtfToPlainText(mine.text).trimmed(), "Dear diary, yesterday was long.");
 }
 
-TEST_F(NewEntryDlgTest, FirstEntryOfANewDiarySetsThePasswordThatOpensIt)
-{
-    const int result = RunEditor(
-        Morning(), "Wander1",
-        [](CNewEntryDlg& dialog) {
-            QTest::keyClicks(Text(dialog), "Day one");
-            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-            QTest::keyClick(Child<QLineEdit>(dialog, "weight"), Qt::Key_Return); // Enter saves
-        },
-        true);
-    ASSERT_EQ(result, QDialog::Accepted);
-
-    CDiaryStore store(0, StorePath(), m_extLoc);
-    ASSERT_TRUE(store.ReadFirstEntry());
-    EXPECT_STREQ(store.entry.password, "Wander1");
-    EXPECT_EQ(store.entry.passwordLength, 7u);
-    EXPECT_EQ(store.entry.time, Morning());
-    EXPECT_EQ(RtfToPlainText(store.entry.text).trimmed(), "Day one");
-}
-
 TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact)
 {
     CFileFaults::Install(
         [](FileOp op, const std::string&) { return op == FileOp::Write ? ENOSPC : 0; });
     bool failedOnce = false;
-    const int result = RunEditor(Morning(), "secret", [&](CNewEntryDlg& dialog) {
+    const CNewEntryDlg::Outcome result = Run([&](CNewEntryDlg& dialog) {
         QTest::keyClicks(Text(dialog), "Precious words");
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
@@ -521,7 +482,7 @@ TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact
         QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
     });
     EXPECT_TRUE(failedOnce);
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(result.saved);
     bool found = false;
     for (const DiaryEntry& entry : ReadDiary()) {
         found = found || RtfToPlainText(entry.text).trimmed() == "Precious words";
@@ -553,6 +514,221 @@ TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
     widgettest::PinTimeZone("America/New_York");
     CNewEntryDlg evening(nullptr, LocalTime(2024, 3, 15, 20, 0, 0));
     EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
+}
+
+TEST_F(NewEntryDlgTest, KeyboardRouteTabLeavesTheTextCtrlTabTypesOneCtrlSSaves)
+{
+    const CNewEntryDlg::Outcome result = Run([](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        auto* mood = Child<CRatingSpin>(dialog, "moodSpin");
+        QTest::keyClicks(edit, "a");
+        QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(edit, "b");
+        EXPECT_EQ(edit->toPlainText(), "a\tb");
+        // The mood spinner shows that it has the focus.
+        const QImage unfocused = mood->grab().toImage();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), mood);
+        EXPECT_NE(mood->grab().toImage(), unfocused);
+        // The arrow keys step it and leave the focus there for the next step.
+        QTest::keyClick(mood, Qt::Key_Right);
+        QTest::keyClick(mood, Qt::Key_Right);
+        EXPECT_EQ(mood->Value(), 2);
+        EXPECT_EQ(dialog.focusWidget(), mood);
+        QTest::keyClick(mood, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(dialog.focusWidget(), edit);
+        // B, I, U and C come before the text in the Tab order.
+        std::vector<QString> route;
+        Child<QComboBox>(dialog, "fontSize")->setFocus();
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            route.push_back(dialog.focusWidget()->objectName());
+        }
+        EXPECT_EQ(route, (std::vector<QString>{"bold", "italic", "underline", "color", "text"}));
+        QTest::keyClicks(edit, "c");
+        // Ctrl+S asks like SAVE: No keeps the editor open, Yes saves.
+        QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(CMessageBox::History().back().text, "Save this diary entry?");
+        EXPECT_EQ(CMessageBox::History().back().caption, "New Entry - Dayloom v2.21");
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+    });
+    EXPECT_TRUE(result.saved);
+    EXPECT_EQ(result.savedIndex, 0u);
+    const std::vector<DiaryEntry> entries = ReadDiary();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].mood, 2);
+    EXPECT_EQ(RtfToPlainText(entries[0].text).trimmed(), "a\tbc");
+}
+
+TEST_F(NewEntryDlgTest, FontListNamesEachFamilyOnceInOrder)
+{
+    EXPECT_EQ(CNewEntryDlg::FontFamilyList({"Noto Sans [GOOG]", "DejaVu Sans", "noto sans",
+                                            "Noto Sans [Monotype]", "Arial", "DejaVu Sans"}),
+              (QStringList{"Arial", "DejaVu Sans", "Noto Sans"}));
+}
+
+// Writes one entry through the editor: "plain " then "bold" in bold, mood 2.
+void WriteFormattedEntry(CNewEntryDlg& dialog)
+{
+    CEntryRichEdit* edit = Text(dialog);
+    QTest::keyClicks(edit, "plain ");
+    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(edit, "bold");
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(Child<CRatingSpin>(dialog, "moodSpin")->RightArrow(), Qt::LeftButton);
+    }
+}
+
+TEST_F(NewEntryDlgTest, EditingAnEntryLoadsItKeepsItsFormattingAndReplacesIt)
+{
+    WriteDiary(m_path, {{LocalTime(2024, 3, 10, 8, 0, 0), Rtf("older")}}, "secret");
+    Run([](CNewEntryDlg& dialog) {
+        WriteFormattedEntry(dialog);
+        Child<QLineEdit>(dialog, "temperature")->setText("36.6");
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+    });
+    ASSERT_EQ(ReadDiary().size(), 2u);
+
+    // Edit entry 1: everything is there, then moved to a date before entry 0.
+    const CNewEntryDlg::Outcome result = Run(
+        [](CNewEntryDlg& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Edit Entry - Dayloom v2.21");
+            EXPECT_EQ(Child<QLabel>(dialog, "time")->text(), "09:05:07");
+            EXPECT_EQ(Child<QDateEdit>(dialog, "date")->date(), QDate(2024, 3, 15));
+            EXPECT_EQ(Child<QLabel>(dialog, "moodLabel")->text(), "Very Good");
+            EXPECT_EQ(Child<QLineEdit>(dialog, "temperature")->text(), "36.6");
+            CEntryRichEdit* edit = Text(dialog);
+            EXPECT_EQ(edit->toPlainText(), "plain bold");
+            QTest::keyClick(edit, Qt::Key_End);
+            QTest::keyClicks(edit, "er");
+            Child<QDateEdit>(dialog, "date")->setDate(QDate(2024, 3, 1));
+            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+            QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        },
+        1u);
+    EXPECT_EQ(CMessageBox::History().back().caption, "Edit Entry - Dayloom v2.21");
+    EXPECT_TRUE(result.saved);
+    EXPECT_EQ(result.replacedIndex, 1u);
+    EXPECT_EQ(result.savedIndex, 0u);
+    const std::vector<DiaryEntry> entries = ReadDiary();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].time, LocalTime(2024, 3, 1, 9, 5, 7));
+    EXPECT_EQ(entries[0].mood, 2);
+    EXPECT_FLOAT_EQ(entries[0].temperature, 36.6f);
+    EXPECT_EQ(entries[1].text, Rtf("older"));
+    // The bold word (and the letters typed after it) are still bold.
+    CEntryRichEdit view;
+    view.StreamInRtf(entries[0].text);
+    EXPECT_EQ(view.toPlainText(), "plain bolder");
+    EXPECT_EQ(BoldPerCharacter(&view, 4, 12),
+              (std::vector<bool>{false, false, true, true, true, true, true, true}));
+}
+
+TEST_F(NewEntryDlgTest, DraftIsWrittenSealedAfterAChangeAndRestoredAfterACrash)
+{
+    {
+        // The editor is destroyed without SAVE or DISCARD, as in a crash.
+        CDiarySession session(StorePath(), m_extLoc);
+        session.SetPassword("secret");
+        CNewEntryDlg dialog(nullptr, session, Morning());
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        auto* timer = dialog.findChild<QTimer*>("draftTimer");
+        ASSERT_NE(timer, nullptr);
+        EXPECT_FALSE(timer->isActive()); // nothing runs at rest
+        QTest::keyClicks(Text(dialog), "Secret thoughts");
+        QTest::mouseClick(Child<CRatingSpin>(dialog, "dreamSpin")->RightArrow(), Qt::LeftButton);
+        QTest::keyClick(Child<QCheckBox>(dialog, "copulation"), Qt::Key_Space);
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 10000);
+        EXPECT_FALSE(QFile::exists(DraftPath()));
+        timer->start(0);
+        QTRY_VERIFY(QFile::exists(DraftPath()));
+        EXPECT_EQ(QFile::permissions(DraftPath()) & 0x7077,
+                  QFileDevice::ReadOwner | QFileDevice::WriteOwner); // 0600
+        // A change then the editor losing the focus also writes it.
+        QTest::keyClicks(Text(dialog), " more");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!dialog.isActiveWindow());
+    }
+    QFile file(DraftPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("thoughts")) << "the draft holds plain text";
+
+    const CNewEntryDlg::Outcome result = Run([](CNewEntryDlg& dialog) {
+        EXPECT_EQ(Text(dialog)->toPlainText(), "Secret thoughts more");
+        EXPECT_EQ(Child<QLabel>(dialog, "dreamLabel")->text(), "Amusing");
+        EXPECT_TRUE(Child<QCheckBox>(dialog, "copulation")->isChecked());
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+    });
+    const CMessageBox::Shown& offer = CMessageBox::History().front();
+    EXPECT_EQ(offer.text,
+              "A draft from Friday, March 15, 2024 09:06:07 was not saved. Restore it?");
+    EXPECT_EQ(offer.caption, "New Entry - Dayloom v2.21");
+    EXPECT_EQ(offer.choices, (std::vector<QString>{"Restore", "Discard draft"}));
+    EXPECT_TRUE(result.saved);
+    EXPECT_FALSE(QFile::exists(DraftPath())); // SAVE removes it
+    ASSERT_EQ(ReadDiary().size(), 1u);
+    EXPECT_EQ(ReadDiary()[0].copulation, 1);
+}
+
+TEST_F(NewEntryDlgTest, DraftOfAnEditFollowsItsEntryAndDiscardRemovesIt)
+{
+    WriteDiary(m_path, {{LocalTime(2024, 3, 12, 20, 0, 0), Rtf("first version")}}, "secret");
+    auto writeDraftAndCrash = [&](std::optional<uint32_t> edit) {
+        Run(
+            [&](CNewEntryDlg& dialog) {
+                QTest::keyClicks(Text(dialog), " changed");
+                dialog.findChild<QTimer*>("draftTimer")->start(0);
+                QTRY_VERIFY(QFile::exists(DraftPath()));
+                dialog.done(QDialog::Rejected); // no question: as good as a crash
+            },
+            edit);
+    };
+    writeDraftAndCrash(0u);
+    // Opening a new entry restores the edit the draft belongs to ...
+    Run([](CNewEntryDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Edit Entry - Dayloom v2.21");
+        EXPECT_EQ(Text(dialog)->toPlainText(), "first version changed");
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::keyClick(Text(dialog), Qt::Key_Escape);
+    });
+    EXPECT_EQ(CMessageBox::History().back().text, "Discard the changes to this diary entry?");
+    EXPECT_FALSE(QFile::exists(DraftPath())); // DISCARD removes it
+    EXPECT_EQ(ReadDiary()[0].text, Rtf("first version"));
+
+    // ... and "Discard draft" throws it away and opens what was asked for.
+    writeDraftAndCrash(std::nullopt);
+    CMessageBox::PushChoice(1);
+    Run([](CNewEntryDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
+        EXPECT_EQ(Text(dialog)->toPlainText(), "");
+        dialog.done(QDialog::Rejected);
+    });
+    EXPECT_FALSE(QFile::exists(DraftPath()));
+}
+
+TEST_F(NewEntryDlgTest, DamagedDraftIsReportedAndKeptAside)
+{
+    QFile damaged(DraftPath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("DLDRAFT1 not really") > 0);
+    damaged.close();
+    Run([](CNewEntryDlg& dialog) {
+        EXPECT_EQ(Text(dialog)->toPlainText(), "");
+        dialog.done(QDialog::Rejected);
+    });
+    ASSERT_FALSE(CMessageBox::History().empty());
+    EXPECT_EQ(CMessageBox::History().front().text,
+              QString("The unsaved draft could not be read; it was kept as %1.")
+                  .arg(DraftPath() + ".damaged"));
+    EXPECT_FALSE(QFile::exists(DraftPath()));
+    EXPECT_TRUE(QFile::exists(DraftPath() + ".damaged"));
 }
 
 } // namespace

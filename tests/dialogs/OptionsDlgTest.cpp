@@ -2,13 +2,12 @@
 // what SAVE writes, and the days box it refuses.
 #include "dialogs/OptionsDlg.h"
 
-#include "tests/support/WidgetTestSupport.h"
-#include "widgets/RatingLabels.h"
 #include "platform/AppInfo.h"
-#include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -31,7 +30,6 @@ protected:
         Settings().clear();
         CMessageBox::ClearHistory();
         CModal::Reset();
-        CHelp::Reset();
     }
 
     static QSettings Settings() { return QSettings(CSettings::FileName(), QSettings::IniFormat); }
@@ -160,14 +158,13 @@ TEST_F(OptionsDlgTest, DaysOutsideOneToNinetyNineOrEmptyAreRefusedAndNothingIsWr
     }
 }
 
-TEST_F(OptionsDlgTest, CancelAndEscWriteNothingAndF1OpensItsHelp)
+TEST_F(OptionsDlgTest, CancelAndEscWriteNothing)
 {
     for (const bool useEsc : {false, true}) {
         const int result = Run([&](COptionsDlg& dialog) {
             auto* label = dialog.findChild<QLineEdit*>("MoodZero");
             label->selectAll();
             QTest::keyClicks(label, "Meh");
-            QTest::keyClick(label, Qt::Key_F1);
             if (useEsc) {
                 QTest::keyClick(label, Qt::Key_Escape);
             } else {
@@ -178,7 +175,6 @@ TEST_F(OptionsDlgTest, CancelAndEscWriteNothingAndF1OpensItsHelp)
         EXPECT_TRUE(WrittenKeys().isEmpty());
         EXPECT_TRUE(CMessageBox::History().empty());
     }
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65538, 65538}));
 }
 
 } // namespace

@@ -5,13 +5,14 @@
 
 #include "import/Version1Importer.h"
 
-#include "tests/support/TestDiary.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "rtf/Rtf.h"
 #include "store/DiaryStore.h"
 #include "store/TimeText.h"
 #include "store/Version1File.h"
+#include "tests/support/TestDiary.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,10 +101,7 @@ protected:
     {
         CFileDialogs::PushFolder(folder);
         m_host.diaries.push_back(m_dir.filePath("old.ilm"));
-        CVersion1Importer importer(m_host);
-        importer.Run();
-        m_converted = importer.Converted();
-        m_skipped = importer.Skipped();
+        CVersion1Importer(m_host).Run();
     }
 
     std::vector<QString> Messages() const
@@ -130,8 +128,6 @@ protected:
     QTemporaryDir m_dir;
     QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
-    int m_converted = 0;
-    int m_skipped = 0;
 };
 
 TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
@@ -153,7 +149,7 @@ TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
 TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 {
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
-    Put("EL041200.00D", V1(0, 3, "Plain {day} C:\\temp \xD6"));
+    Put("EL041200.00D", V1(0, 3, "Plain {day}\r\nC:\\temp\\\rtab\t\xD6\n\n"));
     Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
     // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
     // buffer.
@@ -170,9 +166,8 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     ASSERT_EQ(messages.size(), 4u);
     EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
               (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
-    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"));
-    EXPECT_EQ(m_converted, 5);
-    EXPECT_EQ(m_skipped, 2);
+    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"))
+        << messages[3].toStdString();
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_EQ(m_host.prompts, 1);
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
@@ -180,10 +175,16 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(When(entries[0].time), "2002-12-04 12:00:00");
-    EXPECT_EQ(entries[0].text, kHead + "Plain {day} C:\\temp \xD6" + kTail);
+    // Braces and backslashes escaped, every kind of line end a paragraph, 8-bit
+    // characters in the wrapper's Cyrillic set: the text reads back unchanged.
+    EXPECT_EQ(entries[0].text,
+              kHead + "Plain \\{day\\}\\par\nC:\\\\temp\\\\\\par\ntab\\tab \\'d6\\par\n\\par\n" +
+                  kTail);
+    EXPECT_EQ(RtfToPlainText(entries[0].text),
+              QString::fromUtf16(u"Plain {day}\nC:\\temp\\\ntab\t\u0426\n\n"));
     EXPECT_EQ(entries[0].mood, 3);
     EXPECT_EQ(When(entries[1].time), "2002-12-05 14:30:22");
-    EXPECT_EQ(entries[1].text, kHead + "Scrambled \xE0 day" + kTail);
+    EXPECT_EQ(entries[1].text, kHead + "Scrambled \\'e0 day" + kTail);
     EXPECT_EQ(entries[1].mood, -2);
     EXPECT_EQ(entries[2].text, kHead + "2 is plain" + kTail);
     EXPECT_EQ(entries[3].text, kHead + std::string(40000, 'x') + kTail);
@@ -263,20 +264,43 @@ TEST_F(Version1ImportTest, AFileThatCannotBeReadStopsTheImport)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
-TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPassword)
+TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
 {
+    // Imported by an earlier release (unescaped wrapper), and another text at
+    // the time of a file.
     m_host.diary = m_dir.filePath("old.ilm");
-    WriteDiary(m_host.diary, {{LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}}, "Diary1");
+    WriteDiary(m_host.diary,
+               {{LocalTime(2002, 12, 4, 12), Version1Rtf("{Known} day")},
+                {LocalTime(2002, 12, 5, 14, 30, 22), Version1Rtf("Another text")},
+                {LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}},
+               "Diary1");
+    Put("EL041200.00D", V1(0, 0, "{Known} day"));
     Put("EL051430.22D", V1(0, 0, "Day of 2002"));
+    Put("EL061200.00D", V1(1, 0, "Line\r\nbreak"));
 
     Import(m_data);
-
     EXPECT_EQ(m_host.prompts, 0);
-    EXPECT_EQ(Messages(), (std::vector<QString>{kSelect, "Successfully converted 1 entries!"}));
-    const std::vector<DiaryEntry> entries = Entries();
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].text, kHead + "Day of 2002" + kTail); // sorted in front
-    EXPECT_STREQ(entries[0].password, "Diary1");
+    std::vector<DiaryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[2].text, kHead + "Day of 2002" + kTail); // sorted in
+    EXPECT_STREQ(entries[2].password, "Diary1");
+
+    // The same folder again, with a new file, and copies of an old and of the
+    // new file under other names.
+    Put("EL061200.00d", V1(1, 0, "Line\r\nbreak"));
+    Put("EL071200.00D", V1(0, 0, "New day"));
+    Put("EL071200.00d", V1(0, 0, "New day"));
+    Import(m_data);
+    EXPECT_EQ(Messages(),
+              (std::vector<QString>{kSelect,
+                                    "Successfully converted 2 entries! Skipped 1 entries already "
+                                    "in the diary!",
+                                    kSelect,
+                                    "Successfully converted 1 entries! Skipped 5 entries already "
+                                    "in the diary!"}));
+    entries = Entries();
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[4].text, kHead + "New day" + kTail);
 }
 
 } // namespace

@@ -21,9 +21,16 @@ protected:
     {
         PickDate(m_dlg->PlannedPicker(), date);
         Type(m_dlg->DescriptionEdit(), text);
-        QTest::mouseClick(m_dlg->AddButton(), Qt::LeftButton);
+        Click(m_dlg->AddButton());
     }
-    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Selects a line (unless `row` is -1) and clicks `button`.
+    void OnRow(int row, QPushButton* button)
+    {
+        if (row >= 0)
+            ClickRow(m_dlg->TaskList(), row);
+        Click(button);
+    }
+    static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     bool Completing() const
     {
         EXPECT_EQ(m_dlg->DoneButton()->isVisible(), m_dlg->ActualPicker()->isEnabled());
@@ -60,6 +67,15 @@ TEST_F(PlannerDlgTest, AddStoresANewTaskInPlannedOrder)
     EXPECT_EQ(m_dlg->PlannedPicker()->Time(), Local(2002, 12, 5, 11));
 }
 
+TEST_F(PlannerDlgTest, AddRefusesWhatTheFileCannotHold)
+{
+    Add(QDate(2002, 12, 12), QStringLiteral("Купить краску"));
+    EXPECT_TRUE(FileBytes('p').isEmpty());
+    ASSERT_EQ(Shown().size(), 1);
+    EXPECT_TRUE(Shown()[0].startsWith("Add Planner - Dayloom v2.21 | "));
+    EXPECT_TRUE(Shown()[0].contains(QStringLiteral(": К, у, п, и, т, ь, к, р, а, с. ")));
+}
+
 TEST_F(PlannerDlgTest, SelectingCompletesAndEditingBrowses)
 {
     EXPECT_FALSE(Completing());
@@ -72,8 +88,7 @@ TEST_F(PlannerDlgTest, SelectingCompletesAndEditingBrowses)
     EXPECT_TRUE(Completing());
     PickDate(m_dlg->PlannedPicker(), QDate(2002, 12, 13));
     EXPECT_FALSE(Completing());
-    ClickRow(m_dlg->TaskList(), 0);
-    Click(m_dlg->AddButton());
+    OnRow(0, m_dlg->AddButton());
     EXPECT_FALSE(Completing());
 }
 
@@ -81,54 +96,45 @@ TEST_F(PlannerDlgTest, DoneRecordsTheActualDate)
 {
     Add(QDate(2002, 12, 12), "Buy paint");
     Add(QDate(2002, 12, 20), "Sand floor");
-    ClickRow(m_dlg->TaskList(), 0);
-    PickDate(m_dlg->ActualPicker(), QDate(2002, 12, 12));
-    Click(m_dlg->DoneButton());
-    ClickRow(m_dlg->TaskList(), 1);
-    PickDate(m_dlg->ActualPicker(), QDate(2002, 12, 21));
-    Click(m_dlg->DoneButton());
-
+    const std::pair<int, QDate> done[] = {{0, QDate(2002, 12, 12)}, {1, QDate(2002, 12, 21)}};
+    for (const auto& [row, date] : done) {
+        ClickRow(m_dlg->TaskList(), row);
+        PickDate(m_dlg->ActualPicker(), date);
+        Click(m_dlg->DoneButton());
+    }
     EXPECT_EQ(DialogLines(), (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec",
                                           "20 Dec [ Sand floor ] DONE on 21 Dec"}));
-    EXPECT_EQ(MainLines(), (QStringList{"12 Dec [ Buy paint ] DONE ON TIME",
-                                        "20 Dec [ Sand floor ] DONE on 21 Dec"}));
+    // The actual date keeps the time of day the picker held.
+    const auto doneTime = static_cast<uint32_t>(Local(2002, 12, 21, 10));
+    EXPECT_EQ(FileBytes('p').mid(62 + 4, 4),
+              QByteArray(reinterpret_cast<const char*>(&doneTime), 4));
     EXPECT_TRUE(Completing());
     EXPECT_TRUE(m_dlg->TaskList()->selectedItems().isEmpty());
-    const QByteArray file = FileBytes('p');
-    uint32_t done = 0;
-    std::memcpy(&done, file.constData() + 62 + 4, 4);
-    EXPECT_EQ(done, static_cast<uint32_t>(Local(2002, 12, 21, 10)));
-    EXPECT_EQ(file.at(62 + 58), 1);
 }
 
 TEST_F(PlannerDlgTest, DeleteAndDoneNeedASelectedLineAndHelpOpensItsTopic)
 {
-    Click(m_dlg->DeleteButton());
-    Click(m_dlg->DoneButton());
-    EXPECT_TRUE(CMessageBox::History().empty()); // empty list: nothing happens
+    OnRow(-1, m_dlg->DeleteButton());
+    OnRow(-1, m_dlg->DoneButton());
+    EXPECT_TRUE(Shown().isEmpty()); // empty list: nothing happens
     Click(m_dlg->HelpButton());
     QTest::keyClick(m_dlg->DescriptionEdit(), Qt::Key_F1);
     EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65537, 65537}));
 
     Add(QDate(2002, 12, 12), "Buy paint");
     Add(QDate(2002, 12, 13), "Sand floor");
-    Click(m_dlg->DeleteButton());
-    Click(m_dlg->DoneButton());
-    ASSERT_EQ(CMessageBox::History().size(), 2u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              "You must have a planner entry selected in order to delete it!");
-    EXPECT_EQ(CMessageBox::History()[0].caption, "Delete Planner - Dayloom v2.21");
-    EXPECT_EQ(CMessageBox::History()[1].text,
-              "You must have a planner entry selected in order to modify it!");
-    EXPECT_EQ(CMessageBox::History()[1].caption, "Modify Planner - Dayloom v2.21");
-    EXPECT_EQ(MainLines().size(), 2);
+    OnRow(-1, m_dlg->DeleteButton());
+    OnRow(-1, m_dlg->DoneButton());
+    EXPECT_EQ(Shown(),
+              (QStringList{"Delete Planner - Dayloom v2.21 | You must have a planner entry "
+                           "selected in order to delete it!",
+                           "Modify Planner - Dayloom v2.21 | You must have a planner entry "
+                           "selected in order to modify it!"}));
 
-    ClickRow(m_dlg->TaskList(), 1);
-    Click(m_dlg->DeleteButton());
+    OnRow(1, m_dlg->DeleteButton());
     EXPECT_EQ(DialogLines(), QStringList{"12 Dec [ Buy paint ] NOT DONE"});
     EXPECT_TRUE(Completing()); // Delete leaves the state as it was
-    ClickRow(m_dlg->TaskList(), 0);
-    Click(m_dlg->DeleteButton());
+    OnRow(0, m_dlg->DeleteButton());
     EXPECT_TRUE(DialogLines().isEmpty());
     EXPECT_TRUE(MainLines().isEmpty());
     EXPECT_TRUE(FileBytes('p').isEmpty());

@@ -3,12 +3,13 @@
 // diary in a temporary folder (also the working folder, where rewrites put
 // their temporary file) and small helpers to drive the dialogs.
 
-#include "tests/support/TestDiary.h"
-#include "widgets/DatePicker.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "store/Records.h"
+#include "tests/support/TestDiary.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,29 +20,21 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <gtest/gtest.h>
 
-inline void PinZone(const char* zone)
-{
-    setenv("TZ", zone, 1);
-    tzset();
-}
-
+using widgettest::PinTimeZone;
 // A local date and time in the pinned zone.
-inline int64_t Local(int year, int month, int day, int hour, int minute = 0)
-{
+constexpr auto Local = [](int year, int month, int day, int hour, int minute = 0) {
     return LocalTime(year, month, day, hour, minute);
-}
+};
 
 class PlanningTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        PinZone("Europe/Berlin");
+        PinTimeZone("Europe/Berlin");
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         CClock::SetFixed(Local(2002, 12, 5, 10, 0));
@@ -63,12 +56,6 @@ protected:
         QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void WriteFile(char which, const QByteArray& bytes) const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("diary.%1lm").arg(QChar(which))));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     static void ClickRow(QListWidget* list, int row)
     {
@@ -82,13 +69,14 @@ protected:
         calendar->setSelectedDate(date);
         QTest::keyClick(calendar->findChild<QAbstractItemView*>(), Qt::Key_Return);
     }
-    // Types text key by key, accented and foreign letters included (QTest's
+    // Types text key by key, accented letters and emoji included (QTest's
     // key clicks know only ASCII).
     static void Type(QWidget* widget, const QString& text)
     {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        for (const char32_t c : text.toUcs4()) {
+            const QString typed = QString::fromUcs4(&c, 1);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
             QApplication::sendEvent(widget, &press);
             QApplication::sendEvent(widget, &release);
         }
@@ -99,6 +87,14 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             lines << list->item(i)->text();
         return lines;
+    }
+    // The messages shown so far, each as "caption | text".
+    static QStringList Shown()
+    {
+        QStringList shown;
+        for (const CMessageBox::Shown& message : CMessageBox::History())
+            shown << message.caption + QStringLiteral(" | ") + message.text;
+        return shown;
     }
 
     QTemporaryDir m_dir;

@@ -1,5 +1,5 @@
 // The help viewer: which page each request opens, what happens without the
-// pages, and that the shipped pages hold together.
+// pages, that the shipped pages hold together, and where the viewer opens.
 #include "platform/Help.h"
 
 #include "platform/AppInfo.h"
@@ -9,8 +9,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -36,26 +38,36 @@ protected:
     }
 
     QTextBrowser* Browser() { return m_owner.findChild<QTextBrowser*>("HelpBrowser"); }
+    QWidget* Viewer() { return m_owner.findChild<QWidget*>(QStringLiteral("HelpViewer")); }
 
     QDialog m_owner;
+};
+
+// The viewer as a user meets it: where it opens and how it goes away.
+class HelpViewerTest : public HelpTest
+{
+protected:
+    void SetUp() override
+    {
+        HelpTest::SetUp();
+        m_owner.setGeometry(250, 200, 300, 200);
+        m_owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_owner));
+    }
 };
 } // namespace
 
 TEST_F(HelpTest, EachContextOpensItsOwnPage)
 {
     const std::pair<int, const char*> pages[] = {
-        {CHelp::kContents, "index.html"},
-        {65537, "planner.html"},
-        {65538, "options.html"},
-        {65539, "reminders.html"},
-        {65540, "mainwindow.html"},
-        {65541, "newentry.html"},
-        {65542, "author.html"},
-        {65543, "password.html"},
+        {0, "index.html"},          {65537, "planner.html"},
+        {65538, "options.html"},    {65539, "reminders.html"},
+        {65540, "mainwindow.html"}, {65541, "newentry.html"},
+        {65542, "author.html"},     {65543, "password.html"},
         {70000, "index.html"}, // no page of its own: the contents
     };
     for (const auto& [context, file] : pages) {
-        ASSERT_TRUE(CHelp::Show(&m_owner, context)) << context;
+        ASSERT_TRUE(CHelp::Show(&m_owner, static_cast<HelpContext>(context))) << context;
         ASSERT_NE(Browser(), nullptr);
         EXPECT_EQ(Browser()->source().fileName(), file) << context;
         EXPECT_FALSE(Browser()->documentTitle().isEmpty()) << file;
@@ -70,23 +82,22 @@ TEST_F(HelpTest, MissingPagesAreReported)
 {
     QTemporaryDir empty;
     CHelp::SetHelpFolder(empty.path());
-    EXPECT_FALSE(CHelp::Show(&m_owner, 65540));
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text, "Failed to launch help.");
-    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
-    EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::Ok);
+    EXPECT_EQ(CMessageBox::History()[0].text + " | " + CMessageBox::History()[0].caption,
+              "Failed to launch help. | " + CAppInfo::AppName());
     EXPECT_EQ(Browser(), nullptr);
 
     // Only the requested page missing counts as well.
     QFile::copy(kShippedPages + "/index.html", empty.filePath("index.html"));
-    EXPECT_FALSE(CHelp::Show(&m_owner, 65541));
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::NewEntry));
     EXPECT_EQ(CMessageBox::History().size(), 2u);
     EXPECT_TRUE(CHelp::Show(&m_owner));
 }
 
 TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktop)
 {
-    ASSERT_TRUE(CHelp::Show(&m_owner, 65542));
+    ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::Author));
     QTextBrowser* browser = Browser();
     emit browser->anchorClicked(QUrl("dayloom:website"));
     emit browser->anchorClicked(QUrl("dayloom:mail"));
@@ -123,4 +134,33 @@ TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
                 << page.toStdString() << " -> " << target.toStdString();
         }
     }
+}
+
+TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
+{
+    ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::NewEntry));
+    QPointer<QWidget> viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    const QPoint offset = viewer->geometry().center() - m_owner.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << "," << offset.y();
+
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QTest::qWait(0);
+    EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+    // The window it explains stays open.
+    EXPECT_TRUE(m_owner.isVisible());
+}
+
+TEST_F(HelpViewerTest, StaysInsideTheScreenBesideAWindowAtItsEdge)
+{
+    m_owner.move(0, 0);
+    ASSERT_TRUE(CHelp::Show(&m_owner));
+    QWidget* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_GE(viewer->x(), 0);
+    EXPECT_GE(viewer->y(), 0);
+    viewer->close();
 }

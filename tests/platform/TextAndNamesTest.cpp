@@ -1,11 +1,10 @@
-// Byte strings of the diary files in the Windows ANSI code page, and the
-// program's data files.
+// Byte strings of the diary files in the Windows ANSI code page, where the
+// program's data files are found, and the extension of a chosen diary.
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/FileDialogs.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,22 +40,48 @@ TEST(AnsiCodecTest, CharactersOutsideTheCodePageAndZeroAreRefused)
     EXPECT_FALSE(CAnsiCodec::FromQString(QStringLiteral("ab") + QChar(0) + "c").has_value());
 }
 
-TEST(AppInfoTest, DataFilesComeFromTheOverrideOnlyWhenOneIsSet)
+TEST(AppInfoTest, DataFilesAreLookedForOnlyBesideTheProgram)
 {
-    const QString face = CAppInfo::FindDataFile("face-3.bmp");
-    ASSERT_FALSE(face.isEmpty());
-    EXPECT_TRUE(QFile::exists(face));
-    EXPECT_TRUE(face.endsWith("/face-3.bmp"));
-    EXPECT_TRUE(CAppInfo::FindDataFile("no-such-file.dat").isEmpty());
-
-    QTemporaryDir dir;
-    QFile tips(dir.filePath("TIPS.TXT"));
-    ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
-    tips.close();
-    CAppInfo::SetDataDir(dir.path());
-    EXPECT_EQ(CAppInfo::FindDataFile("TIPS.TXT"), QDir(dir.path()).absoluteFilePath("TIPS.TXT"));
-    // A test that hides a file must not see the shipped copy instead.
+    // The test programs find them through the fallback folder their main()
+    // sets; without it nothing in the build or source tree is searched (this
+    // program's own folder holds no data).
+    EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").endsWith("/face-3.bmp"));
+    CAppInfo::SetFallbackDataDir(QString());
     EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").isEmpty());
-    CAppInfo::SetDataDir(QString());
+    CAppInfo::SetFallbackDataDir(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data"));
+}
+
+TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncodedPath)
+{
+    const struct
+    {
+        QString chosen;
+        QString path;
+        QString title;
+        int extLoc; // -1: wherever "ilm" starts in the encoded path
+    } cases[] = {
+        {"/home/me/travel.ilm", "/home/me/travel.ilm", "travel", 16},
+        // Without an extension it gets .ilm; the folder's dot is not the file's.
+        {"/data/v2.old/travel", "/data/v2.old/travel.ilm", "travel", 20},
+        // The store swaps the byte at this offset of the encoded path, so
+        // characters of several bytes count with all their bytes.
+        {QStringLiteral("/tmp/Tagebücher/café.ilm"), QStringLiteral("/tmp/Tagebücher/café.ilm"),
+         QStringLiteral("café"), -1},
+        {"/d/my.diary.2024.ilm", "/d/my.diary.2024.ilm", "my.diary.2024", -1},
+        {"/d/odd.", "/d/odd.", "odd", 0}, // nothing after the dot
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        const DiaryChoice choice = CFileDialogs::ChoiceFromPath(c.chosen);
+        EXPECT_EQ(choice.path, c.path);
+        EXPECT_EQ(choice.fileTitle, c.title);
+        const QByteArray encoded = QFile::encodeName(choice.path);
+        if (c.extLoc >= 0) {
+            EXPECT_EQ(choice.extLoc, c.extLoc);
+        } else {
+            EXPECT_EQ(encoded.mid(choice.extLoc), "ilm");
+            EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
+        }
+    }
 }
 } // namespace

@@ -16,8 +16,7 @@ namespace {
 QStringList Files(const QString& dir, const QStringList& patterns)
 {
     QStringList paths;
-    const QFileInfoList entries = QDir(dir).entryInfoList(patterns, QDir::Files, QDir::Name);
-    for (const QFileInfo& info : entries) {
+    for (const QFileInfo& info : QDir(dir).entryInfoList(patterns, QDir::Files, QDir::Name)) {
         paths << info.absoluteFilePath();
     }
     return paths;

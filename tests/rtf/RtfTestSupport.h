@@ -21,11 +21,7 @@ namespace rtftest {
 inline std::string ReadBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray data = file.readAll();
-    return std::string(data.constData(), size_t(data.size()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 inline QString DocumentText(std::string_view rtf)

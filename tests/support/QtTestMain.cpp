@@ -1,6 +1,7 @@
 // main() of every test program that needs Qt: offscreen platform, settings
 // in a fresh temporary folder, and every seam (message boxes, modal dialogs,
 // file and colour dialogs, shell, help) in scripted mode.
+#include "platform/AppInfo.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
     setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
 
     QApplication app(argc, argv);
+    // The test programs live in neither of the program's folders.
+    CAppInfo::SetFallbackDataDir(QStringLiteral(DAYLOOM_SOURCE_DATA_DIR));
     CMessageBox::SetScripted(true);
     CModal::SetScripted(true);
     CFileDialogs::SetScripted(true);

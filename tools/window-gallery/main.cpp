@@ -413,7 +413,7 @@ int main(int argc, char** argv)
     }
     {
         CHelp::SetScripted(false);
-        CHelp::Show(&mainWindow, 65541);
+        CHelp::Show(&mainWindow, HelpContext::NewEntry);
         Settle();
         if (auto* viewer = mainWindow.findChild<QWidget*>(QStringLiteral("HelpViewer"))) {
             gallery.Save(viewer, QStringLiteral("11-help"));

@@ -1,0 +1,93 @@
+#include "dialogs/NewEntryDlgDraft.h"
+
+#include "platform/MessageBox.h"
+#include "store/DiarySession.h"
+#include "store/DraftSealer.h"
+#include "store/TimeText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+CNewEntryDlgDraft::CNewEntryDlgDraft(QObject* parent, std::function<const CDiarySession&()> session,
+                                     std::function<EntryDraft()> collect,
+                                     std::function<int64_t()> now)
+    : QObject(parent), m_session(std::move(session)), m_collect(std::move(collect)),
+      m_now(std::move(now)), m_pTimer(new QTimer(this))
+{
+    m_pTimer->setObjectName("draftTimer");
+    m_pTimer->setSingleShot(true);
+    m_pTimer->setInterval(kDelayMs);
+    connect(m_pTimer, &QTimer::timeout, this, &CNewEntryDlgDraft::WriteIfChanged);
+}
+
+void CNewEntryDlgDraft::Changed()
+{
+    m_bPending = true;
+    m_pTimer->start();
+}
+
+void CNewEntryDlgDraft::WriteIfChanged()
+{
+    m_pTimer->stop();
+    if (!m_bPending) {
+        return;
+    }
+    const CDiarySession& session = m_session();
+    const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(session);
+    if (session.Path().empty() || session.IsReadOnly() || sealer == nullptr) {
+        return; // no draft this diary could protect, or none it could hold
+    }
+    EntryDraft draft = m_collect();
+    draft.writtenAt = m_now();
+    // A draft that could not be written is tried again with the next change;
+    // the entry itself is still in the editor.
+    if (CDraftFile(session.Path()).Write(draft, *sealer) == 0) {
+        m_bPending = false;
+    }
+}
+
+void CNewEntryDlgDraft::Remove()
+{
+    m_pTimer->stop();
+    m_bPending = false;
+    const CDiarySession& session = m_session();
+    if (!session.Path().empty() && !session.IsReadOnly()) {
+        CDraftFile(session.Path()).Remove();
+    }
+}
+
+std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiarySession& session,
+                                                   const QString& caption)
+{
+    const CDraftFile file(session.Path());
+    const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(session);
+    if (session.Path().empty() || sealer == nullptr || !file.Exists()) {
+        return std::nullopt;
+    }
+    EntryDraft draft;
+    switch (file.Read(draft, *sealer)) {
+    case CDraftFile::ReadResult::Missing:
+        return std::nullopt;
+    case CDraftFile::ReadResult::Damaged: {
+        const std::optional<std::string> aside = file.KeepAside();
+        const std::string kept = aside ? *aside : file.Path();
+        CMessageBox::Show(parent,
+                          QString("The unsaved draft could not be read; it was kept as %1.")
+                              .arg(QDir::toNativeSeparators(QFile::decodeName(kept.c_str()))),
+                          caption, CMessageBox::Icon::Exclamation);
+        return std::nullopt;
+    }
+    case CDraftFile::ReadResult::Ok:
+        break;
+    }
+    const QString when = QString::fromStdString(FormatTime("%#c", draft.writtenAt));
+    const int choice = CMessageBox::Choose(
+        parent, QString("A draft from %1 was not saved. Restore it?").arg(when), caption,
+        {QStringLiteral("Restore"), QStringLiteral("Discard draft")}, 0);
+    if (choice == 1) {
+        file.Remove();
+        return std::nullopt;
+    }
+    return draft;
+}

@@ -1,0 +1,143 @@
+#include "dialogs/NewEntryDlgStore.h"
+
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+
+#include <QLocale>
+#include <filesystem>
+#include <type_traits>
+#include <vector>
+
+namespace {
+
+// Replaces stored entry `index` with the store's working entry. The store
+// does it in one step (the new text appended, the record rewritten, the
+// index re-sorted). A store without that step gets the new entry appended
+// first and the old one removed after, so a failure in between leaves both,
+// never neither.
+template <typename Store>
+bool ReplaceInStore(Store& store, uint32_t index, int64_t oldTime, uint32_t oldOffset)
+{
+    if constexpr (requires { store.ReplaceEntry(index); }) {
+        if constexpr (std::is_void_v<decltype(store.ReplaceEntry(index))>) {
+            store.ReplaceEntry(index);
+            return true;
+        } else {
+            return static_cast<bool>(store.ReplaceEntry(index));
+        }
+    } else {
+        store.AppendEntry();
+        store.SortEntries();
+        std::vector<EntryHeader> headers;
+        if (!store.ReadAllEntryHeaders(headers)) {
+            return false;
+        }
+        for (uint32_t i = 0; i < headers.size(); ++i) {
+            if (headers[i].time == oldTime && headers[i].textOffset == oldOffset) {
+                return store.DeleteEntry(i);
+            }
+        }
+        return false;
+    }
+}
+
+} // namespace
+
+std::optional<std::pair<EntryDraft, CNewEntryDlgStore::Identity>>
+CNewEntryDlgStore::Load(const CDiarySession& session, uint32_t index)
+{
+    const std::unique_ptr<CDiaryStore> store = session.MakeStore(index);
+    if (!store->ReadEntry()) {
+        return std::nullopt;
+    }
+    const DiaryEntry& entry = store->entry;
+    EntryDraft draft;
+    draft.time = entry.time;
+    draft.mood = entry.mood;
+    draft.fatigue = entry.fatigue;
+    draft.shape = entry.shape;
+    draft.dream = entry.dream;
+    draft.copulation = entry.copulation != 0;
+    draft.menstruus = entry.menstruus != 0;
+    draft.weight = std::to_string(entry.weight);
+    draft.temperature = TemperatureText(entry.temperature);
+    draft.rtf = entry.text;
+    return std::make_pair(draft, Identity{index, entry.time, entry.textOffset});
+}
+
+std::optional<uint32_t> CNewEntryDlgStore::Locate(const CDiarySession& session,
+                                                  const Identity& entry)
+{
+    std::vector<EntryHeader> headers;
+    if (!session.MakeStore()->ReadAllEntryHeaders(headers)) {
+        return std::nullopt;
+    }
+    auto same = [&](size_t i) {
+        return headers[i].time == entry.time && headers[i].textOffset == entry.textOffset;
+    };
+    if (entry.index < headers.size() && same(entry.index)) {
+        return entry.index;
+    }
+    for (uint32_t i = 0; i < headers.size(); ++i) {
+        if (same(i)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CNewEntryDlgStore::Saved>
+CNewEntryDlgStore::Save(const CDiarySession& session, const DiaryEntry& values,
+                        const std::optional<Identity>& edited)
+{
+    const std::unique_ptr<CDiaryStore> store = session.MakeStore(0);
+    store->entry = values;
+    // The new text goes to the end of the data file: that is how the saved
+    // entry is found again after the re-sort.
+    std::error_code unknown;
+    const uint64_t textOffset = std::filesystem::file_size(store->m_strDataPath, unknown);
+
+    Saved saved;
+    saved.replacedIndex = edited ? Locate(session, *edited) : std::nullopt;
+    if (saved.replacedIndex) {
+        if (!ReplaceInStore(*store, *saved.replacedIndex, edited->time, edited->textOffset)) {
+            return std::nullopt;
+        }
+    } else {
+        // A new entry, or one whose stored original has gone meanwhile:
+        // what the user wrote is kept either way.
+        store->AppendEntry();
+        store->SortEntries();
+    }
+
+    std::vector<EntryHeader> headers;
+    if (session.MakeStore()->ReadAllEntryHeaders(headers)) {
+        std::optional<uint32_t> byOffset;
+        std::optional<uint32_t> byTime;
+        for (uint32_t i = 0; i < headers.size(); ++i) {
+            if (headers[i].textLength != values.textLength) {
+                continue;
+            }
+            if (!unknown && headers[i].textOffset == textOffset) {
+                byOffset = i;
+            }
+            if (headers[i].time == values.time) {
+                byTime = i;
+            }
+        }
+        saved.savedIndex = byOffset ? byOffset : byTime;
+    }
+    return saved;
+}
+
+std::string CNewEntryDlgStore::TemperatureText(float value)
+{
+    QString text;
+    for (int precision = 6; precision <= 9; ++precision) {
+        text = QLocale::c().toString(static_cast<double>(value), 'g', precision);
+        if (QLocale::c().toFloat(text) == value) {
+            break;
+        }
+    }
+    return text.toStdString();
+}

@@ -1,0 +1,93 @@
+#include "planning/PlanningForm.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/HelpKey.h"
+#include "platform/MessageBox.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
+    : m_pDialog(dialog), m_strRecord(texts.record), m_nMaxDescription(texts.maxDescription)
+{
+    dialog->setWindowTitle(CAppInfo::Caption(texts.name));
+
+    list = new QListWidget(dialog);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(texts.widestLine) +
+                          2 * list->frameWidth() + 8);
+    list->setToolTip(texts.listTip);
+
+    group = new QGroupBox(texts.group, dialog);
+    // Only the length is kept to what the file holds: a character the diary
+    // cannot store is refused with a message at Add, not dropped unseen while
+    // typing.
+    description = new QLineEdit(group);
+    description->setMaxLength(texts.maxDescription);
+    description->setToolTip(texts.descriptionTip);
+
+    const QStyle* look = dialog->style();
+    const auto button = [dialog, look](QStyle::StandardPixmap icon, const char* text,
+                                       const QString& tip) {
+        auto* made = new QPushButton(look->standardIcon(icon), QString::fromLatin1(text), dialog);
+        made->setToolTip(tip);
+        return made;
+    };
+    add = button(QStyle::SP_FileDialogNewFolder, "Add", texts.addTip);
+    add->setDefault(true);
+    remove = button(QStyle::SP_TrashIcon, "Delete", texts.deleteTip);
+    ok = button(QStyle::SP_DialogOkButton, "OK", texts.okTip);
+    help = button(QStyle::SP_DialogHelpButton, "HELP!",
+                  QStringLiteral("Click to read extensive help"));
+
+    buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(list);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    auto* helpKey = new CHelpKey(dialog, texts.help);
+    QObject::connect(help, &QPushButton::clicked, helpKey, &CHelpKey::Show);
+}
+
+std::optional<int> CPlanningForm::ChosenRow(const QString& refusal, const QString& command) const
+{
+    if (list->count() == 0) {
+        return std::nullopt;
+    }
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        CMessageBox::Show(m_pDialog, refusal,
+                          CAppInfo::Caption(command + QLatin1Char(' ') + m_strRecord),
+                          CMessageBox::Icon::None);
+        return std::nullopt;
+    }
+    return list->row(selected.first());
+}
+
+std::optional<std::string> CPlanningForm::DescriptionBytes() const
+{
+    const QString text = description->text();
+    std::optional<std::string> bytes = CAnsiCodec::FromQString(text);
+    if (!bytes) {
+        CMessageBox::Show(m_pDialog, CAnsiCodec::UnsupportedMessage(text),
+                          CAppInfo::Caption(QStringLiteral("Add ") + m_strRecord));
+        description->setFocus();
+        return std::nullopt;
+    }
+    bytes->resize(std::min<size_t>(bytes->size(), static_cast<size_t>(m_nMaxDescription)));
+    return bytes;
+}

@@ -1,0 +1,46 @@
+#include "stats/FiguresText.h"
+
+#include <cmath>
+
+namespace {
+
+QString Days(int count)
+{
+    return count == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(count);
+}
+
+} // namespace
+
+QStringList FigureLines(const DiaryFigures& figures)
+{
+    return {QStringLiteral("Entries: %1").arg(figures.entries),
+            QStringLiteral("Days with an entry: %1 of %2")
+                .arg(figures.daysWithEntry)
+                .arg(figures.daySpan),
+            QStringLiteral("Longest streak: ") + Days(figures.longestStreak),
+            QStringLiteral("Current streak: ") + Days(figures.currentStreak)};
+}
+
+QString AverageWordsLine(double average, bool done)
+{
+    if (!done) {
+        return QStringLiteral("Average words per entry: counting...");
+    }
+    return QStringLiteral("Average words per entry: %1").arg(std::lround(average));
+}
+
+QStringList MoodShareLines(const DiaryFigures& figures, const RatingLabels& labels)
+{
+    int total = 0;
+    for (int count : figures.moodCounts) {
+        total += count;
+    }
+    QStringList lines;
+    for (int mood = 3; mood >= -3; --mood) {
+        const int count = figures.moodCounts[size_t(mood + 3)];
+        const long percent = total > 0 ? std::lround(100.0 * count / total) : 0;
+        lines.append(
+            QStringLiteral("%1: %2%").arg(LabelFor(labels, RatingScale::Mood, mood)).arg(percent));
+    }
+    return lines;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Words of an entry's plain text: how many there are, and the first few of
+// them as a one-line preview.
+
+#include <QString>
+#include <QStringView>
+
+// Runs of characters between white space.
+int CountWords(QStringView text);
+
+// The first `words` words joined by single spaces, followed by "..." when
+// the text goes on.
+QString FirstWords(QStringView text, int words = 8);
+
+// "1 year ago: <preview>", "N years ago: <preview>".
+QString OnThisDayText(int yearsAgo, const QString& preview);

@@ -1,0 +1,245 @@
+// The Statistics window driven as a user drives it: the colours of a year
+// read back from the rendered picture, the figures, the keyboard and mouse
+// on the days, and "Save picture..." with every way writing it can fail.
+
+#include "stats/StatisticsDlg.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "stats/WordCounter.h"
+#include "stats/YearGridView.h"
+#include "store/FileFaults.h"
+#include "tests/stats/StatsTestSupport.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+class StatisticsDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_path = m_folder.filePath("moods.ilm");
+        // 2024: one day per mood value in January (moods -3..+3 on the 1st to
+        // the 7th), two entries on 10 January, and a run up to today.
+        std::vector<EntryValues> entries;
+        for (int mood = -3; mood <= 3; ++mood) {
+            entries.push_back({LocalTime(2024, 1, mood + 4, 20), Rtf("one two"), mood});
+        }
+        entries.push_back({LocalTime(2024, 1, 10, 8), Rtf("early"), -2, -2, -3, -2});
+        entries.push_back({LocalTime(2024, 1, 10, 23, 59), Rtf("late entry words here"), 2});
+        entries.push_back({LocalTime(2023, 6, 1, 12), Rtf("a b c d e f g h i j"), 1});
+        for (int day = 20; day <= 22; ++day) {
+            entries.push_back({LocalTime(2024, 3, day, 0, 1), Rtf("x"), 0});
+        }
+        WriteDiary(m_path, entries, "secret");
+        m_session = std::make_unique<CDiarySession>(Encoded(m_path), ExtLocOf(m_path));
+        CMessageBox::ClearHistory();
+        CFileDialogs::Reset();
+    }
+    void TearDown() override { CFileFaults::Install({}); }
+
+    std::unique_ptr<CStatisticsDlg> Open()
+    {
+        auto dialog = std::make_unique<CStatisticsDlg>(*m_session, LocalTime(2024, 3, 22, 18));
+        dialog->show();
+        return dialog;
+    }
+
+    static QString Text(QWidget& dialog, const char* name)
+    {
+        auto* label = dialog.findChild<QLabel*>(name);
+        return label ? label->text() : QString();
+    }
+
+    ZoneScope m_zone{"Europe/Berlin"};
+    QTemporaryDir m_folder;
+    QString m_path;
+    std::unique_ptr<CDiarySession> m_session;
+};
+
+TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndBlankDays)
+{
+    auto dialog = Open();
+    ASSERT_EQ(dialog->Year(), 2024);
+    CYearGridView& grid = *dialog->Grid();
+    QImage picture(grid.size(), QImage::Format_RGB32);
+    grid.render(&picture);
+    for (int mood = -3; mood <= 3; ++mood) {
+        const QPoint centre = grid.CellRect(1, mood + 4).center();
+        EXPECT_EQ(picture.pixelColor(centre), CYearGridView::RatingColor(mood)) << mood;
+    }
+    EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 8).center()), CYearGridView::BlankColor());
+    // The latest of two entries colours the day.
+    EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 10).center()), CYearGridView::RatingColor(2));
+
+    // The seven mood colours differ, none is the blank day's.
+    QList<QRgb> seen{CYearGridView::BlankColor().rgb()};
+    for (int mood = -3; mood <= 3; ++mood) {
+        EXPECT_FALSE(seen.contains(CYearGridView::RatingColor(mood).rgb()));
+        seen.append(CYearGridView::RatingColor(mood).rgb());
+    }
+
+    // Fatigue of the same year: 10 January's latest entry says 0.
+    dialog->findChild<QComboBox*>("scale")->setCurrentIndex(1);
+    grid.render(&picture);
+    EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 10).center()), CYearGridView::RatingColor(0));
+}
+
+TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiary)
+{
+    auto dialog = Open();
+    EXPECT_EQ(Text(*dialog, "entries"), QStringLiteral("Entries: 13"));
+    EXPECT_EQ(Text(*dialog, "days"), QStringLiteral("Days with an entry: 12 of 296"));
+    EXPECT_EQ(Text(*dialog, "longestStreak"), QStringLiteral("Longest streak: 7 days"));
+    EXPECT_EQ(Text(*dialog, "currentStreak"), QStringLiteral("Current streak: 3 days"));
+    QStringList shares;
+    for (QLabel* label : dialog->findChildren<QLabel*>("moodShare")) {
+        shares << label->text();
+    }
+    EXPECT_EQ(shares, (QStringList{"Excellent: 8%", "Very Good: 15%", "Good: 15%", "Neutral: 31%",
+                                   "Not Good: 8%", "Sad: 15%", "Depressed: 8%"}));
+
+    // 7 x 2 + 1 + 4 + 10 + 3 x 1 words in 13 entries.
+    QSignalSpy done(dialog->findChild<CWordCounter*>(), &CWordCounter::Finished);
+    if (Text(*dialog, "averageWords").endsWith("counting...")) {
+        ASSERT_TRUE(done.wait(10000));
+    }
+    EXPECT_EQ(Text(*dialog, "averageWords"), QStringLiteral("Average words per entry: 2"));
+
+    // Another year changes the grid, not the figures.
+    QTest::keyClick(dialog->Grid(), Qt::Key_PageUp);
+    EXPECT_EQ(dialog->Year(), 2023);
+    EXPECT_EQ(Text(*dialog, "entries"), QStringLiteral("Entries: 13"));
+}
+
+TEST_F(StatisticsDlgTest, DaysAskForTheirEntriesByKeyAndClick)
+{
+    auto dialog = Open();
+    CYearGridView* grid = dialog->Grid();
+    std::vector<int> shown;
+    std::vector<bool> readable;
+    QObject::connect(dialog.get(), &CStatisticsDlg::ShowEntryRequested, [&](int entry) {
+        shown.push_back(entry);
+        // The main window reads the entry now: the word count must have let go.
+        readable.push_back(m_session->MakeStore(uint32_t(entry))->ReadEntry());
+    });
+
+    grid->setFocus();
+    EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 3, 22})); // today
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Left); // 19 March: no entry, nothing asked
+    QTest::keyClick(grid, Qt::Key_Enter);
+    for (int k = 0; k < 2; ++k) {
+        QTest::keyClick(grid, Qt::Key_Up);
+    }
+    QTest::keyClick(grid, Qt::Key_Right); // 20 January
+    EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 1, 20}));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 10).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 8).center());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(2, 30).center()); // no such day
+    EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 1, 8}));
+    EXPECT_EQ(shown, (std::vector<int>{12, 9}));
+    EXPECT_EQ(readable, (std::vector<bool>{true, true}));
+
+    // Resting the mouse on a day tells its date and labels.
+    auto hover = [grid](int month, int day) {
+        const QPoint at = grid->CellRect(month, day).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->mapToGlobal(at));
+        QApplication::sendEvent(grid, &help);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(hover(1, 10), "January 10, 2024\nMood: Very Good\nFatigue: Normal\nShape: "
+                            "Healthy\nDream: Neutral\n(2 entries: the latest shown)");
+    EXPECT_EQ(hover(1, 8), "January 8, 2024\nNo entry");
+
+    QTest::keyClick(grid, Qt::Key_PageDown); // no later year than this one
+    EXPECT_EQ(dialog->Year(), 2024);
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(StatisticsDlgTest, SavePictureWritesThePageOnView)
+{
+    auto dialog = Open();
+    const QString year = m_folder.filePath("year");
+    const QString chart = m_folder.filePath("chart.png");
+    CFileDialogs::PushPicture(year);
+    dialog->OnSavePicture();
+    dialog->Pages()->setCurrentIndex(1);
+    CFileDialogs::PushPicture(chart);
+    dialog->OnSavePicture();
+    CFileDialogs::PushPicture(std::nullopt); // cancelled
+    dialog->OnSavePicture();
+
+    QImage saved(year + ".png");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), dialog->Grid()->sizeHint());
+    EXPECT_EQ(saved.pixelColor(dialog->Grid()->CellRect(1, 7).center()),
+              CYearGridView::RatingColor(3));
+    EXPECT_EQ(QImage(chart).size(), dialog->ChartView()->size());
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(Encoded(chart).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(QDir(m_folder.path()).entryList({"*.tmp"}), QStringList());
+    EXPECT_TRUE(CMessageBox::History().empty());
+}
+
+TEST_F(StatisticsDlgTest, SavePictureFailuresKeepTheOldFile)
+{
+    auto dialog = Open();
+    const QString target = m_folder.filePath("kept.png");
+    struct Case
+    {
+        FileOp op;
+        int error;
+        QString message;
+    };
+    const Case cases[] = {
+        {FileOp::Open, EACCES, "Access to " + target + ".tmp was denied."},
+        {FileOp::Write, ENOSPC, "Disk full while accessing " + target + ".tmp."},
+        {FileOp::Flush, EIO,
+         "A hardware I/O error was reported while accessing " + target + ".tmp."},
+        {FileOp::Rename, EACCES, "Access to " + target + " was denied."},
+    };
+    for (const Case& c : cases) {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        CFileFaults::Install(
+            [&c](FileOp op, const std::string&) { return op == c.op ? c.error : 0; });
+        CMessageBox::ClearHistory();
+        CFileDialogs::PushPicture(target);
+        dialog->OnSavePicture();
+        CFileFaults::Install({});
+        ASSERT_EQ(CMessageBox::History().size(), 1u) << int(c.op);
+        EXPECT_EQ(CMessageBox::History()[0].text, c.message);
+        QFile kept(target);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), QByteArray("old"));
+        EXPECT_FALSE(QFile::exists(target + ".tmp"));
+    }
+}
+
+} // namespace
