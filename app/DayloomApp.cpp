@@ -1,6 +1,7 @@
 #include "app/DayloomApp.h"
 
 #include "app/DayloomDlg.h"
+#include "app/TerminationSignals.h"
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
 #include "platform/AppInfo.h"
@@ -32,6 +33,9 @@ bool CDayloomApp::InitInstance(const QStringList& arguments)
     CTipDlg::RunAtStartup(nullptr, arguments);
 
     CDayloomDlg mainWindow;
+    // Ended by a signal, the window unwinds as if closed: the diary's lock
+    // file goes with it.
+    const CTerminationSignals endSignals;
     CModal::Exec(mainWindow);
     return false;
 }

@@ -1,26 +1,27 @@
 #include "app/DayloomDlg.h"
 
-#include "dialogs/AboutDlg.h"
+#include "app/DiaryCommands.h"
+#include "app/DiaryOpener.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
+#include "app/EntryPanel.h"
+#include "app/EntrySearch.h"
 #include "app/ImportHost.h"
-#include "dialogs/SecurityDlg.h"
+#include "app/MainMenu.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/ChangePasswordDlg.h"
-#include "widgets/EntryRichEdit.h"
-#include "widgets/GraphChoiceBox.h"
-#include "widgets/GraphCtrl.h"
 #include "dialogs/NewEntryDlg.h"
+#include "dialogs/NewPasswordPrompt.h"
 #include "dialogs/OptionsDlg.h"
-#include "rtf/Rtf.h"
 #include "dialogs/TipDlg.h"
 #include "import/Version1Importer.h"
 #include "planning/PlannerDlg.h"
 #include "planning/PlannerSummary.h"
-#include "platform/Clock.h"
 #include "planning/ReminderSummary.h"
 #include "planning/RemindersDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/Help.h"
@@ -29,17 +30,17 @@
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
+#include "rtf/Rtf.h"
+#include "stats/OnThisDayView.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
-#include "store/NumberText.h"
+#include "store/TimeText.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphChoiceBox.h"
+#include "widgets/GraphCtrl.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -48,16 +49,14 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMenu>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
-#include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 static void InitIconResources()
@@ -66,48 +65,7 @@ static void InitIconResources()
 }
 
 namespace {
-
-const QString kInvalidPassword = QStringLiteral(
-    "The password you've specified is invalid for this diary! Please make sure you are opening "
-    "the diary you wish to and that you are entering the password correctly. Remember, the "
-    "password is case sEnSiTiVe!");
-
-// The password bytes of a record: up to the first zero byte.
-std::string StoredPassword(const DiaryEntry& entry)
-{
-    return std::string(entry.password, strnlen(entry.password, sizeof(entry.password)));
-}
-
-// Typed text as the diary's single-byte code page holds it, cut at a zero
-// character as the stored bytes are; nullopt when it cannot be encoded.
-std::optional<std::string> PasswordBytes(const QString& typed)
-{
-    std::optional<std::string> bytes = CAnsiCodec::FromQString(typed);
-    if (bytes) {
-        bytes->resize(strnlen(bytes->c_str(), bytes->size()));
-    }
-    return bytes;
-}
-
-// A measurement with one decimal as printf's "%0.1f" writes it in the C
-// locale: a decimal point whatever the user's locale, and an exact tie such
-// as 36.25 rounded to even (36.2), where QString::number would round up.
-QString OneDecimal(float value)
-{
-    return QString::fromStdString(FormatFixed(static_cast<double>(value), 1));
-}
-
-// The store puts 'd', 'r' or 'p' at the extension position of the encoded
-// path, so that position must be the first character of an extension of the
-// file name itself, never a character of a folder.
-bool IsUsableExtension(const QString& path, int extLoc)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    if (extLoc <= 0 || extLoc >= encoded.size()) {
-        return false;
-    }
-    return encoded[extLoc - 1] == '.' && encoded.lastIndexOf('/') < extLoc;
-}
+constexpr int kHelpMainWindow = 65540;
 } // namespace
 
 CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
@@ -117,8 +75,8 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(CAppInfo::Title());
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
+    m_pCommands = new CDiaryCommands(*this);
     BuildControls();
-    BuildMenu();
     // Initialisation may already ask for the last diary's password; that
     // prompt and its messages centre on this window, so give it its size and
     // its place in the middle of the screen first, not the corner it would
@@ -132,18 +90,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
 
 CDayloomDlg::~CDayloomDlg() = default;
 
-QString CDayloomDlg::WelcomeText()
+CEntryRichEdit* CDayloomDlg::EntryView() const
 {
-    return QStringLiteral("Welcome to ") + CAppInfo::Title() +
-           QStringLiteral(" - your personal diary\n= e-mail: mailto:") + CAppInfo::MailAddress() +
-           QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() + QStringLiteral("\nEnjoy!");
-}
-
-QString CDayloomDlg::EmptyDiaryText()
-{
-    return CAppInfo::Title() + QStringLiteral(" - this diary has no entries now\n= e-mail: ") +
-           CAppInfo::MailAddress() + QStringLiteral("\n= ") + CAppInfo::WebSite() +
-           QStringLiteral("\nEnjoy!");
+    return m_pPanel->View();
 }
 
 // ---------------------------------------------------------------- controls
@@ -154,7 +103,8 @@ QPushButton* CDayloomDlg::MakeButton(const QString& name, const QString& themeIc
 {
     auto* button = new QPushButton(this);
     button->setObjectName(name);
-    button->setAccessibleName(name);
+    // A picture button is named for screen readers by what its tip says.
+    button->setAccessibleName(toolTip.isEmpty() ? name : toolTip);
     button->setIcon(QIcon::fromTheme(themeIcon, QIcon(QStringLiteral(":/icons/") + fallback)));
     button->setIconSize(QSize(24, 24));
     button->setAutoDefault(false);
@@ -183,70 +133,60 @@ void CDayloomDlg::BuildControls()
     m_pEntryList->setMinimumWidth(260);
     connect(m_pEntryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CDayloomDlg::OnSelchangeEntryList);
+    connect(m_pEntryList, &QListView::doubleClicked, this, &CDayloomDlg::OnEditEntry);
 
-    QPushButton* first = MakeButton(
-        QStringLiteral("Go to first"), QStringLiteral("go-first"), QStringLiteral("first.svg"),
-        QStringLiteral("Jump to the first entry"), &CDayloomDlg::OnFirst);
-    QPushButton* last = MakeButton(QStringLiteral("Go to last"), QStringLiteral("go-last"),
-                                   QStringLiteral("last.svg"),
-                                   QStringLiteral("Jump to the last entry"), &CDayloomDlg::OnLast);
-    QPushButton* next = MakeButton(QStringLiteral("Go to next"), QStringLiteral("go-next"),
-                                   QStringLiteral("next.svg"),
-                                   QStringLiteral("View the next entry"), &CDayloomDlg::OnNext);
-    QPushButton* previous =
-        MakeButton(QStringLiteral("Go to previous"), QStringLiteral("go-previous"),
-                   QStringLiteral("previous.svg"), QStringLiteral("View the previous entry"),
-                   &CDayloomDlg::OnPrevious);
-    QPushButton* remove = MakeButton(
-        QStringLiteral("Delete"), QStringLiteral("edit-delete"), QStringLiteral("delete.svg"),
-        QStringLiteral("Delete the current entry"), &CDayloomDlg::OnDeleteEntry);
-    QPushButton* printCurrent =
-        MakeButton(QStringLiteral("Print current entry"), QStringLiteral("document-print"),
-                   QStringLiteral("print.svg"), QStringLiteral("Print the current entry"),
-                   &CDayloomDlg::OnPrintCurrentEntry);
-    QPushButton* web = MakeButton(
-        QStringLiteral("Web site"), QStringLiteral("applications-internet"),
-        QStringLiteral("web.svg"), QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite(),
-        &CDayloomDlg::OnWebSite);
-    QPushButton* mail =
-        MakeButton(QStringLiteral("Mail"), QStringLiteral("mail-send"), QStringLiteral("mail.svg"),
-                   QStringLiteral("Send an e-mail to the author"), &CDayloomDlg::OnMail);
-    m_pNewEntry = MakeButton(QStringLiteral("New entry"), QStringLiteral("document-new"),
-                             QStringLiteral("new-entry.svg"),
-                             QStringLiteral("Create a new entry (keyboard shortcut - F2)"),
-                             &CDayloomDlg::OnNewEntry);
-    m_pNewEntry->setDefault(true);
-    QPushButton* exitButton =
-        MakeButton(QStringLiteral("Exit"), QStringLiteral("application-exit"),
-                   QStringLiteral("exit.svg"), QStringLiteral("Exit Dayloom"), nullptr);
-    connect(exitButton, &QPushButton::clicked, this, &CDayloomDlg::accept);
-    QPushButton* options =
-        MakeButton(QStringLiteral("Options"), QStringLiteral("preferences-system"),
-                   QStringLiteral("options.svg"), QStringLiteral("Change Dayloom options"),
-                   &CDayloomDlg::OnOptions);
-    m_pSearch = MakeButton(QStringLiteral("Search"), QStringLiteral("edit-find"),
-                           QStringLiteral("search.svg"),
-                           QStringLiteral("Check this box to go into search mode"), nullptr);
+    // The picture buttons: name, theme icon, fallback picture, tip, command.
+    struct ButtonSpec
+    {
+        const char* name;
+        const char* icon;
+        const char* picture;
+        QString tip;
+        void (CDayloomDlg::*command)();
+    };
+    const ButtonSpec specs[] = {
+        {"Go to first", "go-first", "first.svg", "Jump to the first entry", &CDayloomDlg::OnFirst},
+        {"Go to previous", "go-previous", "previous.svg", "View the previous entry",
+         &CDayloomDlg::OnPrevious},
+        {"Go to next", "go-next", "next.svg", "View the next entry", &CDayloomDlg::OnNext},
+        {"Go to last", "go-last", "last.svg", "Jump to the last entry", &CDayloomDlg::OnLast},
+        {"Delete", "edit-delete", "delete.svg", "Delete the current entry",
+         &CDayloomDlg::OnDeleteEntry},
+        {"Search", "edit-find", "search.svg", "Check this box to go into search mode",
+         &CDayloomDlg::OnSearch},
+        {"New entry", "document-new", "new-entry.svg",
+         "Create a new entry (keyboard shortcut - F2)", &CDayloomDlg::OnNewEntry},
+        {"Reminder", "appointment-new", "reminder.svg",
+         "Add or delete reminders (keyboard shortcut - F3)", &CDayloomDlg::OnReminders},
+        {"Planner", "x-office-calendar", "planner.svg",
+         "Add, delete and manage plans (keyboard shortcut - F4)", &CDayloomDlg::OnPlanner},
+        {"Print current entry", "document-print", "print.svg", "Print the current entry",
+         &CDayloomDlg::OnPrintCurrentEntry},
+        {"Print all entries", "printer", "print-all.svg", "Print all entries",
+         &CDayloomDlg::OnPrintAllEntries},
+        {"Options", "preferences-system", "options.svg", "Change Dayloom options",
+         &CDayloomDlg::OnOptions},
+        {"Web site", "applications-internet", "web.svg",
+         QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite(), &CDayloomDlg::OnWebSite},
+        {"Mail", "mail-send", "mail.svg", "Send an e-mail to the author", &CDayloomDlg::OnMail},
+        {"Exit", "application-exit", "exit.svg", "Exit Dayloom", nullptr}};
+    std::vector<QPushButton*> buttons;
+    for (const ButtonSpec& spec : specs) {
+        buttons.push_back(MakeButton(QString::fromLatin1(spec.name), QString::fromLatin1(spec.icon),
+                                     QString::fromLatin1(spec.picture), spec.tip, spec.command));
+    }
+    m_pSearch = buttons[5];
     m_pSearch->setCheckable(true);
-    connect(m_pSearch, &QPushButton::clicked, this, &CDayloomDlg::OnSearch);
-    QPushButton* printAll =
-        MakeButton(QStringLiteral("Print all entries"), QStringLiteral("printer"),
-                   QStringLiteral("print-all.svg"), QStringLiteral("Print all entries"),
-                   &CDayloomDlg::OnPrintAllEntries);
-    QPushButton* reminder =
-        MakeButton(QStringLiteral("Reminder"), QStringLiteral("appointment-new"),
-                   QStringLiteral("reminder.svg"),
-                   QStringLiteral("Add or delete reminders (keyboard shortcut - F3)"),
-                   &CDayloomDlg::OnReminders);
-    QPushButton* planner =
-        MakeButton(QStringLiteral("Planner"), QStringLiteral("x-office-calendar"),
-                   QStringLiteral("planner.svg"),
-                   QStringLiteral("Add, delete and manage plans (keyboard shortcut - F4)"),
-                   &CDayloomDlg::OnPlanner);
+    m_pNewEntry = buttons[6];
+    m_pNewEntry->setDefault(true);
+    QPushButton* exitButton = buttons.back();
+    connect(exitButton, &QPushButton::clicked, this, &CDayloomDlg::accept);
 
     m_pSearchText = new QLineEdit(this);
     m_pSearchText->setObjectName(QStringLiteral("searchText"));
     m_pSearchText->setAccessibleName(QStringLiteral("Search text"));
+    // Enter in the field looks for the next match.
+    connect(m_pSearchText, &QLineEdit::returnPressed, this, &CDayloomDlg::OnNext);
     auto* searchFrame = new QGroupBox(this);
     auto* searchLayout = new QHBoxLayout(searchFrame);
     searchLayout->setContentsMargins(4, 4, 4, 4);
@@ -254,103 +194,16 @@ void CDayloomDlg::BuildControls()
     searchLayout->addWidget(m_pSearchText, 1);
 
     auto* navigation = new QHBoxLayout;
-    navigation->addWidget(first);
-    navigation->addWidget(previous);
-    navigation->addWidget(next);
-    navigation->addWidget(last);
-    navigation->addWidget(remove);
+    for (int i = 0; i < 5; ++i) {
+        navigation->addWidget(buttons[static_cast<size_t>(i)]);
+    }
 
     auto* leftColumn = new QVBoxLayout;
     leftColumn->addWidget(m_pEntryList, 1);
     leftColumn->addLayout(navigation);
     leftColumn->addWidget(searchFrame);
 
-    // The current entry: its text, ratings, face, marks and measurements.
-    m_pEntryView = new CEntryRichEdit(this);
-    m_pEntryView->setObjectName(QStringLiteral("entryView"));
-    m_pEntryView->setAccessibleName(QStringLiteral("Entry"));
-    m_pEntryView->setReadOnly(true);
-    m_pEntryView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
-                                          Qt::LinksAccessibleByMouse);
-    m_pEntryView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_pEntryView->setMinimumSize(320, 220);
-    // A found text stays highlighted while the focus is on the entry list.
-    QPalette viewPalette = m_pEntryView->palette();
-    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-        viewPalette.setColor(QPalette::Inactive, role, viewPalette.color(QPalette::Active, role));
-    }
-    m_pEntryView->setPalette(viewPalette);
-
-    auto makeRow = [this](FieldRow& row, const QString& caption, const QString& name) {
-        row.caption = new QLabel(caption, this);
-        row.field = new QLineEdit(this);
-        row.field->setObjectName(name);
-        row.field->setAccessibleName(caption.chopped(1));
-        row.field->setReadOnly(true);
-        row.caption->setBuddy(row.field);
-        return row.field;
-    };
-    m_pMood = makeRow(m_moodRow, QStringLiteral("Mood:"), QStringLiteral("moodField"));
-    m_pFatigue = makeRow(m_fatigueRow, QStringLiteral("Fatigue:"), QStringLiteral("fatigueField"));
-    m_pShape = makeRow(m_shapeRow, QStringLiteral("Shape:"), QStringLiteral("shapeField"));
-    m_pDream = makeRow(m_dreamRow, QStringLiteral("Dream:"), QStringLiteral("dreamField"));
-    m_pTemperature = makeRow(m_temperatureRow, QStringLiteral("Temperature:"),
-                             QStringLiteral("temperatureField"));
-    m_pWeight = makeRow(m_weightRow, QStringLiteral("Weight:"), QStringLiteral("weightField"));
-
-    m_pFace = new QLabel(this);
-    m_pFace->setObjectName(QStringLiteral("facePicture"));
-    m_pFace->setAccessibleName(QStringLiteral("Mood face"));
-    m_pFace->setFixedSize(48, 48);
-    m_pFace->setAlignment(Qt::AlignCenter);
-
-    // The marks only show the entry's values: clicks and keys never reach them.
-    auto makeMark = [this](const QString& caption) {
-        auto* box = new QCheckBox(caption, this);
-        box->setObjectName(caption);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->installEventFilter(this);
-        return box;
-    };
-    m_pCopulation = makeMark(QStringLiteral("Copulation"));
-    m_pMenstruus = makeMark(QStringLiteral("Menstruus"));
-
-    // The rating fields show the labels ("Very Good", "Exhausted"), the
-    // measurement fields a few digits; neither should grow without end.
-    const QFontMetrics metrics = fontMetrics();
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("Exhausted")) + 20;
-    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("000.00")) + 20;
-    for (const FieldRow* row : {&m_moodRow, &m_fatigueRow, &m_shapeRow, &m_dreamRow}) {
-        row->field->setMinimumWidth(labelWidth);
-        row->field->setMaximumWidth(2 * labelWidth);
-    }
-    for (const FieldRow* row : {&m_temperatureRow, &m_weightRow}) {
-        row->field->setMinimumWidth(numberWidth);
-        row->field->setMaximumWidth(2 * numberWidth);
-    }
-
-    auto* fields = new QGridLayout;
-    const FieldRow* rows[] = {&m_moodRow, &m_fatigueRow, &m_shapeRow, &m_dreamRow};
-    for (int i = 0; i < 4; ++i) {
-        fields->addWidget(rows[i]->caption, i, 0);
-        fields->addWidget(rows[i]->field, i, 1);
-    }
-    fields->addWidget(m_pFace, 0, 2, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    fields->addWidget(m_pCopulation, 2, 2);
-    fields->addWidget(m_pMenstruus, 3, 2);
-    fields->addWidget(m_temperatureRow.caption, 0, 3);
-    fields->addWidget(m_temperatureRow.field, 0, 4);
-    fields->addWidget(m_weightRow.caption, 1, 3);
-    fields->addWidget(m_weightRow.field, 1, 4);
-    fields->setColumnMinimumWidth(2, m_pFace->width() + 8);
-    fields->setColumnStretch(1, 2);
-    fields->setColumnStretch(4, 1);
-    fields->setColumnStretch(5, 1);
-
-    auto* centreColumn = new QVBoxLayout;
-    centreColumn->addWidget(m_pEntryView, 1);
-    centreColumn->addLayout(fields);
+    m_pPanel = new CEntryPanel(this);
 
     // Summaries: shown, never selected.
     auto makeSummary = [this](const QString& name) {
@@ -371,21 +224,22 @@ void CDayloomDlg::BuildControls()
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(new QLabel(QStringLiteral("Reminders:"), this));
     rightColumn->addWidget(m_pReminderList, 1);
+    rightColumn->addWidget(m_pCommands->MakeOnThisDayView(this));
     rightColumn->addWidget(new QLabel(QStringLiteral("Planner:"), this));
     rightColumn->addWidget(m_pPlannerList, 1);
 
     // The graph panel lies over its frame; the frame's notice shows only
     // while the panel is not there.
-    m_pGraphFrame = new QLabel(
+    auto* graphFrame = new QLabel(
         QStringLiteral("You need at least 8 entries in your diary to view the graph!"), this);
-    m_pGraphFrame->setObjectName(QStringLiteral("graphFrame"));
-    m_pGraphFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_pGraphFrame->setAlignment(Qt::AlignCenter);
-    m_pGraphFrame->setMinimumSize(400, 200);
-    auto* frameLayout = new QVBoxLayout(m_pGraphFrame);
+    graphFrame->setObjectName(QStringLiteral("graphFrame"));
+    graphFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    graphFrame->setAlignment(Qt::AlignCenter);
+    graphFrame->setMinimumSize(400, 200);
+    auto* frameLayout = new QVBoxLayout(graphFrame);
     const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 1;
     frameLayout->setContentsMargins(edge, edge, edge, edge);
-    m_pGraph = new CGraphCtrl(m_pGraphFrame);
+    m_pGraph = new CGraphCtrl(graphFrame);
     m_pGraph->setObjectName(QStringLiteral("graph"));
     m_pGraph->setToolTip(QStringLiteral("This shows your selected graphs"));
     frameLayout->addWidget(m_pGraph);
@@ -394,12 +248,12 @@ void CDayloomDlg::BuildControls()
             &CDayloomDlg::OnShowFlagsChanged);
 
     auto* graphRow = new QHBoxLayout;
-    graphRow->addWidget(m_pGraphFrame, 1);
+    graphRow->addWidget(graphFrame, 1);
     graphRow->addWidget(m_pGraphChoice);
 
+    const std::vector<QPushButton*> commands(buttons.begin() + 6, buttons.end() - 1);
     auto* commandRow = new QHBoxLayout;
-    for (QPushButton* button :
-         {m_pNewEntry, reminder, planner, printCurrent, printAll, options, web, mail}) {
+    for (QPushButton* button : commands) {
         commandRow->addWidget(button);
     }
     commandRow->addStretch();
@@ -407,12 +261,13 @@ void CDayloomDlg::BuildControls()
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(leftColumn);
-    columns->addLayout(centreColumn, 2);
+    columns->addWidget(m_pPanel, 2);
     columns->addLayout(rightColumn, 1);
 
     auto* layout = new QVBoxLayout(this);
-    m_pMenuBar = new QMenuBar(this);
-    layout->setMenuBar(m_pMenuBar);
+    auto* menuBar = new QMenuBar(this);
+    CMainMenu::Build(*menuBar, *this);
+    layout->setMenuBar(menuBar);
     layout->addLayout(columns, 1);
     layout->addLayout(graphRow);
     layout->addLayout(commandRow);
@@ -420,104 +275,20 @@ void CDayloomDlg::BuildControls()
     // Tab goes through the window as it reads: the list and its buttons,
     // the search, the entry and its fields, the graph switches, then the
     // command row from left to right.
-    std::vector<QWidget*> order = {m_pEntryList, first,          previous,   next,
-                                   last,         remove,         m_pSearch,  m_pSearchText,
-                                   m_pEntryView, m_pMood,        m_pFatigue, m_pShape,
-                                   m_pDream,     m_pTemperature, m_pWeight};
+    std::vector<QWidget*> order = {m_pEntryList};
+    order.insert(order.end(), buttons.begin(), buttons.begin() + 6);
+    order.push_back(m_pSearchText);
+    for (QWidget* widget : m_pPanel->TabChain()) {
+        order.push_back(widget);
+    }
     for (int i = 0; i < CGraphChoiceBox::kSeriesCount; ++i) {
         order.push_back(m_pGraphChoice->Button(static_cast<GraphSeries>(i)));
     }
-    for (QPushButton* button :
-         {m_pNewEntry, reminder, planner, printCurrent, printAll, options, web, mail, exitButton}) {
-        order.push_back(button);
-    }
+    order.insert(order.end(), commands.begin(), commands.end());
+    order.push_back(exitButton);
     for (size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-}
-
-void CDayloomDlg::BuildMenu()
-{
-    auto add = [this](QMenu* menu, const QString& text, void (CDayloomDlg::*command)(),
-                      QKeySequence key = QKeySequence()) {
-        QAction* action = menu->addAction(text);
-        if (!key.isEmpty()) {
-            action->setShortcut(key);
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action); // the keys work whether or not the menu was opened
-        }
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
-
-    QMenu* file = m_pMenuBar->addMenu(QStringLiteral("&File"));
-    add(file, QStringLiteral("&Open/Create Diary..."), &CDayloomDlg::OnOpenCreateDiary);
-    file->addSeparator();
-    add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
-    file->addSeparator();
-    add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
-    add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
-    file->addSeparator();
-    QAction* exitAction = file->addAction(QStringLiteral("E&xit\tAlt+F4"));
-    connect(exitAction, &QAction::triggered, this, &CDayloomDlg::accept);
-
-    QMenu* entry = m_pMenuBar->addMenu(QStringLiteral("&Entry"));
-    add(entry, QStringLiteral("&New entry...\tF2"), &CDayloomDlg::OnNewEntry, Qt::Key_F2);
-    entry->addSeparator();
-    add(entry, QStringLiteral("Go to &first"), &CDayloomDlg::OnFirst);
-    add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
-    add(entry, QStringLiteral("Go to &next"), &CDayloomDlg::OnNext);
-    add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
-    entry->addSeparator();
-    add(entry, QStringLiteral("Print &current entry"), &CDayloomDlg::OnPrintCurrentEntry);
-
-    QMenu* tools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
-    add(tools, QStringLiteral("&Reminders...\tF3"), &CDayloomDlg::OnReminders, Qt::Key_F3);
-    add(tools, QStringLiteral("&Planner...\tF4"), &CDayloomDlg::OnPlanner, Qt::Key_F4);
-    tools->addSeparator();
-    add(tools, QStringLiteral("Import from Dayloom v1.00"), &CDayloomDlg::ImportVersion1);
-
-    QMenu* help = m_pMenuBar->addMenu(QStringLiteral("&Help"));
-    add(help, QStringLiteral("Contents\tF1"), &CDayloomDlg::OnHelpContents, Qt::Key_F1);
-    add(help, QStringLiteral("Help on main window"), &CDayloomDlg::OnHelpMainWindow);
-    help->addSeparator();
-    add(help, QStringLiteral("Tip of the Day..."), &CDayloomDlg::OnTipOfTheDay);
-    help->addSeparator();
-    add(help, QStringLiteral("&About Dayloom..."), &CDayloomDlg::OnAbout);
-}
-
-QAbstractButton* CDayloomDlg::Button(const QString& name) const
-{
-    return findChild<QAbstractButton*>(name);
-}
-
-QAction* CDayloomDlg::Action(const QString& text) const
-{
-    for (QMenu* menu : m_pMenuBar->findChildren<QMenu*>()) {
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) {
-                return action;
-            }
-        }
-    }
-    return nullptr;
-}
-
-bool CDayloomDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_pCopulation || watched == m_pMenstruus) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            return true;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CDayloomDlg::keyPressEvent(QKeyEvent* event)
@@ -525,9 +296,15 @@ void CDayloomDlg::keyPressEvent(QKeyEvent* event)
     // The main window is no ordinary dialog: Enter does not press a default
     // button and Esc does not close the program.
     switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter on an entry line opens it for editing.
+        if (focusWidget() == m_pEntryList) {
+            OnEditEntry();
+        }
+        event->accept();
+        return;
+    case Qt::Key_Escape:
         event->accept();
         return;
     default:
@@ -541,41 +318,21 @@ void CDayloomDlg::OnInitDialog()
 {
     CWaitCursor wait;
 
-    m_bShowMood = CSettings::GetProfileInt(QStringLiteral("bShowMood"), 1);
-    m_bShowFatigue = CSettings::GetProfileInt(QStringLiteral("bShowFatigue"), 1);
-    m_bShowShape = CSettings::GetProfileInt(QStringLiteral("bShowShape"), 1);
-    m_bShowDream = CSettings::GetProfileInt(QStringLiteral("bShowDream"), 1);
-    m_bShowTemp = CSettings::GetProfileInt(QStringLiteral("bShowTemp"), 1);
-    m_bShowWeight = CSettings::GetProfileInt(QStringLiteral("bShowWeight"), 1);
-    m_bShowMenstruus = CSettings::GetProfileInt(QStringLiteral("bShowMenstruus"), 1);
-    m_bShowCopulation = CSettings::GetProfileInt(QStringLiteral("bShowCopulation"), 1);
-    m_pGraph->m_bShowMood = m_bShowMood;
-    m_pGraph->m_bShowFatigue = m_bShowFatigue;
-    m_pGraph->m_bShowShape = m_bShowShape;
-    m_pGraph->m_bShowDream = m_bShowDream;
-    m_pGraph->m_bShowTemp = m_bShowTemp;
-    m_pGraph->m_bShowWeight = m_bShowWeight;
-    m_pGraph->m_bShowMenstruus = m_bShowMenstruus;
-    m_pGraph->m_bShowCopulation = m_bShowCopulation;
-    ApplyShowFlags();
-
-    for (int mood = -3; mood <= 3; ++mood) {
-        m_faces[mood + 3] = LoadFacePicture(mood);
-    }
-    m_pEntryView->setPlainText(WelcomeText());
+    // The choice box has read which series are shown.
+    m_pGraphChoice->ApplyTo(*m_pGraph, false);
+    m_pPanel->ApplyShown(m_pGraphChoice->Shown());
+    m_pPanel->ShowMessage(CEntryPanel::WelcomeText());
     ResetGraph();
     LoadLabels();
 
     m_pEntryList->setEnabled(false);
     m_pNewEntry->setFocus();
-    m_strDiaryFile.clear();
-    m_bOpenLastDiary = CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0);
     m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
     m_pSearch->setChecked(false);
     m_pSearchText->setEnabled(false);
-    m_bSearching = 0;
+    m_bSearching = false;
 
-    if (m_bOpenLastDiary == 1) {
+    if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) == 1) {
         Guarded([this] { ReopenLastDiary(); });
     }
     m_pEntryList->setFocus();
@@ -583,61 +340,68 @@ void CDayloomDlg::OnInitDialog()
 
 void CDayloomDlg::ReopenLastDiary()
 {
-    m_strDiaryFile = CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString());
-    m_nExtLoc = static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
+    const std::string path =
+        QFile::encodeName(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()))
+            .toStdString();
+    const auto extLoc =
+        static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
     // An extension position that does not point into the file name's own
     // extension would make the store write beside the diary: nothing opens.
-    if (m_strDiaryFile.isEmpty() || !IsUsableExtension(m_strDiaryFile, m_nExtLoc)) {
-        m_strDiaryFile.clear();
+    if (path.empty() || !CDiarySession::IsUsableExtension(path, extLoc)) {
         return;
     }
-
-    CDiaryStore store(0, StorePath(), m_nExtLoc);
-    if (!store.ReadFirstEntry()) {
-        // The diary has no entries (yet): the next new entry sets its password.
-        m_pEntryList->setEnabled(false);
-        m_pEntryList->setFocus();
-        m_bNewDiary = 1;
-        return;
+    OpenDiary(path, extLoc, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+    // A diary reopened without a password prompt keeps the program's title.
+    if (IsDiaryOpen() && m_pSession->IsNew()) {
+        setWindowTitle(CAppInfo::Title());
     }
-    m_bNewDiary = 0;
-    bool cancelled = false;
-    if (!CheckPassword(store.entry, cancelled)) {
-        m_strDiaryFile.clear();
-        return;
-    }
-    const QString shortFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
-    SetDiaryTitle(shortFile);
-    LoadDiary();
 }
 
 // --------------------------------------------------------- opening a diary
 
-std::string CDayloomDlg::StorePath() const
+std::unique_ptr<CDiaryStore> CDayloomDlg::Store(int index) const
 {
-    return QFile::encodeName(m_strDiaryFile).toStdString();
+    return m_pSession->MakeStore(static_cast<uint32_t>(index));
 }
 
 void CDayloomDlg::SetDiaryTitle(const QString& fileTitle)
 {
-    setWindowTitle(fileTitle.isEmpty() ? CAppInfo::Title()
-                                       : CAppInfo::Title() + QStringLiteral(" - ") + fileTitle);
+    QString title = CAppInfo::Title();
+    if (!fileTitle.isEmpty()) {
+        title += QStringLiteral(" - ") + fileTitle;
+    }
+    if (IsDiaryOpen() && m_pSession->IsReadOnly()) {
+        title += QStringLiteral(" (read-only)");
+    }
+    setWindowTitle(title);
 }
 
-bool CDayloomDlg::CheckPassword(const DiaryEntry& first, bool& cancelled)
+void CDayloomDlg::CloseDiary()
 {
-    cancelled = false;
-    CSecurityDlg prompt(this);
-    prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
-    prompt.m_bNoCancel = false;
-    if (CModal::Exec(prompt) != QDialog::Accepted) {
-        cancelled = true;
+    m_pSession.reset();
+    m_pLock.reset(); // unlocks
+}
+
+bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle)
+{
+    CloseDiary();
+    CDiaryOpener::Opened opened = CDiaryOpener::Open(this, path, extLoc);
+    if (opened.outcome == CDiaryOpener::Outcome::Cancelled) {
+        ResetGraph();
+    }
+    if (!opened.session) {
+        setWindowTitle(CAppInfo::Title());
         return false;
     }
-    const std::optional<std::string> typed = PasswordBytes(prompt.m_strPassword);
-    if (!typed || *typed != StoredPassword(first)) {
-        CMessageBox::Show(this, kInvalidPassword, CAppInfo::Title());
-        return false;
+    m_pSession = std::move(opened.session);
+    m_pLock = std::move(opened.lock);
+    SetDiaryTitle(fileTitle);
+    if (opened.outcome == CDiaryOpener::Outcome::New) {
+        m_pSession->RememberFiles();
+        m_pEntryList->setEnabled(false);
+        m_pNewEntry->setFocus();
+    } else {
+        LoadDiary();
     }
     return true;
 }
@@ -646,51 +410,44 @@ void CDayloomDlg::OnOpenCreateDiary()
 {
     Guarded([this] {
         const std::optional<DiaryChoice> choice = CFileDialogs::OpenOrCreateDiary(this);
+        uint16_t extLoc = IsDiaryOpen() ? m_pSession->ExtLoc() : 0;
         if (choice) {
-            if (!IsUsableExtension(choice->path, choice->extLoc)) {
+            const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));
+            const std::string path = QFile::encodeName(choice->path).toStdString();
+            if (!CDiarySession::IsUsableExtension(path, choice->extLoc)) {
                 CMessageBox::Show(
                     this,
                     QStringLiteral("A diary's file name needs an extension, as in travel.ilm. "
                                    "Please choose another name."),
-                    CAppInfo::Caption(QStringLiteral("Open/Create Diary")));
+                    caption);
                 return;
             }
-            m_strDiaryFile = choice->path;
-            m_nExtLoc = choice->extLoc;
+            // The files made beside the diary (the password switch's marker,
+            // a kept draft) must fit the folder's name limit as well.
+            if (CDiarySession::IsNameTooLong(path)) {
+                CMessageBox::Show(this,
+                                  QStringLiteral("This file name is too long for a diary. Please "
+                                                 "choose a shorter name."),
+                                  caption);
+                return;
+            }
             CSettings::WriteProfileString(QStringLiteral("shortFile"), choice->fileTitle);
-            setWindowTitle(CAppInfo::Title() + QStringLiteral(" - ") + choice->fileTitle);
             m_pEntryModel->Clear();
             m_pPlannerList->clear();
             m_pReminderList->clear();
-            m_pEntryView->setPlainText(WelcomeText());
+            m_pCommands->RefreshOnThisDay();
+            m_pPanel->ShowMessage(CEntryPanel::WelcomeText());
             ResetGraph();
-
-            // A new diary may be typed into a folder that does not exist yet
-            // (~/Diaries/travel); the store creates only files, so make the
-            // folder first. Should that fail, the store reports the file.
-            QDir().mkpath(QFileInfo(m_strDiaryFile).absolutePath());
-            CDiaryStore store(0, StorePath(), m_nExtLoc);
-            if (!store.ReadFirstEntry()) {
-                m_pEntryList->setEnabled(false);
-                m_pNewEntry->setFocus();
-                m_bNewDiary = 1;
-            } else {
-                m_bNewDiary = 0;
-                bool cancelled = false;
-                if (!CheckPassword(store.entry, cancelled)) {
-                    if (cancelled) {
-                        ResetGraph();
-                    }
-                    m_strDiaryFile.clear();
-                    m_bNewDiary = 1;
-                    setWindowTitle(CAppInfo::Title());
-                    return;
-                }
-                LoadDiary();
+            if (!OpenDiary(path, choice->extLoc, choice->fileTitle)) {
+                return;
             }
+            extLoc = choice->extLoc;
         }
-        CSettings::WriteProfileString(QStringLiteral("DiaryFile"), m_strDiaryFile);
-        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), m_nExtLoc);
+        CSettings::WriteProfileString(
+            QStringLiteral("DiaryFile"),
+            IsDiaryOpen() ? QFile::decodeName(QByteArray::fromStdString(m_pSession->Path()))
+                          : QString());
+        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
     });
 }
 
@@ -710,9 +467,8 @@ void CDayloomDlg::FillEntryList(bool showLast)
 {
     CWaitCursor wait;
     m_pEntryModel->Clear();
-    CDiaryStore store(0, StorePath(), m_nExtLoc);
     std::vector<EntryHeader> headers;
-    if (store.ReadAllEntryHeaders(headers) && !headers.empty()) {
+    if (IsDiaryOpen() && Store()->ReadAllEntryHeaders(headers) && !headers.empty()) {
         std::vector<int64_t> times;
         times.reserve(headers.size());
         for (const EntryHeader& header : headers) {
@@ -720,11 +476,11 @@ void CDayloomDlg::FillEntryList(bool showLast)
         }
         m_pEntryModel->SetTimes(std::move(times));
         m_pGraph->SetGraphData(headers);
-        m_pEntryList->setEnabled(m_bSearching == 0);
+        m_pEntryList->setEnabled(!m_bSearching);
         if (showLast) {
             OnLast();
             // Last leaves a single entry unselected; a load still shows it.
-            if (m_bSearching == 0 && SelectedIndex() < 0) {
+            if (!m_bSearching && SelectedIndex() < 0) {
                 SelectRow(0);
                 ReadAndDisplay(0);
             }
@@ -734,6 +490,9 @@ void CDayloomDlg::FillEntryList(bool showLast)
         ResetGraph();
     }
     m_pEntryList->setFocus();
+    if (IsDiaryOpen()) {
+        m_pSession->RememberFiles(); // what this window has read
+    }
 }
 
 void CDayloomDlg::RefillEntryList()
@@ -744,6 +503,30 @@ void CDayloomDlg::RefillEntryList()
 void CDayloomDlg::ResetGraph()
 {
     m_pGraph->SetGraphData(0);
+}
+
+bool CDayloomDlg::ReloadIfChanged()
+{
+    if (!m_pSession->FilesChanged()) {
+        return false;
+    }
+    // Another program wrote to the diary: what this window shows is stale.
+    m_pSession->ReadFirstEntry();
+    FillEntryList(true);
+    RefreshReminderSummary();
+    RefreshPlannerSummary();
+    return true;
+}
+
+bool CDayloomDlg::MayChange()
+{
+    if (m_pSession->IsReadOnly()) {
+        CMessageBox::Show(this, QStringLiteral("This diary is read-only: it cannot be changed."),
+                          CAppInfo::Title());
+        return false;
+    }
+    ReloadIfChanged();
+    return true;
 }
 
 // ------------------------------------------------------- the entry on view
@@ -757,11 +540,6 @@ int CDayloomDlg::SelectedIndex() const
 int CDayloomDlg::EntryCount() const
 {
     return m_pEntryModel->rowCount();
-}
-
-QString CDayloomDlg::EntryLine(int row) const
-{
-    return m_pEntryModel->Line(row);
 }
 
 void CDayloomDlg::SelectRow(int row)
@@ -789,28 +567,10 @@ void CDayloomDlg::ShowEntry(int index)
 
 void CDayloomDlg::ReadAndDisplay(int index)
 {
-    CDiaryStore store(static_cast<uint32_t>(index), StorePath(), m_nExtLoc);
-    store.ReadEntry(); // a failed read shows what it left in the working entry
+    const std::unique_ptr<CDiaryStore> store = Store(index);
+    store->ReadEntry(); // a failed read shows what it left in the working entry
     m_pGraph->SetCurrentEntry(index);
-    DisplayEntry(store.entry);
-}
-
-void CDayloomDlg::DisplayEntry(const DiaryEntry& entry)
-{
-    m_pEntryView->StreamInRtf(entry.text);
-    m_pMood->setText(LabelFor(m_labels, RatingScale::Mood, entry.mood));
-    m_pFatigue->setText(LabelFor(m_labels, RatingScale::Fatigue, entry.fatigue));
-    m_pShape->setText(LabelFor(m_labels, RatingScale::Shape, entry.shape));
-    m_pDream->setText(LabelFor(m_labels, RatingScale::Dream, entry.dream));
-    m_pCopulation->setChecked(entry.copulation != 0);
-    m_pMenstruus->setChecked(entry.menstruus != 0);
-    m_pWeight->setText(QString::number(entry.weight));
-    m_pTemperature->setText(OneDecimal(entry.temperature));
-    if (entry.mood >= -3 && entry.mood <= 3) {
-        m_pFace->setPixmap(m_faces[entry.mood + 3]);
-    } else {
-        m_pFace->clear();
-    }
+    m_pPanel->Display(store->entry, m_labels);
 }
 
 void CDayloomDlg::LoadLabels()
@@ -818,37 +578,10 @@ void CDayloomDlg::LoadLabels()
     m_labels = LoadRatingLabels();
 }
 
-void CDayloomDlg::ApplyShowFlags()
-{
-    m_moodRow.caption->setVisible(m_bShowMood != 0);
-    m_moodRow.field->setVisible(m_bShowMood != 0);
-    m_pFace->setVisible(m_bShowMood != 0);
-    m_fatigueRow.caption->setVisible(m_bShowFatigue != 0);
-    m_fatigueRow.field->setVisible(m_bShowFatigue != 0);
-    m_shapeRow.caption->setVisible(m_bShowShape != 0);
-    m_shapeRow.field->setVisible(m_bShowShape != 0);
-    m_dreamRow.caption->setVisible(m_bShowDream != 0);
-    m_dreamRow.field->setVisible(m_bShowDream != 0);
-    m_temperatureRow.caption->setVisible(m_bShowTemp != 0);
-    m_temperatureRow.field->setVisible(m_bShowTemp != 0);
-    m_weightRow.caption->setVisible(m_bShowWeight != 0);
-    m_weightRow.field->setVisible(m_bShowWeight != 0);
-    m_pMenstruus->setVisible(m_bShowMenstruus != 0);
-    m_pCopulation->setVisible(m_bShowCopulation != 0);
-}
-
 void CDayloomDlg::OnShowFlagsChanged()
 {
-    m_bShowMood = m_pGraphChoice->IsShown(GraphSeries::Mood) ? 1 : 0;
-    m_bShowFatigue = m_pGraphChoice->IsShown(GraphSeries::Fatigue) ? 1 : 0;
-    m_bShowShape = m_pGraphChoice->IsShown(GraphSeries::Shape) ? 1 : 0;
-    m_bShowDream = m_pGraphChoice->IsShown(GraphSeries::Dream) ? 1 : 0;
-    m_bShowTemp = m_pGraphChoice->IsShown(GraphSeries::Temperature) ? 1 : 0;
-    m_bShowWeight = m_pGraphChoice->IsShown(GraphSeries::Weight) ? 1 : 0;
-    m_bShowMenstruus = m_pGraphChoice->IsShown(GraphSeries::Menstruus) ? 1 : 0;
-    m_bShowCopulation = m_pGraphChoice->IsShown(GraphSeries::Copulation) ? 1 : 0;
     m_pGraphChoice->ApplyTo(*m_pGraph, IsDiaryOpen());
-    ApplyShowFlags();
+    m_pPanel->ApplyShown(m_pGraphChoice->Shown());
     m_pEntryList->setFocus();
 }
 
@@ -863,6 +596,16 @@ void CDayloomDlg::Guarded(const std::function<void()>& command)
     }
 }
 
+void CDayloomDlg::OnEditEntry()
+{
+    m_pCommands->EditEntry();
+}
+
+void CDayloomDlg::OnStatistics()
+{
+    m_pCommands->Statistics();
+}
+
 void CDayloomDlg::OnNewEntry()
 {
     Guarded([this] {
@@ -872,39 +615,32 @@ void CDayloomDlg::OnNewEntry()
                 return;
             }
         }
-        CNewEntryDlg editor(this, CClock::Now());
-        editor.m_bNewDiary = m_bNewDiary != 0;
-        if (m_bNewDiary != 0) {
-            CMessageBox::Show(this,
-                              QStringLiteral("You are creating a new diary and you must specify a "
-                                             "password for it. The password is case SeNsItIvE!"),
-                              CAppInfo::Title());
-            CSecurityDlg prompt(this);
-            prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
-            prompt.m_bNoCancel = true;
-            // The prompt cannot be cancelled; should it end some other way,
-            // there is no password to store an entry under.
-            if (CModal::Exec(prompt) != QDialog::Accepted) {
-                return;
-            }
-            const std::optional<std::string> password = PasswordBytes(prompt.m_strPassword);
-            if (!password || password->size() < CSecurityDlg::kMinLength) {
-                return;
-            }
-            editor.m_strPassword = *password;
-        } else {
-            CDiaryStore store(0, StorePath(), m_nExtLoc);
-            store.ReadFirstEntry();
-            editor.m_strPassword = StoredPassword(store.entry);
+        if (!MayChange()) {
+            return;
         }
-        editor.m_strDiaryFile = m_strDiaryFile;
-        editor.m_nExtLoc = m_nExtLoc;
-        if (CModal::Exec(editor) == QDialog::Accepted) {
+        if (m_pSession->IsNew()) {
+            const std::optional<std::string> password = CNewPasswordPrompt::Ask(
+                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+            if (!password) {
+                return;
+            }
+            m_pSession->SetPassword(*password);
+        }
+        if (CNewEntryDlg::Run(this, *m_pSession, std::nullopt, CClock::Now()).saved) {
             CWaitCursor wait;
-            m_bNewDiary = 0;
+            m_pSession->SetNew(false);
             FillEntryList(true);
         }
     });
+}
+
+bool CDayloomDlg::RefusedWhileSearching()
+{
+    if (m_bSearching) {
+        CMessageBox::Show(this, QStringLiteral("You cannot use this button while searching!"),
+                          CAppInfo::Title());
+    }
+    return m_bSearching;
 }
 
 void CDayloomDlg::OnFirst()
@@ -913,9 +649,7 @@ void CDayloomDlg::OnFirst()
         if (EntryCount() == 0) {
             return;
         }
-        if (m_bSearching != 0) {
-            CMessageBox::Show(this, QStringLiteral("You cannot use this button while searching!"),
-                              CAppInfo::Title());
+        if (RefusedWhileSearching()) {
             return;
         }
         SelectRow(0);
@@ -931,9 +665,7 @@ void CDayloomDlg::OnLast()
         if (count == 0 || (count == 1 && SelectedIndex() < 0)) {
             return;
         }
-        if (m_bSearching != 0) {
-            CMessageBox::Show(this, QStringLiteral("You cannot use this button while searching!"),
-                              CAppInfo::Title());
+        if (RefusedWhileSearching()) {
             return;
         }
         SelectRow(count - 1);
@@ -948,7 +680,7 @@ void CDayloomDlg::OnPrevious()
         if (EntryCount() == 0) {
             return;
         }
-        if (m_bSearching != 0) {
+        if (m_bSearching) {
             Search(false);
             return;
         }
@@ -970,7 +702,7 @@ void CDayloomDlg::OnNext()
         if (count == 0) {
             return;
         }
-        if (m_bSearching != 0) {
+        if (m_bSearching) {
             Search(true);
             return;
         }
@@ -992,80 +724,51 @@ void CDayloomDlg::OnNext()
 
 void CDayloomDlg::Search(bool forward)
 {
-    const int count = EntryCount();
     const QString needle = m_pSearchText->text();
-    const int start = SelectedIndex();
-    int selected = start;
-    // The walk moves the selection and the graph's current entry only once,
-    // to where it stops: nothing is drawn in between anyway.
-    auto stopAt = [this, start](int index) {
-        if (index != start) {
-            SelectRow(index);
-            m_pGraph->SetCurrentEntry(index);
-        }
-        m_pEntryList->setFocus();
-    };
-    for (;;) {
-        int index = 0;
+    // The search runs over the text as the view shows it, not the RTF; the
+    // last entry read is kept for the display of a match.
+    DiaryEntry read;
+    const std::optional<EntryHit> hit =
+        FindEntry(EntryCount(), SelectedIndex(), forward, needle, [&](int index) {
+            const std::unique_ptr<CDiaryStore> store = Store(index);
+            store->ReadEntry();
+            read = store->entry;
+            return RtfToPlainText(read.text);
+        });
+    m_pEntryList->setFocus();
+    if (!hit) {
+        // The entry on view stays the selected one.
         if (forward) {
-            if (selected >= count - 1) {
-                stopAt(selected);
-                CMessageBox::Show(this, QStringLiteral("There are no more entries in this diary!"),
-                                  CAppInfo::AppName());
-                return;
-            }
-            index = selected < 0 ? 0 : selected + 1;
-        } else {
-            if (selected == 0) {
-                stopAt(selected);
-                return;
-            }
-            index = selected < 0 ? 0 : selected - 1;
+            CMessageBox::Show(this, QStringLiteral("There are no more entries in this diary!"),
+                              CAppInfo::AppName());
         }
-
-        CDiaryStore store(static_cast<uint32_t>(index), StorePath(), m_nExtLoc);
-        store.ReadEntry();
-        // The search runs over the text as the view shows it, not the RTF.
-        const QString shown = RtfToPlainText(store.entry.text);
-        qsizetype at = 0;
-        if (!needle.isEmpty()) {
-            at = forward ? shown.indexOf(needle, 0, Qt::CaseInsensitive)
-                         : shown.lastIndexOf(needle, -1, Qt::CaseInsensitive);
-        }
-        if (at >= 0) {
-            SelectRow(index);
-            m_pGraph->SetCurrentEntry(index);
-            DisplayEntry(store.entry);
-            QTextCursor cursor(m_pEntryView->document());
-            cursor.setPosition(static_cast<int>(at));
-            cursor.setPosition(static_cast<int>(at + needle.size()), QTextCursor::KeepAnchor);
-            m_pEntryView->setTextCursor(cursor);
-            m_pEntryView->ensureCursorVisible();
-            m_pEntryList->setFocus();
-            return;
-        }
-        selected = index;
+        return;
     }
+    if (needle.isEmpty()) {
+        const std::unique_ptr<CDiaryStore> store = Store(hit->index);
+        store->ReadEntry();
+        read = store->entry;
+    }
+    SelectRow(hit->index);
+    m_pGraph->SetCurrentEntry(hit->index);
+    m_pPanel->Display(read, m_labels);
+    m_pPanel->Highlight(hit->offset, needle.size());
 }
 
 void CDayloomDlg::OnSearch()
 {
     Guarded([this] {
-        if (m_pSearch->isChecked()) {
-            m_pSearchText->setEnabled(true);
+        m_bSearching = m_pSearch->isChecked();
+        m_pSearchText->setEnabled(m_bSearching);
+        if (m_bSearching) {
             m_pEntryList->setEnabled(false);
-            m_bSearching = 1;
         } else {
-            m_pSearchText->setEnabled(false);
             if (EntryCount() > 0) {
                 m_pEntryList->setEnabled(true);
             }
-            m_bSearching = 0;
             const int selected = SelectedIndex();
             if (IsDiaryOpen() && selected >= 0) {
-                CDiaryStore store(static_cast<uint32_t>(selected), StorePath(), m_nExtLoc);
-                store.ReadEntry();
-                DisplayEntry(store.entry);
+                ReadAndDisplay(selected);
             }
         }
         m_pEntryList->setFocus();
@@ -1079,93 +782,110 @@ void CDayloomDlg::OnDeleteEntry()
             return;
         }
         const QString caption = CAppInfo::Caption(QStringLiteral("Delete Entry"));
-        const int selected = SelectedIndex();
-        if (selected < 0) {
+        if (SelectedIndex() < 0) {
             CMessageBox::Show(
                 this, QStringLiteral("You must have an entry selected in order to delete it!"),
                 caption);
             return;
         }
-        if (CMessageBox::Ask(this, QStringLiteral("Delete current entry?"), caption)) {
-            CDiaryStore store(static_cast<uint32_t>(selected), StorePath(), m_nExtLoc);
-            if (store.DeleteEntry(static_cast<uint32_t>(selected))) {
-                m_pEntryModel->Clear();
-                if (store.m_nEntryCount > 0) {
-                    CWaitCursor wait;
-                    if (m_bSearching == 0) {
-                        FillEntryList(true);
-                    } else {
-                        // In search mode the entry that took the deleted one's
-                        // place becomes current; Last below says once that it
-                        // cannot be used while searching.
-                        FillEntryList(false);
-                        const int index = std::min(selected, EntryCount() - 1);
-                        if (index >= 0) {
-                            SelectRow(index);
-                            ReadAndDisplay(index);
-                        }
-                    }
+        if (!MayChange()) {
+            return;
+        }
+        // The entry on view is the selected one; the question names it, and
+        // is asked again should another program change the diary meanwhile.
+        int selected = -1;
+        do {
+            selected = SelectedIndex();
+            if (selected < 0) {
+                return;
+            }
+            const int64_t time = m_pEntryModel->Time(selected);
+            const QString question =
+                QStringLiteral("Delete current entry (%1)?")
+                    .arg(QString::fromStdString(FormatTime("%a, %d %b %Y at %H:%M:%S", time)));
+            if (!CMessageBox::Ask(this, question, caption)) {
+                m_pEntryList->setFocus();
+                return;
+            }
+        } while (ReloadIfChanged());
+
+        const std::unique_ptr<CDiaryStore> store = Store(selected);
+        if (store->DeleteEntry(static_cast<uint32_t>(selected))) {
+            m_pEntryModel->Clear();
+            if (store->m_nEntryCount > 0) {
+                CWaitCursor wait;
+                if (!m_bSearching) {
+                    FillEntryList(true);
                 } else {
-                    m_pEntryList->setEnabled(false);
-                    m_pEntryView->setPlainText(EmptyDiaryText());
-                    for (QLineEdit* field :
-                         {m_pMood, m_pFatigue, m_pShape, m_pDream, m_pTemperature, m_pWeight}) {
-                        field->clear();
+                    // In search mode the entry that took the deleted one's
+                    // place becomes current.
+                    FillEntryList(false);
+                    const int index = std::min(selected, EntryCount() - 1);
+                    if (index >= 0) {
+                        SelectRow(index);
+                        ReadAndDisplay(index);
                     }
-                    m_pCopulation->setChecked(false);
-                    m_pMenstruus->setChecked(false);
-                    m_pFace->clear();
-                    ResetGraph();
-                    m_bNewDiary = 1;
                 }
+            } else {
+                m_pEntryList->setEnabled(false);
+                m_pPanel->ShowMessage(CEntryPanel::EmptyDiaryText());
+                ResetGraph();
+                m_pSession->SetNew(true);
+                m_pSession->RememberFiles();
             }
         }
-        OnLast();
         m_pEntryList->setFocus();
+    });
+}
+
+template <typename Dialog>
+void CDayloomDlg::RunPlanning(const QString& refusal, void (CDayloomDlg::*refresh)())
+{
+    Guarded([&] {
+        if (!IsDiaryOpen()) {
+            CMessageBox::Show(this, refusal, CAppInfo::AppName());
+            return;
+        }
+        if (!MayChange()) {
+            return;
+        }
+        Dialog dialog(this, *m_pSession);
+        CModal::Exec(dialog);
+        (this->*refresh)();
     });
 }
 
 void CDayloomDlg::OnReminders()
 {
-    Guarded([this] {
-        if (!IsDiaryOpen()) {
-            CMessageBox::Show(
-                this, QStringLiteral("You must open or create a diary to use the reminder!"),
-                CAppInfo::AppName());
-            return;
-        }
-        CRemindersDlg dialog(this, m_strDiaryFile, m_nExtLoc);
-        CModal::Exec(dialog);
-        RefreshReminderSummary();
-    });
+    RunPlanning<CRemindersDlg>(
+        QStringLiteral("You must open or create a diary to use the reminder!"),
+        &CDayloomDlg::RefreshReminderSummary);
+}
+
+void CDayloomDlg::OnPlanner()
+{
+    RunPlanning<CPlannerDlg>(QStringLiteral("You must open or create a diary to use the planners!"),
+                             &CDayloomDlg::RefreshPlannerSummary);
 }
 
 void CDayloomDlg::RefreshReminderSummary()
 {
     m_pReminderList->clear();
-    m_pReminderList->addItems(
-        CReminderSummary::Load(StorePath(), m_nExtLoc, CClock::Now(), m_nStartAlarmBefore));
-}
-
-void CDayloomDlg::OnPlanner()
-{
-    Guarded([this] {
-        if (!IsDiaryOpen()) {
-            CMessageBox::Show(
-                this, QStringLiteral("You must open or create a diary to use the planners!"),
-                CAppInfo::AppName());
-            return;
-        }
-        CPlannerDlg dialog(this, m_strDiaryFile, m_nExtLoc);
-        CModal::Exec(dialog);
-        RefreshPlannerSummary();
-    });
+    if (IsDiaryOpen()) {
+        m_pReminderList->addItems(
+            CReminderSummary::Load(*m_pSession, CClock::Now(), m_nStartAlarmBefore));
+        m_pSession->RememberFiles(); // the first read makes the file
+    }
+    m_pCommands->RefreshOnThisDay();
 }
 
 void CDayloomDlg::RefreshPlannerSummary()
 {
     m_pPlannerList->clear();
-    m_pPlannerList->addItems(CPlannerSummary::MainWindowLines(StorePath(), m_nExtLoc));
+    if (IsDiaryOpen()) {
+        m_pPlannerList->addItems(CPlannerSummary::MainWindowLines(*m_pSession));
+        m_pSession->RememberFiles();
+    }
 }
 
 void CDayloomDlg::OnOptions()
@@ -1173,6 +893,7 @@ void CDayloomDlg::OnOptions()
     COptionsDlg dialog(this);
     if (CModal::Exec(dialog) == QDialog::Accepted) {
         LoadLabels();
+        m_pCommands->RefreshOnThisDay();
     }
 }
 
@@ -1185,17 +906,24 @@ void CDayloomDlg::OnChangePassword()
                 return;
             }
         }
+        if (!MayChange()) {
+            return;
+        }
         CChangePasswordDlg dialog(this);
         if (CModal::Exec(dialog) != QDialog::Accepted) {
             return;
         }
-        const std::optional<std::string> password = PasswordBytes(dialog.NewPassword());
+        const std::optional<std::string> password =
+            CDiaryOpener::PasswordBytes(dialog.NewPassword());
         if (!password) {
             CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
             return;
         }
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
-        const bool changed = store.ChangePassword(*password);
+        const bool changed = Store()->ChangePassword(*password);
+        if (changed) {
+            m_pSession->SetPassword(*password);
+        }
+        m_pSession->RememberFiles();
         CMessageBox::Show(this,
                           changed ? QStringLiteral("Password successfully changed!")
                                   : QStringLiteral("An error occured! Your password was not "
@@ -1210,7 +938,7 @@ void CDayloomDlg::OnPrintCurrentEntry()
         if (EntryCount() == 0) {
             return;
         }
-        CEntryPrinter::PrintCurrentEntry(this, StorePath(), m_nExtLoc, SelectedIndex());
+        CEntryPrinter::PrintCurrentEntry(this, *m_pSession, SelectedIndex());
     });
 }
 
@@ -1220,7 +948,7 @@ void CDayloomDlg::OnPrintAllEntries()
         if (EntryCount() == 0) {
             return;
         }
-        CEntryPrinter::PrintAllEntries(this, StorePath(), m_nExtLoc, EntryCount());
+        CEntryPrinter::PrintAllEntries(this, *m_pSession, EntryCount());
     });
 }
 

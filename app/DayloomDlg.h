@@ -1,36 +1,33 @@
 #pragma once
-// The main window: the open diary's entry list, the current entry with its
-// ratings, marks and measurements, the graph panel, the reminder and planner
-// summaries, and a picture button for every command. It keeps only what names
-// the open diary (path, extension position, new-diary flag); every command
-// builds a store from those, works, and lets it go.
+// The main window: the open diary's entry list, the entry on view, the graph
+// panel, the reminder and planner summaries, and a picture button for every
+// command. It owns the open diary's session (none while no diary is open)
+// and the lock that keeps other Dayloom windows off it; every command asks
+// the session for a store, works, and lets it go.
 
 #include "widgets/RatingLabels.h"
-#include "store/Records.h"
 
 #include <QDialog>
-#include <QPixmap>
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <string>
+#include <memory>
 
+struct DiaryEntry;
+class CDiarySession;
 class CDiaryStore;
 class CEntryListModel;
+class CEntryPanel;
 class CEntryRichEdit;
 class CGraphChoiceBox;
 class CGraphCtrl;
-class QAbstractButton;
-class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
-class QMenuBar;
+class CDiaryCommands;
+class QLockFile;
 class QPushButton;
-class QWidget;
 
 class CDayloomDlg : public QDialog
 {
@@ -39,14 +36,10 @@ public:
     explicit CDayloomDlg(QWidget* parent = nullptr);
     ~CDayloomDlg() override;
 
-    // The welcome texts of an empty entry view: after start-up or opening,
-    // and after the last entry has been deleted.
-    static QString WelcomeText();
-    static QString EmptyDiaryText();
-
     // Commands, as the menu items, buttons and keys run them.
     void OnOpenCreateDiary();
     void OnNewEntry();
+    void OnEditEntry();
     void OnFirst();
     void OnPrevious();
     void OnNext();
@@ -60,6 +53,7 @@ public:
     void OnPrintCurrentEntry();
     void OnPrintAllEntries();
     void ImportVersion1();
+    void OnStatistics();
     void OnTipOfTheDay();
     void OnAbout();
     void OnHelpContents();
@@ -67,130 +61,84 @@ public:
     void OnWebSite();
     void OnMail();
 
-    // Shows the entry at `index` in the entry view and its fields.
-    void ShowEntry(int index);
     // Re-reads the diary into the entry list and the graph, then shows the
     // last entry.
     void RefillEntryList();
-    void LoadLabels();
-    void RefreshReminderSummary();
-    void RefreshPlannerSummary();
 
-    // What names the open diary.
-    const QString& DiaryFile() const { return m_strDiaryFile; }
-    uint16_t ExtLoc() const { return m_nExtLoc; }
-    bool IsNewDiary() const { return m_bNewDiary != 0; }
-    bool IsSearching() const { return m_bSearching != 0; }
-    int StartAlarmBefore() const { return m_nStartAlarmBefore; }
-    // The selected line of the entry list, -1 for none.
-    int SelectedIndex() const;
-    int EntryCount() const;
-    QString EntryLine(int row) const;
+    // The open diary, null when none is open.
+    const CDiarySession* Session() const { return m_pSession.get(); }
+    bool IsSearching() const { return m_bSearching; }
 
-    // The controls, for tests and the print-out.
-    QMenuBar* MenuBar() const { return m_pMenuBar; }
+    // The controls a test or the print-out reads.
     QListView* EntryList() const { return m_pEntryList; }
-    CEntryRichEdit* EntryView() const { return m_pEntryView; }
-    QLineEdit* MoodField() const { return m_pMood; }
-    QLineEdit* FatigueField() const { return m_pFatigue; }
-    QLineEdit* ShapeField() const { return m_pShape; }
-    QLineEdit* DreamField() const { return m_pDream; }
-    QLineEdit* TemperatureField() const { return m_pTemperature; }
-    QLineEdit* WeightField() const { return m_pWeight; }
-    QLabel* FacePicture() const { return m_pFace; }
-    QCheckBox* CopulationBox() const { return m_pCopulation; }
-    QCheckBox* MenstruusBox() const { return m_pMenstruus; }
-    QListWidget* ReminderList() const { return m_pReminderList; }
-    QListWidget* PlannerList() const { return m_pPlannerList; }
+    CEntryRichEdit* EntryView() const;
     CGraphCtrl* Graph() const { return m_pGraph; }
-    CGraphChoiceBox* GraphChoice() const { return m_pGraphChoice; }
-    QPushButton* SearchButton() const { return m_pSearch; }
-    QLineEdit* SearchField() const { return m_pSearchText; }
-    // A picture button or menu item by its accessible name ("Go to next"...).
-    QAbstractButton* Button(const QString& name) const;
-    QAction* Action(const QString& text) const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class CImportHost;
-
-    struct FieldRow
-    {
-        QLabel* caption = nullptr;
-        QLineEdit* field = nullptr;
-    };
+    friend class CDiaryCommands;
 
     void BuildControls();
-    void BuildMenu();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
                             const QString& toolTip, void (CDayloomDlg::*command)());
     void OnInitDialog();
     void ReopenLastDiary();
+    // Opens the diary at `path` (encoded) in place of the open one; false
+    // when nothing was opened.
+    bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
+    void CloseDiary();
     // The load after a correct password: list, graph, last entry, summaries.
     void LoadDiary();
     void FillEntryList(bool showLast);
     void ResetGraph();
-    void ApplyShowFlags();
     void OnShowFlagsChanged();
     void OnSelchangeEntryList();
     void SelectRow(int row);
-    // ShowEntry's display steps for an entry already read.
-    void DisplayEntry(const DiaryEntry& entry);
+    int SelectedIndex() const;
+    int EntryCount() const;
+    void ShowEntry(int index);
     void ReadAndDisplay(int index);
     // Walks the entries from the selection in search mode.
     void Search(bool forward);
     void SetDiaryTitle(const QString& fileTitle);
-    bool IsDiaryOpen() const { return !m_strDiaryFile.isEmpty(); }
-    std::string StorePath() const;
-    // Asks for the password of a diary whose first entry has been read;
-    // false (after saying why, where there is something to say) when the
-    // prompt was cancelled or the password is wrong.
-    bool CheckPassword(const DiaryEntry& first, bool& cancelled);
+    void LoadLabels();
+    void RefreshReminderSummary();
+    void RefreshPlannerSummary();
+    bool IsDiaryOpen() const { return m_pSession != nullptr; }
+    // A store on the open diary, positioned at entry `index`.
+    std::unique_ptr<CDiaryStore> Store(int index = 0) const;
+    // Before a command changes the diary: false (after saying why) when it
+    // is read-only. When another program changed its files since they were
+    // read, they are read again first, so that the command acts on what is
+    // there now.
+    bool MayChange();
+    bool ReloadIfChanged();
+    // First and Last say why they do nothing in search mode.
+    bool RefusedWhileSearching();
+    // The Reminders or Planner dialog on the open diary, then its summary.
+    template <typename Dialog>
+    void RunPlanning(const QString& refusal, void (CDayloomDlg::*refresh)());
     // Runs a command, reporting a file error that escapes it.
     void Guarded(const std::function<void()>& command);
 
-    // Settings state, kept for the whole run.
-    int32_t m_bOpenLastDiary = 0;
     int32_t m_nStartAlarmBefore = 5;
-    int32_t m_bShowMood = 1;
-    int32_t m_bShowFatigue = 1;
-    int32_t m_bShowShape = 1;
-    int32_t m_bShowDream = 1;
-    int32_t m_bShowTemp = 1;
-    int32_t m_bShowWeight = 1;
-    int32_t m_bShowMenstruus = 1;
-    int32_t m_bShowCopulation = 1;
-
-    // The open diary.
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
-    uint8_t m_bNewDiary = 0;
-    uint8_t m_bSearching = 0;
+    bool m_bSearching = false;
     bool m_bSelecting = false;
 
-    RatingLabels m_labels;
-    QPixmap m_faces[7];
+    std::unique_ptr<CDiarySession> m_pSession;
+    CDiaryCommands* m_pCommands = nullptr;
+    std::unique_ptr<QLockFile> m_pLock;
 
-    QMenuBar* m_pMenuBar = nullptr;
+    RatingLabels m_labels;
+
     QListView* m_pEntryList = nullptr;
     CEntryListModel* m_pEntryModel = nullptr;
-    CEntryRichEdit* m_pEntryView = nullptr;
-    FieldRow m_moodRow, m_fatigueRow, m_shapeRow, m_dreamRow, m_temperatureRow, m_weightRow;
-    QLineEdit* m_pMood = nullptr;
-    QLineEdit* m_pFatigue = nullptr;
-    QLineEdit* m_pShape = nullptr;
-    QLineEdit* m_pDream = nullptr;
-    QLineEdit* m_pTemperature = nullptr;
-    QLineEdit* m_pWeight = nullptr;
-    QLabel* m_pFace = nullptr;
-    QCheckBox* m_pCopulation = nullptr;
-    QCheckBox* m_pMenstruus = nullptr;
+    CEntryPanel* m_pPanel = nullptr;
     QListWidget* m_pReminderList = nullptr;
     QListWidget* m_pPlannerList = nullptr;
-    QLabel* m_pGraphFrame = nullptr;
     CGraphCtrl* m_pGraph = nullptr;
     CGraphChoiceBox* m_pGraphChoice = nullptr;
     QPushButton* m_pNewEntry = nullptr;

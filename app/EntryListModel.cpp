@@ -21,6 +21,13 @@ void CEntryListModel::Clear()
     SetTimes({});
 }
 
+int64_t CEntryListModel::Time(int row) const
+{
+    return row < 0 || static_cast<size_t>(row) >= m_times.size()
+               ? 0
+               : m_times[static_cast<size_t>(row)];
+}
+
 QString CEntryListModel::Line(int row) const
 {
     if (row < 0 || static_cast<size_t>(row) >= m_times.size()) {

@@ -20,6 +20,8 @@ public:
     void SetTimes(std::vector<int64_t> times);
     void Clear();
     QString Line(int row) const;
+    // The entry's time; 0 for a row that does not exist.
+    int64_t Time(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

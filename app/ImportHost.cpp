@@ -1,9 +1,9 @@
 #include "app/ImportHost.h"
 
 #include "app/DayloomDlg.h"
-#include "dialogs/SecurityDlg.h"
-#include "platform/Modal.h"
+#include "dialogs/NewPasswordPrompt.h"
 #include "platform/Settings.h"
+#include "store/DiarySession.h"
 
 QWidget* CImportHost::Window()
 {
@@ -12,38 +12,27 @@ QWidget* CImportHost::Window()
 
 void CImportHost::CloseAndOpenOrCreateDiary()
 {
-    m_window.m_strDiaryFile.clear();
+    m_window.CloseDiary();
     m_window.OnOpenCreateDiary();
 }
 
-QString CImportHost::DiaryFile() const
+const CDiarySession* CImportHost::Session() const
 {
-    return m_window.m_strDiaryFile;
+    return m_window.m_pSession.get();
 }
 
-uint16_t CImportHost::ExtLoc() const
+std::optional<std::string> CImportHost::AskNewPassword()
 {
-    return m_window.m_nExtLoc;
-}
-
-bool CImportHost::IsNewDiary() const
-{
-    return m_window.m_bNewDiary != 0;
-}
-
-std::optional<QString> CImportHost::AskNewPassword()
-{
-    CSecurityDlg prompt(&m_window);
-    prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
-    prompt.m_bNoCancel = true;
-    if (CModal::Exec(prompt) != QDialog::Accepted) {
-        return std::nullopt;
+    std::optional<std::string> password = CNewPasswordPrompt::Ask(
+        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+    if (password) {
+        m_window.m_pSession->SetPassword(*password);
     }
-    return prompt.m_strPassword;
+    return password;
 }
 
 void CImportHost::ReloadDiary(bool hasEntries)
 {
-    m_window.m_bNewDiary = hasEntries ? 0 : 1;
+    m_window.m_pSession->SetNew(!hasEntries);
     m_window.RefillEntryList();
 }

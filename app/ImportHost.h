@@ -13,10 +13,8 @@ public:
 
     QWidget* Window() override;
     void CloseAndOpenOrCreateDiary() override;
-    QString DiaryFile() const override;
-    uint16_t ExtLoc() const override;
-    bool IsNewDiary() const override;
-    std::optional<QString> AskNewPassword() override;
+    const CDiarySession* Session() const override;
+    std::optional<std::string> AskNewPassword() override;
     void ReloadDiary(bool hasEntries) override;
 
 private:

@@ -84,12 +84,7 @@ QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget*
 } // namespace
 
 CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now)
-    : CNewEntryDlg(parent, now)
-{
-    m_pSession = &session;
-}
-
-CNewEntryDlg::CNewEntryDlg(QWidget* parent, int64_t now) : QDialog(parent), m_tNow(now)
+    : QDialog(parent), m_session(session), m_tNow(now)
 {
     const std::tm parts = LocalTime(now);
     m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
@@ -136,16 +131,7 @@ CNewEntryDlg::Outcome CNewEntryDlg::Run(QWidget* parent, const CDiarySession& se
 
 const CDiarySession& CNewEntryDlg::Session()
 {
-    if (m_pSession != nullptr) {
-        return *m_pSession;
-    }
-    if (m_pOwnSession == nullptr) {
-        m_pOwnSession = std::make_unique<CDiarySession>(
-            QFile::encodeName(m_strDiaryFile).toStdString(), m_nExtLoc);
-        m_pOwnSession->SetNew(m_bNewDiary);
-        m_pOwnSession->SetPassword(m_strPassword);
-    }
-    return *m_pOwnSession;
+    return m_session;
 }
 
 QString CNewEntryDlg::Caption() const

@@ -57,9 +57,6 @@ public:
     // `now` fixes the entry's date and its time of day for the whole life of
     // the dialog; only the date can be changed afterwards.
     CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now);
-    // The older way in: the caller sets the public inputs below before the
-    // dialog runs. Kept until every caller hands a session.
-    CNewEntryDlg(QWidget* parent, int64_t now);
     ~CNewEntryDlg() override;
 
     // Opens stored entry `index` for editing; false, after telling the
@@ -74,12 +71,6 @@ public:
     // The font name box's list: each installed family once ("Family
     // [Foundry]" variants folded into "Family"), alphabetically.
     static QStringList FontFamilyList(const QStringList& installed);
-
-    // Inputs of the older way in, set by the caller before the dialog runs.
-    bool m_bNewDiary = false;
-    std::string m_strPassword; // the bytes the entry is stored under
-    QString m_strDiaryFile;    // the diary's index file
-    uint16_t m_nExtLoc = 0;
 
     // The entry being written, as read from the controls on Save.
     int64_t m_tDateTime = 0;
@@ -147,8 +138,7 @@ private:
     void RefuseField(QLineEdit* edit, const QString& message);
 
     int64_t m_tNow;
-    const CDiarySession* m_pSession = nullptr;
-    std::unique_ptr<CDiarySession> m_pOwnSession;        // the older way in
+    const CDiarySession& m_session;
     std::optional<CNewEntryDlgStore::Identity> m_edited; // the stored entry being edited
     Outcome m_outcome;
     CNewEntryDlgDraft* m_pDraft = nullptr;

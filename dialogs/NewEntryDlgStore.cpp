@@ -5,43 +5,7 @@
 
 #include <QLocale>
 #include <filesystem>
-#include <type_traits>
 #include <vector>
-
-namespace {
-
-// Replaces stored entry `index` with the store's working entry. The store
-// does it in one step (the new text appended, the record rewritten, the
-// index re-sorted). A store without that step gets the new entry appended
-// first and the old one removed after, so a failure in between leaves both,
-// never neither.
-template <typename Store>
-bool ReplaceInStore(Store& store, uint32_t index, int64_t oldTime, uint32_t oldOffset)
-{
-    if constexpr (requires { store.ReplaceEntry(index); }) {
-        if constexpr (std::is_void_v<decltype(store.ReplaceEntry(index))>) {
-            store.ReplaceEntry(index);
-            return true;
-        } else {
-            return static_cast<bool>(store.ReplaceEntry(index));
-        }
-    } else {
-        store.AppendEntry();
-        store.SortEntries();
-        std::vector<EntryHeader> headers;
-        if (!store.ReadAllEntryHeaders(headers)) {
-            return false;
-        }
-        for (uint32_t i = 0; i < headers.size(); ++i) {
-            if (headers[i].time == oldTime && headers[i].textOffset == oldOffset) {
-                return store.DeleteEntry(i);
-            }
-        }
-        return false;
-    }
-}
-
-} // namespace
 
 std::optional<std::pair<EntryDraft, CNewEntryDlgStore::Identity>>
 CNewEntryDlgStore::Load(const CDiarySession& session, uint32_t index)
@@ -100,7 +64,7 @@ CNewEntryDlgStore::Save(const CDiarySession& session, const DiaryEntry& values,
     Saved saved;
     saved.replacedIndex = edited ? Locate(session, *edited) : std::nullopt;
     if (saved.replacedIndex) {
-        if (!ReplaceInStore(*store, *saved.replacedIndex, edited->time, edited->textOffset)) {
+        if (!store->ReplaceEntry(*saved.replacedIndex)) {
             return std::nullopt;
         }
     } else {

@@ -1,10 +1,10 @@
 #include "dialogs/OptionsDlg.h"
 
-#include "widgets/RatingLabels.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/SaveCancelHelpRow.h"
 #include "platform/Settings.h"
+#include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -36,6 +36,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     }
     m_bOpenLastDiary = CSettings::GetProfileInt("OpenLastDiary", 0);
     m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
+    m_bShowOnThisDay = CSettings::GetProfileInt("bShowOnThisDay", 1);
 
     BuildControls();
 }
@@ -108,6 +109,10 @@ void COptionsDlg::BuildControls()
     m_pOpenLast->setObjectName("OpenLastDiary");
     m_pOpenLast->setChecked(m_bOpenLastDiary != 0);
     main->addWidget(m_pOpenLast);
+    m_pOnThisDay = new QCheckBox("Show \"on this day\" under the reminders", this);
+    m_pOnThisDay->setObjectName("bShowOnThisDay");
+    m_pOnThisDay->setChecked(m_bShowOnThisDay != 0);
+    main->addWidget(m_pOnThisDay);
 
     QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Options);
     main->addSpacing(4);
@@ -135,6 +140,7 @@ void COptionsDlg::accept()
         m_strLabels[i] = m_pLabelEdits[i]->text();
     }
     m_bOpenLastDiary = m_pOpenLast->isChecked() ? 1 : 0;
+    m_bShowOnThisDay = m_pOnThisDay->isChecked() ? 1 : 0;
     m_nStartAlarmBefore = days;
 
     // Every value is written, changed or not, so that the settings hold each
@@ -145,5 +151,6 @@ void COptionsDlg::accept()
     }
     CSettings::WriteProfileInt("OpenLastDiary", m_bOpenLastDiary);
     CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
+    CSettings::WriteProfileInt("bShowOnThisDay", m_bShowOnThisDay);
     QDialog::accept();
 }

@@ -26,6 +26,7 @@ public:
     std::array<QString, 19> m_strLabels;
     int m_bOpenLastDiary = 0;
     int m_nStartAlarmBefore = 5;
+    int m_bShowOnThisDay = 1;
 
     void accept() override; // validates, writes, closes
 
@@ -35,5 +36,6 @@ private:
     QPixmap m_faces[7];
     std::array<QLineEdit*, 19> m_pLabelEdits{};
     QCheckBox* m_pOpenLast = nullptr;
+    QCheckBox* m_pOnThisDay = nullptr;
     QLineEdit* m_pDays = nullptr;
 };

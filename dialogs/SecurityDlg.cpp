@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,9 +33,18 @@ CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
     m_pPassword->setEchoMode(QLineEdit::Password);
     m_pPassword->setMaxLength(kMaxLength);
     m_pPassword->setAccessibleName(QStringLiteral("Password"));
+    m_pConfirm = new QLineEdit(group);
+    m_pConfirm->setObjectName(QStringLiteral("confirmEdit"));
+    m_pConfirm->setEchoMode(QLineEdit::Password);
+    m_pConfirm->setMaxLength(kMaxLength);
+    m_pConfirm->setAccessibleName(QStringLiteral("Confirm password"));
+    m_pConfirmLabel = new QLabel(QStringLiteral("Confirm password:"), group);
+    m_pConfirmLabel->setBuddy(m_pConfirm);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_pFile);
     groupLayout->addWidget(m_pPassword);
+    groupLayout->addWidget(m_pConfirmLabel);
+    groupLayout->addWidget(m_pConfirm);
 
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
@@ -53,6 +63,10 @@ CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
+    setTabOrder(m_pPassword, m_pConfirm);
+    setTabOrder(m_pConfirm, m_pOk);
+    m_pConfirmLabel->hide();
+    m_pConfirm->hide();
 }
 
 CSecurityDlg::~CSecurityDlg() = default;
@@ -67,7 +81,11 @@ void CSecurityDlg::OnInitDialog()
         m_strFile = QStringLiteral("You are creating a new diary!");
     }
     m_pFile->setText(m_strFile);
+    m_pFile->setCursorPosition(0); // a long name shows its start
     m_pCancel->setEnabled(!m_bNoCancel);
+    m_pConfirmLabel->setVisible(m_bConfirm);
+    m_pConfirm->setVisible(m_bConfirm);
+    m_pConfirm->clear();
     m_pPassword->clear();
     m_pPassword->setFocus();
 }
@@ -103,6 +121,12 @@ void CSecurityDlg::accept()
         CMessageBox::Show(this, QStringLiteral("You must enter at least 3 characters!"),
                           CAppInfo::Title());
         m_pPassword->setFocus();
+        return;
+    }
+    if (m_bConfirm && m_pConfirm->text() != typed) {
+        CMessageBox::Show(this, QStringLiteral("The passwords do not match!"), CAppInfo::Title());
+        m_pConfirm->clear();
+        m_pConfirm->setFocus();
         return;
     }
     m_strPassword = typed;

@@ -1,11 +1,13 @@
 #pragma once
 // The password prompt: shows the diary's file title and asks for its
 // password. It stays above every other window and has no close box; for a
-// new diary its Cancel button is disabled, so the only way out is a password.
+// new diary its Cancel button is disabled, so the only way out is a password,
+// and the password is typed twice.
 
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,6 +24,7 @@ public:
     // Set by the caller before the dialog runs.
     QString m_strFile;
     bool m_bNoCancel = false;
+    bool m_bConfirm = false; // a second field the password must be typed into again
     // The typed password once the dialog has ended with OK.
     QString m_strPassword;
 
@@ -42,6 +45,8 @@ private:
 
     QLineEdit* m_pFile = nullptr;
     QLineEdit* m_pPassword = nullptr;
+    QLabel* m_pConfirmLabel = nullptr;
+    QLineEdit* m_pConfirm = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
     bool m_bInitialised = false;

@@ -8,6 +8,7 @@
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/Version1File.h"
@@ -98,7 +99,7 @@ void CVersion1Importer::Run()
     const QStringList files = ListFiles(folder);
 
     m_host.CloseAndOpenOrCreateDiary();
-    if (m_host.DiaryFile().isEmpty()) {
+    if (m_host.Session() == nullptr) {
         return;
     }
     const std::optional<std::string> password = DiaryPassword();
@@ -107,7 +108,7 @@ void CVersion1Importer::Run()
     }
 
     CWaitCursor wait;
-    bool hasEntries = !m_host.IsNewDiary();
+    bool hasEntries = !m_host.Session()->IsNew();
     if (ConvertFiles(folder, files, *password, hasEntries)) {
         QString done = QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted);
         if (m_nDuplicates > 0) {
@@ -127,39 +128,19 @@ void CVersion1Importer::Run()
 
 std::optional<std::string> CVersion1Importer::DiaryPassword()
 {
-    QWidget* window = m_host.Window();
-    const std::string path = QFile::encodeName(m_host.DiaryFile()).toStdString();
-    if (!m_host.IsNewDiary()) {
-        // The diary was just unlocked: its entries keep their one password,
-        // which stays the password that opens the diary.
-        CDiaryStore store(0, path, m_host.ExtLoc());
-        if (store.ReadFirstEntry()) {
-            return std::string(store.entry.password,
-                               strnlen(store.entry.password, sizeof store.entry.password));
-        }
+    // A diary just unlocked keeps its one password for every entry.
+    const CDiarySession* session = m_host.Session();
+    if (session != nullptr && !session->IsNew()) {
+        return session->Password();
     }
-
-    Say(window,
-        QStringLiteral("You are creating a new diary and you must specify a password for it. The "
-                       "password is case SeNsItIvE!"),
-        CAppInfo::Title());
-    const std::optional<QString> typed = m_host.AskNewPassword();
-    if (!typed || typed->size() < 3) {
-        return std::nullopt;
-    }
-    std::optional<std::string> bytes = CAnsiCodec::FromQString(*typed);
-    if (!bytes) {
-        Say(window, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
-        return std::nullopt;
-    }
-    return bytes;
+    return m_host.AskNewPassword();
 }
 
 bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& files,
                                      const std::string& password, bool& hasEntries)
 {
     QWidget* window = m_host.Window();
-    const std::string diaryPath = QFile::encodeName(m_host.DiaryFile()).toStdString();
+    const CDiarySession& diary = *m_host.Session();
     const QDir dir(folder);
     bool completed = true;
 
@@ -211,7 +192,8 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
     // Whatever happens in the loop, the entries converted so far are put in
     // date order.
     try {
-        CDiaryStore store(0, diaryPath, m_host.ExtLoc());
+        const auto pStore = diary.MakeStore();
+        CDiaryStore& store = *pStore;
         try {
             completed = convert(store);
         } catch (const CFileError& error) {

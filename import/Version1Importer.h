@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
 
+class CDiarySession;
 class QWidget;
 
 class CVersion1Importer
@@ -22,17 +24,13 @@ public:
         virtual ~Host() = default;
         // The parent of every message and dialog.
         virtual QWidget* Window() = 0;
-        // Forgets the open diary (its path becomes empty) and runs the
-        // "Open/Create Diary" command.
+        // Closes the open diary and runs the "Open/Create Diary" command.
         virtual void CloseAndOpenOrCreateDiary() = 0;
-        // The diary now chosen: its path (empty when none), extension
-        // position, and whether it has no entries yet.
-        virtual QString DiaryFile() const = 0;
-        virtual uint16_t ExtLoc() const = 0;
-        virtual bool IsNewDiary() const = 0;
-        // The password prompt for a new diary: file title from "shortFile",
-        // Cancel disabled. nullopt when it ended without a password.
-        virtual std::optional<QString> AskNewPassword() = 0;
+        // The diary now open (unlocked, or new), null when none is.
+        virtual const CDiarySession* Session() const = 0;
+        // The new-diary password flow; the password's bytes, or nullopt
+        // when it ended without one.
+        virtual std::optional<std::string> AskNewPassword() = 0;
         // The import has written to the diary: the new-diary flag becomes
         // !hasEntries and the entry list and graph are read again.
         virtual void ReloadDiary(bool hasEntries) = 0;

@@ -1,8 +1,7 @@
 #pragma once
 // Every reminder or planner task of a diary, in file order, for the lists
-// that show them. A file error is shown to the user; the records read until
-// then are returned. The walk ends at the first record that cannot be read
-// (the store says so).
+// that show them, read in one go. A file error is shown to the user and
+// nothing is returned.
 
 #include "store/Records.h"
 
@@ -10,13 +9,14 @@
 #include <string>
 #include <vector>
 
+class CDiarySession;
 class QWidget;
 
 class CDiaryRecords
 {
 public:
-    static std::vector<ReminderRecord> Reminders(const std::string& diaryPath, uint16_t extLoc,
+    static std::vector<ReminderRecord> Reminders(const CDiarySession& diary,
                                                  QWidget* parent = nullptr);
-    static std::vector<PlannerRecord> PlannerTasks(const std::string& diaryPath, uint16_t extLoc,
+    static std::vector<PlannerRecord> PlannerTasks(const CDiarySession& diary,
                                                    QWidget* parent = nullptr);
 };

@@ -3,6 +3,7 @@
 #include "planning/PlannerSummary.h"
 #include "platform/Clock.h"
 #include "platform/FileErrorMessage.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "widgets/DatePicker.h"
@@ -35,9 +36,8 @@ PlanningFormTexts Texts()
 }
 } // namespace
 
-CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
-    : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc), m_timePlanned(CClock::Now()),
-      m_timeActual(m_timePlanned)
+CPlannerDlg::CPlannerDlg(QWidget* parent, const CDiarySession& session)
+    : QDialog(parent), m_session(session), m_timePlanned(CClock::Now()), m_timeActual(m_timePlanned)
 {
     setObjectName(QStringLiteral("CPlannerDlg"));
     m_pForm = std::make_unique<CPlanningForm>(this, Texts());
@@ -76,11 +76,6 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t ext
     m_pForm->description->setFocus();
 }
 
-std::string CPlannerDlg::StorePath() const
-{
-    return QFile::encodeName(m_strDiaryFile).toStdString();
-}
-
 void CPlannerDlg::EnterBrowsing()
 {
     m_pDone->hide();
@@ -105,7 +100,8 @@ void CPlannerDlg::OnAdd()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const std::unique_ptr<CDiaryStore> pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.task.plannedTime = m_timePlanned;
         store.task.doneTime = m_timePlanned;
         std::memset(store.task.description, 0, sizeof store.task.description);
@@ -136,7 +132,8 @@ void CPlannerDlg::OnDelete()
     if (!row)
         return;
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const std::unique_ptr<CDiaryStore> pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.DeletePlannerTask(static_cast<uint32_t>(*row));
         store.OpenPlannerFile();
         store.ClosePlannerFile();
@@ -158,7 +155,8 @@ void CPlannerDlg::OnDone()
     m_timeActual = m_pActual->Time();
     bool marked = false;
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const std::unique_ptr<CDiaryStore> pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         marked = store.MarkPlannerTaskDone(static_cast<uint32_t>(*row), m_timeActual);
     } catch (const CFileError& error) {
         CFileErrorMessage::Show(this, error);
@@ -173,6 +171,6 @@ void CPlannerDlg::FillList()
 {
     m_bFilling = true;
     m_pForm->list->clear();
-    m_pForm->list->addItems(CPlannerSummary::DialogLines(StorePath(), m_nExtLoc));
+    m_pForm->list->addItems(CPlannerSummary::DialogLines(m_session));
     m_bFilling = false;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 class CDatePicker;
+class CDiarySession;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -18,11 +19,12 @@ class QPushButton;
 class CPlannerDlg : public QDialog
 {
     Q_OBJECT
+    const CDiarySession& m_session;
 
 public:
     // "Now" comes from CClock, both at construction and when the
     // planned-date picker is reset after an Add.
-    CPlannerDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+    CPlannerDlg(QWidget* parent, const CDiarySession& session);
 
     QListWidget* TaskList() const { return m_pForm->list; }
     CDatePicker* PlannedPicker() const { return m_pPlanned; }
@@ -37,8 +39,6 @@ public:
     // Most bytes a description keeps in the planner file.
     static constexpr int kMaxDescription = 49;
 
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
     int64_t m_timePlanned = 0;
     QString m_strDescription;
     int64_t m_timeActual = 0;
@@ -50,7 +50,6 @@ private:
     void OnSelectionChanged();
     void EnterBrowsing();
     void FillList();
-    std::string StorePath() const;
 
     std::unique_ptr<CPlanningForm> m_pForm;
     CDatePicker* m_pPlanned = nullptr;

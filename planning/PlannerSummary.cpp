@@ -22,11 +22,10 @@ QString Head(const PlannerRecord& task)
                task.description, strnlen(task.description, sizeof task.description)));
 }
 
-QStringList LoadLines(const std::string& diaryPath, uint16_t extLoc,
-                      QString (*line)(const PlannerRecord&))
+QStringList LoadLines(const CDiarySession& diary, QString (*line)(const PlannerRecord&))
 {
     QStringList lines;
-    for (const PlannerRecord& task : CDiaryRecords::PlannerTasks(diaryPath, extLoc))
+    for (const PlannerRecord& task : CDiaryRecords::PlannerTasks(diary))
         lines << line(task);
     return lines;
 }
@@ -59,12 +58,12 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
     }
 }
 
-QStringList CPlannerSummary::MainWindowLines(const std::string& diaryPath, uint16_t extLoc)
+QStringList CPlannerSummary::MainWindowLines(const CDiarySession& diary)
 {
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::MainWindowLine);
+    return LoadLines(diary, &CPlannerSummary::MainWindowLine);
 }
 
-QStringList CPlannerSummary::DialogLines(const std::string& diaryPath, uint16_t extLoc)
+QStringList CPlannerSummary::DialogLines(const CDiarySession& diary)
 {
-    return LoadLines(diaryPath, extLoc, &CPlannerSummary::DialogLine);
+    return LoadLines(diary, &CPlannerSummary::DialogLine);
 }

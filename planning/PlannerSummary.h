@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+class CDiarySession;
+
 class CPlannerSummary
 {
 public:
@@ -21,6 +23,6 @@ public:
     // One line per task of the diary, in file order; empty without tasks. A
     // file error is shown to the user here (the lines read until then are
     // returned).
-    static QStringList MainWindowLines(const std::string& diaryPath, uint16_t extLoc);
-    static QStringList DialogLines(const std::string& diaryPath, uint16_t extLoc);
+    static QStringList MainWindowLines(const CDiarySession& diary);
+    static QStringList DialogLines(const CDiarySession& diary);
 };

@@ -102,8 +102,7 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
     return lines;
 }
 
-QStringList CReminderSummary::Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
-                                   int soonDays)
+QStringList CReminderSummary::Load(const CDiarySession& diary, int64_t now, int soonDays)
 {
-    return Lines(CDiaryRecords::Reminders(diaryPath, extLoc), now, soonDays);
+    return Lines(CDiaryRecords::Reminders(diary), now, soonDays);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CDiarySession;
+
 class CReminderSummary
 {
 public:
@@ -23,8 +25,7 @@ public:
     // Reads the diary's reminders and words them as Lines() does. An empty
     // list when the diary has none. A file error is shown to the user here
     // (the lines of the reminders read until then are still returned).
-    static QStringList Load(const std::string& diaryPath, uint16_t extLoc, int64_t now,
-                            int soonDays);
+    static QStringList Load(const CDiarySession& diary, int64_t now, int soonDays);
 
     // The moment a reminder counts towards: its stored time when that is
     // still ahead (or today), otherwise its next yearly recurrence at local

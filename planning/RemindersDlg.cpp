@@ -4,6 +4,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/Clock.h"
 #include "platform/FileErrorMessage.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/TimeText.h"
@@ -34,8 +35,8 @@ PlanningFormTexts Texts()
 }
 } // namespace
 
-CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc)
-    : QDialog(parent), m_strDiaryFile(diaryFile), m_nExtLoc(extLoc), m_timeReminder(CClock::Now())
+CRemindersDlg::CRemindersDlg(QWidget* parent, const CDiarySession& session)
+    : QDialog(parent), m_session(session), m_timeReminder(CClock::Now())
 {
     setObjectName(QStringLiteral("CRemindersDlg"));
     m_pForm = std::make_unique<CPlanningForm>(this, Texts());
@@ -53,11 +54,6 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t
     m_pForm->description->setFocus();
 }
 
-std::string CRemindersDlg::StorePath() const
-{
-    return QFile::encodeName(m_strDiaryFile).toStdString();
-}
-
 void CRemindersDlg::OnAdd()
 {
     m_timeReminder = m_pDate->Time();
@@ -67,7 +63,8 @@ void CRemindersDlg::OnAdd()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const std::unique_ptr<CDiaryStore> pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.reminder.time = m_timeReminder;
         std::memset(store.reminder.description, 0, sizeof store.reminder.description);
         std::memcpy(store.reminder.description, bytes->data(), bytes->size());
@@ -96,7 +93,8 @@ void CRemindersDlg::OnDelete()
         return;
     }
     try {
-        CDiaryStore store(0, StorePath(), m_nExtLoc);
+        const std::unique_ptr<CDiaryStore> pStore = m_session.MakeStore();
+        CDiaryStore& store = *pStore;
         store.DeleteReminder(static_cast<uint32_t>(*row));
         store.OpenReminderFile();
         store.CloseReminderFile();
@@ -113,7 +111,7 @@ void CRemindersDlg::FillList(bool afterAdd)
     // The list right after an Add has always read "on <date> : "; after
     // opening and Delete it reads "on <date>: ".
     const char* format = afterAdd ? "on %#x : " : "on %#x: ";
-    for (const ReminderRecord& reminder : CDiaryRecords::Reminders(StorePath(), m_nExtLoc, this)) {
+    for (const ReminderRecord& reminder : CDiaryRecords::Reminders(m_session, this)) {
         const std::string_view description(
             reminder.description, strnlen(reminder.description, sizeof reminder.description));
         list->addItem(QString::fromStdString(FormatTime(format, reminder.time)) +

@@ -11,6 +11,7 @@
 #include <string>
 
 class CDatePicker;
+class CDiarySession;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -18,11 +19,12 @@ class QPushButton;
 class CRemindersDlg : public QDialog
 {
     Q_OBJECT
+    const CDiarySession& m_session;
 
 public:
     // "Now" comes from CClock, both at construction and when the
     // date picker is reset after an Add.
-    CRemindersDlg(QWidget* parent, const QString& diaryFile, uint16_t extLoc);
+    CRemindersDlg(QWidget* parent, const CDiarySession& session);
 
     // The controls, for the main window's layout and for tests.
     QListWidget* ReminderList() const { return m_pForm->list; }
@@ -36,8 +38,6 @@ public:
     // Most bytes a description keeps in the reminder file.
     static constexpr int kMaxDescription = 39;
 
-    QString m_strDiaryFile;
-    uint16_t m_nExtLoc = 0;
     int64_t m_timeReminder = 0;
     QString m_strDescription;
 
@@ -45,7 +45,6 @@ private:
     void OnAdd();
     void OnDelete();
     void FillList(bool afterAdd);
-    std::string StorePath() const;
 
     std::unique_ptr<CPlanningForm> m_pForm;
     CDatePicker* m_pDate = nullptr;

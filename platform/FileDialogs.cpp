@@ -1,6 +1,7 @@
 #include "platform/FileDialogs.h"
 
 #include "platform/Script.h"
+#include "store/DiarySession.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -52,12 +53,7 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
     }
 
     // The store replaces the byte at this offset of the encoded path.
-    const QByteArray encoded = QFile::encodeName(path);
-    const int encodedDot = encoded.lastIndexOf('.');
-    const int slash = encoded.lastIndexOf('/');
-    if (encodedDot > slash && encodedDot + 1 < encoded.size() && encodedDot + 1 <= 0xFFFF) {
-        choice.extLoc = static_cast<uint16_t>(encodedDot + 1);
-    }
+    choice.extLoc = CDiarySession::ExtensionLocation(QFile::encodeName(path).toStdString());
     return choice;
 }
 

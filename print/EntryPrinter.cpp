@@ -7,6 +7,7 @@
 #include "platform/WaitCursor.h"
 #include "print/PrintJob.h"
 #include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/NumberText.h"
@@ -249,13 +250,14 @@ int CEntryPrinter::FirstPageTextTop(int headerHeight, int legendHeight)
     return kTwipsPerInch + 2 * headerHeight + 13 * legendHeight + 1505;
 }
 
-bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const std::string& diaryPath,
-                               uint16_t extLoc, int index)
+bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySession& diary,
+                               int index)
 {
     CWaitCursor wait;
 
     // Read first: an entry that cannot be read is not worth a print job.
-    CDiaryStore store(static_cast<uint32_t>(index), diaryPath, extLoc);
+    const auto pStore = diary.MakeStore(static_cast<uint32_t>(index));
+    CDiaryStore& store = *pStore;
     if (index < 0 || !store.ReadEntry()) {
         Say(parent, QStringLiteral("The entry could not be read from the diary, so it was not "
                                    "printed."));
@@ -330,10 +332,10 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const std::strin
     return ok;
 }
 
-void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const std::string& diaryPath,
-                                      uint16_t extLoc, int selectedIndex)
+void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diary,
+                                      int selectedIndex)
 {
-    if (!DiaryHasEntries(diaryPath)) {
+    if (!DiaryHasEntries(diary.Path())) {
         return;
     }
     if (selectedIndex < 0) {
@@ -347,14 +349,13 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const std::string& diaryP
     printer.setResolution(kPrintDpi);
     Guarded(parent, [&] {
         CPrintJob job(printer);
-        PrintEntry(parent, job, diaryPath, extLoc, selectedIndex);
+        PrintEntry(parent, job, diary, selectedIndex);
     });
 }
 
-void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPath, uint16_t extLoc,
-                                    int entryCount)
+void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount)
 {
-    if (entryCount <= 0 || !DiaryHasEntries(diaryPath)) {
+    if (entryCount <= 0 || !DiaryHasEntries(diary.Path())) {
         return;
     }
     if (!CMessageBox::Ask(parent, QStringLiteral("Are you sure you wish to print all entries?"),
@@ -375,7 +376,7 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const std::string& diaryPat
         // One entry's failure does not stop the others.
         Guarded(parent, [&] {
             CPrintJob job(printer);
-            PrintEntry(parent, job, diaryPath, extLoc, i);
+            PrintEntry(parent, job, diary, i);
         });
     }
 }

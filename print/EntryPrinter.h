@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+class CDiarySession;
 class CPrintJob;
 class QWidget;
 
@@ -22,20 +23,17 @@ public:
     // "Print current entry": the print dialog, then the entry at
     // selectedIndex (-1: nothing selected; says so when the diary has
     // entries, does nothing when it has none or no diary is open).
-    static void PrintCurrentEntry(QWidget* parent, const std::string& diaryPath, uint16_t extLoc,
-                                  int selectedIndex);
+    static void PrintCurrentEntry(QWidget* parent, const CDiarySession& diary, int selectedIndex);
     // "Print all entries": asks, shows the print dialog once, then prints
     // entries 0 ... entryCount - 1, each as its own job. When the printer
     // writes to a file, entry n (counted from 1) goes to "<name>-00n.<ext>"
     // (zero-padded so the files sort in entry order) and no job overwrites
     // the one before. Nothing for entryCount 0.
-    static void PrintAllEntries(QWidget* parent, const std::string& diaryPath, uint16_t extLoc,
-                                int entryCount);
+    static void PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount);
 
     // One entry as one job on a printer already chosen; every failure is
     // shown. True when the job ended well.
-    static bool PrintEntry(QWidget* parent, CPrintJob& job, const std::string& diaryPath,
-                           uint16_t extLoc, int index);
+    static bool PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySession& diary, int index);
 
     // The page in twips (1440 per inch): whole inches of the printable area,
     // and the text rectangle one inch inside it.

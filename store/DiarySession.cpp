@@ -1,5 +1,15 @@
 #include "store/DiarySession.h"
 
+#include "store/FileFaults.h"
+#include "store/PasswordSwitch.h"
+#include "store/SafeReplace.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -14,6 +24,10 @@ void Wipe(std::string& secret)
     secret.clear();
 }
 
+// Names made from the index path by appending, beyond the store's own
+// temporary file and marker: whoever derives a new name adds its ending here.
+constexpr const char* kDerivedEndings[] = {".lock", ".draft", ".draft.tmp", ".draft.damaged"};
+
 } // namespace
 
 CDiarySession::CDiarySession(std::string indexPath, uint16_t extLoc)
@@ -24,6 +38,7 @@ CDiarySession::CDiarySession(std::string indexPath, uint16_t extLoc)
 CDiarySession::~CDiarySession()
 {
     Wipe(m_strPassword);
+    Wipe(m_strStored);
 }
 
 bool CDiarySession::IsUsableExtension(const std::string& indexPath, int extLoc)
@@ -40,9 +55,76 @@ uint16_t CDiarySession::ExtensionLocation(const std::string& indexPath)
     const size_t dot = indexPath.rfind('.');
     const size_t slash = indexPath.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
-        dot + 1 > 0xFFFF)
+        dot + 1 >= indexPath.size() || dot + 1 > 0xFFFF)
         return 0;
     return static_cast<uint16_t>(dot + 1);
+}
+
+std::string CDiarySession::RecordPassword(const DiaryEntry& entry)
+{
+    return std::string(entry.password, strnlen(entry.password, sizeof(entry.password)));
+}
+
+bool CDiarySession::ReadFirstEntry()
+{
+    const std::unique_ptr<CDiaryStore> store = MakeStore();
+    const bool found = store->ReadFirstEntry();
+    Wipe(m_strStored);
+    if (found)
+        m_strStored = RecordPassword(store->entry);
+    m_bNew = !found;
+    return found;
+}
+
+bool CDiarySession::Unlock(std::string typed)
+{
+    typed.resize(strnlen(typed.c_str(), typed.size()));
+    const bool match = !m_bNew && typed == m_strStored;
+    if (match)
+        SetPassword(typed);
+    Wipe(typed);
+    return match;
+}
+
+std::array<CDiarySession::FileStamp, 4> CDiarySession::Stamps() const
+{
+    std::array<FileStamp, 4> stamps{};
+    std::string path = m_strPath;
+    const char letters[4] = {0, 'd', 'r', 'p'};
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        if (letters[i] != 0 && m_nExtLoc < path.size())
+            path[m_nExtLoc] = letters[i];
+        struct stat info
+        {
+        };
+        if (::stat(path.c_str(), &info) == 0) {
+            stamps[i].size = static_cast<int64_t>(info.st_size);
+            stamps[i].mtimeNs =
+                static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        }
+    }
+    return stamps;
+}
+
+void CDiarySession::RememberFiles()
+{
+    m_stamps = Stamps();
+}
+
+bool CDiarySession::FilesChanged() const
+{
+    return Stamps() != m_stamps;
+}
+
+bool CDiarySession::IsFolderReadOnly(const std::string& indexPath)
+{
+    const size_t slash = indexPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? std::string("/")
+                                                          : indexPath.substr(0, slash);
+    if (CFileFaults::Check(FileOp::Write, folder) != 0)
+        return true;
+    return ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0;
 }
 
 void CDiarySession::SetPassword(const std::string& password)
@@ -54,4 +136,42 @@ void CDiarySession::SetPassword(const std::string& password)
 std::unique_ptr<CDiaryStore> CDiarySession::MakeStore(uint32_t index) const
 {
     return std::make_unique<CDiaryStore>(index, m_strPath, m_nExtLoc);
+}
+
+bool CDiarySession::IsNameTooLong(const std::string& indexPath)
+{
+    // The siblings (data, reminder, planner) have the index name's length,
+    // so the longest derived name is the index name's longest ending.
+    size_t longest = std::max(CSafeReplace::TempPathFor(indexPath).size(),
+                              CPasswordSwitch::MarkerPath(indexPath).size());
+    for (const char* ending : kDerivedEndings)
+        longest = std::max(longest, indexPath.size() + std::char_traits<char>::length(ending));
+    const size_t extra = longest - indexPath.size();
+
+    const size_t slash = indexPath.rfind('/');
+    // The folder may not exist yet (it is made when the diary is created):
+    // its nearest existing ancestor lies on the same file system.
+    std::string folder = slash == std::string::npos ? std::string(".")
+                         : slash == 0               ? std::string("/")
+                                                    : indexPath.substr(0, slash);
+    struct stat info
+    {
+    };
+    while (::stat(folder.c_str(), &info) != 0 && folder != "/" && folder != ".") {
+        const size_t up = folder.rfind('/');
+        folder = up == std::string::npos ? std::string(".")
+                 : up == 0               ? std::string("/")
+                                         : folder.substr(0, up);
+    }
+    const size_t nameLength =
+        slash == std::string::npos ? indexPath.size() : indexPath.size() - slash - 1;
+    long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (nameMax <= 0)
+        nameMax = 255;
+    long pathMax = ::pathconf(folder.c_str(), _PC_PATH_MAX);
+    if (pathMax <= 0)
+        pathMax = PATH_MAX;
+    // PATH_MAX counts the terminating zero.
+    return nameLength + extra > static_cast<size_t>(nameMax) ||
+           indexPath.size() + extra >= static_cast<size_t>(pathMax);
 }

@@ -7,6 +7,7 @@
 
 #include "store/DiaryStore.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,8 +27,18 @@ public:
     // whether a path can name a diary.
     static bool IsUsableExtension(const std::string& indexPath, int extLoc);
     // The offset just past the file name's last '.', or 0 when the name
-    // has no extension.
+    // has no extension (or an empty one).
     static uint16_t ExtensionLocation(const std::string& indexPath);
+    // The password bytes of a record: up to the first zero byte.
+    static std::string RecordPassword(const DiaryEntry& entry);
+
+    // True when the index file's name, or a name the program derives from
+    // it beside it (the rewrites' temporary files, the password switch's
+    // marker, the open-diary lock, the editor's draft and a damaged draft
+    // kept aside), would pass the file system's limit for one name (the
+    // folder's NAME_MAX, 255 when it cannot be asked) or for a whole path
+    // (PATH_MAX). Such a diary would open but fail at its first rewrite.
+    static bool IsNameTooLong(const std::string& indexPath);
 
     const std::string& Path() const { return m_strPath; }
     uint16_t ExtLoc() const { return m_nExtLoc; }
@@ -46,6 +57,25 @@ public:
     const std::string& Password() const { return m_strPassword; }
     void SetPassword(const std::string& password);
 
+    // Reads the first entry. False when the diary has none yet: it is then
+    // new and its next entry sets the password. Otherwise the diary stays
+    // locked until Unlock() is given the first entry's password.
+    bool ReadFirstEntry();
+    // Checks typed password bytes (cut at a zero byte as stored ones are)
+    // against the first entry read; on success they become Password().
+    bool Unlock(std::string typed);
+
+    // Remembers the size and modification time of the diary's four files,
+    // as the window has just read them.
+    void RememberFiles();
+    // True when a file changed (another program wrote to the diary) since
+    // RememberFiles().
+    bool FilesChanged() const;
+
+    // The folder holding the diary cannot be written to (or the file-fault
+    // seam fails writes to it).
+    static bool IsFolderReadOnly(const std::string& indexPath);
+
     // A store on this diary for one command, positioned at entry `index`.
     std::unique_ptr<CDiaryStore> MakeStore(uint32_t index = 0) const;
 
@@ -55,4 +85,14 @@ private:
     bool m_bNew = false;
     bool m_bReadOnly = false;
     std::string m_strPassword;
+    std::string m_strStored; // the first entry's password until unlocked
+
+    struct FileStamp
+    {
+        int64_t size = -1; // -1: no such file
+        int64_t mtimeNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    std::array<FileStamp, 4> Stamps() const;
+    std::array<FileStamp, 4> m_stamps{};
 };

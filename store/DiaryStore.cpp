@@ -1,26 +1,16 @@
-// The diary store: four flat files of packed little-endian records.
+// The diary store's operations: four flat files of packed little-endian
+// records (RecordCodec), the texts protected by the legacy cipher
+// (LegacyCipher), every rewrite through a temporary file renamed over the
+// live one (SafeReplace), and the password change's two-file commit
+// (PasswordSwitch).
 //
 // Rewrites. Every rewrite (delete, sort, mark done) builds the new contents
-// of one record file in memory, writes them to a temporary file beside the
-// live one ("travel.ilm.tmp", started empty), flushes it to the disk and
-// then renames it over the live file, which is atomic: a failure at any step
-// leaves the live file as it was, removes the temporary file, is reported
-// with the file-error table and makes the operation return false. The live
-// file stays open and locked for the whole rewrite, and the temporary file's
-// handle (locked too) becomes the live handle after the rename, so no other
-// process can slip in between.
-//
-// Password change. It replaces two files that must change together. It
-// builds "travel.ilm.tmp" and "travel.dlm.tmp" completely and flushes them,
-// then creates the empty marker "travel.ilm.pwswitch" and flushes the folder:
-// from that moment the change is committed. Then both temporary files are
-// renamed over the live ones and the marker is removed. Whoever opens the
-// index file next and finds a marker finishes the switch first (renames the
-// temporary files still present, removes the marker). Before the marker
-// exists a failure or crash leaves the old files untouched; after it, the
-// next open yields the new files. Either way every entry is there, readable
-// with one password. A marker may only ever stand beside whole temporary
-// files, so no rewrite of the index starts while one is left over.
+// of one record file in memory and hands them to CSafeReplace: a failure at
+// any step leaves the live file as it was, is reported with the file-error
+// table and makes the operation return false. The live file stays open and
+// locked for the whole rewrite, and the temporary file's handle (locked too)
+// becomes the live handle after the rename, so no other process can slip in
+// between.
 //
 // Damaged files. Counts come from file lengths and every record is read with
 // bounds checks: a password length above 30 touches only the 30-byte field,
@@ -29,251 +19,21 @@
 
 #include "store/DiaryStore.h"
 
+#include "store/LegacyCipher.h"
 #include "store/Messages.h"
+#include "store/PasswordSwitch.h"
+#include "store/RecordCodec.h"
+#include "store/SafeReplace.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <span>
-#include <string_view>
 #include <utility>
 
 namespace {
 
-constexpr size_t kPasswordField = 30;
 constexpr uint64_t kMaxOffset = 0xFFFFFFFFull;
-
-void Report(FileErrorCause cause, const std::string& path)
-{
-    ShowStoreMessage(FileErrorMessage(cause, path));
-}
-
-void PutU32(unsigned char* p, uint32_t v)
-{
-    p[0] = static_cast<unsigned char>(v);
-    p[1] = static_cast<unsigned char>(v >> 8);
-    p[2] = static_cast<unsigned char>(v >> 16);
-    p[3] = static_cast<unsigned char>(v >> 24);
-}
-
-uint32_t GetU32(const unsigned char* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-// Reading a time replaces only its low half, as a 32-bit read into a 64-bit
-// value does; the high half is zero unless the caller put something there.
-void SetLowTime(int64_t& time, uint32_t low)
-{
-    time = static_cast<int64_t>((static_cast<uint64_t>(time) & 0xFFFFFFFF00000000ull) | low);
-}
-
-void SetLowByte(int32_t& value, unsigned char low)
-{
-    value = static_cast<int32_t>((static_cast<uint32_t>(value) & 0xFFFFFF00u) | low);
-}
-
-uint32_t FloatBits(float f)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    return bits;
-}
-
-float BitsFloat(uint32_t bits)
-{
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
-}
-
-size_t ClampedPasswordLength(uint32_t length)
-{
-    return std::min<size_t>(length, kPasswordField);
-}
-
-unsigned char KeyOf(const char* bytes, size_t length)
-{
-    unsigned sum = 0;
-    for (size_t i = 0; i < length; ++i)
-        sum += static_cast<unsigned char>(bytes[i]);
-    return static_cast<unsigned char>(sum & 0xFF);
-}
-
-// The byte rule shared by the password mask and the text key: a byte equal
-// to the mask stays, so the result never holds a zero byte.
-void MaskBytes(char* bytes, size_t length, unsigned char mask)
-{
-    for (size_t i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if ((c ^ mask) != 0)
-            bytes[i] = static_cast<char>(c ^ mask);
-    }
-}
-
-void EncodeEntry(const DiaryEntry& e, unsigned char* p)
-{
-    PutU32(p + 0, e.passwordLength);
-    std::memcpy(p + 4, e.password, kPasswordField);
-    PutU32(p + 34, static_cast<uint32_t>(e.time));
-    PutU32(p + 38, static_cast<uint32_t>(e.mood));
-    PutU32(p + 42, static_cast<uint32_t>(e.fatigue));
-    PutU32(p + 46, static_cast<uint32_t>(e.shape));
-    p[50] = static_cast<unsigned char>(e.copulation);
-    p[51] = static_cast<unsigned char>(e.menstruus);
-    PutU32(p + 52, FloatBits(e.temperature));
-    PutU32(p + 56, static_cast<uint32_t>(e.weight));
-    PutU32(p + 60, static_cast<uint32_t>(e.dream));
-    PutU32(p + 64, e.textOffset);
-    PutU32(p + 68, e.textLength);
-}
-
-// Decodes the fields of an entry record that lie within `available` bytes,
-// in record order, stopping at the first incomplete one (the fields read so
-// far stay). True when the whole record was there.
-bool DecodeEntry(const unsigned char* p, size_t available, DiaryEntry& e)
-{
-    if (available < 4)
-        return false;
-    e.passwordLength = GetU32(p);
-    if (available < 34)
-        return false;
-    std::memcpy(e.password, p + 4, kPasswordField);
-    // Unscramble in place, as the caller's ScramblePassword would.
-    const size_t n = ClampedPasswordLength(e.passwordLength);
-    MaskBytes(e.password, n, 0xB4);
-    e.password[n] = 0;
-    struct Field
-    {
-        size_t offset;
-        int kind; // 0 u32 into int32, 1 time, 2 byte, 3 float, 4 uint32
-        void* target;
-    };
-    const Field fields[] = {
-        {34, 1, &e.time},       {38, 0, &e.mood},       {42, 0, &e.fatigue},     {46, 0, &e.shape},
-        {50, 2, &e.copulation}, {51, 2, &e.menstruus},  {52, 3, &e.temperature}, {56, 0, &e.weight},
-        {60, 0, &e.dream},      {64, 4, &e.textOffset}, {68, 4, &e.textLength},
-    };
-    for (const Field& f : fields) {
-        const size_t size = f.kind == 2 ? 1 : 4;
-        if (available < f.offset + size)
-            return false;
-        switch (f.kind) {
-        case 0:
-            *static_cast<int32_t*>(f.target) = static_cast<int32_t>(GetU32(p + f.offset));
-            break;
-        case 1:
-            SetLowTime(*static_cast<int64_t*>(f.target), GetU32(p + f.offset));
-            break;
-        case 2:
-            SetLowByte(*static_cast<int32_t*>(f.target), p[f.offset]);
-            break;
-        case 3:
-            *static_cast<float*>(f.target) = BitsFloat(GetU32(p + f.offset));
-            break;
-        default:
-            *static_cast<uint32_t*>(f.target) = GetU32(p + f.offset);
-            break;
-        }
-    }
-    return true;
-}
-
-EntryHeader DecodeHeader(const unsigned char* p)
-{
-    EntryHeader h;
-    h.time = GetU32(p + 34);
-    h.mood = static_cast<int32_t>(GetU32(p + 38));
-    h.fatigue = static_cast<int32_t>(GetU32(p + 42));
-    h.shape = static_cast<int32_t>(GetU32(p + 46));
-    h.copulation = p[50];
-    h.menstruus = p[51];
-    h.temperature = BitsFloat(GetU32(p + 52));
-    h.weight = static_cast<int32_t>(GetU32(p + 56));
-    h.dream = static_cast<int32_t>(GetU32(p + 60));
-    h.textOffset = GetU32(p + 64);
-    h.textLength = GetU32(p + 68);
-    return h;
-}
-
-void EncodeReminder(const ReminderRecord& r, unsigned char* p)
-{
-    PutU32(p, static_cast<uint32_t>(r.time));
-    std::memcpy(p + 4, r.description, 40);
-}
-
-// As DecodeEntry: the fields within `available` bytes, true when all were there.
-bool DecodeReminder(const unsigned char* p, size_t available, ReminderRecord& r)
-{
-    if (available < 4)
-        return false;
-    SetLowTime(r.time, GetU32(p));
-    if (available < kReminderRecordSize)
-        return false;
-    std::memcpy(r.description, p + 4, 40);
-    r.description[39] = 0;
-    return true;
-}
-
-void EncodeTask(const PlannerRecord& t, unsigned char* p)
-{
-    PutU32(p, static_cast<uint32_t>(t.plannedTime));
-    PutU32(p + 4, static_cast<uint32_t>(t.doneTime));
-    std::memcpy(p + 8, t.description, 50);
-    PutU32(p + 58, static_cast<uint32_t>(t.status));
-}
-
-bool DecodeTask(const unsigned char* p, size_t available, PlannerRecord& t)
-{
-    if (available < 4)
-        return false;
-    SetLowTime(t.plannedTime, GetU32(p));
-    if (available < 8)
-        return false;
-    SetLowTime(t.doneTime, GetU32(p + 4));
-    if (available < 58)
-        return false;
-    std::memcpy(t.description, p + 8, 50);
-    t.description[49] = 0;
-    if (available < kPlannerRecordSize)
-        return false;
-    t.status = static_cast<int32_t>(GetU32(p + 58));
-    return true;
-}
-
-// A record as the read-then-write of a rewrite leaves it: reading an entry
-// puts a zero after the password, reading a reminder or task zeroes the
-// description's last byte.
-void CanonicalEntry(unsigned char* p)
-{
-    const uint32_t length = GetU32(p);
-    if (length < kPasswordField)
-        p[4 + length] = 0;
-}
-
-void CanonicalReminder(unsigned char* p)
-{
-    p[4 + 39] = 0;
-}
-
-void CanonicalTask(unsigned char* p)
-{
-    p[8 + 49] = 0;
-}
-
-// How the records of one file lie: their size, where their 32-bit time sits
-// (the sort key), and what a rewrite does to each one's bytes.
-struct RecordLayout
-{
-    size_t size;
-    size_t timeOffset;
-    void (*canonical)(unsigned char* record);
-};
-
-constexpr RecordLayout kEntryLayout{kEntryRecordSize, 34, CanonicalEntry};
-constexpr RecordLayout kReminderLayout{kReminderRecordSize, 0, CanonicalReminder};
-constexpr RecordLayout kTaskLayout{kPlannerRecordSize, 0, CanonicalTask};
-constexpr size_t kLargestRecord = kEntryRecordSize;
+using Layout = CRecordCodec::Layout;
 
 const unsigned char* Bytes(const std::string& s)
 {
@@ -283,59 +43,6 @@ const unsigned char* Bytes(const std::string& s)
 uint32_t RecordCount(uint64_t fileLength, size_t recordSize)
 {
     return static_cast<uint32_t>(std::min<uint64_t>(fileLength / recordSize, UINT32_MAX));
-}
-
-// The records of `bytes` (a whole record file) in the order of `order`, each
-// as a rewrite leaves it; a trailing partial record is dropped.
-std::string Reassemble(const std::string& bytes, const RecordLayout& layout,
-                       const std::vector<uint32_t>& order)
-{
-    const size_t size = layout.size;
-    std::string out(order.size() * size, '\0');
-    auto* dst = reinterpret_cast<unsigned char*>(out.data());
-    for (size_t i = 0; i < order.size(); ++i) {
-        std::memcpy(dst + i * size, bytes.data() + size_t(order[i]) * size, size);
-        layout.canonical(dst + i * size);
-    }
-    return out;
-}
-
-// Stable ascending order of the records by their time: records with equal
-// times keep their order, so a newly appended record goes after the ones
-// already there.
-std::vector<uint32_t> SortedOrder(const std::string& bytes, const RecordLayout& layout)
-{
-    const size_t count = bytes.size() / layout.size;
-    std::vector<uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
-    std::vector<int64_t> times(count);
-    for (size_t i = 0; i < count; ++i)
-        times[i] = GetU32(Bytes(bytes) + i * layout.size + layout.timeOffset);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](uint32_t a, uint32_t b) { return times[a] < times[b]; });
-    return order;
-}
-
-// True when the file already holds whole records in time order, each as a
-// rewrite would leave it: sorting it would write the very same bytes.
-bool AlreadySorted(const std::string& bytes, const RecordLayout& layout)
-{
-    if (bytes.size() % layout.size != 0)
-        return false;
-    const unsigned char* p = Bytes(bytes);
-    unsigned char copy[kLargestRecord];
-    uint32_t previous = 0;
-    for (size_t at = 0; at < bytes.size(); at += layout.size) {
-        const uint32_t time = GetU32(p + at + layout.timeOffset);
-        if (time < previous)
-            return false;
-        previous = time;
-        std::memcpy(copy, p + at, layout.size);
-        layout.canonical(copy);
-        if (std::memcmp(copy, p + at, layout.size) != 0)
-            return false;
-    }
-    return true;
 }
 
 std::vector<uint32_t> AllBut(size_t count, uint32_t skipped)
@@ -377,70 +84,8 @@ bool ReadForRewrite(const CStoreFile& file, const std::string& path, std::string
 {
     if (ReadWholeFile(file, bytes))
         return true;
-    Report(FileErrorCause::EndOfFile, path);
+    ShowFileError(FileErrorCause::EndOfFile, path);
     return false;
-}
-
-// A file a rewrite builds beside the live one before it takes the live one's place.
-struct Temporary
-{
-    std::string path;
-    std::string_view bytes;
-    CStoreFile file;
-};
-
-void Discard(std::span<Temporary> temps)
-{
-    for (Temporary& temp : temps) {
-        temp.file.Close();
-        RemoveFile(temp.path);
-    }
-}
-
-// Creates the temporary files empty, writes each its bytes and flushes them
-// to the disk: every open first, then every write, then every flush. A
-// failure is reported and removes the ones made so far; a temporary file
-// that cannot be opened may be another process's, so it stays.
-bool WriteTemporaries(std::span<Temporary> temps)
-{
-    for (size_t i = 0; i < temps.size(); ++i) {
-        const FileErrorCause cause = temps[i].file.Open(temps[i].path, true);
-        if (cause != FileErrorCause::None) {
-            Report(cause, temps[i].path);
-            Discard(temps.first(i));
-            return false;
-        }
-    }
-    try {
-        for (Temporary& temp : temps)
-            temp.file.WriteAt(0, temp.bytes.data(), temp.bytes.size());
-        for (Temporary& temp : temps)
-            temp.file.Sync();
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        Discard(temps);
-        return false;
-    }
-    return true;
-}
-
-// A marker vouches for the temporary index and data files beside it: the next
-// open renames whatever it finds of them over the live files. One left behind
-// by a finished switch (its removal failed) must therefore be gone, on the
-// disk, before a rewrite starts a new temporary index; else a crash while
-// that file is being written has the next open adopt it half written.
-bool RetireStaleMarker(const std::string& marker)
-{
-    if (!FileExists(marker))
-        return true;
-    int error = RemoveFile(marker);
-    if (error == 0)
-        error = SyncFolderOf(marker);
-    if (error != 0) {
-        Report(FileErrorCauseFromErrno(error), marker);
-        return false;
-    }
-    return true;
 }
 
 // After a record file was removed: a caller that still holds it (more opens
@@ -452,7 +97,7 @@ void ReopenIfHeld(CStoreFile& file, int opens, const std::string& path)
         return;
     const FileErrorCause cause = file.Open(path);
     if (cause != FileErrorCause::None)
-        Report(cause, path); // the handle stays closed: later writes fail loudly
+        ShowFileError(cause, path); // the handle stays closed: later writes fail loudly
 }
 
 // Runs `close` when an operation ends, normally or by a throw. Now() runs it
@@ -485,7 +130,7 @@ struct CDiaryStore::RecordFile
     const std::string& path;
     uint32_t& count;
     uint32_t& index;
-    const RecordLayout& layout;
+    const Layout& layout;
 };
 
 CDiaryStore::CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc)
@@ -500,29 +145,30 @@ CDiaryStore::~CDiaryStore() = default;
 
 std::string CDiaryStore::TempPathFor(const std::string& livePath)
 {
-    return livePath + ".tmp";
+    return CSafeReplace::TempPathFor(livePath);
 }
 
 std::string CDiaryStore::SwitchMarkerPath() const
 {
-    return m_strIndexPath + ".pwswitch";
+    return CPasswordSwitch::MarkerPath(m_strIndexPath);
 }
 
 CDiaryStore::RecordFile CDiaryStore::IndexRecords()
 {
-    return {m_indexFile, m_nIndexOpens, m_strIndexPath, m_nEntryCount, current_index, kEntryLayout};
+    return {m_indexFile,   m_nIndexOpens, m_strIndexPath,
+            m_nEntryCount, current_index, CRecordCodec::kEntries};
 }
 
 CDiaryStore::RecordFile CDiaryStore::ReminderRecords()
 {
     return {m_reminderFile,   m_nReminderOpens, m_strReminderPath,
-            m_nReminderCount, reminder_index,   kReminderLayout};
+            m_nReminderCount, reminder_index,   CRecordCodec::kReminders};
 }
 
 CDiaryStore::RecordFile CDiaryStore::PlannerRecords()
 {
     return {m_plannerFile,   m_nPlannerOpens, m_strPlannerPath,
-            m_nPlannerCount, planner_index,   kTaskLayout};
+            m_nPlannerCount, planner_index,   CRecordCodec::kTasks};
 }
 
 // ---------------------------------------------------------------- files
@@ -535,7 +181,7 @@ bool CDiaryStore::Acquire(CStoreFile& file, int& opens, const std::string& path)
     }
     const FileErrorCause cause = file.Open(path);
     if (cause != FileErrorCause::None) {
-        Report(cause, path);
+        ShowFileError(cause, path);
         return false;
     }
     opens = 1;
@@ -553,41 +199,6 @@ void CDiaryStore::Release(CStoreFile& file, int& opens)
     }
 }
 
-bool CDiaryStore::CompletePasswordSwitch()
-{
-    const std::string marker = SwitchMarkerPath();
-    if (!FileExists(marker))
-        return true;
-    // The lock on the old index guards nothing once another file is renamed
-    // over it: the new index is locked first and its handle becomes the live
-    // one, so a second process stays out until the switch is finished.
-    const std::string indexTemp = TempPathFor(m_strIndexPath);
-    if (FileExists(indexTemp)) {
-        CStoreFile next;
-        const FileErrorCause cause = next.Open(indexTemp);
-        if (cause != FileErrorCause::None) {
-            Report(cause, indexTemp);
-            return false;
-        }
-        if (const int error = next.MoveTo(m_strIndexPath)) {
-            Report(FileErrorCauseFromErrno(error), m_strIndexPath);
-            return false;
-        }
-        m_indexFile = std::move(next);
-    }
-    const std::string dataTemp = TempPathFor(m_strDataPath);
-    if (FileExists(dataTemp)) {
-        if (const int error = RenameFile(dataTemp, m_strDataPath)) {
-            Report(FileErrorCauseFromErrno(error), m_strDataPath);
-            return false;
-        }
-    }
-    SyncFolderOf(m_strIndexPath);
-    RemoveFile(marker); // a marker without temporary files is harmless
-    SyncFolderOf(m_strIndexPath);
-    return true;
-}
-
 bool CDiaryStore::OpenIndexFile()
 {
     const bool first = m_nIndexOpens == 0;
@@ -595,7 +206,8 @@ bool CDiaryStore::OpenIndexFile()
         return false;
     // A password change was committed but not finished: finish it under the
     // lock. The handle then is the index file that is now in place.
-    if (first && !CompletePasswordSwitch()) {
+    if (first && FileExists(SwitchMarkerPath()) &&
+        !CPasswordSwitch(m_strIndexPath, m_strDataPath).CompleteIfPending(m_indexFile)) {
         Release(m_indexFile, m_nIndexOpens);
         return false;
     }
@@ -665,6 +277,16 @@ size_t CDiaryStore::ReadRecord(const RecordFile& records, unsigned char* record)
     CloseAtEnd closer([&] { CloseRecordFile(records); });
     const size_t size = records.layout.size;
     return records.file.ReadAt(uint64_t(records.index) * size, record, size);
+}
+
+// Every byte of the record file; false when it cannot be opened or read.
+bool CDiaryStore::ReadAllRecords(const RecordFile& records, std::string& bytes)
+{
+    OpenRecordFile(records);
+    if (records.opens == 0)
+        return false;
+    CloseAtEnd closer([&] { CloseRecordFile(records); });
+    return ReadWholeFile(records.file, bytes);
 }
 
 // Moves the index on and reads that record. Past the last record the index
@@ -739,7 +361,8 @@ bool CDiaryStore::RewriteWithout(const RecordFile& records, uint32_t count, uint
     std::string bytes;
     if (!ReadForRewrite(records.file, records.path, bytes))
         return false;
-    return ReplaceFile(records, Reassemble(bytes, records.layout, AllBut(count, index)));
+    return ReplaceFile(records,
+                       CRecordCodec::Reassemble(bytes, records.layout, AllBut(count, index)));
 }
 
 bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
@@ -749,27 +372,20 @@ bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
         return false;
     // Already in order (the usual case: the new record is the latest)? Then
     // the rewrite would write the very same bytes.
-    if (AlreadySorted(bytes, records.layout))
+    if (CRecordCodec::AlreadySorted(bytes, records.layout))
         return true;
     return ReplaceFile(records,
-                       Reassemble(bytes, records.layout, SortedOrder(bytes, records.layout)));
+                       CRecordCodec::Reassemble(bytes, records.layout,
+                                                CRecordCodec::SortedOrder(bytes, records.layout)));
 }
 
 bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& bytes)
 {
-    if (&records.file == &m_indexFile && !RetireStaleMarker(SwitchMarkerPath()))
+    if (&records.file == &m_indexFile &&
+        !CPasswordSwitch(m_strIndexPath, m_strDataPath).RetireStaleMarker())
         return false;
-    Temporary temp[] = {{TempPathFor(records.path), bytes, {}}};
-    if (!WriteTemporaries(temp))
+    if (!CSafeReplace::Replace(records.file, records.path, bytes))
         return false;
-    if (const int error = temp[0].file.MoveTo(records.path)) {
-        Report(FileErrorCauseFromErrno(error), records.path);
-        Discard(temp);
-        return false;
-    }
-    SyncFolderOf(records.path);
-    // The temporary handle is now the live file's, lock and all.
-    records.file = std::move(temp[0].file);
     if (&records.file == &m_indexFile)
         m_bIndexCached = false;
     return true;
@@ -778,7 +394,7 @@ bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& byte
 bool CDiaryStore::RemoveLastRecordFile(const std::string& path)
 {
     if (const int error = RemoveFile(path)) {
-        Report(FileErrorCauseFromErrno(error), path);
+        ShowFileError(FileErrorCauseFromErrno(error), path);
         return false;
     }
     SyncFolderOf(path);
@@ -806,7 +422,10 @@ bool CDiaryStore::ReadIndexRecord(uint32_t index)
     } else if (offset < m_nIndexLength) {
         available = m_indexFile.ReadAt(offset, record, sizeof record);
     }
-    return DecodeEntry(record, available, entry);
+    const bool whole = CRecordCodec::DecodeEntry(record, available, entry);
+    if (available >= CRecordCodec::kPasswordFieldEnd)
+        CLegacyCipher::ScramblePassword(entry); // unscrambles
+    return whole;
 }
 
 void CDiaryStore::AppendEntry()
@@ -825,12 +444,13 @@ void CDiaryStore::AppendEntry()
     // damaged file would otherwise shift every later record.
     const uint64_t indexEnd = m_indexFile.Length() / kEntryRecordSize * kEntryRecordSize;
 
-    entry.passwordLength = static_cast<uint32_t>(strnlen(entry.password, kPasswordField));
+    entry.passwordLength =
+        static_cast<uint32_t>(strnlen(entry.password, CRecordCodec::kPasswordField));
     const std::string plainPassword(entry.password, entry.passwordLength);
-    ScramblePassword();
+    CLegacyCipher::ScramblePassword(entry);
     unsigned char record[kEntryRecordSize];
-    EncodeEntry(entry, record);
-    EncryptText(plainPassword);
+    CRecordCodec::EncodeEntry(entry, record);
+    CLegacyCipher::EncryptText(entry, plainPassword);
 
     // The text goes first and reaches the disk before the record that points
     // at it; a failure takes back whatever part was written.
@@ -880,7 +500,9 @@ bool CDiaryStore::ReadEntry()
     if (zero != std::string::npos)
         bytes.resize(zero);
     entry.text = std::move(bytes);
-    DecryptText(std::string(entry.password, ClampedPasswordLength(entry.passwordLength)));
+    CLegacyCipher::DecryptText(
+        entry, std::string(entry.password,
+                           std::min<size_t>(entry.passwordLength, CRecordCodec::kPasswordField)));
     return true;
 }
 
@@ -919,7 +541,7 @@ bool CDiaryStore::ReadAllEntryHeaders(std::vector<EntryHeader>& headers)
     const size_t count = bytes->size() / kEntryRecordSize;
     headers.reserve(count);
     for (size_t i = 0; i < count; ++i)
-        headers.push_back(DecodeHeader(Bytes(*bytes) + i * kEntryRecordSize));
+        headers.push_back(CRecordCodec::DecodeHeader(Bytes(*bytes) + i * kEntryRecordSize));
     return true;
 }
 
@@ -944,7 +566,7 @@ bool CDiaryStore::DeleteEntry(uint32_t index)
             if (!RemoveLastRecordFile(m_strIndexPath))
                 return false;
             if (const int error = RemoveFile(m_strDataPath))
-                Report(FileErrorCauseFromErrno(error), m_strDataPath);
+                ShowFileError(FileErrorCauseFromErrno(error), m_strDataPath);
             m_bIndexCached = false;
             ReopenIfHeld(m_indexFile, m_nIndexOpens, m_strIndexPath);
             ReopenIfHeld(m_dataFile, m_nDataOpens, m_strDataPath);
@@ -985,33 +607,72 @@ bool CDiaryStore::SortEntries()
     }
 }
 
+bool CDiaryStore::ReplaceEntry(uint32_t index)
+{
+    if (!OpenEntryFiles())
+        return false;
+    CloseAtEnd closer([this] { CloseEntryFiles(); });
+    uint64_t dataEnd = 0;
+    bool textWritten = false;
+    // The new text without a record that points at it is unreferenced bytes,
+    // harmless; taken back all the same when the operation fails.
+    const auto takeBackText = [&] {
+        if (!textWritten)
+            return;
+        try {
+            m_dataFile.Truncate(dataEnd);
+        } catch (const CFileError&) {
+        }
+    };
+    try {
+        std::string bytes;
+        if (!ReadForRewrite(m_indexFile, m_strIndexPath, bytes))
+            return false;
+        const uint32_t count = RecordCount(bytes.size(), kEntryRecordSize);
+        if (index >= count)
+            return false;
+        bytes.resize(size_t(count) * kEntryRecordSize);
+
+        dataEnd = m_dataFile.Length();
+        if (dataEnd + entry.text.size() > kMaxOffset)
+            throw CFileError(FileErrorCause::DiskFull, m_strDataPath);
+        entry.textOffset = static_cast<uint32_t>(dataEnd);
+        entry.textLength = static_cast<uint32_t>(entry.text.size());
+        entry.passwordLength =
+            static_cast<uint32_t>(strnlen(entry.password, CRecordCodec::kPasswordField));
+        const std::string plainPassword(entry.password, entry.passwordLength);
+        CLegacyCipher::ScramblePassword(entry);
+        CRecordCodec::EncodeEntry(entry, reinterpret_cast<unsigned char*>(bytes.data()) +
+                                             size_t(index) * kEntryRecordSize);
+        CLegacyCipher::EncryptText(entry, plainPassword);
+
+        // The text reaches the disk before the index that points at it.
+        textWritten = true;
+        m_dataFile.WriteAt(dataEnd, entry.text.data(), entry.text.size());
+        m_dataFile.Sync();
+
+        // One rewrite of the index, already in time order: one commit point.
+        const std::vector<uint32_t> order =
+            CRecordCodec::SortedOrder(bytes, CRecordCodec::kEntries);
+        if (!ReplaceFile(IndexRecords(),
+                         CRecordCodec::Reassemble(bytes, CRecordCodec::kEntries, order))) {
+            takeBackText();
+            return false;
+        }
+        current_index =
+            static_cast<uint32_t>(std::find(order.begin(), order.end(), index) - order.begin());
+        m_nEntryCount = count;
+        m_nIndexLength = bytes.size();
+        m_nDataLength = dataEnd + entry.text.size();
+        return true;
+    } catch (const CFileError& error) {
+        takeBackText();
+        ShowStoreMessage(error.what());
+        return false;
+    }
+}
+
 // ---------------------------------------------------------------- password
-
-void CDiaryStore::ScramblePassword()
-{
-    const size_t n = ClampedPasswordLength(entry.passwordLength);
-    MaskBytes(entry.password, n, 0xB4);
-    entry.password[n] = 0;
-}
-
-void CDiaryStore::EncryptText(const std::string& plainPassword)
-{
-    const unsigned char key = KeyOf(plainPassword.data(), plainPassword.size());
-    const size_t n = std::min<size_t>(entry.textLength, entry.text.size());
-    MaskBytes(entry.text.data(), n, key);
-}
-
-void CDiaryStore::DecryptText(const std::string& recordPassword)
-{
-    const unsigned char key =
-        KeyOf(recordPassword.data(), std::min<size_t>(entry.passwordLength, recordPassword.size()));
-    std::string copy = entry.text.substr(0, std::min<size_t>(entry.textLength, entry.text.size()));
-    MaskBytes(copy.data(), copy.size(), key);
-    const auto zero = copy.find('\0');
-    if (zero != std::string::npos)
-        copy.resize(zero);
-    entry.text = std::move(copy);
-}
 
 bool CDiaryStore::ChangePassword(const std::string& newPassword)
 {
@@ -1031,103 +692,34 @@ bool CDiaryStore::ChangePassword(const std::string& newPassword)
 
 bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
 {
-    // The new password as the record will hold it: a zero-terminated string
-    // of at most the field's 30 bytes. The key is made from those same bytes,
-    // so every text stays readable with the stored password.
-    const std::string password = newPassword.substr(
-        0, std::min(strnlen(newPassword.c_str(), newPassword.size()), kPasswordField));
-
     std::string index;
     std::string data;
     if (!ReadForRewrite(m_indexFile, m_strIndexPath, index) ||
         !ReadForRewrite(m_dataFile, m_strDataPath, data))
         return false;
-    const size_t count = index.size() / kEntryRecordSize;
-    std::string newIndex(count * kEntryRecordSize, '\0');
+    std::string newIndex;
     std::string newData;
-    newData.reserve(data.size());
-    for (size_t i = 0; i < count; ++i) {
-        const unsigned char* source = Bytes(index) + i * kEntryRecordSize;
-        DiaryEntry record;
-        DecodeEntry(source, kEntryRecordSize, record);
-        if (uint64_t(record.textOffset) + record.textLength > data.size()) {
-            // A record whose text is not there: keep the old files as they are.
-            Report(FileErrorCause::EndOfFile, m_strDataPath);
-            return false;
-        }
-        std::string text = data.substr(record.textOffset, record.textLength);
-        const auto zero = text.find('\0');
-        if (zero != std::string::npos)
-            text.resize(zero);
-        MaskBytes(text.data(), text.size(),
-                  KeyOf(record.password, ClampedPasswordLength(record.passwordLength)));
-
-        // The old password's characters beyond the new one's become spaces.
-        const size_t oldLength = strnlen(record.password, kPasswordField);
-        std::memset(record.password, ' ', oldLength);
-        std::memcpy(record.password, password.c_str(), password.size() + 1);
-        record.passwordLength = static_cast<uint32_t>(password.size());
-        MaskBytes(record.password, password.size(), 0xB4);
-        record.password[password.size()] = 0;
-
-        if (newData.size() + text.size() > kMaxOffset)
-            throw CFileError(FileErrorCause::DiskFull, TempPathFor(m_strDataPath));
-        record.textOffset = static_cast<uint32_t>(newData.size());
-        record.textLength = static_cast<uint32_t>(text.size());
-        MaskBytes(text.data(), text.size(), KeyOf(password.data(), password.size()));
-        newData += text;
-        EncodeEntry(record,
-                    reinterpret_cast<unsigned char*>(newIndex.data()) + i * kEntryRecordSize);
-    }
-
-    // Build both new files completely before anything is switched.
-    const std::string marker = SwitchMarkerPath();
-    if (!RetireStaleMarker(marker))
+    switch (CLegacyCipher::Rekey(index, data, newPassword, newIndex, newData)) {
+    case CLegacyCipher::RekeyResult::TextMissing:
+        // A record whose text is not there: keep the old files as they are.
+        ShowFileError(FileErrorCause::EndOfFile, m_strDataPath);
         return false;
-    Temporary temps[] = {{TempPathFor(m_strIndexPath), newIndex, {}},
-                         {TempPathFor(m_strDataPath), newData, {}}};
-    if (!WriteTemporaries(temps))
+    case CLegacyCipher::RekeyResult::TooLarge:
+        throw CFileError(FileErrorCause::DiskFull, TempPathFor(m_strDataPath));
+    case CLegacyCipher::RekeyResult::Done:
+        break;
+    }
+    const CPasswordSwitch::Outcome outcome =
+        CPasswordSwitch(m_strIndexPath, m_strDataPath)
+            .Switch(newIndex, newData, m_indexFile, m_dataFile);
+    if (outcome == CPasswordSwitch::Outcome::NotMade)
         return false;
-
-    // Commit: the marker's existence, once on the disk, decides for the new files.
-    {
-        CStoreFile markerFile;
-        const FileErrorCause cause = markerFile.Open(marker, true);
-        if (cause != FileErrorCause::None) {
-            Report(cause, marker);
-            Discard(temps);
-            return false;
-        }
-    }
-    if (const int error = SyncFolderOf(marker)) {
-        Report(FileErrorCauseFromErrno(error), marker);
-        // A marker that cannot be taken back will switch at the next open:
-        // then the change stands, and both whole temporary files must stay.
-        if (RemoveFile(marker) == 0) {
-            Discard(temps);
-            return false;
-        }
-    }
-
-    // Committed. A failure from here on is finished by the next open.
-    if (const int error = temps[0].file.MoveTo(m_strIndexPath)) {
-        Report(FileErrorCauseFromErrno(error), m_strIndexPath);
-        return true;
-    }
-    m_indexFile = std::move(temps[0].file);
     m_bIndexCached = false;
-    if (const int error = temps[1].file.MoveTo(m_strDataPath)) {
-        Report(FileErrorCauseFromErrno(error), m_strDataPath);
-        return true;
+    if (outcome == CPasswordSwitch::Outcome::Finished) {
+        m_nEntryCount = static_cast<uint32_t>(newIndex.size() / kEntryRecordSize);
+        m_nIndexLength = newIndex.size();
+        m_nDataLength = newData.size();
     }
-    m_dataFile = std::move(temps[1].file);
-    // Both renames must be on the disk before the marker goes; the removal
-    // itself need not be (a marker without temporary files is harmless).
-    SyncFolderOf(m_strIndexPath);
-    RemoveFile(marker);
-    m_nEntryCount = static_cast<uint32_t>(count);
-    m_nIndexLength = newIndex.size();
-    m_nDataLength = newData.size();
     return true;
 }
 
@@ -1146,7 +738,7 @@ void CDiaryStore::CloseReminderFile()
 void CDiaryStore::AppendReminder()
 {
     unsigned char record[kReminderRecordSize];
-    EncodeReminder(reminder, record);
+    CRecordCodec::EncodeReminder(reminder, record);
     AppendRecord(ReminderRecords(), record);
 }
 
@@ -1154,13 +746,26 @@ bool CDiaryStore::ReadReminder()
 {
     unsigned char record[kReminderRecordSize];
     const size_t got = ReadRecord(ReminderRecords(), record);
-    return DecodeReminder(record, got, reminder);
+    return CRecordCodec::DecodeReminder(record, got, reminder);
 }
 
 bool CDiaryStore::NextReminder()
 {
     return NextRecord(ReminderRecords(), &CDiaryStore::ReadReminder,
                       "next(reminder): reminder_index");
+}
+
+bool CDiaryStore::ReadAllReminders(std::vector<ReminderRecord>& reminders)
+{
+    reminders.clear();
+    std::string bytes;
+    if (!ReadAllRecords(ReminderRecords(), bytes))
+        return false;
+    reminders.resize(bytes.size() / kReminderRecordSize);
+    for (size_t i = 0; i < reminders.size(); ++i)
+        CRecordCodec::DecodeReminder(Bytes(bytes) + i * kReminderRecordSize, kReminderRecordSize,
+                                     reminders[i]);
+    return true;
 }
 
 bool CDiaryStore::DeleteReminder(uint32_t index)
@@ -1188,7 +793,7 @@ void CDiaryStore::ClosePlannerFile()
 void CDiaryStore::AppendPlannerTask()
 {
     unsigned char record[kPlannerRecordSize];
-    EncodeTask(task, record);
+    CRecordCodec::EncodeTask(task, record);
     AppendRecord(PlannerRecords(), record);
 }
 
@@ -1196,13 +801,26 @@ bool CDiaryStore::ReadPlannerTask()
 {
     unsigned char record[kPlannerRecordSize];
     const size_t got = ReadRecord(PlannerRecords(), record);
-    return DecodeTask(record, got, task);
+    return CRecordCodec::DecodeTask(record, got, task);
 }
 
 bool CDiaryStore::NextPlannerTask()
 {
     return NextRecord(PlannerRecords(), &CDiaryStore::ReadPlannerTask,
                       "next(planner): planner_index");
+}
+
+bool CDiaryStore::ReadAllPlannerTasks(std::vector<PlannerRecord>& tasks)
+{
+    tasks.clear();
+    std::string bytes;
+    if (!ReadAllRecords(PlannerRecords(), bytes))
+        return false;
+    tasks.resize(bytes.size() / kPlannerRecordSize);
+    for (size_t i = 0; i < tasks.size(); ++i)
+        CRecordCodec::DecodeTask(Bytes(bytes) + i * kPlannerRecordSize, kPlannerRecordSize,
+                                 tasks[i]);
+    return true;
 }
 
 bool CDiaryStore::DeletePlannerTask(uint32_t index)
@@ -1227,12 +845,13 @@ bool CDiaryStore::MarkPlannerTaskDone(uint32_t index, int64_t completionTime)
         if (!ReadForRewrite(records.file, records.path, bytes))
             return false;
         const size_t count = bytes.size() / kPlannerRecordSize;
-        std::string rebuilt = Reassemble(bytes, kTaskLayout, Identity(count));
+        std::string rebuilt =
+            CRecordCodec::Reassemble(bytes, CRecordCodec::kTasks, Identity(count));
         if (index < count) {
             auto* record = reinterpret_cast<unsigned char*>(rebuilt.data()) +
                            size_t(index) * kPlannerRecordSize;
-            PutU32(record + 4, static_cast<uint32_t>(completionTime));
-            PutU32(record + 58, 1);
+            CRecordCodec::PutU32(record + 4, static_cast<uint32_t>(completionTime));
+            CRecordCodec::PutU32(record + 58, 1);
         }
         if (rebuilt != bytes && !ReplaceFile(records, rebuilt))
             return false;

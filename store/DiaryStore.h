@@ -29,15 +29,21 @@ public:
     bool NextEntry();
     bool DeleteEntry(uint32_t index);
     bool SortEntries();
+    // Replaces entry `index` with the working entry (filled as for
+    // AppendEntry): its text is appended to the data file and the index is
+    // rewritten once, in time order, with the new record in place of the old.
+    // The old text stays as unreferenced bytes. A failure or crash at any
+    // step leaves the old entry or the new one, never both and never
+    // neither; a failure is reported and returns false. On success
+    // current_index is the entry's new position.
+    bool ReplaceEntry(uint32_t index);
     // Every entry's index record in file order, read in one go: what opening
     // a diary needs for its list and graph. False when the index file cannot
     // be opened or read; a trailing partial record is ignored.
     bool ReadAllEntryHeaders(std::vector<EntryHeader>& headers);
 
-    // Password and text encryption.
-    void ScramblePassword();
-    void EncryptText(const std::string& plainPassword);
-    void DecryptText(const std::string& recordPassword);
+    // Password: every record gets the new one and every text is encrypted
+    // with it, both files replaced together.
     bool ChangePassword(const std::string& newPassword);
 
     // Reminders.
@@ -48,6 +54,10 @@ public:
     bool NextReminder();
     bool DeleteReminder(uint32_t index);
     bool SortReminders();
+    // Every reminder in file order, read in one go (what the summary and the
+    // Reminders dialog list). False when the file cannot be opened or read;
+    // a trailing partial record is ignored. Sets m_nReminderCount.
+    bool ReadAllReminders(std::vector<ReminderRecord>& reminders);
 
     // Planner.
     void OpenPlannerFile();
@@ -58,6 +68,8 @@ public:
     bool DeletePlannerTask(uint32_t index);
     bool SortPlannerTasks();
     bool MarkPlannerTaskDone(uint32_t index, int64_t completionTime);
+    // Every task in file order, read in one go, as ReadAllReminders.
+    bool ReadAllPlannerTasks(std::vector<PlannerRecord>& tasks);
 
     // File primitives shared by the operations above.
     bool OpenEntryFiles();
@@ -103,13 +115,13 @@ private:
 
     bool Acquire(CStoreFile& file, int& opens, const std::string& path);
     void Release(CStoreFile& file, int& opens);
-    bool CompletePasswordSwitch();
     bool ReadIndexRecord(uint32_t index);
 
     void OpenRecordFile(const RecordFile& records);
     void CloseRecordFile(const RecordFile& records);
     void AppendRecord(const RecordFile& records, const unsigned char* record);
     size_t ReadRecord(const RecordFile& records, unsigned char* record);
+    bool ReadAllRecords(const RecordFile& records, std::string& bytes);
     bool NextRecord(const RecordFile& records, bool (CDiaryStore::*read)(), const char* failure);
     bool DeleteRecord(const RecordFile& records, uint32_t index);
     bool SortRecords(const RecordFile& records);

@@ -1,7 +1,7 @@
 #include "store/DraftSealer.h"
 
 #include "store/DiarySession.h"
-#include "store/DiaryStore.h"
+#include "store/LegacyCipher.h"
 
 #include <cstring>
 
@@ -19,21 +19,6 @@ void Wipe(std::string& secret)
     for (size_t i = 0; i < secret.size(); ++i)
         p[i] = 0;
     secret.clear();
-}
-
-// The store's own routines do the work, on a store that never opens a file.
-std::string RunCipher(const std::string& password, const std::string& bytes, bool encrypt)
-{
-    CDiaryStore scratch(0, std::string(), 0);
-    scratch.entry.text = bytes;
-    scratch.entry.textLength = static_cast<uint32_t>(bytes.size());
-    scratch.entry.passwordLength = static_cast<uint32_t>(password.size());
-    if (encrypt)
-        scratch.EncryptText(password);
-    else
-        scratch.DecryptText(password);
-    std::string result = std::move(scratch.entry.text);
-    return result;
 }
 
 } // namespace
@@ -65,12 +50,26 @@ std::optional<std::string> CTextCipherSealer::Seal(const std::string& plain) con
         sum += static_cast<unsigned char>(c);
     if (sum % 256 == 0)
         return std::nullopt;
-    return RunCipher(m_strPassword, plain, true);
+    return Run(plain, true);
 }
 
 std::optional<std::string> CTextCipherSealer::Unseal(const std::string& sealed) const
 {
     if (m_strPassword.empty() || sealed.find('\0') != std::string::npos)
         return std::nullopt;
-    return RunCipher(m_strPassword, sealed, false);
+    return Run(sealed, false);
+}
+
+// The store's own text cipher does the work, on a working entry of its own.
+std::string CTextCipherSealer::Run(const std::string& bytes, bool encrypt) const
+{
+    DiaryEntry entry;
+    entry.text = bytes;
+    entry.textLength = static_cast<uint32_t>(bytes.size());
+    entry.passwordLength = static_cast<uint32_t>(m_strPassword.size());
+    if (encrypt)
+        CLegacyCipher::EncryptText(entry, m_strPassword);
+    else
+        CLegacyCipher::DecryptText(entry, m_strPassword);
+    return std::move(entry.text);
 }

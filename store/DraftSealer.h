@@ -47,5 +47,7 @@ public:
     std::optional<std::string> Unseal(const std::string& sealed) const override;
 
 private:
+    std::string Run(const std::string& bytes, bool encrypt) const;
+
     std::string m_strPassword;
 };

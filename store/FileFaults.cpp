@@ -1,3 +1,5 @@
+// The test seam's hook: see FileFaults.h.
+
 #include "store/FileFaults.h"
 
 #include <utility>
@@ -14,10 +16,11 @@ CFileFaults::Hook& CurrentHook()
 
 CFileFaults::Hook CFileFaults::Install(Hook hook)
 {
+    s_bInstalled = static_cast<bool>(hook);
     return std::exchange(CurrentHook(), std::move(hook));
 }
 
-int CFileFaults::Check(FileOp op, const std::string& path)
+int CFileFaults::AskHook(FileOp op, const std::string& path)
 {
     const Hook& hook = CurrentHook();
     return hook ? hook(op, path) : 0;

@@ -25,3 +25,8 @@ void ShowStoreMessage(const std::string& message)
     if (Handler())
         Handler()(message);
 }
+
+void ShowFileError(FileErrorCause cause, const std::string& path)
+{
+    ShowStoreMessage(FileErrorMessage(cause, path));
+}

@@ -3,6 +3,8 @@
 // one handler, installed by the program at start-up (message box) or by a
 // test (recorder). The default writes to standard error.
 
+#include "store/FileError.h"
+
 #include <functional>
 #include <string>
 
@@ -13,3 +15,6 @@ StoreMessageHandler SetStoreMessageHandler(StoreMessageHandler handler);
 
 // Shows a message through the installed handler.
 void ShowStoreMessage(const std::string& message);
+
+// Shows the file-error table's message for cause, naming path.
+void ShowFileError(FileErrorCause cause, const std::string& path);

@@ -29,7 +29,7 @@ CStoreFile& CStoreFile::operator=(CStoreFile&& other) noexcept
     return *this;
 }
 
-FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
+FileErrorCause CStoreFile::Open(const std::string& path, bool truncate, unsigned mode)
 {
     Close();
     if (path.empty())
@@ -41,9 +41,21 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
     // A temporary file is the store's own: a link or anything else found at
     // its name is taken away, not written through (emptying it would empty
     // the file it leads to, another diary file or any file of the user's).
+    // A file is created with O_EXCL so that the store knows it made it and
+    // may set its mode; the umask could otherwise leave it readable by others
+    // or not writable by its owner.
     const int noLinks = truncate ? O_NOFOLLOW : 0;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | noLinks, 0666);
+        bool created = false;
+        int fd = truncate ? -1 : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0 && (truncate || errno == ENOENT)) {
+            fd = ::open(path.c_str(),
+                        O_RDWR | O_CREAT | O_CLOEXEC | noLinks | (truncate ? 0 : O_EXCL),
+                        kOwnerOnly);
+            created = fd >= 0;
+            if (fd < 0 && !truncate && errno == EEXIST)
+                continue; // made by someone else meanwhile: open that one
+        }
         if (fd < 0) {
             const int error = errno;
             if (truncate && error == ELOOP && ::unlink(path.c_str()) == 0)
@@ -60,6 +72,11 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate)
                     return FileErrorCauseFromErrno(errno);
                 continue;
             }
+        }
+        if (created && ::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return FileErrorCauseFromErrno(error);
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
@@ -118,6 +135,18 @@ uint64_t CStoreFile::Length() const
     if (::fstat(m_fd, &info) != 0)
         Fail(errno);
     return static_cast<uint64_t>(info.st_size);
+}
+
+unsigned CStoreFile::Mode() const
+{
+    if (m_fd < 0)
+        throw CFileError(FileErrorCause::InvalidHandle, m_path);
+    struct stat info
+    {
+    };
+    if (::fstat(m_fd, &info) != 0)
+        Fail(errno);
+    return static_cast<unsigned>(info.st_mode & 07777);
 }
 
 size_t CStoreFile::ReadAt(uint64_t offset, void* buffer, size_t size) const

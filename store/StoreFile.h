@@ -20,17 +20,25 @@ public:
     CStoreFile(const CStoreFile&) = delete;
     CStoreFile& operator=(const CStoreFile&) = delete;
 
+    // Diary files are the owner's alone: whatever the umask, a file the
+    // store creates gets this mode.
+    static constexpr unsigned kOwnerOnly = 0600;
+
     // Opens and locks path; with truncate the file starts empty (only for
     // temporary files the store owns: a link or other non-plain file at the
-    // name is removed and a new file made). Returns the failure's cause, None on
-    // success. A lock held elsewhere is a sharing violation.
-    FileErrorCause Open(const std::string& path, bool truncate = false);
+    // name is removed and a new file made). A file that is created, and a
+    // truncated one, gets `mode`; an existing file keeps its own. Returns the
+    // failure's cause, None on success. A lock held elsewhere is a sharing
+    // violation.
+    FileErrorCause Open(const std::string& path, bool truncate = false, unsigned mode = kOwnerOnly);
     void Close();
     bool IsOpen() const { return m_fd >= 0; }
     const std::string& Path() const { return m_path; }
 
     // Current length in bytes; throws CFileError when it cannot be found.
     uint64_t Length() const;
+    // The permission bits (e.g. 0600); throws CFileError when they cannot be found.
+    unsigned Mode() const;
     // Reads up to size bytes at offset; returns how many were read (fewer
     // only at the end of the file). An outright read error throws.
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) const;

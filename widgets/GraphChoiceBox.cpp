@@ -148,6 +148,15 @@ bool CGraphChoiceBox::IsShown(GraphSeries series) const
     return m_buttons[static_cast<size_t>(IndexOf(series))]->isChecked();
 }
 
+GraphSeriesSet CGraphChoiceBox::Shown() const
+{
+    GraphSeriesSet shown;
+    for (int i = 0; i < kSeriesCount; ++i) {
+        shown.Set(static_cast<GraphSeries>(i), m_buttons[static_cast<size_t>(i)]->isChecked());
+    }
+    return shown;
+}
+
 void CGraphChoiceBox::SetShown(GraphSeries series, bool shown)
 {
     m_buttons[static_cast<size_t>(IndexOf(series))]->setChecked(shown);

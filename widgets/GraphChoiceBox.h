@@ -4,30 +4,20 @@
 // the entry view). Their states persist in the settings and are written all
 // eight together whenever one of them changes.
 
+#include "widgets/GraphSeries.h"
+
 #include <QGroupBox>
 #include <array>
 
 class CGraphCtrl;
 class QAbstractButton;
 
-enum class GraphSeries
-{
-    Mood,
-    Fatigue,
-    Shape,
-    Dream,
-    Temperature,
-    Weight,
-    Menstruus,
-    Copulation
-};
-
 class CGraphChoiceBox : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    static constexpr int kSeriesCount = 8;
+    static constexpr int kSeriesCount = GraphSeriesSet::kCount;
 
     // Reads the eight settings and checks the buttons accordingly.
     explicit CGraphChoiceBox(QWidget* parent = nullptr);
@@ -38,6 +28,7 @@ public:
     static QString SettingsKey(GraphSeries series);
 
     bool IsShown(GraphSeries series) const;
+    GraphSeriesSet Shown() const;
     // Sets a button without writing the settings or emitting a signal.
     void SetShown(GraphSeries series, bool shown);
     QAbstractButton* Button(GraphSeries series) const;

@@ -91,6 +91,17 @@ void AnswerPrompt()
     });
 }
 
+int RowCount(const CDayloomDlg& window)
+{
+    return window.EntryList()->model()->rowCount();
+}
+
+int SelectedRow(const CDayloomDlg& window)
+{
+    const QModelIndexList rows = window.EntryList()->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
 double MaxRssMegabytes()
 {
     rusage usage{};
@@ -106,7 +117,7 @@ void BM_OpenDiary(benchmark::State& state)
         CFileDialogs::PushDiary(path);
         AnswerPrompt();
         window.OnOpenCreateDiary();
-        if (window.EntryCount() != state.range(0) || window.SelectedIndex() != state.range(0) - 1) {
+        if (RowCount(window) != state.range(0) || SelectedRow(window) != state.range(0) - 1) {
             state.SkipWithError("the diary did not open");
             break;
         }
@@ -122,13 +133,14 @@ void BM_SearchWithoutMatch(benchmark::State& state)
     CFileDialogs::PushDiary(path);
     AnswerPrompt();
     window.OnOpenCreateDiary();
-    window.SearchButton()->click();
-    window.SearchField()->setText(QStringLiteral("no such words"));
+    window.findChild<QPushButton*>(QStringLiteral("Search"))->click();
+    window.findChild<QLineEdit*>(QStringLiteral("searchText"))
+        ->setText(QStringLiteral("no such words"));
     for (auto _ : state) {
         window.EntryList()->selectionModel()->clearSelection();
         window.OnNext(); // walks every entry, then says there are no more
     }
-    if (window.SelectedIndex() != state.range(0) - 1) {
+    if (CMessageBox::History().size() != state.iterations()) {
         state.SkipWithError("the search did not walk to the end");
     }
     CMessageBox::ClearHistory();

@@ -256,6 +256,27 @@ void BM_SaveEarliestEntry(benchmark::State& state)
     Floors(state, WriteFloor(d.indexBytes, false), WriteFloor(d.indexBytes, true));
 }
 
+// Editing the entry in the middle of the diary, its date unchanged: its text
+// appended, the index rewritten once through the temporary file.
+void BM_ReplaceEntry(benchmark::State& state)
+{
+    const Diary& d = MakeDiary(static_cast<int>(state.range(0)));
+    Restore(d);
+    const auto middle = static_cast<uint32_t>(state.range(0) / 2);
+    for (auto _ : state) {
+        CDiaryStore store(0, d.index, d.extLoc);
+        store.entry.time = 1000000000u + middle * 3600u;
+        store.entry.text = std::string(kTextSize, 'x');
+        std::strcpy(store.entry.password, "benchmark");
+        store.ReplaceEntry(middle);
+        state.PauseTiming();
+        WriteAll(d.index, d.indexBytes);
+        std::filesystem::resize_file(d.dataPath, d.dataBytes.size());
+        state.ResumeTiming();
+    }
+    Floors(state, WriteFloor(d.indexBytes, false), WriteFloor(d.indexBytes, true));
+}
+
 void BM_DeleteEntry(benchmark::State& state)
 {
     const Diary& d = MakeDiary(static_cast<int>(state.range(0)));
@@ -298,5 +319,6 @@ BENCHMARK(BM_WalkHeaders)->Apply(Sizes);
 BENCHMARK(BM_WalkHeadersReopening)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveLatestEntry)->Apply(Sizes);
 BENCHMARK(BM_SaveEarliestEntry)->Apply(Sizes);
+BENCHMARK(BM_ReplaceEntry)->Apply(Sizes);
 BENCHMARK(BM_DeleteEntry)->Apply(Sizes);
 BENCHMARK(BM_ChangePassword)->Apply(Sizes)->Iterations(5);

@@ -15,16 +15,16 @@ TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
 
     OpenSample();
     window.EntryList()->clearSelection();
-    QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
+    QTest::mouseClick(ButtonOf(window, QStringLiteral("Print current entry")), Qt::LeftButton);
     EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
                                   "You must have an entry selected in order to print it!")});
 
     window.OnFirst();
     const QString pdf = PathOf(QStringLiteral("entry.pdf"));
     CPrintDialog::PushAnswer(pdf);
-    QTest::mouseClick(window.Button(QStringLiteral("Print current entry")), Qt::LeftButton);
+    QTest::mouseClick(ButtonOf(window, QStringLiteral("Print current entry")), Qt::LeftButton);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
 }
 
 TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
@@ -42,13 +42,13 @@ TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
     CFileDialogs::PushDiary(PathOf(QStringLiteral("imported.ilm")));
     AnswerPrompt(QStringLiteral("OldPass"));
     CDayloomDlg& window = Window();
-    window.Action(QStringLiteral("Import from Dayloom v1.00"))->trigger();
+    ActionOf(window, QStringLiteral("Import from Dayloom v1.00"))->trigger();
 
     EXPECT_EQ(MessageTexts().back(), QStringLiteral("Successfully converted 2 entries!"));
-    EXPECT_FALSE(window.IsNewDiary());
-    ASSERT_EQ(window.EntryCount(), 2);
-    EXPECT_EQ(window.EntryLine(0), QStringLiteral("03 - Dec\t - 2002, Tue,\t at 08:00:00"));
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_FALSE(window.Session()->IsNew());
+    ASSERT_EQ(RowCount(window), 2);
+    EXPECT_EQ(RowLine(window, 0), QStringLiteral("03 - Dec\t - 2002, Tue,\t at 08:00:00"));
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Later day"));
-    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Very Good"));
+    EXPECT_EQ(Field(window, "moodField")->text(), QStringLiteral("Very Good"));
 }

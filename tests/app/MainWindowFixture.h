@@ -4,24 +4,28 @@
 // their temporary file), a sample diary, and helpers that answer the
 // password prompt as a user would.
 
-#include "tests/support/TestDiary.h"
 #include "app/DayloomDlg.h"
-#include "dialogs/SecurityDlg.h"
-#include "widgets/EntryRichEdit.h"
-#include "widgets/GraphCtrl.h"
+#include "app/EntryPanel.h"
 #include "dialogs/NewEntryDlg.h"
-#include "platform/Clock.h"
+#include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
+#include "tests/support/TestDiary.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/GraphChoiceBox.h"
+#include "widgets/GraphCtrl.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -32,6 +36,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -39,12 +44,64 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+// Failures print texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 inline int EntryCountOnDisk(const QString& path)
 {
     return static_cast<int>(QFileInfo(path).size() / kEntryRecordSize);
+}
+
+// The main window's parts, found as a user (or a screen reader) finds them.
+template <typename T = QWidget> T* Part(const QWidget& window, const QString& name)
+{
+    T* part = window.findChild<T*>(name);
+    EXPECT_NE(part, nullptr) << name.toStdString();
+    return part;
+}
+inline QLineEdit* Field(const QWidget& window, const char* name)
+{
+    return Part<QLineEdit>(window, QString::fromLatin1(name));
+}
+inline QAbstractButton* ButtonOf(const QWidget& window, const QString& name)
+{
+    return Part<QAbstractButton>(window, name);
+}
+inline QAction* ActionOf(const QWidget& window, const QString& text)
+{
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+    }
+    return nullptr;
+}
+inline QAbstractItemModel* Entries(const CDayloomDlg& window)
+{
+    return window.EntryList()->model();
+}
+inline int RowCount(const CDayloomDlg& window)
+{
+    return Entries(window)->rowCount();
+}
+inline QString RowLine(const CDayloomDlg& window, int row)
+{
+    return Entries(window)->data(Entries(window)->index(row, 0)).toString();
+}
+// The selected line of the entry list, -1 for none.
+inline int SelectedRow(const CDayloomDlg& window)
+{
+    const QModelIndexList rows = window.EntryList()->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
 class MainWindowTest : public ::testing::Test
@@ -102,9 +159,18 @@ protected:
         });
     }
 
-    static void Type(CSecurityDlg& prompt, const QString& password)
+    // Types the password, and again into the confirmation of a new diary's.
+    static void Type(CSecurityDlg& prompt, const QString& password,
+                     const std::optional<QString>& confirmation = std::nullopt)
     {
+        prompt.PasswordField()->setFocus();
         QTest::keyClicks(prompt.PasswordField(), password);
+        auto* confirm = prompt.findChild<QLineEdit*>(QStringLiteral("confirmEdit"));
+        if (confirm->isVisible()) {
+            QTest::keyClick(prompt.PasswordField(), Qt::Key_Tab);
+            EXPECT_EQ(prompt.focusWidget(), confirm) << "the confirmation comes next in Tab order";
+            QTest::keyClicks(confirm, confirmation.value_or(password));
+        }
         QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
     }
 
@@ -144,18 +210,9 @@ protected:
         return Window();
     }
 
-    static QStringList MenuItems(const QMenu* menu)
-    {
-        QStringList items;
-        for (QAction* action : menu->actions()) {
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        return items;
-    }
-
     void Click(const QString& button)
     {
-        QTest::mouseClick(Window().Button(button), Qt::LeftButton);
+        QTest::mouseClick(ButtonOf(Window(), button), Qt::LeftButton);
     }
 
     std::vector<QString> MessageTexts() const

@@ -13,7 +13,7 @@ protected:
     void StartSearch(const QString& text)
     {
         Click(QStringLiteral("Search"));
-        QTest::keyClicks(Window().SearchField(), text);
+        QTest::keyClicks(Part<QLineEdit>(Window(), "searchText"), text);
     }
 
     QString Highlighted() { return Window().EntryView()->textCursor().selectedText(); }
@@ -23,30 +23,31 @@ TEST_F(NavigationTest, ButtonsMoveTheSelectionAndShowTheEntry)
 {
     CDayloomDlg& window = OpenSample();
     Click(QStringLiteral("Go to first"));
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
-    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Depressed"));
-    EXPECT_EQ(window.FatigueField()->text(), QStringLiteral("Exhausted"));
-    EXPECT_EQ(window.ShapeField()->text(), QStringLiteral("Very Sick"));
-    EXPECT_EQ(window.DreamField()->text(), QStringLiteral("Nightmare"));
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("37.0"));
-    EXPECT_TRUE(window.CopulationBox()->isChecked());
-    EXPECT_FALSE(window.MenstruusBox()->isChecked());
-    EXPECT_EQ(window.FacePicture()->pixmap().toImage(), LoadFacePicture(-3).toImage());
+    EXPECT_EQ(Field(window, "moodField")->text(), QStringLiteral("Depressed"));
+    EXPECT_EQ(Field(window, "fatigueField")->text(), QStringLiteral("Exhausted"));
+    EXPECT_EQ(Field(window, "shapeField")->text(), QStringLiteral("Very Sick"));
+    EXPECT_EQ(Field(window, "dreamField")->text(), QStringLiteral("Nightmare"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("37.0"));
+    EXPECT_TRUE(Part<QCheckBox>(window, "Copulation")->isChecked());
+    EXPECT_FALSE(Part<QCheckBox>(window, "Menstruus")->isChecked());
+    EXPECT_EQ(Part<QLabel>(window, "facePicture")->pixmap().toImage(),
+              LoadFacePicture(-3).toImage());
 
     // Previous on the first line does nothing.
     Click(QStringLiteral("Go to previous"));
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 1);
-    EXPECT_EQ(window.WeightField()->text(), QStringLiteral("72"));
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("36.6"));
-    EXPECT_TRUE(window.MenstruusBox()->isChecked());
+    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(Field(window, "weightField")->text(), QStringLiteral("72"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("36.6"));
+    EXPECT_TRUE(Part<QCheckBox>(window, "Menstruus")->isChecked());
     Click(QStringLiteral("Go to last"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     // Next on the last line says so, captioned with the program's name.
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].text, kNoMore);
     EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
@@ -61,9 +62,9 @@ TEST_F(NavigationTest, TemperatureTiesRoundToEvenAsTheOneDecimalFormatDoes)
                "Secret1");
     OpenThroughMenu(path, QStringLiteral("Secret1"));
     CDayloomDlg& window = Window();
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("37.8"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("37.8"));
     Click(QStringLiteral("Go to first"));
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("36.2"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("36.2"));
 }
 
 TEST_F(NavigationTest, ClickingALineShowsItAndTheMarksIgnoreClicks)
@@ -72,18 +73,19 @@ TEST_F(NavigationTest, ClickingALineShowsItAndTheMarksIgnoreClicks)
     QListView* list = window.EntryList();
     const QRect line = list->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
     EXPECT_EQ(window.Graph()->m_nCount, 4);
 
     // Clicked where they are in the window, and straight on them.
-    for (QCheckBox* mark : {window.CopulationBox(), window.MenstruusBox()}) {
+    for (QCheckBox* mark :
+         {Part<QCheckBox>(window, "Copulation"), Part<QCheckBox>(window, "Menstruus")}) {
         const QPoint at = mark->mapTo(&window, QPoint(8, mark->height() / 2));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
         QTest::mouseClick(mark, Qt::LeftButton);
     }
-    EXPECT_FALSE(window.CopulationBox()->isChecked());
-    EXPECT_TRUE(window.MenstruusBox()->isChecked());
+    EXPECT_FALSE(Part<QCheckBox>(window, "Copulation")->isChecked());
+    EXPECT_TRUE(Part<QCheckBox>(window, "Menstruus")->isChecked());
 }
 
 TEST_F(NavigationTest, WithoutASelectionNextAndPreviousStartAtTheFirstLineAndLastStays)
@@ -91,23 +93,23 @@ TEST_F(NavigationTest, WithoutASelectionNextAndPreviousStartAtTheFirstLineAndLas
     CDayloomDlg& window = OpenSample();
     window.EntryList()->clearSelection();
     window.OnNext();
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
     window.EntryList()->clearSelection();
     window.OnPrevious();
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
 
     const QString path = PathOf(QStringLiteral("one.ilm"));
     WriteDiary(path, {{LocalTime(2026, 12, 1, 8), Rtf("Only one."), 0}}, "Secret1");
     OpenThroughMenu(path, QStringLiteral("Secret1"));
     // A load shows the diary's last entry even when it is the only one.
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Only one."));
     window.EntryList()->clearSelection();
     window.OnLast();
-    EXPECT_EQ(window.SelectedIndex(), -1);
+    EXPECT_EQ(SelectedRow(window), -1);
     window.OnFirst();
-    EXPECT_EQ(window.SelectedIndex(), 0);
+    EXPECT_EQ(SelectedRow(window), 0);
 }
 
 TEST_F(NavigationTest, SearchFindsDisplayedTextForwardsAndBackwards)
@@ -117,40 +119,38 @@ TEST_F(NavigationTest, SearchFindsDisplayedTextForwardsAndBackwards)
     StartSearch(QStringLiteral("rain"));
     EXPECT_TRUE(window.IsSearching());
     EXPECT_FALSE(window.EntryList()->isEnabled());
-    EXPECT_TRUE(window.SearchField()->isEnabled());
+    EXPECT_TRUE(Part<QLineEdit>(window, "searchText")->isEnabled());
 
-    Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    // Enter in the search field looks forward, as Next does.
+    QTest::keyClick(Part<QLineEdit>(window, "searchText"), Qt::Key_Return);
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
     EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 0); // the first one downwards
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_EQ(Highlighted(), QStringLiteral("rain"));
     EXPECT_EQ(window.Graph()->m_nCount, 4);
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].text, kNoMore);
 
     // Upwards the last occurrence in the entry is found.
     Click(QStringLiteral("Go to previous"));
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 14);
-    // Nothing further up: the selection stops on line 0, the view stays.
+    // Nothing further up: the entry on view stays selected and highlighted.
     Click(QStringLiteral("Go to previous"));
-    EXPECT_EQ(window.SelectedIndex(), 0);
-    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
+    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
     EXPECT_EQ(CMessageBox::History().size(), 1u);
 
     // Leaving search mode shows the entry again without the highlight.
-    Click(QStringLiteral("Go to next"));
-    ASSERT_EQ(window.SelectedIndex(), 1);
-    ASSERT_EQ(Highlighted(), QStringLiteral("Rain"));
     Click(QStringLiteral("Search"));
     EXPECT_FALSE(window.IsSearching());
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    EXPECT_FALSE(window.SearchField()->isEnabled());
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_TRUE(Highlighted().isEmpty());
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
 }
@@ -163,13 +163,13 @@ TEST_F(NavigationTest, OpeningADiaryInSearchModeOpensTheListAndKeepsSearching)
     CDayloomDlg& window = Window();
     EXPECT_TRUE(window.IsSearching());
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    ASSERT_EQ(window.EntryCount(), 4);
+    ASSERT_EQ(RowCount(window), 4);
     // The load ends with Last, which refuses while searching.
     EXPECT_EQ(MessageTexts(), std::vector<QString>{kWhileSearching});
-    EXPECT_EQ(window.SelectedIndex(), -1);
+    EXPECT_EQ(SelectedRow(window), -1);
 
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 1);
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
 }
 
@@ -179,7 +179,7 @@ TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastRefuse)
     Click(QStringLiteral("Go to first"));
     StartSearch(QStringLiteral("fonttbl"));
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoMore});
 
     CMessageBox::ClearHistory();
@@ -187,7 +187,7 @@ TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastRefuse)
     Click(QStringLiteral("Go to last"));
     EXPECT_EQ(MessageTexts(), (std::vector<QString>{kWhileSearching, kWhileSearching}));
     EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 0);
 }
 
 TEST_F(NavigationTest, DeleteNeedsASelectionAsksAndRebuildsTheList)
@@ -198,19 +198,21 @@ TEST_F(NavigationTest, DeleteNeedsASelectionAsksAndRebuildsTheList)
     window.OnDeleteEntry();
     EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
                                   "You must have an entry selected in order to delete it!")});
-    EXPECT_EQ(window.EntryCount(), 4);
+    EXPECT_EQ(RowCount(window), 4);
 
-    // Answered No: nothing is deleted and the last entry is shown.
+    // Answered No: nothing is deleted and the entry stays on view.
     CMessageBox::ClearHistory();
     Click(QStringLiteral("Go to first"));
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
     Click(QStringLiteral("Delete"));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text, QStringLiteral("Delete current entry?"));
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              QStringLiteral("Delete current entry (Sat, 05 Dec 2026 at 09:05:07)?"));
     EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Delete Entry - Dayloom v2.21"));
     EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::YesNo);
     EXPECT_EQ(EntryCountOnDisk(path), 4);
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
 
     // Yes on a middle entry.
     Click(QStringLiteral("Go to first"));
@@ -218,9 +220,9 @@ TEST_F(NavigationTest, DeleteNeedsASelectionAsksAndRebuildsTheList)
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click(QStringLiteral("Delete"));
     EXPECT_EQ(EntryCountOnDisk(path), 3);
-    ASSERT_EQ(window.EntryCount(), 3);
-    EXPECT_EQ(window.EntryLine(1), QStringLiteral("07 - Dec\t - 2026, Mon,\t at 11:30:00"));
-    EXPECT_EQ(window.SelectedIndex(), 2);
+    ASSERT_EQ(RowCount(window), 3);
+    EXPECT_EQ(RowLine(window, 1), QStringLiteral("07 - Dec\t - 2026, Mon,\t at 11:30:00"));
+    EXPECT_EQ(SelectedRow(window), 2);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
     EXPECT_EQ(window.Graph()->m_nCount, 3);
     EXPECT_EQ(window.Graph()->m_pMood[1], 2);
@@ -235,33 +237,37 @@ TEST_F(NavigationTest, DeletingTheOnlyEntryMakesTheDiaryNewAgain)
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     window.OnDeleteEntry();
 
-    EXPECT_EQ(window.EntryCount(), 0);
+    EXPECT_EQ(RowCount(window), 0);
     EXPECT_FALSE(window.EntryList()->isEnabled());
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_EQ(window.Graph()->m_nCount, 0);
     EXPECT_EQ(window.EntryView()->toPlainText(),
               QStringLiteral("Dayloom v2.21 - this diary has no entries now\n= e-mail: ") +
                   CAppInfo::MailAddress() + QStringLiteral("\n= ") + CAppInfo::WebSite() +
                   QStringLiteral("\nEnjoy!"));
-    EXPECT_TRUE(window.MoodField()->text().isEmpty());
+    EXPECT_TRUE(Field(window, "moodField")->text().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST_F(NavigationTest, DeletingInSearchModeRefusesLastOnceAndKeepsAPlace)
+TEST_F(NavigationTest, DeletingInSearchModeDeletesTheEntryOnViewAndKeepsAPlace)
 {
     const QString path = PathOf(QStringLiteral("travel.ilm"));
     CDayloomDlg& window = OpenSample();
     Click(QStringLiteral("Go to first"));
-    StartSearch(QStringLiteral("quiet"));
+    StartSearch(QStringLiteral("rain"));
     Click(QStringLiteral("Go to next"));
-    ASSERT_EQ(window.SelectedIndex(), 2);
+    // Nothing further up: the list must not move away from the entry on view.
+    Click(QStringLiteral("Go to previous"));
+    ASSERT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click(QStringLiteral("Delete"));
 
-    EXPECT_EQ(EntryCountOnDisk(path), 3);
-    EXPECT_EQ(MessageTexts(),
-              (std::vector<QString>{QStringLiteral("Delete current entry?"), kWhileSearching}));
-    EXPECT_EQ(window.SelectedIndex(), 2);
-    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
+                                  "Delete current entry (Sun, 06 Dec 2026 at 10:00:00)?")});
+    ASSERT_EQ(EntryCountOnDisk(path), 3);
+    EXPECT_EQ(RowLine(window, 1), QStringLiteral("07 - Dec\t - 2026, Mon,\t at 11:30:00"));
+    // The entry that took its place is shown, the list stays closed.
+    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("A quiet day at home."));
     EXPECT_FALSE(window.EntryList()->isEnabled());
 }

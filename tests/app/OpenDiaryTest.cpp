@@ -16,8 +16,8 @@ TEST_F(MainWindowTest, StartsWithNoDiaryAndTheWelcomeText)
     CDayloomDlg& window = Window();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
     EXPECT_FALSE(window.EntryList()->isEnabled());
-    EXPECT_FALSE(window.SearchField()->isEnabled());
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(window.EntryView()->toPlainText(),
               QStringLiteral("Welcome to Dayloom v2.21 - your personal diary\n= e-mail: mailto:") +
                   CAppInfo::MailAddress() + QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() +
@@ -33,22 +33,22 @@ TEST_F(MainWindowTest, RightPasswordLoadsListFieldsAndSettings)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
-    ASSERT_EQ(window.EntryCount(), 4);
+    ASSERT_EQ(RowCount(window), 4);
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    EXPECT_EQ(window.EntryLine(0), QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
-    EXPECT_EQ(window.EntryLine(3), QStringLiteral("08 - Dec\t - 2026, Tue,\t at 12:00:00"));
+    EXPECT_EQ(RowLine(window, 0), QStringLiteral("05 - Dec\t - 2026, Sat,\t at 09:05:07"));
+    EXPECT_EQ(RowLine(window, 3), QStringLiteral("08 - Dec\t - 2026, Tue,\t at 12:00:00"));
     EXPECT_EQ(window.Graph()->m_nCount, 4);
     EXPECT_EQ(window.Graph()->m_pMood[0], -3);
     EXPECT_FLOAT_EQ(window.Graph()->m_pTemperature[1], 36.6f);
 
     // The last entry is shown with its labels and face.
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
-    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Excellent"));
-    EXPECT_EQ(window.DreamField()->text(), QStringLiteral("Fun"));
-    EXPECT_EQ(window.WeightField()->text(), QStringLiteral("0"));
-    EXPECT_EQ(window.TemperatureField()->text(), QStringLiteral("0.0"));
-    EXPECT_FALSE(window.FacePicture()->pixmap().isNull());
+    EXPECT_EQ(Field(window, "moodField")->text(), QStringLiteral("Excellent"));
+    EXPECT_EQ(Field(window, "dreamField")->text(), QStringLiteral("Fun"));
+    EXPECT_EQ(Field(window, "weightField")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Field(window, "temperatureField")->text(), QStringLiteral("0.0"));
+    EXPECT_FALSE(Part<QLabel>(window, "facePicture")->pixmap().isNull());
 
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
@@ -69,9 +69,8 @@ TEST_F(MainWindowTest, WrongPasswordOrWrongCaseClosesTheDiaryAgain)
         EXPECT_EQ(CMessageBox::History()[0].text, kInvalid);
         EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
-        EXPECT_TRUE(window.DiaryFile().isEmpty());
-        EXPECT_TRUE(window.IsNewDiary());
-        EXPECT_EQ(window.EntryCount(), 0);
+        EXPECT_EQ(window.Session(), nullptr);
+        EXPECT_EQ(RowCount(window), 0);
         EXPECT_FALSE(window.EntryList()->isEnabled());
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
@@ -101,7 +100,7 @@ TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
               (std::vector<QString>{QStringLiteral("You must enter at least 3 characters!"),
                                     CAnsiCodec::UnsupportedMessage()}));
     EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(Window().EntryCount(), 4);
+    EXPECT_EQ(RowCount(Window()), 4);
 }
 
 TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
@@ -126,9 +125,9 @@ TEST_F(MainWindowTest, CancelledPromptLeavesNoDiaryAndKeepsTheRememberedOne)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
-    EXPECT_EQ(window.EntryCount(), 0);
-    EXPECT_EQ(window.EntryView()->toPlainText(), CDayloomDlg::WelcomeText());
+    EXPECT_EQ(window.Session(), nullptr);
+    EXPECT_EQ(RowCount(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), CEntryPanel::WelcomeText());
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), remembered);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), 7);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("shortFile")), QStringLiteral("travel"));
@@ -143,33 +142,44 @@ TEST_F(MainWindowTest, ANewNameCreatesAnEmptyDiaryWithoutAPrompt)
 
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - holiday"));
-    EXPECT_EQ(window.DiaryFile(), path);
-    EXPECT_TRUE(window.IsNewDiary());
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(window.Session()->Path(), Encoded(path));
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0), ExtLocOf(path));
 
-    // Its first new entry asks for a password that cannot be cancelled.
+    // Its first new entry asks for a password that cannot be cancelled,
+    // typed twice: the length is checked first, then the two must match.
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_FALSE(prompt.CancelButton()->isEnabled());
         EXPECT_EQ(prompt.FileField()->text(), QStringLiteral("holiday"));
+        EXPECT_EQ(prompt.FileField()->cursorPosition(), 0) << "a long name shows its start";
         QTest::keyClick(&prompt, Qt::Key_Escape); // refused: there is no way around it
         EXPECT_TRUE(prompt.isVisible());
+        Type(prompt, QStringLiteral("ab"), QStringLiteral("xy"));
+        prompt.PasswordField()->clear();
+        Type(prompt, QStringLiteral("NewPass"), QStringLiteral("NewPast"));
+        EXPECT_TRUE(prompt.isVisible());
+        prompt.PasswordField()->clear();
         Type(prompt, QStringLiteral("NewPass"));
     });
     std::string handedPassword;
-    CModal::PushHandler([&](QDialog& dialog) { // the editor: discarded
-        handedPassword = dynamic_cast<CNewEntryDlg&>(dialog).m_strPassword;
+    CModal::PushHandler([&](QDialog&) { // the editor: discarded
+        handedPassword = window.Session()->Password();
     });
     window.OnNewEntry();
 
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              QStringLiteral("You are creating a new diary and you must specify a password for "
-                             "it. The password is case SeNsItIvE!"));
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<QString>{
+                  QStringLiteral("You are creating a new diary and you must specify a password "
+                                 "for it. The password is case SeNsItIvE!"),
+                  QStringLiteral("You must enter at least 3 characters!"),
+                  QStringLiteral("The passwords do not match!")}));
+    EXPECT_EQ(CMessageBox::History().back().caption, QStringLiteral("Dayloom v2.21"));
     EXPECT_EQ(handedPassword, "NewPass");
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
 }
 
 TEST_F(MainWindowTest, ANewNameInAFolderNotYetMadeCreatesTheFolderAndTheDiary)
@@ -184,7 +194,7 @@ TEST_F(MainWindowTest, ANewNameInAFolderNotYetMadeCreatesTheFolderAndTheDiary)
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
-    EXPECT_TRUE(window.IsNewDiary());
+    EXPECT_TRUE(window.Session()->IsNew());
 }
 
 TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
@@ -197,7 +207,7 @@ TEST_F(MainWindowTest, ANameWithoutAUsableExtensionIsRefused)
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].caption,
               QStringLiteral("Open/Create Diary - Dayloom v2.21"));
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
+    EXPECT_EQ(window.Session(), nullptr);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), QStringLiteral("kept"));
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
 }
@@ -225,17 +235,17 @@ TEST_F(MainWindowTest, SavedNewEntryRefillsTheList)
     std::string handedPassword;
     CModal::PushHandler([&](QDialog& dialog) {
         auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
-        handedPassword = editor.m_strPassword;
-        // Stand in for the editor's save: append one entry as it would.
-        WriteDiary(path, {{LocalTime(2026, 12, 9, 8), Rtf("Written today."), 1}}, "Secret1");
-        editor.QDialog::accept();
+        handedPassword = window.Session()->Password();
+        editor.findChild<CEntryRichEdit*>()->setPlainText(QStringLiteral("Written today."));
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
     });
     window.OnNewEntry();
 
     EXPECT_EQ(handedPassword, "Secret1");
-    ASSERT_EQ(window.EntryCount(), 5);
-    EXPECT_EQ(window.SelectedIndex(), 4);
-    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Written today."));
+    ASSERT_EQ(RowCount(window), 5);
+    EXPECT_EQ(SelectedRow(window), 4);
+    EXPECT_EQ(window.EntryView()->toPlainText().trimmed(), QStringLiteral("Written today."));
     EXPECT_EQ(window.Graph()->m_nCount, 5);
 }
 

@@ -2,9 +2,9 @@
 // when a diary opens, rebuilt whenever either dialog closes, and emptied once
 // the dialog has deleted the last reminder or task.
 #include "MainWindowFixture.h"
-#include "widgets/DatePicker.h"
 #include "planning/PlannerDlg.h"
 #include "planning/RemindersDlg.h"
+#include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
     AddReminder(path, LocalTime(2026, 12, 20, 9), "Wedding");
     OpenThroughMenu(path, QStringLiteral("Secret1"));
     CDayloomDlg& window = Window();
-    EXPECT_EQ(Lines(window.ReminderList()),
+    EXPECT_EQ(Lines(Part<QListWidget>(window, "Reminders")),
               (QStringList{"Today [10 Dec, Thu]: Dentist", "Soon [in 2 days] [12 Dec, Sat]: Party",
                            "in 10 days [20 Dec, Sun]: Wedding"}));
     CSettings::WriteProfileInt(QStringLiteral("StartAlarmBefore"), 30);
@@ -69,8 +69,9 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F3);
-    EXPECT_EQ(Lines(window.ReminderList()), (QStringList{"Soon [in 2 days] [12 Dec, Sat]: Party",
-                                                         "in 10 days [20 Dec, Sun]: Wedding"}));
+    EXPECT_EQ(Lines(Part<QListWidget>(window, "Reminders")),
+              (QStringList{"Soon [in 2 days] [12 Dec, Sat]: Party",
+                           "in 10 days [20 Dec, Sun]: Wedding"}));
 
     CModal::PushHandler([](QDialog& dialog) {
         auto& reminders = dynamic_cast<CRemindersDlg&>(dialog);
@@ -81,7 +82,7 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
         QTest::mouseClick(reminders.OkButton(), Qt::LeftButton);
     });
     window.OnReminders();
-    EXPECT_EQ(window.ReminderList()->count(), 0);
+    EXPECT_EQ(Part<QListWidget>(window, "Reminders")->count(), 0);
     EXPECT_EQ(QFileInfo(PathOf(QStringLiteral("travel.rlm"))).size(), 0);
     EXPECT_TRUE(CMessageBox::History().empty());
 }
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
 TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog)
 {
     CDayloomDlg& window = OpenSample();
-    EXPECT_EQ(window.PlannerList()->count(), 0);
+    EXPECT_EQ(Part<QListWidget>(window, "Planner")->count(), 0);
 
     // Two tasks, the first completed on its planned day.
     QStringList dialogLines;
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog
     Click(QStringLiteral("Planner"));
     EXPECT_EQ(dialogLines, (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec",
                                         "14 Dec [ Sand floor ] NOT DONE"}));
-    EXPECT_EQ(Lines(window.PlannerList()),
+    EXPECT_EQ(Lines(Part<QListWidget>(window, "Planner")),
               (QStringList{"12 Dec [ Buy paint ] DONE ON TIME", "14 Dec [ Sand floor ] NOT DONE"}));
 
     CModal::PushHandler([](QDialog& dialog) {
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog
         QTest::mouseClick(planner.OkButton(), Qt::LeftButton);
     });
     window.OnPlanner();
-    EXPECT_EQ(window.PlannerList()->count(), 0);
+    EXPECT_EQ(Part<QListWidget>(window, "Planner")->count(), 0);
     EXPECT_TRUE(CMessageBox::History().empty());
     EXPECT_TRUE(CModal::Unanswered().empty());
 }

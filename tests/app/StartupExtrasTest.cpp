@@ -1,8 +1,8 @@
 // The start-up windows in their order, and the small windows the main window
 // opens that must not answer help requests.
 #include "MainWindowFixture.h"
-#include "dialogs/AboutDlg.h"
 #include "app/DayloomApp.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
 
@@ -75,12 +75,12 @@ TEST_F(StartupExtrasTest, HelpKeyDoesNothingInTheAboutBoxTipAndPasswordPrompt)
                           Qt::LeftButton);
         pressHelp(dialog);
     });
-    window.Action(QStringLiteral("&About Dayloom..."))->trigger();
+    ActionOf(window, QStringLiteral("&About Dayloom..."))->trigger();
     CModal::PushHandler([&](QDialog& dialog) {
         EXPECT_NE(dynamic_cast<CTipDlg*>(&dialog), nullptr);
         pressHelp(dialog);
     });
-    window.Action(QStringLiteral("Tip of the Day..."))->trigger();
+    ActionOf(window, QStringLiteral("Tip of the Day..."))->trigger();
 
     CFileDialogs::PushDiary(path);
     OnPrompt([](CSecurityDlg& prompt) {
@@ -89,7 +89,7 @@ TEST_F(StartupExtrasTest, HelpKeyDoesNothingInTheAboutBoxTipAndPasswordPrompt)
         Type(prompt, QStringLiteral("Secret1"));
     });
     window.OnOpenCreateDiary();
-    EXPECT_EQ(window.EntryCount(), 4);
+    EXPECT_EQ(RowCount(window), 4);
     EXPECT_EQ(CHelp::Requests(), std::vector<int>{65542});
 }
 

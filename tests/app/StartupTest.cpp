@@ -4,8 +4,8 @@
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
-#include "widgets/GraphChoiceBox.h"
 #include "store/Messages.h"
+#include "widgets/GraphChoiceBox.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -41,8 +41,8 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
     AnswerPrompt(QStringLiteral("Secret1"));
     CDayloomDlg& window = Window();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21 - travel"));
-    EXPECT_EQ(window.EntryCount(), 4);
-    EXPECT_EQ(window.SelectedIndex(), 3);
+    EXPECT_EQ(RowCount(window), 4);
+    EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_TRUE(window.EntryList()->isEnabled());
     EXPECT_EQ(LastDiaryKeys(), keys); // reopening writes nothing
 
@@ -56,8 +56,8 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
         RememberDiary(path, openLast);
         CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), ext);
         CDayloomDlg& other = Window();
-        EXPECT_TRUE(other.DiaryFile().isEmpty());
-        EXPECT_EQ(other.EntryCount(), 0);
+        EXPECT_EQ(other.Session(), nullptr);
+        EXPECT_EQ(RowCount(other), 0);
         EXPECT_EQ(other.windowTitle(), QStringLiteral("Dayloom v2.21"));
         EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt";
     }
@@ -75,7 +75,7 @@ TEST_F(StartupTest, TheStartUpPromptOpensOverTheMiddleOfTheMainWindow)
         Type(prompt, QStringLiteral("Secret1"));
     });
     CDayloomDlg& window = Window();
-    ASSERT_EQ(window.EntryCount(), 4);
+    ASSERT_EQ(RowCount(window), 4);
     const QPoint windowCentre = window.geometry().center();
     const QPoint screenCentre = window.screen()->availableGeometry().center();
     EXPECT_LE((promptCentre - windowCentre).manhattanLength(), 4);
@@ -89,15 +89,15 @@ TEST_F(StartupTest, WrongPasswordAtStartUpAsksAgainNextTime)
     AnswerPrompt(QStringLiteral("SECRET1"));
     CDayloomDlg& window = Window();
     EXPECT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(window.DiaryFile().isEmpty());
-    EXPECT_EQ(window.EntryCount(), 0);
+    EXPECT_EQ(window.Session(), nullptr);
+    EXPECT_EQ(RowCount(window), 0);
 
     m_window.reset();
     CancelPrompt();
     Window();
     EXPECT_EQ(CModal::Pending(), 0); // the prompt came again, and was cancelled quietly
     EXPECT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(Window().DiaryFile().isEmpty());
+    EXPECT_EQ(Window().Session(), nullptr);
     EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile")), path);
 }
 
@@ -108,8 +108,9 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
     RememberDiary(path, 1);
     CDayloomDlg& window = Window();
     EXPECT_TRUE(CModal::Unanswered().empty());
-    EXPECT_EQ(window.DiaryFile(), path);
-    EXPECT_TRUE(window.IsNewDiary());
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(window.Session()->Path(), Encoded(path));
+    EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
 }
@@ -126,7 +127,7 @@ TEST_F(StartupTest, AbsentShortFileShowsTheNewDiaryTextAndABareTitle)
     });
     CDayloomDlg& window = Window();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(window.EntryCount(), 4);
+    EXPECT_EQ(RowCount(window), 4);
 }
 
 TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
@@ -136,45 +137,36 @@ TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
     const QString path = MakeSampleDiary();
     OpenThroughMenu(path, QStringLiteral("Secret1"));
     CDayloomDlg& window = Window();
-    EXPECT_FALSE(window.MoodField()->isVisible());
-    EXPECT_FALSE(window.FacePicture()->isVisible());
-    EXPECT_FALSE(window.CopulationBox()->isVisible());
-    EXPECT_TRUE(window.FatigueField()->isVisible());
-    EXPECT_EQ(window.MoodField()->text(), QStringLiteral("Excellent")); // still filled
+    EXPECT_FALSE(Field(window, "moodField")->isVisible());
+    EXPECT_FALSE(Part<QLabel>(window, "facePicture")->isVisible());
+    EXPECT_FALSE(Part<QCheckBox>(window, "Copulation")->isVisible());
+    EXPECT_TRUE(Field(window, "fatigueField")->isVisible());
+    EXPECT_EQ(Field(window, "moodField")->text(), QStringLiteral("Excellent")); // still filled
     EXPECT_EQ(window.Graph()->m_bShowMood, 0);
 
-    QTest::mouseClick(window.GraphChoice()->Button(GraphSeries::Mood), Qt::LeftButton);
-    QTest::mouseClick(window.GraphChoice()->Button(GraphSeries::Weight), Qt::LeftButton);
-    EXPECT_TRUE(window.MoodField()->isVisible());
-    EXPECT_TRUE(window.FacePicture()->isVisible());
-    EXPECT_FALSE(window.WeightField()->isVisible());
+    QTest::mouseClick(window.findChild<CGraphChoiceBox*>()->Button(GraphSeries::Mood),
+                      Qt::LeftButton);
+    QTest::mouseClick(window.findChild<CGraphChoiceBox*>()->Button(GraphSeries::Weight),
+                      Qt::LeftButton);
+    EXPECT_TRUE(Field(window, "moodField")->isVisible());
+    EXPECT_TRUE(Part<QLabel>(window, "facePicture")->isVisible());
+    EXPECT_FALSE(Field(window, "weightField")->isVisible());
     EXPECT_EQ(window.Graph()->m_bShowMood, 1);
     EXPECT_EQ(window.Graph()->m_bShowWeight, 0);
     EXPECT_EQ(CSettings::GetProfileInt(QStringLiteral("bShowWeight"), 1), 0);
 }
 
-TEST_F(StartupTest, MenusKeysAndToolTips)
+TEST_F(StartupTest, KeysHelpItemsAndScreenReaderNames)
 {
     CDayloomDlg& window = Window();
-    QStringList menus;
-    for (QAction* action : window.MenuBar()->actions()) {
-        menus << action->text();
+    EXPECT_FALSE(ButtonOf(window, QStringLiteral("Go to first"))->icon().isNull());
+    // Picture-only buttons are named for screen readers by their tips.
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text().isEmpty()) {
+            EXPECT_EQ(button->accessibleName(), button->toolTip())
+                << button->objectName().toStdString();
+        }
     }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Entry"),
-                                  QStringLiteral("&Tools"), QStringLiteral("&Help")}));
-    EXPECT_EQ(MenuItems(window.MenuBar()->actions()[0]->menu()),
-              (QStringList{QStringLiteral("&Open/Create Diary..."), QStringLiteral("-"),
-                           QStringLiteral("Print &all entries"), QStringLiteral("-"),
-                           QStringLiteral("&Change password..."), QStringLiteral("&Options..."),
-                           QStringLiteral("-"), QStringLiteral("E&xit\tAlt+F4")}));
-    EXPECT_EQ(MenuItems(window.MenuBar()->actions().last()->menu()),
-              (QStringList{"Contents\tF1", "Help on main window", "-", "Tip of the Day...", "-",
-                           "&About Dayloom..."}));
-    EXPECT_EQ(window.Button(QStringLiteral("New entry"))->toolTip(),
-              QStringLiteral("Create a new entry (keyboard shortcut - F2)"));
-    EXPECT_EQ(window.Button(QStringLiteral("Web site"))->toolTip(),
-              QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite());
-    EXPECT_FALSE(window.Button(QStringLiteral("Go to first"))->icon().isNull());
 
     // F3 and F4 reach their commands, which need a diary first.
     window.activateWindow();
@@ -190,9 +182,9 @@ TEST_F(StartupTest, MenusKeysAndToolTips)
     // Esc does not end the program; the help items open their pages.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
-    window.Action(QStringLiteral("Help on main window"))->trigger();
-    window.Action(QStringLiteral("Contents\tF1"))->trigger();
-    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65540, 0}));
+    ActionOf(window, QStringLiteral("Help on main window"))->trigger();
+    ActionOf(window, QStringLiteral("Contents\tF1"))->trigger();
+    EXPECT_EQ(CHelp::Requests(), (std::vector<int>{65540, static_cast<int>(HelpContext::Contents)}));
 }
 
 TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)
@@ -223,8 +215,8 @@ TEST_F(StartupTest, GermanLocaleKeepsEnglishDatesAndDecimalPoints)
     CDayloomDlg& window = Window();
     window.OnFirst();
     window.OnNext();
-    const QString line = window.EntryLine(1);
-    const QString temperature = window.TemperatureField()->text();
+    const QString line = RowLine(window, 1);
+    const QString temperature = Field(window, "temperatureField")->text();
 
     std::setlocale(LC_ALL, saved.c_str());
     QLocale::setDefault(QLocale::c());

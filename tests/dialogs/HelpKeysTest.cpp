@@ -3,6 +3,7 @@
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "platform/Help.h"
+#include "store/DiarySession.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -20,8 +21,10 @@ TEST(HelpKeysTest, HelpButtonAndF1OpenTheDialogsOwnContext)
         std::function<std::unique_ptr<QDialog>()> make;
         int context;
     };
+    static const CDiarySession none("", 0);
     const Case cases[] = {
-        {"New Entry", [] { return std::make_unique<CNewEntryDlg>(nullptr, int64_t{0}); }, 65541},
+        {"New Entry", [] { return std::make_unique<CNewEntryDlg>(nullptr, none, int64_t{0}); },
+         65541},
         {"Options", [] { return std::make_unique<COptionsDlg>(nullptr); }, 65538},
         {"Change Password", [] { return std::make_unique<CChangePasswordDlg>(nullptr); }, 65543},
     };

@@ -492,14 +492,15 @@ TEST_F(NewEntryDlgTest, AFileErrorWhileStoringKeepsTheDialogOpenAndTheTextIntact
 
 TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 {
+    const CDiarySession none("", 0);
     // Berlin is ahead of UTC: 1970-01-01 00:30 there is still 1969 in UTC.
-    CNewEntryDlg halfPastMidnight(nullptr, LocalTime(2024, 3, 15, 0, 30, 0));
+    CNewEntryDlg halfPastMidnight(nullptr, none, LocalTime(2024, 3, 15, 0, 30, 0));
     EXPECT_EQ(halfPastMidnight.MinimumDate(), QDate(1970, 1, 2));
-    CNewEntryDlg morning(nullptr, Morning());
+    CNewEntryDlg morning(nullptr, none, Morning());
     EXPECT_EQ(morning.MinimumDate(), QDate(1970, 1, 1));
     // The last storable second is 2106-02-07 07:28:15 in Berlin.
     EXPECT_EQ(morning.MaximumDate(), QDate(2106, 2, 6));
-    CNewEntryDlg early(nullptr, LocalTime(2024, 3, 15, 7, 0, 0));
+    CNewEntryDlg early(nullptr, none, LocalTime(2024, 3, 15, 7, 0, 0));
     EXPECT_EQ(early.MaximumDate(), QDate(2106, 2, 7));
     auto* picker = morning.findChild<QDateEdit*>("date");
     EXPECT_EQ(picker->minimumDate(), QDate(1970, 1, 1));
@@ -512,7 +513,7 @@ TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 
     // West of UTC the first day is 1969-12-31 in the evening.
     widgettest::PinTimeZone("America/New_York");
-    CNewEntryDlg evening(nullptr, LocalTime(2024, 3, 15, 20, 0, 0));
+    CNewEntryDlg evening(nullptr, none, LocalTime(2024, 3, 15, 20, 0, 0));
     EXPECT_EQ(evening.MinimumDate(), QDate(1969, 12, 31));
 }
 

@@ -68,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll21Values)
+TEST_F(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
 {
     const int result = Run([](COptionsDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
@@ -83,7 +83,7 @@ TEST_F(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll21Values)
     });
     EXPECT_EQ(result, QDialog::Accepted);
 
-    QStringList expected{"OpenLastDiary", "StartAlarmBefore"};
+    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         expected << key.key;
     }

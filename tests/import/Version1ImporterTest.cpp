@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "rtf/Rtf.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/TimeText.h"
 #include "store/Version1File.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -34,7 +36,8 @@ std::string When(int64_t time)
 }
 
 // The main window: Open/Create takes the next queued diary (empty:
-// cancelled), the prompt answers `password`.
+// cancelled) and unlocks it with `unlockWith`; the new-password flow says
+// what the window says and answers `password`.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -42,17 +45,27 @@ public:
     void CloseAndOpenOrCreateDiary() override
     {
         ++opens;
+        session.reset();
         diary = diaries.empty() ? QString() : diaries.front();
-        if (!diaries.empty()) {
-            diaries.pop_front();
+        if (diaries.empty()) {
+            return;
         }
-        CDiaryStore store(0, Path(), ExtLoc());
-        newDiary = diary.isEmpty() || !store.ReadFirstEntry();
+        diaries.pop_front();
+        session = std::make_unique<CDiarySession>(Path(), ExtLoc());
+        if (session->ReadFirstEntry()) {
+            EXPECT_TRUE(session->Unlock(unlockWith));
+        }
     }
-    QString DiaryFile() const override { return diary; }
-    uint16_t ExtLoc() const override { return static_cast<uint16_t>(Path().size() - 3); }
-    bool IsNewDiary() const override { return newDiary; }
-    std::optional<QString> AskNewPassword() override { return ++prompts, password; }
+    const CDiarySession* Session() const override { return session.get(); }
+    std::optional<std::string> AskNewPassword() override
+    {
+        ++prompts;
+        CMessageBox::Show(nullptr,
+                          "You are creating a new diary and you must specify a password for it. "
+                          "The password is case SeNsItIvE!",
+                          CAppInfo::Title());
+        return password;
+    }
     void ReloadDiary(bool hasEntries) override
     {
         reloads.push_back(hasEntries);
@@ -60,11 +73,13 @@ public:
     }
 
     std::string Path() const { return QFile::encodeName(diary).toStdString(); }
+    uint16_t ExtLoc() const { return static_cast<uint16_t>(Path().size() - 3); }
 
     std::deque<QString> diaries;
     QString diary;
-    bool newDiary = true;
-    std::optional<QString> password = QString("Sesame");
+    std::unique_ptr<CDiarySession> session;
+    std::string unlockWith;
+    std::optional<std::string> password = std::string("Sesame");
     int opens = 0;
     int prompts = 0;
     std::vector<bool> reloads;
@@ -269,6 +284,7 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     // Imported by an earlier release (unescaped wrapper), and another text at
     // the time of a file.
     m_host.diary = m_dir.filePath("old.ilm");
+    m_host.unlockWith = "Diary1";
     WriteDiary(m_host.diary,
                {{LocalTime(2002, 12, 4, 12), Version1Rtf("{Known} day")},
                 {LocalTime(2002, 12, 5, 14, 30, 22), Version1Rtf("Another text")},

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         PlanningTest::SetUp();
-        m_dlg = std::make_unique<CPlannerDlg>(nullptr, DiaryFile(), ExtLoc());
+        m_dlg = std::make_unique<CPlannerDlg>(nullptr, Diary());
         m_dlg->show();
     }
     void Add(QDate date, const QString& text)
@@ -37,10 +37,7 @@ protected:
         return m_dlg->DoneButton()->isVisible();
     }
     QStringList DialogLines() const { return Lines(m_dlg->TaskList()); }
-    QStringList MainLines() const
-    {
-        return CPlannerSummary::MainWindowLines(DiaryPath(), ExtLoc());
-    }
+    QStringList MainLines() const { return CPlannerSummary::MainWindowLines(Diary()); }
 
     std::unique_ptr<CPlannerDlg> m_dlg;
 };

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "store/DiarySession.h"
 #include "store/Records.h"
 #include "tests/support/TestDiary.h"
 #include "tests/support/WidgetTestSupport.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 
 using widgettest::PinTimeZone;
 // A local date and time in the pinned zone.
@@ -50,6 +52,12 @@ protected:
     QString DiaryFile() const { return m_dir.filePath(QStringLiteral("diary.ilm")); }
     std::string DiaryPath() const { return QFile::encodeName(DiaryFile()).toStdString(); }
     uint16_t ExtLoc() const { return static_cast<uint16_t>(DiaryPath().size() - 3); }
+    const CDiarySession& Diary() const
+    {
+        if (!m_session)
+            m_session = std::make_unique<CDiarySession>(DiaryPath(), ExtLoc());
+        return *m_session;
+    }
     // A sibling file's bytes: 'r' reminders, 'p' planner.
     QByteArray FileBytes(char which) const
     {
@@ -98,5 +106,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    mutable std::unique_ptr<CDiarySession> m_session;
     QString m_oldDir;
 };

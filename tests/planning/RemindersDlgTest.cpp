@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         PlanningTest::SetUp();
-        m_dlg = std::make_unique<CRemindersDlg>(nullptr, DiaryFile(), ExtLoc());
+        m_dlg = std::make_unique<CRemindersDlg>(nullptr, Diary());
         m_dlg->show();
     }
     // Picks a day, types a description and clicks Add.
@@ -50,7 +50,7 @@ TEST_F(RemindersDlgTest, AddStoresThePickedDayWithTheTimeOfDayItHeld)
     EXPECT_EQ(m_dlg->DatePicker()->Time(), Local(2002, 12, 5, 10));
     EXPECT_TRUE(m_dlg->DescriptionEdit()->text().isEmpty());
 
-    CRemindersDlg reopened(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg reopened(nullptr, Diary());
     EXPECT_EQ(Lines(reopened.ReminderList()),
               QStringList{QString::fromUtf8("on Sunday, December 08, 2002: Café")});
 }
@@ -112,7 +112,7 @@ TEST_F(RemindersDlgTest, DeleteNeedsASelectedLineAndHelpOpensItsTopic)
 TEST_F(RemindersDlgTest, DatesStayEnglishOnAGermanDesktop)
 {
     const widgettest::GermanDesktop german("Europe/Berlin");
-    CRemindersDlg dlg(nullptr, DiaryFile(), ExtLoc());
+    CRemindersDlg dlg(nullptr, Diary());
     EXPECT_EQ(dlg.DatePicker()->text(), "Thursday, December 05, 2002");
     QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
     EXPECT_EQ(Lines(dlg.ReminderList()), QStringList{"on Thursday, December 05, 2002 : "});

@@ -10,6 +10,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "print/PrintJob.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "tests/support/TestDiary.h"
 
@@ -159,6 +160,7 @@ protected:
     QTemporaryDir m_dir;
     std::string m_path = QFile::encodeName(m_dir.filePath("travel.ilm")).toStdString();
     uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
+    CDiarySession m_diary{m_path, m_ext};
 };
 
 TEST_F(EntryPrinterTest, HeaderThenTextFlowingOverPagesInsideOneInchMargins)
@@ -167,7 +169,7 @@ TEST_F(EntryPrinterTest, HeaderThenTextFlowingOverPagesInsideOneInchMargins)
     CSettings::WriteProfileString("MoodPTwo", "Sunny"); // a relabelled mood
     CPrintDialog::PushAnswer(Pdf("long.pdf"));
 
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Info(Pdf("long.pdf"), "Title"), "Dayloom");
@@ -244,7 +246,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(Pdf("all.pdf"));
 
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 4);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 4);
 
     EXPECT_EQ(Messages(), (std::vector<QString>{"Are you sure you wish to print all entries?",
                                                 "Could not start printing!"}));
@@ -270,25 +272,24 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 {
-    CEntryPrinter::PrintCurrentEntry(nullptr, "", 0, -1);         // no diary
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, -1); // no files
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1); // no files
     {
         CDiaryStore(0, m_path, m_ext).OpenEntryFiles();
     } // empty files
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 0);
     EXPECT_TRUE(Messages().empty());
 
     Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, -1);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1);
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 1);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 1);
     EXPECT_EQ(CPrintDialog::Shown(), 0);
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CPrintDialog::PushAnswer(std::nullopt);
-    CEntryPrinter::PrintAllEntries(nullptr, m_path, m_ext, 1);
+    CEntryPrinter::PrintAllEntries(nullptr, m_diary, 1);
     CPrintDialog::PushAnswer(std::nullopt);
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_EQ(CPrintDialog::Shown(), 2);
     EXPECT_EQ(Messages(),
@@ -325,7 +326,7 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
         ASSERT_TRUE(CPrintDialog::Exec(nullptr, printer));
         CFaultyJob job(printer, c.step, c.failAt);
 
-        EXPECT_EQ(CEntryPrinter::PrintEntry(nullptr, job, m_path, m_ext, 0), c.message == nullptr);
+        EXPECT_EQ(CEntryPrinter::PrintEntry(nullptr, job, m_diary, 0), c.message == nullptr);
 
         EXPECT_EQ(Messages(), c.message ? std::vector<QString>{c.message} : std::vector<QString>{});
         EXPECT_EQ(job.endPages, c.endPages);
@@ -340,7 +341,7 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
     QFile data(QString::fromStdString(m_path).replace(".ilm", ".dlm"));
     ASSERT_TRUE(data.resize(2));
     CPrintDialog::PushAnswer(Pdf("damaged.pdf"));
-    CEntryPrinter::PrintCurrentEntry(nullptr, m_path, m_ext, 0);
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     EXPECT_EQ(Messages(), std::vector<QString>{"The entry could not be read from the diary, so "
                                                "it was not printed."});
     EXPECT_FALSE(QFile::exists(Pdf("damaged.pdf")));

@@ -1,5 +1,5 @@
 // Entry operations as the windows use them: saving in time order, walking,
-// deleting, and what damaged files do.
+// deleting, files held open across operations, and what damaged files do.
 
 #include "StoreTestSupport.h"
 
@@ -11,17 +11,6 @@ class EntryOperations : public StoreTest
 {
 };
 
-TEST_F(EntryOperations, EmptyDiaryIsCreatedAndReadsNothing)
-{
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_FALSE(store.ReadFirstEntry());
-    EXPECT_FALSE(store.NextEntry());
-    EXPECT_EQ(store.m_nEntryCount, 0u);
-    EXPECT_TRUE(Exists(Diary()));
-    EXPECT_TRUE(Exists(Sibling('d')));
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(EntryOperations, SavesGoInTimeOrderAndEqualTimesKeepSavingOrder)
 {
     Save("noon", 1200, "first-pw");
@@ -29,11 +18,13 @@ TEST_F(EntryOperations, SavesGoInTimeOrderAndEqualTimesKeepSavingOrder)
     Save("dawn", 600, "dawn-pw");
     Save("night", 2400, "first-pw");
     Save("noon third", 1200, "first-pw");
-    const std::vector<std::pair<int64_t, std::string>> expected = {
-        {600, "dawn"}, {1200, "noon"}, {1200, "noon again"}, {1200, "noon third"}, {2400, "night"}};
-    EXPECT_EQ(Entries(), expected);
+    EXPECT_EQ(Entries(), (Texts{{600, "dawn"},
+                                {1200, "noon"},
+                                {1200, "noon again"},
+                                {1200, "noon third"},
+                                {2400, "night"}}));
     // The earliest entry carries the diary's password now.
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    CDiaryStore store = Store();
     ASSERT_TRUE(store.ReadFirstEntry());
     EXPECT_STREQ(store.entry.password, "dawn-pw");
 }
@@ -43,7 +34,7 @@ TEST_F(EntryOperations, WalkVisitsEveryHeaderAndEndsAtTheCount)
     for (int i = 0; i < 5; ++i)
         Save("t" + std::to_string(i), 100 + i, "pw", i);
     for (bool held : {false, true}) {
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+        CDiaryStore store = Store();
         if (held) {
             ASSERT_TRUE(store.OpenIndexFile()); // the walk then reads the file once
         }
@@ -67,80 +58,52 @@ TEST_F(EntryOperations, DeleteKeepsOrderAndLeavesTheDataFileAlone)
     Save("b", 2);
     Save("c", 3);
     const std::string data = ReadFileBytes(Sibling('d'));
-    {
-        CDiaryStore store(1, Diary(), ExtLoc(Diary()));
-        ASSERT_TRUE(store.DeleteEntry(1));
-        EXPECT_EQ(store.m_nEntryCount, 2u);
-    }
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {3, "c"}}));
+    CDiaryStore store = Store(1);
+    ASSERT_TRUE(store.DeleteEntry(1));
+    EXPECT_EQ(store.m_nEntryCount, 2u);
+    EXPECT_EQ(Entries(), (Texts{{1, "a"}, {3, "c"}}));
     EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
 
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
     EXPECT_FALSE(store.DeleteEntry(7)); // nothing there: nothing lost, nothing invented
     EXPECT_EQ(Entries().size(), 2u);
     ASSERT_TRUE(store.DeleteEntry(0));
     ASSERT_TRUE(store.DeleteEntry(0));
     EXPECT_EQ(store.m_nEntryCount, 0u);
-    EXPECT_FALSE(Exists(Diary()));
-    EXPECT_FALSE(Exists(Sibling('d')));
-    EXPECT_FALSE(Exists(CDiaryStore::TempPathFor(Diary())));
+    EXPECT_FALSE(Exists(Diary()) || Exists(Sibling('d')) || Exists(Temp('i')));
     // The next operation creates them again, empty.
-    CDiaryStore again(0, Diary(), ExtLoc(Diary()));
-    EXPECT_FALSE(again.ReadFirstEntry());
+    EXPECT_FALSE(Store().ReadFirstEntry() || Store().NextEntry());
+    EXPECT_TRUE(Exists(Diary()) && Exists(Sibling('d')));
     EXPECT_EQ(ReadFileBytes(Diary()), "");
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(EntryOperations, SortWithFewerThanTwoEntriesTouchesNothing)
-{
-    int rewrites = 0;
-    CFileFaults::Install([&](FileOp op, const std::string&) {
-        rewrites += op == FileOp::Rename;
-        return 0;
-    });
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_TRUE(store.SortEntries());
-    Save("only", 5);
-    EXPECT_EQ(rewrites, 0);
-}
-
-TEST_F(EntryOperations, EmptyTextAndLeftoverTemporaryFile)
+TEST_F(EntryOperations, LeftoverTemporaryFileAndTrailingPartialRecord)
 {
     // A half-written temporary file from an earlier crash must not end up in front.
-    WriteFileBytes(CDiaryStore::TempPathFor(Diary()), std::string(100, 'Z'));
+    WriteFileBytes(Temp('i'), std::string(100, 'Z'));
     Save("", 20);
     Save("x", 10);
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{10, "x"}, {20, ""}}));
+    EXPECT_EQ(Entries(), (Texts{{10, "x"}, {20, ""}}));
     EXPECT_EQ(ReadFileBytes(Diary()).size(), 144u);
-    EXPECT_FALSE(Exists(CDiaryStore::TempPathFor(Diary())));
-}
-
-TEST_F(EntryOperations, AppendAfterATrailingPartialRecordStaysAligned)
-{
-    Save("a", 1);
-    std::string index = ReadFileBytes(Diary());
-    WriteFileBytes(Diary(), index + "junk!");
-    Save("b", 2);
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {2, "b"}}));
+    EXPECT_FALSE(Exists(Temp('i')));
+    // A new record goes after the last whole one, not after stray bytes.
+    WriteFileBytes(Diary(), ReadFileBytes(Diary()) + "junk!");
+    Save("b", 30);
+    EXPECT_EQ(Entries(), (Texts{{10, "x"}, {20, ""}, {30, "b"}}));
 }
 
 TEST_F(EntryOperations, DamagedRecordsNeverReadOutsideTheirFields)
 {
-    EntryBytes record;
-    record.password = "pw";
-    record.time = 10;
+    EntryBytes record{.password = "pw", .time = 10};
     std::string bytes = record.Record();
     // A password length far above 30 and a text far outside the data file.
     bytes.replace(0, 4, U32(0xFFFFFFF0u));
     bytes.replace(64, 8, U32(0xFFFFFF00u) + U32(0xFFFFFFFFu));
-    EntryBytes good;
-    good.password = "pw";
-    good.time = 5;
-    good.textLength = 2;
+    const EntryBytes good{.password = "pw", .time = 5, .textLength = 2};
     WriteFileBytes(Diary(), bytes + good.Record());
     WriteFileBytes(Sibling('d'), Encrypted("ok", KeyOf("pw")));
 
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+    CDiaryStore store = Store();
     EXPECT_FALSE(store.ReadFirstEntry());
     // Such a password can never equal one the dialogs accept (20 at most).
     EXPECT_GT(std::strlen(store.entry.password), 20u);
@@ -153,34 +116,17 @@ TEST_F(EntryOperations, DamagedRecordsNeverReadOutsideTheirFields)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("past its end"), std::string::npos);
 
-    // Sort and delete move records as they are, none lost or invented.
-    CDiaryStore sorter(0, Diary(), ExtLoc(Diary()));
+    // Sort, replace and delete move records as they are, none lost or invented.
+    CDiaryStore sorter = Store();
     sorter.m_nEntryCount = 2;
     ASSERT_TRUE(sorter.SortEntries());
     const std::string sorted = ReadFileBytes(Diary());
-    EXPECT_EQ(sorted.substr(0, 72), before.substr(72, 72));
-    EXPECT_EQ(sorted.substr(72, 72), before.substr(0, 72));
-    ASSERT_TRUE(sorter.DeleteEntry(1));
-    EXPECT_EQ(ReadFileBytes(Diary()), before.substr(72, 72));
-}
-
-TEST_F(EntryOperations, ChangePasswordKeepsEveryTextAndPassesOnTheNewPassword)
-{
-    Save("a", 1, "old");
-    Save("bb", 2, "other");
-    CDiaryStore store(1, Diary(), ExtLoc(Diary()));
-    ASSERT_TRUE(store.ChangePassword("n\xB4w"));
-    EXPECT_EQ(store.current_index, 1u);
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {2, "bb"}}));
-    CDiaryStore check(0, Diary(), ExtLoc(Diary()));
-    ASSERT_TRUE(check.ReadFirstEntry());
-    EXPECT_STREQ(check.entry.password, "n\xB4w");
-
-    // An empty diary ends with two empty files.
-    CDiaryStore empty(0, Diary("empty.ilm"), ExtLoc(Diary("empty.ilm")));
-    EXPECT_TRUE(empty.ChangePassword("x"));
-    EXPECT_EQ(ReadFileBytes(Diary("empty.ilm")), "");
-    EXPECT_EQ(ReadFileBytes(Diary("empty.dlm")), "");
+    EXPECT_EQ(sorted, before.substr(72, 72) + before.substr(0, 72));
+    Fill(sorter, 5, "new", "pw");
+    ASSERT_TRUE(sorter.ReplaceEntry(0));
+    EXPECT_EQ(ReadFileBytes(Diary()).substr(72), before.substr(0, 72));
+    ASSERT_TRUE(sorter.DeleteEntry(0));
+    EXPECT_EQ(ReadFileBytes(Diary()), before.substr(0, 72));
 }
 
 // A link where a rewrite's temporary file goes (a hostile or careless folder)
@@ -191,29 +137,94 @@ TEST_F(EntryOperations, ALinkInPlaceOfATemporaryFileIsNeverWrittenThrough)
     Save("a", 1);
     Save("b", 2);
     Save("c", 3);
-    CDiaryStore lists(0, Diary(), ExtLoc(Diary()));
-    for (int64_t time : {20, 10}) {
-        lists.reminder.time = time;
-        lists.AppendReminder();
-    }
+    CDiaryStore store = Store();
+    AddReminder(store, 20, "");
+    AddReminder(store, 10, "");
     const std::string letter = Dir() + "/letter.txt";
     WriteFileBytes(letter, "keep me");
     const std::string data = ReadFileBytes(Sibling('d'));
-    std::filesystem::create_symlink(Sibling('d'), CDiaryStore::TempPathFor(Diary()));
-    std::filesystem::create_hard_link(letter, CDiaryStore::TempPathFor(Sibling('r')));
+    std::filesystem::create_symlink(Sibling('d'), Temp('i'));
+    std::filesystem::create_hard_link(letter, Temp('r'));
 
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
     EXPECT_TRUE(store.DeleteEntry(1));
     store.m_nReminderCount = 2;
     EXPECT_TRUE(store.SortReminders());
     EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
     EXPECT_EQ(ReadFileBytes(letter), "keep me");
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {3, "c"}}));
+    EXPECT_EQ(Entries(), (Texts{{1, "a"}, {3, "c"}}));
 
-    std::filesystem::create_symlink(letter, CDiaryStore::TempPathFor(Sibling('d')));
+    std::filesystem::create_symlink(letter, Temp('d'));
     EXPECT_TRUE(store.ChangePassword("new"));
     EXPECT_EQ(ReadFileBytes(letter), "keep me");
-    EXPECT_EQ(Entries(), (std::vector<std::pair<int64_t, std::string>>{{1, "a"}, {3, "c"}}));
+    EXPECT_EQ(Entries(), (Texts{{1, "a"}, {3, "c"}}));
+}
+
+// A caller may hold a record file open across several rewrites; each must
+// replace the live file, not the temporary one the previous rewrite renamed.
+TEST_F(EntryOperations, SecondRewriteOfAHeldFileReplacesTheLiveFile)
+{
+    CDiaryStore store = Store();
+    for (int64_t time : {30, 10, 20}) {
+        AddReminder(store, time, "r" + std::to_string(time));
+        AddTask(store, time, "t" + std::to_string(time));
+    }
+    Save("b", 200);
+    Save("a", 100);
+    Save("c", 300);
+
+    store.OpenReminderFile();
+    store.m_nReminderCount = 3;
+    ASSERT_TRUE(store.SortReminders());
+    ASSERT_TRUE(store.DeleteReminder(0));
+    ASSERT_TRUE(store.DeleteReminder(0));
+    store.CloseReminderFile();
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(30) + Pad("r30", 40));
+
+    store.OpenPlannerFile();
+    ASSERT_TRUE(store.MarkPlannerTaskDone(0, 7));
+    ASSERT_TRUE(store.DeletePlannerTask(1));
+    store.ClosePlannerFile();
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(30) + U32(7) + Pad("t30", 50) + U32(1) + U32(20) +
+                                               U32(20) + Pad("t20", 50) + U32(0));
+
+    ASSERT_TRUE(store.OpenIndexFile());
+    Fill(store, 350, "edited");
+    ASSERT_TRUE(store.ReplaceEntry(0));
+    ASSERT_TRUE(store.DeleteEntry(0));
+    ASSERT_TRUE(store.DeleteEntry(0));
+    store.CloseIndexFile();
+    EXPECT_EQ(Entries(), (Texts{{350, "edited"}}));
+    for (char letter : {'i', 'r', 'p'})
+        EXPECT_FALSE(Exists(Temp(letter)));
+    EXPECT_TRUE(messages.empty());
+}
+
+// Deleting the only record removes its file; a caller still holding the file
+// must then add to the file that is there, not to the removed one.
+TEST_F(EntryOperations, RecordsAddedAfterTheLastWasDeletedWhileHeldAreKept)
+{
+    CDiaryStore store = Store();
+    store.OpenReminderFile();
+    store.OpenPlannerFile();
+    ASSERT_TRUE(store.OpenEntryFiles());
+    for (int64_t time : {10, 20}) {
+        AddReminder(store, time, "r");
+        AddTask(store, time, "t");
+        Fill(store, time, "entry");
+        store.AppendEntry();
+        if (time == 10) {
+            ASSERT_TRUE(store.DeleteReminder(0));
+            ASSERT_TRUE(store.DeletePlannerTask(0));
+            ASSERT_TRUE(store.DeleteEntry(0));
+        }
+    }
+    store.CloseReminderFile();
+    store.ClosePlannerFile();
+    store.CloseEntryFiles();
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(20) + Pad("r", 40));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(20) + U32(20) + Pad("t", 50) + U32(0));
+    EXPECT_EQ(Entries(), (Texts{{20, "entry"}}));
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

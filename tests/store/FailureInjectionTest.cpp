@@ -4,41 +4,27 @@
 
 #include "StoreTestSupport.h"
 
-#include <functional>
 #include <sstream>
-#include <sys/file.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace storetest;
 
 namespace {
 
-bool Counted(FileOp op)
-{
-    return op != FileOp::Read;
-}
+using Operation = std::function<bool(CDiaryStore&)>;
 
 class FailureInjection : public StoreTest
 {
 protected:
     void Build()
     {
-        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-            std::filesystem::remove(entry.path());
+        ClearDir();
         Save("{\\rtf1 noon}", 1200, "old-password");
         Save("{\\rtf1 dawn}", 600, "old-password");
         Save("{\\rtf1 night}", 2400, "old-password");
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-        for (auto [time, text] :
-             {std::pair{30, "r30"}, std::pair{10, "r10"}, std::pair{20, "r20"}}) {
-            store.reminder.time = time;
-            std::snprintf(store.reminder.description, 40, "%s", text);
-            store.AppendReminder();
-            store.task.plannedTime = store.task.doneTime = time;
-            std::snprintf(store.task.description, 50, "%s", text);
-            store.task.status = 0;
-            store.AppendPlannerTask();
+        CDiaryStore store = Store();
+        for (auto [time, text] : {std::pair{30, "r30"}, {10, "r10"}, {20, "r20"}}) {
+            AddReminder(store, time, text);
+            AddTask(store, time, text);
         }
     }
 
@@ -46,43 +32,46 @@ protected:
     std::string Snapshot()
     {
         std::ostringstream out;
-        CDiaryStore probe(0, Diary(), ExtLoc(Diary()));
+        CDiaryStore probe = Store();
         if (!probe.OpenIndexFile())
             return "<index cannot be opened>";
         probe.CloseIndexFile();
         for (uint32_t i = 0; i < probe.m_nEntryCount; ++i) {
-            CDiaryStore store(i, Diary(), ExtLoc(Diary()));
+            CDiaryStore store = Store(i);
             if (!store.ReadEntry())
                 return "<entry unreadable>";
             out << store.entry.time << ' ' << store.entry.password << ' ' << store.entry.text
                 << '\n';
         }
-        CDiaryStore lists(0, Diary(), ExtLoc(Diary()));
-        lists.OpenReminderFile();
-        lists.CloseReminderFile();
-        for (lists.reminder_index = 0; lists.reminder_index < lists.m_nReminderCount;
-             ++lists.reminder_index) {
-            if (!lists.ReadReminder())
-                return "<reminder unreadable>";
-            out << "r " << lists.reminder.time << ' ' << lists.reminder.description << '\n';
-        }
-        lists.OpenPlannerFile();
-        lists.ClosePlannerFile();
-        for (lists.planner_index = 0; lists.planner_index < lists.m_nPlannerCount;
-             ++lists.planner_index) {
-            if (!lists.ReadPlannerTask())
-                return "<task unreadable>";
-            out << "p " << lists.task.plannedTime << ' ' << lists.task.doneTime << ' '
-                << lists.task.status << ' ' << lists.task.description << '\n';
-        }
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        if (!probe.ReadAllReminders(reminders) || !probe.ReadAllPlannerTasks(tasks))
+            return "<lists unreadable>";
+        for (const ReminderRecord& r : reminders)
+            out << "r " << r.time << ' ' << r.description << '\n';
+        for (const PlannerRecord& t : tasks)
+            out << "p " << t.plannedTime << ' ' << t.doneTime << ' ' << t.status << ' '
+                << t.description << '\n';
         return out.str();
+    }
+
+    // Temporary files and markers in the diary's folder.
+    std::string Leftovers() const
+    {
+        std::string names;
+        for (const auto& file : std::filesystem::directory_iterator(Dir())) {
+            const std::string name = file.path().filename().string();
+            if (name.ends_with(".tmp") || name.ends_with(".pwswitch"))
+                names += name + ' ';
+        }
+        return names;
     }
 
     // Runs the operation, returning its result; a raised file error counts as
     // false and as reported (the command that catches it shows it).
-    bool Run(const std::function<bool(CDiaryStore&)>& op, const std::string& diary)
+    bool Run(const Operation& op)
     {
-        CDiaryStore store(0, diary, static_cast<uint16_t>(diary.rfind('.') + 1));
+        CDiaryStore store = Store();
         try {
             return op(store);
         } catch (const CFileError& error) {
@@ -91,15 +80,22 @@ protected:
         }
     }
 
-    using Operation = std::function<bool(CDiaryStore&)>;
-
     // Builds the diary, then brings it to the state the operation starts from.
     void Start(const Operation& prepare)
     {
         Build();
         if (prepare) {
-            ASSERT_TRUE(Run(prepare, Diary()));
+            ASSERT_TRUE(Run(prepare));
         }
+    }
+
+    // A hook that runs `at` at the k-th step that is not a read.
+    static void AtStep(int k, const std::function<int()>& at)
+    {
+        auto seen = std::make_shared<int>(0);
+        CFileFaults::Install([=](FileOp o, const std::string&) {
+            return o != FileOp::Read && ++*seen == k ? at() : 0;
+        });
     }
 
     void CheckEveryStep(const char* name, const Operation& op, const Operation& prepare = {})
@@ -108,12 +104,21 @@ protected:
         Start(prepare);
         const std::string before = Snapshot();
         int steps = 0;
-        CFileFaults::Install([&](FileOp o, const std::string&) {
-            steps += Counted(o);
-            return 0;
+        // A temporary file is flushed before it is renamed, the folder after.
+        std::vector<std::string> flushed;
+        bool folderFlushed = true;
+        CFileFaults::Install([&](FileOp o, const std::string& path) {
+            if (o == FileOp::Flush)
+                flushed.push_back(path);
+            if (o == FileOp::Rename) {
+                EXPECT_NE(std::find(flushed.begin(), flushed.end(), path + ".tmp"), flushed.end());
+            }
+            folderFlushed = o == FileOp::Rename ? false : folderFlushed || path == Dir();
+            return steps += o != FileOp::Read, 0;
         });
-        ASSERT_TRUE(Run(op, Diary()));
+        ASSERT_TRUE(Run(op));
         CFileFaults::Install({});
+        EXPECT_TRUE(folderFlushed) << "no folder flush after the last rename";
         const std::string after = Snapshot();
         ASSERT_NE(before, after);
         ASSERT_GT(steps, 0);
@@ -124,54 +129,60 @@ protected:
                              std::to_string(error));
                 Start(prepare);
                 messages.clear();
-                int seen = 0;
-                CFileFaults::Install([&](FileOp o, const std::string&) {
-                    return Counted(o) && ++seen == k ? error : 0;
-                });
-                const bool result = Run(op, Diary());
+                AtStep(k, [error] { return error; });
+                const bool result = Run(op);
                 CFileFaults::Install({});
-                const std::string state = Snapshot();
-                EXPECT_EQ(state, result ? after : before);
-                if (!result) {
-                    EXPECT_FALSE(messages.empty()) << "a failure must be reported";
-                }
+                // A committed switch is finished by that reopening.
+                EXPECT_EQ(Snapshot(), result ? after : before);
+                EXPECT_EQ(Leftovers(), "") << "a failed rewrite leaves nothing behind";
+                EXPECT_TRUE(result || !messages.empty()) << "a failure must be reported";
             }
             // A crash at step k: a child process dies there, the parent reopens.
             SCOPED_TRACE("crash at step " + std::to_string(k));
             Start(prepare);
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                int seen = 0;
-                CFileFaults::Install([&](FileOp o, const std::string&) {
-                    if (Counted(o) && ++seen == k)
-                        _exit(0);
-                    return 0;
-                });
-                Run(op, Diary());
-                _exit(0);
-            }
-            int status = 0;
-            waitpid(child, &status, 0);
+            InChild([&] {
+                AtStep(k, [] { return _exit(0), 0; });
+                Run(op);
+                return 0;
+            });
             const std::string state = Snapshot();
             EXPECT_TRUE(state == before || state == after) << state;
         }
-        // Whatever happened, the next operation finds no switch left to finish.
-        EXPECT_FALSE(Exists(Diary() + ".pwswitch"));
     }
 };
 
-TEST_F(FailureInjection, EntryRewrites)
+TEST_F(FailureInjection, EveryRewrite)
 {
-    CheckEveryStep("DeleteEntry", [](CDiaryStore& s) { return s.DeleteEntry(1); });
-    const auto append = [](CDiaryStore& s) {
-        s.entry.time = 100;
-        s.entry.text = "{\\rtf1 earliest}";
-        std::strcpy(s.entry.password, "old-password");
+    const Operation append = [](CDiaryStore& s) {
+        Fill(s, 100, "{\\rtf1 earliest}", "old-password");
         s.AppendEntry();
         return true;
     };
-    CheckEveryStep("AppendEntry", append);
+    const std::pair<const char*, Operation> ops[] = {
+        {"DeleteEntry", [](CDiaryStore& s) { return s.DeleteEntry(1); }},
+        {"AppendEntry", append},
+        {"ChangePassword", [](CDiaryStore& s) { return s.ChangePassword("new"); }},
+        {"ReplaceEntry",
+         [](CDiaryStore& s) {
+             Fill(s, 3000, "{\\rtf1 edited}", "old-password"); // first to last: re-sorted
+             return s.ReplaceEntry(0);
+         }},
+        {"SortReminders",
+         [](CDiaryStore& s) {
+             s.m_nReminderCount = 3;
+             return s.SortReminders();
+         }},
+        {"DeleteReminder", [](CDiaryStore& s) { return s.DeleteReminder(0); }},
+        {"SortPlannerTasks",
+         [](CDiaryStore& s) {
+             s.m_nPlannerCount = 3;
+             return s.SortPlannerTasks();
+         }},
+        {"DeletePlannerTask", [](CDiaryStore& s) { return s.DeletePlannerTask(2); }},
+        {"MarkPlannerTaskDone", [](CDiaryStore& s) { return s.MarkPlannerTaskDone(1, 777); }},
+    };
+    for (const auto& [name, op] : ops)
+        CheckEveryStep(name, op);
     CheckEveryStep(
         "SortEntries",
         [](CDiaryStore& s) {
@@ -179,113 +190,37 @@ TEST_F(FailureInjection, EntryRewrites)
             return s.SortEntries();
         },
         append);
-    CheckEveryStep("ChangePassword", [](CDiaryStore& s) { return s.ChangePassword("new"); });
-}
-
-TEST_F(FailureInjection, ReminderAndPlannerRewrites)
-{
-    CheckEveryStep("SortReminders", [](CDiaryStore& s) {
-        s.m_nReminderCount = 3;
-        return s.SortReminders();
-    });
-    CheckEveryStep("DeleteReminder", [](CDiaryStore& s) { return s.DeleteReminder(0); });
-    CheckEveryStep("SortPlannerTasks", [](CDiaryStore& s) {
-        s.m_nPlannerCount = 3;
-        return s.SortPlannerTasks();
-    });
-    CheckEveryStep("DeletePlannerTask", [](CDiaryStore& s) { return s.DeletePlannerTask(2); });
-    CheckEveryStep("MarkPlannerTaskDone",
-                   [](CDiaryStore& s) { return s.MarkPlannerTaskDone(1, 777); });
 }
 
 TEST_F(FailureInjection, LastRecordRemoval)
 {
     Save("only", 5);
-    int seen = 0;
-    CFileFaults::Install([&](FileOp o, const std::string&) {
-        return o == FileOp::Remove && ++seen == 1 ? EACCES : 0;
-    });
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_FALSE(store.DeleteEntry(0)); // the entry is still there: not a success
+    CFileFaults::Install(
+        [](FileOp o, const std::string&) { return o == FileOp::Remove ? EACCES : 0; });
+    EXPECT_FALSE(Store().DeleteEntry(0)); // the entry is still there: not a success
     CFileFaults::Install({});
     EXPECT_EQ(Entries().size(), 1u);
     EXPECT_EQ(messages, (std::vector<std::string>{"Access to " + Diary() + " was denied."}));
 }
 
-TEST_F(FailureInjection, CommittedPasswordChangeIsFinishedByTheNextOpen)
-{
-    Save("text", 5, "old");
-    // Both renames fail after the commit: the change stands and is finished later.
-    CFileFaults::Install(
-        [](FileOp o, const std::string&) { return o == FileOp::Rename ? EIO : 0; });
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_TRUE(store.ChangePassword("new"));
-    CFileFaults::Install({});
-    EXPECT_TRUE(Exists(store.SwitchMarkerPath()));
-    EXPECT_EQ(messages.size(), 1u);
-    CDiaryStore reader(0, Diary(), ExtLoc(Diary()));
-    ASSERT_TRUE(reader.ReadFirstEntry());
-    EXPECT_STREQ(reader.entry.password, "new");
-    EXPECT_EQ(reader.entry.text, "text");
-    EXPECT_FALSE(Exists(store.SwitchMarkerPath()));
-    EXPECT_FALSE(Exists(CDiaryStore::TempPathFor(Diary())));
-    EXPECT_FALSE(Exists(CDiaryStore::TempPathFor(Sibling('d'))));
-}
-
-TEST_F(FailureInjection, LockHeldByAnotherProcessIsASharingViolation)
+// Another open of the diary (another process, or another window's handle)
+// holds its lock: every operation fails and says why.
+TEST_F(FailureInjection, LockHeldElsewhereIsASharingViolation)
 {
     Save("text", 5);
-    int ready[2];
-    int release[2];
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        CStoreFile held;
-        const bool locked = held.Open(Diary()) == FileErrorCause::None;
-        char c = locked ? '1' : '0';
-        (void)!write(ready[1], &c, 1);
-        (void)!read(release[0], &c, 1);
-        _exit(0);
-    }
-    char c = 0;
-    ASSERT_EQ(read(ready[0], &c, 1), 1);
-    ASSERT_EQ(c, '1');
     const std::string index = ReadFileBytes(Diary());
     {
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-        EXPECT_FALSE(store.ReadFirstEntry());
-        EXPECT_FALSE(store.DeleteEntry(0));
-        EXPECT_FALSE(store.ChangePassword("x"));
+        CStoreFile held;
+        ASSERT_EQ(held.Open(Diary()), FileErrorCause::None);
+        CDiaryStore store = Store();
+        EXPECT_FALSE(store.ReadFirstEntry() || store.DeleteEntry(0) || store.ChangePassword("x") ||
+                     store.ReplaceEntry(0));
         EXPECT_THROW(store.AppendEntry(), CFileError);
     }
     EXPECT_EQ(ReadFileBytes(Diary()), index);
-    ASSERT_FALSE(messages.empty());
+    ASSERT_EQ(messages.size(), 5u);
     EXPECT_EQ(messages[0], "A sharing violation occurred while accessing " + Diary() + ".");
-    (void)!write(release[1], "x", 1);
-    waitpid(child, nullptr, 0);
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_TRUE(store.ReadFirstEntry());
-    for (int fd : {ready[0], ready[1], release[0], release[1]})
-        close(fd);
-}
-
-// Runs fn without the right to write into a read-only folder: as root, in a
-// child process that gives up its privileges. fn returns 0 when it passed.
-int WithoutPrivileges(const std::function<int()>& fn)
-{
-    if (geteuid() != 0)
-        return fn();
-    const pid_t child = fork();
-    if (child == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            _exit(90);
-        _exit(fn());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+    EXPECT_TRUE(Store().ReadFirstEntry());
 }
 
 TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
@@ -294,14 +229,16 @@ TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
     const std::string before = Snapshot();
     for (const auto& entry : std::filesystem::directory_iterator(Dir()))
         std::filesystem::permissions(entry.path(), std::filesystem::perms::all);
-    std::filesystem::permissions(
-        Dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                   std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-    const int failures = WithoutPrivileges([&] {
+    using std::filesystem::perms;
+    std::filesystem::permissions(Dir(), perms::owner_read | perms::owner_exec | perms::others_read |
+                                            perms::others_exec);
+    // As root, in a child process that gives up its privileges.
+    const int failures = InChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 90;
         int bad = 0;
-        const std::string denied =
-            "Access to " + CDiaryStore::TempPathFor(Diary()) + " was denied.";
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
+        const std::string denied = "Access to " + Temp('i') + " was denied.";
+        CDiaryStore store = Store();
         store.m_nEntryCount = 3;
         std::vector<std::string> seen;
         SetStoreMessageHandler([&](const std::string& m) { seen.push_back(m); });
@@ -312,60 +249,48 @@ TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
         bad += seen.size() == 3 && seen[0] == denied ? 0 : 16;
         return bad;
     });
-    std::filesystem::permissions(Dir(), std::filesystem::perms::owner_all);
+    std::filesystem::permissions(Dir(), perms::owner_all);
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(Snapshot(), before);
 }
-
-} // namespace
-
-namespace {
 
 // A marker left behind by an earlier, finished switch (its removal failed)
 // must never make the next open adopt a temporary file a later rewrite was
 // still writing when it crashed: that file is empty or half written.
 TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
 {
-    const std::function<bool(CDiaryStore&)> ops[] = {
+    const Operation ops[] = {
         [](CDiaryStore& s) { return s.DeleteEntry(1); },
         [](CDiaryStore& s) {
             s.m_nEntryCount = 4;
             return s.SortEntries();
         },
         [](CDiaryStore& s) { return s.ChangePassword("new"); },
+        [](CDiaryStore& s) {
+            Fill(s, 5000, "{\\rtf1 edited}", "old-password");
+            return s.ReplaceEntry(0);
+        },
     };
     for (size_t i = 0; i < std::size(ops); ++i) {
         SCOPED_TRACE("operation " + std::to_string(i));
         Build();
         {
-            // Out of order, so that sorting has something to rewrite.
-            CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-            store.entry.time = 1;
-            store.entry.text = "{\\rtf1 first}";
-            std::strcpy(store.entry.password, "old-password");
+            CDiaryStore store = Store(); // out of order, so that sorting has work to do
+            Fill(store, 1, "{\\rtf1 first}", "old-password");
             store.AppendEntry();
         }
         const std::string before = Snapshot();
-        WriteFileBytes(Diary() + ".pwswitch", "");
-        const std::string marker = Diary() + ".pwswitch";
-        const std::string temp = CDiaryStore::TempPathFor(Diary());
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        WriteFileBytes(Marker(), "");
+        InChild([&] {
             CFileFaults::Install([&](FileOp o, const std::string& path) {
-                if (o == FileOp::Remove && path == marker)
-                    return EIO;
-                if (o == FileOp::Write && path == temp)
+                if (o == FileOp::Write && path == Temp('i'))
                     _exit(0); // dies before a byte of the new index is written
-                return 0;
+                return o == FileOp::Remove && path == Marker() ? EIO : 0;
             });
-            Run(ops[i], Diary());
-            _exit(0);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        const std::string state = Snapshot();
-        EXPECT_EQ(state, before);
+            Run(ops[i]);
+            return 0;
+        });
+        EXPECT_EQ(Snapshot(), before);
     }
 }
 
@@ -378,11 +303,8 @@ TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
     Save("text", 5, "old");
     CFileFaults::Install(
         [](FileOp o, const std::string&) { return o == FileOp::Rename ? EIO : 0; });
-    {
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-        ASSERT_TRUE(store.ChangePassword("new"));
-    }
-    ASSERT_TRUE(Exists(Diary() + ".pwswitch"));
+    ASSERT_TRUE(Store().ChangePassword("new"));
+    ASSERT_TRUE(Exists(Marker()));
 
     std::vector<std::string> steps;
     bool probing = false;
@@ -396,33 +318,13 @@ TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
         probing = false;
         return 0;
     });
-    CDiaryStore reader(0, Diary(), ExtLoc(Diary()));
+    CDiaryStore reader = Store();
     ASSERT_TRUE(reader.ReadFirstEntry());
     CFileFaults::Install({});
     EXPECT_EQ(steps, std::vector<std::string>{}) << "steps at which a second opener got in";
     EXPECT_STREQ(reader.entry.password, "new");
     EXPECT_EQ(reader.entry.text, "text");
-    EXPECT_FALSE(Exists(Diary() + ".pwswitch"));
-}
-
-// A saved entry is on the disk when the save returns: a failed flush of its
-// index record is a failed save, and the diary stays as it was.
-TEST_F(FailureInjection, FailedFlushOfTheNewRecordFailsTheSave)
-{
-    Save("kept", 5);
-    const std::string index = ReadFileBytes(Diary());
-    const std::string data = ReadFileBytes(Sibling('d'));
-    CFileFaults::Install([&](FileOp o, const std::string& path) {
-        return o == FileOp::Flush && path == Diary() ? EIO : 0;
-    });
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    store.entry.time = 9;
-    store.entry.text = "lost?";
-    std::strcpy(store.entry.password, "secret");
-    EXPECT_THROW(store.AppendEntry(), CFileError);
-    CFileFaults::Install({});
-    EXPECT_EQ(ReadFileBytes(Diary()), index);
-    EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
+    EXPECT_FALSE(Exists(Marker()));
 }
 
 // Deleting the last entry removes the index file, then the data file. A
@@ -437,10 +339,8 @@ TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
     CFileFaults::Install([&](FileOp o, const std::string& path) {
         if (o != FileOp::Remove || path != Sibling('d') || std::exchange(once, true))
             return 0;
-        CDiaryStore other(0, Diary(), ExtLoc(Diary()));
-        other.entry.time = 7;
-        other.entry.text = "written meanwhile";
-        std::strcpy(other.entry.password, "secret");
+        CDiaryStore other = Store();
+        Fill(other, 7, "written meanwhile");
         try {
             other.AppendEntry();
             saved = true;
@@ -448,14 +348,10 @@ TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
         }
         return 0;
     });
-    CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-    EXPECT_TRUE(store.DeleteEntry(0));
+    EXPECT_TRUE(Store().DeleteEntry(0));
     CFileFaults::Install({});
     ASSERT_TRUE(once);
-    const auto expected =
-        saved ? std::vector<std::pair<int64_t, std::string>>{{7, "written meanwhile"}}
-              : std::vector<std::pair<int64_t, std::string>>{};
-    EXPECT_EQ(Entries(), expected);
+    EXPECT_EQ(Entries(), (saved ? Texts{{7, "written meanwhile"}} : Texts{}));
 }
 
 // The commit's folder flush fails and the marker cannot be taken back: the
@@ -466,18 +362,16 @@ TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
 TEST_F(FailureInjection, MarkerThatCannotBeTakenBackCommitsTheChange)
 {
     Build();
-    const std::string marker = Diary() + ".pwswitch";
-    const std::string dataTemp = CDiaryStore::TempPathFor(Sibling('d'));
     bool flushed = false;
     CFileFaults::Install([&](FileOp o, const std::string& path) {
         if (o == FileOp::Flush && path == Dir() && !std::exchange(flushed, true))
             return EIO;
-        return o == FileOp::Remove && (path == marker || path == dataTemp) ? EIO : 0;
+        return o == FileOp::Remove && (path == Marker() || path == Temp('d')) ? EIO : 0;
     });
-    const bool changed = Run([](CDiaryStore& s) { return s.ChangePassword("new"); }, Diary());
+    const bool changed = Run([](CDiaryStore& s) { return s.ChangePassword("new"); });
     CFileFaults::Install({});
     ASSERT_TRUE(flushed);
-    CDiaryStore reader(0, Diary(), ExtLoc(Diary()));
+    CDiaryStore reader = Store();
     ASSERT_TRUE(reader.ReadFirstEntry());
     EXPECT_STREQ(reader.entry.password, changed ? "new" : "old-password");
     EXPECT_EQ(reader.entry.text, "{\\rtf1 dawn}");

@@ -1,6 +1,7 @@
 #pragma once
 // Shared fixture of the store tests: a fresh folder per test, byte-level file
-// helpers, and a recorder for the messages the store shows.
+// helpers, the diary's contents as the windows read them, and a recorder for
+// the messages the store shows.
 
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
@@ -11,13 +12,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace storetest {
+
+using Texts = std::vector<std::pair<int64_t, std::string>>;
 
 inline std::string ReadFileBytes(const std::string& path)
 {
@@ -27,8 +32,7 @@ inline std::string ReadFileBytes(const std::string& path)
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline bool Exists(const std::string& path)
@@ -45,22 +49,36 @@ inline std::string U32(uint32_t v)
     return s;
 }
 
-inline std::string Pad(std::string s, size_t size, char fill = '\0')
+inline std::string Pad(std::string s, size_t size)
 {
-    s.resize(size, fill);
+    s.resize(size, '\0');
     return s;
 }
 
-// The 30-byte password field the way the program stores it: each byte XOR
-// 0xB4 unless it is 0xB4, then a zero when shorter than 30.
-inline std::string ScrambledField(const std::string& plain)
+inline unsigned char KeyOf(const std::string& password)
 {
-    std::string field;
-    for (unsigned char c : plain)
-        field += static_cast<char>(c == 0xB4 ? c : c ^ 0xB4);
-    return Pad(field, 30);
+    unsigned sum = 0;
+    for (unsigned char c : password)
+        sum += c;
+    return static_cast<unsigned char>(sum);
 }
 
+// Each byte XOR key, unless it equals the key: the rule of the texts and,
+// with 0xB4, of the stored password.
+inline std::string Encrypted(std::string text, unsigned char key)
+{
+    for (auto& c : text)
+        if (static_cast<unsigned char>(c) != key)
+            c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
+    return text;
+}
+
+inline std::string ScrambledField(const std::string& plain)
+{
+    return Pad(Encrypted(plain, 0xB4), 30);
+}
+
+// An entry's 72-byte index record, built by hand.
 struct EntryBytes
 {
     std::string password = "secret";
@@ -73,32 +91,33 @@ struct EntryBytes
     std::string Record() const
     {
         uint32_t bits;
-        static_assert(sizeof bits == sizeof temperature);
         std::memcpy(&bits, &temperature, sizeof bits);
+        auto u = [](int32_t v) { return U32(static_cast<uint32_t>(v)); };
         return U32(static_cast<uint32_t>(password.size())) + ScrambledField(password) + U32(time) +
-               U32(static_cast<uint32_t>(mood)) + U32(static_cast<uint32_t>(fatigue)) +
-               U32(static_cast<uint32_t>(shape)) + std::string(1, static_cast<char>(copulation)) +
-               std::string(1, static_cast<char>(menstruus)) + U32(bits) +
-               U32(static_cast<uint32_t>(weight)) + U32(static_cast<uint32_t>(dream)) +
-               U32(textOffset) + U32(textLength);
+               u(mood) + u(fatigue) + u(shape) + char(copulation) + char(menstruus) + U32(bits) +
+               u(weight) + u(dream) + U32(textOffset) + U32(textLength);
+    }
+    // The fields into a store's working entry, as the editor fills it.
+    void Fill(DiaryEntry& e) const
+    {
+        e.time = time;
+        e.mood = mood, e.fatigue = fatigue, e.shape = shape, e.dream = dream;
+        e.weight = weight, e.temperature = temperature;
+        e.copulation = copulation, e.menstruus = menstruus;
+        std::snprintf(e.password, sizeof e.password, "%s", password.c_str());
     }
 };
 
-inline unsigned char KeyOf(const std::string& password)
+// Runs fn in a child process (which may die anywhere, as in a crash) and
+// waits for it; returns its exit status.
+inline int InChild(const std::function<int()>& fn)
 {
-    unsigned sum = 0;
-    for (unsigned char c : password)
-        sum += c;
-    return static_cast<unsigned char>(sum);
-}
-
-inline std::string Encrypted(const std::string& plain, unsigned char key)
-{
-    std::string out = plain;
-    for (auto& c : out)
-        if (static_cast<unsigned char>(c) != key)
-            c = static_cast<char>(static_cast<unsigned char>(c) ^ key);
-    return out;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(fn());
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
 class StoreTest : public ::testing::Test
@@ -141,34 +160,67 @@ protected:
         path[ExtLoc(path)] = letter;
         return path;
     }
+    std::string Temp(char letter) const { return CDiaryStore::TempPathFor(Sibling(letter)); }
+    std::string Marker() const { return Diary() + ".pwswitch"; }
+    void ClearDir() const
+    {
+        for (const auto& file : std::filesystem::directory_iterator(m_dir))
+            std::filesystem::remove(file.path());
+    }
+
+    // A store on the diary, as each command makes one.
+    CDiaryStore Store(uint32_t index = 0, const std::string& name = "travel.ilm") const
+    {
+        return CDiaryStore(index, Diary(name), ExtLoc(Diary(name)));
+    }
+
+    static void Fill(CDiaryStore& store, int64_t time, const std::string& text,
+                     const std::string& password = "secret")
+    {
+        store.entry.time = time;
+        store.entry.text = text;
+        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
+    }
 
     // Saves one entry the way the New Entry editor does.
     void Save(const std::string& text, int64_t time, const std::string& password = "secret",
               int32_t mood = 0)
     {
-        CDiaryStore store(0, Diary(), ExtLoc(Diary()));
-        store.entry.time = time;
+        CDiaryStore store = Store();
+        Fill(store, time, text, password);
         store.entry.mood = mood;
-        store.entry.text = text;
-        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
         store.AppendEntry();
         ASSERT_TRUE(store.SortEntries());
     }
 
-    // Every entry's (time, text), read the way the main window reads them.
-    std::vector<std::pair<int64_t, std::string>> Entries(const std::string& name = "travel.ilm")
+    void AddReminder(CDiaryStore& store, int64_t time, const std::string& text)
     {
-        std::vector<std::pair<int64_t, std::string>> out;
-        CDiaryStore probe(0, Diary(name), ExtLoc(Diary(name)));
+        store.reminder.time = time;
+        std::snprintf(store.reminder.description, 40, "%s", text.c_str());
+        store.AppendReminder();
+    }
+
+    void AddTask(CDiaryStore& store, int64_t time, const std::string& text)
+    {
+        store.task.plannedTime = store.task.doneTime = time;
+        store.task.status = 0;
+        std::snprintf(store.task.description, 50, "%s", text.c_str());
+        store.AppendPlannerTask();
+    }
+
+    // Every entry's (time, text), read the way the main window reads them.
+    Texts Entries(const std::string& name = "travel.ilm")
+    {
+        Texts out;
+        CDiaryStore probe = Store(0, name);
         probe.OpenIndexFile();
         probe.CloseIndexFile();
         for (uint32_t i = 0; i < probe.m_nEntryCount; ++i) {
-            CDiaryStore store(i, Diary(name), ExtLoc(Diary(name)));
-            if (!store.ReadEntry()) {
+            CDiaryStore store = Store(i, name);
+            if (store.ReadEntry())
+                out.emplace_back(store.entry.time, store.entry.text);
+            else
                 out.emplace_back(-1, "<unreadable>");
-                continue;
-            }
-            out.emplace_back(store.entry.time, store.entry.text);
         }
         return out;
     }

@@ -10,19 +10,17 @@
 // every window's title, sizes and keyboard focus chain, which a picture does
 // not show. NOW (seconds since 1970) anchors every date; the default is a
 // fixed evening, so two runs give the same pictures.
-#include "dialogs/AboutDlg.h"
 #include "app/DayloomDlg.h"
-#include "dialogs/SecurityDlg.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/ChangePasswordDlg.h"
-#include "widgets/EntryRichEdit.h"
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/OptionsDlg.h"
-#include "widgets/RatingSpin.h"
+#include "dialogs/SecurityDlg.h"
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
 #include "planning/PlannerDlg.h"
-#include "platform/Clock.h"
 #include "planning/RemindersDlg.h"
+#include "platform/Clock.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
@@ -31,8 +29,11 @@
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
+#include "store/DiarySession.h"
 #include "store/FileError.h"
 #include "tools/demo-diary/DemoDiary.h"
+#include "widgets/EntryRichEdit.h"
+#include "widgets/RatingSpin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -249,10 +250,9 @@ void Click(QAbstractButton* button, int times = 1)
 void ShootNewEntry(CGallery& gallery, QWidget* parent, const QString& diary, uint16_t extLoc,
                    int64_t now)
 {
-    CNewEntryDlg editor(parent, now);
-    editor.m_strDiaryFile = diary;
-    editor.m_nExtLoc = extLoc;
-    editor.m_strPassword = kPassword;
+    CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+    session.SetPassword(kPassword);
+    CNewEntryDlg editor(parent, session, now);
     editor.show();
     Settle();
     auto* text = editor.findChild<CEntryRichEdit*>(QStringLiteral("text"));
@@ -392,13 +392,15 @@ int main(int argc, char** argv)
         gallery.Save(&change, QStringLiteral("07-change-password"));
     }
     {
-        CRemindersDlg reminders(&mainWindow, diary, extLoc);
+        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        CRemindersDlg reminders(&mainWindow, session);
         reminders.show();
         QTest::keyClicks(reminders.DescriptionEdit(), QStringLiteral("Water the tomatoes"));
         gallery.Save(&reminders, QStringLiteral("08-reminders"));
     }
     {
-        CPlannerDlg planner(&mainWindow, diary, extLoc);
+        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        CPlannerDlg planner(&mainWindow, session);
         planner.show();
         Settle();
         QListWidget* list = planner.TaskList();

@@ -1,0 +1,91 @@
+#include "app/DiaryOpener.h"
+
+#include "dialogs/SecurityDlg.h"
+#include "platform/AnsiCodec.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/Settings.h"
+#include "store/DiarySession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <cstring>
+
+namespace {
+
+const QString kInvalidPassword = QStringLiteral(
+    "The password you've specified is invalid for this diary! Please make sure you are opening "
+    "the diary you wish to and that you are entering the password correctly. Remember, the "
+    "password is case sEnSiTiVe!");
+
+// NAME.lock beside NAME.ilm.
+QString LockPath(const std::string& path, uint16_t extLoc)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path.substr(0, extLoc - 1u))) +
+           QStringLiteral(".lock");
+}
+
+} // namespace
+
+std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
+{
+    std::optional<std::string> bytes = CAnsiCodec::FromQString(typed);
+    if (bytes) {
+        bytes->resize(strnlen(bytes->c_str(), bytes->size()));
+    }
+    return bytes;
+}
+
+CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
+{
+    Opened opened;
+    auto session = std::make_unique<CDiarySession>(path, extLoc);
+    session->SetReadOnly(CDiarySession::IsFolderReadOnly(path));
+    if (!session->IsReadOnly()) {
+        // A lock left by a program that ended without removing it is taken
+        // over; only a running program's lock keeps the diary closed.
+        opened.lock = std::make_unique<QLockFile>(LockPath(path, extLoc));
+        opened.lock->setStaleLockTime(0);
+        if (!opened.lock->tryLock(0)) {
+            const bool held = opened.lock->error() == QLockFile::LockFailedError;
+            opened.lock.reset();
+            if (held) {
+                CMessageBox::Show(
+                    parent, QStringLiteral("This diary is already open in another Dayloom window."),
+                    CAppInfo::Title());
+                return opened;
+            }
+        }
+    }
+
+    // A new diary may be typed into a folder that does not exist yet
+    // (~/Diaries/travel); the store creates only files, so make the folder
+    // first. Should that fail, the store reports the file.
+    QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
+    if (!session->ReadFirstEntry()) {
+        opened.outcome = Outcome::New;
+        opened.session = std::move(session);
+        return opened;
+    }
+
+    CSecurityDlg prompt(parent);
+    prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
+    prompt.m_bNoCancel = false;
+    if (CModal::Exec(prompt) != QDialog::Accepted) {
+        opened.outcome = Outcome::Cancelled;
+        opened.lock.reset();
+        return opened;
+    }
+    const std::optional<std::string> typed = PasswordBytes(prompt.m_strPassword);
+    if (!typed || !session->Unlock(*typed)) {
+        CMessageBox::Show(parent, kInvalidPassword, CAppInfo::Title());
+        opened.lock.reset();
+        return opened;
+    }
+    opened.outcome = Outcome::Unlocked;
+    opened.session = std::move(session);
+    return opened;
+}

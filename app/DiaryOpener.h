@@ -1,0 +1,39 @@
+#pragma once
+// Opening a diary for the main window: the lock file that keeps a second
+// Dayloom window off it, the read-only check, and the password prompt.
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CDiarySession;
+class QLockFile;
+class QWidget;
+
+class CDiaryOpener
+{
+public:
+    enum class Outcome
+    {
+        Unlocked, // the password matched
+        New,      // no entry yet: the next one sets the password
+        Cancelled,
+        Refused // another window holds it, or the password was wrong (said)
+    };
+    struct Opened
+    {
+        Outcome outcome = Outcome::Refused;
+        std::unique_ptr<CDiarySession> session; // set for Unlocked and New
+        std::unique_ptr<QLockFile> lock;        // none in a read-only folder
+    };
+
+    // Opens the diary at `path` (encoded, extension at extLoc), creating its
+    // folder for a new one; messages and the prompt centre on `parent`.
+    static Opened Open(QWidget* parent, const std::string& path, uint16_t extLoc);
+
+    // Typed text as the diary's single-byte code page holds it, cut at a
+    // zero character as stored bytes are; nullopt when it cannot be encoded.
+    static std::optional<std::string> PasswordBytes(const QString& typed);
+};

@@ -1,0 +1,61 @@
+#include "app/MainMenu.h"
+
+#include "app/DayloomDlg.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
+{
+    auto add = [&window](QMenu* menu, const QString& text, void (CDayloomDlg::*command)(),
+                         QKeySequence key = QKeySequence()) {
+        QAction* action = menu->addAction(text);
+        if (!key.isEmpty()) {
+            action->setShortcut(key);
+            action->setShortcutContext(Qt::WindowShortcut);
+            window.addAction(action); // the keys work whether or not the menu was opened
+        }
+        QObject::connect(action, &QAction::triggered, &window, command);
+        return action;
+    };
+
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    add(file, QStringLiteral("&Open/Create Diary..."), &CDayloomDlg::OnOpenCreateDiary);
+    file->addSeparator();
+    add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
+    file->addSeparator();
+    add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
+    add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
+    file->addSeparator();
+    QAction* exitAction = file->addAction(QStringLiteral("E&xit\tAlt+F4"));
+    QObject::connect(exitAction, &QAction::triggered, &window, &CDayloomDlg::accept);
+
+    QMenu* entry = bar.addMenu(QStringLiteral("&Entry"));
+    add(entry, QStringLiteral("&New entry...\tF2"), &CDayloomDlg::OnNewEntry, Qt::Key_F2);
+    add(entry, QStringLiteral("&Edit entry...\tCtrl+E"), &CDayloomDlg::OnEditEntry,
+        QKeySequence(Qt::CTRL | Qt::Key_E));
+    entry->addSeparator();
+    add(entry, QStringLiteral("Go to &first"), &CDayloomDlg::OnFirst);
+    add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
+    add(entry, QStringLiteral("Go to &next"), &CDayloomDlg::OnNext);
+    add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
+    entry->addSeparator();
+    add(entry, QStringLiteral("Print &current entry"), &CDayloomDlg::OnPrintCurrentEntry);
+
+    QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
+    add(tools, QStringLiteral("&Reminders...\tF3"), &CDayloomDlg::OnReminders, Qt::Key_F3);
+    add(tools, QStringLiteral("&Planner...\tF4"), &CDayloomDlg::OnPlanner, Qt::Key_F4);
+    add(tools, QStringLiteral("&Statistics...\tF5"), &CDayloomDlg::OnStatistics, Qt::Key_F5);
+    tools->addSeparator();
+    add(tools, QStringLiteral("Import from Dayloom v1.00"), &CDayloomDlg::ImportVersion1);
+
+    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
+    add(help, QStringLiteral("Contents\tF1"), &CDayloomDlg::OnHelpContents, Qt::Key_F1);
+    add(help, QStringLiteral("Help on main window"), &CDayloomDlg::OnHelpMainWindow);
+    help->addSeparator();
+    add(help, QStringLiteral("Tip of the Day..."), &CDayloomDlg::OnTipOfTheDay);
+    help->addSeparator();
+    add(help, QStringLiteral("&About Dayloom..."), &CDayloomDlg::OnAbout);
+}

@@ -1,0 +1,94 @@
+// The open diary: which paths can name one, which names are too long for
+// the files made beside it, and unlocking with the first entry's password.
+
+#include "store/DiarySession.h"
+
+#include "StoreTestSupport.h"
+
+#include <climits>
+#include <unistd.h>
+
+using namespace storetest;
+
+namespace {
+
+class DiarySessionTest : public StoreTest
+{
+};
+
+TEST(DiarySessionPaths, TheExtensionMustBeTheFileNamesOwn)
+{
+    struct Case
+    {
+        const char* path;
+        uint16_t location; // what ExtensionLocation finds
+    };
+    for (const Case& c : {Case{"/d/travel.ilm", 10}, Case{"travel.x", 7}, Case{"/d.x/travel", 0},
+                          Case{"/d/travel.", 0}, Case{"/d/.ilm", 4}, Case{"", 0}}) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(CDiarySession::ExtensionLocation(c.path), c.location);
+        EXPECT_EQ(CDiarySession::IsUsableExtension(c.path, c.location), c.location != 0);
+    }
+    // A position inside a folder name, before the dot, or past the end.
+    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d.x/travel", 4));
+    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", 9));
+    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", 13));
+    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", -1));
+}
+
+// The longest name the program makes from the index name is
+// "NAME.ilm.draft.damaged": 14 bytes more than the index name.
+TEST_F(DiarySessionTest, NamesWhoseDerivedNamesPassTheLimitAreTooLong)
+{
+    const auto limit = static_cast<size_t>(::pathconf(Dir().c_str(), _PC_NAME_MAX));
+    const auto name = [&](size_t length) { return std::string(length - 4, 'n') + ".ilm"; };
+    EXPECT_FALSE(CDiarySession::IsNameTooLong(Diary(name(limit - 14))));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(Diary(name(limit - 13))));
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(Diary(name(limit))));
+    EXPECT_FALSE(CDiarySession::IsNameTooLong(Diary()));
+
+    // The longest accepted name works for every rewrite and the password change.
+    CDiaryStore store = Store(0, name(limit - 14));
+    for (int64_t time : {20, 10}) {
+        Fill(store, time, "t");
+        store.AppendEntry();
+    }
+    EXPECT_TRUE(store.SortEntries());
+    EXPECT_TRUE(store.ChangePassword("new"));
+    EXPECT_TRUE(messages.empty());
+
+    // A whole path near PATH_MAX is too long too, even with short names.
+    std::string deep = Dir();
+    while (deep.size() < PATH_MAX - 20)
+        deep += "/dddddddddddddddddddddddddddddd";
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(deep + "/a.ilm"));
+    // A folder still to be made is judged by the one it will be made in.
+    EXPECT_TRUE(CDiarySession::IsNameTooLong(Dir() + "/new/deeper/" + name(limit - 13)));
+}
+
+TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
+{
+    CDiarySession empty(Diary(), ExtLoc(Diary()));
+    EXPECT_FALSE(empty.ReadFirstEntry());
+    EXPECT_TRUE(empty.IsNew());
+    EXPECT_FALSE(empty.Unlock("")) << "a diary without entries has no password to match";
+
+    Save("later", 2000, "Later-pw");
+    Save("first", 1000, "Secret1");
+    CDiarySession session(Diary(), ExtLoc(Diary()));
+    ASSERT_TRUE(session.ReadFirstEntry());
+    EXPECT_FALSE(session.IsNew());
+    EXPECT_FALSE(session.Unlock("secret1")) << "case matters";
+    EXPECT_FALSE(session.Unlock("Secret"));
+    EXPECT_FALSE(session.Unlock("Later-pw"));
+    EXPECT_TRUE(session.Password().empty());
+    EXPECT_TRUE(session.Unlock(std::string("Secret1\0junk", 12))) << "stored bytes end at a zero";
+    EXPECT_EQ(session.Password(), "Secret1");
+
+    // The store a command gets is positioned where it asked.
+    const std::unique_ptr<CDiaryStore> store = session.MakeStore(1);
+    ASSERT_TRUE(store->ReadEntry());
+    EXPECT_EQ(store->entry.text, "later");
+}
+
+} // namespace

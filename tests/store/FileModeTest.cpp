@@ -1,0 +1,78 @@
+// Diary files are the owner's alone whatever the umask, and a rewrite keeps
+// the mode of the file it replaces (temporary files and markers included).
+
+#include "StoreTestSupport.h"
+
+#include <map>
+#include <sys/stat.h>
+
+using namespace storetest;
+
+namespace {
+
+unsigned ModeOf(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+class FileMode : public StoreTest
+{
+protected:
+    // Every kind of rewrite, each with work to do, under `mask`; then the
+    // mode of each diary file and of each temporary file and marker, taken
+    // while it existed.
+    std::map<std::string, unsigned> RunRewrites(mode_t mask)
+    {
+        std::map<std::string, unsigned> seen;
+        CFileFaults::Install([&](FileOp op, const std::string& path) {
+            if (op == FileOp::Flush && path == Dir() && Exists(Marker()))
+                seen["marker"] = ModeOf(Marker());
+            else if (op == FileOp::Flush && path.ends_with(".tmp"))
+                seen[path.substr(path.size() - 7)] = ModeOf(path);
+            return 0;
+        });
+        const mode_t previous = ::umask(mask);
+        Save("b", 20);
+        Save("a", 10);
+        CDiaryStore store = Store();
+        for (int64_t time : {30, 20, 10}) {
+            AddReminder(store, time, "");
+            AddTask(store, time, "");
+        }
+        EXPECT_TRUE(store.SortReminders() && store.SortPlannerTasks());
+        EXPECT_TRUE(store.ChangePassword("new"));
+        ::umask(previous);
+        CFileFaults::Install({});
+        for (char letter : {'i', 'd', 'r', 'p'})
+            seen[std::string(1, letter)] = ModeOf(Sibling(letter));
+        return seen;
+    }
+};
+
+TEST_F(FileMode, OwnerOnlyWhateverTheUmaskAndRewritesKeepTheMode)
+{
+    for (unsigned kept : {0u, 0640u}) {
+        for (mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
+            ClearDir();
+            if (kept) { // the files exist already, with a mode of the user's
+                Save("first", 50);
+                CDiaryStore store = Store();
+                store.AppendReminder();
+                store.AppendPlannerTask();
+                for (char letter : {'i', 'd', 'r', 'p'})
+                    ::chmod(Sibling(letter).c_str(), kept);
+            }
+            const unsigned mode = kept ? kept : 0600;
+            const std::map<std::string, unsigned> expected = {
+                {"i", mode},       {"d", mode},       {"r", mode},
+                {"p", mode},       {"ilm.tmp", mode}, {"dlm.tmp", mode},
+                {"rlm.tmp", mode}, {"plm.tmp", mode}, {"marker", 0600}};
+            EXPECT_EQ(RunRewrites(mask), expected) << "umask " << mask << " kept " << kept;
+        }
+    }
+}
+
+} // namespace
