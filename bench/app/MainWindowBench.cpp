@@ -138,7 +138,7 @@ void BM_SearchWithoutMatch(benchmark::State& state)
         ->setText(QStringLiteral("no such words"));
     for (auto _ : state) {
         window.EntryList()->selectionModel()->clearSelection();
-        window.OnNext(); // walks every entry, then says there are no more
+        window.OnNext(); // nothing listed: says there are no more
     }
     if (CMessageBox::History().size() != state.iterations()) {
         state.SkipWithError("the search did not walk to the end");
