@@ -290,8 +290,13 @@ void CDayloomDlg::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Enter on an entry line opens it for editing.
-        if (focusWidget() == m_pEntryList) {
+        // Enter on an entry line opens it for editing; on a search result
+        // it shows the entry at its first match.
+        if (focusWidget() == m_pEntryList && IsSearching()) {
+            if (SelectedIndex() >= 0) {
+                ShowEntry(SelectedIndex());
+            }
+        } else if (focusWidget() == m_pEntryList) {
             OnEditEntry();
         }
         event->accept();

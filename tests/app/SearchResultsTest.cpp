@@ -57,6 +57,15 @@ TEST_F(SearchResultsTest, TypingListsTheMatchesAndEscRestoresTheDiary)
     EXPECT_EQ(Snippet(0), QStringLiteral("Rain"));
     EXPECT_EQ(Snippet(1), QStringLiteral("rain"));
     EXPECT_EQ(SelectedRow(window), 0) << "the entry on view is listed: it stays selected";
+    // Down and Enter on the list show a result, at its first match; Enter
+    // opens no editor here.
+    window.EntryList()->setFocus();
+    QTest::keyClick(window.EntryList(), Qt::Key_Down);
+    window.EntryView()->moveCursor(QTextCursor::End);
+    QTest::keyClick(window.EntryList(), Qt::Key_Return);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 5);
+    EXPECT_EQ(window.EntryView()->textCursor().selectedText(), QStringLiteral("rain"));
 
     QTest::keyClicks(SearchField(), QStringLiteral(" in"));
     ASSERT_TRUE(WaitFor(QStringLiteral("1 entry found")));
