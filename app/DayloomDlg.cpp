@@ -405,8 +405,12 @@ bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QStr
 
 void CDayloomDlg::OnOpenCreateDiary()
 {
-    Guarded([this] {
-        const std::optional<DiaryChoice> choice = CFileDialogs::OpenOrCreateDiary(this);
+    OpenChosenDiary(CFileDialogs::OpenOrCreateDiary(this));
+}
+
+void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
+{
+    Guarded([this, &choice] {
         uint16_t extLoc = IsDiaryOpen() ? m_pSession->ExtLoc() : 0;
         if (choice) {
             const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));

@@ -5,6 +5,7 @@
 // and the lock that keeps other Dayloom windows off it; every command asks
 // the session for a store, works, and lets it go.
 
+#include "platform/FileDialogs.h"
 #include "widgets/RatingLabels.h"
 
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct DiaryEntry;
 class CDiarySession;
@@ -83,6 +85,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CExportHost;
     friend class CImportHost;
     friend class CDiaryCommands;
     friend class CSearchMode;
@@ -95,6 +98,9 @@ private:
     // Opens the diary at `path` (encoded) in place of the open one; false
     // when nothing was opened.
     bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
+    // Open/Create's work once a diary was chosen (nullopt: none): the name
+    // checks, the settings, then OpenDiary.
+    void OpenChosenDiary(const std::optional<DiaryChoice>& choice);
     void CloseDiary();
     // The load after a correct password: list, graph, last entry, summaries.
     void LoadDiary();

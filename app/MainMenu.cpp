@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/DayloomDlg.h"
+#include "app/ExportHost.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -25,6 +26,14 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(file, QStringLiteral("&Open/Create Diary..."), &CDayloomDlg::OnOpenCreateDiary);
     file->addSeparator();
     add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
+    file->addSeparator();
+    const auto run = [&window, file](const QString& text, void (*command)(CDayloomDlg&)) {
+        QObject::connect(file->addAction(text), &QAction::triggered, &window,
+                         [&window, command] { command(window); });
+    };
+    run(QStringLiteral("&Export diary..."), &CExportHost::ExportDiary);
+    run(QStringLiteral("&Back up diary..."), &CExportHost::BackUpDiary);
+    run(QStringLiteral("Restore from backup..."), &CExportHost::RestoreFromBackup);
     file->addSeparator();
     add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
     add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
