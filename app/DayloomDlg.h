@@ -28,6 +28,9 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class CDiaryCommands;
+class CSearchMode;
+class QAbstractItemDelegate;
+class QAbstractItemModel;
 class QLockFile;
 class QPushButton;
 
@@ -47,6 +50,8 @@ public:
     void OnNext();
     void OnLast();
     void OnSearch();
+    // Ctrl+F: search mode on, the cursor in the search field.
+    void OnFind();
     void OnDeleteEntry();
     void OnReminders();
     void OnPlanner();
@@ -69,7 +74,7 @@ public:
 
     // The open diary, null when none is open.
     const CDiarySession* Session() const { return m_pSession.get(); }
-    bool IsSearching() const { return m_bSearching; }
+    bool IsSearching() const;
 
     // The controls a test or the print-out reads.
     QListView* EntryList() const { return m_pEntryList; }
@@ -83,6 +88,7 @@ private:
     friend class CExportHost;
     friend class CImportHost;
     friend class CDiaryCommands;
+    friend class CSearchMode;
 
     void BuildControls();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
@@ -102,13 +108,18 @@ private:
     void ResetGraph();
     void OnShowFlagsChanged();
     void OnSelchangeEntryList();
-    void SelectRow(int row);
+    // The list's model: the whole diary, or the search results.
+    void UseListModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate);
+    // Selects the line of entry `index` (none when it is not listed).
+    void SelectRow(int index);
+    // The diary index of the entry on the selected line, -1 for none.
     int SelectedIndex() const;
+    // Entries in the diary; lines in the list.
     int EntryCount() const;
+    int LineCount() const;
+    int EntryOfLine(int line) const;
     void ShowEntry(int index);
     void ReadAndDisplay(int index);
-    // Walks the entries from the selection in search mode.
-    void Search(bool forward);
     void SetDiaryTitle(const QString& fileTitle);
     void LoadLabels();
     void RefreshReminderSummary();
@@ -122,8 +133,6 @@ private:
     // there now.
     bool MayChange();
     bool ReloadIfChanged();
-    // First and Last say why they do nothing in search mode.
-    bool RefusedWhileSearching();
     // The Reminders or Planner dialog on the open diary, then its summary.
     template <typename Dialog>
     void RunPlanning(const QString& refusal, void (CDayloomDlg::*refresh)());
@@ -131,17 +140,19 @@ private:
     void Guarded(const std::function<void()>& command);
 
     int32_t m_nStartAlarmBefore = 5;
-    bool m_bSearching = false;
+    int m_nShownEntry = -1; // the entry in the entry view
     bool m_bSelecting = false;
 
     std::unique_ptr<CDiarySession> m_pSession;
     CDiaryCommands* m_pCommands = nullptr;
+    CSearchMode* m_pSearchMode = nullptr;
     std::unique_ptr<QLockFile> m_pLock;
 
     RatingLabels m_labels;
 
     QListView* m_pEntryList = nullptr;
     CEntryListModel* m_pEntryModel = nullptr;
+    QAbstractItemDelegate* m_pEntryDelegate = nullptr;
     CEntryPanel* m_pPanel = nullptr;
     QListWidget* m_pReminderList = nullptr;
     QListWidget* m_pPlannerList = nullptr;
@@ -149,5 +160,4 @@ private:
     CGraphChoiceBox* m_pGraphChoice = nullptr;
     QPushButton* m_pNewEntry = nullptr;
     QPushButton* m_pSearch = nullptr;
-    QLineEdit* m_pSearchText = nullptr;
 };

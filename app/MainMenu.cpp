@@ -50,6 +50,8 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
     add(entry, QStringLiteral("Go to &next"), &CDayloomDlg::OnNext);
     add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
+    add(entry, QStringLiteral("&Search...\tCtrl+F"), &CDayloomDlg::OnFind,
+        QKeySequence(Qt::CTRL | Qt::Key_F));
     entry->addSeparator();
     add(entry, QStringLiteral("Print &current entry"), &CDayloomDlg::OnPrintCurrentEntry);
 
