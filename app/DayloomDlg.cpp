@@ -5,9 +5,9 @@
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "app/EntryPanel.h"
-#include "app/EntrySearch.h"
 #include "app/ImportHost.h"
 #include "app/MainMenu.h"
+#include "app/SearchMode.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/ChangePasswordDlg.h"
 #include "dialogs/NewEntryDlg.h"
@@ -30,7 +30,6 @@
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
-#include "rtf/Rtf.h"
 #include "stats/OnThisDayView.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
@@ -76,6 +75,7 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
     m_pCommands = new CDiaryCommands(*this);
+    m_pSearchMode = new CSearchMode(*this);
     BuildControls();
     // Initialisation may already ask for the last diary's password; that
     // prompt and its messages centre on this window, so give it its size and
@@ -124,15 +124,13 @@ void CDayloomDlg::BuildControls()
     m_pEntryList = new QListView(this);
     m_pEntryList->setObjectName(QStringLiteral("entryList"));
     m_pEntryList->setAccessibleName(QStringLiteral("Entries"));
-    m_pEntryList->setModel(m_pEntryModel);
-    m_pEntryList->setItemDelegate(new CEntryLineDelegate(m_pEntryList));
+    m_pEntryDelegate = new CEntryLineDelegate(m_pEntryList);
     m_pEntryList->setUniformItemSizes(true);
     m_pEntryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pEntryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pEntryList->setToolTip(QStringLiteral("Click on any entry here to make it current"));
     m_pEntryList->setMinimumWidth(260);
-    connect(m_pEntryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CDayloomDlg::OnSelchangeEntryList);
+    UseListModel(m_pEntryModel, m_pEntryDelegate);
     connect(m_pEntryList, &QListView::doubleClicked, this, &CDayloomDlg::OnEditEntry);
 
     // The picture buttons: name, theme icon, fallback picture, tip, command.
@@ -182,16 +180,7 @@ void CDayloomDlg::BuildControls()
     QPushButton* exitButton = buttons.back();
     connect(exitButton, &QPushButton::clicked, this, &CDayloomDlg::accept);
 
-    m_pSearchText = new QLineEdit(this);
-    m_pSearchText->setObjectName(QStringLiteral("searchText"));
-    m_pSearchText->setAccessibleName(QStringLiteral("Search text"));
-    // Enter in the field looks for the next match.
-    connect(m_pSearchText, &QLineEdit::returnPressed, this, &CDayloomDlg::OnNext);
-    auto* searchFrame = new QGroupBox(this);
-    auto* searchLayout = new QHBoxLayout(searchFrame);
-    searchLayout->setContentsMargins(4, 4, 4, 4);
-    searchLayout->addWidget(m_pSearch);
-    searchLayout->addWidget(m_pSearchText, 1);
+    QWidget* searchFrame = m_pSearchMode->MakeControls(this, m_pSearch);
 
     auto* navigation = new QHBoxLayout;
     for (int i = 0; i < 5; ++i) {
@@ -199,6 +188,7 @@ void CDayloomDlg::BuildControls()
     }
 
     auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(m_pSearchMode->MakeHeading(this));
     leftColumn->addWidget(m_pEntryList, 1);
     leftColumn->addLayout(navigation);
     leftColumn->addWidget(searchFrame);
@@ -277,7 +267,9 @@ void CDayloomDlg::BuildControls()
     // command row from left to right.
     std::vector<QWidget*> order = {m_pEntryList};
     order.insert(order.end(), buttons.begin(), buttons.begin() + 6);
-    order.push_back(m_pSearchText);
+    for (QWidget* widget : m_pSearchMode->TabChain()) {
+        order.push_back(widget);
+    }
     for (QWidget* widget : m_pPanel->TabChain()) {
         order.push_back(widget);
     }
@@ -298,8 +290,13 @@ void CDayloomDlg::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Enter on an entry line opens it for editing.
-        if (focusWidget() == m_pEntryList) {
+        // Enter on an entry line opens it for editing; on a search result
+        // it shows the entry at its first match.
+        if (focusWidget() == m_pEntryList && IsSearching()) {
+            if (SelectedIndex() >= 0) {
+                ShowEntry(SelectedIndex());
+            }
+        } else if (focusWidget() == m_pEntryList) {
             OnEditEntry();
         }
         event->accept();
@@ -328,9 +325,7 @@ void CDayloomDlg::OnInitDialog()
     m_pEntryList->setEnabled(false);
     m_pNewEntry->setFocus();
     m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
-    m_pSearch->setChecked(false);
-    m_pSearchText->setEnabled(false);
-    m_bSearching = false;
+    m_pSearchMode->SetOn(false);
 
     if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) == 1) {
         Guarded([this] { ReopenLastDiary(); });
@@ -380,6 +375,8 @@ void CDayloomDlg::CloseDiary()
 {
     m_pSession.reset();
     m_pLock.reset(); // unlocks
+    m_nShownEntry = -1;
+    m_pSearchMode->DiaryChanged({});
 }
 
 bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle)
@@ -408,8 +405,12 @@ bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QStr
 
 void CDayloomDlg::OnOpenCreateDiary()
 {
-    Guarded([this] {
-        const std::optional<DiaryChoice> choice = CFileDialogs::OpenOrCreateDiary(this);
+    OpenChosenDiary(CFileDialogs::OpenOrCreateDiary(this));
+}
+
+void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
+{
+    Guarded([this, &choice] {
         uint16_t extLoc = IsDiaryOpen() ? m_pSession->ExtLoc() : 0;
         if (choice) {
             const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));
@@ -454,11 +455,6 @@ void CDayloomDlg::OnOpenCreateDiary()
 void CDayloomDlg::LoadDiary()
 {
     FillEntryList(true);
-    // Unlocking a diary opens its list to clicks even in search mode, unlike
-    // a refill, which keeps the list closed while searching.
-    if (EntryCount() > 0) {
-        m_pEntryList->setEnabled(true);
-    }
     RefreshReminderSummary();
     RefreshPlannerSummary();
 }
@@ -476,17 +472,19 @@ void CDayloomDlg::FillEntryList(bool showLast)
         }
         m_pEntryModel->SetTimes(std::move(times));
         m_pGraph->SetGraphData(headers);
-        m_pEntryList->setEnabled(!m_bSearching);
+        m_pEntryList->setEnabled(true);
+        m_pSearchMode->DiaryChanged(headers);
         if (showLast) {
             OnLast();
             // Last leaves a single entry unselected; a load still shows it.
-            if (!m_bSearching && SelectedIndex() < 0) {
+            if (!IsSearching() && SelectedIndex() < 0) {
                 SelectRow(0);
                 ReadAndDisplay(0);
             }
         }
     } else {
         m_pEntryList->setEnabled(false);
+        m_pSearchMode->DiaryChanged(headers);
         ResetGraph();
     }
     m_pEntryList->setFocus();
@@ -511,6 +509,7 @@ bool CDayloomDlg::ReloadIfChanged()
         return false;
     }
     // Another program wrote to the diary: what this window shows is stale.
+    m_pSearchMode->Forget();
     m_pSession->ReadFirstEntry();
     FillEntryList(true);
     RefreshReminderSummary();
@@ -531,10 +530,25 @@ bool CDayloomDlg::MayChange()
 
 // ------------------------------------------------------- the entry on view
 
+bool CDayloomDlg::IsSearching() const
+{
+    return m_pSearchMode->IsOn();
+}
+
+void CDayloomDlg::UseListModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate)
+{
+    QItemSelectionModel* old = m_pEntryList->selectionModel();
+    m_pEntryList->setModel(model);
+    m_pEntryList->setItemDelegate(delegate);
+    delete old;
+    connect(m_pEntryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CDayloomDlg::OnSelchangeEntryList);
+}
+
 int CDayloomDlg::SelectedIndex() const
 {
     const QModelIndexList rows = m_pEntryList->selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
+    return rows.isEmpty() ? -1 : EntryOfLine(rows.constFirst().row());
 }
 
 int CDayloomDlg::EntryCount() const
@@ -542,14 +556,27 @@ int CDayloomDlg::EntryCount() const
     return m_pEntryModel->rowCount();
 }
 
-void CDayloomDlg::SelectRow(int row)
+int CDayloomDlg::LineCount() const
+{
+    return IsSearching() ? m_pSearchMode->ResultCount() : EntryCount();
+}
+
+int CDayloomDlg::EntryOfLine(int line) const
+{
+    return IsSearching() ? m_pSearchMode->EntryOfRow(line) : line;
+}
+
+void CDayloomDlg::SelectRow(int index)
 {
     // A command's own selection is not a click: it displays the entry itself.
-    const QModelIndex index = m_pEntryModel->index(row, 0);
+    const int line = IsSearching() ? m_pSearchMode->RowOfEntry(index) : index;
+    const QModelIndex row = m_pEntryList->model()->index(line, 0);
     m_bSelecting = true;
-    m_pEntryList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_pEntryList->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
     m_bSelecting = false;
-    m_pEntryList->scrollTo(index);
+    if (row.isValid()) {
+        m_pEntryList->scrollTo(row);
+    }
 }
 
 void CDayloomDlg::OnSelchangeEntryList()
@@ -571,6 +598,8 @@ void CDayloomDlg::ReadAndDisplay(int index)
     store->ReadEntry(); // a failed read shows what it left in the working entry
     m_pGraph->SetCurrentEntry(index);
     m_pPanel->Display(store->entry, m_labels);
+    m_nShownEntry = index;
+    m_pSearchMode->EntryShown();
 }
 
 void CDayloomDlg::LoadLabels()
@@ -634,26 +663,16 @@ void CDayloomDlg::OnNewEntry()
     });
 }
 
-bool CDayloomDlg::RefusedWhileSearching()
-{
-    if (m_bSearching) {
-        CMessageBox::Show(this, QStringLiteral("You cannot use this button while searching!"),
-                          CAppInfo::Title());
-    }
-    return m_bSearching;
-}
-
 void CDayloomDlg::OnFirst()
 {
     Guarded([this] {
-        if (EntryCount() == 0) {
+        m_pSearchMode->Flush();
+        if (LineCount() == 0) {
             return;
         }
-        if (RefusedWhileSearching()) {
-            return;
-        }
-        SelectRow(0);
-        ReadAndDisplay(0);
+        const int index = EntryOfLine(0);
+        SelectRow(index);
+        ReadAndDisplay(index);
         m_pEntryList->setFocus();
     });
 }
@@ -661,15 +680,14 @@ void CDayloomDlg::OnFirst()
 void CDayloomDlg::OnLast()
 {
     Guarded([this] {
-        const int count = EntryCount();
+        m_pSearchMode->Flush();
+        const int count = LineCount();
         if (count == 0 || (count == 1 && SelectedIndex() < 0)) {
             return;
         }
-        if (RefusedWhileSearching()) {
-            return;
-        }
-        SelectRow(count - 1);
-        ReadAndDisplay(count - 1);
+        const int index = EntryOfLine(count - 1);
+        SelectRow(index);
+        ReadAndDisplay(index);
         m_pEntryList->setFocus();
     });
 }
@@ -680,8 +698,8 @@ void CDayloomDlg::OnPrevious()
         if (EntryCount() == 0) {
             return;
         }
-        if (m_bSearching) {
-            Search(false);
+        if (IsSearching()) {
+            m_pSearchMode->Step(false);
             return;
         }
         const int selected = SelectedIndex();
@@ -702,8 +720,8 @@ void CDayloomDlg::OnNext()
         if (count == 0) {
             return;
         }
-        if (m_bSearching) {
-            Search(true);
+        if (IsSearching()) {
+            m_pSearchMode->Step(true);
             return;
         }
         const int selected = SelectedIndex();
@@ -722,57 +740,19 @@ void CDayloomDlg::OnNext()
     });
 }
 
-void CDayloomDlg::Search(bool forward)
-{
-    const QString needle = m_pSearchText->text();
-    // The search runs over the text as the view shows it, not the RTF; the
-    // last entry read is kept for the display of a match.
-    DiaryEntry read;
-    const std::optional<EntryHit> hit =
-        FindEntry(EntryCount(), SelectedIndex(), forward, needle, [&](int index) {
-            const std::unique_ptr<CDiaryStore> store = Store(index);
-            store->ReadEntry();
-            read = store->entry;
-            return RtfToPlainText(read.text);
-        });
-    m_pEntryList->setFocus();
-    if (!hit) {
-        // The entry on view stays the selected one.
-        if (forward) {
-            CMessageBox::Show(this, QStringLiteral("There are no more entries in this diary!"),
-                              CAppInfo::AppName());
-        }
-        return;
-    }
-    if (needle.isEmpty()) {
-        const std::unique_ptr<CDiaryStore> store = Store(hit->index);
-        store->ReadEntry();
-        read = store->entry;
-    }
-    SelectRow(hit->index);
-    m_pGraph->SetCurrentEntry(hit->index);
-    m_pPanel->Display(read, m_labels);
-    m_pPanel->Highlight(hit->offset, needle.size());
-}
-
 void CDayloomDlg::OnSearch()
 {
-    Guarded([this] {
-        m_bSearching = m_pSearch->isChecked();
-        m_pSearchText->setEnabled(m_bSearching);
-        if (m_bSearching) {
-            m_pEntryList->setEnabled(false);
-        } else {
-            if (EntryCount() > 0) {
-                m_pEntryList->setEnabled(true);
-            }
-            const int selected = SelectedIndex();
-            if (IsDiaryOpen() && selected >= 0) {
-                ReadAndDisplay(selected);
-            }
-        }
-        m_pEntryList->setFocus();
-    });
+    if (m_pSearch->isChecked()) {
+        m_pSearchMode->Focus();
+        return;
+    }
+    Guarded([this] { m_pSearchMode->SetOn(false); });
+    m_pEntryList->setFocus();
+}
+
+void CDayloomDlg::OnFind()
+{
+    m_pSearchMode->Focus();
 }
 
 void CDayloomDlg::OnDeleteEntry()
@@ -809,24 +789,27 @@ void CDayloomDlg::OnDeleteEntry()
             }
         } while (ReloadIfChanged());
 
+        const int line = IsSearching() ? m_pSearchMode->RowOfEntry(selected) : selected;
         const std::unique_ptr<CDiaryStore> store = Store(selected);
         if (store->DeleteEntry(static_cast<uint32_t>(selected))) {
             m_pEntryModel->Clear();
             if (store->m_nEntryCount > 0) {
                 CWaitCursor wait;
-                if (!m_bSearching) {
+                if (!IsSearching()) {
                     FillEntryList(true);
                 } else {
-                    // In search mode the entry that took the deleted one's
+                    // In search mode the result that took the deleted one's
                     // place becomes current.
                     FillEntryList(false);
-                    const int index = std::min(selected, EntryCount() - 1);
+                    const int index = EntryOfLine(std::min(line, LineCount() - 1));
                     if (index >= 0) {
                         SelectRow(index);
                         ReadAndDisplay(index);
                     }
                 }
             } else {
+                m_pSearchMode->DiaryChanged({});
+                m_nShownEntry = -1;
                 m_pEntryList->setEnabled(false);
                 m_pPanel->ShowMessage(CEntryPanel::EmptyDiaryText());
                 ResetGraph();
@@ -929,6 +912,8 @@ void CDayloomDlg::OnChangePassword()
             CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
             return;
         }
+        // The texts are written anew, elsewhere in the data file.
+        m_pSearchMode->Forget();
         const bool changed = m_pSession->ChangePassword(*password);
         if (changed) {
             m_pSession->SetPassword(*password);

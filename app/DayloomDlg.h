@@ -5,6 +5,7 @@
 // and the lock that keeps other Dayloom windows off it; every command asks
 // the session for a store, works, and lets it go.
 
+#include "platform/FileDialogs.h"
 #include "widgets/RatingLabels.h"
 
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct DiaryEntry;
 class CDiarySession;
@@ -26,6 +28,9 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class CDiaryCommands;
+class CSearchMode;
+class QAbstractItemDelegate;
+class QAbstractItemModel;
 class QLockFile;
 class QPushButton;
 
@@ -45,6 +50,8 @@ public:
     void OnNext();
     void OnLast();
     void OnSearch();
+    // Ctrl+F: search mode on, the cursor in the search field.
+    void OnFind();
     void OnDeleteEntry();
     void OnReminders();
     void OnPlanner();
@@ -67,7 +74,7 @@ public:
 
     // The open diary, null when none is open.
     const CDiarySession* Session() const { return m_pSession.get(); }
-    bool IsSearching() const { return m_bSearching; }
+    bool IsSearching() const;
 
     // The controls a test or the print-out reads.
     QListView* EntryList() const { return m_pEntryList; }
@@ -78,9 +85,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CExportHost;
     friend class CImportHost;
     friend class CDiaryCommands;
     friend class CEncryptionCommands;
+    friend class CSearchMode;
 
     void BuildControls();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
@@ -90,6 +99,9 @@ private:
     // Opens the diary at `path` (encoded) in place of the open one; false
     // when nothing was opened.
     bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
+    // Open/Create's work once a diary was chosen (nullopt: none): the name
+    // checks, the settings, then OpenDiary.
+    void OpenChosenDiary(const std::optional<DiaryChoice>& choice);
     void CloseDiary();
     // The load after a correct password: list, graph, last entry, summaries.
     void LoadDiary();
@@ -97,13 +109,18 @@ private:
     void ResetGraph();
     void OnShowFlagsChanged();
     void OnSelchangeEntryList();
-    void SelectRow(int row);
+    // The list's model: the whole diary, or the search results.
+    void UseListModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate);
+    // Selects the line of entry `index` (none when it is not listed).
+    void SelectRow(int index);
+    // The diary index of the entry on the selected line, -1 for none.
     int SelectedIndex() const;
+    // Entries in the diary; lines in the list.
     int EntryCount() const;
+    int LineCount() const;
+    int EntryOfLine(int line) const;
     void ShowEntry(int index);
     void ReadAndDisplay(int index);
-    // Walks the entries from the selection in search mode.
-    void Search(bool forward);
     void SetDiaryTitle(const QString& fileTitle);
     void LoadLabels();
     void RefreshReminderSummary();
@@ -117,8 +134,6 @@ private:
     // there now.
     bool MayChange();
     bool ReloadIfChanged();
-    // First and Last say why they do nothing in search mode.
-    bool RefusedWhileSearching();
     // The Reminders or Planner dialog on the open diary, then its summary.
     template <typename Dialog>
     void RunPlanning(const QString& refusal, void (CDayloomDlg::*refresh)());
@@ -126,17 +141,19 @@ private:
     void Guarded(const std::function<void()>& command);
 
     int32_t m_nStartAlarmBefore = 5;
-    bool m_bSearching = false;
+    int m_nShownEntry = -1; // the entry in the entry view
     bool m_bSelecting = false;
 
     std::unique_ptr<CDiarySession> m_pSession;
     CDiaryCommands* m_pCommands = nullptr;
+    CSearchMode* m_pSearchMode = nullptr;
     std::unique_ptr<QLockFile> m_pLock;
 
     RatingLabels m_labels;
 
     QListView* m_pEntryList = nullptr;
     CEntryListModel* m_pEntryModel = nullptr;
+    QAbstractItemDelegate* m_pEntryDelegate = nullptr;
     CEntryPanel* m_pPanel = nullptr;
     QListWidget* m_pReminderList = nullptr;
     QListWidget* m_pPlannerList = nullptr;
@@ -144,5 +161,4 @@ private:
     CGraphChoiceBox* m_pGraphChoice = nullptr;
     QPushButton* m_pNewEntry = nullptr;
     QPushButton* m_pSearch = nullptr;
-    QLineEdit* m_pSearchText = nullptr;
 };

@@ -42,6 +42,10 @@ std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
 CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
 {
     Opened opened;
+    // A new diary may be typed into a folder that does not exist yet
+    // (~/Diaries/travel); the store creates only files, so make the folder
+    // first. Should that fail, the store reports the file.
+    QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
     auto session = std::make_unique<CDiarySession>(path, extLoc);
     session->SetReadOnly(CDiarySession::IsFolderReadOnly(path));
     if (!session->IsReadOnly()) {
@@ -49,7 +53,11 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
         // over; only a running program's lock keeps the diary closed.
         opened.lock = std::make_unique<QLockFile>(LockPath(path, extLoc));
         opened.lock->setStaleLockTime(0);
-        if (!opened.lock->tryLock(0)) {
+        if (opened.lock->tryLock(0)) {
+            // Like every file beside the diary, the lock is its owner's only.
+            QFile::setPermissions(LockPath(path, extLoc),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        } else {
             const bool held = opened.lock->error() == QLockFile::LockFailedError;
             opened.lock.reset();
             if (held) {
@@ -61,10 +69,6 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
         }
     }
 
-    // A new diary may be typed into a folder that does not exist yet
-    // (~/Diaries/travel); the store creates only files, so make the folder
-    // first. Should that fail, the store reports the file.
-    QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
     if (!session->ReadFirstEntry()) {
         opened.outcome = Outcome::New;
         opened.session = std::move(session);

@@ -2,6 +2,7 @@
 
 #include "app/DayloomDlg.h"
 #include "app/EncryptionCommands.h"
+#include "app/ExportHost.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -27,12 +28,17 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     file->addSeparator();
     add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
     file->addSeparator();
+    const auto run = [&window, file](const QString& text, void (*command)(CDayloomDlg&)) {
+        QObject::connect(file->addAction(text), &QAction::triggered, &window,
+                         [&window, command] { command(window); });
+    };
+    run(QStringLiteral("&Export diary..."), &CExportHost::ExportDiary);
+    run(QStringLiteral("&Back up diary..."), &CExportHost::BackUpDiary);
+    run(QStringLiteral("Restore from backup..."), &CExportHost::RestoreFromBackup);
+    file->addSeparator();
     add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
-    QObject::connect(file->addAction(QStringLiteral("&Encrypt diary...")), &QAction::triggered,
-                     &window, [&window] { CEncryptionCommands::EncryptDiary(window); });
-    QObject::connect(file->addAction(QStringLiteral("Save &decrypted copy...")),
-                     &QAction::triggered, &window,
-                     [&window] { CEncryptionCommands::SaveDecryptedCopy(window); });
+    run(QStringLiteral("&Encrypt diary..."), &CEncryptionCommands::EncryptDiary);
+    run(QStringLiteral("Save &decrypted copy..."), &CEncryptionCommands::SaveDecryptedCopy);
     add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
     file->addSeparator();
     QAction* exitAction = file->addAction(QStringLiteral("E&xit\tAlt+F4"));
@@ -47,6 +53,8 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
     add(entry, QStringLiteral("Go to &next"), &CDayloomDlg::OnNext);
     add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
+    add(entry, QStringLiteral("&Search...\tCtrl+F"), &CDayloomDlg::OnFind,
+        QKeySequence(Qt::CTRL | Qt::Key_F));
     entry->addSeparator();
     add(entry, QStringLiteral("Print &current entry"), &CDayloomDlg::OnPrintCurrentEntry);
 

@@ -26,6 +26,13 @@ CScript<std::optional<QString>>& Pictures()
     static CScript<std::optional<QString>> script;
     return script;
 }
+
+// SaveFile and OpenFile; the record holds the names SaveFile proposed.
+CScript<std::optional<QString>, QString>& Files()
+{
+    static CScript<std::optional<QString>, QString> script;
+    return script;
+}
 } // namespace
 
 DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
@@ -112,11 +119,47 @@ std::optional<QString> CFileDialogs::SavePicture(QWidget* parent, const QString&
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> CFileDialogs::SaveFile(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& proposed,
+                                              const QString& defaultSuffix)
+{
+    if (Files().IsOn()) {
+        Files().Record(proposed);
+        return Files().Next().value_or(std::nullopt);
+    }
+    QFileDialog dialog(parent, title);
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> CFileDialogs::OpenFile(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& folder)
+{
+    if (Files().IsOn()) {
+        return Files().Next().value_or(std::nullopt);
+    }
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 void CFileDialogs::SetScripted(bool scripted)
 {
     Diaries().SetOn(scripted);
     Folders().SetOn(scripted);
     Pictures().SetOn(scripted);
+    Files().SetOn(scripted);
 }
 
 void CFileDialogs::PushDiary(std::optional<QString> path)
@@ -134,8 +177,19 @@ void CFileDialogs::PushPicture(std::optional<QString> path)
     Pictures().Push(std::move(path));
 }
 
+void CFileDialogs::PushFile(std::optional<QString> path)
+{
+    Files().Push(std::move(path));
+}
+
+QString CFileDialogs::LastProposed()
+{
+    return Files().Recorded().empty() ? QString() : Files().Recorded().back();
+}
+
 void CFileDialogs::Reset()
 {
+    Files().Reset();
     Diaries().Reset();
     Folders().Reset();
     Pictures().Reset();

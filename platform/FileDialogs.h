@@ -28,6 +28,15 @@ public:
     // "Save picture": where to write a PNG picture, starting at
     // suggestedPath; nullopt when cancelled.
     static std::optional<QString> SavePicture(QWidget* parent, const QString& suggestedPath);
+    // A file to write: title, name filter ("Markdown (*.md);;..."), the name
+    // proposed (with its folder) and the suffix a name typed without one gets.
+    static std::optional<QString> SaveFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& proposed,
+                                           const QString& defaultSuffix);
+    // An existing file to read.
+    static std::optional<QString> OpenFile(QWidget* parent, const QString& title,
+                                           const QString& filter, const QString& folder);
+
     // The choice made from a path, as the dialog reports it.
     static DiaryChoice ChoiceFromPath(const QString& path);
 
@@ -37,5 +46,8 @@ public:
     static void PushDiary(std::optional<QString> path);
     static void PushFolder(std::optional<QString> path);
     static void PushPicture(std::optional<QString> path);
+    // Answers SaveFile and OpenFile; the name the last SaveFile proposed.
+    static void PushFile(std::optional<QString> path);
+    static QString LastProposed();
     static void Reset();
 };

@@ -8,6 +8,7 @@
 
 #include <QLockFile>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,6 +32,11 @@ TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryUntilTheFirstClosesIt)
     OpenSample();
     const QString lock = PathOf(QStringLiteral("travel.lock"));
     EXPECT_TRUE(QFileInfo::exists(lock));
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(lock).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u) << "no other user may read the lock beside the diary";
 
     CDayloomDlg second;
     CFileDialogs::PushDiary(PathOf(QStringLiteral("travel.ilm")));

@@ -3,7 +3,6 @@
 #include "MainWindowFixture.h"
 
 namespace {
-const QString kWhileSearching = QStringLiteral("You cannot use this button while searching!");
 const QString kNoMore = QStringLiteral("There are no more entries in this diary!");
 } // namespace
 
@@ -112,50 +111,62 @@ TEST_F(NavigationTest, WithoutASelectionNextAndPreviousStartAtTheFirstLineAndLas
     EXPECT_EQ(SelectedRow(window), 0);
 }
 
-TEST_F(NavigationTest, SearchFindsDisplayedTextForwardsAndBackwards)
+TEST_F(NavigationTest, SearchWalksFromMatchToMatchThenFromResultToResult)
 {
     CDayloomDlg& window = OpenSample();
     Click(QStringLiteral("Go to first"));
     StartSearch(QStringLiteral("rain"));
     EXPECT_TRUE(window.IsSearching());
-    EXPECT_FALSE(window.EntryList()->isEnabled());
+    EXPECT_TRUE(window.EntryList()->isEnabled());
     EXPECT_TRUE(Part<QLineEdit>(window, "searchText")->isEnabled());
 
-    // Enter in the search field looks forward, as Next does.
+    // Enter in the search field looks forward, as Next does, at once: the
+    // first result (the entry on view did not match), its first match.
     QTest::keyClick(Part<QLineEdit>(window, "searchText"), Qt::Key_Return);
-    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(RowCount(window), 2);
+    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
     EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
-    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 0); // the first one downwards
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 0);
+    EXPECT_EQ(window.focusWidget(), Part<QLineEdit>(window, "searchText"));
+    // The entry's second match, then the next result.
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(SelectedRow(window), 3);
+    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 14);
+    Click(QStringLiteral("Go to next"));
+    EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_EQ(Highlighted(), QStringLiteral("rain"));
     EXPECT_EQ(window.Graph()->m_nCount, 4);
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(SelectedRow(window), 3);
+    EXPECT_EQ(SelectedRow(window), 1);
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].text, kNoMore);
+    EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
 
-    // Upwards the last occurrence in the entry is found.
+    // Upwards the previous result is entered at its last match.
     Click(QStringLiteral("Go to previous"));
-    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 14);
+    Click(QStringLiteral("Go to previous"));
+    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 0);
     // Nothing further up: the entry on view stays selected and highlighted.
     Click(QStringLiteral("Go to previous"));
-    EXPECT_EQ(SelectedRow(window), 1);
+    EXPECT_EQ(SelectedRow(window), 0);
     EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
     EXPECT_EQ(CMessageBox::History().size(), 1u);
 
-    // Leaving search mode shows the entry again without the highlight.
+    // Leaving search mode shows the whole diary, the same entry selected
+    // and shown without the highlight.
     Click(QStringLiteral("Search"));
     EXPECT_FALSE(window.IsSearching());
-    EXPECT_TRUE(window.EntryList()->isEnabled());
+    EXPECT_EQ(RowCount(window), 4);
     EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
     EXPECT_EQ(SelectedRow(window), 1);
     EXPECT_TRUE(Highlighted().isEmpty());
     EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
 }
 
-TEST_F(NavigationTest, OpeningADiaryInSearchModeOpensTheListAndKeepsSearching)
+TEST_F(NavigationTest, OpeningADiaryInSearchModeListsItsResults)
 {
     Window();
     StartSearch(QStringLiteral("rain"));
@@ -163,31 +174,34 @@ TEST_F(NavigationTest, OpeningADiaryInSearchModeOpensTheListAndKeepsSearching)
     CDayloomDlg& window = Window();
     EXPECT_TRUE(window.IsSearching());
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    ASSERT_EQ(RowCount(window), 4);
-    // The load ends with Last, which refuses while searching.
-    EXPECT_EQ(MessageTexts(), std::vector<QString>{kWhileSearching});
-    EXPECT_EQ(SelectedRow(window), -1);
-
-    Click(QStringLiteral("Go to next"));
+    ASSERT_EQ(RowCount(window), 2);
+    EXPECT_EQ(Part<QLabel>(window, "searchHeading")->text(), QStringLiteral("2 entries found"));
+    // The load ends with Last: the last result.
+    EXPECT_TRUE(MessageTexts().empty());
     EXPECT_EQ(SelectedRow(window), 1);
-    EXPECT_EQ(Highlighted(), QStringLiteral("Rain"));
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_EQ(Highlighted(), QStringLiteral("rain"));
 }
 
-TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastRefuse)
+TEST_F(NavigationTest, SearchIgnoresRtfMarkupAndFirstLastGoToTheResultsEnds)
 {
     CDayloomDlg& window = OpenSample();
     Click(QStringLiteral("Go to first"));
     StartSearch(QStringLiteral("fonttbl"));
     Click(QStringLiteral("Go to next"));
-    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(RowCount(window), 0);
     EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoMore});
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Sunny and dry."));
 
-    CMessageBox::ClearHistory();
-    Click(QStringLiteral("Go to first"));
+    auto* field = Part<QLineEdit>(window, "searchText");
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("DAY"));
     Click(QStringLiteral("Go to last"));
-    EXPECT_EQ(MessageTexts(), (std::vector<QString>{kWhileSearching, kWhileSearching}));
-    EXPECT_EQ(CMessageBox::History()[0].caption, QStringLiteral("Dayloom v2.21"));
-    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("A quiet day at home."));
+    Click(QStringLiteral("Go to first"));
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
+    EXPECT_EQ(Highlighted(), QStringLiteral("day"));
+    EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoMore});
 }
 
 TEST_F(NavigationTest, DeleteNeedsASelectionAsksAndRebuildsTheList)
@@ -256,8 +270,8 @@ TEST_F(NavigationTest, DeletingInSearchModeDeletesTheEntryOnViewAndKeepsAPlace)
     Click(QStringLiteral("Go to first"));
     StartSearch(QStringLiteral("rain"));
     Click(QStringLiteral("Go to next"));
-    // Nothing further up: the list must not move away from the entry on view.
-    Click(QStringLiteral("Go to previous"));
+    // The first result's row is the diary's second entry.
+    ASSERT_EQ(SelectedRow(window), 0);
     ASSERT_EQ(window.EntryView()->toPlainText(), QStringLiteral("Rain all day, Rain."));
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click(QStringLiteral("Delete"));
@@ -265,9 +279,10 @@ TEST_F(NavigationTest, DeletingInSearchModeDeletesTheEntryOnViewAndKeepsAPlace)
     EXPECT_EQ(MessageTexts(), std::vector<QString>{QStringLiteral(
                                   "Delete current entry (Sun, 06 Dec 2026 at 10:00:00)?")});
     ASSERT_EQ(EntryCountOnDisk(path), 3);
-    EXPECT_EQ(RowLine(window, 1), QStringLiteral("07 - Dec\t - 2026, Mon,\t at 11:30:00"));
-    // The entry that took its place is shown, the list stays closed.
-    EXPECT_EQ(SelectedRow(window), 1);
-    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("A quiet day at home."));
-    EXPECT_FALSE(window.EntryList()->isEnabled());
+    // The result that took its place is shown; the list stays open.
+    ASSERT_EQ(RowCount(window), 1);
+    EXPECT_EQ(Part<QLabel>(window, "searchHeading")->text(), QStringLiteral("1 entry found"));
+    EXPECT_EQ(SelectedRow(window), 0);
+    EXPECT_EQ(window.EntryView()->toPlainText(), QStringLiteral("More rain in the evening."));
+    EXPECT_TRUE(window.EntryList()->isEnabled());
 }

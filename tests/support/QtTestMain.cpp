@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/PrintDialog.h"
+#include "platform/ProgressDialog.h"
 #include "platform/Shell.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     CShell::SetScripted(true);
     CHelp::SetScripted(true);
     CPrintDialog::SetScripted(true);
+    CProgressDialog::SetScripted(true);
 
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,367 @@
+#include "app/SearchMode.h"
+
+#include "app/DayloomDlg.h"
+#include "app/EntryListModel.h"
+#include "app/EntryPanel.h"
+#include "app/SearchResultDelegate.h"
+#include "app/SearchResultModel.h"
+#include "platform/AppInfo.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "search/EntryTextLoader.h"
+#include "search/SearchEngine.h"
+#include "search/SearchWorker.h"
+#include "store/DiarySession.h"
+#include "widgets/EntryRichEdit.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+constexpr int kLowestMood = -3;
+constexpr int kHighestMood = 3;
+} // namespace
+
+CSearchMode::CSearchMode(CDayloomDlg& window) : QObject(&window), m_window(window)
+{
+    m_pWorker = new CSearchWorker(this);
+    connect(m_pWorker, &CSearchWorker::Finished, this, &CSearchMode::OnFinished);
+    m_pResults = new CSearchResultModel(this);
+    m_pDelegate = new CSearchResultDelegate(this);
+    // One shot, started again by every key: nothing runs while nothing is typed.
+    m_pDebounce = new QTimer(this);
+    m_pDebounce->setSingleShot(true);
+    m_pDebounce->setInterval(kDebounceMs);
+    connect(m_pDebounce, &QTimer::timeout, this, &CSearchMode::StartSearch);
+}
+
+QLabel* CSearchMode::MakeHeading(QWidget* parent)
+{
+    m_pHeading = new QLabel(parent);
+    m_pHeading->setObjectName(QStringLiteral("searchHeading"));
+    m_pHeading->hide();
+    return m_pHeading;
+}
+
+QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
+{
+    m_pButton = searchButton;
+    m_pText = new QLineEdit(parent);
+    m_pText->setObjectName(QStringLiteral("searchText"));
+    m_pText->setAccessibleName(QStringLiteral("Search text"));
+    m_pText->installEventFilter(this);
+    connect(m_pText, &QLineEdit::textChanged, this, &CSearchMode::Schedule);
+    // Enter in the field looks for the next match.
+    connect(m_pText, &QLineEdit::returnPressed, &m_window, &CDayloomDlg::OnNext);
+
+    // The filters: a range of days and a range of moods, both ends included.
+    const QDate today = QDateTime::fromSecsSinceEpoch(CClock::Now()).date();
+    auto makeDate = [parent](const char* name, QDate date) {
+        auto* edit = new QDateEdit(date, parent);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setAccessibleName(QString::fromLatin1(name));
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setCalendarPopup(true);
+        return edit;
+    };
+    m_pDates = new QCheckBox(QStringLiteral("Days:"), parent);
+    m_pDates->setObjectName(QStringLiteral("searchDates"));
+    m_pFrom = makeDate("From day", today.addMonths(-1));
+    m_pTo = makeDate("To day", today);
+    auto makeMood = [parent](const char* name, int value) {
+        auto* spin = new QSpinBox(parent);
+        spin->setObjectName(QString::fromLatin1(name));
+        spin->setAccessibleName(QString::fromLatin1(name));
+        spin->setRange(kLowestMood, kHighestMood);
+        spin->setValue(value);
+        return spin;
+    };
+    m_pMoods = new QCheckBox(QStringLiteral("Mood:"), parent);
+    m_pMoods->setObjectName(QStringLiteral("searchMoods"));
+    m_pMinMood = makeMood("Lowest mood", kLowestMood);
+    m_pMaxMood = makeMood("Highest mood", kHighestMood);
+    for (QCheckBox* box : {m_pDates, m_pMoods}) {
+        connect(box, &QCheckBox::toggled, this, [this] {
+            EnableControls();
+            Schedule();
+        });
+    }
+    for (QDateEdit* edit : {m_pFrom, m_pTo}) {
+        connect(edit, &QDateEdit::dateChanged, this, &CSearchMode::Schedule);
+    }
+    for (QSpinBox* spin : {m_pMinMood, m_pMaxMood}) {
+        connect(spin, &QSpinBox::valueChanged, this, &CSearchMode::Schedule);
+    }
+
+    auto* frame = new QGroupBox(parent);
+    auto* layout = new QGridLayout(frame);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_pButton, 0, 0);
+    layout->addWidget(m_pText, 0, 1, 1, 3);
+    const QString to = QStringLiteral("to");
+    layout->addWidget(m_pDates, 1, 0);
+    layout->addWidget(m_pFrom, 1, 1);
+    layout->addWidget(new QLabel(to, parent), 1, 2);
+    layout->addWidget(m_pTo, 1, 3);
+    layout->addWidget(m_pMoods, 2, 0);
+    layout->addWidget(m_pMinMood, 2, 1);
+    layout->addWidget(new QLabel(to, parent), 2, 2);
+    layout->addWidget(m_pMaxMood, 2, 3);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(3, 1);
+    EnableControls();
+    return frame;
+}
+
+QList<QWidget*> CSearchMode::TabChain() const
+{
+    return {m_pText, m_pDates, m_pFrom, m_pTo, m_pMoods, m_pMinMood, m_pMaxMood};
+}
+
+void CSearchMode::EnableControls()
+{
+    m_pText->setEnabled(m_bOn);
+    m_pDates->setEnabled(m_bOn);
+    m_pMoods->setEnabled(m_bOn);
+    m_pFrom->setEnabled(m_bOn && m_pDates->isChecked());
+    m_pTo->setEnabled(m_bOn && m_pDates->isChecked());
+    m_pMinMood->setEnabled(m_bOn && m_pMoods->isChecked());
+    m_pMaxMood->setEnabled(m_bOn && m_pMoods->isChecked());
+}
+
+bool CSearchMode::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pText && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        m_window.Guarded([this] { SetOn(false); });
+        m_window.m_pEntryList->setFocus();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CSearchMode::SetOn(bool on)
+{
+    m_pButton->setChecked(on);
+    if (on == m_bOn) {
+        return;
+    }
+    // The entry on view, selected or not, stays the one on view.
+    const int selected = m_window.SelectedIndex(); // as the list shows it now
+    const int entry = selected >= 0 ? selected : m_window.m_nShownEntry;
+    m_bOn = on;
+    EnableControls();
+    m_pHeading->setVisible(on);
+    if (on) {
+        m_window.UseListModel(m_pResults, m_pDelegate);
+        RunNow(false);
+        if (entry >= 0 && RowOfEntry(entry) >= 0) {
+            m_window.SelectRow(entry);
+            EntryShown();
+        }
+    } else {
+        m_pDebounce->stop();
+        m_pWorker->Cancel();
+        m_bRunning = false;
+        m_window.UseListModel(m_window.m_pEntryModel, m_window.m_pEntryDelegate);
+        // Shown again without its highlight.
+        if (m_window.IsDiaryOpen() && entry >= 0 && entry < m_window.EntryCount()) {
+            m_window.SelectRow(entry);
+            m_window.ReadAndDisplay(entry);
+        }
+    }
+}
+
+void CSearchMode::Focus()
+{
+    m_window.Guarded([this] { SetOn(true); });
+    m_pText->setFocus();
+    m_pText->selectAll();
+}
+
+int CSearchMode::ResultCount() const
+{
+    return m_pResults->rowCount();
+}
+
+int CSearchMode::EntryOfRow(int row) const
+{
+    const SearchHit* hit = m_pResults->Hit(row);
+    return hit != nullptr ? hit->index : -1;
+}
+
+int CSearchMode::RowOfEntry(int entry) const
+{
+    return m_pResults->RowOfEntry(entry);
+}
+
+SearchQuery CSearchMode::Query() const
+{
+    SearchQuery query;
+    query.text = m_pText->text();
+    if (m_pDates->isChecked()) {
+        query.from = m_pFrom->date().startOfDay().toSecsSinceEpoch();
+        query.to = m_pTo->date().addDays(1).startOfDay().toSecsSinceEpoch() - 1;
+    }
+    if (m_pMoods->isChecked()) {
+        query.minMood = m_pMinMood->value();
+        query.maxMood = m_pMaxMood->value();
+    }
+    return query;
+}
+
+bool CSearchMode::EnsureTexts()
+{
+    if (!m_window.IsDiaryOpen()) {
+        m_texts.Clear();
+        return false;
+    }
+    if (!m_texts.IsFilled()) {
+        FillEntryTexts(*m_window.m_pSession, m_texts);
+    }
+    return m_texts.IsFilled();
+}
+
+void CSearchMode::Schedule()
+{
+    if (!m_bOn) {
+        return;
+    }
+    // What was asked before is no longer wanted.
+    m_pWorker->Cancel();
+    m_bRunning = false;
+    m_pDebounce->start();
+}
+
+void CSearchMode::StartSearch()
+{
+    m_window.Guarded([this] {
+        if (!EnsureTexts()) {
+            Apply({}, false);
+            return;
+        }
+        m_nRun = m_pWorker->Start(m_texts.Snapshot(), Query());
+        m_bRunning = true;
+    });
+}
+
+void CSearchMode::OnFinished(quint64 run, const std::vector<SearchHit>& hits)
+{
+    if (!m_bOn || !m_bRunning || run != m_nRun) {
+        return;
+    }
+    m_bRunning = false;
+    Apply(hits, true);
+}
+
+void CSearchMode::RunNow(bool keepSelection)
+{
+    m_pDebounce->stop();
+    m_pWorker->Cancel();
+    m_bRunning = false;
+    std::vector<SearchHit> hits;
+    if (EnsureTexts()) {
+        hits = SearchEntries(m_texts.Snapshot(), Query());
+    }
+    Apply(std::move(hits), keepSelection);
+}
+
+void CSearchMode::Flush()
+{
+    if (m_bOn && (m_pDebounce->isActive() || m_bRunning)) {
+        RunNow(true);
+    }
+}
+
+void CSearchMode::Apply(std::vector<SearchHit> hits, bool keepSelection)
+{
+    const int entry = keepSelection ? m_window.SelectedIndex() : -1;
+    m_pResults->SetHits(std::move(hits));
+    m_pHeading->setText(CSearchResultModel::FoundText(ResultCount()));
+    if (entry >= 0 && RowOfEntry(entry) >= 0) {
+        m_window.SelectRow(entry);
+        EntryShown();
+    }
+}
+
+void CSearchMode::DiaryChanged(const std::vector<EntryHeader>& headers)
+{
+    if (m_window.IsDiaryOpen()) {
+        SyncEntryTexts(*m_window.m_pSession, m_texts, headers);
+    } else {
+        m_texts.Clear();
+    }
+    // The old results' rows point at entries that may have moved.
+    if (m_bOn) {
+        RunNow(false);
+    }
+}
+
+void CSearchMode::Forget()
+{
+    m_texts.Clear();
+}
+
+void CSearchMode::MarkMatch(qsizetype at)
+{
+    m_nMatchAt = at;
+    m_window.m_pPanel->Highlight(std::max<qsizetype>(at, 0), at >= 0 ? m_pText->text().size() : 0);
+}
+
+void CSearchMode::EntryShown()
+{
+    if (!m_bOn || m_pText->text().isEmpty()) {
+        m_nMatchAt = -1;
+        return;
+    }
+    MarkMatch(m_window.EntryView()->toPlainText().indexOf(m_pText->text(), 0, Qt::CaseInsensitive));
+}
+
+void CSearchMode::Step(bool forward)
+{
+    Flush();
+    const QString needle = m_pText->text();
+    const int row = RowOfEntry(m_window.SelectedIndex());
+    // The next match inside the entry on view first.
+    if (row >= 0 && !needle.isEmpty() && m_nMatchAt >= 0) {
+        const QString shown = m_window.EntryView()->toPlainText();
+        const qsizetype at =
+            forward
+                ? shown.indexOf(needle, m_nMatchAt + 1, Qt::CaseInsensitive)
+                : (m_nMatchAt > 0 ? shown.lastIndexOf(needle, m_nMatchAt - 1, Qt::CaseInsensitive)
+                                  : -1);
+        if (at >= 0) {
+            MarkMatch(at);
+            return;
+        }
+    }
+    // Then the next result; without a selection the walk starts at the top.
+    const int target = forward ? row + 1 : (row < 0 ? -1 : row - 1);
+    if (target < 0 || target >= ResultCount()) {
+        if (forward) {
+            CMessageBox::Show(&m_window, QStringLiteral("There are no more entries in this diary!"),
+                              CAppInfo::AppName());
+        }
+        return;
+    }
+    const int entry = EntryOfRow(target);
+    m_window.SelectRow(entry);
+    m_window.ReadAndDisplay(entry); // marks the first match
+    if (!forward && !needle.isEmpty()) {
+        MarkMatch(m_window.EntryView()->toPlainText().lastIndexOf(needle, -1, Qt::CaseInsensitive));
+    }
+    if (m_window.focusWidget() != m_pText) {
+        m_window.m_pEntryList->setFocus();
+    }
+}

@@ -1,0 +1,378 @@
+#include "export/DiaryBackup.h"
+
+#include "export/AtomicFileWriter.h"
+#include "export/DiaryName.h"
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+#include "store/FileError.h"
+#include "store/FileFaults.h"
+#include "store/StoreFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+namespace {
+
+// No single diary file comes near this; an archive claiming more is damaged.
+constexpr uint64_t kMaxFileSize = uint64_t(1) << 33;
+
+const char kEncryptedSuffix[] = ".dayloom";
+
+bool IsEncryptedDiary(const std::string& path)
+{
+    const size_t n = sizeof(kEncryptedSuffix) - 1;
+    return path.size() > n && path.compare(path.size() - n, n, kEncryptedSuffix) == 0;
+}
+
+std::string FileName(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+QString Native(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Every file of the diary whose index (or encrypted file) is indexPath,
+// whether it exists or not, the index first.
+std::vector<std::string> DiaryFileSet(const std::string& indexPath, uint16_t extLoc)
+{
+    if (IsEncryptedDiary(indexPath)) {
+        return {indexPath};
+    }
+    const CDiaryStore store(0, indexPath, extLoc);
+    return {store.m_strIndexPath, store.m_strDataPath, store.m_strReminderPath,
+            store.m_strPlannerPath};
+}
+
+struct FileCloser
+{
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+std::string ReadFile(const std::string& path)
+{
+    if (const int injected = CFileFaults::Check(FileOp::Open, path))
+        throw CFileError(FileErrorCauseFromErrno(injected), path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw CFileError(FileErrorCauseFromErrno(errno), path);
+    const FileCloser closer{fd};
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0)
+        throw CFileError(FileErrorCauseFromErrno(errno), path);
+    if (const int injected = CFileFaults::Check(FileOp::Read, path))
+        throw CFileError(FileErrorCauseFromErrno(injected), path);
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw CFileError(FileErrorCauseFromErrno(errno), path);
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    return bytes;
+}
+
+struct ArchiveFile
+{
+    std::string name; // as stored: a bare file name
+    std::string bytes;
+};
+
+QString ZipErrorText(zip_error_t* error)
+{
+    return QString::fromLocal8Bit(zip_error_strerror(error));
+}
+
+// The archive as bytes, made in memory so that it reaches the disk only
+// through an atomic write.
+std::string Pack(const std::vector<ArchiveFile>& files)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (memory == nullptr) {
+        throw std::runtime_error(ZipErrorText(&error).toStdString());
+    }
+    zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, &error);
+    if (archive == nullptr) {
+        zip_source_free(memory);
+        throw std::runtime_error(ZipErrorText(&error).toStdString());
+    }
+    zip_source_keep(memory);
+    const std::unique_ptr<zip_source_t, decltype(&zip_source_free)> owner(memory, zip_source_free);
+    for (const ArchiveFile& file : files) {
+        zip_source_t* source = zip_source_buffer(archive, file.bytes.data(), file.bytes.size(), 0);
+        const zip_int64_t index =
+            source == nullptr ? -1
+                              : zip_file_add(archive, file.name.c_str(), source, ZIP_FL_ENC_GUESS);
+        if (index < 0) {
+            if (source != nullptr) {
+                zip_source_free(source);
+            }
+            const QString text = QString::fromLocal8Bit(zip_strerror(archive));
+            zip_discard(archive);
+            throw std::runtime_error(text.toStdString());
+        }
+    }
+    if (zip_close(archive) != 0) {
+        const QString text = QString::fromLocal8Bit(zip_strerror(archive));
+        zip_discard(archive);
+        throw std::runtime_error(text.toStdString());
+    }
+    zip_stat_t stat;
+    if (zip_source_stat(memory, &stat) != 0 || zip_source_open(memory) != 0) {
+        throw std::runtime_error(ZipErrorText(zip_source_error(memory)).toStdString());
+    }
+    std::string bytes(static_cast<size_t>(stat.size), '\0');
+    const zip_int64_t read = zip_source_read(memory, bytes.data(), bytes.size());
+    zip_source_close(memory);
+    if (read != static_cast<zip_int64_t>(bytes.size())) {
+        throw std::runtime_error("the archive could not be read back");
+    }
+    return bytes;
+}
+
+// Reads every file of the archive to its end, so that each checksum is
+// compared; false for anything that is not a whole, plain zip archive.
+bool Unpack(const std::string& bytes, std::vector<ArchiveFile>& files)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* memory = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (memory == nullptr) {
+        return false;
+    }
+    zip_t* archive = zip_open_from_source(memory, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (archive == nullptr) {
+        zip_source_free(memory);
+        return false;
+    }
+    const std::unique_ptr<zip_t, decltype(&zip_discard)> owner(archive, zip_discard);
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    if (count <= 0 || count > 4) {
+        return false;
+    }
+    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        const zip_uint64_t needed = ZIP_STAT_NAME | ZIP_STAT_SIZE;
+        if (zip_stat_index(archive, i, ZIP_FL_ENC_RAW, &stat) != 0 ||
+            (stat.valid & needed) != needed || stat.size > kMaxFileSize ||
+            ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
+             stat.encryption_method != ZIP_EM_NONE)) {
+            return false;
+        }
+        zip_file_t* entry = zip_fopen_index(archive, i, 0);
+        if (entry == nullptr) {
+            return false;
+        }
+        ArchiveFile file;
+        file.name = stat.name;
+        char chunk[1 << 16];
+        zip_int64_t n = 0;
+        while ((n = zip_fread(entry, chunk, sizeof chunk)) > 0 &&
+               file.bytes.size() + static_cast<size_t>(n) <= stat.size) {
+            file.bytes.append(chunk, static_cast<size_t>(n));
+        }
+        zip_fclose(entry);
+        if (n != 0 || file.bytes.size() != stat.size) {
+            return false;
+        }
+        files.push_back(std::move(file));
+    }
+    return true;
+}
+
+// The archive holds one diary: its index (or encrypted) file first, then
+// none or some of that index's siblings, each once, and nothing else.
+bool IsOneDiary(const std::vector<ArchiveFile>& files)
+{
+    std::set<std::string> names;
+    for (const ArchiveFile& file : files) {
+        const std::string& name = file.name;
+        if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+            name.find('\\') != std::string::npos || name.find('\0') != std::string::npos ||
+            !names.insert(name).second) {
+            return false;
+        }
+    }
+    const std::string& index = files.front().name;
+    if (IsEncryptedDiary(index)) {
+        return files.size() == 1;
+    }
+    const uint16_t extLoc = CDiarySession::ExtensionLocation(index);
+    if (!CDiarySession::IsUsableExtension(index, extLoc)) {
+        return false;
+    }
+    const std::vector<std::string> set = DiaryFileSet(index, extLoc);
+    for (size_t i = 1; i < files.size(); ++i) {
+        if (files[i].name == index ||
+            std::find(set.begin() + 1, set.end(), files[i].name) == set.end()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+RestoreOutcome Restoring(RestoreOutcome::Status status, const QString& message)
+{
+    RestoreOutcome outcome;
+    outcome.status = status;
+    outcome.message = message;
+    return outcome;
+}
+
+} // namespace
+
+std::vector<std::string> CDiaryBackup::DiaryFiles(const std::string& indexPath, uint16_t extLoc)
+{
+    std::vector<std::string> files;
+    for (const std::string& path : DiaryFileSet(indexPath, extLoc)) {
+        if (FileExists(path)) {
+            files.push_back(path);
+        }
+    }
+    return files;
+}
+
+QString CDiaryBackup::DefaultArchiveName(const std::string& indexPath, uint16_t extLoc,
+                                         const QDate& today)
+{
+    return Native(DiaryName(indexPath, extLoc)) + QLatin1Char('-') +
+           today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".zip");
+}
+
+BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::string& archivePath)
+{
+    BackupOutcome outcome;
+    const QString nothing = QStringLiteral(" No backup was written.");
+    const std::string& indexPath = session.Path();
+    try {
+        // A password change cut short is finished first, so the archive
+        // holds the diary the store would open.
+        if (!IsEncryptedDiary(indexPath)) {
+            const std::unique_ptr<CDiaryStore> store = session.MakeStore();
+            if (FileExists(store->SwitchMarkerPath()) && store->OpenIndexFile()) {
+                store->CloseIndexFile();
+            }
+        }
+        const std::vector<std::string> paths = DiaryFiles(indexPath, session.ExtLoc());
+        if (paths.empty() || paths.front() != indexPath) {
+            outcome.message =
+                QString::fromStdString(FileErrorMessage(FileErrorCause::FileNotFound, indexPath)) +
+                nothing;
+            return outcome;
+        }
+        std::vector<ArchiveFile> files;
+        for (const std::string& path : paths) {
+            files.push_back({FileName(path), ReadFile(path)});
+        }
+        const std::string bytes = Pack(files);
+        CAtomicFileWriter out(archivePath);
+        out.Open();
+        out.Write(bytes);
+        out.Commit();
+        outcome.ok = true;
+    } catch (const CFileError& error) {
+        outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
+    } catch (const std::runtime_error& error) {
+        outcome.message = QStringLiteral("The backup could not be made: %1.")
+                              .arg(QString::fromLocal8Bit(error.what())) +
+                          nothing;
+    }
+    return outcome;
+}
+
+RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::string& folder,
+                                     bool overwrite)
+{
+    using Status = RestoreOutcome::Status;
+    const QString nothing = QStringLiteral(" Nothing was restored.");
+    std::vector<ArchiveFile> files;
+    try {
+        if (!Unpack(ReadFile(archivePath), files) || !IsOneDiary(files)) {
+            return Restoring(Status::Damaged,
+                             QStringLiteral("The backup %1 is damaged; nothing was restored.")
+                                 .arg(Native(FileName(archivePath))));
+        }
+    } catch (const CFileError& error) {
+        return Restoring(Status::Failed, QString::fromLocal8Bit(error.what()) + nothing);
+    }
+
+    std::string base = folder;
+    if (base.empty() || base.back() != '/') {
+        base += '/';
+    }
+    RestoreOutcome outcome;
+    outcome.diaryPath = base + files.front().name;
+    outcome.extLoc = CDiarySession::ExtensionLocation(outcome.diaryPath);
+    // Everything of a diary already there: its files, and what a rewrite
+    // cut short left of it, which the store would otherwise take up again.
+    std::vector<std::string> existing = DiaryFiles(outcome.diaryPath, outcome.extLoc);
+    std::vector<std::string> leftovers;
+    for (const std::string& path : DiaryFileSet(outcome.diaryPath, outcome.extLoc)) {
+        leftovers.push_back(CDiaryStore::TempPathFor(path));
+    }
+    leftovers.push_back(outcome.diaryPath + ".pwswitch");
+    if (!existing.empty() && !overwrite) {
+        outcome.status = Status::Exists;
+        outcome.message =
+            QStringLiteral("A diary named %1 already exists in %2. Replace it with the backup?")
+                .arg(Native(FileName(outcome.diaryPath)), Native(folder));
+        return outcome;
+    }
+
+    try {
+        std::vector<std::unique_ptr<CAtomicFileWriter>> writers;
+        for (const ArchiveFile& file : files) {
+            writers.push_back(std::make_unique<CAtomicFileWriter>(base + file.name));
+            writers.back()->Open();
+            writers.back()->Write(file.bytes);
+            writers.back()->Finish();
+        }
+        // Only what the archive brings may make up the diary afterwards.
+        for (const std::string& path : leftovers) {
+            RemoveFile(path);
+        }
+        for (const std::string& path : existing) {
+            const bool restored =
+                std::any_of(files.begin(), files.end(),
+                            [&](const ArchiveFile& f) { return base + f.name == path; });
+            if (!restored) {
+                if (const int error = RemoveFile(path)) {
+                    throw CFileError(FileErrorCauseFromErrno(error), path);
+                }
+            }
+        }
+        for (const auto& writer : writers) {
+            writer->Commit();
+        }
+    } catch (const CFileError& error) {
+        outcome.status = Status::Failed;
+        outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
+        return outcome;
+    }
+    outcome.status = Status::Restored;
+    return outcome;
+}

@@ -1,0 +1,138 @@
+// The three File menu commands driven as a user would: the options dialog
+// by keyboard, the file dialogs and questions answered through the seams,
+// the progress dialog cancelled, and what each leaves on disk and says.
+
+#include "export/ExportCommands.h"
+
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/ProgressDialog.h"
+#include "platform/Settings.h"
+#include "store/DiarySession.h"
+#include "tests/export/ExportTestSupport.h"
+
+#include <QDateEdit>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+class ExportCommandsTest : public ExportFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        ExportFolderTest::SetUp();
+        CMessageBox::ClearHistory();
+        CModal::Reset();
+        CFileDialogs::Reset();
+        CProgressDialog::Reset();
+        m_diary = PathOf("travel.ilm");
+        WriteDiary(m_diary,
+                   {{LocalTime(2024, 3, 1, 8), Rtf("First"), 1, 0, 0, 0, 0, 0, 36.6f, 70},
+                    {LocalTime(2024, 3, 2, 8), Rtf("Second"), 2, 0, 0, 0, 0, 0, 0.0f, 0},
+                    {LocalTime(2024, 3, 3, 8), Rtf("Third"), 3, 0, 0, 0, 0, 0, 0.0f, 0}},
+                   "secret");
+        m_session = std::make_unique<CDiarySession>(Encoded(m_diary), ExtLocOf(m_diary));
+    }
+
+    QString LastMessage() const
+    {
+        return CMessageBox::History().empty() ? QString() : CMessageBox::History().back().text;
+    }
+
+    QString m_diary;
+    std::unique_ptr<CDiarySession> m_session;
+};
+
+TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoosesTheFormat)
+{
+    CModal::PushHandler([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Export Diary - Dayloom v2.21");
+        auto radios = dialog.findChildren<QRadioButton*>();
+        ASSERT_EQ(radios.size(), 2);
+        EXPECT_TRUE(radios[0]->isChecked()) << "All entries comes preselected";
+        const auto dates = dialog.findChildren<QDateEdit*>();
+        ASSERT_EQ(dates.size(), 2);
+        EXPECT_EQ(dates[0]->date(), QDate(2024, 3, 1));
+        EXPECT_EQ(dates[1]->date(), QDate(2024, 3, 3));
+        EXPECT_EQ(radios[1]->text(), "Entries &dated");
+        dialog.show();
+        QTest::keyClick(radios[1], Qt::Key_Space); // "Entries dated"
+        EXPECT_TRUE(radios[1]->isChecked());
+        dates[0]->setDate(QDate(2024, 3, 2));
+        // A range that ends before it begins keeps the dialog open.
+        dates[1]->setDate(QDate(2024, 3, 1));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        dates[1]->setDate(QDate(2024, 3, 3));
+        QTest::keyClick(&dialog, Qt::Key_Return); // OK is the default button
+    });
+    CFileDialogs::PushFile(PathOf("out.pdf"));
+    CFileDialogs::PushFile(PathOf("out.csv"));
+    CExportCommands::ExportDiary(nullptr, *m_session);
+
+    EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("out.pdf"));
+    ASSERT_EQ(CMessageBox::History().size(), 3u);
+    EXPECT_EQ(CMessageBox::History()[0].text, "The range ends before it begins.");
+    EXPECT_TRUE(CMessageBox::History()[1].text.startsWith("The file's extension chooses"));
+    EXPECT_EQ(LastMessage(), "2 entries were exported to " + PathOf("out.csv") + ".");
+    EXPECT_EQ(CProgressDialog::Steps(), (std::vector<int>{0, 1, 2}));
+    const std::string csv = ReadBytes(PathOf("out.csv"));
+    EXPECT_NE(csv.find("2024-03-02T08:00:00"), std::string::npos);
+    EXPECT_EQ(csv.find("2024-03-01T08:00:00"), std::string::npos);
+}
+
+TEST_F(ExportCommandsTest, CancellingTheProgressOrTheWarningWritesNothing)
+{
+    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); });
+    CFileDialogs::PushFile(PathOf("all.md"));
+    CProgressDialog::CancelAt(1);
+    CExportCommands::ExportDiary(nullptr, *m_session);
+    EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("travel.md"));
+    EXPECT_EQ(LastMessage(), "The export was cancelled; no file was written.");
+    EXPECT_FALSE(QFile::exists(PathOf("all.md")));
+
+    // An encrypted diary: the user is told the export will not be, and says No.
+    CMessageBox::ClearHistory();
+    const CDiarySession sealed(Encoded(PathOf("vault.dayloom")), 0);
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    CExportCommands::ExportDiary(nullptr, sealed);
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].buttons, CMessageBox::Buttons::YesNo);
+    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith("The exported file is not encrypted"));
+    EXPECT_EQ(CModal::Pending(), 0);
+    EXPECT_TRUE(CModal::Unanswered().empty());
+}
+
+TEST_F(ExportCommandsTest, BackUpRemembersItsFolderAndRestoreAsksBeforeReplacing)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("backups"));
+    CSettings::WriteProfileString("BackupFolder", QString());
+    CFileDialogs::PushFile(PathOf("backups/travel-2024-03-05.zip"));
+    CExportCommands::BackUpDiary(nullptr, *m_session, QDate(2024, 3, 5));
+    EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("travel-2024-03-05.zip"));
+    EXPECT_EQ(CSettings::GetProfileString("BackupFolder"), PathOf("backups"));
+    EXPECT_EQ(LastMessage(),
+              "The diary was backed up to " + PathOf("backups/travel-2024-03-05.zip") + ".");
+    CFileDialogs::PushFile(std::nullopt);
+    CExportCommands::BackUpDiary(nullptr, *m_session, QDate(2024, 3, 6));
+    EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("backups/travel-2024-03-06.zip"));
+
+    // Into the diary's own folder: replaced only after a Yes.
+    const std::string before = ReadBytes(m_diary);
+    WriteBytes(m_diary, "changed since");
+    for (const auto answer : {CMessageBox::Answer::No, CMessageBox::Answer::Yes}) {
+        CFileDialogs::PushFile(PathOf("backups/travel-2024-03-05.zip"));
+        CFileDialogs::PushFolder(m_dir.path());
+        CMessageBox::PushAnswer(answer);
+        const std::optional<DiaryChoice> restored = CExportCommands::RestoreFromBackup(nullptr);
+        EXPECT_EQ(CMessageBox::History().back().caption, "Restore from backup - Dayloom v2.21");
+        EXPECT_EQ(restored.has_value(), answer == CMessageBox::Answer::Yes);
+    }
+    EXPECT_EQ(ReadBytes(m_diary), before);
+}
+
+} // namespace
