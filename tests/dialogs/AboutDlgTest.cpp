@@ -1,9 +1,9 @@
 // The About box's running face.
 #include "dialogs/AboutDlg.h"
 
-#include "widgets/RatingLabels.h"
 #include "platform/AppInfo.h"
 #include "platform/Modal.h"
+#include "widgets/RatingLabels.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -12,20 +12,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-class AboutDlgTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { CModal::Reset(); }
-    void TearDown() override { CAppInfo::SetDataDir(QString()); }
-};
-
 QImage ShownFace(QDialog& dialog)
 {
     return dialog.findChild<QLabel*>(QStringLiteral("FacePicture"))->pixmap().toImage();
 }
 } // namespace
 
-TEST_F(AboutDlgTest, FaceRunsThroughTheScaleEveryHalfSecond)
+TEST(AboutDlgTest, FaceRunsThroughTheScaleEveryHalfSecond)
 {
     std::vector<int> moods;
     CModal::PushHandler([&moods](QDialog& dialog) {
@@ -64,7 +57,7 @@ TEST_F(AboutDlgTest, FaceRunsThroughTheScaleEveryHalfSecond)
     }
 }
 
-TEST_F(AboutDlgTest, MissingFacesLeaveThePictureEmptyButTheAnimationRuns)
+TEST(AboutDlgTest, MissingFacesLeaveThePictureEmptyButTheAnimationRuns)
 {
     QTemporaryDir empty;
     CAppInfo::SetDataDir(empty.path());

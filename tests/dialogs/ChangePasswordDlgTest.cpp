@@ -2,65 +2,43 @@
 #include "dialogs/ChangePasswordDlg.h"
 
 #include "platform/AnsiCodec.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "tests/support/WidgetTestSupport.h"
 
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-using widgettest::TypeText;
+using widgettest::Child;
 
-class ChangePasswordDlgTest : public ::testing::Test
+struct Outcome
 {
-protected:
-    void SetUp() override
-    {
-        CMessageBox::ClearHistory();
-        CModal::Reset();
-    }
-
-    // Types both boxes and presses SAVE. Returns the dialog's result, the
-    // message it showed (empty when none) and the password it hands back.
-    struct Outcome
-    {
-        int result;
-        QString message;
-        QString password;
-    };
-
-    static Outcome Submit(const QString& first, const QString& second)
-    {
-        CMessageBox::ClearHistory();
-        CChangePasswordDlg dialog(nullptr);
-        bool stayedOpen = false;
-        CModal::PushHandler([&](QDialog& shown) {
-            TypeText(shown.findChild<QLineEdit*>("newPassword"), first);
-            TypeText(shown.findChild<QLineEdit*>("confirmPassword"), second);
-            QTest::mouseClick(shown.findChild<QPushButton*>("save"), Qt::LeftButton);
-            stayedOpen = shown.isVisible();
-            if (stayedOpen) {
-                // The boxes keep what was typed after a refusal.
-                EXPECT_EQ(shown.findChild<QLineEdit*>("newPassword")->text(), first);
-                EXPECT_EQ(shown.findChild<QLineEdit*>("confirmPassword")->text(), second);
-                shown.reject();
-            }
-        });
-        Outcome outcome{CModal::Exec(dialog), QString(), dialog.NewPassword()};
-        if (!CMessageBox::History().empty()) {
-            outcome.message = CMessageBox::History().back().text;
-            EXPECT_EQ(CMessageBox::History().back().caption, "Dayloom v2.21");
-            EXPECT_TRUE(stayedOpen);
-        }
-        return outcome;
-    }
+    int result;
+    QString message; // empty when none was shown
+    QString password;
 };
 
-TEST_F(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
+// Types both boxes and presses SAVE (or CANCEL).
+Outcome Submit(const QString& first, const QString& second, const char* button = "save")
+{
+    CMessageBox::ClearHistory();
+    CChangePasswordDlg dialog(nullptr);
+    const int result = widgettest::RunModal<CChangePasswordDlg>(dialog, [&](QDialog& shown) {
+        widgettest::TypeText(Child<QLineEdit>(shown, "newPassword"), first);
+        widgettest::TypeText(Child<QLineEdit>(shown, "confirmPassword"), second);
+        widgettest::Click(shown, button);
+        if (shown.isVisible()) {
+            // The boxes keep what was typed after a refusal.
+            EXPECT_EQ(Child<QLineEdit>(shown, "newPassword")->text(), first);
+            EXPECT_EQ(Child<QLineEdit>(shown, "confirmPassword")->text(), second);
+            EXPECT_EQ(CMessageBox::History().at(0).caption, "Dayloom v2.21");
+            shown.reject();
+        }
+    });
+    return {result, widgettest::LastMessage(), dialog.NewPassword()};
+}
+
+TEST(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
 {
     const QString tooShort = "You must enter at least 3 characters!";
     const QString noMatch = "The passwords do not match!";
@@ -74,35 +52,25 @@ TEST_F(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
     EXPECT_EQ(accepted.result, QDialog::Accepted);
     EXPECT_TRUE(accepted.message.isEmpty());
     EXPECT_EQ(accepted.password, "abc");
+    const Outcome cancelled = Submit("whatever", "whatever", "cancel");
+    EXPECT_EQ(cancelled.result, QDialog::Rejected);
+    EXPECT_TRUE(cancelled.password.isEmpty());
 
     // A password the diary's code page cannot hold would lock the diary.
     EXPECT_EQ(Submit("пароль", "пароль").message, CAnsiCodec::UnsupportedMessage());
     EXPECT_EQ(Submit("Grüße", "Grüße").result, QDialog::Accepted);
 }
 
-TEST_F(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
+TEST(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
 {
     CChangePasswordDlg dialog(nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
     for (const char* name : {"newPassword", "confirmPassword"}) {
-        auto* box = dialog.findChild<QLineEdit*>(name);
+        auto* box = Child<QLineEdit>(dialog, name);
         EXPECT_EQ(box->echoMode(), QLineEdit::Password);
         QTest::keyClicks(box, "abcdefghijklmnopqrstuvwxyz");
         EXPECT_EQ(box->text(), "abcdefghijklmnopqrst");
     }
-}
-
-TEST_F(ChangePasswordDlgTest, CancelHandsBackNoPassword)
-{
-    CChangePasswordDlg dialog(nullptr);
-    CModal::PushHandler([](QDialog& shown) {
-        shown.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
-        QTest::keyClicks(shown.findChild<QLineEdit*>("newPassword"), "whatever");
-        QTest::mouseClick(shown.findChild<QPushButton*>("cancel"), Qt::LeftButton);
-    });
-    EXPECT_EQ(CModal::Exec(dialog), QDialog::Rejected);
-    EXPECT_TRUE(dialog.NewPassword().isEmpty());
 }
 
 } // namespace

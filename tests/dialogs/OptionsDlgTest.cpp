@@ -3,85 +3,59 @@
 #include "dialogs/OptionsDlg.h"
 
 #include "platform/AppInfo.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSettings>
-#include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-using widgettest::TypeText;
+using widgettest::Child;
+using widgettest::Click;
 
-class OptionsDlgTest : public ::testing::Test
+QStringList WrittenKeys()
 {
-protected:
-    void SetUp() override
-    {
-        Settings().clear();
-        CMessageBox::ClearHistory();
-        CModal::Reset();
-    }
+    QSettings settings(CSettings::FileName(), QSettings::IniFormat);
+    settings.beginGroup("Settings");
+    QStringList keys = settings.childKeys();
+    keys.sort();
+    return keys;
+}
 
-    static QSettings Settings() { return QSettings(CSettings::FileName(), QSettings::IniFormat); }
-
-    static QStringList WrittenKeys()
-    {
-        QSettings settings = Settings();
-        settings.beginGroup("Settings");
-        QStringList keys = settings.childKeys();
-        keys.sort();
-        return keys;
-    }
-
-    static int Run(const std::function<void(COptionsDlg&)>& drive)
-    {
-        COptionsDlg dialog(nullptr);
-        CModal::PushHandler([&](QDialog& shown) {
-            shown.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
-            drive(static_cast<COptionsDlg&>(shown));
-        });
-        return CModal::Exec(dialog);
-    }
-
-    static void TypeDays(COptionsDlg& dialog, const QString& days)
-    {
-        auto* box = dialog.findChild<QLineEdit*>("StartAlarmBefore");
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, days);
-    }
-
-    static void ClickSave(COptionsDlg& dialog)
-    {
-        QTest::mouseClick(dialog.findChild<QPushButton*>("save"), Qt::LeftButton);
-    }
-};
-
-TEST_F(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
+int RunOptions(std::function<void(COptionsDlg&)> drive)
 {
-    const int result = Run([](COptionsDlg& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
-        for (const RatingLabelKey& key : RatingLabelKeys()) {
-            auto* box = dialog.findChild<QLineEdit*>(key.key);
-            ASSERT_NE(box, nullptr) << key.key;
-            EXPECT_EQ(box->text(), key.defaultText) << key.key;
-        }
-        EXPECT_FALSE(dialog.findChild<QCheckBox*>("OpenLastDiary")->isChecked());
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("StartAlarmBefore")->text(), "5");
-        ClickSave(dialog);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
+    COptionsDlg dialog(nullptr);
+    return widgettest::RunModal<COptionsDlg>(dialog, std::move(drive));
+}
+
+QLineEdit* Box(QWidget& dialog, const char* name)
+{
+    return Child<QLineEdit>(dialog, name);
+}
+
+void Retype(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    widgettest::TypeText(box, text);
+}
+
+TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
+{
+    EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
+                  EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
+                  for (const RatingLabelKey& key : RatingLabelKeys()) {
+                      EXPECT_EQ(Box(dialog, key.key)->text(), key.defaultText) << key.key;
+                  }
+                  EXPECT_FALSE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
+                  EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "5");
+                  Click(dialog, "save");
+              }),
+              QDialog::Accepted);
 
     QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
@@ -94,18 +68,16 @@ TEST_F(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
 }
 
-TEST_F(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
+TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
 {
     CSettings::WriteProfileString("DreamPTwo", "Flying");
-    Run([](COptionsDlg& dialog) {
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("DreamPTwo")->text(), "Flying");
-        auto* excellent = dialog.findChild<QLineEdit*>("MoodPThree");
-        excellent->selectAll();
-        TypeText(excellent, "Über glücklich");
-        dialog.findChild<QLineEdit*>("FatigueMOne")->clear();
-        QTest::keyClick(dialog.findChild<QCheckBox*>("OpenLastDiary"), Qt::Key_Space);
-        TypeDays(dialog, "12");
-        ClickSave(dialog);
+    RunOptions([](COptionsDlg& dialog) {
+        EXPECT_EQ(Box(dialog, "DreamPTwo")->text(), "Flying");
+        Retype(Box(dialog, "MoodPThree"), "Über glücklich");
+        Box(dialog, "FatigueMOne")->clear();
+        QTest::keyClick(Child<QCheckBox>(dialog, "OpenLastDiary"), Qt::Key_Space);
+        Retype(Box(dialog, "StartAlarmBefore"), "12");
+        Click(dialog, "save");
     });
     const RatingLabels labels = LoadRatingLabels();
     EXPECT_EQ(labels.mood[6], "Über glücklich");
@@ -115,15 +87,15 @@ TEST_F(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 12);
 
     // The next opening shows what was saved.
-    Run([](COptionsDlg& dialog) {
-        EXPECT_TRUE(dialog.findChild<QCheckBox*>("OpenLastDiary")->isChecked());
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("FatigueMOne")->text(), "");
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("StartAlarmBefore")->text(), "12");
+    RunOptions([](COptionsDlg& dialog) {
+        EXPECT_TRUE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
+        EXPECT_EQ(Box(dialog, "FatigueMOne")->text(), "");
+        EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "12");
         dialog.reject();
     });
 }
 
-TEST_F(OptionsDlgTest, DaysOutsideOneToNinetyNineOrEmptyAreRefusedAndNothingIsWritten)
+TEST(OptionsDlgTest, BadDaysAreRefusedAndCancelOrEscWriteNothing)
 {
     const std::pair<QString, QString> refusals[] = {
         {"0", "Please enter an integer between 1 and 99."},
@@ -133,47 +105,37 @@ TEST_F(OptionsDlgTest, DaysOutsideOneToNinetyNineOrEmptyAreRefusedAndNothingIsWr
     for (const auto& [days, message] : refusals) {
         SCOPED_TRACE(days.toStdString());
         CMessageBox::ClearHistory();
-        Run([&, days = days](COptionsDlg& dialog) {
-            auto* box = dialog.findChild<QLineEdit*>("StartAlarmBefore");
-            TypeDays(dialog, days);
-            ClickSave(dialog);
+        RunOptions([&, days = days](COptionsDlg& dialog) {
+            Retype(Box(dialog, "StartAlarmBefore"), days);
+            Click(dialog, "save");
             EXPECT_TRUE(dialog.isVisible());
-            EXPECT_EQ(dialog.focusWidget(), box);
-            EXPECT_EQ(box->selectedText(), days);
+            EXPECT_EQ(dialog.focusWidget(), Box(dialog, "StartAlarmBefore"));
+            EXPECT_EQ(Box(dialog, "StartAlarmBefore")->selectedText(), days);
             dialog.reject();
         });
-        ASSERT_EQ(CMessageBox::History().size(), 1u);
-        EXPECT_EQ(CMessageBox::History()[0].text, message);
-        EXPECT_EQ(CMessageBox::History()[0].caption, CAppInfo::AppName());
+        EXPECT_EQ(widgettest::Shown(), QStringList{CAppInfo::AppName() + " | " + message});
         EXPECT_TRUE(WrittenKeys().isEmpty());
     }
-
-    for (const int days : {1, 99}) {
-        EXPECT_EQ(Run([&](COptionsDlg& dialog) {
-                      TypeDays(dialog, QString::number(days));
-                      ClickSave(dialog);
-                  }),
-                  QDialog::Accepted);
-        EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), days);
-    }
-}
-
-TEST_F(OptionsDlgTest, CancelAndEscWriteNothing)
-{
+    CMessageBox::ClearHistory();
     for (const bool useEsc : {false, true}) {
-        const int result = Run([&](COptionsDlg& dialog) {
-            auto* label = dialog.findChild<QLineEdit*>("MoodZero");
-            label->selectAll();
-            QTest::keyClicks(label, "Meh");
-            if (useEsc) {
-                QTest::keyClick(label, Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
-            }
-        });
-        EXPECT_EQ(result, QDialog::Rejected);
+        EXPECT_EQ(RunOptions([&](COptionsDlg& dialog) {
+                      Retype(Box(dialog, "MoodZero"), "Meh");
+                      if (useEsc) {
+                          QTest::keyClick(Box(dialog, "MoodZero"), Qt::Key_Escape);
+                      } else {
+                          Click(dialog, "cancel");
+                      }
+                  }),
+                  QDialog::Rejected);
         EXPECT_TRUE(WrittenKeys().isEmpty());
         EXPECT_TRUE(CMessageBox::History().empty());
+    }
+    for (const int days : {1, 99}) {
+        RunOptions([&](COptionsDlg& dialog) {
+            Retype(Box(dialog, "StartAlarmBefore"), QString::number(days));
+            Click(dialog, "save");
+        });
+        EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), days);
     }
 }
 

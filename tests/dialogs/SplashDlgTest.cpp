@@ -17,14 +17,9 @@ QTimer* CountdownTimer(QDialog& dialog)
     return timer;
 }
 
-class SplashDlgTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { CModal::Reset(); }
-};
 } // namespace
 
-TEST_F(SplashDlgTest, CountsDownFiveToZeroAndClosesOnTheSeventhTick)
+TEST(SplashDlgTest, CountsDownFiveToZeroAndClosesOnTheSeventhTick)
 {
     QStringList captions;
     int ticks = 0;
@@ -56,7 +51,7 @@ TEST_F(SplashDlgTest, CountsDownFiveToZeroAndClosesOnTheSeventhTick)
     EXPECT_EQ(captions, expected);
 }
 
-TEST_F(SplashDlgTest, ClickEnterOrEscClosesItAtOnce)
+TEST(SplashDlgTest, ClickEnterOrEscClosesItAtOnce)
 {
     for (const int way : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
         CModal::PushHandler([way](QDialog& dialog) {

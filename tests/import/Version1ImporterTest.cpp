@@ -99,8 +99,6 @@ protected:
         setenv("TZ", "Europe/Berlin", 1);
         tzset();
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
-        CMessageBox::ClearHistory();
-        CFileDialogs::Reset();
     }
 
     void Put(const QString& name, const std::string& bytes)

@@ -5,7 +5,6 @@
 
 #include "platform/Clock.h"
 #include "platform/Help.h"
-#include "platform/MessageBox.h"
 #include "store/DiarySession.h"
 #include "store/Records.h"
 #include "tests/support/TestDiary.h"
@@ -13,19 +12,20 @@
 #include "widgets/DatePicker.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
+using widgettest::ClickRow;
+using widgettest::Lines;
 using widgettest::PinTimeZone;
+using widgettest::Shown;
+constexpr auto Type = widgettest::TypeText;
 // A local date and time in the pinned zone.
 constexpr auto Local = [](int year, int month, int day, int hour, int minute = 0) {
     return LocalTime(year, month, day, hour, minute);
@@ -40,14 +40,8 @@ protected:
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         CClock::SetFixed(Local(2002, 12, 5, 10, 0));
-        CMessageBox::ClearHistory();
-        CHelp::Reset();
     }
-    void TearDown() override
-    {
-        CClock::Reset();
-        QDir::setCurrent(m_oldDir);
-    }
+    void TearDown() override { QDir::setCurrent(m_oldDir); }
 
     QString DiaryFile() const { return m_dir.filePath(QStringLiteral("diary.ilm")); }
     std::string DiaryPath() const { return QFile::encodeName(DiaryFile()).toStdString(); }
@@ -65,44 +59,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static void ClickRow(QListWidget* list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    }
     // Picks a day in the drop-down calendar and confirms it with Enter.
     static void PickDate(CDatePicker* picker, QDate date)
     {
         QCalendarWidget* calendar = picker->calendarWidget();
         calendar->setSelectedDate(date);
         QTest::keyClick(calendar->findChild<QAbstractItemView*>(), Qt::Key_Return);
-    }
-    // Types text key by key, accented letters and emoji included (QTest's
-    // key clicks know only ASCII).
-    static void Type(QWidget* widget, const QString& text)
-    {
-        for (const char32_t c : text.toUcs4()) {
-            const QString typed = QString::fromUcs4(&c, 1);
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
-            QApplication::sendEvent(widget, &press);
-            QApplication::sendEvent(widget, &release);
-        }
-    }
-    static QStringList Lines(const QListWidget* list)
-    {
-        QStringList lines;
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text();
-        return lines;
-    }
-    // The messages shown so far, each as "caption | text".
-    static QStringList Shown()
-    {
-        QStringList shown;
-        for (const CMessageBox::Shown& message : CMessageBox::History())
-            shown << message.caption + QStringLiteral(" | ") + message.text;
-        return shown;
     }
 
     QTemporaryDir m_dir;

@@ -25,11 +25,8 @@ class HelpTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CHelp::Reset();
         CHelp::SetScripted(false);
         CHelp::SetHelpFolder(kShippedPages);
-        CMessageBox::ClearHistory();
-        CShell::Reset();
     }
     void TearDown() override
     {
@@ -136,7 +133,7 @@ TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
     }
 }
 
-TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
+TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksInsideTheScreenAndClosesWithEsc)
 {
     ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::NewEntry));
     QPointer<QWidget> viewer = Viewer();
@@ -150,17 +147,13 @@ TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksAndClosesWithEsc)
     QTest::keyClick(viewer, Qt::Key_Escape);
     QTest::qWait(0);
     EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
-    // The window it explains stays open.
-    EXPECT_TRUE(m_owner.isVisible());
-}
+    EXPECT_TRUE(m_owner.isVisible()); // the window it explains stays open
 
-TEST_F(HelpViewerTest, StaysInsideTheScreenBesideAWindowAtItsEdge)
-{
+    // Beside a window at the screen's edge it stays inside the screen.
     m_owner.move(0, 0);
     ASSERT_TRUE(CHelp::Show(&m_owner));
-    QWidget* viewer = Viewer();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_GE(viewer->x(), 0);
-    EXPECT_GE(viewer->y(), 0);
-    viewer->close();
+    ASSERT_NE(Viewer(), nullptr);
+    EXPECT_GE(Viewer()->x(), 0);
+    EXPECT_GE(Viewer()->y(), 0);
+    Viewer()->close();
 }

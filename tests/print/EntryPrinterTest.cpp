@@ -19,7 +19,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <clocale>
@@ -129,12 +128,7 @@ protected:
         tzset();
         // Dates stay English and numbers keep their point under German.
         std::setlocale(LC_ALL, "de_DE.UTF-8");
-        ASSERT_TRUE(m_dir.isValid());
-        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
-        CMessageBox::ClearHistory();
-        CPrintDialog::Reset();
     }
-    void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
     // fatigue -1, shape -2, dream 1
     void Add(int64_t time, const std::string& rtf, int mood = 0, int copulation = 0,

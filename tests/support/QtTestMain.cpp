@@ -10,6 +10,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgressDialog.h"
 #include "platform/Shell.h"
+#include "tests/support/SeamReset.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -35,5 +36,6 @@ int main(int argc, char** argv)
     CProgressDialog::SetScripted(true);
 
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CSeamReset);
     return RUN_ALL_TESTS();
 }

@@ -20,8 +20,6 @@ class EntryRichEditTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CShell::Reset();
-        CColorDialog::Reset();
         m_edit = std::make_unique<CEntryRichEdit>();
         m_edit->resize(500, 200);
         m_edit->show();
@@ -74,7 +72,7 @@ protected:
     std::unique_ptr<CEntryRichEdit> m_edit;
 };
 
-TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttribute)
+TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttributeSizesAreWholeAndNamesShort)
 {
     Type("abcdef");
     Select(0, 3);
@@ -106,9 +104,26 @@ TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttribute)
         EXPECT_FALSE(FontAt(i).italic()) << i;
         EXPECT_TRUE(FontAt(i).underline()) << i;
     }
+
+    // Sizes are whole points, names at most 31 characters.
+    Edit().clear();
+    Type("abc");
+    QTextCursor cursor(Edit().document());
+    cursor.setPosition(0);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    QTextCharFormat half;
+    half.setFontPointSize(12.5);
+    cursor.mergeCharFormat(half);
+    Select(0, 3);
+    EXPECT_EQ(Edit().GetSelectionFontSize(), 12);
+
+    const QString longName = QStringLiteral("An Extraordinarily Long Font Family Name");
+    Edit().SetSelectionFontName(longName);
+    EXPECT_EQ(Edit().GetSelectionFontName(), longName.left(31));
+    EXPECT_EQ(FontAt(1).family(), longName.left(31));
 }
 
-TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickAndABlankLine)
+TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickAndABlankLineAndIsListedOnce)
 {
     // The editor applies the remembered font before the user clicks and types;
     // with nothing selected it is the format of the text typed next.
@@ -126,24 +141,12 @@ TEST_F(EntryRichEditTest, FontChosenForAnEmptyBoxSurvivesAClickAndABlankLine)
     }
     EXPECT_EQ(Edit().GetSelectionFontSize(), 22);
     EXPECT_EQ(Edit().GetSelectionFontName(), "DejaVu Serif");
-}
 
-TEST_F(EntryRichEditTest, SizeIsTruncatedToWholePointsAndNamesToThirtyOneCharacters)
-{
-    Type("abc");
-    QTextCursor cursor(Edit().document());
-    cursor.setPosition(0);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    QTextCharFormat half;
-    half.setFontPointSize(12.5);
-    cursor.mergeCharFormat(half);
-    Select(0, 3);
-    EXPECT_EQ(Edit().GetSelectionFontSize(), 12);
-
-    const QString longName = QStringLiteral("An Extraordinarily Long Font Family Name");
-    Edit().SetSelectionFontName(longName);
-    EXPECT_EQ(Edit().GetSelectionFontName(), longName.left(31));
-    EXPECT_EQ(FontAt(1).family(), longName.left(31));
+    // The font list holds each installed scalable family once
+    // (fonts-dejavu-core is one of the project's build dependencies).
+    const QStringList fonts = CEntryRichEdit::ListTrueTypeFonts();
+    EXPECT_EQ(fonts.size(), QSet<QString>(fonts.begin(), fonts.end()).size());
+    EXPECT_TRUE(fonts.contains("DejaVu Sans")) << fonts.join(", ").toStdString();
 }
 
 TEST_F(EntryRichEditTest, ChosenColourGoesToTheSelectionAndCancelChangesNothing)
@@ -168,15 +171,6 @@ TEST_F(EntryRichEditTest, ChosenColourGoesToTheSelectionAndCancelChangesNothing)
     EXPECT_EQ(FormatAt(0).foreground().color(), QColor(255, 0, 0));
     EXPECT_FALSE(FormatAt(5).hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_EQ(FormatAt(10).foreground().color(), QColor(0, 128, 0));
-}
-
-TEST_F(EntryRichEditTest, TrueTypeFontListHoldsEachInstalledScalableFamilyOnce)
-{
-    const QStringList fonts = CEntryRichEdit::ListTrueTypeFonts();
-    ASSERT_FALSE(fonts.isEmpty());
-    EXPECT_EQ(fonts.size(), QSet<QString>(fonts.begin(), fonts.end()).size());
-    // fonts-dejavu-core is one of the project's build dependencies.
-    EXPECT_TRUE(fonts.contains("DejaVu Sans")) << fonts.join(", ").toStdString();
 }
 
 TEST_F(EntryRichEditTest, StreamingOutAndInKeepsTextAndFormats)

@@ -6,7 +6,6 @@
 #include "widgets/GraphCtrl.h"
 
 #include <QAbstractButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -41,21 +40,16 @@ QImage Look(QWidget& widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-class GraphChoiceBoxTest : public ::testing::Test
-{
-protected:
-    // Every test starts from an empty settings file.
-    GraphChoiceBoxTest() { QSettings(CSettings::FileName(), QSettings::IniFormat).clear(); }
-    CGraphCtrl graph;
-};
-
-TEST_F(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
+TEST(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
 {
     CSettings::WriteProfileInt(QStringLiteral("bShowDream"), 0);
+    CSettings::WriteProfileInt(QStringLiteral("bShowTemp"), 0);
     {
         CGraphChoiceBox box;
         EXPECT_TRUE(box.IsShown(GraphSeries::Mood));
         EXPECT_FALSE(box.IsShown(GraphSeries::Dream));
+        EXPECT_FALSE(box.IsShown(GraphSeries::Temperature));
+        EXPECT_TRUE(box.IsShown(GraphSeries::Weight));
         // Set from code, nothing is written or announced.
         QSignalSpy changed(&box, &CGraphChoiceBox::ShowFlagsChanged);
         box.SetShown(GraphSeries::Weight, false);
@@ -67,7 +61,8 @@ TEST_F(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
         EXPECT_FALSE(box.IsShown(GraphSeries::Mood));
         EXPECT_EQ(changed.count(), 1);
         for (const auto& [series, key] : kKeys) {
-            const bool off = series == GraphSeries::Mood || series == GraphSeries::Dream;
+            const bool off = series == GraphSeries::Mood || series == GraphSeries::Dream ||
+                             series == GraphSeries::Temperature;
             EXPECT_EQ(CSettings::GetProfileInt(key, -1), off ? 0 : 1) << key;
         }
     }
@@ -79,8 +74,9 @@ TEST_F(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
     EXPECT_EQ(CSettings::GetProfileInt("bShowMood", -1), 1);
 }
 
-TEST_F(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
+TEST(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
 {
+    CGraphCtrl graph;
     graph.resize(300, 150 + graph.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const QRect client(0, 0, graph.ClientWidth(), graph.ClientHeight());
     const auto BluePixels = [&] {
@@ -113,7 +109,7 @@ TEST_F(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
 
 // On and off must tell apart at a glance: the picture is bright only when its
 // series is on, and the frame changes with it.
-TEST_F(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
+TEST(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
 {
     CGraphChoiceBox box;
     box.show();

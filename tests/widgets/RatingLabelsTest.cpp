@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QPixmap>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <algorithm>
@@ -16,18 +15,7 @@
 #include <vector>
 
 namespace {
-class RatingLabelsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { QSettings(CSettings::FileName(), QSettings::IniFormat).clear(); }
-    void TearDown() override
-    {
-        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
-        CAppInfo::SetDataDir(QString());
-    }
-};
-
-TEST_F(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
+TEST(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
 {
     // A distinct text per key shows any mix-up of keys, scales or indexes.
     for (const RatingLabelKey& key : RatingLabelKeys()) {
@@ -41,7 +29,7 @@ TEST_F(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
     }
 }
 
-TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesShowAsNumbers)
+TEST(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesShowAsNumbers)
 {
     CSettings::WriteProfileString(QStringLiteral("MoodPThree"), QString());
     CSettings::WriteProfileString(QStringLiteral("DreamZero"), QStringLiteral("Träumerei, 夢"));
@@ -71,7 +59,7 @@ TEST_F(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesSho
     }
 }
 
-TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
+TEST(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
 {
     std::vector<QByteArray> contents;
     for (int mood = -3; mood <= 3; ++mood) {
@@ -91,7 +79,7 @@ TEST_F(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
     }
 }
 
-TEST_F(RatingLabelsTest, MissingOrDamagedFaceGivesAnEmptyPictureForThatMoodOnly)
+TEST(RatingLabelsTest, MissingOrDamagedFaceGivesAnEmptyPictureForThatMoodOnly)
 {
     QTemporaryDir dir;
     for (int mood = -3; mood <= 3; ++mood) {
