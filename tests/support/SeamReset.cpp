@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/PrintDialog.h"
+#include "platform/ProgressDialog.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
 #include "store/FileFaults.h"
@@ -34,6 +35,7 @@ void CSeamReset::OnTestStart(const ::testing::TestInfo& /*test*/)
     CShell::Reset();
     CHelp::Reset();
     CPrintDialog::Reset();
+    CProgressDialog::Reset();
 }
 
 void CSeamReset::OnTestEnd(const ::testing::TestInfo& /*test*/)
