@@ -10,7 +10,6 @@
 #include <new>
 #include <sodium.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 // The largest single allocation made while tracking is on: a damaged file
 // must never make the reader ask for more than the file's size.
@@ -288,18 +287,11 @@ TEST_F(EncryptedDiary, CommitFailsOrCrashesAtEveryStep)
                 EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
             }
 
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
+            InChild([&] {
                 int count = 0;
-                attempt([&](FileOp, const std::string&) {
-                    if (++count == k)
-                        _exit(0);
-                    return 0;
-                });
-                _exit(0);
-            }
-            waitpid(child, nullptr, 0);
+                attempt([&](FileOp, const std::string&) { return ++count == k ? _exit(0), 0 : 0; });
+                return 0;
+            });
             const std::string state = Content();
             EXPECT_TRUE(state == before || Content(newPassword) == after) << state;
             // The next commit goes through, over any temporary file left behind.
