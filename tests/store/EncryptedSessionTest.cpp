@@ -25,10 +25,7 @@ protected:
     void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
     {
         auto store = session.MakeStore();
-        store->entry.time = time;
-        store->entry.text = text;
-        std::snprintf(store->entry.password, sizeof store->entry.password, "%s",
-                      session.Password().c_str());
+        Fill(*store, time, text, session.Password());
         store->AppendEntry();
         ASSERT_TRUE(store->SortEntries());
     }
@@ -36,27 +33,22 @@ protected:
     // Entry texts, then reminders and tasks, as the windows read them.
     std::string Content(const CDiarySession& session)
     {
+        std::vector<EntryHeader> headers;
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        auto lists = session.MakeStore();
+        if (!lists->ReadAllEntryHeaders(headers) || !lists->ReadAllReminders(reminders) ||
+            !lists->ReadAllPlannerTasks(tasks))
+            return "<lists unreadable>";
         std::string out;
-        uint32_t count = 0;
-        {
-            auto probe = session.MakeStore();
-            probe->OpenIndexFile();
-            probe->CloseIndexFile();
-            count = probe->m_nEntryCount;
-        }
-        for (uint32_t i = 0; i < count; ++i) {
+        for (uint32_t i = 0; i < headers.size(); ++i) {
             auto store = session.MakeStore(i);
             out += store->ReadEntry() ? store->entry.text + '\n' : "<unreadable>\n";
         }
-        auto lists = session.MakeStore();
-        lists->OpenReminderFile();
-        lists->CloseReminderFile();
-        if (lists->m_nReminderCount > 0 && lists->ReadReminder())
-            out += std::string("r ") + lists->reminder.description + '\n';
-        lists->OpenPlannerFile();
-        lists->ClosePlannerFile();
-        if (lists->m_nPlannerCount > 0 && lists->ReadPlannerTask())
-            out += std::string("p ") + lists->task.description + '\n';
+        for (const ReminderRecord& r : reminders)
+            out += std::string("r ") + r.description + '\n';
+        for (const PlannerRecord& t : tasks)
+            out += std::string("p ") + t.description + '\n';
         return out;
     }
 
