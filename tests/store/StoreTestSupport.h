@@ -97,6 +97,14 @@ struct EntryBytes
                u(mood) + u(fatigue) + u(shape) + char(copulation) + char(menstruus) + U32(bits) +
                u(weight) + u(dream) + U32(textOffset) + U32(textLength);
     }
+    // The fields of a decoded entry or header, to compare as a record.
+    template <typename Entry> static EntryBytes Of(const Entry& e, const std::string& password)
+    {
+        EntryBytes b{password, uint32_t(e.time), e.mood, e.fatigue, e.shape, e.dream, e.weight};
+        b.copulation = uint8_t(e.copulation), b.menstruus = uint8_t(e.menstruus);
+        b.temperature = e.temperature, b.textOffset = e.textOffset, b.textLength = e.textLength;
+        return b;
+    }
     // The fields into a store's working entry, as the editor fills it.
     void Fill(DiaryEntry& e) const
     {
