@@ -7,9 +7,7 @@ using namespace storetest;
 
 namespace {
 
-class EntryOperations : public StoreTest
-{
-};
+using EntryOperations = StoreTest;
 
 TEST_F(EntryOperations, SavesGoInTimeOrderAndEqualTimesKeepSavingOrder)
 {
