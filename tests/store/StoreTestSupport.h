@@ -128,6 +128,15 @@ inline int InChild(const std::function<int()>& fn)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
+// An entry's time, text and password into a store's working entry.
+inline void Fill(CDiaryStore& store, int64_t time, const std::string& text,
+                 const std::string& password = "secret")
+{
+    store.entry.time = time;
+    store.entry.text = text;
+    std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
+}
+
 class StoreTest : public ::testing::Test
 {
 protected:
@@ -180,14 +189,6 @@ protected:
     CDiaryStore Store(uint32_t index = 0, const std::string& name = "travel.ilm") const
     {
         return CDiaryStore(index, Diary(name), ExtLoc(Diary(name)));
-    }
-
-    static void Fill(CDiaryStore& store, int64_t time, const std::string& text,
-                     const std::string& password = "secret")
-    {
-        store.entry.time = time;
-        store.entry.text = text;
-        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
     }
 
     // Saves one entry the way the New Entry editor does.
