@@ -99,15 +99,6 @@ protected:
             all += part + '|';
         return all;
     }
-
-    // Every file in the test folder, concatenated.
-    std::string FolderBytes()
-    {
-        std::string all;
-        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-            all += ReadFileBytes(entry.path().string());
-        return all;
-    }
 };
 
 TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
@@ -141,7 +132,9 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     EXPECT_EQ(reopened.Parts()[DiaryPart::Texts], "{\\rtf1 Second thoughts}");
     EXPECT_EQ(reopened.Params(), (KdfParams{2, 16 << 10}));
 
-    const std::string everything = FolderBytes();
+    std::string everything; // every file in the folder
+    for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+        everything += ReadFileBytes(entry.path().string());
     for (const std::string plain :
          {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
         EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
