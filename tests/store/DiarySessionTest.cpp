@@ -12,9 +12,7 @@ using namespace storetest;
 
 namespace {
 
-class DiarySessionTest : public StoreTest
-{
-};
+using DiarySessionTest = StoreTest;
 
 TEST(DiarySessionPaths, TheExtensionMustBeTheFileNamesOwn)
 {

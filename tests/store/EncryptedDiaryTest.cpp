@@ -10,7 +10,6 @@
 #include <new>
 #include <sodium.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 // The largest single allocation made while tracking is on: a damaged file
 // must never make the reader ask for more than the file's size.
@@ -100,15 +99,6 @@ protected:
             all += part + '|';
         return all;
     }
-
-    // Every file in the test folder, concatenated.
-    std::string FolderBytes()
-    {
-        std::string all;
-        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-            all += ReadFileBytes(entry.path().string());
-        return all;
-    }
 };
 
 TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
@@ -142,7 +132,9 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     EXPECT_EQ(reopened.Parts()[DiaryPart::Texts], "{\\rtf1 Second thoughts}");
     EXPECT_EQ(reopened.Params(), (KdfParams{2, 16 << 10}));
 
-    const std::string everything = FolderBytes();
+    std::string everything; // every file in the folder
+    for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+        everything += ReadFileBytes(entry.path().string());
     for (const std::string plain :
          {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
         EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
@@ -288,18 +280,11 @@ TEST_F(EncryptedDiary, CommitFailsOrCrashesAtEveryStep)
                 EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
             }
 
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
+            InChild([&] {
                 int count = 0;
-                attempt([&](FileOp, const std::string&) {
-                    if (++count == k)
-                        _exit(0);
-                    return 0;
-                });
-                _exit(0);
-            }
-            waitpid(child, nullptr, 0);
+                attempt([&](FileOp, const std::string&) { return ++count == k ? _exit(0), 0 : 0; });
+                return 0;
+            });
             const std::string state = Content();
             EXPECT_TRUE(state == before || Content(newPassword) == after) << state;
             // The next commit goes through, over any temporary file left behind.

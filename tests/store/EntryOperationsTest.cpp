@@ -7,32 +7,21 @@ using namespace storetest;
 
 namespace {
 
-class EntryOperations : public StoreTest
-{
-};
+using EntryOperations = StoreTest;
 
-TEST_F(EntryOperations, SavesGoInTimeOrderAndEqualTimesKeepSavingOrder)
+TEST_F(EntryOperations, SavesGoInTimeOrderAndTheWalkVisitsEveryHeader)
 {
-    Save("noon", 1200, "first-pw");
-    Save("noon again", 1200, "first-pw");
-    Save("dawn", 600, "dawn-pw");
-    Save("night", 2400, "first-pw");
-    Save("noon third", 1200, "first-pw");
+    Save("noon", 1200, "first-pw", 0);
+    Save("noon again", 1200, "first-pw", 1);
+    Save("dawn", 600, "dawn-pw", 2);
+    Save("night", 2400, "first-pw", 3);
+    Save("noon third", 1200, "first-pw", 4);
+    // Equal times keep their saving order.
     EXPECT_EQ(Entries(), (Texts{{600, "dawn"},
                                 {1200, "noon"},
                                 {1200, "noon again"},
                                 {1200, "noon third"},
                                 {2400, "night"}}));
-    // The earliest entry carries the diary's password now.
-    CDiaryStore store = Store();
-    ASSERT_TRUE(store.ReadFirstEntry());
-    EXPECT_STREQ(store.entry.password, "dawn-pw");
-}
-
-TEST_F(EntryOperations, WalkVisitsEveryHeaderAndEndsAtTheCount)
-{
-    for (int i = 0; i < 5; ++i)
-        Save("t" + std::to_string(i), 100 + i, "pw", i);
     for (bool held : {false, true}) {
         CDiaryStore store = Store();
         if (held) {
@@ -40,12 +29,14 @@ TEST_F(EntryOperations, WalkVisitsEveryHeaderAndEndsAtTheCount)
         }
         std::vector<int> moods;
         ASSERT_TRUE(store.ReadFirstEntry());
+        // The earliest entry carries the diary's password now.
+        EXPECT_STREQ(store.entry.password, "dawn-pw");
         do {
             moods.push_back(store.entry.mood);
         } while (store.NextEntry());
         if (held)
             store.CloseIndexFile();
-        EXPECT_EQ(moods, (std::vector<int>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(moods, (std::vector<int>{2, 0, 1, 4, 3}));
         EXPECT_EQ(store.current_index, 5u);
         EXPECT_FALSE(store.NextEntry());
     }
@@ -64,7 +55,7 @@ TEST_F(EntryOperations, DeleteKeepsOrderAndLeavesTheDataFileAlone)
     EXPECT_EQ(Entries(), (Texts{{1, "a"}, {3, "c"}}));
     EXPECT_EQ(ReadFileBytes(Sibling('d')), data);
 
-    EXPECT_FALSE(store.DeleteEntry(7)); // nothing there: nothing lost, nothing invented
+    EXPECT_FALSE(store.DeleteEntry(2)); // one past the end: nothing lost, nothing invented
     EXPECT_EQ(Entries().size(), 2u);
     ASSERT_TRUE(store.DeleteEntry(0));
     ASSERT_TRUE(store.DeleteEntry(0));

@@ -97,6 +97,14 @@ struct EntryBytes
                u(mood) + u(fatigue) + u(shape) + char(copulation) + char(menstruus) + U32(bits) +
                u(weight) + u(dream) + U32(textOffset) + U32(textLength);
     }
+    // The fields of a decoded entry or header, to compare as a record.
+    template <typename Entry> static EntryBytes Of(const Entry& e, const std::string& password)
+    {
+        EntryBytes b{password, uint32_t(e.time), e.mood, e.fatigue, e.shape, e.dream, e.weight};
+        b.copulation = uint8_t(e.copulation), b.menstruus = uint8_t(e.menstruus);
+        b.temperature = e.temperature, b.textOffset = e.textOffset, b.textLength = e.textLength;
+        return b;
+    }
     // The fields into a store's working entry, as the editor fills it.
     void Fill(DiaryEntry& e) const
     {
@@ -118,6 +126,15 @@ inline int InChild(const std::function<int()>& fn)
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+// An entry's time, text and password into a store's working entry.
+inline void Fill(CDiaryStore& store, int64_t time, const std::string& text,
+                 const std::string& password = "secret")
+{
+    store.entry.time = time;
+    store.entry.text = text;
+    std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
 }
 
 class StoreTest : public ::testing::Test
@@ -172,14 +189,6 @@ protected:
     CDiaryStore Store(uint32_t index = 0, const std::string& name = "travel.ilm") const
     {
         return CDiaryStore(index, Diary(name), ExtLoc(Diary(name)));
-    }
-
-    static void Fill(CDiaryStore& store, int64_t time, const std::string& text,
-                     const std::string& password = "secret")
-    {
-        store.entry.time = time;
-        store.entry.text = text;
-        std::snprintf(store.entry.password, sizeof store.entry.password, "%s", password.c_str());
     }
 
     // Saves one entry the way the New Entry editor does.
