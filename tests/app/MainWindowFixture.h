@@ -121,6 +121,20 @@ public:
             .arg(SelectedRow(window))
             .arg(ViewText(window));
     }
+    // The highlighted match on view and where it starts: "Rain@14".
+    static QString Mark(const CDayloomDlg& window)
+    {
+        const QTextCursor cursor = window.EntryView()->textCursor();
+        return cursor.selectedText() + QLatin1Char('@') + QString::number(cursor.selectionStart());
+    }
+    // No diary open: the program's title, the welcome text, an empty list.
+    static void ExpectNoDiary(const CDayloomDlg& window)
+    {
+        EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
+        EXPECT_EQ(window.Session(), nullptr);
+        EXPECT_EQ(State(window), "0 @-1: " + CEntryPanel::WelcomeText());
+        EXPECT_FALSE(window.EntryList()->isEnabled());
+    }
     // The settings naming the last diary: "path|extension position|title".
     static QString Remembered()
     {

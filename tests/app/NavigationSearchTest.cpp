@@ -19,12 +19,6 @@ protected:
         SearchField()->clear();
         QTest::keyClicks(SearchField(), text);
     }
-    // The highlighted match and where it starts: "Rain@14".
-    QString Mark()
-    {
-        const QTextCursor cursor = Window().EntryView()->textCursor();
-        return cursor.selectedText() + QLatin1Char('@') + QString::number(cursor.selectionStart());
-    }
 };
 
 TEST_F(NavigationTest, ClickingALineShowsItAndTheMarksIgnoreClicks)
@@ -77,14 +71,14 @@ TEST_F(NavigationTest, SearchWalksFromMatchToMatchThenFromResultToResult)
     // first result (the entry on view did not match), its first match.
     QTest::keyClick(SearchField(), Qt::Key_Return);
     EXPECT_EQ(State(window), "2 @0: Rain all day, Rain.");
-    EXPECT_EQ(Mark(), "Rain@0");
+    EXPECT_EQ(Mark(window), "Rain@0");
     EXPECT_EQ(window.focusWidget(), SearchField());
     // The entry's second match, then the next result, then no more.
     const std::pair<int, const char*> forward[] = {{0, "Rain@14"}, {1, "rain@5"}, {1, "rain@5"}};
     for (const auto& [row, mark] : forward) {
         Click("Go to next");
         EXPECT_EQ(SelectedRow(window), row);
-        EXPECT_EQ(Mark(), mark);
+        EXPECT_EQ(Mark(window), mark);
     }
     EXPECT_EQ(window.Graph()->m_nCount, 4);
     EXPECT_EQ(Shown(), QStringList{ByApp(kNoMore)});
@@ -93,7 +87,7 @@ TEST_F(NavigationTest, SearchWalksFromMatchToMatchThenFromResultToResult)
     for (const char* mark : {"Rain@14", "Rain@0", "Rain@0"}) {
         Click("Go to previous");
         EXPECT_EQ(SelectedRow(window), 0);
-        EXPECT_EQ(Mark(), mark);
+        EXPECT_EQ(Mark(window), mark);
     }
     EXPECT_EQ(Shown().size(), 1);
 
@@ -115,7 +109,7 @@ TEST_F(NavigationTest, SearchWalksFromMatchToMatchThenFromResultToResult)
     EXPECT_FALSE(window.IsSearching());
     EXPECT_FALSE(SearchField()->isEnabled());
     EXPECT_EQ(State(window), "3 @2: More rain in the evening.");
-    EXPECT_TRUE(Mark().startsWith('@')) << "no highlight";
+    EXPECT_TRUE(Mark(window).startsWith('@')) << "no highlight";
 }
 
 TEST_F(NavigationTest, ADiaryOpenedInSearchModeShowsItsLastResultAndMarkupIsNotSearched)
@@ -127,7 +121,7 @@ TEST_F(NavigationTest, ADiaryOpenedInSearchModeShowsItsLastResultAndMarkupIsNotS
     EXPECT_TRUE(window.EntryList()->isEnabled());
     EXPECT_EQ(Part<QLabel>(window, "searchHeading")->text(), "2 entries found");
     EXPECT_EQ(State(window), "2 @1: More rain in the evening.");
-    EXPECT_EQ(Mark(), "rain@5");
+    EXPECT_EQ(Mark(window), "rain@5");
     EXPECT_TRUE(Shown().isEmpty());
 
     Search("fonttbl");
@@ -139,7 +133,7 @@ TEST_F(NavigationTest, ADiaryOpenedInSearchModeShowsItsLastResultAndMarkupIsNotS
     EXPECT_EQ(ViewText(window), "A quiet day at home.");
     Click("Go to first");
     EXPECT_EQ(ViewText(window), "Rain all day, Rain.");
-    EXPECT_EQ(Mark(), "day@9");
+    EXPECT_EQ(Mark(window), "day@9");
     EXPECT_EQ(Shown(), QStringList{ByApp(kNoMore)});
 }
 

@@ -6,19 +6,10 @@
 #include <cerrno>
 
 namespace {
-const QString kInvalid = QStringLiteral("The password you've specified is invalid for this diary! "
-                                        "Please make sure you are opening "
-                                        "the diary you wish to and that you are entering the "
-                                        "password correctly. Remember, the "
-                                        "password is case sEnSiTiVe!");
-
-void ExpectNoDiary(const CDayloomDlg& window)
-{
-    EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
-    EXPECT_EQ(window.Session(), nullptr);
-    EXPECT_EQ(MainWindowTest::State(window), "0 @-1: " + CEntryPanel::WelcomeText());
-    EXPECT_FALSE(window.EntryList()->isEnabled());
-}
+const QString kInvalid = QStringLiteral(
+    "The password you've specified is invalid for this diary! Please make sure you are opening "
+    "the diary you wish to and that you are entering the password correctly. Remember, the "
+    "password is case sEnSiTiVe!");
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithNoDiaryAndACancelledChoiceForgetsTheLastOne)

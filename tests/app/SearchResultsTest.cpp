@@ -32,7 +32,16 @@ protected:
             .mid(index.data(CSearchResultModel::SnippetMatchAtRole).toInt(),
                  index.data(CSearchResultModel::SnippetMatchLengthRole).toInt());
     }
-    QString Marked() { return Window().EntryView()->textCursor().selectedText(); }
+    // The days of December listed, as "06 08" (the lines' own format is
+    // checked with the whole diary).
+    QString Days()
+    {
+        QStringList days;
+        for (int row = 0; row < RowCount(Window()); ++row) {
+            days << RowLine(Window(), row).left(2);
+        }
+        return days.join(QLatin1Char(' '));
+    }
 };
 
 TEST_F(SearchResultsTest, TypingListsTheMatchesAndEscRestoresTheDiary)
@@ -48,8 +57,7 @@ TEST_F(SearchResultsTest, TypingListsTheMatchesAndEscRestoresTheDiary)
     EXPECT_EQ(SelectedRow(window), 1);
 
     ASSERT_TRUE(TypeAndWaitFor("RAIN", "2 entries found"));
-    EXPECT_EQ(RowLine(window, 0), "06 - Dec\t - 2026, Sun,\t at 10:00:00");
-    EXPECT_EQ(RowLine(window, 1), "08 - Dec\t - 2026, Tue,\t at 12:00:00");
+    EXPECT_EQ(Days(), "06 08");
     EXPECT_EQ(Snippet(0), "Rain");
     EXPECT_EQ(Snippet(1), "rain");
     EXPECT_EQ(SelectedRow(window), 0) << "the entry on view is listed: it stays selected";
@@ -60,27 +68,23 @@ TEST_F(SearchResultsTest, TypingListsTheMatchesAndEscRestoresTheDiary)
     window.EntryView()->moveCursor(QTextCursor::End);
     QTest::keyClick(window.EntryList(), Qt::Key_Return);
     EXPECT_EQ(ViewText(window), "More rain in the evening.");
-    EXPECT_EQ(window.EntryView()->textCursor().selectionStart(), 5);
-    EXPECT_EQ(Marked(), "rain");
+    EXPECT_EQ(Mark(window), "rain@5");
 
     ASSERT_TRUE(TypeAndWaitFor(" in", "1 entry found"));
     ASSERT_TRUE(TypeAndWaitFor("x", "No entry found"));
-    EXPECT_EQ(RowCount(window), 0);
 
     // A click on a result shows its entry with the match marked.
     ASSERT_TRUE(TypeAndWaitFor("quiet", "1 entry found", true));
     ClickLine(window, 0);
     EXPECT_EQ(ViewText(window), "A quiet day at home.");
-    EXPECT_EQ(Marked(), "quiet");
+    EXPECT_EQ(Mark(window), "quiet@2");
 
     // Esc in the field: the whole diary, the same entry selected.
     SearchField()->setFocus();
     QTest::keyClick(SearchField(), Qt::Key_Escape);
     EXPECT_FALSE(window.IsSearching());
     EXPECT_FALSE(Part<QLabel>(window, "searchHeading")->isVisible());
-    EXPECT_EQ(RowCount(window), 4);
-    EXPECT_EQ(SelectedRow(window), 2);
-    EXPECT_EQ(ViewText(window), "A quiet day at home.");
+    EXPECT_EQ(State(window), "4 @2: A quiet day at home.");
 }
 
 TEST_F(SearchResultsTest, DateAndMoodFiltersIncludeTheirEnds)
@@ -93,21 +97,21 @@ TEST_F(SearchResultsTest, DateAndMoodFiltersIncludeTheirEnds)
     Part<QDateEdit>(window, "From day")->setDate(QDate(2026, 12, 6));
     Part<QDateEdit>(window, "To day")->setDate(QDate(2026, 12, 7));
     ASSERT_TRUE(TypeAndWaitFor("", "2 entries found"));
-    EXPECT_EQ(RowLine(window, 1), "07 - Dec\t - 2026, Mon,\t at 11:30:00");
+    EXPECT_EQ(Days(), "06 07");
 
     // Their moods are 1 and 2; a range of 2 to 2 keeps one.
     Part<QCheckBox>(window, "searchMoods")->click();
     Part<QSpinBox>(window, "Lowest mood")->setValue(2);
     Part<QSpinBox>(window, "Highest mood")->setValue(2);
     ASSERT_TRUE(TypeAndWaitFor("", "1 entry found"));
-    EXPECT_EQ(RowLine(window, 0), "07 - Dec\t - 2026, Mon,\t at 11:30:00");
+    EXPECT_EQ(Days(), "07");
 
     // Combined with the text; the range widened and the days let go.
     ASSERT_TRUE(TypeAndWaitFor("rain", "No entry found"));
     Part<QSpinBox>(window, "Highest mood")->setValue(3);
     Part<QCheckBox>(window, "searchDates")->click();
     ASSERT_TRUE(TypeAndWaitFor("", "1 entry found"));
-    EXPECT_EQ(RowLine(window, 0), "08 - Dec\t - 2026, Tue,\t at 12:00:00");
+    EXPECT_EQ(Days(), "08");
 }
 
 TEST_F(SearchResultsTest, TheResultsFollowAnEditAndADeletion)
@@ -121,7 +125,7 @@ TEST_F(SearchResultsTest, TheResultsFollowAnEditAndADeletion)
     CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Dry evening."); });
     window.OnEditEntry();
     EXPECT_EQ(Heading(), "1 entry found");
-    EXPECT_EQ(RowLine(window, 0), "07 - Dec\t - 2026, Mon,\t at 11:30:00");
+    EXPECT_EQ(Days(), "07");
 
     // The remaining result deleted: the entries after it move up a place.
     ClickLine(window, 0);
@@ -129,8 +133,7 @@ TEST_F(SearchResultsTest, TheResultsFollowAnEditAndADeletion)
     Click("Delete");
     EXPECT_EQ(Heading(), "No entry found");
     ASSERT_TRUE(TypeAndWaitFor("evening", "2 entries found", true));
-    EXPECT_EQ(RowLine(window, 0), "06 - Dec\t - 2026, Sun,\t at 10:00:00");
-    EXPECT_EQ(RowLine(window, 1), "08 - Dec\t - 2026, Tue,\t at 12:00:00");
+    EXPECT_EQ(Days(), "06 08");
     ClickLine(window, 1);
     EXPECT_EQ(ViewText(window), "More rain in the evening.");
 }

@@ -67,10 +67,7 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
         SCOPED_TRACE(testing::Message() << "OpenLastDiary " << openLast << ", ExtLoc " << ext);
         RememberDiary(path, openLast);
         CSettings::WriteProfileInt("ExtLoc", ext);
-        CDayloomDlg& other = Restart();
-        EXPECT_EQ(other.Session(), nullptr);
-        EXPECT_EQ(RowCount(other), 0);
-        EXPECT_EQ(other.windowTitle(), CAppInfo::Title());
+        ExpectNoDiary(Restart());
         EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt";
     }
 }
@@ -85,8 +82,7 @@ TEST_F(StartupTest, WrongPasswordOrCancelAtStartUpAsksAgainNextTime)
         EXPECT_EQ(prompt.FileField()->text(), "You are creating a new diary!");
         Type(prompt, "SECRET1");
     });
-    EXPECT_EQ(Window().Session(), nullptr);
-    EXPECT_EQ(RowCount(Window()), 0);
+    ExpectNoDiary(Window());
     EXPECT_EQ(Shown().size(), 1);
 
     OnPrompt(
