@@ -30,8 +30,8 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
     EXPECT_EQ(RowCount(window), 4);
-    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm")));
-    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.dlm")));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{"travel.dayloom", "travel.lock"}));
     const QByteArray encrypted = Bytes(PathOf("travel.dayloom"));
     EXPECT_FALSE(encrypted.isEmpty());
     EXPECT_FALSE(encrypted.contains("Sunny"));
@@ -77,11 +77,10 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     CMessageBox::ClearHistory();
     OpenThroughMenu(path, "Dropped");
     EXPECT_EQ(window.Session(), nullptr);
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith("The password"));
+    ASSERT_EQ(Shown().size(), 1);
+    EXPECT_TRUE(Shown()[0].startsWith(ByTitle("The password")));
     OpenThroughMenu(path, "Holiday1");
-    ASSERT_EQ(RowCount(window), 1);
-    EXPECT_EQ(ViewText(window), "Swam in the sea.");
+    EXPECT_EQ(State(window), "1 @0: Swam in the sea.");
 }
 
 TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminder)
