@@ -9,7 +9,6 @@
 #include "app/MainMenu.h"
 #include "app/SearchMode.h"
 #include "dialogs/AboutDlg.h"
-#include "dialogs/ChangePasswordDlg.h"
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/NewPasswordPrompt.h"
 #include "dialogs/OptionsDlg.h"
@@ -892,39 +891,7 @@ void CDayloomDlg::OnOptions()
 
 void CDayloomDlg::OnChangePassword()
 {
-    Guarded([this] {
-        if (!IsDiaryOpen()) {
-            OnOpenCreateDiary();
-            if (!IsDiaryOpen()) {
-                return;
-            }
-        }
-        if (!MayChange()) {
-            return;
-        }
-        CChangePasswordDlg dialog(this);
-        if (CModal::Exec(dialog) != QDialog::Accepted) {
-            return;
-        }
-        const std::optional<std::string> password =
-            CDiaryOpener::PasswordBytes(dialog.NewPassword());
-        if (!password) {
-            CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
-            return;
-        }
-        // The texts are written anew, elsewhere in the data file.
-        m_pSearchMode->Forget();
-        const bool changed = m_pSession->ChangePassword(*password);
-        if (changed) {
-            m_pSession->SetPassword(*password);
-        }
-        m_pSession->RememberFiles();
-        CMessageBox::Show(this,
-                          changed ? QStringLiteral("Password successfully changed!")
-                                  : QStringLiteral("An error occured! Your password was not "
-                                                   "changed successfully!"),
-                          CAppInfo::Title());
-    });
+    m_pCommands->ChangePassword();
 }
 
 void CDayloomDlg::OnPrintCurrentEntry()

@@ -1,7 +1,11 @@
 #include "app/DiaryCommands.h"
 
 #include "app/DayloomDlg.h"
+#include "app/DiaryOpener.h"
+#include "app/SearchMode.h"
+#include "dialogs/ChangePasswordDlg.h"
 #include "dialogs/NewEntryDlg.h"
+#include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -61,6 +65,43 @@ void CDiaryCommands::Statistics()
                 [this](int entry) { ShowEntry(entry); });
         CModal::Exec(dialog);
         m_window.m_pEntryList->setFocus();
+    });
+}
+
+void CDiaryCommands::ChangePassword()
+{
+    m_window.Guarded([this] {
+        if (!m_window.IsDiaryOpen()) {
+            m_window.OnOpenCreateDiary();
+            if (!m_window.IsDiaryOpen()) {
+                return;
+            }
+        }
+        if (!m_window.MayChange()) {
+            return;
+        }
+        CChangePasswordDlg dialog(&m_window);
+        if (CModal::Exec(dialog) != QDialog::Accepted) {
+            return;
+        }
+        const std::optional<std::string> password =
+            CDiaryOpener::PasswordBytes(dialog.NewPassword());
+        if (!password) {
+            CMessageBox::Show(&m_window, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
+            return;
+        }
+        // The texts are written anew, elsewhere in the data file.
+        m_window.m_pSearchMode->Forget();
+        const bool changed = m_window.m_pSession->ChangePassword(*password);
+        if (changed) {
+            m_window.m_pSession->SetPassword(*password);
+        }
+        m_window.m_pSession->RememberFiles();
+        CMessageBox::Show(&m_window,
+                          changed ? QStringLiteral("Password successfully changed!")
+                                  : QStringLiteral("An error occured! Your password was not "
+                                                   "changed successfully!"),
+                          CAppInfo::Title());
     });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands that open a window of their own on the open
 // diary and then tell the main window what to show: editing the entry on
-// view, the statistics, and the "on this day" lines under the reminder
-// summary. They keep the main window's own file to its core commands.
+// view, changing the password, the statistics, and the "on this day" lines
+// under the reminder summary. They keep the main window's own file to its core commands.
 
 #include <QObject>
 
@@ -22,6 +22,8 @@ public:
     // "Statistics...": the statistics window over the open diary; a day it
     // asks for is shown in the main window.
     void Statistics();
+    // "Change password...": the new password for the whole diary.
+    void ChangePassword();
 
     // The "on this day" lines, made once for the window's layout and
     // rebuilt with the summaries; hidden by the "bShowOnThisDay" setting.

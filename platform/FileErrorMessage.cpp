@@ -4,11 +4,13 @@
 #include "platform/MessageBox.h"
 #include "store/FileError.h"
 
+#include <QDir>
 #include <QFile>
 
 QString CFileErrorMessage::Text(const std::string& storeText)
 {
-    return QFile::decodeName(QByteArray::fromStdString(storeText));
+    // The store names files with '/'; the user reads the system's separators.
+    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(storeText)));
 }
 
 void CFileErrorMessage::Show(QWidget* parent, const std::string& storeText)

@@ -2,8 +2,11 @@
 
 #include "store/StoreFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <memory>
 #include <sodium.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -102,20 +105,36 @@ EncryptedResult CEncryptedDiaryFile::Open(std::string_view password)
 {
     if (!FileExists(m_path))
         return Failed(EncryptedStatus::IoError, FileErrorCause::FileNotFound);
-    std::string bytes;
     try {
         CStoreFile file;
         if (const FileErrorCause cause = file.Open(m_path); cause != FileErrorCause::None)
             return Failed(EncryptedStatus::IoError, cause);
-        bytes.resize(file.Length());
-        bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+        const uint64_t length = file.Length();
+        if (length > std::numeric_limits<size_t>::max() / 2)
+            return Failed(EncryptedStatus::Damaged);
+        // Left uninitialised: the body's pages are only touched once it is
+        // read, after the key derivation has given its memory back.
+        const size_t size = static_cast<size_t>(length);
+        const std::unique_ptr<char[]> bytes(new char[size == 0 ? 1 : size]);
+        const size_t head = std::min(size, kHeaderSize);
+        if (file.ReadAt(0, bytes.get(), head) != head)
+            return Failed(EncryptedStatus::Damaged);
+        return UnlockAfter(std::string_view(bytes.get(), size), password, [&] {
+            return file.ReadAt(head, bytes.get() + head, size - head) == size - head;
+        });
     } catch (const CFileError& error) {
         return Failed(EncryptedStatus::IoError, error.cause());
     }
-    return Unlock(bytes, password);
 }
 
 EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::string_view password)
+{
+    return UnlockAfter(fileBytes, password, [] { return true; });
+}
+
+EncryptedResult CEncryptedDiaryFile::UnlockAfter(std::string_view fileBytes,
+                                                 std::string_view password,
+                                                 const std::function<bool()>& readBody)
 {
     EncryptedHeader header;
     if (const EncryptedStatus status = header.Decode(fileBytes, m_limits);
@@ -137,6 +156,8 @@ EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::str
             length != kKeySize)
             return Failed(EncryptedStatus::WrongPassword);
     }
+    if (!readBody())
+        return Failed(EncryptedStatus::Damaged);
 
     const std::string encoded(fileBytes.substr(0, kHeaderSize));
     DiaryParts parts;

@@ -15,6 +15,7 @@
 #include "store/KeyDerivation.h"
 #include "store/SecureBuffer.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,12 @@ public:
     const CSecureBuffer& DataKeyBuffer() const { return m_dataKey; }
 
 private:
+    // Unlock, with the parts' bytes read only once the key is derived
+    // (readBody fills fileBytes past the header, false when it cannot), so
+    // the key derivation's memory and the diary's bytes are never held at
+    // the same time.
+    EncryptedResult UnlockAfter(std::string_view fileBytes, std::string_view password,
+                                const std::function<bool()>& readBody);
     EncryptedResult Write(const EncryptedHeader& header);
 
     std::string m_path;

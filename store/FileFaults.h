@@ -12,6 +12,7 @@
 enum class FileOp
 {
     Open,
+    OpenWritable, // opening an existing file for writing as well as reading
     Read,
     Write,
     Flush,

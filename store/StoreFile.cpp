@@ -61,7 +61,15 @@ FileErrorCause CStoreFile::Open(const std::string& path, bool truncate, unsigned
     const int noLinks = truncate ? O_NOFOLLOW : 0;
     for (int attempt = 0; attempt < 8; ++attempt) {
         bool created = false;
-        int fd = truncate ? -1 : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        int fd = -1;
+        if (!truncate) {
+            const int denied = CFileFaults::Check(FileOp::OpenWritable, path);
+            fd = denied != 0 ? (errno = denied, -1) : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+            // A diary on read-only media, or files the user may only read,
+            // can still be read: the program then refuses every change.
+            if (fd < 0 && (errno == EROFS || errno == EACCES))
+                fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        }
         if (fd < 0 && (truncate || errno == ENOENT)) {
             fd = ::open(path.c_str(),
                         O_RDWR | O_CREAT | O_CLOEXEC | noLinks | (truncate ? 0 : O_EXCL),

@@ -71,17 +71,20 @@ TEST_F(MainWindowTest, ACommandActsOnTheDiaryAsAnotherProgramLeftIt)
     EXPECT_EQ(RowCount(window), 4);
 }
 
-TEST_F(MainWindowTest, ADiaryInAReadOnlyFolderCanBeReadButNotChanged)
+TEST_F(MainWindowTest, ADiaryOnReadOnlyMediaCanBeReadButNotChanged)
 {
     const QString path = MakeSampleDiary();
     const std::string folder = Encoded(m_dir.path());
+    // Read-only media: neither the folder nor any file in it can be written.
     CFileFaults::Install([folder](FileOp op, const std::string& file) {
-        return op == FileOp::Write && file == folder ? EROFS : 0;
+        return (op == FileOp::Write && file == folder) || op == FileOp::OpenWritable ? EROFS : 0;
     });
     CDayloomDlg& window = OpenThroughMenu(path);
     EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel (read-only)");
     EXPECT_FALSE(QFileInfo::exists(PathOf("travel.lock")));
     EXPECT_EQ(RowCount(window), 4);
+    EXPECT_EQ(window.EntryView()->toPlainText().trimmed(),
+              QStringLiteral("More rain in the evening."));
 
     CMessageBox::ClearHistory();
     Click("Delete");

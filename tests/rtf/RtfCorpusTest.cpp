@@ -38,11 +38,6 @@ QString FromStripRtf(QString text)
     return text.remove(target).remove(u'|');
 }
 
-QString HtmlText(const QString& html)
-{
-    return QTextDocumentFragment::fromHtml(html).toPlainText();
-}
-
 // Where the other readers differ from the diary's view: they show hidden
 // (\\v) text, and Symbol's bullet glyph as U+00B7 where the view shows
 // U+2022. Works on text without whitespace.
@@ -67,11 +62,6 @@ bool IsSubsequence(const QString& part, const QString& whole)
     return true;
 }
 
-QString SharedCorpus()
-{
-    return QStringLiteral(DAYLOOM_SOURCE_DIR "/../shared/rtf-corpus");
-}
-
 } // namespace
 
 TEST(RtfCorpus, HandWrittenSamplesGiveTheirExpectedText)
@@ -89,7 +79,7 @@ TEST(RtfCorpus, HandWrittenSamplesGiveTheirExpectedText)
 
 TEST(RtfCorpus, SharedSamplesReadWithTheRightWords)
 {
-    const QString root = SharedCorpus();
+    const QString root = QStringLiteral(DAYLOOM_SOURCE_DIR "/../shared/rtf-corpus");
     if (!QFileInfo::exists(root)) {
         GTEST_SKIP() << "no shared RTF corpus at " << root.toStdString();
     }
@@ -106,7 +96,9 @@ TEST(RtfCorpus, SharedSamplesReadWithTheRightWords)
             if (QFileInfo::exists(base + ".expected.txt")) {
                 expected = FromStripRtf(QString::fromUtf8(ReadBytes(base + ".expected.txt")));
             } else if (QFileInfo::exists(base + ".expected.html")) {
-                expected = HtmlText(QString::fromUtf8(ReadBytes(base + ".expected.html")));
+                expected = QTextDocumentFragment::fromHtml(
+                               QString::fromUtf8(ReadBytes(base + ".expected.html")))
+                               .toPlainText();
             } else {
                 continue;
             }

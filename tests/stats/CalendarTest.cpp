@@ -25,7 +25,7 @@ TEST(LocalDays, WalkAgreesWithLocaltimeInEveryZone)
 {
     for (const char* zone : {"Europe/Berlin", "America/Sao_Paulo", "Australia/Lord_Howe",
                              "Pacific/Apia", "America/New_York"}) {
-        ZoneScope pinned(zone);
+        PinTimeZone(zone);
         CLocalDays calendar;
         const int64_t from = LocalTime(2011, 1, 1, 0);
         const int64_t to = LocalTime(2013, 1, 1, 0);
@@ -60,7 +60,7 @@ std::vector<EntryHeader> SpringRun()
 
 TEST(Figures, StreaksFollowLocalDays)
 {
-    ZoneScope pinned("Europe/Berlin");
+    PinTimeZone("Europe/Berlin");
     std::vector<EntryHeader> headers = {
         // Across the year end, three entries on New Year's Day.
         Header(LocalTime(2023, 12, 30, 23, 59), 1),
@@ -97,11 +97,6 @@ TEST(Figures, StreaksFollowLocalDays)
         EXPECT_EQ(figures.daySpan, c.span) << c.now;
     }
     const DiaryFigures figures = ComputeFigures(headers, days, Day(2024, 4, 2));
-    int moods = 0;
-    for (int count : figures.moodCounts) {
-        moods += count;
-    }
-    EXPECT_EQ(moods, 41);
     EXPECT_EQ(figures.moodCounts, (std::array{0, 0, 18, 18, 1, 1, 3}));
 
     EXPECT_EQ(ComputeFigures({}, {}, Day(2024, 1, 1)).daySpan, 0);
@@ -109,7 +104,7 @@ TEST(Figures, StreaksFollowLocalDays)
 
 TEST(YearGrid, DaysTakeTheirLatestEntry)
 {
-    ZoneScope pinned("America/New_York");
+    PinTimeZone("America/New_York");
     const std::vector<EntryHeader> headers = {
         Header(LocalTime(2023, 12, 31, 23, 59), -3),
         Header(LocalTime(2024, 1, 1, 0, 1), -2, -2, -3, -2),

@@ -30,7 +30,7 @@ Found Find(const std::vector<EntryHeader>& headers, int64_t now)
 // day before in Los Angeles, so the answers differ with the zone.
 std::vector<EntryHeader> LeapDiary()
 {
-    ZoneScope written("Pacific/Auckland");
+    PinTimeZone("Pacific/Auckland");
     return {
         Header(LocalTime(2016, 2, 29, 20)),     // 0
         Header(LocalTime(2020, 2, 28, 8)),      // 1
@@ -66,7 +66,7 @@ TEST(OnThisDay, LeapDaysAndFirstOfMarchAcrossZones)
         {"America/Los_Angeles", 2028, 2, 28, {{4, 7}, {5, 6}, {7, 4}, {8, 2}, {12, 0}}},
     };
     for (const Case& c : cases) {
-        ZoneScope pinned(c.zone);
+        PinTimeZone(c.zone);
         EXPECT_EQ(Find(headers, LocalTime(c.year, c.month, c.day, 23, 59)), c.expected)
             << c.zone << " " << c.year << "-" << c.month << "-" << c.day;
         EXPECT_EQ(Find(headers, LocalTime(c.year, c.month, c.day, 0, 0)), c.expected);
@@ -75,7 +75,7 @@ TEST(OnThisDay, LeapDaysAndFirstOfMarchAcrossZones)
 
 TEST(OnThisDay, AtMostFiveMostRecentFirst)
 {
-    ZoneScope pinned("Europe/Berlin");
+    PinTimeZone("Europe/Berlin");
     std::vector<EntryHeader> headers;
     for (int year = 2010; year <= 2024; ++year) {
         headers.push_back(Header(LocalTime(year, 7, 14, 0, 1)));
@@ -87,21 +87,18 @@ TEST(OnThisDay, AtMostFiveMostRecentFirst)
     EXPECT_EQ(Find({}, LocalTime(2025, 7, 14, 23, 0)), Found{});
 }
 
-TEST(OnThisDay, WordsAndLines)
+TEST(OnThisDay, WordsAreCountedAndCutOnWhitespace)
 {
     EXPECT_EQ(CountWords(u""), 0);
     EXPECT_EQ(CountWords(u"  one\ttwo\n\nthree\u00a0four  "), 4);
     EXPECT_EQ(FirstWords(u"  Rain\nall day.  ", 8), QStringLiteral("Rain all day."));
-    EXPECT_EQ(FirstWords(u"a b c d e f g h i", 8), QStringLiteral("a b c d e f g h..."));
     EXPECT_EQ(FirstWords(u"a b c d e f g h  ", 8), QStringLiteral("a b c d e f g h"));
-    EXPECT_EQ(OnThisDayText(1, "Rain"), QStringLiteral("1 year ago: Rain"));
-    EXPECT_EQ(OnThisDayText(12, "Rain"), QStringLiteral("12 years ago: Rain"));
 }
 
 // The lines of an encrypted diary on disk: texts decrypted and cut short.
 TEST(OnThisDay, LinesOfADiaryOnDisk)
 {
-    ZoneScope pinned("Europe/Berlin");
+    PinTimeZone("Europe/Berlin");
     QTemporaryDir folder;
     const QString path = folder.filePath("days.ilm");
     WriteDiary(path,

@@ -5,27 +5,20 @@
 #include "stats/StatisticsDlg.h"
 
 #include "platform/FileDialogs.h"
-#include "platform/MessageBox.h"
 #include "stats/WordCounter.h"
 #include "stats/YearGridView.h"
 #include "store/FileFaults.h"
 #include "tests/stats/StatsTestSupport.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QHelpEvent>
-#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolTip>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -34,6 +27,7 @@ class StatisticsDlgTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        PinTimeZone("Europe/Berlin");
         ASSERT_TRUE(m_folder.isValid());
         m_path = m_folder.filePath("moods.ilm");
         // 2024: one day per mood value in January (moods -3..+3 on the 1st to
@@ -50,10 +44,7 @@ protected:
         }
         WriteDiary(m_path, entries, "secret");
         m_session = std::make_unique<CDiarySession>(Encoded(m_path), ExtLocOf(m_path));
-        CMessageBox::ClearHistory();
-        CFileDialogs::Reset();
     }
-    void TearDown() override { CFileFaults::Install({}); }
 
     std::unique_ptr<CStatisticsDlg> Open()
     {
@@ -68,7 +59,6 @@ protected:
         return label ? label->text() : QString();
     }
 
-    ZoneScope m_zone{"Europe/Berlin"};
     QTemporaryDir m_folder;
     QString m_path;
     std::unique_ptr<CDiarySession> m_session;
@@ -196,11 +186,8 @@ TEST_F(StatisticsDlgTest, SavePictureWritesThePageOnView)
     EXPECT_EQ(saved.pixelColor(dialog->Grid()->CellRect(1, 7).center()),
               CYearGridView::RatingColor(3));
     EXPECT_EQ(QImage(chart).size(), dialog->ChartView()->size());
-    struct stat info
-    {
-    };
-    ASSERT_EQ(::stat(Encoded(chart).c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(QFile::permissions(chart),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser); // 0600
     EXPECT_EQ(QDir(m_folder.path()).entryList({"*.tmp"}), QStringList());
     EXPECT_TRUE(CMessageBox::History().empty());
 }
