@@ -5,50 +5,54 @@
 #include "MainWindowFixture.h"
 #include "store/EncryptedSession.h"
 
+namespace {
+// The file's bytes, empty when it cannot be read.
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
 TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
 {
     CDayloomDlg& window = OpenSample();
+    const QStringList names{"travel.ilm", "travel.dlm", "travel.rlm", "travel.plm"};
     std::vector<QByteArray> original;
-    for (const char* name : {"travel.ilm", "travel.dlm", "travel.rlm", "travel.plm"}) {
-        QFile file(PathOf(QString::fromLatin1(name)));
-        original.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    for (const QString& name : names) {
+        original.push_back(Bytes(PathOf(name)));
     }
 
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes); // remove the old files
-    AnswerPrompt(QStringLiteral("Secret1"));           // the encrypted diary opens
-    ActionOf(window, QStringLiteral("&Encrypt diary..."))->trigger();
+    AnswerPrompt("Secret1");                           // the encrypted diary opens
+    ActionOf(window, "&Encrypt diary...")->trigger();
     ASSERT_NE(window.Session(), nullptr);
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
     EXPECT_EQ(RowCount(window), 4);
-    EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("travel.ilm"))));
-    EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("travel.dlm"))));
-    QFile encrypted(PathOf(QStringLiteral("travel.dayloom")));
-    ASSERT_TRUE(encrypted.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(encrypted.readAll().contains("Sunny"));
-    EXPECT_EQ(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()),
-              PathOf(QStringLiteral("travel.dayloom")));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{"travel.dayloom", "travel.lock"}));
+    const QByteArray encrypted = Bytes(PathOf("travel.dayloom"));
+    EXPECT_FALSE(encrypted.isEmpty());
+    EXPECT_FALSE(encrypted.contains("Sunny"));
+    EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), PathOf("travel.dayloom"));
 
     CMessageBox::ClearHistory();
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
-    ActionOf(window, QStringLiteral("Save &decrypted copy..."))->trigger();
-    EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("travel.ilm")))) << "No writes nothing";
+    ActionOf(window, "Save &decrypted copy...")->trigger();
+    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm"))) << "No writes nothing";
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-    ActionOf(window, QStringLiteral("Save &decrypted copy..."))->trigger();
+    ActionOf(window, "Save &decrypted copy...")->trigger();
     ASSERT_EQ(CMessageBox::History().size(), 3u);
-    EXPECT_TRUE(
-        CMessageBox::History()[0].text.startsWith(QStringLiteral("The copy is not encrypted")));
-    size_t i = 0;
-    for (const char* name : {"travel.ilm", "travel.dlm", "travel.rlm", "travel.plm"}) {
-        QFile file(PathOf(QString::fromLatin1(name)));
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), original[i++])
-            << name;
+    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith("The copy is not encrypted"));
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(Bytes(PathOf(names[i])), original[i]) << names[i].toStdString();
     }
 }
 
 TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithItsPassword)
 {
-    const QString path = PathOf(QStringLiteral("holiday.dayloom"));
+    const QString path = PathOf("holiday.dayloom");
     CFileDialogs::PushDiary(path);
     CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
@@ -56,46 +60,35 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(QFileInfo::exists(path)) << "nothing is written before the password";
 
-    const auto writeEntry = [&](const QString& password, const QString& text) {
-        OnPrompt([password](CSecurityDlg& prompt) { Type(prompt, password); });
-        CModal::PushHandler([text](QDialog& dialog) {
-            auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
-            editor.findChild<CEntryRichEdit*>()->setPlainText(text);
-            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("save")),
-                              Qt::LeftButton);
-        });
-        window.OnNewEntry();
-    };
     // A password given with a discarded editor is replaced by the next one.
-    OnPrompt([](CSecurityDlg& prompt) { Type(prompt, QStringLiteral("Dropped")); });
+    AnswerPrompt("Dropped");
     CModal::PushHandler([](QDialog&) {});
     window.OnNewEntry();
     EXPECT_FALSE(QFileInfo::exists(path));
-    writeEntry(QStringLiteral("Holiday1"), QStringLiteral("Swam in the sea."));
+    AnswerPrompt("Holiday1");
+    CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Swam in the sea."); });
+    window.OnNewEntry();
     ASSERT_EQ(RowCount(window), 1);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(file.readAll().contains("sea"));
-    EXPECT_EQ(QDir(PathOf(QString())).entryList(QDir::Files),
-              (QStringList{QStringLiteral("holiday.dayloom"), QStringLiteral("holiday.lock")}));
+    EXPECT_FALSE(Bytes(path).isEmpty());
+    EXPECT_FALSE(Bytes(path).contains("sea"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{"holiday.dayloom", "holiday.lock"}));
 
     CMessageBox::ClearHistory();
-    OpenThroughMenu(path, QStringLiteral("Dropped"));
+    OpenThroughMenu(path, "Dropped");
     EXPECT_EQ(window.Session(), nullptr);
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith(QStringLiteral("The password")));
-    OpenThroughMenu(path, QStringLiteral("Holiday1"));
-    ASSERT_EQ(RowCount(window), 1);
-    EXPECT_EQ(window.EntryView()->toPlainText().trimmed(), QStringLiteral("Swam in the sea."));
+    ASSERT_EQ(Shown().size(), 1);
+    EXPECT_TRUE(Shown()[0].startsWith(ByTitle("The password")));
+    OpenThroughMenu(path, "Holiday1");
+    EXPECT_EQ(State(window), "1 @0: Swam in the sea.");
 }
 
 TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminder)
 {
-    CFileDialogs::PushDiary(PathOf(QStringLiteral("plans.dayloom")));
+    CFileDialogs::PushDiary(PathOf("plans.dayloom"));
     CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
-    OnPrompt([](CSecurityDlg& prompt) { Type(prompt, QStringLiteral("Plans1")); });
+    AnswerPrompt("Plans1");
     CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the Reminders window
     window.OnReminders();
     EXPECT_TRUE(CModal::Unanswered().empty());

@@ -11,7 +11,8 @@ TEST_F(MainWindowTest, ExportBackUpAndRestoreFromTheFileMenu)
     CModal::PushHandler([](QDialog& options) { QTest::keyClick(&options, Qt::Key_Return); });
     CFileDialogs::PushFile(PathOf("sample.csv"));
     ActionOf(window, "&Export diary...")->trigger();
-    EXPECT_EQ(MessageTexts().back(), "4 entries were exported to " + PathOf("sample.csv") + ".");
+    EXPECT_EQ(CMessageBox::History().back().text,
+              "4 entries were exported to " + PathOf("sample.csv") + ".");
 
     CFileDialogs::PushFile(PathOf("sample-backup.zip"));
     ActionOf(window, "&Back up diary...")->trigger();
@@ -21,12 +22,12 @@ TEST_F(MainWindowTest, ExportBackUpAndRestoreFromTheFileMenu)
     // backup's four entries again, behind the password prompt.
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click("Delete");
-    ASSERT_EQ(Entries(window)->rowCount(), 3);
+    ASSERT_EQ(RowCount(window), 3);
     CFileDialogs::PushFile(PathOf("sample-backup.zip"));
     CFileDialogs::PushFolder(m_dir.path());
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     AnswerPrompt("Secret1");
     ActionOf(window, "Restore from backup...")->trigger();
-    EXPECT_EQ(Entries(window)->rowCount(), 4);
+    EXPECT_EQ(RowCount(window), 4);
     EXPECT_EQ(CModal::Pending(), 0);
 }

@@ -1,52 +1,39 @@
 #pragma once
-// Shared set-up of the main window tests: a pinned zone and clock, fresh
-// settings, a temporary folder (also the working folder, where rewrites put
-// their temporary file), a sample diary, and helpers that answer the
-// password prompt as a user would.
+// Shared set-up of the main window tests: a pinned zone and clock, a
+// temporary folder (also the working folder, where rewrites put their
+// temporary file), a sample diary, and helpers that act as a user would.
+// The per-test listener resets the settings, the seams and the messages.
 
 #include "app/DayloomDlg.h"
 #include "app/EntryPanel.h"
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/SecurityDlg.h"
-#include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "platform/Settings.h"
-#include "platform/Shell.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileFaults.h"
 #include "tests/support/TestDiary.h"
+#include "tests/support/WidgetTestSupport.h"
 #include "widgets/EntryRichEdit.h"
-#include "widgets/GraphChoiceBox.h"
 #include "widgets/GraphCtrl.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
+
+using widgettest::Shown;
 
 // Failures print texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -54,91 +41,133 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-inline int EntryCountOnDisk(const QString& path)
-{
-    return static_cast<int>(QFileInfo(path).size() / kEntryRecordSize);
-}
-
-// The main window's parts, found as a user (or a screen reader) finds them.
-template <typename T = QWidget> T* Part(const QWidget& window, const QString& name)
-{
-    T* part = window.findChild<T*>(name);
-    EXPECT_NE(part, nullptr) << name.toStdString();
-    return part;
-}
-inline QLineEdit* Field(const QWidget& window, const char* name)
-{
-    return Part<QLineEdit>(window, QString::fromLatin1(name));
-}
-inline QAbstractButton* ButtonOf(const QWidget& window, const QString& name)
-{
-    return Part<QAbstractButton>(window, name);
-}
-inline QAction* ActionOf(const QWidget& window, const QString& text)
-{
-    for (QMenu* menu : window.findChildren<QMenu*>()) {
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) {
-                return action;
-            }
-        }
-    }
-    return nullptr;
-}
-inline QAbstractItemModel* Entries(const CDayloomDlg& window)
-{
-    return window.EntryList()->model();
-}
-inline int RowCount(const CDayloomDlg& window)
-{
-    return Entries(window)->rowCount();
-}
-inline QString RowLine(const CDayloomDlg& window, int row)
-{
-    return Entries(window)->data(Entries(window)->index(row, 0)).toString();
-}
-// The selected line of the entry list, -1 for none.
-inline int SelectedRow(const CDayloomDlg& window)
-{
-    const QModelIndexList rows = window.EntryList()->selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
-}
-
 class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
+        widgettest::PinTimeZone("Europe/Berlin");
         ASSERT_TRUE(m_dir.isValid());
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
         CClock::SetFixed(LocalTime(2026, 12, 10, 12));
-        CMessageBox::ClearHistory();
-        CModal::Reset();
-        CFileDialogs::Reset();
-        CShell::Reset();
-        CHelp::Reset();
     }
 
     void TearDown() override
     {
         m_window.reset();
         EXPECT_EQ(CModal::Pending(), 0) << "a queued dialog handler was never used";
-        CModal::Reset();
-        CFileDialogs::Reset();
-        CClock::Reset();
         QDir::setCurrent(m_oldDir);
     }
 
+public:
+    // Messages as Shown() lists them, captioned with the program's file
+    // name or with its title.
+    static QString ByApp(const QString& text) { return CAppInfo::AppName() + " | " + text; }
+    static QString ByTitle(const QString& text) { return CAppInfo::Title() + " | " + text; }
+
+    // The main window's parts, found as a user (or a screen reader) finds them.
+    template <typename T = QWidget> static T* Part(const QWidget& window, const QString& name)
+    {
+        T* part = window.findChild<T*>(name);
+        EXPECT_NE(part, nullptr) << name.toStdString();
+        return part;
+    }
+    static QString FieldText(const QWidget& window, const char* name)
+    {
+        return Part<QLineEdit>(window, QString::fromLatin1(name))->text();
+    }
+    // The fields under the entry, then its two marks ("C", "M" when checked).
+    static QString Panel(const QWidget& window)
+    {
+        QStringList parts;
+        for (const char* name : {"moodField", "fatigueField", "shapeField", "dreamField",
+                                 "weightField", "temperatureField"}) {
+            parts << FieldText(window, name);
+        }
+        parts << (Part<QCheckBox>(window, "Copulation")->isChecked() ? "C" : "-")
+              << (Part<QCheckBox>(window, "Menstruus")->isChecked() ? "M" : "-");
+        return parts.join(QLatin1Char('|'));
+    }
+    static QAction* ActionOf(const QWidget& window, const QString& text)
+    {
+        for (QMenu* menu : window.findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == text) {
+                    return action;
+                }
+            }
+        }
+        return nullptr;
+    }
+    static QAbstractItemModel* Entries(const CDayloomDlg& w) { return w.EntryList()->model(); }
+    static int RowCount(const CDayloomDlg& window) { return Entries(window)->rowCount(); }
+    static QString RowLine(const CDayloomDlg& window, int row)
+    {
+        return Entries(window)->data(Entries(window)->index(row, 0)).toString();
+    }
+    // The selected line of the entry list, -1 for none.
+    static int SelectedRow(const CDayloomDlg& window)
+    {
+        const QModelIndexList rows = window.EntryList()->selectionModel()->selectedIndexes();
+        return rows.isEmpty() ? -1 : rows.constFirst().row();
+    }
+    static QString ViewText(const CDayloomDlg& w) { return w.EntryView()->toPlainText().trimmed(); }
+    // The list's length, its selected line and the text on view: "4 @3: text".
+    static QString State(const CDayloomDlg& window)
+    {
+        return QStringLiteral("%1 @%2: %3")
+            .arg(RowCount(window))
+            .arg(SelectedRow(window))
+            .arg(ViewText(window));
+    }
+    // The highlighted match on view and where it starts: "Rain@14".
+    static QString Mark(const CDayloomDlg& window)
+    {
+        const QTextCursor cursor = window.EntryView()->textCursor();
+        return cursor.selectedText() + QLatin1Char('@') + QString::number(cursor.selectionStart());
+    }
+    // No diary open: the program's title, the welcome text, an empty list.
+    static void ExpectNoDiary(const CDayloomDlg& window)
+    {
+        EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
+        EXPECT_EQ(window.Session(), nullptr);
+        EXPECT_EQ(State(window), "0 @-1: " + CEntryPanel::WelcomeText());
+        EXPECT_FALSE(window.EntryList()->isEnabled());
+    }
+    // The settings naming the last diary: "path|extension position|title".
+    static QString Remembered()
+    {
+        return CSettings::GetProfileString("DiaryFile") + QLatin1Char('|') +
+               QString::number(CSettings::GetProfileInt("ExtLoc", 0)) + QLatin1Char('|') +
+               CSettings::GetProfileString("shortFile");
+    }
+    static int EntryCountOnDisk(const QString& path)
+    {
+        return static_cast<int>(QFileInfo(path).size() / kEntryRecordSize);
+    }
+    static void ClickLine(CDayloomDlg& window, int row)
+    {
+        QListView* list = window.EntryList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
+    // Answers the entry editor: its text replaced by `text`, saved.
+    static void SaveEditorWith(QDialog& dialog, const QString& text)
+    {
+        auto& editor = dynamic_cast<CNewEntryDlg&>(dialog);
+        editor.findChild<CEntryRichEdit*>()->setPlainText(text);
+        CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+        QTest::mouseClick(editor.findChild<QPushButton*>("save"), Qt::LeftButton);
+    }
+
+protected:
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
 
     // Four entries of December 2026 under the password "Secret1".
-    QString MakeSampleDiary(const QString& name = QStringLiteral("travel.ilm"))
+    QString MakeSampleDiary()
     {
-        const QString path = PathOf(name);
+        const QString path = PathOf("travel.ilm");
         WriteDiary(
             path,
             {{LocalTime(2026, 12, 5, 9, 5, 7), Rtf("Sunny and dry."), -3, -2, -3, -2, 1, 0, 37.0f,
@@ -158,14 +187,13 @@ protected:
             user(dynamic_cast<CSecurityDlg&>(dialog));
         });
     }
-
     // Types the password, and again into the confirmation of a new diary's.
     static void Type(CSecurityDlg& prompt, const QString& password,
                      const std::optional<QString>& confirmation = std::nullopt)
     {
         prompt.PasswordField()->setFocus();
         QTest::keyClicks(prompt.PasswordField(), password);
-        auto* confirm = prompt.findChild<QLineEdit*>(QStringLiteral("confirmEdit"));
+        auto* confirm = prompt.findChild<QLineEdit*>("confirmEdit");
         if (confirm->isVisible()) {
             QTest::keyClick(prompt.PasswordField(), Qt::Key_Tab);
             EXPECT_EQ(prompt.focusWidget(), confirm) << "the confirmation comes next in Tab order";
@@ -173,16 +201,9 @@ protected:
         }
         QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
     }
-
     static void AnswerPrompt(const QString& password)
     {
         OnPrompt([password](CSecurityDlg& prompt) { Type(prompt, password); });
-    }
-
-    static void CancelPrompt()
-    {
-        OnPrompt(
-            [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
     }
 
     CDayloomDlg& Window()
@@ -193,35 +214,37 @@ protected:
         }
         return *m_window;
     }
-
+    CDayloomDlg& ActiveWindow()
+    {
+        Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        return *m_window;
+    }
     // Opens `path` through the File menu and answers the prompt.
-    void OpenThroughMenu(const QString& path, const QString& password)
+    CDayloomDlg& OpenThroughMenu(const QString& path, const QString& password = "Secret1")
     {
         CFileDialogs::PushDiary(path);
         AnswerPrompt(password);
         Window().OnOpenCreateDiary();
+        return Window();
     }
-
-    // The sample diary opened through the menu, its messages cleared.
-    CDayloomDlg& OpenSample()
+    // A diary of `entries` (the sample's without) opened, its messages cleared.
+    CDayloomDlg& OpenDiary(const QString& name, const std::vector<EntryValues>& entries)
     {
-        OpenThroughMenu(MakeSampleDiary(), QStringLiteral("Secret1"));
+        WriteDiary(PathOf(name), entries, "Secret1");
+        OpenThroughMenu(PathOf(name));
         CMessageBox::ClearHistory();
         return Window();
     }
-
+    CDayloomDlg& OpenSample()
+    {
+        OpenThroughMenu(MakeSampleDiary());
+        CMessageBox::ClearHistory();
+        return Window();
+    }
     void Click(const QString& button)
     {
-        QTest::mouseClick(ButtonOf(Window(), button), Qt::LeftButton);
-    }
-
-    std::vector<QString> MessageTexts() const
-    {
-        std::vector<QString> texts;
-        for (const CMessageBox::Shown& shown : CMessageBox::History()) {
-            texts.push_back(shown.text);
-        }
-        return texts;
+        QTest::mouseClick(Part<QAbstractButton>(Window(), button), Qt::LeftButton);
     }
 
     QTemporaryDir m_dir;

@@ -9,22 +9,10 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 
+using widgettest::ClickRow;
+using widgettest::Lines;
+
 namespace {
-
-QStringList Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        lines << list->item(i)->text();
-    }
-    return lines;
-}
-
-void ClickRow(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
 
 void PickDate(CDatePicker* picker, QDate date)
 {
@@ -41,23 +29,33 @@ void AddReminder(const QString& path, int64_t time, const char* description)
     store.AppendReminder();
 }
 
+// Deletes the first `count` lines of `list` with `remove`, then clicks `ok`.
+void DeleteFirstAndClose(QListWidget* list, QAbstractButton* remove, QAbstractButton* ok, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        ClickRow(list, 0);
+        QTest::mouseClick(remove, Qt::LeftButton);
+    }
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutReminders)
 {
     // The Soon window is read once, when the window starts.
-    CSettings::WriteProfileInt(QStringLiteral("StartAlarmBefore"), 3);
+    CSettings::WriteProfileInt("StartAlarmBefore", 3);
     const QString path = MakeSampleDiary();
     // Now is Thursday 10 December 2026, 12:00.
     AddReminder(path, LocalTime(2026, 12, 10, 8), "Dentist");
     AddReminder(path, LocalTime(2026, 12, 12, 9), "Party");
     AddReminder(path, LocalTime(2026, 12, 20, 9), "Wedding");
-    OpenThroughMenu(path, QStringLiteral("Secret1"));
-    CDayloomDlg& window = Window();
-    EXPECT_EQ(Lines(Part<QListWidget>(window, "Reminders")),
+    CDayloomDlg& window = OpenThroughMenu(path);
+    auto* summary = Part<QListWidget>(window, "Reminders");
+    EXPECT_EQ(Lines(summary),
               (QStringList{"Today [10 Dec, Thu]: Dentist", "Soon [in 2 days] [12 Dec, Sat]: Party",
                            "in 10 days [20 Dec, Sun]: Wedding"}));
-    CSettings::WriteProfileInt(QStringLiteral("StartAlarmBefore"), 30);
+    CSettings::WriteProfileInt("StartAlarmBefore", 30);
 
     // Esc ends the dialog; the summary follows what the dialog deleted.
     CModal::PushHandler([](QDialog& dialog) {
@@ -66,35 +64,29 @@ TEST_F(MainWindowTest, ReminderSummaryIsRebuiltAfterTheDialogAndEmptiedWithoutRe
         QTest::mouseClick(reminders.DeleteButton(), Qt::LeftButton);
         QTest::keyClick(&reminders, Qt::Key_Escape);
     });
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F3);
-    EXPECT_EQ(Lines(Part<QListWidget>(window, "Reminders")),
-              (QStringList{"Soon [in 2 days] [12 Dec, Sat]: Party",
-                           "in 10 days [20 Dec, Sun]: Wedding"}));
+    QTest::keyClick(&ActiveWindow(), Qt::Key_F3);
+    EXPECT_EQ(Lines(summary), (QStringList{"Soon [in 2 days] [12 Dec, Sat]: Party",
+                                           "in 10 days [20 Dec, Sun]: Wedding"}));
 
     CModal::PushHandler([](QDialog& dialog) {
         auto& reminders = dynamic_cast<CRemindersDlg&>(dialog);
-        for (int i = 0; i < 2; ++i) {
-            ClickRow(reminders.ReminderList(), 0);
-            QTest::mouseClick(reminders.DeleteButton(), Qt::LeftButton);
-        }
-        QTest::mouseClick(reminders.OkButton(), Qt::LeftButton);
+        DeleteFirstAndClose(reminders.ReminderList(), reminders.DeleteButton(),
+                            reminders.OkButton(), 2);
     });
     window.OnReminders();
-    EXPECT_EQ(Part<QListWidget>(window, "Reminders")->count(), 0);
-    EXPECT_EQ(QFileInfo(PathOf(QStringLiteral("travel.rlm"))).size(), 0);
-    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_EQ(summary->count(), 0);
+    EXPECT_EQ(QFileInfo(PathOf("travel.rlm")).size(), 0);
+    EXPECT_TRUE(Shown().isEmpty());
 }
 
 TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog)
 {
     CDayloomDlg& window = OpenSample();
-    EXPECT_EQ(Part<QListWidget>(window, "Planner")->count(), 0);
+    auto* summary = Part<QListWidget>(window, "Planner");
+    EXPECT_EQ(summary->count(), 0);
 
     // Two tasks, the first completed on its planned day.
-    QStringList dialogLines;
-    CModal::PushHandler([&dialogLines](QDialog& dialog) {
+    CModal::PushHandler([](QDialog& dialog) {
         auto& planner = dynamic_cast<CPlannerDlg&>(dialog);
         for (const auto& [day, text] : {std::pair{12, "Buy paint"}, std::pair{14, "Sand floor"}}) {
             PickDate(planner.PlannedPicker(), QDate(2026, 12, day));
@@ -104,27 +96,17 @@ TEST_F(MainWindowTest, PlannerSummaryUsesTheMainWindowWordingAndFollowsTheDialog
         ClickRow(planner.TaskList(), 0);
         PickDate(planner.ActualPicker(), QDate(2026, 12, 12));
         QTest::mouseClick(planner.DoneButton(), Qt::LeftButton);
-        for (int i = 0; i < planner.TaskList()->count(); ++i) {
-            dialogLines << planner.TaskList()->item(i)->text();
-        }
         QTest::keyClick(&planner, Qt::Key_Escape);
     });
-    Click(QStringLiteral("Planner"));
-    EXPECT_EQ(dialogLines, (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec",
-                                        "14 Dec [ Sand floor ] NOT DONE"}));
-    EXPECT_EQ(Lines(Part<QListWidget>(window, "Planner")),
+    Click("Planner");
+    EXPECT_EQ(Lines(summary),
               (QStringList{"12 Dec [ Buy paint ] DONE ON TIME", "14 Dec [ Sand floor ] NOT DONE"}));
 
     CModal::PushHandler([](QDialog& dialog) {
         auto& planner = dynamic_cast<CPlannerDlg&>(dialog);
-        for (int i = 0; i < 2; ++i) {
-            ClickRow(planner.TaskList(), 0);
-            QTest::mouseClick(planner.DeleteButton(), Qt::LeftButton);
-        }
-        QTest::mouseClick(planner.OkButton(), Qt::LeftButton);
+        DeleteFirstAndClose(planner.TaskList(), planner.DeleteButton(), planner.OkButton(), 2);
     });
     window.OnPlanner();
-    EXPECT_EQ(Part<QListWidget>(window, "Planner")->count(), 0);
-    EXPECT_TRUE(CMessageBox::History().empty());
-    EXPECT_TRUE(CModal::Unanswered().empty());
+    EXPECT_EQ(summary->count(), 0);
+    EXPECT_TRUE(Shown().isEmpty());
 }
