@@ -89,6 +89,7 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
         Window().OnOpenCreateDiary();
         EXPECT_EQ(Shown(), typed.isEmpty() ? QStringList() : QStringList{ByTitle(kInvalid)});
         ExpectNoDiary(Window());
+        EXPECT_FALSE(QFileInfo::exists(PathOf("travel.lock"))) << "a diary not opened stays free";
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(Remembered(), PathOf("old.ilm|7|travel"));
     }
