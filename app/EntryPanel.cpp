@@ -39,9 +39,8 @@ QString OneDecimal(float value)
 QString CEntryPanel::WelcomeText()
 {
     return QStringLiteral("Welcome to ") + CAppInfo::Title() +
-           QStringLiteral(" - your personal diary\n= e-mail: mailto:") +
-           CAppInfo::MailAddress() + QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() +
-           QStringLiteral("\nEnjoy!");
+           QStringLiteral(" - your personal diary\n= e-mail: mailto:") + CAppInfo::MailAddress() +
+           QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() + QStringLiteral("\nEnjoy!");
 }
 
 QString CEntryPanel::EmptyDiaryText()

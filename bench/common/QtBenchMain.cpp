@@ -2,9 +2,8 @@
 // painting); runs on the offscreen platform unless told otherwise.
 #include "platform/AppInfo.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 
 int main(int argc, char** argv)
