@@ -133,7 +133,7 @@ void CDayloomDlg::BuildControls()
     connect(m_pEntryList, &QListView::doubleClicked, this, &CDayloomDlg::OnEditEntry);
 
     // The picture buttons: name, theme icon, fallback picture, tip, command.
-    struct ButtonSpec
+    struct ButtonLayout
     {
         const char* name;
         const char* icon;
@@ -141,7 +141,7 @@ void CDayloomDlg::BuildControls()
         QString tip;
         void (CDayloomDlg::*command)();
     };
-    const ButtonSpec specs[] = {
+    const ButtonLayout layouts[] = {
         {"Go to first", "go-first", "first.svg", "Jump to the first entry", &CDayloomDlg::OnFirst},
         {"Go to previous", "go-previous", "previous.svg", "View the previous entry",
          &CDayloomDlg::OnPrevious},
@@ -168,9 +168,10 @@ void CDayloomDlg::BuildControls()
         {"Mail", "mail-send", "mail.svg", "Send an e-mail to the author", &CDayloomDlg::OnMail},
         {"Exit", "application-exit", "exit.svg", "Exit Dayloom", nullptr}};
     std::vector<QPushButton*> buttons;
-    for (const ButtonSpec& spec : specs) {
-        buttons.push_back(MakeButton(QString::fromLatin1(spec.name), QString::fromLatin1(spec.icon),
-                                     QString::fromLatin1(spec.picture), spec.tip, spec.command));
+    for (const ButtonLayout& button : layouts) {
+        buttons.push_back(
+            MakeButton(QString::fromLatin1(button.name), QString::fromLatin1(button.icon),
+                       QString::fromLatin1(button.picture), button.tip, button.command));
     }
     m_pSearch = buttons[5];
     m_pSearch->setCheckable(true);
