@@ -34,10 +34,10 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     };
     run(QStringLiteral("&Export diary..."), &CExportHost::ExportDiary);
     run(QStringLiteral("&Back up diary..."), &CExportHost::BackUpDiary);
-    run(QStringLiteral("Restore from backup..."), &CExportHost::RestoreFromBackup);
+    run(QStringLiteral("&Restore from backup..."), &CExportHost::RestoreFromBackup);
     file->addSeparator();
     add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
-    run(QStringLiteral("&Encrypt diary..."), &CEncryptionCommands::EncryptDiary);
+    run(QStringLiteral("E&ncrypt diary..."), &CEncryptionCommands::EncryptDiary);
     run(QStringLiteral("Save &decrypted copy..."), &CEncryptionCommands::SaveDecryptedCopy);
     add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
     file->addSeparator();

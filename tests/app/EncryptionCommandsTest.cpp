@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
 
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes); // remove the old files
     AnswerPrompt("Secret1");                           // the encrypted diary opens
-    ActionOf(window, "&Encrypt diary...")->trigger();
+    ActionOf(window, "E&ncrypt diary...")->trigger();
     ASSERT_NE(window.Session(), nullptr);
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());

@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, ExportBackUpAndRestoreFromTheFileMenu)
     CFileDialogs::PushFolder(m_dir.path());
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     AnswerPrompt("Secret1");
-    ActionOf(window, "Restore from backup...")->trigger();
+    ActionOf(window, "&Restore from backup...")->trigger();
     EXPECT_EQ(RowCount(window), 4);
     EXPECT_EQ(CModal::Pending(), 0);
 }
