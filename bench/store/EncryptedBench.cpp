@@ -6,6 +6,7 @@
 // measure the file and its sealing, except the password change, which
 // includes one derivation with the default ones.
 
+#include "BenchFolder.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
 #include "store/Messages.h"
@@ -25,28 +26,10 @@ const std::string kPassword = "benchmark";
 
 std::string Folder()
 {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("dayloom-encrypted-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        SetStoreMessageHandler([](const std::string&) {});
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(
-                std::filesystem::temp_directory_path() /
-                    ("dayloom-encrypted-bench-" + std::to_string(::getpid())),
-                ignored);
-        });
-        return path.string();
-    }();
-    return folder;
+    return benchfolder::Scratch("encrypted");
 }
 
-void PutU32(std::string& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
+using benchfolder::PutU32;
 
 // An encrypted diary of n entries one hour apart (index records and texts
 // in the four-file layout), made once per size.

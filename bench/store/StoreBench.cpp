@@ -4,6 +4,7 @@
 // bytes ("floor_ms"; "floor_sync_ms" adds the flush to the disk that a
 // rewrite must do anyway).
 
+#include "BenchFolder.h"
 #include "store/DiaryStore.h"
 #include "store/Messages.h"
 
@@ -25,27 +26,10 @@ constexpr size_t kTextSize = 1000;
 
 std::string Folder()
 {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("dayloom-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        SetStoreMessageHandler([](const std::string&) {});
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(std::filesystem::temp_directory_path() /
-                                            ("dayloom-bench-" + std::to_string(::getpid())),
-                                        ignored);
-        });
-        return path.string();
-    }();
-    return folder;
+    return benchfolder::Scratch("store");
 }
 
-void PutU32(std::string& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
+using benchfolder::PutU32;
 
 void WriteAll(const std::string& path, const std::string& bytes)
 {
