@@ -1,5 +1,6 @@
 #include "store/EncryptedDiaryFile.h"
 
+#include "store/EncryptedChunks.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <fcntl.h>
 #include <limits>
 #include <memory>
+#include <new>
 #include <sodium.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -25,15 +27,6 @@ EncryptedResult Failed(EncryptedStatus status, FileErrorCause cause = FileErrorC
 EncryptedResult IoFailure(int error)
 {
     return Failed(EncryptedStatus::IoError, FileErrorCauseFromErrno(error));
-}
-
-// The associated data of part i: the header up to its checksum (which binds
-// the part to this diary, this commit and its place in the table) and i.
-std::string PartAssociatedData(const std::string& header, size_t i)
-{
-    std::string ad = header.substr(0, kChecksumAt + 1);
-    ad[kChecksumAt] = static_cast<char>(i);
-    return ad;
 }
 
 // Makes path as a new, empty file of mode 0600, so that no other user can
@@ -99,9 +92,29 @@ void CEncryptedDiaryFile::Close()
     m_parts.Wipe();
     m_header = {};
     m_bOpen = false;
+    m_bOnDisk = false;
 }
 
 EncryptedResult CEncryptedDiaryFile::Open(std::string_view password)
+{
+    return Load([&](const EncryptedHeader& header, std::string_view head, CSecureBuffer& dataKey) {
+        return UnwrapKey(header, head, password, dataKey);
+    });
+}
+
+EncryptedResult CEncryptedDiaryFile::Reopen()
+{
+    if (!m_bOpen)
+        return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
+    return Load([&](const EncryptedHeader& header, std::string_view, CSecureBuffer& dataKey) {
+        if (header.diaryId != m_header.diaryId)
+            return EncryptedStatus::Damaged; // another diary put in its place
+        std::copy(m_dataKey.data(), m_dataKey.data() + kKeySize, dataKey.data());
+        return EncryptedStatus::Ok;
+    });
+}
+
+EncryptedResult CEncryptedDiaryFile::Load(const KeySource& key)
 {
     if (!FileExists(m_path))
         return Failed(EncryptedStatus::IoError, FileErrorCause::FileNotFound);
@@ -109,87 +122,97 @@ EncryptedResult CEncryptedDiaryFile::Open(std::string_view password)
         CStoreFile file;
         if (const FileErrorCause cause = file.Open(m_path); cause != FileErrorCause::None)
             return Failed(EncryptedStatus::IoError, cause);
-        const uint64_t length = file.Length();
-        if (length > std::numeric_limits<size_t>::max() / 2)
+        const uint64_t size = file.Length();
+        std::string head(static_cast<size_t>(std::min<uint64_t>(size, kHeaderSize)), '\0');
+        if (file.ReadAt(0, head.data(), head.size()) != head.size())
             return Failed(EncryptedStatus::Damaged);
-        // Left uninitialised: the body's pages are only touched once it is
-        // read, after the key derivation has given its memory back.
-        const size_t size = static_cast<size_t>(length);
-        const std::unique_ptr<char[]> bytes(new char[size == 0 ? 1 : size]);
-        const size_t head = std::min(size, kHeaderSize);
-        if (file.ReadAt(0, bytes.get(), head) != head)
-            return Failed(EncryptedStatus::Damaged);
-        return UnlockAfter(std::string_view(bytes.get(), size), password, [&] {
-            return file.ReadAt(head, bytes.get() + head, size - head) == size - head;
+        // Each part is read into the string that will hold it once the key
+        // derivation has given its memory back, and opened there.
+        return UnlockWith(head, size, key, [&](uint64_t at, std::string& part) {
+            return file.ReadAt(at, part.data(), part.size()) == part.size();
         });
     } catch (const CFileError& error) {
         return Failed(EncryptedStatus::IoError, error.cause());
+    } catch (const std::bad_alloc&) {
+        return Failed(EncryptedStatus::IoError, FileErrorCause::Generic); // larger than memory
     }
 }
 
 EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::string_view password)
 {
-    return UnlockAfter(fileBytes, password, [] { return true; });
+    return UnlockWith(
+        fileBytes, fileBytes.size(),
+        [&](const EncryptedHeader& header, std::string_view head, CSecureBuffer& dataKey) {
+            return UnwrapKey(header, head, password, dataKey);
+        },
+        [&](uint64_t at, std::string& part) {
+            std::copy_n(fileBytes.data() + at, part.size(), part.data());
+            return true;
+        });
 }
 
-EncryptedResult CEncryptedDiaryFile::UnlockAfter(std::string_view fileBytes,
-                                                 std::string_view password,
-                                                 const std::function<bool()>& readBody)
+EncryptedStatus CEncryptedDiaryFile::UnwrapKey(const EncryptedHeader& header, std::string_view head,
+                                               std::string_view password, CSecureBuffer& dataKey)
+{
+    CSecureBuffer passwordKey(kKeySize);
+    if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
+        return EncryptedStatus::IoError;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(head.data());
+    unsigned long long length = 0;
+    // The checksum vouches for the header, so a key that does not open
+    // comes from a wrong password, not from damage.
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+            dataKey.data(), &length, nullptr, bytes + kWrappedKeyAt, kWrappedKeySize, bytes,
+            kKeyNonceAt, header.keyNonce.data(), passwordKey.data()) != 0 ||
+        length != kKeySize)
+        return EncryptedStatus::WrongPassword;
+    return EncryptedStatus::Ok;
+}
+
+EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t fileSize,
+                                                const KeySource& key, const PartReader& readPart)
 {
     EncryptedHeader header;
-    if (const EncryptedStatus status = header.Decode(fileBytes, m_limits);
+    if (const EncryptedStatus status = header.Decode(head, fileSize, m_limits);
         status != EncryptedStatus::Ok)
         return Failed(status);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(fileBytes.data());
 
     CSecureBuffer dataKey(kKeySize);
-    {
-        CSecureBuffer passwordKey(kKeySize);
-        if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
-            return Failed(EncryptedStatus::IoError, FileErrorCause::Generic);
-        unsigned long long length = 0;
-        // The checksum vouches for the header, so a key that does not open
-        // comes from a wrong password, not from damage.
-        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
-                dataKey.data(), &length, nullptr, bytes + kWrappedKeyAt, kWrappedKeySize, bytes,
-                kKeyNonceAt, header.keyNonce.data(), passwordKey.data()) != 0 ||
-            length != kKeySize)
-            return Failed(EncryptedStatus::WrongPassword);
-    }
-    if (!readBody())
-        return Failed(EncryptedStatus::Damaged);
+    if (const EncryptedStatus status = key(header, head, dataKey); status != EncryptedStatus::Ok)
+        return Failed(status, status == EncryptedStatus::IoError ? FileErrorCause::Generic
+                                                                 : FileErrorCause::None);
 
-    const std::string encoded(fileBytes.substr(0, kHeaderSize));
     DiaryParts parts;
-    size_t offset = kHeaderSize;
+    uint64_t offset = kHeaderSize;
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        const size_t sealed = header.parts[i].sealedLength;
-        std::string& plain = parts.bytes[i];
-        plain.resize(sealed - kTagSize);
-        const std::string ad = PartAssociatedData(encoded, i);
-        unsigned long long length = 0;
-        if (crypto_aead_xchacha20poly1305_ietf_decrypt(
-                reinterpret_cast<unsigned char*>(plain.data()), &length, nullptr, bytes + offset,
-                sealed, reinterpret_cast<const unsigned char*>(ad.data()), ad.size(),
-                header.parts[i].nonce.data(), dataKey.data()) != 0)
+        std::string& part = parts.bytes[i];
+        part.resize(static_cast<size_t>(header.parts[i].sealedLength));
+        if (!readPart(offset, part))
             return Failed(EncryptedStatus::Damaged);
-        offset += sealed;
+        offset += part.size();
     }
+    if (!OpenChunks(header, head.substr(0, kHeaderSize), dataKey.data(), parts))
+        return Failed(EncryptedStatus::Damaged);
 
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_parts = std::move(parts);
     m_header = header;
     m_bOpen = true;
+    m_bOnDisk = true;
     return {};
 }
 
-EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams params)
+EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams params,
+                                            uint32_t chunkSize)
 {
     if (!m_limits.Allow(params))
         throw std::invalid_argument("key derivation parameters outside the accepted limits");
+    if (chunkSize < kMinChunkSize || chunkSize > kMaxChunkSize || (chunkSize & (chunkSize - 1)))
+        throw std::invalid_argument("chunk size outside the accepted limits");
     EnsureSodium();
     EncryptedHeader header;
+    header.chunkSize = chunkSize;
     randombytes_buf(header.diaryId.data(), header.diaryId.size());
     randombytes_buf(header.salt.data(), header.salt.size());
     header.kdf = params;
@@ -201,6 +224,7 @@ EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_header = header;
     m_bOpen = true;
+    m_bOnDisk = false;
     return {};
 }
 
@@ -218,6 +242,10 @@ EncryptedResult CEncryptedDiaryFile::ChangePassword(std::string_view newPassword
     if (!m_bOpen)
         return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
     EncryptedHeader header = m_header;
+    if (header.version < kFormatVersion) {
+        header.version = kFormatVersion;
+        header.chunkSize = kChunkSize;
+    }
     randombytes_buf(header.salt.data(), header.salt.size());
     header.kdf = params;
     if (!WrapKey(m_dataKey, newPassword, header))
@@ -227,11 +255,14 @@ EncryptedResult CEncryptedDiaryFile::ChangePassword(std::string_view newPassword
 
 EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
 {
+    // The version stays the file's own: the data key's wrapping binds it,
+    // so only a password change (which wraps the key anew) moves a file to
+    // the current version.
     EncryptedHeader header = base;
     randombytes_buf(header.commitId.data(), header.commitId.size());
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
         randombytes_buf(header.parts[i].nonce.data(), kNonceSize);
-        header.parts[i].sealedLength = m_parts.bytes[i].size() + kTagSize;
+        header.parts[i].sealedLength = header.SealedLength(m_parts.bytes[i].size());
     }
     const std::string encoded = header.Encode();
 
@@ -255,19 +286,14 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     try {
         file.WriteAt(0, encoded.data(), encoded.size());
         uint64_t offset = encoded.size();
-        std::string sealed;
         for (size_t i = 0; i < kDiaryPartCount; ++i) {
-            const std::string& plain = m_parts.bytes[i];
-            const std::string ad = PartAssociatedData(encoded, i);
-            sealed.resize(plain.size() + kTagSize);
-            unsigned long long length = 0;
-            crypto_aead_xchacha20poly1305_ietf_encrypt(
-                reinterpret_cast<unsigned char*>(sealed.data()), &length,
-                reinterpret_cast<const unsigned char*>(plain.data()), plain.size(),
-                reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr,
-                header.parts[i].nonce.data(), m_dataKey.data());
-            file.WriteAt(offset, sealed.data(), sealed.size());
-            offset += sealed.size();
+            SealChunks(header, encoded, m_dataKey.data(), i, m_parts.bytes[i],
+                       [&](std::string_view sealed) {
+                           file.WriteAt(offset, sealed.data(), sealed.size());
+                           // The disk writes while the next bytes are sealed.
+                           file.StartWriting(offset, sealed.size());
+                           offset += sealed.size();
+                       });
         }
         file.Sync();
     } catch (const CFileError& error) {
@@ -280,6 +306,7 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     // delays when the rename is durable, as for every rewrite of the store.
     SyncFolderOf(m_path);
     m_header = header;
+    m_bOnDisk = true;
     return {};
 }
 

@@ -35,15 +35,22 @@ public:
 
     const std::string& Path() const { return m_path; }
     bool IsOpen() const { return m_bOpen; }
+    // Whether the file holds this diary: opened, or committed since Create().
+    bool IsOnDisk() const { return m_bOnDisk; }
 
     // Reads the file and unlocks it with password: every part is checked
     // before anything is taken. Never writes.
     EncryptedResult Open(std::string_view password);
+    // Reads the parts again as the file holds them, with the key held (after
+    // a failed commit). On failure the object is left as it was.
+    EncryptedResult Reopen();
     // The same on a whole file's bytes already read.
     EncryptedResult Unlock(std::string_view fileBytes, std::string_view password);
     // Starts a new, empty diary in memory with a fresh identity and data
-    // key; nothing is written until Commit().
-    EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default());
+    // key, its parts sealed in chunks of chunkSize bytes (a power of two
+    // within the format's limits); nothing is written until Commit().
+    EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default(),
+                           uint32_t chunkSize = encrypted::kChunkSize);
     // Writes the parts as they are now: a new file beside the live one
     // (mode 0600, or the replaced file's mode), flushed, renamed over it, the
     // folder flushed. On failure the live file is untouched and the
@@ -71,17 +78,29 @@ public:
     const CSecureBuffer& DataKeyBuffer() const { return m_dataKey; }
 
 private:
-    // Unlock, with the parts' bytes read only once the key is derived
-    // (readBody fills fileBytes past the header, false when it cannot), so
-    // the key derivation's memory and the diary's bytes are never held at
-    // the same time.
-    EncryptedResult UnlockAfter(std::string_view fileBytes, std::string_view password,
-                                const std::function<bool()>& readBody);
+    // Gives the data key of a sound header (head: its encoded bytes): Ok,
+    // WrongPassword, Damaged, or IoError when no memory could be had.
+    using KeySource = std::function<EncryptedStatus(const EncryptedHeader&, std::string_view head,
+                                                    CSecureBuffer& dataKey)>;
+    // Fills part with the sealed bytes at file offset at; false when the
+    // file ends before.
+    using PartReader = std::function<bool(uint64_t at, std::string& part)>;
+
+    static EncryptedStatus UnwrapKey(const EncryptedHeader& header, std::string_view head,
+                                     std::string_view password, CSecureBuffer& dataKey);
+    // Opens the file at the path with the key given.
+    EncryptedResult Load(const KeySource& key);
+    // Unlocks a file of fileSize bytes starting with head: the parts' bytes
+    // are read only once the key is had, so the key derivation's memory and
+    // the diary's bytes are never held at the same time.
+    EncryptedResult UnlockWith(std::string_view head, uint64_t fileSize, const KeySource& key,
+                               const PartReader& readPart);
     EncryptedResult Write(const EncryptedHeader& header);
 
     std::string m_path;
     KdfLimits m_limits;
     bool m_bOpen = false;
+    bool m_bOnDisk = false;
     EncryptedHeader m_header;
     CSecureBuffer m_dataKey;
     DiaryParts m_parts;

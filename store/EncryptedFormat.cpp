@@ -26,6 +26,22 @@ uint64_t GetU64(const unsigned char* p)
     return v;
 }
 
+void PutU32(unsigned char* p, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+
+uint32_t GetU32(const unsigned char* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+bool IsSoundChunkSize(uint32_t size)
+{
+    return size >= kMinChunkSize && size <= kMaxChunkSize && (size & (size - 1)) == 0;
+}
+
 template <size_t N> void Put(unsigned char* at, const std::array<unsigned char, N>& field)
 {
     std::copy(field.begin(), field.end(), at);
@@ -49,10 +65,12 @@ std::string EncryptedHeader::Encode() const
     std::string out(kHeaderSize, '\0');
     auto* p = reinterpret_cast<unsigned char*>(out.data());
     std::copy(std::begin(kMagic), std::end(kMagic), p);
-    p[kVersionAt] = kFormatVersion;
+    p[kVersionAt] = version;
     p[kAlgorithmAt] = kArgon2id13;
     p[kHeaderLengthAt] = static_cast<unsigned char>(kHeaderSize & 0xFF);
     p[kHeaderLengthAt + 1] = static_cast<unsigned char>(kHeaderSize >> 8);
+    if (version >= 2)
+        PutU32(p + kChunkSizeAt, chunkSize);
     Put(p + kDiaryIdAt, diaryId);
     Put(p + kSaltAt, salt);
     PutU64(p + kOpsAt, kdf.opsLimit);
@@ -69,15 +87,17 @@ std::string EncryptedHeader::Encode() const
     return out;
 }
 
-EncryptedStatus EncryptedHeader::Decode(std::string_view file, const KdfLimits& limits)
+EncryptedStatus EncryptedHeader::Decode(std::string_view head, uint64_t fileSize,
+                                        const KdfLimits& limits)
 {
     EnsureSodium();
-    const auto* p = reinterpret_cast<const unsigned char*>(file.data());
-    if (file.size() < kHeaderLengthAt + 2 || !std::equal(std::begin(kMagic), std::end(kMagic), p))
+    head = head.substr(0, static_cast<size_t>(std::min<uint64_t>(head.size(), fileSize)));
+    const auto* p = reinterpret_cast<const unsigned char*>(head.data());
+    if (head.size() < kHeaderLengthAt + 2 || !std::equal(std::begin(kMagic), std::end(kMagic), p))
         return EncryptedStatus::Damaged;
     const size_t headerLength = size_t(p[kHeaderLengthAt]) | size_t(p[kHeaderLengthAt + 1]) << 8;
     if (headerLength < kHeaderLengthAt + 2 + kChecksumSize || headerLength > kMaxHeaderSize ||
-        headerLength > file.size())
+        headerLength > head.size())
         return EncryptedStatus::Damaged;
     unsigned char sum[kChecksumSize];
     Checksum(p, headerLength - kChecksumSize, sum);
@@ -86,12 +106,15 @@ EncryptedStatus EncryptedHeader::Decode(std::string_view file, const KdfLimits& 
 
     if (p[kVersionAt] > kFormatVersion)
         return EncryptedStatus::NewerVersion;
-    if (p[kVersionAt] != kFormatVersion || p[kAlgorithmAt] != kArgon2id13 ||
-        headerLength != kHeaderSize ||
-        std::any_of(p + kReservedAt, p + kDiaryIdAt, [](unsigned char c) { return c != 0; }))
+    if (p[kVersionAt] < kOldestVersion || p[kAlgorithmAt] != kArgon2id13 ||
+        headerLength != kHeaderSize)
         return EncryptedStatus::Damaged;
 
     EncryptedHeader h;
+    h.version = p[kVersionAt];
+    h.chunkSize = GetU32(p + kChunkSizeAt);
+    if (h.version == 1 ? h.chunkSize != 0 : !IsSoundChunkSize(h.chunkSize))
+        return EncryptedStatus::Damaged;
     Get(p + kDiaryIdAt, h.diaryId);
     Get(p + kSaltAt, h.salt);
     h.kdf.opsLimit = GetU64(p + kOpsAt);
@@ -101,12 +124,12 @@ EncryptedStatus EncryptedHeader::Decode(std::string_view file, const KdfLimits& 
     Get(p + kCommitIdAt, h.commitId);
     if (!limits.Allow(h.kdf))
         return EncryptedStatus::Damaged;
-    uint64_t left = file.size() - kHeaderSize;
+    uint64_t left = fileSize - kHeaderSize;
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
         const unsigned char* entry = p + kPartTableAt + i * kPartEntrySize;
         Get(entry, h.parts[i].nonce);
         h.parts[i].sealedLength = GetU64(entry + kNonceSize);
-        if (h.parts[i].sealedLength < kTagSize || h.parts[i].sealedLength > left)
+        if (h.parts[i].sealedLength > left || !h.PlainLength(h.parts[i].sealedLength))
             return EncryptedStatus::Damaged;
         left -= h.parts[i].sealedLength;
     }
@@ -114,4 +137,47 @@ EncryptedStatus EncryptedHeader::Decode(std::string_view file, const KdfLimits& 
         return EncryptedStatus::Damaged;
     *this = h;
     return EncryptedStatus::Ok;
+}
+
+uint64_t EncryptedHeader::ChunkCount(uint64_t plainLength) const
+{
+    if (version < 2 || plainLength == 0)
+        return 1;
+    return (plainLength - 1) / chunkSize + 1;
+}
+
+std::optional<uint64_t> EncryptedHeader::PlainLength(uint64_t sealedLength) const
+{
+    if (sealedLength < kTagSize)
+        return std::nullopt;
+    if (version < 2)
+        return sealedLength - kTagSize;
+    // Every chunk but the last is chunkSize + kTagSize sealed bytes; the
+    // last one kTagSize to chunkSize + kTagSize.
+    const uint64_t chunks = (sealedLength - 1) / (uint64_t(chunkSize) + kTagSize) + 1;
+    const uint64_t plain = sealedLength - chunks * kTagSize;
+    if (ChunkCount(plain) != chunks)
+        return std::nullopt;
+    return plain;
+}
+
+EncryptedHeader::Nonce EncryptedHeader::ChunkNonce(size_t part, uint64_t k) const
+{
+    Nonce nonce = parts[part].nonce;
+    unsigned char* counter = nonce.data() + kNonceSize - 8;
+    PutU64(counter, GetU64(counter) + k);
+    return nonce;
+}
+
+std::string EncryptedHeader::ChunkAssociatedData(std::string_view encoded, size_t part,
+                                                 uint64_t k) const
+{
+    std::string ad(encoded.substr(0, kChecksumAt));
+    ad += static_cast<char>(part);
+    if (version >= 2) {
+        unsigned char index[8];
+        PutU64(index, k);
+        ad.append(reinterpret_cast<const char*>(index), sizeof index);
+    }
+    return ad;
 }

@@ -2,12 +2,15 @@
 // The header of an encrypted diary file (NAME.dayloom) and the rules for
 // reading it. docs/encrypted-format.md describes every byte; in short:
 //
-//   header (kHeaderSize bytes, version 1)
-//     magic, version, algorithm, header length, diary id, salt, key
-//     derivation parameters, the wrapped data key, the commit id, one
+//   header (kHeaderSize bytes)
+//     magic, version, algorithm, header length, chunk size, diary id, salt,
+//     key derivation parameters, the wrapped data key, the commit id, one
 //     (nonce, sealed length) pair per part, and a BLAKE2b checksum of all
 //     the bytes before it
-//   the four parts, each sealed with XChaCha20-Poly1305 under the data key
+//   the four parts, each sealed with XChaCha20-Poly1305 under the data key:
+//     version 2 seals a part in chunks of the chunk size (so that they can
+//     be opened and sealed on several cores at once): the chunks' cipher
+//     text, then their tags; version 1 sealed each part as one chunk
 //
 // Every version keeps the magic, the version byte at offset 8, the header
 // length at offset 10 and the checksum in the header's last 32 bytes, so a
@@ -20,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,7 +47,8 @@ struct EncryptedResult
 namespace encrypted {
 
 inline constexpr unsigned char kMagic[8] = {0x89, 'D', 'L', 'M', '\r', '\n', 0x1A, '\n'};
-inline constexpr uint8_t kFormatVersion = 1;
+inline constexpr uint8_t kFormatVersion = 2; // what is written
+inline constexpr uint8_t kOldestVersion = 1; // what can still be read
 inline constexpr uint8_t kArgon2id13 = 2;
 inline constexpr size_t kIdSize = 16;
 inline constexpr size_t kNonceSize = 24;
@@ -51,11 +56,17 @@ inline constexpr size_t kTagSize = 16;
 inline constexpr size_t kWrappedKeySize = kKeySize + kTagSize;
 inline constexpr size_t kChecksumSize = 32;
 
-// Version 1 offsets.
+// Chunk sizes: a power of two within these limits (a file outside them is
+// damaged). New diaries use kChunkSize.
+inline constexpr uint32_t kChunkSize = 256u << 10;
+inline constexpr uint32_t kMinChunkSize = 16;
+inline constexpr uint32_t kMaxChunkSize = 64u << 20;
+
+// Offsets of versions 1 and 2.
 inline constexpr size_t kVersionAt = 8;
 inline constexpr size_t kAlgorithmAt = 9;
 inline constexpr size_t kHeaderLengthAt = 10;
-inline constexpr size_t kReservedAt = 12;
+inline constexpr size_t kChunkSizeAt = 12; // zero (reserved) in version 1
 inline constexpr size_t kDiaryIdAt = 16;
 inline constexpr size_t kSaltAt = 32;
 inline constexpr size_t kOpsAt = 48;
@@ -81,10 +92,12 @@ struct EncryptedHeader
 
     struct Part
     {
-        Nonce nonce{};
-        uint64_t sealedLength = 0; // the part's length plus the tag
+        Nonce nonce{};             // of the first chunk; chunk k's has k added (see ChunkNonce)
+        uint64_t sealedLength = 0; // the part's length plus one tag per chunk
     };
 
+    uint8_t version = encrypted::kFormatVersion;
+    uint32_t chunkSize = encrypted::kChunkSize; // version 1: each part is one chunk
     Id diaryId{};
     std::array<unsigned char, kSaltSize> salt{};
     KdfParams kdf;
@@ -95,9 +108,33 @@ struct EncryptedHeader
 
     // The kHeaderSize bytes of this header, checksum included.
     std::string Encode() const;
-    // Reads the header at the start of a whole file's bytes: checks the
-    // magic, the checksum, the version, every fixed field, the key
-    // derivation parameters against limits and that the sealed parts fill
-    // the rest of the file exactly. Ok, Damaged or NewerVersion.
-    EncryptedStatus Decode(std::string_view file, const KdfLimits& limits);
+    // Reads the header at the start of a file of fileSize bytes (head holds
+    // at least its first kHeaderSize bytes, or the whole file when shorter):
+    // checks the magic, the checksum, the version, every fixed field, the
+    // key derivation parameters and the chunk size against limits and that
+    // the sealed parts fill the rest of the file exactly. Ok, Damaged or
+    // NewerVersion.
+    EncryptedStatus Decode(std::string_view head, uint64_t fileSize, const KdfLimits& limits);
+    EncryptedStatus Decode(std::string_view file, const KdfLimits& limits)
+    {
+        return Decode(file, file.size(), limits);
+    }
+
+    // How a part of plainLength bytes is cut: the number of chunks (one at
+    // least, so an empty part has its tag too) and its sealed length.
+    uint64_t ChunkCount(uint64_t plainLength) const;
+    uint64_t SealedLength(uint64_t plainLength) const
+    {
+        return plainLength + ChunkCount(plainLength) * encrypted::kTagSize;
+    }
+    // The plain length of a part sealed into sealedLength bytes; nullopt
+    // when no plain length seals to exactly that.
+    std::optional<uint64_t> PlainLength(uint64_t sealedLength) const;
+    // The nonce of chunk k of part i: the part's nonce with k added to its
+    // last eight bytes (little-endian, modulo 2^64).
+    Nonce ChunkNonce(size_t part, uint64_t k) const;
+    // The associated data of chunk k of part i: the encoded header up to its
+    // checksum (which binds the chunk to this diary, this commit and the
+    // part table), the part's number and, from version 2, k.
+    std::string ChunkAssociatedData(std::string_view encoded, size_t part, uint64_t k) const;
 };

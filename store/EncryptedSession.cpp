@@ -112,24 +112,49 @@ void CEncryptedSession::LoadParts()
     if (!m_memory)
         m_memory = std::make_unique<CMemoryFiles>(m_file.Path());
     m_memory->Clear();
+    // Moved, not copied: while the diary is open its parts are held once.
     for (size_t i = 0; i < kDiaryPartCount; ++i)
-        *m_memory->Open(PartPath(i)) = m_file.Parts().bytes[i];
+        m_memory->Open(PartPath(i))->swap(m_file.Parts().bytes[i]);
+    m_file.Parts().Wipe();
     m_memory->MarkClean();
+}
+
+EncryptedResult CEncryptedSession::WithPartsInFile(
+    const std::function<EncryptedResult(CEncryptedDiaryFile&)>& write)
+{
+    const auto swap = [&] {
+        for (size_t i = 0; i < kDiaryPartCount; ++i)
+            if (const auto part = m_memory->Find(PartPath(i)))
+                part->swap(m_file.Parts().bytes[i]);
+    };
+    swap();
+    const EncryptedResult result = write(m_file);
+    swap();
+    if (result.ok())
+        m_memory->MarkClean();
+    else
+        RollBack();
+    return result;
+}
+
+void CEncryptedSession::RollBack()
+{
+    // A diary not yet written goes back to empty; one on the disk to what
+    // the file holds. Should the file not read back, what is in memory is
+    // kept (still to be written), rather than lost.
+    if (!m_file.IsOnDisk()) {
+        m_file.Parts().Wipe(); // wiped and emptied
+        LoadParts();
+    } else if (m_file.Reopen().ok()) {
+        LoadParts();
+    }
 }
 
 EncryptedResult CEncryptedSession::Commit()
 {
     if (!IsUnlocked() || !m_memory->IsDirty())
         return {};
-    DiaryParts previous = std::exchange(m_file.Parts(), CurrentParts());
-    const EncryptedResult result = m_file.Commit();
-    if (result.ok()) {
-        m_memory->MarkClean();
-    } else {
-        m_file.Parts() = std::move(previous);
-        LoadParts();
-    }
-    return result;
+    return WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });
 }
 
 bool CEncryptedSession::CommitReported()
@@ -149,17 +174,12 @@ bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams
     // the new key wrapping.
     const std::string index = PartPath(0);
     if (!CDiaryStore(0, index, ExtLocOf(index)).ChangePassword(newPassword)) {
-        LoadParts();
+        RollBack();
         return false;
     }
-    DiaryParts previous = std::exchange(m_file.Parts(), CurrentParts());
-    const EncryptedResult result = m_file.ChangePassword(newPassword, params);
-    if (result.ok()) {
-        m_memory->MarkClean();
-        return true;
-    }
-    m_file.Parts() = std::move(previous);
-    LoadParts();
-    Report(result, m_file.Path());
-    return false;
+    const EncryptedResult result = WithPartsInFile(
+        [&](CEncryptedDiaryFile& file) { return file.ChangePassword(newPassword, params); });
+    if (!result.ok())
+        Report(result, m_file.Path());
+    return result.ok();
 }

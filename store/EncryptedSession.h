@@ -11,6 +11,7 @@
 #include "store/EncryptedDiaryFile.h"
 #include "store/MemoryFiles.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -58,7 +59,13 @@ public:
 
 private:
     std::string PartPath(size_t i) const;
+    // Hands the file's parts to the memory files.
     void LoadParts();
+    // Runs write with the parts in memory lent to the file; on failure the
+    // parts go back to what the file holds.
+    EncryptedResult
+    WithPartsInFile(const std::function<EncryptedResult(CEncryptedDiaryFile&)>& write);
+    void RollBack();
 
     CEncryptedDiaryFile m_file;
     // Serves the parts while the diary is unlocked.

@@ -257,6 +257,18 @@ void CStoreFile::Sync()
         Fail(errno);
 }
 
+void CStoreFile::StartWriting(uint64_t offset, uint64_t length)
+{
+#ifdef SYNC_FILE_RANGE_WRITE
+    if (m_fd >= 0)
+        ::sync_file_range(m_fd, static_cast<off_t>(offset), static_cast<off_t>(length),
+                          SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)length;
+#endif
+}
+
 int CStoreFile::MoveTo(const std::string& path)
 {
     const int error = RenameFile(m_path, path);

@@ -73,10 +73,11 @@ class EncryptedDiary : public StoreTest
 protected:
     std::string Path() const { return Diary("travel.dayloom"); }
 
-    void Write(const DiaryParts& parts, const std::string& password = kPassword)
+    void Write(const DiaryParts& parts, const std::string& password = kPassword,
+               uint32_t chunkSize = kChunkSize)
     {
         CEncryptedDiaryFile file(Path());
-        ASSERT_TRUE(file.Create(password, KdfParams::Cheapest()).ok());
+        ASSERT_TRUE(file.Create(password, KdfParams::Cheapest(), chunkSize).ok());
         file.Parts() = parts;
         ASSERT_TRUE(file.Commit().ok());
     }
@@ -122,6 +123,21 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
               std::filesystem::perms(0640));
 
     ASSERT_TRUE(file.ChangePassword("new secret", KdfParams{2, 16 << 10}).ok());
+    // Parts of many chunks are opened and sealed on several threads; a
+    // flipped byte deep inside one is still found.
+    std::string big(3 * kChunkSize + 12345, '\0');
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>('a' + i * 7 % 26);
+    file.Parts()[DiaryPart::Texts] = big;
+    ASSERT_TRUE(file.Commit().ok());
+    CEncryptedDiaryFile large(Path());
+    ASSERT_TRUE(large.Open("new secret").ok());
+    EXPECT_EQ(large.Parts()[DiaryPart::Texts], big);
+    std::string flipped = ReadFileBytes(Path());
+    flipped[kHeaderSize + 29 + 2 * kChunkSize + 77] ^= 0x04;
+    EXPECT_EQ(StatusOf(flipped, "new secret"), EncryptedStatus::Damaged);
+    file.Parts()[DiaryPart::Texts] = "{\\rtf1 Second thoughts}";
+    ASSERT_TRUE(file.Commit().ok());
     file.Close();
     EXPECT_TRUE(file.DataKeyBuffer().IsZero());
     EXPECT_TRUE(file.Parts()[DiaryPart::Texts].empty());
@@ -145,8 +161,24 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     EXPECT_FALSE(Exists(Diary("absent.dayloom")));
 }
 
-TEST_F(EncryptedDiary, GoldenFileOpensAndKeepsItsLayout)
+TEST_F(EncryptedDiary, GoldenFilesOpenAndKeepTheirLayout)
 {
+    // Version 2, its texts part in two chunks of 16 bytes.
+    const std::string current =
+        ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/golden-v2.dayloom");
+    ASSERT_EQ(current.size(), kHeaderSize + 5 * kTagSize + 13 + 23 + 0 + 9);
+    EXPECT_EQ(current.substr(0, 16), std::string("\x89"
+                                                 "DLM\r\n\x1A\n\x02\x02\x38\x01\x10\0\0\0",
+                                                 16));
+    CEncryptedDiaryFile opened(Path());
+    ASSERT_TRUE(opened.Unlock(current, "golden password").ok());
+    EXPECT_EQ(opened.Parts()[DiaryPart::Index], std::string("index\0bytes\xFF\x01", 13));
+    EXPECT_EQ(opened.Parts()[DiaryPart::Texts], "{\\rtf1 A golden entry.}");
+    EXPECT_EQ(opened.Parts()[DiaryPart::Reminders], "");
+    EXPECT_EQ(opened.Parts()[DiaryPart::Planner], "Plan: tea");
+
+    // Version 1, each part one chunk: still read and written, and made
+    // version 2 by a password change (the key's wrapping binds the version).
     const std::string golden =
         ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/golden.dayloom");
     ASSERT_EQ(golden.size(), kHeaderSize + 4 * kTagSize + 13 + 23 + 0 + 9);
@@ -162,11 +194,27 @@ TEST_F(EncryptedDiary, GoldenFileOpensAndKeepsItsLayout)
     EXPECT_EQ(file.Parts()[DiaryPart::Reminders], "");
     EXPECT_EQ(file.Parts()[DiaryPart::Planner], "Plan: tea");
     EXPECT_EQ(StatusOf(golden, "golden passwore"), EncryptedStatus::WrongPassword);
+
+    WriteFileBytes(Path(), golden);
+    CEncryptedDiaryFile upgraded(Path());
+    ASSERT_TRUE(upgraded.Open("golden password").ok());
+    ASSERT_TRUE(upgraded.Commit().ok());
+    EXPECT_EQ(ReadFileBytes(Path())[kVersionAt], 1);
+    CEncryptedDiaryFile reread(Path());
+    ASSERT_TRUE(reread.Open("golden password").ok());
+    EXPECT_EQ(reread.Parts(), file.Parts());
+    ASSERT_TRUE(reread.ChangePassword("golden password", KdfParams::Cheapest()).ok());
+    EXPECT_EQ(ReadFileBytes(Path()).substr(kVersionAt, 8),
+              std::string("\x02\x02\x38\x01\0\0\x04\0", 8));
+    CEncryptedDiaryFile changed(Path());
+    ASSERT_TRUE(changed.Open("golden password").ok());
+    EXPECT_EQ(changed.Parts(), file.Parts());
 }
 
 TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
 {
-    Write(SampleParts());
+    // Chunks of 16 bytes: the texts are sealed in two, the rest in one each.
+    Write(SampleParts(), kPassword, 16);
     const std::string good = ReadFileBytes(Path());
     ASSERT_EQ(StatusOf(good), EncryptedStatus::Ok);
     ASSERT_EQ(StatusOf(good, "correct horsE"), EncryptedStatus::WrongPassword);
@@ -203,28 +251,46 @@ TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
 TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
 {
     Write(SampleParts("{\\rtf1 first version}"));
-    const std::string v1 = ReadFileBytes(Path());
+    const std::string first = ReadFileBytes(Path());
     CEncryptedDiaryFile file(Path());
     ASSERT_TRUE(file.Open(kPassword).ok());
     file.Parts()[DiaryPart::Reminders] = "Call the plumber";
     ASSERT_TRUE(file.Commit().ok());
-    const std::string v2 = ReadFileBytes(Path());
+    const std::string second = ReadFileBytes(Path());
     // A part of the older version spliced into the newer one with its table
     // entry (the texts: same length in both, after the unchanged index).
-    std::string spliced = v2;
+    std::string spliced = second;
     const size_t entry = kPartTableAt + kPartEntrySize;
-    const size_t at = kHeaderSize + static_cast<unsigned char>(v2[kPartTableAt + kNonceSize]);
-    const size_t length = static_cast<unsigned char>(v2[entry + kNonceSize]);
-    spliced.replace(entry, kPartEntrySize, v1, entry, kPartEntrySize);
-    spliced.replace(at, length, v1, at, length);
+    const size_t at = kHeaderSize + static_cast<unsigned char>(second[kPartTableAt + kNonceSize]);
+    const size_t length = static_cast<unsigned char>(second[entry + kNonceSize]);
+    spliced.replace(entry, kPartEntrySize, first, entry, kPartEntrySize);
+    spliced.replace(at, length, first, at, length);
     Reseal(spliced);
     EXPECT_EQ(StatusOf(spliced), EncryptedStatus::Damaged);
+
+    // Two chunks of one part swapped, each with its tag.
+    Write(SampleParts(std::string(16, 'a') + std::string(16, 'b')), kPassword, 16);
+    std::string swapped = ReadFileBytes(Path());
+    const size_t texts = kHeaderSize + 13 + kTagSize;
+    std::swap_ranges(swapped.begin() + texts, swapped.begin() + texts + 16,
+                     swapped.begin() + texts + 16);
+    std::swap_ranges(swapped.begin() + texts + 32, swapped.begin() + texts + 48,
+                     swapped.begin() + texts + 48);
+    EXPECT_EQ(StatusOf(swapped), EncryptedStatus::Damaged);
+    // A chunk size that is no power of two, or beyond the limits.
+    for (uint32_t size : {0u, 24u, 8u, kMaxChunkSize * 2}) {
+        std::string forged = ReadFileBytes(Path());
+        for (int i = 0; i < 4; ++i)
+            forged[kChunkSizeAt + i] = static_cast<char>(size >> (8 * i));
+        Reseal(forged);
+        EXPECT_EQ(StatusOf(forged), EncryptedStatus::Damaged) << size;
+    }
 
     // Key derivation parameters outside the limits, even with a sound checksum.
     for (auto [at, value] :
          {std::pair{kOpsAt, uint64_t{0}}, std::pair{kOpsAt, uint64_t{1} << 40},
           std::pair{kMemAt, uint64_t{1} << 40}, std::pair{kMemAt, uint64_t{1}}}) {
-        std::string forged = v2;
+        std::string forged = second;
         for (int i = 0; i < 8; ++i)
             forged[at + i] = static_cast<char>(value >> (8 * i));
         Reseal(forged);
@@ -232,8 +298,8 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     }
 
     // A newer version, also with a longer header, is told as such.
-    std::string newer = v2;
-    newer[kVersionAt] = 2;
+    std::string newer = second;
+    newer[kVersionAt] = kFormatVersion + 1;
     Reseal(newer);
     EXPECT_EQ(StatusOf(newer), EncryptedStatus::NewerVersion);
     newer.insert(kChecksumAt, 100, 'x');

@@ -169,10 +169,21 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
 
     EXPECT_EQ(Content(session), before) << "memory back to what the file holds";
     EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
+    // A file that cannot be read back either (here: taken away) leaves the
+    // entry in memory, written by the next command that gets through.
+    std::filesystem::rename(Path(), Path() + ".away");
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    SaveEntry(session, "{\\rtf1 kept in memory}", 3000);
+    CFileFaults::Install({});
+    const std::string kept = Content(session);
+    EXPECT_NE(kept.find("kept in memory"), std::string::npos) << kept;
+    EXPECT_TRUE(session.Encrypted()->Commit().ok());
+
     session.Encrypted()->Lock();
     CDiarySession reopened(Path(), ExtLoc(Path()));
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    EXPECT_EQ(Content(reopened), before);
+    EXPECT_EQ(Content(reopened), kept);
 }
 
 TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
