@@ -84,7 +84,7 @@ QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget*
 } // namespace
 
 CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now)
-    : QDialog(parent), m_session(session), m_tNow(now)
+    : QDialog(parent), m_tNow(now), m_session(session)
 {
     const std::tm parts = LocalTime(now);
     m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
