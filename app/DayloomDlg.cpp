@@ -73,18 +73,26 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(CAppInfo::Title());
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
+    // The last diary's password is asked before the window is built: the
+    // prompt centres on the screen, where the window will be, and unlocking
+    // an encrypted diary (whose key derivation takes 64 MiB for a moment)
+    // does not hold that memory together with all the window holds.
+    const std::optional<LastDiary> last = LastDiaryToReopen();
+    std::optional<CDiaryOpener::Opened> reopened;
+    if (last) {
+        reopened = OpenBeforeBuilding(*last);
+    }
     m_pCommands = new CDiaryCommands(*this);
     m_pSearchMode = new CSearchMode(*this);
     BuildControls();
-    // Initialisation may already ask for the last diary's password; that
-    // prompt and its messages centre on this window, so give it its size and
-    // its place in the middle of the screen first, not the corner it would
-    // have before it is shown.
+    // Messages while the last diary is loaded centre on this window, so
+    // give it its size and its place in the middle of the screen first, not
+    // the corner it would have before it is shown.
     adjustSize();
     QRect frame(QPoint(), size());
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
-    OnInitDialog();
+    OnInitDialog(std::move(reopened), last ? last->fileTitle : QString());
 }
 
 CDayloomDlg::~CDayloomDlg() = default;
@@ -311,7 +319,8 @@ void CDayloomDlg::keyPressEvent(QKeyEvent* event)
 
 // ---------------------------------------------------------- initialisation
 
-void CDayloomDlg::OnInitDialog()
+void CDayloomDlg::OnInitDialog(std::optional<CDiaryOpener::Opened> reopened,
+                               const QString& fileTitle)
 {
     CWaitCursor wait;
 
@@ -327,28 +336,45 @@ void CDayloomDlg::OnInitDialog()
     m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
     m_pSearchMode->SetOn(false);
 
-    if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) == 1) {
-        Guarded([this] { ReopenLastDiary(); });
+    if (reopened) {
+        Guarded([&] {
+            TakeOpened(std::move(*reopened), fileTitle);
+            // A diary reopened without a password prompt keeps the program's title.
+            if (IsDiaryOpen() && m_pSession->IsNew()) {
+                setWindowTitle(CAppInfo::Title());
+            }
+        });
     }
     m_pEntryList->setFocus();
 }
 
-void CDayloomDlg::ReopenLastDiary()
+std::optional<CDayloomDlg::LastDiary> CDayloomDlg::LastDiaryToReopen()
 {
-    const std::string path =
+    if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) != 1) {
+        return std::nullopt;
+    }
+    LastDiary last;
+    last.path =
         QFile::encodeName(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()))
             .toStdString();
-    const auto extLoc =
-        static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
+    last.extLoc = static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
+    last.fileTitle = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
     // An extension position that does not point into the file name's own
     // extension would make the store write beside the diary: nothing opens.
-    if (path.empty() || !CDiarySession::IsUsableExtension(path, extLoc)) {
-        return;
+    if (last.path.empty() || !CDiarySession::IsUsableExtension(last.path, last.extLoc)) {
+        return std::nullopt;
     }
-    OpenDiary(path, extLoc, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
-    // A diary reopened without a password prompt keeps the program's title.
-    if (IsDiaryOpen() && m_pSession->IsNew()) {
-        setWindowTitle(CAppInfo::Title());
+    return last;
+}
+
+std::optional<CDiaryOpener::Opened> CDayloomDlg::OpenBeforeBuilding(const LastDiary& last)
+{
+    // No window to centre on yet: the prompt and messages take the screen's middle.
+    try {
+        return CDiaryOpener::Open(nullptr, last.path, last.extLoc);
+    } catch (const CFileError& error) {
+        CFileErrorMessage::Show(nullptr, error);
+        return std::nullopt;
     }
 }
 
@@ -382,7 +408,11 @@ void CDayloomDlg::CloseDiary()
 bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle)
 {
     CloseDiary();
-    CDiaryOpener::Opened opened = CDiaryOpener::Open(this, path, extLoc);
+    return TakeOpened(CDiaryOpener::Open(this, path, extLoc), fileTitle);
+}
+
+bool CDayloomDlg::TakeOpened(CDiaryOpener::Opened opened, const QString& fileTitle)
+{
     if (opened.outcome == CDiaryOpener::Outcome::Cancelled) {
         ResetGraph();
     }

@@ -5,6 +5,7 @@
 // and the lock that keeps other Dayloom windows off it; every command asks
 // the session for a store, works, and lets it go.
 
+#include "app/DiaryOpener.h"
 #include "platform/FileDialogs.h"
 #include "widgets/RatingLabels.h"
 
@@ -94,11 +95,24 @@ private:
     void BuildControls();
     QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
                             const QString& toolTip, void (CDayloomDlg::*command)());
-    void OnInitDialog();
-    void ReopenLastDiary();
+    // The diary to reopen at start-up: when the settings ask for it and name
+    // it with a usable extension position.
+    struct LastDiary
+    {
+        std::string path; // encoded
+        uint16_t extLoc = 0;
+        QString fileTitle;
+    };
+    static std::optional<LastDiary> LastDiaryToReopen();
+    // The last diary opened (its password asked) before the window is
+    // built; nullopt when there is none or opening failed outright (said).
+    static std::optional<CDiaryOpener::Opened> OpenBeforeBuilding(const LastDiary& last);
+    void OnInitDialog(std::optional<CDiaryOpener::Opened> reopened, const QString& fileTitle);
     // Opens the diary at `path` (encoded) in place of the open one; false
     // when nothing was opened.
     bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
+    // What opening gave, taken into the window; false when nothing was opened.
+    bool TakeOpened(CDiaryOpener::Opened opened, const QString& fileTitle);
     // Open/Create's work once a diary was chosen (nullopt: none): the name
     // checks, the settings, then OpenDiary.
     void OpenChosenDiary(const std::optional<DiaryChoice>& choice);
