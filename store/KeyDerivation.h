@@ -15,9 +15,9 @@ struct KdfParams
     uint64_t opsLimit = 0; // Argon2 passes over the memory
     uint64_t memLimit = 0; // bytes of memory
 
-    // What new diaries use: 64 MiB and 24 passes, about 0.5 s on a current
+    // What new diaries use: 64 MiB and 16 passes, 0.3-0.9 s on a current
     // two-core machine (bench_store's BM_EncryptedKeyDerivation measures it).
-    static KdfParams Default() { return {24, 64ull << 20}; }
+    static KdfParams Default() { return {16, 64ull << 20}; }
     // The cheapest parameters Argon2id allows; only tests and the fuzzer
     // write diaries with them.
     static KdfParams Cheapest() { return {1, 8ull << 10}; }
