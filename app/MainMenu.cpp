@@ -39,7 +39,7 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
     run(QStringLiteral("E&ncrypt diary..."), &CEncryptionCommands::EncryptDiary);
     run(QStringLiteral("Save &decrypted copy..."), &CEncryptionCommands::SaveDecryptedCopy);
-    add(file, QStringLiteral("&Options..."), &CDayloomDlg::OnOptions);
+    add(file, QStringLiteral("O&ptions..."), &CDayloomDlg::OnOptions);
     file->addSeparator();
     QAction* exitAction = file->addAction(QStringLiteral("E&xit\tAlt+F4"));
     QObject::connect(exitAction, &QAction::triggered, &window, &CDayloomDlg::accept);
@@ -51,7 +51,7 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     entry->addSeparator();
     add(entry, QStringLiteral("Go to &first"), &CDayloomDlg::OnFirst);
     add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
-    add(entry, QStringLiteral("Go to &next"), &CDayloomDlg::OnNext);
+    add(entry, QStringLiteral("Go to ne&xt"), &CDayloomDlg::OnNext);
     add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
     add(entry, QStringLiteral("&Search...\tCtrl+F"), &CDayloomDlg::OnFind,
         QKeySequence(Qt::CTRL | Qt::Key_F));

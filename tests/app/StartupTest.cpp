@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 
 class StartupTest : public MainWindowTest
@@ -142,6 +143,19 @@ TEST_F(StartupTest, KeysHelpItemsAndScreenReaderNames)
         if (button->text().isEmpty()) {
             EXPECT_EQ(button->accessibleName(), button->toolTip())
                 << button->objectName().toStdString();
+        }
+    }
+    // Each item of a menu has a letter of its own: two sharing one make the
+    // letter move between them instead of choosing.
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        QSet<QChar> letters;
+        for (QAction* action : menu->actions()) {
+            const QString text = action->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at >= 0 && at + 1 < text.size()) {
+                EXPECT_FALSE(letters.contains(text[at + 1].toLower())) << text.toStdString();
+                letters.insert(text[at + 1].toLower());
+            }
         }
     }
     // F3 and F4 reach their commands, which need a diary first.
