@@ -70,12 +70,11 @@ bool OpenChunks(const EncryptedHeader& header, std::string_view encoded, const u
         const uint64_t k = n - firstChunk[i];
         auto* bytes = reinterpret_cast<unsigned char*>(parts.bytes[i].data());
         const Chunk chunk = ChunkAt(header, plainLength[i], k);
-        const std::string ad = header.ChunkAssociatedData(encoded, i, k);
+        const auto ad = header.ChunkAssociatedData(encoded, i, k);
         const auto nonce = header.ChunkNonce(i, k);
         if (crypto_aead_xchacha20poly1305_ietf_decrypt_detached(
                 bytes + chunk.at, nullptr, bytes + chunk.at, chunk.length,
-                bytes + plainLength[i] + k * kTagSize,
-                reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nonce.data(),
+                bytes + plainLength[i] + k * kTagSize, ad.bytes.data(), ad.size, nonce.data(),
                 key) != 0)
             sound = false;
     });
@@ -104,14 +103,13 @@ void SealChunks(const EncryptedHeader& header, std::string_view encoded, const u
         ForEachChunk(last - first, window.size(), [&](size_t n) {
             const uint64_t k = first + n;
             const Chunk chunk = ChunkAt(header, plain.size(), k);
-            const std::string ad = header.ChunkAssociatedData(encoded, part, k);
+            const auto ad = header.ChunkAssociatedData(encoded, part, k);
             const auto nonce = header.ChunkNonce(part, k);
             crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
                 reinterpret_cast<unsigned char*>(window.data()) + (chunk.at - from),
                 reinterpret_cast<unsigned char*>(tags.data()) + k * kTagSize, nullptr,
                 reinterpret_cast<const unsigned char*>(plain.data()) + chunk.at, chunk.length,
-                reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr, nonce.data(),
-                key);
+                ad.bytes.data(), ad.size, nullptr, nonce.data(), key);
         });
         write(window);
     }

@@ -169,15 +169,16 @@ EncryptedHeader::Nonce EncryptedHeader::ChunkNonce(size_t part, uint64_t k) cons
     return nonce;
 }
 
-std::string EncryptedHeader::ChunkAssociatedData(std::string_view encoded, size_t part,
-                                                 uint64_t k) const
+EncryptedHeader::AssociatedData EncryptedHeader::ChunkAssociatedData(std::string_view encoded,
+                                                                     size_t part, uint64_t k) const
 {
-    std::string ad(encoded.substr(0, kChecksumAt));
-    ad += static_cast<char>(part);
+    AssociatedData ad;
+    std::copy_n(encoded.data(), kChecksumAt, ad.bytes.data());
+    ad.bytes[kChecksumAt] = static_cast<unsigned char>(part);
+    ad.size = kChecksumAt + 1;
     if (version >= 2) {
-        unsigned char index[8];
-        PutU64(index, k);
-        ad.append(reinterpret_cast<const char*>(index), sizeof index);
+        PutU64(ad.bytes.data() + ad.size, k);
+        ad.size += 8;
     }
     return ad;
 }

@@ -135,6 +135,12 @@ struct EncryptedHeader
     Nonce ChunkNonce(size_t part, uint64_t k) const;
     // The associated data of chunk k of part i: the encoded header up to its
     // checksum (which binds the chunk to this diary, this commit and the
-    // part table), the part's number and, from version 2, k.
-    std::string ChunkAssociatedData(std::string_view encoded, size_t part, uint64_t k) const;
+    // part table), the part's number and, from version 2, k. Built in place
+    // (chunks are opened on several threads, which must not allocate).
+    struct AssociatedData
+    {
+        std::array<unsigned char, encrypted::kChecksumAt + 1 + 8> bytes{};
+        size_t size = 0;
+    };
+    AssociatedData ChunkAssociatedData(std::string_view encoded, size_t part, uint64_t k) const;
 };
