@@ -143,7 +143,8 @@ void BM_SearchWithoutMatch(benchmark::State& state)
         field->setText(longer ? QStringLiteral("no such words") : QStringLiteral("no such word"));
         window.OnNext();
     }
-    if (CMessageBox::History().size() != state.iterations()) {
+    if (static_cast<benchmark::IterationCount>(CMessageBox::History().size()) !=
+        state.iterations()) {
         state.SkipWithError("the search did not walk to the end");
     }
     CMessageBox::ClearHistory();

@@ -219,8 +219,9 @@ TEST(TextMatcherTest, AgreesWithQtCaseInsensitiveFind)
         const qsizetype expected = text.indexOf(needle, 0, Qt::CaseInsensitive);
         ASSERT_EQ(matcher.IndexIn(QStringView(text)), expected) << qPrintable(text + "|" + needle);
         const QByteArray latin1 = text.toLatin1();
-        if (QString::fromLatin1(latin1) == text)
+        if (QString::fromLatin1(latin1) == text) {
             ASSERT_EQ(matcher.IndexIn(QLatin1String(latin1)), expected) << qPrintable(text);
+        }
     }
 }
 

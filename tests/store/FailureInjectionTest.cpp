@@ -281,8 +281,9 @@ TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
             Run(op);
             return 1; // an append, which writes no temporary file
         });
-        if (!finished)
+        if (!finished) {
             EXPECT_EQ(Snapshot(), before);
+        }
     }
 }
 
