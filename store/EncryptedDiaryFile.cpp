@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <limits>
 #include <memory>
 #include <new>
 #include <sodium.h>
@@ -208,7 +207,7 @@ EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams
 {
     if (!m_limits.Allow(params))
         throw std::invalid_argument("key derivation parameters outside the accepted limits");
-    if (chunkSize < kMinChunkSize || chunkSize > kMaxChunkSize || (chunkSize & (chunkSize - 1)))
+    if (!IsSoundChunkSize(chunkSize))
         throw std::invalid_argument("chunk size outside the accepted limits");
     EnsureSodium();
     EncryptedHeader header;

@@ -37,11 +37,6 @@ uint32_t GetU32(const unsigned char* p)
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-bool IsSoundChunkSize(uint32_t size)
-{
-    return size >= kMinChunkSize && size <= kMaxChunkSize && (size & (size - 1)) == 0;
-}
-
 template <size_t N> void Put(unsigned char* at, const std::array<unsigned char, N>& field)
 {
     std::copy(field.begin(), field.end(), at);

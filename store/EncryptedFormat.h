@@ -61,6 +61,10 @@ inline constexpr size_t kChecksumSize = 32;
 inline constexpr uint32_t kChunkSize = 256u << 10;
 inline constexpr uint32_t kMinChunkSize = 16;
 inline constexpr uint32_t kMaxChunkSize = 64u << 20;
+constexpr bool IsSoundChunkSize(uint32_t size)
+{
+    return size >= kMinChunkSize && size <= kMaxChunkSize && (size & (size - 1)) == 0;
+}
 
 // Offsets of versions 1 and 2.
 inline constexpr size_t kVersionAt = 8;

@@ -141,13 +141,10 @@ void CEncryptedSession::RollBack()
 {
     // A diary not yet written goes back to empty; one on the disk to what
     // the file holds. Should the file not read back, what is in memory is
-    // kept (still to be written), rather than lost.
-    if (!m_file.IsOnDisk()) {
-        m_file.Parts().Wipe(); // wiped and emptied
+    // kept (still to be written), rather than lost. The file holds no
+    // parts here: they were lent back to the memory files.
+    if (!m_file.IsOnDisk() || m_file.Reopen().ok())
         LoadParts();
-    } else if (m_file.Reopen().ok()) {
-        LoadParts();
-    }
 }
 
 EncryptedResult CEncryptedSession::Commit()
