@@ -721,7 +721,7 @@ void CNewEntryDlg::UpdateFormatControls()
 
 void CNewEntryDlg::RefuseField(QLineEdit* edit, const QString& message)
 {
-    CMessageBox::Show(this, message, CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+    CMessageBox::Show(this, message, CAppInfo::Title(), CMessageBox::Icon::Exclamation);
     edit->setFocus();
     edit->selectAll();
 }
@@ -795,7 +795,7 @@ void CNewEntryDlg::accept()
                           QString("Please choose a date between %1 and %2.")
                               .arg(QLocale::c().toString(MinimumDate(), "MMMM dd, yyyy"),
                                    QLocale::c().toString(MaximumDate(), "MMMM dd, yyyy")),
-                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+                          CAppInfo::Title(), CMessageBox::Icon::Exclamation);
         m_pDate->setFocus();
         return;
     }

@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
     Click("Go to last");
     Click("Go to next"); // on the last line: says so
     EXPECT_EQ(SelectedRow(window), 3);
-    EXPECT_EQ(Shown(), QStringList{ByApp("There are no more entries in this diary!")});
+    EXPECT_EQ(Shown(), QStringList{ByTitle("There are no more entries in this diary!")});
 }
 
 TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRememberedOne)
@@ -194,6 +194,6 @@ TEST_F(MainWindowTest, AFileErrorInACommandIsShownWithTheProgramName)
     });
     Window().OnFirst();
     ASSERT_EQ(Shown().size(), 1);
-    EXPECT_TRUE(Shown()[0].startsWith(ByApp(QString())));
+    EXPECT_TRUE(Shown()[0].startsWith(ByTitle(QString())));
     EXPECT_TRUE(Shown()[0].contains("travel.dlm"));
 }

@@ -319,7 +319,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAndFileErrorsKeepTheDialogOpenWithThe
         weight->clear();
         ClickAnswering(dialog, "save", kYes);
         EXPECT_EQ(LastMessage(), "Please enter an integer.");
-        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
         EXPECT_EQ(dialog.focusWidget(), weight);
         EXPECT_TRUE(dialog.isVisible());
 
@@ -340,7 +340,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAndFileErrorsKeepTheDialogOpenWithThe
             [](FileOp op, const std::string&) { return op == FileOp::Write ? ENOSPC : 0; });
         ClickAnswering(dialog, "save", kYes);
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
         EXPECT_EQ(Text(dialog)->toPlainText(), "Measured");
         CFileFaults::Install({});
         ClickAnswering(dialog, "save", kYes);
