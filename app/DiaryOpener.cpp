@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
 
 #include <QDir>
@@ -42,6 +43,13 @@ std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
 CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
 {
     Opened opened;
+    // A folder, or a file that is no diary, is refused before the password
+    // is asked and before anything is made beside it.
+    if (const std::string problem = DiaryFileProblem(path, extLoc); !problem.empty()) {
+        CMessageBox::Show(parent, QFile::decodeName(QByteArray::fromStdString(problem)),
+                          CAppInfo::Title());
+        return opened;
+    }
     // A new diary may be typed into a folder that does not exist yet
     // (~/Diaries/travel); the store creates only files, so make the folder
     // first. Should that fail, the store reports the file.

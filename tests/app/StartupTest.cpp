@@ -110,6 +110,21 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
     EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
 }
 
+TEST_F(StartupTest, AJunkLastDiaryIsNotReopenedAndTheUserIsToldWhy)
+{
+    const QString path = PathOf("travel.ilm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(200, 'j'));
+    file.close();
+    RememberDiary(path, 1);
+    ExpectNoDiary(Window());
+    EXPECT_EQ(Shown(), QStringList{ByTitle("The file travel.ilm is not a Dayloom diary, or it is "
+                                           "damaged. Nothing was opened.")});
+    EXPECT_EQ(QFileInfo(path).size(), 200);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"travel.ilm"});
+}
+
 TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
 {
     CSettings::WriteProfileInt("bShowMood", 0);
