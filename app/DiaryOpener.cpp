@@ -3,11 +3,13 @@
 #include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
+#include "store/StaleTemporaryFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +67,9 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
             // Like every file beside the diary, the lock is its owner's only.
             QFile::setPermissions(LockPath(path, extLoc),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            // No other window writes the diary now: what a crash left of a
+            // rewrite goes.
+            RemoveStaleTemporaryFiles(path, extLoc, CClock::Now());
         } else {
             const bool held = opened.lock->error() == QLockFile::LockFailedError;
             opened.lock.reset();

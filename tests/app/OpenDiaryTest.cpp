@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "platform/AnsiCodec.h"
 
+#include <QDateTime>
 #include <cerrno>
 
 namespace {
@@ -242,4 +243,21 @@ TEST_F(MainWindowTest, BadFilesAreToldBeforeThePasswordAndNothingChanges)
         EXPECT_TRUE(CModal::Unanswered().empty()) << name.toStdString();
         EXPECT_EQ(snapshot(), before) << name.toStdString();
     }
+}
+
+// What a crash left of a rewrite goes when the diary is opened; what a
+// committed password change left is finished instead (the store's part).
+TEST_F(MainWindowTest, TemporaryFilesACrashLeftGoWhenTheDiaryIsOpened)
+{
+    const QString path = MakeSampleDiary();
+    for (const char* name : {"travel.ilm.tmp", "travel.dlm.tmp", "travel.ilm.draft.tmp"}) {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half");
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(CClock::Now() - 60),
+                         QFileDevice::FileModificationTime);
+    }
+    OpenThroughMenu(path);
+    EXPECT_EQ(RowCount(Window()), 4);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList{});
 }
