@@ -138,6 +138,9 @@ TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
     cursor.insertBlock();
     cursor.insertText(QStringLiteral("first\u2028# second\u2028\u2028- fourth\u2028=\u2028"));
     expected += "\n\nfirst\n# second\n\n- fourth\n=";
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("\u2028begins with a break"));
+    expected += "\n\n\nbegins with a break";
     // Empty paragraphs are the space between paragraphs.
     cursor.insertBlock();
     cursor.insertBlock();
@@ -149,7 +152,8 @@ TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
     EXPECT_EQ(back.text, expected) << markdown.toStdString();
     EXPECT_EQ(back.other, "") << markdown.toStdString();
     EXPECT_EQ(back.strong + back.emphasis, "");
-    EXPECT_TRUE(markdown.endsWith("\\\n\\=\n\nlast\n")) << markdown.toStdString();
+    EXPECT_TRUE(markdown.endsWith("\\\n\\=\n\n\\\nbegins with a break\n\nlast\n"))
+        << markdown.toStdString();
 
     // A single line, as the title and the observations are written.
     for (const std::string& line : lines) {
