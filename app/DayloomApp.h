@@ -14,6 +14,6 @@ public:
     // false always: there is nothing left to run afterwards.
     bool InitInstance(const QStringList& arguments);
 
-    // Shows the store's messages to the user, captioned with the program name.
+    // Shows the store's messages to the user, captioned with the program's title.
     static void InstallStoreMessageHandler();
 };

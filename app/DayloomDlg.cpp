@@ -757,7 +757,7 @@ void CDayloomDlg::OnNext()
         const int selected = SelectedIndex();
         if (selected >= count - 1) {
             CMessageBox::Show(this, QStringLiteral("There are no more entries in this diary!"),
-                              CAppInfo::AppName());
+                              CAppInfo::Title());
             return;
         }
         const int index = selected < 0 ? 0 : selected + 1;
@@ -856,7 +856,7 @@ void CDayloomDlg::RunPlanning(const QString& refusal, void (CDayloomDlg::*refres
 {
     Guarded([&] {
         if (!IsDiaryOpen()) {
-            CMessageBox::Show(this, refusal, CAppInfo::AppName());
+            CMessageBox::Show(this, refusal, CAppInfo::Title());
             return;
         }
         if (!MayChange()) {

@@ -3,10 +3,13 @@
 #include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
+#include "store/StaleTemporaryFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +45,13 @@ std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
 CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
 {
     Opened opened;
+    // A folder, or a file that is no diary, is refused before the password
+    // is asked and before anything is made beside it.
+    if (const std::string problem = DiaryFileProblem(path, extLoc); !problem.empty()) {
+        CMessageBox::Show(parent, QFile::decodeName(QByteArray::fromStdString(problem)),
+                          CAppInfo::Title());
+        return opened;
+    }
     // A new diary may be typed into a folder that does not exist yet
     // (~/Diaries/travel); the store creates only files, so make the folder
     // first. Should that fail, the store reports the file.
@@ -57,6 +67,9 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
             // Like every file beside the diary, the lock is its owner's only.
             QFile::setPermissions(LockPath(path, extLoc),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            // No other window writes the diary now: what a crash left of a
+            // rewrite goes.
+            RemoveStaleTemporaryFiles(path, extLoc, CClock::Now());
         } else {
             const bool held = opened.lock->error() == QLockFile::LockFailedError;
             opened.lock.reset();

@@ -351,7 +351,7 @@ void CSearchMode::Step(bool forward)
     if (target < 0 || target >= ResultCount()) {
         if (forward) {
             CMessageBox::Show(&m_window, QStringLiteral("There are no more entries in this diary!"),
-                              CAppInfo::AppName());
+                              CAppInfo::Title());
         }
         return;
     }

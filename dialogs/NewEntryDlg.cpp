@@ -31,6 +31,9 @@
 #include <QRegularExpressionValidator>
 #include <QSet>
 #include <QShortcut>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -81,6 +84,13 @@ QToolButton* MakeFormatButton(const QString& text, const QString& name, QWidget*
     return button;
 }
 
+// What the entry's RTF cannot hold: control characters other than the tab.
+// (Paragraph and line breaks are not characters of the document's text.)
+bool IsUnkeepable(QChar c)
+{
+    return c.unicode() < 0x20 && c != u'\t';
+}
+
 } // namespace
 
 CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now)
@@ -100,7 +110,26 @@ CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_
 
     // Every change the user makes is one a draft must catch.
     connect(m_pEdit->document(), &QTextDocument::contentsChanged, this, &CNewEntryDlg::OnChanged);
+    connect(m_pEdit->document(), &QTextDocument::contentsChange, this,
+            [this](int from, int, int added) {
+                if (m_bFilling) {
+                    return;
+                }
+                for (int at = from; at < from + added; ++at) {
+                    if (IsUnkeepable(m_pEdit->document()->characterAt(at))) {
+                        // Not while the document is still telling of its change.
+                        QMetaObject::invokeMethod(this, &CNewEntryDlg::DropUnkeepable,
+                                                  Qt::QueuedConnection);
+                        return;
+                    }
+                }
+            });
     connect(m_pDate, &QDateEdit::dateChanged, this, &CNewEntryDlg::OnChanged);
+    connect(m_pTime, &QTimeEdit::timeChanged, this, [this] {
+        // The first and last days the diary can store depend on the hour.
+        m_pDate->setDateRange(MinimumDate(), MaximumDate());
+        OnChanged();
+    });
     for (CRatingSpin* spin : {m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin, m_pDreamSpin}) {
         connect(spin, &CRatingSpin::ValueChanged, this, &CNewEntryDlg::OnChanged);
     }
@@ -151,7 +180,7 @@ void CNewEntryDlg::SetBaseTime(int64_t time)
     m_tDateTime = time;
     const std::tm parts = LocalTime(time);
     m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
-    m_pTimeText->setText(m_strTime);
+    m_pTime->setTime(QTime(parts.tm_hour, parts.tm_min, parts.tm_sec));
     m_pDate->setDateRange(MinimumDate(), MaximumDate());
     m_pDate->setDate(std::clamp(LocalDate(time), MinimumDate(), MaximumDate()));
 }
@@ -165,7 +194,7 @@ EntryDraft CNewEntryDlg::Collect() const
         draft.editedTime = m_edited->time;
         draft.editedTextOffset = m_edited->textOffset;
     }
-    draft.time = ComposeTime(m_pDate->date(), m_tNow).value_or(m_tNow);
+    draft.time = ShownTime().value_or(m_tNow);
     draft.mood = m_pMoodSpin->Value();
     draft.fatigue = m_pFatigueSpin->Value();
     draft.shape = m_pShapeSpin->Value();
@@ -236,6 +265,40 @@ void CNewEntryDlg::RestoreDraft(const EntryDraft& draft)
     Fill(draft);
 }
 
+void CNewEntryDlg::DropUnkeepable()
+{
+    QTextDocument* document = m_pEdit->document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QStringList codes;
+    int count = 0;
+    for (int at = document->characterCount() - 1; at >= 0; --at) {
+        const QChar c = document->characterAt(at);
+        if (!IsUnkeepable(c)) {
+            continue;
+        }
+        ++count;
+        const QString code = QString::asprintf("U+%04X", c.unicode());
+        if (!codes.contains(code)) {
+            codes.prepend(code);
+        }
+        cursor.setPosition(at);
+        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    if (count == 0) {
+        return;
+    }
+    CMessageBox::Show(this,
+                      QString("An entry cannot keep control characters; %1 of them (%2) %3 "
+                              "not taken.")
+                          .arg(count)
+                          .arg(codes.join(", "))
+                          .arg(count == 1 ? "was" : "were"),
+                      Caption(), CMessageBox::Icon::Exclamation);
+}
+
 void CNewEntryDlg::OnChanged()
 {
     if (!m_bFilling && m_pDraft != nullptr) {
@@ -284,8 +347,13 @@ void CNewEntryDlg::BuildControls()
     m_pDate->setMinimumWidth(
         m_pDate->fontMetrics().horizontalAdvance("Wednesday, September 30, 2024") +
         m_pDate->sizeHint().height() + 24);
-    m_pTimeText = new QLabel(m_strTime, this);
-    m_pTimeText->setObjectName("time");
+    const std::tm clock = LocalTime(m_tNow);
+    m_pTime = new QTimeEdit(QTime(clock.tm_hour, clock.tm_min, clock.tm_sec), this);
+    m_pTime->setObjectName("time");
+    m_pTime->setLocale(QLocale::c());
+    m_pTime->setDisplayFormat("HH:mm:ss");
+    m_pTime->setToolTip("You can change the time of day of your entry");
+    m_pTime->setAccessibleName("Time of day");
 
     // Formatting bar.
     m_pFontName = new QComboBox(this);
@@ -388,7 +456,7 @@ void CNewEntryDlg::BuildControls()
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(m_pDate);
-    dateRow->addWidget(m_pTimeText);
+    dateRow->addWidget(m_pTime);
     dateRow->addStretch(1);
     auto* formatRow = new QHBoxLayout;
     formatRow->addWidget(m_pFontName, 1);
@@ -469,13 +537,13 @@ void CNewEntryDlg::BuildControls()
     addShortcut(QKeySequence(Qt::Key_F1), &CNewEntryDlg::OnHelp);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &CNewEntryDlg::accept);
 
-    // The keyboard route: date, formatting, the text, then the ratings and
+    // The keyboard route: date, time of day, formatting, the text, then the ratings and
     // the rest of the right-hand column, then the commands.
-    const QList<QWidget*> order = {m_pDate,     m_pFontName,    m_pFontSize,  m_pBold,
-                                   m_pItalic,   m_pUnderline,   m_pColor,     m_pEdit,
-                                   m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin, m_pDreamSpin,
-                                   m_pWeight,   m_pTemperature, m_pMenstruus, m_pCopulation,
-                                   m_pSave,     m_pDiscard,     m_pHelp};
+    const QList<QWidget*> order = {m_pDate,       m_pTime,     m_pFontName,    m_pFontSize,
+                                   m_pBold,       m_pItalic,   m_pUnderline,   m_pColor,
+                                   m_pEdit,       m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin,
+                                   m_pDreamSpin,  m_pWeight,   m_pTemperature, m_pMenstruus,
+                                   m_pCopulation, m_pSave,     m_pDiscard,     m_pHelp};
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -524,10 +592,24 @@ void CNewEntryDlg::InitialiseState()
     m_pEdit->setFocus();
 }
 
+QTime CNewEntryDlg::TimeOfDay() const
+{
+    if (m_pTime != nullptr) {
+        return m_pTime->time();
+    }
+    const std::tm clock = LocalTime(m_tNow);
+    return QTime(clock.tm_hour, clock.tm_min, clock.tm_sec);
+}
+
+std::optional<int64_t> CNewEntryDlg::ShownTime() const
+{
+    return ComposeTime(m_pDate->date(), TimeOfDay());
+}
+
 QDate CNewEntryDlg::MinimumDate() const
 {
     QDate date = LocalDate(0);
-    if (!ComposeTime(date, m_tNow)) {
+    if (!ComposeTime(date, TimeOfDay())) {
         date = date.addDays(1);
     }
     return date;
@@ -536,7 +618,7 @@ QDate CNewEntryDlg::MinimumDate() const
 QDate CNewEntryDlg::MaximumDate() const
 {
     QDate date = LocalDate(kLatestStorableTime);
-    if (!ComposeTime(date, m_tNow)) {
+    if (!ComposeTime(date, TimeOfDay())) {
         date = date.addDays(-1);
     }
     return date;
@@ -544,17 +626,22 @@ QDate CNewEntryDlg::MaximumDate() const
 
 std::optional<int64_t> CNewEntryDlg::ComposeTime(const QDate& date, int64_t now)
 {
-    if (!date.isValid()) {
+    const std::tm clock = LocalTime(now);
+    return ComposeTime(date, QTime(clock.tm_hour, clock.tm_min, clock.tm_sec));
+}
+
+std::optional<int64_t> CNewEntryDlg::ComposeTime(const QDate& date, const QTime& timeOfDay)
+{
+    if (!date.isValid() || !timeOfDay.isValid()) {
         return std::nullopt;
     }
-    const std::tm clock = LocalTime(now);
     std::tm parts{};
     parts.tm_year = date.year() - 1900;
     parts.tm_mon = date.month() - 1;
     parts.tm_mday = date.day();
-    parts.tm_hour = clock.tm_hour;
-    parts.tm_min = clock.tm_min;
-    parts.tm_sec = clock.tm_sec;
+    parts.tm_hour = timeOfDay.hour();
+    parts.tm_min = timeOfDay.minute();
+    parts.tm_sec = timeOfDay.second();
     parts.tm_isdst = -1;
     const std::time_t time = std::mktime(&parts);
     // mktime's -1 is also its failure value; that moment is unstorable anyway.
@@ -721,7 +808,7 @@ void CNewEntryDlg::UpdateFormatControls()
 
 void CNewEntryDlg::RefuseField(QLineEdit* edit, const QString& message)
 {
-    CMessageBox::Show(this, message, CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+    CMessageBox::Show(this, message, CAppInfo::Title(), CMessageBox::Icon::Exclamation);
     edit->setFocus();
     edit->selectAll();
 }
@@ -787,7 +874,7 @@ void CNewEntryDlg::accept()
     if (!ValidateInto(weight, temperature)) {
         return;
     }
-    const std::optional<int64_t> time = ComposeTime(m_pDate->date(), m_tNow);
+    const std::optional<int64_t> time = ShownTime();
     if (!time) {
         // Only reachable on the picker's first or last day when a clock
         // change moves the time of day out of what the diary can store.
@@ -795,11 +882,12 @@ void CNewEntryDlg::accept()
                           QString("Please choose a date between %1 and %2.")
                               .arg(QLocale::c().toString(MinimumDate(), "MMMM dd, yyyy"),
                                    QLocale::c().toString(MaximumDate(), "MMMM dd, yyyy")),
-                          CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+                          CAppInfo::Title(), CMessageBox::Icon::Exclamation);
         m_pDate->setFocus();
         return;
     }
     m_tDateTime = *time;
+    m_strTime = m_pTime->time().toString("HH:mm:ss");
     m_nMood = m_pMoodSpin->Value();
     m_nFatigue = m_pFatigueSpin->Value();
     m_nShape = m_pShapeSpin->Value();

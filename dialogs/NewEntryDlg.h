@@ -27,6 +27,7 @@ class CRatingSpin;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QTimeEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,8 +55,8 @@ public:
     static Outcome Run(QWidget* parent, const CDiarySession& session,
                        std::optional<uint32_t> editIndex, int64_t now);
 
-    // `now` fixes the entry's date and its time of day for the whole life of
-    // the dialog; only the date can be changed afterwards.
+    // `now` is the new entry's date and time of day until the user changes
+    // either.
     CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_t now);
     ~CNewEntryDlg() override;
 
@@ -74,7 +75,7 @@ public:
 
     // The entry being written, as read from the controls on Save.
     int64_t m_tDateTime = 0;
-    QString m_strTime; // "hh:mm:ss" of `now`
+    QString m_strTime; // "hh:mm:ss" of m_tDateTime
     int m_nMood = 0;
     int m_nFatigue = 0;
     int m_nShape = 0;
@@ -84,8 +85,8 @@ public:
     int m_bMenstruus = 0;
     int m_bCopulation = 0;
 
-    // The dates the picker offers: those whose day, at the dialog's time of
-    // day, still fits the diary's unsigned 32-bit seconds since 1970.
+    // The dates the picker offers: those whose day, at the time of day on
+    // show, still fits the diary's unsigned 32-bit seconds since 1970.
     QDate MinimumDate() const;
     QDate MaximumDate() const;
 
@@ -93,6 +94,8 @@ public:
     // a time of day that a clock change skips or repeats). nullopt when the
     // diary cannot store that moment.
     static std::optional<int64_t> ComposeTime(const QDate& date, int64_t now);
+    // The same at a time of day given by itself.
+    static std::optional<int64_t> ComposeTime(const QDate& date, const QTime& timeOfDay);
 
     // Reads a temperature as typed: "36.6" and also "36,6". nullopt for
     // anything else (including infinities and overflow).
@@ -120,6 +123,9 @@ private slots:
     void ShowFontName(const QString& name);
     void UpdateFormatControls();
     void OnChanged();
+    // Takes out the characters an entry cannot keep (control characters,
+    // which only a paste or a drop brings) and says which they were.
+    void DropUnkeepable();
 
 private:
     const CDiarySession& Session();
@@ -129,6 +135,10 @@ private:
     EntryDraft Collect() const;
     void Fill(const EntryDraft& draft);
     void SetBaseTime(int64_t time);
+    // The time of day on show (the base time's before the controls exist).
+    QTime TimeOfDay() const;
+    // The moment the date and the time of day on show make.
+    std::optional<int64_t> ShownTime() const;
     void ReturnFocus(QWidget* spin);
     void BuildControls();
     void InitialiseState();
@@ -148,7 +158,7 @@ private:
 
     CEntryRichEdit* m_pEdit = nullptr;
     QDateEdit* m_pDate = nullptr;
-    QLabel* m_pTimeText = nullptr;
+    QTimeEdit* m_pTime = nullptr;
     QComboBox* m_pFontName = nullptr;
     QComboBox* m_pFontSize = nullptr;
     QToolButton* m_pBold = nullptr;

@@ -82,9 +82,15 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
         break;
     }
     const QString when = QString::fromStdString(FormatTime("%#c", draft.writtenAt));
+    // Which entry it is: the one it was editing (by the day it had then), or
+    // a new one.
+    const QString entry =
+        draft.editing
+            ? "the entry of " + QString::fromStdString(FormatTime("%#d %b %Y", draft.editedTime))
+            : QStringLiteral("a new entry");
     const int choice = CMessageBox::Choose(
-        parent, QString("A draft from %1 was not saved. Restore it?").arg(when), caption,
-        {QStringLiteral("Restore"), QStringLiteral("Discard draft")}, 0);
+        parent, QString("A draft of %1 from %2 was not saved. Restore it?").arg(entry, when),
+        caption, {QStringLiteral("Restore"), QStringLiteral("Discard draft")}, 0);
     if (choice == 1) {
         file.Remove();
         return std::nullopt;

@@ -130,7 +130,7 @@ void COptionsDlg::accept()
         refusal = QString("Please enter an integer between %1 and %2.").arg(kMinDays).arg(kMaxDays);
     }
     if (!refusal.isEmpty()) {
-        CMessageBox::Show(this, refusal, CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
+        CMessageBox::Show(this, refusal, CAppInfo::Title(), CMessageBox::Icon::Exclamation);
         m_pDays->setFocus();
         m_pDays->selectAll();
         return;

@@ -77,7 +77,7 @@ void CSplashDlg::showEvent(QShowEvent* event)
     m_pTimer->start();
     if (!m_pTimer->isActive()) {
         // No countdown then: the splash waits for the button.
-        CMessageBox::Show(this, QStringLiteral("Unable to create timer!"), CAppInfo::AppName());
+        CMessageBox::Show(this, QStringLiteral("Unable to create timer!"), CAppInfo::Title());
     }
     m_btnContinue->setFocus();
 }

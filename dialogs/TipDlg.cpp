@@ -147,7 +147,7 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
             pos = 0;
         }
         if (std::fseek(m_pTipsFile.get(), pos, SEEK_SET) != 0) {
-            CMessageBox::Show(this, TroubleText(), CAppInfo::AppName());
+            CMessageBox::Show(this, TroubleText(), CAppInfo::Title());
         } else {
             GetNextTipString();
         }
@@ -274,7 +274,7 @@ void CTipDlg::GetNextTipString()
             }
             std::clearerr(m_pTipsFile.get());
             if (std::fseek(m_pTipsFile.get(), 0, SEEK_SET) != 0) {
-                CMessageBox::Show(this, TroubleText(), CAppInfo::AppName());
+                CMessageBox::Show(this, TroubleText(), CAppInfo::Title());
             }
             continue;
         }

@@ -26,6 +26,10 @@ constexpr uint64_t kMaxFileSize = uint64_t(1) << 33;
 
 const char kEncryptedSuffix[] = ".dayloom";
 
+// A regular file, -rw-------, in the high half of a member's external
+// attributes as Unix zip tools keep them.
+constexpr zip_uint32_t kMemberMode = (S_IFREG | S_IRUSR | S_IWUSR) << 16;
+
 bool IsEncryptedDiary(const std::string& path)
 {
     const size_t n = sizeof(kEncryptedSuffix) - 1;
@@ -126,8 +130,10 @@ std::string Pack(const std::vector<ArchiveFile>& files)
         const zip_int64_t index =
             source == nullptr ? -1
                               : zip_file_add(archive, file.name.c_str(), source, ZIP_FL_ENC_GUESS);
-        if (index < 0) {
-            if (source != nullptr) {
+        // Unpacked by any zip tool, a member is readable by its owner only.
+        if (index < 0 || zip_file_set_external_attributes(archive, static_cast<zip_uint64_t>(index),
+                                                          0, ZIP_OPSYS_UNIX, kMemberMode) != 0) {
+            if (index < 0 && source != nullptr) {
                 zip_source_free(source);
             }
             const QString text = QString::fromLocal8Bit(zip_strerror(archive));

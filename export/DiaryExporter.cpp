@@ -2,6 +2,7 @@
 
 #include "export/AtomicFileWriter.h"
 #include "export/DiaryName.h"
+#include "export/MarkdownText.h"
 #include "rtf/Rtf.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
@@ -68,22 +69,6 @@ QString EntryLine(int64_t time)
     return QString::fromStdString(FormatTime(kEntryLineFormat, time));
 }
 
-// Characters that would start Markdown syntax inside a line of our own
-// (ours never start with a label, so the line-start markers are safe).
-QString MarkdownEscaped(const QString& text)
-{
-    static const QString special = QStringLiteral("\\`*_[]<>|~&");
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (special.contains(c)) {
-            escaped += QLatin1Char('\\');
-        }
-        escaped += c;
-    }
-    return escaped;
-}
-
 // The inside of the <body> of a page Qt wrote, in a <div> that carries the
 // body's own style (the document's default font).
 QString HtmlBody(const QString& page)
@@ -128,7 +113,7 @@ public:
     {
         switch (m_format) {
         case ExportFormat::Markdown:
-            Put(QStringLiteral("# ") + MarkdownEscaped(title) + QStringLiteral("\n"));
+            Put(QStringLiteral("# ") + MarkdownLine(title) + QStringLiteral("\n"));
             break;
         case ExportFormat::Html:
             Put(QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
@@ -166,9 +151,9 @@ public:
         switch (m_format) {
         case ExportFormat::Markdown:
             section = QStringLiteral("\n## ") + heading + QStringLiteral("\n\n") +
-                      MarkdownEscaped(lines[0]) + QStringLiteral("\\\n") +
-                      MarkdownEscaped(lines[1]) + QStringLiteral("\n\n") +
-                      (text != nullptr ? text->toMarkdown() : MarkdownEscaped(kUnreadable));
+                      MarkdownLine(lines[0]) + QStringLiteral("\\\n") + MarkdownLine(lines[1]) +
+                      QStringLiteral("\n\n") +
+                      (text != nullptr ? MarkdownOf(*text) : MarkdownLine(kUnreadable));
             break;
         case ExportFormat::Html:
             section = QStringLiteral("<section>\n<h2>") + heading.toHtmlEscaped() +

@@ -3,7 +3,8 @@
 // read: Markdown, one self-contained HTML page, plain text (one section per
 // entry in date order: its date and time as the entry list shows them, the
 // ratings, marks and measurements as the print-out shows them, then the text
-// converted by Qt from the document the RTF reader builds), or the
+// of the document the RTF reader builds: as Qt writes it for HTML and plain
+// text, as export/MarkdownText writes it for Markdown), or the
 // observations alone as CSV for a spreadsheet. The file is written whole or
 // not at all.
 

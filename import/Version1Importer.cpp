@@ -23,7 +23,7 @@
 
 namespace {
 
-void Say(QWidget* parent, const QString& text, const QString& caption = CAppInfo::AppName())
+void Say(QWidget* parent, const QString& text, const QString& caption = CAppInfo::Title())
 {
     CMessageBox::Show(parent, text, caption);
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
     : m_pDialog(dialog), m_strRecord(texts.record), m_nMaxDescription(texts.maxDescription)
@@ -28,10 +29,11 @@ CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
     group = new QGroupBox(texts.group, dialog);
     // Only the length is kept to what the file holds: a character the diary
     // cannot store is refused with a message at Add, not dropped unseen while
-    // typing.
+    // typing. What goes beyond the length is cut off at once, and said.
     description = new QLineEdit(group);
-    description->setMaxLength(texts.maxDescription);
     description->setToolTip(texts.descriptionTip);
+    QObject::connect(description, &QLineEdit::textEdited, dialog,
+                     [this](const QString& text) { KeepWithinLength(text); });
 
     const QStyle* look = dialog->style();
     const auto button = [dialog, look](QStyle::StandardPixmap icon, const char* text,
@@ -61,6 +63,27 @@ CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     auto* helpKey = new CHelpKey(dialog, texts.help);
     QObject::connect(help, &QPushButton::clicked, helpKey, &CHelpKey::Show);
+}
+
+void CPlanningForm::KeepWithinLength(const QString& text)
+{
+    const qsizetype over = text.size() - m_nMaxDescription;
+    if (over <= 0) {
+        return;
+    }
+    // The end of what was just typed or pasted, which ends at the cursor,
+    // is what does not fit.
+    const qsizetype end = std::max<qsizetype>(description->cursorPosition(), over);
+    const qsizetype start = end - over;
+    const QString dropped = text.mid(start, over);
+    description->setText(QString(text).remove(start, over));
+    description->setCursorPosition(static_cast<int>(start));
+    CMessageBox::Show(m_pDialog,
+                      QStringLiteral("A description holds at most %1 characters; \"%2\" was not "
+                                     "taken.")
+                          .arg(m_nMaxDescription)
+                          .arg(dropped),
+                      CAppInfo::Title(), CMessageBox::Icon::Exclamation);
 }
 
 std::optional<int> CPlanningForm::ChosenRow(const QString& refusal, const QString& command) const

@@ -56,6 +56,10 @@ public:
     QHBoxLayout* buttons; // Add, Delete, a stretch, OK, HELP!
 
 private:
+    // Cuts what goes beyond the description's length off the text just
+    // edited, and says what was not taken.
+    void KeepWithinLength(const QString& text);
+
     QDialog* m_pDialog;
     QString m_strRecord;
     int m_nMaxDescription;

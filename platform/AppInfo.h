@@ -7,12 +7,12 @@ class CAppInfo
 {
 public:
     // "Dayloom v2.21" (the project's major and minor version): the caption of
-    // most messages and the bare window title.
+    // every message that names no command, and the bare window title.
     static QString Title();
     // A command's own caption: "Delete Entry" -> "Delete Entry - Dayloom v2.21".
     static QString Caption(const QString& name);
-    // The program file's base name ("dayloom"): the caption of messages that
-    // have none of their own, and the settings' application name.
+    // The program file's base name ("dayloom"): the settings' application
+    // name.
     static QString AppName();
     // The product web site and the author's mail address (set at build time).
     static QString WebSite();

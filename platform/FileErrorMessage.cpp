@@ -15,7 +15,7 @@ QString CFileErrorMessage::Text(const std::string& storeText)
 
 void CFileErrorMessage::Show(QWidget* parent, const std::string& storeText)
 {
-    CMessageBox::Show(parent, Text(storeText), CAppInfo::AppName());
+    CMessageBox::Show(parent, Text(storeText), CAppInfo::Title());
 }
 
 void CFileErrorMessage::Show(QWidget* parent, const CFileError& error)

@@ -14,7 +14,7 @@ class CFileErrorMessage
 public:
     // The store's text of a file error or message, as the user reads it.
     static QString Text(const std::string& storeText);
-    // Shows it with an OK button, captioned with the program's name.
+    // Shows it with an OK button, captioned with the program's title.
     static void Show(QWidget* parent, const std::string& storeText);
     static void Show(QWidget* parent, const CFileError& error);
 };

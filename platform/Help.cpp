@@ -175,7 +175,7 @@ bool CHelp::Show(QWidget* parent, HelpContext context)
     const QString folder = HelpFolder();
     const QString page = folder.isEmpty() ? QString() : QDir(folder).filePath(PageFor(context));
     if (page.isEmpty() || !QFileInfo(page).isFile()) {
-        CMessageBox::Show(parent, QStringLiteral("Failed to launch help."), CAppInfo::AppName());
+        CMessageBox::Show(parent, QStringLiteral("Failed to launch help."), CAppInfo::Title());
         return false;
     }
     QWidget* owner = parent != nullptr ? parent->window() : nullptr;

@@ -33,7 +33,7 @@ constexpr int kTwipsPerInch = 1440;
 
 void Say(QWidget* parent, const QString& text)
 {
-    CMessageBox::Show(parent, text, CAppInfo::AppName());
+    CMessageBox::Show(parent, text, CAppInfo::Title());
 }
 
 // A file error that escapes the store ends the print of this entry only.

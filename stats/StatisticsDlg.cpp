@@ -64,9 +64,9 @@ CStatisticsDlg::CStatisticsDlg(const CDiarySession& session, int64_t now, QWidge
     }
 
     BuildLayout();
-    SetYear(std::clamp(thisYear, m_years.front(), m_years.back()));
-    const CivilDate today = DateOfDay(LocalToday(now));
-    m_pGrid->SetCursor(today.month, today.day);
+    const CivilDate first = DateOfDay(FirstDayShown(m_days, LocalToday(now)));
+    SetYear(std::clamp(first.year, m_years.front(), m_years.back()));
+    m_pGrid->SetCursor(first.month, first.day);
 
     m_pCounter = new CWordCounter(session, this);
     connect(m_pCounter, &CWordCounter::Finished, this,

@@ -44,3 +44,14 @@ std::vector<int> DiaryYears(const std::vector<int32_t>& days)
     }
     return years;
 }
+
+int32_t FirstDayShown(const std::vector<int32_t>& days, int32_t today)
+{
+    const int thisYear = DateOfDay(today).year;
+    if (days.empty() || std::any_of(days.begin(), days.end(), [thisYear](int32_t day) {
+            return DateOfDay(day).year == thisYear;
+        })) {
+        return today;
+    }
+    return *std::max_element(days.begin(), days.end());
+}

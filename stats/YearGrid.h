@@ -35,3 +35,8 @@ YearGrid BuildYearGrid(const std::vector<EntryHeader>& headers, const std::vecto
 // The years from the first entry's to the last entry's, oldest first (empty
 // for an empty diary).
 std::vector<int> DiaryYears(const std::vector<int32_t>& days);
+
+// The day the window first shows: today when its year has an entry (or the
+// diary has none), otherwise the last entry's day, in the latest year that
+// has entries.
+int32_t FirstDayShown(const std::vector<int32_t>& days, int32_t today);

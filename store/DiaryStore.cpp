@@ -131,6 +131,10 @@ struct CDiaryStore::RecordFile
     uint32_t& count;
     uint32_t& index;
     const Layout& layout;
+    // The reminder and planner files are made when first opened. A diary in
+    // a folder that cannot be written has none until it is given one
+    // elsewhere: a missing one there holds nothing, and is no error.
+    bool optional = false;
 };
 
 CDiaryStore::CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc)
@@ -161,14 +165,24 @@ CDiaryStore::RecordFile CDiaryStore::IndexRecords()
 
 CDiaryStore::RecordFile CDiaryStore::ReminderRecords()
 {
-    return {m_reminderFile,   m_nReminderOpens, m_strReminderPath,
-            m_nReminderCount, reminder_index,   CRecordCodec::kReminders};
+    return {m_reminderFile,
+            m_nReminderOpens,
+            m_strReminderPath,
+            m_nReminderCount,
+            reminder_index,
+            CRecordCodec::kReminders,
+            true};
 }
 
 CDiaryStore::RecordFile CDiaryStore::PlannerRecords()
 {
-    return {m_plannerFile,   m_nPlannerOpens, m_strPlannerPath,
-            m_nPlannerCount, planner_index,   CRecordCodec::kTasks};
+    return {m_plannerFile,
+            m_nPlannerOpens,
+            m_strPlannerPath,
+            m_nPlannerCount,
+            planner_index,
+            CRecordCodec::kTasks,
+            true};
 }
 
 // ---------------------------------------------------------------- files
@@ -243,8 +257,19 @@ void CDiaryStore::CloseEntryFiles()
 
 void CDiaryStore::OpenRecordFile(const RecordFile& records)
 {
-    if (Acquire(records.file, records.opens, records.path))
-        records.count = RecordCount(records.file.Length(), records.layout.size);
+    if (records.optional && records.opens == 0 && !FileExists(records.path)) {
+        const FileErrorCause cause = records.file.Open(records.path);
+        if (cause != FileErrorCause::None) {
+            if (cause != FileErrorCause::AccessDenied || FileExists(records.path))
+                ShowFileError(cause, records.path);
+            records.count = 0;
+            return;
+        }
+        records.opens = 1;
+    } else if (!Acquire(records.file, records.opens, records.path)) {
+        return;
+    }
+    records.count = RecordCount(records.file.Length(), records.layout.size);
 }
 
 void CDiaryStore::CloseRecordFile(const RecordFile& records)
@@ -283,8 +308,10 @@ size_t CDiaryStore::ReadRecord(const RecordFile& records, unsigned char* record)
 bool CDiaryStore::ReadAllRecords(const RecordFile& records, std::string& bytes)
 {
     OpenRecordFile(records);
-    if (records.opens == 0)
-        return false;
+    if (records.opens == 0) {
+        bytes.clear();
+        return records.optional && !FileExists(records.path);
+    }
     CloseAtEnd closer([&] { CloseRecordFile(records); });
     return ReadWholeFile(records.file, bytes);
 }

@@ -76,12 +76,19 @@ TEST_F(MainWindowTest, ADiaryOnReadOnlyMediaCanBeReadButNotChanged)
     const QString path = MakeSampleDiary();
     const std::string folder = Encoded(m_dir.path());
     // Read-only media: neither the folder nor any file in it can be written.
+    // Nothing can be made there either; the diary has no reminder or
+    // planner file yet, which is no error.
     CFileFaults::Install([folder](FileOp op, const std::string& file) {
-        return (op == FileOp::Write && file == folder) || op == FileOp::OpenWritable ? EROFS : 0;
+        return (op == FileOp::Write && file == folder) || op == FileOp::OpenWritable ||
+                       (op == FileOp::Open && !QFileInfo::exists(QFile::decodeName(file.c_str())))
+                   ? EROFS
+                   : 0;
     });
     CDayloomDlg& window = OpenThroughMenu(path);
+    EXPECT_EQ(Shown(), QStringList{});
     EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel (read-only)");
     EXPECT_FALSE(QFileInfo::exists(PathOf("travel.lock")));
+    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.rlm")));
     EXPECT_EQ(State(window), "4 @3: More rain in the evening.");
 
     CMessageBox::ClearHistory();

@@ -61,9 +61,7 @@ protected:
     }
 
 public:
-    // Messages as Shown() lists them, captioned with the program's file
-    // name or with its title.
-    static QString ByApp(const QString& text) { return CAppInfo::AppName() + " | " + text; }
+    // Messages as Shown() lists them, captioned with the program's title.
     static QString ByTitle(const QString& text) { return CAppInfo::Title() + " | " + text; }
 
     // The main window's parts, found as a user (or a screen reader) finds them.

@@ -81,7 +81,7 @@ TEST_F(NavigationTest, SearchWalksFromMatchToMatchThenFromResultToResult)
         EXPECT_EQ(Mark(window), mark);
     }
     EXPECT_EQ(window.Graph()->m_nCount, 4);
-    EXPECT_EQ(Shown(), QStringList{ByApp(kNoMore)});
+    EXPECT_EQ(Shown(), QStringList{ByTitle(kNoMore)});
     // Upwards the previous result is entered at its last match; nothing
     // further up: the entry on view stays selected and highlighted.
     for (const char* mark : {"Rain@14", "Rain@0", "Rain@0"}) {
@@ -134,7 +134,7 @@ TEST_F(NavigationTest, ADiaryOpenedInSearchModeShowsItsLastResultAndMarkupIsNotS
     Click("Go to first");
     EXPECT_EQ(ViewText(window), "Rain all day, Rain.");
     EXPECT_EQ(Mark(window), "day@9");
-    EXPECT_EQ(Shown(), QStringList{ByApp(kNoMore)});
+    EXPECT_EQ(Shown(), QStringList{ByTitle(kNoMore)});
 }
 
 TEST_F(NavigationTest, DeleteNeedsASelectionAsksAndRebuildsTheList)

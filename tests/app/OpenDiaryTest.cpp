@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "platform/AnsiCodec.h"
 
+#include <QDateTime>
 #include <cerrno>
 
 namespace {
@@ -59,7 +60,7 @@ TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
     Click("Go to last");
     Click("Go to next"); // on the last line: says so
     EXPECT_EQ(SelectedRow(window), 3);
-    EXPECT_EQ(Shown(), QStringList{ByApp("There are no more entries in this diary!")});
+    EXPECT_EQ(Shown(), QStringList{ByTitle("There are no more entries in this diary!")});
 }
 
 TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRememberedOne)
@@ -194,6 +195,69 @@ TEST_F(MainWindowTest, AFileErrorInACommandIsShownWithTheProgramName)
     });
     Window().OnFirst();
     ASSERT_EQ(Shown().size(), 1);
-    EXPECT_TRUE(Shown()[0].startsWith(ByApp(QString())));
+    EXPECT_TRUE(Shown()[0].startsWith(ByTitle(QString())));
     EXPECT_TRUE(Shown()[0].contains("travel.dlm"));
+}
+
+// A folder with a diary's name, an empty or junk encrypted file and a
+// junk index are named for what they are, before any password is asked, and
+// nothing in the folder changes.
+TEST_F(MainWindowTest, BadFilesAreToldBeforeThePasswordAndNothingChanges)
+{
+    const auto write = [this](const QString& name, const QByteArray& bytes) {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    QDir(m_dir.path()).mkdir("x.ilm");
+    QDir(m_dir.path()).mkdir("x.dayloom");
+    write("empty.dayloom", "");
+    write("junk.dayloom", QByteArray(400, 'j'));
+    write("junk.ilm", "Dear diary, this is a letter.");
+    const auto snapshot = [this] {
+        QStringList files;
+        for (const QFileInfo& info :
+             QDir(m_dir.path())
+                 .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                QDir::Name)) {
+            files << info.fileName() + QString::number(info.size()) +
+                         info.lastModified().toString(Qt::ISODateWithMs);
+        }
+        return files;
+    };
+    const QStringList before = snapshot();
+    const QString damaged = " is damaged or was altered. Nothing was opened.";
+    const std::pair<QString, QString> cases[] = {
+        {"x.ilm", "x.ilm is a folder, not a diary. Nothing was opened."},
+        {"x.dayloom", "x.dayloom is a folder, not a diary. Nothing was opened."},
+        {"empty.dayloom", "The diary file empty.dayloom" + damaged},
+        {"junk.dayloom", "The diary file junk.dayloom" + damaged},
+        {"junk.ilm", "The file junk.ilm is not a Dayloom diary, or it is damaged. Nothing was "
+                     "opened."}};
+    for (const auto& [name, message] : cases) {
+        CMessageBox::ClearHistory();
+        CFileDialogs::PushDiary(PathOf(name));
+        Window().OnOpenCreateDiary(); // no prompt is queued: none may come
+        EXPECT_EQ(Shown(), QStringList{ByTitle(message)});
+        EXPECT_EQ(Window().Session(), nullptr);
+        EXPECT_TRUE(CModal::Unanswered().empty()) << name.toStdString();
+        EXPECT_EQ(snapshot(), before) << name.toStdString();
+    }
+}
+
+// What a crash left of a rewrite goes when the diary is opened; what a
+// committed password change left is finished instead (the store's part).
+TEST_F(MainWindowTest, TemporaryFilesACrashLeftGoWhenTheDiaryIsOpened)
+{
+    const QString path = MakeSampleDiary();
+    for (const char* name : {"travel.ilm.tmp", "travel.dlm.tmp", "travel.ilm.draft.tmp"}) {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half");
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(CClock::Now() - 60),
+                         QFileDevice::FileModificationTime);
+    }
+    OpenThroughMenu(path);
+    EXPECT_EQ(RowCount(Window()), 4);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList{});
 }

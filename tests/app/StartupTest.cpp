@@ -110,6 +110,21 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
     EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
 }
 
+TEST_F(StartupTest, AJunkLastDiaryIsNotReopenedAndTheUserIsToldWhy)
+{
+    const QString path = PathOf("travel.ilm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(200, 'j'));
+    file.close();
+    RememberDiary(path, 1);
+    ExpectNoDiary(Window());
+    EXPECT_EQ(Shown(), QStringList{ByTitle("The file travel.ilm is not a Dayloom diary, or it is "
+                                           "damaged. Nothing was opened.")});
+    EXPECT_EQ(QFileInfo(path).size(), 200);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"travel.ilm"});
+}
+
 TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
 {
     CSettings::WriteProfileInt("bShowMood", 0);
@@ -162,8 +177,8 @@ TEST_F(StartupTest, KeysHelpItemsAndScreenReaderNames)
     QTest::keyClick(&window, Qt::Key_F3);
     QTest::keyClick(&window, Qt::Key_F4);
     EXPECT_EQ(Shown(),
-              (QStringList{ByApp("You must open or create a diary to use the reminder!"),
-                           ByApp("You must open or create a diary to use the planners!")}));
+              (QStringList{ByTitle("You must open or create a diary to use the reminder!"),
+                           ByTitle("You must open or create a diary to use the planners!")}));
     // Esc does not end the program; the help items open their pages.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
@@ -197,12 +212,12 @@ TEST_F(StartupTest, GermanLocaleKeepsEnglishDatesAndDecimalPoints)
     EXPECT_EQ(FieldText(window, "temperatureField"), "36.6");
 }
 
-TEST_F(StartupTest, StoreMessagesAreShownCaptionedWithTheProgramName)
+TEST_F(StartupTest, StoreMessagesAreShownCaptionedWithTheProgramsTitle)
 {
     const StoreMessageHandler previous = SetStoreMessageHandler({});
     CDayloomApp::InstallStoreMessageHandler();
     ShowStoreMessage("next(index): current_index");
     SetStoreMessageHandler(previous);
-    EXPECT_EQ(Shown(), QStringList{ByApp("next(index): current_index")});
+    EXPECT_EQ(Shown(), QStringList{ByTitle("next(index): current_index")});
     EXPECT_EQ(CMessageBox::History()[0].icon, CMessageBox::Icon::Exclamation);
 }

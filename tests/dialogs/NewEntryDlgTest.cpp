@@ -17,13 +17,16 @@
 #include "widgets/RatingLabels.h"
 #include "widgets/RatingSpin.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -129,7 +132,7 @@ TEST_F(NewEntryDlgTest, OpensAtTheMomentWithNeutralRatingsThatStopAtTheirEnds)
                   {"dream", "Neutral", -2, 2, "Nightmare", "Fun"}};
     Run([&](CNewEntryDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
-        EXPECT_EQ(Label(dialog, "time"), "09:05:07");
+        EXPECT_EQ(Child<QTimeEdit>(dialog, "time")->text(), "09:05:07");
         EXPECT_EQ(Child<QDateEdit>(dialog, "date")->text(), "Friday, March 15, 2024");
         EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "12");
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
@@ -319,7 +322,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAndFileErrorsKeepTheDialogOpenWithThe
         weight->clear();
         ClickAnswering(dialog, "save", kYes);
         EXPECT_EQ(LastMessage(), "Please enter an integer.");
-        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
         EXPECT_EQ(dialog.focusWidget(), weight);
         EXPECT_TRUE(dialog.isVisible());
 
@@ -340,7 +343,7 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAndFileErrorsKeepTheDialogOpenWithThe
             [](FileOp op, const std::string&) { return op == FileOp::Write ? ENOSPC : 0; });
         ClickAnswering(dialog, "save", kYes);
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::AppName());
+        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
         EXPECT_EQ(Text(dialog)->toPlainText(), "Measured");
         CFileFaults::Install({});
         ClickAnswering(dialog, "save", kYes);
@@ -495,8 +498,16 @@ TEST_F(NewEntryDlgTest, EditingAnEntryLoadsItKeepsItsFormattingAndReplacesIt)
     const CNewEntryDlg::Outcome result = Run(
         [](CNewEntryDlg& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Edit Entry - Dayloom v2.21");
-            EXPECT_EQ(Label(dialog, "time"), "09:05:07");
+            EXPECT_EQ(Child<QTimeEdit>(dialog, "time")->text(), "09:05:07");
             EXPECT_EQ(Child<QDateEdit>(dialog, "date")->date(), QDate(2024, 3, 15));
+            // The time of day changes as the date does: by the keyboard.
+            auto* time = Child<QTimeEdit>(dialog, "time");
+            time->setFocus();
+            time->setCurrentSection(QDateTimeEdit::HourSection);
+            for (int hour = 9; hour < 21; ++hour) {
+                QTest::keyClick(time, Qt::Key_Up);
+            }
+            EXPECT_EQ(time->text(), "21:05:07");
             EXPECT_EQ(Label(dialog, "moodLabel"), "Very Good");
             EXPECT_EQ(Child<QLineEdit>(dialog, "temperature")->text(), "36.6");
             CEntryRichEdit* edit = Text(dialog);
@@ -514,7 +525,7 @@ TEST_F(NewEntryDlgTest, EditingAnEntryLoadsItKeepsItsFormattingAndReplacesIt)
     EXPECT_EQ(result.savedIndex, 0u);
     const std::vector<DiaryEntry> entries = ReadDiary();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].time, LocalTime(2024, 3, 1, 9, 5, 7));
+    EXPECT_EQ(entries[0].time, LocalTime(2024, 3, 1, 21, 5, 7));
     EXPECT_EQ(entries[0].mood, 2);
     EXPECT_FLOAT_EQ(entries[0].temperature, 36.6f);
     EXPECT_EQ(entries[1].text, Rtf("older"));
@@ -523,6 +534,30 @@ TEST_F(NewEntryDlgTest, EditingAnEntryLoadsItKeepsItsFormattingAndReplacesIt)
     view.StreamInRtf(entries[0].text);
     EXPECT_EQ(view.toPlainText(), "plain bolder");
     EXPECT_EQ(BoldPerCharacter(&view, 4, 12), (std::vector<bool>{0, 0, 1, 1, 1, 1, 1, 1}));
+
+    // An entry written at another hour shows its own time of day.
+    Run(
+        [](CNewEntryDlg& dialog) {
+            EXPECT_EQ(Child<QTimeEdit>(dialog, "time")->text(), "08:00:00");
+            ClickAnswering(dialog, "discard", kYes);
+        },
+        1u);
+}
+
+TEST_F(NewEntryDlgTest, PastedControlCharactersAreLeftOutAndNamed)
+{
+    const CNewEntryDlg::Outcome result = Run([](CNewEntryDlg& dialog) {
+        QApplication::clipboard()->setText(QString::fromUtf8("bell\a, escape\x1b\x1b\tand tab"));
+        QTest::keyClick(Text(dialog), Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(Text(dialog)->toPlainText(), "bell, escape\tand tab");
+        EXPECT_EQ(LastMessage(), "An entry cannot keep control characters; 3 of them (U+0007, "
+                                 "U+001B) were not taken.");
+        ClickAnswering(dialog, "save", kYes);
+    });
+    ASSERT_TRUE(result.saved);
+    CEntryRichEdit view;
+    view.StreamInRtf(ReadDiary()[0].text);
+    EXPECT_EQ(view.toPlainText(), "bell, escape\tand tab");
 }
 
 TEST_F(NewEntryDlgTest, DraftIsWrittenSealedAfterAChangeAndRestoredAfterACrash)
@@ -565,7 +600,8 @@ TEST_F(NewEntryDlgTest, DraftIsWrittenSealedAfterAChangeAndRestoredAfterACrash)
     });
     const CMessageBox::Shown& offer = CMessageBox::History().front();
     EXPECT_EQ(offer.text,
-              "A draft from Friday, March 15, 2024 09:06:07 was not saved. Restore it?");
+              "A draft of a new entry from Friday, March 15, 2024 09:06:07 was not saved. "
+              "Restore it?");
     EXPECT_EQ(offer.caption, "New Entry - Dayloom v2.21");
     EXPECT_EQ(offer.choices, (std::vector<QString>{"Restore", "Discard draft"}));
     EXPECT_TRUE(result.saved);
@@ -588,13 +624,17 @@ TEST_F(NewEntryDlgTest, DraftOfAnEditFollowsItsEntryAndDiscardRemovesIt)
             edit);
     };
     writeDraftAndCrash(0u);
-    // Opening a new entry restores the edit the draft belongs to ...
+    // Opening a new entry restores the edit the draft belongs to, named by
+    // its entry's day ...
+    CMessageBox::ClearHistory();
     Run([](CNewEntryDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Edit Entry - Dayloom v2.21");
         EXPECT_EQ(Text(dialog)->toPlainText(), "first version changed");
         CMessageBox::PushAnswer(kYes);
         QTest::keyClick(Text(dialog), Qt::Key_Escape);
     });
+    EXPECT_TRUE(CMessageBox::History().front().text.startsWith(
+        "A draft of the entry of 12 Mar 2024 from Friday, March 15, 2024 "));
     EXPECT_EQ(LastMessage(), "Discard the changes to this diary entry?");
     EXPECT_FALSE(QFile::exists(DraftPath())); // DISCARD removes it
     EXPECT_EQ(ReadDiary()[0].text, Rtf("first version"));

@@ -113,7 +113,7 @@ TEST(OptionsDlgTest, BadDaysAreRefusedAndCancelOrEscWriteNothing)
             EXPECT_EQ(Box(dialog, "StartAlarmBefore")->selectedText(), days);
             dialog.reject();
         });
-        EXPECT_EQ(widgettest::Shown(), QStringList{CAppInfo::AppName() + " | " + message});
+        EXPECT_EQ(widgettest::Shown(), QStringList{CAppInfo::Title() + " | " + message});
         EXPECT_TRUE(WrittenKeys().isEmpty());
     }
     CMessageBox::ClearHistory();

@@ -151,7 +151,7 @@ TEST_F(TipDlgTest, PositionPastTheEndWrapsAndAnUnusableOneIsReportedAndRepaired)
     CSettings::WriteProfileInt("FilePos", -7);
     EXPECT_TRUE(CTipDlg(nullptr).TipText().isEmpty());
     EXPECT_EQ(widgettest::Shown(),
-              QStringList{CAppInfo::AppName() + " | Trouble reading the tips file"});
+              QStringList{CAppInfo::Title() + " | Trouble reading the tips file"});
     EXPECT_EQ(CSettings::GetProfileInt("FilePos", -1), 0);
     EXPECT_EQ(ShowAndClose(), "Alpha tip");
 }

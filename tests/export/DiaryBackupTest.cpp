@@ -15,15 +15,35 @@ namespace {
 
 using Status = RestoreOutcome::Status;
 
-// An archive of the given names and contents, made with libzip directly.
+// The Unix mode of every member of an archive, as zip tools would give it.
+std::vector<unsigned> MemberModes(const std::string& bytes)
+{
+    zip_source_t* memory = zip_source_buffer_create(bytes.data(), bytes.size(), 0, nullptr);
+    zip_t* archive = zip_open_from_source(memory, ZIP_RDONLY, nullptr);
+    std::vector<unsigned> modes;
+    for (zip_int64_t i = 0; archive != nullptr && i < zip_get_num_entries(archive, 0); ++i) {
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        zip_file_get_external_attributes(archive, zip_uint64_t(i), 0, &system, &attributes);
+        modes.push_back(system == ZIP_OPSYS_UNIX ? attributes >> 16 : 0u);
+    }
+    zip_discard(archive);
+    return modes;
+}
+
+// An archive of the given names and contents, made with libzip directly,
+// its members marked -rwxrwxrwx.
 std::string Zip(const std::vector<std::pair<std::string, std::string>>& files)
 {
     zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, nullptr);
     zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, nullptr);
     zip_source_keep(memory);
-    for (const auto& [name, bytes] : files)
-        zip_file_add(archive, name.c_str(),
-                     zip_source_buffer(archive, bytes.data(), bytes.size(), 0), 0);
+    for (const auto& [name, bytes] : files) {
+        const zip_int64_t index = zip_file_add(
+            archive, name.c_str(), zip_source_buffer(archive, bytes.data(), bytes.size(), 0), 0);
+        zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                         0100777u << 16);
+    }
     zip_close(archive);
     zip_stat_t stat;
     zip_source_stat(memory, &stat);
@@ -79,6 +99,7 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
         "travel-2024-03-05.zip");
     ASSERT_TRUE(BackUp(m_diary).ok);
     EXPECT_EQ(ModeOf(m_archive), 0600u);
+    EXPECT_EQ(MemberModes(ReadBytes(m_archive)), std::vector<unsigned>(4, 0100600u));
     const RestoreOutcome restored = Restore();
     ASSERT_EQ(restored.status, Status::Restored) << restored.message.toStdString();
     EXPECT_EQ(restored.diaryPath, Encoded(PathOf("restored/travel.ilm")));
@@ -100,6 +121,18 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
     ASSERT_EQ(Restore(false, "vault").status, Status::Restored);
     EXPECT_EQ(QDir(PathOf("vault")).entryList(QDir::Files), QStringList{"vault.dayloom"});
     EXPECT_EQ(ReadBytes(PathOf("vault/vault.dayloom")), sealed);
+
+    // Whatever mode an archive asks for, and whatever mode the file it
+    // replaces had, a restored file is its owner's only.
+    WriteBytes(m_archive, Zip({{"open.ilm", "x"}, {"open.dlm", "y"}}));
+    EXPECT_EQ(MemberModes(ReadBytes(m_archive)), std::vector<unsigned>(2, 0100777u));
+    WriteBytes(PathOf("vault/open.ilm"), "old");
+    QFile::setPermissions(PathOf("vault/open.ilm"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ReadOther | QFileDevice::WriteOther);
+    ASSERT_EQ(Restore(true, "vault").status, Status::Restored);
+    EXPECT_EQ(ModeOf(PathOf("vault/open.ilm")), 0600u);
+    EXPECT_EQ(ModeOf(PathOf("vault/open.dlm")), 0600u);
 }
 
 TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)

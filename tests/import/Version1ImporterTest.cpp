@@ -121,8 +121,7 @@ protected:
     {
         std::vector<QString> texts;
         for (const CMessageBox::Shown& shown : CMessageBox::History()) {
-            EXPECT_EQ(shown.caption,
-                      shown.text == kNewDiary ? CAppInfo::Title() : CAppInfo::AppName());
+            EXPECT_EQ(shown.caption, CAppInfo::Title());
             texts.push_back(shown.text);
         }
         return texts;

@@ -5,6 +5,8 @@
 #include "PlanningFixture.h"
 #include "planning/PlannerSummary.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -71,6 +73,24 @@ TEST_F(PlannerDlgTest, AddRefusesWhatTheFileCannotHold)
     ASSERT_EQ(Shown().size(), 1);
     EXPECT_TRUE(Shown()[0].startsWith("Add Planner - Dayloom v2.21 | "));
     EXPECT_TRUE(Shown()[0].contains(QStringLiteral(": К, у, п, и, т, ь, к, р, а, с. ")));
+}
+
+TEST_F(PlannerDlgTest, TextPastedBeyondTheLengthIsCutAndSaid)
+{
+    QLineEdit* edit = m_dlg->DescriptionEdit();
+    Type(edit, "Call ");
+    QApplication::clipboard()->setText(QString(44, QLatin1Char('a')) + "|lost part");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "Call " + QString(44, QLatin1Char('a')));
+    EXPECT_EQ(Shown(), QStringList{"Dayloom v2.21 | A description holds at most 49 characters; "
+                                   "\"|lost part\" was not taken."});
+    // Typed in the middle, the characters that do not fit are the ones typed.
+    edit->setCursorPosition(4);
+    QTest::keyClicks(edit, "!");
+    EXPECT_EQ(edit->text(), "Call " + QString(44, QLatin1Char('a')));
+    EXPECT_EQ(Shown().size(), 2);
+    EXPECT_TRUE(Shown()[1].endsWith("\"!\" was not taken."));
 }
 
 TEST_F(PlannerDlgTest, SelectingCompletesAndEditingBrowses)

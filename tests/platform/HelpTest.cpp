@@ -82,7 +82,7 @@ TEST_F(HelpTest, MissingPagesAreReported)
     EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
     EXPECT_EQ(CMessageBox::History()[0].text + " | " + CMessageBox::History()[0].caption,
-              "Failed to launch help. | " + CAppInfo::AppName());
+              "Failed to launch help. | " + CAppInfo::Title());
     EXPECT_EQ(Browser(), nullptr);
 
     // Only the requested page missing counts as well.

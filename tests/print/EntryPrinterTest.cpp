@@ -144,7 +144,7 @@ protected:
         std::vector<QString> texts;
         for (const CMessageBox::Shown& shown : CMessageBox::History()) {
             EXPECT_EQ(shown.caption, shown.buttons == CMessageBox::Buttons::Ok
-                                         ? CAppInfo::AppName()
+                                         ? CAppInfo::Title()
                                          : QString("Print all entries - Dayloom v2.21"));
             texts.push_back(shown.text);
         }

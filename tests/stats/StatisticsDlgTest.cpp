@@ -46,9 +46,9 @@ protected:
         m_session = std::make_unique<CDiarySession>(Encoded(m_path), ExtLocOf(m_path));
     }
 
-    std::unique_ptr<CStatisticsDlg> Open()
+    std::unique_ptr<CStatisticsDlg> Open(int64_t now = LocalTime(2024, 3, 22, 18))
     {
-        auto dialog = std::make_unique<CStatisticsDlg>(*m_session, LocalTime(2024, 3, 22, 18));
+        auto dialog = std::make_unique<CStatisticsDlg>(*m_session, now);
         dialog->show();
         return dialog;
     }
@@ -117,6 +117,15 @@ TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiary)
     QTest::keyClick(dialog->Grid(), Qt::Key_PageUp);
     EXPECT_EQ(dialog->Year(), 2023);
     EXPECT_EQ(Text(*dialog, "entries"), QStringLiteral("Entries: 13"));
+}
+
+TEST_F(StatisticsDlgTest, AYearWithoutEntriesOpensOnTheLatestYearThatHasThem)
+{
+    auto dialog = Open(LocalTime(2026, 2, 10, 9));
+    EXPECT_EQ(dialog->Year(), 2024);
+    EXPECT_EQ(dialog->Grid()->Cursor(), (CivilDate{2024, 3, 22})); // the last entry's day
+    auto* years = dialog->findChild<QComboBox*>("year");
+    EXPECT_EQ(years->itemText(years->count() - 1), "2026") << "this year can still be chosen";
 }
 
 TEST_F(StatisticsDlgTest, DaysAskForTheirEntriesByKeyAndClick)

@@ -131,4 +131,42 @@ TEST_F(ReminderPlanner, RewritesZeroTheDescriptionsLastByte)
               U32(9) + U32(11) + Pad(std::string(49, 'x'), 50) + U32(1));
 }
 
+// A diary in a folder that cannot be written, without reminder or planner
+// file (a new diary gets them only when first used): it has none of
+// either, which is no error.
+TEST_F(ReminderPlanner, MissingFilesInAReadOnlyFolderHoldNothingAndAreNoError)
+{
+    Save("first", 1000);
+    ASSERT_FALSE(Exists(Sibling('r')));
+    ASSERT_FALSE(Exists(Sibling('p')));
+    for (const auto& entry : std::filesystem::directory_iterator(Dir()))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::all);
+    using std::filesystem::perms;
+    std::filesystem::permissions(Dir(), perms::owner_read | perms::owner_exec | perms::others_read |
+                                            perms::others_exec);
+    // As root, in a child process that gives up its privileges.
+    const int failures = InChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 90;
+        std::vector<std::string> seen;
+        SetStoreMessageHandler([&](const std::string& m) { seen.push_back(m); });
+        int bad = 0;
+        CDiaryStore store = Store();
+        std::vector<ReminderRecord> reminders(1);
+        std::vector<PlannerRecord> tasks(1);
+        bad += store.ReadAllReminders(reminders) && reminders.empty() ? 0 : 1;
+        bad += store.ReadAllPlannerTasks(tasks) && tasks.empty() ? 0 : 2;
+        store.OpenReminderFile();
+        bad += store.m_nReminderCount == 0 && !store.ReadReminder() ? 0 : 4;
+        store.CloseReminderFile();
+        bad += store.ReadFirstEntry() ? 0 : 8;
+        bad += seen.empty() ? 0 : 16;
+        return bad;
+    });
+    std::filesystem::permissions(Dir(), perms::owner_all);
+    EXPECT_EQ(failures, 0);
+    EXPECT_FALSE(Exists(Sibling('r')));
+    EXPECT_FALSE(Exists(Sibling('p')));
+}
+
 } // namespace
