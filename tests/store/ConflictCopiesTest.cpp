@@ -1,0 +1,50 @@
+// Finding the copies sync tools leave beside a diary, by name alone.
+
+#include "store/ConflictCopies.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ConflictCopies, FindsEachToolsCopiesOfThatDiaryOnly)
+{
+    const std::vector<std::string> folder = {
+        "travel.dayloom",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom",     // Syncthing
+        "travel (Ann's conflicted copy 2026-12-07).dayloom",        // Dropbox
+        "travel (conflicted copy 2026-12-07 101500).dayloom",       // Nextcloud, ownCloud
+        "travel (Ann's conflicted copy 2026-12-07 (1)).dayloom",    // Dropbox, again
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom.tmp", // a rewrite's file
+        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",         // another diary kind
+        "travel (copy).dayloom",                                    // a copy the user made
+        "travel.sync-conflict-.dayloom",                            // nothing after the mark
+        "travelogue.sync-conflict-20261207-101500-ABCDEFG.dayloom", // another diary
+        "travelogue (conflicted copy 2026-12-07).dayloom",          // another diary
+        "work.sync-conflict-20261207-101500-ABCDEFG.dayloom",       // another diary
+    };
+    EXPECT_EQ(CConflictCopies::Find("/home/ann/Sync/travel.dayloom", folder),
+              (std::vector<std::string>{
+                  "travel (Ann's conflicted copy 2026-12-07 (1)).dayloom",
+                  "travel (Ann's conflicted copy 2026-12-07).dayloom",
+                  "travel (conflicted copy 2026-12-07 101500).dayloom",
+                  "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom",
+              }));
+}
+
+TEST(ConflictCopies, FindsAFourFileDiarysCopiesByItsIndexFile)
+{
+    const std::vector<std::string> folder = {
+        "travel.ilm",
+        "travel.dlm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dlm",
+        "travel (conflicted copy 2026-12-07 101500).ilm",
+        "travel (conflicted copy 2026-12-07 101500).rlm",
+    };
+    EXPECT_EQ(CConflictCopies::Find("travel.ilm", folder),
+              (std::vector<std::string>{"travel (conflicted copy 2026-12-07 101500).ilm",
+                                        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm"}));
+    EXPECT_TRUE(CConflictCopies::Find("/d/notes.ilm", folder).empty());
+}
+
+} // namespace
