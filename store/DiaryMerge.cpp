@@ -128,11 +128,9 @@ std::string Plural(size_t n, const char* one, const char* many)
     return std::to_string(n) + ' ' + (n == 1 ? one : many);
 }
 
-// The order the files are renamed in: the texts first (the old index still
-// reads every text of the grown data file), the index last, so that the
-// entries change in one step.
-constexpr DiaryPart kRenameOrder[] = {DiaryPart::Texts, DiaryPart::Reminders, DiaryPart::Planner,
-                                      DiaryPart::Index};
+// The files rewritten whole, in the order they are renamed: the index last,
+// so that the entries change in one step. The texts file only grows.
+constexpr DiaryPart kRenameOrder[] = {DiaryPart::Reminders, DiaryPart::Planner, DiaryPart::Index};
 
 } // namespace
 
@@ -351,7 +349,47 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
         return false;
     }
 
-    // Every changed file is built beside its live one before any is renamed.
+    // The new texts go to the end of the texts file, which the old index
+    // never reads, and reach the disk before any index points at them.
+    const size_t texts = static_cast<size_t>(DiaryPart::Texts);
+    const std::string& oldTexts = mine.bytes[texts];
+    const std::string_view newTexts =
+        std::string_view(merged.bytes[texts])
+            .substr(std::min(oldTexts.size(), merged.bytes[texts].size()));
+    const auto takeBackTexts = [&] {
+        if (newTexts.empty())
+            return;
+        if (!existed[texts]) {
+            live[texts].Close();
+            RemoveFile(paths[texts]);
+            return;
+        }
+        try {
+            live[texts].Truncate(oldTexts.size());
+            live[texts].Sync();
+        } catch (const CFileError&) {
+        }
+    };
+    if (!newTexts.empty()) {
+        try {
+            if (!existed[texts]) {
+                if (const FileErrorCause cause = live[texts].Open(paths[texts]);
+                    cause != FileErrorCause::None) {
+                    ShowFileError(cause, paths[texts]);
+                    return false;
+                }
+            }
+            live[texts].WriteAt(oldTexts.size(), newTexts.data(), newTexts.size());
+            live[texts].Sync();
+        } catch (const CFileError& error) {
+            ShowStoreMessage(error.what());
+            takeBackTexts();
+            return false;
+        }
+    }
+
+    // Every other changed file is built beside its live one before any is
+    // renamed.
     std::vector<CSafeReplace::Temporary> temps;
     std::vector<DiaryPart> changed;
     try {
@@ -367,10 +405,13 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
         }
     } catch (const CFileError& error) {
         ShowStoreMessage(error.what());
+        takeBackTexts();
         return false;
     }
-    if (!CSafeReplace::WriteTemporaries(temps))
+    if (!CSafeReplace::WriteTemporaries(temps)) {
+        takeBackTexts();
         return false;
+    }
 
     for (size_t k = 0; k < temps.size(); ++k) {
         const size_t i = static_cast<size_t>(changed[k]);
@@ -386,6 +427,7 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
                     ShowFileError(FileErrorCauseFromErrno(removal), paths[back]);
             }
             SyncFolderOf(paths[0]);
+            takeBackTexts();
             return false;
         }
     }

@@ -76,10 +76,11 @@ public:
     static bool ReadFiles(const std::string& indexPath, uint16_t extLoc, DiaryParts& parts);
 
     // Merges `other` into the open diary in one safe rewrite: the files are
-    // locked and read, compared with `other` afresh, and every changed one
-    // is built beside the live one, flushed and renamed over it, the index
-    // last. A failure at any step leaves every file of the diary as it was
-    // and is reported. An encrypted diary is rewritten in memory and its
+    // locked and read and compared with `other` afresh; the new texts are
+    // appended to the texts file (where no index record points yet) and
+    // flushed, then every other changed file is built beside the live one,
+    // flushed and renamed over it, the index last. A failure at any step
+    // leaves every file of the diary as it was and is reported. An encrypted diary is rewritten in memory and its
     // file written once. `applied` receives what was merged.
     static bool Merge(CDiarySession& session, const DiaryParts& other, Plan* applied = nullptr);
 
