@@ -7,6 +7,7 @@
 #include "store/Messages.h"
 #include "store/RecordCodec.h"
 #include "store/SafeReplace.h"
+#include "store/SecureBuffer.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
@@ -150,6 +151,12 @@ std::optional<DiaryEntry> CDiaryMerge::ReadEntry(const DiaryParts& parts, size_t
     return entry;
 }
 
+CDiaryMerge::Plan::~Plan()
+{
+    for (Change& change : entries)
+        WipeString(change.entry.text);
+}
+
 size_t CDiaryMerge::Plan::Count(Change::Kind kind) const
 {
     return static_cast<size_t>(std::count_if(entries.begin(), entries.end(),
@@ -162,7 +169,14 @@ bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan&
     // This diary's entries by the hash of their content; each can match one
     // entry of the other copy.
     const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
-    std::unordered_multimap<size_t, DiaryEntry> have;
+    struct WipedWhenDone : std::unordered_multimap<size_t, DiaryEntry>
+    {
+        ~WipedWhenDone()
+        {
+            for (auto& [hash, entry] : *this)
+                WipeString(entry.text);
+        }
+    } have;
     have.reserve(mineCount);
     for (size_t i = 0; i < mineCount; ++i) {
         std::optional<DiaryEntry> entry = ReadEntry(mine, i);
@@ -183,6 +197,8 @@ bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan&
             return SameContent(candidate.second, *entry);
         });
         if (match != last) {
+            WipeString(match->second.text);
+            WipeString(entry->text);
             have.erase(match);
             continue;
         }

@@ -42,8 +42,16 @@ public:
         DiaryEntry entry;    // plain text; the password field is not used
     };
 
+    // The texts it holds in plain form are wiped when it is dropped.
     struct Plan
     {
+        Plan() = default;
+        Plan(const Plan&) = default;
+        Plan& operator=(const Plan&) = default;
+        Plan(Plan&&) = default;
+        Plan& operator=(Plan&&) = default;
+        ~Plan();
+
         std::vector<Change> entries;
         std::vector<ReminderRecord> reminders; // to add
         std::vector<PlannerRecord> tasks;      // to add
@@ -80,8 +88,8 @@ public:
     // appended to the texts file (where no index record points yet) and
     // flushed, then every other changed file is built beside the live one,
     // flushed and renamed over it, the index last. A failure at any step
-    // leaves every file of the diary as it was and is reported. An encrypted diary is rewritten in memory and its
-    // file written once. `applied` receives what was merged.
+    // leaves every file of the diary as it was and is reported. An encrypted diary is rewritten in
+    // memory and its file written once. `applied` receives what was merged.
     static bool Merge(CDiarySession& session, const DiaryParts& other, Plan* applied = nullptr);
 
 private:
