@@ -1,7 +1,9 @@
 #include "store/ConflictCopies.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -48,5 +50,21 @@ std::vector<std::string> CConflictCopies::Find(const std::string& diaryPath,
         if (IsCopyOf(diaryName, name))
             copies.push_back(name);
     std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+std::vector<std::string> CConflictCopies::FindBeside(const std::string& diaryPath)
+{
+    const std::filesystem::path diary(diaryPath);
+    const std::filesystem::path folder =
+        diary.has_parent_path() ? diary.parent_path() : std::filesystem::path(".");
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        names.push_back(it->path().filename().string());
+    std::vector<std::string> copies = Find(diaryPath, names);
+    for (std::string& copy : copies)
+        copy = (folder / copy).string();
     return copies;
 }

@@ -17,6 +17,9 @@ public:
     // folder) that are conflict copies of the diary at diaryPath, sorted.
     static std::vector<std::string> Find(const std::string& diaryPath,
                                          const std::vector<std::string>& names);
+    // The conflict copies in the diary's folder now, as full paths, sorted;
+    // none when the folder cannot be listed.
+    static std::vector<std::string> FindBeside(const std::string& diaryPath);
     // Whether `name` is a conflict copy of the diary whose file name is
     // diaryName.
     static bool IsCopyOf(const std::string& diaryName, const std::string& name);

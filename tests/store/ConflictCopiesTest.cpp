@@ -2,7 +2,10 @@
 
 #include "store/ConflictCopies.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +48,22 @@ TEST(ConflictCopies, FindsAFourFileDiarysCopiesByItsIndexFile)
               (std::vector<std::string>{"travel (conflicted copy 2026-12-07 101500).ilm",
                                         "travel.sync-conflict-20261207-101500-ABCDEFG.ilm"}));
     EXPECT_TRUE(CConflictCopies::Find("/d/notes.ilm", folder).empty());
+}
+
+TEST(ConflictCopies, FindsThemBesideTheDiaryOnDisk)
+{
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("dayloom-copies-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    for (const char* name :
+         {"travel.dayloom", "travel.sync-conflict-20261207-101500-ABC.dayloom", "notes.txt"})
+        std::ofstream(folder / name) << "x";
+    const std::string diary = (folder / "travel.dayloom").string();
+    EXPECT_EQ(CConflictCopies::FindBeside(diary),
+              std::vector<std::string>{
+                  (folder / "travel.sync-conflict-20261207-101500-ABC.dayloom").string()});
+    std::filesystem::remove_all(folder);
+    EXPECT_TRUE(CConflictCopies::FindBeside(diary).empty()) << "a folder that is gone";
 }
 
 } // namespace

@@ -152,8 +152,20 @@ TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
             Fill(*store, 600, "{\\rtf1 dawn}", "secret");
             store->AppendEntry();
         }
+        const DiaryParts other = Parts("other.ilm");
+        // The file cannot be written: the merge fails, the file and the
+        // diary in memory stay as they were.
+        const std::string sealed = ReadFileBytes(path);
+        CFileFaults::Install(
+            [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+        EXPECT_FALSE(CDiaryMerge::Merge(session, other));
+        CFileFaults::Install({});
+        EXPECT_EQ(ReadFileBytes(path), sealed);
+        EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Index].size(), kEntryRecordSize);
+        EXPECT_EQ(messages.size(), 1u);
+
         CDiaryMerge::Plan applied;
-        ASSERT_TRUE(CDiaryMerge::Merge(session, Parts("other.ilm"), &applied));
+        ASSERT_TRUE(CDiaryMerge::Merge(session, other, &applied));
         EXPECT_EQ(applied.entries.size(), 1u);
     }
     CDiarySession reopened(path, ExtLoc(path));
