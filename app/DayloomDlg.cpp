@@ -48,7 +48,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
