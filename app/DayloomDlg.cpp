@@ -21,6 +21,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
+#include "platform/DiaryReservation.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/Help.h"
@@ -47,7 +48,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
@@ -422,6 +422,14 @@ bool CDayloomDlg::TakeOpened(CDiaryOpener::Opened opened, const QString& fileTit
     }
     m_pSession = std::move(opened.session);
     m_pLock = std::move(opened.lock);
+    if (m_pLock) {
+        // A second window tried to open this diary: this one comes forward.
+        connect(m_pLock.get(), &CDiaryReservation::raiseRequested, this, [this] {
+            showNormal();
+            raise();
+            activateWindow();
+        });
+    }
     SetDiaryTitle(fileTitle);
     if (opened.outcome == CDiaryOpener::Outcome::New) {
         m_pSession->RememberFiles();

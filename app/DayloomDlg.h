@@ -32,7 +32,7 @@ class CDiaryCommands;
 class CSearchMode;
 class QAbstractItemDelegate;
 class QAbstractItemModel;
-class QLockFile;
+class CDiaryReservation;
 class QPushButton;
 
 class CDayloomDlg : public QDialog
@@ -161,7 +161,7 @@ private:
     std::unique_ptr<CDiarySession> m_pSession;
     CDiaryCommands* m_pCommands = nullptr;
     CSearchMode* m_pSearchMode = nullptr;
-    std::unique_ptr<QLockFile> m_pLock;
+    std::unique_ptr<CDiaryReservation> m_pLock;
 
     RatingLabels m_labels;
 

@@ -4,6 +4,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
+#include "platform/DiaryReservation.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <cstring>
 
 namespace {
@@ -24,8 +24,8 @@ const QString kInvalidPassword = QStringLiteral(
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
 
-// NAME.lock beside NAME.ilm.
-QString LockPath(const std::string& path, uint16_t extLoc)
+// NAME.lock beside NAME.ilm: where earlier versions kept their lock.
+QString LeftOverLockPath(const std::string& path, uint16_t extLoc)
 {
     return QFile::decodeName(QByteArray::fromStdString(path.substr(0, extLoc - 1u))) +
            QStringLiteral(".lock");
@@ -58,28 +58,21 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
     auto session = std::make_unique<CDiarySession>(path, extLoc);
     session->SetReadOnly(CDiarySession::IsFolderReadOnly(path));
-    if (!session->IsReadOnly()) {
-        // A lock left by a program that ended without removing it is taken
-        // over; only a running program's lock keeps the diary closed.
-        opened.lock = std::make_unique<QLockFile>(LockPath(path, extLoc));
-        opened.lock->setStaleLockTime(0);
-        if (opened.lock->tryLock(0)) {
-            // Like every file beside the diary, the lock is its owner's only.
-            QFile::setPermissions(LockPath(path, extLoc),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            // No other window writes the diary now: what a crash left of a
-            // rewrite goes.
-            RemoveStaleTemporaryFiles(path, extLoc, CClock::Now());
-        } else {
-            const bool held = opened.lock->error() == QLockFile::LockFailedError;
-            opened.lock.reset();
-            if (held) {
-                CMessageBox::Show(
-                    parent, QStringLiteral("This diary is already open in another Dayloom window."),
-                    CAppInfo::Title());
-                return opened;
-            }
-        }
+    if (!session->IsReadOnly())
+        CDiaryReservation::RemoveLeftOverLock(LeftOverLockPath(path, extLoc));
+    CDiaryReservation::Outcome reserved = CDiaryReservation::Outcome::Unavailable;
+    opened.lock =
+        CDiaryReservation::Reserve(QFile::decodeName(QByteArray::fromStdString(path)), reserved);
+    if (reserved == CDiaryReservation::Outcome::HeldElsewhere) {
+        CMessageBox::Show(parent,
+                          QStringLiteral("This diary is already open in another Dayloom window."),
+                          CAppInfo::Title());
+        return opened;
+    }
+    if (reserved == CDiaryReservation::Outcome::Reserved && !session->IsReadOnly()) {
+        // No other window writes the diary now: what a crash left of a
+        // rewrite goes.
+        RemoveStaleTemporaryFiles(path, extLoc, CClock::Now());
     }
 
     if (!session->ReadFirstEntry()) {

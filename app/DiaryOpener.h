@@ -1,5 +1,5 @@
 #pragma once
-// Opening a diary for the main window: the lock file that keeps a second
+// Opening a diary for the main window: the reservation that keeps a second
 // Dayloom window off it, the read-only check, and the password prompt.
 
 #include <QString>
@@ -9,7 +9,7 @@
 #include <string>
 
 class CDiarySession;
-class QLockFile;
+class CDiaryReservation;
 class QWidget;
 
 class CDiaryOpener
@@ -25,8 +25,8 @@ public:
     struct Opened
     {
         Outcome outcome = Outcome::Refused;
-        std::unique_ptr<CDiarySession> session; // set for Unlocked and New
-        std::unique_ptr<QLockFile> lock;        // none in a read-only folder
+        std::unique_ptr<CDiarySession> session;  // set for Unlocked and New
+        std::unique_ptr<CDiaryReservation> lock; // none without a runtime folder
     };
 
     // Opens the diary at `path` (encoded, extension at extLoc), creating its

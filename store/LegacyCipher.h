@@ -4,7 +4,8 @@
 // XORed with one byte, the sum of the password's bytes; a byte equal to its
 // mask stays as it is, so neither ever holds a zero byte. Only the store
 // uses it, through its operations, and the draft sealer, which protects an
-// unsaved entry the way the store protects a saved one.
+// unsaved entry the way the store protects a saved one, and the merge of
+// two copies, which reads one copy's texts and writes them into the other.
 
 #include "store/Records.h"
 
@@ -15,6 +16,7 @@
 class CLegacyCipher
 {
     friend class CDiaryStore;
+    friend class CDiaryMerge;
     friend class CTextCipherSealer;
 
     static constexpr unsigned char kPasswordMask = 0xB4;

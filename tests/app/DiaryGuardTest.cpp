@@ -3,32 +3,38 @@
 // written, and signals that end the program.
 #include "MainWindowFixture.h"
 #include "app/TerminationSignals.h"
+#include "platform/DiaryReservation.h"
 #include "rtf/Rtf.h"
 
+#include <QDir>
 #include <QLockFile>
 #include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryUntilTheFirstClosesIt)
+TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryAndRaisesTheFirst)
 {
     OpenSample();
-    const QString lock = PathOf("travel.lock");
-    struct stat status
-    {
-    };
-    ASSERT_EQ(::stat(QFile::encodeName(lock).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u) << "no other user may read the lock beside the diary";
+    const QString lock = CDiaryReservation::LockPathFor(PathOf("travel.ilm"));
+    EXPECT_TRUE(QFileInfo::exists(lock));
+    EXPECT_TRUE(lock.startsWith(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"))));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{"travel.dlm", "travel.ilm", "travel.plm", "travel.rlm"}))
+        << "nothing beside the diary for a sync tool to carry";
 
     CDayloomDlg second;
+    second.show();
+    second.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
     CFileDialogs::PushDiary(PathOf("travel.ilm"));
     second.OnOpenCreateDiary(); // no password prompt is queued: none may come
     EXPECT_EQ(Shown(),
               QStringList{ByTitle("This diary is already open in another Dayloom window.")});
     EXPECT_EQ(second.Session(), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get())) << "the first window comes forward";
 
-    m_window.reset(); // the first window closes: its lock goes
+    m_window.reset(); // the first window closes: its reservation goes
     EXPECT_FALSE(QFileInfo::exists(lock));
     CFileDialogs::PushDiary(PathOf("travel.ilm"));
     AnswerPrompt("Secret1");
@@ -36,18 +42,34 @@ TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryUntilTheFirstClosesIt)
     EXPECT_NE(second.Session(), nullptr);
 }
 
-TEST_F(MainWindowTest, ALockLeftByAProgramThatDiedIsTakenOver)
+TEST_F(MainWindowTest, AReservationLeftByAProgramThatDiedIsTakenOver)
 {
+    const QString lock = CDiaryReservation::LockPathFor(MakeSampleDiary());
     const pid_t child = fork();
     if (child == 0) {
-        QLockFile held(PathOf("travel.lock"));
+        QDir().mkpath(QFileInfo(lock).absolutePath());
+        QLockFile held(lock);
         _exit(held.tryLock(0) ? 0 : 1); // ends without unlocking
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFileInfo::exists(PathOf("travel.lock")));
+    ASSERT_TRUE(QFileInfo::exists(lock));
     EXPECT_NE(OpenSample().Session(), nullptr);
+}
+
+TEST_F(MainWindowTest, ALockFileBesideTheDiaryNamingAnotherComputerDoesNotBlockIt)
+{
+    // Earlier versions locked beside the diary, and a sync tool carried the
+    // lock here from the computer that had the diary open.
+    MakeSampleDiary();
+    QFile carried(PathOf("travel.lock"));
+    ASSERT_TRUE(carried.open(QIODevice::WriteOnly));
+    carried.write("4242\ndayloom\nthe-other-laptop\n");
+    carried.close();
+    EXPECT_NE(OpenSample().Session(), nullptr);
+    EXPECT_TRUE(Shown().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(PathOf("travel.lock"))) << "not ours to prove stale";
 }
 
 TEST_F(MainWindowTest, ACommandActsOnTheDiaryAsAnotherProgramLeftIt)
@@ -87,7 +109,6 @@ TEST_F(MainWindowTest, ADiaryOnReadOnlyMediaCanBeReadButNotChanged)
     CDayloomDlg& window = OpenThroughMenu(path);
     EXPECT_EQ(Shown(), QStringList{});
     EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel (read-only)");
-    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.lock")));
     EXPECT_FALSE(QFileInfo::exists(PathOf("travel.rlm")));
     EXPECT_EQ(State(window), "4 @3: More rain in the evening.");
 

@@ -1,6 +1,6 @@
 // main() of every test program that needs Qt: offscreen platform, settings
-// in a fresh temporary folder, and every seam (message boxes, modal dialogs,
-// file and colour dialogs, shell, help) in scripted mode.
+// and the runtime folder in fresh temporary folders, and every seam (message
+// boxes, modal dialogs, file and colour dialogs, shell, help) in scripted mode.
 #include "platform/AppInfo.h"
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
@@ -22,6 +22,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir configHome;
     setenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit().constData(), 1);
+    // Open diaries are reserved in the runtime folder: the tests' own.
+    QTemporaryDir runtimeHome;
+    setenv("XDG_RUNTIME_DIR", runtimeHome.path().toLocal8Bit().constData(), 1);
 
     QApplication app(argc, argv);
     // The test programs live in neither of the program's folders.

@@ -1,0 +1,466 @@
+#include "store/DiaryMerge.h"
+
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
+#include "store/LegacyCipher.h"
+#include "store/Messages.h"
+#include "store/RecordCodec.h"
+#include "store/SafeReplace.h"
+#include "store/SecureBuffer.h"
+#include "store/StoreFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+
+namespace {
+
+constexpr uint64_t kMaxOffset = 0xFFFFFFFFull;
+
+const unsigned char* Bytes(const std::string& s)
+{
+    return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+size_t Records(const std::string& part, size_t recordSize)
+{
+    return part.size() / recordSize;
+}
+
+uint32_t FloatBits(float f)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+
+// What identifies an entry's content.
+bool SameContent(const DiaryEntry& a, const DiaryEntry& b)
+{
+    return a.time == b.time && a.mood == b.mood && a.fatigue == b.fatigue && a.shape == b.shape &&
+           a.dream == b.dream && a.copulation == b.copulation && a.menstruus == b.menstruus &&
+           FloatBits(a.temperature) == FloatBits(b.temperature) && a.weight == b.weight &&
+           a.text == b.text;
+}
+
+size_t ContentHash(const DiaryEntry& e)
+{
+    size_t h = std::hash<std::string_view>{}(e.text);
+    for (const uint64_t v :
+         {uint64_t(e.time), uint64_t(uint32_t(e.mood)), uint64_t(uint32_t(e.fatigue)),
+          uint64_t(uint32_t(e.shape)), uint64_t(uint32_t(e.dream)),
+          uint64_t(uint32_t(e.copulation)), uint64_t(uint32_t(e.menstruus)),
+          uint64_t(FloatBits(e.temperature)), uint64_t(uint32_t(e.weight))})
+        h = (h ^ std::hash<uint64_t>{}(v)) * 0x100000001b3ull;
+    return h;
+}
+
+// A fixed description field as the program reads it back: up to its first
+// zero byte, never past the field.
+std::string_view Description(const char* field, size_t size)
+{
+    return {field, strnlen(field, size - 1)};
+}
+
+bool SameReminder(const ReminderRecord& a, const ReminderRecord& b)
+{
+    return uint32_t(a.time) == uint32_t(b.time) &&
+           Description(a.description, sizeof a.description) ==
+               Description(b.description, sizeof b.description);
+}
+
+// A task is the same task when planned for the same time with the same
+// words; being done in one copy only does not make it another task.
+bool SameTask(const PlannerRecord& a, const PlannerRecord& b)
+{
+    return uint32_t(a.plannedTime) == uint32_t(b.plannedTime) &&
+           Description(a.description, sizeof a.description) ==
+               Description(b.description, sizeof b.description);
+}
+
+// The records of `other` that `mine` lacks, as a multiset: a record twice in
+// the other copy and once here is added once.
+template <typename Record>
+std::vector<Record> Missing(const std::string& mine, const std::string& other, size_t size,
+                            bool (*decode)(const unsigned char*, size_t, Record&),
+                            bool (*same)(const Record&, const Record&))
+{
+    std::vector<Record> have;
+    for (size_t i = 0; i < Records(mine, size); ++i)
+        decode(Bytes(mine) + i * size, size, have.emplace_back());
+    std::vector<bool> used(have.size(), false);
+    std::vector<Record> missing;
+    for (size_t i = 0; i < Records(other, size); ++i) {
+        Record record;
+        decode(Bytes(other) + i * size, size, record);
+        bool found = false;
+        for (size_t j = 0; j < have.size() && !found; ++j)
+            if (!used[j] && same(have[j], record))
+                used[j] = found = true;
+        if (!found)
+            missing.push_back(record);
+    }
+    return missing;
+}
+
+// `records` (whole records of `size` bytes) followed by `added`, in time
+// order: what a sort leaves.
+template <typename Record>
+std::string Joined(const std::string& records, const std::vector<Record>& added,
+                   const CRecordCodec::Layout& layout,
+                   void (*encode)(const Record&, unsigned char*))
+{
+    std::string bytes = records.substr(0, Records(records, layout.size) * layout.size);
+    for (const Record& record : added) {
+        const size_t at = bytes.size();
+        bytes.resize(at + layout.size);
+        encode(record, reinterpret_cast<unsigned char*>(bytes.data()) + at);
+    }
+    return CRecordCodec::Reassemble(bytes, layout, CRecordCodec::SortedOrder(bytes, layout));
+}
+
+std::string Plural(size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+}
+
+// The files rewritten whole, in the order they are renamed: the index last,
+// so that the entries change in one step. The texts file only grows.
+constexpr DiaryPart kRenameOrder[] = {DiaryPart::Reminders, DiaryPart::Planner, DiaryPart::Index};
+
+} // namespace
+
+std::optional<DiaryEntry> CDiaryMerge::ReadEntry(const DiaryParts& parts, size_t i)
+{
+    DiaryEntry entry;
+    CRecordCodec::DecodeEntry(Bytes(parts[DiaryPart::Index]) + i * kEntryRecordSize,
+                              kEntryRecordSize, entry);
+    CLegacyCipher::ScramblePassword(entry); // unscrambles
+    const std::string& data = parts[DiaryPart::Texts];
+    if (uint64_t(entry.textOffset) + entry.textLength > data.size())
+        return std::nullopt;
+    entry.text.assign(data, entry.textOffset, entry.textLength);
+    CLegacyCipher::DecryptText(
+        entry, std::string(entry.password,
+                           std::min<size_t>(entry.passwordLength, CRecordCodec::kPasswordField)));
+    return entry;
+}
+
+CDiaryMerge::Plan::~Plan()
+{
+    for (Change& change : entries)
+        WipeString(change.entry.text);
+}
+
+size_t CDiaryMerge::Plan::Count(Change::Kind kind) const
+{
+    return static_cast<size_t>(std::count_if(entries.begin(), entries.end(),
+                                             [kind](const Change& c) { return c.kind == kind; }));
+}
+
+bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan& plan)
+{
+    plan = Plan{};
+    // This diary's entries by the hash of their content; each can match one
+    // entry of the other copy.
+    const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
+    struct WipedWhenDone : std::unordered_multimap<size_t, DiaryEntry>
+    {
+        ~WipedWhenDone()
+        {
+            for (auto& [hash, entry] : *this)
+                WipeString(entry.text);
+        }
+    } have;
+    have.reserve(mineCount);
+    for (size_t i = 0; i < mineCount; ++i) {
+        std::optional<DiaryEntry> entry = ReadEntry(mine, i);
+        if (!entry)
+            return false;
+        const size_t hash = ContentHash(*entry);
+        have.emplace(hash, std::move(*entry));
+    }
+    const size_t otherCount = Records(other[DiaryPart::Index], kEntryRecordSize);
+    for (size_t i = 0; i < otherCount; ++i) {
+        std::optional<DiaryEntry> entry = ReadEntry(other, i);
+        if (!entry) {
+            plan = Plan{};
+            return false;
+        }
+        auto [first, last] = have.equal_range(ContentHash(*entry));
+        const auto match = std::find_if(first, last, [&](const auto& candidate) {
+            return SameContent(candidate.second, *entry);
+        });
+        if (match != last) {
+            WipeString(match->second.text);
+            WipeString(entry->text);
+            have.erase(match);
+            continue;
+        }
+        Change& change = plan.entries.emplace_back();
+        change.entry = std::move(*entry);
+        std::memset(change.entry.password, 0, sizeof change.entry.password);
+        change.entry.passwordLength = 0;
+    }
+    plan.reminders =
+        Missing<ReminderRecord>(mine[DiaryPart::Reminders], other[DiaryPart::Reminders],
+                                kReminderRecordSize, &CRecordCodec::DecodeReminder, &SameReminder);
+    plan.tasks = Missing<PlannerRecord>(mine[DiaryPart::Planner], other[DiaryPart::Planner],
+                                        kPlannerRecordSize, &CRecordCodec::DecodeTask, &SameTask);
+    return true;
+}
+
+std::string CDiaryMerge::PreviewText(const Plan& plan)
+{
+    std::vector<std::string> parts;
+    if (const size_t n = plan.Count(Change::Kind::Add))
+        parts.push_back(Plural(n, "entry", "entries"));
+    if (!plan.reminders.empty())
+        parts.push_back(Plural(plan.reminders.size(), "reminder", "reminders"));
+    if (!plan.tasks.empty())
+        parts.push_back(Plural(plan.tasks.size(), "task", "tasks"));
+    std::string text;
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    if (parts.empty())
+        text = "Nothing will be added: this diary already holds everything the other copy holds.";
+    else
+        text += " will be added.";
+    if (const size_t n = plan.Count(Change::Kind::Replace))
+        text += ' ' + Plural(n, "entry", "entries") + " will be replaced by a newer version.";
+    if (const size_t n = plan.Count(Change::Kind::Delete))
+        text += ' ' + Plural(n, "entry", "entries") + " will be deleted.";
+    if (plan.deletionsComeBack && !parts.empty())
+        text += " These copies keep no record of deletions: an entry deleted in only one of them "
+                "comes back.";
+    return text;
+}
+
+bool CDiaryMerge::Apply(const DiaryParts& mine, const Plan& plan, const std::string& password,
+                        DiaryParts& merged)
+{
+    merged = mine;
+    if (!plan.entries.empty()) {
+        const std::string& index = mine[DiaryPart::Index];
+        const size_t count = Records(index, kEntryRecordSize);
+        std::vector<bool> dropped(count, false);
+        for (const Change& change : plan.entries)
+            if (change.kind != Change::Kind::Add && change.target < count)
+                dropped[change.target] = true;
+        std::string records;
+        records.reserve((count + plan.entries.size()) * kEntryRecordSize);
+        for (size_t i = 0; i < count; ++i)
+            if (!dropped[i])
+                records.append(index, i * kEntryRecordSize, kEntryRecordSize);
+
+        // The new records as the store's AppendEntry writes them, under this
+        // diary's password.
+        const std::string plain = password.substr(
+            0, std::min(strnlen(password.c_str(), password.size()), CRecordCodec::kPasswordField));
+        std::string& data = merged[DiaryPart::Texts];
+        for (const Change& change : plan.entries) {
+            if (change.kind == Change::Kind::Delete)
+                continue;
+            DiaryEntry entry = change.entry;
+            if (data.size() + entry.text.size() > kMaxOffset)
+                return false;
+            entry.textOffset = static_cast<uint32_t>(data.size());
+            entry.textLength = static_cast<uint32_t>(entry.text.size());
+            std::memset(entry.password, 0, sizeof entry.password);
+            std::memcpy(entry.password, plain.data(), plain.size());
+            entry.passwordLength = static_cast<uint32_t>(plain.size());
+            CLegacyCipher::ScramblePassword(entry);
+            const size_t at = records.size();
+            records.resize(at + kEntryRecordSize);
+            CRecordCodec::EncodeEntry(entry, reinterpret_cast<unsigned char*>(records.data()) + at);
+            CLegacyCipher::EncryptText(entry, plain);
+            data += entry.text;
+        }
+        merged[DiaryPart::Index] =
+            CRecordCodec::Reassemble(records, CRecordCodec::kEntries,
+                                     CRecordCodec::SortedOrder(records, CRecordCodec::kEntries));
+    }
+    if (!plan.reminders.empty())
+        merged[DiaryPart::Reminders] =
+            Joined(mine[DiaryPart::Reminders], plan.reminders, CRecordCodec::kReminders,
+                   &CRecordCodec::EncodeReminder);
+    if (!plan.tasks.empty())
+        merged[DiaryPart::Planner] = Joined(mine[DiaryPart::Planner], plan.tasks,
+                                            CRecordCodec::kTasks, &CRecordCodec::EncodeTask);
+    return true;
+}
+
+bool CDiaryMerge::ReadFiles(const std::string& indexPath, uint16_t extLoc, DiaryParts& parts)
+{
+    const CDiaryStore store(0, indexPath, extLoc);
+    const std::string* paths[] = {&store.m_strIndexPath, &store.m_strDataPath,
+                                  &store.m_strReminderPath, &store.m_strPlannerPath};
+    for (size_t i = 0; i < kDiaryPartCount; ++i) {
+        parts.bytes[i].clear();
+        if (!FileExists(*paths[i]))
+            continue;
+        CStoreFile file;
+        if (const FileErrorCause cause = file.Open(*paths[i]); cause != FileErrorCause::None) {
+            ShowFileError(cause, *paths[i]);
+            return false;
+        }
+        try {
+            parts.bytes[i].resize(file.Length());
+            if (file.ReadAt(0, parts.bytes[i].data(), parts.bytes[i].size()) !=
+                parts.bytes[i].size()) {
+                ShowFileError(FileErrorCause::EndOfFile, *paths[i]);
+                return false;
+            }
+        } catch (const CFileError& error) {
+            ShowStoreMessage(error.what());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& paths,
+                             const DiaryParts& other, const std::string& password, Plan* applied)
+{
+    // The live files stay open, and so locked, for the whole rewrite.
+    std::array<CStoreFile, kDiaryPartCount> live;
+    std::array<bool, kDiaryPartCount> existed{};
+    DiaryParts mine;
+    try {
+        for (size_t i = 0; i < kDiaryPartCount; ++i) {
+            existed[i] = FileExists(paths[i]);
+            if (!existed[i])
+                continue;
+            if (const FileErrorCause cause = live[i].Open(paths[i]);
+                cause != FileErrorCause::None) {
+                ShowFileError(cause, paths[i]);
+                return false;
+            }
+            mine.bytes[i].resize(live[i].Length());
+            if (live[i].ReadAt(0, mine.bytes[i].data(), mine.bytes[i].size()) !=
+                mine.bytes[i].size()) {
+                ShowFileError(FileErrorCause::EndOfFile, paths[i]);
+                return false;
+            }
+        }
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        return false;
+    }
+
+    Plan plan;
+    if (!CDiaryMerge::Compare(mine, other, plan)) {
+        ShowFileError(FileErrorCause::EndOfFile, paths[size_t(DiaryPart::Texts)]);
+        return false;
+    }
+    DiaryParts merged;
+    if (!Apply(mine, plan, password, merged)) {
+        ShowFileError(FileErrorCause::DiskFull,
+                      CSafeReplace::TempPathFor(paths[size_t(DiaryPart::Texts)]));
+        return false;
+    }
+
+    // The new texts go to the end of the texts file, which the old index
+    // never reads, and reach the disk before any index points at them.
+    const size_t texts = static_cast<size_t>(DiaryPart::Texts);
+    const std::string& oldTexts = mine.bytes[texts];
+    const std::string_view newTexts =
+        std::string_view(merged.bytes[texts])
+            .substr(std::min(oldTexts.size(), merged.bytes[texts].size()));
+    const auto takeBackTexts = [&] {
+        if (newTexts.empty())
+            return;
+        if (!existed[texts]) {
+            live[texts].Close();
+            RemoveFile(paths[texts]);
+            return;
+        }
+        try {
+            live[texts].Truncate(oldTexts.size());
+            live[texts].Sync();
+        } catch (const CFileError&) {
+        }
+    };
+    if (!newTexts.empty()) {
+        try {
+            if (!existed[texts]) {
+                if (const FileErrorCause cause = live[texts].Open(paths[texts]);
+                    cause != FileErrorCause::None) {
+                    ShowFileError(cause, paths[texts]);
+                    return false;
+                }
+            }
+            live[texts].WriteAt(oldTexts.size(), newTexts.data(), newTexts.size());
+            live[texts].Sync();
+        } catch (const CFileError& error) {
+            ShowStoreMessage(error.what());
+            takeBackTexts();
+            return false;
+        }
+    }
+
+    // Every other changed file is built beside its live one before any is
+    // renamed.
+    std::vector<CSafeReplace::Temporary> temps;
+    std::vector<DiaryPart> changed;
+    try {
+        for (const DiaryPart part : kRenameOrder) {
+            const size_t i = static_cast<size_t>(part);
+            if (merged.bytes[i] == mine.bytes[i])
+                continue;
+            temps.push_back({CSafeReplace::TempPathFor(paths[i]),
+                             merged.bytes[i],
+                             existed[i] ? live[i].Mode() : CStoreFile::kOwnerOnly,
+                             {}});
+            changed.push_back(part);
+        }
+    } catch (const CFileError& error) {
+        ShowStoreMessage(error.what());
+        takeBackTexts();
+        return false;
+    }
+    if (!CSafeReplace::WriteTemporaries(temps)) {
+        takeBackTexts();
+        return false;
+    }
+
+    for (size_t k = 0; k < temps.size(); ++k) {
+        const size_t i = static_cast<size_t>(changed[k]);
+        if (const int error = temps[k].file.MoveTo(paths[i])) {
+            ShowFileError(FileErrorCauseFromErrno(error), paths[i]);
+            CSafeReplace::Discard(std::span(temps).subspan(k));
+            // The files already renamed get their old contents back.
+            for (size_t j = k; j-- > 0;) {
+                const size_t back = static_cast<size_t>(changed[j]);
+                if (existed[back])
+                    CSafeReplace::Replace(temps[j].file, paths[back], mine.bytes[back]);
+                else if (const int removal = RemoveFile(paths[back]))
+                    ShowFileError(FileErrorCauseFromErrno(removal), paths[back]);
+            }
+            SyncFolderOf(paths[0]);
+            takeBackTexts();
+            return false;
+        }
+    }
+    SyncFolderOf(paths[0]);
+    if (applied)
+        *applied = std::move(plan);
+    return true;
+}
+
+bool CDiaryMerge::Merge(CDiarySession& session, const DiaryParts& other, Plan* applied)
+{
+    const std::unique_ptr<CDiaryStore> store = session.MakeStore();
+    const std::array<std::string, kDiaryPartCount> paths = {
+        store->m_strIndexPath, store->m_strDataPath, store->m_strReminderPath,
+        store->m_strPlannerPath};
+    if (!WriteFiles(paths, other, session.Password(), applied))
+        return false;
+    // An encrypted diary was rewritten in memory: now its file, in one step.
+    return !session.Encrypted() || session.Encrypted()->CommitReported();
+}

@@ -1,0 +1,116 @@
+// The reservation of an open diary in the user's runtime folder: a second
+// reservation of the same diary is refused and asks the holder to come
+// forward, nothing is written beside the diary, and the locks earlier
+// versions left beside a diary are removed only when provably stale.
+#include "platform/DiaryReservation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Outcome = CDiaryReservation::Outcome;
+
+class DiaryReservationTest : public ::testing::Test
+{
+protected:
+    QString Diary(const QString& name = QStringLiteral("travel.dayloom")) const
+    {
+        return m_diaries.filePath(name);
+    }
+    std::unique_ptr<CDiaryReservation> Reserve(const QString& diary, Outcome& outcome) const
+    {
+        return CDiaryReservation::Reserve(diary, outcome, m_runtime.path());
+    }
+
+    QTemporaryDir m_diaries;
+    QTemporaryDir m_runtime;
+};
+
+TEST_F(DiaryReservationTest, ASecondReservationIsRefusedAndRaisesTheFirst)
+{
+    Outcome outcome = Outcome::Unavailable;
+    auto first = Reserve(Diary(), outcome);
+    ASSERT_EQ(outcome, Outcome::Reserved);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->LockPath().startsWith(m_runtime.path() + "/diary-"));
+    EXPECT_EQ(QDir(m_diaries.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList())
+        << "nothing beside the diary";
+
+    QSignalSpy raised(first.get(), &CDiaryReservation::raiseRequested);
+    // The same diary by another spelling of its path.
+    const QString sameDiary = m_diaries.path() + "/./travel.dayloom";
+    EXPECT_EQ(Reserve(sameDiary, outcome), nullptr);
+    EXPECT_EQ(outcome, Outcome::HeldElsewhere);
+    EXPECT_TRUE(raised.wait(2000));
+    EXPECT_EQ(raised.count(), 1);
+
+    // Another diary is free; the first one is once its reservation ends.
+    const auto other = Reserve(Diary("work.dayloom"), outcome);
+    EXPECT_EQ(outcome, Outcome::Reserved);
+    EXPECT_NE(other->LockPath(), first->LockPath());
+    const QString lockPath = first->LockPath();
+    first.reset();
+    EXPECT_FALSE(QFile::exists(lockPath));
+    EXPECT_NE(Reserve(Diary(), outcome), nullptr);
+}
+
+TEST_F(DiaryReservationTest, AReservationLeftByAProgramThatEndedIsTakenOver)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        Outcome outcome = Outcome::Unavailable;
+        const auto held = Reserve(Diary(), outcome);
+        _exit(held ? 0 : 1); // ends without unlocking
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    Outcome outcome = Outcome::Unavailable;
+    EXPECT_NE(Reserve(Diary(), outcome), nullptr);
+    EXPECT_EQ(outcome, Outcome::Reserved);
+}
+
+TEST_F(DiaryReservationTest, AnEarlierVersionsLockIsRemovedOnlyWhenProvablyStale)
+{
+    const QString lock = m_diaries.filePath("travel.lock");
+    // Synced from another computer: nothing proves it stale.
+    {
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("12345\ndayloom\nanother-computer\n");
+    }
+    CDiaryReservation::RemoveLeftOverLock(lock);
+    EXPECT_TRUE(QFile::exists(lock));
+    QFile::remove(lock);
+
+    // Held by a program on this computer that is still running (this one).
+    {
+        QLockFile running(lock);
+        ASSERT_TRUE(running.tryLock(0));
+        CDiaryReservation::RemoveLeftOverLock(lock);
+        EXPECT_TRUE(QFile::exists(lock));
+    }
+
+    // Left by a program on this computer that has ended.
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile held(lock);
+        _exit(held.tryLock(0) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(QFile::exists(lock));
+    CDiaryReservation::RemoveLeftOverLock(lock);
+    EXPECT_FALSE(QFile::exists(lock));
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// Merging another copy of a diary into this one: the union of two four-file
+// diaries, a merge that finds nothing to add, one into an encrypted diary,
+// the changes later history will plan, and a merge failed at every file step.
+
+#include "store/DiaryMerge.h"
+
+#include "StoreTestSupport.h"
+#include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
+
+#include <sstream>
+
+using namespace storetest;
+
+namespace {
+
+class DiaryMerge : public StoreTest
+{
+protected:
+    // Entries, reminders and tasks; each entry with the password it is kept under.
+    void Build(const std::string& name, const std::string& password,
+               const std::vector<std::pair<int64_t, std::string>>& entries,
+               const std::vector<std::pair<int64_t, std::string>>& reminders,
+               const std::vector<std::pair<int64_t, std::string>>& tasks)
+    {
+        for (const auto& [time, text] : entries) {
+            CDiaryStore store = Store(0, name);
+            Fill(store, time, text, password);
+            store.AppendEntry();
+            ASSERT_TRUE(store.SortEntries());
+        }
+        CDiaryStore store = Store(0, name);
+        for (const auto& [time, text] : reminders)
+            AddReminder(store, time, text);
+        for (const auto& [time, text] : tasks)
+            AddTask(store, time, text);
+        ASSERT_TRUE(store.SortReminders());
+        ASSERT_TRUE(store.SortPlannerTasks());
+    }
+
+    // Everything the diary holds, read through the store as the windows do.
+    std::string Content(const std::string& name = "travel.ilm")
+    {
+        std::ostringstream out;
+        for (uint32_t i = 0;; ++i) {
+            CDiaryStore store = Store(i, name);
+            if (!store.ReadEntry())
+                break;
+            out << store.entry.time << ' ' << store.entry.password << ' ' << store.entry.text
+                << '\n';
+        }
+        CDiaryStore lists = Store(0, name);
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        lists.ReadAllReminders(reminders);
+        lists.ReadAllPlannerTasks(tasks);
+        for (const ReminderRecord& r : reminders)
+            out << "r " << r.time << ' ' << r.description << '\n';
+        for (const PlannerRecord& t : tasks)
+            out << "p " << t.plannedTime << ' ' << t.description << '\n';
+        return out.str();
+    }
+
+    std::array<std::string, 4> FileBytes(const std::string& name = "travel.ilm")
+    {
+        std::array<std::string, 4> bytes;
+        for (size_t i = 0; i < 4; ++i)
+            bytes[i] = ReadFileBytes(Sibling("idrp"[i], name));
+        return bytes;
+    }
+
+    DiaryParts Parts(const std::string& name)
+    {
+        DiaryParts parts;
+        EXPECT_TRUE(CDiaryMerge::ReadFiles(Diary(name), ExtLoc(Diary(name)), parts));
+        return parts;
+    }
+
+    bool MergeInto(const std::string& name, const DiaryParts& other,
+                   CDiaryMerge::Plan* applied = nullptr)
+    {
+        CDiarySession session(Diary(name), ExtLoc(Diary(name)));
+        session.SetPassword("secret");
+        return CDiaryMerge::Merge(session, other, applied);
+    }
+
+    // This diary; the other copy shares two entries (one under another
+    // password there), has one of them edited, one of its own, and a
+    // reminder and a task of its own besides shared ones.
+    void BuildTwoCopies()
+    {
+        Build("travel.ilm", "secret", {{600, "{\\rtf1 dawn}"}, {1200, "{\\rtf1 noon}"}},
+              {{10, "pay rent"}}, {{20, "pack"}});
+        Build("other.ilm", "other pass",
+              {{600, "{\\rtf1 dawn}"},
+               {1200, "{\\rtf1 noon, edited}"},
+               {1800, "{\\rtf1 dusk}"},
+               {600, "{\\rtf1 dawn}"}},
+              {{10, "pay rent"}, {30, "call home"}}, {{20, "pack"}, {40, "book train"}});
+    }
+};
+
+TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
+{
+    BuildTwoCopies();
+    CDiaryMerge::Plan plan;
+    ASSERT_TRUE(CDiaryMerge::Compare(Parts("travel.ilm"), Parts("other.ilm"), plan));
+    EXPECT_EQ(CDiaryMerge::PreviewText(plan),
+              "3 entries, 1 reminder and 1 task will be added. These copies keep no record of "
+              "deletions: an entry deleted in only one of them comes back.");
+
+    CDiaryMerge::Plan applied;
+    ASSERT_TRUE(MergeInto("travel.ilm", Parts("other.ilm"), &applied));
+    EXPECT_EQ(applied.Count(CDiaryMerge::Change::Kind::Add), 3u);
+    // In time order, every entry under this diary's password; the entry the
+    // other copy holds twice is here twice too.
+    EXPECT_EQ(Content(), "600 secret {\\rtf1 dawn}\n"
+                         "600 secret {\\rtf1 dawn}\n"
+                         "1200 secret {\\rtf1 noon}\n"
+                         "1200 secret {\\rtf1 noon, edited}\n"
+                         "1800 secret {\\rtf1 dusk}\n"
+                         "r 10 pay rent\n"
+                         "r 30 call home\n"
+                         "p 20 pack\n"
+                         "p 40 book train\n");
+    EXPECT_TRUE(messages.empty());
+
+    // Merged once more, and merged with itself: nothing to add, nothing written.
+    const auto before = FileBytes();
+    for (const char* copy : {"other.ilm", "travel.ilm"}) {
+        SCOPED_TRACE(copy);
+        ASSERT_TRUE(CDiaryMerge::Compare(Parts("travel.ilm"), Parts(copy), plan));
+        EXPECT_TRUE(plan.IsEmpty());
+        EXPECT_EQ(CDiaryMerge::PreviewText(plan),
+                  "Nothing will be added: this diary already holds everything the other copy "
+                  "holds.");
+        ASSERT_TRUE(MergeInto("travel.ilm", Parts(copy)));
+        EXPECT_EQ(FileBytes(), before);
+    }
+}
+
+TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
+{
+    Build("other.ilm", "other pass", {{600, "{\\rtf1 dawn}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
+    const std::string path = Diary("travel.dayloom");
+    {
+        CDiarySession session(path, ExtLoc(path));
+        ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+        session.SetPassword("secret");
+        {
+            auto store = session.MakeStore();
+            Fill(*store, 600, "{\\rtf1 dawn}", "secret");
+            store->AppendEntry();
+        }
+        const DiaryParts other = Parts("other.ilm");
+        // The file cannot be written: the merge fails, the file and the
+        // diary in memory stay as they were.
+        const std::string sealed = ReadFileBytes(path);
+        CFileFaults::Install(
+            [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+        EXPECT_FALSE(CDiaryMerge::Merge(session, other));
+        CFileFaults::Install({});
+        EXPECT_EQ(ReadFileBytes(path), sealed);
+        EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Index].size(), kEntryRecordSize);
+        EXPECT_EQ(messages.size(), 1u);
+
+        CDiaryMerge::Plan applied;
+        ASSERT_TRUE(CDiaryMerge::Merge(session, other, &applied));
+        EXPECT_EQ(applied.entries.size(), 1u);
+    }
+    CDiarySession reopened(path, ExtLoc(path));
+    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
+    const DiaryParts parts = reopened.Encrypted()->CurrentParts();
+    CDiaryMerge::Plan plan;
+    ASSERT_TRUE(CDiaryMerge::Compare(parts, Parts("other.ilm"), plan));
+    EXPECT_TRUE(plan.IsEmpty());
+    EXPECT_EQ(parts[DiaryPart::Index].size(), 2 * kEntryRecordSize);
+    // Nothing readable reached the folder.
+    EXPECT_FALSE(Exists(Diary("travel.ilm")));
+    EXPECT_FALSE(Exists(Diary("travel.dlm")));
+}
+
+TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
+{
+    Build("travel.ilm", "secret",
+          {{600, "{\\rtf1 dawn}"}, {1200, "{\\rtf1 noon}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
+    CDiaryMerge::Plan plan;
+    plan.entries.resize(2);
+    plan.entries[0].kind = CDiaryMerge::Change::Kind::Delete;
+    plan.entries[0].target = 0;
+    plan.entries[1].kind = CDiaryMerge::Change::Kind::Replace;
+    plan.entries[1].target = 2;
+    plan.entries[1].entry.time = 300;
+    plan.entries[1].entry.text = "{\\rtf1 dusk, moved}";
+    EXPECT_EQ(CDiaryMerge::PreviewText(plan),
+              "Nothing will be added: this diary already holds everything the other copy holds. "
+              "1 entry will be replaced by a newer version. 1 entry will be deleted.");
+    DiaryParts merged;
+    ASSERT_TRUE(CDiaryMerge::Apply(Parts("travel.ilm"), plan, "secret", merged));
+    for (size_t i = 0; i < 4; ++i)
+        WriteFileBytes(Sibling("idrp"[i]), merged.bytes[i]);
+    EXPECT_EQ(Content(), "300 secret {\\rtf1 dusk, moved}\n"
+                         "1200 secret {\\rtf1 noon}\n");
+}
+
+TEST_F(DiaryMerge, FailureAtAnyWriteStepLeavesEveryFileAsItWas)
+{
+    int steps = 0;
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        ClearDir();
+        BuildTwoCopies();
+        const DiaryParts other = Parts("other.ilm");
+        const auto before = FileBytes();
+        bool hit = false;
+        bool folderFlush = false;
+        int seen = 0;
+        CFileFaults::Install([&](FileOp op, const std::string& path) {
+            if (op == FileOp::Read || ++seen != k)
+                return 0;
+            hit = true;
+            folderFlush = path == Dir();
+            return EIO;
+        });
+        const bool merged = MergeInto("travel.ilm", other);
+        CFileFaults::Install({});
+        if (!hit) {
+            EXPECT_TRUE(merged);
+            steps = k - 1;
+            break;
+        }
+        if (folderFlush && merged) {
+            // The files were renamed: a folder that cannot be flushed only
+            // leaves it to the system when the names reach the disk.
+            EXPECT_NE(Content().find("dusk"), std::string::npos);
+            continue;
+        }
+        EXPECT_FALSE(merged);
+        EXPECT_FALSE(messages.empty());
+        messages.clear();
+        EXPECT_EQ(FileBytes(), before);
+        for (const auto& file : std::filesystem::directory_iterator(Dir()))
+            EXPECT_FALSE(file.path().string().ends_with(".tmp")) << file.path();
+    }
+    // Opens, temporary files written and flushed, renames and folder flushes.
+    EXPECT_GT(steps, 12);
+}
+
+} // namespace
