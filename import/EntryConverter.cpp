@@ -1,0 +1,88 @@
+#include "import/EntryConverter.h"
+
+#include "rtf/Rtf.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+// Adds a paragraph of plain text after the document's last one.
+void AppendParagraph(QTextCursor& cursor, const QString& text)
+{
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(text);
+}
+
+} // namespace
+
+CEntryConverter::CEntryConverter()
+{
+    // What the version-1 import and a new diary's first entry use.
+    m_document.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+}
+
+QStringList CEntryConverter::TagWords(const ForeignEntry& entry)
+{
+    QStringList words;
+    for (QString tag : entry.tags) {
+        tag = tag.trimmed();
+        if (tag.startsWith(QLatin1Char('@')) || tag.startsWith(QLatin1Char('#'))) {
+            tag.remove(0, 1);
+        }
+        tag = tag.simplified().replace(QLatin1Char(' '), QLatin1Char('_'));
+        if (!tag.isEmpty() && !words.contains(QLatin1Char('#') + tag)) {
+            words.append(QLatin1Char('#') + tag);
+        }
+    }
+    if (entry.starred && !words.contains(QStringLiteral("#starred"))) {
+        words.append(QStringLiteral("#starred"));
+    }
+    return words;
+}
+
+std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
+{
+    m_document.clear();
+    const QString body = entry.body.trimmed().isEmpty() ? QString() : entry.body;
+    if (entry.markdown) {
+        m_document.setMarkdown(body, QTextDocument::MarkdownDialectGitHub);
+    } else {
+        m_document.setPlainText(body);
+    }
+    QTextCursor cursor(&m_document);
+    bool empty = body.isEmpty();
+    const QString title = entry.title.simplified();
+    if (!title.isEmpty()) {
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        cursor.movePosition(QTextCursor::Start);
+        if (!empty) {
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.movePosition(QTextCursor::Start);
+        }
+        cursor.setBlockFormat(QTextBlockFormat());
+        cursor.insertText(title, bold);
+        empty = false;
+    }
+    QStringList lines;
+    for (const QString& photo : entry.photos) {
+        lines.append(QStringLiteral("[photo: %1]").arg(photo));
+    }
+    if (const QStringList tags = TagWords(entry); !tags.isEmpty()) {
+        lines.append(tags.join(QLatin1Char(' ')));
+    }
+    for (const QString& line : lines) {
+        if (empty) {
+            cursor.movePosition(QTextCursor::Start);
+            cursor.insertText(line, QTextCharFormat());
+            empty = false;
+        } else {
+            AppendParagraph(cursor, line);
+        }
+    }
+    std::string rtf = DocumentToRtf(m_document);
+    plainText = RtfToPlainText(rtf);
+    return rtf;
+}
