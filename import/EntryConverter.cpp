@@ -4,6 +4,8 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,6 +15,31 @@ void AppendParagraph(QTextCursor& cursor, const QString& text)
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.insertText(text);
+}
+
+// Pictures a Markdown text shows (![](walk.jpg)) cannot be carried: each
+// becomes the text "[photo: walk.jpg]" in its place.
+void NamePictures(QTextDocument& document)
+{
+    std::vector<std::pair<int, QString>> pictures; // position, name
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().isImageFormat()) {
+                const QString source = fragment.charFormat().toImageFormat().name();
+                for (int i = 0; i < fragment.length(); ++i) {
+                    pictures.emplace_back(fragment.position() + i,
+                                          source.section(QLatin1Char('/'), -1));
+                }
+            }
+        }
+    }
+    QTextCursor cursor(&document);
+    for (auto it = pictures.rbegin(); it != pictures.rend(); ++it) {
+        cursor.setPosition(it->first);
+        cursor.setPosition(it->first + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringLiteral("[photo: %1]").arg(it->second), QTextCharFormat());
+    }
 }
 
 } // namespace
@@ -48,6 +75,7 @@ std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
     const QString body = entry.body.trimmed().isEmpty() ? QString() : entry.body;
     if (entry.markdown) {
         m_document.setMarkdown(body, QTextDocument::MarkdownDialectGitHub);
+        NamePictures(m_document);
     } else {
         m_document.setPlainText(body);
     }

@@ -12,6 +12,7 @@
 #include "platform/WaitCursor.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
 #include "store/FileError.h"
 
 #include <QDir>
@@ -129,6 +130,13 @@ void CForeignImporter::Run()
             // once, when it is let go.
             const auto store = session->MakeStore();
             added = plan->Write(*store, *password);
+            // An encrypted diary is written here, in one step; should that
+            // fail (said), it holds what it held before.
+            if (CEncryptedSession* encrypted = session->Encrypted();
+                encrypted != nullptr && !encrypted->CommitReported()) {
+                added = 0;
+                completed = false;
+            }
         } catch (const CFileError& error) {
             CFileErrorMessage::Show(window, error);
             completed = false;

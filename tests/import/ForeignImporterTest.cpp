@@ -15,8 +15,10 @@
 #include "store/DiaryStore.h"
 #include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
+#include "store/Messages.h"
 #include "tests/support/TestDiary.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -264,4 +266,21 @@ TEST_F(ForeignImporterTest, AFailedWriteIsReportedAndTheRestSorted)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     EXPECT_EQ(DiaryEntries(), (Entries{{"2023-01-01 09:00:00", "Before"},
                                        {"2023-03-26 03:30:00", "Clocks went forward."}}));
+}
+
+TEST_F(ForeignImporterTest, AnEncryptedDiaryThatCannotBeWrittenStaysAsItWas)
+{
+    m_host.newDiary = m_dir.filePath("imported.dayloom");
+    std::string said;
+    const StoreMessageHandler previous =
+        SetStoreMessageHandler([&said](const std::string& message) { said += message; });
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EACCES : 0; });
+    Import(Sample("jrnl.json"), PressImport);
+    CFileFaults::Install({});
+    SetStoreMessageHandler(previous);
+    EXPECT_NE(said.find("imported.dayloom"), std::string::npos) << said;
+    EXPECT_TRUE(CMessageBox::History().empty()) << "no closing message after a failure";
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
+    EXPECT_FALSE(QFileInfo::exists(m_host.newDiary));
 }

@@ -153,12 +153,13 @@ TEST_F(ForeignReadersTest, TextFilesAreDatedByNameHeadingOrModification)
     // By name: 2023-11-14.md, 2023-11-15 evening.txt; journal.md by its
     // headings (its title goes with the first, an empty day is left out);
     // untitled.md by its first line.
-    EXPECT_EQ(Entries(plan),
-              (Strings{"2023-11-14 12:00:00 | Walked to the lake.\nCold but bright.",
-                       "2023-11-15 12:00:00 | First line\n  indented second line",
-                       "2023-11-21 20:00:00 | A heading gave the date.",
-                       "2023-12-01 12:00:00 | My journal\n2023-12-01\nFirst day of December.",
-                       "2023-12-02 20:15:00 | Second day, evening."}));
+    EXPECT_EQ(
+        Entries(plan),
+        (Strings{"2023-11-14 12:00:00 | Walked to the lake.\nCold but bright.\n[photo: lake.jpg]",
+                 "2023-11-15 12:00:00 | First line\n  indented second line",
+                 "2023-11-21 20:00:00 | A heading gave the date.",
+                 "2023-12-01 12:00:00 | My journal\n2023-12-01\nFirst day of December.",
+                 "2023-12-02 20:15:00 | Second day, evening."}));
     EXPECT_EQ(BoldRuns(plan.Entries()[0].rtf), "lake");
     EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "");
     EXPECT_EQ(plan.Entries()[4].where, "journal.md, line 7");
