@@ -4,6 +4,7 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextList>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,37 @@ void NamePictures(QTextDocument& document)
     }
 }
 
+// The entry's RTF carries no lists: each item starts with its bullet or
+// number as text instead, so that the list reads as it did.
+void WriteOutLists(QTextDocument& document)
+{
+    // Markers first: taking an item out of its list renumbers the rest.
+    std::vector<std::pair<int, QString>> items; // block number, marker
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (const QTextList* list = block.textList()) {
+            const QTextListFormat::Style style = list->format().style();
+            const bool bullet = style == QTextListFormat::ListDisc ||
+                                style == QTextListFormat::ListCircle ||
+                                style == QTextListFormat::ListSquare;
+            items.emplace_back(block.blockNumber(), bullet
+                                                        ? QStringLiteral("\u2022 ")
+                                                        : list->itemText(block) + QLatin1Char(' '));
+        }
+    }
+    QTextCursor cursor(&document);
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        const QTextBlock block = document.findBlockByNumber(it->first);
+        QTextList* list = block.textList();
+        QTextBlockFormat format = block.blockFormat();
+        format.setIndent(list->format().indent());
+        format.setObjectIndex(-1);
+        list->remove(block);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+        cursor.insertText(it->second, block.charFormat());
+    }
+}
+
 } // namespace
 
 CEntryConverter::CEntryConverter()
@@ -76,6 +108,7 @@ std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
     if (entry.markdown) {
         m_document.setMarkdown(body, QTextDocument::MarkdownDialectGitHub);
         NamePictures(m_document);
+        WriteOutLists(m_document);
     } else {
         m_document.setPlainText(body);
     }

@@ -112,11 +112,11 @@ TEST_F(ForeignReadersTest, JrnlEntriesKeepTheirLinesTitleTagsAndLocalTimes)
 
 TEST_F(ForeignReadersTest, DayOneJournalAndArchiveGiveTheSameEntries)
 {
-    const Strings expected = {
-        "2023-07-01 15:00:00 | Written in New York, 😀 emoji kept.",
-        "2023-10-29 02:30:00 | Summer time ended an hour later.",
-        "2023-11-15 00:30:00 | Late night\nThis is bold and italic.\n[photo: 0123abcd.jpeg]\none\n"
-        "two\n[photo: fedc9876.png]\n#travel #Night_owl #starred"};
+    const Strings expected = {"2023-07-01 15:00:00 | Written in New York, 😀 emoji kept.",
+                              "2023-10-29 02:30:00 | Summer time ended an hour later.",
+                              "2023-11-15 00:30:00 | Late night\nThis is bold and italic.\n[photo: "
+                              "0123abcd.jpeg]\n• one\n"
+                              "• two\n[photo: fedc9876.png]\n#travel #Night_owl #starred"};
     const CImportPlan json(CForeignExport::ReadFile(Sample("dayone/Journal.json")));
     EXPECT_EQ(json.Kind(), "Day One JSON");
     EXPECT_EQ(Entries(json), expected);
@@ -159,7 +159,7 @@ TEST_F(ForeignReadersTest, TextFilesAreDatedByNameHeadingOrModification)
                  "2023-11-15 12:00:00 | First line\n  indented second line",
                  "2023-11-21 20:00:00 | A heading gave the date.",
                  "2023-12-01 12:00:00 | My journal\n2023-12-01\nFirst day of December.",
-                 "2023-12-02 20:15:00 | Second day, evening."}));
+                 "2023-12-02 20:15:00 | Second day, evening.\n1. first\n2. second"}));
     EXPECT_EQ(BoldRuns(plan.Entries()[0].rtf), "lake");
     EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "");
     EXPECT_EQ(plan.Entries()[4].where, "journal.md, line 7");
