@@ -1,9 +1,10 @@
 #pragma once
 // Reads a Markdown or plain text file: one entry, or one entry under each
 // heading that is a date ("# 2023-11-14", "## Tuesday, 14 November 2023
-// 20:00"), chosen by what the file holds. Text before the first dated
-// heading, and a file without one, is dated by the file name
-// ("2023-11-14*.md") or else by the file's modification time.
+// 20:00"), chosen by what the file holds. Text above the first dated
+// heading goes with the first entry; a file without a dated heading is dated
+// by its name ("2023-11-14*.md") or else by its modification time. A dated
+// heading with nothing under it gives no entry.
 
 #include "import/ForeignEntry.h"
 
