@@ -88,6 +88,7 @@ protected:
 private:
     friend class CExportHost;
     friend class CImportHost;
+    friend class CForeignImportHost;
     friend class CDiaryCommands;
     friend class CEncryptionCommands;
     friend class CSearchMode;

@@ -3,6 +3,7 @@
 #include "app/DayloomDlg.h"
 #include "app/EncryptionCommands.h"
 #include "app/ExportHost.h"
+#include "app/ForeignImportHost.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -63,6 +64,9 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     add(tools, QStringLiteral("&Planner...\tF4"), &CDayloomDlg::OnPlanner, Qt::Key_F4);
     add(tools, QStringLiteral("&Statistics...\tF5"), &CDayloomDlg::OnStatistics, Qt::Key_F5);
     tools->addSeparator();
+    QObject::connect(tools->addAction(QStringLiteral("&Import from another program...")),
+                     &QAction::triggered, &window,
+                     [&window] { CForeignImportHost::Import(window); });
     add(tools, QStringLiteral("Import from Dayloom v1.00"), &CDayloomDlg::ImportVersion1);
 
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));

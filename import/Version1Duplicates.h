@@ -4,8 +4,9 @@
 // time and its text are: the text as this import wraps it, or as earlier
 // releases wrapped it (unescaped).
 
+#include "import/KnownEntries.h"
+
 #include <cstdint>
-#include <map>
 #include <string>
 
 class CDiaryStore;
@@ -25,10 +26,5 @@ public:
     void Added(int64_t time, const std::string& rtf);
 
 private:
-    // Times compare as the diary stores them: their low 32 bits.
-    static uint32_t Key(int64_t time) { return static_cast<uint32_t>(time); }
-
-    CDiaryStore& m_store;
-    std::multimap<uint32_t, uint32_t> m_indexes;  // time -> entry index
-    std::multimap<uint32_t, std::string> m_added; // time -> text
+    CKnownEntries m_known; // entries this import added are keyed by their RTF
 };

@@ -1,0 +1,159 @@
+#include "import/DayOneArchive.h"
+
+#include <memory>
+#include <zip.h>
+
+namespace {
+
+QString ZipErrorText(zip_error_t* error)
+{
+    return QString::fromLocal8Bit(zip_error_strerror(error));
+}
+
+// Unpacks one member, reading never more than `limit` bytes whatever its
+// header claims; nullopt (after recording why) when it fails.
+std::optional<QByteArray> Unpack(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat,
+                                 qint64 limit, const QString& name, ForeignBatch& batch)
+{
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
+        batch.problems.push_back({name, QString(), QStringLiteral("it is encrypted")});
+        return std::nullopt;
+    }
+    const auto tooLarge = [&] {
+        batch.problems.push_back(
+            {name, QString(),
+             QStringLiteral("it unpacks to more than %1 MB").arg(kMaxImportFileBytes >> 20)});
+        return std::nullopt;
+    };
+    if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > static_cast<zip_uint64_t>(limit)) {
+        return tooLarge();
+    }
+    zip_file_t* member = zip_fopen_index(archive, index, 0);
+    if (member == nullptr) {
+        batch.problems.push_back({name, QString(), QString::fromLocal8Bit(zip_strerror(archive))});
+        return std::nullopt;
+    }
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> owner(member, zip_fclose);
+    QByteArray bytes;
+    char chunk[1 << 16];
+    for (;;) {
+        const zip_int64_t got = zip_fread(member, chunk, sizeof chunk);
+        if (got < 0) {
+            batch.problems.push_back(
+                {name, QString(), QString::fromLocal8Bit(zip_file_strerror(member))});
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        if (bytes.size() + got > limit) {
+            return tooLarge();
+        }
+        bytes.append(chunk, static_cast<qsizetype>(got));
+    }
+    return bytes;
+}
+
+bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch& batch,
+                 std::vector<CDayOneArchive::Journal>& journals,
+                 QHash<QString, QString>& photoFiles)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (archive == nullptr) {
+        zip_source_free(source);
+        batch.problems.push_back(
+            {archiveName, QString(),
+             QStringLiteral("it is not a readable zip archive (%1)").arg(ZipErrorText(&error))});
+        zip_error_fini(&error);
+        return false;
+    }
+    const std::unique_ptr<zip_t, decltype(&zip_discard)> owner(archive, zip_discard);
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    if (count < 0 || count > kMaxArchiveMembers) {
+        batch.problems.push_back(
+            {archiveName, QString(),
+             QStringLiteral("it lists more than %1 files").arg(kMaxArchiveMembers)});
+        return false;
+    }
+    qint64 unpacked = 0;
+    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive, i, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
+            batch.problems.push_back({archiveName, QStringLiteral("file %1").arg(i + 1),
+                                      QStringLiteral("its name cannot be read")});
+            continue;
+        }
+        const QString name = QString::fromUtf8(stat.name);
+        const QString member = archiveName + QLatin1Char('/') + name;
+        if (!CDayOneArchive::IsSafeMemberPath(name)) {
+            batch.problems.push_back(
+                {member, QString(), QStringLiteral("its path leaves the archive; not read")});
+            continue;
+        }
+        const QString base = name.section(QLatin1Char('/'), -1);
+        if (name.startsWith(QStringLiteral("photos/")) && !base.isEmpty()) {
+            photoFiles.insert(base.section(QLatin1Char('.'), 0, 0), base);
+            continue;
+        }
+        if (!name.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ||
+            base.startsWith(QLatin1Char('.')) || name.startsWith(QStringLiteral("__MACOSX/"))) {
+            continue;
+        }
+        std::optional<QByteArray> json =
+            Unpack(archive, i, stat, kMaxImportFileBytes - unpacked, member, batch);
+        if (!json) {
+            continue;
+        }
+        unpacked += json->size();
+        journals.push_back({member, std::move(*json)});
+    }
+    return true;
+}
+
+} // namespace
+
+bool CDayOneArchive::IsSafeMemberPath(const QString& path)
+{
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')) || path.contains(QLatin1Char('\\')) ||
+        path.contains(QChar(0)) || (path.size() >= 2 && path.at(1) == QLatin1Char(':'))) {
+        return false;
+    }
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return !parts.contains(QStringLiteral(".."));
+}
+
+bool CDayOneArchive::ReadFile(const std::string& path, const QString& archiveName,
+                              ForeignBatch& batch, std::vector<Journal>& journals,
+                              QHash<QString, QString>& photoFiles)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_file_create(path.c_str(), 0, -1, &error);
+    if (source == nullptr) {
+        batch.problems.push_back(
+            {archiveName, QString(),
+             QStringLiteral("it cannot be read (%1)").arg(ZipErrorText(&error))});
+        zip_error_fini(&error);
+        return false;
+    }
+    return ReadArchive(source, archiveName, batch, journals, photoFiles);
+}
+
+bool CDayOneArchive::ReadBytes(const QByteArray& bytes, const QString& archiveName,
+                               ForeignBatch& batch, std::vector<Journal>& journals,
+                               QHash<QString, QString>& photoFiles)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(
+        bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
+    if (source == nullptr) {
+        batch.problems.push_back({archiveName, QString(), ZipErrorText(&error)});
+        zip_error_fini(&error);
+        return false;
+    }
+    return ReadArchive(source, archiveName, batch, journals, photoFiles);
+}

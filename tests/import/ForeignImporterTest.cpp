@@ -1,0 +1,286 @@
+// "Import from another program..." driven as a user would, through a
+// recording host: the file dialog, the folder question, the preview (its
+// counts and lines, Import as default, Cancel), the entries on disk with
+// the diary's password, a second import that adds nothing, and a new
+// encrypted diary when none is open.
+
+#include "import/ForeignImporter.h"
+
+#include "ImportTestSupport.h"
+#include "import/ImportPreviewDlg.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/DiarySession.h"
+#include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
+#include "store/FileFaults.h"
+#include "store/Messages.h"
+#include "tests/support/TestDiary.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace importtest;
+
+namespace {
+
+class CRecordingHost : public CForeignImporter::Host
+{
+public:
+    QWidget* Window() override { return nullptr; }
+    const CDiarySession* Session() const override { return session.get(); }
+    bool MayChange() override { return true; }
+    bool CreateEncryptedDiary() override
+    {
+        ++creations;
+        if (newDiary.isEmpty()) {
+            return false;
+        }
+        const std::string path = Encoded(newDiary);
+        session = std::make_unique<CDiarySession>(path, static_cast<uint16_t>(path.size() - 7));
+        session->ReadFirstEntry();
+        return true;
+    }
+    std::optional<std::string> AskNewPassword() override
+    {
+        if (password) {
+            session->SetPassword(*password);
+        }
+        return password;
+    }
+    void ReloadDiary(bool hasEntries) override { reloads.push_back(hasEntries); }
+
+    std::unique_ptr<CDiarySession> session;
+    QString newDiary;
+    std::optional<std::string> password = std::string("Sesame");
+    int creations = 0;
+    std::vector<bool> reloads;
+};
+
+class ForeignImporterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    // A four-file diary with one entry under "Secret1", open in the host.
+    void OpenDiary()
+    {
+        const QString path = m_dir.filePath("diary.ilm");
+        WriteDiary(path, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
+        m_host.session = std::make_unique<CDiarySession>(Encoded(path), ExtLocOf(path));
+        ASSERT_TRUE(m_host.session->ReadFirstEntry());
+        ASSERT_TRUE(m_host.session->Unlock("Secret1"));
+    }
+
+    // Runs the command on `file`; the preview is answered by `user` (none:
+    // it must not appear).
+    void Import(const QString& file, std::function<void(CImportPreviewDlg&)> user = nullptr)
+    {
+        CFileDialogs::PushFile(file);
+        if (user) {
+            CModal::PushHandler(
+                [user](QDialog& dialog) { user(dynamic_cast<CImportPreviewDlg&>(dialog)); });
+        }
+        CForeignImporter(m_host).Run();
+        EXPECT_EQ(CModal::Pending(), 0);
+        EXPECT_TRUE(CModal::Unanswered().empty());
+    }
+
+    // What the preview shows: its summary and its entry lines.
+    static QStringList Preview(CImportPreviewDlg& dialog)
+    {
+        QStringList shown = {dialog.findChild<QLabel*>("source")->text(),
+                             dialog.findChild<QLabel*>("summary")->text()};
+        auto* list = dialog.findChild<QListWidget*>("entries");
+        for (int i = 0; i < list->count(); ++i) {
+            shown.append(list->item(i)->text());
+        }
+        if (auto* problems = dialog.findChild<QPlainTextEdit*>("problems")) {
+            shown.append(problems->toPlainText());
+        }
+        return shown;
+    }
+    static void PressImport(CImportPreviewDlg& dialog)
+    {
+        auto* import = dialog.findChild<QPushButton*>("import");
+        EXPECT_TRUE(import->isDefault());
+        QTest::mouseClick(import, Qt::LeftButton);
+    }
+
+    std::vector<std::pair<std::string, std::string>> DiaryEntries()
+    {
+        std::vector<std::pair<std::string, std::string>> entries;
+        const auto store = m_host.session->MakeStore();
+        for (store->current_index = 0; store->ReadEntry(); ++store->current_index) {
+            entries.emplace_back(When(store->entry.time),
+                                 RtfToPlainText(store->entry.text).toStdString());
+            EXPECT_STREQ(store->entry.password, m_host.session->Password().c_str());
+        }
+        return entries;
+    }
+
+    static QString LastMessage()
+    {
+        return CMessageBox::History().empty() ? QString() : CMessageBox::History().back().text;
+    }
+
+    QTemporaryDir m_dir;
+    CRecordingHost m_host;
+};
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+} // namespace
+
+TEST_F(ForeignImporterTest, PreviewThenImportThenNothingTwice)
+{
+    OpenDiary();
+    QStringList shown;
+    Import(Sample("jrnl.json"), [&](CImportPreviewDlg& dialog) {
+        shown = Preview(dialog);
+        PressImport(dialog);
+    });
+    EXPECT_EQ(shown, (QStringList{"jrnl JSON: jrnl.json", "3 entries will be added.",
+                                  "2023-03-26 03:30  Clocks went forward.",
+                                  "2023-11-14 20:05  Café in Zürich.",
+                                  "2023-12-31 12:00  A day without a time"}));
+    EXPECT_EQ(LastMessage(), "3 entries added.");
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
+    EXPECT_EQ(DiaryEntries(),
+              (Entries{{"2023-01-01 09:00:00", "Before"},
+                       {"2023-03-26 03:30:00", "Clocks went forward."},
+                       {"2023-11-14 20:05:00", "Café in Zürich.\nTwo lines\nof plain text, *not* "
+                                               "Markdown.\n#work #home #long_walk #starred"},
+                       {"2023-12-31 12:00:00", "A day without a time\nТолько дата."}}));
+
+    // The same export again: no preview, nothing written.
+    Import(Sample("jrnl.json"));
+    EXPECT_EQ(LastMessage(),
+              "Nothing to import: the diary already holds all 3 entries of jrnl.json.");
+    EXPECT_EQ(DiaryEntries().size(), 4u);
+}
+
+TEST_F(ForeignImporterTest, CancelWritesNothingAndProblemsAreListed)
+{
+    OpenDiary();
+    const QString path = m_dir.filePath("mixed.json");
+    WriteAll(path, "{\"entries\": [{\"date\": \"2023-05-01\", \"title\": \"Kept\"}, "
+                   "{\"title\": \"Lost\"}, {\"date\": \"2023-01-01\", \"time\": \"09:00\", "
+                   "\"title\": \"Before\"}]}");
+    QStringList shown;
+    Import(path, [&](CImportPreviewDlg& dialog) {
+        shown = Preview(dialog);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+    });
+    // The third is the diary's own entry, by time and text.
+    EXPECT_EQ(shown,
+              (QStringList{"jrnl JSON: mixed.json",
+                           "1 entry will be added, 1 skipped (already in the diary).",
+                           "2023-05-01 12:00  Kept", "mixed.json, entry 2: it has no date"}));
+    EXPECT_TRUE(CMessageBox::History().empty());
+    EXPECT_TRUE(m_host.reloads.empty());
+    EXPECT_EQ(DiaryEntries().size(), 1u);
+
+    // Nothing readable at all: said, with why.
+    WriteAll(path, "not json, not text: \xff");
+    Import(path);
+    EXPECT_EQ(LastMessage(), "Nothing could be imported from mixed.json.\n\nCould not be read:\n"
+                             "mixed.json: it is not UTF-8 text");
+}
+
+TEST_F(ForeignImporterTest, OneFileOrTheWholeFolder)
+{
+    OpenDiary();
+    QStringList shown;
+    const auto record = [&](CImportPreviewDlg& dialog) {
+        shown = Preview(dialog);
+        dialog.reject();
+    };
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    Import(Sample("notes/journal.md"), record);
+    EXPECT_EQ(CMessageBox::History().at(0).text,
+              "Import all 4 Markdown and text files of this folder?");
+    EXPECT_EQ(shown.mid(0, 2),
+              (QStringList{"Markdown and text files: journal.md", "2 entries will be added."}));
+
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    Import(Sample("notes/journal.md"), record);
+    EXPECT_EQ(shown.at(1), "5 entries will be added.");
+}
+
+TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMade)
+{
+    m_host.newDiary = m_dir.filePath("imported.dayloom");
+    Import(Sample("dayone/Journal.json"), PressImport);
+    EXPECT_EQ(m_host.creations, 1);
+    EXPECT_EQ(LastMessage(), "3 entries added.");
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
+
+    // The file holds them, under the password given.
+    CDiarySession reopened(Encoded(m_host.newDiary),
+                           static_cast<uint16_t>(Encoded(m_host.newDiary).size() - 7));
+    ASSERT_TRUE(reopened.ReadFirstEntry());
+    ASSERT_TRUE(reopened.Unlock("Sesame"));
+    m_host.session.reset();
+    const auto store = reopened.MakeStore();
+    std::vector<std::string> times;
+    for (store->current_index = 0; store->ReadEntry(); ++store->current_index) {
+        times.push_back(When(store->entry.time));
+    }
+    EXPECT_EQ(times, (std::vector<std::string>{"2023-07-01 15:00:00", "2023-10-29 02:30:00",
+                                               "2023-11-15 00:30:00"}));
+
+    // No place given for the new diary: nothing happens.
+    m_host.session.reset();
+    m_host.newDiary.clear();
+    Import(Sample("jrnl.json"), PressImport);
+    EXPECT_EQ(m_host.creations, 2);
+    EXPECT_EQ(m_host.reloads.size(), 1u);
+}
+
+TEST_F(ForeignImporterTest, AFailedWriteIsReportedAndTheRestSorted)
+{
+    OpenDiary();
+    // The second entry's text cannot be written.
+    int writes = 0;
+    CFileFaults::Install([&](FileOp op, const std::string& path) {
+        return op == FileOp::Write && path.ends_with(".dlm") && ++writes == 2 ? ENOSPC : 0;
+    });
+    Import(Sample("jrnl.json"), PressImport);
+    CFileFaults::Install({});
+    EXPECT_NE(LastMessage().indexOf("diary.dlm"), -1) << LastMessage().toStdString();
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
+    EXPECT_EQ(DiaryEntries(), (Entries{{"2023-01-01 09:00:00", "Before"},
+                                       {"2023-03-26 03:30:00", "Clocks went forward."}}));
+}
+
+TEST_F(ForeignImporterTest, AnEncryptedDiaryThatCannotBeWrittenStaysAsItWas)
+{
+    m_host.newDiary = m_dir.filePath("imported.dayloom");
+    std::string said;
+    const StoreMessageHandler previous =
+        SetStoreMessageHandler([&said](const std::string& message) { said += message; });
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EACCES : 0; });
+    Import(Sample("jrnl.json"), PressImport);
+    CFileFaults::Install({});
+    SetStoreMessageHandler(previous);
+    EXPECT_NE(said.find("imported.dayloom"), std::string::npos) << said;
+    EXPECT_TRUE(CMessageBox::History().empty()) << "no closing message after a failure";
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
+    EXPECT_FALSE(QFileInfo::exists(m_host.newDiary));
+}

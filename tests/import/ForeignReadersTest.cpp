@@ -1,0 +1,230 @@
+// The readers of other programs' exports over hand-written samples, checked
+// entry by entry as the diary will hold them (time in the pinned zone, the
+// text the entry view shows, bold runs), and every malformed sample with
+// the message the preview gives for it.
+
+#include "ImportTestSupport.h"
+#include "import/DayOneArchive.h"
+#include "import/ForeignExport.h"
+#include "import/ForeignTime.h"
+#include "import/ImportPlan.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace importtest;
+
+namespace {
+
+class ForeignReadersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    // Each entry as "time | plain text", and each problem's text.
+    static std::vector<std::string> Entries(const CImportPlan& plan)
+    {
+        std::vector<std::string> lines;
+        for (const CImportPlan::Planned& entry : plan.Entries()) {
+            lines.push_back(When(entry.time) + " | " + entry.plainText.toStdString());
+        }
+        return lines;
+    }
+    static std::vector<std::string> Problems(const CImportPlan& plan)
+    {
+        std::vector<std::string> lines;
+        for (const ImportProblem& problem : plan.Problems()) {
+            lines.push_back(problem.Text().toStdString());
+        }
+        return lines;
+    }
+
+    QString Put(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        WriteAll(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+using Strings = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(ForeignReadersTest, DatesAndTimesAsThePrograms)
+{
+    const std::pair<const char*, const char*> headings[] = {
+        {"2023-11-14", "2023-11-14 12:00:00"},
+        {"2023-11-14 20:05", "2023-11-14 20:05:00"},
+        {"2023-11-14T20:05:30", "2023-11-14 20:05:30"},
+        {"Tuesday, 14 November 2023 20:00", "2023-11-14 20:00:00"},
+        {"November 14, 2023", "2023-11-14 12:00:00"},
+        {"Tue 14th Nov. 2023 8:05 pm", "2023-11-14 20:05:00"},
+        {"14 november 2023 12:30 AM", "2023-11-14 00:30:00"},
+    };
+    for (const auto& [text, expected] : headings) {
+        const std::optional<int64_t> time = ParseDateHeading(QString::fromUtf8(text));
+        ASSERT_TRUE(time) << text;
+        EXPECT_EQ(When(*time), expected) << text;
+    }
+    for (const char* text : {"Notes", "2023-13-01", "14 Smarch 2023", "2023-11-14 25:00",
+                             "2023-11-14 meeting", "13:00 pm 2023", ""}) {
+        EXPECT_FALSE(ParseDateHeading(QString::fromUtf8(text))) << text;
+    }
+
+    EXPECT_EQ(DateOfFileName("2023-11-15 evening.txt"), QDate(2023, 11, 15));
+    for (const char* name : {"20231115.md", "2023-02-30.md", "2023-11-150.md", "x2023-11-15.md"}) {
+        EXPECT_FALSE(DateOfFileName(QString::fromUtf8(name))) << name;
+    }
+
+    // Zones: given ones are converted, a missing one is the entry's own.
+    EXPECT_EQ(When(*ParseIsoMoment("2023-11-14T23:30:00Z")), "2023-11-15 00:30:00");
+    EXPECT_EQ(When(*ParseIsoMoment("2023-11-14T23:30:00.250-05:00")), "2023-11-15 05:30:00");
+    EXPECT_EQ(When(*ParseIsoMoment("2023-07-01T09:00:00", "America/New_York")),
+              "2023-07-01 15:00:00");
+    EXPECT_EQ(When(*ParseIsoMoment("2023-07-01T09:00:00", "No/Such_Zone")), "2023-07-01 09:00:00");
+    EXPECT_FALSE(ParseIsoMoment("yesterday"));
+}
+
+TEST_F(ForeignReadersTest, JrnlEntriesKeepTheirLinesTitleTagsAndLocalTimes)
+{
+    const CImportPlan plan(CForeignExport::ReadFile(Sample("jrnl.json")));
+    EXPECT_EQ(plan.Kind(), "jrnl JSON");
+    EXPECT_EQ(Problems(plan), Strings{});
+    // The clocks skipped 02:30 that night: it is read as 03:30.
+    EXPECT_EQ(Entries(plan),
+              (Strings{"2023-03-26 03:30:00 | Clocks went forward.",
+                       "2023-11-14 20:05:00 | Café in Zürich.\nTwo lines\nof plain text, *not* "
+                       "Markdown.\n#work #home #long_walk #starred",
+                       "2023-12-31 12:00:00 | A day without a time\nТолько дата."}));
+    EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "Café in Zürich.");
+    EXPECT_EQ(plan.Entries()[1].where, "jrnl.json, entry 1");
+}
+
+TEST_F(ForeignReadersTest, DayOneJournalAndArchiveGiveTheSameEntries)
+{
+    const Strings expected = {"2023-07-01 15:00:00 | Written in New York, 😀 emoji kept.",
+                              "2023-10-29 02:30:00 | Summer time ended an hour later.",
+                              "2023-11-15 00:30:00 | Late night\nThis is bold and italic.\n[photo: "
+                              "0123abcd.jpeg]\n• one\n"
+                              "• two\n[photo: fedc9876.png]\n#travel #Night_owl #starred"};
+    const CImportPlan json(CForeignExport::ReadFile(Sample("dayone/Journal.json")));
+    EXPECT_EQ(json.Kind(), "Day One JSON");
+    EXPECT_EQ(Entries(json), expected);
+    EXPECT_EQ(Problems(json), Strings{});
+    EXPECT_EQ(BoldRuns(json.Entries()[2].rtf), "Late night|bold");
+
+    // The archive as Day One writes it; a member aimed outside it is not read.
+    const QString zip = m_dir.filePath("export.zip");
+    ASSERT_TRUE(MakeZip(zip, {{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
+                              {"photos/0123abcd.jpeg", "JPEG"},
+                              {"../evil.json", "{}"}}));
+    const CImportPlan archive(CForeignExport::ReadFile(zip));
+    EXPECT_EQ(archive.Kind(), "Day One JSON");
+    EXPECT_EQ(Entries(archive), expected);
+    EXPECT_EQ(Problems(archive),
+              Strings{"export.zip/../evil.json: its path leaves the archive; not read"});
+    EXPECT_EQ(archive.Entries()[2].where, "export.zip/Journal.json, entry 1");
+
+    for (const char* path : {"a/b.json", "photos/x.jpeg"}) {
+        EXPECT_TRUE(CDayOneArchive::IsSafeMemberPath(path)) << path;
+    }
+    for (const char* path : {"/etc/passwd", "a/../../b", "..", "C:/x", "a\\b", ""}) {
+        EXPECT_FALSE(CDayOneArchive::IsSafeMemberPath(path)) << path;
+    }
+}
+
+TEST_F(ForeignReadersTest, TextFilesAreDatedByNameHeadingOrModification)
+{
+    const QStringList files = CForeignExport::TextFilesBeside(Sample("notes/untitled.md"));
+    ASSERT_EQ(files.size(), 4);
+    const CImportPlan plan(CForeignExport::ReadTextFiles(files));
+    EXPECT_EQ(plan.Kind(), "Markdown and text files");
+    EXPECT_EQ(Problems(plan), Strings{});
+    // By name: 2023-11-14.md, 2023-11-15 evening.txt; journal.md by its
+    // headings (its title goes with the first, an empty day is left out);
+    // untitled.md by its first line.
+    EXPECT_EQ(
+        Entries(plan),
+        (Strings{"2023-11-14 12:00:00 | Walked to the lake.\nCold but bright.\n[photo: lake.jpg]",
+                 "2023-11-15 12:00:00 | First line\n  indented second line",
+                 "2023-11-21 20:00:00 | A heading gave the date.",
+                 "2023-12-01 12:00:00 | My journal\n2023-12-01\nFirst day of December.",
+                 "2023-12-02 20:15:00 | Second day, evening.\n1. first\n2. second"}));
+    EXPECT_EQ(BoldRuns(plan.Entries()[0].rtf), "lake");
+    EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "");
+    EXPECT_EQ(plan.Entries()[4].where, "journal.md, line 7");
+
+    // Nothing in the name or the text: the file's modification time.
+    const QString path = Put("thoughts.txt", "Line one\r\nLine two\r\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::fromSecsSinceEpoch(1700000000),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(Entries(CImportPlan(CForeignExport::ReadFile(path))),
+              Strings{"2023-11-14 23:13:20 | Line one\nLine two"});
+}
+
+TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
+{
+    const QByteArray longBody = "{\"entries\": [{\"date\": \"2023-11-14\", \"body\": \"" +
+                                QByteArray(kMaxEntryCharacters + 1, 'x') + "\"}]}";
+    const std::pair<QString, QByteArray> samples[] = {
+        {"broken.json", "{\"entries\": [\n{\"date\": \"2023-11-14\",\n"},
+        {"other.json", "{\"name\": \"x\"}"},
+        {"records.json", "{\"entries\": [{\"title\": \"x\"}, 5, {\"date\": \"2023-02-30\"}, "
+                         "{\"date\": \"2023-11-14\", \"time\": \"25:00\"}, "
+                         "{\"date\": \"2023-11-14\", \"title\": \" \"}]}"},
+        {"dayone.json", "{\"metadata\": {}, \"entries\": [{\"text\": \"no date\"}, "
+                        "{\"creationDate\": \"soon\"}]}"},
+        {"binary.txt", QByteArray("ab\xff\xfe\0", 5)},
+        {"long.json", longBody},
+        {"fake.zip", "PK\x03\x04 not really"},
+    };
+    Strings problems;
+    for (const auto& [name, bytes] : samples) {
+        const CImportPlan plan(CForeignExport::ReadFile(Put(name, bytes)));
+        EXPECT_TRUE(plan.Entries().empty()) << name.toStdString();
+        for (const std::string& problem : Problems(plan)) {
+            problems.push_back(problem);
+        }
+    }
+    EXPECT_EQ(
+        problems,
+        (Strings{"broken.json, line 3: it is not JSON (unterminated object)",
+                 "other.json: it is JSON, but neither a jrnl nor a Day One export",
+                 "records.json, entry 1: it has no date",
+                 "records.json, entry 2: it is not a record",
+                 "records.json, entry 3: \"2023-02-30\" is not a date and time",
+                 "records.json, entry 4: \"2023-11-14 25:00\" is not a date and time",
+                 "records.json, entry 5: it has no text", "dayone.json, entry 1: it has no date",
+                 "dayone.json, entry 2: \"soon\" is not a date and time",
+                 "binary.txt: it is not UTF-8 text",
+                 "long.json, entry 1: its text is longer than 1048576 characters",
+                 "fake.zip: it is not a readable zip archive (Not a zip archive)"}));
+
+    // Too large to read at all (a sparse file: nothing is written).
+    QFile huge(m_dir.filePath("huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxImportFileBytes + 1));
+    huge.close();
+    EXPECT_EQ(Problems(CImportPlan(CForeignExport::ReadFile(huge.fileName()))),
+              Strings{"huge.txt: it is larger than 64 MB"});
+
+    // A zip bomb: its journal unpacks to more than may be read.
+    const QString bomb = m_dir.filePath("bomb.zip");
+    ASSERT_TRUE(MakeZip(bomb, {{"Journal.json", QByteArray(kMaxImportFileBytes + 1, ' ')}}));
+    EXPECT_EQ(Problems(CImportPlan(CForeignExport::ReadFile(bomb))),
+              (Strings{"bomb.zip/Journal.json: it unpacks to more than 64 MB",
+                       "bomb.zip: it holds no Day One journal (.json)"}));
+}
