@@ -4,7 +4,8 @@
 // XORed with one byte, the sum of the password's bytes; a byte equal to its
 // mask stays as it is, so neither ever holds a zero byte. Only the store
 // uses it, through its operations, and the draft sealer, which protects an
-// unsaved entry the way the store protects a saved one.
+// unsaved entry the way the store protects a saved one. Moving a diary
+// between its two forms re-keys its records with it.
 
 #include "store/Records.h"
 
@@ -15,6 +16,7 @@
 class CLegacyCipher
 {
     friend class CDiaryStore;
+    friend class CDiaryConversion;
     friend class CTextCipherSealer;
 
     static constexpr unsigned char kPasswordMask = 0xB4;
@@ -39,7 +41,8 @@ class CLegacyCipher
     // The index and data files of a password change: every record gets the
     // new password (the old one's further characters become spaces), every
     // text is re-encrypted with it, and the texts no record refers to any
-    // more are left out.
+    // more are left out. An empty new password zeroes the password fields
+    // and leaves the texts unmasked.
     static RekeyResult Rekey(const std::string& index, const std::string& data,
                              const std::string& newPassword, std::string& newIndex,
                              std::string& newData);
