@@ -2,6 +2,7 @@
 
 #include "app/DiaryCommands.h"
 #include "app/DiaryOpener.h"
+#include "app/EncryptionCommands.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "app/EntryPanel.h"
@@ -38,6 +39,7 @@
 #include "widgets/EntryRichEdit.h"
 #include "widgets/GraphChoiceBox.h"
 #include "widgets/GraphCtrl.h"
+#include "widgets/ScrambledDiaryBar.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -202,6 +204,11 @@ void CDayloomDlg::BuildControls()
     leftColumn->addWidget(searchFrame);
 
     m_pPanel = new CEntryPanel(this);
+    // Above the entry text while a four-file diary is open.
+    m_pScrambledBar = new CScrambledDiaryBar(m_pPanel);
+    static_cast<QVBoxLayout*>(m_pPanel->layout())->insertWidget(0, m_pScrambledBar);
+    connect(m_pScrambledBar, &CScrambledDiaryBar::EncryptRequested, this,
+            [this] { CEncryptionCommands::EncryptDiary(*this); });
 
     // Summaries: shown, never selected.
     auto makeSummary = [this](const QString& name) {
@@ -399,6 +406,7 @@ void CDayloomDlg::SetDiaryTitle(const QString& fileTitle)
 
 void CDayloomDlg::CloseDiary()
 {
+    m_pScrambledBar->ShowFor({}, false);
     m_pSession.reset();
     m_pLock.reset(); // unlocks
     m_nShownEntry = -1;
@@ -431,6 +439,8 @@ bool CDayloomDlg::TakeOpened(CDiaryOpener::Opened opened, const QString& fileTit
         });
     }
     SetDiaryTitle(fileTitle);
+    m_pScrambledBar->ShowFor(QFile::decodeName(QByteArray::fromStdString(m_pSession->Path())),
+                             m_pSession->Encrypted() == nullptr);
     if (opened.outcome == CDiaryOpener::Outcome::New) {
         m_pSession->RememberFiles();
         m_pEntryList->setEnabled(false);
@@ -686,8 +696,9 @@ void CDayloomDlg::OnNewEntry()
             return;
         }
         if (m_pSession->IsNew()) {
-            const std::optional<std::string> password = CNewPasswordPrompt::Ask(
-                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+            const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
+                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
+                m_pSession->Encrypted() != nullptr);
             if (!password) {
                 return;
             }
@@ -872,8 +883,9 @@ void CDayloomDlg::RunPlanning(const QString& refusal, void (CDayloomDlg::*refres
         }
         // A new encrypted diary has no key yet: its password is asked first.
         if (m_pSession->Encrypted() != nullptr && m_pSession->IsNew()) {
-            const std::optional<std::string> password = CNewPasswordPrompt::Ask(
-                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+            const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
+                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
+                m_pSession->Encrypted() != nullptr);
             if (!password) {
                 return;
             }

@@ -21,6 +21,7 @@ class CDiarySession;
 class CDiaryStore;
 class CEntryListModel;
 class CEntryPanel;
+class CScrambledDiaryBar;
 class CEntryRichEdit;
 class CGraphChoiceBox;
 class CGraphCtrl;
@@ -170,6 +171,7 @@ private:
     CEntryListModel* m_pEntryModel = nullptr;
     QAbstractItemDelegate* m_pEntryDelegate = nullptr;
     CEntryPanel* m_pPanel = nullptr;
+    CScrambledDiaryBar* m_pScrambledBar = nullptr;
     QListWidget* m_pReminderList = nullptr;
     QListWidget* m_pPlannerList = nullptr;
     CGraphCtrl* m_pGraph = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PassphraseText.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "stats/OnThisDayLines.h"
@@ -80,22 +81,17 @@ void CDiaryCommands::ChangePassword()
         if (!m_window.MayChange()) {
             return;
         }
-        CChangePasswordDlg dialog(&m_window);
+        CChangePasswordDlg dialog(&m_window, m_window.m_pSession->Encrypted() != nullptr
+                                                 ? CNewPasswordFields::Kind::Encrypted
+                                                 : CNewPasswordFields::Kind::FourFile);
         if (CModal::Exec(dialog) != QDialog::Accepted) {
             return;
         }
-        const std::optional<std::string> password =
-            CDiaryOpener::PasswordBytes(dialog.NewPassword());
-        if (!password) {
-            CMessageBox::Show(&m_window, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
-            return;
-        }
-        // The texts are written anew, elsewhere in the data file.
+        // The texts are written anew, elsewhere in the data file; an unsaved
+        // draft is carried over.
         m_window.m_pSearchMode->Forget();
-        const bool changed = m_window.m_pSession->ChangePassword(*password);
-        if (changed) {
-            m_window.m_pSession->SetPassword(*password);
-        }
+        const bool changed =
+            m_window.m_pSession->ChangePassword(CPassphraseText::From(dialog.NewPassword()));
         m_window.m_pSession->RememberFiles();
         CMessageBox::Show(&m_window,
                           changed ? QStringLiteral("Password successfully changed!")

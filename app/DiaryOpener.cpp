@@ -7,6 +7,7 @@
 #include "platform/DiaryReservation.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PassphraseText.h"
 #include "platform/Settings.h"
 #include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
@@ -32,15 +33,6 @@ QString LeftOverLockPath(const std::string& path, uint16_t extLoc)
 }
 
 } // namespace
-
-std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
-{
-    std::optional<std::string> bytes = CAnsiCodec::FromQString(typed);
-    if (bytes) {
-        bytes->resize(strnlen(bytes->c_str(), bytes->size()));
-    }
-    return bytes;
-}
 
 CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
 {
@@ -84,13 +76,13 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     CSecurityDlg prompt(parent);
     prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
     prompt.m_bNoCancel = false;
+    prompt.m_bEncrypted = session->Encrypted() != nullptr;
     if (CModal::Exec(prompt) != QDialog::Accepted) {
         opened.outcome = Outcome::Cancelled;
         opened.lock.reset();
         return opened;
     }
-    const std::optional<std::string> typed = PasswordBytes(prompt.m_strPassword);
-    if (!typed || !session->Unlock(*typed)) {
+    if (!session->Unlock(CPassphraseText::From(prompt.m_strPassword))) {
         // An encrypted diary may also be damaged or too new to read.
         const std::string why = session->UnlockFailureMessage();
         CMessageBox::Show(parent,

@@ -32,8 +32,4 @@ public:
     // Opens the diary at `path` (encoded, extension at extLoc), creating its
     // folder for a new one; messages and the prompt centre on `parent`.
     static Opened Open(QWidget* parent, const std::string& path, uint16_t extLoc);
-
-    // Typed text as the diary's single-byte code page holds it, cut at a
-    // zero character as stored bytes are; nullopt when it cannot be encoded.
-    static std::optional<std::string> PasswordBytes(const QString& typed);
 };

@@ -1,18 +1,25 @@
 #include "app/EncryptionCommands.h"
 
 #include "app/DayloomDlg.h"
+#include "dialogs/ChangePasswordDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/PassphraseText.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
+#include "store/DraftFile.h"
+#include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
 #include "store/StoreFile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -59,10 +66,30 @@ void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
                 caption);
             return;
         }
+        // The encrypted diary gets a password of its own (the old one may be
+        // typed again): the four-file password is readable from any copy
+        // of the old files.
+        CChangePasswordDlg ask(&window, CNewPasswordFields::Kind::Encrypted,
+                               QStringLiteral("Encrypt diary"));
+        if (CModal::Exec(ask) != QDialog::Accepted) {
+            return;
+        }
+        // The four-file diary's unsaved draft goes along, sealed anew under
+        // the encrypted diary's key once that is open.
+        std::optional<EntryDraft> draft;
+        const CDraftFile oldDraft(source);
+        if (const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(*session);
+            sealer != nullptr && oldDraft.Exists()) {
+            EntryDraft read;
+            if (oldDraft.Read(read, *sealer) == CDraftFile::ReadResult::Ok) {
+                draft = std::move(read);
+            }
+        }
         EncryptedResult result;
         {
             CWaitCursor wait;
-            result = CDiaryConversion::Encrypt(source, extLoc, target, session->Password());
+            result = CDiaryConversion::Encrypt(source, extLoc, target,
+                                               CPassphraseText::From(ask.NewPassword()).utf8);
         }
         if (!result.ok()) {
             RemoveFile(target);
@@ -72,7 +99,9 @@ void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
         const QString title = QFileInfo(Decoded(target)).completeBaseName();
         if (CMessageBox::Ask(&window,
                              QStringLiteral("The encrypted diary %1 was written and checked. "
-                                            "Remove the four files of the unencrypted diary?")
+                                            "Remove the four files of the unencrypted diary? "
+                                            "Copies of them elsewhere (backups, synced "
+                                            "copies) are not removed.")
                                  .arg(Decoded(target)),
                              caption)) {
             window.CloseDiary();
@@ -84,6 +113,11 @@ void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
         if (window.OpenDiary(target, targetExtLoc, title)) {
             CSettings::WriteProfileString(QStringLiteral("DiaryFile"), Decoded(target));
             CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), targetExtLoc);
+            const std::unique_ptr<CDraftSealer> sealer =
+                CDraftSealer::ForSession(*window.Session());
+            if (draft && sealer != nullptr && CDraftFile(target).Write(*draft, *sealer) == 0) {
+                oldDraft.Remove();
+            }
         }
     });
 }
@@ -117,8 +151,19 @@ void CEncryptionCommands::SaveDecryptedCopy(CDayloomDlg& window)
                               caption)) {
             return;
         }
-        const FileErrorCause cause =
-            CDiaryConversion::WriteDecryptedCopy(*session->Encrypted(), index, indexExtLoc);
+        // The copy's records and texts get a password of their own: the
+        // encrypted diary keeps none to hand out.
+        CChangePasswordDlg ask(&window, CNewPasswordFields::Kind::FourFile,
+                               QStringLiteral("Save decrypted copy"));
+        if (CModal::Exec(ask) != QDialog::Accepted) {
+            return;
+        }
+        const Passphrase copyPassword = CPassphraseText::From(ask.NewPassword());
+        if (!copyPassword.windows1252) {
+            return; // the dialog refuses such a password
+        }
+        const FileErrorCause cause = CDiaryConversion::WriteDecryptedCopy(
+            *session->Encrypted(), index, indexExtLoc, *copyPassword.windows1252);
         if (cause != FileErrorCause::None) {
             CFileErrorMessage::Show(&window, FileErrorMessage(cause, index));
             return;

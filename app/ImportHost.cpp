@@ -23,12 +23,14 @@ const CDiarySession* CImportHost::Session() const
 
 std::optional<std::string> CImportHost::AskNewPassword()
 {
-    std::optional<std::string> password = CNewPasswordPrompt::Ask(
-        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
-    if (password) {
-        m_window.m_pSession->SetPassword(*password);
+    const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
+        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
+        m_window.m_pSession->Encrypted() != nullptr);
+    if (!password || !m_window.m_pSession->SetPassword(*password)) {
+        return std::nullopt;
     }
-    return password;
+    // What the records hold: nothing for an encrypted diary.
+    return m_window.m_pSession->Password();
 }
 
 void CImportHost::ReloadDiary(bool hasEntries)

@@ -1,11 +1,14 @@
 #include "app/DataSelfCheck.h"
 #include "app/DayloomApp.h"
+#include "store/ProcessHardening.h"
 
 #include <QApplication>
 #include <iostream>
 
 int main(int argc, char** argv)
 {
+    // Before anything of a diary is in memory: no core file, no dumping.
+    CProcessHardening::Apply();
     QApplication application(argc, argv);
     // Installation self-check (DAYLOOM_CHECK_DATA=1): lists the data files
     // found and ends before any window opens.

@@ -1,29 +1,29 @@
 #pragma once
-// Asks for a diary's new password twice. Accepted only when both boxes hold
-// the same text of at least 3 characters that the diary's code page can
-// store; the caller then re-keys the diary with NewPassword().
+// Asks for a diary's new password twice, with the rules of the diary's kind
+// (CNewPasswordFields): the caller then re-keys the diary with
+// NewPassword(). Also asks the password of a diary being encrypted and of a
+// decrypted copy, under a caption of their own.
+
+#include "dialogs/NewPasswordFields.h"
 
 #include <QDialog>
 #include <QString>
-
-class QLineEdit;
 
 class CChangePasswordDlg : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kMinLength = 3;
-    static constexpr int kMaxLength = 20;
-
-    explicit CChangePasswordDlg(QWidget* parent);
+    explicit CChangePasswordDlg(QWidget* parent,
+                                CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile,
+                                const QString& caption = QStringLiteral("Change Password"));
     ~CChangePasswordDlg() override;
 
     QString NewPassword() const;
+    CNewPasswordFields* Fields() const { return m_pFields; }
 
-    void accept() override; // the length rule, then the match rule
+    void accept() override; // the fields' rules
 
 private:
     QString m_strNewPassword;
-    QLineEdit* m_pNew = nullptr;
-    QLineEdit* m_pConfirm = nullptr;
+    CNewPasswordFields* m_pFields = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "dialogs/NewEntryDlgDraft.h"
 
+#include "dialogs/SecurityDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/PassphraseText.h"
 #include "store/DiarySession.h"
 #include "store/DraftSealer.h"
 #include "store/TimeText.h"
@@ -57,6 +60,34 @@ void CNewEntryDlgDraft::Remove()
     }
 }
 
+bool CNewEntryDlgDraft::OpenWithEarlierPassword(QWidget* parent, const CDiarySession& session,
+                                                const CDraftFile& file, const QString& caption,
+                                                EntryDraft& draft)
+{
+    QString question = QStringLiteral(
+        "The unsaved draft was sealed under an earlier password of this diary. Type that "
+        "password to restore it?");
+    for (;;) {
+        if (CMessageBox::Choose(
+                parent, question, caption,
+                {QStringLiteral("&Type the password"), QStringLiteral("&Set aside")}, 0) != 0) {
+            return false;
+        }
+        CSecurityDlg prompt(parent);
+        prompt.m_strFile = QStringLiteral("The earlier password of the draft");
+        prompt.m_bEncrypted = session.Encrypted() != nullptr;
+        if (CModal::Exec(prompt) != QDialog::Accepted) {
+            return false;
+        }
+        const std::unique_ptr<CDraftSealer> earlier =
+            CDraftSealer::ForEarlierPassword(session, CPassphraseText::From(prompt.m_strPassword));
+        if (earlier != nullptr && file.Read(draft, *earlier) == CDraftFile::ReadResult::Ok) {
+            return true;
+        }
+        question = QStringLiteral("That password does not open the draft. Try another?");
+    }
+}
+
 std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiarySession& session,
                                                    const QString& caption)
 {
@@ -66,9 +97,16 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
         return std::nullopt;
     }
     EntryDraft draft;
-    switch (file.Read(draft, *sealer)) {
+    CDraftFile::ReadResult read = file.Read(draft, *sealer);
+    if (read == CDraftFile::ReadResult::SealedElsewhere) {
+        read = OpenWithEarlierPassword(parent, session, file, caption, draft)
+                   ? CDraftFile::ReadResult::Ok
+                   : CDraftFile::ReadResult::Damaged;
+    }
+    switch (read) {
     case CDraftFile::ReadResult::Missing:
         return std::nullopt;
+    case CDraftFile::ReadResult::SealedElsewhere:
     case CDraftFile::ReadResult::Damaged: {
         const std::optional<std::string> aside = file.KeepAside();
         const std::string kept = aside ? *aside : file.Path();

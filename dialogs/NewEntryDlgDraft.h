@@ -35,14 +35,24 @@ public:
     void Remove();
 
     // A draft left over for this diary, after asking the user: "Restore"
-    // returns it, "Discard draft" removes it. A draft that cannot be read is
-    // reported and kept aside. `caption` is the asking window's caption.
+    // returns it, "Discard draft" removes it. A draft sealed under an
+    // earlier password is opened with that password, asked for; one that
+    // cannot be read (or whose password the user does not have) is reported
+    // and kept aside. `caption` is the asking window's caption.
     static std::optional<EntryDraft> Offer(QWidget* parent, const CDiarySession& session,
                                            const QString& caption);
 
     QTimer* Timer() const { return m_pTimer; }
 
 private:
+    // A whole draft the diary's protection does not open was sealed under
+    // an earlier password (a change that did not carry it over): asks for
+    // that password, as long as the user wants to try. False when the user
+    // gave up.
+    static bool OpenWithEarlierPassword(QWidget* parent, const CDiarySession& session,
+                                        const CDraftFile& file, const QString& caption,
+                                        EntryDraft& draft);
+
     std::function<const CDiarySession&()> m_session;
     std::function<EntryDraft()> m_collect;
     std::function<int64_t()> m_now;

@@ -5,10 +5,12 @@
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PassphraseText.h"
 
 #include <cstring>
 
-std::optional<std::string> CNewPasswordPrompt::Ask(QWidget* parent, const QString& fileTitle)
+std::optional<Passphrase> CNewPasswordPrompt::Ask(QWidget* parent, const QString& fileTitle,
+                                                  bool encrypted)
 {
     CMessageBox::Show(parent,
                       QStringLiteral("You are creating a new diary and you must specify a "
@@ -18,20 +20,22 @@ std::optional<std::string> CNewPasswordPrompt::Ask(QWidget* parent, const QStrin
     prompt.m_strFile = fileTitle;
     prompt.m_bNoCancel = true;
     prompt.m_bConfirm = true;
+    prompt.m_bEncrypted = encrypted;
     // The prompt cannot be cancelled; should it end some other way, there is
     // no password to store an entry under.
     if (CModal::Exec(prompt) != QDialog::Accepted) {
         return std::nullopt;
     }
-    std::optional<std::string> bytes = CAnsiCodec::FromQString(prompt.m_strPassword);
-    if (!bytes) {
+    Passphrase password = CPassphraseText::From(prompt.m_strPassword);
+    if (encrypted) {
+        return password;
+    }
+    if (!password.windows1252) {
         CMessageBox::Show(parent, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
         return std::nullopt;
     }
-    // Stored passwords end at a zero byte.
-    bytes->resize(strnlen(bytes->c_str(), bytes->size()));
-    if (bytes->size() < static_cast<size_t>(CSecurityDlg::kMinLength)) {
+    if (password.windows1252->size() < static_cast<size_t>(CSecurityDlg::kMinLength)) {
         return std::nullopt;
     }
-    return bytes;
+    return password;
 }

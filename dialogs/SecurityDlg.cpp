@@ -1,5 +1,7 @@
 #include "dialogs/SecurityDlg.h"
 
+#include "dialogs/NewPasswordFields.h"
+#include "dialogs/PasswordStrength.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
@@ -28,21 +30,25 @@ CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
     m_pFile->setReadOnly(true);
     m_pFile->setAlignment(Qt::AlignCenter);
     m_pFile->setFocusPolicy(Qt::NoFocus);
-    m_pPassword = new QLineEdit(group);
-    m_pPassword->setObjectName(QStringLiteral("passwordEdit"));
-    m_pPassword->setEchoMode(QLineEdit::Password);
-    m_pPassword->setMaxLength(kMaxLength);
-    m_pPassword->setAccessibleName(QStringLiteral("Password"));
-    m_pConfirm = new QLineEdit(group);
-    m_pConfirm->setObjectName(QStringLiteral("confirmEdit"));
-    m_pConfirm->setEchoMode(QLineEdit::Password);
-    m_pConfirm->setMaxLength(kMaxLength);
-    m_pConfirm->setAccessibleName(QStringLiteral("Confirm password"));
+    m_pPassword = CNewPasswordFields::MakeField(QStringLiteral("passwordEdit"),
+                                                QStringLiteral("Password"), group);
+    m_pConfirm = CNewPasswordFields::MakeField(QStringLiteral("confirmEdit"),
+                                               QStringLiteral("Confirm password"), group);
+    m_pStrength = new QLabel(group);
+    m_pStrength->setObjectName(QStringLiteral("strength"));
+    m_pStrength->setAccessibleName(QStringLiteral("Password strength"));
+    connect(m_pPassword, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        m_pStrength->setText(
+            typed.isEmpty() ? QString()
+                            : QStringLiteral("Strength: %1")
+                                  .arg(CPasswordStrength::Text(CPasswordStrength::Rate(typed))));
+    });
     m_pConfirmLabel = new QLabel(QStringLiteral("Confirm password:"), group);
     m_pConfirmLabel->setBuddy(m_pConfirm);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_pFile);
     groupLayout->addWidget(m_pPassword);
+    groupLayout->addWidget(m_pStrength);
     groupLayout->addWidget(m_pConfirmLabel);
     groupLayout->addWidget(m_pConfirm);
 
@@ -67,6 +73,7 @@ CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
     setTabOrder(m_pConfirm, m_pOk);
     m_pConfirmLabel->hide();
     m_pConfirm->hide();
+    m_pStrength->hide();
 }
 
 CSecurityDlg::~CSecurityDlg() = default;
@@ -85,6 +92,7 @@ void CSecurityDlg::OnInitDialog()
     m_pCancel->setEnabled(!m_bNoCancel);
     m_pConfirmLabel->setVisible(m_bConfirm);
     m_pConfirm->setVisible(m_bConfirm);
+    m_pStrength->setVisible(m_bConfirm && m_bEncrypted);
     m_pConfirm->clear();
     m_pPassword->clear();
     m_pPassword->setFocus();
@@ -110,9 +118,30 @@ void CSecurityDlg::accept()
 {
     OnInitDialog();
     const QString typed = m_pPassword->text();
-    // Diary passwords are single-byte text: a character the code page cannot
-    // hold would never match the stored bytes, so it is refused here.
-    if (!CAnsiCodec::CanEncode(typed)) {
+    if (m_bConfirm) {
+        // A new password: the rules of the diary's kind.
+        switch (CNewPasswordFields::Judge(m_bEncrypted ? CNewPasswordFields::Kind::Encrypted
+                                                       : CNewPasswordFields::Kind::FourFile,
+                                          typed, m_pConfirm->text(), this)) {
+        case CNewPasswordFields::Verdict::Ok:
+            break;
+        case CNewPasswordFields::Verdict::FixConfirm:
+            m_pConfirm->clear();
+            m_pConfirm->setFocus();
+            return;
+        case CNewPasswordFields::Verdict::FixNew:
+        case CNewPasswordFields::Verdict::Declined:
+            m_pPassword->setFocus();
+            return;
+        }
+        m_strPassword = typed;
+        QDialog::accept();
+        return;
+    }
+    // A four-file diary's password is single-byte text: a character the
+    // code page cannot hold would never match the stored bytes, so it is
+    // refused here, and so is one longer than any such password.
+    if (!m_bEncrypted && !CAnsiCodec::CanEncode(typed)) {
         CMessageBox::Show(this, CAnsiCodec::UnsupportedMessage(), CAppInfo::Title());
         m_pPassword->setFocus();
         return;
@@ -123,10 +152,14 @@ void CSecurityDlg::accept()
         m_pPassword->setFocus();
         return;
     }
-    if (m_bConfirm && m_pConfirm->text() != typed) {
-        CMessageBox::Show(this, QStringLiteral("The passwords do not match!"), CAppInfo::Title());
-        m_pConfirm->clear();
-        m_pConfirm->setFocus();
+    if (!m_bEncrypted && CNewPasswordFields::CharacterCount(typed) > kMaxLength) {
+        CMessageBox::Show(this,
+                          QStringLiteral("A password can have at most %1 characters; this one "
+                                         "has %2.")
+                              .arg(kMaxLength)
+                              .arg(CNewPasswordFields::CharacterCount(typed)),
+                          CAppInfo::Title());
+        m_pPassword->setFocus();
         return;
     }
     m_strPassword = typed;

@@ -35,14 +35,19 @@ CScript<std::optional<QString>, QString>& Files()
 }
 } // namespace
 
-DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
+const QString CFileDialogs::kEncryptedFilter = QStringLiteral("Encrypted diaries (*.dayloom)");
+const QString CFileDialogs::kScrambledFilter =
+    QStringLiteral("Dayloom v2.xx files, scrambled only (*.ilm)");
+
+DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen, const QString& extension)
 {
     QString path = chosen;
     QString name = QFileInfo(path).fileName();
-    // Like the diary dialog: a typed name without an extension gets ".ilm".
+    // Like the diary dialog: a typed name without an extension gets the
+    // chosen kind's.
     if (!name.contains(QLatin1Char('.'))) {
-        path += QStringLiteral(".ilm");
-        name += QStringLiteral(".ilm");
+        path += QLatin1Char('.') + extension;
+        name += QLatin1Char('.') + extension;
     }
 
     DiaryChoice choice{path, 0, QString()};
@@ -60,19 +65,21 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen)
 std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
 {
     std::optional<QString> path;
+    QString extension = QStringLiteral("dayloom");
     if (Diaries().IsOn()) {
         path = Diaries().Next().value_or(std::nullopt);
     } else {
+        // New diaries are encrypted unless the user picks the other kind.
         QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
-        dialog.setNameFilters({QStringLiteral("Dayloom v2.xx files (*.ilm)"),
-                               QStringLiteral("Encrypted diaries (*.dayloom)")});
-        dialog.setDefaultSuffix(QStringLiteral("ilm"));
+        dialog.setNameFilters({kEncryptedFilter, kScrambledFilter});
+        dialog.selectNameFilter(kEncryptedFilter);
+        dialog.setDefaultSuffix(extension);
         // A name typed without an extension gets the chosen kind's.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) {
-                             dialog.setDefaultSuffix(filter.contains(QStringLiteral("dayloom"))
-                                                         ? QStringLiteral("dayloom")
-                                                         : QStringLiteral("ilm"));
+                         [&dialog, &extension](const QString& filter) {
+                             extension = filter == kScrambledFilter ? QStringLiteral("ilm")
+                                                                    : QStringLiteral("dayloom");
+                             dialog.setDefaultSuffix(extension);
                          });
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -84,7 +91,7 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
     if (!path || path->isEmpty()) {
         return std::nullopt;
     }
-    return ChoiceFromPath(*path);
+    return ChoiceFromPath(*path, extension);
 }
 
 std::optional<QString> CFileDialogs::ChooseFolder(QWidget* parent, const QString& title,

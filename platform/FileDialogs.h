@@ -17,9 +17,12 @@ struct DiaryChoice
 class CFileDialogs
 {
 public:
-    // "Open existing or create a new diary": an existing or a new *.ilm name
-    // ("ilm" appended when the typed name has no extension). nullopt when
-    // cancelled.
+    // "Open existing or create a new diary": an existing diary or a new
+    // name. The encrypted kind is listed first and selected; a name typed
+    // without an extension gets the selected kind's ("dayloom" unless the
+    // user chose the four-file kind, "ilm"). nullopt when cancelled.
+    static const QString kEncryptedFilter;
+    static const QString kScrambledFilter;
     static std::optional<DiaryChoice> OpenOrCreateDiary(QWidget* parent);
     // A folder chooser with the given title and accept-button text.
     static std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
@@ -37,8 +40,10 @@ public:
     static std::optional<QString> OpenFile(QWidget* parent, const QString& title,
                                            const QString& filter, const QString& folder);
 
-    // The choice made from a path, as the dialog reports it.
-    static DiaryChoice ChoiceFromPath(const QString& path);
+    // The choice made from a path, as the dialog reports it; a name without
+    // an extension gets `extension`.
+    static DiaryChoice ChoiceFromPath(const QString& path,
+                                      const QString& extension = QStringLiteral("dayloom"));
 
     // Scripted mode for tests: the next calls return the queued answers
     // (nullopt = cancelled; nothing queued = cancelled).

@@ -332,6 +332,22 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
     return ok;
 }
 
+namespace {
+
+// Printing an encrypted diary to a PDF file writes its entries in plain
+// text: the user is warned first, as Export does.
+bool MayWritePdf(QWidget* parent, const QPrinter& printer, const CDiarySession& diary,
+                 const QString& caption)
+{
+    return printer.outputFileName().isEmpty() || diary.Encrypted() == nullptr ||
+           CMessageBox::Ask(parent,
+                            QStringLiteral("The PDF file is not encrypted: anyone who can read it "
+                                           "can read these entries. Print to it anyway?"),
+                            caption);
+}
+
+} // namespace
+
 void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diary,
                                       int selectedIndex)
 {
@@ -343,7 +359,8 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diar
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!CPrintDialog::Exec(parent, printer)) {
+    if (!CPrintDialog::Exec(parent, printer) ||
+        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print")))) {
         return;
     }
     printer.setResolution(kPrintDpi);
@@ -363,7 +380,9 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary,
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!CPrintDialog::Exec(parent, printer)) {
+    if (!CPrintDialog::Exec(parent, printer) ||
+        !MayWritePdf(parent, printer, diary,
+                     CAppInfo::Caption(QStringLiteral("Print all entries")))) {
         return;
     }
     printer.setResolution(kPrintDpi);

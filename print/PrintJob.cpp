@@ -3,18 +3,24 @@
 #include <QFile>
 #include <QPrinter>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// A printed entry is diary data: a file the job is about to write is created
-// readable by its owner only. An existing file keeps its mode. True when the
-// file was created here.
+// A printed entry is diary data: a file the job is about to write is
+// readable by its owner only, created so, or made so when it exists (its old
+// content is replaced anyway). True when the file was created here.
 bool CreatePrivately(const QString& fileName)
 {
     const QByteArray path = QFile::encodeName(fileName);
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
+        const int existing = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (existing >= 0) {
+            ::fchmod(existing, 0600);
+            ::close(existing);
+        }
         return false;
     }
     ::close(fd);

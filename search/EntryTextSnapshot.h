@@ -5,6 +5,8 @@
 // any more, so a search on another thread reads it without locks while the
 // window goes on saving and deleting entries.
 
+#include "store/SecureBuffer.h"
+
 #include <QLatin1String>
 #include <QString>
 #include <QStringView>
@@ -13,10 +15,14 @@
 #include <vector>
 
 // One block of text memory; texts are written below `used` once and then
-// only read.
+// only read, and wiped when the block is freed.
 struct TextChunk
 {
     explicit TextChunk(uint32_t capacity) : bytes(new char[capacity]), size(capacity) {}
+    // Entry texts are wiped before their memory goes back.
+    ~TextChunk() { WipeBytes(bytes.get(), size); }
+    TextChunk(const TextChunk&) = delete;
+    TextChunk& operator=(const TextChunk&) = delete;
     std::unique_ptr<char[]> bytes;
     uint32_t size = 0;
     uint32_t used = 0;

@@ -2,6 +2,7 @@
 
 #include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedSession.h"
+#include "store/LegacyCipher.h"
 #include "store/StoreFile.h"
 
 namespace {
@@ -45,21 +46,44 @@ EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t
     } catch (const CFileError& error) {
         return IoError(error.cause());
     }
+    if (!CDiaryConversion::Rekey(file.Parts(), std::string()))
+        return {EncryptedStatus::Damaged};
     if (const EncryptedResult written = file.Commit(); !written.ok())
         return written;
 
     CEncryptedDiaryFile check(target);
-    const EncryptedResult read = check.Open(password);
+    const EncryptedResult read = check.Open(Passphrase(std::string(password), std::nullopt));
     if (!read.ok())
         return read;
     return check.Parts() == file.Parts() ? EncryptedResult{}
                                          : EncryptedResult{EncryptedStatus::Damaged};
 }
 
-FileErrorCause CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
-                                                    const std::string& indexPath, uint16_t extLoc)
+bool CDiaryConversion::Rekey(DiaryParts& parts, const std::string& password)
 {
-    const DiaryParts parts = session.CurrentParts();
+    std::string index;
+    std::string data;
+    if (parts[DiaryPart::Index].empty())
+        return true; // no entry, nothing that holds a password
+    if (CLegacyCipher::Rekey(parts[DiaryPart::Index], parts[DiaryPart::Texts], password, index,
+                             data) != CLegacyCipher::RekeyResult::Done) {
+        WipeString(data);
+        return false;
+    }
+    parts[DiaryPart::Index].swap(index);
+    parts[DiaryPart::Texts].swap(data);
+    WipeString(index);
+    WipeString(data);
+    return true;
+}
+
+FileErrorCause CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
+                                                    const std::string& indexPath, uint16_t extLoc,
+                                                    const std::string& copyPassword)
+{
+    DiaryParts parts = session.CurrentParts();
+    if (!Rekey(parts, copyPassword))
+        return FileErrorCause::EndOfFile; // a record's text is missing
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
         const std::string path = SiblingPath(indexPath, extLoc, i);
         const std::string temp = CEncryptedDiaryFile::TempPathFor(path);

@@ -1,8 +1,13 @@
 #pragma once
 // Moving a diary between its two forms: a four-file diary (NAME.ilm and its
 // siblings) encrypted into one NAME.dayloom, and an open encrypted diary
-// written out as a four-file copy. The four parts travel byte for byte.
+// written out as a four-file copy. Reminders and planner travel byte for
+// byte; the records and texts are re-keyed on the way: an encrypted diary
+// keeps no password in its records and no mask on its texts, a four-file
+// copy gets the copy's password in both (and only the texts its records
+// refer to).
 
+#include "store/DiaryParts.h"
 #include "store/EncryptedFormat.h"
 
 #include <cstdint>
@@ -15,17 +20,26 @@ class CDiaryConversion
 {
 public:
     // Encrypts the four-file diary at indexPath (extension at extLoc) into
-    // the new file target with password, then opens target again and
-    // checks that it holds exactly the four files' bytes. A target that
-    // exists already is not touched (IoError, AccessDenied). The four files
-    // are left as they are.
+    // the new file target with password (UTF-8 of its NFC form), its
+    // records' password fields cleared and texts unmasked, then opens
+    // target again and checks that it holds exactly what was sealed. A
+    // target that exists already is not touched (IoError, AccessDenied).
+    // The four files are left as they are; Damaged also when a record's
+    // text is missing from the four files.
     static EncryptedResult Encrypt(const std::string& indexPath, uint16_t extLoc,
                                    const std::string& target, std::string_view password,
                                    KdfParams params = KdfParams::Default());
     // Writes the parts of the unlocked encrypted diary as the four files of
-    // indexPath (extension at extLoc), each replaced safely. Readable to
-    // anyone who gets the files: the caller warns first. The cause of the
-    // first failure, None when all four were written.
+    // indexPath (extension at extLoc), each replaced safely, its records and
+    // texts under copyPassword (the four-file diary's single-byte form).
+    // Readable to anyone who gets the files: the caller warns first. The
+    // cause of the first failure, None when all four were written.
     static FileErrorCause WriteDecryptedCopy(const CEncryptedSession& session,
-                                             const std::string& indexPath, uint16_t extLoc);
+                                             const std::string& indexPath, uint16_t extLoc,
+                                             const std::string& copyPassword);
+
+private:
+    // Every record of the index and data parts under password (nothing:
+    // fields zeroed, texts unmasked). False when a record's text is missing.
+    static bool Rekey(DiaryParts& parts, const std::string& password);
 };

@@ -1,5 +1,7 @@
 #include "store/DiarySession.h"
 
+#include "store/DraftFile.h"
+#include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
 #include "store/PasswordSwitch.h"
@@ -85,20 +87,24 @@ bool CDiarySession::ReadFirstEntry()
     return found;
 }
 
-bool CDiarySession::Unlock(std::string typed)
+bool CDiarySession::Unlock(const Passphrase& typed)
 {
-    typed.resize(strnlen(typed.c_str(), typed.size()));
     if (m_pEncrypted) {
         m_unlockResult = m_pEncrypted->Unlock(typed);
-        if (m_unlockResult.ok())
-            SetPassword(typed);
-        Wipe(typed);
+        if (m_unlockResult.ok() && !m_bReadOnly && m_pEncrypted->IsOlderVersion())
+            CarryingDraftOver([&] { return m_pEncrypted->Upgrade(typed.utf8); });
         return m_unlockResult.ok();
     }
-    const bool match = !m_bNew && typed == m_strStored;
-    if (match)
-        SetPassword(typed);
-    Wipe(typed);
+    if (!typed.windows1252)
+        return false;
+    std::string bytes = *typed.windows1252;
+    bytes.resize(strnlen(bytes.c_str(), bytes.size()));
+    const bool match = !m_bNew && bytes == m_strStored;
+    if (match) {
+        Wipe(m_strPassword);
+        m_strPassword = bytes;
+    }
+    Wipe(bytes);
     return match;
 }
 
@@ -143,21 +149,58 @@ bool CDiarySession::IsFolderReadOnly(const std::string& indexPath)
     return ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0;
 }
 
-void CDiarySession::SetPassword(const std::string& password)
+bool CDiarySession::SetPassword(const Passphrase& password)
 {
+    if (m_pEncrypted) {
+        // A new encrypted diary gets its key with its password, until its
+        // file is first written.
+        if (!FileExists(m_strPath))
+            m_pEncrypted->Create(password.utf8);
+        return true;
+    }
+    if (!password.windows1252)
+        return false;
     Wipe(m_strPassword);
-    m_strPassword = password;
-    // A new encrypted diary gets its key with its password, until its file
-    // is first written.
-    if (m_pEncrypted && !FileExists(m_strPath))
-        m_pEncrypted->Create(password);
+    m_strPassword = *password.windows1252;
+    m_strPassword.resize(strnlen(m_strPassword.c_str(), m_strPassword.size()));
+    return true;
 }
 
-bool CDiarySession::ChangePassword(const std::string& newPassword)
+bool CDiarySession::ChangePassword(const Passphrase& newPassword)
 {
     if (m_pEncrypted)
-        return m_pEncrypted->ChangePassword(newPassword);
-    return MakeStore()->ChangePassword(newPassword);
+        return CarryingDraftOver([&] { return m_pEncrypted->ChangePassword(newPassword.utf8); });
+    if (!newPassword.windows1252)
+        return false;
+    return CarryingDraftOver([&] {
+        if (!MakeStore()->ChangePassword(*newPassword.windows1252))
+            return false;
+        SetPassword(newPassword);
+        return true;
+    });
+}
+
+bool CDiarySession::CarryingDraftOver(const std::function<bool()>& change)
+{
+    const CDraftFile file(m_strPath);
+    std::optional<EntryDraft> draft;
+    if (!m_bReadOnly && file.Exists()) {
+        if (const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(*this)) {
+            EntryDraft read;
+            if (file.Read(read, *sealer) == CDraftFile::ReadResult::Ok)
+                draft = std::move(read);
+        }
+    }
+    const bool changed = change();
+    if (changed && draft) {
+        // Should this fail, the draft stays under the earlier password,
+        // which then restores it.
+        if (const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(*this))
+            file.Write(*draft, *sealer);
+    }
+    if (draft)
+        WipeString(draft->rtf);
+    return changed;
 }
 
 std::string CDiarySession::UnlockFailureMessage() const

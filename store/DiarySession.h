@@ -1,15 +1,18 @@
 #pragma once
 // The open diary: what names it (the index file's path and its extension
 // position), whether it is new (no entry and no password yet), whether it
-// can only be read, and the password it was unlocked with. Every command
+// can only be read, and (for a four-file diary) the password it was
+// unlocked with; an encrypted diary keeps its key instead. Every command
 // that touches the diary asks the session for a store instead of building
 // one from a path and a number of its own.
 
 #include "store/DiaryStore.h"
 #include "store/EncryptedFormat.h"
+#include "store/Passphrase.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -55,27 +58,36 @@ public:
     bool IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
 
-    // The password the diary was unlocked (or created) with, in the diary's
+    // The password a four-file diary was unlocked (or created) with, in its
     // single-byte encoding; wiped when replaced and when the session ends.
+    // Empty for an encrypted diary, which keeps only its key: what its
+    // records' password fields get is nothing, and its texts are stored
+    // unmasked.
     const std::string& Password() const { return m_strPassword; }
-    void SetPassword(const std::string& password);
+    // The first password of a new diary (a new encrypted diary gets its key
+    // from it) or, for a four-file diary, the one it now has. False when the
+    // password cannot be written in the four-file diary's encoding.
+    bool SetPassword(const Passphrase& password);
 
     // Reads the first entry. False when the diary has none yet: it is then
     // new and its next entry sets the password. Otherwise the diary stays
     // locked until Unlock() is given the first entry's password.
     bool ReadFirstEntry();
-    // Checks typed password bytes (cut at a zero byte as stored ones are)
-    // against the first entry read; on success they become Password(). An
-    // encrypted diary is opened with them instead.
-    bool Unlock(std::string typed);
+    // Checks a typed password (its single-byte form cut at a zero byte as
+    // stored ones are) against the first entry read; on success it becomes
+    // Password(). An encrypted diary is opened with it instead, and a file
+    // of an older format version on writable media is upgraded then, once
+    // (its draft re-sealed under the new key).
+    bool Unlock(const Passphrase& typed);
     // Why an encrypted diary did not unlock when it was not the password
     // (damage, a newer format, a file error); empty for a wrong password
     // and for four-file diaries.
     std::string UnlockFailureMessage() const;
     // Changes the password in one step: for an encrypted diary the store's
-    // rewrite and the new key wrapping are written together. False when it
-    // failed (reported); the old password still opens the diary.
-    bool ChangePassword(const std::string& newPassword);
+    // rewrite and a new data key are written together. An unsaved draft is
+    // carried over, sealed anew under the new password (or key). False when
+    // it failed (reported); the old password still opens the diary.
+    bool ChangePassword(const Passphrase& newPassword);
 
     // Remembers the size and modification time of the diary's four files,
     // as the window has just read them.
@@ -97,6 +109,10 @@ public:
     CEncryptedSession* Encrypted() const { return m_pEncrypted.get(); }
 
 private:
+    // Runs change (which replaces the diary's password or key) with the
+    // draft read before and written again after under the new protection.
+    bool CarryingDraftOver(const std::function<bool()>& change);
+
     std::string m_strPath;
     uint16_t m_nExtLoc = 0;
     bool m_bNew = false;

@@ -214,21 +214,37 @@ std::optional<std::string> CDraftFile::Encode(const EntryDraft& draft, const CDr
     return bytes;
 }
 
-std::optional<EntryDraft> CDraftFile::Decode(const std::string& bytes, const CDraftSealer& sealer)
+namespace {
+
+// The draft in a file's bytes, or why there is none.
+CDraftFile::ReadResult DecodeInto(const std::string& bytes, const CDraftSealer& sealer,
+                                  std::optional<EntryDraft>& draft)
 {
-    if (bytes.size() < kHeaderSize || bytes.compare(0, sizeof kMagic, kMagic, sizeof kMagic) != 0 ||
-        GetU32(bytes, 8) != sealer.Form())
-        return std::nullopt;
+    if (bytes.size() < kHeaderSize || bytes.compare(0, sizeof kMagic, kMagic, sizeof kMagic) != 0)
+        return CDraftFile::ReadResult::Damaged;
     const uint32_t length = GetU32(bytes, 12);
     if (length > kLargestPayload || bytes.size() - kHeaderSize != length)
-        return std::nullopt;
+        return CDraftFile::ReadResult::Damaged;
     const std::string_view sealed(bytes.data() + kHeaderSize, length);
     if (Checksum(sealed) != GetU32(bytes, 16))
-        return std::nullopt;
-    const std::optional<std::string> plain = sealer.Unseal(std::string(sealed));
-    if (!plain)
-        return std::nullopt;
-    return ParsePayload(*plain);
+        return CDraftFile::ReadResult::Damaged;
+    // Whole: what does not open now was sealed by another protection.
+    const unsigned form = GetU32(bytes, 8);
+    if (!sealer.Reads(form))
+        return CDraftFile::ReadResult::SealedElsewhere;
+    const std::optional<std::string> plain = sealer.UnsealForm(std::string(sealed), form);
+    if (plain)
+        draft = ParsePayload(*plain);
+    return draft ? CDraftFile::ReadResult::Ok : CDraftFile::ReadResult::SealedElsewhere;
+}
+
+} // namespace
+
+std::optional<EntryDraft> CDraftFile::Decode(const std::string& bytes, const CDraftSealer& sealer)
+{
+    std::optional<EntryDraft> draft;
+    DecodeInto(bytes, sealer, draft);
+    return draft;
 }
 
 int CDraftFile::Write(const EntryDraft& draft, const CDraftSealer& sealer) const
@@ -274,11 +290,11 @@ CDraftFile::ReadResult CDraftFile::Read(EntryDraft& draft, const CDraftSealer& s
     ::close(fd);
     if (failed)
         return ReadResult::Damaged;
-    std::optional<EntryDraft> decoded = Decode(bytes, sealer);
-    if (!decoded)
-        return ReadResult::Damaged;
-    draft = std::move(*decoded);
-    return ReadResult::Ok;
+    std::optional<EntryDraft> decoded;
+    const ReadResult result = DecodeInto(bytes, sealer, decoded);
+    if (decoded)
+        draft = std::move(*decoded);
+    return result;
 }
 
 int CDraftFile::Remove() const

@@ -51,7 +51,9 @@ public:
     {
         Ok,
         Missing,
-        Damaged // unreadable, altered, or sealed under another password
+        Damaged,        // unreadable or altered
+        SealedElsewhere // whole, but the diary's protection does not open it: sealed
+                        // under an earlier password (see CDraftSealer::ForEarlierPassword)
     };
 
     // diaryPath is the diary's index file (or encrypted file) path.

@@ -1,6 +1,7 @@
 #include "store/DraftSealer.h"
 
 #include "store/DiarySession.h"
+#include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedSession.h"
 #include "store/LegacyCipher.h"
 
@@ -37,16 +38,67 @@ std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& sess
     return std::make_unique<CTextCipherSealer>(session.Password());
 }
 
+std::unique_ptr<CDraftSealer> CDraftSealer::ForEarlierPassword(const CDiarySession& session,
+                                                               const Passphrase& password)
+{
+    if (EndsWith(session.Path(), ".dayloom")) {
+        const CEncryptedSession* encrypted = session.Encrypted();
+        if (encrypted == nullptr || !encrypted->IsUnlocked())
+            return nullptr;
+        return std::make_unique<CEarlierKeySealer>(encrypted->File().DiaryId(), password);
+    }
+    if (!password.windows1252)
+        return nullptr;
+    return std::make_unique<CTextCipherSealer>(*password.windows1252);
+}
+
 CDataKeySealer::CDataKeySealer(const CEncryptedDiaryFile& file) : m_file(file) {}
 
 std::optional<std::string> CDataKeySealer::Seal(const std::string& plain) const
 {
-    return m_file.Seal(plain, "draft");
+    std::optional<std::string> sealed = m_file.Seal(plain, "draft");
+    if (!sealed)
+        return std::nullopt;
+    return m_file.KeyBlock() + *sealed;
 }
 
 std::optional<std::string> CDataKeySealer::Unseal(const std::string& sealed) const
 {
-    return m_file.Unseal(sealed, "draft");
+    if (sealed.size() < encrypted::kKeyBlockSize)
+        return std::nullopt;
+    return m_file.Unseal(std::string_view(sealed).substr(encrypted::kKeyBlockSize), "draft");
+}
+
+bool CDataKeySealer::Reads(unsigned form) const
+{
+    return form == kForm || form == kFormWithoutKeyBlock;
+}
+
+std::optional<std::string> CDataKeySealer::UnsealForm(const std::string& sealed,
+                                                      unsigned form) const
+{
+    if (form == kFormWithoutKeyBlock)
+        return m_file.Unseal(sealed, "draft");
+    return form == kForm ? Unseal(sealed) : std::nullopt;
+}
+
+CEarlierKeySealer::CEarlierKeySealer(std::string diaryId, Passphrase password)
+    : m_diaryId(std::move(diaryId)), m_password(std::move(password))
+{
+}
+
+std::optional<std::string> CEarlierKeySealer::Unseal(const std::string& sealed) const
+{
+    using namespace encrypted;
+    if (sealed.size() < kKeyBlockSize ||
+        sealed.compare(kDiaryIdAt, kIdSize, m_diaryId) != 0) // another diary's draft
+        return std::nullopt;
+    CSecureBuffer key(kKeySize);
+    if (!CEncryptedDiaryFile::UnwrapKeyBlock(std::string_view(sealed).substr(0, kKeyBlockSize),
+                                             m_password, key))
+        return std::nullopt;
+    return CEncryptedDiaryFile::UnsealWith(key, m_diaryId,
+                                           std::string_view(sealed).substr(kKeyBlockSize), "draft");
 }
 
 CTextCipherSealer::CTextCipherSealer(std::string password) : m_strPassword(std::move(password)) {}

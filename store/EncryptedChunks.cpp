@@ -6,6 +6,7 @@
 #include <atomic>
 #include <sodium.h>
 #include <string>
+#include <vector>
 
 using namespace encrypted;
 
@@ -47,28 +48,28 @@ void ForEachChunk(uint64_t count, uint64_t bytes, const std::function<void(size_
 } // namespace
 
 bool OpenChunks(const EncryptedHeader& header, std::string_view encoded, const unsigned char* key,
-                DiaryParts& parts)
+                const std::vector<std::string*>& parts)
 {
-    // The chunks of all four parts, numbered one after the other.
-    uint64_t plainLength[kDiaryPartCount] = {};
-    uint64_t firstChunk[kDiaryPartCount + 1] = {};
-    for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        const auto plain = header.PlainLength(parts.bytes[i].size());
+    // The chunks of all parts, numbered one after the other.
+    const size_t count = parts.size();
+    std::vector<uint64_t> plainLength(count);
+    std::vector<uint64_t> firstChunk(count + 1);
+    uint64_t sealedBytes = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const auto plain = header.PlainLength(parts[i]->size());
         if (!plain)
             return false;
         plainLength[i] = *plain;
         firstChunk[i + 1] = firstChunk[i] + header.ChunkCount(*plain);
+        sealedBytes += parts[i]->size();
     }
-    uint64_t sealedBytes = 0;
-    for (const std::string& part : parts.bytes)
-        sealedBytes += part.size();
     std::atomic<bool> sound{true};
-    ForEachChunk(firstChunk[kDiaryPartCount], sealedBytes, [&](size_t n) {
+    ForEachChunk(firstChunk[count], sealedBytes, [&](size_t n) {
         size_t i = 0;
         while (n >= firstChunk[i + 1])
             ++i;
         const uint64_t k = n - firstChunk[i];
-        auto* bytes = reinterpret_cast<unsigned char*>(parts.bytes[i].data());
+        auto* bytes = reinterpret_cast<unsigned char*>(parts[i]->data());
         const Chunk chunk = ChunkAt(header, plainLength[i], k);
         const auto ad = header.ChunkAssociatedData(encoded, i, k);
         const auto nonce = header.ChunkNonce(i, k);
@@ -80,8 +81,8 @@ bool OpenChunks(const EncryptedHeader& header, std::string_view encoded, const u
     });
     if (!sound)
         return false;
-    for (size_t i = 0; i < kDiaryPartCount; ++i)
-        parts.bytes[i].resize(static_cast<size_t>(plainLength[i]));
+    for (size_t i = 0; i < count; ++i)
+        parts[i]->resize(static_cast<size_t>(plainLength[i]));
     return true;
 }
 

@@ -11,18 +11,20 @@
 #include "store/EncryptedFormat.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
-// Opens every chunk of the four parts in place: parts.bytes[i] holds part
-// i's sealed bytes as the header's table gives them, and is left holding the
-// plain bytes. False when any chunk does not open (the parts are then
-// meaningless). encoded is the header as the file holds it.
+// Opens every chunk of every part in place: *parts[i] holds the sealed bytes
+// of the header's table entry i, and is left holding the plain bytes. False
+// when any chunk does not open (the parts are then meaningless). encoded is
+// the header as the file holds it.
 bool OpenChunks(const EncryptedHeader& header, std::string_view encoded, const unsigned char* key,
-                DiaryParts& parts);
+                const std::vector<std::string*>& parts);
 
-// Seals part i's plain bytes as the header (its nonces and encoded form)
-// says, handing the sealed bytes to write in order and in pieces of a few
-// megabytes at most, so that a long part is never held twice.
+// Seals the plain bytes of the header's table entry `part` as the header (its nonces and encoded
+// form) says, handing the sealed bytes to write in order and in pieces of a few megabytes at most,
+// so that a long part is never held twice.
 void SealChunks(const EncryptedHeader& header, std::string_view encoded, const unsigned char* key,
                 size_t part, std::string_view plain,
                 const std::function<void(std::string_view sealed)>& write);

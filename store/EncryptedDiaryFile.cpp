@@ -48,6 +48,20 @@ int CreatePrivateFile(const std::string& path)
     return EEXIST;
 }
 
+// The associated data of the wrapped data key: the header's bytes before the
+// key's nonce; from version 3 without the header length (bytes 10-11), which
+// grows with the part table, so that a part can be added to a diary without
+// its password.
+std::string KeyAssociatedData(std::string_view encoded)
+{
+    if (static_cast<uint8_t>(encoded[kVersionAt]) >= kFirstUtf8Version) {
+        std::string ad(encoded.substr(0, kHeaderLengthAt));
+        ad.append(encoded.substr(kHeaderLengthAt + 2, kKeyNonceAt - kHeaderLengthAt - 2));
+        return ad;
+    }
+    return std::string(encoded.substr(0, kKeyNonceAt));
+}
+
 // Derives the key of password with the header's salt and parameters, picks a
 // fresh key nonce and wraps dataKey with it into the header.
 bool WrapKey(const CSecureBuffer& dataKey, std::string_view password, EncryptedHeader& header)
@@ -56,13 +70,37 @@ bool WrapKey(const CSecureBuffer& dataKey, std::string_view password, EncryptedH
     if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
         return false;
     randombytes_buf(header.keyNonce.data(), header.keyNonce.size());
-    const std::string encoded = header.Encode();
+    const std::string ad = KeyAssociatedData(header.Encode());
     unsigned long long length = 0;
     crypto_aead_xchacha20poly1305_ietf_encrypt(
         header.wrappedKey.data(), &length, dataKey.data(), dataKey.size(),
-        reinterpret_cast<const unsigned char*>(encoded.data()), kKeyNonceAt, nullptr,
+        reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr,
         header.keyNonce.data(), passwordKey.data());
     return true;
+}
+
+// Derives the key of password from the header's fields and opens the wrapped
+// data key of the encoded header's first kKeyBlockSize bytes.
+EncryptedStatus OpenWrappedKey(const EncryptedHeader& header, std::string_view encoded,
+                               const Passphrase& password, CSecureBuffer& dataKey)
+{
+    const std::optional<std::string_view> bytes =
+        password.ForVersion(header.version, kFirstUtf8Version);
+    if (!bytes)
+        return EncryptedStatus::WrongPassword; // not writable in this version's encoding
+    CSecureBuffer passwordKey(kKeySize);
+    if (!DeriveKey(*bytes, header.salt.data(), header.kdf, passwordKey))
+        return EncryptedStatus::IoError;
+    const std::string ad = KeyAssociatedData(encoded);
+    const auto* head = reinterpret_cast<const unsigned char*>(encoded.data());
+    unsigned long long length = 0;
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+            dataKey.data(), &length, nullptr, head + kWrappedKeyAt, kWrappedKeySize,
+            reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), header.keyNonce.data(),
+            passwordKey.data()) != 0 ||
+        length != kKeySize)
+        return EncryptedStatus::WrongPassword;
+    return EncryptedStatus::Ok;
 }
 
 } // namespace
@@ -89,12 +127,15 @@ void CEncryptedDiaryFile::Close()
 {
     m_dataKey.Wipe();
     m_parts.Wipe();
+    for (OtherPart& part : m_otherParts)
+        WipeString(part.bytes);
+    m_otherParts.clear();
     m_header = {};
     m_bOpen = false;
     m_bOnDisk = false;
 }
 
-EncryptedResult CEncryptedDiaryFile::Open(std::string_view password)
+EncryptedResult CEncryptedDiaryFile::Open(const Passphrase& password)
 {
     return Load([&](const EncryptedHeader& header, std::string_view head, CSecureBuffer& dataKey) {
         return UnwrapKey(header, head, password, dataKey);
@@ -122,7 +163,7 @@ EncryptedResult CEncryptedDiaryFile::Load(const KeySource& key)
         if (const FileErrorCause cause = file.Open(m_path); cause != FileErrorCause::None)
             return Failed(EncryptedStatus::IoError, cause);
         const uint64_t size = file.Length();
-        std::string head(static_cast<size_t>(std::min<uint64_t>(size, kHeaderSize)), '\0');
+        std::string head(static_cast<size_t>(std::min<uint64_t>(size, kMaxHeaderSize)), '\0');
         if (file.ReadAt(0, head.data(), head.size()) != head.size())
             return Failed(EncryptedStatus::Damaged);
         // Each part is read into the string that will hold it once the key
@@ -137,7 +178,7 @@ EncryptedResult CEncryptedDiaryFile::Load(const KeySource& key)
     }
 }
 
-EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::string_view password)
+EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, const Passphrase& password)
 {
     return UnlockWith(
         fileBytes, fileBytes.size(),
@@ -151,21 +192,11 @@ EncryptedResult CEncryptedDiaryFile::Unlock(std::string_view fileBytes, std::str
 }
 
 EncryptedStatus CEncryptedDiaryFile::UnwrapKey(const EncryptedHeader& header, std::string_view head,
-                                               std::string_view password, CSecureBuffer& dataKey)
+                                               const Passphrase& password, CSecureBuffer& dataKey)
 {
-    CSecureBuffer passwordKey(kKeySize);
-    if (!DeriveKey(password, header.salt.data(), header.kdf, passwordKey))
-        return EncryptedStatus::IoError;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(head.data());
-    unsigned long long length = 0;
     // The checksum vouches for the header, so a key that does not open
     // comes from a wrong password, not from damage.
-    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
-            dataKey.data(), &length, nullptr, bytes + kWrappedKeyAt, kWrappedKeySize, bytes,
-            kKeyNonceAt, header.keyNonce.data(), passwordKey.data()) != 0 ||
-        length != kKeySize)
-        return EncryptedStatus::WrongPassword;
-    return EncryptedStatus::Ok;
+    return OpenWrappedKey(header, head, password, dataKey);
 }
 
 EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t fileSize,
@@ -182,20 +213,32 @@ EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t 
                                                                  : FileErrorCause::None);
 
     DiaryParts parts;
-    uint64_t offset = kHeaderSize;
-    for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        std::string& part = parts.bytes[i];
-        part.resize(static_cast<size_t>(header.parts[i].sealedLength));
+    std::vector<OtherPart> others;
+    for (const EncryptedHeader::Part& entry : header.parts)
+        if (entry.kind > kPlannerKind)
+            others.push_back({entry.kind, {}});
+    std::vector<std::string*> table;
+    uint64_t offset = header.Size();
+    size_t other = 0;
+    for (const EncryptedHeader::Part& entry : header.parts) {
+        std::string& part =
+            entry.kind <= kPlannerKind ? parts.bytes[entry.kind - 1] : others[other++].bytes;
+        part.resize(static_cast<size_t>(entry.sealedLength));
         if (!readPart(offset, part))
             return Failed(EncryptedStatus::Damaged);
         offset += part.size();
+        table.push_back(&part);
     }
-    if (!OpenChunks(header, head.substr(0, kHeaderSize), dataKey.data(), parts))
+    if (!OpenChunks(header, head.substr(0, header.Size()), dataKey.data(), table)) {
+        for (OtherPart& part : others)
+            WipeString(part.bytes);
         return Failed(EncryptedStatus::Damaged);
+    }
 
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_parts = std::move(parts);
+    m_otherParts = std::move(others);
     m_header = header;
     m_bOpen = true;
     m_bOnDisk = true;
@@ -203,15 +246,18 @@ EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t 
 }
 
 EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams params,
-                                            uint32_t chunkSize)
+                                            uint32_t chunkSize, uint8_t version)
 {
+    if (version < kOldestVersion || version > kFormatVersion)
+        throw std::invalid_argument("no such format version");
     if (!m_limits.Allow(params))
         throw std::invalid_argument("key derivation parameters outside the accepted limits");
     if (!IsSoundChunkSize(chunkSize))
         throw std::invalid_argument("chunk size outside the accepted limits");
     EnsureSodium();
     EncryptedHeader header;
-    header.chunkSize = chunkSize;
+    header.version = version;
+    header.chunkSize = version < 2 ? 0 : chunkSize;
     randombytes_buf(header.diaryId.data(), header.diaryId.size());
     randombytes_buf(header.salt.data(), header.salt.size());
     header.kdf = params;
@@ -241,15 +287,24 @@ EncryptedResult CEncryptedDiaryFile::ChangePassword(std::string_view newPassword
     if (!m_bOpen)
         return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
     EncryptedHeader header = m_header;
-    if (header.version < kFormatVersion) {
-        header.version = kFormatVersion;
+    if (header.version < 2)
         header.chunkSize = kChunkSize;
-    }
+    header.version = kFormatVersion;
     randombytes_buf(header.salt.data(), header.salt.size());
     header.kdf = params;
-    if (!WrapKey(m_dataKey, newPassword, header))
+    // A new data key: whoever kept an older copy of the file and its
+    // password learns nothing written from now on.
+    CSecureBuffer newKey(kKeySize);
+    crypto_aead_xchacha20poly1305_ietf_keygen(newKey.data());
+    if (!WrapKey(newKey, newPassword, header))
         return Failed(EncryptedStatus::IoError, FileErrorCause::Generic);
-    return Write(header);
+    CSecureBuffer oldKey(kKeySize);
+    std::copy(m_dataKey.data(), m_dataKey.data() + kKeySize, oldKey.data());
+    std::copy(newKey.data(), newKey.data() + kKeySize, m_dataKey.data());
+    const EncryptedResult result = Write(header);
+    if (!result.ok())
+        std::copy(oldKey.data(), oldKey.data() + kKeySize, m_dataKey.data());
+    return result;
 }
 
 EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
@@ -259,9 +314,20 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     // the current version.
     EncryptedHeader header = base;
     randombytes_buf(header.commitId.data(), header.commitId.size());
-    for (size_t i = 0; i < kDiaryPartCount; ++i) {
+    // The diary's four parts, then the parts of other kinds as they came.
+    std::vector<const std::string*> table;
+    header.parts = EncryptedHeader::DiaryTable();
+    for (const std::string& part : m_parts.bytes)
+        table.push_back(&part);
+    if (header.version >= kFirstUtf8Version) {
+        for (const OtherPart& part : m_otherParts) {
+            header.parts.push_back({part.kind, {}, 0});
+            table.push_back(&part.bytes);
+        }
+    }
+    for (size_t i = 0; i < header.parts.size(); ++i) {
         randombytes_buf(header.parts[i].nonce.data(), kNonceSize);
-        header.parts[i].sealedLength = header.SealedLength(m_parts.bytes[i].size());
+        header.parts[i].sealedLength = header.SealedLength(table[i]->size());
     }
     const std::string encoded = header.Encode();
 
@@ -285,8 +351,8 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     try {
         file.WriteAt(0, encoded.data(), encoded.size());
         uint64_t offset = encoded.size();
-        for (size_t i = 0; i < kDiaryPartCount; ++i) {
-            SealChunks(header, encoded, m_dataKey.data(), i, m_parts.bytes[i],
+        for (size_t i = 0; i < table.size(); ++i) {
+            SealChunks(header, encoded, m_dataKey.data(), i, *table[i],
                        [&](std::string_view sealed) {
                            file.WriteAt(offset, sealed.data(), sealed.size());
                            // The disk writes while the next bytes are sealed.
@@ -309,11 +375,44 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     return {};
 }
 
+std::string CEncryptedDiaryFile::KeyBlock() const
+{
+    return m_header.Encode().substr(0, kKeyBlockSize);
+}
+
+bool CEncryptedDiaryFile::UnwrapKeyBlock(std::string_view block, const Passphrase& password,
+                                         CSecureBuffer& dataKey)
+{
+    // The block comes from a file beside the diary: its fields are checked
+    // as a header's are before any key is derived from them.
+    const auto* p = reinterpret_cast<const unsigned char*>(block.data());
+    if (block.size() != kKeyBlockSize || dataKey.size() != kKeySize ||
+        !std::equal(std::begin(kMagic), std::end(kMagic), p) || p[kVersionAt] < kOldestVersion ||
+        p[kVersionAt] > kFormatVersion || p[kAlgorithmAt] != kArgon2id13)
+        return false;
+    EncryptedHeader header;
+    header.version = p[kVersionAt];
+    std::copy_n(p + kSaltAt, kSaltSize, header.salt.begin());
+    for (int i = 7; i >= 0; --i) {
+        header.kdf.opsLimit = header.kdf.opsLimit << 8 | p[kOpsAt + i];
+        header.kdf.memLimit = header.kdf.memLimit << 8 | p[kMemAt + i];
+    }
+    std::copy_n(p + kKeyNonceAt, kNonceSize, header.keyNonce.begin());
+    if (!KdfLimits::Accepted().Allow(header.kdf))
+        return false;
+    return OpenWrappedKey(header, block, password, dataKey) == EncryptedStatus::Ok;
+}
+
 namespace {
 
-std::string SealingData(const EncryptedHeader& header, std::string_view purpose)
+std::string SealingData(std::string_view diaryId, std::string_view purpose)
 {
-    return std::string(header.diaryId.begin(), header.diaryId.end()) + std::string(purpose);
+    return std::string(diaryId) + std::string(purpose);
+}
+
+std::string_view IdOf(const EncryptedHeader& header)
+{
+    return {reinterpret_cast<const char*>(header.diaryId.data()), header.diaryId.size()};
 }
 
 } // namespace
@@ -323,7 +422,23 @@ std::optional<std::string> CEncryptedDiaryFile::Seal(std::string_view plain,
 {
     if (!m_bOpen)
         return std::nullopt;
-    const std::string ad = SealingData(m_header, purpose);
+    return SealWith(m_dataKey, IdOf(m_header), plain, purpose);
+}
+
+std::optional<std::string> CEncryptedDiaryFile::Unseal(std::string_view sealed,
+                                                       std::string_view purpose) const
+{
+    if (!m_bOpen)
+        return std::nullopt;
+    return UnsealWith(m_dataKey, IdOf(m_header), sealed, purpose);
+}
+
+std::optional<std::string> CEncryptedDiaryFile::SealWith(const CSecureBuffer& dataKey,
+                                                         std::string_view diaryId,
+                                                         std::string_view plain,
+                                                         std::string_view purpose)
+{
+    const std::string ad = SealingData(diaryId, purpose);
     std::string out(kNonceSize + plain.size() + kTagSize, '\0');
     auto* nonce = reinterpret_cast<unsigned char*>(out.data());
     randombytes_buf(nonce, kNonceSize);
@@ -331,23 +446,25 @@ std::optional<std::string> CEncryptedDiaryFile::Seal(std::string_view plain,
     crypto_aead_xchacha20poly1305_ietf_encrypt(
         nonce + kNonceSize, &length, reinterpret_cast<const unsigned char*>(plain.data()),
         plain.size(), reinterpret_cast<const unsigned char*>(ad.data()), ad.size(), nullptr, nonce,
-        m_dataKey.data());
+        dataKey.data());
     return out;
 }
 
-std::optional<std::string> CEncryptedDiaryFile::Unseal(std::string_view sealed,
-                                                       std::string_view purpose) const
+std::optional<std::string> CEncryptedDiaryFile::UnsealWith(const CSecureBuffer& dataKey,
+                                                           std::string_view diaryId,
+                                                           std::string_view sealed,
+                                                           std::string_view purpose)
 {
-    if (!m_bOpen || sealed.size() < kNonceSize + kTagSize)
+    if (sealed.size() < kNonceSize + kTagSize)
         return std::nullopt;
-    const std::string ad = SealingData(m_header, purpose);
+    const std::string ad = SealingData(diaryId, purpose);
     const auto* nonce = reinterpret_cast<const unsigned char*>(sealed.data());
     std::string plain(sealed.size() - kNonceSize - kTagSize, '\0');
     unsigned long long length = 0;
     if (crypto_aead_xchacha20poly1305_ietf_decrypt(
             reinterpret_cast<unsigned char*>(plain.data()), &length, nullptr, nonce + kNonceSize,
             sealed.size() - kNonceSize, reinterpret_cast<const unsigned char*>(ad.data()),
-            ad.size(), nonce, m_dataKey.data()) != 0)
+            ad.size(), nonce, dataKey.data()) != 0)
         return std::nullopt;
     return plain;
 }

@@ -9,6 +9,7 @@ static_assert(kNonceSize == crypto_aead_xchacha20poly1305_ietf_NPUBBYTES);
 static_assert(kTagSize == crypto_aead_xchacha20poly1305_ietf_ABYTES);
 static_assert(kArgon2id13 == crypto_pwhash_ALG_ARGON2ID13);
 static_assert(kHeaderSize == 312);
+static_assert(V3HeaderSize(kMaxPartCount) <= kMaxHeaderSize);
 
 namespace {
 
@@ -54,16 +55,30 @@ void Checksum(const unsigned char* bytes, size_t size, unsigned char* out)
 
 } // namespace
 
+std::vector<EncryptedHeader::Part> EncryptedHeader::DiaryTable()
+{
+    std::vector<Part> table(kDiaryPartCount);
+    for (size_t i = 0; i < table.size(); ++i)
+        table[i].kind = KindOf(i);
+    return table;
+}
+
+size_t EncryptedHeader::Size() const
+{
+    return version >= 3 ? V3HeaderSize(parts.size()) : kHeaderSize;
+}
+
 std::string EncryptedHeader::Encode() const
 {
     EnsureSodium();
-    std::string out(kHeaderSize, '\0');
+    const size_t size = Size();
+    std::string out(size, '\0');
     auto* p = reinterpret_cast<unsigned char*>(out.data());
     std::copy(std::begin(kMagic), std::end(kMagic), p);
     p[kVersionAt] = version;
     p[kAlgorithmAt] = kArgon2id13;
-    p[kHeaderLengthAt] = static_cast<unsigned char>(kHeaderSize & 0xFF);
-    p[kHeaderLengthAt + 1] = static_cast<unsigned char>(kHeaderSize >> 8);
+    p[kHeaderLengthAt] = static_cast<unsigned char>(size & 0xFF);
+    p[kHeaderLengthAt + 1] = static_cast<unsigned char>(size >> 8);
     if (version >= 2)
         PutU32(p + kChunkSizeAt, chunkSize);
     Put(p + kDiaryIdAt, diaryId);
@@ -73,12 +88,22 @@ std::string EncryptedHeader::Encode() const
     Put(p + kKeyNonceAt, keyNonce);
     Put(p + kWrappedKeyAt, wrappedKey);
     Put(p + kCommitIdAt, commitId);
-    for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        unsigned char* entry = p + kPartTableAt + i * kPartEntrySize;
-        Put(entry, parts[i].nonce);
-        PutU64(entry + kNonceSize, parts[i].sealedLength);
+    if (version >= 3) {
+        PutU32(p + kPartCountAt, static_cast<uint32_t>(parts.size()));
+        for (size_t i = 0; i < parts.size(); ++i) {
+            unsigned char* entry = p + kV3PartTableAt + i * kV3PartEntrySize;
+            PutU32(entry, parts[i].kind);
+            Put(entry + 4, parts[i].nonce);
+            PutU64(entry + 4 + kNonceSize, parts[i].sealedLength);
+        }
+    } else {
+        for (size_t i = 0; i < kDiaryPartCount; ++i) {
+            unsigned char* entry = p + kPartTableAt + i * kPartEntrySize;
+            Put(entry, parts[i].nonce);
+            PutU64(entry + kNonceSize, parts[i].sealedLength);
+        }
     }
-    Checksum(p, kChecksumAt, p + kChecksumAt);
+    Checksum(p, size - kChecksumSize, p + size - kChecksumSize);
     return out;
 }
 
@@ -102,11 +127,38 @@ EncryptedStatus EncryptedHeader::Decode(std::string_view head, uint64_t fileSize
     if (p[kVersionAt] > kFormatVersion)
         return EncryptedStatus::NewerVersion;
     if (p[kVersionAt] < kOldestVersion || p[kAlgorithmAt] != kArgon2id13 ||
-        headerLength != kHeaderSize)
+        headerLength < kV3PartTableAt + kChecksumSize)
         return EncryptedStatus::Damaged;
 
     EncryptedHeader h;
     h.version = p[kVersionAt];
+    if (h.version >= 3) {
+        const uint32_t count = GetU32(p + kPartCountAt);
+        if (count < kDiaryPartCount || count > kMaxPartCount || headerLength != V3HeaderSize(count))
+            return EncryptedStatus::Damaged;
+        h.parts.assign(count, Part{});
+        std::array<int, kDiaryPartCount> seen{};
+        for (size_t i = 0; i < count; ++i) {
+            const unsigned char* entry = p + kV3PartTableAt + i * kV3PartEntrySize;
+            h.parts[i].kind = GetU32(entry);
+            Get(entry + 4, h.parts[i].nonce);
+            h.parts[i].sealedLength = GetU64(entry + 4 + kNonceSize);
+            if (h.parts[i].kind == 0)
+                return EncryptedStatus::Damaged;
+            if (h.parts[i].kind <= kPlannerKind && ++seen[h.parts[i].kind - 1] > 1)
+                return EncryptedStatus::Damaged;
+        }
+        if (std::count(seen.begin(), seen.end(), 1) != kDiaryPartCount)
+            return EncryptedStatus::Damaged; // a diary part is missing
+    } else {
+        if (headerLength != kHeaderSize)
+            return EncryptedStatus::Damaged;
+        for (size_t i = 0; i < kDiaryPartCount; ++i) {
+            const unsigned char* entry = p + kPartTableAt + i * kPartEntrySize;
+            Get(entry, h.parts[i].nonce);
+            h.parts[i].sealedLength = GetU64(entry + kNonceSize);
+        }
+    }
     h.chunkSize = GetU32(p + kChunkSizeAt);
     if (h.version == 1 ? h.chunkSize != 0 : !IsSoundChunkSize(h.chunkSize))
         return EncryptedStatus::Damaged;
@@ -119,18 +171,15 @@ EncryptedStatus EncryptedHeader::Decode(std::string_view head, uint64_t fileSize
     Get(p + kCommitIdAt, h.commitId);
     if (!limits.Allow(h.kdf))
         return EncryptedStatus::Damaged;
-    uint64_t left = fileSize - kHeaderSize;
-    for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        const unsigned char* entry = p + kPartTableAt + i * kPartEntrySize;
-        Get(entry, h.parts[i].nonce);
-        h.parts[i].sealedLength = GetU64(entry + kNonceSize);
-        if (h.parts[i].sealedLength > left || !h.PlainLength(h.parts[i].sealedLength))
+    uint64_t left = fileSize - headerLength;
+    for (const Part& part : h.parts) {
+        if (part.sealedLength > left || !h.PlainLength(part.sealedLength))
             return EncryptedStatus::Damaged;
-        left -= h.parts[i].sealedLength;
+        left -= part.sealedLength;
     }
     if (left != 0)
         return EncryptedStatus::Damaged;
-    *this = h;
+    *this = std::move(h);
     return EncryptedStatus::Ok;
 }
 
@@ -168,6 +217,13 @@ EncryptedHeader::AssociatedData EncryptedHeader::ChunkAssociatedData(std::string
                                                                      size_t part, uint64_t k) const
 {
     AssociatedData ad;
+    if (version >= 3) {
+        std::copy_n(encoded.data() + Size() - kChecksumSize, kChecksumSize, ad.bytes.data());
+        PutU32(ad.bytes.data() + kChecksumSize, static_cast<uint32_t>(part));
+        PutU64(ad.bytes.data() + kChecksumSize + 4, k);
+        ad.size = kChecksumSize + 4 + 8;
+        return ad;
+    }
     std::copy_n(encoded.data(), kChecksumAt, ad.bytes.data());
     ad.bytes[kChecksumAt] = static_cast<unsigned char>(part);
     ad.size = kChecksumAt + 1;

@@ -7,10 +7,16 @@
 //     key derivation parameters, the wrapped data key, the commit id, one
 //     (nonce, sealed length) pair per part, and a BLAKE2b checksum of all
 //     the bytes before it
-//   the four parts, each sealed with XChaCha20-Poly1305 under the data key:
-//     version 2 seals a part in chunks of the chunk size (so that they can
-//     be opened and sealed on several cores at once): the chunks' cipher
+//   the parts, each sealed with XChaCha20-Poly1305 under the data key:
+//     versions 2 and 3 seal a part in chunks of the chunk size (so that they
+//     can be opened and sealed on several cores at once): the chunks' cipher
 //     text, then their tags; version 1 sealed each part as one chunk
+//
+// Versions 1 and 2 hold exactly the four parts of a diary, in a fixed order,
+// and derive the key from the password's Windows-1252 bytes. Version 3 has a
+// part table with a count and a kind for each part, so that later kinds of
+// part are added without another version, and derives the key from the
+// UTF-8 bytes of the password's NFC form.
 //
 // Every version keeps the magic, the version byte at offset 8, the header
 // length at offset 10 and the checksum in the header's last 32 bytes, so a
@@ -26,6 +32,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class EncryptedStatus
 {
@@ -47,8 +54,9 @@ struct EncryptedResult
 namespace encrypted {
 
 inline constexpr unsigned char kMagic[8] = {0x89, 'D', 'L', 'M', '\r', '\n', 0x1A, '\n'};
-inline constexpr uint8_t kFormatVersion = 2; // what is written
-inline constexpr uint8_t kOldestVersion = 1; // what can still be read
+inline constexpr uint8_t kFormatVersion = 3;    // what is written
+inline constexpr uint8_t kOldestVersion = 1;    // what can still be read
+inline constexpr uint8_t kFirstUtf8Version = 3; // derives its key from UTF-8 (NFC)
 inline constexpr uint8_t kArgon2id13 = 2;
 inline constexpr size_t kIdSize = 16;
 inline constexpr size_t kNonceSize = 24;
@@ -66,7 +74,7 @@ constexpr bool IsSoundChunkSize(uint32_t size)
     return size >= kMinChunkSize && size <= kMaxChunkSize && (size & (size - 1)) == 0;
 }
 
-// Offsets of versions 1 and 2.
+// Offsets of every version up to the commit id.
 inline constexpr size_t kVersionAt = 8;
 inline constexpr size_t kAlgorithmAt = 9;
 inline constexpr size_t kHeaderLengthAt = 10;
@@ -78,11 +86,32 @@ inline constexpr size_t kMemAt = 56;
 inline constexpr size_t kKeyNonceAt =
     64; // the bytes before it are the wrapped key's associated data
 inline constexpr size_t kWrappedKeyAt = 88;
+inline constexpr size_t kKeyBlockSize = kWrappedKeyAt + kWrappedKeySize; // 136: all a key needs
 inline constexpr size_t kCommitIdAt = 136;
+// Versions 1 and 2: four (nonce, sealed length) pairs, then the checksum.
 inline constexpr size_t kPartTableAt = 152;
 inline constexpr size_t kPartEntrySize = kNonceSize + 8;
 inline constexpr size_t kChecksumAt = kPartTableAt + kDiaryPartCount * kPartEntrySize; // 280
 inline constexpr size_t kHeaderSize = kChecksumAt + kChecksumSize;                     // 312
+// Version 3: the part count (4 bytes), then per part its kind (4 bytes),
+// nonce and sealed length, then the checksum.
+inline constexpr size_t kPartCountAt = 152;
+inline constexpr size_t kV3PartTableAt = 156;
+inline constexpr size_t kV3PartEntrySize = 4 + kNonceSize + 8;
+inline constexpr size_t kMaxPartCount = 64;
+constexpr size_t V3HeaderSize(size_t partCount)
+{
+    return kV3PartTableAt + partCount * kV3PartEntrySize + kChecksumSize;
+}
+// The kinds of part. A diary's four parts are kinds 1-4 (DiaryPart + 1) and
+// each is there exactly once; a reader keeps the parts of kinds it does not
+// know as they are and writes them back with the diary.
+inline constexpr uint32_t kIndexKind = 1;
+inline constexpr uint32_t kPlannerKind = 4;
+constexpr uint32_t KindOf(size_t diaryPart)
+{
+    return static_cast<uint32_t>(diaryPart) + 1;
+}
 // No version may have a longer header: a reader never hashes more than this
 // before it knows the file is sound.
 inline constexpr size_t kMaxHeaderSize = 4096;
@@ -96,6 +125,7 @@ struct EncryptedHeader
 
     struct Part
     {
+        uint32_t kind = 0;         // versions 1-2: the position's kind (1-4)
         Nonce nonce{};             // of the first chunk; chunk k's has k added (see ChunkNonce)
         uint64_t sealedLength = 0; // the part's length plus one tag per chunk
     };
@@ -108,12 +138,19 @@ struct EncryptedHeader
     Nonce keyNonce{};
     std::array<unsigned char, encrypted::kWrappedKeySize> wrappedKey{};
     Id commitId{};
-    std::array<Part, kDiaryPartCount> parts{};
+    // In the order the parts lie in the file. Versions 1 and 2: exactly the
+    // four parts of a diary, kinds 1-4 in that order.
+    std::vector<Part> parts = DiaryTable();
 
-    // The kHeaderSize bytes of this header, checksum included.
+    // The four parts of a diary, kinds 1-4, in that order.
+    static std::vector<Part> DiaryTable();
+
+    // The header's length in bytes: 312 for versions 1 and 2.
+    size_t Size() const;
+    // The Size() bytes of this header, checksum included.
     std::string Encode() const;
     // Reads the header at the start of a file of fileSize bytes (head holds
-    // at least its first kHeaderSize bytes, or the whole file when shorter):
+    // at least its first kMaxHeaderSize bytes, or the whole file when shorter):
     // checks the magic, the checksum, the version, every fixed field, the
     // key derivation parameters and the chunk size against limits and that
     // the sealed parts fill the rest of the file exactly. Ok, Damaged or
@@ -137,10 +174,12 @@ struct EncryptedHeader
     // The nonce of chunk k of part i: the part's nonce with k added to its
     // last eight bytes (little-endian, modulo 2^64).
     Nonce ChunkNonce(size_t part, uint64_t k) const;
-    // The associated data of chunk k of part i: the encoded header up to its
-    // checksum (which binds the chunk to this diary, this commit and the
-    // part table), the part's number and, from version 2, k. Built in place
-    // (chunks are opened on several threads, which must not allocate).
+    // The associated data of chunk k of part i (its position in the table):
+    // versions 1-2 the encoded header up to its checksum, the part's number
+    // and, from version 2, k; version 3 the header's checksum (a hash of all
+    // of it), i (4 bytes) and k. Either binds the chunk to this diary, this
+    // commit and the part table. Built in place (chunks are opened on
+    // several threads, which must not allocate).
     struct AssociatedData
     {
         std::array<unsigned char, encrypted::kChecksumAt + 1 + 8> bytes{};

@@ -2,6 +2,7 @@
 
 #include "store/Messages.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -75,7 +76,7 @@ std::unique_ptr<CDiaryStore> CEncryptedSession::MakeStore(uint32_t index)
     return std::make_unique<CCommittingStore>(index, PartPath(0), *this);
 }
 
-EncryptedResult CEncryptedSession::Unlock(std::string_view password)
+EncryptedResult CEncryptedSession::Unlock(const Passphrase& password)
 {
     Lock();
     const EncryptedResult result = m_file.Open(password);
@@ -168,9 +169,10 @@ bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams
     if (!IsUnlocked() || !CommitReported())
         return false;
     // The store's own rewrite runs in memory; the file gets it together with
-    // the new key wrapping.
+    // the new key. The key alone protects the diary: its records get no
+    // password and their texts no mask.
     const std::string index = PartPath(0);
-    if (!CDiaryStore(0, index, ExtLocOf(index)).ChangePassword(newPassword)) {
+    if (!CDiaryStore(0, index, ExtLocOf(index)).ChangePassword(std::string())) {
         RollBack();
         return false;
     }
@@ -179,4 +181,17 @@ bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams
     if (!result.ok())
         Report(result, m_file.Path());
     return result.ok();
+}
+
+bool CEncryptedSession::IsOlderVersion() const
+{
+    return IsUnlocked() && m_file.Version() < encrypted::kFormatVersion;
+}
+
+bool CEncryptedSession::Upgrade(const std::string& password)
+{
+    const KdfParams own = m_file.Params();
+    const KdfParams standard = KdfParams::Default();
+    return ChangePassword(password, {std::max(own.opsLimit, standard.opsLimit),
+                                     std::max(own.memLimit, standard.memLimit)});
 }

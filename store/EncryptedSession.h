@@ -29,11 +29,20 @@ public:
     // Opens the existing file with password: wrong password, damage, a
     // newer format and file errors come back as values and leave the
     // session locked.
-    EncryptedResult Unlock(std::string_view password);
-    // The first password of a new encrypted diary: the file is written with
-    // the first command that stores something (until then Create() may be
-    // called again).
+    EncryptedResult Unlock(const Passphrase& password);
+    // The first password of a new encrypted diary (UTF-8 of its NFC form):
+    // the file is written with the first command that stores something
+    // (until then Create() may be called again).
     EncryptedResult Create(std::string_view password, KdfParams params = KdfParams::Default());
+    // Whether the unlocked file is of an older format version, which the
+    // first unlock on writable media upgrades (Upgrade()).
+    bool IsOlderVersion() const;
+    // Writes the file once in the current format: a key derived from the
+    // password's UTF-8 (NFC) bytes, a new data key, the records' password
+    // fields cleared and their texts unmasked. The cost parameters are the
+    // file's own or the default, whichever is higher. False when it failed
+    // (reported); the file then stays as it was, and open.
+    bool Upgrade(const std::string& password);
     // A store for one command, positioned at entry `index`.
     std::unique_ptr<CDiaryStore> MakeStore(uint32_t index);
     // Writes the parts if a command changed them; on failure the parts go
@@ -41,8 +50,11 @@ public:
     EncryptedResult Commit();
     // Commit(), a failure reported through the store's message handler.
     bool CommitReported();
-    // The store's password rewrite and the new key wrapping, in one commit.
-    // False when it failed (reported); the old password still opens the file.
+    // A new data key wrapped under the new password (UTF-8 of its NFC form)
+    // and every part sealed under it, in one commit; the records keep no
+    // password (their fields zeroed, their texts unmasked, texts no record
+    // refers to dropped). False when it failed (reported); the old password
+    // still opens the file.
     bool ChangePassword(const std::string& newPassword, KdfParams params = KdfParams::Default());
     // Wipes the key and the parts.
     void Lock();

@@ -73,9 +73,14 @@ CLegacyCipher::RekeyResult CLegacyCipher::Rekey(const std::string& index, const 
         MaskBytes(text.data(), text.size(),
                   KeyOf(record.password, ClampedPasswordLength(record.passwordLength)));
 
-        // The old password's characters beyond the new one's become spaces.
+        // The old password's characters beyond the new one's become spaces;
+        // no password at all (an encrypted diary's records, which the key
+        // alone protects) leaves the field all zeros.
         const size_t oldLength = strnlen(record.password, kPasswordField);
-        std::memset(record.password, ' ', oldLength);
+        if (password.empty())
+            std::memset(record.password, 0, sizeof record.password);
+        else
+            std::memset(record.password, ' ', oldLength);
         std::memcpy(record.password, password.c_str(), password.size() + 1);
         record.passwordLength = static_cast<uint32_t>(password.size());
         ScramblePassword(record);

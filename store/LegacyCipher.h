@@ -6,6 +6,7 @@
 // uses it, through its operations, and the draft sealer, which protects an
 // unsaved entry the way the store protects a saved one, and the merge of
 // two copies, which reads one copy's texts and writes them into the other.
+// Moving a diary between its two forms re-keys its records with it.
 
 #include "store/Records.h"
 
@@ -17,6 +18,7 @@ class CLegacyCipher
 {
     friend class CDiaryStore;
     friend class CDiaryMerge;
+    friend class CDiaryConversion;
     friend class CTextCipherSealer;
 
     static constexpr unsigned char kPasswordMask = 0xB4;
@@ -41,7 +43,8 @@ class CLegacyCipher
     // The index and data files of a password change: every record gets the
     // new password (the old one's further characters become spaces), every
     // text is re-encrypted with it, and the texts no record refers to any
-    // more are left out.
+    // more are left out. An empty new password zeroes the password fields
+    // and leaves the texts unmasked.
     static RekeyResult Rekey(const std::string& index, const std::string& data,
                              const std::string& newPassword, std::string& newIndex,
                              std::string& newData);

@@ -50,7 +50,12 @@ CMemoryFiles::File CMemoryFiles::Open(const std::string& path)
 {
     File& file = m_files[path];
     if (!file) {
-        file = std::make_shared<std::string>();
+        // A part's plain bytes are wiped whenever the last holder lets go
+        // (a rewrite's old file replaced by its new one included).
+        file = File(new std::string, [](std::string* bytes) {
+            WipeString(*bytes);
+            delete bytes;
+        });
         m_bDirty = true;
     }
     return file;

@@ -41,3 +41,9 @@ void WipeString(std::string& secret)
         sodium_memzero(secret.data(), secret.size());
     secret.clear();
 }
+
+void WipeBytes(void* bytes, size_t size)
+{
+    if (size != 0)
+        sodium_memzero(bytes, size);
+}

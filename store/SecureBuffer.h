@@ -35,3 +35,5 @@ void EnsureSodium();
 // Overwrites the bytes of a string holding a secret or plain diary text,
 // then empties it.
 void WipeString(std::string& secret);
+// Overwrites size bytes (of plain diary text, say) before they are freed.
+void WipeBytes(void* bytes, size_t size);

@@ -9,7 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils locales fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
-    libzip-dev python3 libcmark-dev
+    libzip-dev libzxcvbn-dev python3 libcmark-dev
 )
 
 missing=()

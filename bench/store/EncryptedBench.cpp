@@ -103,7 +103,7 @@ void BM_EncryptedOpen(benchmark::State& state)
     for (auto _ : state) {
         auto session = std::make_unique<CDiarySession>(path, ExtLoc(path));
         std::vector<EntryHeader> headers;
-        if (!session->Encrypted()->Unlock(kPassword).ok() ||
+        if (!session->Encrypted()->Unlock(Passphrase(kPassword)).ok() ||
             !session->MakeStore()->ReadAllEntryHeaders(headers) || headers.size() != size_t(n) ||
             !session->MakeStore(uint32_t(n - 1))->ReadEntry()) {
             state.SkipWithError("the diary did not open");
@@ -122,7 +122,7 @@ void BM_EncryptedSave(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.Encrypted()->Unlock(kPassword).ok())
+    if (!session.Encrypted()->Unlock(Passphrase(kPassword)).ok())
         state.SkipWithError("the diary did not open");
     uint32_t time = 2000000000u;
     for (auto _ : state) {
@@ -147,7 +147,7 @@ void BM_EncryptedChangePassword(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
     CDiarySession session(path, ExtLoc(path));
-    if (!session.Encrypted()->Unlock(kPassword).ok())
+    if (!session.Encrypted()->Unlock(Passphrase(kPassword)).ok())
         state.SkipWithError("the diary did not open");
     bool flip = false;
     for (auto _ : state) {

@@ -1,9 +1,15 @@
 // The File menu's moves between the two kinds of diary, driven through the
-// menu: a four-file diary encrypted (read back, old files removed on Yes,
-// the encrypted diary opened with the same password), and a decrypted copy
-// written back byte for byte after the warning.
+// menu: a four-file diary encrypted under a new password (read back, old
+// files removed on Yes, the encrypted diary opened with the new password),
+// and a decrypted copy under the copy's own password, byte for byte the old
+// files when that is their password.
 #include "MainWindowFixture.h"
+#include "store/DraftFile.h"
+#include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
+#include "widgets/ScrambledDiaryBar.h"
+
+#include <QToolButton>
 
 namespace {
 // The file's bytes, empty when it cannot be read.
@@ -23,14 +29,30 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
         original.push_back(Bytes(PathOf(name)));
     }
 
+    // An unsaved draft of the four-file diary goes along, sealed anew.
+    EntryDraft draft;
+    draft.rtf = "{\\rtf1 unsaved}";
+    const std::string fourFileDraft = QFile::encodeName(PathOf("travel.ilm")).toStdString();
+    ASSERT_EQ(CDraftFile(fourFileDraft).Write(draft, *CDraftSealer::ForSession(*window.Session())),
+              0);
+    AnswerNewPassword("a walk by the river");          // the encrypted diary's password
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes); // remove the old files
-    AnswerPrompt("Secret1");                           // the encrypted diary opens
+    AnswerPrompt("a walk by the river");               // the encrypted diary opens
     ActionOf(window, "E&ncrypt diary...")->trigger();
+    EXPECT_TRUE(CModal::Unanswered().empty());
     ASSERT_NE(window.Session(), nullptr);
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
     EXPECT_EQ(RowCount(window), 4);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"travel.dayloom"});
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{"travel.dayloom", "travel.dayloom.draft"}));
+    EXPECT_TRUE(CMessageBox::History().back().text.endsWith(
+        "Copies of them elsewhere (backups, synced copies) are not removed."));
+    EntryDraft moved;
+    EXPECT_EQ(CDraftFile(QFile::encodeName(PathOf("travel.dayloom")).toStdString())
+                  .Read(moved, *CDraftSealer::ForSession(*window.Session())),
+              CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(moved, draft);
     const QByteArray encrypted = Bytes(PathOf("travel.dayloom"));
     EXPECT_FALSE(encrypted.isEmpty());
     EXPECT_FALSE(encrypted.contains("Sunny"));
@@ -41,6 +63,7 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     ActionOf(window, "Save &decrypted copy...")->trigger();
     EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm"))) << "No writes nothing";
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    AnswerNewPassword("Secret1"); // the copy's password: the old one
     ActionOf(window, "Save &decrypted copy...")->trigger();
     ASSERT_EQ(CMessageBox::History().size(), 3u);
     EXPECT_TRUE(CMessageBox::History()[0].text.startsWith("The copy is not encrypted"));
@@ -60,11 +83,11 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     EXPECT_FALSE(QFileInfo::exists(path)) << "nothing is written before the password";
 
     // A password given with a discarded editor is replaced by the next one.
-    AnswerPrompt("Dropped");
+    AnswerPrompt("Dropped in the sea");
     CModal::PushHandler([](QDialog&) {});
     window.OnNewEntry();
     EXPECT_FALSE(QFileInfo::exists(path));
-    AnswerPrompt("Holiday1");
+    AnswerPrompt("Holiday in Crete, 2026");
     CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Swam in the sea."); });
     window.OnNewEntry();
     ASSERT_EQ(RowCount(window), 1);
@@ -73,11 +96,11 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"holiday.dayloom"});
 
     CMessageBox::ClearHistory();
-    OpenThroughMenu(path, "Dropped");
+    OpenThroughMenu(path, "Dropped in the sea");
     EXPECT_EQ(window.Session(), nullptr);
     ASSERT_EQ(Shown().size(), 1);
     EXPECT_TRUE(Shown()[0].startsWith(ByTitle("The password")));
-    OpenThroughMenu(path, "Holiday1");
+    OpenThroughMenu(path, "Holiday in Crete, 2026");
     EXPECT_EQ(State(window), "1 @0: Swam in the sea.");
 }
 
@@ -86,12 +109,41 @@ TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminder)
     CFileDialogs::PushDiary(PathOf("plans.dayloom"));
     CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
-    AnswerPrompt("Plans1");
+    AnswerPrompt("Plans for the garden");
     CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the Reminders window
     window.OnReminders();
     EXPECT_TRUE(CModal::Unanswered().empty());
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
     EXPECT_FALSE(window.Session()->IsNew());
-    EXPECT_EQ(window.Session()->Password(), "Plans1");
+    EXPECT_EQ(window.Session()->Password(), "") << "the key alone protects it";
+}
+
+TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDiary)
+{
+    CDayloomDlg& window = OpenSample();
+    auto* bar = window.findChild<CScrambledDiaryBar*>("scrambledBar");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_NE(bar->findChild<QLabel*>(), nullptr);
+    EXPECT_EQ(bar->findChild<QLabel*>()->text(),
+              "This diary is only scrambled: anyone with its files can read it.");
+
+    // Its button encrypts the diary; the old files are kept (No).
+    AnswerNewPassword("a walk by the river");
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    AnswerPrompt("a walk by the river");
+    QTest::mouseClick(bar->EncryptButton(), Qt::LeftButton);
+    ASSERT_NE(window.Session(), nullptr);
+    ASSERT_NE(window.Session()->Encrypted(), nullptr);
+    EXPECT_FALSE(bar->isVisible()) << "an encrypted diary is not only scrambled";
+
+    // Closed for the four-file diary, it stays closed for that diary.
+    OpenThroughMenu(PathOf("travel.ilm"));
+    EXPECT_TRUE(bar->isVisible());
+    QTest::mouseClick(bar->CloseButton(), Qt::LeftButton);
+    EXPECT_FALSE(bar->isVisible());
+    OpenThroughMenu(PathOf("travel.dayloom"), "a walk by the river");
+    OpenThroughMenu(PathOf("travel.ilm"));
+    EXPECT_FALSE(bar->isVisible());
 }

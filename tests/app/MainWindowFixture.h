@@ -6,6 +6,7 @@
 
 #include "app/DayloomDlg.h"
 #include "app/EntryPanel.h"
+#include "dialogs/ChangePasswordDlg.h"
 #include "dialogs/NewEntryDlg.h"
 #include "dialogs/SecurityDlg.h"
 #include "platform/AppInfo.h"
@@ -202,6 +203,16 @@ protected:
     static void AnswerPrompt(const QString& password)
     {
         OnPrompt([password](CSecurityDlg& prompt) { Type(prompt, password); });
+    }
+    // Types a new password twice into the password dialog and saves it.
+    static void AnswerNewPassword(const QString& password)
+    {
+        CModal::PushHandler([password](QDialog& dialog) {
+            auto& ask = dynamic_cast<CChangePasswordDlg&>(dialog);
+            QTest::keyClicks(ask.Fields()->NewField(), password);
+            QTest::keyClicks(ask.Fields()->ConfirmField(), password);
+            widgettest::Click(ask, "save");
+        });
     }
 
     CDayloomDlg& Window()

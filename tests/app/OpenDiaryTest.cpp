@@ -78,14 +78,19 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
                 Type(prompt, typed);
                 return;
             }
-            // The prompt shows the file title and takes twenty characters, masked.
+            // The prompt shows the file title and takes what is typed, masked,
+            // never cut: a four-file password longer than twenty is refused.
             EXPECT_EQ(prompt.FileField()->text(), "travel");
             EXPECT_EQ(prompt.PasswordField()->echoMode(), QLineEdit::Password);
             EXPECT_TRUE(prompt.CancelButton()->isEnabled());
             EXPECT_TRUE(prompt.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             EXPECT_FALSE(prompt.windowFlags().testFlag(Qt::WindowCloseButtonHint));
             QTest::keyClicks(prompt.PasswordField(), "abcdefghijklmnopqrstuvwxyz");
-            EXPECT_EQ(prompt.PasswordField()->text().size(), 20);
+            EXPECT_EQ(prompt.PasswordField()->text().size(), 26);
+            QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+            EXPECT_EQ(CMessageBox::History().back().text,
+                      "A password can have at most 20 characters; this one has 26.");
+            CMessageBox::ClearHistory();
             QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
         });
         Window().OnOpenCreateDiary();

@@ -1,9 +1,12 @@
-// The password change: the dialog's two rules as the user meets them.
+// The password change: the dialog's rules as the user meets them, for both
+// kinds of diary, the strength meter and the question on a very weak one.
 #include "dialogs/ChangePasswordDlg.h"
 
+#include "dialogs/PasswordStrength.h"
 #include "platform/AnsiCodec.h"
 #include "tests/support/WidgetTestSupport.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -19,10 +22,11 @@ struct Outcome
 };
 
 // Types both boxes and presses SAVE (or CANCEL).
-Outcome Submit(const QString& first, const QString& second, const char* button = "save")
+Outcome Submit(const QString& first, const QString& second, const char* button = "save",
+               CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile)
 {
     CMessageBox::ClearHistory();
-    CChangePasswordDlg dialog(nullptr);
+    CChangePasswordDlg dialog(nullptr, kind);
     const int result = widgettest::RunModal<CChangePasswordDlg>(dialog, [&](QDialog& shown) {
         widgettest::TypeText(Child<QLineEdit>(shown, "newPassword"), first);
         widgettest::TypeText(Child<QLineEdit>(shown, "confirmPassword"), second);
@@ -61,7 +65,7 @@ TEST(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
     EXPECT_EQ(Submit("Grüße", "Grüße").result, QDialog::Accepted);
 }
 
-TEST(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
+TEST(ChangePasswordDlgTest, NothingTypedOrPastedIsCutAndTooLongIsSaid)
 {
     CChangePasswordDlg dialog(nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
@@ -69,8 +73,70 @@ TEST(ChangePasswordDlgTest, BoxesAreMaskedAndStopAtTwentyCharacters)
         auto* box = Child<QLineEdit>(dialog, name);
         EXPECT_EQ(box->echoMode(), QLineEdit::Password);
         QTest::keyClicks(box, "abcdefghijklmnopqrstuvwxyz");
-        EXPECT_EQ(box->text(), "abcdefghijklmnopqrst");
+        EXPECT_EQ(box->text(), "abcdefghijklmnopqrstuvwxyz");
     }
+    EXPECT_EQ(Submit("abcdefghijklmnopqrstu", "abcdefghijklmnopqrstu").message,
+              "A password can have at most 20 characters; this one has 21.");
+    EXPECT_EQ(Submit("abcdefghijklmnopqrst", "abcdefghijklmnopqrst").result, QDialog::Accepted);
+    EXPECT_TRUE(dialog.Fields()->StrengthText().isEmpty()) << "no meter for a four-file diary";
+
+    // An encrypted diary's: any script, 8 to 1024 characters, a pasted
+    // 64-character passphrase kept whole.
+    constexpr auto encrypted = CNewPasswordFields::Kind::Encrypted;
+    const QString pasted = QString("Zq8#vLp2!wR5tY9uXc3$").repeated(4).left(64);
+    CChangePasswordDlg paste(nullptr, encrypted);
+    paste.Fields()->NewField()->insert(pasted);
+    EXPECT_EQ(paste.Fields()->NewField()->text(), pasted);
+    EXPECT_EQ(Submit(pasted, pasted, "save", encrypted).password, pasted);
+    const QString emoji = "😀😀😀😀😀😀😀"; // 7 characters, 14 UTF-16 units
+    EXPECT_EQ(Submit(emoji, emoji, "save", encrypted).message,
+              "You must enter at least 8 characters!")
+        << "characters are counted, not UTF-16 units or bytes";
+    const QString russian = "Длинный пароль для дневника";
+    EXPECT_EQ(Submit(russian, russian, "save", encrypted).password, russian);
+    const QString tooLong(1025, 'x');
+    EXPECT_EQ(Submit(tooLong, tooLong, "save", encrypted).message,
+              "A password can have at most 1024 characters; this one has 1025.");
+}
+
+TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
+{
+    using Level = CPasswordStrength::Level;
+    // log10 of the guesses: below 3, 6, 8 and 10.
+    EXPECT_EQ(CPasswordStrength::LevelOf(2.99), Level::VeryWeak);
+    EXPECT_EQ(CPasswordStrength::LevelOf(3.0), Level::Weak);
+    EXPECT_EQ(CPasswordStrength::LevelOf(5.99), Level::Weak);
+    EXPECT_EQ(CPasswordStrength::LevelOf(6.0), Level::Fair);
+    EXPECT_EQ(CPasswordStrength::LevelOf(8.0), Level::Strong);
+    EXPECT_EQ(CPasswordStrength::LevelOf(10.0), Level::VeryStrong);
+
+    CChangePasswordDlg dialog(nullptr, CNewPasswordFields::Kind::Encrypted);
+    QLineEdit* first = dialog.Fields()->NewField();
+    EXPECT_EQ(dialog.Fields()->StrengthText(), "");
+    QTest::keyClicks(first, "password");
+    EXPECT_EQ(dialog.Fields()->StrengthText(), "Very weak");
+    first->clear();
+    QTest::keyClicks(first, "Zq8#vLp2!wR5tY9uXc3$");
+    EXPECT_EQ(dialog.Fields()->StrengthText(), "Very strong");
+    // Tab goes from the new password to its confirmation.
+    QWidget* next = first->nextInFocusChain();
+    while (next != first && !(next->focusPolicy() & Qt::TabFocus)) {
+        next = next->nextInFocusChain();
+    }
+    EXPECT_EQ(next, dialog.Fields()->ConfirmField());
+
+    // "Very weak": asked, No by default; Yes takes it.
+    constexpr auto encrypted = CNewPasswordFields::Kind::Encrypted;
+    const Outcome refused = Submit("password", "password", "save", encrypted);
+    EXPECT_EQ(refused.message, "This password is easy to guess. Use it anyway?");
+    EXPECT_TRUE(refused.password.isEmpty());
+    CMessageBox::ClearHistory();
+    CMessageBox::PushChoice(0);
+    CChangePasswordDlg yes(nullptr, encrypted);
+    QTest::keyClicks(yes.Fields()->NewField(), "password");
+    QTest::keyClicks(yes.Fields()->ConfirmField(), "password");
+    yes.accept();
+    EXPECT_EQ(yes.NewPassword(), "password");
 }
 
 } // namespace

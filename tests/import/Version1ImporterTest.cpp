@@ -53,7 +53,7 @@ public:
         diaries.pop_front();
         session = std::make_unique<CDiarySession>(Path(), ExtLoc());
         if (session->ReadFirstEntry()) {
-            EXPECT_TRUE(session->Unlock(unlockWith));
+            EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
         }
     }
     const CDiarySession* Session() const override { return session.get(); }

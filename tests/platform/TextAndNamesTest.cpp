@@ -61,8 +61,9 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
         int extLoc; // -1: wherever "ilm" starts in the encoded path
     } cases[] = {
         {"/home/me/travel.ilm", "/home/me/travel.ilm", "travel", 16},
-        // Without an extension it gets .ilm; the folder's dot is not the file's.
-        {"/data/v2.old/travel", "/data/v2.old/travel.ilm", "travel", 20},
+        // Without an extension it gets .dayloom (an encrypted diary); the
+        // folder's dot is not the file's.
+        {"/data/v2.old/travel", "/data/v2.old/travel.dayloom", "travel", 20},
         // The store swaps the byte at this offset of the encoded path, so
         // characters of several bytes count with all their bytes.
         {QStringLiteral("/tmp/Tagebücher/café.ilm"), QStringLiteral("/tmp/Tagebücher/café.ilm"),
@@ -83,5 +84,7 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
             EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
         }
     }
+    // The four-file kind chosen: its extension.
+    EXPECT_EQ(CFileDialogs::ChoiceFromPath("/d/travel", "ilm").path, "/d/travel.ilm");
 }
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
 #include "print/PrintJob.h"
+#include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "tests/support/TestDiary.h"
@@ -261,6 +262,43 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     {
     };
     ASSERT_EQ(stat(QFile::encodeName(Pdf("all-004.pdf")).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
+{
+    Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
+    const std::string path = QFile::encodeName(m_dir.filePath("travel.dayloom")).toStdString();
+    ASSERT_TRUE(
+        CDiaryConversion::Encrypt(m_path, m_ext, path, "a long passphrase", KdfParams::Cheapest())
+            .ok());
+    CDiarySession diary(path, static_cast<uint16_t>(path.size() - 7));
+    ASSERT_TRUE(diary.Unlock("a long passphrase"));
+
+    CMessageBox::ClearHistory();
+    CPrintDialog::PushAnswer(Pdf("entry.pdf"));
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    CEntryPrinter::PrintCurrentEntry(nullptr, diary, 0);
+    EXPECT_FALSE(QFile::exists(Pdf("entry.pdf")));
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "The PDF file is not encrypted: anyone who can read it can read these entries. "
+              "Print to it anyway?");
+
+    // A file of that name already there is made private before the entry
+    // goes into it.
+    QFile old(Pdf("entry.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    ::chmod(QFile::encodeName(Pdf("entry.pdf")).constData(), 0644);
+    CPrintDialog::PushAnswer(Pdf("entry.pdf"));
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    CEntryPrinter::PrintCurrentEntry(nullptr, diary, 0);
+    EXPECT_TRUE(Text(Pdf("entry.pdf")).contains("First day."));
+    struct stat status
+    {
+    };
+    ASSERT_EQ(stat(QFile::encodeName(Pdf("entry.pdf")).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 }
 

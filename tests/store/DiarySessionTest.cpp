@@ -80,7 +80,8 @@ TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
     EXPECT_FALSE(session.Unlock("Secret"));
     EXPECT_FALSE(session.Unlock("Later-pw"));
     EXPECT_TRUE(session.Password().empty());
-    EXPECT_TRUE(session.Unlock(std::string("Secret1\0junk", 12))) << "stored bytes end at a zero";
+    EXPECT_TRUE(session.Unlock(Passphrase(std::string("Secret1\0junk", 12))))
+        << "stored bytes end at a zero";
     EXPECT_EQ(session.Password(), "Secret1");
 
     // The store a command gets is positioned where it asked.

@@ -48,7 +48,7 @@ using namespace encrypted;
 
 namespace {
 
-const std::string kPassword = "correct horse";
+constexpr const char* kPassword = "correct horse";
 
 DiaryParts SampleParts(const std::string& text = "{\\rtf1 Met Anna at the lake}")
 {
@@ -60,8 +60,11 @@ DiaryParts SampleParts(const std::string& text = "{\\rtf1 Met Anna at the lake}"
     return parts;
 }
 
+// The header of the files written now: version 3 with the diary's four parts.
+constexpr size_t kCurrentHeader = V3HeaderSize(kDiaryPartCount);
+
 // Recomputes the checksum of a header edited on purpose, as a forger would.
-void Reseal(std::string& file, size_t headerLength = kHeaderSize)
+void Reseal(std::string& file, size_t headerLength = kCurrentHeader)
 {
     auto* p = reinterpret_cast<unsigned char*>(file.data());
     crypto_generichash(p + headerLength - kChecksumSize, kChecksumSize, p,
@@ -82,7 +85,7 @@ protected:
         ASSERT_TRUE(file.Commit().ok());
     }
 
-    EncryptedStatus StatusOf(std::string_view bytes, const std::string& password = kPassword)
+    EncryptedStatus StatusOf(std::string_view bytes, const Passphrase& password = kPassword)
     {
         CEncryptedDiaryFile file(Path());
         return file.Unlock(bytes, password).status;
@@ -92,7 +95,7 @@ protected:
     std::string Content(const std::string& password = kPassword)
     {
         CEncryptedDiaryFile file(Path());
-        const EncryptedResult result = file.Open(password);
+        const EncryptedResult result = file.Open(Passphrase(password));
         if (!result.ok())
             return "<status " + std::to_string(static_cast<int>(result.status)) + ">";
         std::string all;
@@ -134,7 +137,7 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     ASSERT_TRUE(large.Open("new secret").ok());
     EXPECT_EQ(large.Parts()[DiaryPart::Texts], big);
     std::string flipped = ReadFileBytes(Path());
-    flipped[kHeaderSize + 29 + 2 * kChunkSize + 77] ^= 0x04;
+    flipped[kCurrentHeader + 29 + 2 * kChunkSize + 77] ^= 0x04;
     EXPECT_EQ(StatusOf(flipped, "new secret"), EncryptedStatus::Damaged);
     file.Parts()[DiaryPart::Texts] = "{\\rtf1 Second thoughts}";
     ASSERT_TRUE(file.Commit().ok());
@@ -178,7 +181,7 @@ TEST_F(EncryptedDiary, GoldenFilesOpenAndKeepTheirLayout)
     EXPECT_EQ(opened.Parts()[DiaryPart::Planner], "Plan: tea");
 
     // Version 1, each part one chunk: still read and written, and made
-    // version 2 by a password change (the key's wrapping binds the version).
+    // version 3 by a password change (the key's wrapping binds the version).
     const std::string golden =
         ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/golden.dayloom");
     ASSERT_EQ(golden.size(), kHeaderSize + 4 * kTagSize + 13 + 23 + 0 + 9);
@@ -205,10 +208,83 @@ TEST_F(EncryptedDiary, GoldenFilesOpenAndKeepTheirLayout)
     EXPECT_EQ(reread.Parts(), file.Parts());
     ASSERT_TRUE(reread.ChangePassword("golden password", KdfParams::Cheapest()).ok());
     EXPECT_EQ(ReadFileBytes(Path()).substr(kVersionAt, 8),
-              std::string("\x02\x02\x38\x01\0\0\x04\0", 8));
+              std::string("\x03\x02\x4C\x01\0\0\x04\0", 8));
     CEncryptedDiaryFile changed(Path());
     ASSERT_TRUE(changed.Open("golden password").ok());
     EXPECT_EQ(changed.Parts(), file.Parts());
+}
+
+TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
+{
+    // Chunks of 16 bytes, the password's UTF-8 (NFC) bytes, and a fifth
+    // part of a kind this program does not know.
+    const std::string golden =
+        ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/golden-v3.dayloom");
+    const size_t header = V3HeaderSize(5);
+    ASSERT_EQ(header, 368u);
+    ASSERT_EQ(golden.size(), header + 6 * kTagSize + 13 + 23 + 0 + 9 + 14);
+    EXPECT_EQ(golden.substr(0, 16), std::string("\x89"
+                                                "DLM\r\n\x1A\n\x03\x02\x70\x01\x10\0\0\0",
+                                                16));
+    EXPECT_EQ(golden.substr(kPartCountAt, 4), std::string("\x05\0\0\0", 4));
+    for (uint32_t i = 0; i < 5; ++i)
+        EXPECT_EQ(static_cast<unsigned char>(golden[kV3PartTableAt + i * kV3PartEntrySize]),
+                  i < 4 ? i + 1 : 9);
+    const std::string utf8 = "g\xC3\xB6lden passw\xC3\xB6rd";
+    EXPECT_EQ(StatusOf(golden, Passphrase("g\xF6lden passw\xF6rd", "g\xF6lden passw\xF6rd")),
+              EncryptedStatus::WrongPassword)
+        << "version 3 derives from UTF-8, never from Windows-1252";
+
+    WriteFileBytes(Path(), golden);
+    CEncryptedDiaryFile file(Path());
+    ASSERT_TRUE(file.Open(Passphrase(utf8, std::nullopt)).ok());
+    EXPECT_EQ(file.Parts()[DiaryPart::Index], std::string("index\0bytes\xFF\x01", 13));
+    EXPECT_EQ(file.Parts()[DiaryPart::Texts], "{\\rtf1 A golden entry.}");
+    EXPECT_EQ(file.Parts()[DiaryPart::Reminders], "");
+    EXPECT_EQ(file.Parts()[DiaryPart::Planner], "Plan: tea");
+    ASSERT_EQ(file.OtherParts().size(), 1u);
+    EXPECT_EQ(file.OtherParts()[0].kind, 9u);
+    EXPECT_EQ(file.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
+    // A commit and a password change carry the later part along.
+    file.Parts()[DiaryPart::Planner] = "Plan: coffee";
+    ASSERT_TRUE(file.Commit().ok());
+    ASSERT_TRUE(file.ChangePassword("other", KdfParams::Cheapest()).ok());
+    CEncryptedDiaryFile reread(Path());
+    ASSERT_TRUE(reread.Open("other").ok());
+    EXPECT_EQ(reread.Parts()[DiaryPart::Planner], "Plan: coffee");
+    ASSERT_EQ(reread.OtherParts().size(), 1u);
+    EXPECT_EQ(reread.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
+
+    // A table without a diary part, with one twice, or with kind 0 is damage.
+    for (auto [entry, kind] : {std::pair{1, 1}, std::pair{3, 9}, std::pair{4, 0}}) {
+        std::string forged = golden;
+        forged[kV3PartTableAt + entry * kV3PartEntrySize] = static_cast<char>(kind);
+        Reseal(forged, header);
+        EXPECT_EQ(StatusOf(forged, Passphrase(utf8, std::nullopt)), EncryptedStatus::Damaged)
+            << entry << ' ' << kind;
+    }
+}
+
+TEST_F(EncryptedDiary, APasswordChangeDrawsANewDataKey)
+{
+    Write(SampleParts("{\\rtf1 before the change}"));
+    const std::string before = ReadFileBytes(Path());
+    CEncryptedDiaryFile file(Path());
+    ASSERT_TRUE(file.Open(kPassword).ok());
+    ASSERT_TRUE(file.ChangePassword("after", KdfParams::Cheapest()).ok());
+    file.Parts()[DiaryPart::Texts] = "{\\rtf1 written after the change}";
+    ASSERT_TRUE(file.Commit().ok());
+    CEncryptedDiaryFile after(Path());
+    ASSERT_TRUE(after.Open("after").ok());
+    EXPECT_EQ(after.Parts(), SampleParts("{\\rtf1 written after the change}"));
+
+    // Whoever kept the old file and its password puts its key fields into
+    // the newer file: the old data key opens the wrapping, never the parts.
+    std::string spliced = ReadFileBytes(Path());
+    spliced.replace(kSaltAt, kCommitIdAt - kSaltAt, before, kSaltAt, kCommitIdAt - kSaltAt);
+    Reseal(spliced, V3HeaderSize(kDiaryPartCount));
+    EXPECT_EQ(StatusOf(spliced, kPassword), EncryptedStatus::Damaged);
+    EXPECT_EQ(StatusOf(before, kPassword), EncryptedStatus::Ok) << "the old copy itself opens";
 }
 
 TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
@@ -242,7 +318,7 @@ TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
 
     // Through the file: damage is reported and the file left as it was.
     std::string bad = good;
-    bad[kHeaderSize + 3] ^= 0x10;
+    bad[kCurrentHeader + 3] ^= 0x10;
     WriteFileBytes(Path(), bad);
     EXPECT_EQ(CEncryptedDiaryFile(Path()).Open(kPassword).status, EncryptedStatus::Damaged);
     EXPECT_EQ(ReadFileBytes(Path()), bad);
@@ -260,10 +336,11 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     // A part of the older version spliced into the newer one with its table
     // entry (the texts: same length in both, after the unchanged index).
     std::string spliced = second;
-    const size_t entry = kPartTableAt + kPartEntrySize;
-    const size_t at = kHeaderSize + static_cast<unsigned char>(second[kPartTableAt + kNonceSize]);
-    const size_t length = static_cast<unsigned char>(second[entry + kNonceSize]);
-    spliced.replace(entry, kPartEntrySize, first, entry, kPartEntrySize);
+    const size_t entry = kV3PartTableAt + kV3PartEntrySize;
+    const size_t at =
+        kCurrentHeader + static_cast<unsigned char>(second[kV3PartTableAt + 4 + kNonceSize]);
+    const size_t length = static_cast<unsigned char>(second[entry + 4 + kNonceSize]);
+    spliced.replace(entry, kV3PartEntrySize, first, entry, kV3PartEntrySize);
     spliced.replace(at, length, first, at, length);
     Reseal(spliced);
     EXPECT_EQ(StatusOf(spliced), EncryptedStatus::Damaged);
@@ -271,7 +348,7 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     // Two chunks of one part swapped, each with its tag.
     Write(SampleParts(std::string(16, 'a') + std::string(16, 'b')), kPassword, 16);
     std::string swapped = ReadFileBytes(Path());
-    const size_t texts = kHeaderSize + 13 + kTagSize;
+    const size_t texts = kCurrentHeader + 13 + kTagSize;
     std::swap_ranges(swapped.begin() + texts, swapped.begin() + texts + 16,
                      swapped.begin() + texts + 16);
     std::swap_ranges(swapped.begin() + texts + 32, swapped.begin() + texts + 48,

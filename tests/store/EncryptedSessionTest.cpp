@@ -9,6 +9,7 @@
 #include "store/DiarySession.h"
 #include "store/DraftFile.h"
 #include "store/DraftSealer.h"
+#include "store/EncryptedDiaryFile.h"
 
 #include <set>
 
@@ -136,7 +137,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     EXPECT_FALSE(reopened.Unlock("first secret"));
     EXPECT_EQ(reopened.UnlockFailureMessage(), "");
     ASSERT_TRUE(reopened.Unlock("second secret"));
-    EXPECT_EQ(reopened.Password(), "second secret");
+    EXPECT_EQ(reopened.Password(), "") << "the key alone opens it";
     EXPECT_EQ(Content(reopened), expected);
 
     // Damage and a newer format have messages of their own.
@@ -207,10 +208,163 @@ TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
     CDiarySession session(Path(), ExtLoc(Path()));
     ASSERT_TRUE(session.Unlock("secret"));
     EXPECT_EQ(Content(session), "{\\rtf1 from the old diary}\n{\\rtf1 and another}\n");
+    // Under the original password the copy is the original, byte for byte.
     EXPECT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
-                                                   ExtLoc(Diary("copy.ilm"))),
+                                                   ExtLoc(Diary("copy.ilm")), "secret"),
               FileErrorCause::None);
     EXPECT_EQ(files("copy.ilm"), original);
+}
+
+// The records of an encrypted diary hold no password and its texts no mask.
+void ExpectNoPasswordInside(const DiaryParts& parts, const std::string& password,
+                            const std::string& text)
+{
+    const std::string& index = parts[DiaryPart::Index];
+    ASSERT_FALSE(index.empty());
+    for (size_t at = 0; at + kEntryRecordSize <= index.size(); at += kEntryRecordSize)
+        EXPECT_EQ(index.substr(at, 34), std::string(34, '\0')) << "record at " << at;
+    std::string scrambled = password;
+    std::string masked = text;
+    for (char& c : scrambled)
+        c = static_cast<char>(c ^ 0xB4);
+    for (char& c : masked)
+        if ((static_cast<unsigned char>(c) ^ KeyOf(password)) != 0)
+            c = static_cast<char>(static_cast<unsigned char>(c) ^ KeyOf(password));
+    for (const std::string& part : parts.bytes)
+        for (const std::string& secret : {password, scrambled, masked})
+            EXPECT_EQ(part.find(secret), std::string::npos) << secret;
+    EXPECT_NE(parts[DiaryPart::Texts].find(text), std::string::npos) << "stored unmasked";
+}
+
+TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
+{
+    // A four-file diary, one entry edited (its old text left unreferenced).
+    Save("{\\rtf1 first words}", 1000, "oldpw");
+    Save("{\\rtf1 second words}", 2000, "oldpw");
+    {
+        CDiarySession four(Diary(), ExtLoc(Diary()));
+        ASSERT_TRUE(four.ReadFirstEntry() && four.Unlock("oldpw"));
+        auto store = four.MakeStore(1);
+        ASSERT_TRUE(store->ReadEntry());
+        store->entry.text = "{\\rtf1 second words, edited}";
+        ASSERT_TRUE(store->ReplaceEntry(1));
+    }
+    ASSERT_TRUE(CDiaryConversion::Encrypt(Diary(), ExtLoc(Diary()), Path(), "new passphrase",
+                                          KdfParams::Cheapest())
+                    .ok());
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.Unlock("new passphrase"));
+    ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), "oldpw", "{\\rtf1 first words}");
+    EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Texts].find("second words}"),
+              std::string::npos)
+        << "the text no record refers to is left behind";
+    // An entry saved now, and a password change.
+    SaveEntry(session, "{\\rtf1 third words}", 3000);
+    ASSERT_TRUE(session.Encrypted()->ChangePassword("other passphrase", KdfParams::Cheapest()));
+    ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), "oldpw", "{\\rtf1 third words}");
+
+    // The decrypted copy: the copy's password in its records and texts.
+    ASSERT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
+                                                   ExtLoc(Diary("copy.ilm")), "copypw"),
+              FileErrorCause::None);
+    for (const char* other : {"oldpw", "new passphrase", "other passphrase"}) {
+        CDiarySession copy(Diary("copy.ilm"), ExtLoc(Diary("copy.ilm")));
+        ASSERT_TRUE(copy.ReadFirstEntry());
+        EXPECT_FALSE(copy.Unlock(other)) << other;
+    }
+    CDiarySession copy(Diary("copy.ilm"), ExtLoc(Diary("copy.ilm")));
+    ASSERT_TRUE(copy.ReadFirstEntry() && copy.Unlock("copypw"));
+    EXPECT_EQ(Content(copy), Content(session));
+    EXPECT_EQ(ReadFileBytes(Diary("copy.dlm")).find("words"), std::string::npos) << "masked";
+}
+
+TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
+{
+    EntryDraft draft;
+    draft.rtf = "{\\rtf1 unsaved words}";
+    const CDraftFile drafts(Path());
+    const auto read = [&](const CDraftSealer* sealer) {
+        EntryDraft back;
+        return sealer != nullptr && drafts.Read(back, *sealer) == CDraftFile::ReadResult::Ok &&
+               back == draft;
+    };
+
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.Encrypted()->Create("first", KdfParams::Cheapest()).ok());
+    SaveEntry(session, "{\\rtf1 saved}", 1000);
+    ASSERT_EQ(drafts.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    ASSERT_TRUE(session.ChangePassword(Passphrase("second")));
+    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get())) << "sealed under the new key";
+
+    // A draft the change did not reach (a change behind the session's back)
+    // opens with the password it was sealed under, and only with that.
+    ASSERT_TRUE(session.Encrypted()->ChangePassword("third", KdfParams::Cheapest()));
+    EXPECT_FALSE(read(CDraftSealer::ForSession(session).get()));
+    EXPECT_FALSE(read(CDraftSealer::ForEarlierPassword(session, "first").get()));
+    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(session, "second").get()));
+
+    // The same for a four-file diary and its text cipher.
+    Save("{\\rtf1 four files}", 1000, "oldpw");
+    CDiarySession four(Diary(), ExtLoc(Diary()));
+    ASSERT_TRUE(four.ReadFirstEntry() && four.Unlock("oldpw"));
+    const CDraftFile fourDrafts(Diary());
+    ASSERT_EQ(fourDrafts.Write(draft, *CDraftSealer::ForSession(four)), 0);
+    ASSERT_TRUE(four.ChangePassword(Passphrase("newpw")));
+    EntryDraft back;
+    ASSERT_EQ(fourDrafts.Read(back, *CDraftSealer::ForSession(four)), CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(back, draft);
+    ASSERT_TRUE(four.MakeStore()->ChangePassword("newer"));
+    ASSERT_TRUE(four.SetPassword(Passphrase("newer")));
+    EXPECT_NE(fourDrafts.Read(back, *CDraftSealer::ForSession(four)), CDraftFile::ReadResult::Ok);
+    ASSERT_EQ(fourDrafts.Read(back, *CDraftSealer::ForEarlierPassword(four, "newpw")),
+              CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(back, draft);
+}
+
+TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
+{
+    // A version-2 diary (key from Windows-1252 bytes) with a masked record.
+    const std::string cp1252 = "p\xE4sswort";
+    const Passphrase typed("p\xC3\xA4sswort", cp1252);
+    Save("{\\rtf1 old words}", 1000, cp1252);
+    {
+        CEncryptedDiaryFile file(Path());
+        ASSERT_TRUE(file.Create(cp1252, KdfParams::Cheapest(), encrypted::kChunkSize, 2).ok());
+        for (size_t i = 0; i < kDiaryPartCount; ++i)
+            if (Exists(Sibling("idrp"[i])))
+                file.Parts().bytes[i] = ReadFileBytes(Sibling("idrp"[i]));
+        ASSERT_TRUE(file.Commit().ok());
+    }
+    const std::string v2 = ReadFileBytes(Path());
+    EntryDraft draft;
+    draft.rtf = "{\\rtf1 unsaved}";
+    {
+        // Read-only media: opened as it is, never written.
+        CDiarySession readOnly(Path(), ExtLoc(Path()));
+        readOnly.SetReadOnly(true);
+        ASSERT_TRUE(readOnly.Unlock(typed));
+        EXPECT_EQ(Content(readOnly), "{\\rtf1 old words}\n");
+        ASSERT_EQ(CDraftFile(Path()).Write(draft, *CDraftSealer::ForSession(readOnly)), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(Path()), v2);
+
+    CDiarySession session(Path(), ExtLoc(Path()));
+    ASSERT_TRUE(session.Unlock(typed));
+    const std::string v3 = ReadFileBytes(Path());
+    EXPECT_EQ(v3[encrypted::kVersionAt], 3);
+    EXPECT_EQ(Content(session), "{\\rtf1 old words}\n");
+    ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), cp1252, "{\\rtf1 old words}");
+    EntryDraft back;
+    ASSERT_EQ(CDraftFile(Path()).Read(back, *CDraftSealer::ForSession(session)),
+              CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(back, draft);
+    session.Encrypted()->Lock();
+
+    // From now on the UTF-8 form opens it, and opening writes nothing.
+    CDiarySession again(Path(), ExtLoc(Path()));
+    EXPECT_FALSE(again.Unlock(Passphrase(cp1252, cp1252)));
+    ASSERT_TRUE(again.Unlock(Passphrase("p\xC3\xA4sswort", std::nullopt)));
+    EXPECT_EQ(ReadFileBytes(Path()), v3);
 }
 
 } // namespace

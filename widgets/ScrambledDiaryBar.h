@@ -1,0 +1,34 @@
+#pragma once
+// The bar above the entry text while a four-file diary is open: it says the
+// diary is only scrambled, offers "Encrypt diary..." and can be closed. The
+// close is remembered per diary, so the bar stays away for that diary only.
+
+#include <QFrame>
+#include <QString>
+
+class QPushButton;
+class QToolButton;
+
+class CScrambledDiaryBar : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit CScrambledDiaryBar(QWidget* parent);
+
+    // Shown for a four-file diary (diaryPath: its index file) unless it was
+    // closed for that diary before; hidden otherwise (no diary: empty path).
+    void ShowFor(const QString& diaryPath, bool scrambled);
+
+    QPushButton* EncryptButton() const { return m_pEncrypt; }
+    QToolButton* CloseButton() const { return m_pClose; }
+
+signals:
+    void EncryptRequested();
+
+private:
+    static QString SettingFor(const QString& diaryPath);
+
+    QString m_strPath;
+    QPushButton* m_pEncrypt = nullptr;
+    QToolButton* m_pClose = nullptr;
+};
