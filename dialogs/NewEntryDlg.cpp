@@ -152,6 +152,7 @@ void CNewEntryDlg::SetBaseTime(int64_t time)
     const std::tm parts = LocalTime(time);
     m_strTime = QString::asprintf("%02d:%02d:%02d", parts.tm_hour, parts.tm_min, parts.tm_sec);
     m_pTimeText->setText(m_strTime);
+    m_pTimeText->setAccessibleDescription(m_strTime);
     m_pDate->setDateRange(MinimumDate(), MaximumDate());
     m_pDate->setDate(std::clamp(LocalDate(time), MinimumDate(), MaximumDate()));
 }
@@ -284,8 +285,11 @@ void CNewEntryDlg::BuildControls()
     m_pDate->setMinimumWidth(
         m_pDate->fontMetrics().horizontalAdvance("Wednesday, September 30, 2024") +
         m_pDate->sizeHint().height() + 24);
+    m_pDate->setAccessibleName("Date");
     m_pTimeText = new QLabel(m_strTime, this);
     m_pTimeText->setObjectName("time");
+    m_pTimeText->setAccessibleName("Time");
+    m_pTimeText->setAccessibleDescription(m_strTime);
 
     // Formatting bar.
     m_pFontName = new QComboBox(this);
@@ -297,10 +301,17 @@ void CNewEntryDlg::BuildControls()
     m_pFontSize->setObjectName("fontSize");
     m_pFontSize->setEditable(true);
     m_pFontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_pFontName->setAccessibleName("Font");
+    m_pFontSize->setAccessibleName("Font size");
     m_pBold = MakeFormatButton("B", "bold", this);
     m_pItalic = MakeFormatButton("I", "italic", this);
     m_pUnderline = MakeFormatButton("U", "underline", this);
     m_pColor = MakeFormatButton("C", "color", this);
+    // Read by their meaning, not by their letters.
+    m_pBold->setAccessibleName("Bold");
+    m_pItalic->setAccessibleName("Italic");
+    m_pUnderline->setAccessibleName("Underline");
+    m_pColor->setAccessibleName("Text colour");
     QFont font = m_pBold->font();
     font.setBold(true);
     m_pBold->setFont(font);
@@ -320,6 +331,7 @@ void CNewEntryDlg::BuildControls()
     // The text.
     m_pEdit = new CEntryRichEdit(this);
     m_pEdit->setObjectName("text");
+    m_pEdit->setAccessibleName("Entry text");
     m_pEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pEdit->setAcceptRichText(true);
     // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
@@ -339,6 +351,8 @@ void CNewEntryDlg::BuildControls()
         spin->setObjectName(name + "Spin");
         label = new QLabel(group);
         label->setObjectName(name + "Label");
+        spin->setAccessibleName(title);
+        spin->SetValueLabel(label);
         label->setMinimumWidth(90);
         // The arrows line up in one column down the four groups; the face
         // goes after the mood's label.
@@ -362,10 +376,12 @@ void CNewEntryDlg::BuildControls()
     // Measurements and marks.
     m_pWeight = new QLineEdit("0", this);
     m_pWeight->setObjectName("weight");
+    m_pWeight->setAccessibleName("Weight");
     m_pWeight->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pWeight));
     m_pTemperature = new QLineEdit("0", this);
     m_pTemperature->setObjectName("temperature");
+    m_pTemperature->setAccessibleName("Temperature");
     m_pMenstruus = new QCheckBox("Menstruus", this);
     m_pMenstruus->setObjectName("menstruus");
     m_pCopulation = new QCheckBox("Copulation", this);
