@@ -66,7 +66,7 @@ namespace {
 constexpr int kHelpMainWindow = 65540;
 } // namespace
 
-CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
+CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(parent)
 {
     InitIconResources();
     setObjectName(QStringLiteral("DayloomDlg"));
@@ -77,7 +77,7 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     // prompt centres on the screen, where the window will be, and unlocking
     // an encrypted diary (whose key derivation takes 64 MiB for a moment)
     // does not hold that memory together with all the window holds.
-    const std::optional<LastDiary> last = LastDiaryToReopen();
+    const std::optional<LastDiary> last = startDiary.isEmpty() ? LastDiaryToReopen() : std::nullopt;
     std::optional<CDiaryOpener::Opened> reopened;
     if (last) {
         reopened = OpenBeforeBuilding(*last);
@@ -93,6 +93,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
     OnInitDialog(std::move(reopened), last ? last->fileTitle : QString());
+    if (!startDiary.isEmpty()) {
+        OpenChosenDiary(CFileDialogs::ChoiceFromPath(startDiary));
+    }
 }
 
 CDayloomDlg::~CDayloomDlg() = default;

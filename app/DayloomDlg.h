@@ -39,7 +39,9 @@ class CDayloomDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDayloomDlg(QWidget* parent = nullptr);
+    // `startDiary` (a full path) is opened in place of the last diary, as
+    // Open/Create would open it.
+    explicit CDayloomDlg(QWidget* parent = nullptr, const QString& startDiary = QString());
     ~CDayloomDlg() override;
 
     // Commands, as the menu items, buttons and keys run them.
