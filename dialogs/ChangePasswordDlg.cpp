@@ -30,6 +30,8 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent) : QDialog(parent)
 
     m_pNew = MakePasswordBox("newPassword", this);
     m_pConfirm = MakePasswordBox("confirmPassword", this);
+    m_pNew->setAccessibleName("New password");
+    m_pConfirm->setAccessibleName("Confirm new password");
     // Room for every character a password may have, shown as dots.
     const int fieldWidth =
         m_pNew->fontMetrics().horizontalAdvance(QString(kMaxLength, QChar(0x25CF))) + 12;
