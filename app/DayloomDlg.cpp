@@ -26,6 +26,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/RecentDiaries.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
@@ -94,7 +95,7 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     move(frame.topLeft());
     OnInitDialog(std::move(reopened), last ? last->fileTitle : QString());
     if (!startDiary.isEmpty()) {
-        OpenChosenDiary(CFileDialogs::ChoiceFromPath(startDiary));
+        OpenDiaryFile(startDiary);
     }
 }
 
@@ -441,6 +442,11 @@ void CDayloomDlg::OnOpenCreateDiary()
     OpenChosenDiary(CFileDialogs::OpenOrCreateDiary(this));
 }
 
+void CDayloomDlg::OpenDiaryFile(const QString& path)
+{
+    OpenChosenDiary(CFileDialogs::ChoiceFromPath(path));
+}
+
 void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
 {
     Guarded([this, &choice] {
@@ -475,6 +481,7 @@ void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
             if (!OpenDiary(path, choice->extLoc, choice->fileTitle)) {
                 return;
             }
+            CRecentDiaries::Add(choice->path);
             extLoc = choice->extLoc;
         }
         CSettings::WriteProfileString(

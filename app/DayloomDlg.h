@@ -46,6 +46,8 @@ public:
 
     // Commands, as the menu items, buttons and keys run them.
     void OnOpenCreateDiary();
+    // Opens the diary at `path` (full path) as Open/Create would.
+    void OpenDiaryFile(const QString& path);
     void OnNewEntry();
     void OnEditEntry();
     void OnFirst();

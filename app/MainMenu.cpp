@@ -3,9 +3,13 @@
 #include "app/DayloomDlg.h"
 #include "app/EncryptionCommands.h"
 #include "app/ExportHost.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
+#include "platform/RecentDiaries.h"
 #include "widgets/EntryRichEdit.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QListView>
 #include <QMenu>
@@ -19,6 +23,36 @@ QKeySequence StandardOr(QKeySequence::StandardKey standard, const QKeySequence& 
 {
     const QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
     return keys.isEmpty() ? fallback : keys.constFirst();
+}
+
+// File, Recent diaries: filled each time it opens. A diary that is gone is
+// taken off the list when chosen, with a word why.
+void FillRecent(QMenu& menu, CDayloomDlg& window)
+{
+    menu.clear();
+    const QStringList diaries = CRecentDiaries::Load();
+    for (qsizetype i = 0; i < diaries.size(); ++i) {
+        const QString path = diaries[i];
+        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setToolTip(path);
+        QObject::connect(action, &QAction::triggered, &window, [&window, path] {
+            if (!QFileInfo::exists(path)) {
+                CRecentDiaries::Remove(path);
+                CMessageBox::Show(&window,
+                                  QStringLiteral("%1 is no longer there; it was taken off the "
+                                                 "list of recent diaries.")
+                                      .arg(path),
+                                  CAppInfo::Caption(QStringLiteral("Recent Diaries")));
+                return;
+            }
+            window.OpenDiaryFile(path);
+        });
+    }
+    menu.addSeparator();
+    QAction* clear = menu.addAction(QStringLiteral("&Clear list"));
+    clear->setEnabled(!diaries.isEmpty());
+    QObject::connect(clear, &QAction::triggered, &window, [] { CRecentDiaries::Clear(); });
 }
 
 } // namespace
@@ -40,6 +74,11 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     add(file, QStringLiteral("&Open/Create Diary..."), &CDayloomDlg::OnOpenCreateDiary,
         StandardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    QMenu* recent = file->addMenu(QStringLiteral("Recen&t diaries"));
+    recent->setObjectName(QStringLiteral("recentDiaries"));
+    recent->setToolTipsVisible(true); // the full path of each
+    QObject::connect(recent, &QMenu::aboutToShow, &window,
+                     [recent, &window] { FillRecent(*recent, window); });
     file->addSeparator();
     add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
     file->addSeparator();
