@@ -4,6 +4,7 @@
 #include "app/TerminationSignals.h"
 #include "dialogs/SplashDlg.h"
 #include "dialogs/TipDlg.h"
+#include "planning/ReminderNotices.h"
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
@@ -19,7 +20,8 @@ void CDayloomApp::InstallStoreMessageHandler()
     });
 }
 
-bool CDayloomApp::InitInstance(const QStringList& arguments)
+bool CDayloomApp::InitInstance(const QStringList& arguments, const QString& diary,
+                               const QString& diaryProblem)
 {
     // The settings live under the company name, in a file named after the
     // program file, so a copy under another name starts afresh.
@@ -32,7 +34,14 @@ bool CDayloomApp::InitInstance(const QStringList& arguments)
     }
     CTipDlg::RunAtStartup(nullptr, arguments);
 
-    CDayloomDlg mainWindow;
+    CDayloomDlg mainWindow(nullptr, diary);
+    if (!diaryProblem.isEmpty()) {
+        CMessageBox::Show(&mainWindow, diaryProblem,
+                          CAppInfo::Caption(QStringLiteral("Open/Create Diary")));
+    }
+    // Today's reminders on the desktop, now and after each midnight.
+    CReminderNotices notices([&mainWindow] { return mainWindow.Session(); });
+    notices.Start();
     // Ended by a signal, the window unwinds as if closed: the diary's lock
     // file goes with it.
     const CTerminationSignals endSignals;

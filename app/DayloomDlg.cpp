@@ -28,6 +28,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/RecentDiaries.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
@@ -68,7 +69,7 @@ namespace {
 constexpr int kHelpMainWindow = 65540;
 } // namespace
 
-CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
+CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(parent)
 {
     InitIconResources();
     setObjectName(QStringLiteral("DayloomDlg"));
@@ -79,7 +80,7 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     // prompt centres on the screen, where the window will be, and unlocking
     // an encrypted diary (whose key derivation takes 64 MiB for a moment)
     // does not hold that memory together with all the window holds.
-    const std::optional<LastDiary> last = LastDiaryToReopen();
+    const std::optional<LastDiary> last = startDiary.isEmpty() ? LastDiaryToReopen() : std::nullopt;
     std::optional<CDiaryOpener::Opened> reopened;
     if (last) {
         reopened = OpenBeforeBuilding(*last);
@@ -95,6 +96,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent) : QDialog(parent)
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());
     OnInitDialog(std::move(reopened), last ? last->fileTitle : QString());
+    if (!startDiary.isEmpty()) {
+        OpenDiaryFile(startDiary);
+    }
 }
 
 CDayloomDlg::~CDayloomDlg() = default;
@@ -456,6 +460,11 @@ void CDayloomDlg::OnOpenCreateDiary()
     OpenChosenDiary(CFileDialogs::OpenOrCreateDiary(this));
 }
 
+void CDayloomDlg::OpenDiaryFile(const QString& path)
+{
+    OpenChosenDiary(CFileDialogs::ChoiceFromPath(path));
+}
+
 void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
 {
     Guarded([this, &choice] {
@@ -490,6 +499,7 @@ void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
             if (!OpenDiary(path, choice->extLoc, choice->fileTitle)) {
                 return;
             }
+            CRecentDiaries::Add(choice->path);
             extLoc = choice->extLoc;
         }
         CSettings::WriteProfileString(

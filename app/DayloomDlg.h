@@ -40,11 +40,15 @@ class CDayloomDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDayloomDlg(QWidget* parent = nullptr);
+    // `startDiary` (a full path) is opened in place of the last diary, as
+    // Open/Create would open it.
+    explicit CDayloomDlg(QWidget* parent = nullptr, const QString& startDiary = QString());
     ~CDayloomDlg() override;
 
     // Commands, as the menu items, buttons and keys run them.
     void OnOpenCreateDiary();
+    // Opens the diary at `path` (full path) as Open/Create would.
+    void OpenDiaryFile(const QString& path);
     void OnNewEntry();
     void OnEditEntry();
     void OnFirst();

@@ -10,6 +10,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The two diary file types (shared-mime-info package file).
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.dayloom.Dayloom.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/org.dayloom.Dayloom.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # Man pages ship compressed (Debian policy); -n keeps the name and time stamp

@@ -353,7 +353,8 @@ void CNewEntryDlg::BuildControls()
     m_pTime->setLocale(QLocale::c());
     m_pTime->setDisplayFormat("HH:mm:ss");
     m_pTime->setToolTip("You can change the time of day of your entry");
-    m_pTime->setAccessibleName("Time of day");
+    m_pTime->setAccessibleName("Time");
+    m_pDate->setAccessibleName("Date");
 
     // Formatting bar.
     m_pFontName = new QComboBox(this);
@@ -365,10 +366,17 @@ void CNewEntryDlg::BuildControls()
     m_pFontSize->setObjectName("fontSize");
     m_pFontSize->setEditable(true);
     m_pFontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_pFontName->setAccessibleName("Font");
+    m_pFontSize->setAccessibleName("Font size");
     m_pBold = MakeFormatButton("B", "bold", this);
     m_pItalic = MakeFormatButton("I", "italic", this);
     m_pUnderline = MakeFormatButton("U", "underline", this);
     m_pColor = MakeFormatButton("C", "color", this);
+    // Read by their meaning, not by their letters.
+    m_pBold->setAccessibleName("Bold");
+    m_pItalic->setAccessibleName("Italic");
+    m_pUnderline->setAccessibleName("Underline");
+    m_pColor->setAccessibleName("Text colour");
     QFont font = m_pBold->font();
     font.setBold(true);
     m_pBold->setFont(font);
@@ -388,6 +396,7 @@ void CNewEntryDlg::BuildControls()
     // The text.
     m_pEdit = new CEntryRichEdit(this);
     m_pEdit->setObjectName("text");
+    m_pEdit->setAccessibleName("Entry text");
     m_pEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pEdit->setAcceptRichText(true);
     // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
@@ -407,6 +416,8 @@ void CNewEntryDlg::BuildControls()
         spin->setObjectName(name + "Spin");
         label = new QLabel(group);
         label->setObjectName(name + "Label");
+        spin->setAccessibleName(title);
+        spin->SetValueLabel(label);
         label->setMinimumWidth(90);
         // The arrows line up in one column down the four groups; the face
         // goes after the mood's label.
@@ -430,10 +441,12 @@ void CNewEntryDlg::BuildControls()
     // Measurements and marks.
     m_pWeight = new QLineEdit("0", this);
     m_pWeight->setObjectName("weight");
+    m_pWeight->setAccessibleName("Weight");
     m_pWeight->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pWeight));
     m_pTemperature = new QLineEdit("0", this);
     m_pTemperature->setObjectName("temperature");
+    m_pTemperature->setAccessibleName("Temperature");
     m_pMenstruus = new QCheckBox("Menstruus", this);
     m_pMenstruus->setObjectName("menstruus");
     m_pCopulation = new QCheckBox("Copulation", this);

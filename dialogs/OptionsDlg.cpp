@@ -37,6 +37,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     m_bOpenLastDiary = CSettings::GetProfileInt("OpenLastDiary", 0);
     m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
     m_bShowOnThisDay = CSettings::GetProfileInt("bShowOnThisDay", 1);
+    m_bNotifyReminders = CSettings::GetProfileInt("bNotifyReminders", 1);
 
     BuildControls();
 }
@@ -82,6 +83,10 @@ void COptionsDlg::BuildControls()
         // A plain line edit scrolls horizontally and has no length limit.
         auto* edit = new QLineEdit(m_strLabels[i], box);
         edit->setObjectName(key.key);
+        // Read as "Mood +1", the group and the value under the field.
+        edit->setAccessibleName(QString("%1 %2")
+                                    .arg(groups[static_cast<int>(key.scale)].title)
+                                    .arg(Caption(key.value)));
         edit->setMaxLength(32767);
         // Wide enough for the longest default label ("Depressed") with room
         // to spare, so no label starts out cut off.
@@ -99,6 +104,7 @@ void COptionsDlg::BuildControls()
     m_pDays->setObjectName("StartAlarmBefore");
     m_pDays->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pDays));
     m_pDays->setMaximumWidth(50);
+    m_pDays->setAccessibleName("Days before an event it is marked as 'Soon'");
     reminderRow->addWidget(new QLabel("Mark as 'Soon'", reminder));
     reminderRow->addWidget(m_pDays);
     reminderRow->addWidget(new QLabel("day(s) before the event", reminder));
@@ -113,6 +119,11 @@ void COptionsDlg::BuildControls()
     m_pOnThisDay->setObjectName("bShowOnThisDay");
     m_pOnThisDay->setChecked(m_bShowOnThisDay != 0);
     main->addWidget(m_pOnThisDay);
+    m_pNotify = new QCheckBox("Show today's reminders as desktop notifications", this);
+    m_pNotify->setObjectName("bNotifyReminders");
+    m_pNotify->setToolTip("An encrypted diary's notification gives only the number of reminders");
+    m_pNotify->setChecked(m_bNotifyReminders != 0);
+    main->addWidget(m_pNotify);
 
     QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Options);
     main->addSpacing(4);
@@ -141,6 +152,7 @@ void COptionsDlg::accept()
     }
     m_bOpenLastDiary = m_pOpenLast->isChecked() ? 1 : 0;
     m_bShowOnThisDay = m_pOnThisDay->isChecked() ? 1 : 0;
+    m_bNotifyReminders = m_pNotify->isChecked() ? 1 : 0;
     m_nStartAlarmBefore = days;
 
     // Every value is written, changed or not, so that the settings hold each
@@ -152,5 +164,6 @@ void COptionsDlg::accept()
     CSettings::WriteProfileInt("OpenLastDiary", m_bOpenLastDiary);
     CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
     CSettings::WriteProfileInt("bShowOnThisDay", m_bShowOnThisDay);
+    CSettings::WriteProfileInt("bNotifyReminders", m_bNotifyReminders);
     QDialog::accept();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The Options dialog: the 19 rating labels, whether the last diary reopens at
-// start-up and how many days ahead a reminder counts as "Soon". Reads the
-// settings when constructed; SAVE (Accepted) writes all 21 values, Cancel
-// writes nothing.
+// start-up, how many days ahead a reminder counts as "Soon", "on this day"
+// and today's reminders as desktop notifications. Reads the settings when
+// constructed; SAVE (Accepted) writes all 23 values, Cancel writes nothing.
 
 #include <QDialog>
 #include <QPixmap>
@@ -27,6 +27,7 @@ public:
     int m_bOpenLastDiary = 0;
     int m_nStartAlarmBefore = 5;
     int m_bShowOnThisDay = 1;
+    int m_bNotifyReminders = 1;
 
     void accept() override; // validates, writes, closes
 
@@ -37,5 +38,6 @@ private:
     std::array<QLineEdit*, 19> m_pLabelEdits{};
     QCheckBox* m_pOpenLast = nullptr;
     QCheckBox* m_pOnThisDay = nullptr;
+    QCheckBox* m_pNotify = nullptr;
     QLineEdit* m_pDays = nullptr;
 };

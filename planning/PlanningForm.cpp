@@ -25,6 +25,7 @@ CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
     list->setMinimumWidth(list->fontMetrics().horizontalAdvance(texts.widestLine) +
                           2 * list->frameWidth() + 8);
     list->setToolTip(texts.listTip);
+    list->setAccessibleName(texts.name);
 
     group = new QGroupBox(texts.group, dialog);
     // Only the length is kept to what the file holds: a character the diary

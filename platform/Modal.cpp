@@ -1,6 +1,7 @@
 #include "platform/Modal.h"
 
 #include "platform/Script.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDialog>
 
@@ -16,7 +17,11 @@ CScript<CModal::Handler, QString>& Script()
 int CModal::Exec(QDialog& dialog)
 {
     if (!Script().IsOn()) {
-        return dialog.exec();
+        // Where the user left it, and on the screen in any case.
+        CWindowPlacement::Restore(dialog);
+        const int result = dialog.exec();
+        CWindowPlacement::Save(dialog);
+        return result;
     }
     std::optional<Handler> handler = Script().Next();
     if (!handler) {

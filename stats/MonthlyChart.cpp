@@ -51,11 +51,12 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
         const char* name;
         QColor colour;
     };
-    // The graph panel's colours, so a rating looks the same everywhere.
+    // The graph panel's hues (blue, red, yellow, green), dark enough to
+    // stand out from the chart's light background by at least 3:1.
     const Line lines[4] = {{"Mood", QColor(0, 0, 255)},
                            {"Fatigue", QColor(255, 0, 0)},
-                           {"Shape", QColor(200, 160, 0)},
-                           {"Dream", QColor(0, 160, 0)}};
+                           {"Shape", QColor(160, 120, 0)},
+                           {"Dream", QColor(0, 140, 0)}};
     for (size_t r = 0; r < 4; ++r) {
         QLineSeries* series = nullptr;
         for (const MonthAverage& month : months) {

@@ -104,6 +104,7 @@ void CStatisticsDlg::BuildLayout()
 
     m_pGrid = new CYearGridView;
     m_pGrid->SetLabels(m_labels);
+    m_pGrid->setAccessibleName(QStringLiteral("Year in colours"));
     auto* yearPage = new QWidget;
     auto* yearLayout = new QVBoxLayout(yearPage);
     yearLayout->addWidget(m_pGrid);
@@ -125,6 +126,7 @@ void CStatisticsDlg::BuildLayout()
     chartLayout->addWidget(m_pAllYears);
 
     m_pPages = new QTabWidget;
+    m_pPages->setAccessibleName(QStringLiteral("Statistics pages"));
     m_pPages->addTab(yearPage, QStringLiteral("Year in colours"));
     m_pPages->addTab(chartPage, QStringLiteral("Monthly averages"));
 

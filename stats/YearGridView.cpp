@@ -88,6 +88,24 @@ QColor CYearGridView::BlankColor()
     return Qt::white;
 }
 
+QColor CYearGridView::CellOutline()
+{
+    return {0x70, 0x70, 0x70};
+}
+
+void CYearGridView::DrawDay(QPainter& painter, const QRect& cell, const QColor* fill)
+{
+    painter.setPen(CellOutline());
+    if (fill != nullptr) {
+        painter.fillRect(cell, *fill);
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const QRect empty = cell.adjusted(2, 2, -2, -2);
+    painter.fillRect(empty, BlankColor());
+    painter.drawRect(empty.adjusted(0, 0, -1, -1));
+}
+
 int CYearGridView::RatingOf(const GridDay& day) const
 {
     switch (m_scale) {
@@ -146,9 +164,8 @@ void CYearGridView::paintEvent(QPaintEvent*)
         for (int day = 1; day <= DaysInMonth(m_grid.year, month); ++day) {
             const QRect cell = CellRect(month, day);
             const GridDay& rated = m_grid.At(month, day);
-            painter.fillRect(cell, rated.entry < 0 ? BlankColor() : RatingColor(RatingOf(rated)));
-            painter.setPen(QColor(0xb0, 0xb0, 0xb0));
-            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            const QColor colour = RatingColor(RatingOf(rated));
+            DrawDay(painter, cell, rated.entry < 0 ? nullptr : &colour);
         }
     }
 
@@ -162,11 +179,9 @@ void CYearGridView::paintEvent(QPaintEvent*)
     const int low = RatingLowest(m_scale);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(small);
-    auto swatch = [&](const QColor& colour, const QString& label) {
+    auto swatch = [&](const QColor* colour, const QString& label) {
         const QRect box(x, kLegendTop + (kLegendHeight - kCell) / 2, kCell, kCell);
-        painter.fillRect(box, colour);
-        painter.setPen(QColor(0xb0, 0xb0, 0xb0));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        DrawDay(painter, box, colour);
         painter.setPen(palette().color(QPalette::WindowText));
         const int width = metrics.horizontalAdvance(label);
         painter.drawText(QRect(x + kCell + 4, kLegendTop, width + 2, kLegendHeight),
@@ -174,9 +189,10 @@ void CYearGridView::paintEvent(QPaintEvent*)
         x += kCell + 4 + width + 12;
     };
     for (int value = low; value <= RatingHighest(m_scale); ++value) {
-        swatch(RatingColor(value), LabelFor(m_labels, m_scale, value));
+        const QColor colour = RatingColor(value);
+        swatch(&colour, LabelFor(m_labels, m_scale, value));
     }
-    swatch(BlankColor(), QStringLiteral("No entry"));
+    swatch(nullptr, QStringLiteral("No entry"));
 }
 
 bool CYearGridView::HitCell(const QPoint& point, int& month, int& day) const

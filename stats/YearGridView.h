@@ -11,6 +11,7 @@
 #include "widgets/RatingLabels.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QWidget>
 
 class CYearGridView : public QWidget
@@ -37,7 +38,14 @@ public:
     // through a pale neutral 0 to +3 (blue); the same colour stands for the
     // same value on every scale. Values off the scale are grey.
     static QColor RatingColor(int value);
+    // The inside of a day without an entry. Such a day is drawn as a small
+    // empty square, a day with one fills its whole cell: the two differ in
+    // shape, not only in colour, so a pale neutral day is never taken for an
+    // empty one.
     static QColor BlankColor();
+    // The frame of every day, dark enough (at least 3:1) against the
+    // background and the pale colours of the scale alike.
+    static QColor CellOutline();
 
     QSize sizeHint() const override;
 
@@ -53,6 +61,8 @@ protected:
 
 private:
     int RatingOf(const GridDay& day) const;
+    // A day in `cell`: filled with `fill` when it has an entry, else empty.
+    static void DrawDay(QPainter& painter, const QRect& cell, const QColor* fill);
     bool HitCell(const QPoint& point, int& month, int& day) const;
     void MoveCursorByDays(int step);
     void RequestEntry(int month, int day);

@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils locales fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
+    shared-mime-info libglib2.0-bin xdg-utils
     libzip-dev libzxcvbn-dev python3 libcmark-dev
 )
 

@@ -1,6 +1,7 @@
 #include "widgets/GraphChoiceBox.h"
 
 #include "platform/Settings.h"
+#include "widgets/GraphColours.h"
 #include "widgets/GraphCtrl.h"
 
 #include <QGridLayout>
@@ -35,7 +36,7 @@ int IndexOf(GraphSeries series)
 QPixmap SeriesIcon(GraphSeries series)
 {
     QPixmap pixmap(28, 20);
-    pixmap.fill(Qt::black);
+    pixmap.fill(QColor(GraphColours::kBackground));
     QPainter painter(&pixmap);
     const QPoint zigzag[] = {{3, 14}, {10, 6}, {17, 12}, {24, 4}};
     auto drawLine = [&](const QColor& colour, int width) {
@@ -46,21 +47,21 @@ QPixmap SeriesIcon(GraphSeries series)
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(text.size() > 2 ? 9 : 13);
         painter.setFont(font);
-        painter.setPen(Qt::white);
+        painter.setPen(QColor(GraphColours::kText));
         painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
     };
     switch (series) {
     case GraphSeries::Mood:
-        drawLine(QColor(0, 0, 255), 4);
+        drawLine(QColor(GraphColours::kRatings[0]), 4);
         break;
     case GraphSeries::Fatigue:
-        drawLine(QColor(255, 0, 0), 3);
+        drawLine(QColor(GraphColours::kRatings[1]), 3);
         break;
     case GraphSeries::Shape:
-        drawLine(QColor(255, 255, 0), 2);
+        drawLine(QColor(GraphColours::kRatings[2]), 2);
         break;
     case GraphSeries::Dream:
-        drawLine(QColor(0, 255, 0), 1);
+        drawLine(QColor(GraphColours::kRatings[3]), 1);
         break;
     case GraphSeries::Temperature:
         drawText(QStringLiteral("36.6"));

@@ -1,6 +1,8 @@
 #include "widgets/GraphCtrl.h"
 
 #include "store/NumberText.h"
+#include "widgets/GraphColours.h"
+#include "widgets/GraphSummary.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -27,7 +29,7 @@ enum ShowIndex
     kCopulation
 };
 
-constexpr QRgb kGridColour = qRgb(64, 64, 64);
+constexpr QRgb kGridColour = GraphColours::kGrid;
 constexpr int kMinimumEntries = 8;
 // Ratings outside their scale only come from damaged files; keeping them to
 // this range keeps every coordinate well inside what the rasteriser handles.
@@ -77,7 +79,8 @@ void DrawTopCentred(QPainter& painter, const QFontMetrics& metrics, int x, int y
     const int width = metrics.horizontalAdvance(text);
     const int left = x - width / 2;
     if (opaque) {
-        painter.fillRect(QRect(left, y, width, metrics.height()), Qt::black);
+        painter.fillRect(QRect(left, y, width, metrics.height()),
+                         QColor(GraphColours::kBackground));
     }
     painter.drawText(QPoint(left, y + metrics.ascent()), text);
 }
@@ -89,7 +92,7 @@ void RenderNotice(QImage& image, const GraphView& view, int left)
     const QFont font = GraphFont();
     const QFontMetrics metrics(font, &image);
     painter.setFont(font);
-    painter.setPen(QColor(255, 255, 0));
+    painter.setPen(QColor(GraphColours::kNotice));
     DrawTopCentred(painter, metrics, view.w / 2, view.h / 2 - 5,
                    QStringLiteral("YOU NEED AT LEAST 8 ENTRIES"), true);
     DrawTopCentred(painter, metrics, view.w / 2, view.h / 2 + 5,
@@ -140,10 +143,10 @@ void RenderSeries(QPainter& painter, const GraphView& view, int64_t left, int64_
         QColor colour;
         int width;
     };
-    const Style styles[4] = {{QColor(0, 0, 255), 8},
-                             {QColor(255, 0, 0), 6},
-                             {QColor(255, 255, 0), 4},
-                             {QColor(0, 255, 0), 2}};
+    const Style styles[4] = {{QColor(GraphColours::kRatings[0]), 8},
+                             {QColor(GraphColours::kRatings[1]), 6},
+                             {QColor(GraphColours::kRatings[2]), 4},
+                             {QColor(GraphColours::kRatings[3]), 2}};
     const int64_t c = view.h / 2;
     // A segment from x(k - 1) to x(k) touches the columns x(k - 1) - 4 ..
     // x(k) + 4; a few columns of slack cover the round caps.
@@ -175,7 +178,7 @@ void RenderTexts(QPainter& painter, const GraphView& view, int64_t left, int64_t
     const QFont font = GraphFont();
     const QFontMetrics metrics(font, painter.device());
     painter.setFont(font);
-    painter.setPen(Qt::white);
+    painter.setPen(QColor(GraphColours::kText));
     // The widest text is a float printed with one decimal: at most 42
     // characters out of these.
     int widest = 0;
@@ -219,7 +222,7 @@ int64_t PictureWidthOf(const GraphView& view)
 QImage Render(const GraphView& view, int64_t left, int width)
 {
     QImage image(std::max(width, 1), std::max(view.h, 1), QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(QColor(GraphColours::kBackground));
     if (width <= 0 || view.h <= 0) {
         return image;
     }
@@ -276,6 +279,8 @@ CGraphCtrl::CGraphCtrl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setToolTip(QStringLiteral("This shows your selected graphs"));
+    setAccessibleName(QStringLiteral("Graph"));
+    setAccessibleDescription(GraphSummary({}, RatingLabels()));
     m_pScrollBar = new QScrollBar(Qt::Horizontal, this);
     m_pScrollBar->setFocusPolicy(Qt::NoFocus);
     connect(m_pScrollBar, &QScrollBar::actionTriggered, this, &CGraphCtrl::OnScrollAction);
@@ -352,6 +357,9 @@ void CGraphCtrl::SetGraphData(int count)
     m_pMenstruus.assign(n, 0);
     m_pCopulation.assign(n, 0);
     m_bDirty = 1;
+    if (m_nCount == 0) {
+        setAccessibleDescription(GraphSummary({}, RatingLabels()));
+    }
     UpdateScrollBar();
     update();
 }
@@ -378,6 +386,7 @@ void CGraphCtrl::SetGraphData(const std::vector<EntryHeader>& headers)
     for (size_t k = 0; k < static_cast<size_t>(m_nCount); ++k) {
         SetEntry(static_cast<int>(k), headers[k]);
     }
+    setAccessibleDescription(GraphSummary(headers, LoadRatingLabels()));
 }
 
 void CGraphCtrl::SetCurrentEntry(int index)
@@ -535,10 +544,10 @@ void CGraphCtrl::paintEvent(QPaintEvent* /*event*/)
     }
 
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect(), QColor(GraphColours::kBackground));
     painter.drawImage(0, 0, m_bmpGraph);
     if (m_nCount >= kMinimumEntries && HasCurrentEntry()) {
-        const QColor grey(160, 160, 160);
+        const QColor grey(GraphColours::kMarker);
         painter.setPen(QPen(grey, 1));
         painter.setBrush(Qt::NoBrush);
         // Where the marker falls in the panel; far outside it, nothing is drawn.

@@ -1,7 +1,11 @@
 #include "widgets/RatingSpin.h"
 
+#include "widgets/RatingSpinAccessible.h"
+
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
@@ -12,6 +16,7 @@ CRatingSpin::CRatingSpin(int lowest, int highest, QWidget* parent)
       m_nValue(std::clamp(0, lowest, std::max(lowest, highest))), m_pLeft(new QToolButton(this)),
       m_pRight(new QToolButton(this))
 {
+    CRatingSpinAccessible::Install();
     // Reached with Tab; a click on an arrow leaves the focus where it is.
     setFocusPolicy(Qt::TabFocus);
     m_pLeft->setArrowType(Qt::LeftArrow);
@@ -37,6 +42,31 @@ CRatingSpin::CRatingSpin(int lowest, int highest, QWidget* parent)
 void CRatingSpin::SetValue(int value)
 {
     m_nValue = std::clamp(value, m_nLowest, m_nHighest);
+    TellValueChanged();
+}
+
+void CRatingSpin::StepTo(int value)
+{
+    Step(std::clamp(value, m_nLowest, m_nHighest) - m_nValue);
+}
+
+void CRatingSpin::SetValueLabel(QLabel* label)
+{
+    m_pValueLabel = label;
+}
+
+QString CRatingSpin::ValueText() const
+{
+    return m_pValueLabel && !m_pValueLabel->text().isEmpty() ? m_pValueLabel->text()
+                                                             : QString::number(m_nValue);
+}
+
+void CRatingSpin::TellValueChanged()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_nValue);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CRatingSpin::keyPressEvent(QKeyEvent* event)
@@ -94,4 +124,5 @@ void CRatingSpin::Step(int delta)
     }
     m_nValue = next;
     emit ValueChanged(m_nValue);
+    TellValueChanged();
 }

@@ -2,10 +2,13 @@
 // A horizontal up-down control without a buddy box: a left arrow that lowers
 // the value, a right arrow that raises it, the arrow keys doing the same while
 // it has the focus, and no wrap-around at the ends. The value is shown by
-// whoever listens to ValueChanged.
+// whoever listens to ValueChanged, in a label the control is told of, so
+// that a screen reader hears the value's text ("Mood, 2, Good").
 
+#include <QPointer>
 #include <QWidget>
 
+class QLabel;
 class QToolButton;
 
 class CRatingSpin : public QWidget
@@ -19,6 +22,12 @@ public:
     int Highest() const { return m_nHighest; }
     // Moves without emitting ValueChanged; clamped to the range.
     void SetValue(int value);
+    // Moves as a user's steps would, emitting ValueChanged when it changed.
+    void StepTo(int value);
+    // The label that shows the value's text; ValueText() reads it.
+    void SetValueLabel(QLabel* label);
+    // The value as the user reads it: the label's text, else the number.
+    QString ValueText() const;
 
     QToolButton* LeftArrow() const { return m_pLeft; }
     QToolButton* RightArrow() const { return m_pRight; }
@@ -37,10 +46,12 @@ protected:
 
 private:
     void Step(int delta);
+    void TellValueChanged();
 
     int m_nLowest;
     int m_nHighest;
     int m_nValue;
     QToolButton* m_pLeft;
     QToolButton* m_pRight;
+    QPointer<QLabel> m_pValueLabel;
 };

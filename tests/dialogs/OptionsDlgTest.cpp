@@ -44,7 +44,7 @@ void Retype(QLineEdit* box, const QString& text)
     widgettest::TypeText(box, text);
 }
 
-TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
+TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll23Values)
 {
     EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
                   EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
@@ -53,11 +53,12 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
                   }
                   EXPECT_FALSE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
                   EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "5");
+                  EXPECT_TRUE(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked());
                   Click(dialog, "save");
               }),
               QDialog::Accepted);
 
-    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay"};
+    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay", "bNotifyReminders"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         expected << key.key;
     }
@@ -76,6 +77,7 @@ TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
         Retype(Box(dialog, "MoodPThree"), "Über glücklich");
         Box(dialog, "FatigueMOne")->clear();
         QTest::keyClick(Child<QCheckBox>(dialog, "OpenLastDiary"), Qt::Key_Space);
+        QTest::keyClick(Child<QCheckBox>(dialog, "bNotifyReminders"), Qt::Key_Space);
         Retype(Box(dialog, "StartAlarmBefore"), "12");
         Click(dialog, "save");
     });
@@ -85,10 +87,12 @@ TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
     EXPECT_EQ(labels.dream[4], "Flying");
     EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 1);
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 12);
+    EXPECT_EQ(CSettings::GetProfileInt("bNotifyReminders", -1), 0);
 
     // The next opening shows what was saved.
     RunOptions([](COptionsDlg& dialog) {
         EXPECT_TRUE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
+        EXPECT_FALSE(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked());
         EXPECT_EQ(Box(dialog, "FatigueMOne")->text(), "");
         EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "12");
         dialog.reject();

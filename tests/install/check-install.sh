@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix and checks the result as a
 # packager would: the layout, the data the installed program finds (through
 # its DAYLOOM_CHECK_DATA self-check, from a foreign working folder), the
-# desktop entry and AppStream metainfo (their validators and their links to
+# desktop entry, the MIME types and AppStream metainfo (their validators and their links to
 # each other), and the man page.
 #
 #   check-install.sh BUILD_DIR SOURCE_DIR PROJECT_VERSION
@@ -32,11 +32,12 @@ desktop=$prefix/share/applications/org.dayloom.Dayloom.desktop
 metainfo=$prefix/share/metainfo/org.dayloom.Dayloom.metainfo.xml
 icon=$prefix/share/icons/hicolor/scalable/apps/org.dayloom.Dayloom.svg
 manpage=$prefix/share/man/man1/dayloom.1.gz
+mimepackage=$prefix/share/mime/packages/org.dayloom.Dayloom.xml
 data=$prefix/share/dayloom
 
 # --- Layout ---------------------------------------------------------------
 [ -x "$prefix/bin/dayloom" ] || fail "bin/dayloom missing or not executable"
-for f in "$desktop" "$metainfo" "$icon" "$manpage"; do
+for f in "$desktop" "$metainfo" "$icon" "$manpage" "$mimepackage"; do
     [ -s "$f" ] || fail "${f#"$prefix"/} missing or empty"
 done
 # The data folder is the source's res/data, byte for byte, and nothing else.
@@ -79,6 +80,29 @@ if ! out=$(desktop-file-validate --no-hints "$desktop" 2>&1) || [ -n "$out" ]; t
 fi
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$prefix/bin/${exec_line%% *}" ] || fail "Exec=$exec_line does not name the installed program"
+# A file manager hands the chosen diary over as one local path.
+[ "$exec_line" = "dayloom %f" ] || fail "Exec=$exec_line does not take a file"
+grep -qx 'MimeType=application/x-dayloom-diary;application/x-dayloom-index;' "$desktop" ||
+    fail "the desktop entry does not name both diary types"
+
+# --- MIME types ----------------------------------------------------------------
+# The installed package file builds a database; a diary is known by its name,
+# and an encrypted one by its first bytes as well.
+if ! out=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>&1) ||
+    [ -n "$out" ]; then
+    fail "update-mime-database: $out"
+fi
+grep -qxF 'application/x-dayloom-diary:*.dayloom' "$prefix/share/mime/globs" ||
+    fail "no glob for *.dayloom"
+grep -qxF 'application/x-dayloom-index:*.ilm' "$prefix/share/mime/globs" || fail "no glob for *.ilm"
+printf '\x89DLM\r\n\x1a\n\x02\x00\x00\x00' >"$work/unnamed"
+printf '\x01\x00\x00\x00\x10\x20' >"$work/index.ilm"
+for pair in unnamed:application/x-dayloom-diary index.ilm:application/x-dayloom-index; do
+    type=$(XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$work/home/.local/share" \
+        gio info -a standard::content-type "$work/${pair%%:*}" 2>&1 | sed -n 's/^ *standard::content-type: //p')
+    [ "$type" = "${pair#*:}" ] || fail "${pair%%:*} is taken for '$type', not ${pair#*:}"
+done
+
 icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon_name.svg" = "$(basename "$icon")" ] || fail "Icon=$icon_name has no installed icon"
 
@@ -92,6 +116,9 @@ grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$
     fail "metainfo does not launch $(basename "$desktop")"
 grep -q "<binary>dayloom</binary>" "$metainfo" || fail "metainfo does not provide the dayloom binary"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+for type in application/x-dayloom-diary application/x-dayloom-index; do
+    grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "metainfo does not list $type"
+done
 
 # --- Man page ------------------------------------------------------------------
 if command -v man >/dev/null; then
@@ -100,6 +127,10 @@ if command -v man >/dev/null; then
 fi
 zgrep -q 'Embedding' "$manpage" && zgrep -q 'Automation' "$manpage" ||
     fail "man page does not describe both start-up switches"
+# The command line and every kind of file the program writes.
+for word in DIARY '\-\-help' '\-\-version' .dayloom .lock .draft .tmp .zip 'EXIT STATUS'; do
+    zgrep -qF -- "$word" "$manpage" || fail "man page does not mention $word"
+done
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2

@@ -3,6 +3,7 @@
 // boxes, modal dialogs, file and colour dialogs, shell, help) in scripted mode.
 #include "platform/AppInfo.h"
 #include "platform/ColorDialog.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     CHelp::SetScripted(true);
     CPrintDialog::SetScripted(true);
     CProgressDialog::SetScripted(true);
+    CDesktopNotifications::SetScripted(true);
 
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new CSeamReset);

@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/ColorDialog.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -36,6 +37,7 @@ void CSeamReset::OnTestStart(const ::testing::TestInfo& /*test*/)
     CHelp::Reset();
     CPrintDialog::Reset();
     CProgressDialog::Reset();
+    CDesktopNotifications::Reset();
 }
 
 void CSeamReset::OnTestEnd(const ::testing::TestInfo& /*test*/)

@@ -83,7 +83,7 @@ TEST(GraphChoiceBoxTest, TheGraphRendersAgainOnlyWithADiaryOpen)
         const QImage image = Look(graph).copy(client);
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
         return std::count_if(pixels, pixels + image.width() * image.height(),
-                             [](QRgb pixel) { return (pixel & 0xffffff) == 0x0000ff; });
+                             [](QRgb pixel) { return (pixel & 0xffffff) == 0x4080ff; });
     };
     graph.SetGraphData(10);
     graph.grab(); // the first picture

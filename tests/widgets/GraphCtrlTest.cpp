@@ -15,7 +15,7 @@
 namespace {
 
 // Colours as Pixel() reads them, without their alpha byte.
-constexpr QRgb kBlack = 0x000000, kGrid = 0x404040, kMarker = 0xa0a0a0, kBlue = 0x0000ff,
+constexpr QRgb kBlack = 0x000000, kGrid = 0x646464, kMarker = 0xa0a0a0, kBlue = 0x4080ff,
                kRed = 0xff0000, kYellow = 0xffff00, kGreen = 0x00ff00, kWhite = 0xffffff;
 constexpr int kPanelWidth = 400;
 constexpr int kPanelHeight = 200; // without the scroll bar

@@ -1,0 +1,42 @@
+#include "planning/TodayNotification.h"
+
+#include "planning/DiaryRecords.h"
+#include "planning/LocalDay.h"
+#include "platform/AnsiCodec.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/Settings.h"
+#include "store/DiarySession.h"
+
+#include <QStringList>
+#include <cstring>
+
+QString CTodayNotification::Text(const std::vector<ReminderRecord>& reminders, int64_t now,
+                                 bool encrypted)
+{
+    QStringList today;
+    for (const ReminderRecord& reminder : reminders) {
+        if (CLocalDay::Same(reminder.time, now)) {
+            today << CAnsiCodec::ToQString(std::string_view(reminder.description,
+                                                            strnlen(reminder.description,
+                                                                    sizeof reminder.description)))
+                         .trimmed();
+        }
+    }
+    if (today.isEmpty()) {
+        return QString();
+    }
+    if (encrypted) {
+        return today.size() == 1 ? QStringLiteral("1 reminder today")
+                                 : QStringLiteral("%1 reminders today").arg(today.size());
+    }
+    return QStringLiteral("Today: ") + today.join(QStringLiteral(", "));
+}
+
+bool CTodayNotification::Send(const CDiarySession& diary, int64_t now)
+{
+    if (CSettings::GetProfileInt(QStringLiteral("bNotifyReminders"), 1) == 0) {
+        return false;
+    }
+    const QString text = Text(CDiaryRecords::Reminders(diary), now, diary.Encrypted() != nullptr);
+    return !text.isEmpty() && CDesktopNotifications::Send(text, QString());
+}

@@ -1,0 +1,162 @@
+// The command line, run as a user runs it: the installed program as a child
+// process, without a display unless the case needs the window system (where
+// the data self-check ends it before a window opens), and the diary it names
+// opened in the main window.
+#include "app/CommandLine.h"
+
+#include "MainWindowFixture.h"
+#include "app/DayloomApp.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace {
+
+struct ChildRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The program with `arguments` in a fresh home. `window` lets it reach the
+// window system (offscreen), ending at the data self-check.
+ChildRun RunProgram(const QString& home, const QStringList& arguments, bool window)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    environment.insert("XDG_CONFIG_HOME", home + "/.config");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    environment.insert("XDG_RUNTIME_DIR", home + "/runtime");
+    if (window) {
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("DAYLOOM_CHECK_DATA", "1");
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home);
+    process.start(QStringLiteral(DAYLOOM_BINARY_DIR "/bin/dayloom"), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(CommandLineTest, AnswersEveryKindOfArgumentAsAChildProcess)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QDir(home.path()).mkpath("folder.ilm");
+    QDir(home.path()).mkpath("runtime");
+    QFile::setPermissions(home.filePath("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile existing(home.filePath("travel.ilm"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QFile locked(home.filePath("locked.dayloom"));
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    locked.setPermissions(QFileDevice::WriteOwner);
+
+    struct Case
+    {
+        QStringList arguments;
+        bool window;
+        int exitCode;
+        QString out; // a piece of standard output ("" = none at all)
+        QString err; // likewise for standard error
+    };
+    const QString folder = home.filePath("folder.ilm");
+    const Case cases[] = {
+        {{"--help"}, false, 0, "Usage: dayloom [options] [DIARY]", ""},
+        {{"-h"}, false, 0, "DIARY", ""},
+        {{"--version"}, false, 0, "dayloom 2.21.0\n", ""},
+        {{"-v", "travel.ilm"}, false, 0, "dayloom 2.21.0\n", ""},
+        {{"--frobnicate"}, false, 2, "", "dayloom: Unknown option 'frobnicate'."},
+        {{"-x", "travel.ilm"}, false, 2, "", "Try 'dayloom --help'"},
+        {{"one.ilm", "two.ilm"}, false, 2, "", "Only one diary can be opened at a time."},
+        {{"--style"}, false, 2, "", "Missing value after '--style'."},
+        // The rest reach the window system, where the self-check ends them.
+        {{"travel.ilm"}, true, 0, "TIPS.TXT", ""},
+        {{"new/diary.dayloom"}, true, 0, "TIPS.TXT", ""},
+        {{"/Embedding", "-AUTOMATION", "-style", "fusion"}, true, 0, "TIPS.TXT", ""},
+        {{"folder.ilm"}, true, 0, "TIPS.TXT", "dayloom: " + folder + " is a folder, not a diary."},
+        {{"notes.txt"}, true, 0, "TIPS.TXT", "is not a Dayloom diary"},
+        {{"locked.dayloom"}, true, 0, "TIPS.TXT", "you have no permission to read it"},
+    };
+    const bool root = QFileInfo(locked.fileName()).isReadable();
+    for (const Case& c : cases) {
+        if (root && c.arguments.front() == "locked.dayloom") {
+            continue; // root reads everything
+        }
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ChildRun run = RunProgram(home.path(), c.arguments, c.window);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        if (c.out.isEmpty()) {
+            EXPECT_EQ(run.out, "");
+        } else {
+            EXPECT_TRUE(run.out.contains(c.out)) << run.out.toStdString();
+        }
+        if (c.err.isEmpty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
+        }
+    }
+    // Nothing above wrote settings.
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(".config/Orrinfield")));
+}
+
+TEST(CommandLineTest, NamesTheDiaryByItsFullPath)
+{
+    const CCommandLine relative = CCommandLine::Parse({"dayloom", "diaries/../travel.dayloom"});
+    EXPECT_EQ(relative.WhatToDo(), CCommandLine::Action::Run);
+    EXPECT_EQ(relative.Diary(), QDir::current().filePath("travel.dayloom"));
+    EXPECT_EQ(CCommandLine::Parse({"dayloom", "-Embedding"}).Diary(), "");
+}
+
+class CommandLineWindowTest : public MainWindowTest
+{
+};
+
+TEST_F(CommandLineWindowTest, TheNamedDiaryOpensInPlaceOfTheLastOne)
+{
+    const QString path = MakeSampleDiary();
+    WriteDiary(PathOf("other.ilm"), {{LocalTime(2026, 12, 1, 9), Rtf("Other."), 0, 0, 0, 0}},
+               "Secret1");
+    CSettings::WriteProfileInt("OpenLastDiary", 1);
+    CSettings::WriteProfileString("DiaryFile", PathOf("other.ilm"));
+    CSettings::WriteProfileInt("ExtLoc", ExtLocOf(PathOf("other.ilm")));
+    AnswerPrompt("Secret1"); // one prompt only: the named diary's
+    CDayloomDlg window(nullptr, path);
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(QString::fromStdString(window.Session()->Path()), path);
+    EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel");
+    EXPECT_EQ(RowCount(window), 4);
+    EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), path) << "remembered as the last diary";
+}
+
+TEST_F(CommandLineWindowTest, AMissingDiaryIsOfferedAsANewOneAndAProblemIsShown)
+{
+    // A name that does not exist yet: a new diary, as Open/Create makes it.
+    {
+        CDayloomDlg window(nullptr, PathOf("fresh.ilm"));
+        ASSERT_NE(window.Session(), nullptr);
+        EXPECT_TRUE(window.Session()->IsNew());
+    }
+    // A path that cannot be opened: said in the window, which has no diary.
+    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); }); // the splash
+    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the tip
+    CModal::PushHandler([](QDialog& dialog) {
+        ExpectNoDiary(dynamic_cast<CDayloomDlg&>(dialog));
+        dialog.accept();
+    });
+    CDayloomApp app;
+    const QString problem = CCommandLine::DiaryProblem(m_dir.path());
+    EXPECT_FALSE(app.InitInstance({"dayloom", m_dir.path()}, QString(), problem));
+    EXPECT_EQ(Shown(), QStringList{CAppInfo::Caption("Open/Create Diary") + " | " + problem});
+}

@@ -1,0 +1,105 @@
+// Today's reminders on the desktop: the words (names for a four-file diary,
+// only a number for an encrypted one), the option, a missing notification
+// service, and the start-up and midnight announcements.
+#include "planning/TodayNotification.h"
+
+#include "PlanningFixture.h"
+#include "planning/ReminderNotices.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/Settings.h"
+#include "store/DiaryStore.h"
+
+namespace {
+
+ReminderRecord Reminder(int64_t time, const char* description)
+{
+    ReminderRecord reminder;
+    reminder.time = time;
+    std::strncpy(reminder.description, description, sizeof reminder.description - 1);
+    return reminder;
+}
+
+QStringList SentNotifications()
+{
+    QStringList sent;
+    for (const QString& text : CDesktopNotifications::Sent()) {
+        sent << text;
+    }
+    return sent;
+}
+
+} // namespace
+
+class TodayNotificationTest : public PlanningTest
+{
+protected:
+    void AddReminder(int64_t time, const char* description)
+    {
+        auto store = Diary().MakeStore(0);
+        store->reminder = Reminder(time, description);
+        store->AppendReminder();
+    }
+};
+
+TEST_F(TodayNotificationTest, NamesTodaysRemindersOrForAnEncryptedDiaryOnlyCountsThem)
+{
+    const int64_t now = Local(2002, 12, 5, 10);
+    const std::vector<ReminderRecord> reminders = {
+        Reminder(Local(2002, 12, 5, 8), "Mother's birthday"),
+        Reminder(Local(2002, 12, 6, 0), "Tomorrow's"),
+        Reminder(Local(2001, 12, 5, 8), "A year ago"),
+        Reminder(Local(2002, 12, 5, 23, 59), "Dentist "),
+    };
+    EXPECT_EQ(CTodayNotification::Text(reminders, now, false), "Today: Mother's birthday, Dentist");
+    EXPECT_EQ(CTodayNotification::Text(reminders, now, true), "2 reminders today");
+    EXPECT_EQ(CTodayNotification::Text({reminders[0]}, now, true), "1 reminder today");
+    EXPECT_EQ(CTodayNotification::Text({reminders[1], reminders[2]}, now, false), "");
+    EXPECT_EQ(CTodayNotification::Text({}, now, true), "");
+}
+
+TEST_F(TodayNotificationTest, SentOnlyWithTheOptionOnAReminderTodayAndAService)
+{
+    const int64_t now = Local(2002, 12, 5, 10);
+    EXPECT_FALSE(CTodayNotification::Send(Diary(), now)) << "no reminder yet";
+    AddReminder(Local(2002, 12, 5, 9), "Mother's birthday");
+    EXPECT_TRUE(CTodayNotification::Send(Diary(), now));
+    EXPECT_EQ(SentNotifications(), QStringList{"Today: Mother's birthday|"});
+
+    CDesktopNotifications::Reset();
+    CSettings::WriteProfileInt("bNotifyReminders", 0);
+    EXPECT_FALSE(CTodayNotification::Send(Diary(), now));
+    CSettings::WriteProfileInt("bNotifyReminders", 1);
+    CDesktopNotifications::SetServiceAvailable(false);
+    EXPECT_FALSE(CTodayNotification::Send(Diary(), now));
+    EXPECT_EQ(SentNotifications(), QStringList());
+}
+
+TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiaryIsOpen)
+{
+    AddReminder(Local(2002, 12, 5, 9), "Dentist");
+    AddReminder(Local(2002, 12, 6, 9), "Concert");
+    const CDiarySession* open = nullptr;
+    CReminderNotices notices([&open] { return open; });
+    notices.Start(); // no diary open: nothing
+    EXPECT_EQ(SentNotifications(), QStringList());
+    EXPECT_TRUE(notices.Timer().isActive());
+    EXPECT_EQ(notices.Timer().interval(), 14 * 3600 * 1000 + 1000);
+
+    open = &Diary();
+    notices.Start();
+    notices.OnTimer(); // woke early: the same day is not told twice
+    EXPECT_EQ(SentNotifications(), QStringList{"Today: Dentist|"});
+    CClock::SetFixed(Local(2002, 12, 6, 0, 0) + 1);
+    notices.OnTimer();
+    EXPECT_EQ(SentNotifications(), (QStringList{"Today: Dentist|", "Today: Concert|"}));
+}
+
+TEST_F(TodayNotificationTest, MidnightIsLocalAcrossTheChangeOfClocks)
+{
+    // Berlin puts its clocks back on 25 October 2026: that day has 25 hours.
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 10, 24, 23)), 3600 * 1000 + 1000);
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 10, 25, 0, 30)),
+              int64_t{24 * 3600 + 1800} * 1000 + 1000);
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 3, 29, 0, 30)),
+              int64_t{22 * 3600 + 1800} * 1000 + 1000);
+}
