@@ -46,7 +46,7 @@ bool ReadHead(const std::string& path, size_t count, std::string& head)
 std::string EncryptedProblem(const std::string& path, uint64_t size)
 {
     std::string head;
-    if (!ReadHead(path, static_cast<size_t>(std::min<uint64_t>(size, encrypted::kHeaderSize)),
+    if (!ReadHead(path, static_cast<size_t>(std::min<uint64_t>(size, encrypted::kMaxHeaderSize)),
                   head))
         return {};
     EncryptedHeader header;

@@ -119,7 +119,7 @@ void BM_MergeDiaries(benchmark::State& state)
         state.PauseTiming();
         WriteFourFiles(mine, copies.mine);
         CDiarySession session(mine, ExtLoc(mine));
-        session.SetPassword(kPassword);
+        session.SetPassword(Passphrase(kPassword));
         DiaryParts parts;
         state.ResumeTiming();
         CDiaryMerge::Plan applied;
@@ -161,7 +161,7 @@ void BM_MergeEncryptedDiaries(benchmark::State& state)
         session.reset();
         std::ofstream(mine, std::ios::binary | std::ios::trunc) << sealed;
         session = std::make_unique<CDiarySession>(mine, ExtLoc(mine));
-        const bool unlocked = session->Unlock(kPassword);
+        const bool unlocked = session->Unlock(Passphrase(kPassword));
         state.ResumeTiming();
         CDiaryMerge::Plan applied;
         if (!unlocked || !CDiaryMerge::Merge(*session, copies.other, &applied) ||

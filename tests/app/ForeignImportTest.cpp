@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
     CFileDialogs::PushFile(sample);
     CModal::PushHandler(pressImport);
     CFileDialogs::PushFile(PathOf("imported.dayloom"));
-    AnswerPrompt("Sesame1");
+    AnswerPrompt("Open, sesame 42");
     actions.at(actions.size() - 2)->trigger();
 
     ASSERT_NE(window.Session(), nullptr);

@@ -53,7 +53,7 @@ public:
     std::optional<std::string> AskNewPassword() override
     {
         if (password) {
-            session->SetPassword(*password);
+            session->SetPassword(Passphrase(*password));
         }
         return password;
     }
