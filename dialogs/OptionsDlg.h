@@ -1,8 +1,8 @@
 #pragma once
 // The Options dialog: the 19 rating labels, whether the last diary reopens at
-// start-up and how many days ahead a reminder counts as "Soon". Reads the
-// settings when constructed; SAVE (Accepted) writes all 21 values, Cancel
-// writes nothing.
+// start-up, how many days ahead a reminder counts as "Soon", and spell
+// checking (on or off, and its language). Reads the settings when
+// constructed; SAVE (Accepted) writes all 24 values, Cancel writes nothing.
 
 #include <QDialog>
 #include <QPixmap>
@@ -10,6 +10,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 class COptionsDlg : public QDialog
@@ -27,15 +28,21 @@ public:
     int m_bOpenLastDiary = 0;
     int m_nStartAlarmBefore = 5;
     int m_bShowOnThisDay = 1;
+    int m_bCheckSpelling = 1;
+    // Empty: the installed dictionary that fits the system's locale.
+    QString m_strSpellingLanguage;
 
     void accept() override; // validates, writes, closes
 
 private:
     void BuildControls();
+    void BuildSpelling(class QVBoxLayout* main);
 
     QPixmap m_faces[7];
     std::array<QLineEdit*, 19> m_pLabelEdits{};
     QCheckBox* m_pOpenLast = nullptr;
     QCheckBox* m_pOnThisDay = nullptr;
     QLineEdit* m_pDays = nullptr;
+    QCheckBox* m_pCheckSpelling = nullptr;
+    QComboBox* m_pLanguage = nullptr;
 };

@@ -9,7 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils locales fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
-    libzip-dev python3
+    libzip-dev python3 libenchant-2-dev hunspell-en-us
 )
 
 missing=()

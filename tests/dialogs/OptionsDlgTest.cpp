@@ -8,6 +8,7 @@
 #include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ void Retype(QLineEdit* box, const QString& text)
     widgettest::TypeText(box, text);
 }
 
-TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
+TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll24Values)
 {
     EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
                   EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
@@ -57,7 +58,8 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
               }),
               QDialog::Accepted);
 
-    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay"};
+    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay", "bCheckSpelling",
+                         "SpellingLanguage"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         expected << key.key;
     }
@@ -66,6 +68,28 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll22Values)
     EXPECT_EQ(CSettings::GetProfileString("ShapeMThree", "absent"), "Very Sick");
     EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 0);
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
+    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 1);
+}
+
+TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
+{
+    // A folder with one hand-made dictionary stands in for the installed ones.
+    setenv("ENCHANT_CONFIG_DIR", DAYLOOM_SOURCE_DIR "/tests/data/spelling", 1);
+    EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
+                  auto* check = Child<QCheckBox>(dialog, "bCheckSpelling");
+                  auto* language = Child<QComboBox>(dialog, "SpellingLanguage");
+                  EXPECT_TRUE(check->isChecked());
+                  const int qz = language->findText("qz");
+                  ASSERT_GE(qz, 0);
+                  language->setCurrentIndex(qz);
+                  check->click();
+                  EXPECT_FALSE(language->isEnabled());
+                  Click(dialog, "save");
+              }),
+              QDialog::Accepted);
+    unsetenv("ENCHANT_CONFIG_DIR");
+    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 0);
+    EXPECT_EQ(CSettings::GetProfileString("SpellingLanguage"), "qz");
 }
 
 TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
