@@ -21,34 +21,59 @@ void AddLanguage(const char* const tag, const char* const, const char* const, co
 }
 } // namespace
 
-CSpellChecker::CSpellChecker(const QString& language, const QString& wordListPath)
-    : m_strLanguage(language), m_words(wordListPath)
+// One loaded dictionary, with the broker that loaded it.
+struct CSpellChecker::Dictionary
 {
-    m_pBroker = enchant_broker_init();
-    if (m_pBroker == nullptr || language.isEmpty()) {
-        return;
+    QString language;
+    EnchantBroker* broker = nullptr;
+    EnchantDict* dict = nullptr;
+
+    ~Dictionary()
+    {
+        if (dict != nullptr) {
+            enchant_broker_free_dict(broker, dict);
+        }
+        if (broker != nullptr) {
+            enchant_broker_free(broker);
+        }
+    }
+};
+
+std::shared_ptr<CSpellChecker::Dictionary> CSpellChecker::OpenDictionary(const QString& language)
+{
+    static std::shared_ptr<Dictionary> last;
+    if (last && last->language == language) {
+        return last;
+    }
+    auto opened = std::make_shared<Dictionary>();
+    opened->language = language;
+    opened->broker = enchant_broker_init();
+    if (opened->broker == nullptr || language.isEmpty()) {
+        return nullptr;
     }
     const QByteArray tag = language.toUtf8();
     // Only an exact dictionary: Enchant would otherwise fall back to a
     // neighbouring one ("en" for "en_ZZ") the user did not choose.
-    if (enchant_broker_dict_exists(m_pBroker, tag.constData()) != 0) {
-        m_pDict = enchant_broker_request_dict(m_pBroker, tag.constData());
+    if (enchant_broker_dict_exists(opened->broker, tag.constData()) != 0) {
+        opened->dict = enchant_broker_request_dict(opened->broker, tag.constData());
     }
+    if (opened->dict == nullptr) {
+        return nullptr;
+    }
+    last = opened;
+    return opened;
 }
 
-CSpellChecker::~CSpellChecker()
+CSpellChecker::CSpellChecker(const QString& language, const QString& wordListPath)
+    : m_strLanguage(language), m_pDictionary(OpenDictionary(language)), m_words(wordListPath)
 {
-    if (m_pDict != nullptr) {
-        enchant_broker_free_dict(m_pBroker, m_pDict);
-    }
-    if (m_pBroker != nullptr) {
-        enchant_broker_free(m_pBroker);
-    }
 }
+
+CSpellChecker::~CSpellChecker() = default;
 
 bool CSpellChecker::IsCorrect(const QString& word)
 {
-    if (m_pDict == nullptr || word.isEmpty() || word.size() > kMaxWordLength) {
+    if (!m_pDictionary || word.isEmpty() || word.size() > kMaxWordLength) {
         return true;
     }
     const auto known = m_known.constFind(word);
@@ -58,7 +83,7 @@ bool CSpellChecker::IsCorrect(const QString& word)
     bool correct = m_words.Contains(word) || m_ignored.contains(word);
     if (!correct) {
         const QByteArray utf8 = word.toUtf8();
-        correct = enchant_dict_check(m_pDict, utf8.constData(), utf8.size()) == 0;
+        correct = enchant_dict_check(m_pDictionary->dict, utf8.constData(), utf8.size()) == 0;
     }
     m_known.insert(word, correct);
     return correct;
@@ -67,12 +92,13 @@ bool CSpellChecker::IsCorrect(const QString& word)
 QStringList CSpellChecker::Suggest(const QString& word) const
 {
     QStringList suggestions;
-    if (m_pDict == nullptr || word.isEmpty() || word.size() > kMaxWordLength) {
+    if (!m_pDictionary || word.isEmpty() || word.size() > kMaxWordLength) {
         return suggestions;
     }
     const QByteArray utf8 = word.toUtf8();
     size_t count = 0;
-    char** list = enchant_dict_suggest(m_pDict, utf8.constData(), utf8.size(), &count);
+    EnchantDict* dict = m_pDictionary->dict;
+    char** list = enchant_dict_suggest(dict, utf8.constData(), utf8.size(), &count);
     for (size_t i = 0; list != nullptr && i < count && suggestions.size() < kMaxSuggestions; ++i) {
         const QString suggestion = QString::fromUtf8(list[i]);
         if (!suggestion.isEmpty() && !suggestions.contains(suggestion)) {
@@ -80,7 +106,7 @@ QStringList CSpellChecker::Suggest(const QString& word) const
         }
     }
     if (list != nullptr) {
-        enchant_dict_free_string_list(m_pDict, list);
+        enchant_dict_free_string_list(dict, list);
     }
     return suggestions;
 }

@@ -5,7 +5,9 @@
 // installed hunspell dictionaries and nothing is ever sent anywhere.
 //
 // The user's own words live in a plain list (one word a line, UTF-8) kept
-// readable by its owner only; "Ignore" lasts as long as the checker.
+// readable by its owner only; "Ignore" lasts as long as the checker. The
+// last dictionary opened stays loaded for the next checker of its language,
+// so opening the editor again does not read it again.
 
 #include "widgets/PersonalWordList.h"
 
@@ -15,9 +17,6 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-
-struct str_enchant_broker;
-struct str_enchant_dict;
 
 class CSpellChecker
 {
@@ -31,7 +30,7 @@ public:
     CSpellChecker(const CSpellChecker&) = delete;
     CSpellChecker& operator=(const CSpellChecker&) = delete;
 
-    bool IsReady() const { return m_pDict != nullptr; }
+    bool IsReady() const { return m_pDictionary != nullptr; }
     const QString& Language() const { return m_strLanguage; }
 
     bool IsCorrect(const QString& word);
@@ -55,9 +54,11 @@ public:
     static std::unique_ptr<CSpellChecker> FromSettings();
 
 private:
+    struct Dictionary;
+    static std::shared_ptr<Dictionary> OpenDictionary(const QString& language);
+
     QString m_strLanguage;
-    str_enchant_broker* m_pBroker = nullptr;
-    str_enchant_dict* m_pDict = nullptr;
+    std::shared_ptr<Dictionary> m_pDictionary;
     CPersonalWordList m_words;
     QSet<QString> m_ignored;
     // Answers already given: a diary repeats its words.
