@@ -4,6 +4,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
+#include "tests/support/TestDictionary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/RatingLabels.h"
 
@@ -73,8 +74,8 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll24Values)
 
 TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
 {
-    // A folder with one hand-made dictionary stands in for the installed ones.
-    setenv("ENCHANT_CONFIG_DIR", DAYLOOM_SOURCE_DIR "/tests/data/spelling", 1);
+    // A hand-made dictionary beside the installed ones.
+    CTestDictionary dictionary;
     EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
                   auto* check = Child<QCheckBox>(dialog, "bCheckSpelling");
                   auto* language = Child<QComboBox>(dialog, "SpellingLanguage");
@@ -87,7 +88,6 @@ TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
                   Click(dialog, "save");
               }),
               QDialog::Accepted);
-    unsetenv("ENCHANT_CONFIG_DIR");
     EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 0);
     EXPECT_EQ(CSettings::GetProfileString("SpellingLanguage"), "qz");
 }

@@ -4,6 +4,7 @@
 // tests/data/spelling) stands in for the installed ones.
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "tests/support/TestDictionary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/EntryRichEdit.h"
 #include "widgets/SpellChecker.h"
@@ -24,11 +25,7 @@ namespace {
 class SpellCheckTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        setenv("ENCHANT_CONFIG_DIR", DAYLOOM_SOURCE_DIR "/tests/data/spelling", 1);
-    }
-    static void TearDownTestSuite() { unsetenv("ENCHANT_CONFIG_DIR"); }
+    CTestDictionary m_dictionary;
 
     QString WordList() const { return m_dir.path() + "/config/words.txt"; }
 
@@ -188,7 +185,7 @@ TEST(SpellCheckerTest, SettingsAndLocaleChooseTheDictionary)
     EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale::c()), "en_US");
     EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("fr_FR")), "");
 
-    setenv("ENCHANT_CONFIG_DIR", DAYLOOM_SOURCE_DIR "/tests/data/spelling", 1);
+    CTestDictionary dictionary;
     EXPECT_TRUE(CSpellChecker::InstalledLanguages().contains("qz"));
     CSettings::WriteProfileString("SpellingLanguage", "qz");
     const auto checker = CSpellChecker::FromSettings();
@@ -196,7 +193,6 @@ TEST(SpellCheckerTest, SettingsAndLocaleChooseTheDictionary)
     EXPECT_EQ(checker->Language(), "qz");
     CSettings::WriteProfileInt("bCheckSpelling", 0);
     EXPECT_EQ(CSpellChecker::FromSettings(), nullptr);
-    unsetenv("ENCHANT_CONFIG_DIR");
 }
 
 } // namespace
