@@ -59,7 +59,6 @@ public:
 
     // Marks misspelt words as the checker says from now on; null changes nothing.
     void SetSpellChecker(std::unique_ptr<CSpellChecker> checker);
-    CSpellHighlighter* Spelling() const { return m_pSpelling; }
 
 signals:
     // Emitted after a left click on a link has been handed to CShell.
