@@ -51,5 +51,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dayloom.org")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+# The spelling dictionaries are separate packages: one is recommended.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, hunspell-en-us | hunspell-dictionary")
 include(CPack)

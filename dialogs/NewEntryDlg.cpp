@@ -14,6 +14,7 @@
 #include "store/FileError.h"
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingSpin.h"
+#include "widgets/SpellChecker.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -402,6 +403,7 @@ void CNewEntryDlg::BuildControls()
     // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
     m_pEdit->setTabChangesFocus(true);
     m_pEdit->setMinimumSize(420, 260);
+    m_pEdit->SetSpellChecker(CSpellChecker::FromSettings());
 
     // Ratings.
     m_pFace = new QLabel(this);

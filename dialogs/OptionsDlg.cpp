@@ -5,8 +5,10 @@
 #include "platform/SaveCancelHelpRow.h"
 #include "platform/Settings.h"
 #include "widgets/RatingLabels.h"
+#include "widgets/SpellChecker.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include <QLocale>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +41,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
     m_bShowOnThisDay = CSettings::GetProfileInt("bShowOnThisDay", 1);
     m_bNotifyReminders = CSettings::GetProfileInt("bNotifyReminders", 1);
+    m_bCheckSpelling = CSettings::GetProfileInt("bCheckSpelling", 1);
+    m_strSpellingLanguage = CSettings::GetProfileString("SpellingLanguage");
 
     BuildControls();
 }
@@ -125,9 +130,44 @@ void COptionsDlg::BuildControls()
     m_pNotify->setChecked(m_bNotifyReminders != 0);
     main->addWidget(m_pNotify);
 
+    BuildSpelling(main);
+
     QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Options);
     main->addSpacing(4);
     main->addLayout(buttons);
+}
+
+void COptionsDlg::BuildSpelling(QVBoxLayout* main)
+{
+    auto* box = new QGroupBox("Spelling", this);
+    auto* rows = new QVBoxLayout(box);
+    m_pCheckSpelling = new QCheckBox("Check spelling while typing", box);
+    m_pCheckSpelling->setObjectName("bCheckSpelling");
+    m_pCheckSpelling->setChecked(m_bCheckSpelling != 0);
+    rows->addWidget(m_pCheckSpelling);
+
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(new QLabel("Language:", box));
+    m_pLanguage = new QComboBox(box);
+    m_pLanguage->setObjectName("SpellingLanguage");
+    const QStringList installed = CSpellChecker::InstalledLanguages();
+    if (installed.isEmpty()) {
+        m_pLanguage->setEnabled(false);
+        languageRow->addWidget(m_pLanguage);
+        languageRow->addWidget(new QLabel("No spelling dictionary is installed.", box));
+    } else {
+        m_pLanguage->addItems(installed);
+        const QString chosen = installed.contains(m_strSpellingLanguage)
+                                   ? m_strSpellingLanguage
+                                   : CSpellChecker::DefaultLanguage(installed, QLocale::system());
+        m_pLanguage->setCurrentIndex(std::max(0, static_cast<int>(installed.indexOf(chosen))));
+        languageRow->addWidget(m_pLanguage);
+        connect(m_pCheckSpelling, &QCheckBox::toggled, m_pLanguage, &QWidget::setEnabled);
+        m_pLanguage->setEnabled(m_pCheckSpelling->isChecked());
+    }
+    languageRow->addStretch(1);
+    rows->addLayout(languageRow);
+    main->addWidget(box);
 }
 
 void COptionsDlg::accept()
@@ -153,6 +193,10 @@ void COptionsDlg::accept()
     m_bOpenLastDiary = m_pOpenLast->isChecked() ? 1 : 0;
     m_bShowOnThisDay = m_pOnThisDay->isChecked() ? 1 : 0;
     m_bNotifyReminders = m_pNotify->isChecked() ? 1 : 0;
+    m_bCheckSpelling = m_pCheckSpelling->isChecked() ? 1 : 0;
+    if (m_pLanguage->count() > 0) {
+        m_strSpellingLanguage = m_pLanguage->currentText();
+    }
     m_nStartAlarmBefore = days;
 
     // Every value is written, changed or not, so that the settings hold each
@@ -165,5 +209,7 @@ void COptionsDlg::accept()
     CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
     CSettings::WriteProfileInt("bShowOnThisDay", m_bShowOnThisDay);
     CSettings::WriteProfileInt("bNotifyReminders", m_bNotifyReminders);
+    CSettings::WriteProfileInt("bCheckSpelling", m_bCheckSpelling);
+    CSettings::WriteProfileString("SpellingLanguage", m_strSpellingLanguage);
     QDialog::accept();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The Options dialog: the 19 rating labels, whether the last diary reopens at
-// start-up, how many days ahead a reminder counts as "Soon", "on this day"
-// and today's reminders as desktop notifications. Reads the settings when
-// constructed; SAVE (Accepted) writes all 23 values, Cancel writes nothing.
+// start-up, how many days ahead a reminder counts as "Soon", "on this day",
+// today's reminders as desktop notifications and spell checking (on or off,
+// and its language). Reads the settings when constructed; SAVE (Accepted)
+// writes all 25 values, Cancel writes nothing.
 
 #include <QDialog>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 class COptionsDlg : public QDialog
@@ -28,11 +30,15 @@ public:
     int m_nStartAlarmBefore = 5;
     int m_bShowOnThisDay = 1;
     int m_bNotifyReminders = 1;
+    int m_bCheckSpelling = 1;
+    // Empty: the installed dictionary that fits the system's locale.
+    QString m_strSpellingLanguage;
 
     void accept() override; // validates, writes, closes
 
 private:
     void BuildControls();
+    void BuildSpelling(class QVBoxLayout* main);
 
     QPixmap m_faces[7];
     std::array<QLineEdit*, 19> m_pLabelEdits{};
@@ -40,4 +46,6 @@ private:
     QCheckBox* m_pOnThisDay = nullptr;
     QCheckBox* m_pNotify = nullptr;
     QLineEdit* m_pDays = nullptr;
+    QCheckBox* m_pCheckSpelling = nullptr;
+    QComboBox* m_pLanguage = nullptr;
 };

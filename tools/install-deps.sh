@@ -10,7 +10,7 @@ packages=(
     poppler-utils locales fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file
     shared-mime-info libglib2.0-bin xdg-utils
-    libzip-dev libzxcvbn-dev python3 libcmark-dev
+    libzip-dev libzxcvbn-dev python3 libcmark-dev libenchant-2-dev hunspell-en-us
 )
 
 missing=()

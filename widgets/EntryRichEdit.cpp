@@ -4,10 +4,15 @@
 #include "platform/Shell.h"
 #include "rtf/Rtf.h"
 #include "widgets/LinkHighlighter.h"
+#include "widgets/SpellChecker.h"
+#include "widgets/SpellHighlighter.h"
+#include "widgets/SpellMenu.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -60,6 +65,32 @@ CEntryRichEdit::CEntryRichEdit(QWidget* parent)
 }
 
 CEntryRichEdit::~CEntryRichEdit() = default;
+
+void CEntryRichEdit::SetSpellChecker(std::unique_ptr<CSpellChecker> checker)
+{
+    if (!checker) {
+        return;
+    }
+    // The spelling highlighter shows the links too: it takes the link one's place.
+    delete m_pLinks;
+    m_pSpelling = new CSpellHighlighter(document(), std::move(checker));
+    m_pLinks = m_pSpelling;
+}
+
+void CEntryRichEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_pSpelling == nullptr) {
+        QTextEdit::contextMenuEvent(event);
+        return;
+    }
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QTextCursor at = event->reason() == QContextMenuEvent::Mouse
+                               ? cursorForPosition(event->pos())
+                               : textCursor();
+    CSpellMenu::AddWordActions(*menu, at, *m_pSpelling);
+    menu->popup(event->globalPos());
+}
 
 std::vector<QFont> CEntryRichEdit::SelectionFonts() const
 {

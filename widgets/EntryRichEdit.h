@@ -3,11 +3,13 @@
 // hidden search control. Formatting acts on the selection, or on the text
 // typed next when nothing is selected. Web and mail addresses in the text are
 // shown as links (for display only: they never reach the stored RTF) and a
-// left click on one hands it to the desktop through CShell.
+// left click on one hands it to the desktop through CShell. With a spelling
+// checker the misspelt words are marked and the context menu offers fixes.
 
 #include <QFont>
 #include <QStringList>
 #include <QTextEdit>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +17,8 @@
 #include <vector>
 
 class CLinkHighlighter;
+class CSpellChecker;
+class CSpellHighlighter;
 
 class CEntryRichEdit : public QTextEdit
 {
@@ -53,6 +57,9 @@ public:
     std::string StreamOutRtf() const;
     void StreamInRtf(std::string_view rtf);
 
+    // Marks misspelt words as the checker says from now on; null changes nothing.
+    void SetSpellChecker(std::unique_ptr<CSpellChecker> checker);
+
 signals:
     // Emitted after a left click on a link has been handed to CShell.
     void LinkClicked(const QString& link);
@@ -61,6 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The fonts of the selected text, or of the text typed next; never empty.
@@ -72,4 +80,5 @@ private:
     std::optional<std::pair<int, int>> LinkAt(const QPoint& viewportPos) const;
 
     CLinkHighlighter* m_pLinks;
+    CSpellHighlighter* m_pSpelling = nullptr; // m_pLinks when spelling is checked
 };

@@ -4,10 +4,12 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
+#include "tests/support/TestDictionary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -44,7 +46,7 @@ void Retype(QLineEdit* box, const QString& text)
     widgettest::TypeText(box, text);
 }
 
-TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll23Values)
+TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
 {
     EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
                   EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
@@ -58,7 +60,8 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll23Values)
               }),
               QDialog::Accepted);
 
-    QStringList expected{"OpenLastDiary", "StartAlarmBefore", "bShowOnThisDay", "bNotifyReminders"};
+    QStringList expected{"OpenLastDiary",    "StartAlarmBefore", "bShowOnThisDay",
+                         "bNotifyReminders", "bCheckSpelling",   "SpellingLanguage"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         expected << key.key;
     }
@@ -67,6 +70,27 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll23Values)
     EXPECT_EQ(CSettings::GetProfileString("ShapeMThree", "absent"), "Very Sick");
     EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 0);
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
+    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 1);
+}
+
+TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
+{
+    // A hand-made dictionary beside the installed ones.
+    CTestDictionary dictionary;
+    EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
+                  auto* check = Child<QCheckBox>(dialog, "bCheckSpelling");
+                  auto* language = Child<QComboBox>(dialog, "SpellingLanguage");
+                  EXPECT_TRUE(check->isChecked());
+                  const int qz = language->findText("qz");
+                  ASSERT_GE(qz, 0);
+                  language->setCurrentIndex(qz);
+                  check->click();
+                  EXPECT_FALSE(language->isEnabled());
+                  Click(dialog, "save");
+              }),
+              QDialog::Accepted);
+    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 0);
+    EXPECT_EQ(CSettings::GetProfileString("SpellingLanguage"), "qz");
 }
 
 TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
