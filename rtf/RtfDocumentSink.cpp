@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QTextBlockFormat>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextOption>
 
 CRtfDocumentSink::CRtfDocumentSink(QTextDocument& document, const CRtfReader& reader)
@@ -30,6 +31,12 @@ void CRtfDocumentSink::ParagraphEnd(const RtfParState& paragraph, const RtfCharS
 void CRtfDocumentSink::Finish(const RtfParState& paragraph, const RtfCharState& format)
 {
     EndBlock(paragraph, format);
+}
+
+void CRtfDocumentSink::Picture(const RtfPicture& picture, const RtfCharState&)
+{
+    FlushRun();
+    m_cursor.insertImage(picture.ToFormat());
 }
 
 void CRtfDocumentSink::EndBlock(const RtfParState& paragraph, const RtfCharState& format)
