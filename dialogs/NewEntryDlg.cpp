@@ -14,6 +14,7 @@
 #include "store/FileError.h"
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingSpin.h"
+#include "widgets/WordCountLabel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -301,6 +302,8 @@ void CNewEntryDlg::BuildControls()
     m_pItalic = MakeFormatButton("I", "italic", this);
     m_pUnderline = MakeFormatButton("U", "underline", this);
     m_pColor = MakeFormatButton("C", "color", this);
+    m_pPicture = MakeFormatButton("Insert picture...", "picture", this);
+    m_pPicture->setToolTip("Inserts a picture at the cursor. CTRL+SHIFT+P");
     QFont font = m_pBold->font();
     font.setBold(true);
     m_pBold->setFont(font);
@@ -325,6 +328,8 @@ void CNewEntryDlg::BuildControls()
     // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
     m_pEdit->setTabChangesFocus(true);
     m_pEdit->setMinimumSize(420, 260);
+    m_pWordCount = new CWordCountLabel(m_pEdit, this);
+    m_pWordCount->setObjectName("wordCount");
 
     // Ratings.
     m_pFace = new QLabel(this);
@@ -393,13 +398,14 @@ void CNewEntryDlg::BuildControls()
     auto* formatRow = new QHBoxLayout;
     formatRow->addWidget(m_pFontName, 1);
     formatRow->addWidget(m_pFontSize);
-    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor}) {
+    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor, m_pPicture}) {
         formatRow->addWidget(button);
     }
     auto* left = new QVBoxLayout;
     left->addLayout(dateRow);
     left->addLayout(formatRow);
     left->addWidget(m_pEdit, 1);
+    left->addWidget(m_pWordCount);
 
     // Captions flush with their fields, so the two colons line up.
     auto* measures = new QGridLayout;
@@ -439,6 +445,7 @@ void CNewEntryDlg::BuildControls()
     connect(m_pItalic, &QToolButton::clicked, this, &CNewEntryDlg::OnItalic);
     connect(m_pUnderline, &QToolButton::clicked, this, &CNewEntryDlg::OnUnderline);
     connect(m_pColor, &QToolButton::clicked, this, &CNewEntryDlg::OnColor);
+    connect(m_pPicture, &QToolButton::clicked, this, &CNewEntryDlg::OnPicture);
     connect(m_pSave, &QPushButton::clicked, this, &CNewEntryDlg::accept);
     connect(m_pDiscard, &QPushButton::clicked, this, &CNewEntryDlg::reject);
     connect(m_pHelp, &QPushButton::clicked, this, &CNewEntryDlg::OnHelp);
@@ -466,16 +473,17 @@ void CNewEntryDlg::BuildControls()
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), &CNewEntryDlg::OnBold);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), &CNewEntryDlg::OnItalic);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), &CNewEntryDlg::OnUnderline);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CNewEntryDlg::OnPicture);
     addShortcut(QKeySequence(Qt::Key_F1), &CNewEntryDlg::OnHelp);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &CNewEntryDlg::accept);
 
     // The keyboard route: date, formatting, the text, then the ratings and
     // the rest of the right-hand column, then the commands.
-    const QList<QWidget*> order = {m_pDate,     m_pFontName,    m_pFontSize,  m_pBold,
-                                   m_pItalic,   m_pUnderline,   m_pColor,     m_pEdit,
-                                   m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin, m_pDreamSpin,
-                                   m_pWeight,   m_pTemperature, m_pMenstruus, m_pCopulation,
-                                   m_pSave,     m_pDiscard,     m_pHelp};
+    const QList<QWidget*> order = {m_pDate,       m_pFontName,  m_pFontSize,    m_pBold,
+                                   m_pItalic,     m_pUnderline, m_pColor,       m_pPicture,
+                                   m_pEdit,       m_pMoodSpin,  m_pFatigueSpin, m_pShapeSpin,
+                                   m_pDreamSpin,  m_pWeight,    m_pTemperature, m_pMenstruus,
+                                   m_pCopulation, m_pSave,      m_pDiscard,     m_pHelp};
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -632,6 +640,11 @@ void CNewEntryDlg::OnColor()
 {
     m_pEdit->ChooseSelectionColor();
     m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnPicture()
+{
+    m_pEdit->ChoosePicture();
 }
 
 void CNewEntryDlg::OnHelp()
