@@ -202,6 +202,7 @@ void CDayloomDlg::BuildControls()
     leftColumn->addWidget(searchFrame);
 
     m_pPanel = new CEntryPanel(this);
+    connect(m_pPanel->View(), &CEntryRichEdit::TagClicked, m_pSearchMode, &CSearchMode::SearchTag);
 
     // Summaries: shown, never selected.
     auto makeSummary = [this](const QString& name) {
