@@ -33,10 +33,12 @@ void CRtfDocumentSink::Finish(const RtfParState& paragraph, const RtfCharState& 
     EndBlock(paragraph, format);
 }
 
-void CRtfDocumentSink::Picture(const RtfPicture& picture, const RtfCharState&)
+void CRtfDocumentSink::Picture(const RtfPicture& picture, const RtfCharState& format)
 {
     FlushRun();
-    m_cursor.insertImage(picture.ToFormat());
+    QTextImageFormat image = picture.ToFormat();
+    image.merge(CharFormat(format));
+    m_cursor.insertImage(image);
 }
 
 void CRtfDocumentSink::EndBlock(const RtfParState& paragraph, const RtfCharState& format)

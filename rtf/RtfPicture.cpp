@@ -64,6 +64,18 @@ QTextImageFormat RtfPicture::ToFormat() const
     return format;
 }
 
+QTextCharFormat RtfPicture::TextLook(QTextCharFormat format)
+{
+    for (const int property :
+         {int(QTextFormat::ObjectType), int(QTextFormat::ObjectIndex), int(QTextFormat::ImageName),
+          int(QTextFormat::ImageWidth), int(QTextFormat::ImageHeight), int(KindProperty),
+          int(DataProperty), int(GroupProperty), int(PixelWidthProperty), int(PixelHeightProperty),
+          int(GoalWidthProperty), int(GoalHeightProperty)}) {
+        format.clearProperty(property);
+    }
+    return format;
+}
+
 std::optional<RtfPicture> RtfPicture::FromFormat(const QTextImageFormat& format)
 {
     if (!format.hasProperty(KindProperty)) {

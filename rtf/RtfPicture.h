@@ -9,6 +9,7 @@
 #include <optional>
 
 class QTextDocument;
+class QTextCharFormat;
 class QTextImageFormat;
 
 struct RtfPicture
@@ -46,6 +47,10 @@ struct RtfPicture
 
     // The document format of the image character standing for the picture.
     QTextImageFormat ToFormat() const;
+    // The text look of a character format without anything of a picture: a
+    // picture carries the look of the text around it, so that what is typed
+    // after it goes on in the same font.
+    static QTextCharFormat TextLook(QTextCharFormat format);
     // The picture behind an image character; nullopt for an image that did not
     // come from RTF (pasted HTML), which the writer then encodes itself.
     static std::optional<RtfPicture> FromFormat(const QTextImageFormat& format);

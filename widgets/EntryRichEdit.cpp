@@ -271,7 +271,12 @@ bool CEntryRichEdit::InsertImported(const PictureImport& picture)
     if (isReadOnly()) {
         return false;
     }
-    textCursor().insertImage(picture.picture.ToFormat());
+    // The text typed after the picture goes on in the font typed before it.
+    const QTextCharFormat typing = RtfPicture::TextLook(currentCharFormat());
+    QTextImageFormat image = picture.picture.ToFormat();
+    image.merge(typing);
+    textCursor().insertImage(image);
+    setCurrentCharFormat(typing);
     ensureCursorVisible();
     return true;
 }
@@ -355,7 +360,9 @@ int CEntryRichEdit::AdoptPastedImages(int from, int to)
             PictureImport::FromImage(CPictureObject::ImageOf(*document(), format.toImageFormat()));
         cursor.removeSelectedText();
         if (picture.status == PictureImport::Ok) {
-            cursor.insertImage(picture.picture.ToFormat());
+            QTextImageFormat image = picture.picture.ToFormat();
+            image.merge(RtfPicture::TextLook(format));
+            cursor.insertImage(image);
         } else {
             ++left;
         }

@@ -322,6 +322,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
         buffer.open(QIODevice::WriteOnly);
         Square(qRgb(250, 200, 0)).save(&buffer, "jpeg");
     }
+    m_edit.SetSelectionFontSize(20);
     ASSERT_TRUE(m_edit.InsertPictureFile([&] {
         const QString path = m_dir.filePath("sun.jpg");
         QFile out(path);
@@ -330,6 +331,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
         return path;
     }()));
     Type(" sun");
+    EXPECT_EQ(FontAt(2).pointSize(), 20) << "the typing font goes on after a picture";
     QTest::keyClick(&m_edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&m_edit, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(&m_edit, Qt::Key_End, Qt::ControlModifier);
