@@ -213,6 +213,7 @@ void CDayloomDlg::BuildControls()
     static_cast<QVBoxLayout*>(m_pPanel->layout())->insertWidget(0, m_pScrambledBar);
     connect(m_pScrambledBar, &CScrambledDiaryBar::EncryptRequested, this,
             [this] { CEncryptionCommands::EncryptDiary(*this); });
+    connect(m_pPanel->View(), &CEntryRichEdit::TagClicked, m_pSearchMode, &CSearchMode::SearchTag);
 
     // Summaries: shown, never selected.
     auto makeSummary = [this](const QString& name) {

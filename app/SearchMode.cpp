@@ -8,13 +8,16 @@
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "rtf/EntryTags.h"
 #include "search/EntryTextLoader.h"
 #include "search/SearchEngine.h"
 #include "search/SearchWorker.h"
+#include "search/TagWorker.h"
 #include "store/DiarySession.h"
 #include "widgets/EntryRichEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QGridLayout>
@@ -37,6 +40,8 @@ CSearchMode::CSearchMode(CDayloomDlg& window) : QObject(&window), m_window(windo
 {
     m_pWorker = new CSearchWorker(this);
     connect(m_pWorker, &CSearchWorker::Finished, this, &CSearchMode::OnFinished);
+    m_pTagWorker = new CTagWorker(this);
+    connect(m_pTagWorker, &CTagWorker::Counted, this, &CSearchMode::OnTagsCounted);
     m_pResults = new CSearchResultModel(this);
     m_pDelegate = new CSearchResultDelegate(this);
     // One shot, started again by every key: nothing runs while nothing is typed.
@@ -104,6 +109,13 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
         connect(spin, &QSpinBox::valueChanged, this, &CSearchMode::Schedule);
     }
 
+    // The diary's tags, known once the texts are remembered.
+    m_pTag = new QComboBox(parent);
+    m_pTag->setObjectName(QStringLiteral("searchTag"));
+    m_pTag->setAccessibleName(QStringLiteral("Tag"));
+    m_pTag->addItem(QStringLiteral("(any)"), QString());
+    connect(m_pTag, &QComboBox::currentIndexChanged, this, &CSearchMode::Schedule);
+
     auto* frame = new QGroupBox(parent);
     auto* layout = new QGridLayout(frame);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -118,6 +130,8 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     layout->addWidget(m_pMinMood, 2, 1);
     layout->addWidget(new QLabel(to, parent), 2, 2);
     layout->addWidget(m_pMaxMood, 2, 3);
+    layout->addWidget(new QLabel(QStringLiteral("Tag:"), parent), 3, 0);
+    layout->addWidget(m_pTag, 3, 1, 1, 3);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
     EnableControls();
@@ -126,7 +140,7 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
 
 QList<QWidget*> CSearchMode::TabChain() const
 {
-    return {m_pText, m_pDates, m_pFrom, m_pTo, m_pMoods, m_pMinMood, m_pMaxMood};
+    return {m_pText, m_pDates, m_pFrom, m_pTo, m_pMoods, m_pMinMood, m_pMaxMood, m_pTag};
 }
 
 void CSearchMode::EnableControls()
@@ -138,6 +152,7 @@ void CSearchMode::EnableControls()
     m_pTo->setEnabled(m_bOn && m_pDates->isChecked());
     m_pMinMood->setEnabled(m_bOn && m_pMoods->isChecked());
     m_pMaxMood->setEnabled(m_bOn && m_pMoods->isChecked());
+    m_pTag->setEnabled(m_bOn);
 }
 
 bool CSearchMode::eventFilter(QObject* watched, QEvent* event)
@@ -218,6 +233,7 @@ SearchQuery CSearchMode::Query() const
         query.minMood = m_pMinMood->value();
         query.maxMood = m_pMaxMood->value();
     }
+    query.tag = m_pTag->currentData().toString();
     return query;
 }
 
@@ -229,6 +245,7 @@ bool CSearchMode::EnsureTexts()
     }
     if (!m_texts.IsFilled()) {
         FillEntryTexts(*m_window.m_pSession, m_texts);
+        CountTags();
     }
     return m_texts.IsFilled();
 }
@@ -299,6 +316,7 @@ void CSearchMode::DiaryChanged(const std::vector<EntryHeader>& headers)
 {
     if (m_window.IsDiaryOpen()) {
         SyncEntryTexts(*m_window.m_pSession, m_texts, headers);
+        CountTags();
     } else {
         m_texts.Clear();
     }
@@ -311,6 +329,51 @@ void CSearchMode::DiaryChanged(const std::vector<EntryHeader>& headers)
 void CSearchMode::Forget()
 {
     m_texts.Clear();
+    m_pTagWorker->Cancel();
+}
+
+void CSearchMode::CountTags()
+{
+    if (m_texts.IsFilled()) {
+        m_pTagWorker->Start(m_texts.Snapshot());
+    }
+}
+
+void CSearchMode::OnTagsCounted(const std::vector<TagCount>& tags)
+{
+    const QString chosen = m_pTag->currentData().toString();
+    {
+        const QSignalBlocker quiet(m_pTag);
+        m_pTag->clear();
+        m_pTag->addItem(QStringLiteral("(any)"), QString());
+        for (const TagCount& tag : tags) {
+            m_pTag->addItem(QStringLiteral("#%1 (%2)").arg(tag.tag).arg(tag.entries),
+                            TagKey(tag.tag));
+        }
+        m_pTag->setCurrentIndex(std::max(0, m_pTag->findData(chosen)));
+    }
+    // A tag no entry carries any more no longer filters.
+    if (m_pTag->currentData().toString() != chosen) {
+        Schedule();
+    }
+}
+
+QStringList CSearchMode::TagChoices() const
+{
+    QStringList choices;
+    for (int i = 0; i < m_pTag->count(); ++i) {
+        choices.append(m_pTag->itemText(i));
+    }
+    return choices;
+}
+
+void CSearchMode::SearchTag(const QString& tag)
+{
+    m_window.Guarded([this, &tag] {
+        SetOn(true);
+        m_pText->setText(tag);
+        RunNow(false);
+    });
 }
 
 void CSearchMode::MarkMatch(qsizetype at)

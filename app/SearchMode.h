@@ -11,16 +11,20 @@
 
 #include "search/EntryTextCache.h"
 #include "search/SearchQuery.h"
+#include "search/TagCounts.h"
 #include "store/Records.h"
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <vector>
 
 class CDayloomDlg;
 class CSearchResultDelegate;
 class CSearchResultModel;
 class CSearchWorker;
+class CTagWorker;
+class QComboBox;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -73,6 +77,10 @@ public:
     void Step(bool forward);
     // Marks the first match in the entry just shown.
     void EntryShown();
+    // A click on a tag in the entry view: search mode on, looking for it.
+    void SearchTag(const QString& tag);
+    // The "Tag:" filter's choices, "#tag (N)" after "(any)".
+    QStringList TagChoices() const;
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,10 +95,14 @@ private:
     bool EnsureTexts();
     void MarkMatch(qsizetype at);
     void EnableControls();
+    // Counts the tags of the remembered texts on the tag worker.
+    void CountTags();
+    void OnTagsCounted(const std::vector<TagCount>& tags);
 
     CDayloomDlg& m_window;
     CEntryTextCache m_texts;
     CSearchWorker* m_pWorker = nullptr;
+    CTagWorker* m_pTagWorker = nullptr;
     CSearchResultModel* m_pResults = nullptr;
     CSearchResultDelegate* m_pDelegate = nullptr;
     QTimer* m_pDebounce = nullptr;
@@ -108,4 +120,5 @@ private:
     QCheckBox* m_pMoods = nullptr;
     QSpinBox* m_pMinMood = nullptr;
     QSpinBox* m_pMaxMood = nullptr;
+    QComboBox* m_pTag = nullptr;
 };

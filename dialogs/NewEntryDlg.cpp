@@ -15,6 +15,7 @@
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingSpin.h"
 #include "widgets/SpellChecker.h"
+#include "widgets/WordCountLabel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -378,6 +379,8 @@ void CNewEntryDlg::BuildControls()
     m_pItalic->setAccessibleName("Italic");
     m_pUnderline->setAccessibleName("Underline");
     m_pColor->setAccessibleName("Text colour");
+    m_pPicture = MakeFormatButton("Insert picture...", "picture", this);
+    m_pPicture->setToolTip("Inserts a picture at the cursor. CTRL+SHIFT+P");
     QFont font = m_pBold->font();
     font.setBold(true);
     m_pBold->setFont(font);
@@ -404,6 +407,8 @@ void CNewEntryDlg::BuildControls()
     m_pEdit->setTabChangesFocus(true);
     m_pEdit->setMinimumSize(420, 260);
     m_pEdit->SetSpellChecker(CSpellChecker::FromSettings());
+    m_pWordCount = new CWordCountLabel(m_pEdit, this);
+    m_pWordCount->setObjectName("wordCount");
 
     // Ratings.
     m_pFace = new QLabel(this);
@@ -476,13 +481,14 @@ void CNewEntryDlg::BuildControls()
     auto* formatRow = new QHBoxLayout;
     formatRow->addWidget(m_pFontName, 1);
     formatRow->addWidget(m_pFontSize);
-    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor}) {
+    for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor, m_pPicture}) {
         formatRow->addWidget(button);
     }
     auto* left = new QVBoxLayout;
     left->addLayout(dateRow);
     left->addLayout(formatRow);
     left->addWidget(m_pEdit, 1);
+    left->addWidget(m_pWordCount);
 
     // Captions flush with their fields, so the two colons line up.
     auto* measures = new QGridLayout;
@@ -522,6 +528,7 @@ void CNewEntryDlg::BuildControls()
     connect(m_pItalic, &QToolButton::clicked, this, &CNewEntryDlg::OnItalic);
     connect(m_pUnderline, &QToolButton::clicked, this, &CNewEntryDlg::OnUnderline);
     connect(m_pColor, &QToolButton::clicked, this, &CNewEntryDlg::OnColor);
+    connect(m_pPicture, &QToolButton::clicked, this, &CNewEntryDlg::OnPicture);
     connect(m_pSave, &QPushButton::clicked, this, &CNewEntryDlg::accept);
     connect(m_pDiscard, &QPushButton::clicked, this, &CNewEntryDlg::reject);
     connect(m_pHelp, &QPushButton::clicked, this, &CNewEntryDlg::OnHelp);
@@ -549,16 +556,18 @@ void CNewEntryDlg::BuildControls()
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), &CNewEntryDlg::OnBold);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), &CNewEntryDlg::OnItalic);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_U), &CNewEntryDlg::OnUnderline);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &CNewEntryDlg::OnPicture);
     addShortcut(QKeySequence(Qt::Key_F1), &CNewEntryDlg::OnHelp);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &CNewEntryDlg::accept);
 
     // The keyboard route: date, time of day, formatting, the text, then the ratings and
     // the rest of the right-hand column, then the commands.
-    const QList<QWidget*> order = {m_pDate,       m_pTime,     m_pFontName,    m_pFontSize,
-                                   m_pBold,       m_pItalic,   m_pUnderline,   m_pColor,
-                                   m_pEdit,       m_pMoodSpin, m_pFatigueSpin, m_pShapeSpin,
-                                   m_pDreamSpin,  m_pWeight,   m_pTemperature, m_pMenstruus,
-                                   m_pCopulation, m_pSave,     m_pDiscard,     m_pHelp};
+    const QList<QWidget*> order = {m_pDate,       m_pTime,      m_pFontName,    m_pFontSize,
+                                   m_pBold,       m_pItalic,    m_pUnderline,   m_pColor,
+                                   m_pPicture,    m_pEdit,      m_pMoodSpin,    m_pFatigueSpin,
+                                   m_pShapeSpin,  m_pDreamSpin, m_pWeight,      m_pTemperature,
+                                   m_pMenstruus,  m_pCopulation, m_pSave,       m_pDiscard,
+                                   m_pHelp};
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -734,6 +743,11 @@ void CNewEntryDlg::OnColor()
 {
     m_pEdit->ChooseSelectionColor();
     m_pEdit->setFocus();
+}
+
+void CNewEntryDlg::OnPicture()
+{
+    m_pEdit->ChoosePicture();
 }
 
 void CNewEntryDlg::OnHelp()

@@ -22,6 +22,7 @@
 
 class CDiarySession;
 class CEntryRichEdit;
+class CWordCountLabel;
 class CNewEntryDlgDraft;
 class CRatingSpin;
 class QCheckBox;
@@ -114,6 +115,7 @@ private slots:
     void OnItalic();
     void OnUnderline();
     void OnColor();
+    void OnPicture();
     void OnHelp();
     void OnMoodChanged(int value);
     void OnFatigueChanged(int value);
@@ -165,6 +167,8 @@ private:
     QToolButton* m_pItalic = nullptr;
     QToolButton* m_pUnderline = nullptr;
     QToolButton* m_pColor = nullptr;
+    QToolButton* m_pPicture = nullptr;
+    CWordCountLabel* m_pWordCount = nullptr;
     QPushButton* m_pSave = nullptr;
     QPushButton* m_pDiscard = nullptr;
     QPushButton* m_pHelp = nullptr;

@@ -3,6 +3,7 @@
 #include "export/AtomicFileWriter.h"
 #include "export/DiaryName.h"
 #include "export/MarkdownText.h"
+#include "export/ExportPictures.h"
 #include "rtf/Rtf.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
@@ -168,7 +169,7 @@ public:
         default:
             section = QStringLiteral("\n\n") + heading + QLatin1Char('\n') + lines.join('\n') +
                       QStringLiteral("\n\n") +
-                      (text != nullptr ? text->toPlainText() : kUnreadable);
+                      (text != nullptr ? CExportPictures::PlainText(*text) : kUnreadable);
             break;
         }
         if (!section.endsWith(QLatin1Char('\n'))) {
@@ -302,6 +303,7 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
             QStringLiteral("The export was cancelled; no file was written.");
 
         out.Open();
+        CExportPictures pictures(path);
         CDocumentWriter writer(format, labels, out);
         writer.Begin(QString::fromLocal8Bit(DiaryName(session.Path(), session.ExtLoc())));
         for (int done = 0; done < total; ++done) {
@@ -321,6 +323,11 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
             }
             QTextDocument document;
             RtfToDocument(store->entry.text, document);
+            if (format == ExportFormat::Html) {
+                CExportPictures::InlinePictures(document);
+            } else if (format == ExportFormat::Markdown) {
+                pictures.SavePictures(document, store->entry.time);
+            }
             writer.Entry(HeaderOf(store->entry), &document);
         }
         writer.End();
@@ -329,6 +336,7 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
             return Outcome(Status::Cancelled, cancelMessage);
         }
         out.Commit();
+        pictures.Keep();
         return Outcome(Status::Written, QString(), total);
     } catch (const CFileError& error) {
         out.Discard();

@@ -1,6 +1,7 @@
 #include "export/MarkdownText.h"
 
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <vector>
@@ -15,6 +16,8 @@ struct MarkedChar
     QChar c;
     bool bold = false;
     bool italic = false;
+    // Written as it stands instead of c: a picture's own Markdown.
+    QString raw;
 };
 
 // A stretch [begin, end) written between delimiters.
@@ -229,7 +232,9 @@ QString LineOf(const std::vector<MarkedChar>& line)
             break;
         }
         const QChar c = At(line, i);
-        if (i < first || i >= last) {
+        if (!line[size_t(i)].raw.isEmpty()) {
+            out += line[size_t(i)].raw;
+        } else if (i < first || i >= last) {
             out += c == u' ' ? QStringLiteral("&#32;") : QStringLiteral("&#9;");
         } else if (i == listMark) {
             out += QLatin1Char('\\');
@@ -268,6 +273,12 @@ QString MarkdownOf(const QTextDocument& document)
                     lines.emplace_back();
                 } else if (c != QChar::ObjectReplacementCharacter) {
                     lines.back().push_back({c, bold, italic});
+                } else if (format.isImageFormat() && !format.toImageFormat().name().isEmpty()) {
+                    // A picture the export wrote beside the file.
+                    lines.back().push_back({c, false, false,
+                                            QStringLiteral("![picture](") +
+                                                format.toImageFormat().name() +
+                                                QLatin1Char(')')});
                 }
             }
         }

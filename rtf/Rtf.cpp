@@ -1,5 +1,6 @@
 #include "rtf/Rtf.h"
 
+#include "rtf/PictureObject.h"
 #include "rtf/RtfDocumentSink.h"
 #include "rtf/RtfPlainTextSink.h"
 #include "rtf/RtfReader.h"
@@ -22,6 +23,7 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document)
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
+    CPictureObject::Install(document);
     {
         QTextCursor batch(&document);
         batch.beginEditBlock();

@@ -15,7 +15,8 @@ class QTextDocument;
 // found in the text selects the same range in the view.
 QString RtfToPlainText(std::string_view rtf);
 
-// Replaces the document's content with the text and formatting of the RTF.
+// Replaces the document's content with the text, formatting and pictures of
+// the RTF, and makes the document draw its pictures (CPictureObject).
 // Malformed or truncated input yields whatever text could be read.
 void RtfToDocument(std::string_view rtf, QTextDocument& document);
 

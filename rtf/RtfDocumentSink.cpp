@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QTextBlockFormat>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextOption>
 
 CRtfDocumentSink::CRtfDocumentSink(QTextDocument& document, const CRtfReader& reader)
@@ -30,6 +31,14 @@ void CRtfDocumentSink::ParagraphEnd(const RtfParState& paragraph, const RtfCharS
 void CRtfDocumentSink::Finish(const RtfParState& paragraph, const RtfCharState& format)
 {
     EndBlock(paragraph, format);
+}
+
+void CRtfDocumentSink::Picture(const RtfPicture& picture, const RtfCharState& format)
+{
+    FlushRun();
+    QTextImageFormat image = picture.ToFormat();
+    image.merge(CharFormat(format));
+    m_cursor.insertImage(image);
 }
 
 void CRtfDocumentSink::EndBlock(const RtfParState& paragraph, const RtfCharState& format)

@@ -16,6 +16,7 @@ public:
     void Text(QStringView text, const RtfCharState& format) override;
     void ParagraphEnd(const RtfParState& paragraph, const RtfCharState& format) override;
     void Finish(const RtfParState& paragraph, const RtfCharState& format) override;
+    void Picture(const RtfPicture& picture, const RtfCharState& format) override;
 
     // One RTF twip in document units (pixels at 96 dots per inch).
     static constexpr double kTwipsPerUnit = 15.0;

@@ -15,7 +15,6 @@ const std::unordered_map<std::string_view, CRtfKeywords::Entry>& Table()
         // Groups whose content is not part of the text.
         for (const char* name : {"stylesheet",
                                  "info",
-                                 "pict",
                                  "object",
                                  "objdata",
                                  "objclass",
@@ -116,6 +115,13 @@ const std::unordered_map<std::string_view, CRtfKeywords::Entry>& Table()
         }
         // The rendered list number or bullet is text like any other.
         t.erase("listtext");
+        t["pict"] = {Kw::Picture};
+        t["pngblip"] = {Kw::PngBlip};
+        t["jpegblip"] = {Kw::JpegBlip};
+        t["picw"] = {Kw::PicW};
+        t["pich"] = {Kw::PicH};
+        t["picwgoal"] = {Kw::PicWGoal};
+        t["pichgoal"] = {Kw::PicHGoal};
         t["ansi"] = {Kw::Ansi};
         t["mac"] = {Kw::Mac};
         t["pc"] = {Kw::Pc};

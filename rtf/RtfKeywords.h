@@ -10,6 +10,7 @@ enum class RtfKeyword : uint8_t
     // destinations: only at the start of a group (or after \*)
     FontTable,
     ColourTable,
+    Picture,
     SkipDestination,
     // document
     Ansi,
@@ -62,6 +63,13 @@ enum class RtfKeyword : uint8_t
     Red,
     Green,
     Blue,
+    // pictures
+    PngBlip,
+    JpegBlip,
+    PicW,
+    PicH,
+    PicWGoal,
+    PicHGoal,
 };
 
 class CRtfKeywords
@@ -80,6 +88,6 @@ public:
     static bool IsDestination(RtfKeyword kw)
     {
         return kw == RtfKeyword::FontTable || kw == RtfKeyword::ColourTable ||
-               kw == RtfKeyword::SkipDestination;
+               kw == RtfKeyword::Picture || kw == RtfKeyword::SkipDestination;
     }
 };

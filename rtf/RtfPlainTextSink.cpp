@@ -22,3 +22,9 @@ void CRtfPlainTextSink::Finish(const RtfParState&, const RtfCharState&)
         }
     }
 }
+
+void CRtfPlainTextSink::Picture(const RtfPicture&, const RtfCharState&)
+{
+    // The document's object replacement character.
+    m_strText.append(QChar::ObjectReplacementCharacter);
+}

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -60,6 +62,13 @@ void CRtfReader::Reset()
     m_text.clear();
     m_highSurrogate = 0;
     m_pendingParagraph.reset();
+    m_pGroupOpen = nullptr;
+    m_pPictureStart = nullptr;
+    m_nPictureDepth = 0;
+    m_picture = RtfPicture{};
+    m_strPictureKind.clear();
+    m_nHalfByte = -1;
+    m_bPictureBinary = false;
 }
 
 void CRtfReader::Parse(std::string_view rtf, Sink& sink)
@@ -96,7 +105,13 @@ void CRtfReader::Parse(std::string_view rtf, Sink& sink)
                 break;
             }
             m_bGroupStart = false;
-            if (m_state.dest == Dest::Text && m_nSkip == 0 && !m_bSkipTrail) {
+            if (m_state.dest == Dest::Picture) {
+                const char* start = m_p;
+                while (m_p < m_pEnd && !IsSpecial(*m_p)) {
+                    ++m_p;
+                }
+                PictureBytes(start, m_p);
+            } else if (m_state.dest == Dest::Text && m_nSkip == 0 && !m_bSkipTrail) {
                 const char* start = m_p;
                 while (m_p < m_pEnd && !IsSpecial(*m_p)) {
                     ++m_p;
@@ -112,6 +127,12 @@ void CRtfReader::Parse(std::string_view rtf, Sink& sink)
         }
     }
 
+    if (m_state.dest == Dest::Picture && m_nPictureDepth > 0 && m_nPictureDepth <= m_stack.size()) {
+        // A truncated picture: what was read of it stands in the text.
+        m_state = m_stack[m_nPictureDepth - 1];
+        m_stack.resize(m_nPictureDepth - 1);
+        EndPicture(false);
+    }
     FlushBytes();
     if (m_state.dest == Dest::FontTable && m_fonts.IsOpen()) {
         m_fonts.End();
@@ -243,6 +264,9 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
         if (word == "fname" && m_state.dest == Dest::FontTable) {
             FlushBytes();
             m_state.dest = Dest::FontName;
+        } else if (word == "shppict" && m_state.dest == Dest::Text) {
+            // Word's picture for readers that know pictures (its twin
+            // \nonshppict is skipped): the \pict inside is read as usual.
         } else {
             SkipGroup();
         }
@@ -268,6 +292,9 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
             m_state.dest = Dest::ColourTable;
             m_colours.Clear();
             break;
+        case Kw::Picture:
+            BeginPicture();
+            break;
         default:
             SkipGroup();
             break;
@@ -279,6 +306,11 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
         // Binary data counts as one fallback character and is never text.
         SkipFallback(-1);
         const ptrdiff_t length = std::clamp<ptrdiff_t>(param, 0, m_pEnd - m_p);
+        if (m_state.dest == Dest::Picture) {
+            m_bPictureBinary = true;
+            m_nHalfByte = -1;
+            m_picture.data.append(m_p, length);
+        }
         m_p += length;
         return;
     }
@@ -303,6 +335,9 @@ void CRtfReader::ControlWord(std::string_view word, bool hasParam, int param)
         } else if (keyword.kw == Kw::Blue) {
             m_colours.SetBlue(param);
         }
+        return;
+    case Dest::Picture:
+        PictureWord(keyword.kw, word, hasParam, param);
         return;
     case Dest::Text:
         break;
@@ -413,6 +448,7 @@ void CRtfReader::OpenGroup()
     }
     m_stack.push_back(m_state);
     m_bGroupStart = true;
+    m_pGroupOpen = m_p - 1;
 }
 
 void CRtfReader::CloseGroup()
@@ -430,8 +466,12 @@ void CRtfReader::CloseGroup()
         if (m_state.dest == Dest::ColourTable && m_colours.HasComponents()) {
             m_colours.EndEntry();
         }
+        const bool picture = m_state.dest == Dest::Picture && m_stack.size() == m_nPictureDepth;
         m_state = m_stack.back();
         m_stack.pop_back();
+        if (picture) {
+            EndPicture(true);
+        }
     }
     // Extra closing braces are ignored. Once the outermost group is closed,
     // a closing brace still to come means this one was a stray brace in raw
@@ -536,6 +576,11 @@ void CRtfReader::TextByte(char byte, bool escaped)
             m_colours.EndEntry();
         }
         break;
+    case Dest::Picture:
+        if (!escaped) {
+            PictureBytes(&byte, &byte + 1);
+        }
+        break;
     }
 }
 
@@ -622,6 +667,7 @@ void CRtfReader::FlushBytes()
         m_fonts.AppendName(m_state.dest == Dest::FontName, m_bytes, m_nAnsiCodePage);
         break;
     case Dest::ColourTable:
+    case Dest::Picture:
         break;
     }
     m_bytes.clear();
@@ -638,4 +684,141 @@ void CRtfReader::FlushText()
     }
     m_pSink->Text(m_text, m_state.format.chars);
     m_text.clear();
+}
+
+void CRtfReader::BeginPicture()
+{
+    if (m_state.dest != Dest::Text || m_state.format.hidden) {
+        SkipGroup();
+        return;
+    }
+    if (!m_pSink->WantsPictureData()) {
+        SkipGroup();
+        EmitPicture(RtfPicture{});
+        return;
+    }
+    m_state.dest = Dest::Picture;
+    m_pPictureStart = m_pGroupOpen;
+    m_nPictureDepth = m_stack.size();
+    m_picture = RtfPicture{};
+    m_strPictureKind.clear();
+    m_nHalfByte = -1;
+    m_bPictureBinary = false;
+}
+
+void CRtfReader::PictureWord(RtfKeyword kw, std::string_view word, bool hasParam, int param)
+{
+    switch (kw) {
+    case Kw::PngBlip:
+        m_picture.kind = RtfPicture::Png;
+        break;
+    case Kw::JpegBlip:
+        m_picture.kind = RtfPicture::Jpeg;
+        break;
+    case Kw::PicW:
+        m_picture.pixelWidth = param;
+        return;
+    case Kw::PicH:
+        m_picture.pixelHeight = param;
+        return;
+    case Kw::PicWGoal:
+        m_picture.goalWidth = param;
+        return;
+    case Kw::PicHGoal:
+        m_picture.goalHeight = param;
+        return;
+    default: {
+        // The kinds this program does not show; every other word in the
+        // group describes the picture further and is kept with the group.
+        static constexpr std::string_view kOtherKinds[] = {"wmetafile", "emfblip", "dibitmap",
+                                                           "wbitmap",   "macpict", "pmmetafile"};
+        if (std::find(std::begin(kOtherKinds), std::end(kOtherKinds), word) ==
+            std::end(kOtherKinds)) {
+            return;
+        }
+        m_picture.kind = RtfPicture::Other;
+        break;
+    }
+    }
+    m_strPictureKind.assign(word);
+    if (hasParam) {
+        m_strPictureKind += std::to_string(param);
+    }
+}
+
+void CRtfReader::PictureBytes(const char* begin, const char* end)
+{
+    for (const char* p = begin; p < end; ++p) {
+        const int value = HexValue(*p);
+        if (value < 0) {
+            continue;
+        }
+        if (m_nHalfByte < 0) {
+            m_nHalfByte = value;
+        } else {
+            m_picture.data.append(char(m_nHalfByte * 16 + value));
+            m_nHalfByte = -1;
+        }
+    }
+}
+
+void CRtfReader::EndPicture(bool closed)
+{
+    RtfPicture picture = std::move(m_picture);
+    m_picture = RtfPicture{};
+    m_nPictureDepth = 0;
+    if (m_strPictureKind.empty()) {
+        // A group that names no kind of picture holds nothing to show.
+        picture.kind = RtfPicture::Other;
+    }
+    if (picture.kind == RtfPicture::Other) {
+        // Kept as read, so that writing it again loses nothing. Only a group
+        // that cannot go back into 7-bit RTF as it is (cut short, binary
+        // data) is written afresh from what was read of it.
+        const std::string_view raw(m_pPictureStart, size_t(m_p - m_pPictureStart));
+        const bool clean =
+            closed && !m_bPictureBinary && std::all_of(raw.begin(), raw.end(), [](char c) {
+                return c != 0 && static_cast<unsigned char>(c) < 0x80;
+            });
+        if (clean) {
+            picture.group = QByteArray(raw.data(), qsizetype(raw.size()));
+        } else {
+            std::string group = "{\\pict";
+            if (!m_strPictureKind.empty()) {
+                group += '\\' + m_strPictureKind;
+            }
+            const auto word = [&group](const char* name, int value) {
+                if (value > 0) {
+                    group += '\\';
+                    group += name;
+                    group += std::to_string(value);
+                }
+            };
+            word("picw", picture.pixelWidth);
+            word("pich", picture.pixelHeight);
+            word("picwgoal", picture.goalWidth);
+            word("pichgoal", picture.goalHeight);
+            group += '\n';
+            group += picture.data.toHex().toStdString();
+            group += '}';
+            picture.group = QByteArray::fromStdString(group);
+        }
+        picture.data.clear();
+    }
+    m_strPictureKind.clear();
+    m_nHalfByte = -1;
+    m_bPictureBinary = false;
+    EmitPicture(picture);
+}
+
+void CRtfReader::EmitPicture(const RtfPicture& picture)
+{
+    FlushBytes();
+    ResolveSurrogate();
+    FlushText();
+    if (m_pendingParagraph) {
+        m_pSink->ParagraphEnd(m_pendingParagraph->first, m_pendingParagraph->second);
+        m_pendingParagraph.reset();
+    }
+    m_pSink->Picture(picture, m_state.format.chars);
 }

@@ -5,6 +5,7 @@
 #include "rtf/RtfColourTable.h"
 #include "rtf/RtfFontTable.h"
 #include "rtf/RtfFormatting.h"
+#include "rtf/RtfPicture.h"
 
 #include <QRgb>
 #include <QString>
@@ -29,6 +30,10 @@ public:
         virtual void ParagraphEnd(const RtfParState& paragraph, const RtfCharState& format) = 0;
         // The formats of the last paragraph; nothing follows.
         virtual void Finish(const RtfParState& paragraph, const RtfCharState& format) = 0;
+        // A picture stands in the text here. A sink that does not want the
+        // pictures' data gets an empty picture, and the reader passes over it.
+        virtual void Picture(const RtfPicture& picture, const RtfCharState& format) = 0;
+        virtual bool WantsPictureData() const { return true; }
     };
 
     using Font = CRtfFontTable::Font;
@@ -52,7 +57,8 @@ private:
         Text,
         FontTable,
         FontName,
-        ColourTable
+        ColourTable,
+        Picture
     };
     struct Group
     {
@@ -67,6 +73,12 @@ private:
     void ControlWord(std::string_view word, bool hasParam, int param);
     void ControlSymbol(char symbol);
     void FontTableWord(RtfKeyword kw, int param);
+    void BeginPicture();
+    void PictureWord(RtfKeyword kw, std::string_view word, bool hasParam, int param);
+    void PictureBytes(const char* begin, const char* end);
+    // closed: the group's closing brace was read (m_p is just past it).
+    void EndPicture(bool closed);
+    void EmitPicture(const RtfPicture& picture);
     void TextWord(RtfKeyword kw, char16_t ch, bool hasParam, int param);
     // Passes over the rest of the current group, up to its closing brace.
     void SkipGroup();
@@ -110,4 +122,13 @@ private:
     char16_t m_highSurrogate = 0;
 
     std::optional<std::pair<RtfParState, RtfCharState>> m_pendingParagraph;
+
+    // The \pict group being read.
+    const char* m_pGroupOpen = nullptr; // the brace of the group opened last
+    const char* m_pPictureStart = nullptr;
+    size_t m_nPictureDepth = 0; // stack depth inside the picture's group
+    RtfPicture m_picture;
+    std::string m_strPictureKind; // the kind's word and number, e.g. "wmetafile8"
+    int m_nHalfByte = -1;         // a hex digit waiting for its partner
+    bool m_bPictureBinary = false;
 };

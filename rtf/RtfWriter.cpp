@@ -1,6 +1,8 @@
 #include "rtf/RtfWriter.h"
 
+#include "rtf/PictureImport.h"
 #include "rtf/RtfDocumentSink.h"
+#include "rtf/RtfPicture.h"
 
 #include <QBrush>
 #include <QColor>
@@ -8,6 +10,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -291,10 +295,20 @@ void CRtfWriter::WriteParagraph(const QTextBlock& block)
     bool wrote = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        if (fragment.isValid()) {
-            const QString text = fragment.text();
-            wrote = WriteRun(text, StyleOf(fragment.charFormat())) || wrote;
+        if (!fragment.isValid()) {
+            continue;
         }
+        const QString text = fragment.text();
+        if (fragment.charFormat().isImageFormat()) {
+            const QTextImageFormat image = fragment.charFormat().toImageFormat();
+            for (const QChar c : text) {
+                if (c == QChar::ObjectReplacementCharacter) {
+                    wrote = WritePicture(image) || wrote;
+                }
+            }
+            continue;
+        }
+        wrote = WriteRun(text, StyleOf(fragment.charFormat())) || wrote;
     }
     if (!wrote) {
         // The format of an empty line decides its height.
@@ -306,6 +320,55 @@ void CRtfWriter::WriteParagraph(const QTextBlock& block)
     WriteWord("par");
     m_body += '\n';
     m_bDelimit = false;
+}
+
+bool CRtfWriter::WritePicture(const QTextImageFormat& format)
+{
+    std::optional<RtfPicture> picture = RtfPicture::FromFormat(format);
+    if (!picture) {
+        // An image that came in some other way (pasted HTML): stored as PNG
+        // if the document can give its pixels.
+        const QVariant resource =
+            m_document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+        QImage image;
+        if (resource.userType() == QMetaType::QImage) {
+            image = resource.value<QImage>();
+        } else if (resource.userType() == QMetaType::QByteArray) {
+            image.loadFromData(resource.toByteArray());
+        }
+        PictureImport imported = PictureImport::FromImage(image);
+        if (imported.status != PictureImport::Ok) {
+            return false;
+        }
+        picture = std::move(imported.picture);
+    }
+    if (picture->kind == RtfPicture::Other) {
+        m_body.append(picture->group.constData(), size_t(picture->group.size()));
+        m_bDelimit = false;
+        return true;
+    }
+    m_body += "{\\pict";
+    m_body += picture->kind == RtfPicture::Png ? "\\pngblip" : "\\jpegblip";
+    const auto word = [this](const char* name, int value) {
+        if (value > 0) {
+            m_body += '\\';
+            m_body += name;
+            m_body += std::to_string(value);
+        }
+    };
+    word("picw", picture->pixelWidth);
+    word("pich", picture->pixelHeight);
+    word("picwgoal", picture->goalWidth);
+    word("pichgoal", picture->goalHeight);
+    const QByteArray hex = picture->data.toHex();
+    constexpr qsizetype kLine = 128;
+    for (qsizetype i = 0; i < hex.size(); i += kLine) {
+        m_body += '\n';
+        m_body.append(hex.constData() + i, size_t(std::min(kLine, hex.size() - i)));
+    }
+    m_body += '}';
+    m_bDelimit = false;
+    return true;
 }
 
 std::string CRtfWriter::Write()

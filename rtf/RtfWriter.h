@@ -9,6 +9,7 @@
 class QTextBlock;
 class QTextCharFormat;
 class QTextDocument;
+class QTextImageFormat;
 
 // Writes a document as canonical 7-bit RTF: every paragraph starts with
 // \pard and its properties, every change of character format writes \plain
@@ -40,6 +41,8 @@ private:
     int FontIndex(const QTextCharFormat& format);
     int ColourIndex(QRgb colour);
     void WriteParagraph(const QTextBlock& block);
+    // Writes the picture of an image character; false when it has none.
+    bool WritePicture(const QTextImageFormat& format);
     void WriteStyle(const Style& style);
     // Writes what of the text RTF can carry; false when nothing was written.
     bool WriteRun(QStringView text, const Style& style);

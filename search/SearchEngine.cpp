@@ -1,6 +1,9 @@
 #include "search/SearchEngine.h"
 
+#include "search/TagCounts.h"
 #include "search/TextMatcher.h"
+
+#include <cstring>
 
 namespace {
 
@@ -16,9 +19,21 @@ bool Passes(const RememberedEntry& entry, const SearchQuery& query)
            (!query.maxMood || entry.mood <= *query.maxMood);
 }
 
+bool CarriesTag(const CEntryTextSnapshot& texts, int index, const QString& key)
+{
+    const RememberedEntry& entry = texts.Entry(index);
+    if (entry.wide) {
+        return HasTag(texts.Utf16(entry), key);
+    }
+    return std::memchr(texts.Latin1(entry).data(), '#', size_t(entry.length)) != nullptr &&
+           HasTag(texts.Text(index), key);
+}
+
 bool IsBreak(QChar c)
 {
-    return c.isSpace() || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    // A picture shows as a space in the snippet.
+    return c.isSpace() || c == QChar::ParagraphSeparator || c == QChar::LineSeparator ||
+           c == QChar::ObjectReplacementCharacter;
 }
 
 } // namespace
@@ -71,6 +86,8 @@ std::vector<SearchHit> SearchEntries(const CEntryTextSnapshot& texts, const Sear
             break;
         const RememberedEntry& entry = texts.Entry(i);
         if (!Passes(entry, query))
+            continue;
+        if (!query.tag.isEmpty() && !CarriesTag(texts, i, query.tag))
             continue;
         const qsizetype at =
             entry.wide ? matcher.IndexIn(texts.Utf16(entry)) : matcher.IndexIn(texts.Latin1(entry));

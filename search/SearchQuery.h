@@ -14,8 +14,10 @@ struct SearchQuery
     std::optional<int64_t> to;
     std::optional<int> minMood;
     std::optional<int> maxMood;
+    // Only the entries that carry this tag (its TagKey); empty: any entry.
+    QString tag;
 
-    bool HasFilter() const { return from || to || minMood || maxMood; }
+    bool HasFilter() const { return from || to || minMood || maxMood || !tag.isEmpty(); }
 };
 
 struct SearchHit

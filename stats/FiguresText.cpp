@@ -29,6 +29,22 @@ QString AverageWordsLine(double average, bool done)
     return QStringLiteral("Average words per entry: %1").arg(std::lround(average));
 }
 
+QString TopTagsLine(const std::vector<std::pair<QString, int>>& tags, bool done)
+{
+    const QString caption = QStringLiteral("Most used tags: ");
+    if (!done) {
+        return caption + QStringLiteral("counting...");
+    }
+    if (tags.empty()) {
+        return caption + QStringLiteral("none");
+    }
+    QStringList parts;
+    for (const auto& [tag, entries] : tags) {
+        parts.append(QStringLiteral("#%1 (%2)").arg(tag).arg(entries));
+    }
+    return caption + parts.join(QStringLiteral(", "));
+}
+
 QStringList MoodShareLines(const DiaryFigures& figures, const RatingLabels& labels)
 {
     int total = 0;

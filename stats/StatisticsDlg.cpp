@@ -69,10 +69,9 @@ CStatisticsDlg::CStatisticsDlg(const CDiarySession& session, int64_t now, QWidge
     m_pGrid->SetCursor(first.month, first.day);
 
     m_pCounter = new CWordCounter(session, this);
-    connect(m_pCounter, &CWordCounter::Finished, this,
-            [this](double average) { m_pWords->setText(AverageWordsLine(average, true)); });
+    connect(m_pCounter, &CWordCounter::Finished, this, &CStatisticsDlg::ShowCounted);
     if (m_headers.empty() || !m_pCounter->Start()) {
-        m_pWords->setText(AverageWordsLine(m_pCounter->Average(), true));
+        ShowCounted();
     }
 }
 
@@ -140,6 +139,8 @@ void CStatisticsDlg::BuildLayout()
         AddLine(figuresLayout, lines[k], names[k]);
     }
     m_pWords = AddLine(figuresLayout, AverageWordsLine(0, false), "averageWords");
+    m_pTags = AddLine(figuresLayout, TopTagsLine({}, false), "topTags");
+    m_pTags->setWordWrap(true);
     figuresLayout->addSpacing(8);
     AddLine(figuresLayout, QStringLiteral("Moods:"), "moodCaption");
     for (const QString& line : MoodShareLines(figures, m_labels)) {
@@ -217,12 +218,18 @@ void CStatisticsDlg::ShowChart()
                                                 all ? m_years.back() : Year()));
 }
 
+void CStatisticsDlg::ShowCounted()
+{
+    m_pWords->setText(AverageWordsLine(m_pCounter->Average(), true));
+    m_pTags->setText(TopTagsLine(m_pCounter->TopTags(kTopTags), true));
+}
+
 void CStatisticsDlg::OnEntryRequested(int entry)
 {
     m_pCounter->Pause();
     emit ShowEntryRequested(entry);
     if (!m_pCounter->Start()) {
-        m_pWords->setText(AverageWordsLine(m_pCounter->Average(), true));
+        ShowCounted();
     }
 }
 

@@ -22,6 +22,9 @@ class QComboBox;
 class QLabel;
 class QTabWidget;
 
+// How many of the most used tags the figures list.
+inline constexpr int kTopTags = 8;
+
 class CStatisticsDlg : public QDialog
 {
     Q_OBJECT
@@ -54,6 +57,8 @@ private:
     void ShowYear();
     void ShowChart();
     void OnEntryRequested(int entry);
+    // The average words and the most used tags, as far as they are counted.
+    void ShowCounted();
 
     const CDiarySession& m_session;
     int64_t m_nNow;
@@ -70,5 +75,6 @@ private:
     QChart* m_pChart = nullptr;
     QChartView* m_pChartView = nullptr;
     QLabel* m_pWords = nullptr;
+    QLabel* m_pTags = nullptr;
     CWordCounter* m_pCounter = nullptr;
 };

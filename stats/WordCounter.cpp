@@ -1,10 +1,12 @@
 #include "stats/WordCounter.h"
 
+#include "rtf/EntryTags.h"
 #include "rtf/Rtf.h"
 #include "stats/WordText.h"
 
 #include <QMetaObject>
 #include <QPointer>
+#include <algorithm>
 
 CWordCounter::CWordCounter(const CDiarySession& session, QObject* parent)
     : QObject(parent), m_session(session)
@@ -50,14 +52,40 @@ double CWordCounter::Average() const
     return m_nRead > 0 ? double(m_nWords) / double(m_nRead) : 0.0;
 }
 
+std::vector<std::pair<QString, int>> CWordCounter::TopTags(int count) const
+{
+    std::vector<std::pair<QString, int>> tags;
+    tags.reserve(size_t(m_tags.size()));
+    for (const auto& tag : m_tags) {
+        tags.push_back(tag);
+    }
+    std::sort(tags.begin(), tags.end(), [](const auto& a, const auto& b) {
+        if (a.second != b.second) {
+            return a.second > b.second;
+        }
+        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
+    });
+    if (tags.size() > size_t(std::max(count, 0))) {
+        tags.resize(size_t(std::max(count, 0)));
+    }
+    return tags;
+}
+
 void CWordCounter::Run()
 {
     try {
         for (; m_nNext < m_nCount && !m_bStop; ++m_nNext) {
             m_store->current_index = m_nNext;
             if (m_store->ReadEntry()) {
-                m_nWords += CountWords(RtfToPlainText(m_store->entry.text));
+                const QString text = RtfToPlainText(m_store->entry.text);
+                m_nWords += CountWords(text);
                 ++m_nRead;
+                for (QString& tag : TagsOf(text)) {
+                    auto& counted = m_tags[TagKey(tag)];
+                    if (counted.second++ == 0) {
+                        counted.first = std::move(tag);
+                    }
+                }
             }
         }
     } catch (...) {

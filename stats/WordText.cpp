@@ -2,27 +2,13 @@
 
 #include <QStringList>
 
-int CountWords(QStringView text)
-{
-    int count = 0;
-    bool inWord = false;
-    for (const QChar c : text) {
-        const bool space = c.isSpace();
-        if (!space && !inWord) {
-            ++count;
-        }
-        inWord = !space;
-    }
-    return count;
-}
-
 QString FirstWords(QStringView text, int words)
 {
     QStringList taken;
     qsizetype at = 0;
     const qsizetype size = text.size();
     while (true) {
-        while (at < size && text[at].isSpace()) {
+        while (at < size && IsWordBreak(text[at])) {
             ++at;
         }
         if (at == size) {
@@ -32,7 +18,7 @@ QString FirstWords(QStringView text, int words)
             return taken.join(QLatin1Char(' ')) + QStringLiteral("...");
         }
         const qsizetype start = at;
-        while (at < size && !text[at].isSpace()) {
+        while (at < size && !IsWordBreak(text[at])) {
             ++at;
         }
         taken.append(text.mid(start, at - start).toString());

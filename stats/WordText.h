@@ -2,11 +2,10 @@
 // Words of an entry's plain text: how many there are, and the first few of
 // them as a one-line preview.
 
+#include "widgets/WordCount.h"
+
 #include <QString>
 #include <QStringView>
-
-// Runs of characters between white space.
-int CountWords(QStringView text);
 
 // The first `words` words joined by single spaces, followed by "..." when
 // the text goes on.

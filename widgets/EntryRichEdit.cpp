@@ -1,8 +1,15 @@
 #include "widgets/EntryRichEdit.h"
 
+#include "platform/AppInfo.h"
 #include "platform/ColorDialog.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "rtf/EntryTags.h"
+#include "rtf/PictureImport.h"
+#include "rtf/PictureObject.h"
 #include "rtf/Rtf.h"
+#include "rtf/RtfPicture.h"
 #include "widgets/LinkHighlighter.h"
 #include "widgets/SpellChecker.h"
 #include "widgets/SpellHighlighter.h"
@@ -10,14 +17,22 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextImageFormat>
 #include <QTextLayout>
+#include <QUrl>
 #include <algorithm>
+#include <memory>
 
 namespace {
 // A format's font with everything it leaves open taken from the document.
@@ -56,12 +71,31 @@ void SetEffect(QTextCharFormat& format, int bit, bool on)
         break;
     }
 }
+// The local picture files among dropped or pasted addresses; empty unless
+// every address is one.
+QStringList PictureFiles(const QMimeData& source)
+{
+    QStringList files;
+    if (!source.hasUrls()) {
+        return files;
+    }
+    const QList<QByteArray> known = QImageReader::supportedImageFormats();
+    for (const QUrl& url : source.urls()) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty() || !known.contains(QFileInfo(path).suffix().toLower().toLatin1())) {
+            return {};
+        }
+        files.append(path);
+    }
+    return files;
+}
 } // namespace
 
 CEntryRichEdit::CEntryRichEdit(QWidget* parent)
     : QTextEdit(parent), m_pLinks(new CLinkHighlighter(document()))
 {
     viewport()->setMouseTracking(true);
+    CPictureObject::Install(*document());
 }
 
 CEntryRichEdit::~CEntryRichEdit() = default;
@@ -219,6 +253,155 @@ QStringList CEntryRichEdit::ListTrueTypeFonts()
     return fonts;
 }
 
+void CEntryRichEdit::ChoosePicture()
+{
+    const std::optional<QString> path = CFileDialogs::OpenFile(
+        this, QStringLiteral("Insert picture"),
+        QStringLiteral("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;All files (*)"),
+        QString());
+    if (path) {
+        InsertPictureFile(*path);
+    }
+    setFocus();
+}
+
+bool CEntryRichEdit::InsertPictureFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CMessageBox::Show(this,
+                          QStringLiteral("The picture \"%1\" could not be opened.")
+                              .arg(QFileInfo(path).fileName()),
+                          CAppInfo::AppName());
+        return false;
+    }
+    return InsertImported(PictureImport::FromFile(file.readAll()));
+}
+
+bool CEntryRichEdit::InsertPictureImage(const QImage& image)
+{
+    return InsertImported(PictureImport::FromImage(image));
+}
+
+bool CEntryRichEdit::InsertImported(const PictureImport& picture)
+{
+    switch (picture.status) {
+    case PictureImport::Ok:
+        break;
+    case PictureImport::Unreadable:
+        CMessageBox::Show(this, QStringLiteral("This is no picture Dayloom can read."),
+                          CAppInfo::AppName());
+        return false;
+    case PictureImport::TooLarge:
+        CMessageBox::Show(this,
+                          QStringLiteral("The picture is larger than 2 MB even when made no "
+                                         "larger than 1600 pixels, so it was not inserted."),
+                          CAppInfo::AppName());
+        return false;
+    }
+    if (isReadOnly()) {
+        return false;
+    }
+    // The text typed after the picture goes on in the font typed before it.
+    const QTextCharFormat typing = RtfPicture::TextLook(currentCharFormat());
+    QTextImageFormat image = picture.picture.ToFormat();
+    image.merge(typing);
+    textCursor().insertImage(image);
+    setCurrentCharFormat(typing);
+    ensureCursorVisible();
+    return true;
+}
+
+QMimeData* CEntryRichEdit::createMimeDataFromSelection() const
+{
+    // The HTML Qt copies names a picture but does not hold it: within the
+    // program the text goes as the RTF the entry would store. (Qt's own mime
+    // data lists only its own formats, so the copy is a plain QMimeData.)
+    const std::unique_ptr<QMimeData> copied(QTextEdit::createMimeDataFromSelection());
+    auto* data = new QMimeData;
+    data->setText(copied->text());
+    data->setHtml(copied->html());
+    QTextDocument selection;
+    QTextCursor(&selection).insertFragment(textCursor().selection());
+    const std::string rtf = DocumentToRtf(selection);
+    data->setData(QString::fromLatin1(kRtfMimeType), QByteArray(rtf.data(), qsizetype(rtf.size())));
+    return data;
+}
+
+bool CEntryRichEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasFormat(QString::fromLatin1(kRtfMimeType)) || source->hasImage() ||
+           !PictureFiles(*source).isEmpty() || QTextEdit::canInsertFromMimeData(source);
+}
+
+void CEntryRichEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (isReadOnly()) {
+        return;
+    }
+    if (source->hasFormat(QString::fromLatin1(kRtfMimeType))) {
+        const QByteArray rtf = source->data(QString::fromLatin1(kRtfMimeType));
+        QTextDocument copied;
+        RtfToDocument(std::string_view(rtf.constData(), size_t(rtf.size())), copied);
+        textCursor().insertFragment(QTextDocumentFragment(&copied));
+        ensureCursorVisible();
+        return;
+    }
+    if (const QStringList files = PictureFiles(*source); !files.isEmpty()) {
+        for (const QString& file : files) {
+            if (!InsertPictureFile(file)) {
+                break;
+            }
+        }
+        return;
+    }
+    if (source->hasImage() && !source->hasHtml()) {
+        InsertPictureImage(qvariant_cast<QImage>(source->imageData()));
+        return;
+    }
+    const int from = textCursor().selectionStart();
+    QTextEdit::insertFromMimeData(source);
+    const int to = textCursor().position();
+    if (const int left = AdoptPastedImages(from, to); left > 0) {
+        CMessageBox::Show(this,
+                          left == 1 ? QStringLiteral("A picture in the pasted text could not be "
+                                                     "read and was left out.")
+                                    : QStringLiteral("%1 pictures in the pasted text could not "
+                                                     "be read and were left out.")
+                                          .arg(left),
+                          CAppInfo::AppName());
+    }
+}
+
+int CEntryRichEdit::AdoptPastedImages(int from, int to)
+{
+    int left = 0;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (int position = to - 1; position >= from; --position) {
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = cursor.charFormat();
+        if (!format.isImageFormat() ||
+            cursor.selectedText() != QString(QChar::ObjectReplacementCharacter) ||
+            RtfPicture::FromFormat(format.toImageFormat())) {
+            continue;
+        }
+        const PictureImport picture =
+            PictureImport::FromImage(CPictureObject::ImageOf(*document(), format.toImageFormat()));
+        cursor.removeSelectedText();
+        if (picture.status == PictureImport::Ok) {
+            QTextImageFormat image = picture.picture.ToFormat();
+            image.merge(RtfPicture::TextLook(format));
+            cursor.insertImage(image);
+        } else {
+            ++left;
+        }
+    }
+    cursor.endEditBlock();
+    return left;
+}
+
 std::string CEntryRichEdit::StreamOutRtf() const
 {
     return DocumentToRtf(*document());
@@ -291,6 +474,23 @@ std::optional<std::pair<int, int>> CEntryRichEdit::LinkAt(const QPoint& viewport
     return std::nullopt;
 }
 
+QString CEntryRichEdit::TagAt(const QPoint& viewportPos) const
+{
+    const int position = CharacterAt(viewportPos);
+    if (position < 0) {
+        return {};
+    }
+    const QTextBlock block = document()->findBlock(position);
+    const QString text = block.text();
+    const int offset = position - block.position();
+    for (const TagSpan& span : FindTags(text)) {
+        if (offset >= span.start && offset < span.start + span.length) {
+            return text.mid(span.start, span.length);
+        }
+    }
+    return {};
+}
+
 // A paragraph break keeps the format the user is typing in. Qt's own text
 // control drops it when Enter is pressed in an empty paragraph, so a blank
 // line between two paragraphs would switch the rest of the entry back to
@@ -328,6 +528,13 @@ void CEntryRichEdit::mousePressEvent(QMouseEvent* event)
             event->accept();
             return;
         }
+        if (isReadOnly()) {
+            if (const QString tag = TagAt(event->position().toPoint()); !tag.isEmpty()) {
+                emit TagClicked(tag);
+                event->accept();
+                return;
+            }
+        }
     }
     QTextEdit::mousePressEvent(event);
 }
@@ -338,7 +545,8 @@ void CEntryRichEdit::mouseMoveEvent(QMouseEvent* event)
     if (event->buttons() != Qt::NoButton) {
         return;
     }
-    if (LinkAt(event->position().toPoint())) {
+    if (LinkAt(event->position().toPoint()) ||
+        (isReadOnly() && !TagAt(event->position().toPoint()).isEmpty())) {
         viewport()->setCursor(Qt::PointingHandCursor);
     } else {
         viewport()->setCursor(isReadOnly() ? Qt::ArrowCursor : Qt::IBeamCursor);

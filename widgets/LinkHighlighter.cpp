@@ -1,5 +1,7 @@
 #include "widgets/LinkHighlighter.h"
 
+#include "rtf/EntryTags.h"
+
 #include <QRegularExpression>
 #include <QTextCharFormat>
 
@@ -88,6 +90,11 @@ void CLinkHighlighter::highlightBlock(const QString& text)
     link.setForeground(QColor(0, 0, 255));
     link.setFontUnderline(true);
     link.setAnchor(true);
+    for (const TagSpan& span : FindTags(text)) {
+        QTextCharFormat format = link;
+        format.setAnchorHref(text.mid(span.start, span.length));
+        setFormat(int(span.start), int(span.length), format);
+    }
     for (const LinkSpan& span : FindLinks(text)) {
         QTextCharFormat format = link;
         format.setAnchorHref(text.mid(span.start, span.length));

@@ -1,5 +1,5 @@
 #pragma once
-// Shows the web and mail addresses of a document as links. The link look is
+// Shows the web and mail addresses and the #tags of a document as links. The link look is
 // a layout-only format of the highlighter, so it never becomes part of the
 // characters' own formats and never reaches the stored RTF.
 

@@ -1,9 +1,12 @@
 // Feeds arbitrary bytes to the RTF reader and checks what must always hold:
 // no crash or hang, plain text equal to the document's text, 7-bit output
-// without zero bytes, and a byte-stable write -> read -> write.
+// without zero bytes, and a byte-stable write -> read -> write. The document
+// is also drawn, so that its pictures are decoded.
 #include "rtf/Rtf.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QTextDocument>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QTextDocument document;
     RtfToDocument(rtf, document);
     Check(RtfToPlainText(rtf) == document.toPlainText(), "plain text differs from the document");
+    {
+        document.setTextWidth(200);
+        QImage canvas(200, 200, QImage::Format_RGB32);
+        QPainter painter(&canvas);
+        document.drawContents(&painter);
+    }
 
     const std::string written = DocumentToRtf(document);
     for (char c : written) {

@@ -1,6 +1,9 @@
-// Moving through the entries, searching their displayed text and deleting
-// them, as the buttons of the main window do it.
+// Moving through the entries, searching their displayed text and their tags
+// and deleting them, as the buttons of the main window do it.
 #include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QTextCursor>
 
 namespace {
 const QString kNoMore = QStringLiteral("There are no more entries in this diary!");
@@ -179,4 +182,49 @@ TEST_F(NavigationTest, DeletingTheOnlyEntryMakesTheDiaryNewAgain)
     EXPECT_EQ(window.Graph()->m_nCount, 0);
     EXPECT_TRUE(FieldText(window, "moodField").isEmpty());
     EXPECT_FALSE(QFileInfo::exists(PathOf("one.ilm")));
+}
+
+TEST_F(NavigationTest, TagFilterListsTheTagsWithTheirCountsAndAClickedTagIsSearched)
+{
+    CDayloomDlg& window =
+        OpenDiary("tags.ilm", {{LocalTime(2026, 12, 1, 8), Rtf("A #walk in the #rain.")},
+                               {LocalTime(2026, 12, 2, 8), Rtf("Another #Walk.")},
+                               {LocalTime(2026, 12, 3, 8), Rtf("Quiet, C# and #2026 only.")}});
+    auto* tag = Part<QComboBox>(window, "searchTag");
+    const auto choices = [tag] {
+        QStringList items;
+        for (int i = 0; i < tag->count(); ++i) {
+            items.append(tag->itemText(i));
+        }
+        return items;
+    };
+    // Opening counts nothing: the tags come with the first search.
+    EXPECT_EQ(choices(), QStringList{"(any)"});
+    Click("Search");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tag->count() == 3; }));
+    EXPECT_EQ(choices(), (QStringList{"(any)", "#walk (2)", "#rain (1)"}));
+
+    tag->setFocus();
+    QTest::keyClick(tag, Qt::Key_Down);
+    auto* heading = Part<QLabel>(window, "searchHeading");
+    EXPECT_TRUE(QTest::qWaitFor([heading] { return heading->text() == "2 entries found"; }));
+
+    // A deleted entry takes its tags out of the counts.
+    ClickLine(window, 0);
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    Click("Delete");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return choices().size() == 2; }));
+    EXPECT_EQ(choices(), (QStringList{"(any)", "#Walk (1)"}));
+    EXPECT_EQ(tag->currentText(), "#Walk (1)");
+
+    // A tag in the entry on view is a link that searches for it.
+    Click("Search");
+    ClickLine(window, 0);
+    CEntryRichEdit* view = window.EntryView();
+    QTextCursor at(view->document());
+    at.setPosition(9);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(at).center());
+    EXPECT_TRUE(window.IsSearching());
+    EXPECT_EQ(SearchField()->text(), "#Walk");
+    EXPECT_EQ(heading->text(), "1 entry found");
 }

@@ -6,11 +6,15 @@
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/ColorDialog.h"
+#include "platform/FileDialogs.h"
 #include "platform/Settings.h"
 #include "rtf/Rtf.h"
+#include "rtf/RtfPicture.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
+#include "store/KeyDerivation.h"
 #include "tests/support/TestDiary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/EntryRichEdit.h"
@@ -22,11 +26,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTimeEdit>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -457,14 +465,15 @@ TEST_F(NewEntryDlgTest, KeyboardRouteTabLeavesTheTextCtrlTabTypesOneCtrlSSaves)
         EXPECT_EQ(dialog.focusWidget(), mood);
         QTest::keyClick(mood, Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(dialog.focusWidget(), edit);
-        // B, I, U and C come before the text in the Tab order.
+        // B, I, U, C and Insert picture come before the text in the Tab order.
         std::vector<QString> route;
         Child<QComboBox>(dialog, "fontSize")->setFocus();
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
             route.push_back(dialog.focusWidget()->objectName());
         }
-        EXPECT_EQ(route, (std::vector<QString>{"bold", "italic", "underline", "color", "text"}));
+        EXPECT_EQ(route, (std::vector<QString>{"bold", "italic", "underline", "color", "picture",
+                                               "text"}));
         QTest::keyClicks(edit, "c");
         // Ctrl+S asks like SAVE: No keeps the editor open, Yes saves.
         QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
@@ -666,3 +675,116 @@ TEST_F(NewEntryDlgTest, DraftOfAnEditFollowsItsEntryAndDiscardRemovesIt)
 }
 
 } // namespace
+
+namespace {
+
+QImage Stripes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, (x / 4 + y / 3) % 2 ? qRgb(200, 30, 40) : qRgb(10, 90, 220));
+        }
+    }
+    return image;
+}
+
+// The pictures of a stored entry's text, decoded.
+std::vector<QImage> StoredPictures(const std::string& rtf)
+{
+    QTextDocument document;
+    RtfToDocument(rtf, document);
+    std::vector<QImage> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (const auto picture =
+                    RtfPicture::FromFormat(it.fragment().charFormat().toImageFormat())) {
+                pictures.push_back(picture->Decode().convertToFormat(QImage::Format_RGB32));
+            }
+        }
+    }
+    return pictures;
+}
+
+} // namespace
+
+TEST_F(NewEntryDlgTest, PicturesGoInByButtonAndPasteAndSurviveSaveAndReopenInBothDiaryKinds)
+{
+    const QString file = m_dir.filePath("beach.png");
+    ASSERT_TRUE(Stripes(30, 20).save(file));
+    const auto drive = [&file](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        QTest::keyClicks(edit, "Beach ");
+        CFileDialogs::PushFile(file);
+        Click(dialog, "picture");
+        QGuiApplication::clipboard()->setImage(Stripes(16, 12));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(edit, " and sea");
+        // Ctrl+Shift+P asks for a file; cancelled, nothing changes.
+        CFileDialogs::PushFile(std::nullopt);
+        QTest::keyClick(edit, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(edit->toPlainText(), QStringLiteral("Beach \uFFFC\uFFFC and sea"));
+        auto* count = Child<QLabel>(dialog, "wordCount");
+        EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == "3 words"; }));
+        ClickAnswering(dialog, "save", kYes);
+    };
+    const auto check = [](const std::string& rtf) {
+        EXPECT_EQ(RtfToPlainText(rtf).trimmed(), QStringLiteral("Beach \uFFFC\uFFFC and sea"));
+        const std::vector<QImage> pictures = StoredPictures(rtf);
+        ASSERT_EQ(pictures.size(), 2u);
+        EXPECT_EQ(pictures[0], Stripes(30, 20));
+        EXPECT_EQ(pictures[1], Stripes(16, 12));
+    };
+
+    // The four-file diary.
+    ASSERT_TRUE(Run(drive).saved);
+    ASSERT_EQ(ReadDiary().size(), 1u);
+    check(ReadDiary()[0].text);
+
+    // The encrypted diary, opened again with its password.
+    const std::string sealed = Encoded(m_dir.filePath("vault.dayloom"));
+    {
+        CDiarySession session(sealed, 0);
+        ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+        widgettest::PushDriver<CNewEntryDlg>(drive);
+        ASSERT_TRUE(CNewEntryDlg::Run(nullptr, session, std::nullopt, Morning()).saved);
+        session.Encrypted()->Lock();
+    }
+    CDiarySession reopened(sealed, 0);
+    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
+    const std::unique_ptr<CDiaryStore> store = reopened.MakeStore();
+    ASSERT_TRUE(store->ReadEntry());
+    check(store->entry.text);
+}
+
+TEST_F(NewEntryDlgTest, PicturesThatCannotBeReadOrAreTooLargeAreRefusedWithAMessage)
+{
+    const QString junk = m_dir.filePath("notes.png");
+    {
+        QFile out(junk);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("not a picture");
+    }
+    QImage noise(1600, 1600, QImage::Format_RGB32);
+    QRandomGenerator random(3);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x) {
+            line[x] = random.generate() | 0xFF000000U;
+        }
+    }
+    Run([&](CNewEntryDlg& dialog) {
+        CEntryRichEdit* edit = Text(dialog);
+        CFileDialogs::PushFile(junk);
+        Click(dialog, "picture");
+        EXPECT_EQ(LastMessage(), "This is no picture Dayloom can read.");
+        QGuiApplication::clipboard()->setImage(noise);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(LastMessage(), "The picture is larger than 2 MB even when made no larger than "
+                                 "1600 pixels, so it was not inserted.");
+        EXPECT_TRUE(edit->toPlainText().isEmpty());
+        CMessageBox::PushAnswer(kYes);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(ReadDiary().empty());
+}

@@ -6,9 +6,12 @@
 
 #include "export/DiaryExporter.h"
 
+#include "rtf/PictureImport.h"
 #include "store/DiarySession.h"
 #include "tests/export/ExportTestSupport.h"
 
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -161,6 +164,49 @@ TEST_F(DiaryExporterTest, MarkdownAndHtmlKeepTextFormattingAndDateOrder)
     for (const char* outside : {"src=", "<link", "@import", "http"}) {
         EXPECT_FALSE(html.contains(outside)) << outside;
     }
+}
+
+TEST_F(DiaryExporterTest, PicturesGoInlineIntoHtmlIntoFilesBesideMarkdownAndAsWordsIntoText)
+{
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(qRgb(20, 140, 60));
+    const QByteArray png = PictureImport::FromImage(image).picture.data;
+    const std::string rtf = "{\\rtf1\\ansi Seen: {\\pict\\pngblip\\picw6\\pich4 " +
+                            png.toHex().toStdString() + "} and {\\pict\\wmetafile8 0102}.\\par}";
+    const QString photos = PathOf("photos.ilm");
+    WriteDiary(photos, {{LocalTime(2024, 3, 1, 8), rtf}}, "secret");
+    const CDiarySession session(Encoded(photos), ExtLocOf(photos));
+    const auto exportTo = [&](const QString& name, const CDiaryExporter::Progress& progress = {}) {
+        const QString path = PathOf(name);
+        return CDiaryExporter::Export(session, m_labels, path, *CDiaryExporter::FormatForPath(path),
+                                      {}, progress)
+            .status;
+    };
+
+    ASSERT_EQ(exportTo("photos.html"), Status::Written);
+    const QString html = QString::fromStdString(ReadBytes(PathOf("photos.html")));
+    EXPECT_TRUE(html.contains("<img src=\"data:image/png;base64," + png.toBase64() + "\""))
+        << html.toStdString();
+    EXPECT_EQ(html.count("[picture]"), 1);
+    EXPECT_FALSE(html.contains("dayloom-picture:"));
+
+    ASSERT_EQ(exportTo("photos.md"), Status::Written);
+    const QString md = QString::fromStdString(ReadBytes(PathOf("photos.md")));
+    EXPECT_TRUE(md.contains("Seen: ![picture](photos-pictures/2024-03-01-080000-1.png) and "
+                            "\\[picture\\]."))
+        << md.toStdString();
+    const QString file = PathOf("photos-pictures/2024-03-01-080000-1.png");
+    EXPECT_EQ(ReadBytes(file), png.toStdString());
+    EXPECT_EQ(QFile::permissions(file) & 0x0077, QFileDevice::Permissions());
+
+    ASSERT_EQ(exportTo("photos.txt"), Status::Written);
+    EXPECT_NE(ReadBytes(PathOf("photos.txt")).find("Seen: [picture] and [picture]."),
+              std::string::npos);
+
+    // A cancelled export leaves no pictures behind either.
+    EXPECT_EQ(exportTo("gone.md", [](int done, int) { return done < 1; }), Status::Cancelled);
+    EXPECT_FALSE(QFile::exists(PathOf("gone-pictures")));
+    EXPECT_FALSE(QFile::exists(PathOf("gone.md")));
 }
 
 TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndSaysSo)

@@ -15,8 +15,10 @@
 #include "store/DiaryStore.h"
 #include "tests/support/TestDiary.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,6 +27,7 @@
 #include <clocale>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -380,3 +383,55 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 }
 
 } // namespace
+
+namespace {
+
+// The images of a PDF as pdfimages lists them: width x height, and the
+// pixels per inch they are printed at.
+QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
+{
+    QProcess process;
+    process.start("pdfimages", {"-list", pdf});
+    process.waitForFinished(60000);
+    QStringList sizes;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].simplified().split(' ');
+        if (fields.size() > 4 && fields[2] == "image") {
+            sizes.append(fields[3] + "x" + fields[4]);
+            ppi->push_back(fields.size() > 12 ? fields[12].toInt() : 0);
+        }
+    }
+    return sizes;
+}
+
+} // namespace
+
+TEST_F(EntryPrinterTest, PicturesArePrintedAtMostAsWideAsTheTextAndOthersAsAPlaceholder)
+{
+    if (QStandardPaths::findExecutable("pdfimages").isEmpty()) {
+        GTEST_SKIP() << "needs poppler-utils";
+    }
+    QImage image(3000, 200, QImage::Format_RGB32); // wider than any page
+    image.fill(qRgb(30, 120, 200));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    Add(LocalTime(2024, 5, 1, 9),
+        "{\\rtf1\\ansi Wide:\\par {\\pict\\pngblip\\picw3000\\pich200 " +
+            png.toHex().toStdString() +
+            "}\\par and {\\pict\\wmetafile8\\picw100\\pich50 0102} kept.\\par}");
+    CPrintDialog::PushAnswer(Pdf("picture.pdf"));
+
+    CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
+
+    EXPECT_TRUE(Messages().empty());
+    std::vector<int> ppi;
+    EXPECT_EQ(ImageSizes(Pdf("picture.pdf"), &ppi), QStringList{"3000x200"});
+    // 3000 pixels across the text's width of at most 6.5 inches.
+    ASSERT_EQ(ppi.size(), 1u);
+    EXPECT_GE(ppi[0], 3000 / 7);
+    const QString text = Text(Pdf("picture.pdf"));
+    EXPECT_TRUE(text.simplified().contains("and [picture] kept.")) << text.toStdString();
+}

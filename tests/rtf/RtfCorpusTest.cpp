@@ -88,8 +88,9 @@ TEST(RtfCorpus, SharedSamplesReadWithTheRightWords)
         for (const QString& path : Files(root + "/" + folder, {"*.rtf"})) {
             SCOPED_TRACE(path.toStdString());
             const std::string rtf = ReadBytes(path);
-            const QString plain = RtfToPlainText(rtf);
+            QString plain = RtfToPlainText(rtf);
             EXPECT_EQ(plain, rtftest::DocumentText(rtf));
+            plain.remove(QChar::ObjectReplacementCharacter);
 
             const QString base = path.chopped(4);
             QString expected;

@@ -214,7 +214,7 @@ TEST(RtfReader, MalformedInputYieldsTheReadableText)
         // Text after the document's last brace is not part of it.
         {"{\\rtf1 a\\par}\r\n -- signature", u"a"},
         // \bin lengths past the end are clamped.
-        {"{\\rtf1 a{\\pict\\bin2000000000 xyz}", u"a"},
+        {"{\\rtf1 a{\\pict\\bin2000000000 xyz}", u"a\uFFFC"},
         {"{\\rtf1 a\\bin3 }{}b}", u"ab"},
     });
     // Font and colour numbers far outside the tables.

@@ -87,10 +87,12 @@ TEST(OnThisDay, AtMostFiveMostRecentFirst)
     EXPECT_EQ(Find({}, LocalTime(2025, 7, 14, 23, 0)), Found{});
 }
 
-TEST(OnThisDay, WordsAreCountedAndCutOnWhitespace)
+TEST(OnThisDay, WordsAreCountedAndCutOnWhitespaceAndPictures)
 {
     EXPECT_EQ(CountWords(u""), 0);
     EXPECT_EQ(CountWords(u"  one\ttwo\n\nthree\u00a0four  "), 4);
+    EXPECT_EQ(CountWords(u"\uFFFC one\uFFFCtwo \uFFFC"), 2);
+    EXPECT_EQ(FirstWords(u"\uFFFC Seen\uFFFCtoday", 8), QStringLiteral("Seen today"));
     EXPECT_EQ(FirstWords(u"  Rain\nall day.  ", 8), QStringLiteral("Rain all day."));
     EXPECT_EQ(FirstWords(u"a b c d e f g h  ", 8), QStringLiteral("a b c d e f g h"));
 }

@@ -36,11 +36,13 @@ protected:
         for (int mood = -3; mood <= 3; ++mood) {
             entries.push_back({LocalTime(2024, 1, mood + 4, 20), Rtf("one two"), mood});
         }
-        entries.push_back({LocalTime(2024, 1, 10, 8), Rtf("early"), -2, -2, -3, -2});
-        entries.push_back({LocalTime(2024, 1, 10, 23, 59), Rtf("late entry words here"), 2});
+        entries.push_back({LocalTime(2024, 1, 10, 8), Rtf("#Walk"), -2, -2, -3, -2});
+        entries.push_back({LocalTime(2024, 1, 10, 23, 59), Rtf("late #walk words #rain"), 2});
         entries.push_back({LocalTime(2023, 6, 1, 12), Rtf("a b c d e f g h i j"), 1});
         for (int day = 20; day <= 22; ++day) {
-            entries.push_back({LocalTime(2024, 3, day, 0, 1), Rtf("x"), 0});
+            // A picture is no word.
+            entries.push_back(
+                {LocalTime(2024, 3, day, 0, 1), Rtf("x {\\pict\\wmetafile8 0102}"), 0});
         }
         WriteDiary(m_path, entries, "secret");
         m_session = std::make_unique<CDiarySession>(Encoded(m_path), ExtLocOf(m_path));
@@ -112,6 +114,7 @@ TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiary)
         ASSERT_TRUE(done.wait(10000));
     }
     EXPECT_EQ(Text(*dialog, "averageWords"), QStringLiteral("Average words per entry: 2"));
+    EXPECT_EQ(Text(*dialog, "topTags"), QStringLiteral("Most used tags: #Walk (2), #rain (1)"));
 
     // Another year changes the grid, not the figures.
     QTest::keyClick(dialog->Grid(), Qt::Key_PageUp);

@@ -1,16 +1,28 @@
 // The entry text box, driven with keys and clicks as in the editor: the
-// toggle rule, formats for the text typed next, colours, RTF streaming and
-// the links it shows and opens.
+// toggle rule, formats for the text typed next, colours, RTF streaming, the
+// links and tags it shows, pictures copied and pasted, and the word count.
 #include "widgets/EntryRichEdit.h"
 
 #include "platform/ColorDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "rtf/RtfPicture.h"
 #include "widgets/LinkHighlighter.h"
+#include "widgets/WordCountLabel.h"
 
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +78,7 @@ protected:
         QTest::mouseClick(m_edit.viewport(), button, Qt::NoModifier, point);
     }
 
+    QTemporaryDir m_dir;
     CEntryRichEdit m_edit;
 };
 
@@ -269,3 +282,138 @@ TEST(LinkDetection, FindsAddressesInRunningText)
     }
 }
 } // namespace
+
+namespace {
+
+// The pictures of the text box, as the entry would store them.
+std::vector<RtfPicture> PicturesIn(const QTextDocument& document)
+{
+    std::vector<RtfPicture> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const auto picture = RtfPicture::FromFormat(format.toImageFormat());
+                EXPECT_TRUE(picture.has_value()) << "an image the entry cannot store";
+                if (picture) {
+                    pictures.push_back(*picture);
+                }
+            }
+        }
+    }
+    return pictures;
+}
+
+QImage Square(QRgb colour)
+{
+    QImage image(12, 12, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirPictures)
+{
+    // A JPEG copied inside the program stays the same JPEG.
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        Square(qRgb(250, 200, 0)).save(&buffer, "jpeg");
+    }
+    m_edit.SetSelectionFontSize(20);
+    ASSERT_TRUE(m_edit.InsertPictureFile([&] {
+        const QString path = m_dir.filePath("sun.jpg");
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(jpeg);
+        return path;
+    }()));
+    Type(" sun");
+    EXPECT_EQ(FontAt(2).pointSize(), 20) << "the typing font goes on after a picture";
+    QTest::keyClick(&m_edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&m_edit, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&m_edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&m_edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("\uFFFC sun\uFFFC sun"));
+    std::vector<RtfPicture> pictures = PicturesIn(*m_edit.document());
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].kind, RtfPicture::Jpeg);
+    EXPECT_EQ(pictures[1].data, pictures[0].data);
+
+    // A picture file dropped on the text goes where it is dropped.
+    const QString dropped = m_dir.filePath("drop.png");
+    ASSERT_TRUE(Square(qRgb(90, 0, 90)).save(dropped));
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(dropped)});
+    const QPoint target = CharacterCentre(0) - QPoint(4, 0);
+    QDragEnterEvent enter(target, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_edit.viewport(), &enter);
+    QDragMoveEvent move(target, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_edit.viewport(), &move);
+    EXPECT_TRUE(move.isAccepted());
+    QDropEvent drop(QPointF(target), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_edit.viewport(), &drop);
+    EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("\uFFFC\uFFFC sun\uFFFC sun"));
+    ASSERT_EQ(PicturesIn(*m_edit.document()).size(), 3u);
+    EXPECT_EQ(PicturesIn(*m_edit.document())[0].kind, RtfPicture::Png);
+
+    // A page pasted from elsewhere: its pictures that can be read become
+    // the entry's own, the others are left out with a message.
+    const QString local = m_dir.filePath("leaf.png");
+    ASSERT_TRUE(Square(qRgb(0, 160, 0)).save(local));
+    m_edit.clear();
+    auto* page = new QMimeData;
+    page->setHtml("<p>leaf <img src=\"" + QUrl::fromLocalFile(local).toString() +
+                  "\"> and <img src=\"https://example.invalid/x.png\"> end</p>");
+    QGuiApplication::clipboard()->setMimeData(page);
+    CMessageBox::ClearHistory();
+    QTest::keyClick(&m_edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("leaf \uFFFC and  end"));
+    pictures = PicturesIn(*m_edit.document());
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].Decode().convertToFormat(QImage::Format_RGB32), Square(qRgb(0, 160, 0)));
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "A picture in the pasted text could not be read and was left out.");
+}
+
+TEST_F(EntryRichEditTest, TagsAreShownAsLinksAndAClickOnOneInTheViewAsksForItsSearch)
+{
+    Type("A day #out_side, C# and #2024.");
+    bool shown = false;
+    for (const auto& range : m_edit.document()->firstBlock().layout()->formats()) {
+        shown = shown || (range.start == 6 && range.length == 9 && range.format.fontUnderline());
+    }
+    EXPECT_TRUE(shown);
+    QSignalSpy tag(&m_edit, &CEntryRichEdit::TagClicked);
+    Click(CharacterCentre(8)); // in the editor a tag is text like any other
+    EXPECT_EQ(tag.count(), 0);
+    m_edit.setReadOnly(true);
+    Click(CharacterCentre(18)); // C#
+    Click(CharacterCentre(25)); // #2024
+    EXPECT_EQ(tag.count(), 0);
+    Click(CharacterCentre(6));
+    ASSERT_EQ(tag.count(), 1);
+    EXPECT_EQ(tag.at(0).at(0).toString(), "#out_side");
+}
+
+TEST_F(EntryRichEditTest, WordCountFollowsTheTypingAndTheSelection)
+{
+    EXPECT_EQ(CWordCountLabel::Text(1, -1), "1 word");
+    EXPECT_EQ(CWordCountLabel::Text(0, -1), "0 words");
+    EXPECT_EQ(CWordCountLabel::Text(12, 3), "12 words (3 selected)");
+    CWordCountLabel count(&m_edit, nullptr);
+    EXPECT_EQ(count.text(), "0 words");
+    Type("one two");
+    ASSERT_TRUE(m_edit.InsertPictureImage(Square(qRgb(9, 9, 9))));
+    Type("three  four");
+    QTest::keyClick(&m_edit, Qt::Key_Return);
+    Type("five");
+    // Counted once the typing pauses; a picture is no word.
+    EXPECT_EQ(count.text(), "0 words");
+    EXPECT_TRUE(QTest::qWaitFor([&count] { return count.text() == "5 words"; }));
+    Select(0, 7);
+    EXPECT_TRUE(QTest::qWaitFor([&count] { return count.text() == "5 words (2 selected)"; }));
+}
