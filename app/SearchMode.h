@@ -6,9 +6,9 @@
 // user types (a short pause after the last key) by a search on another
 // thread over the remembered plain texts; Next and Previous walk from match
 // to match inside the entry on view and then on to the next or previous
-// result. The remembered texts are kept in step with every change the
-// window makes to the diary.
+// result. The remembered texts follow every change to the open diary.
 
+#include "app/EntryBrowser.h"
 #include "search/EntryTextCache.h"
 #include "search/SearchQuery.h"
 #include "store/Records.h"
@@ -17,7 +17,7 @@
 #include <QObject>
 #include <vector>
 
-class CDayloomDlg;
+class COpenDiary;
 class CSearchResultDelegate;
 class CSearchResultModel;
 class CSearchWorker;
@@ -30,14 +30,14 @@ class QSpinBox;
 class QTimer;
 class QWidget;
 
-class CSearchMode : public QObject
+class CSearchMode : public QObject, public CListRows
 {
     Q_OBJECT
 public:
     // How long typing must pause before the results follow it.
     static constexpr int kDebounceMs = 150;
 
-    explicit CSearchMode(CDayloomDlg& window);
+    CSearchMode(COpenDiary& diary, CEntryBrowser& browser, QWidget& window);
 
     // The search row (the Search button, the text field, the filters) and
     // the heading over the list, made once for the window's layout.
@@ -54,27 +54,30 @@ public:
     void Focus();
 
     // Rows of the results list and the diary entries they show.
-    int ResultCount() const;
-    int EntryOfRow(int row) const;   // -1 for no such row
-    int RowOfEntry(int entry) const; // -1 when the entry is not listed
-
-    // The diary's headers after the window read them again (a save, an
-    // edit, a deletion, an import, a reload): the remembered texts follow,
-    // and the results are made again at once, nothing selected.
-    void DiaryChanged(const std::vector<EntryHeader>& headers);
-    // The remembered texts may no longer be where they were (a password
-    // change, another program's changes, another diary): forget them all.
-    void Forget();
+    int RowCount() const override;
+    int EntryOfRow(int row) const override;
+    int RowOfEntry(int entry) const override;
     // The results for what the field and the filters say now, made here
     // and now if a search is still due or running.
     void Flush();
 
     // Next (forward) or Previous in search mode.
     void Step(bool forward);
-    // Marks the first match in the entry just shown.
-    void EntryShown();
+
+signals:
+    // Enter in the search field: the next match.
+    void NextRequested();
 
 private:
+    // The diary's entries changed (a save, an edit, a deletion, an import,
+    // a reload): the remembered texts follow, and the results are made
+    // again at once, nothing selected.
+    void DiaryChanged();
+    // The remembered texts may no longer be where they were (a password
+    // change, another program's changes, another diary): forget them all.
+    void Forget();
+    // Marks the first match in the entry just shown.
+    void EntryShown();
     bool eventFilter(QObject* watched, QEvent* event) override;
     SearchQuery Query() const;
     void Schedule();
@@ -88,7 +91,9 @@ private:
     void MarkMatch(qsizetype at);
     void EnableControls();
 
-    CDayloomDlg& m_window;
+    COpenDiary& m_diary;
+    CEntryBrowser& m_browser;
+    QWidget& m_window;
     CEntryTextCache m_texts;
     CSearchWorker* m_pWorker = nullptr;
     CSearchResultModel* m_pResults = nullptr;

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
     EXPECT_EQ(Shown(), QStringList{ByApp("There are no more entries in this diary!")});
 }
 
-TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRememberedOne)
+TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRememberedOne)
 {
     CSettings::WriteProfileString("DiaryFile", PathOf("old.ilm"));
     CSettings::WriteProfileInt("ExtLoc", 7);
@@ -73,7 +73,14 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
         CFileDialogs::PushDiary(path);
         OnPrompt([typed](CSecurityDlg& prompt) {
             if (!typed.isEmpty()) {
-                Type(prompt, typed);
+                // Said over the prompt, which stays with the password
+                // selected, for as many tries as the user wants.
+                for (int tries = 0; tries < 2; ++tries) {
+                    Type(prompt, typed);
+                    EXPECT_TRUE(prompt.isVisible());
+                    EXPECT_EQ(prompt.PasswordField()->selectedText(), typed);
+                }
+                QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
                 return;
             }
             // The prompt shows the file title and takes twenty characters, masked.
@@ -87,12 +94,21 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
             QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
         });
         Window().OnOpenCreateDiary();
-        EXPECT_EQ(Shown(), typed.isEmpty() ? QStringList() : QStringList{ByTitle(kInvalid)});
+        const QStringList said = {ByTitle(kInvalid), ByTitle(kInvalid)};
+        EXPECT_EQ(Shown(), typed.isEmpty() ? QStringList() : said);
         ExpectNoDiary(Window());
         EXPECT_FALSE(QFileInfo::exists(PathOf("travel.lock"))) << "a diary not opened stays free";
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(Remembered(), PathOf("old.ilm|7|travel"));
     }
+    // The right password after a wrong one opens the diary.
+    CFileDialogs::PushDiary(path);
+    OnPrompt([](CSecurityDlg& prompt) {
+        Type(prompt, "wrong!");
+        Type(prompt, "Secret1");
+    });
+    Window().OnOpenCreateDiary();
+    EXPECT_EQ(RowCount(Window()), 4);
 }
 
 TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
