@@ -1,42 +1,36 @@
 #pragma once
 // The main window: the open diary's entry list, the entry on view, the graph
 // panel, the reminder and planner summaries, and a picture button for every
-// command. It owns the open diary's session (none while no diary is open)
-// and the lock that keeps other Dayloom windows off it; every command asks
-// the session for a store, works, and lets it go.
+// command. It owns the open diary and the command groups; every part of it
+// follows the open diary's signals, so the commands only change the diary.
 
-#include "app/DiaryOpener.h"
-#include "platform/FileDialogs.h"
-#include "widgets/RatingLabels.h"
+#include "app/WindowCommands.h"
 
 #include <QDialog>
 #include <QString>
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
 
-struct DiaryEntry;
-class CDiarySession;
-class CDiaryStore;
-class CEntryListModel;
-class CEntryPanel;
-class CScrambledDiaryBar;
+class CDiaryFileCommands;
+class CEncryptionCommands;
+class CEntryBrowser;
+class CEntryCommands;
 class CEntryRichEdit;
+class CExportHost;
+class CForeignImportHost;
 class CGraphChoiceBox;
 class CGraphCtrl;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QListWidget;
-class CDiaryCommands;
+class CImportHost;
+class COpenDiary;
+class CPlanningCommands;
 class CSearchMode;
-class QAbstractItemDelegate;
-class QAbstractItemModel;
-class CDiaryReservation;
+class CScrambledDiaryBar;
+class CSummaries;
+class CDiarySession;
+class QListView;
 class QPushButton;
+struct EntryChange;
 
-class CDayloomDlg : public QDialog
+class CDayloomDlg : public QDialog, public CWindowCommands
 {
     Q_OBJECT
 public:
@@ -46,138 +40,79 @@ public:
     ~CDayloomDlg() override;
 
     // Commands, as the menu items, buttons and keys run them.
-    void OnOpenCreateDiary();
+    void OnOpenCreateDiary() override;
     // Opens the diary at `path` (full path) as Open/Create would.
-    void OpenDiaryFile(const QString& path);
-    void OnNewEntry();
-    void OnEditEntry();
-    void OnFirst();
-    void OnPrevious();
-    void OnNext();
-    void OnLast();
-    void OnSearch();
+    void OpenDiaryFile(const QString& path) override;
+    void OnNewEntry() override;
+    void OnEditEntry() override;
+    void OnFirst() override;
+    void OnPrevious() override;
+    void OnNext() override;
+    void OnLast() override;
+    void OnSearch() override;
     // Ctrl+F: search mode on, the cursor in the search field.
-    void OnFind();
-    void OnDeleteEntry();
-    void OnReminders();
-    void OnPlanner();
-    void OnOptions();
-    void OnChangePassword();
-    void OnPrintCurrentEntry();
-    void OnPrintAllEntries();
-    void ImportVersion1();
-    void OnStatistics();
-    void OnTipOfTheDay();
-    void OnAbout();
-    void OnHelpContents();
-    void OnHelpMainWindow();
-    void OnWebSite();
-    void OnMail();
-
-    // Re-reads the diary into the entry list and the graph, then shows the
-    // last entry.
-    void RefillEntryList();
+    void OnFind() override;
+    void OnDeleteEntry() override;
+    void OnReminders() override;
+    void OnPlanner() override;
+    void OnOptions() override;
+    void OnPrintCurrentEntry() override;
+    void OnPrintAllEntries() override;
+    void OnTipOfTheDay() override;
+    void OnAbout() override;
+    void OnHelpContents() override;
+    void OnHelpMainWindow() override;
+    void OnWebSite() override;
+    void OnMail() override;
+    void OnExit() override;
 
     // The open diary, null when none is open.
-    const CDiarySession* Session() const { return m_pSession.get(); }
+    const CDiarySession* Session() const;
     bool IsSearching() const;
 
     // The controls a test or the print-out reads.
-    QListView* EntryList() const { return m_pEntryList; }
+    QListView* EntryList() const;
     CEntryRichEdit* EntryView() const;
     CGraphCtrl* Graph() const { return m_pGraph; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class CExportHost;
-    friend class CImportHost;
-    friend class CForeignImportHost;
-    friend class CDiaryCommands;
-    friend class CEncryptionCommands;
-    friend class CSearchMode;
-
     void BuildControls();
-    QPushButton* MakeButton(const QString& name, const QString& themeIcon, const QString& fallback,
-                            const QString& toolTip, void (CDayloomDlg::*command)());
-    // The diary to reopen at start-up: when the settings ask for it and name
-    // it with a usable extension position.
-    struct LastDiary
-    {
-        std::string path; // encoded
-        uint16_t extLoc = 0;
-        QString fileTitle;
-    };
-    static std::optional<LastDiary> LastDiaryToReopen();
-    // The last diary opened (its password asked) before the window is
-    // built; nullopt when there is none or opening failed outright (said).
-    static std::optional<CDiaryOpener::Opened> OpenBeforeBuilding(const LastDiary& last);
-    void OnInitDialog(std::optional<CDiaryOpener::Opened> reopened, const QString& fileTitle);
-    // Opens the diary at `path` (encoded) in place of the open one; false
-    // when nothing was opened.
-    bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
-    // What opening gave, taken into the window; false when nothing was opened.
-    bool TakeOpened(CDiaryOpener::Opened opened, const QString& fileTitle);
-    // Open/Create's work once a diary was chosen (nullopt: none): the name
-    // checks, the settings, then OpenDiary.
-    void OpenChosenDiary(const std::optional<DiaryChoice>& choice);
-    void CloseDiary();
-    // The load after a correct password: list, graph, last entry, summaries.
-    void LoadDiary();
-    void FillEntryList(bool showLast);
-    void ResetGraph();
+    // Start-up with the last diary (its password asked before the window
+    // was built): the window's first picture shows the last entry; the
+    // list, the graph and all else that grows with the diary follow once it
+    // is painted.
+    void OnInitDialog();
+    void ReadEntriesWhenPainted();
+    // What the window shows of the open diary, as it changes.
+    void OnOpened();
+    void OnClosed();
+    void OnEntriesChanged(const EntryChange& change);
     void OnShowFlagsChanged();
-    void OnSelchangeEntryList();
-    // The list's model: the whole diary, or the search results.
-    void UseListModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate);
-    // Selects the line of entry `index` (none when it is not listed).
-    void SelectRow(int index);
-    // The diary index of the entry on the selected line, -1 for none.
-    int SelectedIndex() const;
-    // Entries in the diary; lines in the list.
-    int EntryCount() const;
-    int LineCount() const;
-    int EntryOfLine(int line) const;
+    void SetDiaryTitle();
+    // Selects and shows entry `index`, the keys in the list.
     void ShowEntry(int index);
-    void ReadAndDisplay(int index);
-    void SetDiaryTitle(const QString& fileTitle);
-    void LoadLabels();
-    void RefreshReminderSummary();
-    void RefreshPlannerSummary();
-    bool IsDiaryOpen() const { return m_pSession != nullptr; }
-    // A store on the open diary, positioned at entry `index`.
-    std::unique_ptr<CDiaryStore> Store(int index = 0) const;
-    // Before a command changes the diary: false (after saying why) when it
-    // is read-only. When another program changed its files since they were
-    // read, they are read again first, so that the command acts on what is
-    // there now.
-    bool MayChange();
-    bool ReloadIfChanged();
-    // The Reminders or Planner dialog on the open diary, then its summary.
-    template <typename Dialog>
-    void RunPlanning(const QString& refusal, void (CDayloomDlg::*refresh)());
-    // Runs a command, reporting a file error that escapes it.
-    void Guarded(const std::function<void()>& command);
+    void ShowLastEntry();
 
-    int32_t m_nStartAlarmBefore = 5;
-    int m_nShownEntry = -1; // the entry in the entry view
-    bool m_bSelecting = false;
+    bool m_bStarting = true;
+    bool m_bReadWhenPainted = false;
 
-    std::unique_ptr<CDiarySession> m_pSession;
-    CDiaryCommands* m_pCommands = nullptr;
+    COpenDiary* m_pDiary = nullptr;
+    CEntryBrowser* m_pBrowser = nullptr;
     CSearchMode* m_pSearchMode = nullptr;
-    std::unique_ptr<CDiaryReservation> m_pLock;
-
-    RatingLabels m_labels;
-
-    QListView* m_pEntryList = nullptr;
-    CEntryListModel* m_pEntryModel = nullptr;
-    QAbstractItemDelegate* m_pEntryDelegate = nullptr;
-    CEntryPanel* m_pPanel = nullptr;
+    CSummaries* m_pSummaries = nullptr;
     CScrambledDiaryBar* m_pScrambledBar = nullptr;
-    QListWidget* m_pReminderList = nullptr;
-    QListWidget* m_pPlannerList = nullptr;
+    std::unique_ptr<CDiaryFileCommands> m_pFiles;
+    std::unique_ptr<CEntryCommands> m_pEntries;
+    std::unique_ptr<CPlanningCommands> m_pPlanning;
+    std::unique_ptr<CEncryptionCommands> m_pEncryption;
+    std::unique_ptr<CExportHost> m_pExport;
+    std::unique_ptr<CImportHost> m_pImport;
+    std::unique_ptr<CForeignImportHost> m_pForeignImport;
+
     CGraphCtrl* m_pGraph = nullptr;
     CGraphChoiceBox* m_pGraphChoice = nullptr;
     QPushButton* m_pNewEntry = nullptr;

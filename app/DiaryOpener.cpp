@@ -1,5 +1,6 @@
 #include "app/DiaryOpener.h"
 
+#include "dialogs/NewPasswordFields.h"
 #include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <cstring>
 
 namespace {
@@ -31,6 +33,55 @@ QString LeftOverLockPath(const std::string& path, uint16_t extLoc)
     return QFile::decodeName(QByteArray::fromStdString(path.substr(0, extLoc - 1u))) +
            QStringLiteral(".lock");
 }
+
+// The password prompt of a diary that has one: a wrong password is said
+// over the prompt, which stays open with the password selected for another
+// try. A diary that cannot be read (damaged, or of a newer format) ends it.
+class UnlockPrompt : public CSecurityDlg
+{
+public:
+    UnlockPrompt(QWidget* parent, CDiarySession& session) : CSecurityDlg(parent), m_session(session)
+    {
+    }
+
+    // The diary could not be unlocked with any password (said).
+    bool Failed() const { return m_bFailed; }
+
+    void accept() override
+    {
+        const QString typed = PasswordField()->text();
+        // What the prompt itself refuses (too short; for a four-file diary
+        // not in the code page or too long) it says itself.
+        const bool fourFile = !m_bEncrypted;
+        if (typed.size() < kMinLength ||
+            (fourFile && (!CAnsiCodec::CanEncode(typed) ||
+                          CNewPasswordFields::CharacterCount(typed) > kMaxLength))) {
+            CSecurityDlg::accept();
+            return;
+        }
+        if (m_session.Unlock(CPassphraseText::From(typed))) {
+            CSecurityDlg::accept();
+            return;
+        }
+        // An encrypted diary may also be damaged or too new to read.
+        const std::string why = m_session.UnlockFailureMessage();
+        CMessageBox::Show(this,
+                          why.empty() ? kInvalidPassword
+                                      : QFile::decodeName(QByteArray::fromStdString(why)),
+                          CAppInfo::Title());
+        if (!why.empty()) {
+            m_bFailed = true;
+            QDialog::reject();
+            return;
+        }
+        PasswordField()->setFocus();
+        PasswordField()->selectAll();
+    }
+
+private:
+    CDiarySession& m_session;
+    bool m_bFailed = false;
+};
 
 } // namespace
 
@@ -73,22 +124,12 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
         return opened;
     }
 
-    CSecurityDlg prompt(parent);
+    UnlockPrompt prompt(parent, *session);
     prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
     prompt.m_bNoCancel = false;
     prompt.m_bEncrypted = session->Encrypted() != nullptr;
     if (CModal::Exec(prompt) != QDialog::Accepted) {
-        opened.outcome = Outcome::Cancelled;
-        opened.lock.reset();
-        return opened;
-    }
-    if (!session->Unlock(CPassphraseText::From(prompt.m_strPassword))) {
-        // An encrypted diary may also be damaged or too new to read.
-        const std::string why = session->UnlockFailureMessage();
-        CMessageBox::Show(parent,
-                          why.empty() ? kInvalidPassword
-                                      : QFile::decodeName(QByteArray::fromStdString(why)),
-                          CAppInfo::Title());
+        opened.outcome = prompt.Failed() ? Outcome::Refused : Outcome::Cancelled;
         opened.lock.reset();
         return opened;
     }

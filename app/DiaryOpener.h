@@ -2,6 +2,8 @@
 // Opening a diary for the main window: the reservation that keeps a second
 // Dayloom window off it, the read-only check, and the password prompt.
 
+#include "platform/DiaryReservation.h"
+
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -9,7 +11,6 @@
 #include <string>
 
 class CDiarySession;
-class CDiaryReservation;
 class QWidget;
 
 class CDiaryOpener
@@ -20,7 +21,7 @@ public:
         Unlocked, // the password matched
         New,      // no entry yet: the next one sets the password
         Cancelled,
-        Refused // another window holds it, or the password was wrong (said)
+        Refused // another window holds it, or it cannot be read (said)
     };
     struct Opened
     {

@@ -1,6 +1,8 @@
 #include "app/EncryptionCommands.h"
 
-#include "app/DayloomDlg.h"
+#include "app/DiaryFileCommands.h"
+#include "app/Guarded.h"
+#include "app/OpenDiary.h"
 #include "dialogs/ChangePasswordDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
@@ -44,11 +46,12 @@ std::string Sibling(std::string indexPath, uint16_t extLoc, char letter)
 
 } // namespace
 
-void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
+void CEncryptionCommands::EncryptDiary()
 {
-    window.Guarded([&window] {
+    QWidget& window = m_window;
+    Guarded(&window, [this, &window] {
         const QString caption = CAppInfo::Caption(QStringLiteral("Encrypt diary"));
-        const CDiarySession* session = window.Session();
+        const CDiarySession* session = m_diary.Session();
         if (session == nullptr || session->Encrypted() != nullptr || session->IsNew()) {
             CMessageBox::Show(&window,
                               QStringLiteral("Open a diary that has a password (one entry at "
@@ -104,17 +107,17 @@ void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
                                             "copies) are not removed.")
                                  .arg(Decoded(target)),
                              caption)) {
-            window.CloseDiary();
+            m_files.Close();
             for (char letter : kLetters)
                 RemoveFile(Sibling(source, extLoc, letter));
         }
         const auto targetExtLoc = static_cast<uint16_t>(target.size() - 7);
         CSettings::WriteProfileString(QStringLiteral("shortFile"), title);
-        if (window.OpenDiary(target, targetExtLoc, title)) {
+        if (m_files.Open(target, targetExtLoc, title)) {
             CSettings::WriteProfileString(QStringLiteral("DiaryFile"), Decoded(target));
             CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), targetExtLoc);
             const std::unique_ptr<CDraftSealer> sealer =
-                CDraftSealer::ForSession(*window.Session());
+                CDraftSealer::ForSession(*m_diary.Session());
             if (draft && sealer != nullptr && CDraftFile(target).Write(*draft, *sealer) == 0) {
                 oldDraft.Remove();
             }
@@ -122,11 +125,12 @@ void CEncryptionCommands::EncryptDiary(CDayloomDlg& window)
     });
 }
 
-void CEncryptionCommands::SaveDecryptedCopy(CDayloomDlg& window)
+void CEncryptionCommands::SaveDecryptedCopy()
 {
-    window.Guarded([&window] {
+    QWidget& window = m_window;
+    Guarded(&window, [this, &window] {
         const QString caption = CAppInfo::Caption(QStringLiteral("Save decrypted copy"));
-        const CDiarySession* session = window.Session();
+        const CDiarySession* session = m_diary.Session();
         if (session == nullptr || session->Encrypted() == nullptr ||
             !session->Encrypted()->IsUnlocked()) {
             CMessageBox::Show(&window, QStringLiteral("Open an encrypted diary first."), caption);
@@ -171,5 +175,34 @@ void CEncryptionCommands::SaveDecryptedCopy(CDayloomDlg& window)
         CMessageBox::Show(&window,
                           QStringLiteral("The decrypted copy %1 was written.").arg(Decoded(index)),
                           caption, CMessageBox::Icon::Information);
+    });
+}
+
+void CEncryptionCommands::ChangePassword()
+{
+    Guarded(&m_window, [this] {
+        if (!m_diary.IsOpen()) {
+            m_files.OpenOrCreate();
+            if (!m_diary.IsOpen()) {
+                return;
+            }
+        }
+        if (!m_diary.MayChange(&m_window)) {
+            return;
+        }
+        CChangePasswordDlg dialog(&m_window, m_diary.Session()->Encrypted() != nullptr
+                                                 ? CNewPasswordFields::Kind::Encrypted
+                                                 : CNewPasswordFields::Kind::FourFile);
+        if (CModal::Exec(dialog) != QDialog::Accepted) {
+            return;
+        }
+        // The texts are written anew, elsewhere in the data file; an unsaved
+        // draft is carried over.
+        const bool changed = m_diary.ChangePassword(CPassphraseText::From(dialog.NewPassword()));
+        CMessageBox::Show(&m_window,
+                          changed ? QStringLiteral("Password successfully changed!")
+                                  : QStringLiteral("An error occured! Your password was not "
+                                                   "changed successfully!"),
+                          CAppInfo::Title());
     });
 }

@@ -1,54 +1,50 @@
 #include "app/ExportHost.h"
 
-#include "app/DayloomDlg.h"
+#include "app/DiaryFileCommands.h"
+#include "app/Guarded.h"
+#include "app/OpenDiary.h"
 #include "export/ExportCommands.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "store/DiarySession.h"
 
 #include <QDateTime>
 
-namespace {
-
-// Both commands work on the open diary; without one there is nothing to do.
-bool HasDiary(CDayloomDlg& window, const QString& command)
+bool CExportHost::HasDiary(const char* command)
 {
-    if (window.Session() != nullptr) {
+    if (m_diary.IsOpen()) {
         return true;
     }
-    CMessageBox::Show(&window, QStringLiteral("Please open a diary first."),
-                      CAppInfo::Caption(command));
+    CMessageBox::Show(&m_window, QStringLiteral("Please open a diary first."),
+                      CAppInfo::Caption(QString::fromLatin1(command)));
     return false;
 }
 
-} // namespace
-
-void CExportHost::ExportDiary(CDayloomDlg& window)
+void CExportHost::ExportDiary()
 {
-    window.Guarded([&window] {
-        if (HasDiary(window, QStringLiteral("Export Diary"))) {
-            CExportCommands::ExportDiary(&window, *window.Session());
+    Guarded(&m_window, [this] {
+        if (HasDiary("Export Diary")) {
+            CExportCommands::ExportDiary(&m_window, *m_diary.Session());
         }
     });
 }
 
-void CExportHost::BackUpDiary(CDayloomDlg& window)
+void CExportHost::BackUpDiary()
 {
-    window.Guarded([&window] {
-        if (HasDiary(window, QStringLiteral("Back Up Diary"))) {
+    Guarded(&m_window, [this] {
+        if (HasDiary("Back Up Diary")) {
             const QDate today = QDateTime::fromSecsSinceEpoch(CClock::Now()).date();
-            CExportCommands::BackUpDiary(&window, *window.Session(), today);
+            CExportCommands::BackUpDiary(&m_window, *m_diary.Session(), today);
         }
     });
 }
 
-void CExportHost::RestoreFromBackup(CDayloomDlg& window)
+void CExportHost::RestoreFromBackup()
 {
     std::optional<DiaryChoice> restored;
-    window.Guarded(
-        [&window, &restored] { restored = CExportCommands::RestoreFromBackup(&window); });
+    Guarded(&m_window,
+            [this, &restored] { restored = CExportCommands::RestoreFromBackup(&m_window); });
     if (restored) {
-        window.OpenChosenDiary(restored);
+        m_files.OpenChosen(restored);
     }
 }

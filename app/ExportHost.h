@@ -1,14 +1,29 @@
 #pragma once
-// The main window's File menu commands that take a diary out and bring one
-// back: "Export diary...", "Back up diary..." and "Restore from backup...",
-// which opens the restored diary in the window.
+// The File menu's commands that take the diary out and bring one back:
+// "Export diary...", "Back up diary..." and "Restore from backup...", which
+// opens the restored diary in the window.
 
-class CDayloomDlg;
+class CDiaryFileCommands;
+class COpenDiary;
+class QWidget;
 
 class CExportHost
 {
 public:
-    static void ExportDiary(CDayloomDlg& window);
-    static void BackUpDiary(CDayloomDlg& window);
-    static void RestoreFromBackup(CDayloomDlg& window);
+    CExportHost(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
+        : m_diary(diary), m_files(files), m_window(window)
+    {
+    }
+
+    void ExportDiary();
+    void BackUpDiary();
+    void RestoreFromBackup();
+
+private:
+    // Both commands work on the open diary; without one there is nothing to do.
+    bool HasDiary(const char* command);
+
+    COpenDiary& m_diary;
+    CDiaryFileCommands& m_files;
+    QWidget& m_window;
 };

@@ -1,32 +1,30 @@
 #include "app/ForeignImportHost.h"
 
-#include "app/DayloomDlg.h"
-#include "app/SearchMode.h"
+#include "app/DiaryFileCommands.h"
+#include "app/Guarded.h"
+#include "app/OpenDiary.h"
 #include "platform/FileDialogs.h"
 
 #include <QDir>
 
-void CForeignImportHost::Import(CDayloomDlg& window)
+void CForeignImportHost::Run()
 {
-    window.Guarded([&window] {
-        CForeignImportHost host(window);
-        CForeignImporter(host).Run();
-    });
+    Guarded(&m_window, [this] { CForeignImporter(*this).Run(); });
 }
 
 QWidget* CForeignImportHost::Window()
 {
-    return m_shared.Window();
+    return &m_window;
 }
 
 const CDiarySession* CForeignImportHost::Session() const
 {
-    return m_shared.Session();
+    return m_diary.Session();
 }
 
 bool CForeignImportHost::MayChange()
 {
-    return m_window.MayChange();
+    return m_diary.MayChange(&m_window);
 }
 
 bool CForeignImportHost::CreateEncryptedDiary()
@@ -38,8 +36,8 @@ bool CForeignImportHost::CreateEncryptedDiary()
     if (!path || path->isEmpty()) {
         return false;
     }
-    m_window.OpenChosenDiary(CFileDialogs::ChoiceFromPath(*path));
-    return m_window.Session() != nullptr;
+    m_files.OpenChosen(CFileDialogs::ChoiceFromPath(*path));
+    return m_diary.Session() != nullptr;
 }
 
 std::optional<std::string> CForeignImportHost::AskNewPassword()
@@ -49,6 +47,6 @@ std::optional<std::string> CForeignImportHost::AskNewPassword()
 
 void CForeignImportHost::ReloadDiary(bool hasEntries)
 {
-    m_window.m_pSearchMode->Forget();
+    // The open diary tells search mode and every view that all changed.
     m_shared.ReloadDiary(hasEntries);
 }

@@ -6,15 +6,20 @@
 #include "app/ImportHost.h"
 #include "import/ForeignImporter.h"
 
-class CDayloomDlg;
+class CDiaryFileCommands;
+class COpenDiary;
+class QWidget;
 
 class CForeignImportHost : public CForeignImporter::Host
 {
 public:
-    explicit CForeignImportHost(CDayloomDlg& window) : m_window(window), m_shared(window) {}
+    CForeignImportHost(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
+        : m_diary(diary), m_files(files), m_window(window), m_shared(diary, files, window)
+    {
+    }
 
-    // The menu command.
-    static void Import(CDayloomDlg& window);
+    // The menu command, its file errors shown.
+    void Run();
 
     QWidget* Window() override;
     const CDiarySession* Session() const override;
@@ -24,6 +29,8 @@ public:
     void ReloadDiary(bool hasEntries) override;
 
 private:
-    CDayloomDlg& m_window;
+    COpenDiary& m_diary;
+    CDiaryFileCommands& m_files;
+    QWidget& m_window;
     CImportHost m_shared;
 };

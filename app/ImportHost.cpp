@@ -1,9 +1,16 @@
 #include "app/ImportHost.h"
 
-#include "app/DayloomDlg.h"
-#include "dialogs/NewPasswordPrompt.h"
-#include "platform/Settings.h"
-#include "store/DiarySession.h"
+#include "app/DiaryFileCommands.h"
+#include "app/Guarded.h"
+#include "app/OpenDiary.h"
+
+void CImportHost::Run()
+{
+    Guarded(&m_window, [this] {
+        CVersion1Importer importer(*this);
+        importer.Run();
+    });
+}
 
 QWidget* CImportHost::Window()
 {
@@ -12,29 +19,22 @@ QWidget* CImportHost::Window()
 
 void CImportHost::CloseAndOpenOrCreateDiary()
 {
-    m_window.CloseDiary();
-    m_window.OnOpenCreateDiary();
+    m_files.Close();
+    m_files.OpenOrCreate();
 }
 
 const CDiarySession* CImportHost::Session() const
 {
-    return m_window.m_pSession.get();
+    return m_diary.Session();
 }
 
 std::optional<std::string> CImportHost::AskNewPassword()
 {
-    const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
-        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
-        m_window.m_pSession->Encrypted() != nullptr);
-    if (!password || !m_window.m_pSession->SetPassword(*password)) {
-        return std::nullopt;
-    }
-    // What the records hold: nothing for an encrypted diary.
-    return m_window.m_pSession->Password();
+    return m_diary.AskNewPassword(&m_window);
 }
 
-void CImportHost::ReloadDiary(bool hasEntries)
+void CImportHost::ReloadDiary(bool /*hasEntries*/)
 {
-    m_window.m_pSession->SetNew(!hasEntries);
-    m_window.RefillEntryList();
+    // The entries read again say whether the diary is still new.
+    Guarded(&m_window, [this] { m_diary.CommitEntries({.all = true}); });
 }

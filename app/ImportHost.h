@@ -1,15 +1,22 @@
 #pragma once
 // The main window's side of the version-1 import: what the importer may ask
-// of the window and do to it.
+// of the open diary and the window.
 
 #include "import/Version1Importer.h"
 
-class CDayloomDlg;
+class CDiaryFileCommands;
+class COpenDiary;
 
 class CImportHost : public CVersion1Importer::Host
 {
 public:
-    explicit CImportHost(CDayloomDlg& window) : m_window(window) {}
+    CImportHost(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
+        : m_diary(diary), m_files(files), m_window(window)
+    {
+    }
+
+    // "Import from Dayloom v1.00": the whole import, its file errors shown.
+    void Run();
 
     QWidget* Window() override;
     void CloseAndOpenOrCreateDiary() override;
@@ -18,5 +25,7 @@ public:
     void ReloadDiary(bool hasEntries) override;
 
 private:
-    CDayloomDlg& m_window;
+    COpenDiary& m_diary;
+    CDiaryFileCommands& m_files;
+    QWidget& m_window;
 };

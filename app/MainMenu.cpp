@@ -1,20 +1,21 @@
 #include "app/MainMenu.h"
 
-#include "app/DayloomDlg.h"
 #include "app/EncryptionCommands.h"
+#include "app/EntryCommands.h"
 #include "app/ExportHost.h"
 #include "app/ForeignImportHost.h"
+#include "app/ImportHost.h"
+#include "app/WindowCommands.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/RecentDiaries.h"
-#include "widgets/EntryRichEdit.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace {
@@ -28,7 +29,7 @@ QKeySequence StandardOr(QKeySequence::StandardKey standard, const QKeySequence& 
 
 // File, Recent diaries: filled each time it opens. A diary that is gone is
 // taken off the list when chosen, with a word why.
-void FillRecent(QMenu& menu, CDayloomDlg& window)
+void FillRecent(QMenu& menu, QWidget& window, CWindowCommands& commands)
 {
     menu.clear();
     const QStringList diaries = CRecentDiaries::Load();
@@ -37,7 +38,7 @@ void FillRecent(QMenu& menu, CDayloomDlg& window)
         QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
             QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setToolTip(path);
-        QObject::connect(action, &QAction::triggered, &window, [&window, path] {
+        QObject::connect(action, &QAction::triggered, &window, [&window, &commands, path] {
             if (!QFileInfo::exists(path)) {
                 CRecentDiaries::Remove(path);
                 CMessageBox::Show(&window,
@@ -47,7 +48,7 @@ void FillRecent(QMenu& menu, CDayloomDlg& window)
                                   CAppInfo::Caption(QStringLiteral("Recent Diaries")));
                 return;
             }
-            window.OpenDiaryFile(path);
+            commands.OpenDiaryFile(path);
         });
     }
     menu.addSeparator();
@@ -56,11 +57,33 @@ void FillRecent(QMenu& menu, CDayloomDlg& window)
     QObject::connect(clear, &QAction::triggered, &window, [] { CRecentDiaries::Clear(); });
 }
 
+using Command = void (CWindowCommands::*)();
+
+QPushButton* MakeButton(QWidget& window, CWindowCommands& commands, const QString& name,
+                        const QString& themeIcon, const QString& fallback, const QString& toolTip,
+                        Command command)
+{
+    auto* button = new QPushButton(&window);
+    button->setObjectName(name);
+    // A picture button is named for screen readers by what its tip says.
+    button->setAccessibleName(toolTip.isEmpty() ? name : toolTip);
+    button->setIcon(QIcon::fromTheme(themeIcon, QIcon(QStringLiteral(":/icons/") + fallback)));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoDefault(false);
+    if (!toolTip.isEmpty()) {
+        button->setToolTip(toolTip);
+    }
+    QObject::connect(button, &QPushButton::clicked, &window,
+                     [&commands, command] { (commands.*command)(); });
+    return button;
+}
+
 } // namespace
 
-void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
+void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
 {
-    auto add = [&window](QMenu* menu, const QString& text, void (CDayloomDlg::*command)(),
+    // An item running `command` of `group` (the window's own or a command group's).
+    auto run = [&window](QMenu* menu, const QString& text, auto* group, auto command,
                          QKeySequence key = QKeySequence()) {
         QAction* action = menu->addAction(text);
         if (!key.isEmpty()) {
@@ -68,84 +91,137 @@ void CMainMenu::Build(QMenuBar& bar, CDayloomDlg& window)
             action->setShortcutContext(Qt::WindowShortcut);
             window.addAction(action); // the keys work whether or not the menu was opened
         }
-        QObject::connect(action, &QAction::triggered, &window, command);
+        QObject::connect(action, &QAction::triggered, &window,
+                         [group, command] { (group->*command)(); });
         return action;
+    };
+    CWindowCommands* own = commands.window;
+    auto add = [&run, own](QMenu* menu, const QString& text, Command command,
+                           QKeySequence key = QKeySequence()) {
+        return run(menu, text, own, command, key);
     };
 
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
-    add(file, QStringLiteral("&Open/Create Diary..."), &CDayloomDlg::OnOpenCreateDiary,
+    add(file, QStringLiteral("&Open/Create Diary..."), &CWindowCommands::OnOpenCreateDiary,
         StandardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     QMenu* recent = file->addMenu(QStringLiteral("Recen&t diaries"));
     recent->setObjectName(QStringLiteral("recentDiaries"));
     recent->setToolTipsVisible(true); // the full path of each
     QObject::connect(recent, &QMenu::aboutToShow, &window,
-                     [recent, &window] { FillRecent(*recent, window); });
+                     [recent, &window, own] { FillRecent(*recent, window, *own); });
     file->addSeparator();
-    add(file, QStringLiteral("Print &all entries"), &CDayloomDlg::OnPrintAllEntries);
+    add(file, QStringLiteral("Print &all entries"), &CWindowCommands::OnPrintAllEntries);
     file->addSeparator();
-    const auto run = [&window, file](const QString& text, void (*command)(CDayloomDlg&)) {
-        QObject::connect(file->addAction(text), &QAction::triggered, &window,
-                         [&window, command] { command(window); });
-    };
-    run(QStringLiteral("&Export diary..."), &CExportHost::ExportDiary);
-    run(QStringLiteral("&Back up diary..."), &CExportHost::BackUpDiary);
-    run(QStringLiteral("&Restore from backup..."), &CExportHost::RestoreFromBackup);
+    run(file, QStringLiteral("&Export diary..."), commands.exports, &CExportHost::ExportDiary);
+    run(file, QStringLiteral("&Back up diary..."), commands.exports, &CExportHost::BackUpDiary);
+    run(file, QStringLiteral("&Restore from backup..."), commands.exports,
+        &CExportHost::RestoreFromBackup);
     file->addSeparator();
-    add(file, QStringLiteral("&Change password..."), &CDayloomDlg::OnChangePassword);
-    run(QStringLiteral("E&ncrypt diary..."), &CEncryptionCommands::EncryptDiary);
-    run(QStringLiteral("Save &decrypted copy..."), &CEncryptionCommands::SaveDecryptedCopy);
-    add(file, QStringLiteral("O&ptions..."), &CDayloomDlg::OnOptions,
+    run(file, QStringLiteral("&Change password..."), commands.encryption,
+        &CEncryptionCommands::ChangePassword);
+    run(file, QStringLiteral("E&ncrypt diary..."), commands.encryption,
+        &CEncryptionCommands::EncryptDiary);
+    run(file, QStringLiteral("Save &decrypted copy..."), commands.encryption,
+        &CEncryptionCommands::SaveDecryptedCopy);
+    add(file, QStringLiteral("O&ptions..."), &CWindowCommands::OnOptions,
         StandardOr(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     file->addSeparator();
-    QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
-    exitAction->setShortcut(StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    exitAction->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(exitAction);
-    QObject::connect(exitAction, &QAction::triggered, &window, &CDayloomDlg::accept);
+    add(file, QStringLiteral("E&xit"), &CWindowCommands::OnExit,
+        StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu* entry = bar.addMenu(QStringLiteral("&Entry"));
     QAction* newEntry =
-        add(entry, QStringLiteral("&New entry...\tF2"), &CDayloomDlg::OnNewEntry, Qt::Key_F2);
+        add(entry, QStringLiteral("&New entry...\tF2"), &CWindowCommands::OnNewEntry, Qt::Key_F2);
     // F2 first (the menu shows it), the desktop's New as well.
     newEntry->setShortcuts({QKeySequence(Qt::Key_F2),
                             StandardOr(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N))});
-    add(entry, QStringLiteral("&Edit entry...\tCtrl+E"), &CDayloomDlg::OnEditEntry,
+    add(entry, QStringLiteral("&Edit entry...\tCtrl+E"), &CWindowCommands::OnEditEntry,
         QKeySequence(Qt::CTRL | Qt::Key_E));
     entry->addSeparator();
-    add(entry, QStringLiteral("Go to &first"), &CDayloomDlg::OnFirst);
-    add(entry, QStringLiteral("Go to &previous"), &CDayloomDlg::OnPrevious);
-    add(entry, QStringLiteral("Go to ne&xt"), &CDayloomDlg::OnNext);
-    add(entry, QStringLiteral("Go to &last"), &CDayloomDlg::OnLast);
-    add(entry, QStringLiteral("&Search...\tCtrl+F"), &CDayloomDlg::OnFind,
+    add(entry, QStringLiteral("Go to &first"), &CWindowCommands::OnFirst);
+    add(entry, QStringLiteral("Go to &previous"), &CWindowCommands::OnPrevious);
+    add(entry, QStringLiteral("Go to ne&xt"), &CWindowCommands::OnNext);
+    add(entry, QStringLiteral("Go to &last"), &CWindowCommands::OnLast);
+    add(entry, QStringLiteral("&Search...\tCtrl+F"), &CWindowCommands::OnFind,
         QKeySequence(Qt::CTRL | Qt::Key_F));
     entry->addSeparator();
-    add(entry, QStringLiteral("Print &current entry"), &CDayloomDlg::OnPrintCurrentEntry,
+    add(entry, QStringLiteral("Print &current entry"), &CWindowCommands::OnPrintCurrentEntry,
         StandardOr(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
 
     // Delete on the entry list or the entry on view deletes the entry (after
     // its question); text fields keep the key for themselves.
-    for (QWidget* target :
-         {static_cast<QWidget*>(window.EntryList()), static_cast<QWidget*>(window.EntryView())}) {
+    for (QWidget* target : {commands.entryList, commands.entryView}) {
+        if (target == nullptr) {
+            continue;
+        }
         auto* shortcut = new QShortcut(QKeySequence::Delete, target);
         shortcut->setContext(Qt::WidgetShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, &window, &CDayloomDlg::OnDeleteEntry);
+        QObject::connect(shortcut, &QShortcut::activated, &window, [own] { own->OnDeleteEntry(); });
     }
 
     QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
-    add(tools, QStringLiteral("&Reminders...\tF3"), &CDayloomDlg::OnReminders, Qt::Key_F3);
-    add(tools, QStringLiteral("&Planner...\tF4"), &CDayloomDlg::OnPlanner, Qt::Key_F4);
-    add(tools, QStringLiteral("&Statistics...\tF5"), &CDayloomDlg::OnStatistics, Qt::Key_F5);
+    add(tools, QStringLiteral("&Reminders...\tF3"), &CWindowCommands::OnReminders, Qt::Key_F3);
+    add(tools, QStringLiteral("&Planner...\tF4"), &CWindowCommands::OnPlanner, Qt::Key_F4);
+    run(tools, QStringLiteral("&Statistics...\tF5"), commands.entries, &CEntryCommands::Statistics,
+        Qt::Key_F5);
     tools->addSeparator();
-    QObject::connect(tools->addAction(QStringLiteral("&Import from another program...")),
-                     &QAction::triggered, &window,
-                     [&window] { CForeignImportHost::Import(window); });
-    add(tools, QStringLiteral("Import from Dayloom v1.00"), &CDayloomDlg::ImportVersion1);
+    run(tools, QStringLiteral("&Import from another program..."), commands.foreignImports,
+        &CForeignImportHost::Run);
+    run(tools, QStringLiteral("Import from Dayloom v1.00"), commands.imports, &CImportHost::Run);
 
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));
-    add(help, QStringLiteral("Contents\tF1"), &CDayloomDlg::OnHelpContents, Qt::Key_F1);
-    add(help, QStringLiteral("Help on main window"), &CDayloomDlg::OnHelpMainWindow);
+    add(help, QStringLiteral("Contents\tF1"), &CWindowCommands::OnHelpContents, Qt::Key_F1);
+    add(help, QStringLiteral("Help on main window"), &CWindowCommands::OnHelpMainWindow);
     help->addSeparator();
-    add(help, QStringLiteral("Tip of the Day..."), &CDayloomDlg::OnTipOfTheDay);
+    add(help, QStringLiteral("Tip of the Day..."), &CWindowCommands::OnTipOfTheDay);
     help->addSeparator();
-    add(help, QStringLiteral("&About Dayloom..."), &CDayloomDlg::OnAbout);
+    add(help, QStringLiteral("&About Dayloom..."), &CWindowCommands::OnAbout);
+}
+
+std::vector<QPushButton*> CMainMenu::MakeButtons(QWidget& window, CWindowCommands& commands)
+{
+    // The picture buttons: name, theme icon, fallback picture, tip, command.
+    struct ButtonLayout
+    {
+        const char* name;
+        const char* icon;
+        const char* picture;
+        QString tip;
+        Command command;
+    };
+    const ButtonLayout layouts[] = {
+        {"Go to first", "go-first", "first.svg", "Jump to the first entry",
+         &CWindowCommands::OnFirst},
+        {"Go to previous", "go-previous", "previous.svg", "View the previous entry",
+         &CWindowCommands::OnPrevious},
+        {"Go to next", "go-next", "next.svg", "View the next entry", &CWindowCommands::OnNext},
+        {"Go to last", "go-last", "last.svg", "Jump to the last entry", &CWindowCommands::OnLast},
+        {"Delete", "edit-delete", "delete.svg", "Delete the current entry",
+         &CWindowCommands::OnDeleteEntry},
+        {"Search", "edit-find", "search.svg", "Check this box to go into search mode",
+         &CWindowCommands::OnSearch},
+        {"New entry", "document-new", "new-entry.svg",
+         "Create a new entry (keyboard shortcut - F2)", &CWindowCommands::OnNewEntry},
+        {"Reminder", "appointment-new", "reminder.svg",
+         "Add or delete reminders (keyboard shortcut - F3)", &CWindowCommands::OnReminders},
+        {"Planner", "x-office-calendar", "planner.svg",
+         "Add, delete and manage plans (keyboard shortcut - F4)", &CWindowCommands::OnPlanner},
+        {"Print current entry", "document-print", "print.svg", "Print the current entry",
+         &CWindowCommands::OnPrintCurrentEntry},
+        {"Print all entries", "printer", "print-all.svg", "Print all entries",
+         &CWindowCommands::OnPrintAllEntries},
+        {"Options", "preferences-system", "options.svg", "Change Dayloom options",
+         &CWindowCommands::OnOptions},
+        {"Web site", "applications-internet", "web.svg",
+         QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite(),
+         &CWindowCommands::OnWebSite},
+        {"Mail", "mail-send", "mail.svg", "Send an e-mail to the author", &CWindowCommands::OnMail},
+        {"Exit", "application-exit", "exit.svg", "Exit Dayloom", &CWindowCommands::OnExit}};
+    std::vector<QPushButton*> buttons;
+    for (const ButtonLayout& button : layouts) {
+        buttons.push_back(MakeButton(
+            window, commands, QString::fromLatin1(button.name), QString::fromLatin1(button.icon),
+            QString::fromLatin1(button.picture), button.tip, button.command));
+    }
+    return buttons;
 }

@@ -1,8 +1,8 @@
 #include "app/SearchMode.h"
 
-#include "app/DayloomDlg.h"
-#include "app/EntryListModel.h"
 #include "app/EntryPanel.h"
+#include "app/Guarded.h"
+#include "app/OpenDiary.h"
 #include "app/SearchResultDelegate.h"
 #include "app/SearchResultModel.h"
 #include "platform/AppInfo.h"
@@ -16,6 +16,7 @@
 #include "store/DiarySession.h"
 #include "widgets/EntryRichEdit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,8 +37,16 @@ constexpr int kLowestMood = -3;
 constexpr int kHighestMood = 3;
 } // namespace
 
-CSearchMode::CSearchMode(CDayloomDlg& window) : QObject(&window), m_window(window)
+CSearchMode::CSearchMode(COpenDiary& diary, CEntryBrowser& browser, QWidget& window)
+    : QObject(&window), m_diary(diary), m_browser(browser), m_window(window)
 {
+    connect(&m_diary, &COpenDiary::entriesChanged, this, &CSearchMode::DiaryChanged);
+    connect(&m_diary, &COpenDiary::closed, this, &CSearchMode::DiaryChanged);
+    for (auto forget : {&COpenDiary::opened, &COpenDiary::reloaded, &COpenDiary::passwordChanged,
+                        &COpenDiary::locked}) {
+        connect(&m_diary, forget, this, &CSearchMode::Forget);
+    }
+    connect(&m_browser, &CEntryBrowser::Displayed, this, &CSearchMode::EntryShown);
     m_pWorker = new CSearchWorker(this);
     connect(m_pWorker, &CSearchWorker::Finished, this, &CSearchMode::OnFinished);
     m_pTagWorker = new CTagWorker(this);
@@ -68,7 +77,7 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     m_pText->installEventFilter(this);
     connect(m_pText, &QLineEdit::textChanged, this, &CSearchMode::Schedule);
     // Enter in the field looks for the next match.
-    connect(m_pText, &QLineEdit::returnPressed, &m_window, &CDayloomDlg::OnNext);
+    connect(m_pText, &QLineEdit::returnPressed, this, &CSearchMode::NextRequested);
 
     // The filters: a range of days and a range of moods, both ends included.
     const QDate today = QDateTime::fromSecsSinceEpoch(CClock::Now()).date();
@@ -155,12 +164,51 @@ void CSearchMode::EnableControls()
     m_pTag->setEnabled(m_bOn);
 }
 
+namespace {
+
+// The keys the search field keeps for editing even where the window has a
+// shortcut on them.
+bool IsEditingKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_V:
+    case Qt::Key_X:
+    case Qt::Key_Z:
+        return key.modifiers().testFlag(Qt::ControlModifier);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool CSearchMode::eventFilter(QObject* watched, QEvent* event)
 {
+    // The window's shortcuts (Ctrl+E, which a line edit would take as End,
+    // and the others) work while the search field has the focus.
+    if (watched == m_pText && event->type() == QEvent::ShortcutOverride) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key.keyCombination());
+        if (!IsEditingKey(key)) {
+            for (const QAction* action : m_window.actions()) {
+                if (action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+    }
     if (watched == m_pText && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        m_window.Guarded([this] { SetOn(false); });
-        m_window.m_pEntryList->setFocus();
+        Guarded(&m_window, [this] { SetOn(false); });
+        m_browser.FocusList();
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -173,39 +221,39 @@ void CSearchMode::SetOn(bool on)
         return;
     }
     // The entry on view, selected or not, stays the one on view.
-    const int selected = m_window.SelectedIndex(); // as the list shows it now
-    const int entry = selected >= 0 ? selected : m_window.m_nShownEntry;
+    const int selected = m_browser.SelectedIndex(); // as the list shows it now
+    const int entry = selected >= 0 ? selected : m_browser.ShownEntry();
     m_bOn = on;
     EnableControls();
     m_pHeading->setVisible(on);
     if (on) {
-        m_window.UseListModel(m_pResults, m_pDelegate);
+        m_browser.UseRows(m_pResults, m_pDelegate, this);
         RunNow(false);
         if (entry >= 0 && RowOfEntry(entry) >= 0) {
-            m_window.SelectRow(entry);
+            m_browser.SelectRow(entry);
             EntryShown();
         }
     } else {
         m_pDebounce->stop();
         m_pWorker->Cancel();
         m_bRunning = false;
-        m_window.UseListModel(m_window.m_pEntryModel, m_window.m_pEntryDelegate);
+        m_browser.UseDiaryRows();
         // Shown again without its highlight.
-        if (m_window.IsDiaryOpen() && entry >= 0 && entry < m_window.EntryCount()) {
-            m_window.SelectRow(entry);
-            m_window.ReadAndDisplay(entry);
+        if (m_diary.IsOpen() && entry >= 0 && entry < m_browser.EntryCount()) {
+            m_browser.SelectRow(entry);
+            m_browser.Display(entry);
         }
     }
 }
 
 void CSearchMode::Focus()
 {
-    m_window.Guarded([this] { SetOn(true); });
+    Guarded(&m_window, [this] { SetOn(true); });
     m_pText->setFocus();
     m_pText->selectAll();
 }
 
-int CSearchMode::ResultCount() const
+int CSearchMode::RowCount() const
 {
     return m_pResults->rowCount();
 }
@@ -239,12 +287,12 @@ SearchQuery CSearchMode::Query() const
 
 bool CSearchMode::EnsureTexts()
 {
-    if (!m_window.IsDiaryOpen()) {
+    if (!m_diary.IsOpen()) {
         m_texts.Clear();
         return false;
     }
     if (!m_texts.IsFilled()) {
-        FillEntryTexts(*m_window.m_pSession, m_texts);
+        FillEntryTexts(*m_diary.Session(), m_texts);
         CountTags();
     }
     return m_texts.IsFilled();
@@ -263,7 +311,7 @@ void CSearchMode::Schedule()
 
 void CSearchMode::StartSearch()
 {
-    m_window.Guarded([this] {
+    Guarded(&m_window, [this] {
         if (!EnsureTexts()) {
             Apply({}, false);
             return;
@@ -303,19 +351,19 @@ void CSearchMode::Flush()
 
 void CSearchMode::Apply(std::vector<SearchHit> hits, bool keepSelection)
 {
-    const int entry = keepSelection ? m_window.SelectedIndex() : -1;
+    const int entry = keepSelection ? m_browser.SelectedIndex() : -1;
     m_pResults->SetHits(std::move(hits));
-    m_pHeading->setText(CSearchResultModel::FoundText(ResultCount()));
+    m_pHeading->setText(CSearchResultModel::FoundText(RowCount()));
     if (entry >= 0 && RowOfEntry(entry) >= 0) {
-        m_window.SelectRow(entry);
+        m_browser.SelectRow(entry);
         EntryShown();
     }
 }
 
-void CSearchMode::DiaryChanged(const std::vector<EntryHeader>& headers)
+void CSearchMode::DiaryChanged()
 {
-    if (m_window.IsDiaryOpen()) {
-        SyncEntryTexts(*m_window.m_pSession, m_texts, headers);
+    if (m_diary.IsOpen()) {
+        SyncEntryTexts(*m_diary.Session(), m_texts, m_diary.Headers());
         CountTags();
     } else {
         m_texts.Clear();
@@ -369,7 +417,7 @@ QStringList CSearchMode::TagChoices() const
 
 void CSearchMode::SearchTag(const QString& tag)
 {
-    m_window.Guarded([this, &tag] {
+    Guarded(&m_window, [this, &tag] {
         SetOn(true);
         m_pText->setText(tag);
         RunNow(false);
@@ -379,7 +427,7 @@ void CSearchMode::SearchTag(const QString& tag)
 void CSearchMode::MarkMatch(qsizetype at)
 {
     m_nMatchAt = at;
-    m_window.m_pPanel->Highlight(std::max<qsizetype>(at, 0), at >= 0 ? m_pText->text().size() : 0);
+    m_browser.Panel()->Highlight(std::max<qsizetype>(at, 0), at >= 0 ? m_pText->text().size() : 0);
 }
 
 void CSearchMode::EntryShown()
@@ -388,17 +436,18 @@ void CSearchMode::EntryShown()
         m_nMatchAt = -1;
         return;
     }
-    MarkMatch(m_window.EntryView()->toPlainText().indexOf(m_pText->text(), 0, Qt::CaseInsensitive));
+    MarkMatch(
+        m_browser.Panel()->View()->toPlainText().indexOf(m_pText->text(), 0, Qt::CaseInsensitive));
 }
 
 void CSearchMode::Step(bool forward)
 {
     Flush();
     const QString needle = m_pText->text();
-    const int row = RowOfEntry(m_window.SelectedIndex());
+    const int row = RowOfEntry(m_browser.SelectedIndex());
     // The next match inside the entry on view first.
     if (row >= 0 && !needle.isEmpty() && m_nMatchAt >= 0) {
-        const QString shown = m_window.EntryView()->toPlainText();
+        const QString shown = m_browser.Panel()->View()->toPlainText();
         const qsizetype at =
             forward
                 ? shown.indexOf(needle, m_nMatchAt + 1, Qt::CaseInsensitive)
@@ -411,7 +460,7 @@ void CSearchMode::Step(bool forward)
     }
     // Then the next result; without a selection the walk starts at the top.
     const int target = forward ? row + 1 : (row < 0 ? -1 : row - 1);
-    if (target < 0 || target >= ResultCount()) {
+    if (target < 0 || target >= RowCount()) {
         if (forward) {
             CMessageBox::Show(&m_window, QStringLiteral("There are no more entries in this diary!"),
                               CAppInfo::Title());
@@ -419,12 +468,13 @@ void CSearchMode::Step(bool forward)
         return;
     }
     const int entry = EntryOfRow(target);
-    m_window.SelectRow(entry);
-    m_window.ReadAndDisplay(entry); // marks the first match
+    m_browser.SelectRow(entry);
+    m_browser.Display(entry); // marks the first match
     if (!forward && !needle.isEmpty()) {
-        MarkMatch(m_window.EntryView()->toPlainText().lastIndexOf(needle, -1, Qt::CaseInsensitive));
+        MarkMatch(
+            m_browser.Panel()->View()->toPlainText().lastIndexOf(needle, -1, Qt::CaseInsensitive));
     }
     if (m_window.focusWidget() != m_pText) {
-        m_window.m_pEntryList->setFocus();
+        m_browser.FocusList();
     }
 }

@@ -6,9 +6,9 @@
 // user types (a short pause after the last key) by a search on another
 // thread over the remembered plain texts; Next and Previous walk from match
 // to match inside the entry on view and then on to the next or previous
-// result. The remembered texts are kept in step with every change the
-// window makes to the diary.
+// result. The remembered texts follow every change to the open diary.
 
+#include "app/EntryBrowser.h"
 #include "search/EntryTextCache.h"
 #include "search/SearchQuery.h"
 #include "search/TagCounts.h"
@@ -19,7 +19,7 @@
 #include <QStringList>
 #include <vector>
 
-class CDayloomDlg;
+class COpenDiary;
 class CSearchResultDelegate;
 class CSearchResultModel;
 class CSearchWorker;
@@ -34,14 +34,14 @@ class QSpinBox;
 class QTimer;
 class QWidget;
 
-class CSearchMode : public QObject
+class CSearchMode : public QObject, public CListRows
 {
     Q_OBJECT
 public:
     // How long typing must pause before the results follow it.
     static constexpr int kDebounceMs = 150;
 
-    explicit CSearchMode(CDayloomDlg& window);
+    CSearchMode(COpenDiary& diary, CEntryBrowser& browser, QWidget& window);
 
     // The search row (the Search button, the text field, the filters) and
     // the heading over the list, made once for the window's layout.
@@ -58,31 +58,34 @@ public:
     void Focus();
 
     // Rows of the results list and the diary entries they show.
-    int ResultCount() const;
-    int EntryOfRow(int row) const;   // -1 for no such row
-    int RowOfEntry(int entry) const; // -1 when the entry is not listed
-
-    // The diary's headers after the window read them again (a save, an
-    // edit, a deletion, an import, a reload): the remembered texts follow,
-    // and the results are made again at once, nothing selected.
-    void DiaryChanged(const std::vector<EntryHeader>& headers);
-    // The remembered texts may no longer be where they were (a password
-    // change, another program's changes, another diary): forget them all.
-    void Forget();
+    int RowCount() const override;
+    int EntryOfRow(int row) const override;
+    int RowOfEntry(int entry) const override;
     // The results for what the field and the filters say now, made here
     // and now if a search is still due or running.
     void Flush();
 
     // Next (forward) or Previous in search mode.
     void Step(bool forward);
-    // Marks the first match in the entry just shown.
-    void EntryShown();
     // A click on a tag in the entry view: search mode on, looking for it.
     void SearchTag(const QString& tag);
     // The "Tag:" filter's choices, "#tag (N)" after "(any)".
     QStringList TagChoices() const;
 
+signals:
+    // Enter in the search field: the next match.
+    void NextRequested();
+
 private:
+    // The diary's entries changed (a save, an edit, a deletion, an import,
+    // a reload): the remembered texts follow, and the results are made
+    // again at once, nothing selected.
+    void DiaryChanged();
+    // The remembered texts may no longer be where they were (a password
+    // change, another program's changes, another diary): forget them all.
+    void Forget();
+    // Marks the first match in the entry just shown.
+    void EntryShown();
     bool eventFilter(QObject* watched, QEvent* event) override;
     SearchQuery Query() const;
     void Schedule();
@@ -99,7 +102,9 @@ private:
     void CountTags();
     void OnTagsCounted(const std::vector<TagCount>& tags);
 
-    CDayloomDlg& m_window;
+    COpenDiary& m_diary;
+    CEntryBrowser& m_browser;
+    QWidget& m_window;
     CEntryTextCache m_texts;
     CSearchWorker* m_pWorker = nullptr;
     CTagWorker* m_pTagWorker = nullptr;

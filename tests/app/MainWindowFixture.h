@@ -220,6 +220,9 @@ protected:
         if (!m_window) {
             m_window = std::make_unique<CDayloomDlg>();
             m_window->show();
+            // What grows with the diary is read once the window is painted.
+            m_window->grab();
+            QCoreApplication::sendPostedEvents(m_window.get(), QEvent::MetaCall);
         }
         return *m_window;
     }

@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
     EXPECT_EQ(Shown(), QStringList{ByTitle("There are no more entries in this diary!")});
 }
 
-TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRememberedOne)
+TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRememberedOne)
 {
     CSettings::WriteProfileString("DiaryFile", PathOf("old.ilm"));
     CSettings::WriteProfileInt("ExtLoc", 7);
@@ -75,7 +75,14 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
         CFileDialogs::PushDiary(path);
         OnPrompt([typed](CSecurityDlg& prompt) {
             if (!typed.isEmpty()) {
-                Type(prompt, typed);
+                // Said over the prompt, which stays with the password
+                // selected, for as many tries as the user wants.
+                for (int tries = 0; tries < 2; ++tries) {
+                    Type(prompt, typed);
+                    EXPECT_TRUE(prompt.isVisible());
+                    EXPECT_EQ(prompt.PasswordField()->selectedText(), typed);
+                }
+                QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
                 return;
             }
             // The prompt shows the file title and takes what is typed, masked,
@@ -94,7 +101,8 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
             QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
         });
         Window().OnOpenCreateDiary();
-        EXPECT_EQ(Shown(), typed.isEmpty() ? QStringList() : QStringList{ByTitle(kInvalid)});
+        const QStringList said = {ByTitle(kInvalid), ByTitle(kInvalid)};
+        EXPECT_EQ(Shown(), typed.isEmpty() ? QStringList() : said);
         ExpectNoDiary(Window());
         EXPECT_TRUE(
             QDir(CDiaryReservation::DefaultFolder()).entryList({"*.lock"}, QDir::Files).isEmpty())
@@ -102,6 +110,14 @@ TEST_F(MainWindowTest, WrongPasswordWrongCaseOrCancelLeaveNoDiaryAndTheRemembere
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(Remembered(), PathOf("old.ilm|7|travel"));
     }
+    // The right password after a wrong one opens the diary.
+    CFileDialogs::PushDiary(path);
+    OnPrompt([](CSecurityDlg& prompt) {
+        Type(prompt, "wrong!");
+        Type(prompt, "Secret1");
+    });
+    Window().OnOpenCreateDiary();
+    EXPECT_EQ(RowCount(Window()), 4);
 }
 
 TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)

@@ -137,3 +137,26 @@ TEST_F(SearchResultsTest, TheResultsFollowAnEditAndADeletion)
     ClickLine(window, 1);
     EXPECT_EQ(ViewText(window), "More rain in the evening.");
 }
+
+TEST_F(SearchResultsTest, WindowShortcutsWorkFromTheSearchFieldWhichKeepsItsEditingKeys)
+{
+    OpenSample();
+    CDayloomDlg& window = ActiveWindow();
+    ClickLine(window, 1);
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(window.focusWidget(), SearchField());
+    // Ctrl+E (which a line edit takes as End) edits the selected entry.
+    QString editor;
+    CModal::PushHandler([&editor](QDialog& dialog) {
+        editor = dialog.windowTitle();
+        dialog.reject();
+    });
+    QTest::keyClick(SearchField(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(editor, "Edit Entry - Dayloom v2.21");
+    // Ctrl+A and Backspace still edit the field.
+    SearchField()->setFocus();
+    QTest::keyClicks(SearchField(), "rain");
+    QTest::keyClick(SearchField(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(SearchField(), Qt::Key_Backspace);
+    EXPECT_EQ(SearchField()->text(), "");
+}

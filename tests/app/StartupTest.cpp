@@ -82,6 +82,7 @@ TEST_F(StartupTest, WrongPasswordOrCancelAtStartUpAsksAgainNextTime)
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_EQ(prompt.FileField()->text(), "You are creating a new diary!");
         Type(prompt, "SECRET1");
+        EXPECT_TRUE(prompt.isVisible()) << "another try";
     });
     ExpectNoDiary(Window());
     EXPECT_EQ(Shown().size(), 1);

@@ -1,0 +1,116 @@
+#pragma once
+// The diary open in the main window: its session and the lock that keeps
+// other Dayloom windows off it. Every command that changes the diary goes
+// through here: it asks first whether it may (a read-only diary may not;
+// another program's changes are read first), and says afterwards what it
+// changed. The signals tell every window what changed, so that no command
+// refreshes a window itself.
+
+#include "app/DiaryOpener.h"
+#include "store/Passphrase.h"
+#include "store/Records.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CDiarySession;
+class CDiaryStore;
+class CDiaryReservation;
+class QWidget;
+
+// What a change to the diary's entries touched.
+struct EntryChange
+{
+    // Every entry may have moved (an import, a reload, a deletion, opening).
+    bool all = false;
+    // The entries written, by their index after the change.
+    std::vector<int> indexes;
+    // The entry the command leaves on view (the one saved); -1 for the last.
+    int shown = -1;
+    // The entry a deletion removed, by its index before; -1 for none.
+    int removed = -1;
+};
+
+class COpenDiary : public QObject
+{
+    Q_OBJECT
+public:
+    explicit COpenDiary(QObject* parent = nullptr);
+    ~COpenDiary() override;
+
+    bool IsOpen() const { return m_pSession != nullptr; }
+    // The open diary, null when none is open.
+    const CDiarySession* Session() const { return m_pSession.get(); }
+    // A store on the open diary for one command, positioned at entry `index`.
+    std::unique_ptr<CDiaryStore> Store(int index = 0) const;
+
+    // Takes what opening gave (emits opened); false when nothing was
+    // opened. `title` is the diary's name as the window's title shows it.
+    bool Take(CDiaryOpener::Opened result, const QString& title);
+    const QString& Title() const { return m_strTitle; }
+    // Closes the diary and lets its lock go (emits closed when one was open).
+    void Close();
+
+    // The entries' headers in diary order, read when first asked after
+    // opening or a change (a file error escapes as CFileError).
+    const std::vector<EntryHeader>& Headers();
+    // Reads the entries' headers and tells every window (entriesChanged, all).
+    void ReadEntries();
+
+    // Before a command changes the diary: false (after saying why) when it
+    // is read-only. When another program changed its files since they were
+    // read, they are read again first (reloaded), so that the command acts
+    // on what is there now.
+    bool MayChange(QWidget* parent);
+    // True (after reloaded and entriesChanged) when another program changed
+    // the diary's files since they were read.
+    bool ReloadIfChanged();
+    // A new diary's password, asked before its first record is written;
+    // false when the user gave none. Nothing is asked of a diary that has one.
+    bool EnsurePassword(QWidget* parent);
+    // The same for a new encrypted diary only, which needs its key before
+    // its reminders or plans are written.
+    bool EnsureKey(QWidget* parent);
+    // The new-diary password prompt; the password, kept by the session, or
+    // nullopt when the user gave none.
+    std::optional<std::string> AskNewPassword(QWidget* parent);
+
+    // What a command changed; each remembers the files as they are now and
+    // tells every window.
+    void CommitEntries(const EntryChange& change);
+    void CommitReminders();
+    void CommitPlanner();
+    // Gives the whole diary a new password in one step (passwordChanged);
+    // false when it failed (reported): the old password still opens it.
+    bool ChangePassword(const Passphrase& password);
+    // The files were read (a summary's first read may create its file).
+    void RememberFiles();
+
+signals:
+    void opened();
+    void closed();
+    // Locking and unlocking an open diary, and another program's changes
+    // read again.
+    void locked();
+    void unlocked();
+    void reloaded();
+    void entriesChanged(const EntryChange& change);
+    void remindersChanged();
+    void plannerChanged();
+    void passwordChanged();
+    // Another Dayloom window tried to open this diary: this one should come
+    // forward instead.
+    void raiseRequested();
+
+private:
+    std::unique_ptr<CDiarySession> m_pSession;
+    std::unique_ptr<CDiaryReservation> m_pLock;
+    QString m_strTitle;
+    std::vector<EntryHeader> m_headers;
+    bool m_bHeadersStale = true;
+    bool m_bHeadersRead = false; // the last read succeeded
+};
