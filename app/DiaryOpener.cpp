@@ -5,6 +5,7 @@
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 #include "store/DiarySession.h"
 
@@ -21,13 +22,6 @@ const QString kInvalidPassword = QStringLiteral(
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
 
-// NAME.lock beside NAME.ilm.
-QString LockPath(const std::string& path, uint16_t extLoc)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path.substr(0, extLoc - 1u))) +
-           QStringLiteral(".lock");
-}
-
 } // namespace
 
 std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
@@ -39,23 +33,23 @@ std::optional<std::string> CDiaryOpener::PasswordBytes(const QString& typed)
     return bytes;
 }
 
-CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
+CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
 {
     Opened opened;
     // A new diary may be typed into a folder that does not exist yet
     // (~/Diaries/travel); the store creates only files, so make the folder
     // first. Should that fail, the store reports the file.
-    QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
-    auto session = std::make_unique<CDiarySession>(path, extLoc);
-    session->SetReadOnly(CDiarySession::IsFolderReadOnly(path));
+    QDir().mkpath(QFileInfo(CPathText::Decoded(name.Path())).absolutePath());
+    auto session = std::make_unique<CDiarySession>(name);
+    session->SetReadOnly(CDiarySession::IsFolderReadOnly(name.Path()));
     if (!session->IsReadOnly()) {
         // A lock left by a program that ended without removing it is taken
         // over; only a running program's lock keeps the diary closed.
-        opened.lock = std::make_unique<QLockFile>(LockPath(path, extLoc));
+        opened.lock = std::make_unique<QLockFile>(CPathText::Decoded(name.LockPath()));
         opened.lock->setStaleLockTime(0);
         if (opened.lock->tryLock(0)) {
             // Like every file beside the diary, the lock is its owner's only.
-            QFile::setPermissions(LockPath(path, extLoc),
+            QFile::setPermissions(CPathText::Decoded(name.LockPath()),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         } else {
             const bool held = opened.lock->error() == QLockFile::LockFailedError;
@@ -76,7 +70,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     }
 
     CSecurityDlg prompt(parent);
-    prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
+    prompt.m_strFile = CSettings::Get(CSettings::kShortFile);
     prompt.m_bNoCancel = false;
     if (CModal::Exec(prompt) != QDialog::Accepted) {
         opened.outcome = Outcome::Cancelled;
@@ -87,9 +81,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     if (!typed || !session->Unlock(*typed)) {
         // An encrypted diary may also be damaged or too new to read.
         const std::string why = session->UnlockFailureMessage();
-        CMessageBox::Show(parent,
-                          why.empty() ? kInvalidPassword
-                                      : QFile::decodeName(QByteArray::fromStdString(why)),
+        CMessageBox::Show(parent, why.empty() ? kInvalidPassword : CPathText::Decoded(why),
                           CAppInfo::Title());
         opened.lock.reset();
         return opened;

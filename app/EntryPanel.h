@@ -4,7 +4,7 @@
 // measurements. It only shows; it never writes to the diary.
 
 #include "widgets/GraphSeries.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QPixmap>
 #include <QString>

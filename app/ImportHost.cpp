@@ -23,8 +23,8 @@ const CDiarySession* CImportHost::Session() const
 
 std::optional<std::string> CImportHost::AskNewPassword()
 {
-    std::optional<std::string> password = CNewPasswordPrompt::Ask(
-        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()));
+    std::optional<std::string> password =
+        CNewPasswordPrompt::Ask(&m_window, CSettings::Get(CSettings::kShortFile));
     if (password) {
         m_window.m_pSession->SetPassword(*password);
     }

@@ -42,7 +42,6 @@
 namespace {
 constexpr int kSmallestSize = 8;
 constexpr int kSizeCount = 46; // "8" ... "98"
-constexpr int kDefaultSize = 12;
 // Beyond this a point size is no longer text anyone writes with; such a
 // setting can only come from a damaged or hand-edited settings file.
 constexpr int kLargestSensibleSize = 1638;
@@ -485,16 +484,16 @@ void CNewEntryDlg::InitialiseState()
 {
     // The font name box: the installed scalable faces, alphabetically.
     m_pFontName->addItems(FontFamilyList(CEntryRichEdit::ListTrueTypeFonts()));
-    const QString fontName = CSettings::GetProfileString("Font Name", "Arial");
+    const QString fontName = CSettings::Get(CSettings::kFontName);
     m_pEdit->SetSelectionFontName(fontName);
     ShowFontName(fontName);
 
     for (int i = 0; i < kSizeCount; ++i) {
         m_pFontSize->addItem(QString::number(kSmallestSize + 2 * i));
     }
-    int fontSize = CSettings::GetProfileInt("Font Size", kDefaultSize);
+    int fontSize = CSettings::Get(CSettings::kFontSize);
     if (fontSize < 1 || fontSize > kLargestSensibleSize) {
-        fontSize = kDefaultSize;
+        fontSize = CSettings::kFontSize.defaultValue;
     }
     m_pFontSize->setCurrentIndex(SizeIndex(fontSize));
     m_pEdit->SetSelectionFontSize(fontSize);
@@ -590,7 +589,7 @@ void CNewEntryDlg::OnFontNameActivated(int index)
         return;
     }
     const QString name = m_pFontName->itemText(index);
-    CSettings::WriteProfileString("Font Name", name);
+    CSettings::Set(CSettings::kFontName, name);
     m_pEdit->SetSelectionFontName(name);
     m_pEdit->setFocus();
 }
@@ -601,7 +600,7 @@ void CNewEntryDlg::OnFontSizeActivated(int index)
         return;
     }
     const int size = index * 2 + kSmallestSize;
-    CSettings::WriteProfileInt("Font Size", size);
+    CSettings::Set(CSettings::kFontSize, size);
     m_pEdit->SetSelectionFontSize(size);
     m_pEdit->setFocus();
 }

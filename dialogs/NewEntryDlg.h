@@ -9,7 +9,7 @@
 
 #include "dialogs/NewEntryDlgStore.h"
 #include "store/DraftFile.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QDate>
 #include <QDialog>

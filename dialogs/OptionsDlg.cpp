@@ -4,7 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SaveCancelHelpRow.h"
 #include "platform/Settings.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -34,9 +34,9 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     for (size_t i = 0; i < keys.size(); ++i) {
         m_strLabels[i] = CSettings::GetProfileString(keys[i].key, keys[i].defaultText);
     }
-    m_bOpenLastDiary = CSettings::GetProfileInt("OpenLastDiary", 0);
-    m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
-    m_bShowOnThisDay = CSettings::GetProfileInt("bShowOnThisDay", 1);
+    m_bOpenLastDiary = CSettings::Get(CSettings::kOpenLastDiary);
+    m_nStartAlarmBefore = CSettings::Get(CSettings::kStartAlarmBefore);
+    m_bShowOnThisDay = CSettings::Get(CSettings::kShowOnThisDay);
 
     BuildControls();
 }
@@ -149,8 +149,8 @@ void COptionsDlg::accept()
     for (size_t i = 0; i < keys.size(); ++i) {
         CSettings::WriteProfileString(keys[i].key, m_strLabels[i]);
     }
-    CSettings::WriteProfileInt("OpenLastDiary", m_bOpenLastDiary);
-    CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
-    CSettings::WriteProfileInt("bShowOnThisDay", m_bShowOnThisDay);
+    CSettings::Set(CSettings::kOpenLastDiary, m_bOpenLastDiary);
+    CSettings::Set(CSettings::kStartAlarmBefore, m_nStartAlarmBefore);
+    CSettings::Set(CSettings::kShowOnThisDay, m_bShowOnThisDay);
     QDialog::accept();
 }

@@ -6,7 +6,7 @@
 // in whole inches.
 
 #include "store/Records.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QRect>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // The figures of a diary as the Statistics window words them.
 
 #include "stats/DiaryFigures.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QStringList>
 

@@ -7,7 +7,7 @@
 
 #include "stats/DiaryFigures.h"
 #include "store/DiarySession.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QDialog>
 #include <cstdint>

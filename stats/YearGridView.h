@@ -8,7 +8,7 @@
 
 #include "stats/LocalDays.h"
 #include "stats/YearGrid.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QColor>
 #include <QWidget>

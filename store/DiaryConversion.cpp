@@ -1,18 +1,11 @@
 #include "store/DiaryConversion.h"
 
+#include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedSession.h"
 #include "store/StoreFile.h"
 
 namespace {
-
-constexpr char kLetters[kDiaryPartCount] = {'i', 'd', 'r', 'p'};
-
-std::string SiblingPath(std::string indexPath, uint16_t extLoc, size_t part)
-{
-    indexPath[extLoc] = kLetters[part];
-    return indexPath;
-}
 
 EncryptedResult IoError(FileErrorCause cause)
 {
@@ -21,9 +14,8 @@ EncryptedResult IoError(FileErrorCause cause)
 
 } // namespace
 
-EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t extLoc,
-                                          const std::string& target, std::string_view password,
-                                          KdfParams params)
+EncryptedResult CDiaryConversion::Encrypt(const CDiaryName& source, const std::string& target,
+                                          std::string_view password, KdfParams params)
 {
     if (FileExists(target))
         return IoError(FileErrorCause::AccessDenied);
@@ -32,7 +24,7 @@ EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t
         return made;
     try {
         for (size_t i = 0; i < kDiaryPartCount; ++i) {
-            const std::string path = SiblingPath(indexPath, extLoc, i);
+            const std::string path = source.PartPath(static_cast<DiaryPart>(i));
             if (!FileExists(path))
                 continue; // a diary without reminders has no reminder file yet
             CStoreFile part;
@@ -56,31 +48,17 @@ EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t
                                          : EncryptedResult{EncryptedStatus::Damaged};
 }
 
-FileErrorCause CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
-                                                    const std::string& indexPath, uint16_t extLoc)
+FileResult CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
+                                                const CDiaryName& copy)
 {
     const DiaryParts parts = session.CurrentParts();
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        const std::string path = SiblingPath(indexPath, extLoc, i);
-        const std::string temp = CEncryptedDiaryFile::TempPathFor(path);
-        CStoreFile live;
-        CStoreFile next;
-        FileErrorCause cause = live.Open(path); // held, so no other program works on it
-        if (cause == FileErrorCause::None)
-            cause = next.Open(temp, true);
-        if (cause != FileErrorCause::None)
-            return cause;
-        try {
-            next.WriteAt(0, parts.bytes[i].data(), parts.bytes[i].size());
-            next.Sync();
-            if (const int error = next.MoveTo(path))
-                throw CFileError(FileErrorCauseFromErrno(error), path);
-        } catch (const CFileError& error) {
-            next.Close();
-            RemoveFile(temp);
-            return error.cause();
-        }
-        SyncFolderOf(path);
+        const std::string path = copy.PartPath(static_cast<DiaryPart>(i));
+        CStoreFile live; // held, so no other program works on it meanwhile
+        if (const FileErrorCause cause = live.Open(path); cause != FileErrorCause::None)
+            return {cause, path};
+        if (FileResult written = CAtomicFile::Replace(path, parts.bytes[i]); !written.ok())
+            return written;
     }
-    return FileErrorCause::None;
+    return {};
 }

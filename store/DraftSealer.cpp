@@ -8,12 +8,6 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 void Wipe(std::string& secret)
 {
     volatile char* p = secret.data();
@@ -26,7 +20,7 @@ void Wipe(std::string& secret)
 
 std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& session)
 {
-    if (EndsWith(session.Path(), ".dayloom")) {
+    if (session.Name().IsEncrypted()) {
         // Sealed with the diary's data key, never the text cipher; none
         // while the diary is locked.
         const CEncryptedSession* encrypted = session.Encrypted();

@@ -67,8 +67,7 @@ QString Diary(int count)
         return found->second;
     }
     const QString path = Env().dir.filePath(QStringLiteral("diary%1.ilm").arg(count));
-    CDiaryStore store(0, QFile::encodeName(path).toStdString(),
-                      CFileDialogs::ChoiceFromPath(path).extLoc);
+    CDiaryStore store(0, CFileDialogs::ChoiceFromPath(path).name);
     for (int i = 0; i < count; ++i) {
         store.entry = DiaryEntry{};
         store.entry.time = 946'684'800 + int64_t{i} * 86'400;

@@ -55,7 +55,7 @@ void BM_DraftWrite(benchmark::State& state)
     const CDraftFile file((folder / "travel.ilm").string());
     for (auto _ : state) {
         ++draft.writtenAt;
-        if (file.Write(draft, sealer) != 0) {
+        if (!file.Write(draft, sealer).ok()) {
             state.SkipWithError("draft not written");
             break;
         }

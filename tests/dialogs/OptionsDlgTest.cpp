@@ -5,7 +5,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
 #include "tests/support/WidgetTestSupport.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -77,10 +77,10 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
         EXPECT_EQ(choice.fileTitle, c.title);
         const QByteArray encoded = QFile::encodeName(choice.path);
         if (c.extLoc >= 0) {
-            EXPECT_EQ(choice.extLoc, c.extLoc);
+            EXPECT_EQ(choice.name.ExtLoc(), c.extLoc);
         } else {
-            EXPECT_EQ(encoded.mid(choice.extLoc), "ilm");
-            EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
+            EXPECT_EQ(encoded.mid(choice.name.ExtLoc()), "ilm");
+            EXPECT_EQ(encoded.at(choice.name.ExtLoc() - 1), '.');
         }
     }
 }

@@ -154,7 +154,7 @@ protected:
     QTemporaryDir m_dir;
     std::string m_path = QFile::encodeName(m_dir.filePath("travel.ilm")).toStdString();
     uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
-    CDiarySession m_diary{m_path, m_ext};
+    CDiarySession m_diary{CDiaryName(m_path, m_ext)};
 };
 
 TEST_F(EntryPrinterTest, HeaderThenTextFlowingOverPagesInsideOneInchMargins)
@@ -268,7 +268,7 @@ TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 {
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1); // no files
     {
-        CDiaryStore(0, m_path, m_ext).OpenEntryFiles();
+        CDiaryStore(0, CDiaryName(m_path, m_ext)).OpenEntryFiles();
     } // empty files
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     CEntryPrinter::PrintAllEntries(nullptr, m_diary, 0);

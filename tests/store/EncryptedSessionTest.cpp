@@ -76,7 +76,7 @@ private:
 
 TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 {
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_NE(session.Encrypted(), nullptr);
     EXPECT_FALSE(session.ReadFirstEntry()) << "no file yet: a new diary";
     // The first password makes the key (cheaply here; SetPassword would
@@ -117,8 +117,8 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     // An unsaved draft beside it is sealed with the diary's key.
     EntryDraft draft;
     draft.rtf = "{\\rtf1 Marguerite, unsaved}";
-    const CDraftFile drafts(Path());
-    ASSERT_EQ(drafts.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    const CDraftFile drafts{CDiaryName(Path())};
+    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
     EXPECT_EQ(ReadFileBytes(drafts.Path()).find("Marguerite"), std::string::npos);
     EntryDraft back;
     ASSERT_EQ(drafts.Read(back, *CDraftSealer::ForSession(session)), CDraftFile::ReadResult::Ok);
@@ -131,7 +131,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
     // Reopened as the main window does: the file exists, so a password is
     // asked; a wrong one is not reported as anything else.
-    CDiarySession reopened(Path(), ExtLoc(Path()));
+    CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.ReadFirstEntry());
     EXPECT_FALSE(reopened.Unlock("first secret"));
     EXPECT_EQ(reopened.UnlockFailureMessage(), "");
@@ -153,7 +153,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
 TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
 {
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 kept}", 1000);
     const std::string before = Content(session);
@@ -181,7 +181,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_TRUE(session.Encrypted()->Commit().ok());
 
     session.Encrypted()->Lock();
-    CDiarySession reopened(Path(), ExtLoc(Path()));
+    CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
     EXPECT_EQ(Content(reopened), kept);
 }
@@ -198,18 +198,18 @@ TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
     };
     const std::string original = files("travel.ilm");
     const auto encrypt = [&] {
-        return CDiaryConversion::Encrypt(Diary(), ExtLoc(Diary()), Path(), "secret",
+        return CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "secret",
                                          KdfParams::Cheapest());
     };
     ASSERT_TRUE(encrypt().ok());
     EXPECT_EQ(encrypt().cause, FileErrorCause::AccessDenied) << "an existing file is kept";
 
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Unlock("secret"));
     EXPECT_EQ(Content(session), "{\\rtf1 from the old diary}\n{\\rtf1 and another}\n");
-    EXPECT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
-                                                   ExtLoc(Diary("copy.ilm"))),
-              FileErrorCause::None);
+    EXPECT_TRUE(
+        CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), CDiaryName(Diary("copy.ilm")))
+            .ok());
     EXPECT_EQ(files("copy.ilm"), original);
 }
 

@@ -151,7 +151,7 @@ TEST_F(RecordLayout, ReplaceEntryRewritesItsRecordAndAppendsItsText)
 // An extension position past the end never makes a sibling the index itself.
 TEST_F(RecordLayout, ExtensionPositionPastTheEndNeverNamesTheIndex)
 {
-    CDiaryStore bare(0, Diary("plain"), 200);
+    CDiaryStore bare(0, CDiaryName(Diary("plain"), 200));
     EXPECT_NE(bare.m_strDataPath, bare.m_strIndexPath);
 }
 

@@ -39,7 +39,7 @@ void CDemoDiary::WriteEntries(const std::string& password, const std::string& rt
                               std::span<const DemoDay> days) const
 {
     for (const DemoDay& day : days) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, CDiaryName(m_strPath, m_nExtLoc));
         DiaryEntry& entry = store.entry;
         SetText(entry.password, sizeof entry.password, password.c_str());
         entry.time = LocalDay(m_timeNow, -day.daysAgo, 21, 17);
@@ -61,7 +61,7 @@ void CDemoDiary::WriteEntries(const std::string& password, const std::string& rt
 void CDemoDiary::WriteReminders(std::span<const DemoReminder> reminders) const
 {
     for (const DemoReminder& r : reminders) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, CDiaryName(m_strPath, m_nExtLoc));
         store.reminder.time = LocalDay(m_timeNow, r.days, 9);
         SetText(store.reminder.description, sizeof store.reminder.description, r.text);
         store.AppendReminder();
@@ -72,7 +72,7 @@ void CDemoDiary::WriteReminders(std::span<const DemoReminder> reminders) const
 void CDemoDiary::WritePlanner(std::span<const DemoTask> tasks) const
 {
     for (const DemoTask& t : tasks) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, CDiaryName(m_strPath, m_nExtLoc));
         store.task.plannedTime = LocalDay(m_timeNow, t.plannedDays, 10);
         store.task.doneTime = t.done ? LocalDay(m_timeNow, t.doneDays, 18) : store.task.plannedTime;
         SetText(store.task.description, sizeof store.task.description, t.text);

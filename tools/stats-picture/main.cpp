@@ -68,7 +68,7 @@ int main(int argc, char** argv)
         .WriteEntries("weave", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 ",
                       days);
 
-    CDiarySession session(path, extLoc);
+    CDiarySession session(CDiaryName(path, extLoc));
     CStatisticsDlg dialog(session, now);
     dialog.SetYear(dialog.Year() - 1); // a whole year of colours
     dialog.show();

@@ -250,7 +250,7 @@ void Click(QAbstractButton* button, int times = 1)
 void ShootNewEntry(CGallery& gallery, QWidget* parent, const QString& diary, uint16_t extLoc,
                    int64_t now)
 {
-    CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+    CDiarySession session(CDiaryName(QFile::encodeName(diary).toStdString(), extLoc));
     session.SetPassword(kPassword);
     CNewEntryDlg editor(parent, session, now);
     editor.show();
@@ -392,14 +392,14 @@ int main(int argc, char** argv)
         gallery.Save(&change, QStringLiteral("07-change-password"));
     }
     {
-        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        const CDiarySession session(CDiaryName(QFile::encodeName(diary).toStdString(), extLoc));
         CRemindersDlg reminders(&mainWindow, session);
         reminders.show();
         QTest::keyClicks(reminders.DescriptionEdit(), QStringLiteral("Water the tomatoes"));
         gallery.Save(&reminders, QStringLiteral("08-reminders"));
     }
     {
-        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        const CDiarySession session(CDiaryName(QFile::encodeName(diary).toStdString(), extLoc));
         CPlannerDlg planner(&mainWindow, session);
         planner.show();
         Settle();
