@@ -14,7 +14,7 @@ namespace {
 
 using DiarySessionTest = StoreTest;
 
-TEST(DiaryNameTest, TheExtensionMustBeTheFileNamesOwn)
+TEST(DiaryNameTest, TheExtensionMustBeTheFileNamesOwnAndEveryNameComesFromIt)
 {
     struct Case
     {
@@ -32,24 +32,20 @@ TEST(DiaryNameTest, TheExtensionMustBeTheFileNamesOwn)
     EXPECT_FALSE(CDiaryName("/d/travel.ilm", 9).IsUsable());
     EXPECT_FALSE(CDiaryName("/d/travel.ilm", 13).IsUsable());
     EXPECT_FALSE(CDiaryName("/d/travel.ilm", 0).IsUsable());
-}
 
-TEST(DiaryNameTest, EveryNameTheProgramDerives)
-{
+    // Every name the program derives from a diary's.
     const CDiaryName name("/h/ann/trip.2024.ilm");
     EXPECT_EQ(name, CDiaryName("/h/ann/trip.2024.ilm", 17));
-    EXPECT_EQ(name.DataPath(), "/h/ann/trip.2024.dlm");
-    EXPECT_EQ(name.ReminderPath(), "/h/ann/trip.2024.rlm");
-    EXPECT_EQ(name.PlannerPath(), "/h/ann/trip.2024.plm");
-    EXPECT_EQ(name.PartPath(DiaryPart::Index), name.Path());
-    EXPECT_EQ(name.SwitchMarkerPath(), "/h/ann/trip.2024.ilm.pwswitch");
-    EXPECT_EQ(name.DraftPath(), "/h/ann/trip.2024.ilm.draft");
-    EXPECT_EQ(name.DamagedDraftPath(1), "/h/ann/trip.2024.ilm.draft.damaged");
-    EXPECT_EQ(name.DamagedDraftPath(2), "/h/ann/trip.2024.ilm.draft.damaged-2");
-    EXPECT_EQ(name.LockPath(), "/h/ann/trip.2024.lock");
-    EXPECT_EQ(name.Title(), "trip.2024");
-    EXPECT_EQ(name.FileName(), "trip.2024.ilm");
-    EXPECT_EQ(name.Folder(), "/h/ann");
+    EXPECT_EQ(name.PartPath(DiaryPart::Index) + ' ' + name.DataPath() + ' ' + name.ReminderPath() +
+                  ' ' + name.PlannerPath() + ' ' + name.SwitchMarkerPath() + ' ' +
+                  name.DraftPath() + ' ' + name.DamagedDraftPath(1) + ' ' +
+                  name.DamagedDraftPath(2) + ' ' + name.LockPath(),
+              "/h/ann/trip.2024.ilm /h/ann/trip.2024.dlm /h/ann/trip.2024.rlm /h/ann/trip.2024.plm "
+              "/h/ann/trip.2024.ilm.pwswitch /h/ann/trip.2024.ilm.draft "
+              "/h/ann/trip.2024.ilm.draft.damaged /h/ann/trip.2024.ilm.draft.damaged-2 "
+              "/h/ann/trip.2024.lock");
+    EXPECT_EQ(name.Title() + ' ' + name.FileName() + ' ' + name.Folder(),
+              "trip.2024 trip.2024.ilm /h/ann");
     EXPECT_FALSE(name.IsEncrypted());
 
     const CDiaryName sealed = name.WithExtension(CDiaryName::kEncryptedExtension);
@@ -60,8 +56,9 @@ TEST(DiaryNameTest, EveryNameTheProgramDerives)
     EXPECT_FALSE(CDiaryName("/h/.dayloom").IsEncrypted());
     EXPECT_FALSE(CDiaryName("/h/x.dayloom.ilm").IsEncrypted());
 
-    // Without a usable extension a sibling never falls on the index itself.
+    // Without a usable extension a sibling is neither the index nor a folder.
     EXPECT_EQ(CDiaryName("/h/ann/plain").DataPath(), "/h/ann/plaind");
+    EXPECT_EQ(CDiaryName("/h/ann/plain", 200).DataPath(), "/h/ann/plaind");
     EXPECT_EQ(CDiaryName("/h/ann/plain").Title(), "plain");
     EXPECT_EQ(CDiaryName("plain.ilm").Folder(), ".");
 }
