@@ -3,7 +3,9 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
+#include "platform/PathText.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -82,6 +84,10 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
             EXPECT_EQ(encoded.mid(choice.name.ExtLoc()), "ilm");
             EXPECT_EQ(encoded.at(choice.name.ExtLoc() - 1), '.');
         }
+        // The stored form and back, and as a message shows it.
+        EXPECT_EQ(choice.name.Path(), encoded.toStdString());
+        EXPECT_EQ(CPathText::Decoded(choice.name.Path()), c.path);
+        EXPECT_EQ(CPathText::Shown(choice.name.Path()), QDir::toNativeSeparators(c.path));
     }
 }
 } // namespace
