@@ -30,9 +30,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     setObjectName("OptionsDlg");
     setWindowTitle(CAppInfo::Caption("Options"));
 
-    const auto& keys = RatingLabelKeys();
-    for (size_t i = 0; i < keys.size(); ++i) {
-        m_strLabels[i] = CSettings::GetProfileString(keys[i].key, keys[i].defaultText);
+    for (size_t i = 0; i < CSettings::kRatingLabels.size(); ++i) {
+        m_strLabels[i] = CSettings::Get(CSettings::kRatingLabels[i]);
     }
     m_bOpenLastDiary = CSettings::Get(CSettings::kOpenLastDiary);
     m_nStartAlarmBefore = CSettings::Get(CSettings::kStartAlarmBefore);
@@ -145,9 +144,8 @@ void COptionsDlg::accept()
 
     // Every value is written, changed or not, so that the settings hold each
     // key explicitly from the first save on.
-    const auto& keys = RatingLabelKeys();
-    for (size_t i = 0; i < keys.size(); ++i) {
-        CSettings::WriteProfileString(keys[i].key, m_strLabels[i]);
+    for (size_t i = 0; i < CSettings::kRatingLabels.size(); ++i) {
+        CSettings::Set(CSettings::kRatingLabels[i], m_strLabels[i]);
     }
     CSettings::Set(CSettings::kOpenLastDiary, m_bOpenLastDiary);
     CSettings::Set(CSettings::kStartAlarmBefore, m_nStartAlarmBefore);
