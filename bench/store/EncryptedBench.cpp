@@ -116,7 +116,7 @@ BENCHMARK(BM_EncryptedOpen)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseReal
 void BM_EncryptedSave(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
-    CDiarySession session(CDiaryName(path));
+    CDiarySession session{CDiaryName(path)};
     if (!session.Encrypted()->Unlock(kPassword).ok())
         state.SkipWithError("the diary did not open");
     uint32_t time = 2000000000u;
@@ -141,7 +141,7 @@ BENCHMARK(BM_EncryptedSave)
 void BM_EncryptedChangePassword(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
-    CDiarySession session(CDiaryName(path));
+    CDiarySession session{CDiaryName(path)};
     if (!session.Encrypted()->Unlock(kPassword).ok())
         state.SkipWithError("the diary did not open");
     bool flip = false;
