@@ -28,6 +28,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PathText.h"
 #include "platform/RecentDiaries.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
@@ -345,7 +346,7 @@ void CDayloomDlg::OnInitDialog(std::optional<CDiaryOpener::Opened> reopened,
 
     m_pEntryList->setEnabled(false);
     m_pNewEntry->setFocus();
-    m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
+    m_nStartAlarmBefore = CSettings::Get(CSettings::kStartAlarmBefore);
     m_pSearchMode->SetOn(false);
 
     if (reopened) {
@@ -362,18 +363,16 @@ void CDayloomDlg::OnInitDialog(std::optional<CDiaryOpener::Opened> reopened,
 
 std::optional<CDayloomDlg::LastDiary> CDayloomDlg::LastDiaryToReopen()
 {
-    if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) != 1) {
+    if (CSettings::Get(CSettings::kOpenLastDiary) != 1) {
         return std::nullopt;
     }
     LastDiary last;
-    last.path =
-        QFile::encodeName(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()))
-            .toStdString();
-    last.extLoc = static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
-    last.fileTitle = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
+    last.name = CDiaryName(CPathText::Encoded(CSettings::Get(CSettings::kDiaryFile)),
+                           static_cast<uint16_t>(CSettings::Get(CSettings::kExtLoc)));
+    last.fileTitle = CSettings::Get(CSettings::kShortFile);
     // An extension position that does not point into the file name's own
     // extension would make the store write beside the diary: nothing opens.
-    if (last.path.empty() || !CDiarySession::IsUsableExtension(last.path, last.extLoc)) {
+    if (!last.name.IsUsable()) {
         return std::nullopt;
     }
     return last;
@@ -383,7 +382,7 @@ std::optional<CDiaryOpener::Opened> CDayloomDlg::OpenBeforeBuilding(const LastDi
 {
     // No window to centre on yet: the prompt and messages take the screen's middle.
     try {
-        return CDiaryOpener::Open(nullptr, last.path, last.extLoc);
+        return CDiaryOpener::Open(nullptr, last.name);
     } catch (const CFileError& error) {
         CFileErrorMessage::Show(nullptr, error);
         return std::nullopt;
@@ -418,10 +417,10 @@ void CDayloomDlg::CloseDiary()
     m_pSearchMode->DiaryChanged({});
 }
 
-bool CDayloomDlg::OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle)
+bool CDayloomDlg::OpenDiary(const CDiaryName& name, const QString& fileTitle)
 {
     CloseDiary();
-    return TakeOpened(CDiaryOpener::Open(this, path, extLoc), fileTitle);
+    return TakeOpened(CDiaryOpener::Open(this, name), fileTitle);
 }
 
 bool CDayloomDlg::TakeOpened(CDiaryOpener::Opened opened, const QString& fileTitle)
@@ -469,11 +468,10 @@ void CDayloomDlg::OpenDiaryFile(const QString& path)
 void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
 {
     Guarded([this, &choice] {
-        uint16_t extLoc = IsDiaryOpen() ? m_pSession->ExtLoc() : 0;
+        uint16_t extLoc = IsDiaryOpen() ? m_pSession->Name().ExtLoc() : 0;
         if (choice) {
             const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));
-            const std::string path = QFile::encodeName(choice->path).toStdString();
-            if (!CDiarySession::IsUsableExtension(path, choice->extLoc)) {
+            if (!choice->name.IsUsable()) {
                 CMessageBox::Show(
                     this,
                     QStringLiteral("A diary's file name needs an extension, as in travel.ilm. "
@@ -483,31 +481,29 @@ void CDayloomDlg::OpenChosenDiary(const std::optional<DiaryChoice>& choice)
             }
             // The files made beside the diary (the password switch's marker,
             // a kept draft) must fit the folder's name limit as well.
-            if (CDiarySession::IsNameTooLong(path)) {
+            if (CDiarySession::IsNameTooLong(choice->name.Path())) {
                 CMessageBox::Show(this,
                                   QStringLiteral("This file name is too long for a diary. Please "
                                                  "choose a shorter name."),
                                   caption);
                 return;
             }
-            CSettings::WriteProfileString(QStringLiteral("shortFile"), choice->fileTitle);
+            CSettings::Set(CSettings::kShortFile, choice->fileTitle);
             m_pEntryModel->Clear();
             m_pPlannerList->clear();
             m_pReminderList->clear();
             m_pCommands->RefreshOnThisDay();
             m_pPanel->ShowMessage(CEntryPanel::WelcomeText());
             ResetGraph();
-            if (!OpenDiary(path, choice->extLoc, choice->fileTitle)) {
+            if (!OpenDiary(choice->name, choice->fileTitle)) {
                 return;
             }
-            CRecentDiaries::Add(choice->path);
-            extLoc = choice->extLoc;
+            CRecentDiaries::Add(CPathText::Decoded(choice->name.Path()));
+            extLoc = choice->name.ExtLoc();
         }
-        CSettings::WriteProfileString(
-            QStringLiteral("DiaryFile"),
-            IsDiaryOpen() ? QFile::decodeName(QByteArray::fromStdString(m_pSession->Path()))
-                          : QString());
-        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
+        CSettings::Set(CSettings::kDiaryFile,
+                       IsDiaryOpen() ? CPathText::Decoded(m_pSession->Path()) : QString());
+        CSettings::Set(CSettings::kExtLoc, extLoc);
     });
 }
 
@@ -708,8 +704,7 @@ void CDayloomDlg::OnNewEntry()
         }
         if (m_pSession->IsNew()) {
             const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
-                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
-                m_pSession->Encrypted() != nullptr);
+                this, CSettings::Get(CSettings::kShortFile), m_pSession->Encrypted() != nullptr);
             if (!password) {
                 return;
             }
@@ -895,8 +890,7 @@ void CDayloomDlg::RunPlanning(const QString& refusal, void (CDayloomDlg::*refres
         // A new encrypted diary has no key yet: its password is asked first.
         if (m_pSession->Encrypted() != nullptr && m_pSession->IsNew()) {
             const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
-                this, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
-                m_pSession->Encrypted() != nullptr);
+                this, CSettings::Get(CSettings::kShortFile), m_pSession->Encrypted() != nullptr);
             if (!password) {
                 return;
             }

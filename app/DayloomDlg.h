@@ -7,7 +7,7 @@
 
 #include "app/DiaryOpener.h"
 #include "platform/FileDialogs.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QDialog>
 #include <QString>
@@ -105,8 +105,7 @@ private:
     // it with a usable extension position.
     struct LastDiary
     {
-        std::string path; // encoded
-        uint16_t extLoc = 0;
+        CDiaryName name;
         QString fileTitle;
     };
     static std::optional<LastDiary> LastDiaryToReopen();
@@ -114,9 +113,8 @@ private:
     // built; nullopt when there is none or opening failed outright (said).
     static std::optional<CDiaryOpener::Opened> OpenBeforeBuilding(const LastDiary& last);
     void OnInitDialog(std::optional<CDiaryOpener::Opened> reopened, const QString& fileTitle);
-    // Opens the diary at `path` (encoded) in place of the open one; false
-    // when nothing was opened.
-    bool OpenDiary(const std::string& path, uint16_t extLoc, const QString& fileTitle);
+    // Opens the diary in place of the open one; false when nothing was opened.
+    bool OpenDiary(const CDiaryName& name, const QString& fileTitle);
     // What opening gave, taken into the window; false when nothing was opened.
     bool TakeOpened(CDiaryOpener::Opened opened, const QString& fileTitle);
     // Open/Create's work once a diary was chosen (nullopt: none): the name

@@ -117,8 +117,7 @@ void CDiaryCommands::RefreshOnThisDay()
         return;
     }
     m_pOnThisDay->SetLines({});
-    if (!m_window.IsDiaryOpen() ||
-        CSettings::GetProfileInt(QStringLiteral("bShowOnThisDay"), 1) == 0) {
+    if (!m_window.IsDiaryOpen() || CSettings::Get(CSettings::kShowOnThisDay) == 0) {
         return;
     }
     m_window.Guarded([this] {

@@ -23,9 +23,9 @@ const CDiarySession* CImportHost::Session() const
 
 std::optional<std::string> CImportHost::AskNewPassword()
 {
-    const std::optional<Passphrase> password = CNewPasswordPrompt::Ask(
-        &m_window, CSettings::GetProfileString(QStringLiteral("shortFile"), QString()),
-        m_window.m_pSession->Encrypted() != nullptr);
+    const std::optional<Passphrase> password =
+        CNewPasswordPrompt::Ask(&m_window, CSettings::Get(CSettings::kShortFile),
+                                m_window.m_pSession->Encrypted() != nullptr);
     if (!password || !m_window.m_pSession->SetPassword(*password)) {
         return std::nullopt;
     }

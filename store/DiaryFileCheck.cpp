@@ -1,9 +1,9 @@
 #include "store/DiaryFileCheck.h"
 
+#include "store/DiaryName.h"
 #include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedFormat.h"
 #include "store/EncryptedSession.h"
-#include "store/PasswordSwitch.h"
 #include "store/RecordCodec.h"
 #include "store/Records.h"
 
@@ -73,12 +73,12 @@ std::string IndexProblem(const std::string& path, uint16_t extLoc, uint64_t size
         return junk;
     // The first entry's text lies in the data file; while a password change
     // is being finished the index and the data file may not match yet.
-    std::string dataPath = path;
-    dataPath[extLoc] = 'd';
+    const CDiaryName name(path, extLoc);
+    const std::string dataPath = name.DataPath();
     struct stat data
     {
     };
-    if (::stat(CPasswordSwitch::MarkerPath(path).c_str(), &data) != 0 &&
+    if (::stat(name.SwitchMarkerPath().c_str(), &data) != 0 &&
         ::stat(dataPath.c_str(), &data) == 0 && S_ISREG(data.st_mode)) {
         const uint64_t offset = CRecordCodec::GetU32(record + 64);
         const uint64_t length = CRecordCodec::GetU32(record + 68);

@@ -94,8 +94,7 @@ QString Diary(int count, bool pictures = false)
     }
     const QString path =
         Env().dir.filePath(QStringLiteral("diary%1%2.ilm").arg(count).arg(pictures ? "p" : ""));
-    CDiaryStore store(0, QFile::encodeName(path).toStdString(),
-                      CFileDialogs::ChoiceFromPath(path).extLoc);
+    CDiaryStore store(0, CFileDialogs::ChoiceFromPath(path).name);
     for (int i = 0; i < count; ++i) {
         store.entry = DiaryEntry{};
         store.entry.time = 946'684'800 + int64_t{i} * 86'400;
