@@ -33,8 +33,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
     Opened opened;
     // A folder, or a file that is no diary, is refused before the password
     // is asked and before anything is made beside it.
-    if (const std::string problem = DiaryFileProblem(name.Path(), name.ExtLoc());
-        !problem.empty()) {
+    if (const std::string problem = DiaryFileProblem(name); !problem.empty()) {
         CMessageBox::Show(parent, CPathText::Decoded(problem), CAppInfo::Title());
         return opened;
     }

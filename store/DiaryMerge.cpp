@@ -296,9 +296,9 @@ bool CDiaryMerge::Apply(const DiaryParts& mine, const Plan& plan, const std::str
     return true;
 }
 
-bool CDiaryMerge::ReadFiles(const std::string& indexPath, uint16_t extLoc, DiaryParts& parts)
+bool CDiaryMerge::ReadFiles(const CDiaryName& diary, DiaryParts& parts)
 {
-    const CDiaryStore store(0, CDiaryName(indexPath, extLoc));
+    const CDiaryStore store(0, diary);
     const std::string* paths[] = {&store.m_strIndexPath, &store.m_strDataPath,
                                   &store.m_strReminderPath, &store.m_strPlannerPath};
     for (size_t i = 0; i < kDiaryPartCount; ++i) {

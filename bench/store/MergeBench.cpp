@@ -117,7 +117,7 @@ void BM_MergeDiaries(benchmark::State& state)
         DiaryParts parts;
         state.ResumeTiming();
         CDiaryMerge::Plan applied;
-        if (!CDiaryMerge::ReadFiles(other, CDiaryName(other).ExtLoc(), parts) ||
+        if (!CDiaryMerge::ReadFiles(CDiaryName(other), parts) ||
             !CDiaryMerge::Merge(session, parts, &applied) || applied.entries.size() != 100) {
             state.SkipWithError("the copies were not merged");
             break;

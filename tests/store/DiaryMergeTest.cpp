@@ -72,7 +72,7 @@ protected:
     DiaryParts Parts(const std::string& name)
     {
         DiaryParts parts;
-        EXPECT_TRUE(CDiaryMerge::ReadFiles(Diary(name), CDiaryName(Diary(name)).ExtLoc(), parts));
+        EXPECT_TRUE(CDiaryMerge::ReadFiles(CDiaryName(Diary(name)), parts));
         return parts;
     }
 
