@@ -1,7 +1,7 @@
 #include "app/DataSelfCheck.h"
 
 #include "platform/AppInfo.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QStringList>
 #include <cstdlib>

@@ -6,31 +6,27 @@
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
+#include "platform/PathText.h"
 #include "platform/RecentDiaries.h"
 #include "platform/Settings.h"
 #include "store/DiarySession.h"
 #include "store/FileError.h"
 
-#include <QFile>
 
 std::optional<CDiaryFileCommands::Reopened> CDiaryFileCommands::ReopenLast()
 {
-    if (CSettings::GetProfileInt(QStringLiteral("OpenLastDiary"), 0) != 1) {
+    if (CSettings::Get(CSettings::kOpenLastDiary) != 1) {
         return std::nullopt;
     }
-    const std::string path =
-        QFile::encodeName(CSettings::GetProfileString(QStringLiteral("DiaryFile"), QString()))
-            .toStdString();
-    const auto extLoc =
-        static_cast<uint16_t>(CSettings::GetProfileInt(QStringLiteral("ExtLoc"), 0));
+    const CDiaryName name(CPathText::Encoded(CSettings::Get(CSettings::kDiaryFile)),
+                          static_cast<uint16_t>(CSettings::Get(CSettings::kExtLoc)));
     // An extension position that does not point into the file name's own
     // extension would make the store write beside the diary: nothing opens.
-    if (path.empty() || !CDiarySession::IsUsableExtension(path, extLoc)) {
+    if (!name.IsUsable()) {
         return std::nullopt;
     }
     try {
-        return Reopened{CDiaryOpener::Open(nullptr, path, extLoc),
-                        CSettings::GetProfileString(QStringLiteral("shortFile"), QString())};
+        return Reopened{CDiaryOpener::Open(nullptr, name), CSettings::Get(CSettings::kShortFile)};
     } catch (const CFileError& error) {
         CFileErrorMessage::Show(nullptr, error);
         return std::nullopt;
@@ -45,11 +41,10 @@ void CDiaryFileCommands::OpenOrCreate()
 void CDiaryFileCommands::OpenChosen(const std::optional<DiaryChoice>& choice)
 {
     Guarded(&m_window, [this, &choice] {
-        uint16_t extLoc = m_diary.IsOpen() ? m_diary.Session()->ExtLoc() : 0;
+        uint16_t extLoc = m_diary.IsOpen() ? m_diary.Session()->Name().ExtLoc() : 0;
         if (choice) {
             const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));
-            const std::string path = QFile::encodeName(choice->path).toStdString();
-            if (!CDiarySession::IsUsableExtension(path, choice->extLoc)) {
+            if (!choice->name.IsUsable()) {
                 CMessageBox::Show(
                     &m_window,
                     QStringLiteral("A diary's file name needs an extension, as in travel.ilm. "
@@ -59,33 +54,30 @@ void CDiaryFileCommands::OpenChosen(const std::optional<DiaryChoice>& choice)
             }
             // The files made beside the diary (the password switch's marker,
             // a kept draft) must fit the folder's name limit as well.
-            if (CDiarySession::IsNameTooLong(path)) {
+            if (CDiarySession::IsNameTooLong(choice->name.Path())) {
                 CMessageBox::Show(&m_window,
                                   QStringLiteral("This file name is too long for a diary. Please "
                                                  "choose a shorter name."),
                                   caption);
                 return;
             }
-            CSettings::WriteProfileString(QStringLiteral("shortFile"), choice->fileTitle);
-            if (!Open(path, choice->extLoc, choice->fileTitle)) {
+            CSettings::Set(CSettings::kShortFile, choice->fileTitle);
+            if (!Open(choice->name, choice->fileTitle)) {
                 return;
             }
-            CRecentDiaries::Add(choice->path);
-            extLoc = choice->extLoc;
+            CRecentDiaries::Add(CPathText::Decoded(choice->name.Path()));
+            extLoc = choice->name.ExtLoc();
         }
-        CSettings::WriteProfileString(
-            QStringLiteral("DiaryFile"),
-            m_diary.IsOpen()
-                ? QFile::decodeName(QByteArray::fromStdString(m_diary.Session()->Path()))
-                : QString());
-        CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
+        CSettings::Set(CSettings::kDiaryFile,
+                       m_diary.IsOpen() ? CPathText::Decoded(m_diary.Session()->Path()) : QString());
+        CSettings::Set(CSettings::kExtLoc, extLoc);
     });
 }
 
-bool CDiaryFileCommands::Open(const std::string& path, uint16_t extLoc, const QString& title)
+bool CDiaryFileCommands::Open(const CDiaryName& name, const QString& title)
 {
     m_diary.Close();
-    return m_diary.Take(CDiaryOpener::Open(&m_window, path, extLoc), title);
+    return m_diary.Take(CDiaryOpener::Open(&m_window, name), title);
 }
 
 void CDiaryFileCommands::Close()

@@ -34,9 +34,8 @@ public:
     void OpenOrCreate();
     // The name checks, the settings, then Open; nothing for nullopt.
     void OpenChosen(const std::optional<DiaryChoice>& choice);
-    // Opens the diary at `path` (encoded) in place of the open one; false
-    // when nothing was opened.
-    bool Open(const std::string& path, uint16_t extLoc, const QString& title);
+    // Opens the diary in place of the open one; false when nothing was opened.
+    bool Open(const CDiaryName& name, const QString& title);
     void Close();
 
 private:

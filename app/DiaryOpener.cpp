@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/PassphraseText.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 #include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
@@ -26,13 +27,6 @@ const QString kInvalidPassword = QStringLiteral(
     "The password you've specified is invalid for this diary! Please make sure you are opening "
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
-
-// NAME.lock beside NAME.ilm: where earlier versions kept their lock.
-QString LeftOverLockPath(const std::string& path, uint16_t extLoc)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path.substr(0, extLoc - 1u))) +
-           QStringLiteral(".lock");
-}
 
 // The password prompt of a diary that has one: a wrong password is said
 // over the prompt, which stays open with the password selected for another
@@ -66,8 +60,7 @@ public:
         // An encrypted diary may also be damaged or too new to read.
         const std::string why = m_session.UnlockFailureMessage();
         CMessageBox::Show(this,
-                          why.empty() ? kInvalidPassword
-                                      : QFile::decodeName(QByteArray::fromStdString(why)),
+                          why.empty() ? kInvalidPassword : CPathText::Decoded(why),
                           CAppInfo::Title());
         if (!why.empty()) {
             m_bFailed = true;
@@ -85,27 +78,25 @@ private:
 
 } // namespace
 
-CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path, uint16_t extLoc)
+CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
 {
     Opened opened;
     // A folder, or a file that is no diary, is refused before the password
     // is asked and before anything is made beside it.
-    if (const std::string problem = DiaryFileProblem(path, extLoc); !problem.empty()) {
-        CMessageBox::Show(parent, QFile::decodeName(QByteArray::fromStdString(problem)),
-                          CAppInfo::Title());
+    if (const std::string problem = DiaryFileProblem(name); !problem.empty()) {
+        CMessageBox::Show(parent, CPathText::Decoded(problem), CAppInfo::Title());
         return opened;
     }
     // A new diary may be typed into a folder that does not exist yet
     // (~/Diaries/travel); the store creates only files, so make the folder
     // first. Should that fail, the store reports the file.
-    QDir().mkpath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath());
-    auto session = std::make_unique<CDiarySession>(path, extLoc);
-    session->SetReadOnly(CDiarySession::IsFolderReadOnly(path));
+    QDir().mkpath(QFileInfo(CPathText::Decoded(name.Path())).absolutePath());
+    auto session = std::make_unique<CDiarySession>(name);
+    session->SetReadOnly(CDiarySession::IsFolderReadOnly(name.Path()));
     if (!session->IsReadOnly())
-        CDiaryReservation::RemoveLeftOverLock(LeftOverLockPath(path, extLoc));
+        CDiaryReservation::RemoveLeftOverLock(CPathText::Decoded(name.LockPath()));
     CDiaryReservation::Outcome reserved = CDiaryReservation::Outcome::Unavailable;
-    opened.lock =
-        CDiaryReservation::Reserve(QFile::decodeName(QByteArray::fromStdString(path)), reserved);
+    opened.lock = CDiaryReservation::Reserve(CPathText::Decoded(name.Path()), reserved);
     if (reserved == CDiaryReservation::Outcome::HeldElsewhere) {
         CMessageBox::Show(parent,
                           QStringLiteral("This diary is already open in another Dayloom window."),
@@ -115,7 +106,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     if (reserved == CDiaryReservation::Outcome::Reserved && !session->IsReadOnly()) {
         // No other window writes the diary now: what a crash left of a
         // rewrite goes.
-        RemoveStaleTemporaryFiles(path, extLoc, CClock::Now());
+        RemoveStaleTemporaryFiles(name, CClock::Now());
     }
 
     if (!session->ReadFirstEntry()) {
@@ -125,7 +116,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const std::string& path
     }
 
     UnlockPrompt prompt(parent, *session);
-    prompt.m_strFile = CSettings::GetProfileString(QStringLiteral("shortFile"), QString());
+    prompt.m_strFile = CSettings::Get(CSettings::kShortFile);
     prompt.m_bNoCancel = false;
     prompt.m_bEncrypted = session->Encrypted() != nullptr;
     if (CModal::Exec(prompt) != QDialog::Accepted) {

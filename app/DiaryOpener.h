@@ -3,6 +3,7 @@
 // Dayloom window off it, the read-only check, and the password prompt.
 
 #include "platform/DiaryReservation.h"
+#include "store/DiaryName.h"
 
 #include <QString>
 #include <cstdint>
@@ -30,7 +31,7 @@ public:
         std::unique_ptr<CDiaryReservation> lock; // none without a runtime folder
     };
 
-    // Opens the diary at `path` (encoded, extension at extLoc), creating its
-    // folder for a new one; messages and the prompt centre on `parent`.
-    static Opened Open(QWidget* parent, const std::string& path, uint16_t extLoc);
+    // Opens the diary, creating its folder for a new one; messages and the
+    // prompt centre on `parent`.
+    static Opened Open(QWidget* parent, const CDiaryName& name);
 };

@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/PassphraseText.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "store/DiaryConversion.h"
@@ -25,23 +26,9 @@
 
 namespace {
 
-constexpr char kLetters[] = {'i', 'd', 'r', 'p'};
-
 QString Decoded(const std::string& path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// The diary's path with another extension: "travel.ilm" -> "travel.dayloom".
-std::string WithExtension(const CDiarySession& session, const char* extension)
-{
-    return session.Path().substr(0, session.ExtLoc()) + extension;
-}
-
-std::string Sibling(std::string indexPath, uint16_t extLoc, char letter)
-{
-    indexPath[extLoc] = letter;
-    return indexPath;
+    return CPathText::Decoded(path);
 }
 
 } // namespace
@@ -59,9 +46,9 @@ void CEncryptionCommands::EncryptDiary()
                               caption);
             return;
         }
-        const std::string source = session->Path();
-        const uint16_t extLoc = session->ExtLoc();
-        const std::string target = WithExtension(*session, "dayloom");
+        const CDiaryName source = session->Name();
+        const CDiaryName sealed = source.WithExtension(CDiaryName::kEncryptedExtension);
+        const std::string& target = sealed.Path();
         if (FileExists(target)) {
             CMessageBox::Show(
                 &window,
@@ -91,7 +78,7 @@ void CEncryptionCommands::EncryptDiary()
         EncryptedResult result;
         {
             CWaitCursor wait;
-            result = CDiaryConversion::Encrypt(source, extLoc, target,
+            result = CDiaryConversion::Encrypt(source, target,
                                                CPassphraseText::From(ask.NewPassword()).utf8);
         }
         if (!result.ok()) {
@@ -108,17 +95,16 @@ void CEncryptionCommands::EncryptDiary()
                                  .arg(Decoded(target)),
                              caption)) {
             m_files.Close();
-            for (char letter : kLetters)
-                RemoveFile(Sibling(source, extLoc, letter));
+            for (size_t part = 0; part < kDiaryPartCount; ++part)
+                RemoveFile(source.PartPath(static_cast<DiaryPart>(part)));
         }
-        const auto targetExtLoc = static_cast<uint16_t>(target.size() - 7);
-        CSettings::WriteProfileString(QStringLiteral("shortFile"), title);
-        if (m_files.Open(target, targetExtLoc, title)) {
-            CSettings::WriteProfileString(QStringLiteral("DiaryFile"), Decoded(target));
-            CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), targetExtLoc);
+        CSettings::Set(CSettings::kShortFile, title);
+        if (m_files.Open(sealed, title)) {
+            CSettings::Set(CSettings::kDiaryFile, Decoded(target));
+            CSettings::Set(CSettings::kExtLoc, sealed.ExtLoc());
             const std::unique_ptr<CDraftSealer> sealer =
                 CDraftSealer::ForSession(*m_diary.Session());
-            if (draft && sealer != nullptr && CDraftFile(target).Write(*draft, *sealer) == 0) {
+            if (draft && sealer != nullptr && CDraftFile(sealed).Write(*draft, *sealer).ok()) {
                 oldDraft.Remove();
             }
         }
@@ -136,14 +122,15 @@ void CEncryptionCommands::SaveDecryptedCopy()
             CMessageBox::Show(&window, QStringLiteral("Open an encrypted diary first."), caption);
             return;
         }
-        const std::string index = WithExtension(*session, "ilm");
-        const auto indexExtLoc = static_cast<uint16_t>(index.size() - 3);
-        for (char letter : kLetters) {
-            if (FileExists(Sibling(index, indexExtLoc, letter))) {
-                CMessageBox::Show(&window,
-                                  QStringLiteral("%1 exists already. Nothing was written.")
-                                      .arg(Decoded(Sibling(index, indexExtLoc, letter))),
-                                  caption);
+        const CDiaryName copy = session->Name().WithExtension("ilm");
+        const std::string& index = copy.Path();
+        for (size_t part = 0; part < kDiaryPartCount; ++part) {
+            const std::string path = copy.PartPath(static_cast<DiaryPart>(part));
+            if (FileExists(path)) {
+                CMessageBox::Show(
+                    &window,
+                    QStringLiteral("%1 exists already. Nothing was written.").arg(Decoded(path)),
+                    caption);
                 return;
             }
         }
@@ -166,10 +153,10 @@ void CEncryptionCommands::SaveDecryptedCopy()
         if (!copyPassword.windows1252) {
             return; // the dialog refuses such a password
         }
-        const FileErrorCause cause = CDiaryConversion::WriteDecryptedCopy(
-            *session->Encrypted(), index, indexExtLoc, *copyPassword.windows1252);
-        if (cause != FileErrorCause::None) {
-            CFileErrorMessage::Show(&window, FileErrorMessage(cause, index));
+        if (const FileResult written = CDiaryConversion::WriteDecryptedCopy(
+                *session->Encrypted(), copy, *copyPassword.windows1252);
+            !written.ok()) {
+            CFileErrorMessage::Show(&window, written.Message());
             return;
         }
         CMessageBox::Show(&window,

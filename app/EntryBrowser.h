@@ -5,7 +5,7 @@
 // hands it; either way commands speak of diary entry indexes. It follows the
 // open diary's entries by itself.
 
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QObject>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // the four rating labels with the mood face, the two marks and the two
 // measurements. It only shows; it never writes to the diary.
 
+#include "ratings/RatingLabels.h"
 #include "widgets/GraphSeries.h"
-#include "widgets/RatingLabels.h"
 
 #include <QPixmap>
 #include <QString>

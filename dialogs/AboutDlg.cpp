@@ -4,7 +4,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -47,7 +47,6 @@
 namespace {
 constexpr int kSmallestSize = 8;
 constexpr int kSizeCount = 46; // "8" ... "98"
-constexpr int kDefaultSize = 12;
 // Beyond this a point size is no longer text anyone writes with; such a
 // setting can only come from a damaged or hand-edited settings file.
 constexpr int kLargestSensibleSize = 1638;
@@ -562,12 +561,11 @@ void CNewEntryDlg::BuildControls()
 
     // The keyboard route: date, time of day, formatting, the text, then the ratings and
     // the rest of the right-hand column, then the commands.
-    const QList<QWidget*> order = {m_pDate,       m_pTime,      m_pFontName,    m_pFontSize,
-                                   m_pBold,       m_pItalic,    m_pUnderline,   m_pColor,
-                                   m_pPicture,    m_pEdit,      m_pMoodSpin,    m_pFatigueSpin,
-                                   m_pShapeSpin,  m_pDreamSpin, m_pWeight,      m_pTemperature,
-                                   m_pMenstruus,  m_pCopulation, m_pSave,       m_pDiscard,
-                                   m_pHelp};
+    const QList<QWidget*> order = {
+        m_pDate,      m_pTime,      m_pFontName, m_pFontSize,    m_pBold,      m_pItalic,
+        m_pUnderline, m_pColor,     m_pPicture,  m_pEdit,        m_pMoodSpin,  m_pFatigueSpin,
+        m_pShapeSpin, m_pDreamSpin, m_pWeight,   m_pTemperature, m_pMenstruus, m_pCopulation,
+        m_pSave,      m_pDiscard,   m_pHelp};
     for (int i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -577,16 +575,16 @@ void CNewEntryDlg::InitialiseState()
 {
     // The font name box: the installed scalable faces, alphabetically.
     m_pFontName->addItems(FontFamilyList(CEntryRichEdit::ListTrueTypeFonts()));
-    const QString fontName = CSettings::GetProfileString("Font Name", "Arial");
+    const QString fontName = CSettings::Get(CSettings::kFontName);
     m_pEdit->SetSelectionFontName(fontName);
     ShowFontName(fontName);
 
     for (int i = 0; i < kSizeCount; ++i) {
         m_pFontSize->addItem(QString::number(kSmallestSize + 2 * i));
     }
-    int fontSize = CSettings::GetProfileInt("Font Size", kDefaultSize);
+    int fontSize = CSettings::Get(CSettings::kFontSize);
     if (fontSize < 1 || fontSize > kLargestSensibleSize) {
-        fontSize = kDefaultSize;
+        fontSize = CSettings::kFontSize.defaultValue;
     }
     m_pFontSize->setCurrentIndex(SizeIndex(fontSize));
     m_pEdit->SetSelectionFontSize(fontSize);
@@ -701,7 +699,7 @@ void CNewEntryDlg::OnFontNameActivated(int index)
         return;
     }
     const QString name = m_pFontName->itemText(index);
-    CSettings::WriteProfileString("Font Name", name);
+    CSettings::Set(CSettings::kFontName, name);
     m_pEdit->SetSelectionFontName(name);
     m_pEdit->setFocus();
 }
@@ -712,7 +710,7 @@ void CNewEntryDlg::OnFontSizeActivated(int index)
         return;
     }
     const int size = index * 2 + kSmallestSize;
-    CSettings::WriteProfileInt("Font Size", size);
+    CSettings::Set(CSettings::kFontSize, size);
     m_pEdit->SetSelectionFontSize(size);
     m_pEdit->setFocus();
 }

@@ -8,8 +8,8 @@
 // it holds unsaved changes it keeps a draft beside the diary.
 
 #include "dialogs/NewEntryDlgStore.h"
+#include "ratings/RatingLabels.h"
 #include "store/DraftFile.h"
-#include "widgets/RatingLabels.h"
 
 #include <QDate>
 #include <QDialog>

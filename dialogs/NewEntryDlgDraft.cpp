@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/PassphraseText.h"
+#include "platform/PathText.h"
 #include "store/DiarySession.h"
 #include "store/DraftSealer.h"
 #include "store/TimeText.h"
@@ -45,7 +46,7 @@ void CNewEntryDlgDraft::WriteIfChanged()
     draft.writtenAt = m_now();
     // A draft that could not be written is tried again with the next change;
     // the entry itself is still in the editor.
-    if (CDraftFile(session.Path()).Write(draft, *sealer) == 0) {
+    if (CDraftFile(session.Name()).Write(draft, *sealer).ok()) {
         m_bPending = false;
     }
 }
@@ -56,7 +57,7 @@ void CNewEntryDlgDraft::Remove()
     m_bPending = false;
     const CDiarySession& session = m_session();
     if (!session.Path().empty() && !session.IsReadOnly()) {
-        CDraftFile(session.Path()).Remove();
+        CDraftFile(session.Name()).Remove();
     }
 }
 
@@ -91,7 +92,7 @@ bool CNewEntryDlgDraft::OpenWithEarlierPassword(QWidget* parent, const CDiarySes
 std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiarySession& session,
                                                    const QString& caption)
 {
-    const CDraftFile file(session.Path());
+    const CDraftFile file(session.Name());
     const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(session);
     if (session.Path().empty() || sealer == nullptr || !file.Exists()) {
         return std::nullopt;
@@ -112,7 +113,7 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
         const std::string kept = aside ? *aside : file.Path();
         CMessageBox::Show(parent,
                           QString("The unsaved draft could not be read; it was kept as %1.")
-                              .arg(QDir::toNativeSeparators(QFile::decodeName(kept.c_str()))),
+                              .arg(CPathText::Shown(kept)),
                           caption, CMessageBox::Icon::Exclamation);
         return std::nullopt;
     }

@@ -2,6 +2,8 @@
 
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
+#include "store/FileError.h"
 
 #include <QLocale>
 #include <filesystem>
@@ -72,6 +74,17 @@ CNewEntryDlgStore::Save(const CDiarySession& session, const DiaryEntry& values,
         // what the user wrote is kept either way.
         store->AppendEntry();
         store->SortEntries();
+    }
+    // An encrypted diary's file is written now rather than when the store
+    // goes: a failure keeps the editor open with what the user wrote, and
+    // the editor shows it, once.
+    if (CEncryptedSession* encrypted = session.Encrypted()) {
+        const EncryptedResult written = encrypted->Commit();
+        if (!written.ok()) {
+            throw CFileError(written.cause == FileErrorCause::None ? FileErrorCause::Generic
+                                                                   : written.cause,
+                             session.Path());
+        }
     }
 
     std::vector<EntryHeader> headers;

@@ -4,7 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SaveCancelHelpRow.h"
 #include "platform/Settings.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 #include "widgets/SpellChecker.h"
 
 #include <QCheckBox>
@@ -33,16 +33,15 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     setObjectName("OptionsDlg");
     setWindowTitle(CAppInfo::Caption("Options"));
 
-    const auto& keys = RatingLabelKeys();
-    for (size_t i = 0; i < keys.size(); ++i) {
-        m_strLabels[i] = CSettings::GetProfileString(keys[i].key, keys[i].defaultText);
+    for (size_t i = 0; i < CSettings::kRatingLabels.size(); ++i) {
+        m_strLabels[i] = CSettings::Get(CSettings::kRatingLabels[i]);
     }
-    m_bOpenLastDiary = CSettings::GetProfileInt("OpenLastDiary", 0);
-    m_nStartAlarmBefore = CSettings::GetProfileInt("StartAlarmBefore", 5);
-    m_bShowOnThisDay = CSettings::GetProfileInt("bShowOnThisDay", 1);
-    m_bNotifyReminders = CSettings::GetProfileInt("bNotifyReminders", 1);
-    m_bCheckSpelling = CSettings::GetProfileInt("bCheckSpelling", 1);
-    m_strSpellingLanguage = CSettings::GetProfileString("SpellingLanguage");
+    m_bOpenLastDiary = CSettings::Get(CSettings::kOpenLastDiary);
+    m_nStartAlarmBefore = CSettings::Get(CSettings::kStartAlarmBefore);
+    m_bShowOnThisDay = CSettings::Get(CSettings::kShowOnThisDay);
+    m_bNotifyReminders = CSettings::Get(CSettings::kNotifyReminders);
+    m_bCheckSpelling = CSettings::Get(CSettings::kCheckSpelling);
+    m_strSpellingLanguage = CSettings::Get(CSettings::kSpellingLanguage);
 
     BuildControls();
 }
@@ -201,15 +200,14 @@ void COptionsDlg::accept()
 
     // Every value is written, changed or not, so that the settings hold each
     // key explicitly from the first save on.
-    const auto& keys = RatingLabelKeys();
-    for (size_t i = 0; i < keys.size(); ++i) {
-        CSettings::WriteProfileString(keys[i].key, m_strLabels[i]);
+    for (size_t i = 0; i < CSettings::kRatingLabels.size(); ++i) {
+        CSettings::Set(CSettings::kRatingLabels[i], m_strLabels[i]);
     }
-    CSettings::WriteProfileInt("OpenLastDiary", m_bOpenLastDiary);
-    CSettings::WriteProfileInt("StartAlarmBefore", m_nStartAlarmBefore);
-    CSettings::WriteProfileInt("bShowOnThisDay", m_bShowOnThisDay);
-    CSettings::WriteProfileInt("bNotifyReminders", m_bNotifyReminders);
-    CSettings::WriteProfileInt("bCheckSpelling", m_bCheckSpelling);
-    CSettings::WriteProfileString("SpellingLanguage", m_strSpellingLanguage);
+    CSettings::Set(CSettings::kOpenLastDiary, m_bOpenLastDiary);
+    CSettings::Set(CSettings::kStartAlarmBefore, m_nStartAlarmBefore);
+    CSettings::Set(CSettings::kShowOnThisDay, m_bShowOnThisDay);
+    CSettings::Set(CSettings::kNotifyReminders, m_bNotifyReminders);
+    CSettings::Set(CSettings::kCheckSpelling, m_bCheckSpelling);
+    CSettings::Set(CSettings::kSpellingLanguage, m_strSpellingLanguage);
     QDialog::accept();
 }

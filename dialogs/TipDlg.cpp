@@ -26,10 +26,6 @@ namespace {
 // by it must still land on the same tips.
 constexpr std::size_t kMaxLinePiece = 999;
 
-const QString kStartUpKey = QStringLiteral("StartUp");
-const QString kFilePosKey = QStringLiteral("FilePos");
-const QString kTimeStampKey = QStringLiteral("TimeStamp");
-
 QString TroubleText()
 {
     return QStringLiteral("Trouble reading the tips file");
@@ -129,8 +125,8 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
     connect(m_pNextButton, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(m_pCloseButton, &QPushButton::clicked, this, &CTipDlg::OnClose);
 
-    m_bShowAtStartup = CSettings::GetProfileInt(kStartUpKey, 0) == 0;
-    long pos = CSettings::GetProfileInt(kFilePosKey, 0);
+    m_bShowAtStartup = CSettings::Get(CSettings::kTipsOff) == 0;
+    long pos = CSettings::Get(CSettings::kTipPosition);
 
     const QString path = CAppInfo::FindDataFile(QStringLiteral("TIPS.TXT"));
     if (!path.isEmpty()) {
@@ -142,8 +138,8 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
         m_strTipText = MissingFileText();
     } else {
         const QString stamp = CTimeStamp(path);
-        if (stamp != CSettings::GetProfileString(kTimeStampKey)) {
-            CSettings::WriteProfileString(kTimeStampKey, stamp);
+        if (stamp != CSettings::Get(CSettings::kTipsStamp)) {
+            CSettings::Set(CSettings::kTipsStamp, stamp);
             pos = 0;
         }
         if (std::fseek(m_pTipsFile.get(), pos, SEEK_SET) != 0) {
@@ -162,7 +158,7 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
 CTipDlg::~CTipDlg()
 {
     if (m_pTipsFile) {
-        CSettings::WriteProfileInt(kFilePosKey, static_cast<int>(std::ftell(m_pTipsFile.get())));
+        CSettings::Set(CSettings::kTipPosition, static_cast<int>(std::ftell(m_pTipsFile.get())));
     }
 }
 
@@ -174,7 +170,7 @@ QString CTipDlg::MissingFileText()
 
 bool CTipDlg::ShouldShowAtStartup()
 {
-    return CSettings::GetProfileInt(kStartUpKey, 0) == 0;
+    return CSettings::Get(CSettings::kTipsOff) == 0;
 }
 
 bool CTipDlg::IsSuppressedByCommandLine(const QStringList& arguments)
@@ -225,7 +221,7 @@ void CTipDlg::OnClose()
 {
     m_bShowAtStartup = m_pShowCheck->isChecked();
     accept();
-    CSettings::WriteProfileInt(kStartUpKey, m_bShowAtStartup ? 0 : 1);
+    CSettings::Set(CSettings::kTipsOff, m_bShowAtStartup ? 0 : 1);
 }
 
 bool CTipDlg::ReadLine(std::string& line)

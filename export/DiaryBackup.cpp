@@ -1,7 +1,7 @@
 #include "export/DiaryBackup.h"
 
-#include "export/AtomicFileWriter.h"
-#include "export/DiaryName.h"
+#include "platform/PathText.h"
+#include "store/AtomicFile.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -24,17 +24,9 @@ namespace {
 // No single diary file comes near this; an archive claiming more is damaged.
 constexpr uint64_t kMaxFileSize = uint64_t(1) << 33;
 
-const char kEncryptedSuffix[] = ".dayloom";
-
 // A regular file, -rw-------, in the high half of a member's external
 // attributes as Unix zip tools keep them.
 constexpr zip_uint32_t kMemberMode = (S_IFREG | S_IRUSR | S_IWUSR) << 16;
-
-bool IsEncryptedDiary(const std::string& path)
-{
-    const size_t n = sizeof(kEncryptedSuffix) - 1;
-    return path.size() > n && path.compare(path.size() - n, n, kEncryptedSuffix) == 0;
-}
 
 std::string FileName(const std::string& path)
 {
@@ -44,19 +36,17 @@ std::string FileName(const std::string& path)
 
 QString Native(const std::string& path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return CPathText::Decoded(path);
 }
 
 // Every file of the diary whose index (or encrypted file) is indexPath,
 // whether it exists or not, the index first.
-std::vector<std::string> DiaryFileSet(const std::string& indexPath, uint16_t extLoc)
+std::vector<std::string> DiaryFileSet(const CDiaryName& diary)
 {
-    if (IsEncryptedDiary(indexPath)) {
-        return {indexPath};
+    if (diary.IsEncrypted()) {
+        return {diary.Path()};
     }
-    const CDiaryStore store(0, indexPath, extLoc);
-    return {store.m_strIndexPath, store.m_strDataPath, store.m_strReminderPath,
-            store.m_strPlannerPath};
+    return {diary.Path(), diary.DataPath(), diary.ReminderPath(), diary.PlannerPath()};
 }
 
 struct FileCloser
@@ -224,14 +214,14 @@ bool IsOneDiary(const std::vector<ArchiveFile>& files)
         }
     }
     const std::string& index = files.front().name;
-    if (IsEncryptedDiary(index)) {
+    const CDiaryName diary(index);
+    if (diary.IsEncrypted()) {
         return files.size() == 1;
     }
-    const uint16_t extLoc = CDiarySession::ExtensionLocation(index);
-    if (!CDiarySession::IsUsableExtension(index, extLoc)) {
+    if (!diary.IsUsable()) {
         return false;
     }
-    const std::vector<std::string> set = DiaryFileSet(index, extLoc);
+    const std::vector<std::string> set = DiaryFileSet(diary);
     for (size_t i = 1; i < files.size(); ++i) {
         if (files[i].name == index ||
             std::find(set.begin() + 1, set.end(), files[i].name) == set.end()) {
@@ -251,10 +241,10 @@ RestoreOutcome Restoring(RestoreOutcome::Status status, const QString& message)
 
 } // namespace
 
-std::vector<std::string> CDiaryBackup::DiaryFiles(const std::string& indexPath, uint16_t extLoc)
+std::vector<std::string> CDiaryBackup::DiaryFiles(const CDiaryName& diary)
 {
     std::vector<std::string> files;
-    for (const std::string& path : DiaryFileSet(indexPath, extLoc)) {
+    for (const std::string& path : DiaryFileSet(diary)) {
         if (FileExists(path)) {
             files.push_back(path);
         }
@@ -262,11 +252,10 @@ std::vector<std::string> CDiaryBackup::DiaryFiles(const std::string& indexPath, 
     return files;
 }
 
-QString CDiaryBackup::DefaultArchiveName(const std::string& indexPath, uint16_t extLoc,
-                                         const QDate& today)
+QString CDiaryBackup::DefaultArchiveName(const CDiaryName& diary, const QDate& today)
 {
-    return Native(DiaryName(indexPath, extLoc)) + QLatin1Char('-') +
-           today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".zip");
+    return Native(diary.Title()) + QLatin1Char('-') + today.toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".zip");
 }
 
 BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::string& archivePath)
@@ -277,13 +266,13 @@ BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::stri
     try {
         // A password change cut short is finished first, so the archive
         // holds the diary the store would open.
-        if (!IsEncryptedDiary(indexPath)) {
+        if (!session.Name().IsEncrypted()) {
             const std::unique_ptr<CDiaryStore> store = session.MakeStore();
             if (FileExists(store->SwitchMarkerPath()) && store->OpenIndexFile()) {
                 store->CloseIndexFile();
             }
         }
-        const std::vector<std::string> paths = DiaryFiles(indexPath, session.ExtLoc());
+        const std::vector<std::string> paths = DiaryFiles(session.Name());
         if (paths.empty() || paths.front() != indexPath) {
             outcome.message =
                 QString::fromStdString(FileErrorMessage(FileErrorCause::FileNotFound, indexPath)) +
@@ -295,10 +284,11 @@ BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::stri
             files.push_back({FileName(path), ReadFile(path)});
         }
         const std::string bytes = Pack(files);
-        CAtomicFileWriter out(archivePath);
-        out.Open();
-        out.Write(bytes);
-        out.Commit();
+        if (const FileResult written =
+                CAtomicFile::Replace(archivePath, bytes, CAtomicFile::TempName::Unique);
+            !written.ok()) {
+            throw CFileError(written.cause, written.path);
+        }
         outcome.ok = true;
     } catch (const CFileError& error) {
         outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
@@ -331,31 +321,38 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
         base += '/';
     }
     RestoreOutcome outcome;
-    outcome.diaryPath = base + files.front().name;
-    outcome.extLoc = CDiarySession::ExtensionLocation(outcome.diaryPath);
+    outcome.diary = CDiaryName(base + files.front().name);
     // Everything of a diary already there: its files, and what a rewrite
     // cut short left of it, which the store would otherwise take up again.
-    std::vector<std::string> existing = DiaryFiles(outcome.diaryPath, outcome.extLoc);
+    std::vector<std::string> existing = DiaryFiles(outcome.diary);
     std::vector<std::string> leftovers;
-    for (const std::string& path : DiaryFileSet(outcome.diaryPath, outcome.extLoc)) {
-        leftovers.push_back(CDiaryStore::TempPathFor(path));
+    for (const std::string& path : DiaryFileSet(outcome.diary)) {
+        leftovers.push_back(CAtomicFile::TempPathFor(path));
     }
-    leftovers.push_back(outcome.diaryPath + ".pwswitch");
+    leftovers.push_back(outcome.diary.SwitchMarkerPath());
     if (!existing.empty() && !overwrite) {
         outcome.status = Status::Exists;
         outcome.message =
             QStringLiteral("A diary named %1 already exists in %2. Replace it with the backup?")
-                .arg(Native(FileName(outcome.diaryPath)), Native(folder));
+                .arg(Native(outcome.diary.FileName()), Native(folder));
         return outcome;
     }
 
     try {
-        std::vector<std::unique_ptr<CAtomicFileWriter>> writers;
+        // Unique temporary names: the store's own (NAME.ilm.tmp) are among
+        // the leftovers removed below. Whatever mode the file replaced had,
+        // a restored file is its owner's only.
+        std::vector<std::unique_ptr<CAtomicFile>> writers;
         for (const ArchiveFile& file : files) {
-            writers.push_back(std::make_unique<CAtomicFileWriter>(base + file.name));
-            writers.back()->Open();
-            writers.back()->Write(file.bytes);
-            writers.back()->Finish();
+            writers.push_back(std::make_unique<CAtomicFile>(
+                base + file.name, CAtomicFile::TempName::Unique, CAtomicFile::NewMode::OwnerOnly));
+            FileResult written = writers.back()->Open();
+            if (written.ok())
+                written = writers.back()->Write(file.bytes);
+            if (written.ok())
+                written = writers.back()->Finish();
+            if (!written.ok())
+                throw CFileError(written.cause, written.path);
         }
         // Only what the archive brings may make up the diary afterwards.
         for (const std::string& path : leftovers) {
@@ -372,7 +369,8 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
             }
         }
         for (const auto& writer : writers) {
-            writer->Commit();
+            if (const FileResult written = writer->Commit(); !written.ok())
+                throw CFileError(written.cause, written.path);
         }
     } catch (const CFileError& error) {
         outcome.status = Status::Failed;

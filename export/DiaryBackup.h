@@ -5,6 +5,8 @@
 // its checksum compared) before a single byte is written, and then its
 // files are put in a folder, each written whole or not at all.
 
+#include "store/DiaryName.h"
+
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -29,9 +31,8 @@ struct RestoreOutcome
         Failed
     };
     Status status = Status::Failed;
-    QString message;       // for the user when not Restored
-    std::string diaryPath; // the restored (or existing) diary's index file
-    uint16_t extLoc = 0;
+    QString message;  // for the user when not Restored
+    CDiaryName diary; // the restored (or existing) diary
 };
 
 class CDiaryBackup
@@ -39,11 +40,10 @@ class CDiaryBackup
 public:
     // The diary's files that exist, the index file (or the encrypted file)
     // first. The open-diary lock and temporary files are never among them.
-    static std::vector<std::string> DiaryFiles(const std::string& indexPath, uint16_t extLoc);
+    static std::vector<std::string> DiaryFiles(const CDiaryName& diary);
 
     // "NAME-YYYY-MM-DD.zip".
-    static QString DefaultArchiveName(const std::string& indexPath, uint16_t extLoc,
-                                      const QDate& today);
+    static QString DefaultArchiveName(const CDiaryName& diary, const QDate& today);
 
     static BackupOutcome Backup(const CDiarySession& session, const std::string& archivePath);
 

@@ -1,10 +1,9 @@
 #include "export/DiaryExporter.h"
 
-#include "export/AtomicFileWriter.h"
-#include "export/DiaryName.h"
-#include "export/MarkdownText.h"
 #include "export/ExportPictures.h"
+#include "export/MarkdownText.h"
 #include "rtf/Rtf.h"
+#include "store/AtomicFile.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -103,7 +102,7 @@ QString CsvField(const QString& field)
 class CDocumentWriter
 {
 public:
-    CDocumentWriter(ExportFormat format, const RatingLabels& labels, CAtomicFileWriter& out)
+    CDocumentWriter(ExportFormat format, const RatingLabels& labels, CAtomicFile& out)
         : m_format(format), m_labels(labels), m_out(out)
     {
     }
@@ -212,7 +211,7 @@ private:
 
     ExportFormat m_format;
     const RatingLabels& m_labels;
-    CAtomicFileWriter& m_out;
+    CAtomicFile& m_out; // a failure sticks to it and is seen at Commit()
 };
 
 // The first and last second of the range in local time.
@@ -264,7 +263,7 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
 {
     using Status = ExportOutcome::Status;
     const QString nothing = QStringLiteral(" Nothing was exported.");
-    CAtomicFileWriter out(QFile::encodeName(path).toStdString());
+    CAtomicFile out(QFile::encodeName(path).toStdString(), CAtomicFile::TempName::Unique);
     try {
         // The diary's files stay open (and locked) for the whole export, so
         // every entry comes from the same state of the diary.
@@ -302,10 +301,12 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
         const QString cancelMessage =
             QStringLiteral("The export was cancelled; no file was written.");
 
-        out.Open();
+        if (const FileResult opened = out.Open(); !opened.ok()) {
+            return Outcome(Status::Failed, QString::fromLocal8Bit(opened.Message()) + nothing);
+        }
         CExportPictures pictures(path);
         CDocumentWriter writer(format, labels, out);
-        writer.Begin(QString::fromLocal8Bit(DiaryName(session.Path(), session.ExtLoc())));
+        writer.Begin(QString::fromLocal8Bit(session.Name().Title()));
         for (int done = 0; done < total; ++done) {
             if (cancelled(done)) {
                 out.Discard();
@@ -335,7 +336,9 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
             out.Discard();
             return Outcome(Status::Cancelled, cancelMessage);
         }
-        out.Commit();
+        if (const FileResult written = out.Commit(); !written.ok()) {
+            return Outcome(Status::Failed, QString::fromLocal8Bit(written.Message()) + nothing);
+        }
         pictures.Keep();
         return Outcome(Status::Written, QString(), total);
     } catch (const CFileError& error) {

@@ -8,7 +8,7 @@
 // observations alone as CSV for a spreadsheet. The file is written whole or
 // not at all.
 
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QDate>
 #include <QString>

@@ -2,11 +2,11 @@
 
 #include "export/DiaryBackup.h"
 #include "export/DiaryExporter.h"
-#include "export/DiaryName.h"
 #include "export/ExportOptionsDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/PathText.h"
 #include "platform/ProgressDialog.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
@@ -24,8 +24,6 @@
 
 namespace {
 
-const QString kBackupFolderKey = QStringLiteral("BackupFolder");
-
 QString ExportCaption()
 {
     return CAppInfo::Caption(QStringLiteral("Export Diary"));
@@ -33,7 +31,7 @@ QString ExportCaption()
 
 QString Decoded(const std::string& path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return CPathText::Decoded(path);
 }
 
 QString DiaryFolder(const CDiarySession& session)
@@ -43,7 +41,7 @@ QString DiaryFolder(const CDiarySession& session)
 
 bool IsEncrypted(const CDiarySession& session)
 {
-    return Decoded(session.Path()).endsWith(QLatin1String(".dayloom"));
+    return session.Name().IsEncrypted();
 }
 
 QDate LocalDate(int64_t time)
@@ -83,9 +81,8 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
         return;
     }
 
-    const QString proposed =
-        QDir(DiaryFolder(session))
-            .filePath(Decoded(DiaryName(session.Path(), session.ExtLoc())) + QStringLiteral(".md"));
+    const QString proposed = QDir(DiaryFolder(session))
+                                 .filePath(Decoded(session.Name().Title()) + QStringLiteral(".md"));
     QString path;
     std::optional<ExportFormat> format;
     while (!format) {
@@ -134,18 +131,18 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
 void CExportCommands::BackUpDiary(QWidget* parent, const CDiarySession& session, const QDate& today)
 {
     const QString caption = CAppInfo::Caption(QStringLiteral("Back Up Diary"));
-    QString folder = CSettings::GetProfileString(kBackupFolderKey);
+    QString folder = CSettings::Get(CSettings::kBackupFolder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = DiaryFolder(session);
     }
-    const QString name = CDiaryBackup::DefaultArchiveName(session.Path(), session.ExtLoc(), today);
+    const QString name = CDiaryBackup::DefaultArchiveName(session.Name(), today);
     const std::optional<QString> chosen = CFileDialogs::SaveFile(
         parent, QStringLiteral("Back up diary as"), QStringLiteral("Zip archives (*.zip)"),
         QDir(folder).filePath(name), QStringLiteral("zip"));
     if (!chosen) {
         return;
     }
-    CSettings::WriteProfileString(kBackupFolderKey, QFileInfo(*chosen).absolutePath());
+    CSettings::Set(CSettings::kBackupFolder, QFileInfo(*chosen).absolutePath());
     BackupOutcome outcome;
     {
         const CWaitCursor wait;
@@ -166,7 +163,7 @@ std::optional<DiaryChoice> CExportCommands::RestoreFromBackup(QWidget* parent)
     const QString caption = CAppInfo::Caption(QStringLiteral("Restore from backup"));
     const std::optional<QString> archive = CFileDialogs::OpenFile(
         parent, QStringLiteral("Restore from backup"), QStringLiteral("Zip archives (*.zip)"),
-        CSettings::GetProfileString(kBackupFolderKey));
+        CSettings::Get(CSettings::kBackupFolder));
     if (!archive) {
         return std::nullopt;
     }
@@ -188,5 +185,5 @@ std::optional<DiaryChoice> CExportCommands::RestoreFromBackup(QWidget* parent)
         CMessageBox::Show(parent, outcome.message, caption);
         return std::nullopt;
     }
-    return CFileDialogs::ChoiceFromPath(Decoded(outcome.diaryPath));
+    return CFileDialogs::ChoiceFromPath(Decoded(outcome.diary.Path()));
 }

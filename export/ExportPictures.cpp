@@ -1,7 +1,7 @@
 #include "export/ExportPictures.h"
 
-#include "export/AtomicFileWriter.h"
 #include "rtf/RtfPicture.h"
+#include "store/AtomicFile.h"
 #include "store/FileError.h"
 #include "store/TimeText.h"
 
@@ -123,10 +123,13 @@ void CExportPictures::SavePictures(QTextDocument& document, int64_t time)
             QStringLiteral("%1-%2.%3").arg(stem).arg(m_nCount + number + 1).arg(picture->Suffix());
         last = std::max(last, m_nCount + number + 1);
         const QString path = m_strFolder + QLatin1Char('/') + name;
-        CAtomicFileWriter out(QFile::encodeName(path).toStdString());
-        out.Open();
-        out.Write(std::string_view(picture->data.constData(), size_t(picture->data.size())));
-        out.Commit();
+        if (const FileResult written = CAtomicFile::Replace(
+                QFile::encodeName(path).toStdString(),
+                std::string_view(picture->data.constData(), size_t(picture->data.size())),
+                CAtomicFile::TempName::Unique);
+            !written.ok()) {
+            throw CFileError(written.cause, written.path);
+        }
         m_written.append(path);
         PointAt(cursor, format,
                 QString::fromLatin1(QUrl::toPercentEncoding(m_strReference)) + QLatin1Char('/') +

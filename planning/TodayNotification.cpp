@@ -34,7 +34,7 @@ QString CTodayNotification::Text(const std::vector<ReminderRecord>& reminders, i
 
 bool CTodayNotification::Send(const CDiarySession& diary, int64_t now)
 {
-    if (CSettings::GetProfileInt(QStringLiteral("bNotifyReminders"), 1) == 0) {
+    if (CSettings::Get(CSettings::kNotifyReminders) == 0) {
         return false;
     }
     const QString text = Text(CDiaryRecords::Reminders(diary), now, diary.Encrypted() != nullptr);

@@ -1,7 +1,8 @@
 #include "platform/FileDialogs.h"
 
+#include "platform/PathText.h"
 #include "platform/Script.h"
-#include "store/DiarySession.h"
+#include "store/DiaryName.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -50,15 +51,15 @@ DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen, const QString& e
         name += QLatin1Char('.') + extension;
     }
 
-    DiaryChoice choice{path, 0, QString()};
+    DiaryChoice choice{path, CDiaryName(CPathText::Encoded(path), 0), QString()};
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     choice.fileTitle = name.left(dot);
     if (dot == name.size() - 1) {
         return choice; // a name ending in a dot has no usable extension
     }
 
-    // The store replaces the byte at this offset of the encoded path.
-    choice.extLoc = CDiarySession::ExtensionLocation(QFile::encodeName(path).toStdString());
+    // The store replaces the byte at the extension's offset in the encoded path.
+    choice.name = CDiaryName(CPathText::Encoded(path));
     return choice;
 }
 

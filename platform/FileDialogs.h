@@ -1,6 +1,8 @@
 #pragma once
 // The file and folder choosers, with a scripted mode for tests.
 
+#include "store/DiaryName.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -10,7 +12,7 @@ class QWidget;
 struct DiaryChoice
 {
     QString path;      // full path of the index file
-    uint16_t extLoc;   // byte offset of the extension in QFile::encodeName(path); 0 = none
+    CDiaryName name;   // the same, encoded, with its extension (none: not usable)
     QString fileTitle; // file name without folder and extension
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/PathText.h"
 #include "store/FileError.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@
 QString CFileErrorMessage::Text(const std::string& storeText)
 {
     // The store names files with '/'; the user reads the system's separators.
-    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(storeText)));
+    return CPathText::Shown(storeText);
 }
 
 void CFileErrorMessage::Show(QWidget* parent, const std::string& storeText)

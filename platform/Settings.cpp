@@ -61,3 +61,24 @@ QString CSettings::FileName()
 {
     return Store().fileName();
 }
+
+int CSettings::Get(const IntSetting& setting)
+{
+    return GetProfileInt(QString::fromLatin1(setting.key), setting.defaultValue);
+}
+
+QString CSettings::Get(const TextSetting& setting)
+{
+    return GetProfileString(QString::fromLatin1(setting.key),
+                            QString::fromLatin1(setting.defaultValue));
+}
+
+void CSettings::Set(const IntSetting& setting, int value)
+{
+    WriteProfileInt(QString::fromLatin1(setting.key), value);
+}
+
+void CSettings::Set(const TextSetting& setting, const QString& value)
+{
+    WriteProfileString(QString::fromLatin1(setting.key), value);
+}

@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
+#include "platform/PathText.h"
 #include "platform/PrintDialog.h"
 #include "platform/WaitCursor.h"
 #include "print/PrintJob.h"
@@ -52,7 +53,7 @@ bool DiaryHasEntries(const std::string& diaryPath)
     if (diaryPath.empty()) {
         return false;
     }
-    const QFileInfo index(QFile::decodeName(QByteArray::fromStdString(diaryPath)));
+    const QFileInfo index(CPathText::Decoded(diaryPath));
     return index.exists() && index.size() >= kEntryRecordSize;
 }
 

@@ -5,8 +5,8 @@
 // over as many pages as it needs, inside one-inch margins of a page counted
 // in whole inches.
 
+#include "ratings/RatingLabels.h"
 #include "store/Records.h"
-#include "widgets/RatingLabels.h"
 
 #include <QRect>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 // The figures of a diary as the Statistics window words them.
 
+#include "ratings/RatingLabels.h"
 #include "stats/DiaryFigures.h"
-#include "widgets/RatingLabels.h"
 
 #include <QStringList>
 #include <utility>

@@ -7,9 +7,9 @@
 #include "stats/LocalDays.h"
 #include "stats/MonthlyAverages.h"
 #include "stats/MonthlyChart.h"
-#include "stats/PrivateFile.h"
 #include "stats/WordCounter.h"
 #include "stats/YearGridView.h"
+#include "store/AtomicFile.h"
 #include "store/FileError.h"
 
 #include <QBuffer>
@@ -256,10 +256,10 @@ void CStatisticsDlg::OnSavePicture()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
-    const PrivateFileResult result =
-        WritePrivateFile(QFile::encodeName(*chosen).toStdString(),
-                         std::string_view(bytes.constData(), size_t(bytes.size())));
-    if (result.cause != FileErrorCause::None) {
-        CFileErrorMessage::Show(this, FileErrorMessage(result.cause, result.path));
+    const FileResult result = CAtomicFile::Replace(
+        QFile::encodeName(*chosen).toStdString(),
+        std::string_view(bytes.constData(), size_t(bytes.size())), CAtomicFile::TempName::Unique);
+    if (!result.ok()) {
+        CFileErrorMessage::Show(this, result.Message());
     }
 }

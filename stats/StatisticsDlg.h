@@ -5,9 +5,9 @@
 // on a day asks the main window to show that day's entry; "Save picture..."
 // writes the year or the chart as a PNG file.
 
+#include "ratings/RatingLabels.h"
 #include "stats/DiaryFigures.h"
 #include "store/DiarySession.h"
-#include "widgets/RatingLabels.h"
 
 #include <QDialog>
 #include <cstdint>

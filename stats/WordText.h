@@ -2,7 +2,7 @@
 // Words of an entry's plain text: how many there are, and the first few of
 // them as a one-line preview.
 
-#include "widgets/WordCount.h"
+#include "rtf/WordCount.h"
 
 #include <QString>
 #include <QStringView>

@@ -6,9 +6,9 @@
 // day asks for its entry; the arrow keys move a day cursor and Page Up/Down
 // ask for the year before or after.
 
+#include "ratings/RatingLabels.h"
 #include "stats/LocalDays.h"
 #include "stats/YearGrid.h"
-#include "widgets/RatingLabels.h"
 
 #include <QColor>
 #include <QPainter>

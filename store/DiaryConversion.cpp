@@ -1,19 +1,12 @@
 #include "store/DiaryConversion.h"
 
+#include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedSession.h"
 #include "store/LegacyCipher.h"
 #include "store/StoreFile.h"
 
 namespace {
-
-constexpr char kLetters[kDiaryPartCount] = {'i', 'd', 'r', 'p'};
-
-std::string SiblingPath(std::string indexPath, uint16_t extLoc, size_t part)
-{
-    indexPath[extLoc] = kLetters[part];
-    return indexPath;
-}
 
 EncryptedResult IoError(FileErrorCause cause)
 {
@@ -22,9 +15,8 @@ EncryptedResult IoError(FileErrorCause cause)
 
 } // namespace
 
-EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t extLoc,
-                                          const std::string& target, std::string_view password,
-                                          KdfParams params)
+EncryptedResult CDiaryConversion::Encrypt(const CDiaryName& source, const std::string& target,
+                                          std::string_view password, KdfParams params)
 {
     if (FileExists(target))
         return IoError(FileErrorCause::AccessDenied);
@@ -33,7 +25,7 @@ EncryptedResult CDiaryConversion::Encrypt(const std::string& indexPath, uint16_t
         return made;
     try {
         for (size_t i = 0; i < kDiaryPartCount; ++i) {
-            const std::string path = SiblingPath(indexPath, extLoc, i);
+            const std::string path = source.PartPath(static_cast<DiaryPart>(i));
             if (!FileExists(path))
                 continue; // a diary without reminders has no reminder file yet
             CStoreFile part;
@@ -77,34 +69,20 @@ bool CDiaryConversion::Rekey(DiaryParts& parts, const std::string& password)
     return true;
 }
 
-FileErrorCause CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
-                                                    const std::string& indexPath, uint16_t extLoc,
-                                                    const std::string& copyPassword)
+FileResult CDiaryConversion::WriteDecryptedCopy(const CEncryptedSession& session,
+                                                const CDiaryName& copy,
+                                                const std::string& copyPassword)
 {
     DiaryParts parts = session.CurrentParts();
     if (!Rekey(parts, copyPassword))
-        return FileErrorCause::EndOfFile; // a record's text is missing
+        return {FileErrorCause::EndOfFile, copy.Path()}; // a record's text is missing
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        const std::string path = SiblingPath(indexPath, extLoc, i);
-        const std::string temp = CEncryptedDiaryFile::TempPathFor(path);
-        CStoreFile live;
-        CStoreFile next;
-        FileErrorCause cause = live.Open(path); // held, so no other program works on it
-        if (cause == FileErrorCause::None)
-            cause = next.Open(temp, true);
-        if (cause != FileErrorCause::None)
-            return cause;
-        try {
-            next.WriteAt(0, parts.bytes[i].data(), parts.bytes[i].size());
-            next.Sync();
-            if (const int error = next.MoveTo(path))
-                throw CFileError(FileErrorCauseFromErrno(error), path);
-        } catch (const CFileError& error) {
-            next.Close();
-            RemoveFile(temp);
-            return error.cause();
-        }
-        SyncFolderOf(path);
+        const std::string path = copy.PartPath(static_cast<DiaryPart>(i));
+        CStoreFile live; // held, so no other program works on it meanwhile
+        if (const FileErrorCause cause = live.Open(path); cause != FileErrorCause::None)
+            return {cause, path};
+        if (FileResult written = CAtomicFile::Replace(path, parts.bytes[i]); !written.ok())
+            return written;
     }
-    return FileErrorCause::None;
+    return {};
 }

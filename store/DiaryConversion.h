@@ -7,8 +7,10 @@
 // copy gets the copy's password in both (and only the texts its records
 // refer to).
 
+#include "store/DiaryName.h"
 #include "store/DiaryParts.h"
 #include "store/EncryptedFormat.h"
+#include "store/FileResult.h"
 
 #include <cstdint>
 #include <string>
@@ -19,24 +21,22 @@ class CEncryptedSession;
 class CDiaryConversion
 {
 public:
-    // Encrypts the four-file diary at indexPath (extension at extLoc) into
-    // the new file target with password (UTF-8 of its NFC form), its
-    // records' password fields cleared and texts unmasked, then opens
-    // target again and checks that it holds exactly what was sealed. A
-    // target that exists already is not touched (IoError, AccessDenied).
-    // The four files are left as they are; Damaged also when a record's
-    // text is missing from the four files.
-    static EncryptedResult Encrypt(const std::string& indexPath, uint16_t extLoc,
-                                   const std::string& target, std::string_view password,
+    // Encrypts the four-file diary `source` into the new file target with
+    // password (UTF-8 of its NFC form), its records' password fields cleared
+    // and texts unmasked, then opens target again and checks that it holds
+    // exactly what was sealed. A target that exists already is not touched
+    // (IoError, AccessDenied). The four files are left as they are; Damaged
+    // also when a record's text is missing from the four files.
+    static EncryptedResult Encrypt(const CDiaryName& source, const std::string& target,
+                                   std::string_view password,
                                    KdfParams params = KdfParams::Default());
     // Writes the parts of the unlocked encrypted diary as the four files of
-    // indexPath (extension at extLoc), each replaced safely, its records and
-    // texts under copyPassword (the four-file diary's single-byte form).
-    // Readable to anyone who gets the files: the caller warns first. The
-    // cause of the first failure, None when all four were written.
-    static FileErrorCause WriteDecryptedCopy(const CEncryptedSession& session,
-                                             const std::string& indexPath, uint16_t extLoc,
-                                             const std::string& copyPassword);
+    // `copy`, each written whole (CAtomicFile), its records and texts under
+    // copyPassword (the four-file diary's single-byte form). Readable to
+    // anyone who gets the files: the caller warns first. The first failure,
+    // if any.
+    static FileResult WriteDecryptedCopy(const CEncryptedSession& session, const CDiaryName& copy,
+                                         const std::string& copyPassword);
 
 private:
     // Every record of the index and data parts under password (nothing:

@@ -1,9 +1,9 @@
 #include "store/DiaryFileCheck.h"
 
+#include "store/DiaryName.h"
 #include "store/EncryptedDiaryFile.h"
 #include "store/EncryptedFormat.h"
 #include "store/EncryptedSession.h"
-#include "store/PasswordSwitch.h"
 #include "store/RecordCodec.h"
 #include "store/Records.h"
 
@@ -55,8 +55,9 @@ std::string EncryptedProblem(const std::string& path, uint64_t size)
     return CEncryptedSession::MessageFor(result, path);
 }
 
-std::string IndexProblem(const std::string& path, uint16_t extLoc, uint64_t size)
+std::string IndexProblem(const CDiaryName& name, uint64_t size)
 {
+    const std::string& path = name.Path();
     const std::string junk = "The file " + NameOf(path) +
                              " is not a Dayloom diary, or it is damaged. Nothing was opened.";
     if (size == 0)
@@ -73,12 +74,11 @@ std::string IndexProblem(const std::string& path, uint16_t extLoc, uint64_t size
         return junk;
     // The first entry's text lies in the data file; while a password change
     // is being finished the index and the data file may not match yet.
-    std::string dataPath = path;
-    dataPath[extLoc] = 'd';
+    const std::string dataPath = name.DataPath();
     struct stat data
     {
     };
-    if (::stat(CPasswordSwitch::MarkerPath(path).c_str(), &data) != 0 &&
+    if (::stat(name.SwitchMarkerPath().c_str(), &data) != 0 &&
         ::stat(dataPath.c_str(), &data) == 0 && S_ISREG(data.st_mode)) {
         const uint64_t offset = CRecordCodec::GetU32(record + 64);
         const uint64_t length = CRecordCodec::GetU32(record + 68);
@@ -90,8 +90,9 @@ std::string IndexProblem(const std::string& path, uint16_t extLoc, uint64_t size
 
 } // namespace
 
-std::string DiaryFileProblem(const std::string& indexPath, uint16_t extLoc)
+std::string DiaryFileProblem(const CDiaryName& diary)
 {
+    const std::string& indexPath = diary.Path();
     struct stat info
     {
     };
@@ -102,9 +103,9 @@ std::string DiaryFileProblem(const std::string& indexPath, uint16_t extLoc)
     if (!S_ISREG(info.st_mode))
         return "The file " + NameOf(indexPath) + " is not a Dayloom diary. Nothing was opened.";
     const auto size = static_cast<uint64_t>(info.st_size);
-    if (CEncryptedDiaryFile::IsEncryptedPath(indexPath))
+    if (diary.IsEncrypted())
         return EncryptedProblem(indexPath, size);
-    if (extLoc == 0 || extLoc >= indexPath.size())
+    if (diary.ExtLoc() == 0 || diary.ExtLoc() >= indexPath.size())
         return {};
-    return IndexProblem(indexPath, extLoc, size);
+    return IndexProblem(diary, size);
 }

@@ -5,10 +5,10 @@
 // four-file diary's index file, unless empty (a new diary), must begin with
 // an entry record. Nothing is written; only what is needed is read.
 
-#include <cstdint>
+#include "store/DiaryName.h"
+
 #include <string>
 
-// The message for the user when the diary at indexPath (extension at
-// extLoc) cannot be opened; empty when it can, or when it does not exist
-// yet (a new diary).
-std::string DiaryFileProblem(const std::string& indexPath, uint16_t extLoc);
+// The message for the user when the diary cannot be opened; empty when it
+// can, or when it does not exist yet (a new diary).
+std::string DiaryFileProblem(const CDiaryName& diary);

@@ -1,5 +1,6 @@
 #include "store/DiaryMerge.h"
 
+#include "store/AtomicFile.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/EncryptedSession.h"
@@ -13,8 +14,8 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <unordered_map>
 
@@ -295,9 +296,9 @@ bool CDiaryMerge::Apply(const DiaryParts& mine, const Plan& plan, const std::str
     return true;
 }
 
-bool CDiaryMerge::ReadFiles(const std::string& indexPath, uint16_t extLoc, DiaryParts& parts)
+bool CDiaryMerge::ReadFiles(const CDiaryName& diary, DiaryParts& parts)
 {
-    const CDiaryStore store(0, indexPath, extLoc);
+    const CDiaryStore store(0, diary);
     const std::string* paths[] = {&store.m_strIndexPath, &store.m_strDataPath,
                                   &store.m_strReminderPath, &store.m_strPlannerPath};
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
@@ -361,7 +362,7 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
     DiaryParts merged;
     if (!Apply(mine, plan, password, merged)) {
         ShowFileError(FileErrorCause::DiskFull,
-                      CSafeReplace::TempPathFor(paths[size_t(DiaryPart::Texts)]));
+                      CAtomicFile::TempPathFor(paths[size_t(DiaryPart::Texts)]));
         return false;
     }
 
@@ -405,49 +406,51 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
     }
 
     // Every other changed file is built beside its live one before any is
-    // renamed.
-    std::vector<CSafeReplace::Temporary> temps;
+    // renamed. A writer that is not committed removes its temporary file.
+    std::vector<std::unique_ptr<CAtomicFile>> temps;
     std::vector<DiaryPart> changed;
-    try {
-        for (const DiaryPart part : kRenameOrder) {
-            const size_t i = static_cast<size_t>(part);
-            if (merged.bytes[i] == mine.bytes[i])
-                continue;
-            temps.push_back({CSafeReplace::TempPathFor(paths[i]),
-                             merged.bytes[i],
-                             existed[i] ? live[i].Mode() : CStoreFile::kOwnerOnly,
-                             {}});
-            changed.push_back(part);
+    for (const DiaryPart part : kRenameOrder) {
+        const size_t i = static_cast<size_t>(part);
+        if (merged.bytes[i] == mine.bytes[i])
+            continue;
+        auto file = std::make_unique<CAtomicFile>(paths[i]);
+        FileResult written = file->Open();
+        if (written.ok())
+            written = file->Write(merged.bytes[i]);
+        if (written.ok())
+            written = file->Finish();
+        if (!written.ok()) {
+            ShowStoreMessage(written.Message());
+            temps.clear();
+            takeBackTexts();
+            return false;
         }
-    } catch (const CFileError& error) {
-        ShowStoreMessage(error.what());
-        takeBackTexts();
-        return false;
-    }
-    if (!CSafeReplace::WriteTemporaries(temps)) {
-        takeBackTexts();
-        return false;
+        temps.push_back(std::move(file));
+        changed.push_back(part);
     }
 
     for (size_t k = 0; k < temps.size(); ++k) {
-        const size_t i = static_cast<size_t>(changed[k]);
-        if (const int error = temps[k].file.MoveTo(paths[i])) {
-            ShowFileError(FileErrorCauseFromErrno(error), paths[i]);
-            CSafeReplace::Discard(std::span(temps).subspan(k));
+        if (const FileResult moved = temps[k]->Commit(); !moved.ok()) {
+            ShowStoreMessage(moved.Message());
             // The files already renamed get their old contents back.
             for (size_t j = k; j-- > 0;) {
                 const size_t back = static_cast<size_t>(changed[j]);
-                if (existed[back])
-                    CSafeReplace::Replace(temps[j].file, paths[back], mine.bytes[back]);
-                else if (const int removal = RemoveFile(paths[back]))
+                if (existed[back]) {
+                    CStoreFile renamed = temps[j]->TakeFile();
+                    if (const FileResult restored =
+                            CSafeReplace::Replace(renamed, mine.bytes[back]);
+                        !restored.ok())
+                        ShowStoreMessage(restored.Message());
+                } else if (const int removal = RemoveFile(paths[back])) {
                     ShowFileError(FileErrorCauseFromErrno(removal), paths[back]);
+                }
             }
+            temps.clear();
             SyncFolderOf(paths[0]);
             takeBackTexts();
             return false;
         }
     }
-    SyncFolderOf(paths[0]);
     if (applied)
         *applied = std::move(plan);
     return true;

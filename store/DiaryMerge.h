@@ -14,6 +14,7 @@
 // rewrite already carry deletions and replacements for the copies that
 // remember them.
 
+#include "store/DiaryName.h"
 #include "store/DiaryParts.h"
 #include "store/Records.h"
 
@@ -78,10 +79,9 @@ public:
     static bool Apply(const DiaryParts& mine, const Plan& plan, const std::string& password,
                       DiaryParts& merged);
 
-    // The four files of a four-file diary (NAME.ilm, extension at extLoc),
-    // a missing one as empty. False (reported) when one exists but cannot be
-    // read.
-    static bool ReadFiles(const std::string& indexPath, uint16_t extLoc, DiaryParts& parts);
+    // The four files of a four-file diary, a missing one as empty. False
+    // (reported) when one exists but cannot be read.
+    static bool ReadFiles(const CDiaryName& diary, DiaryParts& parts);
 
     // Merges `other` into the open diary in one safe rewrite: the files are
     // locked and read and compared with `other` afresh; the new texts are

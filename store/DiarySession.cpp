@@ -4,8 +4,6 @@
 #include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
-#include "store/PasswordSwitch.h"
-#include "store/SafeReplace.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -27,42 +25,18 @@ void Wipe(std::string& secret)
     secret.clear();
 }
 
-// Names made from the index path by appending, beyond the store's own
-// temporary file and marker: whoever derives a new name adds its ending here.
-constexpr const char* kDerivedEndings[] = {".lock", ".draft", ".draft.tmp", ".draft.damaged"};
-
 } // namespace
 
-CDiarySession::CDiarySession(std::string indexPath, uint16_t extLoc)
-    : m_strPath(std::move(indexPath)), m_nExtLoc(extLoc)
+CDiarySession::CDiarySession(CDiaryName name) : m_name(std::move(name))
 {
-    if (CEncryptedDiaryFile::IsEncryptedPath(m_strPath))
-        m_pEncrypted = std::make_unique<CEncryptedSession>(m_strPath);
+    if (m_name.IsEncrypted())
+        m_pEncrypted = std::make_unique<CEncryptedSession>(m_name.Path());
 }
 
 CDiarySession::~CDiarySession()
 {
     Wipe(m_strPassword);
     Wipe(m_strStored);
-}
-
-bool CDiarySession::IsUsableExtension(const std::string& indexPath, int extLoc)
-{
-    if (extLoc <= 0 || static_cast<size_t>(extLoc) >= indexPath.size())
-        return false;
-    const size_t slash = indexPath.rfind('/');
-    return indexPath[static_cast<size_t>(extLoc) - 1] == '.' &&
-           (slash == std::string::npos || slash < static_cast<size_t>(extLoc));
-}
-
-uint16_t CDiarySession::ExtensionLocation(const std::string& indexPath)
-{
-    const size_t dot = indexPath.rfind('.');
-    const size_t slash = indexPath.rfind('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
-        dot + 1 >= indexPath.size() || dot + 1 > 0xFFFF)
-        return 0;
-    return static_cast<uint16_t>(dot + 1);
 }
 
 std::string CDiarySession::RecordPassword(const DiaryEntry& entry)
@@ -75,7 +49,7 @@ bool CDiarySession::ReadFirstEntry()
     // An encrypted diary has its password from the moment its file exists,
     // entries or none.
     if (m_pEncrypted) {
-        m_bNew = !m_pEncrypted->IsUnlocked() && !FileExists(m_strPath);
+        m_bNew = !m_pEncrypted->IsUnlocked() && !FileExists(m_name.Path());
         return !m_bNew;
     }
     const std::unique_ptr<CDiaryStore> store = MakeStore();
@@ -111,11 +85,8 @@ bool CDiarySession::Unlock(const Passphrase& typed)
 std::array<CDiarySession::FileStamp, 4> CDiarySession::Stamps() const
 {
     std::array<FileStamp, 4> stamps{};
-    std::string path = m_strPath;
-    const char letters[4] = {0, 'd', 'r', 'p'};
     for (size_t i = 0; i < stamps.size(); ++i) {
-        if (letters[i] != 0 && m_nExtLoc < path.size())
-            path[m_nExtLoc] = letters[i];
+        const std::string path = m_name.PartPath(static_cast<DiaryPart>(i));
         struct stat info
         {
         };
@@ -140,10 +111,7 @@ bool CDiarySession::FilesChanged() const
 
 bool CDiarySession::IsFolderReadOnly(const std::string& indexPath)
 {
-    const size_t slash = indexPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string(".")
-                               : slash == 0               ? std::string("/")
-                                                          : indexPath.substr(0, slash);
+    const std::string folder = CDiaryName(indexPath).Folder();
     if (CFileFaults::Check(FileOp::Write, folder) != 0)
         return true;
     return ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0;
@@ -154,7 +122,7 @@ bool CDiarySession::SetPassword(const Passphrase& password)
     if (m_pEncrypted) {
         // A new encrypted diary gets its key with its password, until its
         // file is first written.
-        if (!FileExists(m_strPath))
+        if (!FileExists(m_name.Path()))
             m_pEncrypted->Create(password.utf8);
         return true;
     }
@@ -182,7 +150,7 @@ bool CDiarySession::ChangePassword(const Passphrase& newPassword)
 
 bool CDiarySession::CarryingDraftOver(const std::function<bool()>& change)
 {
-    const CDraftFile file(m_strPath);
+    const CDraftFile file(m_name);
     std::optional<EntryDraft> draft;
     if (!m_bReadOnly && file.Exists()) {
         if (const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(*this)) {
@@ -205,25 +173,20 @@ bool CDiarySession::CarryingDraftOver(const std::function<bool()>& change)
 
 std::string CDiarySession::UnlockFailureMessage() const
 {
-    return m_pEncrypted ? CEncryptedSession::MessageFor(m_unlockResult, m_strPath) : std::string();
+    return m_pEncrypted ? CEncryptedSession::MessageFor(m_unlockResult, m_name.Path())
+                        : std::string();
 }
 
 std::unique_ptr<CDiaryStore> CDiarySession::MakeStore(uint32_t index) const
 {
     if (m_pEncrypted)
         return m_pEncrypted->MakeStore(index);
-    return std::make_unique<CDiaryStore>(index, m_strPath, m_nExtLoc);
+    return std::make_unique<CDiaryStore>(index, m_name);
 }
 
 bool CDiarySession::IsNameTooLong(const std::string& indexPath)
 {
-    // The siblings (data, reminder, planner) have the index name's length,
-    // so the longest derived name is the index name's longest ending.
-    size_t longest = std::max(CSafeReplace::TempPathFor(indexPath).size(),
-                              CPasswordSwitch::MarkerPath(indexPath).size());
-    for (const char* ending : kDerivedEndings)
-        longest = std::max(longest, indexPath.size() + std::char_traits<char>::length(ending));
-    const size_t extra = longest - indexPath.size();
+    const size_t extra = CDiaryName::LongestDerivedExtra();
 
     const size_t slash = indexPath.rfind('/');
     // The folder may not exist yet (it is made when the diary is created):

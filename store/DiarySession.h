@@ -1,11 +1,10 @@
 #pragma once
-// The open diary: what names it (the index file's path and its extension
-// position), whether it is new (no entry and no password yet), whether it
-// can only be read, and (for a four-file diary) the password it was
-// unlocked with; an encrypted diary keeps its key instead. Every command
-// that touches the diary asks the session for a store instead of building
-// one from a path and a number of its own.
+// The open diary: what names it (CDiaryName), whether it is new (no entry and no password yet),
+// whether it can only be read, and (for a four-file diary) the password it was unlocked with; an
+// encrypted diary keeps its key instead. Every command that touches the diary asks the session for
+// a store instead of building one from a path and a number of its own.
 
+#include "store/DiaryName.h"
 #include "store/DiaryStore.h"
 #include "store/EncryptedFormat.h"
 #include "store/Passphrase.h"
@@ -21,33 +20,23 @@ class CEncryptedSession;
 class CDiarySession
 {
 public:
-    // indexPath is the index file's path in the file system's encoding;
-    // extLoc the byte offset of its extension's first character.
-    CDiarySession(std::string indexPath, uint16_t extLoc);
+    explicit CDiarySession(CDiaryName name);
     ~CDiarySession();
     CDiarySession(const CDiarySession&) = delete;
     CDiarySession& operator=(const CDiarySession&) = delete;
 
-    // True when extLoc points just past a '.' inside the file name (not in
-    // a folder name) and something follows it: the one rule that decides
-    // whether a path can name a diary.
-    static bool IsUsableExtension(const std::string& indexPath, int extLoc);
-    // The offset just past the file name's last '.', or 0 when the name
-    // has no extension (or an empty one).
-    static uint16_t ExtensionLocation(const std::string& indexPath);
     // The password bytes of a record: up to the first zero byte.
     static std::string RecordPassword(const DiaryEntry& entry);
 
     // True when the index file's name, or a name the program derives from
-    // it beside it (the rewrites' temporary files, the password switch's
-    // marker, the open-diary lock, the editor's draft and a damaged draft
-    // kept aside), would pass the file system's limit for one name (the
+    // it beside it (CDiaryName), would pass the file system's limit for one name (the
     // folder's NAME_MAX, 255 when it cannot be asked) or for a whole path
     // (PATH_MAX). Such a diary would open but fail at its first rewrite.
     static bool IsNameTooLong(const std::string& indexPath);
 
-    const std::string& Path() const { return m_strPath; }
-    uint16_t ExtLoc() const { return m_nExtLoc; }
+    const CDiaryName& Name() const { return m_name; }
+    // The index file's path: Name().Path().
+    const std::string& Path() const { return m_name.Path(); }
 
     // A diary is new until its first entry (and with it its password) is
     // written.
@@ -103,7 +92,7 @@ public:
     // A store on this diary for one command, positioned at entry `index`.
     std::unique_ptr<CDiaryStore> MakeStore(uint32_t index = 0) const;
 
-    // An encrypted diary (a path ending in ".dayloom"): its key and its
+    // An encrypted diary (CDiaryName::IsEncrypted()): its key and its
     // parts; null for a four-file diary. The stores made while it is
     // unlocked work on its parts in memory.
     CEncryptedSession* Encrypted() const { return m_pEncrypted.get(); }
@@ -113,8 +102,7 @@ private:
     // draft read before and written again after under the new protection.
     bool CarryingDraftOver(const std::function<bool()>& change);
 
-    std::string m_strPath;
-    uint16_t m_nExtLoc = 0;
+    CDiaryName m_name;
     bool m_bNew = false;
     bool m_bReadOnly = false;
     std::string m_strPassword;

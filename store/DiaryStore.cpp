@@ -19,6 +19,7 @@
 
 #include "store/DiaryStore.h"
 
+#include "store/AtomicFile.h"
 #include "store/LegacyCipher.h"
 #include "store/Messages.h"
 #include "store/PasswordSwitch.h"
@@ -60,16 +61,6 @@ std::vector<uint32_t> Identity(size_t count)
     std::vector<uint32_t> order(count);
     std::iota(order.begin(), order.end(), 0u);
     return order;
-}
-
-std::string Sibling(const std::string& path, uint16_t extLoc, char letter)
-{
-    std::string sibling = path;
-    if (extLoc < sibling.size())
-        sibling[extLoc] = letter;
-    else
-        sibling += letter; // never the index file itself
-    return sibling;
 }
 
 bool ReadWholeFile(const CStoreFile& file, std::string& bytes)
@@ -137,24 +128,17 @@ struct CDiaryStore::RecordFile
     bool optional = false;
 };
 
-CDiaryStore::CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc)
-    : current_index(currentIndex), m_strIndexPath(std::move(diaryPath))
+CDiaryStore::CDiaryStore(uint32_t currentIndex, const CDiaryName& name)
+    : current_index(currentIndex), m_strIndexPath(name.Path()), m_strDataPath(name.DataPath()),
+      m_strReminderPath(name.ReminderPath()), m_strPlannerPath(name.PlannerPath()), m_name(name)
 {
-    m_strDataPath = Sibling(m_strIndexPath, extLoc, 'd');
-    m_strReminderPath = Sibling(m_strIndexPath, extLoc, 'r');
-    m_strPlannerPath = Sibling(m_strIndexPath, extLoc, 'p');
 }
 
 CDiaryStore::~CDiaryStore() = default;
 
 std::string CDiaryStore::TempPathFor(const std::string& livePath)
 {
-    return CSafeReplace::TempPathFor(livePath);
-}
-
-std::string CDiaryStore::SwitchMarkerPath() const
-{
-    return CPasswordSwitch::MarkerPath(m_strIndexPath);
+    return CAtomicFile::TempPathFor(livePath);
 }
 
 CDiaryStore::RecordFile CDiaryStore::IndexRecords()
@@ -187,19 +171,23 @@ CDiaryStore::RecordFile CDiaryStore::PlannerRecords()
 
 // ---------------------------------------------------------------- files
 
-bool CDiaryStore::Acquire(CStoreFile& file, int& opens, const std::string& path)
+FileResult CDiaryStore::Acquire(CStoreFile& file, int& opens, const std::string& path)
 {
     if (opens > 0) {
         ++opens;
-        return true;
+        return {};
     }
-    const FileErrorCause cause = file.Open(path);
-    if (cause != FileErrorCause::None) {
-        ShowFileError(cause, path);
-        return false;
-    }
+    if (const FileErrorCause cause = file.Open(path); cause != FileErrorCause::None)
+        return {cause, path};
     opens = 1;
-    return true;
+    return {};
+}
+
+bool CDiaryStore::Reported(const FileResult& result)
+{
+    if (!result.ok())
+        ShowStoreMessage(result.Message());
+    return result.ok();
 }
 
 void CDiaryStore::Release(CStoreFile& file, int& opens)
@@ -213,21 +201,28 @@ void CDiaryStore::Release(CStoreFile& file, int& opens)
     }
 }
 
-bool CDiaryStore::OpenIndexFile()
+FileResult CDiaryStore::OpenIndex()
 {
     const bool first = m_nIndexOpens == 0;
-    if (!Acquire(m_indexFile, m_nIndexOpens, m_strIndexPath))
-        return false;
+    if (FileResult opened = Acquire(m_indexFile, m_nIndexOpens, m_strIndexPath); !opened.ok())
+        return opened;
     // A password change was committed but not finished: finish it under the
     // lock. The handle then is the index file that is now in place.
-    if (first && FileExists(SwitchMarkerPath()) &&
-        !CPasswordSwitch(m_strIndexPath, m_strDataPath).CompleteIfPending(m_indexFile)) {
-        Release(m_indexFile, m_nIndexOpens);
-        return false;
+    if (first && FileExists(SwitchMarkerPath())) {
+        FileResult finished = CPasswordSwitch(m_name).CompleteIfPending(m_indexFile);
+        if (!finished.ok()) {
+            Release(m_indexFile, m_nIndexOpens);
+            return finished;
+        }
     }
     m_nIndexLength = m_bIndexCached ? m_indexCache.size() : m_indexFile.Length();
     m_nEntryCount = RecordCount(m_nIndexLength, kEntryRecordSize);
-    return true;
+    return {};
+}
+
+bool CDiaryStore::OpenIndexFile()
+{
+    return Reported(OpenIndex());
 }
 
 void CDiaryStore::CloseIndexFile()
@@ -235,16 +230,21 @@ void CDiaryStore::CloseIndexFile()
     Release(m_indexFile, m_nIndexOpens);
 }
 
-bool CDiaryStore::OpenEntryFiles()
+FileResult CDiaryStore::OpenEntries()
 {
-    if (!OpenIndexFile())
-        return false;
-    if (!Acquire(m_dataFile, m_nDataOpens, m_strDataPath)) {
+    if (FileResult opened = OpenIndex(); !opened.ok())
+        return opened;
+    if (FileResult opened = Acquire(m_dataFile, m_nDataOpens, m_strDataPath); !opened.ok()) {
         CloseIndexFile();
-        return false;
+        return opened;
     }
     m_nDataLength = m_dataFile.Length();
-    return true;
+    return {};
+}
+
+bool CDiaryStore::OpenEntryFiles()
+{
+    return Reported(OpenEntries());
 }
 
 void CDiaryStore::CloseEntryFiles()
@@ -255,21 +255,33 @@ void CDiaryStore::CloseEntryFiles()
 
 // ---------------------------------------------------------------- record files
 
-void CDiaryStore::OpenRecordFile(const RecordFile& records)
+FileResult CDiaryStore::AcquireRecords(const RecordFile& records)
 {
     if (records.optional && records.opens == 0 && !FileExists(records.path)) {
-        const FileErrorCause cause = records.file.Open(records.path);
-        if (cause != FileErrorCause::None) {
-            if (cause != FileErrorCause::AccessDenied || FileExists(records.path))
-                ShowFileError(cause, records.path);
+        // An optional file that is not there yet is created on first use.
+        if (const FileErrorCause cause = records.file.Open(records.path);
+            cause != FileErrorCause::None) {
             records.count = 0;
-            return;
+            return {cause, records.path};
         }
         records.opens = 1;
-    } else if (!Acquire(records.file, records.opens, records.path)) {
-        return;
+    } else if (FileResult opened = Acquire(records.file, records.opens, records.path);
+               !opened.ok()) {
+        return opened;
     }
     records.count = RecordCount(records.file.Length(), records.layout.size);
+    return {};
+}
+
+void CDiaryStore::OpenRecordFile(const RecordFile& records)
+{
+    const bool absent = records.optional && records.opens == 0 && !FileExists(records.path);
+    const FileResult opened = AcquireRecords(records);
+    // A missing optional file in a folder that cannot be written is simply
+    // empty: reading it is no error.
+    if (absent && opened.cause == FileErrorCause::AccessDenied && !FileExists(records.path))
+        return;
+    Reported(opened);
 }
 
 void CDiaryStore::CloseRecordFile(const RecordFile& records)
@@ -282,9 +294,9 @@ void CDiaryStore::CloseRecordFile(const RecordFile& records)
 
 void CDiaryStore::AppendRecord(const RecordFile& records, const unsigned char* record)
 {
-    OpenRecordFile(records);
-    if (records.opens == 0)
-        throw CFileError(FileErrorCause::InvalidHandle, records.path);
+    // The caller shows what is thrown: nothing is reported here as well.
+    if (const FileResult opened = AcquireRecords(records); !opened.ok())
+        throw CFileError(opened.cause, opened.path);
     CloseAtEnd closer([&] { CloseRecordFile(records); });
     // A new record starts after the last whole one: trailing bytes of a
     // damaged file would otherwise shift every later record.
@@ -408,11 +420,12 @@ bool CDiaryStore::RewriteInTimeOrder(const RecordFile& records)
 
 bool CDiaryStore::ReplaceFile(const RecordFile& records, const std::string& bytes)
 {
-    if (&records.file == &m_indexFile &&
-        !CPasswordSwitch(m_strIndexPath, m_strDataPath).RetireStaleMarker())
+    if (&records.file == &m_indexFile && !Reported(CPasswordSwitch(m_name).RetireStaleMarker()))
         return false;
-    if (!CSafeReplace::Replace(records.file, records.path, bytes))
+    if (const FileResult result = CSafeReplace::Replace(records.file, bytes); !result.ok()) {
+        ShowStoreMessage(result.Message());
         return false;
+    }
     if (&records.file == &m_indexFile)
         m_bIndexCached = false;
     return true;
@@ -457,8 +470,9 @@ bool CDiaryStore::ReadIndexRecord(uint32_t index)
 
 void CDiaryStore::AppendEntry()
 {
-    if (!OpenEntryFiles())
-        throw CFileError(FileErrorCause::InvalidHandle, m_strIndexPath);
+    // The caller shows what is thrown: nothing is reported here as well.
+    if (const FileResult opened = OpenEntries(); !opened.ok())
+        throw CFileError(opened.cause, opened.path);
     CloseAtEnd closer([this] { CloseEntryFiles(); });
 
     const uint64_t dataEnd = m_dataFile.Length();
@@ -585,7 +599,7 @@ bool CDiaryStore::DeleteEntry(uint32_t index)
             // The data file is locked too until both are gone: a second
             // process that creates a new index once the old one is removed
             // must not write its text into the data file removed next.
-            if (!Acquire(m_dataFile, m_nDataOpens, m_strDataPath))
+            if (!Reported(Acquire(m_dataFile, m_nDataOpens, m_strDataPath)))
                 return false;
             CloseAtEnd dataCloser([this] { Release(m_dataFile, m_nDataOpens); });
             // The index file goes first: once it is gone the entry is gone,
@@ -736,9 +750,9 @@ bool CDiaryStore::ChangePasswordFiles(const std::string& newPassword)
     case CLegacyCipher::RekeyResult::Done:
         break;
     }
-    const CPasswordSwitch::Outcome outcome =
-        CPasswordSwitch(m_strIndexPath, m_strDataPath)
-            .Switch(newIndex, newData, m_indexFile, m_dataFile);
+    const auto [outcome, failure] =
+        CPasswordSwitch(m_name).Switch(newIndex, newData, m_indexFile, m_dataFile);
+    Reported(failure);
     if (outcome == CPasswordSwitch::Outcome::NotMade)
         return false;
     m_bIndexCached = false;

@@ -4,6 +4,8 @@
 // operation opens the files it needs, works, and closes them again, so the
 // files are the only state that outlives a command.
 
+#include "store/DiaryName.h"
+#include "store/FileResult.h"
 #include "store/Records.h"
 #include "store/StoreFile.h"
 
@@ -14,9 +16,7 @@
 class CDiaryStore
 {
 public:
-    // diaryPath is the index file's path in the file system's encoding;
-    // extLoc is the byte offset of its extension's first character.
-    CDiaryStore(uint32_t currentIndex, std::string diaryPath, uint16_t extLoc);
+    CDiaryStore(uint32_t currentIndex, const CDiaryName& name);
     virtual ~CDiaryStore();
     CDiaryStore(const CDiaryStore&) = delete;
     CDiaryStore& operator=(const CDiaryStore&) = delete;
@@ -97,11 +97,12 @@ public:
     std::string m_strReminderPath;
     std::string m_strPlannerPath;
 
+    const CDiaryName& Name() const { return m_name; }
     // The temporary files of the rewrites, beside the live files and named
     // after them ("travel.ilm" -> "travel.ilm.tmp"), and the marker that
     // commits a password change ("travel.ilm.pwswitch").
     static std::string TempPathFor(const std::string& livePath);
-    std::string SwitchMarkerPath() const;
+    std::string SwitchMarkerPath() const { return m_name.SwitchMarkerPath(); }
 
 private:
     // One record file as the operations on it see it: its handle and open
@@ -113,7 +114,13 @@ private:
     RecordFile ReminderRecords();
     RecordFile PlannerRecords();
 
-    bool Acquire(CStoreFile& file, int& opens, const std::string& path);
+    // The opens, their failures coming back to the caller; the public
+    // OpenIndexFile() and OpenEntryFiles() report them.
+    FileResult Acquire(CStoreFile& file, int& opens, const std::string& path);
+    FileResult AcquireRecords(const RecordFile& records);
+    FileResult OpenIndex();
+    FileResult OpenEntries();
+    static bool Reported(const FileResult& result);
     void Release(CStoreFile& file, int& opens);
     bool ReadIndexRecord(uint32_t index);
 
@@ -133,6 +140,7 @@ private:
     bool RemoveLastRecordFile(const std::string& path);
     bool ChangePasswordFiles(const std::string& newPassword);
 
+    CDiaryName m_name;
     CStoreFile m_indexFile;
     CStoreFile m_dataFile;
     CStoreFile m_reminderFile;

@@ -1,7 +1,7 @@
 #include "store/DraftFile.h"
 
+#include "store/AtomicFile.h"
 #include "store/DraftSealer.h"
-#include "store/FileFaults.h"
 #include "store/StoreFile.h"
 
 #include <cerrno>
@@ -152,49 +152,9 @@ std::optional<EntryDraft> ParsePayload(std::string_view payload)
     return d;
 }
 
-// Writes every byte or returns the errno.
-int WriteAll(int fd, const std::string& path, const std::string& bytes)
-{
-    if (const int injected = CFileFaults::Check(FileOp::Write, path))
-        return injected;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return 0;
-}
-
-int WriteTemporary(const std::string& path, const std::string& bytes)
-{
-    if (const int injected = CFileFaults::Check(FileOp::Open, path))
-        return injected;
-    // Never through a link someone left at the name: it is taken away first.
-    ::unlink(path.c_str());
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    int error = ::fchmod(fd, 0600) == 0 ? 0 : errno;
-    if (error == 0)
-        error = WriteAll(fd, path, bytes);
-    if (error == 0) {
-        error = CFileFaults::Check(FileOp::Flush, path);
-        if (error == 0 && ::fdatasync(fd) != 0)
-            error = errno;
-    }
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    return error;
-}
-
 } // namespace
 
-CDraftFile::CDraftFile(std::string diaryPath) : m_strPath(std::move(diaryPath) + ".draft") {}
+CDraftFile::CDraftFile(const CDiaryName& diary) : m_diary(diary), m_strPath(diary.DraftPath()) {}
 
 bool CDraftFile::Exists() const
 {
@@ -247,20 +207,12 @@ std::optional<EntryDraft> CDraftFile::Decode(const std::string& bytes, const CDr
     return draft;
 }
 
-int CDraftFile::Write(const EntryDraft& draft, const CDraftSealer& sealer) const
+FileResult CDraftFile::Write(const EntryDraft& draft, const CDraftSealer& sealer) const
 {
     const std::optional<std::string> bytes = Encode(draft, sealer);
     if (!bytes)
-        return EPERM;
-    const std::string temporary = m_strPath + ".tmp";
-    int error = WriteTemporary(temporary, *bytes);
-    if (error == 0)
-        error = RenameFile(temporary, m_strPath);
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return error;
-    }
-    return SyncFolderOf(m_strPath);
+        return {FileErrorCause::AccessDenied, m_strPath};
+    return CAtomicFile::Replace(m_strPath, *bytes);
 }
 
 CDraftFile::ReadResult CDraftFile::Read(EntryDraft& draft, const CDraftSealer& sealer) const
@@ -308,8 +260,7 @@ int CDraftFile::Remove() const
 std::optional<std::string> CDraftFile::KeepAside() const
 {
     for (int attempt = 1; attempt <= 100; ++attempt) {
-        const std::string aside =
-            m_strPath + ".damaged" + (attempt == 1 ? std::string() : "-" + std::to_string(attempt));
+        const std::string aside = m_diary.DamagedDraftPath(attempt);
         if (FileExists(aside))
             continue;
         if (RenameFile(m_strPath, aside) != 0)

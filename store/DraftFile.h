@@ -14,6 +14,9 @@
 // The payload, once unsealed, is a run of fields "name:length:bytes\n" in a
 // fixed order, starting with "draft:1:1\n" (its version).
 
+#include "store/DiaryName.h"
+#include "store/FileResult.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,7 +60,7 @@ public:
     };
 
     // diaryPath is the diary's index file (or encrypted file) path.
-    explicit CDraftFile(std::string diaryPath);
+    explicit CDraftFile(const CDiaryName& diary);
 
     const std::string& Path() const { return m_strPath; }
     bool Exists() const;
@@ -66,11 +69,10 @@ public:
     static std::optional<std::string> Encode(const EntryDraft& draft, const CDraftSealer& sealer);
     static std::optional<EntryDraft> Decode(const std::string& bytes, const CDraftSealer& sealer);
 
-    // Writes the draft atomically with mode 0600: a temporary file beside
-    // it, flushed, renamed over the draft, the folder flushed. Returns 0 or
-    // the errno of the failing step (EPERM when the sealer refuses); on a
-    // failure the previous draft, if any, is left as it was.
-    int Write(const EntryDraft& draft, const CDraftSealer& sealer) const;
+    // Writes the draft whole (CAtomicFile, mode 0600). The failure, if any
+    // (access denied when the sealer refuses); the previous draft, if any,
+    // is then left as it was.
+    FileResult Write(const EntryDraft& draft, const CDraftSealer& sealer) const;
     ReadResult Read(EntryDraft& draft, const CDraftSealer& sealer) const;
     // 0, or the errno; a missing draft counts as removed.
     int Remove() const;
@@ -80,5 +82,6 @@ public:
     std::optional<std::string> KeepAside() const;
 
 private:
+    CDiaryName m_diary;
     std::string m_strPath;
 };

@@ -9,12 +9,6 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 void Wipe(std::string& secret)
 {
     volatile char* p = secret.data();
@@ -27,7 +21,7 @@ void Wipe(std::string& secret)
 
 std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& session)
 {
-    if (EndsWith(session.Path(), ".dayloom")) {
+    if (session.Name().IsEncrypted()) {
         // Sealed with the diary's data key, never the text cipher; none
         // while the diary is locked.
         const CEncryptedSession* encrypted = session.Encrypted();
@@ -41,7 +35,7 @@ std::unique_ptr<CDraftSealer> CDraftSealer::ForSession(const CDiarySession& sess
 std::unique_ptr<CDraftSealer> CDraftSealer::ForEarlierPassword(const CDiarySession& session,
                                                                const Passphrase& password)
 {
-    if (EndsWith(session.Path(), ".dayloom")) {
+    if (session.Name().IsEncrypted()) {
         const CEncryptedSession* encrypted = session.Encrypted();
         if (encrypted == nullptr || !encrypted->IsUnlocked())
             return nullptr;

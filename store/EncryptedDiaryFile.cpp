@@ -1,17 +1,14 @@
 #include "store/EncryptedDiaryFile.h"
 
+#include "store/AtomicFile.h"
 #include "store/EncryptedChunks.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <new>
 #include <sodium.h>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 using namespace encrypted;
@@ -21,31 +18,6 @@ namespace {
 EncryptedResult Failed(EncryptedStatus status, FileErrorCause cause = FileErrorCause::None)
 {
     return {status, cause};
-}
-
-EncryptedResult IoFailure(int error)
-{
-    return Failed(EncryptedStatus::IoError, FileErrorCauseFromErrno(error));
-}
-
-// Makes path as a new, empty file of mode 0600, so that no other user can
-// open it even before anything is written. A file left there by a crash is
-// removed first (a link is removed, never followed).
-int CreatePrivateFile(const std::string& path)
-{
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              S_IRUSR | S_IWUSR);
-        if (fd >= 0) {
-            ::close(fd);
-            return 0;
-        }
-        if (errno != EEXIST)
-            return errno;
-        if (const int error = RemoveFile(path))
-            return error;
-    }
-    return EEXIST;
 }
 
 // The associated data of the wrapped data key: the header's bytes before the
@@ -331,45 +303,19 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     }
     const std::string encoded = header.Encode();
 
-    const std::string temp = TempPathFor(m_path);
-    if (const int error = CreatePrivateFile(temp))
-        return IoFailure(error);
-    CStoreFile file;
-    const auto abandon = [&](EncryptedResult result) {
-        file.Close();
-        RemoveFile(temp);
-        return result;
-    };
-    if (const FileErrorCause cause = file.Open(temp, true); cause != FileErrorCause::None)
-        return abandon(Failed(EncryptedStatus::IoError, cause));
-    struct stat live
-    {
-    };
-    if (::stat(m_path.c_str(), &live) == 0 && (live.st_mode & 07777) != (S_IRUSR | S_IWUSR) &&
-        ::chmod(temp.c_str(), live.st_mode & 07777) != 0)
-        return abandon(IoFailure(errno));
-    try {
-        file.WriteAt(0, encoded.data(), encoded.size());
-        uint64_t offset = encoded.size();
-        for (size_t i = 0; i < table.size(); ++i) {
-            SealChunks(header, encoded, m_dataKey.data(), i, *table[i],
-                       [&](std::string_view sealed) {
-                           file.WriteAt(offset, sealed.data(), sealed.size());
-                           // The disk writes while the next bytes are sealed.
-                           file.StartWriting(offset, sealed.size());
-                           offset += sealed.size();
-                       });
-        }
-        file.Sync();
-    } catch (const CFileError& error) {
-        return abandon(Failed(EncryptedStatus::IoError, error.cause()));
+    // Written whole beside the live file, with its mode, and renamed over it.
+    CAtomicFile file(m_path);
+    FileResult written = file.Open();
+    if (written.ok())
+        written = file.Write(encoded);
+    for (size_t i = 0; i < table.size() && written.ok(); ++i) {
+        SealChunks(header, encoded, m_dataKey.data(), i, *table[i],
+                   [&](std::string_view sealed) { written = file.Write(sealed); });
     }
-    if (const int error = file.MoveTo(m_path))
-        return abandon(IoFailure(error));
-    file.Close();
-    // The new file is in place; a folder that cannot be flushed only
-    // delays when the rename is durable, as for every rewrite of the store.
-    SyncFolderOf(m_path);
+    if (written.ok())
+        written = file.Commit();
+    if (!written.ok())
+        return Failed(EncryptedStatus::IoError, written.cause);
     m_header = header;
     m_bOnDisk = true;
     return {};

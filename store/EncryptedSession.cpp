@@ -17,18 +17,13 @@ void Report(const EncryptedResult& result, const std::string& path)
     ShowStoreMessage(CEncryptedSession::MessageFor(result, path));
 }
 
-uint16_t ExtLocOf(const std::string& indexPath)
-{
-    return static_cast<uint16_t>(indexPath.size() - 3);
-}
-
 // The store of one command: what it changed is written to the file when it
 // is done with.
 class CCommittingStore final : public CDiaryStore
 {
 public:
     CCommittingStore(uint32_t index, const std::string& path, CEncryptedSession& session)
-        : CDiaryStore(index, path, ExtLocOf(path)), m_session(session)
+        : CDiaryStore(index, CDiaryName(path)), m_session(session)
     {
     }
     ~CCommittingStore() override { m_session.CommitReported(); }
@@ -172,7 +167,7 @@ bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams
     // the new key. The key alone protects the diary: its records get no
     // password and their texts no mask.
     const std::string index = PartPath(0);
-    if (!CDiaryStore(0, index, ExtLocOf(index)).ChangePassword(std::string())) {
+    if (!CDiaryStore(0, CDiaryName(index)).ChangePassword(std::string())) {
         RollBack();
         return false;
     }

@@ -12,6 +12,8 @@
 // marker may only ever stand beside whole temporary files, so no rewrite of
 // the index starts while one is left over.
 
+#include "store/DiaryName.h"
+#include "store/FileResult.h"
 #include "store/StoreFile.h"
 
 #include <string>
@@ -20,32 +22,35 @@
 class CPasswordSwitch
 {
 public:
-    CPasswordSwitch(const std::string& indexPath, const std::string& dataPath);
-
-    static std::string MarkerPath(const std::string& indexPath);
+    explicit CPasswordSwitch(const CDiaryName& name);
 
     // Finishes a committed switch, if a marker says there is one, under the
     // lock `indexFile` holds on the index: the new index is locked before it
-    // is renamed and its handle replaces indexFile's. False (reported) when
-    // it cannot be finished now.
-    bool CompleteIfPending(CStoreFile& indexFile) const;
+    // is renamed and its handle replaces indexFile's. The failure when it
+    // cannot be finished now.
+    FileResult CompleteIfPending(CStoreFile& indexFile) const;
 
     // A marker left behind by a finished switch (its removal failed) must be
     // gone, on the disk, before a rewrite starts a new temporary index; else
     // a crash while that file is being written has the next open adopt it
-    // half written. False (reported) when it cannot be removed.
-    bool RetireStaleMarker() const;
+    // half written. The failure when it cannot be removed.
+    FileResult RetireStaleMarker() const;
 
     enum class Outcome
     {
-        NotMade,   // the old files stand; the failure was reported
+        NotMade,   // the old files stand
         Committed, // the change stands; the next open finishes it
         Finished   // both handles hold the new files
     };
+    struct Result
+    {
+        Outcome outcome = Outcome::NotMade;
+        FileResult failure; // why it was not made or not finished
+    };
     // Puts newIndex and newData in place of the files indexFile and dataFile
     // hold open. Whatever the outcome, indexFile may hold the new index.
-    Outcome Switch(std::string_view newIndex, std::string_view newData, CStoreFile& indexFile,
-                   CStoreFile& dataFile) const;
+    Result Switch(std::string_view newIndex, std::string_view newData, CStoreFile& indexFile,
+                  CStoreFile& dataFile) const;
 
 private:
     std::string m_strIndexPath;

@@ -1,34 +1,28 @@
 #include "store/StaleTemporaryFiles.h"
 
-#include "store/EncryptedDiaryFile.h"
+#include "store/AtomicFile.h"
 #include "store/FileFaults.h"
-#include "store/PasswordSwitch.h"
-#include "store/SafeReplace.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::vector<std::string> RemoveStaleTemporaryFiles(const std::string& indexPath, uint16_t extLoc,
-                                                   int64_t now)
+std::vector<std::string> RemoveStaleTemporaryFiles(const CDiaryName& diary, int64_t now)
 {
     std::vector<std::string> removed;
     struct stat info
     {
     };
-    if (::lstat(CPasswordSwitch::MarkerPath(indexPath).c_str(), &info) == 0)
+    if (::lstat(diary.SwitchMarkerPath().c_str(), &info) == 0)
         return removed;
     std::vector<std::string> candidates;
-    if (CEncryptedDiaryFile::IsEncryptedPath(indexPath)) {
-        candidates.push_back(CEncryptedDiaryFile::TempPathFor(indexPath));
-    } else if (extLoc > 0 && extLoc < indexPath.size()) {
-        for (const char letter : {'\0', 'd', 'r', 'p'}) {
-            std::string live = indexPath;
-            if (letter != '\0')
-                live[extLoc] = letter;
-            candidates.push_back(CSafeReplace::TempPathFor(live));
-        }
+    if (diary.IsEncrypted()) {
+        candidates.push_back(CAtomicFile::TempPathFor(diary.Path()));
+    } else if (diary.IsUsable()) {
+        for (size_t part = 0; part < kDiaryPartCount; ++part)
+            candidates.push_back(
+                CAtomicFile::TempPathFor(diary.PartPath(static_cast<DiaryPart>(part))));
     }
-    candidates.push_back(indexPath + ".draft.tmp");
+    candidates.push_back(CAtomicFile::TempPathFor(diary.DraftPath()));
     for (const std::string& path : candidates) {
         if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_mtime >= now)
             continue;

@@ -7,14 +7,14 @@
 // change (its marker still beside them) are the change itself: the store
 // finishes it on the next open, so they stay.
 
+#include "store/DiaryName.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Removes the leftovers of the diary at indexPath (extension at extLoc)
-// last modified before `now` (seconds since the epoch): the rewrites' files
-// (NAME.ilm.tmp, .dlm.tmp, .rlm.tmp, .plm.tmp), the encrypted file's
+// Removes the leftovers of the diary last modified before `now` (seconds since the epoch): the
+// rewrites' files (NAME.ilm.tmp, .dlm.tmp, .rlm.tmp, .plm.tmp), the encrypted file's
 // (NAME.dayloom.tmp) and the draft's (NAME.ilm.draft.tmp). Only regular
 // files are removed, never what a link points to. Returns the paths removed.
-std::vector<std::string> RemoveStaleTemporaryFiles(const std::string& indexPath, uint16_t extLoc,
-                                                   int64_t now);
+std::vector<std::string> RemoveStaleTemporaryFiles(const CDiaryName& diary, int64_t now);

@@ -13,18 +13,10 @@
 
 namespace {
 
-struct SeriesInfo
-{
-    const char* caption;
-    const char* key;
-};
-
-// In the order the settings are written.
-constexpr SeriesInfo kSeries[CGraphChoiceBox::kSeriesCount] = {
-    {"Mood", "bShowMood"},           {"Fatigue", "bShowFatigue"},       {"Shape", "bShowShape"},
-    {"Dream", "bShowDream"},         {"Temperature", "bShowTemp"},      {"Weight", "bShowWeight"},
-    {"Menstruus", "bShowMenstruus"}, {"Copulation", "bShowCopulation"},
-};
+// In the order of the settings' CSettings::kGraphSeries.
+constexpr const char* kCaptions[CGraphChoiceBox::kSeriesCount] = {
+    "Mood", "Fatigue", "Shape", "Dream", "Temperature", "Weight", "Menstruus", "Copulation"};
+static_assert(CSettings::kGraphSeries.size() == CGraphChoiceBox::kSeriesCount);
 
 int IndexOf(GraphSeries series)
 {
@@ -125,7 +117,7 @@ CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
         button->setIconSize(QSize(28, 20));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setCheckable(true);
-        button->setChecked(CSettings::GetProfileInt(SettingsKey(series), 1) != 0);
+        button->setChecked(CSettings::Get(CSettings::kGraphSeries[static_cast<size_t>(i)]) != 0);
         // Only the user's clicks count; setting a button from code does not
         // write the settings.
         connect(button, &QToolButton::clicked, this, &CGraphChoiceBox::OnToggled);
@@ -136,12 +128,7 @@ CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
 
 QString CGraphChoiceBox::Caption(GraphSeries series)
 {
-    return QString::fromLatin1(kSeries[IndexOf(series)].caption);
-}
-
-QString CGraphChoiceBox::SettingsKey(GraphSeries series)
-{
-    return QString::fromLatin1(kSeries[IndexOf(series)].key);
+    return QString::fromLatin1(kCaptions[IndexOf(series)]);
 }
 
 bool CGraphChoiceBox::IsShown(GraphSeries series) const
@@ -185,8 +172,8 @@ void CGraphChoiceBox::ApplyTo(CGraphCtrl& graph, bool diaryOpen) const
 void CGraphChoiceBox::WriteSettings() const
 {
     for (int i = 0; i < kSeriesCount; ++i) {
-        CSettings::WriteProfileInt(QString::fromLatin1(kSeries[i].key),
-                                   m_buttons[static_cast<size_t>(i)]->isChecked() ? 1 : 0);
+        CSettings::Set(CSettings::kGraphSeries[static_cast<size_t>(i)],
+                       m_buttons[static_cast<size_t>(i)]->isChecked() ? 1 : 0);
     }
 }
 

@@ -22,10 +22,9 @@ public:
     // Reads the eight settings and checks the buttons accordingly.
     explicit CGraphChoiceBox(QWidget* parent = nullptr);
 
-    // The button's caption ("Mood" ... "Copulation") and its settings key
-    // ("bShowMood" ... "bShowCopulation").
+    // The button's caption ("Mood" ... "Copulation"); its settings key is
+    // CSettings::kGraphSeries.
     static QString Caption(GraphSeries series);
-    static QString SettingsKey(GraphSeries series);
 
     bool IsShown(GraphSeries series) const;
     GraphSeriesSet Shown() const;

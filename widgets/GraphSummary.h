@@ -3,8 +3,8 @@
 // shows, over which days, and the range of moods ("40 entries from
 // 14 Nov 2023 to 22 Dec 2023; mood from Very Bad to Very Good").
 
+#include "ratings/RatingLabels.h"
 #include "store/Records.h"
-#include "widgets/RatingLabels.h"
 
 #include <QString>
 #include <vector>

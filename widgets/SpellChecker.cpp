@@ -163,10 +163,10 @@ QString CSpellChecker::DefaultWordListPath()
 
 std::unique_ptr<CSpellChecker> CSpellChecker::FromSettings()
 {
-    if (CSettings::GetProfileInt(QStringLiteral("bCheckSpelling"), 1) == 0) {
+    if (CSettings::Get(CSettings::kCheckSpelling) == 0) {
         return nullptr;
     }
-    QString language = CSettings::GetProfileString(QStringLiteral("SpellingLanguage"));
+    QString language = CSettings::Get(CSettings::kSpellingLanguage);
     const QStringList installed = InstalledLanguages();
     if (!installed.contains(language)) {
         language = DefaultLanguage(installed, QLocale::system());

@@ -1,6 +1,6 @@
 #include "widgets/WordCountLabel.h"
 
-#include "widgets/WordCount.h"
+#include "rtf/WordCount.h"
 
 #include <QTextCursor>
 #include <QTextEdit>

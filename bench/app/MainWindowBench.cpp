@@ -99,8 +99,7 @@ QString Diary(int count, bool pictures = false)
     }
     const QString path =
         Env().dir.filePath(QStringLiteral("diary%1%2.ilm").arg(count).arg(pictures ? "p" : ""));
-    CDiaryStore store(0, QFile::encodeName(path).toStdString(),
-                      CFileDialogs::ChoiceFromPath(path).extLoc);
+    CDiaryStore store(0, CFileDialogs::ChoiceFromPath(path).name);
     for (int i = 0; i < count; ++i) {
         store.entry = DiaryEntry{};
         store.entry.time = 946'684'800 + int64_t{i} * 86'400;
@@ -179,7 +178,7 @@ void BM_StartupToWindow(benchmark::State& state)
     const QString path = Diary(static_cast<int>(state.range(0)));
     CSettings::WriteProfileInt(QStringLiteral("OpenLastDiary"), 1);
     CSettings::WriteProfileString(QStringLiteral("DiaryFile"), path);
-    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), CFileDialogs::ChoiceFromPath(path).extLoc);
+    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), CFileDialogs::ChoiceFromPath(path).name.ExtLoc());
     CSettings::WriteProfileString(QStringLiteral("shortFile"), QStringLiteral("diary"));
     for (auto _ : state) {
         state.PauseTiming();

@@ -90,7 +90,7 @@ const CDiarySession& Diary(int count)
     if (session)
         return *session;
     const std::string path = dir.filePath(QStringLiteral("diary%1.ilm").arg(count)).toStdString();
-    session = std::make_unique<CDiarySession>(path, CDiarySession::ExtensionLocation(path));
+    session = std::make_unique<CDiarySession>(CDiaryName(path));
     auto store = session->MakeStore();
     for (int i = 0; i < count; ++i) {
         store->entry = DiaryEntry{};

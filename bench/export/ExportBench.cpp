@@ -49,8 +49,7 @@ BenchDiary& Diary()
         SetStoreMessageHandler([](const std::string&) {});
         BenchDiary made;
         const std::string path = made.folder.filePath("bench.ilm").toStdString();
-        made.session =
-            std::make_unique<CDiarySession>(path, static_cast<uint16_t>(path.size() - 3));
+        made.session = std::make_unique<CDiarySession>(CDiaryName(path));
         const std::unique_ptr<CDiaryStore> store = made.session->MakeStore();
         store->OpenEntryFiles();
         for (int i = 0; i < 10000; ++i) {

@@ -87,7 +87,7 @@ void RunImport(benchmark::State& state, const QByteArray& bytes)
 
     const std::string diary = QFile::encodeName(folder.filePath("diary.ilm")).toStdString();
     {
-        CDiaryStore store(0, diary, static_cast<uint16_t>(diary.size() - 3));
+        CDiaryStore store(0, CDiaryName(diary));
         for (int i = 0; i < 1000; ++i) {
             store.entry = DiaryEntry{};
             store.entry.time = 100000 + i * 3600;
@@ -98,7 +98,7 @@ void RunImport(benchmark::State& state, const QByteArray& bytes)
     }
     for (auto _ : state) {
         CImportPlan plan(CForeignExport::ReadFile(path));
-        CDiaryStore store(0, diary, static_cast<uint16_t>(diary.size() - 3));
+        CDiaryStore store(0, CDiaryName(diary));
         plan.Check(&store);
         CImportPreviewDlg preview(nullptr, QStringLiteral("export.json"), plan);
         benchmark::DoNotOptimize(plan.NewCount());

@@ -52,10 +52,10 @@ void BM_DraftWrite(benchmark::State& state)
     }
     draft.rtf += "}";
     const CTextCipherSealer sealer("secret");
-    const CDraftFile file((folder / "travel.ilm").string());
+    const CDraftFile file{CDiaryName((folder / "travel.ilm").string())};
     for (auto _ : state) {
         ++draft.writtenAt;
-        if (file.Write(draft, sealer) != 0) {
+        if (!file.Write(draft, sealer).ok()) {
             state.SkipWithError("draft not written");
             break;
         }

@@ -74,11 +74,6 @@ double MaxRssMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-uint16_t ExtLoc(const std::string& path)
-{
-    return static_cast<uint16_t>(path.rfind('.') + 1);
-}
-
 void BM_EncryptedKeyDerivation(benchmark::State& state)
 {
     const unsigned char salt[kSaltSize] = {1, 2, 3};
@@ -101,7 +96,7 @@ void BM_EncryptedOpen(benchmark::State& state)
     const int n = static_cast<int>(state.range(0));
     const std::string path = MakeDiary(n);
     for (auto _ : state) {
-        auto session = std::make_unique<CDiarySession>(path, ExtLoc(path));
+        auto session = std::make_unique<CDiarySession>(CDiaryName(path));
         std::vector<EntryHeader> headers;
         if (!session->Encrypted()->Unlock(Passphrase(kPassword)).ok() ||
             !session->MakeStore()->ReadAllEntryHeaders(headers) || headers.size() != size_t(n) ||
@@ -121,7 +116,7 @@ BENCHMARK(BM_EncryptedOpen)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseReal
 void BM_EncryptedSave(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
-    CDiarySession session(path, ExtLoc(path));
+    CDiarySession session{CDiaryName(path)};
     if (!session.Encrypted()->Unlock(Passphrase(kPassword)).ok())
         state.SkipWithError("the diary did not open");
     uint32_t time = 2000000000u;
@@ -146,7 +141,7 @@ BENCHMARK(BM_EncryptedSave)
 void BM_EncryptedChangePassword(benchmark::State& state)
 {
     const std::string path = MakeDiary(static_cast<int>(state.range(0)));
-    CDiarySession session(path, ExtLoc(path));
+    CDiarySession session{CDiaryName(path)};
     if (!session.Encrypted()->Unlock(Passphrase(kPassword)).ok())
         state.SkipWithError("the diary did not open");
     bool flip = false;

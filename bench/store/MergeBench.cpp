@@ -34,11 +34,6 @@ std::string Folder()
     return benchfolder::Scratch("merge");
 }
 
-uint16_t ExtLoc(const std::string& path)
-{
-    return static_cast<uint16_t>(path.rfind('.') + 1);
-}
-
 // Entries `first` to `first + count - 1`, one hour apart, as additions.
 void AddEntries(CDiaryMerge::Plan& plan, int first, int count)
 {
@@ -81,8 +76,7 @@ const Copies& MakeCopies(int n)
 void WriteFourFiles(const std::string& indexPath, const DiaryParts& parts)
 {
     for (size_t i = 0; i < kDiaryPartCount; ++i) {
-        std::string path = indexPath;
-        path[ExtLoc(path)] = "idrp"[i];
+        const std::string path = CDiaryName(indexPath).PartPath(static_cast<DiaryPart>(i));
         std::ofstream(path, std::ios::binary | std::ios::trunc) << parts.bytes[i];
     }
 }
@@ -118,12 +112,12 @@ void BM_MergeDiaries(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         WriteFourFiles(mine, copies.mine);
-        CDiarySession session(mine, ExtLoc(mine));
+        CDiarySession session{CDiaryName(mine)};
         session.SetPassword(Passphrase(kPassword));
         DiaryParts parts;
         state.ResumeTiming();
         CDiaryMerge::Plan applied;
-        if (!CDiaryMerge::ReadFiles(other, ExtLoc(other), parts) ||
+        if (!CDiaryMerge::ReadFiles(CDiaryName(other), parts) ||
             !CDiaryMerge::Merge(session, parts, &applied) || applied.entries.size() != 100) {
             state.SkipWithError("the copies were not merged");
             break;
@@ -144,7 +138,7 @@ void BM_MergeEncryptedDiaries(benchmark::State& state)
     const std::string mine = Folder() + "/mine.dayloom";
     WriteFourFiles(plain, copies.mine);
     std::remove(mine.c_str());
-    if (!CDiaryConversion::Encrypt(plain, ExtLoc(plain), mine, kPassword, KdfParams::Cheapest())
+    if (!CDiaryConversion::Encrypt(CDiaryName(plain), mine, kPassword, KdfParams::Cheapest())
              .ok()) {
         state.SkipWithError("the diary was not encrypted");
         return;
@@ -160,7 +154,7 @@ void BM_MergeEncryptedDiaries(benchmark::State& state)
         state.PauseTiming();
         session.reset();
         std::ofstream(mine, std::ios::binary | std::ios::trunc) << sealed;
-        session = std::make_unique<CDiarySession>(mine, ExtLoc(mine));
+        session = std::make_unique<CDiarySession>(CDiaryName(mine));
         const bool unlocked = session->Unlock(Passphrase(kPassword));
         state.ResumeTiming();
         CDiaryMerge::Plan applied;

@@ -158,7 +158,7 @@ void BM_ReadAllEntryHeaders(benchmark::State& state)
     Restore(d);
     std::vector<EntryHeader> headers;
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.ReadAllEntryHeaders(headers);
         benchmark::DoNotOptimize(headers.data());
     }
@@ -172,7 +172,7 @@ void BM_WalkHeaders(benchmark::State& state)
     const Diary& d = MakeDiary(static_cast<int>(state.range(0)));
     Restore(d);
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.OpenIndexFile();
         store.ReadEntryHeader();
         int64_t sum = 0;
@@ -191,7 +191,7 @@ void BM_WalkHeadersReopening(benchmark::State& state)
     const Diary& d = MakeDiary(static_cast<int>(state.range(0)));
     Restore(d);
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.ReadEntryHeader();
         while (store.NextEntry()) {
         }
@@ -201,7 +201,7 @@ void BM_WalkHeadersReopening(benchmark::State& state)
 
 void Save(const Diary& d, uint32_t time)
 {
-    CDiaryStore store(0, d.index, d.extLoc);
+    CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
     store.entry.time = time;
     store.entry.text = std::string(kTextSize, 'x');
     std::strcpy(store.entry.password, "benchmark");
@@ -248,7 +248,7 @@ void BM_ReplaceEntry(benchmark::State& state)
     Restore(d);
     const auto middle = static_cast<uint32_t>(state.range(0) / 2);
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.entry.time = 1000000000u + middle * 3600u;
         store.entry.text = std::string(kTextSize, 'x');
         std::strcpy(store.entry.password, "benchmark");
@@ -266,7 +266,7 @@ void BM_DeleteEntry(benchmark::State& state)
     const Diary& d = MakeDiary(static_cast<int>(state.range(0)));
     Restore(d);
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.DeleteEntry(static_cast<uint32_t>(state.range(0) / 2));
         state.PauseTiming();
         WriteAll(d.index, d.indexBytes);
@@ -282,7 +282,7 @@ void BM_ChangePassword(benchmark::State& state)
     Restore(d);
     int round = 0;
     for (auto _ : state) {
-        CDiaryStore store(0, d.index, d.extLoc);
+        CDiaryStore store(0, CDiaryName(d.index, d.extLoc));
         store.ChangePassword(++round % 2 ? "another" : "benchmark");
     }
     // Floor: read both files, write both files.

@@ -46,7 +46,7 @@ void Put(const std::string& path, const uint8_t* data, size_t size)
 void Exercise(const std::string& diary, uint16_t extLoc, uint8_t pick)
 {
     {
-        CDiaryStore store(0, diary, extLoc);
+        CDiaryStore store(0, CDiaryName(diary, extLoc));
         std::vector<EntryHeader> headers;
         store.ReadAllEntryHeaders(headers);
         if (store.ReadFirstEntry() || store.ReadEntryHeader()) {
@@ -54,13 +54,13 @@ void Exercise(const std::string& diary, uint16_t extLoc, uint8_t pick)
             }
         }
         for (uint32_t i = 0; i < store.m_nEntryCount && i < 64; ++i) {
-            CDiaryStore reader(i, diary, extLoc);
+            CDiaryStore reader(i, CDiaryName(diary, extLoc));
             reader.ReadEntry();
             FormatTime("%#x %#c", reader.entry.time);
         }
     }
     {
-        CDiaryStore store(0, diary, extLoc);
+        CDiaryStore store(0, CDiaryName(diary, extLoc));
         store.OpenReminderFile();
         store.CloseReminderFile();
         if (store.m_nReminderCount > 0 && store.ReadReminder()) {
@@ -75,7 +75,7 @@ void Exercise(const std::string& diary, uint16_t extLoc, uint8_t pick)
             }
         }
     }
-    CDiaryStore store(0, diary, extLoc);
+    CDiaryStore store(0, CDiaryName(diary, extLoc));
     store.OpenIndexFile();
     store.CloseIndexFile();
     store.SortEntries();
@@ -97,7 +97,7 @@ void Exercise(const std::string& diary, uint16_t extLoc, uint8_t pick)
     store.AppendEntry();
     store.SortEntries();
     for (uint32_t i = 0; i < store.m_nEntryCount && i < 64; ++i) {
-        CDiaryStore reader(i, diary, extLoc);
+        CDiaryStore reader(i, CDiaryName(diary, extLoc));
         reader.ReadEntry();
     }
 }

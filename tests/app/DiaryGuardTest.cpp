@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, ACommandActsOnTheDiaryAsAnotherProgramLeftIt)
     Click("Delete");
     EXPECT_EQ(Shown(), QStringList{"Delete Entry - Dayloom v2.21 | Delete current entry (Tue, 08 "
                                    "Dec 2026 at 12:00:00)?"});
-    CDiaryStore store(0, Encoded(path), ExtLocOf(path));
+    CDiaryStore store(0, NameOf(path));
     QStringList texts;
     for (store.current_index = 0; store.ReadEntry(); ++store.current_index) {
         texts << RtfToPlainText(store.entry.text).trimmed();

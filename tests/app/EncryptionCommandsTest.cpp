@@ -32,9 +32,9 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     // An unsaved draft of the four-file diary goes along, sealed anew.
     EntryDraft draft;
     draft.rtf = "{\\rtf1 unsaved}";
-    const std::string fourFileDraft = QFile::encodeName(PathOf("travel.ilm")).toStdString();
-    ASSERT_EQ(CDraftFile(fourFileDraft).Write(draft, *CDraftSealer::ForSession(*window.Session())),
-              0);
+    ASSERT_TRUE(CDraftFile(NameOf(PathOf("travel.ilm")))
+                    .Write(draft, *CDraftSealer::ForSession(*window.Session()))
+                    .ok());
     AnswerNewPassword("a walk by the river");          // the encrypted diary's password
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes); // remove the old files
     AnswerPrompt("a walk by the river");               // the encrypted diary opens
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     EXPECT_TRUE(CMessageBox::History().back().text.endsWith(
         "Copies of them elsewhere (backups, synced copies) are not removed."));
     EntryDraft moved;
-    EXPECT_EQ(CDraftFile(QFile::encodeName(PathOf("travel.dayloom")).toStdString())
+    EXPECT_EQ(CDraftFile(NameOf(PathOf("travel.dayloom")))
                   .Read(moved, *CDraftSealer::ForSession(*window.Session())),
               CDraftFile::ReadResult::Ok);
     EXPECT_EQ(moved, draft);

@@ -22,7 +22,7 @@ void PickDate(CDatePicker* picker, QDate date)
 
 void AddReminder(const QString& path, int64_t time, const char* description)
 {
-    CDiaryStore store(0, Encoded(path), ExtLocOf(path));
+    CDiaryStore store(0, NameOf(path));
     store.reminder = ReminderRecord{};
     store.reminder.time = time;
     std::strncpy(store.reminder.description, description, sizeof store.reminder.description - 1);

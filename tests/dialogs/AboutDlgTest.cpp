@@ -3,7 +3,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Modal.h"
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

@@ -31,12 +31,12 @@ TEST(DraftOffer, ADraftUnderAnEarlierPasswordOpensWithThatPassword)
     QTemporaryDir dir;
     const QString path = dir.filePath("travel.ilm");
     WriteDiary(path, {{LocalTime(2026, 12, 1, 9), Rtf("Saved.")}}, "oldpw");
-    CDiarySession session(Encoded(path), ExtLocOf(path));
+    CDiarySession session(NameOf(path));
     ASSERT_TRUE(session.ReadFirstEntry() && session.Unlock("oldpw"));
     EntryDraft draft;
     draft.rtf = "{\\rtf1 unsaved words}";
-    const CDraftFile file(session.Path());
-    ASSERT_EQ(file.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    const CDraftFile file(session.Name());
+    ASSERT_TRUE(file.Write(draft, *CDraftSealer::ForSession(session)).ok());
     // A change the draft did not follow.
     ASSERT_TRUE(session.MakeStore()->ChangePassword("newpw"));
     ASSERT_TRUE(session.SetPassword(Passphrase("newpw")));

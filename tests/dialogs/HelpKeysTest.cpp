@@ -21,7 +21,7 @@ TEST(HelpKeysTest, HelpButtonAndF1OpenTheDialogsOwnContext)
         std::function<std::unique_ptr<QDialog>()> make;
         int context;
     };
-    static const CDiarySession none("", 0);
+    static const CDiarySession none{CDiaryName()};
     const Case cases[] = {
         {"New Entry", [] { return std::make_unique<CNewEntryDlg>(nullptr, none, int64_t{0}); },
          65541},

@@ -8,6 +8,7 @@
 #include "platform/ColorDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/Settings.h"
+#include "ratings/RatingLabels.h"
 #include "rtf/Rtf.h"
 #include "rtf/RtfPicture.h"
 #include "store/DiarySession.h"
@@ -15,10 +16,10 @@
 #include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
 #include "store/KeyDerivation.h"
+#include "store/Messages.h"
 #include "tests/support/TestDiary.h"
 #include "tests/support/WidgetTestSupport.h"
 #include "widgets/EntryRichEdit.h"
-#include "widgets/RatingLabels.h"
 #include "widgets/RatingSpin.h"
 
 #include <QApplication>
@@ -33,8 +34,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTimeEdit>
 #include <QTextDocument>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ protected:
     CNewEntryDlg::Outcome Run(std::function<void(CNewEntryDlg&)> drive,
                               std::optional<uint32_t> edit = std::nullopt)
     {
-        CDiarySession session(StorePath(), m_extLoc);
+        CDiarySession session(CDiaryName(StorePath(), m_extLoc));
         session.SetPassword("secret");
         widgettest::PushDriver<CNewEntryDlg>(std::move(drive));
         return CNewEntryDlg::Run(nullptr, session, edit, Morning());
@@ -75,9 +76,9 @@ protected:
     std::vector<DiaryEntry> ReadDiary()
     {
         std::vector<DiaryEntry> entries;
-        CDiaryStore store(0, StorePath(), m_extLoc);
+        CDiaryStore store(0, CDiaryName(StorePath(), m_extLoc));
         for (uint32_t i = 0; store.ReadFirstEntry() && i < store.m_nEntryCount; ++i) {
-            CDiaryStore reader(i, StorePath(), m_extLoc);
+            CDiaryStore reader(i, CDiaryName(StorePath(), m_extLoc));
             EXPECT_TRUE(reader.ReadEntry()) << "entry " << i;
             entries.push_back(reader.entry);
         }
@@ -346,13 +347,26 @@ TEST_F(NewEntryDlgTest, InvalidMeasurementsAndFileErrorsKeepTheDialogOpenWithThe
 
         QTest::keyClicks(temperature, "36,6"); // replaces the selection
 
-        // A file error while storing keeps the dialog open and the text intact.
-        CFileFaults::Install(
-            [](FileOp op, const std::string&) { return op == FileOp::Write ? ENOSPC : 0; });
-        ClickAnswering(dialog, "save", kYes);
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
-        EXPECT_EQ(Text(dialog)->toPlainText(), "Measured");
+        // A file error while storing keeps the dialog open and the text
+        // intact, and is shown once, by the editor.
+        std::vector<std::string> reported;
+        const StoreMessageHandler previous =
+            SetStoreMessageHandler([&](const std::string& m) { reported.push_back(m); });
+        for (const auto& [failing, file] :
+             {std::pair(FileOp::Write, "travel.dlm"), {FileOp::OpenWritable, "travel.ilm"}}) {
+            CFileFaults::Install([failing = failing](FileOp op, const std::string&) {
+                return op == failing ? ENOSPC : 0;
+            });
+            const size_t shown = CMessageBox::History().size();
+            ClickAnswering(dialog, "save", kYes);
+            EXPECT_TRUE(dialog.isVisible());
+            ASSERT_EQ(CMessageBox::History().size(), shown + 2); // the question, the error
+            EXPECT_EQ(LastMessage(), "Disk full while accessing " + m_dir.filePath(file) + ".");
+            EXPECT_EQ(CMessageBox::History().back().caption, CAppInfo::Title());
+            EXPECT_EQ(Text(dialog)->toPlainText(), "Measured");
+        }
+        EXPECT_TRUE(reported.empty());
+        SetStoreMessageHandler(previous);
         CFileFaults::Install({});
         ClickAnswering(dialog, "save", kYes);
     });
@@ -421,7 +435,7 @@ TEST_F(NewEntryDlgTest, EntryForYesterdayLandsInDateOrderWithItsRatingsAndTimeOf
 
 TEST_F(NewEntryDlgTest, DatePickerOffersOnlyDatesTheDiaryCanStore)
 {
-    const CDiarySession none("", 0);
+    const CDiarySession none{CDiaryName()};
     // Berlin is ahead of UTC: 1970-01-01 00:30 there is still 1969 in UTC.
     CNewEntryDlg halfPastMidnight(nullptr, none, LocalTime(2024, 3, 15, 0, 30, 0));
     EXPECT_EQ(halfPastMidnight.MinimumDate(), QDate(1970, 1, 2));
@@ -573,7 +587,7 @@ TEST_F(NewEntryDlgTest, DraftIsWrittenSealedAfterAChangeAndRestoredAfterACrash)
 {
     {
         // The editor is destroyed without SAVE or DISCARD, as in a crash.
-        CDiarySession session(StorePath(), m_extLoc);
+        CDiarySession session(CDiaryName(StorePath(), m_extLoc));
         session.SetPassword("secret");
         CNewEntryDlg dialog(nullptr, session, Morning());
         dialog.show();
@@ -744,13 +758,13 @@ TEST_F(NewEntryDlgTest, PicturesGoInByButtonAndPasteAndSurviveSaveAndReopenInBot
     // The encrypted diary, opened again with its password.
     const std::string sealed = Encoded(m_dir.filePath("vault.dayloom"));
     {
-        CDiarySession session(sealed, 0);
+        CDiarySession session{CDiaryName(sealed)};
         ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
         widgettest::PushDriver<CNewEntryDlg>(drive);
         ASSERT_TRUE(CNewEntryDlg::Run(nullptr, session, std::nullopt, Morning()).saved);
         session.Encrypted()->Lock();
     }
-    CDiarySession reopened(sealed, 0);
+    CDiarySession reopened{CDiaryName(sealed)};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
     const std::unique_ptr<CDiaryStore> store = reopened.MakeStore();
     ASSERT_TRUE(store->ReadEntry());

@@ -4,9 +4,9 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
+#include "ratings/RatingLabels.h"
 #include "tests/support/TestDictionary.h"
 #include "tests/support/WidgetTestSupport.h"
-#include "widgets/RatingLabels.h"
 
 #include <QCheckBox>
 #include <QComboBox>

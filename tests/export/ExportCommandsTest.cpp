@@ -29,7 +29,7 @@ protected:
                     {LocalTime(2024, 3, 2, 8), Rtf("Second"), 2, 0, 0, 0, 0, 0, 0.0f, 0},
                     {LocalTime(2024, 3, 3, 8), Rtf("Third"), 3, 0, 0, 0, 0, 0, 0.0f, 0}},
                    "secret");
-        m_session = std::make_unique<CDiarySession>(Encoded(m_diary), ExtLocOf(m_diary));
+        m_session = std::make_unique<CDiarySession>(NameOf(m_diary));
     }
 
     QString m_diary;
@@ -84,7 +84,7 @@ TEST_F(ExportCommandsTest, CancellingTheProgressOrTheWarningWritesNothing)
 
     // An encrypted diary: the user is told the export will not be, and says No.
     CMessageBox::ClearHistory();
-    const CDiarySession sealed(Encoded(PathOf("vault.dayloom")), 0);
+    const CDiarySession sealed(CDiaryName(Encoded(PathOf("vault.dayloom")), 0));
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
     CExportCommands::ExportDiary(nullptr, sealed);
     ASSERT_EQ(CMessageBox::History().size(), 1u);

@@ -46,7 +46,7 @@ public:
             return false;
         }
         const std::string path = Encoded(newDiary);
-        session = std::make_unique<CDiarySession>(path, static_cast<uint16_t>(path.size() - 7));
+        session = std::make_unique<CDiarySession>(CDiaryName(path));
         session->ReadFirstEntry();
         return true;
     }
@@ -81,7 +81,7 @@ protected:
     {
         const QString path = m_dir.filePath("diary.ilm");
         WriteDiary(path, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
-        m_host.session = std::make_unique<CDiarySession>(Encoded(path), ExtLocOf(path));
+        m_host.session = std::make_unique<CDiarySession>(NameOf(path));
         ASSERT_TRUE(m_host.session->ReadFirstEntry());
         ASSERT_TRUE(m_host.session->Unlock("Secret1"));
     }
@@ -231,8 +231,7 @@ TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMade)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
 
     // The file holds them, under the password given.
-    CDiarySession reopened(Encoded(m_host.newDiary),
-                           static_cast<uint16_t>(Encoded(m_host.newDiary).size() - 7));
+    CDiarySession reopened(NameOf(m_host.newDiary));
     ASSERT_TRUE(reopened.ReadFirstEntry());
     ASSERT_TRUE(reopened.Unlock("Sesame"));
     m_host.session.reset();

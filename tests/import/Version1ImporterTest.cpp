@@ -51,7 +51,7 @@ public:
             return;
         }
         diaries.pop_front();
-        session = std::make_unique<CDiarySession>(Path(), ExtLoc());
+        session = std::make_unique<CDiarySession>(CDiaryName(Path(), ExtLoc()));
         if (session->ReadFirstEntry()) {
             EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
         }
@@ -130,7 +130,7 @@ protected:
     std::vector<DiaryEntry> Entries() const
     {
         std::vector<DiaryEntry> entries;
-        CDiaryStore store(0, m_host.Path(), m_host.ExtLoc());
+        CDiaryStore store(0, CDiaryName(m_host.Path(), m_host.ExtLoc()));
         for (store.current_index = 0; store.ReadEntry(); ++store.current_index) {
             entries.push_back(store.entry);
         }

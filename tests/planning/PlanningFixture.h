@@ -49,7 +49,7 @@ protected:
     const CDiarySession& Diary() const
     {
         if (!m_session)
-            m_session = std::make_unique<CDiarySession>(DiaryPath(), ExtLoc());
+            m_session = std::make_unique<CDiarySession>(CDiaryName(DiaryPath(), ExtLoc()));
         return *m_session;
     }
     // A sibling file's bytes: 'r' reminders, 'p' planner.

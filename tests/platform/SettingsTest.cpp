@@ -40,4 +40,36 @@ TEST(SettingsTest, OneFileOneSectionValuesOnDiskAtOnceAndTextIsNoNumber)
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", 5), 5);
 }
 
+// The names and defaults are what the file has always held (a renamed key
+// would forget every user's choice), each pinned here once.
+TEST(SettingsTest, EveryKeyWithItsDefault)
+{
+    QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
+    QStringList all;
+    for (const IntSetting& s : {CSettings::kExtLoc, CSettings::kOpenLastDiary,
+                                CSettings::kStartAlarmBefore, CSettings::kShowOnThisDay,
+                                CSettings::kFontSize, CSettings::kTipsOff, CSettings::kTipPosition})
+        all << QStringLiteral("%1=%2").arg(s.key).arg(CSettings::Get(s));
+    for (const IntSetting& s : CSettings::kGraphSeries)
+        all << QStringLiteral("%1=%2").arg(s.key).arg(CSettings::Get(s));
+    for (const TextSetting& s : {CSettings::kDiaryFile, CSettings::kShortFile, CSettings::kFontName,
+                                 CSettings::kTipsStamp, CSettings::kBackupFolder})
+        all << QStringLiteral("%1=%2").arg(s.key, CSettings::Get(s));
+    for (const TextSetting& s : CSettings::kRatingLabels)
+        all << QStringLiteral("%1=%2").arg(s.key, CSettings::Get(s));
+    EXPECT_EQ(all.join(','),
+              "ExtLoc=0,OpenLastDiary=0,StartAlarmBefore=5,bShowOnThisDay=1,Font Size=12,"
+              "StartUp=0,FilePos=0,bShowMood=1,bShowFatigue=1,bShowShape=1,bShowDream=1,"
+              "bShowTemp=1,bShowWeight=1,bShowMenstruus=1,bShowCopulation=1,DiaryFile=,"
+              "shortFile=,Font Name=Arial,TimeStamp=,BackupFolder=,MoodMThree=Depressed,"
+              "MoodMTwo=Sad,MoodMOne=Not Good,MoodZero=Neutral,MoodPOne=Good,MoodPTwo=Very Good,"
+              "MoodPThree=Excellent,FatigueMTwo=Exhausted,FatigueMOne=Tired,FatigueZero=Normal,"
+              "ShapeMThree=Very Sick,ShapeMTwo=Sick,ShapeMOne=Not Well,ShapeZero=Healthy,"
+              "DreamMTwo=Nightmare,DreamMOne=Strange,DreamZero=Neutral,DreamPOne=Amusing,"
+              "DreamPTwo=Fun");
+    // A typed write lands under the key's own name.
+    CSettings::Set(CSettings::kFontSize, 14);
+    EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 14);
+}
+
 } // namespace

@@ -3,7 +3,9 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
+#include "platform/PathText.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -78,11 +80,15 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
         EXPECT_EQ(choice.fileTitle, c.title);
         const QByteArray encoded = QFile::encodeName(choice.path);
         if (c.extLoc >= 0) {
-            EXPECT_EQ(choice.extLoc, c.extLoc);
+            EXPECT_EQ(choice.name.ExtLoc(), c.extLoc);
         } else {
-            EXPECT_EQ(encoded.mid(choice.extLoc), "ilm");
-            EXPECT_EQ(encoded.at(choice.extLoc - 1), '.');
+            EXPECT_EQ(encoded.mid(choice.name.ExtLoc()), "ilm");
+            EXPECT_EQ(encoded.at(choice.name.ExtLoc() - 1), '.');
         }
+        // The stored form and back, and as a message shows it.
+        EXPECT_EQ(choice.name.Path(), encoded.toStdString());
+        EXPECT_EQ(CPathText::Decoded(choice.name.Path()), c.path);
+        EXPECT_EQ(CPathText::Shown(choice.name.Path()), QDir::toNativeSeparators(c.path));
     }
     // The four-file kind chosen: its extension.
     EXPECT_EQ(CFileDialogs::ChoiceFromPath("/d/travel", "ilm").path, "/d/travel.ilm");

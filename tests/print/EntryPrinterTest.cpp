@@ -158,7 +158,7 @@ protected:
     QTemporaryDir m_dir;
     std::string m_path = QFile::encodeName(m_dir.filePath("travel.ilm")).toStdString();
     uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
-    CDiarySession m_diary{m_path, m_ext};
+    CDiarySession m_diary{CDiaryName(m_path, m_ext)};
 };
 
 TEST_F(EntryPrinterTest, HeaderThenTextFlowingOverPagesInsideOneInchMargins)
@@ -272,10 +272,10 @@ TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
 {
     Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
     const std::string path = QFile::encodeName(m_dir.filePath("travel.dayloom")).toStdString();
-    ASSERT_TRUE(
-        CDiaryConversion::Encrypt(m_path, m_ext, path, "a long passphrase", KdfParams::Cheapest())
-            .ok());
-    CDiarySession diary(path, static_cast<uint16_t>(path.size() - 7));
+    ASSERT_TRUE(CDiaryConversion::Encrypt(CDiaryName(m_path, m_ext), path, "a long passphrase",
+                                          KdfParams::Cheapest())
+                    .ok());
+    CDiarySession diary{CDiaryName(path)};
     ASSERT_TRUE(diary.Unlock("a long passphrase"));
 
     CMessageBox::ClearHistory();
@@ -309,7 +309,7 @@ TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 {
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1); // no files
     {
-        CDiaryStore(0, m_path, m_ext).OpenEntryFiles();
+        CDiaryStore(0, CDiaryName(m_path, m_ext)).OpenEntryFiles();
     } // empty files
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     CEntryPrinter::PrintAllEntries(nullptr, m_diary, 0);

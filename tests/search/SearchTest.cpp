@@ -60,7 +60,7 @@ protected:
              {LocalTime(2026, 3, 2, 9), Rtf("Caf\\'e9 au lait at the LAKE"), 0},
              {LocalTime(2026, 3, 3, 10), Rtf("\\u1054?\\u1079?\\u1077?\\u1088?\\u1086?"), 3}},
             "Secret1");
-        session = std::make_unique<CDiarySession>(Encoded(path), ExtLocOf(path));
+        session = std::make_unique<CDiarySession>(NameOf(path));
         ASSERT_TRUE(FillEntryTexts(*session, cache));
     }
 

@@ -109,7 +109,7 @@ TEST(OnThisDay, LinesOfADiaryOnDisk)
                 {LocalTime(2023, 5, 1, 9), Rtf("Quiet.")},
                 {LocalTime(2023, 5, 2, 9), Rtf("Not this one.")}},
                "secret");
-    const CDiarySession session(Encoded(path), ExtLocOf(path));
+    const CDiarySession session(NameOf(path));
     const std::vector<OnThisDayLine> lines = ReadOnThisDayLines(session, LocalTime(2024, 5, 1, 18));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].entry, 1);

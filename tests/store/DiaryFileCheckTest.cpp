@@ -19,7 +19,7 @@ using DiaryFileCheck = StoreTest;
 TEST_F(DiaryFileCheck, FoldersJunkAndCutFilesAreNamedSoundDiariesPass)
 {
     const auto problem = [this](const std::string& name) {
-        return DiaryFileProblem(Diary(name), ExtLoc(Diary(name)));
+        return DiaryFileProblem(CDiaryName(Diary(name)));
     };
     EXPECT_EQ(problem("new.ilm"), "");
     EXPECT_EQ(problem("new.dayloom"), "");

@@ -72,14 +72,14 @@ protected:
     DiaryParts Parts(const std::string& name)
     {
         DiaryParts parts;
-        EXPECT_TRUE(CDiaryMerge::ReadFiles(Diary(name), ExtLoc(Diary(name)), parts));
+        EXPECT_TRUE(CDiaryMerge::ReadFiles(CDiaryName(Diary(name)), parts));
         return parts;
     }
 
     bool MergeInto(const std::string& name, const DiaryParts& other,
                    CDiaryMerge::Plan* applied = nullptr)
     {
-        CDiarySession session(Diary(name), ExtLoc(Diary(name)));
+        CDiarySession session{CDiaryName(Diary(name))};
         session.SetPassword("secret");
         return CDiaryMerge::Merge(session, other, applied);
     }
@@ -144,7 +144,7 @@ TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
     Build("other.ilm", "other pass", {{600, "{\\rtf1 dawn}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
     const std::string path = Diary("travel.dayloom");
     {
-        CDiarySession session(path, ExtLoc(path));
+        CDiarySession session{CDiaryName(path)};
         ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
         session.SetPassword("secret");
         {
@@ -168,7 +168,7 @@ TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
         ASSERT_TRUE(CDiaryMerge::Merge(session, other, &applied));
         EXPECT_EQ(applied.entries.size(), 1u);
     }
-    CDiarySession reopened(path, ExtLoc(path));
+    CDiarySession reopened{CDiaryName(path)};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
     const DiaryParts parts = reopened.Encrypted()->CurrentParts();
     CDiaryMerge::Plan plan;

@@ -1,5 +1,5 @@
-// The open diary: which paths can name one, which names are too long for
-// the files made beside it, and unlocking with the first entry's password.
+// The open diary: which paths can name one and what is named after them, which names are too long
+// for the files made beside it, and unlocking with the first entry's password.
 
 #include "store/DiarySession.h"
 
@@ -14,24 +14,53 @@ namespace {
 
 using DiarySessionTest = StoreTest;
 
-TEST(DiarySessionPaths, TheExtensionMustBeTheFileNamesOwn)
+TEST(DiaryNameTest, TheExtensionMustBeTheFileNamesOwnAndEveryNameComesFromIt)
 {
     struct Case
     {
         const char* path;
-        uint16_t location; // what ExtensionLocation finds
+        uint16_t location; // where the extension is found
     };
     for (const Case& c : {Case{"/d/travel.ilm", 10}, Case{"travel.x", 7}, Case{"/d.x/travel", 0},
                           Case{"/d/travel.", 0}, Case{"/d/.ilm", 4}, Case{"", 0}}) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(CDiarySession::ExtensionLocation(c.path), c.location);
-        EXPECT_EQ(CDiarySession::IsUsableExtension(c.path, c.location), c.location != 0);
+        EXPECT_EQ(CDiaryName(c.path).ExtLoc(), c.location);
+        EXPECT_EQ(CDiaryName(c.path).IsUsable(), c.location != 0);
     }
     // A position inside a folder name, before the dot, or past the end.
-    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d.x/travel", 4));
-    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", 9));
-    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", 13));
-    EXPECT_FALSE(CDiarySession::IsUsableExtension("/d/travel.ilm", -1));
+    EXPECT_FALSE(CDiaryName("/d.x/travel", 4).IsUsable());
+    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 9).IsUsable());
+    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 13).IsUsable());
+    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 0).IsUsable());
+
+    // Every name the program derives from a diary's.
+    const CDiaryName name("/h/ann/trip.2024.ilm");
+    EXPECT_EQ(name, CDiaryName("/h/ann/trip.2024.ilm", 17));
+    EXPECT_EQ(name.PartPath(DiaryPart::Index) + ' ' + name.DataPath() + ' ' + name.ReminderPath() +
+                  ' ' + name.PlannerPath() + ' ' + name.SwitchMarkerPath() + ' ' +
+                  name.DraftPath() + ' ' + name.DamagedDraftPath(1) + ' ' +
+                  name.DamagedDraftPath(2) + ' ' + name.LockPath(),
+              "/h/ann/trip.2024.ilm /h/ann/trip.2024.dlm /h/ann/trip.2024.rlm /h/ann/trip.2024.plm "
+              "/h/ann/trip.2024.ilm.pwswitch /h/ann/trip.2024.ilm.draft "
+              "/h/ann/trip.2024.ilm.draft.damaged /h/ann/trip.2024.ilm.draft.damaged-2 "
+              "/h/ann/trip.2024.lock");
+    EXPECT_EQ(name.Title() + ' ' + name.FileName() + ' ' + name.Folder(),
+              "trip.2024 trip.2024.ilm /h/ann");
+    EXPECT_FALSE(name.IsEncrypted());
+
+    const CDiaryName sealed = name.WithExtension(CDiaryName::kEncryptedExtension);
+    EXPECT_EQ(sealed.Path(), "/h/ann/trip.2024.dayloom");
+    EXPECT_EQ(sealed.ExtLoc(), 17);
+    EXPECT_TRUE(sealed.IsEncrypted());
+    EXPECT_EQ(sealed.WithExtension("ilm"), name);
+    EXPECT_FALSE(CDiaryName("/h/.dayloom").IsEncrypted());
+    EXPECT_FALSE(CDiaryName("/h/x.dayloom.ilm").IsEncrypted());
+
+    // Without a usable extension a sibling is neither the index nor a folder.
+    EXPECT_EQ(CDiaryName("/h/ann/plain").DataPath(), "/h/ann/plaind");
+    EXPECT_EQ(CDiaryName("/h/ann/plain", 200).DataPath(), "/h/ann/plaind");
+    EXPECT_EQ(CDiaryName("/h/ann/plain").Title(), "plain");
+    EXPECT_EQ(CDiaryName("plain.ilm").Folder(), ".");
 }
 
 // The longest name the program makes from the index name is
@@ -66,14 +95,14 @@ TEST_F(DiarySessionTest, NamesWhoseDerivedNamesPassTheLimitAreTooLong)
 
 TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
 {
-    CDiarySession empty(Diary(), ExtLoc(Diary()));
+    CDiarySession empty{CDiaryName(Diary())};
     EXPECT_FALSE(empty.ReadFirstEntry());
     EXPECT_TRUE(empty.IsNew());
     EXPECT_FALSE(empty.Unlock("")) << "a diary without entries has no password to match";
 
     Save("later", 2000, "Later-pw");
     Save("first", 1000, "Secret1");
-    CDiarySession session(Diary(), ExtLoc(Diary()));
+    CDiarySession session{CDiaryName(Diary())};
     ASSERT_TRUE(session.ReadFirstEntry());
     EXPECT_FALSE(session.IsNew());
     EXPECT_FALSE(session.Unlock("secret1")) << "case matters";

@@ -1,6 +1,6 @@
 // The encrypted diary file: round trips, the committed golden file, damage
-// of every byte and length told apart from a wrong password, forged headers,
-// and every commit step failed or cut short.
+// of every byte and length told apart from a wrong password, and forged
+// headers. A commit's failing steps are in the one file writer's table.
 
 #include "StoreTestSupport.h"
 #include "store/EncryptedDiaryFile.h"
@@ -384,62 +384,6 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     newer[kHeaderLengthAt + 1] = static_cast<char>((kHeaderSize + 100) >> 8);
     Reseal(newer, kHeaderSize + 100);
     EXPECT_EQ(StatusOf(newer), EncryptedStatus::NewerVersion);
-}
-
-// Fails each file step of a commit with EIO and, in a child process, dies
-// at each: the file then holds the old or the new content; a failure leaves
-// no temporary file and a later commit still works.
-TEST_F(EncryptedDiary, CommitFailsOrCrashesAtEveryStep)
-{
-    using Step = std::function<EncryptedResult(CEncryptedDiaryFile&)>;
-    const auto check = [&](const char* name, const Step& step, const std::string& newPassword) {
-        SCOPED_TRACE(name);
-        const auto attempt = [&](const CFileFaults::Hook& hook) {
-            Write(SampleParts("{\\rtf1 old}"));
-            CEncryptedDiaryFile file(Path());
-            EXPECT_TRUE(file.Open(kPassword).ok());
-            file.Parts()[DiaryPart::Texts] = "{\\rtf1 new}";
-            CFileFaults::Install(hook);
-            const EncryptedResult result = step(file);
-            CFileFaults::Install({});
-            return result;
-        };
-        const std::string before = (Write(SampleParts("{\\rtf1 old}")), Content());
-        int steps = 0;
-        ASSERT_TRUE(attempt([&](FileOp, const std::string&) { return ++steps, 0; }).ok());
-        const std::string after = Content(newPassword);
-        ASSERT_NE(before, after);
-
-        for (int k = 1; k <= steps; ++k) {
-            SCOPED_TRACE("step " + std::to_string(k));
-            int seen = 0;
-            const EncryptedResult result =
-                attempt([&](FileOp, const std::string&) { return ++seen == k ? EIO : 0; });
-            if (result.ok()) {
-                EXPECT_EQ(Content(newPassword), after);
-            } else {
-                EXPECT_EQ(result.cause, FileErrorCause::HardIO);
-                EXPECT_EQ(Content(), before);
-                EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
-            }
-
-            InChild([&] {
-                int count = 0;
-                attempt([&](FileOp, const std::string&) { return ++count == k ? _exit(0), 0 : 0; });
-                return 0;
-            });
-            const std::string state = Content();
-            EXPECT_TRUE(state == before || Content(newPassword) == after) << state;
-            // The next commit goes through, over any temporary file left behind.
-            EXPECT_TRUE(attempt({}).ok());
-        }
-    };
-    check(
-        "Commit", [](CEncryptedDiaryFile& f) { return f.Commit(); }, kPassword);
-    check(
-        "ChangePassword",
-        [](CEncryptedDiaryFile& f) { return f.ChangePassword("changed", KdfParams::Cheapest()); },
-        "changed");
 }
 
 } // namespace

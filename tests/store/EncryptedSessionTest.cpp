@@ -77,7 +77,7 @@ private:
 
 TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 {
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_NE(session.Encrypted(), nullptr);
     EXPECT_FALSE(session.ReadFirstEntry()) << "no file yet: a new diary";
     // The first password makes the key (cheaply here; SetPassword would
@@ -118,8 +118,8 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     // An unsaved draft beside it is sealed with the diary's key.
     EntryDraft draft;
     draft.rtf = "{\\rtf1 Marguerite, unsaved}";
-    const CDraftFile drafts(Path());
-    ASSERT_EQ(drafts.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    const CDraftFile drafts{CDiaryName(Path())};
+    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
     EXPECT_EQ(ReadFileBytes(drafts.Path()).find("Marguerite"), std::string::npos);
     EntryDraft back;
     ASSERT_EQ(drafts.Read(back, *CDraftSealer::ForSession(session)), CDraftFile::ReadResult::Ok);
@@ -132,7 +132,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
     // Reopened as the main window does: the file exists, so a password is
     // asked; a wrong one is not reported as anything else.
-    CDiarySession reopened(Path(), ExtLoc(Path()));
+    CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.ReadFirstEntry());
     EXPECT_FALSE(reopened.Unlock("first secret"));
     EXPECT_EQ(reopened.UnlockFailureMessage(), "");
@@ -154,7 +154,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
 TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
 {
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 kept}", 1000);
     const std::string before = Content(session);
@@ -182,7 +182,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_TRUE(session.Encrypted()->Commit().ok());
 
     session.Encrypted()->Lock();
-    CDiarySession reopened(Path(), ExtLoc(Path()));
+    CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
     EXPECT_EQ(Content(reopened), kept);
 }
@@ -199,19 +199,19 @@ TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
     };
     const std::string original = files("travel.ilm");
     const auto encrypt = [&] {
-        return CDiaryConversion::Encrypt(Diary(), ExtLoc(Diary()), Path(), "secret",
+        return CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "secret",
                                          KdfParams::Cheapest());
     };
     ASSERT_TRUE(encrypt().ok());
     EXPECT_EQ(encrypt().cause, FileErrorCause::AccessDenied) << "an existing file is kept";
 
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Unlock("secret"));
     EXPECT_EQ(Content(session), "{\\rtf1 from the old diary}\n{\\rtf1 and another}\n");
     // Under the original password the copy is the original, byte for byte.
-    EXPECT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
-                                                   ExtLoc(Diary("copy.ilm")), "secret"),
-              FileErrorCause::None);
+    EXPECT_TRUE(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(),
+                                                     CDiaryName(Diary("copy.ilm")), "secret")
+                    .ok());
     EXPECT_EQ(files("copy.ilm"), original);
 }
 
@@ -242,17 +242,17 @@ TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
     Save("{\\rtf1 first words}", 1000, "oldpw");
     Save("{\\rtf1 second words}", 2000, "oldpw");
     {
-        CDiarySession four(Diary(), ExtLoc(Diary()));
+        CDiarySession four{CDiaryName(Diary())};
         ASSERT_TRUE(four.ReadFirstEntry() && four.Unlock("oldpw"));
         auto store = four.MakeStore(1);
         ASSERT_TRUE(store->ReadEntry());
         store->entry.text = "{\\rtf1 second words, edited}";
         ASSERT_TRUE(store->ReplaceEntry(1));
     }
-    ASSERT_TRUE(CDiaryConversion::Encrypt(Diary(), ExtLoc(Diary()), Path(), "new passphrase",
+    ASSERT_TRUE(CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "new passphrase",
                                           KdfParams::Cheapest())
                     .ok());
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Unlock("new passphrase"));
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), "oldpw", "{\\rtf1 first words}");
     EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Texts].find("second words}"),
@@ -264,15 +264,15 @@ TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), "oldpw", "{\\rtf1 third words}");
 
     // The decrypted copy: the copy's password in its records and texts.
-    ASSERT_EQ(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(), Diary("copy.ilm"),
-                                                   ExtLoc(Diary("copy.ilm")), "copypw"),
-              FileErrorCause::None);
+    ASSERT_TRUE(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(),
+                                                     CDiaryName(Diary("copy.ilm")), "copypw")
+                    .ok());
     for (const char* other : {"oldpw", "new passphrase", "other passphrase"}) {
-        CDiarySession copy(Diary("copy.ilm"), ExtLoc(Diary("copy.ilm")));
+        CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
         ASSERT_TRUE(copy.ReadFirstEntry());
         EXPECT_FALSE(copy.Unlock(other)) << other;
     }
-    CDiarySession copy(Diary("copy.ilm"), ExtLoc(Diary("copy.ilm")));
+    CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
     ASSERT_TRUE(copy.ReadFirstEntry() && copy.Unlock("copypw"));
     EXPECT_EQ(Content(copy), Content(session));
     EXPECT_EQ(ReadFileBytes(Diary("copy.dlm")).find("words"), std::string::npos) << "masked";
@@ -282,17 +282,17 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
 {
     EntryDraft draft;
     draft.rtf = "{\\rtf1 unsaved words}";
-    const CDraftFile drafts(Path());
+    const CDraftFile drafts{CDiaryName(Path())};
     const auto read = [&](const CDraftSealer* sealer) {
         EntryDraft back;
         return sealer != nullptr && drafts.Read(back, *sealer) == CDraftFile::ReadResult::Ok &&
                back == draft;
     };
 
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Encrypted()->Create("first", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 saved}", 1000);
-    ASSERT_EQ(drafts.Write(draft, *CDraftSealer::ForSession(session)), 0);
+    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
     ASSERT_TRUE(session.ChangePassword(Passphrase("second")));
     EXPECT_TRUE(read(CDraftSealer::ForSession(session).get())) << "sealed under the new key";
 
@@ -305,10 +305,10 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
 
     // The same for a four-file diary and its text cipher.
     Save("{\\rtf1 four files}", 1000, "oldpw");
-    CDiarySession four(Diary(), ExtLoc(Diary()));
+    CDiarySession four{CDiaryName(Diary())};
     ASSERT_TRUE(four.ReadFirstEntry() && four.Unlock("oldpw"));
-    const CDraftFile fourDrafts(Diary());
-    ASSERT_EQ(fourDrafts.Write(draft, *CDraftSealer::ForSession(four)), 0);
+    const CDraftFile fourDrafts(four.Name());
+    ASSERT_TRUE(fourDrafts.Write(draft, *CDraftSealer::ForSession(four)).ok());
     ASSERT_TRUE(four.ChangePassword(Passphrase("newpw")));
     EntryDraft back;
     ASSERT_EQ(fourDrafts.Read(back, *CDraftSealer::ForSession(four)), CDraftFile::ReadResult::Ok);
@@ -340,28 +340,29 @@ TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
     draft.rtf = "{\\rtf1 unsaved}";
     {
         // Read-only media: opened as it is, never written.
-        CDiarySession readOnly(Path(), ExtLoc(Path()));
+        CDiarySession readOnly{CDiaryName(Path())};
         readOnly.SetReadOnly(true);
         ASSERT_TRUE(readOnly.Unlock(typed));
         EXPECT_EQ(Content(readOnly), "{\\rtf1 old words}\n");
-        ASSERT_EQ(CDraftFile(Path()).Write(draft, *CDraftSealer::ForSession(readOnly)), 0);
+        ASSERT_TRUE(
+            CDraftFile(CDiaryName(Path())).Write(draft, *CDraftSealer::ForSession(readOnly)).ok());
     }
     EXPECT_EQ(ReadFileBytes(Path()), v2);
 
-    CDiarySession session(Path(), ExtLoc(Path()));
+    CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Unlock(typed));
     const std::string v3 = ReadFileBytes(Path());
     EXPECT_EQ(v3[encrypted::kVersionAt], 3);
     EXPECT_EQ(Content(session), "{\\rtf1 old words}\n");
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), cp1252, "{\\rtf1 old words}");
     EntryDraft back;
-    ASSERT_EQ(CDraftFile(Path()).Read(back, *CDraftSealer::ForSession(session)),
+    ASSERT_EQ(CDraftFile(CDiaryName(Path())).Read(back, *CDraftSealer::ForSession(session)),
               CDraftFile::ReadResult::Ok);
     EXPECT_EQ(back, draft);
     session.Encrypted()->Lock();
 
     // From now on the UTF-8 form opens it, and opening writes nothing.
-    CDiarySession again(Path(), ExtLoc(Path()));
+    CDiarySession again{CDiaryName(Path())};
     EXPECT_FALSE(again.Unlock(Passphrase(cp1252, cp1252)));
     ASSERT_TRUE(again.Unlock(Passphrase("p\xC3\xA4sswort", std::nullopt)));
     EXPECT_EQ(ReadFileBytes(Path()), v3);

@@ -1,9 +1,12 @@
-// Every rewriting operation, failed or cut short at each of its file steps in
-// turn: the diary must afterwards open with its old or its new content, never
-// less. Also a lock held by another process and a read-only folder.
+// Every operation that writes, failed or cut short at each of its file steps
+// in turn: a failure leaves every file of the diary byte for byte as it was
+// and is reported once; after a crash the diary opens with its old or its new
+// content, never less. Also a lock held by another process and a read-only
+// folder.
 
 #include "StoreTestSupport.h"
 
+#include <map>
 #include <sstream>
 
 using namespace storetest;
@@ -55,6 +58,15 @@ protected:
         return out.str();
     }
 
+    // Every file in the diary's folder with its bytes.
+    std::map<std::string, std::string> Files() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& file : std::filesystem::directory_iterator(Dir()))
+            files[file.path().filename().string()] = ReadFileBytes(file.path().string());
+        return files;
+    }
+
     // Temporary files and markers in the diary's folder.
     std::string Leftovers() const
     {
@@ -104,21 +116,10 @@ protected:
         Start(prepare);
         const std::string before = Snapshot();
         int steps = 0;
-        // A temporary file is flushed before it is renamed, the folder after.
-        std::vector<std::string> flushed;
-        bool folderFlushed = true;
-        CFileFaults::Install([&](FileOp o, const std::string& path) {
-            if (o == FileOp::Flush)
-                flushed.push_back(path);
-            if (o == FileOp::Rename) {
-                EXPECT_NE(std::find(flushed.begin(), flushed.end(), path + ".tmp"), flushed.end());
-            }
-            folderFlushed = o == FileOp::Rename ? false : folderFlushed || path == Dir();
-            return steps += o != FileOp::Read, 0;
-        });
+        CFileFaults::Install(
+            [&](FileOp o, const std::string&) { return steps += o != FileOp::Read, 0; });
         ASSERT_TRUE(Run(op));
         CFileFaults::Install({});
-        EXPECT_TRUE(folderFlushed) << "no folder flush after the last rename";
         const std::string after = Snapshot();
         ASSERT_NE(before, after);
         ASSERT_GT(steps, 0);
@@ -128,14 +129,18 @@ protected:
                 SCOPED_TRACE("failing step " + std::to_string(k) + " with errno " +
                              std::to_string(error));
                 Start(prepare);
+                const auto files = Files();
                 messages.clear();
                 AtStep(k, [error] { return error; });
                 const bool result = Run(op);
                 CFileFaults::Install({});
+                if (!result) {
+                    EXPECT_EQ(Files(), files) << "a failure changes no byte of any file";
+                    EXPECT_EQ(messages.size(), 1u) << "a failure is reported, once";
+                }
                 // A committed switch is finished by that reopening.
                 EXPECT_EQ(Snapshot(), result ? after : before);
                 EXPECT_EQ(Leftovers(), "") << "a failed rewrite leaves nothing behind";
-                EXPECT_TRUE(result || !messages.empty()) << "a failure must be reported";
             }
             // A crash at step k: a child process dies there, the parent reopens.
             SCOPED_TRACE("crash at step " + std::to_string(k));
@@ -223,10 +228,11 @@ TEST_F(FailureInjection, LockHeldElsewhereIsASharingViolation)
         CDiaryStore store = Store();
         EXPECT_FALSE(store.ReadFirstEntry() || store.DeleteEntry(0) || store.ChangePassword("x") ||
                      store.ReplaceEntry(0));
+        // Thrown, not reported as well: the editor shows it, once.
         EXPECT_THROW(store.AppendEntry(), CFileError);
     }
     EXPECT_EQ(ReadFileBytes(Diary()), index);
-    ASSERT_EQ(messages.size(), 5u);
+    ASSERT_EQ(messages.size(), 4u);
     EXPECT_EQ(messages[0], "A sharing violation occurred while accessing " + Diary() + ".");
     EXPECT_TRUE(Store().ReadFirstEntry());
 }
@@ -245,7 +251,7 @@ TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return 90;
         int bad = 0;
-        const std::string denied = "Access to " + Temp('i') + " was denied.";
+        const std::string denied = "Access to " + Diary() + " was denied.";
         CDiaryStore store = Store();
         store.m_nEntryCount = 3;
         std::vector<std::string> seen;

@@ -148,13 +148,6 @@ TEST_F(RecordLayout, ReplaceEntryRewritesItsRecordAndAppendsItsText)
     EXPECT_TRUE(messages.empty());
 }
 
-// An extension position past the end never makes a sibling the index itself.
-TEST_F(RecordLayout, ExtensionPositionPastTheEndNeverNamesTheIndex)
-{
-    CDiaryStore bare(0, Diary("plain"), 200);
-    EXPECT_NE(bare.m_strDataPath, bare.m_strIndexPath);
-}
-
 TEST_F(RecordLayout, ReminderAndTaskRecords)
 {
     CDiaryStore store = Store();

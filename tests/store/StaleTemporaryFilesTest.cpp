@@ -40,12 +40,12 @@ TEST_F(StaleTemporaryFiles, LeftoversMadeBeforeTheOpeningGoOthersStay)
 
     // A committed password change is finished from its files on the next open.
     WriteFileBytes(Marker(), "");
-    EXPECT_TRUE(RemoveStaleTemporaryFiles(Diary(), ExtLoc(Diary()), kNow).empty());
+    EXPECT_TRUE(RemoveStaleTemporaryFiles(CDiaryName(Diary()), kNow).empty());
     std::filesystem::remove(Marker());
 
     // One being written right now stays.
     SetModified(own[1], kNow);
-    EXPECT_EQ(RemoveStaleTemporaryFiles(Diary(), ExtLoc(Diary()), kNow),
+    EXPECT_EQ(RemoveStaleTemporaryFiles(CDiaryName(Diary()), kNow),
               (std::vector<std::string>{own[0], own[2], own[3], own[4]}));
     EXPECT_TRUE(Exists(own[1]));
     for (const std::string& path : others)
@@ -56,7 +56,7 @@ TEST_F(StaleTemporaryFiles, LeftoversMadeBeforeTheOpeningGoOthersStay)
     SetModified(Diary("vault.dayloom.tmp"), kNow - 1);
     WriteFileBytes(Diary("vault.dayloom.draft.tmp"), "sealed draft");
     SetModified(Diary("vault.dayloom.draft.tmp"), kNow - 1);
-    EXPECT_EQ(RemoveStaleTemporaryFiles(Diary("vault.dayloom"), 0, kNow),
+    EXPECT_EQ(RemoveStaleTemporaryFiles(CDiaryName(Diary("vault.dayloom")), kNow),
               std::vector<std::string>{Diary("vault.dayloom.draft.tmp")});
     EXPECT_TRUE(std::filesystem::is_symlink(Diary("vault.dayloom.tmp")));
     EXPECT_EQ(ReadFileBytes(others[0]), "keep");

@@ -167,14 +167,10 @@ protected:
     {
         return (m_dir / name).string();
     }
-    static uint16_t ExtLoc(const std::string& path)
-    {
-        return static_cast<uint16_t>(path.rfind('.') + 1);
-    }
     std::string Sibling(char letter, const std::string& name = "travel.ilm") const
     {
         std::string path = Diary(name);
-        path[ExtLoc(path)] = letter;
+        path[path.rfind('.') + 1] = letter;
         return path;
     }
     std::string Temp(char letter) const { return CDiaryStore::TempPathFor(Sibling(letter)); }
@@ -188,7 +184,7 @@ protected:
     // A store on the diary, as each command makes one.
     CDiaryStore Store(uint32_t index = 0, const std::string& name = "travel.ilm") const
     {
-        return CDiaryStore(index, Diary(name), ExtLoc(Diary(name)));
+        return CDiaryStore(index, CDiaryName(Diary(name)));
     }
 
     // Saves one entry the way the New Entry editor does.

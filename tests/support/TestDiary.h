@@ -54,16 +54,22 @@ inline std::string Encoded(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// The diary's name as the Open/Create dialog gives it.
+inline CDiaryName NameOf(const QString& path)
+{
+    return CFileDialogs::ChoiceFromPath(path).name;
+}
+
 inline uint16_t ExtLocOf(const QString& path)
 {
-    return CFileDialogs::ChoiceFromPath(path).extLoc;
+    return NameOf(path).ExtLoc();
 }
 
 // Appends the entries under `password` and sorts the diary.
 inline void WriteDiary(const QString& path, const std::vector<EntryValues>& entries,
                        const std::string& password)
 {
-    CDiaryStore store(0, Encoded(path), ExtLocOf(path));
+    CDiaryStore store(0, NameOf(path));
     for (const EntryValues& values : entries) {
         store.entry = DiaryEntry{};
         store.entry.time = values.time;

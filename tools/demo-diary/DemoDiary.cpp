@@ -17,10 +17,7 @@ void SetText(char* field, size_t size, const char* text)
 
 } // namespace
 
-CDemoDiary::CDemoDiary(std::string path, uint16_t extLoc, int64_t now)
-    : m_strPath(std::move(path)), m_nExtLoc(extLoc), m_timeNow(now)
-{
-}
+CDemoDiary::CDemoDiary(CDiaryName name, int64_t now) : m_name(std::move(name)), m_timeNow(now) {}
 
 int64_t CDemoDiary::LocalDay(int64_t now, int days, int hour, int minute)
 {
@@ -39,7 +36,7 @@ void CDemoDiary::WriteEntries(const std::string& password, const std::string& rt
                               std::span<const DemoDay> days) const
 {
     for (const DemoDay& day : days) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, m_name);
         DiaryEntry& entry = store.entry;
         SetText(entry.password, sizeof entry.password, password.c_str());
         entry.time = LocalDay(m_timeNow, -day.daysAgo, 21, 17);
@@ -61,7 +58,7 @@ void CDemoDiary::WriteEntries(const std::string& password, const std::string& rt
 void CDemoDiary::WriteReminders(std::span<const DemoReminder> reminders) const
 {
     for (const DemoReminder& r : reminders) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, m_name);
         store.reminder.time = LocalDay(m_timeNow, r.days, 9);
         SetText(store.reminder.description, sizeof store.reminder.description, r.text);
         store.AppendReminder();
@@ -72,7 +69,7 @@ void CDemoDiary::WriteReminders(std::span<const DemoReminder> reminders) const
 void CDemoDiary::WritePlanner(std::span<const DemoTask> tasks) const
 {
     for (const DemoTask& t : tasks) {
-        CDiaryStore store(0, m_strPath, m_nExtLoc);
+        CDiaryStore store(0, m_name);
         store.task.plannedTime = LocalDay(m_timeNow, t.plannedDays, 10);
         store.task.doneTime = t.done ? LocalDay(m_timeNow, t.doneDays, 18) : store.task.plannedTime;
         SetText(store.task.description, sizeof store.task.description, t.text);

@@ -3,6 +3,8 @@
 // and planner tasks dated relative to a given "now", so the same now always
 // gives the same diary.
 
+#include "store/DiaryName.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -34,8 +36,8 @@ struct DemoTask
 class CDemoDiary
 {
 public:
-    // `path` is the index file; its siblings are created beside it.
-    CDemoDiary(std::string path, uint16_t extLoc, int64_t now);
+    // The index file's siblings are created beside it.
+    CDemoDiary(CDiaryName name, int64_t now);
 
     // Local midnight of the day `days` from `now`, plus the given time.
     static int64_t LocalDay(int64_t now, int days, int hour, int minute = 0);
@@ -49,7 +51,6 @@ public:
     void WritePlanner(std::span<const DemoTask> tasks) const;
 
 private:
-    std::string m_strPath;
-    uint16_t m_nExtLoc;
+    CDiaryName m_name;
     int64_t m_timeNow;
 };

@@ -107,9 +107,9 @@ int main(int argc, char** argv)
     }
     const int64_t now =
         argc == 4 ? std::strtoll(argv[3], nullptr, 10) : static_cast<int64_t>(std::time(nullptr));
-    const auto extLoc = static_cast<uint16_t>(dot + 1);
+    const CDiaryName name(path);
     try {
-        const CDemoDiary diary(path, extLoc, now);
+        const CDemoDiary diary(name, now);
         diary.WriteEntries(password, kRtfHead, kDays);
         diary.WriteReminders(kReminders);
         diary.WritePlanner(kTasks);
@@ -118,6 +118,6 @@ int main(int argc, char** argv)
         return 1;
     }
     // The extension position the settings' "ExtLoc" needs for this diary.
-    std::printf("%u\n", static_cast<unsigned>(extLoc));
+    std::printf("%u\n", static_cast<unsigned>(name.ExtLoc()));
     return 0;
 }

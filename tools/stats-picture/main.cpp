@@ -52,7 +52,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     const std::string path = QFile::encodeName(folder.filePath("Journal.ilm")).toStdString();
-    const auto extLoc = static_cast<uint16_t>(path.size() - 3);
+    const CDiaryName name(path);
     std::vector<DemoDay> days;
     std::mt19937 random(11);
     for (int ago = 730; ago >= 0; --ago) {
@@ -64,11 +64,10 @@ int main(int argc, char** argv)
         days.push_back({ago, mood, -int(random() % 3), -int(random() % 2), int(random() % 5) - 2,
                         false, false, 0.0f, 0, kTexts[random() % 6]});
     }
-    CDemoDiary(path, extLoc, now)
-        .WriteEntries("weave", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 ",
-                      days);
+    CDemoDiary(name, now).WriteEntries(
+        "weave", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 ", days);
 
-    CDiarySession session(path, extLoc);
+    CDiarySession session(name);
     CStatisticsDlg dialog(session, now);
     dialog.SetYear(dialog.Year() - 1); // a whole year of colours
     dialog.show();

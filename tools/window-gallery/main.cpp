@@ -247,10 +247,9 @@ void Click(QAbstractButton* button, int times = 1)
     }
 }
 
-void ShootNewEntry(CGallery& gallery, QWidget* parent, const QString& diary, uint16_t extLoc,
-                   int64_t now)
+void ShootNewEntry(CGallery& gallery, QWidget* parent, const CDiaryName& diary, int64_t now)
 {
-    CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+    CDiarySession session(diary);
     session.SetPassword(kPassword);
     CNewEntryDlg editor(parent, session, now);
     editor.show();
@@ -327,9 +326,9 @@ int main(int argc, char** argv)
     CPrintDialog::SetScripted(true);
 
     const QString diary = work.filePath(QStringLiteral("Journal.ilm"));
-    const auto extLoc = static_cast<uint16_t>(QFile::encodeName(diary).lastIndexOf('.') + 1);
+    const CDiaryName name(QFile::encodeName(diary).toStdString());
     try {
-        const CDemoDiary demo(QFile::encodeName(diary).toStdString(), extLoc, now);
+        const CDemoDiary demo(name, now);
         demo.WriteEntries(kPassword, kRtfHead, kDays);
         demo.WriteReminders(kReminders);
         demo.WritePlanner(kTasks);
@@ -339,7 +338,7 @@ int main(int argc, char** argv)
     }
     CSettings::WriteProfileInt(QStringLiteral("OpenLastDiary"), 1);
     CSettings::WriteProfileString(QStringLiteral("DiaryFile"), diary);
-    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), extLoc);
+    CSettings::Set(CSettings::kExtLoc, name.ExtLoc());
     CSettings::WriteProfileString(QStringLiteral("shortFile"), QStringLiteral("Journal"));
 
     CGallery gallery(output);
@@ -380,7 +379,7 @@ int main(int argc, char** argv)
     mainWindow.resize(mainWindow.sizeHint());
     Settle();
 
-    ShootNewEntry(gallery, &mainWindow, diary, extLoc, now);
+    ShootNewEntry(gallery, &mainWindow, name, now);
     {
         COptionsDlg options(&mainWindow);
         options.show();
@@ -392,14 +391,14 @@ int main(int argc, char** argv)
         gallery.Save(&change, QStringLiteral("07-change-password"));
     }
     {
-        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        const CDiarySession session(name);
         CRemindersDlg reminders(&mainWindow, session);
         reminders.show();
         QTest::keyClicks(reminders.DescriptionEdit(), QStringLiteral("Water the tomatoes"));
         gallery.Save(&reminders, QStringLiteral("08-reminders"));
     }
     {
-        const CDiarySession session(QFile::encodeName(diary).toStdString(), extLoc);
+        const CDiarySession session(name);
         CPlannerDlg planner(&mainWindow, session);
         planner.show();
         Settle();

@@ -31,7 +31,8 @@ struct RatingLabelKey
     int value;
 };
 
-// The 19 settings keys with their defaults, mood -3 first, dream +2 last.
+// The 19 settings keys with their defaults (CSettings::kRatingLabels), mood
+// -3 first, dream +2 last.
 const std::array<RatingLabelKey, 19>& RatingLabelKeys();
 
 int RatingLowest(RatingScale scale);

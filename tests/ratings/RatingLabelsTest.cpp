@@ -1,6 +1,6 @@
 // Rating labels come from the user's settings with fixed defaults; the mood
 // faces are BMP files beside the program.
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"

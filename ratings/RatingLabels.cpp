@@ -1,4 +1,4 @@
-#include "widgets/RatingLabels.h"
+#include "ratings/RatingLabels.h"
 
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
@@ -6,26 +6,24 @@
 #include <QImageReader>
 
 namespace {
+// The keys and defaults are the settings' own, in the same order.
+constexpr RatingLabelKey Key(size_t i, RatingScale scale, int value)
+{
+    return {CSettings::kRatingLabels[i].key, CSettings::kRatingLabels[i].defaultValue, scale,
+            value};
+}
+
 constexpr std::array<RatingLabelKey, 19> kKeys = {{
-    {"MoodMThree", "Depressed", RatingScale::Mood, -3},
-    {"MoodMTwo", "Sad", RatingScale::Mood, -2},
-    {"MoodMOne", "Not Good", RatingScale::Mood, -1},
-    {"MoodZero", "Neutral", RatingScale::Mood, 0},
-    {"MoodPOne", "Good", RatingScale::Mood, 1},
-    {"MoodPTwo", "Very Good", RatingScale::Mood, 2},
-    {"MoodPThree", "Excellent", RatingScale::Mood, 3},
-    {"FatigueMTwo", "Exhausted", RatingScale::Fatigue, -2},
-    {"FatigueMOne", "Tired", RatingScale::Fatigue, -1},
-    {"FatigueZero", "Normal", RatingScale::Fatigue, 0},
-    {"ShapeMThree", "Very Sick", RatingScale::Shape, -3},
-    {"ShapeMTwo", "Sick", RatingScale::Shape, -2},
-    {"ShapeMOne", "Not Well", RatingScale::Shape, -1},
-    {"ShapeZero", "Healthy", RatingScale::Shape, 0},
-    {"DreamMTwo", "Nightmare", RatingScale::Dream, -2},
-    {"DreamMOne", "Strange", RatingScale::Dream, -1},
-    {"DreamZero", "Neutral", RatingScale::Dream, 0},
-    {"DreamPOne", "Amusing", RatingScale::Dream, 1},
-    {"DreamPTwo", "Fun", RatingScale::Dream, 2},
+    Key(0, RatingScale::Mood, -3),    Key(1, RatingScale::Mood, -2),
+    Key(2, RatingScale::Mood, -1),    Key(3, RatingScale::Mood, 0),
+    Key(4, RatingScale::Mood, 1),     Key(5, RatingScale::Mood, 2),
+    Key(6, RatingScale::Mood, 3),     Key(7, RatingScale::Fatigue, -2),
+    Key(8, RatingScale::Fatigue, -1), Key(9, RatingScale::Fatigue, 0),
+    Key(10, RatingScale::Shape, -3),  Key(11, RatingScale::Shape, -2),
+    Key(12, RatingScale::Shape, -1),  Key(13, RatingScale::Shape, 0),
+    Key(14, RatingScale::Dream, -2),  Key(15, RatingScale::Dream, -1),
+    Key(16, RatingScale::Dream, 0),   Key(17, RatingScale::Dream, 1),
+    Key(18, RatingScale::Dream, 2),
 }};
 
 // Works for both const and non-const labels.

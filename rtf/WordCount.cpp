@@ -1,4 +1,4 @@
-#include "widgets/WordCount.h"
+#include "rtf/WordCount.h"
 
 int CountWords(QStringView text)
 {
