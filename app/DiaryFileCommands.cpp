@@ -12,7 +12,6 @@
 #include "store/DiarySession.h"
 #include "store/FileError.h"
 
-
 std::optional<CDiaryFileCommands::Reopened> CDiaryFileCommands::ReopenLast()
 {
     if (CSettings::Get(CSettings::kOpenLastDiary) != 1) {
@@ -68,8 +67,9 @@ void CDiaryFileCommands::OpenChosen(const std::optional<DiaryChoice>& choice)
             CRecentDiaries::Add(CPathText::Decoded(choice->name.Path()));
             extLoc = choice->name.ExtLoc();
         }
-        CSettings::Set(CSettings::kDiaryFile,
-                       m_diary.IsOpen() ? CPathText::Decoded(m_diary.Session()->Path()) : QString());
+        CSettings::Set(CSettings::kDiaryFile, m_diary.IsOpen()
+                                                  ? CPathText::Decoded(m_diary.Session()->Path())
+                                                  : QString());
         CSettings::Set(CSettings::kExtLoc, extLoc);
     });
 }

@@ -59,8 +59,7 @@ public:
         }
         // An encrypted diary may also be damaged or too new to read.
         const std::string why = m_session.UnlockFailureMessage();
-        CMessageBox::Show(this,
-                          why.empty() ? kInvalidPassword : CPathText::Decoded(why),
+        CMessageBox::Show(this, why.empty() ? kInvalidPassword : CPathText::Decoded(why),
                           CAppInfo::Title());
         if (!why.empty()) {
             m_bFailed = true;

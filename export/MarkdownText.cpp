@@ -277,8 +277,7 @@ QString MarkdownOf(const QTextDocument& document)
                     // A picture the export wrote beside the file.
                     lines.back().push_back({c, false, false,
                                             QStringLiteral("![picture](") +
-                                                format.toImageFormat().name() +
-                                                QLatin1Char(')')});
+                                                format.toImageFormat().name() + QLatin1Char(')')});
                 }
             }
         }

@@ -16,8 +16,8 @@
 #include "store/DiaryStore.h"
 #include "widgets/EntryRichEdit.h"
 
-#include <QBuffer>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -178,7 +178,8 @@ void BM_StartupToWindow(benchmark::State& state)
     const QString path = Diary(static_cast<int>(state.range(0)));
     CSettings::WriteProfileInt(QStringLiteral("OpenLastDiary"), 1);
     CSettings::WriteProfileString(QStringLiteral("DiaryFile"), path);
-    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"), CFileDialogs::ChoiceFromPath(path).name.ExtLoc());
+    CSettings::WriteProfileInt(QStringLiteral("ExtLoc"),
+                               CFileDialogs::ChoiceFromPath(path).name.ExtLoc());
     CSettings::WriteProfileString(QStringLiteral("shortFile"), QStringLiteral("diary"));
     for (auto _ : state) {
         state.PauseTiming();
