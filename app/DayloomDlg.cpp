@@ -56,11 +56,10 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     setWindowTitle(CAppInfo::Title());
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/dayloom.svg")));
-    // The last diary's password is asked before the window is built: the
-    // prompt centres on the screen, where the window will be, and unlocking
-    // an encrypted diary (whose key derivation takes 64 MiB for a moment)
-    // does not hold that memory together with all the window holds.
-    // A diary named on the command line is opened in place of the last one.
+    // The last diary's password is asked before the window is built (the
+    // prompt centres where the window will be, and an encrypted diary's key
+    // derivation does not add its 64 MiB to all the window holds); a diary
+    // named on the command line is opened in its place.
     std::optional<CDiaryFileCommands::Reopened> reopened =
         startDiary.isEmpty() ? CDiaryFileCommands::ReopenLast() : std::nullopt;
 
@@ -76,11 +75,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     connect(m_pDiary, &COpenDiary::entriesChanged, this, &CDayloomDlg::OnEntriesChanged);
     connect(m_pSearchMode, &CSearchMode::NextRequested, this, &CDayloomDlg::OnNext);
     // A second window tried to open this diary: this one comes forward.
-    connect(m_pDiary, &COpenDiary::raiseRequested, this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
+    connect(m_pDiary, &COpenDiary::raiseRequested, this, &QWidget::showNormal);
+    connect(m_pDiary, &COpenDiary::raiseRequested, this, &QWidget::raise);
+    connect(m_pDiary, &COpenDiary::raiseRequested, this, &QWidget::activateWindow);
 
     m_pFiles = std::make_unique<CDiaryFileCommands>(*m_pDiary, *this);
     m_pEntries = std::make_unique<CEntryCommands>(*m_pDiary, *m_pBrowser, *m_pFiles, *this);
@@ -91,9 +88,8 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     m_pForeignImport = std::make_unique<CForeignImportHost>(*m_pDiary, *m_pFiles, *this);
 
     BuildControls();
-    // Messages while the last diary is loaded centre on this window, so
-    // give it its size and its place in the middle of the screen first, not
-    // the corner it would have before it is shown.
+    // Messages while the last diary is loaded centre on this window: its
+    // size and its place in the middle of the screen come first.
     adjustSize();
     QRect frame(QPoint(), size());
     frame.moveCenter(screen()->availableGeometry().center());
@@ -136,8 +132,6 @@ bool CDayloomDlg::IsSearching() const
 {
     return m_pSearchMode->IsOn();
 }
-
-// ---------------------------------------------------------------- controls
 
 void CDayloomDlg::BuildControls()
 {
@@ -285,8 +279,6 @@ void CDayloomDlg::paintEvent(QPaintEvent* event)
     }
 }
 
-// ---------------------------------------------------------- the open diary
-
 void CDayloomDlg::OnInitDialog()
 {
     // The choice box has read which series are shown.
@@ -394,8 +386,6 @@ void CDayloomDlg::OnShowFlagsChanged()
     m_pBrowser->Panel()->ApplyShown(m_pGraphChoice->Shown());
     m_pBrowser->FocusList();
 }
-
-// ---------------------------------------------------------------- commands
 
 void CDayloomDlg::OnFirst()
 {
