@@ -449,6 +449,12 @@ void CRtfReader::OpenGroup()
     m_stack.push_back(m_state);
     m_bGroupStart = true;
     m_pGroupOpen = m_p - 1;
+    if (m_state.dest == Dest::Picture) {
+        // A group inside a picture (its properties, or damage) is neither
+        // text nor a table: it is passed over, as reading the plain text
+        // passes over the whole picture.
+        SkipGroup();
+    }
 }
 
 void CRtfReader::CloseGroup()

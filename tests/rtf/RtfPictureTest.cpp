@@ -236,6 +236,9 @@ TEST(RtfPictureTest, HostilePicturesAreShownAsThePlaceholderAndStayStable)
         {"hidden", "{\\rtf1 a{\\v{\\pict\\pngblip 0102}}b}", QStringLiteral("ab")},
         {"in the font table", "{\\rtf1{\\fonttbl{\\f0{\\pict\\pngblip 00}Arial;}}a}",
          QStringLiteral("a")},
+        {"a font table inside, cut short",
+         "{\\rtf1 a{\\pict\\pngblip 0102{\\fonttbl{\\f0\\fcharset204 X;",
+         QStringLiteral("a\uFFFC")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
