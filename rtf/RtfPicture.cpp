@@ -35,7 +35,12 @@ QSize RtfPicture::ShownSize() const
     if (Sane(goalWidth) != 0 && Sane(goalHeight) != 0) {
         return {pixels(goalWidth), pixels(goalHeight)};
     }
-    if (Sane(pixelWidth * kTwipsPerPixel) != 0 && Sane(pixelHeight * kTwipsPerPixel) != 0) {
+    // Pixel counts as large as an RTF number can be: compared in twips
+    // without overflowing.
+    const auto sanePixels = [](int count) {
+        return count > 0 && count <= RtfPicture::kMaxTwips / kTwipsPerPixel;
+    };
+    if (sanePixels(pixelWidth) && sanePixels(pixelHeight)) {
         return {pixelWidth, pixelHeight};
     }
     return kPlaceholderSize;

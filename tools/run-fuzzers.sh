@@ -13,7 +13,7 @@ for f in "$build"/fuzz/fuzz_*; do
     seeds=()
     [ -d "$root/fuzz/corpus/$name" ] && seeds+=("$root/fuzz/corpus/$name")
     echo "== fuzzing $name for ${seconds}s"
-    if ! QT_QPA_PLATFORM=offscreen "$f" -max_total_time="$seconds" -rss_limit_mb=2048 \
+    if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/fuzz/lsan-suppressions.txt" "$f" -max_total_time="$seconds" -rss_limit_mb=2048 \
             -timeout=10 -max_len=65536 "$scratch" "${seeds[@]}" >"$scratch.log" 2>&1; then
         tail -n 60 "$scratch.log"
         status=1
