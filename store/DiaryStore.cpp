@@ -477,7 +477,7 @@ void CDiaryStore::AppendEntry()
 
     const uint64_t dataEnd = m_dataFile.Length();
     if (dataEnd + entry.text.size() > kMaxOffset)
-        throw CFileError(FileErrorCause::DiskFull, m_strDataPath);
+        throw CFileError(FileErrorCause::BeyondFormat, m_strDataPath);
     entry.textOffset = static_cast<uint32_t>(dataEnd);
     entry.textLength = static_cast<uint32_t>(entry.text.size());
 
@@ -676,7 +676,7 @@ bool CDiaryStore::ReplaceEntry(uint32_t index)
 
         dataEnd = m_dataFile.Length();
         if (dataEnd + entry.text.size() > kMaxOffset)
-            throw CFileError(FileErrorCause::DiskFull, m_strDataPath);
+            throw CFileError(FileErrorCause::BeyondFormat, m_strDataPath);
         entry.textOffset = static_cast<uint32_t>(dataEnd);
         entry.textLength = static_cast<uint32_t>(entry.text.size());
         entry.passwordLength =

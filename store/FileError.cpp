@@ -48,6 +48,10 @@ std::string FileErrorMessage(FileErrorCause cause, const std::string& path)
         return Fill("Disk full while accessing %1.", path);
     case FileErrorCause::EndOfFile:
         return Fill("An attempt was made to access %1 past its end.", path);
+    case FileErrorCause::BeyondFormat:
+        return Fill("%1 would grow past the 4 GB a diary's texts can take, so this was not "
+                    "saved. Start a new diary for the years to come.",
+                    path);
     }
     return Fill("An unknown error occurred while accessing %1.", path);
 }

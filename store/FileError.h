@@ -21,6 +21,8 @@ enum class FileErrorCause
     LockViolation,
     DiskFull,
     EndOfFile,
+    // The diary's texts would grow past the 4 GB its records can address.
+    BeyondFormat,
 };
 
 // The user's message for a cause, with the file's full path in it

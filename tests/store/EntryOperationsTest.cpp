@@ -3,6 +3,8 @@
 
 #include "StoreTestSupport.h"
 
+#include <unistd.h>
+
 using namespace storetest;
 
 namespace {
@@ -218,4 +220,21 @@ TEST_F(EntryOperations, RecordsAddedAfterTheLastWasDeletedWhileHeldAreKept)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(EntryOperations, ATextBeyondWhatTheRecordsCanAddressIsRefusedAndSaid)
+{
+    Save("first", 1);
+    const std::string index = ReadFileBytes(Sibling('i'));
+    // A texts file 20 bytes short of 4 GB, without the disk space.
+    ASSERT_EQ(::truncate(Sibling('d').c_str(), 0xFFFFFFFFll - 20), 0);
+    CDiaryStore store = Store();
+    Fill(store, 2, std::string(100, 'x'));
+    try {
+        store.AppendEntry();
+        FAIL() << "the entry was saved";
+    } catch (const CFileError& error) {
+        EXPECT_EQ(error.cause(), FileErrorCause::BeyondFormat);
+        EXPECT_NE(std::string(error.what()).find("past the 4 GB"), std::string::npos);
+    }
+    EXPECT_EQ(ReadFileBytes(Sibling('i')), index);
+}
 } // namespace
