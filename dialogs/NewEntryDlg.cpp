@@ -12,6 +12,7 @@
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
+#include "store/TimeText.h"
 #include "widgets/EntryRichEdit.h"
 #include "widgets/RatingSpin.h"
 #include "widgets/SpellChecker.h"
@@ -657,20 +658,13 @@ std::optional<int64_t> CNewEntryDlg::ComposeTime(const QDate& date, const QTime&
     if (!date.isValid() || !timeOfDay.isValid()) {
         return std::nullopt;
     }
-    std::tm parts{};
-    parts.tm_year = date.year() - 1900;
-    parts.tm_mon = date.month() - 1;
-    parts.tm_mday = date.day();
-    parts.tm_hour = timeOfDay.hour();
-    parts.tm_min = timeOfDay.minute();
-    parts.tm_sec = timeOfDay.second();
-    parts.tm_isdst = -1;
-    const std::time_t time = std::mktime(&parts);
-    // mktime's -1 is also its failure value; that moment is unstorable anyway.
-    if (time < 0 || static_cast<int64_t>(time) > kLatestStorableTime) {
+    const int64_t time = LocalMoment(date.year(), date.month(), date.day(), timeOfDay.hour(),
+                                     timeOfDay.minute(), timeOfDay.second());
+    // -1 is also the failure value; that moment is unstorable anyway.
+    if (time < 0 || time > kLatestStorableTime) {
         return std::nullopt;
     }
-    return static_cast<int64_t>(time);
+    return time;
 }
 
 std::optional<float> CNewEntryDlg::ParseTemperature(const QString& text)

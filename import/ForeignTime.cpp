@@ -1,5 +1,7 @@
 #include "import/ForeignTime.h"
 
+#include "store/TimeText.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -66,15 +68,8 @@ std::optional<QTime> TimeOfText(QStringView text)
 
 int64_t LocalSeconds(const QDate& date, const QTime& time)
 {
-    std::tm broken{};
-    broken.tm_year = date.year() - 1900;
-    broken.tm_mon = date.month() - 1;
-    broken.tm_mday = date.day();
-    broken.tm_hour = time.hour();
-    broken.tm_min = time.minute();
-    broken.tm_sec = time.second();
-    broken.tm_isdst = -1;
-    return static_cast<int64_t>(std::mktime(&broken));
+    return LocalMoment(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                       time.second());
 }
 
 std::optional<int64_t> ParseIsoMoment(const QString& text, const QString& zoneId)

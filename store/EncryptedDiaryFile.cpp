@@ -87,14 +87,6 @@ CEncryptedDiaryFile::~CEncryptedDiaryFile()
     Close();
 }
 
-bool CEncryptedDiaryFile::IsEncryptedPath(std::string_view path)
-{
-    constexpr std::string_view extension = ".dayloom";
-    const size_t slash = path.rfind('/');
-    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    return path.size() > nameStart + extension.size() && path.ends_with(extension);
-}
-
 void CEncryptedDiaryFile::Close()
 {
     m_dataKey.Wipe();

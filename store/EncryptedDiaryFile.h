@@ -30,11 +30,6 @@ public:
     CEncryptedDiaryFile(const CEncryptedDiaryFile&) = delete;
     CEncryptedDiaryFile& operator=(const CEncryptedDiaryFile&) = delete;
 
-    // True for a path naming an encrypted diary (ending in ".dayloom").
-    static bool IsEncryptedPath(std::string_view path);
-    // Where a commit builds the new file before renaming it over the live one.
-    static std::string TempPathFor(const std::string& path) { return path + ".tmp"; }
-
     const std::string& Path() const { return m_path; }
     bool IsOpen() const { return m_bOpen; }
     // Whether the file holds this diary: opened, or committed since Create().

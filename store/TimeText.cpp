@@ -75,6 +75,19 @@ std::string TranslateFormat(std::string_view format)
 
 } // namespace
 
+int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second)
+{
+    std::tm parts{};
+    parts.tm_year = year - 1900;
+    parts.tm_mon = month - 1;
+    parts.tm_mday = day;
+    parts.tm_hour = hour;
+    parts.tm_min = minute;
+    parts.tm_sec = second;
+    parts.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&parts));
+}
+
 std::string FormatTime(std::string_view format, int64_t time)
 {
     const auto value = static_cast<time_t>(time);

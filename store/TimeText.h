@@ -12,3 +12,7 @@
 // A result longer than 127 characters, or a time that cannot be converted,
 // gives an empty string.
 std::string FormatTime(std::string_view format, int64_t time);
+
+// Seconds since 1970 of a local date and time of day (month 1-12), daylight
+// saving time as the zone has it on that day; -1 when it cannot be told.
+int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second);

@@ -3,6 +3,7 @@
 // headers. A commit's failing steps are in the one file writer's table.
 
 #include "StoreTestSupport.h"
+#include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
 
 #include <atomic>
@@ -157,7 +158,7 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     for (const std::string plain :
          {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
         EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
-    EXPECT_FALSE(Exists(CEncryptedDiaryFile::TempPathFor(Path())));
+    EXPECT_FALSE(Exists(CAtomicFile::TempPathFor(Path())));
 
     EXPECT_EQ(CEncryptedDiaryFile(Diary("absent.dayloom")).Open(kPassword).cause,
               FileErrorCause::FileNotFound);
