@@ -163,6 +163,24 @@ protected:
     }
 
     std::string Dir() const { return m_dir.string(); }
+    // Runs `body` in a child process that cannot write the folder nor any
+    // file in it (as root: a child that gives up its privileges; 90 when it
+    // cannot); its result, and the folder writable again afterwards.
+    int InReadOnlyFolder(const std::function<int()>& body) const
+    {
+        using std::filesystem::perms;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            std::filesystem::permissions(entry.path(), perms::all);
+        std::filesystem::permissions(m_dir, perms::owner_read | perms::owner_exec |
+                                                perms::others_read | perms::others_exec);
+        const int result = InChild([&] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                return 90;
+            return body();
+        });
+        std::filesystem::permissions(m_dir, perms::owner_all);
+        return result;
+    }
     std::string Diary(const std::string& name = "travel.ilm") const
     {
         return (m_dir / name).string();
