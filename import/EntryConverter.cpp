@@ -90,6 +90,7 @@ CEntryConverter::CEntryConverter()
 {
     // What the version-1 import and a new diary's first entry use.
     m_document.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    m_document.setUndoRedoEnabled(false);
 }
 
 QStringList CEntryConverter::TagWords(const ForeignEntry& entry)
@@ -114,6 +115,10 @@ QStringList CEntryConverter::TagWords(const ForeignEntry& entry)
 std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
 {
     m_document.clear();
+    // One edit block for the whole entry: a cursor outside one lays out the
+    // line it lands on at every step, which took most of an import's time.
+    QTextCursor editing(&m_document);
+    editing.beginEditBlock();
     const QString body = entry.body.trimmed().isEmpty() ? QString() : entry.body;
     if (entry.markdown) {
         m_document.setMarkdown(body, QTextDocument::MarkdownDialectGitHub);
@@ -163,6 +168,7 @@ std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
         newParagraph();
         cursor.insertText(tags.join(QLatin1Char(' ')), QTextCharFormat());
     }
+    editing.endEditBlock();
     std::string rtf = DocumentToRtf(m_document);
     plainText = RtfToPlainText(rtf);
     return rtf;
