@@ -338,6 +338,7 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
         return outcome;
     }
 
+    std::string notPutBack; // why a file of the old diary could not be given back
     try {
         // Unique temporary names: the store's own (NAME.ilm.tmp) are among
         // the leftovers removed below. Whatever mode the file replaced had,
@@ -374,9 +375,12 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
                     return file.first == *path;
                 });
                 if (old != before.end()) {
-                    CAtomicFile::Replace(*path, old->second);
-                } else {
-                    RemoveFile(*path);
+                    if (const FileResult back = CAtomicFile::Replace(*path, old->second);
+                        !back.ok()) {
+                        notPutBack += ' ' + back.Message();
+                    }
+                } else if (const int error = RemoveFile(*path)) {
+                    notPutBack += ' ' + FileErrorMessage(FileErrorCauseFromErrno(error), *path);
                 }
             }
         };
@@ -405,7 +409,11 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
         commit(*writers.front());
     } catch (const CFileError& error) {
         outcome.status = Status::Failed;
-        outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
+        outcome.message =
+            QString::fromLocal8Bit(error.what()) +
+            (notPutBack.empty() ? nothing
+                                : QStringLiteral(" The old diary could not be put back whole:") +
+                                      QString::fromLocal8Bit(notPutBack));
         return outcome;
     }
     outcome.status = Status::Restored;
