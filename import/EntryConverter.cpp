@@ -12,8 +12,8 @@
 namespace {
 
 // The pictures a Markdown text shows: the entry's own photos
-// (![](dayloom-photo:N)) become their pictures, with the look of the text
-// around them; any other (![](walk.jpg)) cannot be carried and becomes the
+// (![photo](dayloom-photo:N)) become their pictures, with the look of the text
+// around them; any other (![walk](walk.jpg)) cannot be carried and becomes the
 // text "[photo: walk.jpg]" in its place.
 void PlacePictures(QTextDocument& document, const std::vector<ForeignPhoto>& photos)
 {
