@@ -338,6 +338,7 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
         return outcome;
     }
 
+    std::string notPutBack; // why a file of the old diary could not be given back
     try {
         // Unique temporary names: the store's own (NAME.ilm.tmp) are among
         // the leftovers removed below. Whatever mode the file replaced had,
@@ -354,9 +355,44 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
             if (!written.ok())
                 throw CFileError(written.cause, written.path);
         }
-        // Only what the archive brings may make up the diary afterwards.
+        // The old diary as it is, to be put back should a later step fail.
+        std::vector<std::pair<std::string, std::string>> before;
+        for (const std::string& path : existing) {
+            before.emplace_back(path, ReadFile(path));
+        }
         for (const std::string& path : leftovers) {
             RemoveFile(path);
+        }
+        // The new files take the old ones' places, the index (the archive's
+        // first) last, and only what the archive brings makes up the diary
+        // then. Every file changed is given back its old content (or
+        // removed) when a later step fails, so the diary is the old one or
+        // the new one, whole.
+        std::vector<std::string> changed;
+        const auto putBack = [&] {
+            for (auto path = changed.rbegin(); path != changed.rend(); ++path) {
+                const auto old = std::find_if(before.begin(), before.end(), [&](const auto& file) {
+                    return file.first == *path;
+                });
+                if (old != before.end()) {
+                    if (const FileResult back = CAtomicFile::Replace(*path, old->second);
+                        !back.ok()) {
+                        notPutBack += ' ' + back.Message();
+                    }
+                } else if (const int error = RemoveFile(*path)) {
+                    notPutBack += ' ' + FileErrorMessage(FileErrorCauseFromErrno(error), *path);
+                }
+            }
+        };
+        const auto commit = [&](CAtomicFile& writer) {
+            if (const FileResult written = writer.Commit(); !written.ok()) {
+                putBack();
+                throw CFileError(written.cause, written.path);
+            }
+            changed.push_back(writer.TargetPath());
+        };
+        for (size_t i = 1; i < writers.size(); ++i) {
+            commit(*writers[i]);
         }
         for (const std::string& path : existing) {
             const bool restored =
@@ -364,17 +400,20 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
                             [&](const ArchiveFile& f) { return base + f.name == path; });
             if (!restored) {
                 if (const int error = RemoveFile(path)) {
+                    putBack();
                     throw CFileError(FileErrorCauseFromErrno(error), path);
                 }
+                changed.push_back(path);
             }
         }
-        for (const auto& writer : writers) {
-            if (const FileResult written = writer->Commit(); !written.ok())
-                throw CFileError(written.cause, written.path);
-        }
+        commit(*writers.front());
     } catch (const CFileError& error) {
         outcome.status = Status::Failed;
-        outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
+        outcome.message =
+            QString::fromLocal8Bit(error.what()) +
+            (notPutBack.empty() ? nothing
+                                : QStringLiteral(" The old diary could not be put back whole:") +
+                                      QString::fromLocal8Bit(notPutBack));
         return outcome;
     }
     outcome.status = Status::Restored;

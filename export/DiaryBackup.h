@@ -3,7 +3,9 @@
 // reminder and planner files, or the single file of an encrypted diary),
 // and the way back: an archive is checked completely (every file read and
 // its checksum compared) before a single byte is written, and then its
-// files are put in a folder, each written whole or not at all.
+// files are put in a folder: all written beside their places first, then
+// renamed into them with the index last; a failure at any step puts the old
+// diary's files back, so the folder holds the old diary or the new one.
 
 #include "store/DiaryName.h"
 

@@ -1,5 +1,6 @@
 #include "import/DayOneArchive.h"
 
+#include <algorithm>
 #include <memory>
 #include <zip.h>
 
@@ -10,53 +11,102 @@ QString ZipErrorText(zip_error_t* error)
     return QString::fromLocal8Bit(zip_error_strerror(error));
 }
 
-// Unpacks one member, reading never more than `limit` bytes whatever its
-// header claims; nullopt (after recording why) when it fails.
-std::optional<QByteArray> Unpack(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat,
-                                 qint64 limit, const QString& name, ForeignBatch& batch)
+enum class Unpacked
+{
+    Ok,
+    Encrypted,
+    TooLarge,
+    Failed
+};
+
+// Unpacks one member into `bytes`, reading never more than `limit` bytes
+// whatever its header claims; `why` receives the library's words when it
+// fails.
+Unpacked Unpack(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat, qint64 limit,
+                QByteArray& bytes, QString& why)
 {
     if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
-        batch.problems.push_back({name, QString(), QStringLiteral("it is encrypted")});
-        return std::nullopt;
+        return Unpacked::Encrypted;
     }
-    const auto tooLarge = [&] {
-        batch.problems.push_back(
-            {name, QString(),
-             QStringLiteral("it unpacks to more than %1 MB").arg(kMaxImportFileBytes >> 20)});
-        return std::nullopt;
-    };
     if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > static_cast<zip_uint64_t>(limit)) {
-        return tooLarge();
+        return Unpacked::TooLarge;
     }
     zip_file_t* member = zip_fopen_index(archive, index, 0);
     if (member == nullptr) {
-        batch.problems.push_back({name, QString(), QString::fromLocal8Bit(zip_strerror(archive))});
-        return std::nullopt;
+        why = QString::fromLocal8Bit(zip_strerror(archive));
+        return Unpacked::Failed;
     }
     const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> owner(member, zip_fclose);
-    QByteArray bytes;
+    bytes.clear();
     char chunk[1 << 16];
     for (;;) {
         const zip_int64_t got = zip_fread(member, chunk, sizeof chunk);
         if (got < 0) {
-            batch.problems.push_back(
-                {name, QString(), QString::fromLocal8Bit(zip_file_strerror(member))});
-            return std::nullopt;
+            why = QString::fromLocal8Bit(zip_file_strerror(member));
+            return Unpacked::Failed;
         }
         if (got == 0) {
             break;
         }
         if (bytes.size() + got > limit) {
-            return tooLarge();
+            bytes.clear();
+            return Unpacked::TooLarge;
         }
         bytes.append(chunk, static_cast<qsizetype>(got));
     }
-    return bytes;
+    return Unpacked::Ok;
+}
+
+// A journal member unpacked, or why not among the batch's problems.
+std::optional<QByteArray> UnpackJournal(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat,
+                                        qint64 limit, const QString& name, ForeignBatch& batch)
+{
+    QByteArray bytes;
+    QString why;
+    switch (Unpack(archive, index, stat, limit, bytes, why)) {
+    case Unpacked::Ok:
+        return bytes;
+    case Unpacked::Encrypted:
+        why = QStringLiteral("it is encrypted");
+        break;
+    case Unpacked::TooLarge:
+        why = QStringLiteral("it unpacks to more than %1 MB").arg(kMaxImportFileBytes >> 20);
+        break;
+    case Unpacked::Failed:
+        break;
+    }
+    batch.problems.push_back({name, QString(), why});
+    return std::nullopt;
+}
+
+// A photo member made into a picture, or left out with why.
+void UnpackPhoto(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat, qint64& unpacked,
+                 const QString& name, CDayOnePhotos& photos)
+{
+    QByteArray bytes;
+    QString why;
+    const qint64 left = kMaxArchiveUnpackedBytes - unpacked;
+    const qint64 limit = std::min(kMaxImportFileBytes, left);
+    switch (Unpack(archive, index, stat, limit, bytes, why)) {
+    case Unpacked::Ok:
+        unpacked += bytes.size();
+        photos.Add(name, bytes);
+        return;
+    case Unpacked::Encrypted:
+        photos.AddUnread(name, CDayOnePhotos::EncryptedText(name));
+        return;
+    case Unpacked::TooLarge:
+        photos.AddUnread(name, limit < kMaxImportFileBytes ? CDayOnePhotos::ArchiveFullText(name)
+                                                           : CDayOnePhotos::TooLargeText(name));
+        return;
+    case Unpacked::Failed:
+        photos.AddUnread(name, CDayOnePhotos::UnreadableText(name, why));
+        return;
+    }
 }
 
 bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch& batch,
-                 std::vector<CDayOneArchive::Journal>& journals,
-                 QHash<QString, QString>& photoFiles)
+                 std::vector<CDayOneArchive::Journal>& journals, CDayOnePhotos& photos)
 {
     zip_error_t error;
     zip_error_init(&error);
@@ -77,7 +127,8 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
              QStringLiteral("it lists more than %1 files").arg(kMaxArchiveMembers)});
         return false;
     }
-    qint64 unpacked = 0;
+    qint64 journalBytes = 0;
+    qint64 unpacked = 0; // journals and photos
     for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
         zip_stat_t stat;
         zip_stat_init(&stat);
@@ -95,7 +146,7 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
         }
         const QString base = name.section(QLatin1Char('/'), -1);
         if (name.startsWith(QStringLiteral("photos/")) && !base.isEmpty()) {
-            photoFiles.insert(base.section(QLatin1Char('.'), 0, 0), base);
+            UnpackPhoto(archive, i, stat, unpacked, base, photos);
             continue;
         }
         if (!name.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ||
@@ -103,10 +154,11 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
             continue;
         }
         std::optional<QByteArray> json =
-            Unpack(archive, i, stat, kMaxImportFileBytes - unpacked, member, batch);
+            UnpackJournal(archive, i, stat, kMaxImportFileBytes - journalBytes, member, batch);
         if (!json) {
             continue;
         }
+        journalBytes += json->size();
         unpacked += json->size();
         journals.push_back({member, std::move(*json)});
     }
@@ -127,7 +179,7 @@ bool CDayOneArchive::IsSafeMemberPath(const QString& path)
 
 bool CDayOneArchive::ReadFile(const std::string& path, const QString& archiveName,
                               ForeignBatch& batch, std::vector<Journal>& journals,
-                              QHash<QString, QString>& photoFiles)
+                              CDayOnePhotos& photos)
 {
     zip_error_t error;
     zip_error_init(&error);
@@ -139,12 +191,12 @@ bool CDayOneArchive::ReadFile(const std::string& path, const QString& archiveNam
         zip_error_fini(&error);
         return false;
     }
-    return ReadArchive(source, archiveName, batch, journals, photoFiles);
+    return ReadArchive(source, archiveName, batch, journals, photos);
 }
 
 bool CDayOneArchive::ReadBytes(const QByteArray& bytes, const QString& archiveName,
                                ForeignBatch& batch, std::vector<Journal>& journals,
-                               QHash<QString, QString>& photoFiles)
+                               CDayOnePhotos& photos)
 {
     zip_error_t error;
     zip_error_init(&error);
@@ -155,5 +207,5 @@ bool CDayOneArchive::ReadBytes(const QByteArray& bytes, const QString& archiveNa
         zip_error_fini(&error);
         return false;
     }
-    return ReadArchive(source, archiveName, batch, journals, photoFiles);
+    return ReadArchive(source, archiveName, batch, journals, photos);
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The zip archive Day One exports: one or more journals (Journal.json) and
-// their pictures under photos/. Only the journals are unpacked, each and all
-// together at most kMaxImportFileBytes; the pictures are only listed. A
-// member whose path leaves the archive, an encrypted member and a damaged
-// archive are reported, never unpacked.
+// their pictures under photos/. The journals are unpacked, each and all
+// together at most kMaxImportFileBytes, and the photos made into pictures,
+// each at most kMaxImportFileBytes and everything unpacked together at most
+// kMaxArchiveUnpackedBytes; other members are left packed. A member whose
+// path leaves the archive, an encrypted member and a damaged archive are
+// reported, never unpacked.
 
+#include "import/DayOnePhotos.h"
 #include "import/ForeignEntry.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <string>
 #include <vector>
 
@@ -25,9 +27,9 @@ public:
     // in `bytes`. archiveName names it in problems. False when it is no
     // readable zip archive (reported).
     static bool ReadFile(const std::string& path, const QString& archiveName, ForeignBatch& batch,
-                         std::vector<Journal>& journals, QHash<QString, QString>& photoFiles);
+                         std::vector<Journal>& journals, CDayOnePhotos& photos);
     static bool ReadBytes(const QByteArray& bytes, const QString& archiveName, ForeignBatch& batch,
-                          std::vector<Journal>& journals, QHash<QString, QString>& photoFiles);
+                          std::vector<Journal>& journals, CDayOnePhotos& photos);
 
     // True when a member's path stays inside the archive: relative, without
     // ".." components or backslashes.

@@ -21,57 +21,79 @@ QString EscapedMarkdown(const QString& text)
     return escaped;
 }
 
-QString PhotoName(const QJsonObject& photo, const QHash<QString, QString>& photoFiles)
+// The photo of an entry's record, found among the export's photos; its name
+// as the export would give it when it is not there.
+std::pair<QString, const CDayOnePhotos::Photo*> FindPhoto(const QJsonObject& photo,
+                                                          CDayOnePhotos& photos)
 {
     const QString md5 = photo.value(QStringLiteral("md5")).toString();
-    if (const auto found = photoFiles.constFind(md5);
-        !md5.isEmpty() && found != photoFiles.cend()) {
-        return *found;
+    if (const CDayOnePhotos::Photo* found = md5.isEmpty() ? nullptr : photos.Find(md5)) {
+        return {found->name, found};
     }
     const QString type = photo.value(QStringLiteral("type")).toString();
     const QString name = md5.isEmpty() ? photo.value(QStringLiteral("identifier")).toString() : md5;
-    return type.isEmpty() || name.isEmpty() ? name : name + QLatin1Char('.') + type;
+    return {type.isEmpty() || name.isEmpty() ? name : name + QLatin1Char('.') + type, nullptr};
 }
 
-// Replaces each picture the text shows by its line and returns the names of
-// the photos it did not show.
-QStringList PlacePhotos(QString& text, const QJsonArray& photos,
-                        const QHash<QString, QString>& photoFiles)
+// The entry's photos, each a picture where it can be (its pictures together
+// at most kMaxEntryPictureBytes), else its name with why among the problems.
+// Each picture the text shows (![](dayone-moment://ID)) is put in its place:
+// as ![photo](dayloom-photo:N) when it has a picture (Qt's reader leaves out
+// an image without words), as "[photo: NAME]" when not.
+std::vector<ForeignPhoto> PlacePhotos(QString& text, const QJsonArray& records,
+                                      CDayOnePhotos& photos, const QString& file,
+                                      const QString& place, ForeignBatch& batch)
 {
-    QHash<QString, QString> byIdentifier;
-    QStringList unshown;
-    for (const QJsonValue& value : photos) {
-        const QJsonObject photo = value.toObject();
-        const QString name = PhotoName(photo, photoFiles);
+    std::vector<ForeignPhoto> placed;
+    QHash<QString, qsizetype> byIdentifier;
+    qint64 pictureBytes = 0;
+    for (const QJsonValue& value : records) {
+        const QJsonObject record = value.toObject();
+        const auto [name, found] = FindPhoto(record, photos);
         if (name.isEmpty()) {
             continue;
         }
-        const QString identifier = photo.value(QStringLiteral("identifier")).toString();
-        if (!identifier.isEmpty() && text.contains(identifier)) {
-            byIdentifier.insert(identifier, name);
+        ForeignPhoto photo;
+        photo.name = name;
+        if (found == nullptr) {
+            batch.problems.push_back({file, place, CDayOnePhotos::MissingText(name)});
+        } else if (!found->picture) {
+            batch.problems.push_back({file, place, found->why});
+        } else if (pictureBytes + found->picture->data.size() > kMaxEntryPictureBytes) {
+            batch.problems.push_back({file, place, CDayOnePhotos::EntryFullText(name)});
         } else {
-            unshown.append(name);
+            pictureBytes += found->picture->data.size();
+            photo.picture = found->picture;
         }
+        const QString identifier = record.value(QStringLiteral("identifier")).toString();
+        if (!identifier.isEmpty() && text.contains(identifier)) {
+            byIdentifier.insert(identifier, static_cast<qsizetype>(placed.size()));
+        }
+        placed.push_back(std::move(photo));
     }
     if (!byIdentifier.isEmpty()) {
         static const QRegularExpression picture(
             QStringLiteral(R"(!\[[^\]\n]*\]\(dayone-moment://([A-Za-z0-9_-]+)\))"));
-        QString placed;
+        QString result;
         qsizetype from = 0;
         for (QRegularExpressionMatchIterator it = picture.globalMatch(text); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
-            const auto name = byIdentifier.constFind(match.captured(1));
-            if (name == byIdentifier.cend()) {
+            const auto index = byIdentifier.constFind(match.captured(1));
+            if (index == byIdentifier.cend()) {
                 continue;
             }
-            placed += QStringView(text).mid(from, match.capturedStart() - from);
-            placed += QStringLiteral("\\[photo: %1\\]").arg(EscapedMarkdown(*name));
+            ForeignPhoto& photo = placed[static_cast<size_t>(*index)];
+            photo.shown = true;
+            result += QStringView(text).mid(from, match.capturedStart() - from);
+            result += photo.picture
+                          ? QStringLiteral("![photo](%1%2)").arg(kPhotoScheme).arg(*index)
+                          : QStringLiteral("\\[photo: %1\\]").arg(EscapedMarkdown(photo.name));
             from = match.capturedEnd();
         }
-        placed += QStringView(text).mid(from);
-        text = placed;
+        result += QStringView(text).mid(from);
+        text = result;
     }
-    return unshown;
+    return placed;
 }
 
 } // namespace
@@ -87,8 +109,8 @@ bool CDayOneReader::Recognises(const QJsonObject& root)
            root.value(QStringLiteral("metadata")).isObject();
 }
 
-void CDayOneReader::Read(const QJsonObject& root, const QString& file,
-                         const QHash<QString, QString>& photoFiles, ForeignBatch& batch)
+void CDayOneReader::Read(const QJsonObject& root, const QString& file, CDayOnePhotos& photos,
+                         ForeignBatch& batch)
 {
     JsonFields::ForEachEntry(
         root, file, batch, [&](const QJsonObject& record, const QString& place) {
@@ -113,7 +135,7 @@ void CDayOneReader::Read(const QJsonObject& root, const QString& file,
             }
             entry.markdown = true;
             entry.photos = PlacePhotos(entry.body, record.value(QStringLiteral("photos")).toArray(),
-                                       photoFiles);
+                                       photos, file, place, batch);
             entry.tags = JsonFields::Tags(record.value(QStringLiteral("tags")));
             entry.starred = record.value(QStringLiteral("starred")).toBool();
             entry.where = file + QStringLiteral(", ") + place;

@@ -4,9 +4,8 @@
 // "text" (Markdown), "tags", "starred" and "photos" (each named by its md5
 // in the export's photos/ folder).
 
+#include "import/DayOnePhotos.h"
 #include "import/ForeignEntry.h"
-
-#include <QHash>
 
 class QJsonObject;
 
@@ -15,10 +14,10 @@ class CDayOneReader
 public:
     // True when the document's entries look like Day One's.
     static bool Recognises(const QJsonObject& root);
-    // Appends the entries of `root` to the batch. photoFiles maps an md5 to
-    // the file of the export's photos/ folder that holds it ("<md5>.jpeg").
-    // A photo the text shows (![](dayone-moment://ID)) becomes a line
-    // "[photo: NAME]" in its place, every other one a line at the end.
-    static void Read(const QJsonObject& root, const QString& file,
-                     const QHash<QString, QString>& photoFiles, ForeignBatch& batch);
+    // Appends the entries of `root` to the batch, with their photos found
+    // among `photos`. A photo the text shows (![](dayone-moment://ID)) is
+    // put in its place, every other one after the text; a photo that is not
+    // there or is no picture stays its name ("[photo: NAME]"), a problem.
+    static void Read(const QJsonObject& root, const QString& file, CDayOnePhotos& photos,
+                     ForeignBatch& batch);
 };

@@ -1,6 +1,7 @@
 #include "import/EntryConverter.h"
 
 #include "rtf/Rtf.h"
+#include "rtf/RtfPicture.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -10,36 +11,45 @@
 
 namespace {
 
-// Adds a paragraph of plain text after the document's last one.
-void AppendParagraph(QTextCursor& cursor, const QString& text)
+// The pictures a Markdown text shows: the entry's own photos
+// (![photo](dayloom-photo:N)) become their pictures, with the look of the text
+// around them; any other (![walk](walk.jpg)) cannot be carried and becomes the
+// text "[photo: walk.jpg]" in its place.
+void PlacePictures(QTextDocument& document, const std::vector<ForeignPhoto>& photos)
 {
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.insertText(text);
-}
-
-// Pictures a Markdown text shows (![](walk.jpg)) cannot be carried: each
-// becomes the text "[photo: walk.jpg]" in its place.
-void NamePictures(QTextDocument& document)
-{
-    std::vector<std::pair<int, QString>> pictures; // position, name
+    struct Found
+    {
+        int position;
+        QTextCharFormat format;
+    };
+    std::vector<Found> pictures;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.charFormat().isImageFormat()) {
-                const QString source = fragment.charFormat().toImageFormat().name();
                 for (int i = 0; i < fragment.length(); ++i) {
-                    pictures.emplace_back(fragment.position() + i,
-                                          source.section(QLatin1Char('/'), -1));
+                    pictures.push_back({fragment.position() + i, fragment.charFormat()});
                 }
             }
         }
     }
     QTextCursor cursor(&document);
     for (auto it = pictures.rbegin(); it != pictures.rend(); ++it) {
-        cursor.setPosition(it->first);
-        cursor.setPosition(it->first + 1, QTextCursor::KeepAnchor);
-        cursor.insertText(QStringLiteral("[photo: %1]").arg(it->second), QTextCharFormat());
+        cursor.setPosition(it->position);
+        cursor.setPosition(it->position + 1, QTextCursor::KeepAnchor);
+        const QString source = it->format.toImageFormat().name();
+        bool ok = false;
+        const qsizetype index =
+            source.startsWith(kPhotoScheme) ? source.mid(kPhotoScheme.size()).toLongLong(&ok) : -1;
+        if (ok && index >= 0 && index < qsizetype(photos.size()) && photos[size_t(index)].picture) {
+            QTextImageFormat image = photos[size_t(index)].picture->ToFormat();
+            image.merge(RtfPicture::TextLook(it->format));
+            cursor.setCharFormat(image);
+        } else {
+            cursor.insertText(
+                QStringLiteral("[photo: %1]").arg(source.section(QLatin1Char('/'), -1)),
+                QTextCharFormat());
+        }
     }
 }
 
@@ -80,6 +90,7 @@ CEntryConverter::CEntryConverter()
 {
     // What the version-1 import and a new diary's first entry use.
     m_document.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    m_document.setUndoRedoEnabled(false);
 }
 
 QStringList CEntryConverter::TagWords(const ForeignEntry& entry)
@@ -104,10 +115,14 @@ QStringList CEntryConverter::TagWords(const ForeignEntry& entry)
 std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
 {
     m_document.clear();
+    // One edit block for the whole entry: a cursor outside one lays out the
+    // line it lands on at every step, which took most of an import's time.
+    QTextCursor editing(&m_document);
+    editing.beginEditBlock();
     const QString body = entry.body.trimmed().isEmpty() ? QString() : entry.body;
     if (entry.markdown) {
         m_document.setMarkdown(body, QTextDocument::MarkdownDialectGitHub);
-        NamePictures(m_document);
+        PlacePictures(m_document, entry.photos);
         WriteOutLists(m_document);
     } else {
         m_document.setPlainText(body);
@@ -127,22 +142,33 @@ std::string CEntryConverter::Rtf(const ForeignEntry& entry, QString& plainText)
         cursor.insertText(title, bold);
         empty = false;
     }
-    QStringList lines;
-    for (const QString& photo : entry.photos) {
-        lines.append(QStringLiteral("[photo: %1]").arg(photo));
-    }
-    if (const QStringList tags = TagWords(entry); !tags.isEmpty()) {
-        lines.append(tags.join(QLatin1Char(' ')));
-    }
-    for (const QString& line : lines) {
+    // The photos the text does not show, then the tags, each in a paragraph
+    // of its own.
+    const auto newParagraph = [&] {
         if (empty) {
             cursor.movePosition(QTextCursor::Start);
-            cursor.insertText(line, QTextCharFormat());
             empty = false;
         } else {
-            AppendParagraph(cursor, line);
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        }
+    };
+    for (const ForeignPhoto& photo : entry.photos) {
+        if (photo.shown) {
+            continue;
+        }
+        newParagraph();
+        if (photo.picture) {
+            cursor.insertImage(photo.picture->ToFormat());
+        } else {
+            cursor.insertText(QStringLiteral("[photo: %1]").arg(photo.name), QTextCharFormat());
         }
     }
+    if (const QStringList tags = TagWords(entry); !tags.isEmpty()) {
+        newParagraph();
+        cursor.insertText(tags.join(QLatin1Char(' ')), QTextCharFormat());
+    }
+    editing.endEditBlock();
     std::string rtf = DocumentToRtf(m_document);
     plainText = RtfToPlainText(rtf);
     return rtf;

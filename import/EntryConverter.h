@@ -1,8 +1,9 @@
 #pragma once
 // Turns an entry of another program into the RTF of a Dayloom entry: the
 // title as a bold first line, the body as formatted text (Markdown, through
-// Qt's Markdown reader) or line by line (plain text), then a line of photos
-// ("[photo: NAME]") and a line of tags ("#work #starred").
+// Qt's Markdown reader) or line by line (plain text) with the photos it
+// shows in their places, then the other photos (each a picture, or a line
+// "[photo: NAME]" when it has none) and a line of tags ("#work #starred").
 
 #include "import/ForeignEntry.h"
 

@@ -3,10 +3,25 @@
 // its program wrote it (not yet Dayloom's RTF), and each file or record that
 // could not be read, with where it is and why.
 
+#include "rtf/RtfPicture.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+// A photo of an entry: its picture, ready to store, or only its name when
+// it could not be carried over (the entry then shows "[photo: NAME]").
+struct ForeignPhoto
+{
+    QString name;
+    std::optional<RtfPicture> picture;
+    bool shown = false; // the body shows it; else it follows the body
+};
+
+// Where a Markdown body shows photo N of its entry: ![photo](dayloom-photo:N).
+inline const QString kPhotoScheme = QStringLiteral("dayloom-photo:");
 
 struct ForeignEntry
 {
@@ -16,8 +31,9 @@ struct ForeignEntry
     bool markdown = false; // body is Markdown (else plain text, kept line by line)
     QStringList tags;      // as the program wrote them ("@work", "#home", "long walk")
     bool starred = false;
-    // Photos not named in the body, each becoming a line "[photo: NAME]".
-    QStringList photos;
+    // The photos of the entry. Those the body does not show follow it, each
+    // in a paragraph of its own.
+    std::vector<ForeignPhoto> photos;
     QString where; // "Journal.json, entry 12", for the preview
 };
 
@@ -44,8 +60,11 @@ struct ForeignBatch
 };
 
 // Limits against damaged or hostile exports: a file (or an archive member)
-// read whole, the text of one entry, and the names an archive may list.
+// read whole, the text of one entry, the pictures of one entry, everything
+// unpacked from one archive, and the names an archive may list.
 constexpr qint64 kMaxImportFileBytes = 64LL << 20;
 constexpr qsizetype kMaxEntryCharacters = 1 << 20;
+constexpr qint64 kMaxEntryPictureBytes = 16LL << 20;
+constexpr qint64 kMaxArchiveUnpackedBytes = 1LL << 30;
 constexpr qint64 kMaxArchiveMembers = 100000;
 constexpr int kMaxFolderFiles = 20000;

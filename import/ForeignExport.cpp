@@ -18,8 +18,8 @@ const QString kJrnl = QStringLiteral("jrnl JSON");
 const QString kDayOne = QStringLiteral("Day One JSON");
 const QString kText = QStringLiteral("Markdown and text files");
 
-void ReadJson(const QByteArray& bytes, const QString& fileName,
-              const QHash<QString, QString>& photoFiles, ForeignBatch& batch)
+void ReadJson(const QByteArray& bytes, const QString& fileName, CDayOnePhotos& photos,
+              ForeignBatch& batch)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -32,7 +32,7 @@ void ReadJson(const QByteArray& bytes, const QString& fileName,
     const QJsonObject root = document.object();
     if (CDayOneReader::Recognises(root)) {
         batch.kind = kDayOne;
-        CDayOneReader::Read(root, fileName, photoFiles, batch);
+        CDayOneReader::Read(root, fileName, photos, batch);
     } else if (CJrnlReader::Recognises(root)) {
         batch.kind = kJrnl;
         CJrnlReader::Read(root, fileName, batch);
@@ -80,16 +80,15 @@ int64_t ModifiedSeconds(const QString& path)
     return QFileInfo(path).lastModified().toSecsSinceEpoch();
 }
 
-void ReadJournals(const std::vector<CDayOneArchive::Journal>& journals,
-                  const QHash<QString, QString>& photoFiles, const QString& archiveName,
-                  ForeignBatch& batch)
+void ReadJournals(const std::vector<CDayOneArchive::Journal>& journals, CDayOnePhotos& photos,
+                  const QString& archiveName, ForeignBatch& batch)
 {
     if (journals.empty()) {
         batch.problems.push_back(
             {archiveName, QString(), QStringLiteral("it holds no Day One journal (.json)")});
     }
     for (const CDayOneArchive::Journal& journal : journals) {
-        ReadJson(journal.json, journal.name, photoFiles, batch);
+        ReadJson(journal.json, journal.name, photos, batch);
     }
 }
 
@@ -112,23 +111,25 @@ CForeignExport::Kind CForeignExport::KindOf(const QByteArray& head)
 }
 
 void CForeignExport::ReadBytes(const QByteArray& bytes, const QString& fileName, int64_t modified,
-                               ForeignBatch& batch)
+                               ForeignBatch& batch, const QString& folder)
 {
     switch (KindOf(bytes.left(4096))) {
     case Kind::Archive: {
         std::vector<CDayOneArchive::Journal> journals;
-        QHash<QString, QString> photoFiles;
-        if (CDayOneArchive::ReadBytes(bytes, fileName, batch, journals, photoFiles)) {
-            ReadJournals(journals, photoFiles, fileName, batch);
+        CDayOnePhotos photos;
+        if (CDayOneArchive::ReadBytes(bytes, fileName, batch, journals, photos)) {
+            ReadJournals(journals, photos, fileName, batch);
         }
         if (batch.kind.isEmpty()) {
             batch.kind = kDayOne;
         }
         break;
     }
-    case Kind::Json:
-        ReadJson(bytes, fileName, {}, batch);
+    case Kind::Json: {
+        CDayOnePhotos photos(folder);
+        ReadJson(bytes, fileName, photos, batch);
         break;
+    }
     case Kind::Text:
         batch.kind = kText;
         CTextFileReader::Read(bytes, fileName, CTextFileReader::IsMarkdownName(fileName), modified,
@@ -154,15 +155,15 @@ ForeignBatch CForeignExport::ReadFile(const QString& path)
         // and only its journals are unpacked.
         batch.kind = kDayOne;
         std::vector<CDayOneArchive::Journal> journals;
-        QHash<QString, QString> photoFiles;
+        CDayOnePhotos photos;
         if (CDayOneArchive::ReadFile(QFile::encodeName(path).toStdString(), name, batch, journals,
-                                     photoFiles)) {
-            ReadJournals(journals, photoFiles, name, batch);
+                                     photos)) {
+            ReadJournals(journals, photos, name, batch);
         }
         return batch;
     }
     if (const std::optional<QByteArray> bytes = ReadWhole(path, batch)) {
-        ReadBytes(*bytes, name, ModifiedSeconds(path), batch);
+        ReadBytes(*bytes, name, ModifiedSeconds(path), batch, QFileInfo(path).absolutePath());
     }
     return batch;
 }

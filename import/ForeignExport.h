@@ -29,9 +29,10 @@ public:
     // Reads Markdown and text files, one or many entries each.
     static ForeignBatch ReadTextFiles(const QStringList& paths);
     // What ReadFile does with a file's content, for content already in
-    // memory (modified: the file's modification time).
+    // memory (modified: the file's modification time; folder: where a Day
+    // One journal's photos/ folder may be, none when empty).
     static void ReadBytes(const QByteArray& bytes, const QString& fileName, int64_t modified,
-                          ForeignBatch& batch);
+                          ForeignBatch& batch, const QString& folder = QString());
 
     // The Markdown and text files of the folder holding `path`, sorted by
     // name (at most kMaxFolderFiles).

@@ -5,15 +5,11 @@
 #include "import/ImportPreviewDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
-#include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
 #include "store/DiarySession.h"
-#include "store/DiaryStore.h"
-#include "store/EncryptedSession.h"
-#include "store/FileError.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,40 +111,19 @@ void CForeignImporter::Run()
         m_host.MayChange(); // says why
         return;
     }
-    std::optional<std::string> password =
-        session->IsNew() ? m_host.AskNewPassword() : session->Password();
-    if (!password) {
+    if (session->IsNew() && !m_host.AskNewPassword()) {
         return;
     }
 
-    int added = 0;
-    bool completed = true;
+    std::optional<int> added;
     {
         CWaitCursor wait;
-        try {
-            // One store for the whole import: an encrypted diary is written
-            // once, when it is let go.
-            const auto store = session->MakeStore();
-            added = plan->Write(*store, *password);
-            // An encrypted diary is written here, in one step; should that
-            // fail (said), it holds what it held before.
-            if (CEncryptedSession* encrypted = session->Encrypted();
-                encrypted != nullptr && !encrypted->CommitReported()) {
-                added = 0;
-                completed = false;
-            }
-        } catch (const CFileError& error) {
-            CFileErrorMessage::Show(window, error);
-            completed = false;
-        }
+        // One safe rewrite: should it fail (said), the diary holds what it
+        // held before.
+        added = plan->Write(*session);
     }
-    bool hasEntries = !session->IsNew() || added > 0;
-    if (!hasEntries && !completed) {
-        // A failed first write may still have left entries behind.
-        hasEntries = session->MakeStore()->ReadFirstEntry();
-    }
-    m_host.ReloadDiary(hasEntries);
-    if (completed) {
-        Say(WithProblems(CImportPreviewDlg::Summary(added, plan->KnownCount(), true), *plan));
+    m_host.ReloadDiary(!session->IsNew() || added.value_or(0) > 0);
+    if (added) {
+        Say(WithProblems(CImportPreviewDlg::Summary(*added, plan->KnownCount(), true), *plan));
     }
 }

@@ -2,7 +2,7 @@
 // "Import from another program...": asks for an export file (or any one
 // file of a folder of Markdown and text files), reads it as what it holds,
 // shows the preview and, on Import, adds the new entries to the open diary
-// in one store command, or to a new encrypted diary when none is open.
+// in one safe rewrite, or to a new encrypted diary when none is open.
 
 #include <QString>
 #include <optional>

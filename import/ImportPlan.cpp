@@ -3,10 +3,12 @@
 #include "import/EntryConverter.h"
 #include "import/KnownEntries.h"
 #include "rtf/Rtf.h"
+#include "store/DiaryMerge.h"
+#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/Messages.h"
 
 #include <algorithm>
-#include <cstring>
 
 CImportPlan::CImportPlan(ForeignBatch batch)
     : m_strKind(std::move(batch.kind)), m_problems(std::move(batch.problems))
@@ -49,30 +51,33 @@ void CImportPlan::Check(CDiaryStore* store)
     }
 }
 
-int CImportPlan::Write(CDiaryStore& store, const std::string& password)
+std::optional<int> CImportPlan::Write(const CDiarySession& session)
 {
-    Check(&store);
-    int added = 0;
-    const size_t length = std::min<size_t>(password.size(), 30);
-    // Whatever happens, the entries appended so far are put in date order.
-    try {
-        for (const Planned& planned : m_entries) {
-            if (planned.known) {
-                continue;
-            }
-            DiaryEntry& entry = store.entry;
-            entry = DiaryEntry{};
-            entry.time = planned.time;
-            entry.text = planned.rtf;
-            std::memcpy(entry.password, password.data(), length);
-            entry.password[length] = '\0';
-            store.AppendEntry();
-            ++added;
-        }
-    } catch (...) {
-        store.SortEntries();
-        throw;
+    std::string texts;
+    {
+        const auto store = session.MakeStore();
+        Check(store.get());
+        texts = store->m_strDataPath;
     }
-    store.SortEntries();
-    return added;
+    // The new entries as a diary of their own under the diary's password,
+    // merged into it in one safe rewrite.
+    CDiaryMerge::Plan additions;
+    additions.entries.reserve(static_cast<size_t>(m_nNew));
+    for (const Planned& planned : m_entries) {
+        if (!planned.known) {
+            CDiaryMerge::Change& change = additions.entries.emplace_back();
+            change.entry.time = planned.time;
+            change.entry.text = planned.rtf;
+        }
+    }
+    DiaryParts imported;
+    if (!CDiaryMerge::Apply(DiaryParts(), additions, session.Password(), imported)) {
+        ShowFileError(FileErrorCause::BeyondFormat, texts);
+        return std::nullopt;
+    }
+    CDiaryMerge::Plan applied;
+    if (!CDiaryMerge::Merge(session, imported, &applied)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(applied.Count(CDiaryMerge::Change::Kind::Add));
 }

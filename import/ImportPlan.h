@@ -7,9 +7,11 @@
 #include "import/ForeignEntry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+class CDiarySession;
 class CDiaryStore;
 
 class CImportPlan
@@ -32,10 +34,12 @@ public:
     // store: no diary open yet).
     void Check(CDiaryStore* store);
 
-    // Appends every entry not yet in the diary with the diary's password,
-    // then puts the diary in date order. Checks against the diary first.
-    // Returns the number added; file errors are raised as CFileError.
-    int Write(CDiaryStore& store, const std::string& password);
+    // Adds every entry not yet in the diary, under the diary's password, in
+    // one safe rewrite of the open diary (CDiaryMerge): a failure at any
+    // step leaves every file as it was. Checks against the diary first.
+    // Returns the number added; nullopt when it failed (reported through
+    // the store's message handler).
+    std::optional<int> Write(const CDiarySession& session);
 
     const QString& Kind() const { return m_strKind; }
     const std::vector<Planned>& Entries() const { return m_entries; }

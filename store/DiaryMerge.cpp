@@ -456,7 +456,7 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
     return true;
 }
 
-bool CDiaryMerge::Merge(CDiarySession& session, const DiaryParts& other, Plan* applied)
+bool CDiaryMerge::Merge(const CDiarySession& session, const DiaryParts& other, Plan* applied)
 {
     const std::unique_ptr<CDiaryStore> store = session.MakeStore();
     const std::array<std::string, kDiaryPartCount> paths = {

@@ -90,7 +90,8 @@ public:
     // flushed and renamed over it, the index last. A failure at any step
     // leaves every file of the diary as it was and is reported. An encrypted diary is rewritten in
     // memory and its file written once. `applied` receives what was merged.
-    static bool Merge(CDiarySession& session, const DiaryParts& other, Plan* applied = nullptr);
+    static bool Merge(const CDiarySession& session, const DiaryParts& other,
+                      Plan* applied = nullptr);
 
 private:
     // Entry `i` of an index part with its plain text (read with the record's

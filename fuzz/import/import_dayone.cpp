@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ForeignBatch batch;
     if (bytes.startsWith("PK")) {
         std::vector<CDayOneArchive::Journal> journals;
-        QHash<QString, QString> photos;
+        CDayOnePhotos photos;
         CDayOneArchive::ReadBytes(bytes, QStringLiteral("fuzz.zip"), batch, journals, photos);
         for (const CDayOneArchive::Journal& journal : journals) {
             fuzzimport::Check(CDayOneArchive::IsSafeMemberPath(journal.name.mid(9)),
@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                 photos, batch);
         }
     } else {
+        CDayOnePhotos none;
         CDayOneReader::Read(QJsonDocument::fromJson(bytes).object(), QStringLiteral("fuzz.json"),
-                            {}, batch);
+                            none, batch);
     }
     fuzzimport::CheckPlan(std::move(batch));
     return 0;

@@ -1,7 +1,8 @@
 // Backs a diary up and restores it: the files come back byte for byte and
 // only they travel (never the lock or a temporary file); an existing diary
-// is replaced only when asked; a truncated, altered or foreign archive is
-// refused before anything is written; a failing write leaves nothing.
+// is replaced only when asked, and then whole or not at all; a truncated,
+// altered or foreign archive is refused before anything is written; a
+// failing write leaves nothing.
 
 #include "export/DiaryBackup.h"
 
@@ -211,6 +212,52 @@ TEST_F(DiaryBackupTest, AFailingReadOrWriteLeavesNoArchiveAndNoRestoredFile)
                   "Access to " + planner + " was denied. Nothing was restored.");
         EXPECT_TRUE(Restored().isEmpty()) << static_cast<int>(step);
     }
+}
+
+TEST_F(DiaryBackupTest, AFailureAtAnyStepOfAReplacementLeavesTheOldDiaryWhole)
+{
+    QFile::remove(PathOf("diary/travel.plm"));
+    ASSERT_TRUE(BackUp(m_diary).ok);
+    const auto contents = [this] {
+        std::vector<std::string> bytes;
+        for (const char* name : {"travel.ilm", "travel.dlm", "travel.rlm", "travel.plm"})
+            bytes.push_back(QFile::exists(PathOf("restored/") + name)
+                                ? ReadBytes(PathOf("restored/") + name)
+                                : "(none)");
+        return bytes;
+    };
+    int failures = 0;
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        // The old diary: other entries, and a planner the backup lacks.
+        WriteDiary(PathOf("restored/travel.ilm"), {{LocalTime(2020, 5, 5, 5), Rtf("Old")}}, "old");
+        WriteBytes(PathOf("restored/travel.rlm"), "old reminders");
+        WriteBytes(PathOf("restored/travel.plm"), "old planner");
+        const auto old = contents();
+        int seen = 0;
+        RestoreOutcome outcome;
+        {
+            const FaultHook hook([&](FileOp op, const std::string&) {
+                return op != FileOp::Read && ++seen == k ? EIO : 0;
+            });
+            outcome = Restore(true);
+        }
+        if (seen < k) {
+            EXPECT_EQ(outcome.status, Status::Restored);
+            break;
+        }
+        if (outcome.status == Status::Restored) {
+            EXPECT_EQ(ReadBytes(PathOf("restored/travel.dlm")),
+                      ReadBytes(PathOf("diary/travel.dlm")));
+            continue; // a folder flush: only when the names reach the disk
+        }
+        ++failures;
+        EXPECT_EQ(outcome.status, Status::Failed);
+        EXPECT_EQ(contents(), old);
+        EXPECT_EQ(Restored(),
+                  (QStringList{"travel.dlm", "travel.ilm", "travel.plm", "travel.rlm"}));
+    }
+    EXPECT_GT(failures, 10);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // "Import from another program..." driven as a user would, through a
 // recording host: the file dialog, the folder question, the preview (its
 // counts and lines, Import as default, Cancel), the entries on disk with
-// the diary's password, a second import that adds nothing, and a new
-// encrypted diary when none is open.
+// the diary's password, a second import that adds nothing, a new encrypted
+// diary when none is open, and a write failed at every file step.
 
 #include "import/ForeignImporter.h"
 
@@ -77,9 +77,9 @@ protected:
     }
 
     // A four-file diary with one entry under "Secret1", open in the host.
-    void OpenDiary()
+    void OpenDiary() { OpenDiary(m_dir.filePath("diary.ilm")); }
+    void OpenDiary(const QString& path)
     {
-        const QString path = m_dir.filePath("diary.ilm");
         WriteDiary(path, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
         m_host.session = std::make_unique<CDiarySession>(NameOf(path));
         ASSERT_TRUE(m_host.session->ReadFirstEntry());
@@ -227,7 +227,8 @@ TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMade)
     m_host.newDiary = m_dir.filePath("imported.dayloom");
     Import(Sample("dayone/Journal.json"), PressImport);
     EXPECT_EQ(m_host.creations, 1);
-    EXPECT_EQ(LastMessage(), "3 entries added.");
+    EXPECT_EQ(LastMessage(), "3 entries added.\n\nCould not be read:\nJournal.json, entry 1: the "
+                             "photo fedc9876.png is not in the export");
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
 
     // The file holds them, under the password given.
@@ -251,20 +252,59 @@ TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMade)
     EXPECT_EQ(m_host.reloads.size(), 1u);
 }
 
-TEST_F(ForeignImporterTest, AFailedWriteIsReportedAndTheRestSorted)
+TEST_F(ForeignImporterTest, AFailureAtAnyStepLeavesEveryFileAsItWas)
 {
-    OpenDiary();
-    // The second entry's text cannot be written.
-    int writes = 0;
-    CFileFaults::Install([&](FileOp op, const std::string& path) {
-        return op == FileOp::Write && path.ends_with(".dlm") && ++writes == 2 ? ENOSPC : 0;
-    });
-    Import(Sample("jrnl.json"), PressImport);
-    CFileFaults::Install({});
-    EXPECT_NE(LastMessage().indexOf("diary.dlm"), -1) << LastMessage().toStdString();
-    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
-    EXPECT_EQ(DiaryEntries(), (Entries{{"2023-01-01 09:00:00", "Before"},
-                                       {"2023-03-26 03:30:00", "Clocks went forward."}}));
+    std::string said;
+    const StoreMessageHandler previous =
+        SetStoreMessageHandler([&said](const std::string& message) { said += message; });
+    int steps = 0;
+    int failures = 0;
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        const QString folder = m_dir.filePath(QString::number(k));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        OpenDiary(folder + "/diary.ilm");
+        const auto files = [&] {
+            std::vector<QByteArray> bytes;
+            for (const char* suffix : {".ilm", ".dlm", ".rlm", ".plm"}) {
+                bytes.push_back(ReadAll(folder + "/diary" + suffix));
+            }
+            return bytes;
+        };
+        const auto before = files();
+        said.clear();
+        CMessageBox::ClearHistory();
+        bool hit = false;
+        int seen = 0;
+        CFileFaults::Install([&](FileOp op, const std::string&) {
+            if (op == FileOp::Read || ++seen != k) {
+                return 0;
+            }
+            hit = true;
+            return EIO;
+        });
+        Import(Sample("jrnl.json"), PressImport);
+        CFileFaults::Install({});
+        if (LastMessage() == "3 entries added.") {
+            // A step that did not matter (the files read for the check, the
+            // folder flushed once the names are in place): all was written.
+            EXPECT_EQ(DiaryEntries().size(), 4u);
+            if (!hit) {
+                steps = k - 1;
+                break;
+            }
+            continue;
+        }
+        ++failures;
+        EXPECT_TRUE(hit);
+        EXPECT_NE(said, "");
+        EXPECT_EQ(files(), before);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"diary.dlm", "diary.ilm"}));
+    }
+    SetStoreMessageHandler(previous);
+    // The texts appended and flushed, the index built, flushed and renamed.
+    EXPECT_GT(failures, 5);
+    EXPECT_GT(steps, failures);
 }
 
 TEST_F(ForeignImporterTest, AnEncryptedDiaryThatCannotBeWrittenStaysAsItWas)

@@ -9,8 +9,10 @@
 #include "import/ForeignTime.h"
 #include "import/ImportPlan.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -110,30 +112,60 @@ TEST_F(ForeignReadersTest, JrnlEntriesKeepTheirLinesTitleTagsAndLocalTimes)
     EXPECT_EQ(plan.Entries()[1].where, "jrnl.json, entry 1");
 }
 
-TEST_F(ForeignReadersTest, DayOneJournalAndArchiveGiveTheSameEntries)
+TEST_F(ForeignReadersTest, DayOnePhotosBecomePicturesInTheirPlaces)
 {
-    const Strings expected = {"2023-07-01 15:00:00 | Written in New York, 😀 emoji kept.",
-                              "2023-10-29 02:30:00 | Summer time ended an hour later.",
-                              "2023-11-15 00:30:00 | Late night\nThis is bold and italic.\n[photo: "
-                              "0123abcd.jpeg]\n• one\n"
-                              "• two\n[photo: fedc9876.png]\n#travel #Night_owl #starred"};
+    const std::string dated[] = {
+        "2023-07-01 15:00:00 | Written in New York, 😀 emoji kept.",
+        "2023-10-29 02:30:00 | Summer time ended an hour later.",
+        "2023-11-15 00:30:00 | Late night\nThis is bold and italic.\n\uFFFC\n"
+        "• one\n• two\n"};
+    const QByteArray jpeg = ReadAll(Sample("dayone/photos/0123abcd.jpeg"));
+    const auto isJpeg = [&](const RtfPicture& picture) {
+        EXPECT_EQ(picture.kind, RtfPicture::Jpeg);
+        EXPECT_EQ(picture.data, jpeg) << "a small upright JPEG keeps its bytes";
+        EXPECT_EQ(QSize(picture.pixelWidth, picture.pixelHeight), QSize(40, 30));
+        EXPECT_EQ(picture.ShownSize(), QSize(40, 30));
+    };
+
+    // The journal beside its photos/ folder: the photo there takes the place
+    // the text shows it in; the other is not in the export and keeps its name.
     const CImportPlan json(CForeignExport::ReadFile(Sample("dayone/Journal.json")));
     EXPECT_EQ(json.Kind(), "Day One JSON");
-    EXPECT_EQ(Entries(json), expected);
-    EXPECT_EQ(Problems(json), Strings{});
+    EXPECT_EQ(Entries(json),
+              (Strings{dated[0], dated[1],
+                       dated[2] + "[photo: fedc9876.png]\n#travel #Night_owl #starred"}));
+    EXPECT_EQ(Problems(json),
+              Strings{"Journal.json, entry 1: the photo fedc9876.png is not in the export"});
     EXPECT_EQ(BoldRuns(json.Entries()[2].rtf), "Late night|bold");
+    std::vector<RtfPicture> pictures = PicturesOf(json.Entries()[2].rtf);
+    ASSERT_EQ(pictures.size(), 1u);
+    isJpeg(pictures[0]);
 
-    // The archive as Day One writes it; a member aimed outside it is not read.
+    // The archive as Day One writes it, the other photo too large a PNG: it
+    // follows the text, made as small as an inserted picture. A member aimed
+    // outside the archive is not read.
+    QImage wide(2000, 1000, QImage::Format_RGB32);
+    wide.fill(Qt::darkGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && wide.save(&buffer, "PNG"));
     const QString zip = m_dir.filePath("export.zip");
     ASSERT_TRUE(MakeZip(zip, {{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
-                              {"photos/0123abcd.jpeg", "JPEG"},
+                              {"photos/0123abcd.jpeg", jpeg},
+                              {"photos/fedc9876.png", png},
                               {"../evil.json", "{}"}}));
     const CImportPlan archive(CForeignExport::ReadFile(zip));
     EXPECT_EQ(archive.Kind(), "Day One JSON");
-    EXPECT_EQ(Entries(archive), expected);
+    EXPECT_EQ(Entries(archive),
+              (Strings{dated[0], dated[1], dated[2] + "\uFFFC\n#travel #Night_owl #starred"}));
     EXPECT_EQ(Problems(archive),
               Strings{"export.zip/../evil.json: its path leaves the archive; not read"});
     EXPECT_EQ(archive.Entries()[2].where, "export.zip/Journal.json, entry 1");
+    pictures = PicturesOf(archive.Entries()[2].rtf);
+    ASSERT_EQ(pictures.size(), 2u);
+    isJpeg(pictures[0]);
+    EXPECT_EQ(pictures[1].kind, RtfPicture::Png);
+    EXPECT_EQ(QSize(pictures[1].pixelWidth, pictures[1].pixelHeight), QSize(1600, 800));
 
     for (const char* path : {"a/b.json", "photos/x.jpeg"}) {
         EXPECT_TRUE(CDayOneArchive::IsSafeMemberPath(path)) << path;
@@ -227,4 +259,21 @@ TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
     EXPECT_EQ(Problems(CImportPlan(CForeignExport::ReadFile(bomb))),
               (Strings{"bomb.zip/Journal.json: it unpacks to more than 64 MB",
                        "bomb.zip: it holds no Day One journal (.json)"}));
+
+    // Photos that are no picture or unpack to too much keep their names.
+    const QString photos = m_dir.filePath("photos.zip");
+    ASSERT_TRUE(MakeZip(
+        photos, {{"Journal.json", "{\"metadata\": {}, \"entries\": [{\"creationDate\": "
+                                  "\"2023-11-14T10:00:00Z\", \"text\": \"Two photos\", \"photos\": "
+                                  "[{\"md5\": \"bad\"}, {\"md5\": \"big\"}]}]}"},
+                 {"photos/bad.jpeg", "JPEG, but not really"},
+                 {"photos/big.png", QByteArray(kMaxImportFileBytes + 1, '\0')}}));
+    const CImportPlan withPhotos(CForeignExport::ReadFile(photos));
+    EXPECT_EQ(Entries(withPhotos),
+              Strings{"2023-11-14 11:00:00 | Two photos\n[photo: bad.jpeg]\n[photo: big.png]"});
+    EXPECT_EQ(
+        Problems(withPhotos),
+        (Strings{"photos.zip/Journal.json, entry 1: the photo bad.jpeg is no picture "
+                 "Dayloom can read",
+                 "photos.zip/Journal.json, entry 1: the photo big.png is larger than 64 MB"}));
 }

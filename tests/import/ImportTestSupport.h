@@ -1,10 +1,11 @@
 #pragma once
 // What the tests of the imports from other programs share: the hand-written
 // sample exports, times as local text (the zone is pinned), a zip archive
-// built from named members, and an imported entry's text and bold runs as
-// the entry view would show them.
+// built from named members, and an imported entry's text, bold runs and
+// pictures as the entry view would show them.
 
 #include "rtf/Rtf.h"
+#include "rtf/RtfPicture.h"
 #include "store/TimeText.h"
 
 #include <QFile>
@@ -69,6 +70,25 @@ inline bool MakeZip(const QString& path,
         }
     }
     return zip_close(archive) == 0;
+}
+
+// The pictures of an entry's RTF, in order, as the entry view reads them.
+inline std::vector<RtfPicture> PicturesOf(const std::string& rtf)
+{
+    QTextDocument document;
+    RtfToDocument(rtf, document);
+    std::vector<RtfPicture> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat()) {
+                if (auto picture =
+                        RtfPicture::FromFormat(it.fragment().charFormat().toImageFormat())) {
+                    pictures.push_back(std::move(*picture));
+                }
+            }
+        }
+    }
+    return pictures;
 }
 
 // The words of an entry's RTF that are bold, joined by "|".
