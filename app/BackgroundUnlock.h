@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class CDiaryName;
 class CDiarySession;
 class QWidget;
 
@@ -40,4 +41,9 @@ public:
     // Unlocks `session` (its first entry read: CDiarySession::ReadFirstEntry)
     // with `typed`; the dialog centres on `parent`.
     static Result Unlock(QWidget* parent, std::unique_ptr<CDiarySession> session, Passphrase typed);
+    // The same on a new session of the diary `name` (read-only or not as
+    // given), for a window that keeps its locked session until this one
+    // replaces it: Cancel leaves that session as it was.
+    static Result UnlockAnew(QWidget* parent, const CDiaryName& name, bool readOnly,
+                             Passphrase typed);
 };

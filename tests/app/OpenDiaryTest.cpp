@@ -2,10 +2,12 @@
 // password prompt's answers, the window's state and the settings written,
 // and the unlocking off the window's thread.
 #include "MainWindowFixture.h"
+#include "app/BackgroundUnlock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/BackgroundWork.h"
 #include "platform/DiaryReservation.h"
 #include "store/DiaryConversion.h"
+#include "store/EncryptedSession.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -358,6 +360,11 @@ TEST_F(MainWindowTest, UnlockingRunsBehindAWaitThatCancelEndsWithNothingOpen)
     QTRY_COMPARE(CBackgroundWork::Running(), 0);
     CFileFaults::Install({});
     EXPECT_EQ(window.Session(), nullptr) << "the finished work's session is dropped";
+    // The locked window's unlocking: a session of its own, unlocked.
+    const CBackgroundUnlock::Result again =
+        CBackgroundUnlock::UnlockAnew(&window, NameOf(sealed), false, "a walk by the river");
+    ASSERT_EQ(again.outcome, CBackgroundUnlock::Outcome::Unlocked);
+    EXPECT_TRUE(again.session->Encrypted()->IsUnlocked());
 
     OpenThroughMenu(sealed, "a walk by the river");
     EXPECT_EQ(RowCount(window), 4);
