@@ -37,6 +37,7 @@ bool CBackgroundWork::Run(QWidget* parent, const QString& text, std::function<vo
     auto* bar = new QProgressBar(&dialog);
     bar->setRange(0, 0); // busy: how long a derivation takes is not known
     bar->setTextVisible(false);
+    bar->setAccessibleName(text);
     auto* cancel =
         new QPushButton(QCoreApplication::translate("CBackgroundWork", "Cancel"), &dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
