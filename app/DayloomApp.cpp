@@ -12,11 +12,17 @@
 #include "store/Messages.h"
 
 #include <QApplication>
+#include <QThread>
 
 void CDayloomApp::InstallStoreMessageHandler()
 {
     SetStoreMessageHandler([](const std::string& message) {
-        CFileErrorMessage::Show(QApplication::activeWindow(), message);
+        // The store also works on a worker thread (unlocking a diary):
+        // windows are shown on the window's thread only.
+        QMetaObject::invokeMethod(
+            qApp, [message] { CFileErrorMessage::Show(QApplication::activeWindow(), message); },
+            QThread::currentThread() == qApp->thread() ? Qt::DirectConnection
+                                                       : Qt::QueuedConnection);
     });
 }
 

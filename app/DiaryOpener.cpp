@@ -1,5 +1,7 @@
 #include "app/DiaryOpener.h"
 
+#include "app/BackgroundUnlock.h"
+#include "app/CurrentPassword.h"
 #include "dialogs/NewPasswordFields.h"
 #include "dialogs/SecurityDlg.h"
 #include "platform/AnsiCodec.h"
@@ -23,23 +25,23 @@
 
 namespace {
 
-const QString kInvalidPassword = QStringLiteral(
-    "The password you've specified is invalid for this diary! Please make sure you are opening "
-    "the diary you wish to and that you are entering the password correctly. Remember, the "
-    "password is case sEnSiTiVe!");
-
 // The password prompt of a diary that has one: a wrong password is said
 // over the prompt, which stays open with the password selected for another
-// try. A diary that cannot be read (damaged, or of a newer format) ends it.
+// try. A diary that cannot be read (damaged, or of a newer format) ends it,
+// and so does Cancel while it unlocks. It holds the session while it asks
+// and lends it to the unlocking, which runs off the window's thread.
 class UnlockPrompt : public CSecurityDlg
 {
 public:
-    UnlockPrompt(QWidget* parent, CDiarySession& session) : CSecurityDlg(parent), m_session(session)
+    UnlockPrompt(QWidget* parent, std::unique_ptr<CDiarySession> session)
+        : CSecurityDlg(parent), m_session(std::move(session))
     {
     }
 
     // The diary could not be unlocked with any password (said).
     bool Failed() const { return m_bFailed; }
+    // The session, unlocked once the prompt was accepted.
+    std::unique_ptr<CDiarySession> TakeSession() { return std::move(m_session); }
 
     void accept() override
     {
@@ -47,31 +49,38 @@ public:
         // What the prompt itself refuses (too short; for a four-file diary
         // not in the code page or too long) it says itself.
         const bool fourFile = !m_bEncrypted;
-        if (typed.size() < kMinLength ||
+        if (m_session == nullptr || typed.size() < kMinLength ||
             (fourFile && (!CAnsiCodec::CanEncode(typed) ||
                           CNewPasswordFields::CharacterCount(typed) > kMaxLength))) {
             CSecurityDlg::accept();
             return;
         }
-        if (m_session.Unlock(CPassphraseText::From(typed))) {
+        CBackgroundUnlock::Result unlocked =
+            CBackgroundUnlock::Unlock(this, std::move(m_session), CPassphraseText::From(typed));
+        m_session = std::move(unlocked.session);
+        switch (unlocked.outcome) {
+        case CBackgroundUnlock::Outcome::Unlocked:
             CSecurityDlg::accept();
             return;
-        }
-        // An encrypted diary may also be damaged or too new to read.
-        const std::string why = m_session.UnlockFailureMessage();
-        CMessageBox::Show(this, why.empty() ? kInvalidPassword : CPathText::Decoded(why),
-                          CAppInfo::Title());
-        if (!why.empty()) {
+        case CBackgroundUnlock::Outcome::Cancelled:
+            QDialog::reject();
+            return;
+        case CBackgroundUnlock::Outcome::Failed:
+            // An encrypted diary may also be damaged or too new to read.
+            CMessageBox::Show(this, CPathText::Decoded(unlocked.failure), CAppInfo::Title());
             m_bFailed = true;
             QDialog::reject();
             return;
+        case CBackgroundUnlock::Outcome::WrongPassword:
+            break;
         }
+        CMessageBox::Show(this, CCurrentPassword::WrongPasswordMessage(), CAppInfo::Title());
         PasswordField()->setFocus();
         PasswordField()->selectAll();
     }
 
 private:
-    CDiarySession& m_session;
+    std::unique_ptr<CDiarySession> m_session;
     bool m_bFailed = false;
 };
 
@@ -114,16 +123,21 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
         return opened;
     }
 
-    UnlockPrompt prompt(parent, *session);
+    const bool encrypted = session->Encrypted() != nullptr;
+    UnlockPrompt prompt(parent, std::move(session));
     prompt.m_strFile = CSettings::Get(CSettings::kShortFile);
     prompt.m_bNoCancel = false;
-    prompt.m_bEncrypted = session->Encrypted() != nullptr;
+    prompt.m_bEncrypted = encrypted;
     if (CModal::Exec(prompt) != QDialog::Accepted) {
         opened.outcome = prompt.Failed() ? Outcome::Refused : Outcome::Cancelled;
         opened.lock.reset();
         return opened;
     }
+    opened.session = prompt.TakeSession();
+    if (opened.session == nullptr) {
+        opened.lock.reset();
+        return opened; // Refused
+    }
     opened.outcome = Outcome::Unlocked;
-    opened.session = std::move(session);
     return opened;
 }

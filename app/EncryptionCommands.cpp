@@ -1,5 +1,6 @@
 #include "app/EncryptionCommands.h"
 
+#include "app/CurrentPassword.h"
 #include "app/DiaryFileCommands.h"
 #include "app/Guarded.h"
 #include "app/OpenDiary.h"
@@ -122,6 +123,11 @@ void CEncryptionCommands::SaveDecryptedCopy()
             CMessageBox::Show(&window, QStringLiteral("Open an encrypted diary first."), caption);
             return;
         }
+        // Whoever finds the window open gets no plain copy without the
+        // password.
+        if (!CCurrentPassword::Confirm(&window, *session)) {
+            return;
+        }
         const CDiaryName copy = session->Name().WithExtension("ilm");
         const std::string& index = copy.Path();
         for (size_t part = 0; part < kDiaryPartCount; ++part) {
@@ -177,9 +183,21 @@ void CEncryptionCommands::ChangePassword()
         if (!m_diary.MayChange(&m_window)) {
             return;
         }
-        CChangePasswordDlg dialog(&m_window, m_diary.Session()->Encrypted() != nullptr
+        const CDiarySession& session = *m_diary.Session();
+        CChangePasswordDlg dialog(&m_window, session.Encrypted() != nullptr
                                                  ? CNewPasswordFields::Kind::Encrypted
                                                  : CNewPasswordFields::Kind::FourFile);
+        // A new diary has no password yet to ask.
+        if (!session.IsNew()) {
+            dialog.AskCurrentPassword([&session](QWidget* shown, const QString& typed) {
+                const std::optional<bool> match = CCurrentPassword::Matches(shown, session, typed);
+                if (match == false) {
+                    CMessageBox::Show(shown, CCurrentPassword::WrongPasswordMessage(),
+                                      CAppInfo::Title());
+                }
+                return match.value_or(false);
+            });
+        }
         if (CModal::Exec(dialog) != QDialog::Accepted) {
             return;
         }

@@ -1,5 +1,6 @@
 #include "app/EntryCommands.h"
 
+#include "app/CurrentPassword.h"
 #include "app/DiaryFileCommands.h"
 #include "app/EntryBrowser.h"
 #include "app/Guarded.h"
@@ -15,6 +16,16 @@
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/TimeText.h"
+
+namespace {
+
+// A PDF file holds the entries in plain text: the diary's password first.
+CEntryPrinter::PasswordCheck PdfPassword(const CDiarySession& session)
+{
+    return [&session](QWidget* parent) { return CCurrentPassword::Confirm(parent, session); };
+}
+
+} // namespace
 
 void CEntryCommands::NewEntry()
 {
@@ -148,7 +159,8 @@ void CEntryCommands::PrintCurrentEntry()
     Guarded(&m_window, [this] {
         if (m_browser.EntryCount() > 0) {
             CEntryPrinter::PrintCurrentEntry(&m_window, *m_diary.Session(),
-                                             m_browser.SelectedIndex());
+                                             m_browser.SelectedIndex(),
+                                             PdfPassword(*m_diary.Session()));
         }
     });
 }
@@ -157,7 +169,8 @@ void CEntryCommands::PrintAllEntries()
 {
     Guarded(&m_window, [this] {
         if (m_browser.EntryCount() > 0) {
-            CEntryPrinter::PrintAllEntries(&m_window, *m_diary.Session(), m_browser.EntryCount());
+            CEntryPrinter::PrintAllEntries(&m_window, *m_diary.Session(), m_browser.EntryCount(),
+                                           PdfPassword(*m_diary.Session()));
         }
     });
 }

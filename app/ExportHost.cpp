@@ -1,5 +1,6 @@
 #include "app/ExportHost.h"
 
+#include "app/CurrentPassword.h"
 #include "app/DiaryFileCommands.h"
 #include "app/Guarded.h"
 #include "app/OpenDiary.h"
@@ -23,7 +24,8 @@ bool CExportHost::HasDiary(const char* command)
 void CExportHost::ExportDiary()
 {
     Guarded(&m_window, [this] {
-        if (HasDiary("Export Diary")) {
+        // The export is readable by anyone: the password first.
+        if (HasDiary("Export Diary") && CCurrentPassword::Confirm(&m_window, *m_diary.Session())) {
             CExportCommands::ExportDiary(&m_window, *m_diary.Session());
         }
     });

@@ -33,8 +33,25 @@ QString CChangePasswordDlg::NewPassword() const
     return m_strNewPassword;
 }
 
+void CChangePasswordDlg::AskCurrentPassword(CurrentCheck check)
+{
+    m_checkCurrent = std::move(check);
+    m_pFields->AddCurrentField()->setFocus();
+}
+
 void CChangePasswordDlg::accept()
 {
+    // The current password first; a right one is not derived again when
+    // only the new one needs another try.
+    if (QLineEdit* current = m_pFields->CurrentField();
+        current != nullptr && (m_strChecked.isEmpty() || current->text() != m_strChecked)) {
+        if (!m_checkCurrent(this, current->text())) {
+            current->setFocus();
+            current->selectAll();
+            return;
+        }
+        m_strChecked = current->text();
+    }
     const std::optional<QString> password = m_pFields->Accept(this);
     if (!password) {
         return;

@@ -2,12 +2,14 @@
 // Asks for a diary's new password twice, with the rules of the diary's kind
 // (CNewPasswordFields): the caller then re-keys the diary with
 // NewPassword(). Also asks the password of a diary being encrypted and of a
-// decrypted copy, under a caption of their own.
+// decrypted copy, under a caption of their own. The password change itself
+// first asks the current password, in a field above the new one.
 
 #include "dialogs/NewPasswordFields.h"
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class CChangePasswordDlg : public QDialog
 {
@@ -18,6 +20,12 @@ public:
                                 const QString& caption = QStringLiteral("Change Password"));
     ~CChangePasswordDlg() override;
 
+    // True when `typed` is the diary's password; otherwise it has said why
+    // (over `dialog`) or the user cancelled the check.
+    using CurrentCheck = std::function<bool(QWidget* dialog, const QString& typed)>;
+    // Adds "Current password:" first; Save checks it before the new one.
+    void AskCurrentPassword(CurrentCheck check);
+
     QString NewPassword() const;
     CNewPasswordFields* Fields() const { return m_pFields; }
 
@@ -25,5 +33,7 @@ public:
 
 private:
     QString m_strNewPassword;
+    CurrentCheck m_checkCurrent;
+    QString m_strChecked; // the current password as last found right
     CNewPasswordFields* m_pFields = nullptr;
 };

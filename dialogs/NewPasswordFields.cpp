@@ -38,9 +38,10 @@ CNewPasswordFields::CNewPasswordFields(Kind kind, QWidget* parent) : QWidget(par
     m_pNew->setMinimumWidth(fieldWidth);
     m_pConfirm->setMinimumWidth(fieldWidth);
 
-    auto* form = new QFormLayout(this);
+    m_pForm = new QFormLayout(this);
+    QFormLayout* form = m_pForm;
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(new QLabel(QStringLiteral("Enter new password:"), this), m_pNew);
+    form->addRow(new QLabel(tr("New password:"), this), m_pNew);
     if (m_kind == Kind::Encrypted) {
         m_pStrength = new QLabel(this);
         m_pStrength->setObjectName(QStringLiteral("strength"));
@@ -48,9 +49,22 @@ CNewPasswordFields::CNewPasswordFields(Kind kind, QWidget* parent) : QWidget(par
         form->addRow(new QLabel(QStringLiteral("Strength:"), this), m_pStrength);
         connect(m_pNew, &QLineEdit::textChanged, this, &CNewPasswordFields::ShowStrength);
     }
-    form->addRow(new QLabel(QStringLiteral("Confirm new password:"), this), m_pConfirm);
+    form->addRow(new QLabel(tr("Confirm password:"), this), m_pConfirm);
     setTabOrder(m_pNew, m_pConfirm);
     setFocusProxy(m_pNew);
+}
+
+QLineEdit* CNewPasswordFields::AddCurrentField()
+{
+    if (m_pCurrent == nullptr) {
+        m_pCurrent = MakeField(QStringLiteral("currentPassword"), tr("Current password"), this);
+        m_pCurrent->setMinimumWidth(m_pNew->minimumWidth());
+        m_pForm->insertRow(0, new QLabel(tr("Current password:"), this), m_pCurrent);
+        setTabOrder(m_pCurrent, m_pNew);
+        setTabOrder(m_pNew, m_pConfirm);
+        setFocusProxy(m_pCurrent);
+    }
+    return m_pCurrent;
 }
 
 QString CNewPasswordFields::StrengthText() const

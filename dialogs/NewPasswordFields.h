@@ -52,6 +52,10 @@ public:
     // The field a password of `kind` is typed into: masked, and never cut.
     static QLineEdit* MakeField(const QString& name, const QString& accessible, QWidget* parent);
 
+    // A field for the password the diary has now, above the others and
+    // first in the Tab order (the password change asks it).
+    QLineEdit* AddCurrentField();
+    QLineEdit* CurrentField() const { return m_pCurrent; }
     QLineEdit* NewField() const { return m_pNew; }
     QLineEdit* ConfirmField() const { return m_pConfirm; }
     // The meter's text ("Very weak" .. "Very strong"); empty before anything
@@ -62,6 +66,8 @@ private:
     void ShowStrength();
 
     Kind m_kind;
+    QFormLayout* m_pForm = nullptr;
+    QLineEdit* m_pCurrent = nullptr;
     QLineEdit* m_pNew = nullptr;
     QLineEdit* m_pConfirm = nullptr;
     QLabel* m_pStrength = nullptr;

@@ -335,22 +335,29 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
 
 namespace {
 
-// Printing an encrypted diary to a PDF file writes its entries in plain
-// text: the user is warned first, as Export does.
+// Printing to a PDF file writes the entries in plain text: the user is
+// warned first for an encrypted diary, as Export does, and the diary's
+// password is asked for either kind.
 bool MayWritePdf(QWidget* parent, const QPrinter& printer, const CDiarySession& diary,
-                 const QString& caption)
+                 const QString& caption, const CEntryPrinter::PasswordCheck& confirmPassword)
 {
-    return printer.outputFileName().isEmpty() || diary.Encrypted() == nullptr ||
-           CMessageBox::Ask(parent,
-                            QStringLiteral("The PDF file is not encrypted: anyone who can read it "
-                                           "can read these entries. Print to it anyway?"),
-                            caption);
+    if (printer.outputFileName().isEmpty()) {
+        return true;
+    }
+    if (diary.Encrypted() != nullptr &&
+        !CMessageBox::Ask(parent,
+                          QStringLiteral("The PDF file is not encrypted: anyone who can read it "
+                                         "can read these entries. Print to it anyway?"),
+                          caption)) {
+        return false;
+    }
+    return !confirmPassword || confirmPassword(parent);
 }
 
 } // namespace
 
 void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diary,
-                                      int selectedIndex)
+                                      int selectedIndex, const PasswordCheck& confirmPassword)
 {
     if (!DiaryHasEntries(diary.Path())) {
         return;
@@ -361,7 +368,8 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diar
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!CPrintDialog::Exec(parent, printer) ||
-        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print")))) {
+        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print")),
+                     confirmPassword)) {
         return;
     }
     printer.setResolution(kPrintDpi);
@@ -371,7 +379,8 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diar
     });
 }
 
-void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount)
+void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount,
+                                    const PasswordCheck& confirmPassword)
 {
     if (entryCount <= 0 || !DiaryHasEntries(diary.Path())) {
         return;
@@ -382,8 +391,8 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary,
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!CPrintDialog::Exec(parent, printer) ||
-        !MayWritePdf(parent, printer, diary,
-                     CAppInfo::Caption(QStringLiteral("Print all entries")))) {
+        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print all entries")),
+                     confirmPassword)) {
         return;
     }
     printer.setResolution(kPrintDpi);

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CDiarySession;
@@ -20,16 +21,22 @@ class QWidget;
 class CEntryPrinter
 {
 public:
+    // Asks the diary's password before entries go to a PDF file in plain
+    // text; false when it was not given. Empty: nothing is asked.
+    using PasswordCheck = std::function<bool(QWidget* parent)>;
+
     // "Print current entry": the print dialog, then the entry at
     // selectedIndex (-1: nothing selected; says so when the diary has
     // entries, does nothing when it has none or no diary is open).
-    static void PrintCurrentEntry(QWidget* parent, const CDiarySession& diary, int selectedIndex);
+    static void PrintCurrentEntry(QWidget* parent, const CDiarySession& diary, int selectedIndex,
+                                  const PasswordCheck& confirmPassword = {});
     // "Print all entries": asks, shows the print dialog once, then prints
     // entries 0 ... entryCount - 1, each as its own job. When the printer
     // writes to a file, entry n (counted from 1) goes to "<name>-00n.<ext>"
     // (zero-padded so the files sort in entry order) and no job overwrites
     // the one before. Nothing for entryCount 0.
-    static void PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount);
+    static void PrintAllEntries(QWidget* parent, const CDiarySession& diary, int entryCount,
+                                const PasswordCheck& confirmPassword = {});
 
     // One entry as one job on a printer already chosen; every failure is
     // shown. True when the job ended well.

@@ -66,7 +66,8 @@ public:
     // The parts as the commands left them in memory.
     DiaryParts CurrentParts() const;
 
-    // Test seam: the file, to check that Lock() wipes its key.
+    // The file: its key block (a password is checked against it again) and,
+    // for tests, its key (Lock() wipes it).
     const CEncryptedDiaryFile& File() const { return m_file; }
 
 private:

@@ -184,6 +184,7 @@ TEST_F(MainWindowTest, EveryChangingCommandSaysWhatItChanged)
         },
         [&] {
             CModal::PushHandler([](QDialog& dialog) {
+                dialog.findChild<QLineEdit*>("currentPassword")->setText("Secret1");
                 dialog.findChild<QLineEdit*>("newPassword")->setText("Secret2");
                 dialog.findChild<QLineEdit*>("confirmPassword")->setText("Secret2");
                 dialog.accept();

@@ -2,8 +2,10 @@
 // menu: a four-file diary encrypted under a new password (read back, old
 // files removed on Yes, the encrypted diary opened with the new password),
 // and a decrypted copy under the copy's own password, byte for byte the old
-// files when that is their password.
+// files when that is their password; the diary's password asked before a
+// plain copy and before its change.
 #include "MainWindowFixture.h"
+#include "app/CurrentPassword.h"
 #include "store/DraftFile.h"
 #include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
@@ -58,10 +60,24 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     EXPECT_FALSE(encrypted.contains("Sunny"));
     EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), PathOf("travel.dayloom"));
 
+    // The diary's password first: a wrong one is said and may be tried
+    // again; Cancel asks and writes nothing more.
     CMessageBox::ClearHistory();
+    OnPrompt([](CSecurityDlg& prompt) {
+        EXPECT_EQ(prompt.windowTitle(), "Security - Dayloom v2.21");
+        Type(prompt, "a walk by the sea");
+        EXPECT_TRUE(prompt.isVisible());
+        EXPECT_EQ(widgettest::LastMessage(), CCurrentPassword::WrongPasswordMessage());
+        QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
+    });
+    ActionOf(window, "Save &decrypted copy...")->trigger();
+    EXPECT_EQ(CMessageBox::History().size(), 1u);
+    CMessageBox::ClearHistory();
+    AnswerPrompt("a walk by the river");
     CMessageBox::PushAnswer(CMessageBox::Answer::No);
     ActionOf(window, "Save &decrypted copy...")->trigger();
     EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm"))) << "No writes nothing";
+    AnswerPrompt("a walk by the river");
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     AnswerNewPassword("Secret1"); // the copy's password: the old one
     ActionOf(window, "Save &decrypted copy...")->trigger();
@@ -70,6 +86,36 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     for (int i = 0; i < names.size(); ++i) {
         EXPECT_EQ(Bytes(PathOf(names[i])), original[i]) << names[i].toStdString();
     }
+}
+
+TEST_F(MainWindowTest, PasswordChangeAsksTheCurrentPasswordFirstInTabOrder)
+{
+    CDayloomDlg& window = OpenSample();
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& ask = dynamic_cast<CChangePasswordDlg&>(dialog);
+        QLineEdit* current = ask.Fields()->CurrentField();
+        ASSERT_NE(current, nullptr);
+        EXPECT_EQ(ask.focusWidget(), current);
+        // Field to field with Tab, as a user types.
+        const auto type = [&ask](const QString& text, Qt::Key then) {
+            QTest::keyClicks(ask.focusWidget(), text);
+            QTest::keyClick(ask.focusWidget(), then);
+        };
+        type("Secret2", Qt::Key_Tab);
+        EXPECT_EQ(ask.focusWidget(), ask.Fields()->NewField());
+        type("Better1", Qt::Key_Tab);
+        EXPECT_EQ(ask.focusWidget(), ask.Fields()->ConfirmField());
+        type("Better1", Qt::Key_Return);
+        // A wrong current password is said; it is selected for another try.
+        EXPECT_TRUE(ask.isVisible());
+        EXPECT_EQ(widgettest::LastMessage(), CCurrentPassword::WrongPasswordMessage());
+        EXPECT_EQ(ask.focusWidget(), current);
+        EXPECT_EQ(current->selectedText(), "Secret2");
+        type("Secret1", Qt::Key_Return);
+    });
+    ActionOf(window, "&Change password...")->trigger();
+    EXPECT_EQ(window.Session()->Password(), "Better1");
+    EXPECT_EQ(widgettest::LastMessage(), "Password successfully changed!");
 }
 
 TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithItsPassword)

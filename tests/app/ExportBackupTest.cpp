@@ -1,6 +1,6 @@
 // The File menu's export, backup and restore items on an open diary: the
-// export writes the file chosen, a backup restored over a changed diary
-// brings the old one back and opens it with its password.
+// export asks the diary's password and writes the file chosen, a backup restored over a changed
+// diary brings the old one back and opens it with its password.
 #include "MainWindowFixture.h"
 
 #include <QDialog>
@@ -8,6 +8,12 @@
 TEST_F(MainWindowTest, ExportBackUpAndRestoreFromTheFileMenu)
 {
     CDayloomDlg& window = OpenSample();
+    // The password first: cancelled, nothing is asked or written.
+    OnPrompt([](CSecurityDlg& prompt) { QTest::keyClick(&prompt, Qt::Key_Escape); });
+    ActionOf(window, "&Export diary...")->trigger();
+    EXPECT_TRUE(CModal::Unanswered().empty()) << "no export options after Cancel";
+    EXPECT_TRUE(CMessageBox::History().empty());
+    AnswerPrompt("Secret1");
     CModal::PushHandler([](QDialog& options) { QTest::keyClick(&options, Qt::Key_Return); });
     CFileDialogs::PushFile(PathOf("sample.csv"));
     ActionOf(window, "&Export diary...")->trigger();

@@ -16,8 +16,15 @@ TEST_F(MainWindowTest, PrintingNeedsEntriesAndASelection)
     EXPECT_EQ(CMessageBox::History().back().text,
               "You must have an entry selected in order to print it!");
 
+    // A PDF file holds the entry in plain text: the diary's password first,
+    // and without it nothing is written.
     window.OnFirst();
     CPrintDialog::PushAnswer(PathOf("entry.pdf"));
+    OnPrompt([](CSecurityDlg& prompt) { prompt.reject(); });
+    Click("Print current entry");
+    EXPECT_FALSE(QFileInfo::exists(PathOf("entry.pdf")));
+    CPrintDialog::PushAnswer(PathOf("entry.pdf"));
+    AnswerPrompt("Secret1");
     Click("Print current entry");
     EXPECT_GT(QFileInfo(PathOf("entry.pdf")).size(), 0);
     EXPECT_EQ(SelectedRow(window), 0);

@@ -1,17 +1,42 @@
 // Opening and creating diaries from the main window: the file dialog, the
-// password prompt's answers, the window's state and the settings written.
+// password prompt's answers, the window's state and the settings written,
+// and the unlocking off the window's thread.
 #include "MainWindowFixture.h"
+#include "app/BackgroundUnlock.h"
 #include "platform/AnsiCodec.h"
+#include "platform/BackgroundWork.h"
 #include "platform/DiaryReservation.h"
+#include "store/DiaryConversion.h"
+#include "store/EncryptedSession.h"
 
 #include <QDateTime>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace {
 const QString kInvalid = QStringLiteral(
     "The password you've specified is invalid for this diary! Please make sure you are opening "
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 } // namespace
 
 TEST_F(MainWindowTest, StartsWithNoDiaryAndACancelledChoiceForgetsTheLastOne)
@@ -284,4 +309,63 @@ TEST_F(MainWindowTest, TemporaryFilesACrashLeftGoWhenTheDiaryIsOpened)
     OpenThroughMenu(path);
     EXPECT_EQ(RowCount(Window()), 4);
     EXPECT_EQ(QDir(m_dir.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList{});
+}
+
+// An encrypted diary is unlocked on a worker behind a modal "Unlocking...",
+// the window painting meanwhile; Cancel leaves nothing open and the diary
+// free, and the cancelled work ends on its own.
+TEST_F(MainWindowTest, UnlockingRunsBehindAWaitThatCancelEndsWithNothingOpen)
+{
+    const QString sealed = PathOf("travel.dayloom");
+    ASSERT_TRUE(CDiaryConversion::Encrypt(NameOf(MakeSampleDiary()), Encoded(sealed),
+                                          "a walk by the river", KdfParams::Cheapest())
+                    .ok());
+    // A slow derivation: the worker's opening of the file waits for the test.
+    std::atomic<bool> released{false};
+    CFileFaults::Install([&released, path = Encoded(sealed)](FileOp op, const std::string& at) {
+        if (op == FileOp::Open && at == path && QThread::currentThread() != qApp->thread()) {
+            while (!released)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return 0;
+    });
+    CDayloomDlg& window = Window();
+    const PaintCounter painted(window);
+    const int& paints = painted.paints;
+    QString waitText;
+    int paintsBefore = -1;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* wait = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (wait == nullptr || wait->objectName() != "BackgroundWorkDlg")
+            return;
+        if (paintsBefore < 0) {
+            waitText = wait->findChild<QLabel*>("text")->text();
+            paintsBefore = paints;
+            window.update();
+        } else if (paints > paintsBefore) {
+            user.stop();
+            widgettest::Click(*wait, "cancelButton");
+        }
+    });
+    user.start(5);
+    CFileDialogs::PushDiary(sealed);
+    AnswerPrompt("a walk by the river");
+    window.OnOpenCreateDiary();
+    EXPECT_EQ(waitText, "Unlocking...");
+    EXPECT_GT(paints, paintsBefore) << "the window paints while it waits";
+    ExpectNoDiary(window);
+    EXPECT_EQ(CBackgroundWork::Running(), 1);
+    released = true;
+    QTRY_COMPARE(CBackgroundWork::Running(), 0);
+    CFileFaults::Install({});
+    EXPECT_EQ(window.Session(), nullptr) << "the finished work's session is dropped";
+    // The locked window's unlocking: a session of its own, unlocked.
+    const CBackgroundUnlock::Result again =
+        CBackgroundUnlock::UnlockAnew(&window, NameOf(sealed), false, "a walk by the river");
+    ASSERT_EQ(again.outcome, CBackgroundUnlock::Outcome::Unlocked);
+    EXPECT_TRUE(again.session->Encrypted()->IsUnlocked());
+
+    OpenThroughMenu(sealed, "a walk by the river");
+    EXPECT_EQ(RowCount(window), 4);
 }
