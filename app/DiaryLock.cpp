@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -156,9 +157,15 @@ void CDiaryLock::ShowLocked(bool locked)
     }
     if (locked) {
         // Every item that needs the diary goes off (their keys with them).
+        // (The menus as the bar has them: the bar's overflow menu keeps
+        // stale copies of its titles.)
         QList<QAction*> actions = m_window.actions();
-        for (QMenu* menu : m_window.findChildren<QMenu*>()) {
-            actions += menu->actions();
+        if (const auto* bar = m_window.findChild<QMenuBar*>()) {
+            for (const QAction* title : bar->actions()) {
+                if (title->menu() != nullptr) {
+                    actions += title->menu()->actions();
+                }
+            }
         }
         for (QAction* action : actions) {
             if (action->isEnabled() && !action->property(kWorksLocked).toBool()) {

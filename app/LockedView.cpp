@@ -1,6 +1,7 @@
 #include "app/LockedView.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,15 @@ void CLockedView::Refuse(const QString& why)
     m_pMessage->setText(why);
     m_pPassword->setFocus();
     m_pPassword->selectAll();
+}
+
+void CLockedView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CLockedView::Submit()

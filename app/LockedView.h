@@ -27,6 +27,11 @@ public:
 signals:
     void unlockRequested(const QString& password);
 
+protected:
+    // Return stays here: the window behind would take it for a command on
+    // the entry list the unlock has just focused.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Submit();
 

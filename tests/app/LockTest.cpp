@@ -117,6 +117,7 @@ TEST_F(LockTest, CtrlLLocksAFourFileDiaryAndItsPasswordReturnsToTheSameEntry)
     EXPECT_EQ(State(window), "4 @1: Rain all day, Rain.");
     EXPECT_TRUE(ActionOf(window, "&Edit entry...\tCtrl+E")->isEnabled());
     EXPECT_TRUE(LockField(window)->text().isEmpty());
+    EXPECT_TRUE(CModal::Unanswered().empty()) << "the Return that unlocked opened nothing";
 }
 
 TEST_F(LockTest, IdleClockLocksAnEncryptedDiaryWhoseEditorReopensWithItsDraft)
