@@ -34,9 +34,12 @@ QStringList AllTexts(const QWidget& window)
             }
         }
     }
+    // Every role, a model's own (snippets, tips) included.
     for (const QAbstractItemModel* model : window.findChildren<QAbstractItemModel*>()) {
         for (int row = 0; row < model->rowCount(); ++row) {
-            texts << model->index(row, 0).data().toString();
+            for (int role = 0; role < Qt::UserRole + 8; ++role) {
+                texts << model->index(row, 0).data(role).toString();
+            }
         }
     }
     return texts;
