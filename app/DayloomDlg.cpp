@@ -40,7 +40,6 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>

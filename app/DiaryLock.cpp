@@ -16,7 +16,6 @@
 #include "store/DiarySession.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
