@@ -7,6 +7,7 @@
 #include "app/DiaryLock.h"
 #include "app/SearchMode.h"
 #include "dialogs/OptionsDlg.h"
+#include "platform/DiaryReservation.h"
 #include "platform/IdleWatch.h"
 #include "platform/ScreenLockWatch.h"
 
@@ -108,6 +109,9 @@ TEST_F(LockTest, CtrlLLocksAFourFileDiaryAndItsPasswordReturnsToTheSameEntry)
     QTest::keyClick(&ActiveWindow(), Qt::Key_L, Qt::ControlModifier);
     ExpectLocked(window, "travel", {"Sunny", "Rain", "quiet day", "evening"});
     EXPECT_TRUE(CModal::Unanswered().empty());
+    CDiaryReservation::Outcome reserved = CDiaryReservation::Outcome::Reserved;
+    EXPECT_EQ(CDiaryReservation::Reserve(PathOf("travel.ilm"), reserved), nullptr);
+    EXPECT_EQ(reserved, CDiaryReservation::Outcome::HeldElsewhere) << "still this window's";
 
     // A wrong password is said, and kept for correcting.
     UnlockWith(window, "Secret2");
