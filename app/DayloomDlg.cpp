@@ -1,6 +1,7 @@
 #include "app/DayloomDlg.h"
 
 #include "app/DiaryFileCommands.h"
+#include "app/DiaryLock.h"
 #include "app/EncryptionCommands.h"
 #include "app/EntryBrowser.h"
 #include "app/EntryCommands.h"
@@ -86,6 +87,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     m_pExport = std::make_unique<CExportHost>(*m_pDiary, *m_pFiles, *this);
     m_pImport = std::make_unique<CImportHost>(*m_pDiary, *m_pFiles, *this);
     m_pForeignImport = std::make_unique<CForeignImportHost>(*m_pDiary, *m_pFiles, *this);
+    m_pLock = new CDiaryLock(*m_pDiary, *m_pBrowser, *m_pEntries, *this);
+    connect(m_pDiary, &COpenDiary::locked, this, &CDayloomDlg::OnLocked);
+    connect(m_pDiary, &COpenDiary::unlocked, this, &CDayloomDlg::SetDiaryTitle);
 
     BuildControls();
     // Messages while the last diary is loaded centre on this window: its
@@ -210,11 +214,16 @@ void CDayloomDlg::BuildControls()
     auto* menuBar = new QMenuBar(this);
     CMainMenu::Build(*menuBar, *this,
                      {this, m_pEntries.get(), m_pEncryption.get(), m_pExport.get(), m_pImport.get(),
-                      m_pForeignImport.get(), EntryList(), EntryView()});
+                      m_pForeignImport.get(), EntryList(), EntryView(), m_pLock});
     layout->setMenuBar(menuBar);
-    layout->addLayout(columns, 1);
-    layout->addLayout(graphRow);
-    layout->addLayout(commandRow);
+    // The diary's content, which the locked view replaces while it is locked.
+    auto* content = new QWidget(this);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addLayout(columns, 1);
+    contentLayout->addLayout(graphRow);
+    contentLayout->addLayout(commandRow);
+    layout->addWidget(m_pLock->Wrap(content), 1);
 
     // Tab goes through the window as it reads: the list and its buttons,
     // the search, the entry and its fields, the graph switches, then the
@@ -293,10 +302,13 @@ void CDayloomDlg::OnInitDialog()
 void CDayloomDlg::SetDiaryTitle()
 {
     QString title = CAppInfo::Title();
-    if (m_pDiary->IsOpen() && !m_pDiary->Title().isEmpty()) {
+    const bool shown = m_pDiary->IsOpen() || m_pDiary->IsLocked();
+    if (shown && !m_pDiary->Title().isEmpty()) {
         title += QStringLiteral(" - ") + m_pDiary->Title();
     }
-    if (m_pDiary->IsOpen() && m_pDiary->Session()->IsReadOnly()) {
+    if (m_pDiary->IsLocked()) {
+        title += QLatin1Char(' ') + tr("(locked)");
+    } else if (m_pDiary->IsOpen() && m_pDiary->Session()->IsReadOnly()) {
         title += QStringLiteral(" (read-only)");
     }
     setWindowTitle(title);
@@ -328,6 +340,13 @@ void CDayloomDlg::OnClosed()
     m_pScrambledBar->ShowFor({}, false);
     SetDiaryTitle();
     m_pBrowser->ShowMessage(CEntryPanel::WelcomeText());
+}
+
+void CDayloomDlg::OnLocked()
+{
+    m_bReadWhenPainted = false;
+    m_pBrowser->ShowMessage(QString());
+    SetDiaryTitle();
 }
 
 void CDayloomDlg::OpenDiaryFile(const QString& path)
@@ -472,6 +491,7 @@ void CDayloomDlg::OnOptions()
 {
     COptionsDlg dialog(this);
     if (CModal::Exec(dialog) == QDialog::Accepted) {
+        m_pLock->ApplySettings();
         m_pBrowser->LoadLabels();
         m_pSummaries->RefreshOnThisDay();
     }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class CDiaryFileCommands;
+class CDiaryLock;
 class CEncryptionCommands;
 class CEntryBrowser;
 class CEntryCommands;
@@ -90,6 +91,7 @@ private:
     // What the window shows of the open diary, as it changes.
     void OnOpened();
     void OnClosed();
+    void OnLocked();
     void OnEntriesChanged(const EntryChange& change);
     void OnShowFlagsChanged();
     void SetDiaryTitle();
@@ -105,6 +107,7 @@ private:
     CSearchMode* m_pSearchMode = nullptr;
     CSummaries* m_pSummaries = nullptr;
     CScrambledDiaryBar* m_pScrambledBar = nullptr;
+    CDiaryLock* m_pLock = nullptr;
     std::unique_ptr<CDiaryFileCommands> m_pFiles;
     std::unique_ptr<CEntryCommands> m_pEntries;
     std::unique_ptr<CPlanningCommands> m_pPlanning;

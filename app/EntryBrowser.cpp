@@ -31,6 +31,7 @@ CEntryBrowser::CEntryBrowser(COpenDiary& diary, QWidget& window)
     m_labels = LoadRatingLabels();
     connect(&m_diary, &COpenDiary::entriesChanged, this, &CEntryBrowser::OnEntriesChanged);
     connect(&m_diary, &COpenDiary::closed, this, &CEntryBrowser::OnClosed);
+    connect(&m_diary, &COpenDiary::locked, this, &CEntryBrowser::OnClosed);
 }
 
 void CEntryBrowser::UseDiaryRows()

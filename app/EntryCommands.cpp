@@ -69,10 +69,14 @@ void CEntryCommands::EditEntry()
     });
 }
 
-void CEntryCommands::RunEditor(std::optional<uint32_t> editIndex)
+void CEntryCommands::RunEditor(std::optional<uint32_t> editIndex, bool reopening)
 {
     const CNewEntryDlg::Outcome outcome =
-        CNewEntryDlg::Run(&m_window, *m_diary.Session(), editIndex, CClock::Now());
+        CNewEntryDlg::Run(&m_window, *m_diary.Session(), editIndex, CClock::Now(), reopening);
+    if (outcome.closedByLock) {
+        m_lockedEditor = editIndex;
+        return;
+    }
     if (outcome.saved) {
         CWaitCursor wait;
         EntryChange change;
@@ -87,6 +91,16 @@ void CEntryCommands::RunEditor(std::optional<uint32_t> editIndex)
     }
     // The keys go on where they were: in the list, on the entry on view.
     m_browser.FocusList();
+}
+
+void CEntryCommands::ReopenLockedEditor()
+{
+    if (!m_lockedEditor || !m_diary.IsOpen()) {
+        return;
+    }
+    const std::optional<uint32_t> editIndex = *m_lockedEditor;
+    m_lockedEditor.reset();
+    Guarded(&m_window, [this, editIndex] { RunEditor(editIndex, true); });
 }
 
 void CEntryCommands::DeleteEntry()

@@ -32,13 +32,17 @@ public:
     void Statistics();
     void PrintCurrentEntry();
     void PrintAllEntries();
+    // After unlocking: the editor the lock closed, with its draft.
+    void ReopenLockedEditor();
 
 private:
     // The editor on `editIndex` (none: a new entry), then the change told.
-    void RunEditor(std::optional<uint32_t> editIndex);
+    void RunEditor(std::optional<uint32_t> editIndex, bool reopening = false);
 
     COpenDiary& m_diary;
     CEntryBrowser& m_browser;
     CDiaryFileCommands& m_files;
     QWidget& m_window;
+    // The entry (none: a new one) of an editor the lock closed.
+    std::optional<std::optional<uint32_t>> m_lockedEditor;
 };

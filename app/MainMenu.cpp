@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/DiaryLock.h"
 #include "app/EncryptionCommands.h"
 #include "app/EntryCommands.h"
 #include "app/ExportHost.h"
@@ -11,6 +12,7 @@
 #include "platform/RecentDiaries.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
@@ -101,14 +103,23 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
         return run(menu, text, own, command, key);
     };
 
+    // What needs no open diary works while it is locked.
+    auto worksLocked = [](QAction* action) { action->setProperty(CDiaryLock::kWorksLocked, true); };
+
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
-    add(file, QStringLiteral("&Open/Create Diary..."), &CWindowCommands::OnOpenCreateDiary,
-        StandardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    worksLocked(add(file, QStringLiteral("&Open/Create Diary..."),
+                    &CWindowCommands::OnOpenCreateDiary,
+                    StandardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O))));
     QMenu* recent = file->addMenu(QStringLiteral("Recen&t diaries"));
+    worksLocked(recent->menuAction());
     recent->setObjectName(QStringLiteral("recentDiaries"));
     recent->setToolTipsVisible(true); // the full path of each
     QObject::connect(recent, &QMenu::aboutToShow, &window,
                      [recent, &window, own] { FillRecent(*recent, window, *own); });
+    if (commands.lock != nullptr) {
+        run(file, QCoreApplication::translate("CMainMenu", "&Lock diary"), commands.lock,
+            &CDiaryLock::LockNow, QKeySequence(Qt::CTRL | Qt::Key_L));
+    }
     file->addSeparator();
     add(file, QStringLiteral("Print &all entries"), &CWindowCommands::OnPrintAllEntries);
     file->addSeparator();
@@ -126,8 +137,8 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
     add(file, QStringLiteral("O&ptions..."), &CWindowCommands::OnOptions,
         StandardOr(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     file->addSeparator();
-    add(file, QStringLiteral("E&xit"), &CWindowCommands::OnExit,
-        StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    worksLocked(add(file, QStringLiteral("E&xit"), &CWindowCommands::OnExit,
+                    StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))));
 
     QMenu* entry = bar.addMenu(QStringLiteral("&Entry"));
     QAction* newEntry =
@@ -176,6 +187,9 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
     add(help, QStringLiteral("Tip of the Day..."), &CWindowCommands::OnTipOfTheDay);
     help->addSeparator();
     add(help, QStringLiteral("&About Dayloom..."), &CWindowCommands::OnAbout);
+    for (QAction* action : help->actions()) {
+        worksLocked(action);
+    }
 }
 
 std::vector<QPushButton*> CMainMenu::MakeButtons(QWidget& window, CWindowCommands& commands)

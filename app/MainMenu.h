@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class CDiaryLock;
 class CEncryptionCommands;
 class CEntryCommands;
 class CExportHost;
@@ -31,6 +32,7 @@ public:
         // Delete on these deletes the entry on view.
         QWidget* entryList = nullptr;
         QWidget* entryView = nullptr;
+        CDiaryLock* lock = nullptr;
     };
 
     // The menus on `window`, whose shortcuts work wherever its focus is.

@@ -39,15 +39,55 @@ bool COpenDiary::Take(CDiaryOpener::Opened result, const QString& title)
 
 void COpenDiary::Close()
 {
-    if (!IsOpen()) {
+    if (!IsOpen() && !IsLocked()) {
         return;
     }
+    m_lockedName.reset();
     m_pSession.reset();
     m_pLock.reset(); // unlocks
     m_strTitle.clear();
     m_headers.clear();
     m_bHeadersStale = true;
     emit closed();
+}
+
+bool COpenDiary::Lock()
+{
+    if (!IsOpen() || m_pSession->IsNew()) {
+        return false;
+    }
+    m_lockedName = m_pSession->Name();
+    m_bLockedReadOnly = m_pSession->IsReadOnly();
+    m_pSession.reset(); // wipes the password, the key and the parts in memory
+    std::vector<EntryHeader>().swap(m_headers);
+    m_bHeadersStale = true;
+    emit locked();
+    return true;
+}
+
+COpenDiary::UnlockOutcome COpenDiary::Unlock(const Passphrase& typed, std::string& why)
+{
+    why.clear();
+    if (!IsLocked()) {
+        return UnlockOutcome::Failed;
+    }
+    auto session = std::make_unique<CDiarySession>(*m_lockedName);
+    session->SetReadOnly(m_bLockedReadOnly);
+    if (!session->ReadFirstEntry()) {
+        // Emptied or taken away while locked: there is nothing to check the
+        // password against.
+        why = session->UnlockFailureMessage();
+        return UnlockOutcome::Failed;
+    }
+    if (!session->Unlock(typed)) {
+        why = session->UnlockFailureMessage();
+        return why.empty() ? UnlockOutcome::WrongPassword : UnlockOutcome::Failed;
+    }
+    m_pSession = std::move(session);
+    m_lockedName.reset();
+    m_bHeadersStale = true;
+    emit unlocked();
+    return UnlockOutcome::Unlocked;
 }
 
 const std::vector<EntryHeader>& COpenDiary::Headers()

@@ -52,8 +52,26 @@ public:
     // opened. `title` is the diary's name as the window's title shows it.
     bool Take(CDiaryOpener::Opened result, const QString& title);
     const QString& Title() const { return m_strTitle; }
-    // Closes the diary and lets its lock go (emits closed when one was open).
+    // Closes the diary and lets its lock go (emits closed when one was open,
+    // locked or not).
     void Close();
+
+    // Locking: the session goes (its password, key and decrypted parts are
+    // wiped with it) and so do the headers; the diary stays reserved for
+    // this window (locked). Nothing happens to a diary that has no password
+    // yet. The windows that show the diary must have let go of it first.
+    bool Lock();
+    bool IsLocked() const { return m_lockedName.has_value(); }
+    // Opens the locked diary again with `typed` (unlocked). Failed: the
+    // diary could not be read (emptied or taken away while locked, damaged),
+    // with the store's reason in `why` where it gave one.
+    enum class UnlockOutcome
+    {
+        Unlocked,
+        WrongPassword,
+        Failed
+    };
+    UnlockOutcome Unlock(const Passphrase& typed, std::string& why);
 
     // The entries' headers in diary order, read when first asked after
     // opening or a change (a file error escapes as CFileError).
@@ -93,8 +111,8 @@ public:
 signals:
     void opened();
     void closed();
-    // Locking and unlocking an open diary, and another program's changes
-    // read again.
+    // Locking and unlocking an open diary (after locked nothing of it is
+    // left to show), and another program's changes read again.
     void locked();
     void unlocked();
     void reloaded();
@@ -109,6 +127,10 @@ signals:
 private:
     std::unique_ptr<CDiarySession> m_pSession;
     std::unique_ptr<CDiaryReservation> m_pLock;
+    // Set while the diary is locked: what names it and whether it was
+    // opened read-only.
+    std::optional<CDiaryName> m_lockedName;
+    bool m_bLockedReadOnly = false;
     QString m_strTitle;
     std::vector<EntryHeader> m_headers;
     bool m_bHeadersStale = true;

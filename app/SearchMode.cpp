@@ -42,10 +42,10 @@ CSearchMode::CSearchMode(COpenDiary& diary, CEntryBrowser& browser, QWidget& win
 {
     connect(&m_diary, &COpenDiary::entriesChanged, this, &CSearchMode::DiaryChanged);
     connect(&m_diary, &COpenDiary::closed, this, &CSearchMode::DiaryChanged);
-    for (auto forget : {&COpenDiary::opened, &COpenDiary::reloaded, &COpenDiary::passwordChanged,
-                        &COpenDiary::locked}) {
+    for (auto forget : {&COpenDiary::opened, &COpenDiary::reloaded, &COpenDiary::passwordChanged}) {
         connect(&m_diary, forget, this, &CSearchMode::Forget);
     }
+    connect(&m_diary, &COpenDiary::locked, this, &CSearchMode::OnLocked);
     connect(&m_browser, &CEntryBrowser::Displayed, this, &CSearchMode::EntryShown);
     m_pWorker = new CSearchWorker(this);
     connect(m_pWorker, &CSearchWorker::Finished, this, &CSearchMode::OnFinished);
@@ -378,6 +378,19 @@ void CSearchMode::Forget()
 {
     m_texts.Clear();
     m_pTagWorker->Cancel();
+}
+
+void CSearchMode::OnLocked()
+{
+    Forget();
+    SetOn(false);
+    m_pResults->SetHits({});
+    m_pHeading->clear();
+    const QSignalBlocker quietText(m_pText);
+    m_pText->setText(QString()); // unlike clear(), no undo brings it back
+    const QSignalBlocker quietTags(m_pTag);
+    m_pTag->clear();
+    m_pTag->addItem(QStringLiteral("(any)"), QString());
 }
 
 void CSearchMode::CountTags()

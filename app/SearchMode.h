@@ -71,6 +71,9 @@ public:
     void SearchTag(const QString& tag);
     // The "Tag:" filter's choices, "#tag (N)" after "(any)".
     QStringList TagChoices() const;
+    // The plain texts remembered for searching (empty until the first
+    // search, and again after a lock).
+    const CEntryTextCache& RememberedTexts() const { return m_texts; }
 
 signals:
     // Enter in the search field: the next match.
@@ -84,6 +87,9 @@ private:
     // The remembered texts may no longer be where they were (a password
     // change, another program's changes, another diary): forget them all.
     void Forget();
+    // The diary locked: search mode off, and nothing of what was searched
+    // or found is left (the field, its undo, the results, the tags).
+    void OnLocked();
     // Marks the first match in the entry just shown.
     void EntryShown();
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -18,7 +18,7 @@ CSummaries::CSummaries(COpenDiary& diary, CEntryBrowser& browser, QWidget& windo
     : QObject(&window), m_diary(diary), m_browser(browser), m_window(window)
 {
     m_nStartAlarmBefore = CSettings::GetProfileInt(QStringLiteral("StartAlarmBefore"), 5);
-    for (auto signal : {&COpenDiary::opened, &COpenDiary::reloaded}) {
+    for (auto signal : {&COpenDiary::opened, &COpenDiary::reloaded, &COpenDiary::unlocked}) {
         connect(&m_diary, signal, this, &CSummaries::RefreshReminders);
         connect(&m_diary, signal, this, &CSummaries::RefreshPlanner);
     }
@@ -26,6 +26,7 @@ CSummaries::CSummaries(COpenDiary& diary, CEntryBrowser& browser, QWidget& windo
     connect(&m_diary, &COpenDiary::plannerChanged, this, &CSummaries::RefreshPlanner);
     connect(&m_diary, &COpenDiary::entriesChanged, this, &CSummaries::RefreshOnThisDay);
     connect(&m_diary, &COpenDiary::closed, this, &CSummaries::Clear);
+    connect(&m_diary, &COpenDiary::locked, this, &CSummaries::Clear);
 }
 
 QVBoxLayout* CSummaries::MakeColumn()

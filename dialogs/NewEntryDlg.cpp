@@ -146,18 +146,26 @@ CNewEntryDlg::CNewEntryDlg(QWidget* parent, const CDiarySession& session, int64_
 CNewEntryDlg::~CNewEntryDlg() = default;
 
 CNewEntryDlg::Outcome CNewEntryDlg::Run(QWidget* parent, const CDiarySession& session,
-                                        std::optional<uint32_t> editIndex, int64_t now)
+                                        std::optional<uint32_t> editIndex, int64_t now,
+                                        bool reopening)
 {
     CNewEntryDlg editor(parent, session, now);
     const QString caption = CAppInfo::Caption(editIndex ? "Edit Entry" : "New Entry");
     if (const std::optional<EntryDraft> draft =
-            CNewEntryDlgDraft::Offer(parent, session, caption)) {
+            CNewEntryDlgDraft::Offer(parent, session, caption, !reopening)) {
         editor.RestoreDraft(*draft);
     } else if (editIndex && !editor.LoadEntry(*editIndex)) {
         return {};
     }
     CModal::Exec(editor);
     return editor.Result();
+}
+
+void CNewEntryDlg::CloseForLock()
+{
+    m_pDraft->WriteIfChanged();
+    m_outcome.closedByLock = true;
+    QDialog::done(QDialog::Rejected);
 }
 
 const CDiarySession& CNewEntryDlg::Session()

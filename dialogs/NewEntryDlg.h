@@ -47,14 +47,18 @@ public:
         // diary was re-sorted.
         std::optional<uint32_t> replacedIndex;
         std::optional<uint32_t> savedIndex;
+        // The diary locked while the editor was open: its draft is written
+        // and the editor closed, to be opened again on unlocking.
+        bool closedByLock = false;
     };
 
     // The editor's one entry point: a new entry (editIndex empty) or stored
     // entry editIndex of the session's diary. A draft left over is offered
     // first and, when restored, decides what is edited. An entry that cannot
-    // be read is reported and nothing opens.
+    // be read is reported and nothing opens. `reopening` after a lock: the
+    // draft the lock wrote is restored without asking.
     static Outcome Run(QWidget* parent, const CDiarySession& session,
-                       std::optional<uint32_t> editIndex, int64_t now);
+                       std::optional<uint32_t> editIndex, int64_t now, bool reopening = false);
 
     // `now` is the new entry's date and time of day until the user changes
     // either.
@@ -69,6 +73,9 @@ public:
     void RestoreDraft(const EntryDraft& draft);
     bool IsEditing() const { return m_edited.has_value(); }
     const Outcome& Result() const { return m_outcome; }
+    // The diary locks: the unsaved changes go to the draft and the editor
+    // closes without its question.
+    void CloseForLock();
 
     // The font name box's list: each installed family once ("Family
     // [Foundry]" variants folded into "Family"), alphabetically.

@@ -90,7 +90,7 @@ bool CNewEntryDlgDraft::OpenWithEarlierPassword(QWidget* parent, const CDiarySes
 }
 
 std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiarySession& session,
-                                                   const QString& caption)
+                                                   const QString& caption, bool ask)
 {
     const CDraftFile file(session.Name());
     const std::unique_ptr<CDraftSealer> sealer = CDraftSealer::ForSession(session);
@@ -119,6 +119,9 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
     }
     case CDraftFile::ReadResult::Ok:
         break;
+    }
+    if (!ask) {
+        return draft;
     }
     const QString when = QString::fromStdString(FormatTime("%#c", draft.writtenAt));
     // Which entry it is: the one it was editing (by the day it had then), or

@@ -38,9 +38,10 @@ public:
     // returns it, "Discard draft" removes it. A draft sealed under an
     // earlier password is opened with that password, asked for; one that
     // cannot be read (or whose password the user does not have) is reported
-    // and kept aside. `caption` is the asking window's caption.
+    // and kept aside. `caption` is the asking window's caption. Without
+    // `ask` a readable draft is restored at once.
     static std::optional<EntryDraft> Offer(QWidget* parent, const CDiarySession& session,
-                                           const QString& caption);
+                                           const QString& caption, bool ask = true);
 
     QTimer* Timer() const { return m_pTimer; }
 

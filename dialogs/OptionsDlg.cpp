@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -41,6 +42,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     m_bShowOnThisDay = CSettings::Get(CSettings::kShowOnThisDay);
     m_bNotifyReminders = CSettings::Get(CSettings::kNotifyReminders);
     m_bCheckSpelling = CSettings::Get(CSettings::kCheckSpelling);
+    m_nLockAfterMinutes = CSettings::Get(CSettings::kLockAfterMinutes);
     m_strSpellingLanguage = CSettings::Get(CSettings::kSpellingLanguage);
 
     BuildControls();
@@ -129,6 +131,23 @@ void COptionsDlg::BuildControls()
     m_pNotify->setChecked(m_bNotifyReminders != 0);
     main->addWidget(m_pNotify);
 
+    // "Lock the diary after N minutes without use".
+    auto* lockRow = new QHBoxLayout;
+    auto* lockBefore = new QLabel(tr("&Lock the diary after"), this);
+    m_pLockMinutes = new QSpinBox(this);
+    m_pLockMinutes->setObjectName("LockAfterMinutes");
+    m_pLockMinutes->setRange(0, kMaxLockMinutes);
+    m_pLockMinutes->setValue(std::clamp(m_nLockAfterMinutes, 0, kMaxLockMinutes));
+    m_pLockMinutes->setSpecialValueText(tr("never"));
+    m_pLockMinutes->setAccessibleName(tr("Minutes without use before the diary locks"));
+    m_pLockMinutes->setToolTip(tr("0 never locks the diary by itself"));
+    lockBefore->setBuddy(m_pLockMinutes);
+    lockRow->addWidget(lockBefore);
+    lockRow->addWidget(m_pLockMinutes);
+    lockRow->addWidget(new QLabel(tr("minutes without use"), this));
+    lockRow->addStretch(1);
+    main->addLayout(lockRow);
+
     BuildSpelling(main);
 
     QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Options);
@@ -197,6 +216,7 @@ void COptionsDlg::accept()
         m_strSpellingLanguage = m_pLanguage->currentText();
     }
     m_nStartAlarmBefore = days;
+    m_nLockAfterMinutes = m_pLockMinutes->value();
 
     // Every value is written, changed or not, so that the settings hold each
     // key explicitly from the first save on.
@@ -209,5 +229,6 @@ void COptionsDlg::accept()
     CSettings::Set(CSettings::kNotifyReminders, m_bNotifyReminders);
     CSettings::Set(CSettings::kCheckSpelling, m_bCheckSpelling);
     CSettings::Set(CSettings::kSpellingLanguage, m_strSpellingLanguage);
+    CSettings::Set(CSettings::kLockAfterMinutes, m_nLockAfterMinutes);
     QDialog::accept();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The Options dialog: the 19 rating labels, whether the last diary reopens at
 // start-up, how many days ahead a reminder counts as "Soon", "on this day",
-// today's reminders as desktop notifications and spell checking (on or off,
-// and its language). Reads the settings when constructed; SAVE (Accepted)
-// writes all 25 values, Cancel writes nothing.
+// today's reminders as desktop notifications, spell checking (on or off,
+// and its language) and the minutes without use after which the diary
+// locks. Reads the settings when constructed; SAVE (Accepted) writes all 26
+// values, Cancel writes nothing.
 
 #include <QDialog>
 #include <QPixmap>
@@ -13,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 class COptionsDlg : public QDialog
 {
@@ -20,6 +22,8 @@ class COptionsDlg : public QDialog
 public:
     static constexpr int kMinDays = 1;
     static constexpr int kMaxDays = 99;
+    // A day at most; 0 never locks.
+    static constexpr int kMaxLockMinutes = 1440;
 
     explicit COptionsDlg(QWidget* parent);
     ~COptionsDlg() override;
@@ -31,6 +35,7 @@ public:
     int m_bShowOnThisDay = 1;
     int m_bNotifyReminders = 1;
     int m_bCheckSpelling = 1;
+    int m_nLockAfterMinutes = 10;
     // Empty: the installed dictionary that fits the system's locale.
     QString m_strSpellingLanguage;
 
@@ -48,4 +53,5 @@ private:
     QLineEdit* m_pDays = nullptr;
     QCheckBox* m_pCheckSpelling = nullptr;
     QComboBox* m_pLanguage = nullptr;
+    QSpinBox* m_pLockMinutes = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Modal.h"
 #include "platform/Script.h"
 
 #include <QFontMetrics>
@@ -77,6 +78,7 @@ CMessageBox::Answer CMessageBox::Show(QWidget* parent, const QString& text, cons
         box.setDefaultButton(QMessageBox::Yes);
     }
     MakeRoomForCaption(box, caption);
+    const CModal::WaitScope waiting(&box, true);
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
@@ -102,6 +104,7 @@ int CMessageBox::Choose(QWidget* parent, const QString& text, const QString& cap
         box.setEscapeButton(made[defaultButton]);
     }
     MakeRoomForCaption(box, caption);
+    const CModal::WaitScope waiting(&box, true);
     box.exec();
     for (size_t i = 0; i < made.size(); ++i) {
         if (box.clickedButton() == made[i]) {

@@ -3,7 +3,10 @@
 #include "platform/Script.h"
 #include "platform/WindowPlacement.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
+#include <QThread>
 
 namespace {
 // Handlers in, names of the dialogs that found none out.
@@ -12,10 +15,66 @@ CScript<CModal::Handler, QString>& Script()
     static CScript<CModal::Handler, QString> script;
     return script;
 }
+
+// The windows waiting on the user, innermost last, and whether each runs
+// an event loop of its own.
+struct Wait
+{
+    const QWidget* window;
+    bool loop;
+};
+std::vector<Wait>& Waits()
+{
+    static std::vector<Wait> waits;
+    return waits;
+}
 } // namespace
+
+CModal::WaitScope::WaitScope(const QWidget* window, bool loop)
+{
+    Waits().push_back({window, loop});
+}
+
+CModal::WaitScope::~WaitScope()
+{
+    Waits().pop_back();
+}
+
+bool CModal::Waiting(const QWidget* keep)
+{
+    int loops = 0;
+    for (const Wait& wait : Waits()) {
+        if (wait.window != keep) {
+            return true;
+        }
+        loops += wait.loop ? 1 : 0;
+    }
+    return QThread::currentThread()->loopLevel() > loops;
+}
+
+void CModal::CancelAll(const QWidget* keep)
+{
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != keep && window->isVisible()) {
+            windows.emplace_back(window);
+        }
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        if (window.isNull()) {
+            continue;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(window.data())) {
+            dialog->QDialog::done(QDialog::Rejected);
+        } else {
+            window->close();
+        }
+    }
+}
 
 int CModal::Exec(QDialog& dialog)
 {
+    const WaitScope waiting(&dialog, !Script().IsOn());
     if (!Script().IsOn()) {
         // Where the user left it, and on the screen in any case.
         CWindowPlacement::Restore(dialog);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QDialog;
+class QWidget;
 
 class CModal
 {
@@ -17,6 +18,25 @@ public:
     using Handler = std::function<void(QDialog&)>;
 
     static int Exec(QDialog& dialog);
+
+    // True while a window other than `keep` (the main window, itself run
+    // here) waits on the user, or a nested event loop no such window
+    // accounts for runs (a file or print dialog, a context menu): the
+    // command that asked is still on the stack.
+    static bool Waiting(const QWidget* keep);
+    // Ends every window but `keep` as its Cancel would (Rejected, a message
+    // box's safe answer), without the questions a dialog's own Cancel may ask.
+    static void CancelAll(const QWidget* keep);
+    // Held around every wait on the user: `window` waits, in an event loop
+    // of its own when `loop` (in the program; a script answers at once).
+    class WaitScope
+    {
+    public:
+        WaitScope(const QWidget* window, bool loop);
+        ~WaitScope();
+        WaitScope(const WaitScope&) = delete;
+        WaitScope& operator=(const WaitScope&) = delete;
+    };
 
     static void SetScripted(bool scripted);
     static void PushHandler(Handler handler);

@@ -38,6 +38,8 @@ public:
     static constexpr IntSetting kStartAlarmBefore{"StartAlarmBefore", 5}; // minutes
     static constexpr IntSetting kShowOnThisDay{"bShowOnThisDay", 1};
     static constexpr IntSetting kNotifyReminders{"bNotifyReminders", 1};
+    // Minutes without input after which the open diary locks; 0 never.
+    static constexpr IntSetting kLockAfterMinutes{"LockAfterMinutes", 10};
     // Spell checking in the editor, and its language ("" for the system's).
     static constexpr IntSetting kCheckSpelling{"bCheckSpelling", 1};
     static constexpr TextSetting kSpellingLanguage{"SpellingLanguage", ""};

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,7 +47,7 @@ void Retype(QLineEdit* box, const QString& text)
     widgettest::TypeText(box, text);
 }
 
-TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
+TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
 {
     EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
                   EXPECT_EQ(dialog.windowTitle(), "Options - Dayloom v2.21");
@@ -56,12 +57,14 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
                   EXPECT_FALSE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
                   EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "5");
                   EXPECT_TRUE(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked());
+                  EXPECT_EQ(Child<QSpinBox>(dialog, "LockAfterMinutes")->value(), 10);
                   Click(dialog, "save");
               }),
               QDialog::Accepted);
 
     QStringList expected{"OpenLastDiary",    "StartAlarmBefore", "bShowOnThisDay",
-                         "bNotifyReminders", "bCheckSpelling",   "SpellingLanguage"};
+                         "bNotifyReminders", "bCheckSpelling",   "SpellingLanguage",
+                         "LockAfterMinutes"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         expected << key.key;
     }
@@ -71,6 +74,7 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
     EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 0);
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
     EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 1);
+    EXPECT_EQ(CSettings::GetProfileInt("LockAfterMinutes", -1), 10);
 }
 
 TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
