@@ -127,3 +127,17 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
     opened.session = std::move(session);
     return opened;
 }
+
+bool CDiaryOpener::UnlockAgain(QWidget* parent, CDiarySession& session)
+{
+    CMessageBox::Show(parent,
+                      QObject::tr("The diary was changed by another program and no longer opens "
+                                  "with the password it was opened with. Type its password to "
+                                  "go on."),
+                      CAppInfo::Title(), CMessageBox::Icon::Information);
+    UnlockPrompt prompt(parent, session);
+    prompt.m_strFile = CSettings::Get(CSettings::kShortFile);
+    prompt.m_bNoCancel = false;
+    prompt.m_bEncrypted = session.Encrypted() != nullptr;
+    return CModal::Exec(prompt) == QDialog::Accepted && !prompt.Failed();
+}
