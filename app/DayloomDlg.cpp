@@ -10,8 +10,10 @@
 #include "app/Guarded.h"
 #include "app/ImportHost.h"
 #include "app/MainMenu.h"
+#include "app/MergeCommands.h"
 #include "app/OpenDiary.h"
 #include "app/PlanningCommands.h"
+#include "app/ReloadedBar.h"
 #include "app/SearchMode.h"
 #include "app/Summaries.h"
 #include "dialogs/AboutDlg.h"
@@ -35,6 +37,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
@@ -86,6 +89,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     m_pExport = std::make_unique<CExportHost>(*m_pDiary, *m_pFiles, *this);
     m_pImport = std::make_unique<CImportHost>(*m_pDiary, *m_pFiles, *this);
     m_pForeignImport = std::make_unique<CForeignImportHost>(*m_pDiary, *m_pFiles, *this);
+    m_pMerge = new CMergeCommands(*m_pDiary, *this);
+    // A change from outside keeps the entry on view.
+    m_pDiary->SetEntryOnView([this] { return m_pBrowser->ShownEntry(); });
 
     BuildControls();
     // Messages while the last diary is loaded centre on this window: its
@@ -166,6 +172,15 @@ void CDayloomDlg::BuildControls()
             [this] { m_pEncryption->EncryptDiary(); });
     connect(m_pBrowser->Panel()->View(), &CEntryRichEdit::TagClicked, m_pSearchMode,
             &CSearchMode::SearchTag);
+    // Above it, after another program changed the diary, until closed or
+    // the next command (a menu item or a button) runs.
+    m_pReloadedBar = new CReloadedBar(m_pBrowser->Panel());
+    static_cast<QVBoxLayout*>(m_pBrowser->Panel()->layout())->insertWidget(0, m_pReloadedBar);
+    connect(m_pDiary, &COpenDiary::reloaded, m_pReloadedBar, &QWidget::show);
+    connect(m_pDiary, &COpenDiary::closed, m_pReloadedBar, &QWidget::hide);
+    for (QPushButton* button : buttons) {
+        connect(button, &QPushButton::pressed, m_pReloadedBar, &QWidget::hide);
+    }
 
     QVBoxLayout* rightColumn = m_pSummaries->MakeColumn();
 
@@ -210,8 +225,11 @@ void CDayloomDlg::BuildControls()
     auto* menuBar = new QMenuBar(this);
     CMainMenu::Build(*menuBar, *this,
                      {this, m_pEntries.get(), m_pEncryption.get(), m_pExport.get(), m_pImport.get(),
-                      m_pForeignImport.get(), EntryList(), EntryView()});
+                      m_pForeignImport.get(), m_pMerge, EntryList(), EntryView()});
     layout->setMenuBar(menuBar);
+    for (QMenu* menu : menuBar->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::triggered, m_pReloadedBar, &QWidget::hide);
+    }
     layout->addLayout(columns, 1);
     layout->addLayout(graphRow);
     layout->addLayout(commandRow);
