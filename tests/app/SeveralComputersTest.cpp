@@ -244,3 +244,48 @@ TEST_F(SeveralComputersTest, MergeFromTheQuestionOffersToRemoveTheCopyAndCancelW
     EXPECT_EQ(RowCount(window), 2);
     EXPECT_TRUE(QFileInfo::exists(copy)) << "the copy put off on opening is left alone";
 }
+
+TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClosesItUnwritten)
+{
+    const QString path = PathOf("travel.dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}});
+    CDayloomDlg& window = OpenThroughMenu(path);
+    // The other computer adds an entry and changes the password.
+    const auto reKey = [&](const char* from, const char* to, const std::string& words) {
+        const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
+        ASSERT_TRUE(QFile::copy(path, incoming));
+        {
+            CEncryptedSession other(Encoded(incoming));
+            ASSERT_TRUE(other.Unlock(from).ok());
+            Add(*other.MakeStore(0), LocalTime(2026, 12, 6, 12), words);
+            ASSERT_TRUE(other.ChangePassword(to, KdfParams::Cheapest()));
+        }
+        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
+    };
+    const QString said =
+        ByTitle("The diary was changed by another program and no longer opens "
+                "with the password it was opened with. Type its password to go on.");
+
+    // The new password opens it again, with what was written elsewhere.
+    AnswerPrompt("Laptop 2");
+    reKey("Secret1", "Laptop 2", "Rain.");
+    ASSERT_TRUE(BarComes(true));
+    EXPECT_EQ(Shown(), QStringList{said});
+    EXPECT_EQ(State(window), "2 @0: Sunny.");
+
+    // Cancel closes it; nothing is written under the old key.
+    CMessageBox::ClearHistory();
+    OnPrompt(
+        [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
+    reKey("Laptop 2", "Laptop 3", "Snow.");
+    const QByteArray written = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session() == nullptr; }, kWaitMs));
+    EXPECT_EQ(Shown(), QStringList{said});
+    ExpectNoDiary(window);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), written);
+}
