@@ -157,7 +157,7 @@ void COpenDiary::OnChangedOnDisk()
     }
     // Under another command's dialog the change may be that command's own
     // writing, not yet acknowledged: it waits until the dialog has closed.
-    if (!m_bEditorOpen && QApplication::activeModalWidget() != nullptr) {
+    if (!m_bEditorOpen && UnderDialog()) {
         m_bReloadPending = true;
         return;
     }
@@ -165,10 +165,16 @@ void COpenDiary::OnChangedOnDisk()
     Reload();
 }
 
+bool COpenDiary::UnderDialog() const
+{
+    // The main window is itself run as a modal dialog.
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != parent();
+}
+
 bool COpenDiary::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && m_bReloadPending &&
-        QApplication::activeModalWidget() == nullptr) {
+    if (event->type() == QEvent::WindowActivate && m_bReloadPending && !UnderDialog()) {
         OnChangedOnDisk();
     }
     return QObject::eventFilter(watched, event);

@@ -141,6 +141,8 @@ protected:
 
 private:
     void OnChangedOnDisk();
+    // A dialog of a command is open over the window.
+    bool UnderDialog() const;
     // Reads the diary again after another program changed it, keeping the
     // entry on view; a diary whose password was changed elsewhere is
     // unlocked anew or, when the user gives none, closed.

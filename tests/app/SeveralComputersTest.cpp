@@ -78,6 +78,10 @@ TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSav
 {
     const QString path = PathOf("travel.dayloom");
     WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}, {7, "Snow."}});
+    // Modal, as the program runs it.
+    Window().hide();
+    Window().setWindowModality(Qt::ApplicationModal);
+    Window().show();
     CDayloomDlg& window = OpenThroughMenu(path);
     ClickLine(window, 1);
     ASSERT_EQ(State(window), "3 @1: Rain.");
