@@ -178,6 +178,7 @@ void CDayloomDlg::BuildControls()
     static_cast<QVBoxLayout*>(m_pBrowser->Panel()->layout())->insertWidget(0, m_pReloadedBar);
     connect(m_pDiary, &COpenDiary::reloaded, m_pReloadedBar, &QWidget::show);
     connect(m_pDiary, &COpenDiary::closed, m_pReloadedBar, &QWidget::hide);
+    connect(m_pDiary, &COpenDiary::commandStarting, m_pReloadedBar, &QWidget::hide);
     for (QPushButton* button : buttons) {
         connect(button, &QPushButton::pressed, m_pReloadedBar, &QWidget::hide);
     }

@@ -134,7 +134,11 @@ bool COpenDiary::MayChange(QWidget* parent)
 
 bool COpenDiary::ReloadIfChanged()
 {
-    if (!IsOpen() || !m_pSession->FilesChanged()) {
+    if (!IsOpen()) {
+        return false;
+    }
+    emit commandStarting();
+    if (!m_pSession->FilesChanged()) {
         return false;
     }
     // Another program wrote to the diary: what the windows show is stale.

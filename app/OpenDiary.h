@@ -123,6 +123,9 @@ signals:
     void locked();
     void unlocked();
     void reloaded();
+    // A command is about to change the diary (or to edit an entry): what
+    // was said about an earlier reload is old news.
+    void commandStarting();
     void entriesChanged(const EntryChange& change);
     void remindersChanged();
     void plannerChanged();
