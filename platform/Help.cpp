@@ -37,8 +37,8 @@ constexpr std::array<HelpPage, 9> kPages{{
     {HelpContext::Reminders, "reminders.html"},
     {HelpContext::MainWindow, "mainwindow.html"}, // "Help on main window"
     {HelpContext::NewEntry, "newentry.html"},
-    {HelpContext::Author, "author.html"},     // About box, "About the author..."
-    {HelpContext::Password, "password.html"}, // Change Password dialog
+    {HelpContext::Author, "author.html"},         // About box, "About the author..."
+    {HelpContext::Password, "password.html"},     // Change Password dialog
     {HelpContext::SeveralComputers, "sync.html"}, // merge preview
 }};
 
