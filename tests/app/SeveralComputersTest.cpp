@@ -210,7 +210,7 @@ TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMerg
     }
 }
 
-TEST_F(SeveralComputersTest, MergeFromTheQuestionOffersToRemoveTheCopyAndCancelWritesNothing)
+TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCancelWritesNothing)
 {
     const QString path = PathOf("travel.dayloom");
     const QString copy = PathOf("travel (conflicted copy 2026-12-07 101500).dayloom");
@@ -247,6 +247,28 @@ TEST_F(SeveralComputersTest, MergeFromTheQuestionOffersToRemoveTheCopyAndCancelW
     ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(later); }, kWaitMs));
     EXPECT_EQ(RowCount(window), 2);
     EXPECT_TRUE(QFileInfo::exists(copy)) << "the copy put off on opening is left alone";
+
+    // A copy under a password of its own: it is asked for, a wrong one said.
+    const QString laptop = PathOf("laptop.dayloom");
+    ChangeCopy(copy, laptop, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 9, 12), "Under another password.");
+    });
+    {
+        CEncryptedSession other(Encoded(laptop));
+        ASSERT_TRUE(other.Unlock("Secret1").ok());
+        ASSERT_TRUE(other.ChangePassword("Laptop 2", KdfParams::Cheapest()));
+    }
+    CMessageBox::ClearHistory();
+    CFileDialogs::PushFile(laptop);
+    AnswerPrompt("wrong!");
+    AnswerPrompt("Laptop 2");
+    CModal::PushHandler([](QDialog& dialog) {
+        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).MergeButton(), Qt::LeftButton);
+    });
+    ActionOf(window, "&Merge another diary...")->trigger();
+    ASSERT_EQ(CMessageBox::History().size(), 2u);
+    EXPECT_TRUE(CMessageBox::History().front().text.startsWith("The password you've specified"));
+    EXPECT_EQ(State(window), "3 @2: Under another password.");
 }
 
 TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClosesItUnwritten)
