@@ -244,7 +244,8 @@ void COpenDiary::RememberOwnFiles()
 bool COpenDiary::Merge(const DiaryParts& other, CDiaryMerge::Plan* applied)
 {
     auto* window = qobject_cast<QWidget*>(parent());
-    if (!EnsurePassword(window) || !EnsureKey(window)) {
+    // A new diary's password first (an encrypted one's key comes with it).
+    if (m_pSession->Encrypted() != nullptr ? !EnsureKey(window) : !EnsurePassword(window)) {
         return false;
     }
     const bool merged = CDiaryMerge::Merge(*m_pSession, other, applied);
