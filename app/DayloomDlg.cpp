@@ -11,8 +11,10 @@
 #include "app/Guarded.h"
 #include "app/ImportHost.h"
 #include "app/MainMenu.h"
+#include "app/MergeCommands.h"
 #include "app/OpenDiary.h"
 #include "app/PlanningCommands.h"
+#include "app/ReloadedBar.h"
 #include "app/SearchMode.h"
 #include "app/Summaries.h"
 #include "dialogs/AboutDlg.h"
@@ -36,6 +38,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRect>
@@ -90,6 +93,9 @@ CDayloomDlg::CDayloomDlg(QWidget* parent, const QString& startDiary) : QDialog(p
     m_pLock = new CDiaryLock(*m_pDiary, *m_pBrowser, *m_pEntries, *this);
     connect(m_pDiary, &COpenDiary::locked, this, &CDayloomDlg::OnLocked);
     connect(m_pDiary, &COpenDiary::unlocked, this, &CDayloomDlg::SetDiaryTitle);
+    m_pMerge = new CMergeCommands(*m_pDiary, *this);
+    // A change from outside keeps the entry on view.
+    m_pDiary->SetEntryOnView([this] { return m_pBrowser->ShownEntry(); });
 
     BuildControls();
     // Messages while the last diary is loaded centre on this window: its
@@ -170,6 +176,16 @@ void CDayloomDlg::BuildControls()
             [this] { m_pEncryption->EncryptDiary(); });
     connect(m_pBrowser->Panel()->View(), &CEntryRichEdit::TagClicked, m_pSearchMode,
             &CSearchMode::SearchTag);
+    // Above it, after another program changed the diary, until closed or
+    // the next command (a menu item or a button) runs.
+    m_pReloadedBar = new CReloadedBar(m_pBrowser->Panel());
+    static_cast<QVBoxLayout*>(m_pBrowser->Panel()->layout())->insertWidget(0, m_pReloadedBar);
+    connect(m_pDiary, &COpenDiary::reloaded, m_pReloadedBar, &QWidget::show);
+    connect(m_pDiary, &COpenDiary::closed, m_pReloadedBar, &QWidget::hide);
+    connect(m_pDiary, &COpenDiary::commandStarting, m_pReloadedBar, &QWidget::hide);
+    for (QPushButton* button : buttons) {
+        connect(button, &QPushButton::pressed, m_pReloadedBar, &QWidget::hide);
+    }
 
     QVBoxLayout* rightColumn = m_pSummaries->MakeColumn();
 
@@ -214,8 +230,11 @@ void CDayloomDlg::BuildControls()
     auto* menuBar = new QMenuBar(this);
     CMainMenu::Build(*menuBar, *this,
                      {this, m_pEntries.get(), m_pEncryption.get(), m_pExport.get(), m_pImport.get(),
-                      m_pForeignImport.get(), EntryList(), EntryView(), m_pLock});
+                      m_pForeignImport.get(), m_pMerge, EntryList(), EntryView(), m_pLock});
     layout->setMenuBar(menuBar);
+    for (QMenu* menu : menuBar->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::triggered, m_pReloadedBar, &QWidget::hide);
+    }
     // The diary's content, which the locked view replaces while it is locked.
     auto* content = new QWidget(this);
     auto* contentLayout = new QVBoxLayout(content);

@@ -84,6 +84,53 @@ private:
     bool m_bFailed = false;
 };
 
+// The prompt for an open diary whose file was re-keyed elsewhere: the same
+// session is unlocked anew (an open editor still holds it), here on the
+// window's thread, as this happens seldom.
+class UnlockAgainPrompt : public CSecurityDlg
+{
+public:
+    UnlockAgainPrompt(QWidget* parent, CDiarySession& session) : CSecurityDlg(parent), m_session(session)
+    {
+    }
+
+    // The diary could not be unlocked with any password (said).
+    bool Failed() const { return m_bFailed; }
+
+    void accept() override
+    {
+        const QString typed = PasswordField()->text();
+        // What the prompt itself refuses (too short; for a four-file diary
+        // not in the code page or too long) it says itself.
+        const bool fourFile = !m_bEncrypted;
+        if (typed.size() < kMinLength ||
+            (fourFile && (!CAnsiCodec::CanEncode(typed) ||
+                          CNewPasswordFields::CharacterCount(typed) > kMaxLength))) {
+            CSecurityDlg::accept();
+            return;
+        }
+        if (m_session.Unlock(CPassphraseText::From(typed))) {
+            CSecurityDlg::accept();
+            return;
+        }
+        // An encrypted diary may also be damaged or too new to read.
+        const std::string why = m_session.UnlockFailureMessage();
+        CMessageBox::Show(this, why.empty() ? CCurrentPassword::WrongPasswordMessage() : CPathText::Decoded(why),
+                          CAppInfo::Title());
+        if (!why.empty()) {
+            m_bFailed = true;
+            QDialog::reject();
+            return;
+        }
+        PasswordField()->setFocus();
+        PasswordField()->selectAll();
+    }
+
+private:
+    CDiarySession& m_session;
+    bool m_bFailed = false;
+};
+
 } // namespace
 
 CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
@@ -140,4 +187,18 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
     }
     opened.outcome = Outcome::Unlocked;
     return opened;
+}
+
+bool CDiaryOpener::UnlockAgain(QWidget* parent, CDiarySession& session)
+{
+    CMessageBox::Show(parent,
+                      QObject::tr("The diary was changed by another program and no longer opens "
+                                  "with the password it was opened with. Type its password to "
+                                  "go on."),
+                      CAppInfo::Title(), CMessageBox::Icon::Information);
+    UnlockAgainPrompt prompt(parent, session);
+    prompt.m_strFile = CSettings::Get(CSettings::kShortFile);
+    prompt.m_bNoCancel = false;
+    prompt.m_bEncrypted = session.Encrypted() != nullptr;
+    return CModal::Exec(prompt) == QDialog::Accepted && !prompt.Failed();
 }

@@ -34,4 +34,9 @@ public:
     // Opens the diary, creating its folder for a new one; messages and the
     // prompt centre on `parent`.
     static Opened Open(QWidget* parent, const CDiaryName& name);
+    // The open diary's file no longer opens with the key held (its password
+    // was changed on another computer): says so and asks for the password,
+    // as opening does. False when the user gave none or the diary cannot
+    // be read (said).
+    static bool UnlockAgain(QWidget* parent, CDiarySession& session);
 };

@@ -25,6 +25,19 @@ CEntryPrinter::PasswordCheck PdfPassword(const CDiarySession& session)
     return [&session](QWidget* parent) { return CCurrentPassword::Confirm(parent, session); };
 }
 
+// The editor is open for as long as it lives.
+class EditorOpen
+{
+public:
+    explicit EditorOpen(COpenDiary& diary) : m_diary(diary) { m_diary.SetEditorOpen(true); }
+    ~EditorOpen() { m_diary.SetEditorOpen(false); }
+    EditorOpen(const EditorOpen&) = delete;
+    EditorOpen& operator=(const EditorOpen&) = delete;
+
+private:
+    COpenDiary& m_diary;
+};
+
 } // namespace
 
 void CEntryCommands::NewEntry()
@@ -71,10 +84,20 @@ void CEntryCommands::EditEntry()
 
 void CEntryCommands::RunEditor(std::optional<uint32_t> editIndex, bool reopening)
 {
-    const CNewEntryDlg::Outcome outcome =
-        CNewEntryDlg::Run(&m_window, *m_diary.Session(), editIndex, CClock::Now(), reopening);
+    // Changes from outside are read while the editor is open; it finds its
+    // entry again by its time and text when it saves.
+    CNewEntryDlg::Outcome outcome;
+    {
+        const EditorOpen open(m_diary);
+        outcome =
+            CNewEntryDlg::Run(&m_window, *m_diary.Session(), editIndex, CClock::Now(), reopening);
+    }
     if (outcome.closedByLock) {
         m_lockedEditor = editIndex;
+        return;
+    }
+    // A diary whose password was changed elsewhere, and not given, is closed.
+    if (!m_diary.IsOpen()) {
         return;
     }
     if (outcome.saved) {
@@ -136,6 +159,9 @@ void CEntryCommands::DeleteEntry()
                 return;
             }
         } while (m_diary.ReloadIfChanged());
+        if (!m_diary.IsOpen()) {
+            return;
+        }
 
         if (m_diary.Store(selected)->DeleteEntry(static_cast<uint32_t>(selected))) {
             CWaitCursor wait;

@@ -6,6 +6,7 @@
 #include "app/ExportHost.h"
 #include "app/ForeignImportHost.h"
 #include "app/ImportHost.h"
+#include "app/MergeCommands.h"
 #include "app/WindowCommands.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
@@ -178,6 +179,8 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
     tools->addSeparator();
     run(tools, QStringLiteral("&Import from another program..."), commands.foreignImports,
         &CForeignImportHost::Run);
+    run(tools, QObject::tr("&Merge another diary..."), commands.merges,
+        &CMergeCommands::MergeAnother);
     run(tools, QStringLiteral("Import from Dayloom v1.00"), commands.imports, &CImportHost::Run);
 
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));

@@ -11,6 +11,7 @@ class CEntryCommands;
 class CExportHost;
 class CForeignImportHost;
 class CImportHost;
+class CMergeCommands;
 class QMenuBar;
 class CWindowCommands;
 class QPushButton;
@@ -29,6 +30,7 @@ public:
         CExportHost* exports = nullptr;
         CImportHost* imports = nullptr;
         CForeignImportHost* foreignImports = nullptr;
+        CMergeCommands* merges = nullptr;
         // Delete on these deletes the entry on view.
         QWidget* entryList = nullptr;
         QWidget* entryView = nullptr;

@@ -4,14 +4,19 @@
 // through here: it asks first whether it may (a read-only diary may not;
 // another program's changes are read first), and says afterwards what it
 // changed. The signals tell every window what changed, so that no command
-// refreshes a window itself.
+// refreshes a window itself. While a diary is open its files are watched:
+// what another program (a sync tool) changes is read again at once, and the
+// program's own writes are acknowledged, so they are never taken for one.
 
 #include "app/DiaryOpener.h"
+#include "store/DiaryMerge.h"
 #include "store/Passphrase.h"
 #include "store/Records.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +25,7 @@
 class CDiarySession;
 class CDiaryStore;
 class CDiaryReservation;
+class CDiaryWatcher;
 class QWidget;
 
 // What a change to the diary's entries touched.
@@ -108,6 +114,25 @@ public:
     // The files were read (a summary's first read may create its file).
     void RememberFiles();
 
+    // The entry on view (-1 for none), which a reload keeps on view.
+    void SetEntryOnView(std::function<int()> entryOnView)
+    {
+        m_entryOnView = std::move(entryOnView);
+    }
+    // While the entry editor is open a change from outside is read at once
+    // (the editor finds its entry again when it saves); under any other
+    // dialog it is read once the dialog has closed.
+    // A diary to be closed under the editor is closed when it ends.
+    void SetEditorOpen(bool open);
+    // Merges another copy's parts into the open diary in one safe rewrite
+    // and tells every window; false when it failed (reported) or the user
+    // gave no password for a new diary. `applied` receives what was merged.
+    bool Merge(const DiaryParts& other, CDiaryMerge::Plan* applied);
+    // The conflict copies a sync tool left beside the open diary (full paths).
+    QStringList ConflictCopies() const;
+    // The watch on the diary's files (null when none is open).
+    CDiaryWatcher* Watcher() const { return m_pWatcher.get(); }
+
 signals:
     void opened();
     void closed();
@@ -116,6 +141,9 @@ signals:
     void locked();
     void unlocked();
     void reloaded();
+    // A command is about to change the diary (or to edit an entry): what
+    // was said about an earlier reload is old news.
+    void commandStarting();
     void entriesChanged(const EntryChange& change);
     void remindersChanged();
     void plannerChanged();
@@ -123,8 +151,30 @@ signals:
     // Another Dayloom window tried to open this diary: this one should come
     // forward instead.
     void raiseRequested();
+    // Conflict copies of the diary (full paths) appeared beside it while it
+    // was open.
+    void conflictCopiesAppeared(const QStringList& paths);
+
+protected:
+    // A change from outside held back by a dialog is read when the window
+    // is active again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OnChangedOnDisk();
+    // A dialog of a command is open over the window.
+    bool UnderDialog() const;
+    // Reads the diary again after another program changed it, keeping the
+    // entry on view; a diary whose password was changed elsewhere is
+    // unlocked anew or, when the user gives none, closed.
+    void Reload();
+    // The index of the entry that was `before`, by its time and length.
+    int Find(const EntryHeader& before) const;
+    // The files as they are now are this program's writing.
+    void RememberOwnFiles();
+    // The headers read again, then entriesChanged.
+    void TellEntries(const EntryChange& change);
+
     std::unique_ptr<CDiarySession> m_pSession;
     std::unique_ptr<CDiaryReservation> m_pLock;
     // Set while the diary is locked: what names it and whether it was
@@ -135,4 +185,9 @@ private:
     std::vector<EntryHeader> m_headers;
     bool m_bHeadersStale = true;
     bool m_bHeadersRead = false; // the last read succeeded
+    std::unique_ptr<CDiaryWatcher> m_pWatcher;
+    std::function<int()> m_entryOnView;
+    bool m_bEditorOpen = false;
+    bool m_bReloadPending = false;
+    bool m_bCloseAfterEditor = false;
 };

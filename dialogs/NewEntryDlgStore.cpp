@@ -28,7 +28,7 @@ CNewEntryDlgStore::Load(const CDiarySession& session, uint32_t index)
     draft.weight = std::to_string(entry.weight);
     draft.temperature = TemperatureText(entry.temperature);
     draft.rtf = entry.text;
-    return std::make_pair(draft, Identity{index, entry.time, entry.textOffset});
+    return std::make_pair(draft, Identity{index, entry.time, entry.textOffset, entry.text});
 }
 
 std::optional<uint32_t> CNewEntryDlgStore::Locate(const CDiarySession& session,
@@ -38,14 +38,21 @@ std::optional<uint32_t> CNewEntryDlgStore::Locate(const CDiarySession& session,
     if (!session.MakeStore()->ReadAllEntryHeaders(headers)) {
         return std::nullopt;
     }
-    auto same = [&](size_t i) {
-        return headers[i].time == entry.time && headers[i].textOffset == entry.textOffset;
+    auto same = [&](uint32_t i) {
+        if (headers[i].time != entry.time) {
+            return false;
+        }
+        if (entry.text.empty()) {
+            return headers[i].textOffset == entry.textOffset;
+        }
+        const std::unique_ptr<CDiaryStore> store = session.MakeStore(i);
+        return store->ReadEntry() && store->entry.text == entry.text;
     };
     if (entry.index < headers.size() && same(entry.index)) {
         return entry.index;
     }
     for (uint32_t i = 0; i < headers.size(); ++i) {
-        if (same(i)) {
+        if (i != entry.index && same(i)) {
             return i;
         }
     }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class CDiarySession;
 
@@ -15,12 +16,16 @@ class CNewEntryDlgStore
 {
 public:
     // A stored entry: its index when read, and its time and text offset,
-    // which tell it apart should its index have moved.
+    // which tell it apart should its index have moved. The text it had when
+    // read (empty when not known, as for a restored draft) tells it apart
+    // should another program have replaced the diary meanwhile: the entry
+    // is still there when one of the same time has the same text.
     struct Identity
     {
         uint32_t index = 0;
         int64_t time = 0;
         uint32_t textOffset = 0;
+        std::string text;
     };
     struct Saved
     {

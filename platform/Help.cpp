@@ -30,15 +30,16 @@ struct HelpPage
 
 // Every help context of the program and the page that answers it. The pages
 // link to each other, so a renamed page must be renamed here and in them.
-constexpr std::array<HelpPage, 8> kPages{{
+constexpr std::array<HelpPage, 9> kPages{{
     {HelpContext::Contents, "index.html"},
     {HelpContext::Planner, "planner.html"},
     {HelpContext::Options, "options.html"},
     {HelpContext::Reminders, "reminders.html"},
     {HelpContext::MainWindow, "mainwindow.html"}, // "Help on main window"
     {HelpContext::NewEntry, "newentry.html"},
-    {HelpContext::Author, "author.html"},     // About box, "About the author..."
-    {HelpContext::Password, "password.html"}, // Change Password dialog
+    {HelpContext::Author, "author.html"},         // About box, "About the author..."
+    {HelpContext::Password, "password.html"},     // Change Password dialog
+    {HelpContext::SeveralComputers, "sync.html"}, // merge preview
 }};
 
 // Links in the pages that leave the help: they go to the desktop with the

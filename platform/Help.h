@@ -19,6 +19,7 @@ enum class HelpContext : int
     NewEntry = 65541,
     Author = 65542,
     Password = 65543,
+    SeveralComputers = 65544, // the merge preview, the reload bar
 };
 
 class CHelp

@@ -82,6 +82,19 @@ bool CDiarySession::Unlock(const Passphrase& typed)
     return match;
 }
 
+bool CDiarySession::Reload()
+{
+    bool opens = true;
+    if (m_pEncrypted) {
+        const EncryptedResult result = m_pEncrypted->Reload();
+        opens = result.ok() || result.status == EncryptedStatus::IoError;
+    } else {
+        ReadFirstEntry();
+    }
+    RememberFiles();
+    return opens;
+}
+
 std::array<CDiarySession::FileStamp, 4> CDiarySession::Stamps() const
 {
     std::array<FileStamp, 4> stamps{};

@@ -78,6 +78,13 @@ public:
     // it failed (reported); the old password still opens the diary.
     bool ChangePassword(const Passphrase& newPassword);
 
+    // Reads the diary again after another program changed its files (and
+    // remembers them). False when an encrypted diary's file no longer opens
+    // with the key held (its password was changed on another computer, or
+    // it is damaged): Unlock() it anew or close it. A file that is gone
+    // for the moment keeps what was read.
+    bool Reload();
+
     // Remembers the size and modification time of the diary's four files,
     // as the window has just read them.
     void RememberFiles();

@@ -118,6 +118,18 @@ EncryptedResult CEncryptedDiaryFile::Reopen()
     });
 }
 
+EncryptedResult CEncryptedDiaryFile::OpenWithKeyOf(const CEncryptedDiaryFile& open)
+{
+    if (!open.m_bOpen)
+        return Failed(EncryptedStatus::IoError, FileErrorCause::InvalidHandle);
+    return Load([&](const EncryptedHeader& header, std::string_view, CSecureBuffer& dataKey) {
+        if (header.diaryId != open.m_header.diaryId)
+            return EncryptedStatus::Damaged;
+        std::copy(open.m_dataKey.data(), open.m_dataKey.data() + kKeySize, dataKey.data());
+        return EncryptedStatus::Ok;
+    });
+}
+
 EncryptedResult CEncryptedDiaryFile::Load(const KeySource& key)
 {
     if (!FileExists(m_path))

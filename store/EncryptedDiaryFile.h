@@ -42,6 +42,11 @@ public:
     // Reads the parts again as the file holds them, with the key held (after
     // a failed commit). On failure the object is left as it was.
     EncryptedResult Reopen();
+    // Opens the file at this path with the data key `open` holds: another
+    // copy of the same diary (a sync tool's conflict copy, a backup) whose
+    // key was not changed since. Damaged when it is another diary or the
+    // key does not open it.
+    EncryptedResult OpenWithKeyOf(const CEncryptedDiaryFile& open);
     // The same on a whole file's bytes already read.
     EncryptedResult Unlock(std::string_view fileBytes, const Passphrase& password);
     // Starts a new, empty diary in memory with a fresh identity and data

@@ -80,6 +80,16 @@ EncryptedResult CEncryptedSession::Unlock(const Passphrase& password)
     return result;
 }
 
+EncryptedResult CEncryptedSession::Reload()
+{
+    if (!IsUnlocked())
+        return {EncryptedStatus::IoError, FileErrorCause::InvalidHandle};
+    const EncryptedResult result = m_file.Reopen();
+    if (result.ok())
+        LoadParts();
+    return result;
+}
+
 EncryptedResult CEncryptedSession::Create(std::string_view password, KdfParams params)
 {
     const EncryptedResult result = m_file.Create(password, params);

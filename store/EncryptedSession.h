@@ -43,6 +43,10 @@ public:
     // file's own or the default, whichever is higher. False when it failed
     // (reported); the file then stays as it was, and open.
     bool Upgrade(const std::string& password);
+    // Reads the file again with the key held, after another program replaced
+    // it. On failure (its password was changed elsewhere: a new data key;
+    // damage; a file error) the parts in memory stay as they were.
+    EncryptedResult Reload();
     // A store for one command, positioned at entry `index`.
     std::unique_ptr<CDiaryStore> MakeStore(uint32_t index);
     // Writes the parts if a command changed them; on failure the parts go

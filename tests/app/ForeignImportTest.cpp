@@ -16,8 +16,9 @@ TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
     }
     ASSERT_NE(tools, nullptr);
     const QList<QAction*> actions = tools->actions();
-    ASSERT_GE(actions.size(), 2);
-    EXPECT_EQ(actions.at(actions.size() - 2)->text(), "&Import from another program...");
+    ASSERT_GE(actions.size(), 3);
+    EXPECT_EQ(actions.at(actions.size() - 3)->text(), "&Import from another program...");
+    EXPECT_EQ(actions.at(actions.size() - 2)->text(), "&Merge another diary...");
     EXPECT_EQ(actions.back()->text(), "Import from Dayloom v1.00");
 
     const QString sample = DAYLOOM_SOURCE_DIR "/tests/data/import/jrnl.json";
@@ -29,7 +30,7 @@ TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
     CModal::PushHandler(pressImport);
     CFileDialogs::PushFile(PathOf("imported.dayloom"));
     AnswerPrompt("Open, sesame 42");
-    actions.at(actions.size() - 2)->trigger();
+    actions.at(actions.size() - 3)->trigger();
 
     ASSERT_NE(window.Session(), nullptr);
     EXPECT_NE(window.Session()->Encrypted(), nullptr);
@@ -42,7 +43,7 @@ TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
 
     // Again: everything is there already.
     CFileDialogs::PushFile(sample);
-    actions.at(actions.size() - 2)->trigger();
+    actions.at(actions.size() - 3)->trigger();
     EXPECT_EQ(CMessageBox::History().back().text,
               "Nothing to import: the diary already holds all 3 entries of jrnl.json.");
     EXPECT_EQ(RowCount(window), 3);

@@ -57,10 +57,9 @@ protected:
 TEST_F(HelpTest, EachContextOpensItsOwnPage)
 {
     const std::pair<int, const char*> pages[] = {
-        {0, "index.html"},          {65537, "planner.html"},
-        {65538, "options.html"},    {65539, "reminders.html"},
-        {65540, "mainwindow.html"}, {65541, "newentry.html"},
-        {65542, "author.html"},     {65543, "password.html"},
+        {0, "index.html"},         {65537, "planner.html"},    {65538, "options.html"},
+        {65539, "reminders.html"}, {65540, "mainwindow.html"}, {65541, "newentry.html"},
+        {65542, "author.html"},    {65543, "password.html"},   {65544, "sync.html"},
         {70000, "index.html"}, // no page of its own: the contents
     };
     for (const auto& [context, file] : pages) {

@@ -1,0 +1,317 @@
+// One diary on several computers, driven through the main window with the
+// real event loop: a diary replaced by rename under the open window is read
+// again (the bar, the entry on view kept, the program's own saves never
+// reported), the editor's text survives a reload, and conflict copies are
+// offered and merged.
+#include "MainWindowFixture.h"
+#include "app/ReloadedBar.h"
+#include "dialogs/MergePreviewDlg.h"
+#include "store/EncryptedSession.h"
+
+#include <QToolButton>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Generous: the watch waits for 300 ms of quiet, the machine may be busy.
+constexpr int kWaitMs = 5000;
+
+void Add(CDiaryStore& store, int64_t time, const std::string& words)
+{
+    store.entry = DiaryEntry{};
+    store.entry.time = time;
+    store.entry.text = Rtf(words);
+    store.AppendEntry();
+    store.SortEntries();
+}
+
+// Days of December 2026 at noon with their words, sealed under "Secret1".
+void WriteEncrypted(const QString& path, const std::vector<std::pair<int, std::string>>& days)
+{
+    CEncryptedSession session(Encoded(path));
+    ASSERT_TRUE(session.Create("Secret1", KdfParams::Cheapest()).ok());
+    const std::unique_ptr<CDiaryStore> store = session.MakeStore(0);
+    for (const auto& [day, words] : days) {
+        Add(*store, LocalTime(2026, 12, day, 12), words);
+    }
+}
+
+// The diary at `from` changed as another computer would, written to `to`.
+void ChangeCopy(const QString& from, const QString& to,
+                const std::function<void(CDiaryStore&)>& change)
+{
+    if (from != to) {
+        ASSERT_TRUE(QFile::copy(from, to));
+    }
+    CEncryptedSession other(Encoded(to));
+    ASSERT_TRUE(other.Unlock("Secret1").ok());
+    change(*other.MakeStore(0)); // written when the store goes
+}
+
+} // namespace
+
+class SeveralComputersTest : public MainWindowTest
+{
+protected:
+    // What a sync tool does: the other computer's diary is written beside
+    // this one and renamed over it.
+    void ReplaceFromElsewhere(const QString& path, const std::function<void(CDiaryStore&)>& change)
+    {
+        const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
+        ChangeCopy(path, incoming, change);
+        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
+    }
+    QWidget* Bar() { return Part(Window(), "reloadedBar"); }
+    // The bar comes, or (false) does not come within the watch's quiet time.
+    bool BarComes(bool expected)
+    {
+        if (expected) {
+            return QTest::qWaitFor([this] { return !Bar()->isHidden(); }, kWaitMs);
+        }
+        QTest::qWait(3 * 300);
+        return !Bar()->isHidden();
+    }
+};
+
+TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSavesAreNot)
+{
+    const QString path = PathOf("travel.dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}, {7, "Snow."}});
+    // Modal, as the program runs it.
+    Window().hide();
+    Window().setWindowModality(Qt::ApplicationModal);
+    Window().show();
+    CDayloomDlg& window = OpenThroughMenu(path);
+    ClickLine(window, 1);
+    ASSERT_EQ(State(window), "3 @1: Rain.");
+    EXPECT_TRUE(Bar()->isHidden());
+
+    // An earlier entry written elsewhere moves the one on view down a line.
+    ReplaceFromElsewhere(path, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 4, 12), "Written on the laptop.");
+    });
+    ASSERT_TRUE(BarComes(true));
+    EXPECT_EQ(State(window), "4 @2: Rain.");
+    EXPECT_EQ(Part<QLabel>(*Bar(), "reloadedText")->text(),
+              "The diary was changed by another program and has been reloaded.");
+    QTest::mouseClick(Part<QToolButton>(*Bar(), "closeButton"), Qt::LeftButton);
+    EXPECT_TRUE(Bar()->isHidden());
+
+    // The next command hides the bar; the program's own save never shows it.
+    ReplaceFromElsewhere(path, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 8, 12), "Also from the laptop.");
+    });
+    ASSERT_TRUE(BarComes(true));
+    Click("Go to first");
+    EXPECT_TRUE(Bar()->isHidden());
+    CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Written here."); });
+    window.OnNewEntry();
+    EXPECT_EQ(RowCount(window), 6);
+    EXPECT_FALSE(BarComes(false));
+    EXPECT_EQ(Shown(), QStringList{"New Entry - Dayloom v2.21 | Save this diary entry?"});
+}
+
+TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsEntryOrBeside)
+{
+    const QString path = PathOf("travel.dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
+    CDayloomDlg& window = OpenThroughMenu(path);
+
+    // Edited here while an entry is added elsewhere: the edited entry moved
+    // but is still there, so SAVE replaces it.
+    ClickLine(window, 1);
+    CModal::PushHandler([&](QDialog& dialog) {
+        auto* text = dialog.findChild<CEntryRichEdit*>();
+        text->setPlainText("Rain, then sun.");
+        ReplaceFromElsewhere(path, [](CDiaryStore& store) {
+            Add(store, LocalTime(2026, 12, 1, 12), "From the laptop.");
+        });
+        ASSERT_TRUE(BarComes(true));
+        EXPECT_EQ(RowCount(window), 3);
+        EXPECT_EQ(text->toPlainText(), "Rain, then sun.");
+        SaveEditorWith(dialog, text->toPlainText());
+    });
+    window.OnEditEntry();
+    EXPECT_EQ(State(window), "3 @2: Rain, then sun.");
+
+    // Edited here and, differently, elsewhere: the entry it was is gone, so
+    // SAVE adds it beside the other version.
+    QTest::mouseClick(Part<QToolButton>(*Bar(), "closeButton"), Qt::LeftButton);
+    ClickLine(window, 1);
+    ASSERT_EQ(ViewText(window), "Sunny.");
+    CModal::PushHandler([&](QDialog& dialog) {
+        ReplaceFromElsewhere(path, [](CDiaryStore& store) {
+            store.entry = DiaryEntry{};
+            store.entry.time = LocalTime(2026, 12, 5, 12);
+            store.entry.text = Rtf("Sunny, says the laptop.");
+            ASSERT_TRUE(store.ReplaceEntry(1));
+        });
+        ASSERT_TRUE(BarComes(true));
+        SaveEditorWith(dialog, "Sunny, says the desktop.");
+    });
+    window.OnEditEntry();
+    QStringList texts;
+    for (int row = 0; row < RowCount(window); ++row) {
+        ClickLine(window, row);
+        texts << ViewText(window);
+    }
+    EXPECT_EQ(texts, (QStringList{"From the laptop.", "Sunny, says the laptop.",
+                                  "Sunny, says the desktop.", "Rain, then sun."}));
+}
+
+TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMergedOnce)
+{
+    const QString path = PathOf("travel.dayloom");
+    const QString copy = PathOf("travel.sync-conflict-20261207-101500-ABCDEFG.dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
+    ChangeCopy(path, copy, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 7, 12), "Written on the laptop.");
+    });
+    const QString question = "Another copy of this diary was found: "
+                             "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom. Merge its "
+                             "entries into this diary?";
+
+    // "Not now" is remembered: opening again does not ask.
+    CMessageBox::PushChoice(1);
+    CDayloomDlg& window = OpenThroughMenu(path);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !CMessageBox::History().empty(); }, kWaitMs));
+    EXPECT_EQ(Shown(), QStringList{ByTitle(question)});
+    EXPECT_EQ(CMessageBox::History().back().choices,
+              (std::vector<QString>{"Merge", "Not now", "Show in folder"}));
+    CMessageBox::ClearHistory();
+    OpenThroughMenu(path);
+    QTest::qWait(50);
+    EXPECT_TRUE(Shown().isEmpty());
+    EXPECT_EQ(RowCount(window), 2);
+
+    // The menu merges it after the preview; asked to, the copy goes.
+    CFileDialogs::PushFile(copy);
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& preview = dynamic_cast<CMergePreviewDlg&>(dialog);
+        EXPECT_TRUE(preview.PreviewLabel()->text().startsWith("1 entry will be added."));
+        EXPECT_TRUE(preview.MergeButton()->isDefault());
+        QTest::mouseClick(preview.MergeButton(), Qt::LeftButton);
+    });
+    ActionOf(window, "&Merge another diary...")->trigger();
+    EXPECT_EQ(Shown(), QStringList{"Merge another diary - Dayloom v2.21 | 1 entry was added."});
+    EXPECT_EQ(State(window), "3 @2: Written on the laptop.");
+
+    // Merging it again, or the diary with itself, adds nothing.
+    for (const QString& other : {copy, path}) {
+        CMessageBox::ClearHistory();
+        CFileDialogs::PushFile(other);
+        ActionOf(window, "&Merge another diary...")->trigger();
+        EXPECT_EQ(widgettest::LastMessage(),
+                  QStringLiteral("This diary already holds everything %1 holds: "
+                                 "nothing was added.")
+                      .arg(QFileInfo(other).fileName()));
+        EXPECT_EQ(RowCount(window), 3);
+    }
+}
+
+TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCancelWritesNothing)
+{
+    const QString path = PathOf("travel.dayloom");
+    const QString copy = PathOf("travel (conflicted copy 2026-12-07 101500).dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}});
+    ChangeCopy(path, copy, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 7, 12), "Written on the laptop.");
+    });
+    const QByteArray before = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    // Merge (the default), then Cancel in the preview: nothing is written.
+    CDayloomDlg& window = OpenThroughMenu(path);
+    CModal::PushHandler([](QDialog& dialog) {
+        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).CancelButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([] { return CModal::Pending() == 0; }, kWaitMs));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(RowCount(window), 1);
+
+    // A copy that appears while the diary is open is asked about: merged,
+    // then removed on request.
+    CMessageBox::ClearHistory();
+    const QString later = PathOf("travel.sync-conflict-20261208-090000-HIJKLMN.dayloom");
+    CModal::PushHandler([](QDialog& dialog) {
+        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).MergeButton(), Qt::LeftButton);
+    });
+    CMessageBox::PushChoice(0); // Merge
+    CMessageBox::PushChoice(1); // Remove
+    ASSERT_TRUE(QFile::copy(copy, later));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(later); }, kWaitMs));
+    EXPECT_EQ(RowCount(window), 2);
+    EXPECT_TRUE(QFileInfo::exists(copy)) << "the copy put off on opening is left alone";
+
+    // A copy under a password of its own: it is asked for, a wrong one said.
+    const QString laptop = PathOf("laptop.dayloom");
+    ChangeCopy(copy, laptop, [](CDiaryStore& store) {
+        Add(store, LocalTime(2026, 12, 9, 12), "Under another password.");
+    });
+    {
+        CEncryptedSession other(Encoded(laptop));
+        ASSERT_TRUE(other.Unlock("Secret1").ok());
+        ASSERT_TRUE(other.ChangePassword("Laptop 2", KdfParams::Cheapest()));
+    }
+    CMessageBox::ClearHistory();
+    CFileDialogs::PushFile(laptop);
+    AnswerPrompt("wrong!");
+    AnswerPrompt("Laptop 2");
+    CModal::PushHandler([](QDialog& dialog) {
+        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).MergeButton(), Qt::LeftButton);
+    });
+    ActionOf(window, "&Merge another diary...")->trigger();
+    ASSERT_EQ(CMessageBox::History().size(), 2u);
+    EXPECT_TRUE(CMessageBox::History().front().text.startsWith("The password you've specified"));
+    EXPECT_EQ(State(window), "3 @2: Under another password.");
+}
+
+TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClosesItUnwritten)
+{
+    const QString path = PathOf("travel.dayloom");
+    WriteEncrypted(path, {{5, "Sunny."}});
+    CDayloomDlg& window = OpenThroughMenu(path);
+    // The other computer adds an entry and changes the password.
+    const auto reKey = [&](const char* from, const char* to, const std::string& words) {
+        const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
+        ASSERT_TRUE(QFile::copy(path, incoming));
+        {
+            CEncryptedSession other(Encoded(incoming));
+            ASSERT_TRUE(other.Unlock(from).ok());
+            Add(*other.MakeStore(0), LocalTime(2026, 12, 6, 12), words);
+            ASSERT_TRUE(other.ChangePassword(to, KdfParams::Cheapest()));
+        }
+        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
+    };
+    const QString said =
+        ByTitle("The diary was changed by another program and no longer opens "
+                "with the password it was opened with. Type its password to go on.");
+
+    // The new password opens it again, with what was written elsewhere.
+    AnswerPrompt("Laptop 2");
+    reKey("Secret1", "Laptop 2", "Rain.");
+    ASSERT_TRUE(BarComes(true));
+    EXPECT_EQ(Shown(), QStringList{said});
+    EXPECT_EQ(State(window), "2 @0: Sunny.");
+
+    // Cancel closes it; nothing is written under the old key.
+    CMessageBox::ClearHistory();
+    OnPrompt(
+        [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
+    reKey("Laptop 2", "Laptop 3", "Snow.");
+    const QByteArray written = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session() == nullptr; }, kWaitMs));
+    EXPECT_EQ(Shown(), QStringList{said});
+    ExpectNoDiary(window);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), written);
+}
