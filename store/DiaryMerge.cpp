@@ -4,12 +4,14 @@
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/EncryptedSession.h"
+#include "store/EntryHistory.h"
 #include "store/LegacyCipher.h"
 #include "store/Messages.h"
 #include "store/RecordCodec.h"
 #include "store/SafeReplace.h"
 #include "store/SecureBuffer.h"
 #include "store/StoreFile.h"
+#include "store/TimeText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,6 +20,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -60,6 +63,16 @@ size_t ContentHash(const DiaryEntry& e)
         h = (h ^ std::hash<uint64_t>{}(v)) * 0x100000001b3ull;
     return h;
 }
+
+struct KeyHash
+{
+    size_t operator()(const CEntryHistory::Key& key) const
+    {
+        size_t h;
+        std::memcpy(&h, key.hash.data(), sizeof h); // already a good hash
+        return h ^ static_cast<size_t>(key.time);
+    }
+};
 
 // A fixed description field as the program reads it back: up to its first
 // zero byte, never past the field.
@@ -167,52 +180,168 @@ size_t CDiaryMerge::Plan::Count(Change::Kind kind) const
 bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan& plan)
 {
     plan = Plan{};
-    // This diary's entries by the hash of their content; each can match one
-    // entry of the other copy.
-    const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
-    struct WipedWhenDone : std::unordered_multimap<size_t, DiaryEntry>
+    // This diary's entries, found by the hash of their content; each can
+    // match one entry of the other copy.
+    struct WipedWhenDone : std::vector<DiaryEntry>
     {
         ~WipedWhenDone()
         {
-            for (auto& [hash, entry] : *this)
+            for (DiaryEntry& entry : *this)
                 WipeString(entry.text);
         }
-    } have;
+    } entries, theirs;
+    const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
+    std::unordered_multimap<size_t, size_t> have;
     have.reserve(mineCount);
+    entries.reserve(mineCount);
     for (size_t i = 0; i < mineCount; ++i) {
         std::optional<DiaryEntry> entry = ReadEntry(mine, i);
         if (!entry)
             return false;
-        const size_t hash = ContentHash(*entry);
-        have.emplace(hash, std::move(*entry));
+        have.emplace(ContentHash(*entry), i);
+        entries.push_back(std::move(*entry));
     }
     const size_t otherCount = Records(other[DiaryPart::Index], kEntryRecordSize);
     for (size_t i = 0; i < otherCount; ++i) {
         std::optional<DiaryEntry> entry = ReadEntry(other, i);
-        if (!entry) {
-            plan = Plan{};
+        if (!entry)
             return false;
-        }
         auto [first, last] = have.equal_range(ContentHash(*entry));
         const auto match = std::find_if(first, last, [&](const auto& candidate) {
-            return SameContent(candidate.second, *entry);
+            return SameContent(entries[candidate.second], *entry);
         });
         if (match != last) {
-            WipeString(match->second.text);
             WipeString(entry->text);
             have.erase(match);
             continue;
         }
-        Change& change = plan.entries.emplace_back();
-        change.entry = std::move(*entry);
-        std::memset(change.entry.password, 0, sizeof change.entry.password);
-        change.entry.passwordLength = 0;
+        std::memset(entry->password, 0, sizeof entry->password);
+        entry->passwordLength = 0;
+        theirs.push_back(std::move(*entry));
+    }
+    if (mine.history && other.history) {
+        std::vector<size_t> mineOnly;
+        for (const auto& [hash, i] : have)
+            mineOnly.push_back(i);
+        std::sort(mineOnly.begin(), mineOnly.end());
+        if (!ApplyHistory(mine, other, mineOnly, entries, theirs, plan)) {
+            plan = Plan{};
+            return false;
+        }
+    } else {
+        for (DiaryEntry& entry : theirs)
+            plan.entries.push_back({Change::Kind::Add, 0, std::move(entry)});
     }
     plan.reminders =
         Missing<ReminderRecord>(mine[DiaryPart::Reminders], other[DiaryPart::Reminders],
                                 kReminderRecordSize, &CRecordCodec::DecodeReminder, &SameReminder);
     plan.tasks = Missing<PlannerRecord>(mine[DiaryPart::Planner], other[DiaryPart::Planner],
                                         kPlannerRecordSize, &CRecordCodec::DecodeTask, &SameTask);
+    return true;
+}
+
+bool CDiaryMerge::ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
+                               const std::vector<size_t>& mineOnly,
+                               const std::vector<DiaryEntry>& entries,
+                               std::vector<DiaryEntry>& theirs, Plan& plan)
+{
+    using Key = CEntryHistory::Key;
+    std::optional<std::vector<CEntryHistory::Change>> changes =
+        CEntryHistory::Decode(*mine.history);
+    const std::optional<std::vector<CEntryHistory::Change>> more =
+        CEntryHistory::Decode(*other.history);
+    if (!changes || !more)
+        return false;
+    changes->insert(changes->end(), more->begin(), more->end());
+    plan.deletionsComeBack = false;
+
+    // What became of each form of an entry: when it last left (deleted or
+    // edited away), when it last came (as an edit's result), and the forms
+    // it was edited into, the latest last.
+    struct Fate
+    {
+        std::optional<int64_t> left;
+        std::optional<int64_t> came;
+        std::vector<std::pair<int64_t, Key>> edits;
+    };
+    std::unordered_map<Key, Fate, KeyHash> fates;
+    for (const CEntryHistory::Change& change : *changes) {
+        Fate& fate = fates[change.from];
+        fate.left = std::max(fate.left.value_or(change.when), change.when);
+        if (change.what == CEntryHistory::Change::What::Edited) {
+            fate.edits.emplace_back(change.when, change.to);
+            Fate& result = fates[change.to];
+            result.came = std::max(result.came.value_or(change.when), change.when);
+        }
+    }
+    // A form is gone when it left after it last came: an entry edited back
+    // to an earlier form has that form again.
+    const auto gone = [&](const Key& key) {
+        const auto it = fates.find(key);
+        return it != fates.end() && it->second.left &&
+               (!it->second.came || *it->second.left > *it->second.came);
+    };
+    // The newest form an entry was edited into, following the edits.
+    const auto newest = [&](Key key) {
+        for (size_t step = 0; step <= changes->size(); ++step) {
+            const auto it = fates.find(key);
+            if (it == fates.end() || it->second.edits.empty() || !gone(key))
+                break;
+            key = std::max_element(it->second.edits.begin(), it->second.edits.end(),
+                                   [](const auto& a, const auto& b) { return a.first < b.first; })
+                      ->second;
+        }
+        return key;
+    };
+
+    std::vector<Key> theirKeys;
+    std::unordered_multimap<Key, size_t, KeyHash> added;
+    for (size_t i = 0; i < theirs.size(); ++i) {
+        theirKeys.push_back(CEntryHistory::KeyOf(theirs[i]));
+        if (!gone(theirKeys[i]))
+            added.emplace(theirKeys[i], i);
+    }
+    std::unordered_set<Key, KeyHash> kept;
+    for (const auto& [key, i] : added)
+        kept.insert(key);
+    // This diary's entries the other copy deleted or edited: an edit whose
+    // newest form the other copy holds replaces the entry.
+    for (const size_t i : mineOnly) {
+        const Key key = CEntryHistory::KeyOf(entries[i]);
+        if (!gone(key)) {
+            kept.insert(key);
+            continue;
+        }
+        Change& change = plan.entries.emplace_back();
+        change.kind = Change::Kind::Delete;
+        change.target = static_cast<uint32_t>(i);
+        if (const auto it = added.find(newest(key)); it != added.end()) {
+            change.kind = Change::Kind::Replace;
+            change.entry = std::move(theirs[it->second]);
+            added.erase(it);
+        }
+    }
+    std::vector<size_t> adds;
+    for (const auto& [key, i] : added)
+        adds.push_back(i);
+    std::sort(adds.begin(), adds.end());
+    for (const size_t i : adds)
+        plan.entries.push_back({Change::Kind::Add, 0, std::move(theirs[i])});
+
+    // A form edited into two that both stay: the same entry edited
+    // differently in the two copies.
+    for (const auto& [key, fate] : fates) {
+        std::vector<Key> finals;
+        for (const auto& [when, to] : fate.edits) {
+            const Key last = newest(to);
+            if (kept.count(last) && std::find(finals.begin(), finals.end(), last) == finals.end())
+                finals.push_back(last);
+        }
+        if (finals.size() >= 2)
+            plan.conflicts.emplace_back(std::min(finals[0].time, finals[1].time),
+                                        std::max(finals[0].time, finals[1].time));
+    }
+    std::sort(plan.conflicts.begin(), plan.conflicts.end());
     return true;
 }
 
@@ -236,9 +365,44 @@ std::string CDiaryMerge::PreviewText(const Plan& plan)
         text += ' ' + Plural(n, "entry", "entries") + " will be replaced by a newer version.";
     if (const size_t n = plan.Count(Change::Kind::Delete))
         text += ' ' + Plural(n, "entry", "entries") + " will be deleted.";
+    if (!plan.conflicts.empty())
+        text += ' ' + Plural(plan.conflicts.size(), "entry was", "entries were") +
+                " edited differently in both copies: both versions of " +
+                (plan.conflicts.size() == 1 ? "it" : "each") + " will be kept.";
     if (plan.deletionsComeBack && !parts.empty())
         text += " These copies keep no record of deletions: an entry deleted in only one of them "
                 "comes back.";
+    return text;
+}
+
+std::string CDiaryMerge::ResultText(const Plan& applied)
+{
+    std::vector<std::string> parts;
+    if (const size_t n = applied.Count(Change::Kind::Add))
+        parts.push_back(Plural(n, "entry", "entries"));
+    if (!applied.reminders.empty())
+        parts.push_back(Plural(applied.reminders.size(), "reminder", "reminders"));
+    if (!applied.tasks.empty())
+        parts.push_back(Plural(applied.tasks.size(), "task", "tasks"));
+    std::string text;
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    const auto sentence = [&text](const std::string& more) {
+        text += (text.empty() ? "" : " ") + more;
+    };
+    if (!parts.empty())
+        text += parts.size() == 1 && parts[0].rfind("1 ", 0) == 0 ? " was added." : " were added.";
+    if (const size_t n = applied.Count(Change::Kind::Replace))
+        sentence(Plural(n, "entry was", "entries were") + " replaced by a newer version.");
+    if (const size_t n = applied.Count(Change::Kind::Delete))
+        sentence(Plural(n, "entry was", "entries were") + " deleted.");
+    for (const auto& [first, second] : applied.conflicts)
+        sentence("The entry of " + FormatTime("%#x, %H:%M", first) +
+                 " was edited differently in both copies: both versions are kept (" +
+                 FormatTime("%#x, %H:%M", first) + " and " + FormatTime("%#x, %H:%M", second) +
+                 ").");
+    if (text.empty())
+        text = "Nothing was merged: this diary already held everything the other copy holds.";
     return text;
 }
 
@@ -326,7 +490,8 @@ bool CDiaryMerge::ReadFiles(const CDiaryName& diary, DiaryParts& parts)
 }
 
 bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& paths,
-                             const DiaryParts& other, const std::string& password, Plan* applied)
+                             const std::optional<std::string>& history, const DiaryParts& other,
+                             const std::string& password, Plan* applied)
 {
     // The live files stay open, and so locked, for the whole rewrite.
     std::array<CStoreFile, kDiaryPartCount> live;
@@ -354,6 +519,7 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
         return false;
     }
 
+    mine.history = history;
     Plan plan;
     if (!CDiaryMerge::Compare(mine, other, plan)) {
         ShowFileError(FileErrorCause::EndOfFile, paths[size_t(DiaryPart::Texts)]);
@@ -462,8 +628,14 @@ bool CDiaryMerge::Merge(CDiarySession& session, const DiaryParts& other, Plan* a
     const std::array<std::string, kDiaryPartCount> paths = {
         store->m_strIndexPath, store->m_strDataPath, store->m_strReminderPath,
         store->m_strPlannerPath};
-    if (!WriteFiles(paths, other, session.Password(), applied))
+    CEncryptedSession* encrypted = session.Encrypted();
+    if (!WriteFiles(paths, encrypted ? encrypted->History() : std::nullopt, other,
+                    session.Password(), applied))
         return false;
-    // An encrypted diary was rewritten in memory: now its file, in one step.
-    return !session.Encrypted() || session.Encrypted()->CommitReported();
+    if (!encrypted)
+        return true;
+    // An encrypted diary was rewritten in memory: now its file, with both
+    // histories joined, in one step.
+    encrypted->AdoptMerge(other.history);
+    return encrypted->CommitReported();
 }

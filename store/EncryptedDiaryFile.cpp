@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/EncryptedChunks.h"
+#include "store/EntryHistory.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
@@ -199,6 +200,22 @@ EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t 
         return Failed(EncryptedStatus::Damaged);
     }
 
+    // The parts this program knows beyond the diary's four are checked as
+    // strictly as the records: a history that does not decode is damage.
+    for (auto part = others.begin(); part != others.end();) {
+        if (part->kind != kHistoryKind) {
+            ++part;
+            continue;
+        }
+        if (parts.history || !CEntryHistory::IsSound(part->bytes)) {
+            for (OtherPart& wiped : others)
+                WipeString(wiped.bytes);
+            return Failed(EncryptedStatus::Damaged);
+        }
+        parts.history = std::move(part->bytes);
+        part = others.erase(part);
+    }
+
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_parts = std::move(parts);
@@ -232,6 +249,8 @@ EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_header = header;
+    if (version >= kFirstUtf8Version)
+        m_parts.history.emplace(); // a new diary remembers its changes from the start
     m_bOpen = true;
     m_bOnDisk = false;
     return {};
@@ -284,6 +303,10 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     for (const std::string& part : m_parts.bytes)
         table.push_back(&part);
     if (header.version >= kFirstUtf8Version) {
+        if (m_parts.history) {
+            header.parts.push_back({kHistoryKind, {}, 0});
+            table.push_back(&*m_parts.history);
+        }
         for (const OtherPart& part : m_otherParts) {
             header.parts.push_back({part.kind, {}, 0});
             table.push_back(&part.bytes);

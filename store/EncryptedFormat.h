@@ -108,6 +108,9 @@ constexpr size_t V3HeaderSize(size_t partCount)
 // know as they are and writes them back with the diary.
 inline constexpr uint32_t kIndexKind = 1;
 inline constexpr uint32_t kPlannerKind = 4;
+// Later kinds this program knows: the history of deleted and edited entries
+// (store/EntryHistory.h).
+inline constexpr uint32_t kHistoryKind = 5;
 constexpr uint32_t KindOf(size_t diaryPart)
 {
     return static_cast<uint32_t>(diaryPart) + 1;

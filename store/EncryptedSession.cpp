@@ -3,6 +3,8 @@
 #include "store/Messages.h"
 
 #include <algorithm>
+#include <ctime>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -34,7 +36,10 @@ private:
 
 } // namespace
 
-CEncryptedSession::CEncryptedSession(const std::string& path) : m_file(path) {}
+CEncryptedSession::CEncryptedSession(const std::string& path)
+    : m_file(path), m_now([] { return static_cast<int64_t>(std::time(nullptr)); })
+{
+}
 
 std::string CEncryptedSession::MessageFor(const EncryptedResult& result, const std::string& path)
 {
@@ -92,6 +97,10 @@ void CEncryptedSession::Lock()
 {
     m_file.Close();
     m_memory.reset();
+    if (m_history)
+        WipeString(*m_history);
+    m_history.reset();
+    m_known.clear();
 }
 
 DiaryParts CEncryptedSession::CurrentParts() const
@@ -100,7 +109,120 @@ DiaryParts CEncryptedSession::CurrentParts() const
     for (size_t i = 0; i < kDiaryPartCount; ++i)
         if (const auto part = m_memory->Find(PartPath(i)))
             parts.bytes[i] = *part;
+    parts.history = m_history;
     return parts;
+}
+
+void CEncryptedSession::RememberEntries()
+{
+    m_known.clear();
+    if (!m_history)
+        return;
+    const auto index = m_memory->Find(PartPath(0));
+    const auto texts = m_memory->Find(PartPath(1));
+    const std::string_view textBytes = texts ? std::string_view(*texts) : std::string_view();
+    const size_t count = index ? index->size() / kEntryRecordSize : 0;
+    m_known.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        auto [known, added] =
+            m_known.try_emplace(index->substr(i * kEntryRecordSize, kEntryRecordSize));
+        if (added)
+            if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(*index, textBytes, i)) {
+                known->second.key = CEntryHistory::KeyOf(*entry);
+                WipeString(entry->text);
+            }
+        ++known->second.count;
+    }
+}
+
+std::vector<CEntryHistory::Change>
+CEncryptedSession::ChangesSinceRemembered(KnownEntries& known) const
+{
+    using Change = CEntryHistory::Change;
+    known = m_known;
+    if (!m_history)
+        return {};
+    const auto index = m_memory->Find(PartPath(0));
+    const auto texts = m_memory->Find(PartPath(1));
+    const std::string_view textBytes = texts ? std::string_view(*texts) : std::string_view();
+    const size_t count = index ? index->size() / kEntryRecordSize : 0;
+
+    // What the index holds now against what it held: records that stayed
+    // are matched by their bytes, so only the changed ones are read.
+    std::unordered_map<std::string_view, uint32_t> left;
+    for (const auto& [record, entry] : m_known)
+        left.emplace(record, entry.count);
+    std::vector<CEntryHistory::Key> added;
+    for (size_t i = 0; i < count; ++i) {
+        const std::string_view record =
+            std::string_view(*index).substr(i * kEntryRecordSize, kEntryRecordSize);
+        if (const auto it = left.find(record); it != left.end() && it->second > 0) {
+            --it->second;
+            continue;
+        }
+        CEntryHistory::Key key;
+        if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(*index, textBytes, i)) {
+            key = CEntryHistory::KeyOf(*entry);
+            WipeString(entry->text);
+        }
+        auto& now = known[std::string(record)];
+        now.key = key;
+        ++now.count;
+        added.push_back(key);
+    }
+    std::vector<CEntryHistory::Key> removed;
+    for (const auto& [record, n] : left) {
+        if (n == 0)
+            continue;
+        const auto it = known.find(std::string(record));
+        for (uint32_t k = 0; k < n; ++k)
+            removed.push_back(it->second.key);
+        if ((it->second.count -= n) == 0)
+            known.erase(it);
+    }
+    if (removed.empty())
+        return {};
+
+    // An entry removed and one added at its time are an edit; so are the
+    // one removed and the one added of a command that did just that (an
+    // edit that moved the entry to another time). The rest are deletions.
+    const auto byTime = [](const CEntryHistory::Key& a, const CEntryHistory::Key& b) {
+        return a.time < b.time || (a.time == b.time && a.hash < b.hash);
+    };
+    std::sort(removed.begin(), removed.end(), byTime);
+    const int64_t when = m_now();
+    std::vector<Change> changes;
+    std::vector<bool> paired(added.size(), false);
+    std::vector<bool> edited(removed.size(), false);
+    for (size_t r = 0; r < removed.size(); ++r)
+        for (size_t a = 0; a < added.size(); ++a)
+            if (!paired[a] && added[a].time == removed[r].time) {
+                paired[a] = edited[r] = true;
+                if (!(added[a] == removed[r]))
+                    changes.push_back({Change::What::Edited, when, removed[r], added[a]});
+                break;
+            }
+    if (removed.size() == 1 && added.size() == 1 && !edited[0]) {
+        edited[0] = true;
+        changes.push_back({Change::What::Edited, when, removed[0], added[0]});
+    }
+    for (size_t r = 0; r < removed.size(); ++r)
+        if (!edited[r])
+            changes.push_back({Change::What::Deleted, when, removed[r], {}});
+    return changes;
+}
+
+void CEncryptedSession::AdoptMerge(const std::optional<std::string>& otherHistory)
+{
+    if (m_history && otherHistory) {
+        if (std::optional<std::string> joined = CEntryHistory::Union(*m_history, *otherHistory);
+            joined && *joined != *m_history) {
+            WipeString(*m_history);
+            m_history = std::move(joined);
+            m_bHistoryChanged = true;
+        }
+    }
+    RememberEntries();
 }
 
 void CEncryptedSession::LoadParts()
@@ -111,8 +233,16 @@ void CEncryptedSession::LoadParts()
     // Moved, not copied: while the diary is open its parts are held once.
     for (size_t i = 0; i < kDiaryPartCount; ++i)
         m_memory->Open(PartPath(i))->swap(m_file.Parts().bytes[i]);
+    m_history = std::move(m_file.Parts().history);
     m_file.Parts().Wipe();
+    m_file.Parts().history.reset();
+    // A file of the current version remembers deletions and edits from its
+    // next commit on, even one written before it had a history.
+    if (!m_history && m_file.Version() >= encrypted::kFirstUtf8Version)
+        m_history.emplace();
+    m_bHistoryChanged = false;
     m_memory->MarkClean();
+    RememberEntries();
 }
 
 EncryptedResult CEncryptedSession::WithPartsInFile(
@@ -122,14 +252,17 @@ EncryptedResult CEncryptedSession::WithPartsInFile(
         for (size_t i = 0; i < kDiaryPartCount; ++i)
             if (const auto part = m_memory->Find(PartPath(i)))
                 part->swap(m_file.Parts().bytes[i]);
+        m_history.swap(m_file.Parts().history);
     };
     swap();
     const EncryptedResult result = write(m_file);
     swap();
-    if (result.ok())
+    if (result.ok()) {
         m_memory->MarkClean();
-    else
+        m_bHistoryChanged = false;
+    } else {
         RollBack();
+    }
     return result;
 }
 
@@ -145,9 +278,25 @@ void CEncryptedSession::RollBack()
 
 EncryptedResult CEncryptedSession::Commit()
 {
-    if (!IsUnlocked() || !m_memory->IsDirty())
+    if (!IsUnlocked() || (!m_memory->IsDirty() && !m_bHistoryChanged))
         return {};
-    return WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });
+    // The deletions and edits go into the history in the same write; should
+    // it fail, the history goes back to the file's with the parts.
+    KnownEntries known;
+    const std::vector<CEntryHistory::Change> changes = ChangesSinceRemembered(known);
+    if (!changes.empty()) {
+        for (const CEntryHistory::Change& change : changes)
+            CEntryHistory::Append(*m_history, change);
+        if (const size_t records = m_history->size() / CEntryHistory::kRecordSize;
+            records > CEntryHistory::kMaxChanges)
+            m_history->erase(0,
+                             (records - CEntryHistory::kMaxChanges) * CEntryHistory::kRecordSize);
+    }
+    const EncryptedResult result =
+        WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });
+    if (result.ok())
+        m_known = std::move(known);
+    return result;
 }
 
 bool CEncryptedSession::CommitReported()
@@ -171,10 +320,16 @@ bool CEncryptedSession::ChangePassword(const std::string& newPassword, KdfParams
         RollBack();
         return false;
     }
+    // The file is of the current version from now on, and so remembers
+    // deletions and edits.
+    if (!m_history)
+        m_history.emplace();
     const EncryptedResult result = WithPartsInFile(
         [&](CEncryptedDiaryFile& file) { return file.ChangePassword(newPassword, params); });
     if (!result.ok())
         Report(result, m_file.Path());
+    else
+        RememberEntries(); // the records were rewritten, the entries are the same
     return result.ok();
 }
 

@@ -9,12 +9,17 @@
 
 #include "store/DiaryStore.h"
 #include "store/EncryptedDiaryFile.h"
+#include "store/EntryHistory.h"
 #include "store/MemoryFiles.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 class CEncryptedSession
 {
@@ -63,8 +68,23 @@ public:
     // password (empty for Ok and WrongPassword).
     static std::string MessageFor(const EncryptedResult& result, const std::string& path);
 
-    // The parts as the commands left them in memory.
+    // The parts as the commands left them in memory, with the history.
     DiaryParts CurrentParts() const;
+
+    // What the diary remembers of its deleted and edited entries (the
+    // history part's bytes); nullopt for a file of a version before it.
+    // Every commit that removes an entry records a deletion, and one that
+    // replaces an entry by another (one removed, one added, or the same
+    // time) an edit, with when it happened.
+    const std::optional<std::string>& History() const { return m_history; }
+    // Where "when" comes from: seconds since 1970, the system clock unless
+    // a test sets another.
+    void SetClock(std::function<int64_t()> now) { m_now = std::move(now); }
+    // Before a merge's commit: the other copy's history joins this one's,
+    // and the entries the merge removed or added are taken as they are now,
+    // without recording them (what the other copy did is in its history
+    // already). Does nothing to the history when either copy keeps none.
+    void AdoptMerge(const std::optional<std::string>& otherHistory);
 
     // Test seam: the file, to check that Lock() wipes its key.
     const CEncryptedDiaryFile& File() const { return m_file; }
@@ -78,8 +98,25 @@ private:
     EncryptedResult
     WithPartsInFile(const std::function<EncryptedResult(CEncryptedDiaryFile&)>& write);
     void RollBack();
+    // The entries the index holds now, by their records' bytes, for the next
+    // commit to tell what it removed and added.
+    void RememberEntries();
+    struct KnownEntry
+    {
+        CEntryHistory::Key key;
+        uint32_t count = 0; // identical records
+    };
+    using KnownEntries = std::unordered_map<std::string, KnownEntry>;
+    // The deletions and edits since RememberEntries(), as history records;
+    // `known` gets the entries the index holds now.
+    std::vector<CEntryHistory::Change> ChangesSinceRemembered(KnownEntries& known) const;
 
     CEncryptedDiaryFile m_file;
+    std::optional<std::string> m_history;
+    bool m_bHistoryChanged = false;
+    // Index record bytes -> the entry it holds, as of the last commit.
+    KnownEntries m_known;
+    std::function<int64_t()> m_now;
     // Serves the parts while the diary is unlocked.
     std::unique_ptr<CMemoryFiles> m_memory;
 };
