@@ -274,12 +274,14 @@ bool CDiaryMerge::ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
             result.came = std::max(result.came.value_or(change.when), change.when);
         }
     }
-    // A form is gone when it left after it last came: an entry edited back
-    // to an earlier form has that form again.
+    // A form is gone when it last left no earlier than it last came: an
+    // entry edited back to an earlier form has that form again. (Within one
+    // second a form that came and left is taken as gone, as an edit made
+    // twice in a row leaves it.)
     const auto gone = [&](const Key& key) {
         const auto it = fates.find(key);
         return it != fates.end() && it->second.left &&
-               (!it->second.came || *it->second.left > *it->second.came);
+               (!it->second.came || *it->second.left >= *it->second.came);
     };
     // The newest form an entry was edited into, following the edits.
     const auto newest = [&](Key key) {
@@ -301,15 +303,20 @@ bool CDiaryMerge::ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
         if (!gone(theirKeys[i]))
             added.emplace(theirKeys[i], i);
     }
-    std::unordered_set<Key, KeyHash> kept;
+    // What the merged diary will hold besides the entries both copies
+    // hold: what this plan brings, and this diary's entries that stay.
+    std::unordered_set<Key, KeyHash> brought;
     for (const auto& [key, i] : added)
-        kept.insert(key);
+        brought.insert(key);
+    std::unordered_set<Key, KeyHash> present = brought;
+    std::vector<bool> matched(entries.size(), true);
     // This diary's entries the other copy deleted or edited: an edit whose
     // newest form the other copy holds replaces the entry.
     for (const size_t i : mineOnly) {
+        matched[i] = false;
         const Key key = CEntryHistory::KeyOf(entries[i]);
         if (!gone(key)) {
-            kept.insert(key);
+            present.insert(key);
             continue;
         }
         Change& change = plan.entries.emplace_back();
@@ -328,18 +335,36 @@ bool CDiaryMerge::ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
     for (const size_t i : adds)
         plan.entries.push_back({Change::Kind::Add, 0, std::move(theirs[i])});
 
-    // A form edited into two that both stay: the same entry edited
-    // differently in the two copies.
+    // A form edited into two that both stay, one of them brought by this
+    // merge: the same entry edited differently in the two copies. The
+    // entries both copies hold are hashed only where a version may be one.
+    std::vector<std::vector<Key>> forks;
+    std::unordered_set<int64_t> times;
     for (const auto& [key, fate] : fates) {
         std::vector<Key> finals;
-        for (const auto& [when, to] : fate.edits) {
-            const Key last = newest(to);
-            if (kept.count(last) && std::find(finals.begin(), finals.end(), last) == finals.end())
+        for (const auto& [when, to] : fate.edits)
+            if (const Key last = newest(to);
+                std::find(finals.begin(), finals.end(), last) == finals.end())
                 finals.push_back(last);
-        }
-        if (finals.size() >= 2)
-            plan.conflicts.emplace_back(std::min(finals[0].time, finals[1].time),
-                                        std::max(finals[0].time, finals[1].time));
+        if (finals.size() < 2)
+            continue;
+        for (const Key& last : finals)
+            times.insert(last.time);
+        forks.push_back(std::move(finals));
+    }
+    for (size_t i = 0; i < entries.size() && !forks.empty(); ++i)
+        if (matched[i] && times.count(entries[i].time))
+            present.insert(CEntryHistory::KeyOf(entries[i]));
+    for (const std::vector<Key>& finals : forks) {
+        std::vector<int64_t> kept;
+        bool anyBrought = false;
+        for (const Key& last : finals)
+            if (present.count(last)) {
+                kept.push_back(last.time);
+                anyBrought = anyBrought || brought.count(last);
+            }
+        if (kept.size() >= 2 && anyBrought)
+            plan.conflicts.emplace_back(std::min(kept[0], kept[1]), std::max(kept[0], kept[1]));
     }
     std::sort(plan.conflicts.begin(), plan.conflicts.end());
     return true;

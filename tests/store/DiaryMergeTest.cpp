@@ -1,13 +1,18 @@
 // Merging another copy of a diary into this one: the union of two four-file
 // diaries, a merge that finds nothing to add, one into an encrypted diary,
-// the changes later history will plan, and a merge failed at every file step.
+// two encrypted copies whose histories carry their deletions and edits, and
+// a merge failed at every file step.
 
 #include "store/DiaryMerge.h"
 
 #include "StoreTestSupport.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
+#include "store/EntryHistory.h"
 
+#include <algorithm>
+#include <memory>
+#include <sodium.h>
 #include <sstream>
 
 using namespace storetest;
@@ -178,6 +183,194 @@ TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
     // Nothing readable reached the folder.
     EXPECT_FALSE(Exists(Diary("travel.ilm")));
     EXPECT_FALSE(Exists(Diary("travel.dlm")));
+}
+
+// One encrypted diary, copied, each copy changed on its own: entries added,
+// deleted and edited on each side, one entry edited differently in both.
+class EncryptedCopies : public DiaryMerge
+{
+protected:
+    void SetUp() override
+    {
+        DiaryMerge::SetUp();
+        {
+            CDiarySession first{CDiaryName(Diary("mine.dayloom"))};
+            ASSERT_TRUE(first.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+            for (const auto& [time, text] : kShared)
+                Save(first, time, text);
+        }
+        WriteFileBytes(Diary("other.dayloom"), ReadFileBytes(Diary("mine.dayloom")));
+        mine = Open("mine.dayloom");
+        other = Open("other.dayloom");
+        mine->Encrypted()->SetClock([] { return int64_t(1'700'000'000); });
+        other->Encrypted()->SetClock([] { return int64_t(1'700'000'100); });
+    }
+
+    std::unique_ptr<CDiarySession> Open(const std::string& name)
+    {
+        auto session = std::make_unique<CDiarySession>(CDiaryName(Diary(name)));
+        EXPECT_TRUE(session->Encrypted()->Unlock("secret").ok());
+        return session;
+    }
+
+    static void Save(CDiarySession& session, int64_t time, const std::string& text)
+    {
+        auto store = session.MakeStore();
+        Fill(*store, time, text, "");
+        store->AppendEntry();
+        ASSERT_TRUE(store->SortEntries());
+    }
+
+    static uint32_t IndexOf(CDiarySession& session, int64_t time)
+    {
+        std::vector<EntryHeader> headers;
+        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
+        for (uint32_t i = 0; i < headers.size(); ++i)
+            if (headers[i].time == time)
+                return i;
+        ADD_FAILURE() << "no entry at " << time;
+        return 0;
+    }
+
+    static void Edit(CDiarySession& session, int64_t time, const std::string& text)
+    {
+        auto store = session.MakeStore();
+        Fill(*store, time, text, "");
+        ASSERT_TRUE(store->ReplaceEntry(IndexOf(session, time)));
+    }
+
+    static void Delete(CDiarySession& session, int64_t time)
+    {
+        ASSERT_TRUE(session.MakeStore()->DeleteEntry(IndexOf(session, time)));
+    }
+
+    // The entries' texts, sorted (entries of one time may lie either way).
+    static std::string Texts(CDiarySession& session)
+    {
+        std::vector<EntryHeader> headers;
+        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
+        std::vector<std::string> texts;
+        for (uint32_t i = 0; i < headers.size(); ++i) {
+            auto store = session.MakeStore(i);
+            texts.push_back(store->ReadEntry() ? store->entry.text : "<unreadable>");
+        }
+        std::sort(texts.begin(), texts.end());
+        std::string out;
+        for (const std::string& text : texts)
+            out += text + '\n';
+        return out;
+    }
+
+    static size_t Changes(const CDiarySession& session)
+    {
+        return session.Encrypted()->History()->size() / CEntryHistory::kRecordSize;
+    }
+
+    void ChangeApart()
+    {
+        Save(*mine, 3600, "{\\rtf1 mine added}");
+        Delete(*mine, 600);
+        Edit(*mine, 1200, "{\\rtf1 B edited here}");
+        Edit(*mine, 3000, "{\\rtf1 E edited here}");
+        Save(*other, 4200, "{\\rtf1 other added}");
+        Delete(*other, 1800);
+        Edit(*other, 2400, "{\\rtf1 D edited there}");
+        Edit(*other, 2400, "{\\rtf1 D edited there again}");
+        Edit(*other, 3000, "{\\rtf1 E edited there}");
+    }
+
+    static constexpr std::pair<int64_t, const char*> kShared[] = {{600, "{\\rtf1 A}"},
+                                                                  {1200, "{\\rtf1 B}"},
+                                                                  {1800, "{\\rtf1 C}"},
+                                                                  {2400, "{\\rtf1 D}"},
+                                                                  {3000, "{\\rtf1 E}"}};
+    std::unique_ptr<CDiarySession> mine;
+    std::unique_ptr<CDiarySession> other;
+};
+
+TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
+{
+    ChangeApart();
+    ASSERT_EQ(Changes(*mine), 3u);
+    ASSERT_EQ(Changes(*other), 4u);
+    const std::string merged = "{\\rtf1 B edited here}\n"
+                               "{\\rtf1 D edited there again}\n"
+                               "{\\rtf1 E edited here}\n"
+                               "{\\rtf1 E edited there}\n"
+                               "{\\rtf1 mine added}\n"
+                               "{\\rtf1 other added}\n";
+    CDiaryMerge::Plan plan;
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
+                                     other->Encrypted()->CurrentParts(), plan));
+    EXPECT_FALSE(plan.deletionsComeBack);
+    EXPECT_EQ(CDiaryMerge::PreviewText(plan),
+              "2 entries will be added. 1 entry will be replaced by a newer version. 1 entry "
+              "will be deleted. 1 entry was edited differently in both copies: both versions of "
+              "it will be kept.");
+
+    // The other way round the same diary comes out.
+    DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mineBefore));
+    EXPECT_EQ(Texts(*other), merged);
+
+    CDiaryMerge::Plan applied;
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
+    EXPECT_EQ(Texts(*mine), merged);
+    ASSERT_EQ(applied.conflicts.size(), 1u);
+    EXPECT_EQ(applied.conflicts[0].first, 3000);
+    EXPECT_EQ(applied.conflicts[0].second, 3000);
+    // The histories joined, the merge itself recorded as nothing new.
+    EXPECT_EQ(Changes(*mine), 7u);
+    EXPECT_EQ(*mine->Encrypted()->History(), *other->Encrypted()->History());
+
+    // Reopened, merged with itself and with the other copy again: nothing.
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(Texts(*mine), merged);
+    for (CDiarySession* copy : {mine.get(), other.get()}) {
+        ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
+                                         copy->Encrypted()->CurrentParts(), plan));
+        EXPECT_TRUE(plan.IsEmpty());
+        EXPECT_TRUE(plan.conflicts.empty());
+    }
+}
+
+TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
+{
+    // A deletion's record, byte for byte; the hash is BLAKE2b-256 of the
+    // fields and the text as documented.
+    Delete(*mine, 600);
+    std::string fields = std::string("\x58\x02\0\0\0\0\0\0", 8) + std::string(18, '\0') +
+                         std::string(8, '\0') + "{\\rtf1 A}";
+    unsigned char hash[32];
+    crypto_generichash(hash, sizeof hash, reinterpret_cast<const unsigned char*>(fields.data()),
+                       fields.size(), nullptr, 0);
+    const std::string expected =
+        std::string("\x01\0\0\0\0\0\0\0", 8) + std::string("\x00\xF1\x53\x65\0\0\0\0", 8) +
+        std::string("\x58\x02\0\0\0\0\0\0", 8) + std::string(8, '\0') +
+        std::string(reinterpret_cast<const char*>(hash), 32) + std::string(32, '\0');
+    EXPECT_EQ(*mine->Encrypted()->History(), expected);
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(*mine->Encrypted()->History(), expected) << "written with the deletion";
+
+    // B edited on the other copy and merged here; then edited back there:
+    // the older form is the newer one now, and replaces the edit.
+    Edit(*other, 1200, "{\\rtf1 B for a while}");
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts()));
+    other->Encrypted()->SetClock([] { return int64_t(1'700'000'500); });
+    Edit(*other, 1200, "{\\rtf1 B}");
+    CDiaryMerge::Plan applied;
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
+    EXPECT_EQ(CDiaryMerge::ResultText(applied), "1 entry was replaced by a newer version.");
+    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n");
+
+    // A copy without a history (a four-file diary) is merged as a union:
+    // the deleted entry comes back, and the preview says so.
+    CDiaryMerge::Plan plan;
+    DiaryParts union_ = other->Encrypted()->CurrentParts();
+    union_.history.reset();
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), union_, plan));
+    EXPECT_TRUE(plan.deletionsComeBack);
+    EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
 }
 
 TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
