@@ -222,7 +222,10 @@ void CEncryptedSession::AdoptMerge(const std::optional<std::string>& otherHistor
             m_bHistoryChanged = true;
         }
     }
-    RememberEntries();
+    // Only the entries the merge added are read; nothing is recorded.
+    KnownEntries known;
+    ChangesSinceRemembered(known);
+    m_known = std::move(known);
 }
 
 void CEncryptedSession::LoadParts()

@@ -266,6 +266,32 @@ TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
     }
 }
 
+TEST_F(EncryptedDiary, AHistoryPartIsCarriedAndAnUnsoundOneIsDamage)
+{
+    std::string deletion(96, '\0');
+    deletion[0] = 1;
+    std::string edit = deletion;
+    edit[0] = 2;
+    edit[64] = 'x';
+    for (const auto& [history, sound] :
+         {std::pair{std::string(), true}, std::pair{deletion + edit, true},
+          std::pair{deletion.substr(1), false}, std::pair{"\x03" + deletion.substr(1), false},
+          std::pair{deletion.substr(0, 7) + "\x01" + deletion.substr(8), false},
+          std::pair{deletion.substr(0, 64) + "x" + deletion.substr(65), false}}) {
+        DiaryParts parts = SampleParts();
+        parts.history = history;
+        Write(parts);
+        CEncryptedDiaryFile file(Path());
+        const EncryptedResult opened = file.Open(kPassword);
+        EXPECT_EQ(opened.status, sound ? EncryptedStatus::Ok : EncryptedStatus::Damaged)
+            << history.size();
+        if (sound) {
+            EXPECT_EQ(file.Parts(), parts);
+            EXPECT_TRUE(file.OtherParts().empty());
+        }
+    }
+}
+
 TEST_F(EncryptedDiary, APasswordChangeDrawsANewDataKey)
 {
     Write(SampleParts("{\\rtf1 before the change}"));
