@@ -3,7 +3,9 @@
 #include "platform/FileErrorMessage.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
 #include "store/FileError.h"
+#include "store/ScriptTexts.h"
 
 namespace {
 
@@ -18,6 +20,12 @@ std::vector<Record> ReadAll(const CDiarySession& diary, QWidget* parent,
         const std::unique_ptr<CDiaryStore> store = diary.MakeStore();
         if (!((*store).*readAll)(records)) {
             records.clear();
+        }
+        // An encrypted diary's texts in any script, where it keeps them.
+        if (const CEncryptedSession* encrypted = diary.Encrypted();
+            encrypted && encrypted->ScriptTexts() && !encrypted->ScriptTexts()->empty()) {
+            for (Record& record : records)
+                record.text = CScriptTexts::Find(*encrypted->ScriptTexts(), record);
         }
     } catch (const CFileError& error) {
         records.clear();

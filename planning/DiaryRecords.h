@@ -1,7 +1,8 @@
 #pragma once
 // Every reminder or planner task of a diary, in file order, for the lists
-// that show them, read in one go. A file error is shown to the user and
-// nothing is returned.
+// that show them, read in one go, each with its text in any script where an
+// encrypted diary keeps one. A file error is shown to the user and nothing
+// is returned.
 
 #include "store/Records.h"
 

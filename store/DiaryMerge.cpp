@@ -661,6 +661,6 @@ bool CDiaryMerge::Merge(CDiarySession& session, const DiaryParts& other, Plan* a
         return true;
     // An encrypted diary was rewritten in memory: now its file, with both
     // histories joined, in one step.
-    encrypted->AdoptMerge(other.history);
+    encrypted->AdoptMerge(other);
     return encrypted->CommitReported();
 }

@@ -38,6 +38,8 @@ struct DiaryParts
             WipeString(part);
         if (history)
             WipeString(*history);
+        if (scriptTexts)
+            WipeString(*scriptTexts);
     }
     bool operator==(const DiaryParts&) const = default;
 
@@ -48,4 +50,7 @@ struct DiaryParts
     // it had one); a merge applies deletions and edits only when both copies
     // keep one.
     std::optional<std::string> history;
+    // An encrypted diary's reminder and task texts in any script
+    // (store/ScriptTexts.h); nullopt for a diary that keeps none.
+    std::optional<std::string> scriptTexts;
 };

@@ -3,6 +3,7 @@
 #include "store/AtomicFile.h"
 #include "store/EncryptedChunks.h"
 #include "store/EntryHistory.h"
+#include "store/ScriptTexts.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
@@ -203,16 +204,20 @@ EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t 
     // The parts this program knows beyond the diary's four are checked as
     // strictly as the records: a history that does not decode is damage.
     for (auto part = others.begin(); part != others.end();) {
-        if (part->kind != kHistoryKind) {
+        std::optional<std::string>* known = part->kind == kHistoryKind       ? &parts.history
+                                            : part->kind == kScriptTextsKind ? &parts.scriptTexts
+                                                                             : nullptr;
+        if (!known) {
             ++part;
             continue;
         }
-        if (parts.history || !CEntryHistory::IsSound(part->bytes)) {
+        if (*known || (known == &parts.history ? !CEntryHistory::IsSound(part->bytes)
+                                               : !CScriptTexts::IsSound(part->bytes))) {
             for (OtherPart& wiped : others)
                 WipeString(wiped.bytes);
             return Failed(EncryptedStatus::Damaged);
         }
-        parts.history = std::move(part->bytes);
+        *known = std::move(part->bytes);
         part = others.erase(part);
     }
 
@@ -306,6 +311,10 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
         if (m_parts.history) {
             header.parts.push_back({kHistoryKind, {}, 0});
             table.push_back(&*m_parts.history);
+        }
+        if (m_parts.scriptTexts && !m_parts.scriptTexts->empty()) {
+            header.parts.push_back({kScriptTextsKind, {}, 0});
+            table.push_back(&*m_parts.scriptTexts);
         }
         for (const OtherPart& part : m_otherParts) {
             header.parts.push_back({part.kind, {}, 0});

@@ -97,9 +97,11 @@ void CEncryptedSession::Lock()
 {
     m_file.Close();
     m_memory.reset();
-    if (m_history)
-        WipeString(*m_history);
-    m_history.reset();
+    for (std::optional<std::string>* part : {&m_history, &m_scriptTexts}) {
+        if (*part)
+            WipeString(**part);
+        part->reset();
+    }
     m_known.clear();
 }
 
@@ -110,6 +112,7 @@ DiaryParts CEncryptedSession::CurrentParts() const
         if (const auto part = m_memory->Find(PartPath(i)))
             parts.bytes[i] = *part;
     parts.history = m_history;
+    parts.scriptTexts = m_scriptTexts;
     return parts;
 }
 
@@ -212,10 +215,35 @@ CEncryptedSession::ChangesSinceRemembered(KnownEntries& known) const
     return changes;
 }
 
-void CEncryptedSession::AdoptMerge(const std::optional<std::string>& otherHistory)
+bool CEncryptedSession::KeepsScriptTexts() const
 {
-    if (m_history && otherHistory) {
-        if (std::optional<std::string> joined = CEntryHistory::Union(*m_history, *otherHistory);
+    return IsUnlocked() && m_file.Version() >= encrypted::kFirstUtf8Version;
+}
+
+bool CEncryptedSession::SetScriptText(const CScriptTexts::Text& text)
+{
+    if (!KeepsScriptTexts())
+        return false;
+    std::string part = CScriptTexts::With(m_scriptTexts.value_or(std::string()), text);
+    if (m_scriptTexts)
+        WipeString(*m_scriptTexts);
+    m_scriptTexts = std::move(part);
+    m_bHistoryChanged = true;
+    return true;
+}
+
+void CEncryptedSession::AdoptMerge(const DiaryParts& other)
+{
+    if (other.scriptTexts && KeepsScriptTexts()) {
+        std::string joined =
+            CScriptTexts::Joined(m_scriptTexts.value_or(std::string()), *other.scriptTexts);
+        if (joined != m_scriptTexts.value_or(std::string())) {
+            m_scriptTexts = std::move(joined);
+            m_bHistoryChanged = true;
+        }
+    }
+    if (m_history && other.history) {
+        if (std::optional<std::string> joined = CEntryHistory::Union(*m_history, *other.history);
             joined && *joined != *m_history) {
             WipeString(*m_history);
             m_history = std::move(joined);
@@ -237,8 +265,10 @@ void CEncryptedSession::LoadParts()
     for (size_t i = 0; i < kDiaryPartCount; ++i)
         m_memory->Open(PartPath(i))->swap(m_file.Parts().bytes[i]);
     m_history = std::move(m_file.Parts().history);
+    m_scriptTexts = std::move(m_file.Parts().scriptTexts);
     m_file.Parts().Wipe();
     m_file.Parts().history.reset();
+    m_file.Parts().scriptTexts.reset();
     // A file of the current version remembers deletions and edits from its
     // next commit on, even one written before it had a history.
     if (!m_history && m_file.Version() >= encrypted::kFirstUtf8Version)
@@ -256,6 +286,7 @@ EncryptedResult CEncryptedSession::WithPartsInFile(
             if (const auto part = m_memory->Find(PartPath(i)))
                 part->swap(m_file.Parts().bytes[i]);
         m_history.swap(m_file.Parts().history);
+        m_scriptTexts.swap(m_file.Parts().scriptTexts);
     };
     swap();
     const EncryptedResult result = write(m_file);
@@ -294,6 +325,13 @@ EncryptedResult CEncryptedSession::Commit()
             records > CEntryHistory::kMaxChanges)
             m_history->erase(0,
                              (records - CEntryHistory::kMaxChanges) * CEntryHistory::kRecordSize);
+    }
+    if (m_scriptTexts) {
+        const auto reminders = m_memory->Find(PartPath(2));
+        const auto planner = m_memory->Find(PartPath(3));
+        *m_scriptTexts =
+            CScriptTexts::Kept(*m_scriptTexts, reminders ? *reminders : std::string_view(),
+                               planner ? *planner : std::string_view());
     }
     const EncryptedResult result =
         WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });

@@ -11,6 +11,7 @@
 #include "store/EncryptedDiaryFile.h"
 #include "store/EntryHistory.h"
 #include "store/MemoryFiles.h"
+#include "store/ScriptTexts.h"
 
 #include <cstdint>
 #include <functional>
@@ -84,7 +85,17 @@ public:
     // and the entries the merge removed or added are taken as they are now,
     // without recording them (what the other copy did is in its history
     // already). Does nothing to the history when either copy keeps none.
-    void AdoptMerge(const std::optional<std::string>& otherHistory);
+    // The other copy's texts in any script join this one's.
+    void AdoptMerge(const DiaryParts& other);
+
+    // Whether reminder and task texts in any script can be kept (a file of
+    // the current version).
+    bool KeepsScriptTexts() const;
+    // The reminder and task texts in any script (store/ScriptTexts.h).
+    const std::optional<std::string>& ScriptTexts() const { return m_scriptTexts; }
+    // Keeps `text` for its record (written with the next commit, which drops
+    // the texts whose record is gone). False when the file cannot keep it.
+    bool SetScriptText(const CScriptTexts::Text& text);
 
     // Test seam: the file, to check that Lock() wipes its key.
     const CEncryptedDiaryFile& File() const { return m_file; }
@@ -113,6 +124,8 @@ private:
 
     CEncryptedDiaryFile m_file;
     std::optional<std::string> m_history;
+    std::optional<std::string> m_scriptTexts;
+    // The history or the texts changed without a part being written.
     bool m_bHistoryChanged = false;
     // Index record bytes -> the entry it holds, as of the last commit.
     KnownEntries m_known;
