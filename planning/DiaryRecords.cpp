@@ -45,3 +45,15 @@ std::vector<PlannerRecord> CDiaryRecords::PlannerTasks(const CDiarySession& diar
 {
     return ReadAll<PlannerRecord>(diary, parent, &CDiaryStore::ReadAllPlannerTasks);
 }
+
+QStringList CDiaryRecords::LostInFourFiles(const CDiarySession& diary, QWidget* parent)
+{
+    QStringList lost;
+    for (const ReminderRecord& reminder : Reminders(diary, parent))
+        if (!reminder.text.empty())
+            lost << QString::fromStdString(reminder.text);
+    for (const PlannerRecord& task : PlannerTasks(diary, parent))
+        if (!task.text.empty())
+            lost << QString::fromStdString(task.text);
+    return lost;
+}

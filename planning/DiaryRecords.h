@@ -6,6 +6,7 @@
 
 #include "store/Records.h"
 
+#include <QStringList>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,4 +21,8 @@ public:
                                                  QWidget* parent = nullptr);
     static std::vector<PlannerRecord> PlannerTasks(const CDiarySession& diary,
                                                    QWidget* parent = nullptr);
+    // The reminder and task texts that a four-file copy of the diary would
+    // keep only in their Windows-1252 form (`?` for what it lacks), in file
+    // order, reminders first.
+    static QStringList LostInFourFiles(const CDiarySession& diary, QWidget* parent = nullptr);
 };

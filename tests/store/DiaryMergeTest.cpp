@@ -1,7 +1,7 @@
 // Merging another copy of a diary into this one: the union of two four-file
 // diaries, a merge that finds nothing to add, one into an encrypted diary,
-// two encrypted copies whose histories carry their deletions and edits, and
-// a merge failed at every file step.
+// two encrypted copies whose histories carry their deletions and edits and
+// their texts in any script, and a merge failed at every file step.
 
 #include "store/DiaryMerge.h"
 
@@ -9,6 +9,7 @@
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
 #include "store/EntryHistory.h"
+#include "store/ScriptTexts.h"
 
 #include <algorithm>
 #include <memory>
@@ -371,6 +372,57 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), union_, plan));
     EXPECT_TRUE(plan.deletionsComeBack);
     EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
+}
+
+TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerge)
+{
+    const std::string birthday = "\xD0\x94\xD0\xB5\xD0\xBD\xD1\x8C \xD1\x80\xD0\xBE\xD0\xB6"
+                                 "\xD0\xB4\xD0\xB5\xD0\xBD\xD0\xB8\xD1\x8F \xD0\xBC\xD0\xB0"
+                                 "\xD0\xBC\xD1\x8B"; // День рождения мамы
+    const std::string call = "\xD0\x9F\xD0\xBE\xD0\xB7\xD0\xB2\xD0\xBE\xD0\xBD\xD0\xB8"
+                             "\xD1\x82\xD1\x8C"; // Позвонить
+    {
+        auto store = mine->MakeStore();
+        AddReminder(*store, 7200, "???? ???????? ????");
+        AddTask(*store, 9000, "?????????");
+        AddReminder(*store, 7300, "plain");
+    }
+    ASSERT_TRUE(mine->Encrypted()->SetScriptText(
+        {CScriptTexts::Kind::Reminder, 7200, "???? ???????? ????", birthday}));
+    ASSERT_TRUE(
+        mine->Encrypted()->SetScriptText({CScriptTexts::Kind::Task, 9000, "?????????", call}));
+    // Texts whose record is gone are dropped when the diary is written.
+    ASSERT_TRUE(mine->Encrypted()->SetScriptText(
+        {CScriptTexts::Kind::Reminder, 7200, "other field", call}));
+    ASSERT_TRUE(mine->Encrypted()->CommitReported());
+
+    const auto texts = [](CDiarySession& session) {
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        auto store = session.MakeStore();
+        EXPECT_TRUE(store->ReadAllReminders(reminders) && store->ReadAllPlannerTasks(tasks));
+        const std::string part = session.Encrypted()->ScriptTexts().value_or("");
+        std::string out;
+        for (const ReminderRecord& r : reminders)
+            out += CScriptTexts::Find(part, r) + '|';
+        for (const PlannerRecord& t : tasks)
+            out += CScriptTexts::Find(part, t) + '|';
+        return out;
+    };
+    const std::string expected = birthday + "||" + call + '|';
+    EXPECT_EQ(texts(*mine), expected);
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(texts(*mine), expected);
+    EXPECT_EQ(CScriptTexts::Decode(*mine->Encrypted()->ScriptTexts())->size(), 2u);
+
+    ASSERT_TRUE(mine->ChangePassword(Passphrase("new password")));
+    mine = std::make_unique<CDiarySession>(CDiaryName(Diary("mine.dayloom")));
+    ASSERT_TRUE(mine->Encrypted()->Unlock("new password").ok());
+    EXPECT_EQ(texts(*mine), expected);
+
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    other = Open("other.dayloom");
+    EXPECT_EQ(texts(*other), expected);
 }
 
 TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
