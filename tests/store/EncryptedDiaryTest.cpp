@@ -5,6 +5,7 @@
 #include "StoreTestSupport.h"
 #include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
+#include "store/ScriptTexts.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -266,8 +267,27 @@ TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
     }
 }
 
-TEST_F(EncryptedDiary, AHistoryPartIsCarriedAndAnUnsoundOneIsDamage)
+TEST_F(EncryptedDiary, LaterPartsAreCarriedAndUnsoundOnesAreDamage)
 {
+    // The texts in any script, byte for byte; the same checks hold for them.
+    const std::string text = std::string("\x01\x02\x04\0\x10\x0E\0\0\0\0\0\0??", 14) +
+                             "\xD0\x94\xD0\xB0"; // "Да" at 3600, stored "??"
+    for (const auto& [texts, sound] :
+         {std::pair{text, true}, std::pair{text.substr(0, 17), false},
+          std::pair{text.substr(0, 14) + "\xC0\x94\xD0\xB0", false},
+          std::pair{text.substr(0, 12) + std::string("?\0", 2) + text.substr(14), false}}) {
+        DiaryParts parts = SampleParts();
+        parts.scriptTexts = texts;
+        Write(parts);
+        CEncryptedDiaryFile file(Path());
+        EXPECT_EQ(file.Open(kPassword).status,
+                  sound ? EncryptedStatus::Ok : EncryptedStatus::Damaged)
+            << texts.size();
+        if (sound)
+            EXPECT_EQ(CScriptTexts::Decode(*file.Parts().scriptTexts)->at(0).utf8,
+                      "\xD0\x94\xD0\xB0");
+    }
+
     std::string deletion(96, '\0');
     deletion[0] = 1;
     std::string edit = deletion;
