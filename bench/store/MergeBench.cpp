@@ -3,10 +3,9 @@
 // compared entry by entry, and this diary rewritten and flushed to the disk.
 // The encrypted variant starts with both copies unlocked (keys derived) and
 // ends with the one file sealed and written; both copies keep a history (the
-// other one of 1,000 earlier deletions), which the merge consults and joins. Beside its time each prints
-// "floor_sync_ms": plain writes of the bytes the merge must put on the disk,
-// each flushed, as this disk takes them now (on a busy shared disk the
-// flushes are most of the time).
+// other one of 1,000 earlier deletions), which the merge consults and joins. Beside its time each
+// prints "floor_sync_ms": plain writes of the bytes the merge must put on the disk, each flushed,
+// as this disk takes them now (on a busy shared disk the flushes are most of the time).
 
 #include "BenchFolder.h"
 #include "store/DiaryConversion.h"
