@@ -264,6 +264,7 @@ void CEncryptedSession::LoadParts()
     // Moved, not copied: while the diary is open its parts are held once.
     for (size_t i = 0; i < kDiaryPartCount; ++i)
         m_memory->Open(PartPath(i))->swap(m_file.Parts().bytes[i]);
+    ++m_nLoads;
     m_history = std::move(m_file.Parts().history);
     m_scriptTexts = std::move(m_file.Parts().scriptTexts);
     m_file.Parts().Wipe();
@@ -315,10 +316,15 @@ EncryptedResult CEncryptedSession::Commit()
     if (!IsUnlocked() || (!m_memory->IsDirty() && !m_bHistoryChanged))
         return {};
     // The deletions and edits go into the history in the same write; should
-    // it fail, the history goes back to the file's with the parts.
+    // it fail, the history goes back to the file's with the parts (or, when
+    // the file cannot be read back either, to what it was, so that the next
+    // commit records the same changes once).
     KnownEntries known;
     const std::vector<CEntryHistory::Change> changes = ChangesSinceRemembered(known);
+    std::optional<std::string> before;
+    const uint64_t loads = m_nLoads;
     if (!changes.empty()) {
+        before = *m_history;
         for (const CEntryHistory::Change& change : changes)
             CEntryHistory::Append(*m_history, change);
         if (const size_t records = m_history->size() / CEntryHistory::kRecordSize;
@@ -337,6 +343,8 @@ EncryptedResult CEncryptedSession::Commit()
         WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });
     if (result.ok())
         m_known = std::move(known);
+    else if (before && loads == m_nLoads)
+        m_history = std::move(before);
     return result;
 }
 

@@ -130,6 +130,7 @@ private:
     // Index record bytes -> the entry it holds, as of the last commit.
     KnownEntries m_known;
     std::function<int64_t()> m_now;
+    uint64_t m_nLoads = 0; // how often the parts were taken from the file
     // Serves the parts while the diary is unlocked.
     std::unique_ptr<CMemoryFiles> m_memory;
 };

@@ -337,6 +337,15 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
 
 TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
 {
+    // A deletion whose write fails is not remembered: the entry is back.
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    Delete(*mine, 600);
+    CFileFaults::Install({});
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(*mine->Encrypted()->History(), "");
+    EXPECT_EQ(Texts(*mine).substr(0, 10), "{\\rtf1 A}\n");
+
     // A deletion's record, byte for byte; the hash is BLAKE2b-256 of the
     // fields and the text as documented.
     Delete(*mine, 600);
