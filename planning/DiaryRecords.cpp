@@ -24,8 +24,11 @@ std::vector<Record> ReadAll(const CDiarySession& diary, QWidget* parent,
         // An encrypted diary's texts in any script, where it keeps them.
         if (const CEncryptedSession* encrypted = diary.Encrypted();
             encrypted && encrypted->ScriptTexts() && !encrypted->ScriptTexts()->empty()) {
+            const std::vector<CScriptTexts::Text> texts =
+                CScriptTexts::Decode(*encrypted->ScriptTexts())
+                    .value_or(std::vector<CScriptTexts::Text>{});
             for (Record& record : records)
-                record.text = CScriptTexts::Find(*encrypted->ScriptTexts(), record);
+                record.text = CScriptTexts::Find(texts, record);
         }
     } catch (const CFileError& error) {
         records.clear();

@@ -168,24 +168,34 @@ std::string CScriptTexts::Kept(std::string_view part, std::string_view reminders
 
 std::string CScriptTexts::Find(std::string_view part, const ReminderRecord& reminder)
 {
+    return Find(Texts(part), reminder);
+}
+
+std::string CScriptTexts::Find(std::string_view part, const PlannerRecord& task)
+{
+    return Find(Texts(part), task);
+}
+
+std::string CScriptTexts::Find(const std::vector<Text>& texts, const ReminderRecord& reminder)
+{
     const Text key{Kind::Reminder,
                    reminder.time,
                    std::string(Field(reminder.description, sizeof reminder.description)),
                    {}};
-    for (Text& text : Texts(part))
+    for (const Text& text : texts)
         if (SameRecord(text, key))
-            return std::move(text.utf8);
+            return text.utf8;
     return {};
 }
 
-std::string CScriptTexts::Find(std::string_view part, const PlannerRecord& task)
+std::string CScriptTexts::Find(const std::vector<Text>& texts, const PlannerRecord& task)
 {
     const Text key{Kind::Task,
                    task.plannedTime,
                    std::string(Field(task.description, sizeof task.description)),
                    {}};
-    for (Text& text : Texts(part))
+    for (const Text& text : texts)
         if (SameRecord(text, key))
-            return std::move(text.utf8);
+            return text.utf8;
     return {};
 }

@@ -60,7 +60,10 @@ public:
     // The texts whose record the reminders and planner parts still hold.
     static std::string Kept(std::string_view part, std::string_view reminders,
                             std::string_view planner);
-    // The UTF-8 text of a record; empty when the part holds none.
+    // The UTF-8 text of a record; empty when the part (or its texts,
+    // decoded once for many records) holds none.
     static std::string Find(std::string_view part, const ReminderRecord& reminder);
     static std::string Find(std::string_view part, const PlannerRecord& task);
+    static std::string Find(const std::vector<Text>& texts, const ReminderRecord& reminder);
+    static std::string Find(const std::vector<Text>& texts, const PlannerRecord& task);
 };
