@@ -273,18 +273,18 @@ protected:
         Delete(*mine, 600);
         Edit(*mine, 1200, "{\\rtf1 B edited here}");
         Edit(*mine, 3000, "{\\rtf1 E edited here}");
+        Edit(*mine, 3300, "{\\rtf1 F edited here}"); // and deleted there
         Save(*other, 4200, "{\\rtf1 other added}");
         Delete(*other, 1800);
         Edit(*other, 2400, "{\\rtf1 D edited there}");
         Edit(*other, 2400, "{\\rtf1 D edited there again}");
         Edit(*other, 3000, "{\\rtf1 E edited there}");
+        Delete(*other, 3300);
     }
 
-    static constexpr std::pair<int64_t, const char*> kShared[] = {{600, "{\\rtf1 A}"},
-                                                                  {1200, "{\\rtf1 B}"},
-                                                                  {1800, "{\\rtf1 C}"},
-                                                                  {2400, "{\\rtf1 D}"},
-                                                                  {3000, "{\\rtf1 E}"}};
+    static constexpr std::pair<int64_t, const char*> kShared[] = {
+        {600, "{\\rtf1 A}"},  {1200, "{\\rtf1 B}"}, {1800, "{\\rtf1 C}"},
+        {2400, "{\\rtf1 D}"}, {3000, "{\\rtf1 E}"}, {3300, "{\\rtf1 F}"}};
     std::unique_ptr<CDiarySession> mine;
     std::unique_ptr<CDiarySession> other;
 };
@@ -292,12 +292,13 @@ protected:
 TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
 {
     ChangeApart();
-    ASSERT_EQ(Changes(*mine), 3u);
-    ASSERT_EQ(Changes(*other), 4u);
+    ASSERT_EQ(Changes(*mine), 4u);
+    ASSERT_EQ(Changes(*other), 5u);
     const std::string merged = "{\\rtf1 B edited here}\n"
                                "{\\rtf1 D edited there again}\n"
                                "{\\rtf1 E edited here}\n"
                                "{\\rtf1 E edited there}\n"
+                               "{\\rtf1 F edited here}\n"
                                "{\\rtf1 mine added}\n"
                                "{\\rtf1 other added}\n";
     CDiaryMerge::Plan plan;
@@ -321,7 +322,7 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
     EXPECT_EQ(applied.conflicts[0].first, 3000);
     EXPECT_EQ(applied.conflicts[0].second, 3000);
     // The histories joined, the merge itself recorded as nothing new.
-    EXPECT_EQ(Changes(*mine), 7u);
+    EXPECT_EQ(Changes(*mine), 9u);
     EXPECT_EQ(*mine->Encrypted()->History(), *other->Encrypted()->History());
 
     // Reopened, merged with itself and with the other copy again: nothing.
@@ -371,7 +372,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
     EXPECT_EQ(CDiaryMerge::ResultText(applied), "1 entry was replaced by a newer version.");
-    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n");
+    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
 
     // A copy without a history (a four-file diary) is merged as a union:
     // the deleted entry comes back, and the preview says so.
