@@ -127,8 +127,9 @@ void CEncryptedSession::RememberEntries()
     const size_t count = index ? index->size() / kEntryRecordSize : 0;
     m_known.reserve(count);
     for (size_t i = 0; i < count; ++i) {
-        auto [known, added] =
-            m_known.try_emplace(index->substr(i * kEntryRecordSize, kEntryRecordSize));
+        RecordBytes record;
+        std::copy_n(index->data() + i * kEntryRecordSize, kEntryRecordSize, record.begin());
+        auto [known, added] = m_known.try_emplace(record);
         if (added)
             if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(*index, textBytes, i)) {
                 known->second.key = CEntryHistory::KeyOf(*entry);
@@ -138,11 +139,23 @@ void CEncryptedSession::RememberEntries()
     }
 }
 
+void CEncryptedSession::ApplyDelta(const EntryDelta& delta)
+{
+    for (const RecordBytes& record : delta.removed)
+        if (const auto it = m_known.find(record); it != m_known.end() && --it->second.count == 0)
+            m_known.erase(it);
+    for (const auto& [record, key] : delta.added) {
+        KnownEntry& known = m_known[record];
+        known.key = key;
+        ++known.count;
+    }
+}
+
 std::vector<CEntryHistory::Change>
-CEncryptedSession::ChangesSinceRemembered(KnownEntries& known) const
+CEncryptedSession::ChangesSinceRemembered(EntryDelta& delta) const
 {
     using Change = CEntryHistory::Change;
-    known = m_known;
+    delta = {};
     if (!m_history)
         return {};
     const auto index = m_memory->Find(PartPath(0));
@@ -152,15 +165,13 @@ CEncryptedSession::ChangesSinceRemembered(KnownEntries& known) const
 
     // What the index holds now against what it held: records that stayed
     // are matched by their bytes, so only the changed ones are read.
-    std::unordered_map<std::string_view, uint32_t> left;
-    for (const auto& [record, entry] : m_known)
-        left.emplace(record, entry.count);
     std::vector<CEntryHistory::Key> added;
     for (size_t i = 0; i < count; ++i) {
-        const std::string_view record =
-            std::string_view(*index).substr(i * kEntryRecordSize, kEntryRecordSize);
-        if (const auto it = left.find(record); it != left.end() && it->second > 0) {
-            --it->second;
+        RecordBytes record;
+        std::copy_n(index->data() + i * kEntryRecordSize, kEntryRecordSize, record.begin());
+        if (const auto it = m_known.find(record);
+            it != m_known.end() && it->second.seen < it->second.count) {
+            ++it->second.seen;
             continue;
         }
         CEntryHistory::Key key;
@@ -168,20 +179,16 @@ CEncryptedSession::ChangesSinceRemembered(KnownEntries& known) const
             key = CEntryHistory::KeyOf(*entry);
             WipeString(entry->text);
         }
-        auto& now = known[std::string(record)];
-        now.key = key;
-        ++now.count;
+        delta.added.emplace_back(record, key);
         added.push_back(key);
     }
     std::vector<CEntryHistory::Key> removed;
-    for (const auto& [record, n] : left) {
-        if (n == 0)
-            continue;
-        const auto it = known.find(std::string(record));
-        for (uint32_t k = 0; k < n; ++k)
-            removed.push_back(it->second.key);
-        if ((it->second.count -= n) == 0)
-            known.erase(it);
+    for (const auto& [record, known] : m_known) {
+        for (uint32_t k = known.seen; k < known.count; ++k) {
+            removed.push_back(known.key);
+            delta.removed.push_back(record);
+        }
+        known.seen = 0;
     }
     if (removed.empty())
         return {};
@@ -251,9 +258,9 @@ void CEncryptedSession::AdoptMerge(const DiaryParts& other)
         }
     }
     // Only the entries the merge added are read; nothing is recorded.
-    KnownEntries known;
-    ChangesSinceRemembered(known);
-    m_known = std::move(known);
+    EntryDelta delta;
+    ChangesSinceRemembered(delta);
+    ApplyDelta(delta);
 }
 
 void CEncryptedSession::LoadParts()
@@ -319,8 +326,8 @@ EncryptedResult CEncryptedSession::Commit()
     // it fail, the history goes back to the file's with the parts (or, when
     // the file cannot be read back either, to what it was, so that the next
     // commit records the same changes once).
-    KnownEntries known;
-    const std::vector<CEntryHistory::Change> changes = ChangesSinceRemembered(known);
+    EntryDelta delta;
+    const std::vector<CEntryHistory::Change> changes = ChangesSinceRemembered(delta);
     std::optional<std::string> before;
     const uint64_t loads = m_nLoads;
     if (!changes.empty()) {
@@ -342,7 +349,7 @@ EncryptedResult CEncryptedSession::Commit()
     const EncryptedResult result =
         WithPartsInFile([](CEncryptedDiaryFile& file) { return file.Commit(); });
     if (result.ok())
-        m_known = std::move(known);
+        ApplyDelta(delta);
     else if (before && loads == m_nLoads)
         m_history = std::move(before);
     return result;

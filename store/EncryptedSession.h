@@ -13,6 +13,7 @@
 #include "store/MemoryFiles.h"
 #include "store/ScriptTexts.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -112,15 +113,31 @@ private:
     // The entries the index holds now, by their records' bytes, for the next
     // commit to tell what it removed and added.
     void RememberEntries();
+    using RecordBytes = std::array<char, kEntryRecordSize>;
+    struct RecordHash
+    {
+        size_t operator()(const RecordBytes& r) const
+        {
+            return std::hash<std::string_view>{}(std::string_view(r.data(), r.size()));
+        }
+    };
     struct KnownEntry
     {
         CEntryHistory::Key key;
-        uint32_t count = 0; // identical records
+        uint32_t count = 0;        // identical records
+        mutable uint32_t seen = 0; // while an index is compared
     };
-    using KnownEntries = std::unordered_map<std::string, KnownEntry>;
+    using KnownEntries = std::unordered_map<RecordBytes, KnownEntry, RecordHash>;
+    // What the index gained and lost since RememberEntries().
+    struct EntryDelta
+    {
+        std::vector<std::pair<RecordBytes, CEntryHistory::Key>> added;
+        std::vector<RecordBytes> removed;
+    };
     // The deletions and edits since RememberEntries(), as history records;
-    // `known` gets the entries the index holds now.
-    std::vector<CEntryHistory::Change> ChangesSinceRemembered(KnownEntries& known) const;
+    // `delta` gets what changed, for ApplyDelta() once it is written.
+    std::vector<CEntryHistory::Change> ChangesSinceRemembered(EntryDelta& delta) const;
+    void ApplyDelta(const EntryDelta& delta);
 
     CEncryptedDiaryFile m_file;
     std::optional<std::string> m_history;
