@@ -95,6 +95,8 @@ EncryptedResult CEncryptedSession::Create(std::string_view password, KdfParams p
 
 void CEncryptedSession::Lock()
 {
+    m_known.clear();
+    ReleaseTexts(); // before the memory files, which wipe what nothing else holds
     m_file.Close();
     m_memory.reset();
     for (std::optional<std::string>* part : {&m_history, &m_scriptTexts}) {
@@ -102,7 +104,6 @@ void CEncryptedSession::Lock()
             WipeString(**part);
         part->reset();
     }
-    m_known.clear();
 }
 
 DiaryParts CEncryptedSession::CurrentParts() const
@@ -116,27 +117,28 @@ DiaryParts CEncryptedSession::CurrentParts() const
     return parts;
 }
 
+void CEncryptedSession::ReleaseTexts()
+{
+    if (m_texts && m_texts.use_count() == 1)
+        WipeString(*m_texts);
+    m_texts.reset();
+}
+
 void CEncryptedSession::RememberEntries()
 {
     m_known.clear();
+    ReleaseTexts();
     if (!m_history)
         return;
     const auto index = m_memory->Find(PartPath(0));
-    const auto texts = m_memory->Find(PartPath(1));
-    const std::string_view textBytes = texts ? std::string_view(*texts) : std::string_view();
     const size_t count = index ? index->size() / kEntryRecordSize : 0;
     m_known.reserve(count);
     for (size_t i = 0; i < count; ++i) {
         RecordBytes record;
         std::copy_n(index->data() + i * kEntryRecordSize, kEntryRecordSize, record.begin());
-        auto [known, added] = m_known.try_emplace(record);
-        if (added)
-            if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(*index, textBytes, i)) {
-                known->second.key = CEntryHistory::KeyOf(*entry);
-                WipeString(entry->text);
-            }
-        ++known->second.count;
+        ++m_known[record].count;
     }
+    m_texts = m_memory->Find(PartPath(1));
 }
 
 void CEncryptedSession::ApplyDelta(const EntryDelta& delta)
@@ -144,10 +146,11 @@ void CEncryptedSession::ApplyDelta(const EntryDelta& delta)
     for (const RecordBytes& record : delta.removed)
         if (const auto it = m_known.find(record); it != m_known.end() && --it->second.count == 0)
             m_known.erase(it);
-    for (const auto& [record, key] : delta.added) {
-        KnownEntry& known = m_known[record];
-        known.key = key;
-        ++known.count;
+    for (const RecordBytes& record : delta.added)
+        ++m_known[record].count;
+    if (const auto texts = m_memory->Find(PartPath(1)); texts != m_texts) {
+        ReleaseTexts();
+        m_texts = texts;
     }
 }
 
@@ -160,8 +163,17 @@ CEncryptedSession::ChangesSinceRemembered(EntryDelta& delta) const
         return {};
     const auto index = m_memory->Find(PartPath(0));
     const auto texts = m_memory->Find(PartPath(1));
-    const std::string_view textBytes = texts ? std::string_view(*texts) : std::string_view();
     const size_t count = index ? index->size() / kEntryRecordSize : 0;
+    // An entry as a history names it, read from the texts given.
+    const auto keyOf = [](std::string_view record, const CMemoryFiles::File& from) {
+        CEntryHistory::Key key;
+        if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(
+                record, from ? std::string_view(*from) : std::string_view(), 0)) {
+            key = CEntryHistory::KeyOf(*entry);
+            WipeString(entry->text);
+        }
+        return key;
+    };
 
     // What the index holds now against what it held: records that stayed
     // are matched by their bytes, so only the changed ones are read.
@@ -174,18 +186,13 @@ CEncryptedSession::ChangesSinceRemembered(EntryDelta& delta) const
             ++it->second.seen;
             continue;
         }
-        CEntryHistory::Key key;
-        if (std::optional<DiaryEntry> entry = CEntryHistory::ReadEntry(*index, textBytes, i)) {
-            key = CEntryHistory::KeyOf(*entry);
-            WipeString(entry->text);
-        }
-        delta.added.emplace_back(record, key);
-        added.push_back(key);
+        added.push_back(keyOf(std::string_view(record.data(), record.size()), texts));
+        delta.added.push_back(record);
     }
     std::vector<CEntryHistory::Key> removed;
     for (const auto& [record, known] : m_known) {
         for (uint32_t k = known.seen; k < known.count; ++k) {
-            removed.push_back(known.key);
+            removed.push_back(keyOf(std::string_view(record.data(), record.size()), m_texts));
             delta.removed.push_back(record);
         }
         known.seen = 0;

@@ -123,7 +123,6 @@ private:
     };
     struct KnownEntry
     {
-        CEntryHistory::Key key;
         uint32_t count = 0;        // identical records
         mutable uint32_t seen = 0; // while an index is compared
     };
@@ -131,9 +130,12 @@ private:
     // What the index gained and lost since RememberEntries().
     struct EntryDelta
     {
-        std::vector<std::pair<RecordBytes, CEntryHistory::Key>> added;
+        std::vector<RecordBytes> added;
         std::vector<RecordBytes> removed;
     };
+    // Lets go of the texts the remembered records point into, wiped when
+    // nothing else holds them.
+    void ReleaseTexts();
     // The deletions and edits since RememberEntries(), as history records;
     // `delta` gets what changed, for ApplyDelta() once it is written.
     std::vector<CEntryHistory::Change> ChangesSinceRemembered(EntryDelta& delta) const;
@@ -144,8 +146,12 @@ private:
     std::optional<std::string> m_scriptTexts;
     // The history or the texts changed without a part being written.
     bool m_bHistoryChanged = false;
-    // Index record bytes -> the entry it holds, as of the last commit.
+    // The index records as of the last commit, and the texts they point
+    // into then: an entry is hashed only when it leaves or comes (the texts
+    // part only grows, and what replaces it whole is kept here until the
+    // records are remembered anew).
     KnownEntries m_known;
+    CMemoryFiles::File m_texts;
     std::function<int64_t()> m_now;
     uint64_t m_nLoads = 0; // how often the parts were taken from the file
     // Serves the parts while the diary is unlocked.

@@ -384,6 +384,17 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
 }
 
+TEST_F(EncryptedCopies, EveryEntryDeletedIsDeletedInTheOtherCopyToo)
+{
+    // The last deletion takes the texts part with it; each entry is still
+    // named by its content.
+    for (const auto& [time, text] : kShared)
+        Delete(*mine, time);
+    ASSERT_EQ(Changes(*mine), std::size(kShared));
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    EXPECT_EQ(Texts(*other), "");
+}
+
 TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerge)
 {
     const std::string birthday = "\xD0\x94\xD0\xB5\xD0\xBD\xD1\x8C \xD1\x80\xD0\xBE\xD0\xB6"
