@@ -5,6 +5,7 @@
 #include "app/Guarded.h"
 #include "app/OpenDiary.h"
 #include "dialogs/ChangePasswordDlg.h"
+#include "planning/DiaryRecords.h"
 #include "platform/AppInfo.h"
 #include "platform/FileErrorMessage.h"
 #include "platform/MessageBox.h"
@@ -20,6 +21,7 @@
 #include "store/EncryptedSession.h"
 #include "store/StoreFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
@@ -139,6 +141,19 @@ void CEncryptionCommands::SaveDecryptedCopy()
                     caption);
                 return;
             }
+        }
+        // Texts in any script keep only their Windows-1252 form in four files.
+        if (const QStringList lost = CDiaryRecords::LostInFourFiles(*session, &window);
+            !lost.isEmpty() &&
+            !CMessageBox::Ask(&window,
+                              QCoreApplication::translate(
+                                  "CEncryptionCommands",
+                                  "The four files cannot hold every character of these "
+                                  "reminders and tasks; each one they lack becomes \"?\": %1. "
+                                  "Write the copy all the same?")
+                                  .arg(lost.join(QStringLiteral(", "))),
+                              caption)) {
+            return;
         }
         if (!CMessageBox::Ask(&window,
                               QStringLiteral("The copy is not encrypted: anyone who gets its "

@@ -1,7 +1,8 @@
 #include "app/MergeCommands.h"
-#include "app/CurrentPassword.h"
 
+#include "app/CurrentPassword.h"
 #include "app/Guarded.h"
+#include "app/MergeTexts.h"
 #include "app/OpenDiary.h"
 #include "dialogs/MergePreviewDlg.h"
 #include "dialogs/SecurityDlg.h"
@@ -35,48 +36,6 @@ QSet<QString>& PutOff()
 QString Caption()
 {
     return CAppInfo::Caption(QObject::tr("Merge another diary"));
-}
-
-QString Counted(size_t n, const char* one, const char* many)
-{
-    return n == 1 ? QObject::tr(one) : QObject::tr(many).arg(n);
-}
-
-// "12 entries, 1 reminder and 2 tasks were added." and what else was done.
-QString ResultText(const CDiaryMerge::Plan& applied)
-{
-    using Kind = CDiaryMerge::Change::Kind;
-    QStringList added;
-    if (const size_t n = applied.Count(Kind::Add)) {
-        added << Counted(n, QT_TR_NOOP("1 entry"), QT_TR_NOOP("%1 entries"));
-    }
-    if (const size_t n = applied.reminders.size()) {
-        added << Counted(n, QT_TR_NOOP("1 reminder"), QT_TR_NOOP("%1 reminders"));
-    }
-    if (const size_t n = applied.tasks.size()) {
-        added << Counted(n, QT_TR_NOOP("1 task"), QT_TR_NOOP("%1 tasks"));
-    }
-    QString text;
-    if (!added.isEmpty()) {
-        const QString last = added.takeLast();
-        text =
-            QObject::tr("%1 were added.")
-                .arg(added.isEmpty() ? last : QObject::tr("%1 and %2").arg(added.join(", "), last));
-        if (applied.Count(Kind::Add) + applied.reminders.size() + applied.tasks.size() == 1) {
-            text = QObject::tr("%1 was added.").arg(last);
-        }
-    }
-    if (const size_t n = applied.Count(Kind::Replace)) {
-        text += QLatin1Char(' ') +
-                QObject::tr("%1 replaced by a newer version.")
-                    .arg(Counted(n, QT_TR_NOOP("1 entry was"), QT_TR_NOOP("%1 entries were")));
-    }
-    if (const size_t n = applied.Count(Kind::Delete)) {
-        text += QLatin1Char(' ') +
-                QObject::tr("%1 deleted.")
-                    .arg(Counted(n, QT_TR_NOOP("1 entry was"), QT_TR_NOOP("%1 entries were")));
-    }
-    return text.trimmed();
 }
 
 } // namespace
@@ -179,8 +138,7 @@ bool CMergeCommands::MergeFrom(const QString& path)
             Caption(), CMessageBox::Icon::Information);
         return true;
     }
-    CMergePreviewDlg preview(&m_window, copy,
-                             QString::fromStdString(CDiaryMerge::PreviewText(plan)));
+    CMergePreviewDlg preview(&m_window, copy, CMergeTexts::Preview(plan));
     if (CModal::Exec(preview) != QDialog::Accepted) {
         return false;
     }
@@ -197,7 +155,7 @@ bool CMergeCommands::MergeFrom(const QString& path)
         &m_window,
         applied.IsEmpty()
             ? tr("This diary already holds everything %1 holds: nothing was added.").arg(copy)
-            : ResultText(applied),
+            : CMergeTexts::Result(applied),
         Caption(), CMessageBox::Icon::Information);
     return true;
 }
@@ -235,7 +193,9 @@ std::optional<DiaryParts> CMergeCommands::ReadOther(const QString& path)
         unlocked = other.Unlock(CPassphraseText::From(prompt.m_strPassword));
         if (!unlocked) {
             const std::string why = other.UnlockFailureMessage();
-            CMessageBox::Show(&m_window, why.empty() ? CCurrentPassword::WrongPasswordMessage() : CPathText::Decoded(why),
+            CMessageBox::Show(&m_window,
+                              why.empty() ? CCurrentPassword::WrongPasswordMessage()
+                                          : CPathText::Decoded(why),
                               CAppInfo::Title());
             if (!why.empty()) {
                 return std::nullopt;

@@ -5,7 +5,9 @@
 #include "platform/FileErrorMessage.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
 #include "store/FileError.h"
+#include "store/ScriptTexts.h"
 #include "widgets/DatePicker.h"
 
 #include <QFile>
@@ -41,6 +43,7 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const CDiarySession& session)
 {
     setObjectName(QStringLiteral("CPlannerDlg"));
     m_pForm = std::make_unique<CPlanningForm>(this, Texts());
+    m_pForm->KeepAnyScript(session.Encrypted() && session.Encrypted()->KeepsScriptTexts());
     QGroupBox* group = m_pForm->group;
     m_pPlanned = new CDatePicker(group);
     m_pPlanned->setToolTip(
@@ -95,7 +98,8 @@ void CPlannerDlg::OnAdd()
     m_timePlanned = m_pPlanned->Time();
     m_strDescription = m_pForm->description->text();
     m_timeActual = m_pActual->Time();
-    const std::optional<std::string> bytes = m_pForm->DescriptionBytes();
+    std::string anyScript;
+    const std::optional<std::string> bytes = m_pForm->DescriptionBytes(&anyScript);
     if (!bytes) {
         return;
     }
@@ -108,6 +112,9 @@ void CPlannerDlg::OnAdd()
         std::memcpy(store.task.description, bytes->data(), bytes->size());
         store.task.status = 0;
         store.AppendPlannerTask();
+        if (!anyScript.empty())
+            m_session.Encrypted()->SetScriptText(
+                {CScriptTexts::Kind::Task, m_timePlanned, *bytes, anyScript});
 
         // Back to the present moment, so a second task for the same day
         // carries a later time and sorts after the first.

@@ -2,7 +2,7 @@
 
 #include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
-#include "platform/AnsiCodec.h"
+#include "planning/ScriptText.h"
 #include "store/TimeText.h"
 
 #include <cstring>
@@ -17,9 +17,7 @@ QString Format(const char* format, int64_t time)
 // "12 Dec [ Buy paint"; the status suffix follows.
 QString Head(const PlannerRecord& task)
 {
-    return Format("%d %b [ ", task.plannedTime) +
-           CAnsiCodec::ToQString(std::string_view(
-               task.description, strnlen(task.description, sizeof task.description)));
+    return Format("%d %b [ ", task.plannedTime) + CScriptText::Of(task);
 }
 
 QStringList LoadLines(const CDiarySession& diary, QString (*line)(const PlannerRecord&))

@@ -1,9 +1,11 @@
 #include "planning/PlanningForm.h"
 
+#include "planning/ScriptText.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
+#include "store/ScriptTexts.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -68,16 +70,21 @@ CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
 
 void CPlanningForm::KeepWithinLength(const QString& text)
 {
-    const qsizetype over = text.size() - m_nMaxDescription;
+    // Characters as the user sees them: a letter with its accent, or an
+    // emoji, counts one.
+    const int over = CScriptText::Length(text) - m_nMaxDescription;
     if (over <= 0) {
         return;
     }
     // The end of what was just typed or pasted, which ends at the cursor,
     // is what does not fit.
-    const qsizetype end = std::max<qsizetype>(description->cursorPosition(), over);
-    const qsizetype start = end - over;
-    const QString dropped = text.mid(start, over);
-    description->setText(QString(text).remove(start, over));
+    const qsizetype cursor = description->cursorPosition();
+    const int before = CScriptText::Length(text.left(cursor));
+    const int endChar = std::max(before, over);
+    const qsizetype end = endChar == before ? cursor : CScriptText::Left(text, endChar).size();
+    const qsizetype start = CScriptText::Left(text, endChar - over).size();
+    const QString dropped = text.mid(start, end - start);
+    description->setText(QString(text).remove(start, end - start));
     description->setCursorPosition(static_cast<int>(start));
     CMessageBox::Show(m_pDialog,
                       QStringLiteral("A description holds at most %1 characters; \"%2\" was not "
@@ -102,10 +109,15 @@ std::optional<int> CPlanningForm::ChosenRow(const QString& refusal, const QStrin
     return list->row(selected.first());
 }
 
-std::optional<std::string> CPlanningForm::DescriptionBytes() const
+std::optional<std::string> CPlanningForm::DescriptionBytes(std::string* anyScript) const
 {
     const QString text = description->text();
     std::optional<std::string> bytes = CAnsiCodec::FromQString(text);
+    if (!bytes && m_bAnyScript && anyScript &&
+        text.toUtf8().size() <= static_cast<qsizetype>(CScriptTexts::kMaxUtf8)) {
+        *anyScript = text.toStdString();
+        bytes = CScriptText::StoredForm(text);
+    }
     if (!bytes) {
         CMessageBox::Show(m_pDialog, CAnsiCodec::UnsupportedMessage(text),
                           CAppInfo::Caption(QStringLiteral("Add ") + m_strRecord));

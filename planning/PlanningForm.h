@@ -43,8 +43,12 @@ public:
     std::optional<int> ChosenRow(const QString& refusal, const QString& command) const;
     // The description as the file stores it. nullopt when it has characters
     // the diary cannot store: a message names them, and the field keeps the
-    // text for the user to correct.
-    std::optional<std::string> DescriptionBytes() const;
+    // text for the user to correct. A diary that keeps texts in any script
+    // (KeepAnyScript) stores `?` for each such character, and `anyScript`
+    // receives the text (UTF-8) to keep beside the record.
+    std::optional<std::string> DescriptionBytes(std::string* anyScript = nullptr) const;
+    // Whether the diary keeps descriptions in any script (an encrypted one).
+    void KeepAnyScript(bool keep) { m_bAnyScript = keep; }
 
     QListWidget* list;
     QGroupBox* group;
@@ -63,4 +67,5 @@ private:
     QDialog* m_pDialog;
     QString m_strRecord;
     int m_nMaxDescription;
+    bool m_bAnyScript = false;
 };

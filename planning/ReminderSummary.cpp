@@ -2,7 +2,7 @@
 
 #include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
-#include "platform/AnsiCodec.h"
+#include "planning/ScriptText.h"
 #include "store/TimeText.h"
 
 #include <cstring>
@@ -26,8 +26,7 @@ int64_t LocalMidnight(int mday, int mon, int year)
 
 QString Description(const ReminderRecord& reminder)
 {
-    return CAnsiCodec::ToQString(std::string_view(
-        reminder.description, strnlen(reminder.description, sizeof reminder.description)));
+    return CScriptText::Of(reminder);
 }
 
 QString Bracket(int64_t time)

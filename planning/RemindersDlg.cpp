@@ -1,12 +1,14 @@
 #include "planning/RemindersDlg.h"
 
 #include "planning/DiaryRecords.h"
-#include "platform/AnsiCodec.h"
+#include "planning/ScriptText.h"
 #include "platform/Clock.h"
 #include "platform/FileErrorMessage.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/EncryptedSession.h"
 #include "store/FileError.h"
+#include "store/ScriptTexts.h"
 #include "store/TimeText.h"
 #include "widgets/DatePicker.h"
 
@@ -40,6 +42,7 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const CDiarySession& session)
 {
     setObjectName(QStringLiteral("CRemindersDlg"));
     m_pForm = std::make_unique<CPlanningForm>(this, Texts());
+    m_pForm->KeepAnyScript(session.Encrypted() && session.Encrypted()->KeepsScriptTexts());
     m_pDate = new CDatePicker(m_pForm->group);
     m_pDate->setToolTip(QStringLiteral("Choose a date of the reminder"));
     auto* fields = new QFormLayout(m_pForm->group);
@@ -58,7 +61,8 @@ void CRemindersDlg::OnAdd()
 {
     m_timeReminder = m_pDate->Time();
     m_strDescription = m_pForm->description->text();
-    const std::optional<std::string> bytes = m_pForm->DescriptionBytes();
+    std::string anyScript;
+    const std::optional<std::string> bytes = m_pForm->DescriptionBytes(&anyScript);
     if (!bytes) {
         return;
     }
@@ -69,6 +73,9 @@ void CRemindersDlg::OnAdd()
         std::memset(store.reminder.description, 0, sizeof store.reminder.description);
         std::memcpy(store.reminder.description, bytes->data(), bytes->size());
         store.AppendReminder();
+        if (!anyScript.empty())
+            m_session.Encrypted()->SetScriptText(
+                {CScriptTexts::Kind::Reminder, m_timeReminder, *bytes, anyScript});
 
         // The picker goes back to the present moment, so a second reminder
         // for the same day carries a later time and sorts after the first.
@@ -112,9 +119,7 @@ void CRemindersDlg::FillList(bool afterAdd)
     // opening and Delete it reads "on <date>: ".
     const char* format = afterAdd ? "on %#x : " : "on %#x: ";
     for (const ReminderRecord& reminder : CDiaryRecords::Reminders(m_session, this)) {
-        const std::string_view description(
-            reminder.description, strnlen(reminder.description, sizeof reminder.description));
         list->addItem(QString::fromStdString(FormatTime(format, reminder.time)) +
-                      CAnsiCodec::ToQString(description));
+                      CScriptText::Of(reminder));
     }
 }

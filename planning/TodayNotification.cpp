@@ -2,7 +2,7 @@
 
 #include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
-#include "platform/AnsiCodec.h"
+#include "planning/ScriptText.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Settings.h"
 #include "store/DiarySession.h"
@@ -16,10 +16,7 @@ QString CTodayNotification::Text(const std::vector<ReminderRecord>& reminders, i
     QStringList today;
     for (const ReminderRecord& reminder : reminders) {
         if (CLocalDay::Same(reminder.time, now)) {
-            today << CAnsiCodec::ToQString(std::string_view(reminder.description,
-                                                            strnlen(reminder.description,
-                                                                    sizeof reminder.description)))
-                         .trimmed();
+            today << CScriptText::Of(reminder).trimmed();
         }
     }
     if (today.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/EncryptedSession.h"
+#include "store/EntryHistory.h"
 #include "store/LegacyCipher.h"
 #include "store/Messages.h"
 #include "store/RecordCodec.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -60,6 +62,16 @@ size_t ContentHash(const DiaryEntry& e)
         h = (h ^ std::hash<uint64_t>{}(v)) * 0x100000001b3ull;
     return h;
 }
+
+struct KeyHash
+{
+    size_t operator()(const CEntryHistory::Key& key) const
+    {
+        size_t h;
+        std::memcpy(&h, key.hash.data(), sizeof h); // already a good hash
+        return h ^ static_cast<size_t>(key.time);
+    }
+};
 
 // A fixed description field as the program reads it back: up to its first
 // zero byte, never past the field.
@@ -125,11 +137,6 @@ std::string Joined(const std::string& records, const std::vector<Record>& added,
     return CRecordCodec::Reassemble(bytes, layout, CRecordCodec::SortedOrder(bytes, layout));
 }
 
-std::string Plural(size_t n, const char* one, const char* many)
-{
-    return std::to_string(n) + ' ' + (n == 1 ? one : many);
-}
-
 // The files rewritten whole, in the order they are renamed: the index last,
 // so that the entries change in one step. The texts file only grows.
 constexpr DiaryPart kRenameOrder[] = {DiaryPart::Reminders, DiaryPart::Planner, DiaryPart::Index};
@@ -167,46 +174,57 @@ size_t CDiaryMerge::Plan::Count(Change::Kind kind) const
 bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan& plan)
 {
     plan = Plan{};
-    // This diary's entries by the hash of their content; each can match one
-    // entry of the other copy.
-    const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
-    struct WipedWhenDone : std::unordered_multimap<size_t, DiaryEntry>
+    // This diary's entries, found by the hash of their content; each can
+    // match one entry of the other copy.
+    struct WipedWhenDone : std::vector<DiaryEntry>
     {
         ~WipedWhenDone()
         {
-            for (auto& [hash, entry] : *this)
+            for (DiaryEntry& entry : *this)
                 WipeString(entry.text);
         }
-    } have;
+    } entries, theirs;
+    const size_t mineCount = Records(mine[DiaryPart::Index], kEntryRecordSize);
+    std::unordered_multimap<size_t, size_t> have;
     have.reserve(mineCount);
+    entries.reserve(mineCount);
     for (size_t i = 0; i < mineCount; ++i) {
         std::optional<DiaryEntry> entry = ReadEntry(mine, i);
         if (!entry)
             return false;
-        const size_t hash = ContentHash(*entry);
-        have.emplace(hash, std::move(*entry));
+        have.emplace(ContentHash(*entry), i);
+        entries.push_back(std::move(*entry));
     }
     const size_t otherCount = Records(other[DiaryPart::Index], kEntryRecordSize);
     for (size_t i = 0; i < otherCount; ++i) {
         std::optional<DiaryEntry> entry = ReadEntry(other, i);
-        if (!entry) {
-            plan = Plan{};
+        if (!entry)
             return false;
-        }
         auto [first, last] = have.equal_range(ContentHash(*entry));
         const auto match = std::find_if(first, last, [&](const auto& candidate) {
-            return SameContent(candidate.second, *entry);
+            return SameContent(entries[candidate.second], *entry);
         });
         if (match != last) {
-            WipeString(match->second.text);
             WipeString(entry->text);
             have.erase(match);
             continue;
         }
-        Change& change = plan.entries.emplace_back();
-        change.entry = std::move(*entry);
-        std::memset(change.entry.password, 0, sizeof change.entry.password);
-        change.entry.passwordLength = 0;
+        std::memset(entry->password, 0, sizeof entry->password);
+        entry->passwordLength = 0;
+        theirs.push_back(std::move(*entry));
+    }
+    if (mine.history && other.history) {
+        std::vector<size_t> mineOnly;
+        for (const auto& [hash, i] : have)
+            mineOnly.push_back(i);
+        std::sort(mineOnly.begin(), mineOnly.end());
+        if (!ApplyHistory(mine, other, mineOnly, entries, theirs, plan)) {
+            plan = Plan{};
+            return false;
+        }
+    } else {
+        for (DiaryEntry& entry : theirs)
+            plan.entries.push_back({Change::Kind::Add, 0, std::move(entry)});
     }
     plan.reminders =
         Missing<ReminderRecord>(mine[DiaryPart::Reminders], other[DiaryPart::Reminders],
@@ -216,30 +234,134 @@ bool CDiaryMerge::Compare(const DiaryParts& mine, const DiaryParts& other, Plan&
     return true;
 }
 
-std::string CDiaryMerge::PreviewText(const Plan& plan)
+bool CDiaryMerge::ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
+                               const std::vector<size_t>& mineOnly,
+                               const std::vector<DiaryEntry>& entries,
+                               std::vector<DiaryEntry>& theirs, Plan& plan)
 {
-    std::vector<std::string> parts;
-    if (const size_t n = plan.Count(Change::Kind::Add))
-        parts.push_back(Plural(n, "entry", "entries"));
-    if (!plan.reminders.empty())
-        parts.push_back(Plural(plan.reminders.size(), "reminder", "reminders"));
-    if (!plan.tasks.empty())
-        parts.push_back(Plural(plan.tasks.size(), "task", "tasks"));
-    std::string text;
-    for (size_t i = 0; i < parts.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
-    if (parts.empty())
-        text = "Nothing will be added: this diary already holds everything the other copy holds.";
-    else
-        text += " will be added.";
-    if (const size_t n = plan.Count(Change::Kind::Replace))
-        text += ' ' + Plural(n, "entry", "entries") + " will be replaced by a newer version.";
-    if (const size_t n = plan.Count(Change::Kind::Delete))
-        text += ' ' + Plural(n, "entry", "entries") + " will be deleted.";
-    if (plan.deletionsComeBack && !parts.empty())
-        text += " These copies keep no record of deletions: an entry deleted in only one of them "
-                "comes back.";
-    return text;
+    using Key = CEntryHistory::Key;
+    std::optional<std::vector<CEntryHistory::Change>> changes =
+        CEntryHistory::Decode(*mine.history);
+    const std::optional<std::vector<CEntryHistory::Change>> more =
+        CEntryHistory::Decode(*other.history);
+    if (!changes || !more)
+        return false;
+    changes->insert(changes->end(), more->begin(), more->end());
+    plan.deletionsComeBack = false;
+
+    // What became of each form of an entry: when it last left (deleted or
+    // edited away), when it last came (as an edit's result), and the forms
+    // it was edited into, the latest last.
+    struct Fate
+    {
+        std::optional<int64_t> left;
+        std::optional<int64_t> came;
+        std::vector<std::pair<int64_t, Key>> edits;
+    };
+    std::unordered_map<Key, Fate, KeyHash> fates;
+    for (const CEntryHistory::Change& change : *changes) {
+        Fate& fate = fates[change.from];
+        fate.left = std::max(fate.left.value_or(change.when), change.when);
+        if (change.what == CEntryHistory::Change::What::Edited) {
+            fate.edits.emplace_back(change.when, change.to);
+            Fate& result = fates[change.to];
+            result.came = std::max(result.came.value_or(change.when), change.when);
+        }
+    }
+    // A form is gone when it last left no earlier than it last came: an
+    // entry edited back to an earlier form has that form again. (Within one
+    // second a form that came and left is taken as gone, as an edit made
+    // twice in a row leaves it.)
+    const auto gone = [&](const Key& key) {
+        const auto it = fates.find(key);
+        return it != fates.end() && it->second.left &&
+               (!it->second.came || *it->second.left >= *it->second.came);
+    };
+    // The newest form an entry was edited into, following the edits.
+    const auto newest = [&](Key key) {
+        for (size_t step = 0; step <= changes->size(); ++step) {
+            const auto it = fates.find(key);
+            if (it == fates.end() || it->second.edits.empty() || !gone(key))
+                break;
+            key = std::max_element(it->second.edits.begin(), it->second.edits.end(),
+                                   [](const auto& a, const auto& b) { return a.first < b.first; })
+                      ->second;
+        }
+        return key;
+    };
+
+    std::vector<Key> theirKeys;
+    std::unordered_multimap<Key, size_t, KeyHash> added;
+    for (size_t i = 0; i < theirs.size(); ++i) {
+        theirKeys.push_back(CEntryHistory::KeyOf(theirs[i]));
+        if (!gone(theirKeys[i]))
+            added.emplace(theirKeys[i], i);
+    }
+    // What the merged diary will hold besides the entries both copies
+    // hold: what this plan brings, and this diary's entries that stay.
+    std::unordered_set<Key, KeyHash> brought;
+    for (const auto& [key, i] : added)
+        brought.insert(key);
+    std::unordered_set<Key, KeyHash> present = brought;
+    std::vector<bool> matched(entries.size(), true);
+    // This diary's entries the other copy deleted or edited: an edit whose
+    // newest form the other copy holds replaces the entry.
+    for (const size_t i : mineOnly) {
+        matched[i] = false;
+        const Key key = CEntryHistory::KeyOf(entries[i]);
+        if (!gone(key)) {
+            present.insert(key);
+            continue;
+        }
+        Change& change = plan.entries.emplace_back();
+        change.kind = Change::Kind::Delete;
+        change.target = static_cast<uint32_t>(i);
+        if (const auto it = added.find(newest(key)); it != added.end()) {
+            change.kind = Change::Kind::Replace;
+            change.entry = std::move(theirs[it->second]);
+            added.erase(it);
+        }
+    }
+    std::vector<size_t> adds;
+    for (const auto& [key, i] : added)
+        adds.push_back(i);
+    std::sort(adds.begin(), adds.end());
+    for (const size_t i : adds)
+        plan.entries.push_back({Change::Kind::Add, 0, std::move(theirs[i])});
+
+    // A form edited into two that both stay, one of them brought by this
+    // merge: the same entry edited differently in the two copies. The
+    // entries both copies hold are hashed only where a version may be one.
+    std::vector<std::vector<Key>> forks;
+    std::unordered_set<int64_t> times;
+    for (const auto& [key, fate] : fates) {
+        std::vector<Key> finals;
+        for (const auto& [when, to] : fate.edits)
+            if (const Key last = newest(to);
+                std::find(finals.begin(), finals.end(), last) == finals.end())
+                finals.push_back(last);
+        if (finals.size() < 2)
+            continue;
+        for (const Key& last : finals)
+            times.insert(last.time);
+        forks.push_back(std::move(finals));
+    }
+    for (size_t i = 0; i < entries.size() && !forks.empty(); ++i)
+        if (matched[i] && times.count(entries[i].time))
+            present.insert(CEntryHistory::KeyOf(entries[i]));
+    for (const std::vector<Key>& finals : forks) {
+        std::vector<int64_t> kept;
+        bool anyBrought = false;
+        for (const Key& last : finals)
+            if (present.count(last)) {
+                kept.push_back(last.time);
+                anyBrought = anyBrought || brought.count(last);
+            }
+        if (kept.size() >= 2 && anyBrought)
+            plan.conflicts.emplace_back(std::min(kept[0], kept[1]), std::max(kept[0], kept[1]));
+    }
+    std::sort(plan.conflicts.begin(), plan.conflicts.end());
+    return true;
 }
 
 bool CDiaryMerge::Apply(const DiaryParts& mine, const Plan& plan, const std::string& password,
@@ -326,7 +448,8 @@ bool CDiaryMerge::ReadFiles(const CDiaryName& diary, DiaryParts& parts)
 }
 
 bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& paths,
-                             const DiaryParts& other, const std::string& password, Plan* applied)
+                             const std::optional<std::string>& history, const DiaryParts& other,
+                             const std::string& password, Plan* applied)
 {
     // The live files stay open, and so locked, for the whole rewrite.
     std::array<CStoreFile, kDiaryPartCount> live;
@@ -354,6 +477,7 @@ bool CDiaryMerge::WriteFiles(const std::array<std::string, kDiaryPartCount>& pat
         return false;
     }
 
+    mine.history = history;
     Plan plan;
     if (!CDiaryMerge::Compare(mine, other, plan)) {
         ShowFileError(FileErrorCause::EndOfFile, paths[size_t(DiaryPart::Texts)]);
@@ -462,8 +586,14 @@ bool CDiaryMerge::Merge(const CDiarySession& session, const DiaryParts& other, P
     const std::array<std::string, kDiaryPartCount> paths = {
         store->m_strIndexPath, store->m_strDataPath, store->m_strReminderPath,
         store->m_strPlannerPath};
-    if (!WriteFiles(paths, other, session.Password(), applied))
+    CEncryptedSession* encrypted = session.Encrypted();
+    if (!WriteFiles(paths, encrypted ? encrypted->History() : std::nullopt, other,
+                    session.Password(), applied))
         return false;
-    // An encrypted diary was rewritten in memory: now its file, in one step.
-    return !session.Encrypted() || session.Encrypted()->CommitReported();
+    if (!encrypted)
+        return true;
+    // An encrypted diary was rewritten in memory: now its file, with both
+    // histories joined, in one step.
+    encrypted->AdoptMerge(other);
+    return encrypted->CommitReported();
 }

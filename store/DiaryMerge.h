@@ -10,9 +10,12 @@
 //
 // A plan is a list of changes to this diary's entries. Without a record of
 // deletions and edits (four-file diaries keep none) the only change is an
-// addition, so an entry deleted in one copy comes back; the plan and the
-// rewrite already carry deletions and replacements for the copies that
-// remember them.
+// addition, so an entry deleted in one copy comes back. When both copies
+// are encrypted diaries that keep a history (store/EntryHistory.h), the
+// deletions and edits either copy made since they parted are applied: a
+// deleted entry stays deleted, an edited one keeps its newest form, and an
+// entry edited differently in both keeps both versions (a conflict, named
+// in the result). The merged diary's history is both histories joined.
 
 #include "store/DiaryName.h"
 #include "store/DiaryParts.h"
@@ -23,6 +26,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CDiarySession;
@@ -58,19 +62,20 @@ public:
         std::vector<PlannerRecord> tasks;      // to add
         // No history was consulted: entries deleted in one copy come back.
         bool deletionsComeBack = true;
+        // Entries edited differently in both copies: the times of the two
+        // versions kept of each.
+        std::vector<std::pair<int64_t, int64_t>> conflicts;
 
         size_t Count(Change::Kind kind) const;
         bool IsEmpty() const { return entries.empty() && reminders.empty() && tasks.empty(); }
     };
 
-    // What `other` holds that `mine` lacks. The texts are read with each
-    // record's own password. False when a record's text lies outside its
-    // data part (a damaged copy): nothing is planned then.
+    // What `other` holds that `mine` lacks, and, when both carry a history,
+    // which of this diary's entries the other copy deleted or edited. The
+    // texts are read with each record's own password. False when a record's
+    // text lies outside its data part or a history does not decode (a
+    // damaged copy): nothing is planned then.
     static bool Compare(const DiaryParts& mine, const DiaryParts& other, Plan& plan);
-
-    // "12 entries, 1 reminder and 2 tasks will be added.", and what else the
-    // user should know before saying yes.
-    static std::string PreviewText(const Plan& plan);
 
     // This diary's parts with the plan applied: the kept records in time
     // order, the new texts appended under `password` (this diary's), the
@@ -98,5 +103,12 @@ private:
     // own password), or nullopt when the text lies outside the data part.
     static std::optional<DiaryEntry> ReadEntry(const DiaryParts& parts, size_t i);
     static bool WriteFiles(const std::array<std::string, kDiaryPartCount>& paths,
-                           const DiaryParts& other, const std::string& password, Plan* applied);
+                           const std::optional<std::string>& history, const DiaryParts& other,
+                           const std::string& password, Plan* applied);
+    // The deletions and edits of both histories applied to the entries only
+    // one copy holds: entries[i] for each i of mineOnly, and theirs.
+    static bool ApplyHistory(const DiaryParts& mine, const DiaryParts& other,
+                             const std::vector<size_t>& mineOnly,
+                             const std::vector<DiaryEntry>& entries,
+                             std::vector<DiaryEntry>& theirs, Plan& plan);
 };

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 enum class DiaryPart
@@ -35,8 +36,21 @@ struct DiaryParts
     {
         for (auto& part : bytes)
             WipeString(part);
+        if (history)
+            WipeString(*history);
+        if (scriptTexts)
+            WipeString(*scriptTexts);
     }
     bool operator==(const DiaryParts&) const = default;
 
     std::array<std::string, kDiaryPartCount> bytes;
+    // What an encrypted diary remembers of its deleted and edited entries:
+    // its history part's bytes (store/EntryHistory.h). nullopt for a diary
+    // that keeps no history (four files, or an encrypted file written before
+    // it had one); a merge applies deletions and edits only when both copies
+    // keep one.
+    std::optional<std::string> history;
+    // An encrypted diary's reminder and task texts in any script
+    // (store/ScriptTexts.h); nullopt for a diary that keeps none.
+    std::optional<std::string> scriptTexts;
 };

@@ -2,6 +2,8 @@
 
 #include "store/AtomicFile.h"
 #include "store/EncryptedChunks.h"
+#include "store/EntryHistory.h"
+#include "store/ScriptTexts.h"
 #include "store/StoreFile.h"
 
 #include <algorithm>
@@ -211,6 +213,26 @@ EncryptedResult CEncryptedDiaryFile::UnlockWith(std::string_view head, uint64_t 
         return Failed(EncryptedStatus::Damaged);
     }
 
+    // The parts this program knows beyond the diary's four are checked as
+    // strictly as the records: a history that does not decode is damage.
+    for (auto part = others.begin(); part != others.end();) {
+        std::optional<std::string>* known = part->kind == kHistoryKind       ? &parts.history
+                                            : part->kind == kScriptTextsKind ? &parts.scriptTexts
+                                                                             : nullptr;
+        if (!known) {
+            ++part;
+            continue;
+        }
+        if (*known || (known == &parts.history ? !CEntryHistory::IsSound(part->bytes)
+                                               : !CScriptTexts::IsSound(part->bytes))) {
+            for (OtherPart& wiped : others)
+                WipeString(wiped.bytes);
+            return Failed(EncryptedStatus::Damaged);
+        }
+        *known = std::move(part->bytes);
+        part = others.erase(part);
+    }
+
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_parts = std::move(parts);
@@ -244,6 +266,8 @@ EncryptedResult CEncryptedDiaryFile::Create(std::string_view password, KdfParams
     Close();
     std::copy(dataKey.data(), dataKey.data() + kKeySize, m_dataKey.data());
     m_header = header;
+    if (version >= kFirstUtf8Version)
+        m_parts.history.emplace(); // a new diary remembers its changes from the start
     m_bOpen = true;
     m_bOnDisk = false;
     return {};
@@ -296,6 +320,14 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
     for (const std::string& part : m_parts.bytes)
         table.push_back(&part);
     if (header.version >= kFirstUtf8Version) {
+        if (m_parts.history) {
+            header.parts.push_back({kHistoryKind, {}, 0});
+            table.push_back(&*m_parts.history);
+        }
+        if (m_parts.scriptTexts && !m_parts.scriptTexts->empty()) {
+            header.parts.push_back({kScriptTextsKind, {}, 0});
+            table.push_back(&*m_parts.scriptTexts);
+        }
         for (const OtherPart& part : m_otherParts) {
             header.parts.push_back({part.kind, {}, 0});
             table.push_back(&part.bytes);

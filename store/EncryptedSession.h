@@ -9,12 +9,19 @@
 
 #include "store/DiaryStore.h"
 #include "store/EncryptedDiaryFile.h"
+#include "store/EntryHistory.h"
 #include "store/MemoryFiles.h"
+#include "store/ScriptTexts.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 class CEncryptedSession
 {
@@ -67,8 +74,33 @@ public:
     // password (empty for Ok and WrongPassword).
     static std::string MessageFor(const EncryptedResult& result, const std::string& path);
 
-    // The parts as the commands left them in memory.
+    // The parts as the commands left them in memory, with the history.
     DiaryParts CurrentParts() const;
+
+    // What the diary remembers of its deleted and edited entries (the
+    // history part's bytes); nullopt for a file of a version before it.
+    // Every commit that removes an entry records a deletion, and one that
+    // replaces an entry by another (one removed, one added, or the same
+    // time) an edit, with when it happened.
+    const std::optional<std::string>& History() const { return m_history; }
+    // Where "when" comes from: seconds since 1970, the system clock unless
+    // a test sets another.
+    void SetClock(std::function<int64_t()> now) { m_now = std::move(now); }
+    // Before a merge's commit: the other copy's history joins this one's,
+    // and the entries the merge removed or added are taken as they are now,
+    // without recording them (what the other copy did is in its history
+    // already). Does nothing to the history when either copy keeps none.
+    // The other copy's texts in any script join this one's.
+    void AdoptMerge(const DiaryParts& other);
+
+    // Whether reminder and task texts in any script can be kept (a file of
+    // the current version).
+    bool KeepsScriptTexts() const;
+    // The reminder and task texts in any script (store/ScriptTexts.h).
+    const std::optional<std::string>& ScriptTexts() const { return m_scriptTexts; }
+    // Keeps `text` for its record (written with the next commit, which drops
+    // the texts whose record is gone). False when the file cannot keep it.
+    bool SetScriptText(const CScriptTexts::Text& text);
 
     // The file: its key block (a password is checked against it again) and,
     // for tests, its key (Lock() wipes it).
@@ -83,8 +115,50 @@ private:
     EncryptedResult
     WithPartsInFile(const std::function<EncryptedResult(CEncryptedDiaryFile&)>& write);
     void RollBack();
+    // The entries the index holds now, by their records' bytes, for the next
+    // commit to tell what it removed and added.
+    void RememberEntries();
+    using RecordBytes = std::array<char, kEntryRecordSize>;
+    struct RecordHash
+    {
+        size_t operator()(const RecordBytes& r) const
+        {
+            return std::hash<std::string_view>{}(std::string_view(r.data(), r.size()));
+        }
+    };
+    struct KnownEntry
+    {
+        uint32_t count = 0;        // identical records
+        mutable uint32_t seen = 0; // while an index is compared
+    };
+    using KnownEntries = std::unordered_map<RecordBytes, KnownEntry, RecordHash>;
+    // What the index gained and lost since RememberEntries().
+    struct EntryDelta
+    {
+        std::vector<RecordBytes> added;
+        std::vector<RecordBytes> removed;
+    };
+    // Lets go of the texts the remembered records point into, wiped when
+    // nothing else holds them.
+    void ReleaseTexts();
+    // The deletions and edits since RememberEntries(), as history records;
+    // `delta` gets what changed, for ApplyDelta() once it is written.
+    std::vector<CEntryHistory::Change> ChangesSinceRemembered(EntryDelta& delta) const;
+    void ApplyDelta(const EntryDelta& delta);
 
     CEncryptedDiaryFile m_file;
+    std::optional<std::string> m_history;
+    std::optional<std::string> m_scriptTexts;
+    // The history or the texts changed without a part being written.
+    bool m_bHistoryChanged = false;
+    // The index records as of the last commit, and the texts they point
+    // into then: an entry is hashed only when it leaves or comes (the texts
+    // part only grows, and what replaces it whole is kept here until the
+    // records are remembered anew).
+    KnownEntries m_known;
+    CMemoryFiles::File m_texts;
+    std::function<int64_t()> m_now;
+    uint64_t m_nLoads = 0; // how often the parts were taken from the file
     // Serves the parts while the diary is unlocked.
     std::unique_ptr<CMemoryFiles> m_memory;
 };

@@ -5,7 +5,8 @@
 // mask stays as it is, so neither ever holds a zero byte. Only the store
 // uses it, through its operations, and the draft sealer, which protects an
 // unsaved entry the way the store protects a saved one, and the merge of
-// two copies, which reads one copy's texts and writes them into the other.
+// two copies, which reads one copy's texts and writes them into the other,
+// and the history of an encrypted diary, which names entries by their text.
 // Moving a diary between its two forms re-keys its records with it.
 
 #include "store/Records.h"
@@ -18,6 +19,7 @@ class CLegacyCipher
 {
     friend class CDiaryStore;
     friend class CDiaryMerge;
+    friend class CEntryHistory;
     friend class CDiaryConversion;
     friend class CTextCipherSealer;
 

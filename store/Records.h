@@ -45,6 +45,7 @@ struct ReminderRecord
 {
     int64_t time = 0;
     char description[40] = {}; // zero-terminated, at most 39 characters read back
+    std::string text;          // in any script (UTF-8) when an encrypted diary keeps it; else empty
 };
 
 struct PlannerRecord
@@ -53,6 +54,7 @@ struct PlannerRecord
     int64_t doneTime = 0;
     char description[50] = {}; // zero-terminated, at most 49 characters read back
     int32_t status = 0;        // 0 not done, 1 done; anything else is shown as an error
+    std::string text;          // in any script (UTF-8) when an encrypted diary keeps it; else empty
 };
 
 constexpr uint32_t kEntryRecordSize = 72;

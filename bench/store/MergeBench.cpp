@@ -2,16 +2,17 @@
 // each side), each of n entries of about 1 KB of text: the other copy read,
 // compared entry by entry, and this diary rewritten and flushed to the disk.
 // The encrypted variant starts with both copies unlocked (keys derived) and
-// ends with the one file sealed and written. Beside its time each prints
-// "floor_sync_ms": plain writes of the bytes the merge must put on the disk,
-// each flushed, as this disk takes them now (on a busy shared disk the
-// flushes are most of the time).
+// ends with the one file sealed and written; both copies keep a history (the
+// other one of 1,000 earlier deletions), which the merge consults and joins. Beside its time each
+// prints "floor_sync_ms": plain writes of the bytes the merge must put on the disk, each flushed,
+// as this disk takes them now (on a busy shared disk the flushes are most of the time).
 
 #include "BenchFolder.h"
 #include "store/DiaryConversion.h"
 #include "store/DiaryMerge.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
+#include "store/EntryHistory.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -53,6 +54,7 @@ struct Copies
 {
     DiaryParts mine;
     DiaryParts other;
+    std::string history; // the other encrypted copy's
 };
 
 const Copies& MakeCopies(int n)
@@ -70,6 +72,17 @@ const Copies& MakeCopies(int n)
     Copies copies;
     CDiaryMerge::Apply({}, mine, kPassword, copies.mine);
     CDiaryMerge::Apply({}, other, kPassword, copies.other);
+    // Entries deleted long before the copies parted, for the encrypted copy.
+    std::string history;
+    for (int i = 0; i < 1000; ++i) {
+        CEntryHistory::Change deleted;
+        deleted.when = 900'000'000 + i;
+        deleted.from.time = 800'000'000 + int64_t(i) * 3600;
+        deleted.from.hash.fill(static_cast<unsigned char>(i));
+        deleted.from.hash[1] = static_cast<unsigned char>(i >> 8);
+        CEntryHistory::Append(history, deleted);
+    }
+    copies.history = history;
     return made.emplace_back(n, std::move(copies)).second;
 }
 
@@ -149,6 +162,8 @@ void BM_MergeEncryptedDiaries(benchmark::State& state)
         sealed.assign(std::istreambuf_iterator<char>(in), {});
     }
     // Each session ends (its parts wiped) outside the timing.
+    DiaryParts other = copies.other;
+    other.history = copies.history;
     std::unique_ptr<CDiarySession> session;
     for (auto _ : state) {
         state.PauseTiming();
@@ -158,8 +173,9 @@ void BM_MergeEncryptedDiaries(benchmark::State& state)
         const bool unlocked = session->Unlock(Passphrase(kPassword));
         state.ResumeTiming();
         CDiaryMerge::Plan applied;
-        if (!unlocked || !CDiaryMerge::Merge(*session, copies.other, &applied) ||
-            applied.entries.size() != 100) {
+        if (!unlocked || !session->Encrypted()->History() ||
+            !CDiaryMerge::Merge(*session, other, &applied) || applied.entries.size() != 100 ||
+            applied.deletionsComeBack) {
             state.SkipWithError("the copies were not merged");
             break;
         }

@@ -2,16 +2,19 @@
 // menu: a four-file diary encrypted under a new password (read back, old
 // files removed on Yes, the encrypted diary opened with the new password),
 // and a decrypted copy under the copy's own password, byte for byte the old
-// files when that is their password; the diary's password asked before a
+// files when that is their password, after a warning when texts in any script
+// would keep only their Windows-1252 form; the diary's password asked before a
 // plain copy and before its change.
 #include "MainWindowFixture.h"
 #include "app/CurrentPassword.h"
 #include "store/DraftFile.h"
 #include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
+#include "store/ScriptTexts.h"
 #include "widgets/ScrambledDiaryBar.h"
 
 #include <QToolButton>
+#include <cstring>
 
 namespace {
 // The file's bytes, empty when it cannot be read.
@@ -192,4 +195,34 @@ TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDia
     OpenThroughMenu(PathOf("travel.dayloom"), "a walk by the river");
     OpenThroughMenu(PathOf("travel.ilm"));
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(MainWindowTest, DecryptedCopyWarnsOfTextsTheFourFilesCannotHold)
+{
+    CDayloomDlg& window = OpenSample();
+    AnswerNewPassword("a walk by the river");
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    AnswerPrompt("a walk by the river");
+    ActionOf(window, "E&ncrypt diary...")->trigger();
+    ASSERT_NE(window.Session()->Encrypted(), nullptr);
+    {
+        auto store = window.Session()->MakeStore();
+        store->reminder = ReminderRecord{};
+        store->reminder.time = 3600;
+        std::strcpy(store->reminder.description, "??");
+        store->AppendReminder();
+    }
+    ASSERT_TRUE(window.Session()->Encrypted()->SetScriptText(
+        {CScriptTexts::Kind::Reminder, 3600, "??", "Да"}));
+    ASSERT_TRUE(window.Session()->Encrypted()->CommitReported());
+
+    CMessageBox::ClearHistory();
+    AnswerPrompt("a walk by the river"); // the diary's password first
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    ActionOf(window, "Save &decrypted copy...")->trigger();
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "The four files cannot hold every character of these reminders and tasks; each "
+              "one they lack becomes \"?\": Да. Write the copy all the same?");
+    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm")));
 }

@@ -4,10 +4,13 @@
 // reported), the editor's text survives a reload, and conflict copies are
 // offered and merged.
 #include "MainWindowFixture.h"
+#include "app/MergeTexts.h"
 #include "app/ReloadedBar.h"
 #include "dialogs/MergePreviewDlg.h"
 #include "store/EncryptedSession.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QToolButton>
 #include <cstdio>
 #include <functional>
@@ -314,4 +317,48 @@ TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClose
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), written);
+}
+
+TEST(MergeTexts, PreviewAndResultSayWhatTheMergeDoes)
+{
+    using Kind = CDiaryMerge::Change::Kind;
+    const auto plan = [](std::initializer_list<Kind> kinds, size_t reminders, size_t tasks) {
+        CDiaryMerge::Plan made;
+        for (Kind kind : kinds) {
+            made.entries.push_back({.kind = kind});
+        }
+        made.reminders.resize(reminders);
+        made.tasks.resize(tasks);
+        return made;
+    };
+    CDiaryMerge::Plan union3 = plan({Kind::Add, Kind::Add, Kind::Add}, 1, 1);
+    EXPECT_EQ(CMergeTexts::Preview(union3).toStdString(),
+              "3 entries, 1 reminder and 1 task will be added. These copies keep no record of "
+              "deletions: an entry deleted in only one of them comes back.");
+    EXPECT_EQ(CMergeTexts::Result(union3).toStdString(),
+              "3 entries, 1 reminder and 1 task were added.");
+    EXPECT_EQ(CMergeTexts::Preview(plan({}, 0, 0)).toStdString(),
+              "Nothing will be added: this diary already holds everything the other copy holds.");
+
+    CDiaryMerge::Plan history = plan({Kind::Add, Kind::Add, Kind::Replace, Kind::Delete}, 0, 0);
+    history.deletionsComeBack = false;
+    history.conflicts.emplace_back(1'700'000'000, 1'700'003'600);
+    EXPECT_EQ(CMergeTexts::Preview(history).toStdString(),
+              "2 entries will be added. 1 entry will be replaced by a newer version. 1 entry will "
+              "be deleted. 1 entry was edited differently in both copies: both versions of it "
+              "will be kept.");
+    const QString result = CMergeTexts::Result(history);
+    EXPECT_TRUE(result.startsWith("2 entries were added. 1 entry was replaced by a newer version. "
+                                  "1 entry was deleted. The entry of "))
+        << result.toStdString();
+    EXPECT_TRUE(
+        result.endsWith("was edited differently in both copies: both versions are kept (" +
+                        CMergeTexts::tr("%1 and %2") // the dates, whatever their form
+                            .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(1'700'000'000),
+                                                    QLocale::ShortFormat),
+                                 QLocale().toString(QDateTime::fromSecsSinceEpoch(1'700'003'600),
+                                                    QLocale::ShortFormat)) +
+                        ")."))
+        << result.toStdString();
+    EXPECT_EQ(CMergeTexts::Result(plan({Kind::Add}, 0, 0)).toStdString(), "1 entry was added.");
 }

@@ -2,6 +2,8 @@
 #include "planning/RemindersDlg.h"
 
 #include "PlanningFixture.h"
+#include "planning/ScriptText.h"
+#include "store/EncryptedSession.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,6 +88,37 @@ TEST_F(RemindersDlgTest, CharactersTheFileCannotHoldAreNamedAndNothingIsStored)
         EXPECT_TRUE(Shown()[0].startsWith("Add Reminder - Dayloom v2.21 | "));
         EXPECT_TRUE(Shown()[0].contains(named)) << Shown()[0].toStdString();
     }
+}
+
+TEST_F(RemindersDlgTest, AnEncryptedDiaryKeepsARussianReminderAsWritten)
+{
+    const std::string path = m_dir.filePath(QStringLiteral("diary.dayloom")).toStdString();
+    const QString birthday = QStringLiteral("День рождения мамы");
+    {
+        CDiarySession diary{CDiaryName(path)};
+        ASSERT_TRUE(diary.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+        CRemindersDlg dlg(nullptr, diary);
+        dlg.show();
+        // Characters as the user sees them: й typed as и and a breve is one.
+        Type(dlg.DescriptionEdit(), QStringLiteral("\u0438\u0306").repeated(45));
+        EXPECT_EQ(CScriptText::Length(dlg.DescriptionEdit()->text()), 39);
+        dlg.DescriptionEdit()->clear();
+        CMessageBox::ClearHistory();
+        PickDate(dlg.DatePicker(), QDate(2002, 12, 8));
+        Type(dlg.DescriptionEdit(), birthday);
+        QTest::mouseClick(dlg.AddButton(), Qt::LeftButton);
+        EXPECT_TRUE(Shown().isEmpty());
+        EXPECT_EQ(Lines(dlg.ReminderList()),
+                  QStringList{"on Sunday, December 08, 2002 : " + birthday});
+    }
+    CDiarySession reopened{CDiaryName(path)};
+    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
+    std::vector<ReminderRecord> records;
+    ASSERT_TRUE(reopened.MakeStore()->ReadAllReminders(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_STREQ(records[0].description, "???? ???????? ????");
+    CRemindersDlg dlg(nullptr, reopened);
+    EXPECT_EQ(Lines(dlg.ReminderList()), QStringList{"on Sunday, December 08, 2002: " + birthday});
 }
 
 TEST_F(RemindersDlgTest, DeleteNeedsASelectedLineAndHelpOpensItsTopic)

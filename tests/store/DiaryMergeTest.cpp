@@ -1,18 +1,46 @@
 // Merging another copy of a diary into this one: the union of two four-file
 // diaries, a merge that finds nothing to add, one into an encrypted diary,
-// the changes later history will plan, and a merge failed at every file step.
+// two encrypted copies whose histories carry their deletions and edits and
+// their texts in any script, and a merge failed at every file step.
 
 #include "store/DiaryMerge.h"
 
 #include "StoreTestSupport.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
+#include "store/EntryHistory.h"
+#include "store/ScriptTexts.h"
 
+#include <algorithm>
+#include <memory>
+#include <sodium.h>
 #include <sstream>
 
 using namespace storetest;
 
 namespace {
+
+// What a plan does, in short: "+3 r1 t1 back" is three entries, a reminder
+// and a task added, with deleted entries coming back; "~" replaced, "-"
+// deleted, "!" kept in two versions.
+std::string Counts(const CDiaryMerge::Plan& plan)
+{
+    using Kind = CDiaryMerge::Change::Kind;
+    std::string text;
+    const auto add = [&text](const char* sign, size_t n) {
+        if (n != 0)
+            text += (text.empty() ? "" : " ") + std::string(sign) + std::to_string(n);
+    };
+    add("+", plan.Count(Kind::Add));
+    add("r", plan.reminders.size());
+    add("t", plan.tasks.size());
+    add("~", plan.Count(Kind::Replace));
+    add("-", plan.Count(Kind::Delete));
+    add("!", plan.conflicts.size());
+    if (plan.deletionsComeBack && plan.Count(Kind::Add) + plan.reminders.size() + plan.tasks.size())
+        text += " back";
+    return text;
+}
 
 class DiaryMerge : public StoreTest
 {
@@ -105,9 +133,7 @@ TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
     BuildTwoCopies();
     CDiaryMerge::Plan plan;
     ASSERT_TRUE(CDiaryMerge::Compare(Parts("travel.ilm"), Parts("other.ilm"), plan));
-    EXPECT_EQ(CDiaryMerge::PreviewText(plan),
-              "3 entries, 1 reminder and 1 task will be added. These copies keep no record of "
-              "deletions: an entry deleted in only one of them comes back.");
+    EXPECT_EQ(Counts(plan), "+3 r1 t1 back");
 
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(MergeInto("travel.ilm", Parts("other.ilm"), &applied));
@@ -131,9 +157,7 @@ TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
         SCOPED_TRACE(copy);
         ASSERT_TRUE(CDiaryMerge::Compare(Parts("travel.ilm"), Parts(copy), plan));
         EXPECT_TRUE(plan.IsEmpty());
-        EXPECT_EQ(CDiaryMerge::PreviewText(plan),
-                  "Nothing will be added: this diary already holds everything the other copy "
-                  "holds.");
+        EXPECT_EQ(Counts(plan), "");
         ASSERT_TRUE(MergeInto("travel.ilm", Parts(copy)));
         EXPECT_EQ(FileBytes(), before);
     }
@@ -180,6 +204,263 @@ TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
     EXPECT_FALSE(Exists(Diary("travel.dlm")));
 }
 
+// One encrypted diary, copied, each copy changed on its own: entries added,
+// deleted and edited on each side, one entry edited differently in both.
+class EncryptedCopies : public DiaryMerge
+{
+protected:
+    void SetUp() override
+    {
+        DiaryMerge::SetUp();
+        {
+            CDiarySession first{CDiaryName(Diary("mine.dayloom"))};
+            ASSERT_TRUE(first.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+            for (const auto& [time, text] : kShared)
+                Save(first, time, text);
+        }
+        WriteFileBytes(Diary("other.dayloom"), ReadFileBytes(Diary("mine.dayloom")));
+        mine = Open("mine.dayloom");
+        other = Open("other.dayloom");
+        mine->Encrypted()->SetClock([] { return int64_t(1'700'000'000); });
+        other->Encrypted()->SetClock([] { return int64_t(1'700'000'100); });
+    }
+
+    std::unique_ptr<CDiarySession> Open(const std::string& name)
+    {
+        auto session = std::make_unique<CDiarySession>(CDiaryName(Diary(name)));
+        EXPECT_TRUE(session->Encrypted()->Unlock("secret").ok());
+        return session;
+    }
+
+    static void Save(CDiarySession& session, int64_t time, const std::string& text)
+    {
+        auto store = session.MakeStore();
+        Fill(*store, time, text, "");
+        store->AppendEntry();
+        ASSERT_TRUE(store->SortEntries());
+    }
+
+    static uint32_t IndexOf(CDiarySession& session, int64_t time)
+    {
+        std::vector<EntryHeader> headers;
+        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
+        for (uint32_t i = 0; i < headers.size(); ++i)
+            if (headers[i].time == time)
+                return i;
+        ADD_FAILURE() << "no entry at " << time;
+        return 0;
+    }
+
+    static void Edit(CDiarySession& session, int64_t time, const std::string& text)
+    {
+        auto store = session.MakeStore();
+        Fill(*store, time, text, "");
+        ASSERT_TRUE(store->ReplaceEntry(IndexOf(session, time)));
+    }
+
+    static void Delete(CDiarySession& session, int64_t time)
+    {
+        ASSERT_TRUE(session.MakeStore()->DeleteEntry(IndexOf(session, time)));
+    }
+
+    // The entries' texts, sorted (entries of one time may lie either way).
+    static std::string Texts(CDiarySession& session)
+    {
+        std::vector<EntryHeader> headers;
+        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
+        std::vector<std::string> texts;
+        for (uint32_t i = 0; i < headers.size(); ++i) {
+            auto store = session.MakeStore(i);
+            texts.push_back(store->ReadEntry() ? store->entry.text : "<unreadable>");
+        }
+        std::sort(texts.begin(), texts.end());
+        std::string out;
+        for (const std::string& text : texts)
+            out += text + '\n';
+        return out;
+    }
+
+    static size_t Changes(const CDiarySession& session)
+    {
+        return session.Encrypted()->History()->size() / CEntryHistory::kRecordSize;
+    }
+
+    void ChangeApart()
+    {
+        Save(*mine, 3600, "{\\rtf1 mine added}");
+        Delete(*mine, 600);
+        Edit(*mine, 1200, "{\\rtf1 B edited here}");
+        Edit(*mine, 3000, "{\\rtf1 E edited here}");
+        Edit(*mine, 3300, "{\\rtf1 F edited here}"); // and deleted there
+        Save(*other, 4200, "{\\rtf1 other added}");
+        Delete(*other, 1800);
+        Edit(*other, 2400, "{\\rtf1 D edited there}");
+        Edit(*other, 2400, "{\\rtf1 D edited there again}");
+        Edit(*other, 3000, "{\\rtf1 E edited there}");
+        Delete(*other, 3300);
+    }
+
+    static constexpr std::pair<int64_t, const char*> kShared[] = {
+        {600, "{\\rtf1 A}"},  {1200, "{\\rtf1 B}"}, {1800, "{\\rtf1 C}"},
+        {2400, "{\\rtf1 D}"}, {3000, "{\\rtf1 E}"}, {3300, "{\\rtf1 F}"}};
+    std::unique_ptr<CDiarySession> mine;
+    std::unique_ptr<CDiarySession> other;
+};
+
+TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
+{
+    ChangeApart();
+    ASSERT_EQ(Changes(*mine), 4u);
+    ASSERT_EQ(Changes(*other), 5u);
+    const std::string merged = "{\\rtf1 B edited here}\n"
+                               "{\\rtf1 D edited there again}\n"
+                               "{\\rtf1 E edited here}\n"
+                               "{\\rtf1 E edited there}\n"
+                               "{\\rtf1 F edited here}\n"
+                               "{\\rtf1 mine added}\n"
+                               "{\\rtf1 other added}\n";
+    CDiaryMerge::Plan plan;
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
+                                     other->Encrypted()->CurrentParts(), plan));
+    EXPECT_FALSE(plan.deletionsComeBack);
+    EXPECT_EQ(Counts(plan), "+2 ~1 -1 !1");
+
+    // The other way round the same diary comes out.
+    DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mineBefore));
+    EXPECT_EQ(Texts(*other), merged);
+
+    CDiaryMerge::Plan applied;
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
+    EXPECT_EQ(Texts(*mine), merged);
+    ASSERT_EQ(applied.conflicts.size(), 1u);
+    EXPECT_EQ(applied.conflicts[0].first, 3000);
+    EXPECT_EQ(applied.conflicts[0].second, 3000);
+    // The histories joined, the merge itself recorded as nothing new.
+    EXPECT_EQ(Changes(*mine), 9u);
+    EXPECT_EQ(*mine->Encrypted()->History(), *other->Encrypted()->History());
+
+    // Reopened, merged with itself and with the other copy again: nothing.
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(Texts(*mine), merged);
+    for (CDiarySession* copy : {mine.get(), other.get()}) {
+        ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
+                                         copy->Encrypted()->CurrentParts(), plan));
+        EXPECT_TRUE(plan.IsEmpty());
+        EXPECT_TRUE(plan.conflicts.empty());
+    }
+}
+
+TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
+{
+    // A deletion whose write fails is not remembered: the entry is back.
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    Delete(*mine, 600);
+    CFileFaults::Install({});
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(*mine->Encrypted()->History(), "");
+    EXPECT_EQ(Texts(*mine).substr(0, 10), "{\\rtf1 A}\n");
+
+    // A deletion's record, byte for byte; the hash is BLAKE2b-256 of the
+    // fields and the text as documented.
+    Delete(*mine, 600);
+    std::string fields = std::string("\x58\x02\0\0\0\0\0\0", 8) + std::string(18, '\0') +
+                         std::string(8, '\0') + "{\\rtf1 A}";
+    unsigned char hash[32];
+    crypto_generichash(hash, sizeof hash, reinterpret_cast<const unsigned char*>(fields.data()),
+                       fields.size(), nullptr, 0);
+    const std::string expected =
+        std::string("\x01\0\0\0\0\0\0\0", 8) + std::string("\x00\xF1\x53\x65\0\0\0\0", 8) +
+        std::string("\x58\x02\0\0\0\0\0\0", 8) + std::string(8, '\0') +
+        std::string(reinterpret_cast<const char*>(hash), 32) + std::string(32, '\0');
+    EXPECT_EQ(*mine->Encrypted()->History(), expected);
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(*mine->Encrypted()->History(), expected) << "written with the deletion";
+
+    // B edited on the other copy and merged here; then edited back there:
+    // the older form is the newer one now, and replaces the edit.
+    Edit(*other, 1200, "{\\rtf1 B for a while}");
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts()));
+    other->Encrypted()->SetClock([] { return int64_t(1'700'000'500); });
+    Edit(*other, 1200, "{\\rtf1 B}");
+    CDiaryMerge::Plan applied;
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
+    EXPECT_EQ(Counts(applied), "~1");
+    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
+
+    // A copy without a history (a four-file diary) is merged as a union:
+    // the deleted entry comes back, and the preview says so.
+    CDiaryMerge::Plan plan;
+    DiaryParts union_ = other->Encrypted()->CurrentParts();
+    union_.history.reset();
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), union_, plan));
+    EXPECT_TRUE(plan.deletionsComeBack);
+    EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
+}
+
+TEST_F(EncryptedCopies, EveryEntryDeletedIsDeletedInTheOtherCopyToo)
+{
+    // The last deletion takes the texts part with it; each entry is still
+    // named by its content.
+    for (const auto& [time, text] : kShared)
+        Delete(*mine, time);
+    ASSERT_EQ(Changes(*mine), std::size(kShared));
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    EXPECT_EQ(Texts(*other), "");
+}
+
+TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerge)
+{
+    const std::string birthday = "\xD0\x94\xD0\xB5\xD0\xBD\xD1\x8C \xD1\x80\xD0\xBE\xD0\xB6"
+                                 "\xD0\xB4\xD0\xB5\xD0\xBD\xD0\xB8\xD1\x8F \xD0\xBC\xD0\xB0"
+                                 "\xD0\xBC\xD1\x8B"; // День рождения мамы
+    const std::string call = "\xD0\x9F\xD0\xBE\xD0\xB7\xD0\xB2\xD0\xBE\xD0\xBD\xD0\xB8"
+                             "\xD1\x82\xD1\x8C"; // Позвонить
+    {
+        auto store = mine->MakeStore();
+        AddReminder(*store, 7200, "???? ???????? ????");
+        AddTask(*store, 9000, "?????????");
+        AddReminder(*store, 7300, "plain");
+    }
+    ASSERT_TRUE(mine->Encrypted()->SetScriptText(
+        {CScriptTexts::Kind::Reminder, 7200, "???? ???????? ????", birthday}));
+    ASSERT_TRUE(
+        mine->Encrypted()->SetScriptText({CScriptTexts::Kind::Task, 9000, "?????????", call}));
+    // Texts whose record is gone are dropped when the diary is written.
+    ASSERT_TRUE(mine->Encrypted()->SetScriptText(
+        {CScriptTexts::Kind::Reminder, 7200, "other field", call}));
+    ASSERT_TRUE(mine->Encrypted()->CommitReported());
+
+    const auto texts = [](CDiarySession& session) {
+        std::vector<ReminderRecord> reminders;
+        std::vector<PlannerRecord> tasks;
+        auto store = session.MakeStore();
+        EXPECT_TRUE(store->ReadAllReminders(reminders) && store->ReadAllPlannerTasks(tasks));
+        const std::string part = session.Encrypted()->ScriptTexts().value_or("");
+        std::string out;
+        for (const ReminderRecord& r : reminders)
+            out += CScriptTexts::Find(part, r) + '|';
+        for (const PlannerRecord& t : tasks)
+            out += CScriptTexts::Find(part, t) + '|';
+        return out;
+    };
+    const std::string expected = birthday + "||" + call + '|';
+    EXPECT_EQ(texts(*mine), expected);
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(texts(*mine), expected);
+    EXPECT_EQ(CScriptTexts::Decode(*mine->Encrypted()->ScriptTexts())->size(), 2u);
+
+    ASSERT_TRUE(mine->ChangePassword(Passphrase("new password")));
+    mine = std::make_unique<CDiarySession>(CDiaryName(Diary("mine.dayloom")));
+    ASSERT_TRUE(mine->Encrypted()->Unlock("new password").ok());
+    EXPECT_EQ(texts(*mine), expected);
+
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    other = Open("other.dayloom");
+    EXPECT_EQ(texts(*other), expected);
+}
+
 TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
 {
     Build("travel.ilm", "secret",
@@ -192,9 +473,7 @@ TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
     plan.entries[1].target = 2;
     plan.entries[1].entry.time = 300;
     plan.entries[1].entry.text = "{\\rtf1 dusk, moved}";
-    EXPECT_EQ(CDiaryMerge::PreviewText(plan),
-              "Nothing will be added: this diary already holds everything the other copy holds. "
-              "1 entry will be replaced by a newer version. 1 entry will be deleted.");
+    EXPECT_EQ(Counts(plan), "~1 -1");
     DiaryParts merged;
     ASSERT_TRUE(CDiaryMerge::Apply(Parts("travel.ilm"), plan, "secret", merged));
     for (size_t i = 0; i < 4; ++i)

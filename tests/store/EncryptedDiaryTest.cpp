@@ -5,6 +5,7 @@
 #include "StoreTestSupport.h"
 #include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
+#include "store/ScriptTexts.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -263,6 +264,51 @@ TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
         Reseal(forged, header);
         EXPECT_EQ(StatusOf(forged, Passphrase(utf8, std::nullopt)), EncryptedStatus::Damaged)
             << entry << ' ' << kind;
+    }
+}
+
+TEST_F(EncryptedDiary, LaterPartsAreCarriedAndUnsoundOnesAreDamage)
+{
+    // The texts in any script, byte for byte; the same checks hold for them.
+    const std::string text = std::string("\x01\x02\x04\0\x10\x0E\0\0\0\0\0\0??", 14) +
+                             "\xD0\x94\xD0\xB0"; // "Да" at 3600, stored "??"
+    for (const auto& [texts, sound] :
+         {std::pair{text, true}, std::pair{text.substr(0, 17), false},
+          std::pair{text.substr(0, 14) + "\xC0\x94\xD0\xB0", false},
+          std::pair{text.substr(0, 12) + std::string("?\0", 2) + text.substr(14), false}}) {
+        DiaryParts parts = SampleParts();
+        parts.scriptTexts = texts;
+        Write(parts);
+        CEncryptedDiaryFile file(Path());
+        EXPECT_EQ(file.Open(kPassword).status,
+                  sound ? EncryptedStatus::Ok : EncryptedStatus::Damaged)
+            << texts.size();
+        if (sound)
+            EXPECT_EQ(CScriptTexts::Decode(*file.Parts().scriptTexts)->at(0).utf8,
+                      "\xD0\x94\xD0\xB0");
+    }
+
+    std::string deletion(96, '\0');
+    deletion[0] = 1;
+    std::string edit = deletion;
+    edit[0] = 2;
+    edit[64] = 'x';
+    for (const auto& [history, sound] :
+         {std::pair{std::string(), true}, std::pair{deletion + edit, true},
+          std::pair{deletion.substr(1), false}, std::pair{"\x03" + deletion.substr(1), false},
+          std::pair{deletion.substr(0, 7) + "\x01" + deletion.substr(8), false},
+          std::pair{deletion.substr(0, 64) + "x" + deletion.substr(65), false}}) {
+        DiaryParts parts = SampleParts();
+        parts.history = history;
+        Write(parts);
+        CEncryptedDiaryFile file(Path());
+        const EncryptedResult opened = file.Open(kPassword);
+        EXPECT_EQ(opened.status, sound ? EncryptedStatus::Ok : EncryptedStatus::Damaged)
+            << history.size();
+        if (sound) {
+            EXPECT_EQ(file.Parts(), parts);
+            EXPECT_TRUE(file.OtherParts().empty());
+        }
     }
 }
 
