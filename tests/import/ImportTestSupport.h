@@ -6,6 +6,7 @@
 
 #include "rtf/Rtf.h"
 #include "store/TimeText.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QFile>
 #include <QString>
