@@ -3,7 +3,6 @@
 // headers. A commit's failing steps are in the one file writer's table.
 
 #include "StoreTestSupport.h"
-#include "store/AtomicFile.h"
 #include "store/EncryptedDiaryFile.h"
 
 #include <atomic>
@@ -146,7 +145,6 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeAndNoPlaintext)
     for (const std::string plain :
          {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
         EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
-    EXPECT_FALSE(Exists(CAtomicFile::TempPathFor(Path())));
 
     EXPECT_EQ(CEncryptedDiaryFile(Diary("absent.dayloom")).Open(kPassword).cause,
               FileErrorCause::FileNotFound);
