@@ -30,6 +30,7 @@
 #include <memory>
 
 using namespace importtest;
+using widgettest::LastMessage;
 
 namespace {
 
@@ -71,8 +72,7 @@ class ForeignImporterTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
+        widgettest::PinTimeZone("Europe/Berlin");
         ASSERT_TRUE(m_dir.isValid());
     }
 
@@ -131,11 +131,6 @@ protected:
             EXPECT_STREQ(store->entry.password, m_host.session->Password().c_str());
         }
         return entries;
-    }
-
-    static QString LastMessage()
-    {
-        return CMessageBox::History().empty() ? QString() : CMessageBox::History().back().text;
     }
 
     QTemporaryDir m_dir;

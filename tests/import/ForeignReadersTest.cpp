@@ -25,8 +25,7 @@ class ForeignReadersTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
+        widgettest::PinTimeZone("Europe/Berlin");
         ASSERT_TRUE(m_dir.isValid());
     }
 

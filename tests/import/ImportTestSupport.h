@@ -7,6 +7,7 @@
 #include "rtf/Rtf.h"
 #include "rtf/RtfPicture.h"
 #include "store/TimeText.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QFile>
 #include <QString>

@@ -5,13 +5,12 @@
 
 #include "import/Version1Importer.h"
 
+#include "ImportTestSupport.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
-#include "rtf/Rtf.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
-#include "store/TimeText.h"
 #include "store/Version1File.h"
 #include "tests/support/TestDiary.h"
 
@@ -23,17 +22,18 @@
 #include <memory>
 #include <unistd.h>
 
+using importtest::When;
+
 namespace {
 
 const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttbl{\\f0\\fswiss"
                           "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
 const std::string kTail = "\n\\par }";
 const auto V1 = Version1File;
-
-std::string When(int64_t time)
-{
-    return FormatTime("%Y-%m-%d %H:%M:%S", time);
-}
+const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
+                        "in the directory where you installed Dayloom v1.00).";
+const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
+                          "The password is case SeNsItIvE!";
 
 // The main window: Open/Create takes the next queued diary (empty:
 // cancelled) and unlocks it with `unlockWith`; the new-password flow says
@@ -60,10 +60,7 @@ public:
     std::optional<std::string> AskNewPassword() override
     {
         ++prompts;
-        CMessageBox::Show(nullptr,
-                          "You are creating a new diary and you must specify a password for it. "
-                          "The password is case SeNsItIvE!",
-                          CAppInfo::Title());
+        CMessageBox::Show(nullptr, kNewDiary, CAppInfo::Title());
         return password;
     }
     void ReloadDiary(bool hasEntries) override
@@ -86,18 +83,12 @@ public:
     size_t messagesBeforeReload = 0;
 };
 
-const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
-                        "in the directory where you installed Dayloom v1.00).";
-const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
-                          "The password is case SeNsItIvE!";
-
 class Version1ImportTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
+        widgettest::PinTimeZone("Europe/Berlin");
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
     }
 

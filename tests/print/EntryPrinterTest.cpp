@@ -58,6 +58,14 @@ QString Text(const QString& pdf, int page = 0)
     return Poppler("pdftotext", {"-raw", pdf}, page);
 }
 
+unsigned ModeOf(const QString& path)
+{
+    struct stat status
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
+}
+
 QString Info(const QString& pdf, const QString& field)
 {
     const QRegularExpression line("^" + field + ":\\s*(.*)$", QRegularExpression::MultilineOption);
@@ -261,11 +269,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     EXPECT_TRUE(Text(Pdf("all-004.pdf")).contains("Fourth day."));
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Pages"), "1");
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Title"), "Dayloom");
-    struct stat status
-    {
-    };
-    ASSERT_EQ(stat(QFile::encodeName(Pdf("all-004.pdf")).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(ModeOf(Pdf("all-004.pdf")), 0600u);
 }
 
 TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
@@ -298,11 +302,7 @@ TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CEntryPrinter::PrintCurrentEntry(nullptr, diary, 0);
     EXPECT_TRUE(Text(Pdf("entry.pdf")).contains("First day."));
-    struct stat status
-    {
-    };
-    ASSERT_EQ(stat(QFile::encodeName(Pdf("entry.pdf")).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(ModeOf(Pdf("entry.pdf")), 0600u);
 }
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
@@ -382,10 +382,6 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
     EXPECT_FALSE(QFile::exists(Pdf("damaged.pdf")));
 }
 
-} // namespace
-
-namespace {
-
 // The images of a PDF as pdfimages lists them: width x height, and the
 // pixels per inch they are printed at.
 QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
@@ -404,8 +400,6 @@ QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
     }
     return sizes;
 }
-
-} // namespace
 
 TEST_F(EntryPrinterTest, PicturesArePrintedAtMostAsWideAsTheTextAndOthersAsAPlaceholder)
 {
@@ -435,3 +429,5 @@ TEST_F(EntryPrinterTest, PicturesArePrintedAtMostAsWideAsTheTextAndOthersAsAPlac
     const QString text = Text(Pdf("picture.pdf"));
     EXPECT_TRUE(text.simplified().contains("and [picture] kept.")) << text.toStdString();
 }
+
+} // namespace

@@ -11,50 +11,31 @@
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace {
-TEST(RatingLabelsTest, EachKeyLandsAtItsOwnScaleAndValue)
+// The defaults themselves are pinned where they are shown (the print legend).
+TEST(RatingLabelsTest, EachKeyLandsAtItsOwnValueAnEmptyOneStaysEmptyStrayValuesShowAsNumbers)
 {
     // A distinct text per key shows any mix-up of keys, scales or indexes.
-    for (const RatingLabelKey& key : RatingLabelKeys()) {
-        CSettings::WriteProfileString(QString::fromLatin1(key.key),
-                                      QStringLiteral("custom ") + QString::fromLatin1(key.key));
-    }
-    const RatingLabels labels = LoadRatingLabels();
-    for (const RatingLabelKey& key : RatingLabelKeys()) {
-        EXPECT_EQ(LabelFor(labels, key.scale, key.value),
-                  QStringLiteral("custom ") + QString::fromLatin1(key.key));
-    }
-}
-
-TEST(RatingLabelsTest, EmptyLabelStaysEmptyOthersKeepDefaultsAndStrayValuesShowAsNumbers)
-{
-    CSettings::WriteProfileString(QStringLiteral("MoodPThree"), QString());
-    CSettings::WriteProfileString(QStringLiteral("DreamZero"), QStringLiteral("Träumerei, 夢"));
-    const RatingLabels labels = LoadRatingLabels();
-    const struct
-    {
-        RatingScale scale;
-        int value;
-        QString label;
-    } cases[] = {
-        {RatingScale::Mood, 3, ""},
-        {RatingScale::Dream, 0, QStringLiteral("Träumerei, 夢")},
-        // Mood 0 shares the default text but is a key of its own.
-        {RatingScale::Mood, 0, "Neutral"},
-        {RatingScale::Mood, 2, "Very Good"},
-        // Values a damaged diary may hold, outside their scale.
-        {RatingScale::Mood, 4, "4"},
-        {RatingScale::Mood, -4, "-4"},
-        {RatingScale::Fatigue, 1, "1"},
-        {RatingScale::Shape, 1, "1"},
-        {RatingScale::Dream, -3, "-3"},
-        {RatingScale::Dream, INT_MIN, QString::number(INT_MIN)},
-        {RatingScale::Shape, INT_MAX, QString::number(INT_MAX)},
+    const auto label = [](const QString& key) {
+        return key == "MoodPThree" ? QString() : QStringLiteral("Träumerei, 夢 ") + key;
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LabelFor(labels, c.scale, c.value), c.label) << c.value;
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        CSettings::WriteProfileString(key.key, label(key.key));
+    }
+    const RatingLabels labels = LoadRatingLabels();
+    for (const RatingLabelKey& key : RatingLabelKeys()) {
+        EXPECT_EQ(LabelFor(labels, key.scale, key.value), label(key.key)) << key.key;
+    }
+    // Values a damaged diary may hold, outside their scale.
+    const std::tuple<RatingScale, int> stray[] = {
+        {RatingScale::Mood, 4},       {RatingScale::Mood, -4},  {RatingScale::Fatigue, 1},
+        {RatingScale::Shape, 1},      {RatingScale::Dream, -3}, {RatingScale::Dream, INT_MIN},
+        {RatingScale::Shape, INT_MAX}};
+    for (const auto& [scale, value] : stray) {
+        EXPECT_EQ(LabelFor(labels, scale, value), QString::number(value));
     }
 }
 

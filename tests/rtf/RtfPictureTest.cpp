@@ -14,7 +14,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextImageFormat>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -80,11 +79,6 @@ std::string EntryWith(const RtfPicture& picture)
     return DocumentToRtf(document);
 }
 
-bool IsSevenBitWithoutZero(const std::string& rtf)
-{
-    return std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c != 0 && c < 0x80; });
-}
-
 // Reads, checks the plain text agrees with the document, writes, and checks
 // the written RTF reads back to the same bytes.
 std::string ReadAndWrite(std::string_view rtf, QString* text = nullptr)
@@ -93,7 +87,7 @@ std::string ReadAndWrite(std::string_view rtf, QString* text = nullptr)
     RtfToDocument(rtf, document);
     EXPECT_EQ(RtfToPlainText(rtf), document.toPlainText());
     const std::string written = DocumentToRtf(document);
-    EXPECT_TRUE(IsSevenBitWithoutZero(written));
+    EXPECT_TRUE(rtftest::IsSevenBitWithoutZero(written));
     QTextDocument again;
     RtfToDocument(written, again);
     EXPECT_EQ(DocumentToRtf(again), written);

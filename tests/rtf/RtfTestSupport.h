@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QString>
 #include <QTextDocument>
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -29,6 +30,12 @@ inline QString DocumentText(std::string_view rtf)
     QTextDocument document;
     RtfToDocument(rtf, document);
     return document.toPlainText();
+}
+
+// What every written entry must be: seven-bit bytes without a zero.
+inline bool IsSevenBitWithoutZero(const std::string& rtf)
+{
+    return std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c != 0 && c < 0x80; });
 }
 
 inline QString DataDir()

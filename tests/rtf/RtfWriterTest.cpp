@@ -6,7 +6,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -25,11 +24,6 @@ QTextCharFormat Format(const QString& family, double points)
     format.setFontFamilies({family});
     format.setFontPointSize(points);
     return format;
-}
-
-bool IsSevenBitWithoutZero(const std::string& rtf)
-{
-    return std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c != 0 && c < 0x80; });
 }
 
 // What the editor can change about a stretch of text.
@@ -109,7 +103,7 @@ TEST(RtfWriter, EscapesEverythingOutsideSevenBitAscii)
                          QChar(0xFFFC) + "end";
     cursor.insertText(text);
     const std::string rtf = DocumentToRtf(*document);
-    EXPECT_TRUE(IsSevenBitWithoutZero(rtf));
+    EXPECT_TRUE(rtftest::IsSevenBitWithoutZero(rtf));
     EXPECT_NE(rtf.find("\\u1046?\\u8364?\\~\\line -\\u-10179?\\u-8704?end"), std::string::npos)
         << rtf;
     EXPECT_EQ(rtftest::DocumentText(rtf), QString::fromUtf16(u"\u0416\u20AC \n-") +
@@ -185,7 +179,7 @@ TEST(RtfWriter, RoundTripKeepsEveryEditorFormatAndIsByteStable)
     EXPECT_EQ(copy.findBlockByNumber(2).charFormat().fontPointSize(), 30.0);
 
     EXPECT_EQ(DocumentToRtf(copy), first);
-    EXPECT_TRUE(IsSevenBitWithoutZero(first));
+    EXPECT_TRUE(rtftest::IsSevenBitWithoutZero(first));
 }
 
 TEST(RtfWriter, DefaultFontAndEmptyDocument)

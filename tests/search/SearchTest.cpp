@@ -1,17 +1,21 @@
 // The search over a small diary on disk, the remembered texts following the
-// diary's changes, the matcher against Qt's own case-insensitive find, and
-// a newer search superseding an older one.
+// diary's changes, the matcher against Qt's own case-insensitive find, a
+// newer search superseding an older one, and the tags with their counts.
 #include "../support/TestDiary.h"
+#include "rtf/EntryTags.h"
 #include "rtf/Rtf.h"
 #include "search/EntryTextCache.h"
 #include "search/EntryTextLoader.h"
 #include "search/SearchEngine.h"
 #include "search/SearchWorker.h"
+#include "search/TagCounts.h"
+#include "search/TagWorker.h"
 #include "search/TextMatcher.h"
 #include "store/DiarySession.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -203,24 +207,28 @@ TEST(TextMatcherTest, AgreesWithQtCaseInsensitiveFind)
 {
     // Short strings over an alphabet of case pairs, letters sharing a low
     // byte (ä U+00E4, and U+04E4) and the µ that folds outside Latin-1.
-    const QString alphabet = QStringLiteral("aAbBäÄ\u04E4\u04E5µμ ß");
-    uint32_t seed = 12345;
-    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
-    auto word = [&](int length) {
-        QString s;
-        for (int i = 0; i < length; ++i)
-            s += alphabet[qsizetype(next() % alphabet.size())];
-        return s;
-    };
-    for (int round = 0; round < 4000; ++round) {
-        const QString text = word(int(next() % 60));
-        const QString needle = word(1 + int(next() % 4));
-        const CTextMatcher matcher(needle);
-        const qsizetype expected = text.indexOf(needle, 0, Qt::CaseInsensitive);
-        ASSERT_EQ(matcher.IndexIn(QStringView(text)), expected) << qPrintable(text + "|" + needle);
-        const QByteArray latin1 = text.toLatin1();
-        if (QString::fromLatin1(latin1) == text) {
-            ASSERT_EQ(matcher.IndexIn(QLatin1String(latin1)), expected) << qPrintable(text);
+    // Latin-1 texts alone also take the Latin-1 search.
+    for (const QString& alphabet :
+         {QStringLiteral("aAbBäÄ\u04E4\u04E5µμ ß"), QStringLiteral("aAäÄµ ß")}) {
+        uint32_t seed = 12345;
+        auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+        auto word = [&](int length) {
+            QString s;
+            for (int i = 0; i < length; ++i)
+                s += alphabet[qsizetype(next() % alphabet.size())];
+            return s;
+        };
+        for (int round = 0; round < 4000; ++round) {
+            const QString text = word(int(next() % 60));
+            const QString needle = word(1 + int(next() % 4));
+            const CTextMatcher matcher(needle);
+            const qsizetype expected = text.indexOf(needle, 0, Qt::CaseInsensitive);
+            ASSERT_EQ(matcher.IndexIn(QStringView(text)), expected)
+                << qPrintable(text + "|" + needle);
+            const QByteArray latin1 = text.toLatin1();
+            if (QString::fromLatin1(latin1) == text) {
+                ASSERT_EQ(matcher.IndexIn(QLatin1String(latin1)), expected) << qPrintable(text);
+            }
         }
     }
 }
@@ -264,6 +272,39 @@ TEST(SearchWorkerTest, ANewerSearchSupersedesAnOlderOne)
     ASSERT_EQ(finished.size(), 2);
     EXPECT_EQ(finished[1][0].value<quint64>(), newest);
     EXPECT_TRUE(delivered.empty());
+}
+
+TEST(TagSearchTest, CountsFollowSaveEditAndDeleteAndTheFilterFindsTheTaggedEntries)
+{
+    CEntryTextCache cache;
+    cache.Append(Header(10, 0), u"#Walk by the lake, #walk again, #rain");
+    cache.Append(Header(20, 100), u"Дождь #дождь and a #walk #Sun\uFFFC");
+    cache.Append(Header(30, 200), u"no tags, C# and #2024 and https://x.org/#walk");
+    cache.FinishFill();
+    EXPECT_EQ(CountTags(cache.Snapshot()),
+              (std::vector<TagCount>{{"Walk", 2}, {"rain", 1}, {"Sun", 1}, {"дождь", 1}}));
+    const auto found = [&cache](const char16_t* tag, const QString& text = {}) {
+        return Indexes(SearchEntries(cache.Snapshot(), {.text = text, .tag = TagKey(tag)}));
+    };
+    EXPECT_EQ(found(u"WALK"), (std::vector<int>{0, 1}));
+    EXPECT_EQ(found(u"Дождь"), (std::vector<int>{1}));
+    EXPECT_EQ(found(u"walk", "lake"), (std::vector<int>{0}));
+    EXPECT_EQ(found(u"wal"), (std::vector<int>{}));
+
+    cache.Insert(3, Header(40, 300), u"#rain #rain #sun");     // saved
+    cache.Replace(0, Header(10, 0), u"Nothing to walk about"); // edited
+    cache.Remove(1);                                           // deleted
+    EXPECT_EQ(CountTags(cache.Snapshot()), (std::vector<TagCount>{{"rain", 1}, {"sun", 1}}));
+    EXPECT_EQ(found(u"walk"), (std::vector<int>{}));
+
+    CTagWorker worker;
+    std::vector<std::vector<TagCount>> delivered;
+    QObject::connect(
+        &worker, &CTagWorker::Counted,
+        [&delivered](const std::vector<TagCount>& tags) { delivered.push_back(tags); });
+    worker.Start(cache.Snapshot());
+    ASSERT_TRUE(QTest::qWaitFor([&delivered] { return !delivered.empty(); }));
+    EXPECT_EQ(delivered[0], (std::vector<TagCount>{{"rain", 1}, {"sun", 1}}));
 }
 
 } // namespace

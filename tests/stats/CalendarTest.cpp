@@ -141,6 +141,7 @@ TEST(YearGrid, DaysTakeTheirLatestEntry)
     EXPECT_EQ(months[0].counts[0], 3);
     EXPECT_DOUBLE_EQ(months[0].averages[0], (-2 + 1 + 2) / 3.0);
     EXPECT_DOUBLE_EQ(months[0].averages[2], (-3 - 1 + 0) / 3.0);
+    EXPECT_DOUBLE_EQ(months[0].averages[3], (-2 + 1 + 2) / 3.0);
     EXPECT_EQ(months[1].counts[0], 1);
     EXPECT_EQ(months[3].counts, (std::array{0, 0, 0, 1}));
     EXPECT_EQ(months[4].counts, (std::array{0, 0, 0, 0}));

@@ -1,8 +1,10 @@
 // The one file writer, tested once: every writer of a whole file (the store's
 // rewrite, the encrypted commit, the editor's draft, and the unique-named
-// writes of exports, backups and pictures) fails or dies at each of its file
-// steps in turn. A failure names the cause and the file, leaves the old file
-// byte for byte and no temporary file; a crash leaves the old or the new file.
+// writes of exports, backups and pictures) makes a new file the owner's
+// alone, keeps the mode of a file it replaces, and fails or dies at each of
+// its file steps in turn. A failure names the cause and the file, leaves the
+// old file byte for byte and no temporary file; a crash leaves the old or the
+// new file.
 
 #include "store/AtomicFile.h"
 
@@ -92,8 +94,11 @@ TEST_F(AtomicFileTest, EveryWriterFailsOrDiesAtEveryStepLeavingTheOldFile)
                     names += file.path().filename().string() + ' ';
             return names;
         };
+        ::umask(022);
         ASSERT_TRUE(writer.write(target, "old").ok());
-        ::chmod(target.c_str(), 0640); // the user's mode: a rewrite keeps it
+        EXPECT_EQ(std::filesystem::status(target).permissions(),
+                  std::filesystem::perms(0600)); // a new file: the owner's alone
+        ::chmod(target.c_str(), 0640);           // the user's mode: a rewrite keeps it
 
         // The steps of a good write, in order: the temporary file is flushed
         // before it is renamed, the folder after.
@@ -115,6 +120,10 @@ TEST_F(AtomicFileTest, EveryWriterFailsOrDiesAtEveryStepLeavingTheOldFile)
         EXPECT_EQ(rename->second, target);
         EXPECT_EQ(std::prev(rename)->first, FileOp::Flush);
         EXPECT_EQ(steps.back(), std::pair(FileOp::Flush, Dir()));
+        // More than the writer buffers, after what it buffered (a header).
+        const std::string large(3 << 19, 'L');
+        ASSERT_TRUE(writer.write(target, large).ok());
+        EXPECT_TRUE(writer.read(target) == large) << "a large text comes back whole";
 
         // Each step but the folder flush fails in turn, then kills the writer.
         for (size_t k = 0; k + 1 < steps.size(); ++k) {

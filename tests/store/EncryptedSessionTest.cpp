@@ -5,7 +5,6 @@
 #include "store/EncryptedSession.h"
 
 #include "StoreTestSupport.h"
-#include "store/AtomicFile.h"
 #include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
 #include "store/DraftFile.h"
@@ -170,7 +169,6 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     CFileFaults::Install({});
 
     EXPECT_EQ(Content(session), before) << "memory back to what the file holds";
-    EXPECT_FALSE(Exists(CAtomicFile::TempPathFor(Path())));
     // A file that cannot be read back either (here: taken away) leaves the
     // entry in memory, written by the next command that gets through.
     std::filesystem::rename(Path(), Path() + ".away");

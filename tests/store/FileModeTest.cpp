@@ -1,10 +1,15 @@
 // Diary files are the owner's alone whatever the umask, a rewrite keeps the
 // mode of the file it replaces, and the password change's marker is the
 // owner's alone (the temporary files' modes are in the file writer's table).
+// The start-up hardening, in a child process (it cannot be undone): after it
+// the process is not dumpable and may write no core file.
 
 #include "StoreTestSupport.h"
+#include "store/ProcessHardening.h"
 
 #include <map>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace storetest;
@@ -69,6 +74,21 @@ TEST_F(FileMode, OwnerOnlyWhateverTheUmaskAndRewritesKeepTheMode)
             EXPECT_EQ(RunRewrites(mask), expected) << "umask " << mask << " kept " << kept;
         }
     }
+}
+
+TEST(ProcessHardening, NoCoreFileAndNotDumpable)
+{
+    ASSERT_EQ(::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0), 1) << "a test process starts dumpable";
+    EXPECT_EQ(InChild([] {
+                  if (!CProcessHardening::Apply())
+                      return 1;
+                  rlimit core{};
+                  ::getrlimit(RLIMIT_CORE, &core);
+                  if (core.rlim_cur != 0 || core.rlim_max != 0)
+                      return 2;
+                  return ::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0) == 0 ? 0 : 3;
+              }),
+              0);
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+// What is found at and beside a diary's name before it is opened: what a
+// crash left there (the program's own temporary files made before the
+// opening go; a newer one, a link, another diary's files and the files of a
+// committed password change stay), and what is refused before a password is
+// asked (a folder with a diary's name, an encrypted file whose header is not
+// sound, an index file that does not begin with an entry record; a new name,
+// an empty index and every sound diary pass).
+
+#include "StoreTestSupport.h"
+#include "store/DiaryFileCheck.h"
+#include "store/EncryptedDiaryFile.h"
+#include "store/StaleTemporaryFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace storetest;
+
+namespace {
+
+using DiaryFolder = StoreTest;
+
+void SetModified(const std::string& path, int64_t time)
+{
+    const timespec times[2] = {{time, 0}, {time, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+TEST_F(DiaryFolder, LeftoversMadeBeforeTheOpeningGoOthersStay)
+{
+    constexpr int64_t kNow = 2000000000;
+    const std::vector<std::string> own = {Diary() + ".tmp", Sibling('d') + ".tmp",
+                                          Sibling('r') + ".tmp", Sibling('p') + ".tmp",
+                                          Diary() + ".draft.tmp"};
+    for (const std::string& path : own) {
+        WriteFileBytes(path, "half written");
+        SetModified(path, kNow - 1);
+    }
+    const std::vector<std::string> others = {Diary("other.ilm.tmp"), Diary("travel.ilm.bak"),
+                                             Diary() + ".draft"};
+    for (const std::string& path : others) {
+        WriteFileBytes(path, "keep");
+        SetModified(path, kNow - 1);
+    }
+
+    // A committed password change is finished from its files on the next open.
+    WriteFileBytes(Marker(), "");
+    EXPECT_TRUE(RemoveStaleTemporaryFiles(CDiaryName(Diary()), kNow).empty());
+    std::filesystem::remove(Marker());
+
+    // One being written right now stays.
+    SetModified(own[1], kNow);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(CDiaryName(Diary()), kNow),
+              (std::vector<std::string>{own[0], own[2], own[3], own[4]}));
+    EXPECT_TRUE(Exists(own[1]));
+    for (const std::string& path : others)
+        EXPECT_EQ(ReadFileBytes(path), "keep");
+
+    // A link in a temporary file's place is not followed, nor removed.
+    std::filesystem::create_symlink(others[0], Diary("vault.dayloom.tmp"));
+    SetModified(Diary("vault.dayloom.tmp"), kNow - 1);
+    WriteFileBytes(Diary("vault.dayloom.draft.tmp"), "sealed draft");
+    SetModified(Diary("vault.dayloom.draft.tmp"), kNow - 1);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(CDiaryName(Diary("vault.dayloom")), kNow),
+              std::vector<std::string>{Diary("vault.dayloom.draft.tmp")});
+    EXPECT_TRUE(std::filesystem::is_symlink(Diary("vault.dayloom.tmp")));
+    EXPECT_EQ(ReadFileBytes(others[0]), "keep");
+}
+
+TEST_F(DiaryFolder, FoldersJunkAndCutFilesAreNamedSoundDiariesPass)
+{
+    const auto problem = [this](const std::string& name) {
+        return DiaryFileProblem(CDiaryName(Diary(name)));
+    };
+    EXPECT_EQ(problem("new.ilm"), "");
+    EXPECT_EQ(problem("new.dayloom"), "");
+    WriteFileBytes(Diary("empty.ilm"), "");
+    EXPECT_EQ(problem("empty.ilm"), "") << "an empty index is a new diary";
+    Save("first", 1000);
+    EXPECT_EQ(problem("travel.ilm"), "");
+
+    for (const char* name : {"x.ilm", "x.dayloom"}) {
+        std::filesystem::create_directory(Diary(name));
+        EXPECT_EQ(problem(name),
+                  std::string(name) + " is a folder, not a diary. Nothing was opened.");
+    }
+
+    const std::string junk = " is not a Dayloom diary, or it is damaged. Nothing was opened.";
+    WriteFileBytes(Diary("short.ilm"), "hello");
+    WriteFileBytes(Diary("text.ilm"), std::string(100, 'j'));
+    // Zeros read as an entry without a password, whose text would lie
+    // beyond the end of its data file.
+    WriteFileBytes(Diary("zeros.ilm"), std::string(64, '\0') + U32(0) + U32(10));
+    WriteFileBytes(Diary("zeros.dlm"), "short");
+    for (const char* name : {"short.ilm", "text.ilm", "zeros.ilm"})
+        EXPECT_EQ(problem(name), "The file " + std::string(name) + junk);
+
+    CEncryptedDiaryFile vault(Diary("vault.dayloom"));
+    ASSERT_TRUE(vault.Create("password", KdfParams::Cheapest()).ok());
+    ASSERT_TRUE(vault.Commit().ok());
+    EXPECT_EQ(problem("vault.dayloom"), "");
+    const std::string sealed = ReadFileBytes(Diary("vault.dayloom"));
+    const std::string damaged = " is damaged or was altered. Nothing was opened.";
+    for (const std::string& bytes :
+         {std::string(), std::string(400, 'j'), sealed.substr(0, sealed.size() - 1)}) {
+        WriteFileBytes(Diary("bad.dayloom"), bytes);
+        EXPECT_EQ(problem("bad.dayloom"), "The diary file bad.dayloom" + damaged) << bytes.size();
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
