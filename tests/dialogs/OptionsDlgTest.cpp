@@ -53,9 +53,12 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
                   for (const RatingLabelKey& key : RatingLabelKeys()) {
                       EXPECT_EQ(Box(dialog, key.key)->text(), key.defaultText) << key.key;
                   }
-                  EXPECT_FALSE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
-                  EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "5");
-                  EXPECT_TRUE(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked());
+                  EXPECT_EQ(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked(),
+                            CSettings::kOpenLastDiary.defaultValue == 1);
+                  EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(),
+                            QString::number(CSettings::kStartAlarmBefore.defaultValue));
+                  EXPECT_EQ(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked(),
+                            CSettings::kNotifyReminders.defaultValue == 1);
                   Click(dialog, "save");
               }),
               QDialog::Accepted);
@@ -67,10 +70,14 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll25Values)
     }
     expected.sort();
     EXPECT_EQ(WrittenKeys(), expected);
-    EXPECT_EQ(CSettings::GetProfileString("ShapeMThree", "absent"), "Very Sick");
-    EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 0);
-    EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
-    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 1);
+    // What was shown is what is written.
+    for (const IntSetting& s : {CSettings::kOpenLastDiary, CSettings::kStartAlarmBefore,
+                                CSettings::kNotifyReminders, CSettings::kCheckSpelling}) {
+        EXPECT_EQ(CSettings::GetProfileInt(s.key, -1), s.defaultValue) << s.key;
+    }
+    for (const TextSetting& s : CSettings::kRatingLabels) {
+        EXPECT_EQ(CSettings::GetProfileString(s.key, "absent"), s.defaultValue) << s.key;
+    }
 }
 
 TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
