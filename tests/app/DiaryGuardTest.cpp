@@ -7,11 +7,8 @@
 #include "rtf/Rtf.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryAndRaisesTheFirst)
 {
@@ -40,22 +37,6 @@ TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryAndRaisesTheFirst)
     AnswerPrompt("Secret1");
     second.OnOpenCreateDiary();
     EXPECT_NE(second.Session(), nullptr);
-}
-
-TEST_F(MainWindowTest, AReservationLeftByAProgramThatDiedIsTakenOver)
-{
-    const QString lock = CDiaryReservation::LockPathFor(MakeSampleDiary());
-    const pid_t child = fork();
-    if (child == 0) {
-        QDir().mkpath(QFileInfo(lock).absolutePath());
-        QLockFile held(lock);
-        _exit(held.tryLock(0) ? 0 : 1); // ends without unlocking
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFileInfo::exists(lock));
-    EXPECT_NE(OpenSample().Session(), nullptr);
 }
 
 TEST_F(MainWindowTest, ALockFileBesideTheDiaryNamingAnotherComputerDoesNotBlockIt)

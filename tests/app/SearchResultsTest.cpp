@@ -153,10 +153,17 @@ TEST_F(SearchResultsTest, WindowShortcutsWorkFromTheSearchFieldWhichKeepsItsEdit
     });
     QTest::keyClick(SearchField(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(editor, "Edit Entry - Dayloom v2.21");
-    // Ctrl+A and Backspace still edit the field.
+    // Ctrl+A, Backspace and Delete (on the list: delete the entry) still
+    // edit the field.
     SearchField()->setFocus();
     QTest::keyClicks(SearchField(), "rain");
     QTest::keyClick(SearchField(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(SearchField(), Qt::Key_Backspace);
     EXPECT_EQ(SearchField()->text(), "");
+    CMessageBox::ClearHistory();
+    QTest::keyClicks(SearchField(), "Rain");
+    SearchField()->setCursorPosition(0);
+    QTest::keyClick(SearchField(), Qt::Key_Delete);
+    EXPECT_EQ(SearchField()->text(), "ain");
+    EXPECT_TRUE(CMessageBox::History().empty());
 }

@@ -9,7 +9,6 @@
 
 #include <QFontMetrics>
 #include <QScreen>
-#include <QSet>
 #include <QSettings>
 
 class StartupTest : public MainWindowTest
@@ -150,7 +149,7 @@ TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
     EXPECT_EQ(CSettings::GetProfileInt("bShowWeight", 1), 0);
 }
 
-TEST_F(StartupTest, KeysHelpItemsAndScreenReaderNames)
+TEST_F(StartupTest, KeysAndScreenReaderNames)
 {
     CDayloomDlg& window = ActiveWindow();
     EXPECT_FALSE(Part<QAbstractButton>(window, "Go to first")->icon().isNull());
@@ -161,32 +160,15 @@ TEST_F(StartupTest, KeysHelpItemsAndScreenReaderNames)
                 << button->objectName().toStdString();
         }
     }
-    // Each item of a menu has a letter of its own: two sharing one make the
-    // letter move between them instead of choosing.
-    for (QMenu* menu : window.findChildren<QMenu*>()) {
-        QSet<QChar> letters;
-        for (QAction* action : menu->actions()) {
-            const QString text = action->text();
-            const qsizetype at = text.indexOf(QLatin1Char('&'));
-            if (at >= 0 && at + 1 < text.size()) {
-                EXPECT_FALSE(letters.contains(text[at + 1].toLower())) << text.toStdString();
-                letters.insert(text[at + 1].toLower());
-            }
-        }
-    }
     // F3 and F4 reach their commands, which need a diary first.
     QTest::keyClick(&window, Qt::Key_F3);
     QTest::keyClick(&window, Qt::Key_F4);
     EXPECT_EQ(Shown(),
               (QStringList{ByTitle("You must open or create a diary to use the reminder!"),
                            ByTitle("You must open or create a diary to use the planners!")}));
-    // Esc does not end the program; the help items open their pages.
+    // Esc does not end the program.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
-    ActionOf(window, "Help on main window")->trigger();
-    ActionOf(window, "Contents\tF1")->trigger();
-    EXPECT_EQ(CHelp::Requests(),
-              (std::vector<int>{65540, static_cast<int>(HelpContext::Contents)}));
 }
 
 TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)

@@ -3,6 +3,8 @@
 // finding the entry in the diary files afterwards.
 #include "dialogs/NewEntryDlg.h"
 
+#include "dialogs/NewEntryDlgDraft.h"
+#include "dialogs/SecurityDlg.h"
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/ColorDialog.h"
@@ -13,6 +15,7 @@
 #include "rtf/RtfPicture.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
+#include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
 #include "store/KeyDerivation.h"
@@ -30,6 +33,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -129,41 +133,37 @@ bool SameFace(const QLabel* face, int mood)
 
 TEST_F(NewEntryDlgTest, OpensAtTheMomentWithNeutralRatingsThatStopAtTheirEnds)
 {
-    const struct
-    {
-        const char* name;
-        const char* neutral;
-        int lowest, highest;
-        const char *lowestLabel, *highestLabel;
-    } scales[] = {{"mood", "Neutral", -3, 3, "Depressed", "Excellent"},
-                  {"fatigue", "Normal", -2, 0, "Exhausted", "Normal"},
-                  {"shape", "Healthy", -3, 0, "Very Sick", "Healthy"},
-                  {"dream", "Neutral", -2, 2, "Nightmare", "Fun"}};
+    // The labels are the settings' (their defaults are pinned with the keys).
+    const RatingLabels labels = LoadRatingLabels();
+    const std::pair<const char*, RatingScale> scales[] = {{"mood", RatingScale::Mood},
+                                                          {"fatigue", RatingScale::Fatigue},
+                                                          {"shape", RatingScale::Shape},
+                                                          {"dream", RatingScale::Dream}};
     Run([&](CNewEntryDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "New Entry - Dayloom v2.21");
         EXPECT_EQ(Child<QTimeEdit>(dialog, "time")->text(), "09:05:07");
         EXPECT_EQ(Child<QDateEdit>(dialog, "date")->text(), "Friday, March 15, 2024");
-        EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(), "12");
+        EXPECT_EQ(Child<QComboBox>(dialog, "fontSize")->currentText(),
+                  QString::number(CSettings::kFontSize.defaultValue));
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
         auto* face = Child<QLabel>(dialog, "face");
         ASSERT_FALSE(LoadFacePicture(-3).toImage() == LoadFacePicture(3).toImage());
         EXPECT_TRUE(SameFace(face, 0));
-        for (const auto& scale : scales) {
-            SCOPED_TRACE(scale.name);
-            const std::string name = scale.name;
-            auto* spin = Child<CRatingSpin>(dialog, (name + "Spin").c_str());
-            auto* label = Child<QLabel>(dialog, (name + "Label").c_str());
-            EXPECT_EQ(label->text(), scale.neutral);
-            Step(dialog, (name + "Spin").c_str(), 6);
-            EXPECT_EQ(spin->Value(), scale.highest);
-            EXPECT_EQ(label->text(), scale.highestLabel);
+        for (const auto& [name, scale] : scales) {
+            SCOPED_TRACE(name);
+            auto* spin = Child<CRatingSpin>(dialog, (std::string(name) + "Spin").c_str());
+            auto* label = Child<QLabel>(dialog, (std::string(name) + "Label").c_str());
+            EXPECT_EQ(label->text(), LabelFor(labels, scale, 0));
+            Step(dialog, (std::string(name) + "Spin").c_str(), 6);
+            EXPECT_EQ(spin->Value(), RatingHighest(scale));
+            EXPECT_EQ(label->text(), LabelFor(labels, scale, RatingHighest(scale)));
             // The arrow keys work too, and stop as well.
             spin->setFocus();
             for (int i = 0; i < 8; ++i) {
                 QTest::keyClick(spin, Qt::Key_Left);
             }
-            EXPECT_EQ(spin->Value(), scale.lowest);
-            EXPECT_EQ(label->text(), scale.lowestLabel);
+            EXPECT_EQ(spin->Value(), RatingLowest(scale));
+            EXPECT_EQ(label->text(), LabelFor(labels, scale, RatingLowest(scale)));
         }
         // The mood face follows: "face-3.bmp" now, "face3.bmp" at the top.
         EXPECT_TRUE(SameFace(face, -3));
@@ -185,19 +185,15 @@ TEST_F(NewEntryDlgTest, FormattingButtonsAndKeysActOnTheSelectionAndFollowTheCar
                 QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
             }
         };
-        // Bold on a partly bold word makes it all bold, then all plain.
+        // The button acts on the selection and shows it (the toggle rule
+        // itself is the text box's).
         QTest::keyClicks(edit, "hello world");
         selectFromStart(3);
         Click(dialog, "bold");
         EXPECT_EQ(BoldPerCharacter(edit, 0, 5), (std::vector<bool>{1, 1, 1, 0, 0}));
+        EXPECT_TRUE(bold->isChecked());
         selectFromStart(5);
         EXPECT_FALSE(bold->isChecked()); // mixed selection
-        Click(dialog, "bold");
-        EXPECT_EQ(BoldPerCharacter(edit, 0, 6), (std::vector<bool>{1, 1, 1, 1, 1, 0}));
-        EXPECT_TRUE(bold->isChecked());
-        Click(dialog, "bold");
-        EXPECT_EQ(BoldPerCharacter(edit, 0, 5), std::vector<bool>(5, false));
-        EXPECT_FALSE(bold->isChecked());
 
         // A cancelled colour dialog changes nothing; a chosen colour applies.
         const QColor before = edit->textColor();
@@ -802,3 +798,61 @@ TEST_F(NewEntryDlgTest, PicturesThatCannotBeReadOrAreTooLargeAreRefusedWithAMess
     });
     EXPECT_TRUE(ReadDiary().empty());
 }
+
+namespace {
+
+// A draft that outlived a password change (sealed under the earlier
+// password) is offered with a request for that password, as long as the
+// user wants to try, instead of being set aside.
+// Answers the password prompt with `typed`.
+void AnswerPrompt(const QString& typed)
+{
+    CModal::PushHandler([typed](QDialog& dialog) {
+        auto& prompt = dynamic_cast<CSecurityDlg&>(dialog);
+        QTest::keyClicks(prompt.PasswordField(), typed);
+        QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
+    });
+}
+
+TEST(DraftOffer, ADraftUnderAnEarlierPasswordOpensWithThatPassword)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("travel.ilm");
+    WriteDiary(path, {{LocalTime(2026, 12, 1, 9), Rtf("Saved.")}}, "oldpw");
+    CDiarySession session(NameOf(path));
+    ASSERT_TRUE(session.ReadFirstEntry() && session.Unlock("oldpw"));
+    EntryDraft draft;
+    draft.rtf = "{\\rtf1 unsaved words}";
+    const CDraftFile file(session.Name());
+    ASSERT_TRUE(file.Write(draft, *CDraftSealer::ForSession(session)).ok());
+    // A change the draft did not follow.
+    ASSERT_TRUE(session.MakeStore()->ChangePassword("newpw"));
+    ASSERT_TRUE(session.SetPassword(Passphrase("newpw")));
+
+    // A wrong password is said and asked again; the right one restores it.
+    CMessageBox::ClearHistory();
+    AnswerPrompt("wrongpw");
+    AnswerPrompt("oldpw");
+    const std::optional<EntryDraft> offered =
+        CNewEntryDlgDraft::Offer(nullptr, session, QStringLiteral("New Entry"));
+    ASSERT_TRUE(offered.has_value());
+    EXPECT_EQ(offered->rtf, draft.rtf);
+    ASSERT_EQ(CMessageBox::History().size(), 3u);
+    EXPECT_TRUE(CMessageBox::History()[0].text.startsWith(
+        "The unsaved draft was sealed under an earlier password of this diary."));
+    EXPECT_EQ(CMessageBox::History()[1].text,
+              "That password does not open the draft. Try another?");
+    EXPECT_TRUE(CMessageBox::History()[2].text.endsWith("was not saved. Restore it?"));
+    EXPECT_TRUE(CModal::Unanswered().empty());
+
+    // Setting it aside keeps it, under another name.
+    CMessageBox::ClearHistory();
+    CMessageBox::PushChoice(1);
+    EXPECT_FALSE(CNewEntryDlgDraft::Offer(nullptr, session, QStringLiteral("New Entry")));
+    EXPECT_TRUE(CMessageBox::History().back().text.startsWith(
+        "The unsaved draft could not be read; it was kept as"));
+    EXPECT_FALSE(file.Exists());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(file.Path() + ".damaged")));
+}
+
+} // namespace

@@ -54,10 +54,14 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
                   for (const RatingLabelKey& key : RatingLabelKeys()) {
                       EXPECT_EQ(Box(dialog, key.key)->text(), key.defaultText) << key.key;
                   }
-                  EXPECT_FALSE(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked());
-                  EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(), "5");
-                  EXPECT_TRUE(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked());
-                  EXPECT_EQ(Child<QSpinBox>(dialog, "LockAfterMinutes")->value(), 10);
+                  EXPECT_EQ(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked(),
+                            CSettings::kOpenLastDiary.defaultValue == 1);
+                  EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(),
+                            QString::number(CSettings::kStartAlarmBefore.defaultValue));
+                  EXPECT_EQ(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked(),
+                            CSettings::kNotifyReminders.defaultValue == 1);
+                  EXPECT_EQ(Child<QSpinBox>(dialog, "LockAfterMinutes")->value(),
+                            CSettings::kLockAfterMinutes.defaultValue);
                   Click(dialog, "save");
               }),
               QDialog::Accepted);
@@ -70,11 +74,15 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
     }
     expected.sort();
     EXPECT_EQ(WrittenKeys(), expected);
-    EXPECT_EQ(CSettings::GetProfileString("ShapeMThree", "absent"), "Very Sick");
-    EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 0);
-    EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 5);
-    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 1);
-    EXPECT_EQ(CSettings::GetProfileInt("LockAfterMinutes", -1), 10);
+    // What was shown is what is written.
+    for (const IntSetting& s :
+         {CSettings::kOpenLastDiary, CSettings::kStartAlarmBefore, CSettings::kNotifyReminders,
+          CSettings::kCheckSpelling, CSettings::kLockAfterMinutes}) {
+        EXPECT_EQ(CSettings::GetProfileInt(s.key, -1), s.defaultValue) << s.key;
+    }
+    for (const TextSetting& s : CSettings::kRatingLabels) {
+        EXPECT_EQ(CSettings::GetProfileString(s.key, "absent"), s.defaultValue) << s.key;
+    }
 }
 
 TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)

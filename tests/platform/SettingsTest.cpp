@@ -1,6 +1,9 @@
 // The per-user settings: an INI file under XDG_CONFIG_HOME (a temporary
-// folder in the tests), organisation "Orrinfield", section "Settings".
+// folder in the tests), organisation "Orrinfield", section "Settings"; and
+// the list of recent diaries kept there, newest first, eight at most.
 #include "platform/Settings.h"
+
+#include "platform/RecentDiaries.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +20,6 @@ TEST(SettingsTest, OneFileOneSectionValuesOnDiskAtOnceAndTextIsNoNumber)
               QFileInfo(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Orrinfield")
                   .absoluteFilePath());
     EXPECT_EQ(file.completeBaseName(), "test_platform");
-    EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", 5), 5);
-    EXPECT_EQ(CSettings::GetProfileString("Font Name", "Arial"), "Arial");
     for (const int value : {0, -1, INT_MAX, INT_MIN}) {
         CSettings::WriteProfileInt("ExtLoc", value);
         // What another process would read: a fresh look at the file on disk.
@@ -70,6 +71,38 @@ TEST(SettingsTest, EveryKeyWithItsDefault)
     // A typed write lands under the key's own name.
     CSettings::Set(CSettings::kFontSize, 14);
     EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 14);
+}
+
+TEST(RecentDiariesTest, NewestFirstWithoutRepeatsAndAtMostEight)
+{
+    const QStringList three{"/d/c.dayloom", "/d/b.ilm", "/d/a.ilm"};
+    EXPECT_EQ(CRecentDiaries::Added(three, "/d/x.ilm"),
+              (QStringList{"/d/x.ilm", "/d/c.dayloom", "/d/b.ilm", "/d/a.ilm"}));
+    // Opening one again moves it to the front.
+    EXPECT_EQ(CRecentDiaries::Added(three, "/d/a.ilm"),
+              (QStringList{"/d/a.ilm", "/d/c.dayloom", "/d/b.ilm"}));
+    QStringList nine;
+    for (int i = 1; i <= 9; ++i) {
+        nine << QStringLiteral("/d/%1.ilm").arg(i);
+    }
+    const QStringList kept = CRecentDiaries::Added(nine, "/d/new.ilm");
+    EXPECT_EQ(kept.size(), 8);
+    EXPECT_EQ(kept.front(), "/d/new.ilm");
+    EXPECT_EQ(kept.back(), "/d/7.ilm");
+    EXPECT_EQ(CRecentDiaries::Added({"", "/d/a.ilm", ""}, ""), QStringList{"/d/a.ilm"});
+}
+
+TEST(RecentDiariesTest, KeptInTheSettingsAndRemovedOrClearedThere)
+{
+    EXPECT_TRUE(CRecentDiaries::Load().isEmpty());
+    CRecentDiaries::Add("/d/a.ilm");
+    CRecentDiaries::Add("/d/b.dayloom");
+    CRecentDiaries::Add("/d/a.ilm");
+    EXPECT_EQ(CRecentDiaries::Load(), (QStringList{"/d/a.ilm", "/d/b.dayloom"}));
+    CRecentDiaries::Remove("/d/a.ilm");
+    EXPECT_EQ(CRecentDiaries::Load(), QStringList{"/d/b.dayloom"});
+    CRecentDiaries::Clear();
+    EXPECT_TRUE(CRecentDiaries::Load().isEmpty());
 }
 
 } // namespace

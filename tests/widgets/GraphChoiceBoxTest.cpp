@@ -13,13 +13,15 @@
 
 namespace {
 
-// The keys settings files of earlier versions already hold.
-const std::pair<GraphSeries, const char*> kKeys[] = {
-    {GraphSeries::Mood, "bShowMood"},           {GraphSeries::Fatigue, "bShowFatigue"},
-    {GraphSeries::Shape, "bShowShape"},         {GraphSeries::Dream, "bShowDream"},
-    {GraphSeries::Temperature, "bShowTemp"},    {GraphSeries::Weight, "bShowWeight"},
-    {GraphSeries::Menstruus, "bShowMenstruus"}, {GraphSeries::Copulation, "bShowCopulation"},
-};
+// Each series with its settings key.
+std::vector<std::pair<GraphSeries, const char*>> Keys()
+{
+    std::vector<std::pair<GraphSeries, const char*>> keys;
+    for (size_t i = 0; i < CSettings::kGraphSeries.size(); ++i) {
+        keys.emplace_back(static_cast<GraphSeries>(i), CSettings::kGraphSeries[i].key);
+    }
+    return keys;
+}
 
 // The pixels of an area with a channel of 200 or more: the series' own
 // colours in the graph and in the switches' pictures.
@@ -60,7 +62,7 @@ TEST(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
         QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
         EXPECT_FALSE(box.IsShown(GraphSeries::Mood));
         EXPECT_EQ(changed.count(), 1);
-        for (const auto& [series, key] : kKeys) {
+        for (const auto& [series, key] : Keys()) {
             const bool off = series == GraphSeries::Mood || series == GraphSeries::Dream ||
                              series == GraphSeries::Temperature;
             EXPECT_EQ(CSettings::GetProfileInt(key, -1), off ? 0 : 1) << key;
@@ -112,7 +114,7 @@ TEST(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
 {
     CGraphChoiceBox box;
     box.show();
-    for (const auto& [series, key] : kKeys) {
+    for (const auto& [series, key] : Keys()) {
         SCOPED_TRACE(key);
         QAbstractButton* button = box.Button(series);
         // The picture sits in the middle of the button.
