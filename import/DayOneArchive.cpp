@@ -1,5 +1,6 @@
 #include "import/DayOneArchive.h"
 
+#include <QCoreApplication>
 #include <memory>
 #include <zip.h>
 
@@ -16,13 +17,15 @@ std::optional<QByteArray> Unpack(zip_t* archive, zip_uint64_t index, const zip_s
                                  qint64 limit, const QString& name, ForeignBatch& batch)
 {
     if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
-        batch.problems.push_back({name, QString(), QStringLiteral("it is encrypted")});
+        batch.problems.push_back(
+            {name, QString(), QCoreApplication::translate("CDayOneArchive", "it is encrypted")});
         return std::nullopt;
     }
     const auto tooLarge = [&] {
         batch.problems.push_back(
             {name, QString(),
-             QStringLiteral("it unpacks to more than %1 MB").arg(kMaxImportFileBytes >> 20)});
+             QCoreApplication::translate("CDayOneArchive", "it unpacks to more than %1 MB")
+                 .arg(kMaxImportFileBytes >> 20)});
         return std::nullopt;
     };
     if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > static_cast<zip_uint64_t>(limit)) {
@@ -65,7 +68,8 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
         zip_source_free(source);
         batch.problems.push_back(
             {archiveName, QString(),
-             QStringLiteral("it is not a readable zip archive (%1)").arg(ZipErrorText(&error))});
+             QCoreApplication::translate("CDayOneArchive", "it is not a readable zip archive (%1)")
+                 .arg(ZipErrorText(&error))});
         zip_error_fini(&error);
         return false;
     }
@@ -74,7 +78,8 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
     if (count < 0 || count > kMaxArchiveMembers) {
         batch.problems.push_back(
             {archiveName, QString(),
-             QStringLiteral("it lists more than %1 files").arg(kMaxArchiveMembers)});
+             QCoreApplication::translate("CDayOneArchive", "it lists more than %1 files")
+                 .arg(kMaxArchiveMembers)});
         return false;
     }
     qint64 unpacked = 0;
@@ -82,15 +87,18 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive, i, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
-            batch.problems.push_back({archiveName, QStringLiteral("file %1").arg(i + 1),
-                                      QStringLiteral("its name cannot be read")});
+            batch.problems.push_back(
+                {archiveName, QCoreApplication::translate("CDayOneArchive", "file %1").arg(i + 1),
+                 QCoreApplication::translate("CDayOneArchive", "its name cannot be read")});
             continue;
         }
         const QString name = QString::fromUtf8(stat.name);
         const QString member = archiveName + QLatin1Char('/') + name;
         if (!CDayOneArchive::IsSafeMemberPath(name)) {
             batch.problems.push_back(
-                {member, QString(), QStringLiteral("its path leaves the archive; not read")});
+                {member, QString(),
+                 QCoreApplication::translate("CDayOneArchive",
+                                             "its path leaves the archive; not read")});
             continue;
         }
         const QString base = name.section(QLatin1Char('/'), -1);
@@ -134,8 +142,7 @@ bool CDayOneArchive::ReadFile(const std::string& path, const QString& archiveNam
     zip_source_t* source = zip_source_file_create(path.c_str(), 0, -1, &error);
     if (source == nullptr) {
         batch.problems.push_back(
-            {archiveName, QString(),
-             QStringLiteral("it cannot be read (%1)").arg(ZipErrorText(&error))});
+            {archiveName, QString(), tr("it cannot be read (%1)").arg(ZipErrorText(&error))});
         zip_error_fini(&error);
         return false;
     }

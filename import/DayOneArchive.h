@@ -8,12 +8,15 @@
 #include "import/ForeignEntry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <string>
 #include <vector>
 
 class CDayOneArchive
 {
+    Q_DECLARE_TR_FUNCTIONS(CDayOneArchive)
+
 public:
     struct Journal
     {

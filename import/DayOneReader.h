@@ -6,12 +6,15 @@
 
 #include "import/ForeignEntry.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 class QJsonObject;
 
 class CDayOneReader
 {
+    Q_DECLARE_TR_FUNCTIONS(CDayOneReader)
+
 public:
     // True when the document's entries look like Day One's.
     static bool Recognises(const QJsonObject& root);

@@ -6,6 +6,7 @@
 
 #include "import/ForeignEntry.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ class CDiaryStore;
 
 class CImportPlan
 {
+    Q_DECLARE_TR_FUNCTIONS(CImportPlan)
+
 public:
     struct Planned
     {

@@ -8,6 +8,7 @@
 #include "ratings/RatingLabels.h"
 #include "store/Records.h"
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QStringList>
 #include <cstdint>
@@ -19,6 +20,8 @@ class QWidget;
 
 class CEntryPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(CEntryPrinter)
+
 public:
     // "Print current entry": the print dialog, then the entry at
     // selectedIndex (-1: nothing selected; says so when the diary has
