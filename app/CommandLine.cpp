@@ -45,20 +45,19 @@ bool IsStartupSwitch(const QString& argument)
 CCommandLine CCommandLine::Parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Dayloom keeps a password-protected personal diary."));
+    parser.setApplicationDescription(tr("Dayloom keeps a password-protected personal diary."));
     // One dash or two alike: -help, --help, -style fusion.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this help and exit."));
+                                  tr("Print this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the version and exit."));
+                                     tr("Print the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addPositionalArgument(
         QStringLiteral("DIARY"),
-        QStringLiteral("The diary to open: NAME.dayloom (encrypted) or NAME.ilm (four files). "
-                       "A name that does not exist yet is offered as a new diary."),
+        tr("The diary to open: NAME.dayloom (encrypted) or NAME.ilm (four files). "
+           "A name that does not exist yet is offered as a new diary."),
         QStringLiteral("[DIARY]"));
     AddWindowSystemOptions(parser);
 
@@ -96,11 +95,11 @@ CCommandLine CCommandLine::Parse(const QStringList& arguments)
     }
     const QStringList diaries = parser.positionalArguments();
     if (diaries.size() > 1) {
-        return fail(QStringLiteral("Only one diary can be opened at a time."));
+        return fail(tr("Only one diary can be opened at a time."));
     }
     if (!diaries.isEmpty()) {
         if (diaries.front().isEmpty()) {
-            return fail(QStringLiteral("The diary's name is empty."));
+            return fail(tr("The diary's name is empty."));
         }
         result.m_diary = QDir::cleanPath(QFileInfo(diaries.front()).absoluteFilePath());
     }
@@ -112,18 +111,17 @@ QString CCommandLine::DiaryProblem(const QString& path)
     const QFileInfo file(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (file.isDir()) {
-        return QStringLiteral("%1 is a folder, not a diary.").arg(shown);
+        return tr("%1 is a folder, not a diary.").arg(shown);
     }
     const QString suffix = file.suffix().toLower();
     if (suffix != QStringLiteral("dayloom") && suffix != QStringLiteral("ilm")) {
-        return QStringLiteral("%1 is not a Dayloom diary: a diary's name ends in .dayloom or .ilm.")
-            .arg(shown);
+        return tr("%1 is not a Dayloom diary: a diary's name ends in .dayloom or .ilm.").arg(shown);
     }
     if (file.exists() && !file.isFile()) {
-        return QStringLiteral("%1 is not a diary file.").arg(shown);
+        return tr("%1 is not a diary file.").arg(shown);
     }
     if (file.exists() && !file.isReadable()) {
-        return QStringLiteral("%1 cannot be read: you have no permission to read it.").arg(shown);
+        return tr("%1 cannot be read: you have no permission to read it.").arg(shown);
     }
     return QString();
 }

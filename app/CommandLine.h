@@ -3,11 +3,14 @@
 // anything starts a window system, so --help, --version and mistakes are
 // answered on a terminal without a display and without touching settings.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class CCommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CCommandLine)
+
 public:
     enum class Action
     {

@@ -42,8 +42,7 @@ bool CDayloomApp::InitInstance(const QStringList& arguments, const QString& diar
 
     CDayloomDlg mainWindow(nullptr, diary);
     if (!diaryProblem.isEmpty()) {
-        CMessageBox::Show(&mainWindow, diaryProblem,
-                          CAppInfo::Caption(QStringLiteral("Open/Create Diary")));
+        CMessageBox::Show(&mainWindow, diaryProblem, CAppInfo::Caption(tr("Open/Create Diary")));
     }
     // Today's reminders on the desktop, now and after each midnight.
     CReminderNotices notices([&mainWindow] { return mainWindow.Session(); });

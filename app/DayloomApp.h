@@ -2,11 +2,14 @@
 // The program object: from launch to the end of the main window. There is no
 // loop of its own; the main window's modal loop is the program's.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class CDayloomApp
 {
+    Q_DECLARE_TR_FUNCTIONS(CDayloomApp)
+
 public:
     CDayloomApp() = default;
 

@@ -191,8 +191,8 @@ void CDayloomDlg::BuildControls()
 
     // The graph panel lies over its frame; the frame's notice shows only
     // while the panel is not there.
-    auto* graphFrame = new QLabel(
-        QStringLiteral("You need at least 8 entries in your diary to view the graph!"), this);
+    auto* graphFrame =
+        new QLabel(tr("You need at least 8 entries in your diary to view the graph!"), this);
     graphFrame->setObjectName(QStringLiteral("graphFrame"));
     graphFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     graphFrame->setAlignment(Qt::AlignCenter);
@@ -202,7 +202,7 @@ void CDayloomDlg::BuildControls()
     frameLayout->setContentsMargins(edge, edge, edge, edge);
     m_pGraph = new CGraphCtrl(graphFrame);
     m_pGraph->setObjectName(QStringLiteral("graph"));
-    m_pGraph->setToolTip(QStringLiteral("This shows your selected graphs"));
+    m_pGraph->setToolTip(tr("This shows your selected graphs"));
     frameLayout->addWidget(m_pGraph);
     m_pBrowser->SetGraph(m_pGraph);
     m_pGraphChoice = new CGraphChoiceBox(this);
@@ -328,7 +328,7 @@ void CDayloomDlg::SetDiaryTitle()
     if (m_pDiary->IsLocked()) {
         title += QLatin1Char(' ') + tr("(locked)");
     } else if (m_pDiary->IsOpen() && m_pDiary->Session()->IsReadOnly()) {
-        title += QStringLiteral(" (read-only)");
+        title += tr(" (read-only)");
     }
     setWindowTitle(title);
 }
@@ -477,7 +477,7 @@ void CDayloomDlg::OnNext()
         }
         const int selected = m_pBrowser->SelectedIndex();
         if (selected >= count - 1) {
-            CMessageBox::Show(this, QStringLiteral("There are no more entries in this diary!"),
+            CMessageBox::Show(this, tr("There are no more entries in this diary!"),
                               CAppInfo::Title());
             return;
         }

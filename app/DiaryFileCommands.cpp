@@ -42,21 +42,20 @@ void CDiaryFileCommands::OpenChosen(const std::optional<DiaryChoice>& choice)
     Guarded(&m_window, [this, &choice] {
         uint16_t extLoc = m_diary.IsOpen() ? m_diary.Session()->Name().ExtLoc() : 0;
         if (choice) {
-            const QString caption = CAppInfo::Caption(QStringLiteral("Open/Create Diary"));
+            const QString caption = CAppInfo::Caption(tr("Open/Create Diary"));
             if (!choice->name.IsUsable()) {
-                CMessageBox::Show(
-                    &m_window,
-                    QStringLiteral("A diary's file name needs an extension, as in travel.ilm. "
-                                   "Please choose another name."),
-                    caption);
+                CMessageBox::Show(&m_window,
+                                  tr("A diary's file name needs an extension, as in travel.ilm. "
+                                     "Please choose another name."),
+                                  caption);
                 return;
             }
             // The files made beside the diary (the password switch's marker,
             // a kept draft) must fit the folder's name limit as well.
             if (CDiarySession::IsNameTooLong(choice->name.Path())) {
                 CMessageBox::Show(&m_window,
-                                  QStringLiteral("This file name is too long for a diary. Please "
-                                                 "choose a shorter name."),
+                                  tr("This file name is too long for a diary. Please "
+                                     "choose a shorter name."),
                                   caption);
                 return;
             }

@@ -6,6 +6,7 @@
 #include "app/DiaryOpener.h"
 #include "platform/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,8 @@ class QWidget;
 
 class CDiaryFileCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CDiaryFileCommands)
+
 public:
     CDiaryFileCommands(COpenDiary& diary, QWidget& window) : m_diary(diary), m_window(window) {}
 

@@ -13,10 +13,12 @@
 #include "platform/PassphraseText.h"
 #include "platform/PathText.h"
 #include "platform/Settings.h"
+#include "platform/StoreMessageText.h"
 #include "store/DiaryFileCheck.h"
 #include "store/DiarySession.h"
 #include "store/StaleTemporaryFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,7 +141,8 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
     // A folder, or a file that is no diary, is refused before the password
     // is asked and before anything is made beside it.
     if (const std::string problem = DiaryFileProblem(name); !problem.empty()) {
-        CMessageBox::Show(parent, CPathText::Decoded(problem), CAppInfo::Title());
+        CMessageBox::Show(parent, CStoreMessageText::Translated(CPathText::Decoded(problem)),
+                          CAppInfo::Title());
         return opened;
     }
     // A new diary may be typed into a folder that does not exist yet
@@ -153,8 +156,7 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
     CDiaryReservation::Outcome reserved = CDiaryReservation::Outcome::Unavailable;
     opened.lock = CDiaryReservation::Reserve(CPathText::Decoded(name.Path()), reserved);
     if (reserved == CDiaryReservation::Outcome::HeldElsewhere) {
-        CMessageBox::Show(parent,
-                          QStringLiteral("This diary is already open in another Dayloom window."),
+        CMessageBox::Show(parent, tr("This diary is already open in another Dayloom window."),
                           CAppInfo::Title());
         return opened;
     }

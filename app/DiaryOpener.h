@@ -5,6 +5,7 @@
 #include "platform/DiaryReservation.h"
 #include "store/DiaryName.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -16,6 +17,8 @@ class QWidget;
 
 class CDiaryOpener
 {
+    Q_DECLARE_TR_FUNCTIONS(CDiaryOpener)
+
 public:
     enum class Outcome
     {

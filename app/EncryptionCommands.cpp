@@ -40,12 +40,12 @@ void CEncryptionCommands::EncryptDiary()
 {
     QWidget& window = m_window;
     Guarded(&window, [this, &window] {
-        const QString caption = CAppInfo::Caption(QStringLiteral("Encrypt diary"));
+        const QString caption = CAppInfo::Caption(tr("Encrypt diary"));
         const CDiarySession* session = m_diary.Session();
         if (session == nullptr || session->Encrypted() != nullptr || session->IsNew()) {
             CMessageBox::Show(&window,
-                              QStringLiteral("Open a diary that has a password (one entry at "
-                                             "least) and is not encrypted yet."),
+                              tr("Open a diary that has a password (one entry at "
+                                 "least) and is not encrypted yet."),
                               caption);
             return;
         }
@@ -53,17 +53,15 @@ void CEncryptionCommands::EncryptDiary()
         const CDiaryName sealed = source.WithExtension(CDiaryName::kEncryptedExtension);
         const std::string& target = sealed.Path();
         if (FileExists(target)) {
-            CMessageBox::Show(
-                &window,
-                QStringLiteral("%1 exists already. Nothing was changed.").arg(Decoded(target)),
-                caption);
+            CMessageBox::Show(&window,
+                              tr("%1 exists already. Nothing was changed.").arg(Decoded(target)),
+                              caption);
             return;
         }
         // The encrypted diary gets a password of its own (the old one may be
         // typed again): the four-file password is readable from any copy
         // of the old files.
-        CChangePasswordDlg ask(&window, CNewPasswordFields::Kind::Encrypted,
-                               QStringLiteral("Encrypt diary"));
+        CChangePasswordDlg ask(&window, CNewPasswordFields::Kind::Encrypted, tr("Encrypt diary"));
         if (CModal::Exec(ask) != QDialog::Accepted) {
             return;
         }
@@ -91,10 +89,10 @@ void CEncryptionCommands::EncryptDiary()
         }
         const QString title = QFileInfo(Decoded(target)).completeBaseName();
         if (CMessageBox::Ask(&window,
-                             QStringLiteral("The encrypted diary %1 was written and checked. "
-                                            "Remove the four files of the unencrypted diary? "
-                                            "Copies of them elsewhere (backups, synced "
-                                            "copies) are not removed.")
+                             tr("The encrypted diary %1 was written and checked. "
+                                "Remove the four files of the unencrypted diary? "
+                                "Copies of them elsewhere (backups, synced "
+                                "copies) are not removed.")
                                  .arg(Decoded(target)),
                              caption)) {
             m_files.Close();
@@ -118,11 +116,11 @@ void CEncryptionCommands::SaveDecryptedCopy()
 {
     QWidget& window = m_window;
     Guarded(&window, [this, &window] {
-        const QString caption = CAppInfo::Caption(QStringLiteral("Save decrypted copy"));
+        const QString caption = CAppInfo::Caption(tr("Save decrypted copy"));
         const CDiarySession* session = m_diary.Session();
         if (session == nullptr || session->Encrypted() == nullptr ||
             !session->Encrypted()->IsUnlocked()) {
-            CMessageBox::Show(&window, QStringLiteral("Open an encrypted diary first."), caption);
+            CMessageBox::Show(&window, tr("Open an encrypted diary first."), caption);
             return;
         }
         // Whoever finds the window open gets no plain copy without the
@@ -135,10 +133,9 @@ void CEncryptionCommands::SaveDecryptedCopy()
         for (size_t part = 0; part < kDiaryPartCount; ++part) {
             const std::string path = copy.PartPath(static_cast<DiaryPart>(part));
             if (FileExists(path)) {
-                CMessageBox::Show(
-                    &window,
-                    QStringLiteral("%1 exists already. Nothing was written.").arg(Decoded(path)),
-                    caption);
+                CMessageBox::Show(&window,
+                                  tr("%1 exists already. Nothing was written.").arg(Decoded(path)),
+                                  caption);
                 return;
             }
         }
@@ -156,9 +153,9 @@ void CEncryptionCommands::SaveDecryptedCopy()
             return;
         }
         if (!CMessageBox::Ask(&window,
-                              QStringLiteral("The copy is not encrypted: anyone who gets its "
-                                             "files can read the whole diary. Write it as %1 "
-                                             "and its three sibling files?")
+                              tr("The copy is not encrypted: anyone who gets its "
+                                 "files can read the whole diary. Write it as %1 "
+                                 "and its three sibling files?")
                                   .arg(Decoded(index)),
                               caption)) {
             return;
@@ -166,7 +163,7 @@ void CEncryptionCommands::SaveDecryptedCopy()
         // The copy's records and texts get a password of their own: the
         // encrypted diary keeps none to hand out.
         CChangePasswordDlg ask(&window, CNewPasswordFields::Kind::FourFile,
-                               QStringLiteral("Save decrypted copy"));
+                               tr("Save decrypted copy"));
         if (CModal::Exec(ask) != QDialog::Accepted) {
             return;
         }
@@ -180,8 +177,7 @@ void CEncryptionCommands::SaveDecryptedCopy()
             CFileErrorMessage::Show(&window, written.Message());
             return;
         }
-        CMessageBox::Show(&window,
-                          QStringLiteral("The decrypted copy %1 was written.").arg(Decoded(index)),
+        CMessageBox::Show(&window, tr("The decrypted copy %1 was written.").arg(Decoded(index)),
                           caption, CMessageBox::Icon::Information);
     });
 }
@@ -220,9 +216,9 @@ void CEncryptionCommands::ChangePassword()
         // draft is carried over.
         const bool changed = m_diary.ChangePassword(CPassphraseText::From(dialog.NewPassword()));
         CMessageBox::Show(&m_window,
-                          changed ? QStringLiteral("Password successfully changed!")
-                                  : QStringLiteral("An error occured! Your password was not "
-                                                   "changed successfully!"),
+                          changed ? tr("Password successfully changed!")
+                                  : tr("An error occured! Your password was not "
+                                       "changed successfully!"),
                           CAppInfo::Title());
     });
 }

@@ -7,12 +7,16 @@
 // .rlm and .plm beside it, after a warning. "Change password..." gives
 // the whole diary a new password.
 
+#include <QCoreApplication>
+
 class CDiaryFileCommands;
 class COpenDiary;
 class QWidget;
 
 class CEncryptionCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CEncryptionCommands)
+
 public:
     CEncryptionCommands(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
         : m_diary(diary), m_files(files), m_window(window)

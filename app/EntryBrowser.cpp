@@ -18,12 +18,12 @@ CEntryBrowser::CEntryBrowser(COpenDiary& diary, QWidget& window)
     m_pModel = new CEntryListModel(this);
     m_pList = new QListView(&window);
     m_pList->setObjectName(QStringLiteral("entryList"));
-    m_pList->setAccessibleName(QStringLiteral("Entries"));
+    m_pList->setAccessibleName(tr("Entries"));
     m_pDelegate = new CEntryLineDelegate(m_pList);
     m_pList->setUniformItemSizes(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pList->setToolTip(QStringLiteral("Click on any entry here to make it current"));
+    m_pList->setToolTip(tr("Click on any entry here to make it current"));
     m_pList->setMinimumWidth(260);
     m_pList->setEnabled(false);
     UseDiaryRows();

@@ -10,12 +10,12 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/ShownTime.h"
 #include "platform/WaitCursor.h"
 #include "print/EntryPrinter.h"
 #include "stats/StatisticsDlg.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
-#include "store/TimeText.h"
 
 namespace {
 
@@ -64,9 +64,8 @@ void CEntryCommands::EditEntry()
         }
         const int selected = m_browser.SelectedIndex();
         if (selected < 0) {
-            CMessageBox::Show(
-                &m_window, QStringLiteral("You must have an entry selected in order to edit it!"),
-                CAppInfo::Caption(QStringLiteral("Edit Entry")));
+            CMessageBox::Show(&m_window, tr("You must have an entry selected in order to edit it!"),
+                              CAppInfo::Caption(tr("Edit Entry")));
             return;
         }
         if (m_diary.Session()->IsReadOnly()) {
@@ -132,11 +131,10 @@ void CEntryCommands::DeleteEntry()
         if (m_browser.EntryCount() == 0) {
             return;
         }
-        const QString caption = CAppInfo::Caption(QStringLiteral("Delete Entry"));
+        const QString caption = CAppInfo::Caption(tr("Delete Entry"));
         if (m_browser.SelectedIndex() < 0) {
             CMessageBox::Show(
-                &m_window, QStringLiteral("You must have an entry selected in order to delete it!"),
-                caption);
+                &m_window, tr("You must have an entry selected in order to delete it!"), caption);
             return;
         }
         if (!m_diary.MayChange(&m_window)) {
@@ -150,10 +148,9 @@ void CEntryCommands::DeleteEntry()
             if (selected < 0) {
                 return;
             }
-            const QString question =
-                QStringLiteral("Delete current entry (%1)?")
-                    .arg(QString::fromStdString(
-                        FormatTime("%a, %d %b %Y at %H:%M:%S", m_browser.Time(selected))));
+            const QString question = tr("Delete current entry (%1)?")
+                                         .arg(CShownTime::Format(tr("%a, %d %b %Y at %H:%M:%S"),
+                                                                 m_browser.Time(selected)));
             if (!CMessageBox::Ask(&m_window, question, caption)) {
                 m_browser.FocusList();
                 return;

@@ -4,6 +4,7 @@
 // main window shows). Each changes the diary through the open diary, which
 // tells the windows; none refreshes a window itself.
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <optional>
 
@@ -14,6 +15,8 @@ class QWidget;
 
 class CEntryCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CEntryCommands)
+
 public:
     CEntryCommands(COpenDiary& diary, CEntryBrowser& browser, CDiaryFileCommands& files,
                    QWidget& window)

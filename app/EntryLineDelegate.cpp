@@ -1,5 +1,7 @@
 #include "app/EntryLineDelegate.h"
 
+#include "platform/Translations.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,7 +18,17 @@ int CEntryLineDelegate::TabStopWidth(const QFontMetrics& metrics)
     static const QString letters =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int baseUnit = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-    return std::max(1, baseUnit * 16 / 4);
+    // The day and month before the first tab end before the first stop in
+    // every language ("30 - нояб." is wider than "30 - Nov"), so the years
+    // stay in one column.
+    int widest = 0;
+    const QLocale shown = CTranslations::Locale();
+    for (int month = 1; month <= 12; ++month) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QStringLiteral("30 - ") +
+                                                    shown.monthName(month, QLocale::ShortFormat)));
+    }
+    return std::max({1, baseUnit * 16 / 4, widest + 1});
 }
 
 QVector<int> CEntryLineDelegate::PartOffsets(const QString& line, const QFontMetrics& metrics,

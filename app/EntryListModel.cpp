@@ -1,12 +1,12 @@
 #include "app/EntryListModel.h"
 
-#include "store/TimeText.h"
+#include "platform/ShownTime.h"
 
 CEntryListModel::CEntryListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 QString CEntryListModel::FormatEntryLine(int64_t time)
 {
-    return QString::fromStdString(FormatTime("%d - %b\t - %Y, %a,\t at %H:%M:%S", time));
+    return CShownTime::Format(tr("%d - %b\t - %Y, %a,\t at %H:%M:%S"), time);
 }
 
 void CEntryListModel::SetTimes(std::vector<int64_t> times)

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -38,23 +39,21 @@ QString OneDecimal(float value)
 
 QString CEntryPanel::WelcomeText()
 {
-    return QStringLiteral("Welcome to ") + CAppInfo::Title() +
-           QStringLiteral(" - your personal diary\n= e-mail: mailto:") + CAppInfo::MailAddress() +
-           QStringLiteral("\n= WWW: ") + CAppInfo::WebSite() + QStringLiteral("\nEnjoy!");
+    return tr("Welcome to %1 - your personal diary\n= e-mail: mailto:%2\n= WWW: %3\nEnjoy!")
+        .arg(CAppInfo::Title(), CAppInfo::MailAddress(), CAppInfo::WebSite());
 }
 
 QString CEntryPanel::EmptyDiaryText()
 {
-    return CAppInfo::Title() + QStringLiteral(" - this diary has no entries now\n= e-mail: ") +
-           CAppInfo::MailAddress() + QStringLiteral("\n= ") + CAppInfo::WebSite() +
-           QStringLiteral("\nEnjoy!");
+    return tr("%1 - this diary has no entries now\n= e-mail: %2\n= %3\nEnjoy!")
+        .arg(CAppInfo::Title(), CAppInfo::MailAddress(), CAppInfo::WebSite());
 }
 
 CEntryPanel::CEntryPanel(QWidget* parent) : QWidget(parent)
 {
     m_pView = new CEntryRichEdit(this);
     m_pView->setObjectName(QStringLiteral("entryView"));
-    m_pView->setAccessibleName(QStringLiteral("Entry"));
+    m_pView->setAccessibleName(tr("Entry"));
     m_pView->setReadOnly(true);
     m_pView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                      Qt::LinksAccessibleByMouse);
@@ -67,12 +66,15 @@ CEntryPanel::CEntryPanel(QWidget* parent) : QWidget(parent)
     }
     m_pView->setPalette(viewPalette);
 
-    static const char* const kRows[6][2] = {
-        {"Mood:", "moodField"},   {"Fatigue:", "fatigueField"},         {"Shape:", "shapeField"},
-        {"Dream:", "dreamField"}, {"Temperature:", "temperatureField"}, {"Weight:", "weightField"}};
+    static const char* const kRows[6][2] = {{QT_TR_NOOP("Mood:"), "moodField"},
+                                            {QT_TR_NOOP("Fatigue:"), "fatigueField"},
+                                            {QT_TR_NOOP("Shape:"), "shapeField"},
+                                            {QT_TR_NOOP("Dream:"), "dreamField"},
+                                            {QT_TR_NOOP("Temperature:"), "temperatureField"},
+                                            {QT_TR_NOOP("Weight:"), "weightField"}};
     for (int i = 0; i < 6; ++i) {
         FieldRow& row = m_rows[i];
-        const QString caption = QString::fromLatin1(kRows[i][0]);
+        const QString caption = tr(kRows[i][0]);
         row.caption = new QLabel(caption, this);
         row.field = new QLineEdit(this);
         row.field->setObjectName(QString::fromLatin1(kRows[i][1]));
@@ -83,7 +85,7 @@ CEntryPanel::CEntryPanel(QWidget* parent) : QWidget(parent)
 
     m_pFace = new QLabel(this);
     m_pFace->setObjectName(QStringLiteral("facePicture"));
-    m_pFace->setAccessibleName(QStringLiteral("Mood face"));
+    m_pFace->setAccessibleName(tr("Mood face"));
     m_pFace->setFixedSize(48, 48);
     m_pFace->setAlignment(Qt::AlignCenter);
     for (int mood = -3; mood <= 3; ++mood) {
@@ -91,21 +93,33 @@ CEntryPanel::CEntryPanel(QWidget* parent) : QWidget(parent)
     }
 
     // The marks only show the entry's values: clicks and keys never reach them.
-    auto makeMark = [this](const QString& caption) {
-        auto* box = new QCheckBox(caption, this);
-        box->setObjectName(caption);
+    auto makeMark = [this](const char* caption) {
+        auto* box = new QCheckBox(tr(caption), this);
+        box->setObjectName(QString::fromLatin1(caption));
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->setFocusPolicy(Qt::NoFocus);
         box->installEventFilter(this);
         return box;
     };
-    m_pCopulation = makeMark(QStringLiteral("Copulation"));
-    m_pMenstruus = makeMark(QStringLiteral("Menstruus"));
+    m_pCopulation = makeMark(QT_TR_NOOP("Copulation"));
+    m_pMenstruus = makeMark(QT_TR_NOOP("Menstruus"));
 
-    // The rating fields show the labels ("Very Good", "Exhausted"), the
-    // measurement fields a few digits; neither should grow without end.
+    // The rating fields show the labels ("Very Good", "Exhausted", or their
+    // translations, "Hervorragend"), the measurement fields a few digits;
+    // neither should grow without end.
     const QFontMetrics metrics = fontMetrics();
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("Exhausted")) + 20;
+    int widest = metrics.horizontalAdvance(QStringLiteral("Exhausted"));
+    const RatingLabels labels = LoadRatingLabels();
+    const auto widen = [&widest, &metrics](const auto& scale) {
+        for (const QString& label : scale) {
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        }
+    };
+    widen(labels.mood);
+    widen(labels.fatigue);
+    widen(labels.shape);
+    widen(labels.dream);
+    const int labelWidth = widest + 20;
     const int numberWidth = metrics.horizontalAdvance(QStringLiteral("000.00")) + 20;
     for (int i = 0; i < 6; ++i) {
         const int width = i < TemperatureRow ? labelWidth : numberWidth;

@@ -16,8 +16,7 @@ bool CExportHost::HasDiary(const char* command)
     if (m_diary.IsOpen()) {
         return true;
     }
-    CMessageBox::Show(&m_window, QStringLiteral("Please open a diary first."),
-                      CAppInfo::Caption(QString::fromLatin1(command)));
+    CMessageBox::Show(&m_window, tr("Please open a diary first."), CAppInfo::Caption(tr(command)));
     return false;
 }
 
@@ -25,7 +24,8 @@ void CExportHost::ExportDiary()
 {
     Guarded(&m_window, [this] {
         // The export is readable by anyone: the password first.
-        if (HasDiary("Export Diary") && CCurrentPassword::Confirm(&m_window, *m_diary.Session())) {
+        if (HasDiary(QT_TR_NOOP("Export Diary")) &&
+            CCurrentPassword::Confirm(&m_window, *m_diary.Session())) {
             CExportCommands::ExportDiary(&m_window, *m_diary.Session());
         }
     });
@@ -34,7 +34,7 @@ void CExportHost::ExportDiary()
 void CExportHost::BackUpDiary()
 {
     Guarded(&m_window, [this] {
-        if (HasDiary("Back Up Diary")) {
+        if (HasDiary(QT_TR_NOOP("Back Up Diary"))) {
             const QDate today = QDateTime::fromSecsSinceEpoch(CClock::Now()).date();
             CExportCommands::BackUpDiary(&m_window, *m_diary.Session(), today);
         }

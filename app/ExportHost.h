@@ -3,12 +3,16 @@
 // "Export diary...", "Back up diary..." and "Restore from backup...", which
 // opens the restored diary in the window.
 
+#include <QCoreApplication>
+
 class CDiaryFileCommands;
 class COpenDiary;
 class QWidget;
 
 class CExportHost
 {
+    Q_DECLARE_TR_FUNCTIONS(CExportHost)
+
 public:
     CExportHost(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
         : m_diary(diary), m_files(files), m_window(window)

@@ -30,9 +30,9 @@ bool CForeignImportHost::MayChange()
 bool CForeignImportHost::CreateEncryptedDiary()
 {
     const std::optional<QString> path = CFileDialogs::SaveFile(
-        &m_window, QStringLiteral("New encrypted diary for the imported entries"),
-        QStringLiteral("Encrypted diaries (*.dayloom)"),
-        QDir::home().filePath(QStringLiteral("Diary.dayloom")), QStringLiteral("dayloom"));
+        &m_window, tr("New encrypted diary for the imported entries"),
+        tr("Encrypted diaries (*.dayloom)"), QDir::home().filePath(QStringLiteral("Diary.dayloom")),
+        QStringLiteral("dayloom"));
     if (!path || path->isEmpty()) {
         return false;
     }

@@ -6,12 +6,16 @@
 #include "app/ImportHost.h"
 #include "import/ForeignImporter.h"
 
+#include <QCoreApplication>
+
 class CDiaryFileCommands;
 class COpenDiary;
 class QWidget;
 
 class CForeignImportHost : public CForeignImporter::Host
 {
+    Q_DECLARE_TR_FUNCTIONS(CForeignImportHost)
+
 public:
     CForeignImportHost(COpenDiary& diary, CDiaryFileCommands& files, QWidget& window)
         : m_diary(diary), m_files(files), m_window(window), m_shared(diary, files, window)

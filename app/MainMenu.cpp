@@ -44,18 +44,20 @@ void FillRecent(QMenu& menu, QWidget& window, CWindowCommands& commands)
         QObject::connect(action, &QAction::triggered, &window, [&window, &commands, path] {
             if (!QFileInfo::exists(path)) {
                 CRecentDiaries::Remove(path);
-                CMessageBox::Show(&window,
-                                  QStringLiteral("%1 is no longer there; it was taken off the "
-                                                 "list of recent diaries.")
-                                      .arg(path),
-                                  CAppInfo::Caption(QStringLiteral("Recent Diaries")));
+                CMessageBox::Show(
+                    &window,
+                    QCoreApplication::translate("CMainMenu",
+                                                "%1 is no longer there; it was taken off the "
+                                                "list of recent diaries.")
+                        .arg(path),
+                    CAppInfo::Caption(QCoreApplication::translate("CMainMenu", "Recent Diaries")));
                 return;
             }
             commands.OpenDiaryFile(path);
         });
     }
     menu.addSeparator();
-    QAction* clear = menu.addAction(QStringLiteral("&Clear list"));
+    QAction* clear = menu.addAction(QCoreApplication::translate("CMainMenu", "&Clear list"));
     clear->setEnabled(!diaries.isEmpty());
     QObject::connect(clear, &QAction::triggered, &window, [] { CRecentDiaries::Clear(); });
 }
@@ -107,11 +109,10 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
     // What needs no open diary works while it is locked.
     auto worksLocked = [](QAction* action) { action->setProperty(CDiaryLock::kWorksLocked, true); };
 
-    QMenu* file = bar.addMenu(QStringLiteral("&File"));
-    worksLocked(add(file, QStringLiteral("&Open/Create Diary..."),
-                    &CWindowCommands::OnOpenCreateDiary,
+    QMenu* file = bar.addMenu(tr("&File"));
+    worksLocked(add(file, tr("&Open/Create Diary..."), &CWindowCommands::OnOpenCreateDiary,
                     StandardOr(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O))));
-    QMenu* recent = file->addMenu(QStringLiteral("Recen&t diaries"));
+    QMenu* recent = file->addMenu(tr("Recen&t diaries"));
     worksLocked(recent->menuAction());
     recent->setObjectName(QStringLiteral("recentDiaries"));
     recent->setToolTipsVisible(true); // the full path of each
@@ -122,42 +123,39 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
             &CDiaryLock::LockNow, QKeySequence(Qt::CTRL | Qt::Key_L));
     }
     file->addSeparator();
-    add(file, QStringLiteral("Print &all entries"), &CWindowCommands::OnPrintAllEntries);
+    add(file, tr("Print &all entries"), &CWindowCommands::OnPrintAllEntries);
     file->addSeparator();
-    run(file, QStringLiteral("&Export diary..."), commands.exports, &CExportHost::ExportDiary);
-    run(file, QStringLiteral("&Back up diary..."), commands.exports, &CExportHost::BackUpDiary);
-    run(file, QStringLiteral("&Restore from backup..."), commands.exports,
-        &CExportHost::RestoreFromBackup);
+    run(file, tr("&Export diary..."), commands.exports, &CExportHost::ExportDiary);
+    run(file, tr("&Back up diary..."), commands.exports, &CExportHost::BackUpDiary);
+    run(file, tr("&Restore from backup..."), commands.exports, &CExportHost::RestoreFromBackup);
     file->addSeparator();
-    run(file, QStringLiteral("&Change password..."), commands.encryption,
-        &CEncryptionCommands::ChangePassword);
-    run(file, QStringLiteral("E&ncrypt diary..."), commands.encryption,
-        &CEncryptionCommands::EncryptDiary);
-    run(file, QStringLiteral("Save &decrypted copy..."), commands.encryption,
+    run(file, tr("&Change password..."), commands.encryption, &CEncryptionCommands::ChangePassword);
+    run(file, tr("E&ncrypt diary..."), commands.encryption, &CEncryptionCommands::EncryptDiary);
+    run(file, tr("Save &decrypted copy..."), commands.encryption,
         &CEncryptionCommands::SaveDecryptedCopy);
-    add(file, QStringLiteral("O&ptions..."), &CWindowCommands::OnOptions,
+    add(file, tr("O&ptions..."), &CWindowCommands::OnOptions,
         StandardOr(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     file->addSeparator();
-    worksLocked(add(file, QStringLiteral("E&xit"), &CWindowCommands::OnExit,
+    worksLocked(add(file, tr("E&xit"), &CWindowCommands::OnExit,
                     StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))));
 
-    QMenu* entry = bar.addMenu(QStringLiteral("&Entry"));
+    QMenu* entry = bar.addMenu(tr("&Entry"));
     QAction* newEntry =
-        add(entry, QStringLiteral("&New entry...\tF2"), &CWindowCommands::OnNewEntry, Qt::Key_F2);
+        add(entry, tr("&New entry...\tF2"), &CWindowCommands::OnNewEntry, Qt::Key_F2);
     // F2 first (the menu shows it), the desktop's New as well.
     newEntry->setShortcuts({QKeySequence(Qt::Key_F2),
                             StandardOr(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N))});
-    add(entry, QStringLiteral("&Edit entry...\tCtrl+E"), &CWindowCommands::OnEditEntry,
+    add(entry, tr("&Edit entry...\tCtrl+E"), &CWindowCommands::OnEditEntry,
         QKeySequence(Qt::CTRL | Qt::Key_E));
     entry->addSeparator();
-    add(entry, QStringLiteral("Go to &first"), &CWindowCommands::OnFirst);
-    add(entry, QStringLiteral("Go to &previous"), &CWindowCommands::OnPrevious);
-    add(entry, QStringLiteral("Go to ne&xt"), &CWindowCommands::OnNext);
-    add(entry, QStringLiteral("Go to &last"), &CWindowCommands::OnLast);
-    add(entry, QStringLiteral("&Search...\tCtrl+F"), &CWindowCommands::OnFind,
+    add(entry, tr("Go to &first"), &CWindowCommands::OnFirst);
+    add(entry, tr("Go to &previous"), &CWindowCommands::OnPrevious);
+    add(entry, tr("Go to ne&xt"), &CWindowCommands::OnNext);
+    add(entry, tr("Go to &last"), &CWindowCommands::OnLast);
+    add(entry, tr("&Search...\tCtrl+F"), &CWindowCommands::OnFind,
         QKeySequence(Qt::CTRL | Qt::Key_F));
     entry->addSeparator();
-    add(entry, QStringLiteral("Print &current entry"), &CWindowCommands::OnPrintCurrentEntry,
+    add(entry, tr("Print &current entry"), &CWindowCommands::OnPrintCurrentEntry,
         StandardOr(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
 
     // Delete on the entry list or the entry on view deletes the entry (after
@@ -171,25 +169,23 @@ void CMainMenu::Build(QMenuBar& bar, QWidget& window, const Commands& commands)
         QObject::connect(shortcut, &QShortcut::activated, &window, [own] { own->OnDeleteEntry(); });
     }
 
-    QMenu* tools = bar.addMenu(QStringLiteral("&Tools"));
-    add(tools, QStringLiteral("&Reminders...\tF3"), &CWindowCommands::OnReminders, Qt::Key_F3);
-    add(tools, QStringLiteral("&Planner...\tF4"), &CWindowCommands::OnPlanner, Qt::Key_F4);
-    run(tools, QStringLiteral("&Statistics...\tF5"), commands.entries, &CEntryCommands::Statistics,
-        Qt::Key_F5);
+    QMenu* tools = bar.addMenu(tr("&Tools"));
+    add(tools, tr("&Reminders...\tF3"), &CWindowCommands::OnReminders, Qt::Key_F3);
+    add(tools, tr("&Planner...\tF4"), &CWindowCommands::OnPlanner, Qt::Key_F4);
+    run(tools, tr("&Statistics...\tF5"), commands.entries, &CEntryCommands::Statistics, Qt::Key_F5);
     tools->addSeparator();
-    run(tools, QStringLiteral("&Import from another program..."), commands.foreignImports,
+    run(tools, tr("&Import from another program..."), commands.foreignImports,
         &CForeignImportHost::Run);
-    run(tools, QObject::tr("&Merge another diary..."), commands.merges,
-        &CMergeCommands::MergeAnother);
-    run(tools, QStringLiteral("Import from Dayloom v1.00"), commands.imports, &CImportHost::Run);
+    run(tools, tr("&Merge another diary..."), commands.merges, &CMergeCommands::MergeAnother);
+    run(tools, tr("Import from Dayloom v1.00"), commands.imports, &CImportHost::Run);
 
-    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
-    add(help, QStringLiteral("Contents\tF1"), &CWindowCommands::OnHelpContents, Qt::Key_F1);
-    add(help, QStringLiteral("Help on main window"), &CWindowCommands::OnHelpMainWindow);
+    QMenu* help = bar.addMenu(tr("&Help"));
+    add(help, tr("Contents\tF1"), &CWindowCommands::OnHelpContents, Qt::Key_F1);
+    add(help, tr("Help on main window"), &CWindowCommands::OnHelpMainWindow);
     help->addSeparator();
-    add(help, QStringLiteral("Tip of the Day..."), &CWindowCommands::OnTipOfTheDay);
+    add(help, tr("Tip of the Day..."), &CWindowCommands::OnTipOfTheDay);
     help->addSeparator();
-    add(help, QStringLiteral("&About Dayloom..."), &CWindowCommands::OnAbout);
+    add(help, tr("&About Dayloom..."), &CWindowCommands::OnAbout);
     for (QAction* action : help->actions()) {
         worksLocked(action);
     }
@@ -207,33 +203,34 @@ std::vector<QPushButton*> CMainMenu::MakeButtons(QWidget& window, CWindowCommand
         Command command;
     };
     const ButtonLayout layouts[] = {
-        {"Go to first", "go-first", "first.svg", "Jump to the first entry",
+        {"Go to first", "go-first", "first.svg", tr("Jump to the first entry"),
          &CWindowCommands::OnFirst},
-        {"Go to previous", "go-previous", "previous.svg", "View the previous entry",
+        {"Go to previous", "go-previous", "previous.svg", tr("View the previous entry"),
          &CWindowCommands::OnPrevious},
-        {"Go to next", "go-next", "next.svg", "View the next entry", &CWindowCommands::OnNext},
-        {"Go to last", "go-last", "last.svg", "Jump to the last entry", &CWindowCommands::OnLast},
-        {"Delete", "edit-delete", "delete.svg", "Delete the current entry",
+        {"Go to next", "go-next", "next.svg", tr("View the next entry"), &CWindowCommands::OnNext},
+        {"Go to last", "go-last", "last.svg", tr("Jump to the last entry"),
+         &CWindowCommands::OnLast},
+        {"Delete", "edit-delete", "delete.svg", tr("Delete the current entry"),
          &CWindowCommands::OnDeleteEntry},
-        {"Search", "edit-find", "search.svg", "Check this box to go into search mode",
+        {"Search", "edit-find", "search.svg", tr("Check this box to go into search mode"),
          &CWindowCommands::OnSearch},
         {"New entry", "document-new", "new-entry.svg",
-         "Create a new entry (keyboard shortcut - F2)", &CWindowCommands::OnNewEntry},
+         tr("Create a new entry (keyboard shortcut - F2)"), &CWindowCommands::OnNewEntry},
         {"Reminder", "appointment-new", "reminder.svg",
-         "Add or delete reminders (keyboard shortcut - F3)", &CWindowCommands::OnReminders},
+         tr("Add or delete reminders (keyboard shortcut - F3)"), &CWindowCommands::OnReminders},
         {"Planner", "x-office-calendar", "planner.svg",
-         "Add, delete and manage plans (keyboard shortcut - F4)", &CWindowCommands::OnPlanner},
-        {"Print current entry", "document-print", "print.svg", "Print the current entry",
+         tr("Add, delete and manage plans (keyboard shortcut - F4)"), &CWindowCommands::OnPlanner},
+        {"Print current entry", "document-print", "print.svg", tr("Print the current entry"),
          &CWindowCommands::OnPrintCurrentEntry},
-        {"Print all entries", "printer", "print-all.svg", "Print all entries",
+        {"Print all entries", "printer", "print-all.svg", tr("Print all entries"),
          &CWindowCommands::OnPrintAllEntries},
-        {"Options", "preferences-system", "options.svg", "Change Dayloom options",
+        {"Options", "preferences-system", "options.svg", tr("Change Dayloom options"),
          &CWindowCommands::OnOptions},
         {"Web site", "applications-internet", "web.svg",
-         QStringLiteral("Visit the WWW site @ ") + CAppInfo::WebSite(),
-         &CWindowCommands::OnWebSite},
-        {"Mail", "mail-send", "mail.svg", "Send an e-mail to the author", &CWindowCommands::OnMail},
-        {"Exit", "application-exit", "exit.svg", "Exit Dayloom", &CWindowCommands::OnExit}};
+         tr("Visit the WWW site @ ") + CAppInfo::WebSite(), &CWindowCommands::OnWebSite},
+        {"Mail", "mail-send", "mail.svg", tr("Send an e-mail to the author"),
+         &CWindowCommands::OnMail},
+        {"Exit", "application-exit", "exit.svg", tr("Exit Dayloom"), &CWindowCommands::OnExit}};
     std::vector<QPushButton*> buttons;
     for (const ButtonLayout& button : layouts) {
         buttons.push_back(MakeButton(

@@ -3,6 +3,7 @@
 // buttons, each running one of the window's commands; the F-key items work
 // whether or not their menu was ever opened.
 
+#include <QCoreApplication>
 #include <vector>
 
 class CDiaryLock;
@@ -19,6 +20,8 @@ class QWidget;
 
 class CMainMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(CMainMenu)
+
 public:
     // The window's own commands, and the command groups the menu reaches
     // past the window.

@@ -163,7 +163,7 @@ void COpenDiary::ReadEntries()
 bool COpenDiary::MayChange(QWidget* parent)
 {
     if (m_pSession->IsReadOnly()) {
-        CMessageBox::Show(parent, QStringLiteral("This diary is read-only: it cannot be changed."),
+        CMessageBox::Show(parent, tr("This diary is read-only: it cannot be changed."),
                           CAppInfo::Title());
         return false;
     }

@@ -29,15 +29,14 @@ template <typename Dialog> bool CPlanningCommands::Run(const QString& refusal)
 
 void CPlanningCommands::Reminders()
 {
-    if (Run<CRemindersDlg>(
-            QStringLiteral("You must open or create a diary to use the reminder!"))) {
+    if (Run<CRemindersDlg>(tr("You must open or create a diary to use the reminder!"))) {
         m_diary.CommitReminders();
     }
 }
 
 void CPlanningCommands::Planner()
 {
-    if (Run<CPlannerDlg>(QStringLiteral("You must open or create a diary to use the planners!"))) {
+    if (Run<CPlannerDlg>(tr("You must open or create a diary to use the planners!"))) {
         m_diary.CommitPlanner();
     }
 }

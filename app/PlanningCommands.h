@@ -3,12 +3,16 @@
 // the open diary. What they change reaches the summaries through the open
 // diary.
 
+#include <QCoreApplication>
+
 class COpenDiary;
 class QString;
 class QWidget;
 
 class CPlanningCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CPlanningCommands)
+
 public:
     CPlanningCommands(COpenDiary& diary, QWidget& window) : m_diary(diary), m_window(window) {}
 

@@ -73,7 +73,7 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     m_pButton = searchButton;
     m_pText = new QLineEdit(parent);
     m_pText->setObjectName(QStringLiteral("searchText"));
-    m_pText->setAccessibleName(QStringLiteral("Search text"));
+    m_pText->setAccessibleName(tr("Search text"));
     m_pText->installEventFilter(this);
     connect(m_pText, &QLineEdit::textChanged, this, &CSearchMode::Schedule);
     // Enter in the field looks for the next match.
@@ -84,27 +84,27 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     auto makeDate = [parent](const char* name, QDate date) {
         auto* edit = new QDateEdit(date, parent);
         edit->setObjectName(QString::fromLatin1(name));
-        edit->setAccessibleName(QString::fromLatin1(name));
+        edit->setAccessibleName(tr(name));
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setCalendarPopup(true);
         return edit;
     };
-    m_pDates = new QCheckBox(QStringLiteral("Days:"), parent);
+    m_pDates = new QCheckBox(tr("Days:"), parent);
     m_pDates->setObjectName(QStringLiteral("searchDates"));
-    m_pFrom = makeDate("From day", today.addMonths(-1));
-    m_pTo = makeDate("To day", today);
+    m_pFrom = makeDate(QT_TR_NOOP("From day"), today.addMonths(-1));
+    m_pTo = makeDate(QT_TR_NOOP("To day"), today);
     auto makeMood = [parent](const char* name, int value) {
         auto* spin = new QSpinBox(parent);
         spin->setObjectName(QString::fromLatin1(name));
-        spin->setAccessibleName(QString::fromLatin1(name));
+        spin->setAccessibleName(tr(name));
         spin->setRange(kLowestMood, kHighestMood);
         spin->setValue(value);
         return spin;
     };
-    m_pMoods = new QCheckBox(QStringLiteral("Mood:"), parent);
+    m_pMoods = new QCheckBox(tr("Mood:"), parent);
     m_pMoods->setObjectName(QStringLiteral("searchMoods"));
-    m_pMinMood = makeMood("Lowest mood", kLowestMood);
-    m_pMaxMood = makeMood("Highest mood", kHighestMood);
+    m_pMinMood = makeMood(QT_TR_NOOP("Lowest mood"), kLowestMood);
+    m_pMaxMood = makeMood(QT_TR_NOOP("Highest mood"), kHighestMood);
     for (QCheckBox* box : {m_pDates, m_pMoods}) {
         connect(box, &QCheckBox::toggled, this, [this] {
             EnableControls();
@@ -121,8 +121,8 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     // The diary's tags, known once the texts are remembered.
     m_pTag = new QComboBox(parent);
     m_pTag->setObjectName(QStringLiteral("searchTag"));
-    m_pTag->setAccessibleName(QStringLiteral("Tag"));
-    m_pTag->addItem(QStringLiteral("(any)"), QString());
+    m_pTag->setAccessibleName(tr("Tag"));
+    m_pTag->addItem(tr("(any)"), QString());
     connect(m_pTag, &QComboBox::currentIndexChanged, this, &CSearchMode::Schedule);
 
     auto* frame = new QGroupBox(parent);
@@ -130,7 +130,7 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_pButton, 0, 0);
     layout->addWidget(m_pText, 0, 1, 1, 3);
-    const QString to = QStringLiteral("to");
+    const QString to = tr("to");
     layout->addWidget(m_pDates, 1, 0);
     layout->addWidget(m_pFrom, 1, 1);
     layout->addWidget(new QLabel(to, parent), 1, 2);
@@ -139,7 +139,7 @@ QWidget* CSearchMode::MakeControls(QWidget* parent, QPushButton* searchButton)
     layout->addWidget(m_pMinMood, 2, 1);
     layout->addWidget(new QLabel(to, parent), 2, 2);
     layout->addWidget(m_pMaxMood, 2, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Tag:"), parent), 3, 0);
+    layout->addWidget(new QLabel(tr("Tag:"), parent), 3, 0);
     layout->addWidget(m_pTag, 3, 1, 1, 3);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
@@ -406,7 +406,7 @@ void CSearchMode::OnTagsCounted(const std::vector<TagCount>& tags)
     {
         const QSignalBlocker quiet(m_pTag);
         m_pTag->clear();
-        m_pTag->addItem(QStringLiteral("(any)"), QString());
+        m_pTag->addItem(tr("(any)"), QString());
         for (const TagCount& tag : tags) {
             m_pTag->addItem(QStringLiteral("#%1 (%2)").arg(tag.tag).arg(tag.entries),
                             TagKey(tag.tag));
@@ -475,7 +475,7 @@ void CSearchMode::Step(bool forward)
     const int target = forward ? row + 1 : (row < 0 ? -1 : row - 1);
     if (target < 0 || target >= RowCount()) {
         if (forward) {
-            CMessageBox::Show(&m_window, QStringLiteral("There are no more entries in this diary!"),
+            CMessageBox::Show(&m_window, tr("There are no more entries in this diary!"),
                               CAppInfo::Title());
         }
         return;

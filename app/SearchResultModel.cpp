@@ -9,10 +9,10 @@ CSearchResultModel::CSearchResultModel(QObject* parent) : QAbstractListModel(par
 QString CSearchResultModel::FoundText(int count)
 {
     if (count == 0)
-        return QStringLiteral("No entry found");
+        return tr("No entry found");
     if (count == 1)
-        return QStringLiteral("1 entry found");
-    return QStringLiteral("%1 entries found").arg(count);
+        return tr("1 entry found");
+    return tr("%n entries found", "", count);
 }
 
 void CSearchResultModel::SetHits(std::vector<SearchHit> hits)

@@ -32,10 +32,10 @@ CSummaries::CSummaries(COpenDiary& diary, CEntryBrowser& browser, QWidget& windo
 QVBoxLayout* CSummaries::MakeColumn()
 {
     // Shown, never selected.
-    auto makeSummary = [this](const QString& name) {
+    auto makeSummary = [this](const char* name) {
         auto* list = new QListWidget(&m_window);
-        list->setObjectName(name);
-        list->setAccessibleName(name);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setAccessibleName(tr(name));
         list->setSelectionMode(QAbstractItemView::NoSelection);
         list->setFocusPolicy(Qt::NoFocus);
         // Room for a whole summary line in the usual case: a date in
@@ -45,11 +45,11 @@ QVBoxLayout* CSummaries::MakeColumn()
                               2 * list->frameWidth() + 8);
         return list;
     };
-    m_pReminders = makeSummary(QStringLiteral("Reminders"));
-    m_pPlanner = makeSummary(QStringLiteral("Planner"));
+    m_pReminders = makeSummary(QT_TR_NOOP("Reminders"));
+    m_pPlanner = makeSummary(QT_TR_NOOP("Planner"));
     m_pOnThisDay = new COnThisDayView(&m_window);
     m_pOnThisDay->setObjectName(QStringLiteral("OnThisDay"));
-    m_pOnThisDay->setAccessibleName(QStringLiteral("On this day"));
+    m_pOnThisDay->setAccessibleName(tr("On this day"));
     connect(m_pOnThisDay, &COnThisDayView::EntryRequested, this, [this](int entry) {
         if (entry >= 0 && entry < m_browser.EntryCount()) {
             Guarded(&m_window, [this, entry] { m_browser.Show(entry); });
@@ -57,10 +57,10 @@ QVBoxLayout* CSummaries::MakeColumn()
     });
 
     auto* column = new QVBoxLayout;
-    column->addWidget(new QLabel(QStringLiteral("Reminders:"), &m_window));
+    column->addWidget(new QLabel(tr("Reminders:"), &m_window));
     column->addWidget(m_pReminders, 1);
     column->addWidget(m_pOnThisDay);
-    column->addWidget(new QLabel(QStringLiteral("Planner:"), &m_window));
+    column->addWidget(new QLabel(tr("Planner:"), &m_window));
     column->addWidget(m_pPlanner, 1);
     return column;
 }

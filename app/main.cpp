@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 #include "app/DataSelfCheck.h"
 #include "app/DayloomApp.h"
+#include "platform/Translations.h"
 #include "store/ProcessHardening.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -32,6 +34,8 @@ int main(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
+    // LANGUAGE=de or LANG=ru_RU.UTF-8 chooses the interface's language.
+    CTranslations::Install(application, QLocale::system().uiLanguages());
     QString diary = commandLine.Diary();
     const QString problem = diary.isEmpty() ? QString() : CCommandLine::DiaryProblem(diary);
     if (!problem.isEmpty()) {

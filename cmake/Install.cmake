@@ -51,6 +51,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dayloom.org")
-# The spelling dictionaries are separate packages: one is recommended.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, hunspell-en-us | hunspell-dictionary")
+# The spelling dictionaries are separate packages: one is recommended. Qt's
+# own translations give the standard dialogs' buttons the user's language;
+# the program's are compiled in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation2, hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
 include(CPack)

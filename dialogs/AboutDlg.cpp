@@ -21,7 +21,7 @@ constexpr int kHighestMood = 3;
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDlg"));
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("About")));
+    setWindowTitle(CAppInfo::Caption(tr("About")));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("AboutPicture"));
@@ -32,10 +32,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_pFacePicture->setObjectName(QStringLiteral("FacePicture"));
     m_pFacePicture->setAlignment(Qt::AlignCenter);
 
-    auto* author = new QPushButton(QStringLiteral("About the author..."), this);
+    auto* author = new QPushButton(tr("About the author..."), this);
     author->setObjectName(QStringLiteral("AuthorButton"));
     author->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(author, &QPushButton::clicked, this,
@@ -48,12 +48,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     row->addWidget(author);
     row->addWidget(ok);
     // How a diary is protected, in a few words (the README says more).
-    auto* security = new QLabel(
-        QStringLiteral("Encrypted diaries (*.dayloom) are sealed with XChaCha20-Poly1305 under a "
-                       "key made from the password with Argon2id (libsodium): without the "
-                       "password nobody can read them, and any change to the file is noticed. "
-                       "Four-file diaries (*.ilm) are only scrambled."),
-        this);
+    auto* security =
+        new QLabel(tr("Encrypted diaries (*.dayloom) are sealed with XChaCha20-Poly1305 under a "
+                      "key made from the password with Argon2id (libsodium): without the "
+                      "password nobody can read them, and any change to the file is noticed. "
+                      "Four-file diaries (*.ilm) are only scrambled."),
+                   this);
     security->setObjectName(QStringLiteral("SecurityNote"));
     security->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);

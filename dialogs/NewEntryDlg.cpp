@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
+#include "platform/Translations.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
@@ -150,7 +151,7 @@ CNewEntryDlg::Outcome CNewEntryDlg::Run(QWidget* parent, const CDiarySession& se
                                         bool reopening)
 {
     CNewEntryDlg editor(parent, session, now);
-    const QString caption = CAppInfo::Caption(editIndex ? "Edit Entry" : "New Entry");
+    const QString caption = CAppInfo::Caption(editIndex ? tr("Edit Entry") : tr("New Entry"));
     if (const std::optional<EntryDraft> draft =
             CNewEntryDlgDraft::Offer(parent, session, caption, !reopening)) {
         editor.RestoreDraft(*draft);
@@ -175,7 +176,7 @@ const CDiarySession& CNewEntryDlg::Session()
 
 QString CNewEntryDlg::Caption() const
 {
-    return CAppInfo::Caption(m_edited ? "Edit Entry" : "New Entry");
+    return CAppInfo::Caption(m_edited ? tr("Edit Entry") : tr("New Entry"));
 }
 
 void CNewEntryDlg::SetEditing(std::optional<CNewEntryDlgStore::Identity> edited)
@@ -249,8 +250,8 @@ bool CNewEntryDlg::LoadEntry(uint32_t index)
 {
     const auto loaded = CNewEntryDlgStore::Load(Session(), index);
     if (!loaded) {
-        CMessageBox::Show(this, "This diary entry cannot be read, so it cannot be edited.",
-                          CAppInfo::Caption("Edit Entry"), CMessageBox::Icon::Exclamation);
+        CMessageBox::Show(this, tr("This diary entry cannot be read, so it cannot be edited."),
+                          CAppInfo::Caption(tr("Edit Entry")), CMessageBox::Icon::Exclamation);
         return false;
     }
     SetEditing(loaded->second);
@@ -301,11 +302,13 @@ void CNewEntryDlg::DropUnkeepable()
         return;
     }
     CMessageBox::Show(this,
-                      QString("An entry cannot keep control characters; %1 of them (%2) %3 "
-                              "not taken.")
-                          .arg(count)
-                          .arg(codes.join(", "))
-                          .arg(count == 1 ? "was" : "were"),
+                      (count == 1
+                           ? tr("An entry cannot keep control characters; 1 of them (%1) was "
+                                "not taken.")
+                           : tr("An entry cannot keep control characters; %n of them (%1) "
+                                "were not taken.",
+                                "", count))
+                          .arg(codes.join(", ")),
                       Caption(), CMessageBox::Icon::Exclamation);
 }
 
@@ -345,26 +348,30 @@ void CNewEntryDlg::BuildControls()
     // Date and time of day.
     m_pDate = new QDateEdit(this);
     m_pDate->setObjectName("date");
-    // Dates read in English whatever the user's locale.
-    m_pDate->setLocale(QLocale::c());
-    m_pDate->setDisplayFormat("dddd, MMMM dd, yyyy");
+    // Dates read in the interface's language whatever the desktop's locale.
+    m_pDate->setLocale(CTranslations::Locale());
+    m_pDate->setDisplayFormat(tr("dddd, MMMM dd, yyyy"));
     m_pDate->setCalendarPopup(true);
     m_pDate->setDateRange(MinimumDate(), MaximumDate());
     m_pDate->setDate(std::clamp(LocalDate(m_tNow), MinimumDate(), MaximumDate()));
-    m_pDate->setToolTip("You can select any date for your entry");
+    m_pDate->setToolTip(tr("You can select any date for your entry"));
     // The size hint measures today's date only; the longest names of a
     // weekday and a month must fit as well.
-    m_pDate->setMinimumWidth(
-        m_pDate->fontMetrics().horizontalAdvance("Wednesday, September 30, 2024") +
-        m_pDate->sizeHint().height() + 24);
+    int widestDate = 0;
+    for (QDate day(2024, 1, 1); day.year() == 2024; day = day.addDays(1)) {
+        widestDate =
+            std::max(widestDate, m_pDate->fontMetrics().horizontalAdvance(
+                                     m_pDate->locale().toString(day, m_pDate->displayFormat())));
+    }
+    m_pDate->setMinimumWidth(widestDate + m_pDate->sizeHint().height() + 24);
     const std::tm clock = LocalTime(m_tNow);
     m_pTime = new QTimeEdit(QTime(clock.tm_hour, clock.tm_min, clock.tm_sec), this);
     m_pTime->setObjectName("time");
     m_pTime->setLocale(QLocale::c());
     m_pTime->setDisplayFormat("HH:mm:ss");
-    m_pTime->setToolTip("You can change the time of day of your entry");
-    m_pTime->setAccessibleName("Time");
-    m_pDate->setAccessibleName("Date");
+    m_pTime->setToolTip(tr("You can change the time of day of your entry"));
+    m_pTime->setAccessibleName(tr("Time"));
+    m_pDate->setAccessibleName(tr("Date"));
 
     // Formatting bar.
     m_pFontName = new QComboBox(this);
@@ -376,19 +383,19 @@ void CNewEntryDlg::BuildControls()
     m_pFontSize->setObjectName("fontSize");
     m_pFontSize->setEditable(true);
     m_pFontSize->setInsertPolicy(QComboBox::NoInsert);
-    m_pFontName->setAccessibleName("Font");
-    m_pFontSize->setAccessibleName("Font size");
+    m_pFontName->setAccessibleName(tr("Font"));
+    m_pFontSize->setAccessibleName(tr("Font size"));
     m_pBold = MakeFormatButton("B", "bold", this);
     m_pItalic = MakeFormatButton("I", "italic", this);
     m_pUnderline = MakeFormatButton("U", "underline", this);
     m_pColor = MakeFormatButton("C", "color", this);
     // Read by their meaning, not by their letters.
-    m_pBold->setAccessibleName("Bold");
-    m_pItalic->setAccessibleName("Italic");
-    m_pUnderline->setAccessibleName("Underline");
-    m_pColor->setAccessibleName("Text colour");
-    m_pPicture = MakeFormatButton("Insert picture...", "picture", this);
-    m_pPicture->setToolTip("Inserts a picture at the cursor. CTRL+SHIFT+P");
+    m_pBold->setAccessibleName(tr("Bold"));
+    m_pItalic->setAccessibleName(tr("Italic"));
+    m_pUnderline->setAccessibleName(tr("Underline"));
+    m_pColor->setAccessibleName(tr("Text colour"));
+    m_pPicture = MakeFormatButton(tr("Insert picture..."), "picture", this);
+    m_pPicture->setToolTip(tr("Inserts a picture at the cursor. CTRL+SHIFT+P"));
     QFont font = m_pBold->font();
     font.setBold(true);
     m_pBold->setFont(font);
@@ -401,14 +408,14 @@ void CNewEntryDlg::BuildControls()
     for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline}) {
         button->setCheckable(true);
     }
-    m_pBold->setToolTip("Toggles Bold. CTRL+B");
-    m_pItalic->setToolTip("Toggles Italic. CTRL+I");
-    m_pUnderline->setToolTip("Toggles Underlining. CTRL+U");
+    m_pBold->setToolTip(tr("Toggles Bold. CTRL+B"));
+    m_pItalic->setToolTip(tr("Toggles Italic. CTRL+I"));
+    m_pUnderline->setToolTip(tr("Toggles Underlining. CTRL+U"));
 
     // The text.
     m_pEdit = new CEntryRichEdit(this);
     m_pEdit->setObjectName("text");
-    m_pEdit->setAccessibleName("Entry text");
+    m_pEdit->setAccessibleName(tr("Entry text"));
     m_pEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pEdit->setAcceptRichText(true);
     // Tab leaves the text for the ratings; Ctrl+Tab types a tab.
@@ -444,40 +451,40 @@ void CNewEntryDlg::BuildControls()
         return group;
     };
     QGroupBox* moodGroup =
-        makeRating("Mood", RatingScale::Mood, "mood", m_pMoodSpin, m_pMoodLabel, m_pFace);
-    QGroupBox* fatigueGroup = makeRating("Fatigue", RatingScale::Fatigue, "fatigue", m_pFatigueSpin,
-                                         m_pFatigueLabel, nullptr);
+        makeRating(tr("Mood"), RatingScale::Mood, "mood", m_pMoodSpin, m_pMoodLabel, m_pFace);
+    QGroupBox* fatigueGroup = makeRating(tr("Fatigue"), RatingScale::Fatigue, "fatigue",
+                                         m_pFatigueSpin, m_pFatigueLabel, nullptr);
     QGroupBox* shapeGroup =
-        makeRating("Shape", RatingScale::Shape, "shape", m_pShapeSpin, m_pShapeLabel, nullptr);
+        makeRating(tr("Shape"), RatingScale::Shape, "shape", m_pShapeSpin, m_pShapeLabel, nullptr);
     QGroupBox* dreamGroup =
-        makeRating("Dream", RatingScale::Dream, "dream", m_pDreamSpin, m_pDreamLabel, nullptr);
-    dreamGroup->setToolTip("Click left and right arrows to set your last night's dreams");
+        makeRating(tr("Dream"), RatingScale::Dream, "dream", m_pDreamSpin, m_pDreamLabel, nullptr);
+    dreamGroup->setToolTip(tr("Click left and right arrows to set your last night's dreams"));
 
     // Measurements and marks.
     m_pWeight = new QLineEdit("0", this);
     m_pWeight->setObjectName("weight");
-    m_pWeight->setAccessibleName("Weight");
+    m_pWeight->setAccessibleName(tr("Weight"));
     m_pWeight->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pWeight));
     m_pTemperature = new QLineEdit("0", this);
     m_pTemperature->setObjectName("temperature");
-    m_pTemperature->setAccessibleName("Temperature");
-    m_pMenstruus = new QCheckBox("Menstruus", this);
+    m_pTemperature->setAccessibleName(tr("Temperature"));
+    m_pMenstruus = new QCheckBox(tr("Menstruus"), this);
     m_pMenstruus->setObjectName("menstruus");
-    m_pCopulation = new QCheckBox("Copulation", this);
+    m_pCopulation = new QCheckBox(tr("Copulation"), this);
     m_pCopulation->setObjectName("copulation");
 
     // Commands.
-    m_pSave = new QPushButton("SAVE", this);
+    m_pSave = new QPushButton(tr("SAVE"), this);
     m_pSave->setObjectName("save");
-    m_pSave->setToolTip("Save this entry");
+    m_pSave->setToolTip(tr("Save this entry"));
     m_pSave->setDefault(true);
-    m_pDiscard = new QPushButton("DISCARD", this);
+    m_pDiscard = new QPushButton(tr("DISCARD"), this);
     m_pDiscard->setObjectName("discard");
-    m_pDiscard->setToolTip("Discard this entry");
-    m_pHelp = new QPushButton("HELP!", this);
+    m_pDiscard->setToolTip(tr("Discard this entry"));
+    m_pHelp = new QPushButton(tr("HELP!"), this);
     m_pHelp->setObjectName("help");
-    m_pHelp->setToolTip("Click to read extensive help");
+    m_pHelp->setToolTip(tr("Click to read extensive help"));
     for (QPushButton* button : {m_pDiscard, m_pHelp}) {
         button->setAutoDefault(false);
     }
@@ -490,6 +497,9 @@ void CNewEntryDlg::BuildControls()
     formatRow->addWidget(m_pFontName, 1);
     formatRow->addWidget(m_pFontSize);
     for (QToolButton* button : {m_pBold, m_pItalic, m_pUnderline, m_pColor, m_pPicture}) {
+        // Never narrower than the caption ("Bild einfügen..." is longer than
+        // "Insert picture..."): the font box gives way instead.
+        button->setMinimumWidth(button->sizeHint().width());
         formatRow->addWidget(button);
     }
     auto* left = new QVBoxLayout;
@@ -500,9 +510,10 @@ void CNewEntryDlg::BuildControls()
 
     // Captions flush with their fields, so the two colons line up.
     auto* measures = new QGridLayout;
-    measures->addWidget(new QLabel(" Weight:", this), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+    measures->addWidget(new QLabel(tr(" Weight:"), this), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
     measures->addWidget(m_pWeight, 0, 1);
-    measures->addWidget(new QLabel("Temperature:", this), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    measures->addWidget(new QLabel(tr("Temperature:"), this), 1, 0,
+                        Qt::AlignRight | Qt::AlignVCenter);
     measures->addWidget(m_pTemperature, 1, 1);
     measures->addWidget(m_pMenstruus, 2, 0, 1, 2);
     measures->addWidget(m_pCopulation, 3, 0, 1, 2);
@@ -847,12 +858,12 @@ bool CNewEntryDlg::ValidateInto(int& weight, float& temperature)
     bool ok = false;
     weight = QLocale::c().toInt(m_pWeight->text().trimmed(), &ok);
     if (!ok) {
-        RefuseField(m_pWeight, "Please enter an integer.");
+        RefuseField(m_pWeight, tr("Please enter an integer."));
         return false;
     }
     const std::optional<float> parsed = ParseTemperature(m_pTemperature->text());
     if (!parsed) {
-        RefuseField(m_pTemperature, "Please enter a number.");
+        RefuseField(m_pTemperature, tr("Please enter a number."));
         return false;
     }
     temperature = *parsed;
@@ -895,7 +906,7 @@ bool CNewEntryDlg::StoreEntry(int64_t time, int weight, float temperature)
 
 void CNewEntryDlg::accept()
 {
-    if (!CMessageBox::Ask(this, "Save this diary entry?", Caption())) {
+    if (!CMessageBox::Ask(this, tr("Save this diary entry?"), Caption())) {
         return;
     }
     int weight = 0;
@@ -908,9 +919,11 @@ void CNewEntryDlg::accept()
         // Only reachable on the picker's first or last day when a clock
         // change moves the time of day out of what the diary can store.
         CMessageBox::Show(this,
-                          QString("Please choose a date between %1 and %2.")
-                              .arg(QLocale::c().toString(MinimumDate(), "MMMM dd, yyyy"),
-                                   QLocale::c().toString(MaximumDate(), "MMMM dd, yyyy")),
+                          tr("Please choose a date between %1 and %2.")
+                              .arg(CTranslations::Locale().toString(
+                                       MinimumDate(), QStringLiteral("MMMM dd, yyyy")),
+                                   CTranslations::Locale().toString(
+                                       MaximumDate(), QStringLiteral("MMMM dd, yyyy"))),
                           CAppInfo::Title(), CMessageBox::Icon::Exclamation);
         m_pDate->setFocus();
         return;
@@ -937,7 +950,7 @@ void CNewEntryDlg::reject()
 {
     // Discarding an edit leaves the stored entry as it was.
     const QString question =
-        m_edited ? "Discard the changes to this diary entry?" : "Discard this diary entry?";
+        m_edited ? tr("Discard the changes to this diary entry?") : tr("Discard this diary entry?");
     if (CMessageBox::Ask(this, question, Caption())) {
         m_pDraft->Remove();
         QDialog::reject();

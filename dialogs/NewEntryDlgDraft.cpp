@@ -5,9 +5,9 @@
 #include "platform/Modal.h"
 #include "platform/PassphraseText.h"
 #include "platform/PathText.h"
+#include "platform/ShownTime.h"
 #include "store/DiarySession.h"
 #include "store/DraftSealer.h"
-#include "store/TimeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,17 +65,16 @@ bool CNewEntryDlgDraft::OpenWithEarlierPassword(QWidget* parent, const CDiarySes
                                                 const CDraftFile& file, const QString& caption,
                                                 EntryDraft& draft)
 {
-    QString question = QStringLiteral(
-        "The unsaved draft was sealed under an earlier password of this diary. Type that "
-        "password to restore it?");
+    QString question =
+        tr("The unsaved draft was sealed under an earlier password of this diary. Type that "
+           "password to restore it?");
     for (;;) {
-        if (CMessageBox::Choose(
-                parent, question, caption,
-                {QStringLiteral("&Type the password"), QStringLiteral("&Set aside")}, 0) != 0) {
+        if (CMessageBox::Choose(parent, question, caption,
+                                {tr("&Type the password"), tr("&Set aside")}, 0) != 0) {
             return false;
         }
         CSecurityDlg prompt(parent);
-        prompt.m_strFile = QStringLiteral("The earlier password of the draft");
+        prompt.m_strFile = tr("The earlier password of the draft");
         prompt.m_bEncrypted = session.Encrypted() != nullptr;
         if (CModal::Exec(prompt) != QDialog::Accepted) {
             return false;
@@ -85,7 +84,7 @@ bool CNewEntryDlgDraft::OpenWithEarlierPassword(QWidget* parent, const CDiarySes
         if (earlier != nullptr && file.Read(draft, *earlier) == CDraftFile::ReadResult::Ok) {
             return true;
         }
-        question = QStringLiteral("That password does not open the draft. Try another?");
+        question = tr("That password does not open the draft. Try another?");
     }
 }
 
@@ -112,7 +111,7 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
         const std::optional<std::string> aside = file.KeepAside();
         const std::string kept = aside ? *aside : file.Path();
         CMessageBox::Show(parent,
-                          QString("The unsaved draft could not be read; it was kept as %1.")
+                          tr("The unsaved draft could not be read; it was kept as %1.")
                               .arg(CPathText::Shown(kept)),
                           caption, CMessageBox::Icon::Exclamation);
         return std::nullopt;
@@ -123,16 +122,16 @@ std::optional<EntryDraft> CNewEntryDlgDraft::Offer(QWidget* parent, const CDiary
     if (!ask) {
         return draft;
     }
-    const QString when = QString::fromStdString(FormatTime("%#c", draft.writtenAt));
+    const QString when = CShownTime::Format(QStringLiteral("%#c"), draft.writtenAt);
     // Which entry it is: the one it was editing (by the day it had then), or
     // a new one.
     const QString entry =
-        draft.editing
-            ? "the entry of " + QString::fromStdString(FormatTime("%#d %b %Y", draft.editedTime))
-            : QStringLiteral("a new entry");
+        draft.editing ? tr("the entry of %1")
+                            .arg(CShownTime::Format(QStringLiteral("%#d %b %Y"), draft.editedTime))
+                      : tr("a new entry");
     const int choice = CMessageBox::Choose(
-        parent, QString("A draft of %1 from %2 was not saved. Restore it?").arg(entry, when),
-        caption, {QStringLiteral("Restore"), QStringLiteral("Discard draft")}, 0);
+        parent, tr("A draft of %1 from %2 was not saved. Restore it?").arg(entry, when), caption,
+        {tr("Restore"), tr("Discard draft")}, 0);
     if (choice == 1) {
         file.Remove();
         return std::nullopt;

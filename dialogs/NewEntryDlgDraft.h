@@ -8,6 +8,7 @@
 
 #include "store/DraftFile.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -19,6 +20,8 @@ class QWidget;
 
 class CNewEntryDlgDraft : public QObject
 {
+    Q_DECLARE_TR_FUNCTIONS(CNewEntryDlgDraft)
+
 public:
     static constexpr int kDelayMs = 10000;
 

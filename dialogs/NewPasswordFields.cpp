@@ -29,9 +29,8 @@ int CNewPasswordFields::CharacterCount(const QString& text)
 CNewPasswordFields::CNewPasswordFields(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind)
 {
     setObjectName(QStringLiteral("newPasswordFields"));
-    m_pNew = MakeField(QStringLiteral("newPassword"), QStringLiteral("New password"), this);
-    m_pConfirm =
-        MakeField(QStringLiteral("confirmPassword"), QStringLiteral("Confirm password"), this);
+    m_pNew = MakeField(QStringLiteral("newPassword"), tr("New password"), this);
+    m_pConfirm = MakeField(QStringLiteral("confirmPassword"), tr("Confirm password"), this);
     // Room for a password of twenty characters, shown as dots.
     const int fieldWidth =
         m_pNew->fontMetrics().horizontalAdvance(QString(kFourFileMax, QChar(0x25CF))) + 12;
@@ -45,8 +44,8 @@ CNewPasswordFields::CNewPasswordFields(Kind kind, QWidget* parent) : QWidget(par
     if (m_kind == Kind::Encrypted) {
         m_pStrength = new QLabel(this);
         m_pStrength->setObjectName(QStringLiteral("strength"));
-        m_pStrength->setAccessibleName(QStringLiteral("Password strength"));
-        form->addRow(new QLabel(QStringLiteral("Strength:"), this), m_pStrength);
+        m_pStrength->setAccessibleName(tr("Password strength"));
+        form->addRow(new QLabel(tr("Strength:"), this), m_pStrength);
         connect(m_pNew, &QLineEdit::textChanged, this, &CNewPasswordFields::ShowStrength);
     }
     form->addRow(new QLabel(tr("Confirm password:"), this), m_pConfirm);
@@ -108,17 +107,17 @@ CNewPasswordFields::Verdict CNewPasswordFields::Judge(Kind kind, const QString& 
         return fix;
     };
     if (CharacterCount(password) < least || CharacterCount(confirmation) < least) {
-        return refuse(QStringLiteral("You must enter at least %1 characters!").arg(least),
+        return refuse(tr("You must enter at least %1 characters!").arg(least),
                       CharacterCount(password) < least ? Verdict::FixNew : Verdict::FixConfirm);
     }
     if (CharacterCount(password) > most) {
-        return refuse(QStringLiteral("A password can have at most %1 characters; this one has %2.")
+        return refuse(tr("A password can have at most %1 characters; this one has %2.")
                           .arg(most)
                           .arg(CharacterCount(password)),
                       Verdict::FixNew);
     }
     if (password != confirmation) {
-        return refuse(QStringLiteral("The passwords do not match!"), Verdict::FixConfirm);
+        return refuse(tr("The passwords do not match!"), Verdict::FixConfirm);
     }
     if (!encrypted && !CAnsiCodec::CanEncode(password)) {
         // The four-file diary stores the password as single bytes; a
@@ -126,9 +125,8 @@ CNewPasswordFields::Verdict CNewPasswordFields::Judge(Kind kind, const QString& 
         return refuse(CAnsiCodec::UnsupportedMessage(), Verdict::FixNew);
     }
     if (encrypted && CPasswordStrength::Rate(password) == CPasswordStrength::Level::VeryWeak &&
-        CMessageBox::Choose(
-            dialog, QStringLiteral("This password is easy to guess. Use it anyway?"),
-            CAppInfo::Title(), {QStringLiteral("&Yes"), QStringLiteral("&No")}, 1) != 0) {
+        CMessageBox::Choose(dialog, tr("This password is easy to guess. Use it anyway?"),
+                            CAppInfo::Title(), {tr("&Yes"), tr("&No")}, 1) != 0) {
         return Verdict::Declined;
     }
     return Verdict::Ok;

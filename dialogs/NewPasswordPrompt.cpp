@@ -13,8 +13,8 @@ std::optional<Passphrase> CNewPasswordPrompt::Ask(QWidget* parent, const QString
                                                   bool encrypted)
 {
     CMessageBox::Show(parent,
-                      QStringLiteral("You are creating a new diary and you must specify a "
-                                     "password for it. The password is case SeNsItIvE!"),
+                      tr("You are creating a new diary and you must specify a "
+                         "password for it. The password is case SeNsItIvE!"),
                       CAppInfo::Title());
     CSecurityDlg prompt(parent);
     prompt.m_strFile = fileTitle;

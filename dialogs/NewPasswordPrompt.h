@@ -5,6 +5,7 @@
 
 #include "store/Passphrase.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -12,6 +13,8 @@ class QWidget;
 
 class CNewPasswordPrompt
 {
+    Q_DECLARE_TR_FUNCTIONS(CNewPasswordPrompt)
+
 public:
     // The password, at least CSecurityDlg::kMinLength long; nullopt when the
     // prompt ended without a password (after saying why, when there is

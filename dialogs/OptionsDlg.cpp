@@ -32,7 +32,7 @@ QString Caption(int value)
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName("OptionsDlg");
-    setWindowTitle(CAppInfo::Caption("Options"));
+    setWindowTitle(CAppInfo::Caption(tr("Options")));
 
     for (size_t i = 0; i < CSettings::kRatingLabels.size(); ++i) {
         m_strLabels[i] = CSettings::Get(CSettings::kRatingLabels[i]);
@@ -62,13 +62,13 @@ void COptionsDlg::BuildControls()
         RatingScale scale;
         QGridLayout* grid;
     };
-    Group groups[] = {{"Mood", RatingScale::Mood, nullptr},
-                      {"Fatigue", RatingScale::Fatigue, nullptr},
-                      {"Shape", RatingScale::Shape, nullptr},
-                      {"Dream", RatingScale::Dream, nullptr}};
+    Group groups[] = {{QT_TR_NOOP("Mood"), RatingScale::Mood, nullptr},
+                      {QT_TR_NOOP("Fatigue"), RatingScale::Fatigue, nullptr},
+                      {QT_TR_NOOP("Shape"), RatingScale::Shape, nullptr},
+                      {QT_TR_NOOP("Dream"), RatingScale::Dream, nullptr}};
     auto* main = new QVBoxLayout(this);
     for (Group& group : groups) {
-        auto* box = new QGroupBox(group.title, this);
+        auto* box = new QGroupBox(tr(group.title), this);
         group.grid = new QGridLayout(box);
         main->addWidget(box);
     }
@@ -104,30 +104,31 @@ void COptionsDlg::BuildControls()
         grid->addWidget(caption, 2, column);
     }
 
-    auto* reminder = new QGroupBox("Reminder", this);
+    auto* reminder = new QGroupBox(tr("Reminder"), this);
     auto* reminderRow = new QHBoxLayout(reminder);
     m_pDays = new QLineEdit(QString::number(m_nStartAlarmBefore), reminder);
     m_pDays->setObjectName("StartAlarmBefore");
     m_pDays->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_pDays));
     m_pDays->setMaximumWidth(50);
-    m_pDays->setAccessibleName("Days before an event it is marked as 'Soon'");
-    reminderRow->addWidget(new QLabel("Mark as 'Soon'", reminder));
+    m_pDays->setAccessibleName(tr("Days before an event it is marked as 'Soon'"));
+    reminderRow->addWidget(new QLabel(tr("Mark as 'Soon'"), reminder));
     reminderRow->addWidget(m_pDays);
-    reminderRow->addWidget(new QLabel("day(s) before the event", reminder));
+    reminderRow->addWidget(new QLabel(tr("day(s) before the event"), reminder));
     reminderRow->addStretch(1);
     main->addWidget(reminder);
 
-    m_pOpenLast = new QCheckBox("Open last diary at startup", this);
+    m_pOpenLast = new QCheckBox(tr("Open last diary at startup"), this);
     m_pOpenLast->setObjectName("OpenLastDiary");
     m_pOpenLast->setChecked(m_bOpenLastDiary != 0);
     main->addWidget(m_pOpenLast);
-    m_pOnThisDay = new QCheckBox("Show \"on this day\" under the reminders", this);
+    m_pOnThisDay = new QCheckBox(tr("Show \"on this day\" under the reminders"), this);
     m_pOnThisDay->setObjectName("bShowOnThisDay");
     m_pOnThisDay->setChecked(m_bShowOnThisDay != 0);
     main->addWidget(m_pOnThisDay);
-    m_pNotify = new QCheckBox("Show today's reminders as desktop notifications", this);
+    m_pNotify = new QCheckBox(tr("Show today's reminders as desktop notifications"), this);
     m_pNotify->setObjectName("bNotifyReminders");
-    m_pNotify->setToolTip("An encrypted diary's notification gives only the number of reminders");
+    m_pNotify->setToolTip(
+        tr("An encrypted diary's notification gives only the number of reminders"));
     m_pNotify->setChecked(m_bNotifyReminders != 0);
     main->addWidget(m_pNotify);
 
@@ -157,22 +158,22 @@ void COptionsDlg::BuildControls()
 
 void COptionsDlg::BuildSpelling(QVBoxLayout* main)
 {
-    auto* box = new QGroupBox("Spelling", this);
+    auto* box = new QGroupBox(tr("Spelling"), this);
     auto* rows = new QVBoxLayout(box);
-    m_pCheckSpelling = new QCheckBox("Check spelling while typing", box);
+    m_pCheckSpelling = new QCheckBox(tr("Check spelling while typing"), box);
     m_pCheckSpelling->setObjectName("bCheckSpelling");
     m_pCheckSpelling->setChecked(m_bCheckSpelling != 0);
     rows->addWidget(m_pCheckSpelling);
 
     auto* languageRow = new QHBoxLayout;
-    languageRow->addWidget(new QLabel("Language:", box));
+    languageRow->addWidget(new QLabel(tr("Language:"), box));
     m_pLanguage = new QComboBox(box);
     m_pLanguage->setObjectName("SpellingLanguage");
     const QStringList installed = CSpellChecker::InstalledLanguages();
     if (installed.isEmpty()) {
         m_pLanguage->setEnabled(false);
         languageRow->addWidget(m_pLanguage);
-        languageRow->addWidget(new QLabel("No spelling dictionary is installed.", box));
+        languageRow->addWidget(new QLabel(tr("No spelling dictionary is installed."), box));
     } else {
         m_pLanguage->addItems(installed);
         const QString chosen = installed.contains(m_strSpellingLanguage)
@@ -194,9 +195,9 @@ void COptionsDlg::accept()
     const int days = QLocale::c().toInt(m_pDays->text().trimmed(), &ok);
     QString refusal;
     if (!ok) {
-        refusal = "Please enter an integer.";
+        refusal = tr("Please enter an integer.");
     } else if (days < kMinDays || days > kMaxDays) {
-        refusal = QString("Please enter an integer between %1 and %2.").arg(kMinDays).arg(kMaxDays);
+        refusal = tr("Please enter an integer between %1 and %2.").arg(kMinDays).arg(kMaxDays);
     }
     if (!refusal.isEmpty()) {
         CMessageBox::Show(this, refusal, CAppInfo::Title(), CMessageBox::Icon::Exclamation);

@@ -36,15 +36,15 @@ QString CPasswordStrength::Text(Level level)
 {
     switch (level) {
     case Level::VeryWeak:
-        return QStringLiteral("Very weak");
+        return tr("Very weak");
     case Level::Weak:
-        return QStringLiteral("Weak");
+        return tr("Weak");
     case Level::Fair:
-        return QStringLiteral("Fair");
+        return tr("Fair");
     case Level::Strong:
-        return QStringLiteral("Strong");
+        return tr("Strong");
     case Level::VeryStrong:
         break;
     }
-    return QStringLiteral("Very strong");
+    return tr("Very strong");
 }

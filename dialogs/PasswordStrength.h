@@ -4,10 +4,13 @@
 // five steps by the guesses' order of magnitude (log10 of the guesses is
 // zxcvbn's entropy in bits times 0.301).
 
+#include <QCoreApplication>
 #include <QString>
 
 class CPasswordStrength
 {
+    Q_DECLARE_TR_FUNCTIONS(CPasswordStrength)
+
 public:
     enum class Level
     {

@@ -17,33 +17,32 @@
 CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SecurityDlg"));
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("Security")));
+    setWindowTitle(CAppInfo::Caption(tr("Security")));
     // A title bar without a close box, above every other window.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
 
-    auto* group =
-        new QGroupBox(QStringLiteral("You must provide a password for this diary:"), this);
+    auto* group = new QGroupBox(tr("You must provide a password for this diary:"), this);
     m_pFile = new QLineEdit(group);
     m_pFile->setObjectName(QStringLiteral("fileEdit"));
     m_pFile->setReadOnly(true);
     m_pFile->setAlignment(Qt::AlignCenter);
     m_pFile->setFocusPolicy(Qt::NoFocus);
-    m_pPassword = CNewPasswordFields::MakeField(QStringLiteral("passwordEdit"),
-                                                QStringLiteral("Password"), group);
-    m_pConfirm = CNewPasswordFields::MakeField(QStringLiteral("confirmEdit"),
-                                               QStringLiteral("Confirm password"), group);
+    m_pPassword =
+        CNewPasswordFields::MakeField(QStringLiteral("passwordEdit"), tr("Password"), group);
+    m_pConfirm =
+        CNewPasswordFields::MakeField(QStringLiteral("confirmEdit"), tr("Confirm password"), group);
     m_pStrength = new QLabel(group);
     m_pStrength->setObjectName(QStringLiteral("strength"));
-    m_pStrength->setAccessibleName(QStringLiteral("Password strength"));
+    m_pStrength->setAccessibleName(tr("Password strength"));
     connect(m_pPassword, &QLineEdit::textChanged, this, [this](const QString& typed) {
         m_pStrength->setText(
-            typed.isEmpty() ? QString()
-                            : QStringLiteral("Strength: %1")
-                                  .arg(CPasswordStrength::Text(CPasswordStrength::Rate(typed))));
+            typed.isEmpty()
+                ? QString()
+                : tr("Strength: %1").arg(CPasswordStrength::Text(CPasswordStrength::Rate(typed))));
     });
-    m_pConfirmLabel = new QLabel(QStringLiteral("Confirm password:"), group);
+    m_pConfirmLabel = new QLabel(tr("Confirm password:"), group);
     m_pConfirmLabel->setBuddy(m_pConfirm);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_pFile);
@@ -52,10 +51,10 @@ CSecurityDlg::CSecurityDlg(QWidget* parent) : QDialog(parent)
     groupLayout->addWidget(m_pConfirmLabel);
     groupLayout->addWidget(m_pConfirm);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(tr("OK"), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
     m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new QPushButton(tr("Cancel"), this);
     m_pCancel->setObjectName(QStringLiteral("cancelButton"));
     m_pCancel->setAutoDefault(false);
     connect(m_pOk, &QPushButton::clicked, this, &CSecurityDlg::accept);
@@ -85,7 +84,7 @@ void CSecurityDlg::OnInitDialog()
     }
     m_bInitialised = true;
     if (m_strFile.isEmpty()) {
-        m_strFile = QStringLiteral("You are creating a new diary!");
+        m_strFile = tr("You are creating a new diary!");
     }
     m_pFile->setText(m_strFile);
     m_pFile->setCursorPosition(0); // a long name shows its start
@@ -147,15 +146,14 @@ void CSecurityDlg::accept()
         return;
     }
     if (typed.size() < kMinLength) {
-        CMessageBox::Show(this, QStringLiteral("You must enter at least 3 characters!"),
-                          CAppInfo::Title());
+        CMessageBox::Show(this, tr("You must enter at least 3 characters!"), CAppInfo::Title());
         m_pPassword->setFocus();
         return;
     }
     if (!m_bEncrypted && CNewPasswordFields::CharacterCount(typed) > kMaxLength) {
         CMessageBox::Show(this,
-                          QStringLiteral("A password can have at most %1 characters; this one "
-                                         "has %2.")
+                          tr("A password can have at most %1 characters; this one "
+                             "has %2.")
                               .arg(kMaxLength)
                               .arg(CNewPasswordFields::CharacterCount(typed)),
                           CAppInfo::Title());

@@ -24,7 +24,7 @@ CSplashDlg::CSplashDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     picture->setPixmap(BigPicture());
     picture->setAlignment(Qt::AlignCenter);
 
-    m_btnContinue = new QPushButton(QStringLiteral("Push to continue..."), this);
+    m_btnContinue = new QPushButton(tr("Push to continue..."), this);
     m_btnContinue->setObjectName(QStringLiteral("ContinueButton"));
     m_btnContinue->setDefault(true);
     connect(m_btnContinue, &QPushButton::clicked, this, &QDialog::accept);
@@ -77,7 +77,7 @@ void CSplashDlg::showEvent(QShowEvent* event)
     m_pTimer->start();
     if (!m_pTimer->isActive()) {
         // No countdown then: the splash waits for the button.
-        CMessageBox::Show(this, QStringLiteral("Unable to create timer!"), CAppInfo::Title());
+        CMessageBox::Show(this, tr("Unable to create timer!"), CAppInfo::Title());
     }
     m_btnContinue->setFocus();
 }
@@ -89,8 +89,7 @@ void CSplashDlg::OnTimer()
         return;
     }
     --m_nCountdown;
-    m_btnContinue->setText(
-        QStringLiteral("Push to continue or wait %1 more seconds...").arg(m_nCountdown));
+    m_btnContinue->setText(tr("Push to continue or wait %1 more seconds...").arg(m_nCountdown));
 }
 
 void CSplashDlg::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #include "dialogs/TipDlg.h"
 
+#include "dialogs/TipTexts.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
@@ -8,6 +9,7 @@
 #include "store/TimeText.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +30,7 @@ constexpr std::size_t kMaxLinePiece = 999;
 
 QString TroubleText()
 {
-    return QStringLiteral("Trouble reading the tips file");
+    return QCoreApplication::translate("CTipDlg", "Trouble reading the tips file");
 }
 
 // The file's modification time as ctime() writes it, without the line feed:
@@ -84,7 +86,7 @@ QPixmap BulbPicture()
 CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TipDlg"));
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("Tip of the day")));
+    setWindowTitle(CAppInfo::Caption(tr("Tip of the day")));
 
     auto* bulb = new QLabel(this);
     bulb->setPixmap(BulbPicture());
@@ -104,10 +106,10 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
     white.setColor(QPalette::WindowText, Qt::black);
     m_pTipLabel->setPalette(white);
 
-    m_pShowCheck = new QCheckBox(QStringLiteral("&Show Tips on StartUp"), this);
-    m_pNextButton = new QPushButton(QStringLiteral("&Next Tip"), this);
+    m_pShowCheck = new QCheckBox(tr("&Show Tips on StartUp"), this);
+    m_pNextButton = new QPushButton(tr("&Next Tip"), this);
     m_pNextButton->setAutoDefault(false);
-    m_pCloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_pCloseButton = new QPushButton(tr("&Close"), this);
     m_pCloseButton->setDefault(true);
 
     auto* top = new QHBoxLayout;
@@ -164,8 +166,8 @@ CTipDlg::~CTipDlg()
 
 QString CTipDlg::MissingFileText()
 {
-    return QStringLiteral("Tips file does not exist. It must be placed in the same directory as "
-                          "DAYLOOM.EXE and named TIPS.TXT");
+    return tr("Tips file does not exist. It must be placed in the same directory as "
+              "DAYLOOM.EXE and named TIPS.TXT");
 }
 
 bool CTipDlg::ShouldShowAtStartup()
@@ -290,6 +292,6 @@ void CTipDlg::UpdateControls()
         shown.chop(1);
     }
     // The check box keeps what the user set: a Next Tip must not undo it.
-    m_pTipLabel->setText(shown);
+    m_pTipLabel->setText(CTipTexts::Translated(shown));
     m_pNextButton->setEnabled(m_pTipsFile != nullptr);
 }

@@ -261,7 +261,7 @@ QString CDiaryBackup::DefaultArchiveName(const CDiaryName& diary, const QDate& t
 BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::string& archivePath)
 {
     BackupOutcome outcome;
-    const QString nothing = QStringLiteral(" No backup was written.");
+    const QString nothing = tr(" No backup was written.");
     const std::string& indexPath = session.Path();
     try {
         // A password change cut short is finished first, so the archive
@@ -293,9 +293,9 @@ BackupOutcome CDiaryBackup::Backup(const CDiarySession& session, const std::stri
     } catch (const CFileError& error) {
         outcome.message = QString::fromLocal8Bit(error.what()) + nothing;
     } catch (const std::runtime_error& error) {
-        outcome.message = QStringLiteral("The backup could not be made: %1.")
-                              .arg(QString::fromLocal8Bit(error.what())) +
-                          nothing;
+        outcome.message =
+            tr("The backup could not be made: %1.").arg(QString::fromLocal8Bit(error.what())) +
+            nothing;
     }
     return outcome;
 }
@@ -304,13 +304,12 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
                                      bool overwrite)
 {
     using Status = RestoreOutcome::Status;
-    const QString nothing = QStringLiteral(" Nothing was restored.");
+    const QString nothing = tr(" Nothing was restored.");
     std::vector<ArchiveFile> files;
     try {
         if (!Unpack(ReadFile(archivePath), files) || !IsOneDiary(files)) {
-            return Restoring(Status::Damaged,
-                             QStringLiteral("The backup %1 is damaged; nothing was restored.")
-                                 .arg(Native(FileName(archivePath))));
+            return Restoring(Status::Damaged, tr("The backup %1 is damaged; nothing was restored.")
+                                                  .arg(Native(FileName(archivePath))));
         }
     } catch (const CFileError& error) {
         return Restoring(Status::Failed, QString::fromLocal8Bit(error.what()) + nothing);
@@ -332,9 +331,8 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
     leftovers.push_back(outcome.diary.SwitchMarkerPath());
     if (!existing.empty() && !overwrite) {
         outcome.status = Status::Exists;
-        outcome.message =
-            QStringLiteral("A diary named %1 already exists in %2. Replace it with the backup?")
-                .arg(Native(outcome.diary.FileName()), Native(folder));
+        outcome.message = tr("A diary named %1 already exists in %2. Replace it with the backup?")
+                              .arg(Native(outcome.diary.FileName()), Native(folder));
         return outcome;
     }
 

@@ -9,6 +9,7 @@
 
 #include "store/DiaryName.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -39,6 +40,8 @@ struct RestoreOutcome
 
 class CDiaryBackup
 {
+    Q_DECLARE_TR_FUNCTIONS(CDiaryBackup)
+
 public:
     // The diary's files that exist, the index file (or the encrypted file)
     // first. The open-diary lock and temporary files are never among them.

@@ -262,15 +262,14 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
                                      const ExportRange& range, const Progress& progress)
 {
     using Status = ExportOutcome::Status;
-    const QString nothing = QStringLiteral(" Nothing was exported.");
+    const QString nothing = tr(" Nothing was exported.");
     CAtomicFile out(QFile::encodeName(path).toStdString(), CAtomicFile::TempName::Unique);
     try {
         // The diary's files stay open (and locked) for the whole export, so
         // every entry comes from the same state of the diary.
         const std::unique_ptr<CDiaryStore> store = session.MakeStore();
         if (!store->OpenEntryFiles()) {
-            return Outcome(Status::Failed,
-                           QStringLiteral("The diary could not be read.") + nothing);
+            return Outcome(Status::Failed, tr("The diary could not be read.") + nothing);
         }
         struct Closer
         {
@@ -280,8 +279,7 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
 
         std::vector<EntryHeader> headers;
         if (!store->ReadAllEntryHeaders(headers)) {
-            return Outcome(Status::Failed,
-                           QStringLiteral("The diary could not be read.") + nothing);
+            return Outcome(Status::Failed, tr("The diary could not be read.") + nothing);
         }
         const auto [first, last] = Bounds(range);
         std::vector<uint32_t> chosen;
@@ -298,8 +296,7 @@ ExportOutcome CDiaryExporter::Export(const CDiarySession& session, const RatingL
 
         const int total = static_cast<int>(chosen.size());
         const auto cancelled = [&](int done) { return progress && !progress(done, total); };
-        const QString cancelMessage =
-            QStringLiteral("The export was cancelled; no file was written.");
+        const QString cancelMessage = tr("The export was cancelled; no file was written.");
 
         if (const FileResult opened = out.Open(); !opened.ok()) {
             return Outcome(Status::Failed, QString::fromLocal8Bit(opened.Message()) + nothing);

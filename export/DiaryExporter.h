@@ -10,6 +10,7 @@
 
 #include "ratings/RatingLabels.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -48,6 +49,8 @@ struct ExportOutcome
 
 class CDiaryExporter
 {
+    Q_DECLARE_TR_FUNCTIONS(CDiaryExporter)
+
 public:
     // Told how many of the entries are done; returns false to cancel.
     using Progress = std::function<bool(int done, int total)>;

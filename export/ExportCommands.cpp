@@ -14,6 +14,7 @@
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -26,7 +27,7 @@ namespace {
 
 QString ExportCaption()
 {
-    return CAppInfo::Caption(QStringLiteral("Export Diary"));
+    return CAppInfo::Caption(QCoreApplication::translate("CExportCommands", "Export Diary"));
 }
 
 QString Decoded(const std::string& path)
@@ -56,8 +57,8 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
     const QString caption = ExportCaption();
     if (IsEncrypted(session) &&
         !CMessageBox::Ask(parent,
-                          QStringLiteral("The exported file is not encrypted: anyone who can read "
-                                         "it can read these entries. Export anyway?"),
+                          tr("The exported file is not encrypted: anyone who can read "
+                             "it can read these entries. Export anyway?"),
                           caption)) {
         return;
     }
@@ -69,7 +70,7 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
         return;
     }
     if (headers.empty()) {
-        CMessageBox::Show(parent, QStringLiteral("The diary has no entries to export."), caption);
+        CMessageBox::Show(parent, tr("The diary has no entries to export."), caption);
         return;
     }
     const auto [first, last] = std::minmax_element(
@@ -87,8 +88,8 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
     std::optional<ExportFormat> format;
     while (!format) {
         const std::optional<QString> chosen = CFileDialogs::SaveFile(
-            parent, QStringLiteral("Export diary as"),
-            QStringLiteral("Markdown, web page, plain text or CSV (*.md *.html *.txt *.csv)"),
+            parent, tr("Export diary as"),
+            tr("Markdown, web page, plain text or CSV (*.md *.html *.txt *.csv)"),
             path.isEmpty() ? proposed : path, QStringLiteral("md"));
         if (!chosen) {
             return;
@@ -97,32 +98,31 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
         format = CDiaryExporter::FormatForPath(path);
         if (!format) {
             CMessageBox::Show(parent,
-                              QStringLiteral("The file's extension chooses what is written: .md "
-                                             "for Markdown, .html for a web page, .txt for plain "
-                                             "text or .csv for a spreadsheet."),
+                              tr("The file's extension chooses what is written: .md "
+                                 "for Markdown, .html for a web page, .txt for plain "
+                                 "text or .csv for a spreadsheet."),
                               caption);
         }
     }
 
     std::unique_ptr<CProgressDialog> progress;
-    const ExportOutcome outcome = CDiaryExporter::Export(
-        session, LoadRatingLabels(), path, *format, options.Range(),
-        [&progress, parent, &caption](int done, int total) {
-            if (!progress) {
-                progress = std::make_unique<CProgressDialog>(
-                    parent, caption, QStringLiteral("Exporting the diary..."), total);
-            }
-            return progress->Step(done);
-        });
+    const ExportOutcome outcome =
+        CDiaryExporter::Export(session, LoadRatingLabels(), path, *format, options.Range(),
+                               [&progress, parent, &caption](int done, int total) {
+                                   if (!progress) {
+                                       progress = std::make_unique<CProgressDialog>(
+                                           parent, caption, tr("Exporting the diary..."), total);
+                                   }
+                                   return progress->Step(done);
+                               });
     progress.reset();
     if (outcome.status == ExportOutcome::Status::Written) {
-        CMessageBox::Show(
-            parent,
-            (outcome.entries == 1
-                 ? QStringLiteral("1 entry was exported to %1.")
-                 : QStringLiteral("%1 entries were exported to %2.").arg(outcome.entries))
-                .arg(QDir::toNativeSeparators(path)),
-            caption, CMessageBox::Icon::Information);
+        CMessageBox::Show(parent,
+                          (outcome.entries == 1
+                               ? tr("1 entry was exported to %1.")
+                               : tr("%n entries were exported to %1.", "", outcome.entries))
+                              .arg(QDir::toNativeSeparators(path)),
+                          caption, CMessageBox::Icon::Information);
     } else {
         CMessageBox::Show(parent, outcome.message, caption);
     }
@@ -130,15 +130,15 @@ void CExportCommands::ExportDiary(QWidget* parent, const CDiarySession& session)
 
 void CExportCommands::BackUpDiary(QWidget* parent, const CDiarySession& session, const QDate& today)
 {
-    const QString caption = CAppInfo::Caption(QStringLiteral("Back Up Diary"));
+    const QString caption = CAppInfo::Caption(tr("Back Up Diary"));
     QString folder = CSettings::Get(CSettings::kBackupFolder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = DiaryFolder(session);
     }
     const QString name = CDiaryBackup::DefaultArchiveName(session.Name(), today);
-    const std::optional<QString> chosen = CFileDialogs::SaveFile(
-        parent, QStringLiteral("Back up diary as"), QStringLiteral("Zip archives (*.zip)"),
-        QDir(folder).filePath(name), QStringLiteral("zip"));
+    const std::optional<QString> chosen =
+        CFileDialogs::SaveFile(parent, tr("Back up diary as"), tr("Zip archives (*.zip)"),
+                               QDir(folder).filePath(name), QStringLiteral("zip"));
     if (!chosen) {
         return;
     }
@@ -150,8 +150,7 @@ void CExportCommands::BackUpDiary(QWidget* parent, const CDiarySession& session,
     }
     if (outcome.ok) {
         CMessageBox::Show(
-            parent,
-            QStringLiteral("The diary was backed up to %1.").arg(QDir::toNativeSeparators(*chosen)),
+            parent, tr("The diary was backed up to %1.").arg(QDir::toNativeSeparators(*chosen)),
             caption, CMessageBox::Icon::Information);
     } else {
         CMessageBox::Show(parent, outcome.message, caption);
@@ -160,15 +159,15 @@ void CExportCommands::BackUpDiary(QWidget* parent, const CDiarySession& session,
 
 std::optional<DiaryChoice> CExportCommands::RestoreFromBackup(QWidget* parent)
 {
-    const QString caption = CAppInfo::Caption(QStringLiteral("Restore from backup"));
-    const std::optional<QString> archive = CFileDialogs::OpenFile(
-        parent, QStringLiteral("Restore from backup"), QStringLiteral("Zip archives (*.zip)"),
-        CSettings::Get(CSettings::kBackupFolder));
+    const QString caption = CAppInfo::Caption(tr("Restore from backup"));
+    const std::optional<QString> archive =
+        CFileDialogs::OpenFile(parent, tr("Restore from backup"), tr("Zip archives (*.zip)"),
+                               CSettings::Get(CSettings::kBackupFolder));
     if (!archive) {
         return std::nullopt;
     }
-    const std::optional<QString> folder = CFileDialogs::ChooseFolder(
-        parent, QStringLiteral("Restore the diary into folder"), QStringLiteral("Restore"));
+    const std::optional<QString> folder =
+        CFileDialogs::ChooseFolder(parent, tr("Restore the diary into folder"), tr("Restore"));
     if (!folder) {
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 
 #include "platform/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <optional>
 
@@ -13,6 +14,8 @@ class QWidget;
 
 class CExportCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CExportCommands)
+
 public:
     // Options, the file to write (its extension choosing the format), then
     // the export under a progress dialog that can cancel it.

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -16,7 +17,7 @@ namespace {
 QDateEdit* DateEdit(QWidget* parent, const QDate& date)
 {
     auto* edit = new QDateEdit(date, parent);
-    edit->setLocale(QLocale::c()); // English month names, as the entry list shows them
+    edit->setLocale(CTranslations::Locale()); // month names as the entry list shows them
     edit->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
     edit->setCalendarPopup(true);
     return edit;
@@ -28,15 +29,15 @@ CExportOptionsDlg::CExportOptionsDlg(QWidget* parent, const QDate& first, const 
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ExportOptionsDlg"));
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("Export Diary")));
+    setWindowTitle(CAppInfo::Caption(tr("Export Diary")));
 
-    m_pAll = new QRadioButton(QStringLiteral("&All entries"), this);
-    m_pRange = new QRadioButton(QStringLiteral("Entries &dated"), this);
+    m_pAll = new QRadioButton(tr("&All entries"), this);
+    m_pRange = new QRadioButton(tr("Entries &dated"), this);
     m_pAll->setChecked(true);
     m_pFrom = DateEdit(this, first);
     m_pTo = DateEdit(this, last);
-    auto* fromLabel = new QLabel(QStringLiteral("&From:"), this);
-    auto* toLabel = new QLabel(QStringLiteral("&To:"), this);
+    auto* fromLabel = new QLabel(tr("&From:"), this);
+    auto* toLabel = new QLabel(tr("&To:"), this);
     fromLabel->setBuddy(m_pFrom);
     toLabel->setBuddy(m_pTo);
 
@@ -79,7 +80,7 @@ ExportRange CExportOptionsDlg::Range() const
 void CExportOptionsDlg::accept()
 {
     if (m_pRange->isChecked() && m_pTo->date() < m_pFrom->date()) {
-        CMessageBox::Show(this, QStringLiteral("The range ends before it begins."), windowTitle());
+        CMessageBox::Show(this, tr("The range ends before it begins."), windowTitle());
         m_pTo->setFocus();
         return;
     }

@@ -1,5 +1,6 @@
 #include "import/DayOneArchive.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 #include <zip.h>
@@ -115,7 +116,8 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
         zip_source_free(source);
         batch.problems.push_back(
             {archiveName, QString(),
-             QStringLiteral("it is not a readable zip archive (%1)").arg(ZipErrorText(&error))});
+             QCoreApplication::translate("CDayOneArchive", "it is not a readable zip archive (%1)")
+                 .arg(ZipErrorText(&error))});
         zip_error_fini(&error);
         return false;
     }
@@ -124,7 +126,8 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
     if (count < 0 || count > kMaxArchiveMembers) {
         batch.problems.push_back(
             {archiveName, QString(),
-             QStringLiteral("it lists more than %1 files").arg(kMaxArchiveMembers)});
+             QCoreApplication::translate("CDayOneArchive", "it lists more than %1 files")
+                 .arg(kMaxArchiveMembers)});
         return false;
     }
     qint64 journalBytes = 0;
@@ -133,15 +136,18 @@ bool ReadArchive(zip_source_t* source, const QString& archiveName, ForeignBatch&
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive, i, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
-            batch.problems.push_back({archiveName, QStringLiteral("file %1").arg(i + 1),
-                                      QStringLiteral("its name cannot be read")});
+            batch.problems.push_back(
+                {archiveName, QCoreApplication::translate("CDayOneArchive", "file %1").arg(i + 1),
+                 QCoreApplication::translate("CDayOneArchive", "its name cannot be read")});
             continue;
         }
         const QString name = QString::fromUtf8(stat.name);
         const QString member = archiveName + QLatin1Char('/') + name;
         if (!CDayOneArchive::IsSafeMemberPath(name)) {
             batch.problems.push_back(
-                {member, QString(), QStringLiteral("its path leaves the archive; not read")});
+                {member, QString(),
+                 QCoreApplication::translate("CDayOneArchive",
+                                             "its path leaves the archive; not read")});
             continue;
         }
         const QString base = name.section(QLatin1Char('/'), -1);
@@ -186,8 +192,7 @@ bool CDayOneArchive::ReadFile(const std::string& path, const QString& archiveNam
     zip_source_t* source = zip_source_file_create(path.c_str(), 0, -1, &error);
     if (source == nullptr) {
         batch.problems.push_back(
-            {archiveName, QString(),
-             QStringLiteral("it cannot be read (%1)").arg(ZipErrorText(&error))});
+            {archiveName, QString(), tr("it cannot be read (%1)").arg(ZipErrorText(&error))});
         zip_error_fini(&error);
         return false;
     }

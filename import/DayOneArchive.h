@@ -11,11 +11,14 @@
 #include "import/ForeignEntry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
 class CDayOneArchive
 {
+    Q_DECLARE_TR_FUNCTIONS(CDayOneArchive)
+
 public:
     struct Journal
     {

@@ -116,15 +116,15 @@ void CDayOneReader::Read(const QJsonObject& root, const QString& file, CDayOnePh
         root, file, batch, [&](const QJsonObject& record, const QString& place) {
             const QJsonValue created = record.value(QStringLiteral("creationDate"));
             if (!created.isString() || created.toString().trimmed().isEmpty()) {
-                batch.problems.push_back({file, place, QStringLiteral("it has no date")});
+                batch.problems.push_back({file, place, tr("it has no date")});
                 return;
             }
             const std::optional<int64_t> time = ParseIsoMoment(
                 created.toString(), record.value(QStringLiteral("timeZone")).toString());
             if (!time) {
-                batch.problems.push_back({file, place,
-                                          QStringLiteral("\"%1\" is not a date and time")
-                                              .arg(created.toString().left(60))});
+                batch.problems.push_back(
+                    {file, place,
+                     tr("\"%1\" is not a date and time").arg(created.toString().left(60))});
                 return;
             }
             ForeignEntry entry;

@@ -7,10 +7,14 @@
 #include "import/DayOnePhotos.h"
 #include "import/ForeignEntry.h"
 
+#include <QCoreApplication>
+
 class QJsonObject;
 
 class CDayOneReader
 {
+    Q_DECLARE_TR_FUNCTIONS(CDayOneReader)
+
 public:
     // True when the document's entries look like Day One's.
     static bool Recognises(const QJsonObject& root);

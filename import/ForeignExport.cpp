@@ -6,6 +6,7 @@
 #include "import/JsonFields.h"
 #include "import/TextFileReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +15,9 @@
 
 namespace {
 
-const QString kJrnl = QStringLiteral("jrnl JSON");
-const QString kDayOne = QStringLiteral("Day One JSON");
-const QString kText = QStringLiteral("Markdown and text files");
+const QString kJrnl = QCoreApplication::translate("CForeignExport", "jrnl JSON");
+const QString kDayOne = QCoreApplication::translate("CForeignExport", "Day One JSON");
+const QString kText = QCoreApplication::translate("CForeignExport", "Markdown and text files");
 
 void ReadJson(const QByteArray& bytes, const QString& fileName, CDayOnePhotos& photos,
               ForeignBatch& batch)
@@ -25,8 +26,11 @@ void ReadJson(const QByteArray& bytes, const QString& fileName, CDayOnePhotos& p
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         batch.problems.push_back(
-            {fileName, QStringLiteral("line %1").arg(JsonFields::LineAt(bytes, error.offset)),
-             QStringLiteral("it is not JSON (%1)").arg(error.errorString())});
+            {fileName,
+             QCoreApplication::translate("CForeignExport", "line %1")
+                 .arg(JsonFields::LineAt(bytes, error.offset)),
+             QCoreApplication::translate("CForeignExport", "it is not JSON (%1)")
+                 .arg(error.errorString())});
         return;
     }
     const QJsonObject root = document.object();
@@ -39,7 +43,8 @@ void ReadJson(const QByteArray& bytes, const QString& fileName, CDayOnePhotos& p
     } else {
         batch.problems.push_back(
             {fileName, QString(),
-             QStringLiteral("it is JSON, but neither a jrnl nor a Day One export")});
+             QCoreApplication::translate("CForeignExport",
+                                         "it is JSON, but neither a jrnl nor a Day One export")});
     }
 }
 
@@ -51,25 +56,31 @@ std::optional<QByteArray> ReadWhole(const QString& path, ForeignBatch& batch)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         batch.problems.push_back(
-            {name, QString(), QStringLiteral("it cannot be read (%1)").arg(file.errorString())});
+            {name, QString(),
+             QCoreApplication::translate("CForeignExport", "it cannot be read (%1)")
+                 .arg(file.errorString())});
         return std::nullopt;
     }
     if (file.size() > kMaxImportFileBytes) {
         batch.problems.push_back(
             {name, QString(),
-             QStringLiteral("it is larger than %1 MB").arg(kMaxImportFileBytes >> 20)});
+             QCoreApplication::translate("CForeignExport", "it is larger than %1 MB")
+                 .arg(kMaxImportFileBytes >> 20)});
         return std::nullopt;
     }
     QByteArray bytes = file.read(kMaxImportFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         batch.problems.push_back(
-            {name, QString(), QStringLiteral("it cannot be read (%1)").arg(file.errorString())});
+            {name, QString(),
+             QCoreApplication::translate("CForeignExport", "it cannot be read (%1)")
+                 .arg(file.errorString())});
         return std::nullopt;
     }
     if (bytes.size() > kMaxImportFileBytes) {
         batch.problems.push_back(
             {name, QString(),
-             QStringLiteral("it is larger than %1 MB").arg(kMaxImportFileBytes >> 20)});
+             QCoreApplication::translate("CForeignExport", "it is larger than %1 MB")
+                 .arg(kMaxImportFileBytes >> 20)});
         return std::nullopt;
     }
     return bytes;
@@ -85,7 +96,8 @@ void ReadJournals(const std::vector<CDayOneArchive::Journal>& journals, CDayOneP
 {
     if (journals.empty()) {
         batch.problems.push_back(
-            {archiveName, QString(), QStringLiteral("it holds no Day One journal (.json)")});
+            {archiveName, QString(),
+             QCoreApplication::translate("CForeignExport", "it holds no Day One journal (.json)")});
     }
     for (const CDayOneArchive::Journal& journal : journals) {
         ReadJson(journal.json, journal.name, photos, batch);
@@ -145,7 +157,7 @@ ForeignBatch CForeignExport::ReadFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         batch.problems.push_back(
-            {name, QString(), QStringLiteral("it cannot be read (%1)").arg(file.errorString())});
+            {name, QString(), tr("it cannot be read (%1)").arg(file.errorString())});
         return batch;
     }
     const QByteArray head = file.read(4096);

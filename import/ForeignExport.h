@@ -7,11 +7,14 @@
 #include "import/ForeignEntry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class CForeignExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CForeignExport)
+
 public:
     enum class Kind
     {

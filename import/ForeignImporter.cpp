@@ -11,6 +11,7 @@
 #include "platform/WaitCursor.h"
 #include "store/DiarySession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ constexpr int kProblemsInMessages = 20;
 QString WithProblems(QString text, const CImportPlan& plan)
 {
     if (!plan.Problems().empty()) {
-        text += QStringLiteral("\n\nCould not be read:\n") +
+        text += QCoreApplication::translate("CForeignImporter", "\n\nCould not be read:\n") +
                 CImportPreviewDlg::ProblemLines(plan, kProblemsInMessages);
     }
     return text;
@@ -33,7 +34,7 @@ QString WithProblems(QString text, const CImportPlan& plan)
 
 QString CForeignImporter::Caption()
 {
-    return CAppInfo::Caption(QStringLiteral("Import from another program"));
+    return CAppInfo::Caption(tr("Import from another program"));
 }
 
 void CForeignImporter::Say(const QString& text)
@@ -45,8 +46,8 @@ void CForeignImporter::Run()
 {
     QWidget* window = m_host.Window();
     const std::optional<QString> path = CFileDialogs::OpenFile(
-        window, QStringLiteral("Import from another program"),
-        QStringLiteral("Diary exports (*.json *.zip *.md *.markdown *.txt);;All files (*)"),
+        window, tr("Import from another program"),
+        tr("Diary exports (*.json *.zip *.md *.markdown *.txt);;All files (*)"),
         CSettings::GetProfileString(kFolderKey, QDir::homePath()));
     if (!path || path->isEmpty()) {
         return;
@@ -62,10 +63,10 @@ void CForeignImporter::Run()
         head.close();
         const QStringList files = CForeignExport::TextFilesBeside(*path);
         if (files.size() > 1 &&
-            CMessageBox::Ask(window,
-                             QStringLiteral("Import all %1 Markdown and text files of this folder?")
-                                 .arg(files.size()),
-                             Caption())) {
+            CMessageBox::Ask(
+                window,
+                tr("Import all %n Markdown and text files of this folder?", "", int(files.size())),
+                Caption())) {
             CWaitCursor wait;
             batch = CForeignExport::ReadTextFiles(files);
         }
@@ -79,7 +80,7 @@ void CForeignImporter::Run()
         plan.emplace(std::move(*batch));
     }
     if (plan->Entries().empty()) {
-        Say(WithProblems(QStringLiteral("Nothing could be imported from %1.").arg(source), *plan));
+        Say(WithProblems(tr("Nothing could be imported from %1.").arg(source), *plan));
         return;
     }
     if (m_host.Session() != nullptr) {
@@ -91,8 +92,8 @@ void CForeignImporter::Run()
         plan->Check(store.get());
     }
     if (plan->NewCount() == 0) {
-        Say(WithProblems(QStringLiteral("Nothing to import: the diary already holds all %1 "
-                                        "entries of %2.")
+        Say(WithProblems(tr("Nothing to import: the diary already holds all %1 "
+                            "entries of %2.")
                              .arg(plan->KnownCount())
                              .arg(source),
                          *plan));

@@ -4,6 +4,7 @@
 // shows the preview and, on Import, adds the new entries to the open diary
 // in one safe rewrite, or to a new encrypted diary when none is open.
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ class QWidget;
 
 class CForeignImporter
 {
+    Q_DECLARE_TR_FUNCTIONS(CForeignImporter)
+
 public:
     // What the import needs from the main window.
     class Host

@@ -24,7 +24,7 @@ CImportPlan::CImportPlan(ForeignBatch batch)
             const qsizetype comma = entry.where.lastIndexOf(QStringLiteral(", "));
             m_problems.push_back({comma < 0 ? entry.where : entry.where.left(comma),
                                   comma < 0 ? QString() : entry.where.mid(comma + 2),
-                                  QStringLiteral("it has no text")});
+                                  tr("it has no text")});
             continue;
         }
         m_entries.push_back(std::move(planned));

@@ -6,6 +6,7 @@
 
 #include "import/ForeignEntry.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,8 @@ class CDiaryStore;
 
 class CImportPlan
 {
+    Q_DECLARE_TR_FUNCTIONS(CImportPlan)
+
 public:
     struct Planned
     {

@@ -4,6 +4,7 @@
 #include "platform/AppInfo.h"
 #include "store/TimeText.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -15,17 +16,18 @@ namespace {
 
 QString Entries(int count)
 {
-    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+    return count == 1 ? QCoreApplication::translate("CImportPreviewDlg", "1 entry")
+                      : QCoreApplication::translate("CImportPreviewDlg", "%n entries", "", count);
 }
 
 } // namespace
 
 QString CImportPreviewDlg::Summary(int added, int skipped, bool done)
 {
-    QString text = done ? QStringLiteral("%1 added").arg(Entries(added))
-                        : QStringLiteral("%1 will be added").arg(Entries(added));
+    QString text =
+        done ? tr("%1 added").arg(Entries(added)) : tr("%1 will be added").arg(Entries(added));
     if (skipped > 0) {
-        text += QStringLiteral(", %1 skipped (already in the diary)").arg(skipped);
+        text += tr(", %1 skipped (already in the diary)").arg(skipped);
     }
     return text + QLatin1Char('.');
 }
@@ -38,7 +40,8 @@ QString CImportPreviewDlg::ProblemLines(const CImportPlan& plan, int limit)
         lines.append(problems[i].Text());
     }
     if (static_cast<int>(problems.size()) > limit) {
-        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - size_t(limit)));
+        lines.append(QCoreApplication::translate("CImportPreviewDlg", "... and %n more.", "",
+                                                 int(problems.size() - size_t(limit))));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -48,7 +51,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget* parent, const QString& source,
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ImportPreviewDlg"));
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("Import from another program")));
+    setWindowTitle(CAppInfo::Caption(tr("Import from another program")));
 
     auto* layout = new QVBoxLayout(this);
     auto* what = new QLabel(QStringLiteral("%1: %2").arg(plan.Kind(), source), this);
@@ -73,7 +76,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget* parent, const QString& source,
     layout->addWidget(list, 1);
 
     if (!plan.Problems().empty()) {
-        auto* heading = new QLabel(QStringLiteral("Could not be read:"), this);
+        auto* heading = new QLabel(tr("Could not be read:"), this);
         layout->addWidget(heading);
         auto* problems = new QPlainTextEdit(this);
         problems->setObjectName(QStringLiteral("problems"));
@@ -84,8 +87,7 @@ CImportPreviewDlg::CImportPreviewDlg(QWidget* parent, const QString& source,
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* import =
-        buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    QPushButton* import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     import->setObjectName(QStringLiteral("import"));
     import->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);

@@ -20,7 +20,7 @@ void CJrnlReader::Read(const QJsonObject& root, const QString& file, ForeignBatc
         root, file, batch, [&](const QJsonObject& record, const QString& place) {
             const QJsonValue date = record.value(QStringLiteral("date"));
             if (!date.isString() || date.toString().trimmed().isEmpty()) {
-                batch.problems.push_back({file, place, QStringLiteral("it has no date")});
+                batch.problems.push_back({file, place, tr("it has no date")});
                 return;
             }
             const QString clock = record.value(QStringLiteral("time")).toString();
@@ -29,7 +29,7 @@ void CJrnlReader::Read(const QJsonObject& root, const QString& file, ForeignBatc
                 const QString given =
                     (date.toString() + QLatin1Char(' ') + clock).trimmed().left(60);
                 batch.problems.push_back(
-                    {file, place, QStringLiteral("\"%1\" is not a date and time").arg(given)});
+                    {file, place, tr("\"%1\" is not a date and time").arg(given)});
                 return;
             }
             ForeignEntry entry;

@@ -5,10 +5,14 @@
 
 #include "import/ForeignEntry.h"
 
+#include <QCoreApplication>
+
 class QJsonObject;
 
 class CJrnlReader
 {
+    Q_DECLARE_TR_FUNCTIONS(CJrnlReader)
+
 public:
     // True when the document's entries look like jrnl's.
     static bool Recognises(const QJsonObject& root);

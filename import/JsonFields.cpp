@@ -1,5 +1,6 @@
 #include "import/JsonFields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace JsonFields {
@@ -9,10 +10,11 @@ void ForEachEntry(const QJsonObject& root, const QString& file, ForeignBatch& ba
 {
     const QJsonArray entries = root.value(QStringLiteral("entries")).toArray();
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString place = QStringLiteral("entry %1").arg(i + 1);
+        const QString place = QCoreApplication::translate("CJsonFields", "entry %1").arg(i + 1);
         const QJsonValue value = entries.at(i);
         if (!value.isObject()) {
-            batch.problems.push_back({file, place, QStringLiteral("it is not a record")});
+            batch.problems.push_back(
+                {file, place, QCoreApplication::translate("CJsonFields", "it is not a record")});
             continue;
         }
         read(value.toObject(), place);
@@ -37,7 +39,8 @@ bool TooLong(qsizetype characters, const QString& file, const QString& place, Fo
     }
     batch.problems.push_back(
         {file, place,
-         QStringLiteral("its text is longer than %1 characters").arg(kMaxEntryCharacters)});
+         QCoreApplication::translate("CJsonFields", "its text is longer than %1 characters")
+             .arg(kMaxEntryCharacters)});
     return true;
 }
 

@@ -48,7 +48,7 @@ void CTextFileReader::Read(const QByteArray& bytes, const QString& fileName, boo
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError() || text.contains(QChar(0))) {
-        batch.problems.push_back({fileName, QString(), QStringLiteral("it is not UTF-8 text")});
+        batch.problems.push_back({fileName, QString(), tr("it is not UTF-8 text")});
         return;
     }
     if (text.startsWith(QChar(0xFEFF))) {
@@ -103,13 +103,13 @@ void CTextFileReader::Read(const QByteArray& bytes, const QString& fileName, boo
         }
         const qsizetype lineNumber =
             (starts[s].headingLine >= 0 ? starts[s].headingLine : first) + 1;
-        const QString place = QStringLiteral("line %1").arg(lineNumber);
+        const QString place = tr("line %1").arg(lineNumber);
         const qsizetype from = lines[first].data() - text.constData();
         const qsizetype to = lines[last - 1].data() + lines[last - 1].size() - text.constData();
         if (to - from > kMaxEntryCharacters) {
             batch.problems.push_back(
                 {fileName, place,
-                 QStringLiteral("its text is longer than %1 characters").arg(kMaxEntryCharacters)});
+                 tr("its text is longer than %1 characters").arg(kMaxEntryCharacters)});
             continue;
         }
         ForeignEntry entry;

@@ -9,9 +9,12 @@
 #include "import/ForeignEntry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 class CTextFileReader
 {
+    Q_DECLARE_TR_FUNCTIONS(CTextFileReader)
+
 public:
     // bytes: the file's content (UTF-8); fileName: its name without the
     // folder; modified: its modification time. Markdown files keep their

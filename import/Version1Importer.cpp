@@ -82,18 +82,18 @@ void CVersion1Importer::Run()
     m_nSkipped = 0;
     m_nDuplicates = 0;
 
-    Say(window, QStringLiteral("Select the directory with your old data files (it will be called "
-                               "\\DATA in the directory where you installed Dayloom v1.00)."));
+    Say(window, tr("Select the directory with your old data files (it will be called "
+                   "\\DATA in the directory where you installed Dayloom v1.00)."));
     QString folder;
     CDayloomFolderDialog chooser(folder);
     if (!chooser.Run(window)) {
         return;
     }
     if (!IsDataFolder(folder)) {
-        Say(window, QStringLiteral("That is probably not a correct directory! The directory "
-                                   "Dayloom needs will be named \\DATA and it will be a "
-                                   "subdirectory of a directory where you installed Dayloom "
-                                   "v1.00!"));
+        Say(window, tr("That is probably not a correct directory! The directory "
+                       "Dayloom needs will be named \\DATA and it will be a "
+                       "subdirectory of a directory where you installed Dayloom "
+                       "v1.00!"));
         return;
     }
     const QStringList files = ListFiles(folder);
@@ -110,15 +110,15 @@ void CVersion1Importer::Run()
     CWaitCursor wait;
     bool hasEntries = !m_host.Session()->IsNew();
     if (ConvertFiles(folder, files, *password, hasEntries)) {
-        QString done = QStringLiteral("Successfully converted %1 entries!").arg(m_nConverted);
+        QString done = tr("Successfully converted %n entries!", "", m_nConverted);
         if (m_nDuplicates > 0) {
-            done += QStringLiteral(" Skipped %1 entries already in the diary!").arg(m_nDuplicates);
+            done += tr(" Skipped %n entries already in the diary!", "", m_nDuplicates);
         }
         Say(window, done);
         if (m_nSkipped > 0) {
-            Say(window, QStringLiteral("%1 file(s) were not converted because their names do not "
-                                       "carry a date and time the way Dayloom v1.00 wrote them.")
-                            .arg(m_nSkipped));
+            Say(window, tr("%n file(s) were not converted because their names do not "
+                           "carry a date and time the way Dayloom v1.00 wrote them.",
+                           "", m_nSkipped));
         }
     }
     // Also after an error: the entries converted so far are in date order and
@@ -156,7 +156,7 @@ bool CVersion1Importer::ConvertFiles(const QString& folder, const QStringList& f
             const std::string path = QFile::encodeName(dir.filePath(name)).toStdString();
             std::string bytes;
             if (const int error = ReadFileBytes(path, bytes); error != 0) {
-                Say(window, QStringLiteral("Error while opening old file!"));
+                Say(window, tr("Error while opening old file!"));
                 CFileErrorMessage::Show(window,
                                         FileErrorMessage(FileErrorCauseFromErrno(error), path));
                 return false;

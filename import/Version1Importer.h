@@ -5,6 +5,7 @@
 // every other rating, mark and measurement is zero; all converted entries get
 // the diary's password.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -16,6 +17,8 @@ class QWidget;
 
 class CVersion1Importer
 {
+    Q_DECLARE_TR_FUNCTIONS(CVersion1Importer)
+
 public:
     // What the import needs from the main window.
     class Host

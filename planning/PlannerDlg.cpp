@@ -10,6 +10,7 @@
 #include "store/ScriptTexts.h"
 #include "widgets/DatePicker.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -24,15 +25,15 @@ namespace {
 PlanningFormTexts Texts()
 {
     return {
-        QStringLiteral("Planner"),
-        QStringLiteral("Planner"),
+        QCoreApplication::translate("CPlannerDlg", "Planner"),
+        QCoreApplication::translate("CPlannerDlg", "Planner"),
         QStringLiteral("30 Sep [ Book the train for the summer trip to the coast ] DONE on 30 Sep"),
-        QStringLiteral("Click on a planner entry to select it"),
-        QStringLiteral("Add or update planner data:"),
-        QStringLiteral("Enter planner entry description"),
-        QStringLiteral("Add another planner entry"),
-        QStringLiteral("Delete currently selected planner entry"),
-        QStringLiteral("Close the planners window"),
+        QCoreApplication::translate("CPlannerDlg", "Click on a planner entry to select it"),
+        QCoreApplication::translate("CPlannerDlg", "Add or update planner data:"),
+        QCoreApplication::translate("CPlannerDlg", "Enter planner entry description"),
+        QCoreApplication::translate("CPlannerDlg", "Add another planner entry"),
+        QCoreApplication::translate("CPlannerDlg", "Delete currently selected planner entry"),
+        QCoreApplication::translate("CPlannerDlg", "Close the planners window"),
         CPlannerDlg::kMaxDescription,
         HelpContext::Planner};
 }
@@ -46,14 +47,12 @@ CPlannerDlg::CPlannerDlg(QWidget* parent, const CDiarySession& session)
     m_pForm->KeepAnyScript(session.Encrypted() && session.Encrypted()->KeepsScriptTexts());
     QGroupBox* group = m_pForm->group;
     m_pPlanned = new CDatePicker(group);
-    m_pPlanned->setToolTip(
-        QStringLiteral("Choose the date you plan to complete your planner entry"));
+    m_pPlanned->setToolTip(tr("Choose the date you plan to complete your planner entry"));
     m_pActual = new CDatePicker(group);
-    m_pActual->setToolTip(
-        QStringLiteral("Choose the date you actually completed your planner entry"));
+    m_pActual->setToolTip(tr("Choose the date you actually completed your planner entry"));
     auto* fields = new QFormLayout(group);
-    fields->addRow(QStringLiteral("Planned date: "), m_pPlanned);
-    fields->addRow(QStringLiteral("Actual date: "), m_pActual);
+    fields->addRow(tr("Planned date: "), m_pPlanned);
+    fields->addRow(tr("Actual date: "), m_pActual);
     fields->addRow(m_pForm->description);
 
     m_pDone = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
@@ -134,8 +133,7 @@ void CPlannerDlg::OnAdd()
 void CPlannerDlg::OnDelete()
 {
     const std::optional<int> row = m_pForm->ChosenRow(
-        QStringLiteral("You must have a planner entry selected in order to delete it!"),
-        QStringLiteral("Delete"));
+        tr("You must have a planner entry selected in order to delete it!"), tr("Delete"));
     if (!row)
         return;
     try {
@@ -153,8 +151,7 @@ void CPlannerDlg::OnDelete()
 void CPlannerDlg::OnDone()
 {
     const std::optional<int> row = m_pForm->ChosenRow(
-        QStringLiteral("You must have a planner entry selected in order to modify it!"),
-        QStringLiteral("Modify"));
+        tr("You must have a planner entry selected in order to modify it!"), tr("Modify"));
     if (!row)
         return;
     m_timePlanned = m_pPlanned->Time();

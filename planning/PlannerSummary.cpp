@@ -3,21 +3,22 @@
 #include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
 #include "planning/ScriptText.h"
-#include "store/TimeText.h"
+#include "platform/ShownTime.h"
 
 #include <cstring>
 
 namespace {
 
-QString Format(const char* format, int64_t time)
+QString Format(const QString& format, int64_t time)
 {
-    return QString::fromStdString(FormatTime(format, time));
+    return CShownTime::Format(format, time);
 }
 
 // "12 Dec [ Buy paint"; the status suffix follows.
 QString Head(const PlannerRecord& task)
 {
-    return Format("%d %b [ ", task.plannedTime) + CScriptText::Of(task);
+    return Format(QCoreApplication::translate("CPlannerSummary", "%d %b [ "), task.plannedTime) +
+           CScriptText::Of(task);
 }
 
 QStringList LoadLines(const CDiarySession& diary, QString (*line)(const PlannerRecord&))
@@ -34,11 +35,11 @@ QString CPlannerSummary::DialogLine(const PlannerRecord& task)
 {
     switch (task.status) {
     case 0:
-        return Head(task) + QStringLiteral(" ] NOT DONE");
+        return Head(task) + tr(" ] NOT DONE");
     case 1:
-        return Head(task) + Format(" ] DONE on %d %b", task.doneTime);
+        return Head(task) + Format(tr(" ] DONE on %d %b"), task.doneTime);
     default:
-        return Head(task) + QStringLiteral("ERROR");
+        return Head(task) + tr("ERROR");
     }
 }
 
@@ -46,13 +47,13 @@ QString CPlannerSummary::MainWindowLine(const PlannerRecord& task)
 {
     switch (task.status) {
     case 0:
-        return Head(task) + QStringLiteral(" ] NOT DONE");
+        return Head(task) + tr(" ] NOT DONE");
     case 1:
         if (CLocalDay::Same(task.doneTime, task.plannedTime))
-            return Head(task) + QStringLiteral(" ] DONE ON TIME");
-        return Head(task) + Format(" ] DONE on %d %b", task.doneTime);
+            return Head(task) + tr(" ] DONE ON TIME");
+        return Head(task) + Format(tr(" ] DONE on %d %b"), task.doneTime);
     default:
-        return Head(task) + QStringLiteral(" ERROR");
+        return Head(task) + tr(" ERROR");
     }
 }
 

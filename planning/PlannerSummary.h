@@ -4,6 +4,7 @@
 
 #include "store/Records.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -13,6 +14,8 @@ class CDiarySession;
 
 class CPlannerSummary
 {
+    Q_DECLARE_TR_FUNCTIONS(CPlannerSummary)
+
 public:
     // The Planner dialog's wording: a finished task shows its done date.
     static QString DialogLine(const PlannerRecord& task);

@@ -41,16 +41,16 @@ CPlanningForm::CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts)
     const QStyle* look = dialog->style();
     const auto button = [dialog, look](QStyle::StandardPixmap icon, const char* text,
                                        const QString& tip) {
-        auto* made = new QPushButton(look->standardIcon(icon), QString::fromLatin1(text), dialog);
+        auto* made = new QPushButton(look->standardIcon(icon), tr(text), dialog);
         made->setToolTip(tip);
         return made;
     };
-    add = button(QStyle::SP_FileDialogNewFolder, "Add", texts.addTip);
+    add = button(QStyle::SP_FileDialogNewFolder, QT_TR_NOOP("Add"), texts.addTip);
     add->setDefault(true);
-    remove = button(QStyle::SP_TrashIcon, "Delete", texts.deleteTip);
-    ok = button(QStyle::SP_DialogOkButton, "OK", texts.okTip);
-    help = button(QStyle::SP_DialogHelpButton, "HELP!",
-                  QStringLiteral("Click to read extensive help"));
+    remove = button(QStyle::SP_TrashIcon, QT_TR_NOOP("Delete"), texts.deleteTip);
+    ok = button(QStyle::SP_DialogOkButton, QT_TR_NOOP("OK"), texts.okTip);
+    help = button(QStyle::SP_DialogHelpButton, QT_TR_NOOP("HELP!"),
+                  tr("Click to read extensive help"));
 
     buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -87,8 +87,8 @@ void CPlanningForm::KeepWithinLength(const QString& text)
     description->setText(QString(text).remove(start, end - start));
     description->setCursorPosition(static_cast<int>(start));
     CMessageBox::Show(m_pDialog,
-                      QStringLiteral("A description holds at most %1 characters; \"%2\" was not "
-                                     "taken.")
+                      tr("A description holds at most %1 characters; \"%2\" was not "
+                         "taken.")
                           .arg(m_nMaxDescription)
                           .arg(dropped),
                       CAppInfo::Title(), CMessageBox::Icon::Exclamation);
@@ -120,7 +120,7 @@ std::optional<std::string> CPlanningForm::DescriptionBytes(std::string* anyScrip
     }
     if (!bytes) {
         CMessageBox::Show(m_pDialog, CAnsiCodec::UnsupportedMessage(text),
-                          CAppInfo::Caption(QStringLiteral("Add ") + m_strRecord));
+                          CAppInfo::Caption(tr("Add %1").arg(m_strRecord)));
         description->setFocus();
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 
 #include "platform/Help.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ struct PlanningFormTexts
 
 class CPlanningForm
 {
+    Q_DECLARE_TR_FUNCTIONS(CPlanningForm)
+
 public:
     CPlanningForm(QDialog* dialog, const PlanningFormTexts& texts);
 

@@ -3,7 +3,7 @@
 #include "planning/DiaryRecords.h"
 #include "planning/LocalDay.h"
 #include "planning/ScriptText.h"
-#include "store/TimeText.h"
+#include "platform/ShownTime.h"
 
 #include <cstring>
 #include <ctime>
@@ -31,7 +31,8 @@ QString Description(const ReminderRecord& reminder)
 
 QString Bracket(int64_t time)
 {
-    return QString::fromStdString(FormatTime("[%d %b, %a]: ", time));
+    return CShownTime::Format(QCoreApplication::translate("CReminderSummary", "[%d %b, %a]: "),
+                              time);
 }
 
 struct Item
@@ -85,18 +86,18 @@ QStringList CReminderSummary::Lines(const std::vector<ReminderRecord>& reminders
     // common year on 1 March.
     QStringList lines;
     for (size_t i : today) {
-        lines << QString::fromStdString(FormatTime("Today [%d %b, %a]: ", reminders[i].time)) +
+        lines << CShownTime::Format(tr("Today [%d %b, %a]: "), reminders[i].time) +
                      Description(reminders[i]);
     }
     for (const Item& item : soon) {
         const ReminderRecord& r = reminders[item.index];
-        const QString prefix = item.n == 1 ? QStringLiteral("Tomorrow ")
-                                           : QStringLiteral("Soon [in %1 days] ").arg(item.n);
+        const QString prefix =
+            item.n == 1 ? tr("Tomorrow ") : tr("Soon [in %n days] ", "", int(item.n));
         lines << prefix + Bracket(item.due) + Description(r);
     }
     for (const Item& item : later) {
         const ReminderRecord& r = reminders[item.index];
-        lines << QStringLiteral("in %1 days ").arg(item.n) + Bracket(item.due) + Description(r);
+        lines << tr("in %n days ", "", int(item.n)) + Bracket(item.due) + Description(r);
     }
     return lines;
 }

@@ -5,6 +5,7 @@
 
 #include "store/Records.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdint>
 #include <string>
@@ -14,6 +15,8 @@ class CDiarySession;
 
 class CReminderSummary
 {
+    Q_DECLARE_TR_FUNCTIONS(CReminderSummary)
+
 public:
     // The summary lines for `reminders` (in file order): first every reminder
     // falling on today's local date, then those less than `soonDays` days

@@ -4,14 +4,15 @@
 #include "planning/ScriptText.h"
 #include "platform/Clock.h"
 #include "platform/FileErrorMessage.h"
+#include "platform/ShownTime.h"
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/EncryptedSession.h"
 #include "store/FileError.h"
 #include "store/ScriptTexts.h"
-#include "store/TimeText.h"
 #include "widgets/DatePicker.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -23,15 +24,15 @@
 namespace {
 PlanningFormTexts Texts()
 {
-    return {QStringLiteral("Reminders"),
-            QStringLiteral("Reminder"),
+    return {QCoreApplication::translate("CRemindersDlg", "Reminders"),
+            QCoreApplication::translate("CRemindersDlg", "Reminder"),
             QStringLiteral("on Wednesday, September 30, 2024: Renew the passport for the trip"),
-            QStringLiteral("Click on a reminder to select it"),
-            QStringLiteral("Enter reminder information:"),
-            QStringLiteral("Enter reminder description"),
-            QStringLiteral("Add another reminder"),
-            QStringLiteral("Delete currently selected reminder"),
-            QStringLiteral("Close the reminders window"),
+            QCoreApplication::translate("CRemindersDlg", "Click on a reminder to select it"),
+            QCoreApplication::translate("CRemindersDlg", "Enter reminder information:"),
+            QCoreApplication::translate("CRemindersDlg", "Enter reminder description"),
+            QCoreApplication::translate("CRemindersDlg", "Add another reminder"),
+            QCoreApplication::translate("CRemindersDlg", "Delete currently selected reminder"),
+            QCoreApplication::translate("CRemindersDlg", "Close the reminders window"),
             CRemindersDlg::kMaxDescription,
             HelpContext::Reminders};
 }
@@ -44,7 +45,7 @@ CRemindersDlg::CRemindersDlg(QWidget* parent, const CDiarySession& session)
     m_pForm = std::make_unique<CPlanningForm>(this, Texts());
     m_pForm->KeepAnyScript(session.Encrypted() && session.Encrypted()->KeepsScriptTexts());
     m_pDate = new CDatePicker(m_pForm->group);
-    m_pDate->setToolTip(QStringLiteral("Choose a date of the reminder"));
+    m_pDate->setToolTip(tr("Choose a date of the reminder"));
     auto* fields = new QFormLayout(m_pForm->group);
     fields->addRow(m_pDate);
     fields->addRow(m_pForm->description);
@@ -94,8 +95,7 @@ void CRemindersDlg::OnAdd()
 void CRemindersDlg::OnDelete()
 {
     const std::optional<int> row = m_pForm->ChosenRow(
-        QStringLiteral("You must have a reminder selected in order to delete it!"),
-        QStringLiteral("Delete"));
+        tr("You must have a reminder selected in order to delete it!"), tr("Delete"));
     if (!row) {
         return;
     }
@@ -117,9 +117,8 @@ void CRemindersDlg::FillList(bool afterAdd)
     list->clear();
     // The list right after an Add has always read "on <date> : "; after
     // opening and Delete it reads "on <date>: ".
-    const char* format = afterAdd ? "on %#x : " : "on %#x: ";
+    const QString format = afterAdd ? tr("on %#x : ") : tr("on %#x: ");
     for (const ReminderRecord& reminder : CDiaryRecords::Reminders(m_session, this)) {
-        list->addItem(QString::fromStdString(FormatTime(format, reminder.time)) +
-                      CScriptText::Of(reminder));
+        list->addItem(CShownTime::Format(format, reminder.time) + CScriptText::Of(reminder));
     }
 }

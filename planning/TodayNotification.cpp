@@ -23,10 +23,10 @@ QString CTodayNotification::Text(const std::vector<ReminderRecord>& reminders, i
         return QString();
     }
     if (encrypted) {
-        return today.size() == 1 ? QStringLiteral("1 reminder today")
-                                 : QStringLiteral("%1 reminders today").arg(today.size());
+        return today.size() == 1 ? tr("1 reminder today")
+                                 : tr("%n reminders today", "", int(today.size()));
     }
-    return QStringLiteral("Today: ") + today.join(QStringLiteral(", "));
+    return tr("Today: %1").arg(today.join(QStringLiteral(", ")));
 }
 
 bool CTodayNotification::Send(const CDiarySession& diary, int64_t now)

@@ -7,6 +7,7 @@
 
 #include "store/Records.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -15,6 +16,8 @@ class CDiarySession;
 
 class CTodayNotification
 {
+    Q_DECLARE_TR_FUNCTIONS(CTodayNotification)
+
 public:
     // The text for the reminders on now's local day (as the reminder summary
     // counts them); empty when there are none.

@@ -75,13 +75,13 @@ QString CAnsiCodec::UnsupportedMessage(const QString& text)
             refused << shown;
         }
     }
-    return QStringLiteral("This text contains characters that a diary cannot store: ") +
-           refused.join(QStringLiteral(", ")) +
-           QStringLiteral(". Please use only Western European letters, digits and punctuation.");
+    return tr("This text contains characters that a diary cannot store: %1. Please use only "
+              "Western European letters, digits and punctuation.")
+        .arg(refused.join(QStringLiteral(", ")));
 }
 
 QString CAnsiCodec::UnsupportedMessage()
 {
-    return QStringLiteral("This text contains characters that a diary cannot store. Please use "
-                          "only Western European letters, digits and punctuation.");
+    return tr("This text contains characters that a diary cannot store. Please use "
+              "only Western European letters, digits and punctuation.");
 }

@@ -3,6 +3,7 @@
 // descriptions) are single-byte text in the Windows ANSI code page; this is
 // the one place that converts them to and from QString (Windows-1252).
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
@@ -10,6 +11,8 @@
 
 class CAnsiCodec
 {
+    Q_DECLARE_TR_FUNCTIONS(CAnsiCodec)
+
 public:
     static QString ToQString(std::string_view bytes);
     // nullopt when `text` has a character the code page cannot hold.

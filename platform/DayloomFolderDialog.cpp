@@ -4,12 +4,12 @@
 
 QString CDayloomFolderDialog::Title()
 {
-    return QStringLiteral("Choose the \\DATA folder with your Dayloom v1.00 files");
+    return tr("Choose the \\DATA folder with your Dayloom v1.00 files");
 }
 
 QString CDayloomFolderDialog::AcceptLabel()
 {
-    return QStringLiteral("SELECT");
+    return tr("SELECT");
 }
 
 bool CDayloomFolderDialog::Run(QWidget* parent)

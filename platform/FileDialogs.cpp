@@ -4,6 +4,7 @@
 #include "platform/Script.h"
 #include "store/DiaryName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,9 +37,10 @@ CScript<std::optional<QString>, QString>& Files()
 }
 } // namespace
 
-const QString CFileDialogs::kEncryptedFilter = QStringLiteral("Encrypted diaries (*.dayloom)");
+const QString CFileDialogs::kEncryptedFilter =
+    QCoreApplication::translate("CFileDialogs", "Encrypted diaries (*.dayloom)");
 const QString CFileDialogs::kScrambledFilter =
-    QStringLiteral("Dayloom v2.xx files, scrambled only (*.ilm)");
+    QCoreApplication::translate("CFileDialogs", "Dayloom v2.xx files, scrambled only (*.ilm)");
 
 DiaryChoice CFileDialogs::ChoiceFromPath(const QString& chosen, const QString& extension)
 {
@@ -71,7 +73,7 @@ std::optional<DiaryChoice> CFileDialogs::OpenOrCreateDiary(QWidget* parent)
         path = Diaries().Next().value_or(std::nullopt);
     } else {
         // New diaries are encrypted unless the user picks the other kind.
-        QFileDialog dialog(parent, QStringLiteral("Open existing or create a new diary"));
+        QFileDialog dialog(parent, tr("Open existing or create a new diary"));
         dialog.setNameFilters({kEncryptedFilter, kScrambledFilter});
         dialog.selectNameFilter(kEncryptedFilter);
         dialog.setDefaultSuffix(extension);
@@ -116,8 +118,8 @@ std::optional<QString> CFileDialogs::SavePicture(QWidget* parent, const QString&
     if (Pictures().IsOn()) {
         return Pictures().Next().value_or(std::nullopt);
     }
-    QFileDialog dialog(parent, QStringLiteral("Save picture"), suggestedPath);
-    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
+    QFileDialog dialog(parent, tr("Save picture"), suggestedPath);
+    dialog.setNameFilter(tr("PNG pictures (*.png)"));
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

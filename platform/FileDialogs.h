@@ -3,6 +3,7 @@
 
 #include "store/DiaryName.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,8 @@ struct DiaryChoice
 
 class CFileDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(CFileDialogs)
+
 public:
     // "Open existing or create a new diary": an existing diary or a new
     // name. The encrypted kind is listed first and selected; a name typed

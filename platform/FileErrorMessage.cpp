@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PathText.h"
+#include "platform/StoreMessageText.h"
 #include "store/FileError.h"
 
 #include <QDir>
@@ -10,8 +11,9 @@
 
 QString CFileErrorMessage::Text(const std::string& storeText)
 {
-    // The store names files with '/'; the user reads the system's separators.
-    return CPathText::Shown(storeText);
+    // The store names files with '/'; the user reads the system's separators,
+    // in the interface's language.
+    return CStoreMessageText::Translated(CPathText::Shown(storeText));
 }
 
 void CFileErrorMessage::Show(QWidget* parent, const std::string& storeText)

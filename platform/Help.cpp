@@ -7,6 +7,7 @@
 #include "platform/Script.h"
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -109,7 +110,7 @@ QWidget* MakeViewer(QWidget* owner)
     auto* viewer = new QWidget(owner, Qt::Window);
     viewer->setObjectName(QStringLiteral("HelpViewer"));
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setWindowTitle(CAppInfo::Caption(QStringLiteral("Help")));
+    viewer->setWindowTitle(CAppInfo::Caption(QCoreApplication::translate("CHelp", "Help")));
     viewer->resize(640, 560);
     // Smaller, the pages turn into a column of a few words.
     viewer->setMinimumSize(420, 320);
@@ -120,12 +121,12 @@ QWidget* MakeViewer(QWidget* owner)
     QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
                      [browser](const QUrl& url) { FollowLink(browser, url); });
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), viewer);
+    auto* contents = new QPushButton(QCoreApplication::translate("CHelp", "Contents"), viewer);
     contents->setObjectName(QStringLiteral("HelpContents"));
-    auto* back = new QPushButton(QStringLiteral("Back"), viewer);
+    auto* back = new QPushButton(QCoreApplication::translate("CHelp", "Back"), viewer);
     back->setObjectName(QStringLiteral("HelpBack"));
     back->setEnabled(false);
-    auto* forward = new QPushButton(QStringLiteral("Forward"), viewer);
+    auto* forward = new QPushButton(QCoreApplication::translate("CHelp", "Forward"), viewer);
     forward->setObjectName(QStringLiteral("HelpForward"));
     forward->setEnabled(false);
     QObject::connect(contents, &QPushButton::clicked, browser, [browser] {
@@ -176,7 +177,7 @@ bool CHelp::Show(QWidget* parent, HelpContext context)
     const QString folder = HelpFolder();
     const QString page = folder.isEmpty() ? QString() : QDir(folder).filePath(PageFor(context));
     if (page.isEmpty() || !QFileInfo(page).isFile()) {
-        CMessageBox::Show(parent, QStringLiteral("Failed to launch help."), CAppInfo::Title());
+        CMessageBox::Show(parent, tr("Failed to launch help."), CAppInfo::Title());
         return false;
     }
     QWidget* owner = parent != nullptr ? parent->window() : nullptr;

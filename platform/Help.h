@@ -2,6 +2,7 @@
 // The help viewer: the program's HTML help pages, opened at the contents or
 // at a window's numbered context. In scripted mode requests are recorded.
 
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -24,6 +25,8 @@ enum class HelpContext : int
 
 class CHelp
 {
+    Q_DECLARE_TR_FUNCTIONS(CHelp)
+
 public:
     // Shows "Failed to launch help." when the help files are missing.
     static bool Show(QWidget* parent, HelpContext context = HelpContext::Contents);

@@ -23,8 +23,7 @@ CProgressDialog::CProgressDialog(QWidget* parent, const QString& title, const QS
     if (State().scripted) {
         return;
     }
-    m_dialog =
-        std::make_unique<QProgressDialog>(label, QStringLiteral("Cancel"), 0, maximum, parent);
+    m_dialog = std::make_unique<QProgressDialog>(label, tr("Cancel"), 0, maximum, parent);
     m_dialog->setWindowTitle(title);
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(500);

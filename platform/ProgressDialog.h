@@ -4,6 +4,7 @@
 // second; in tests (scripted mode) no window is shown, every step is
 // recorded, and the user can be made to press Cancel at a given step.
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -13,6 +14,8 @@ class QWidget;
 
 class CProgressDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(CProgressDialog)
+
 public:
     CProgressDialog(QWidget* parent, const QString& title, const QString& label, int maximum);
     ~CProgressDialog();

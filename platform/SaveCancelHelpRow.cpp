@@ -10,16 +10,16 @@
 
 QHBoxLayout* CSaveCancelHelpRow::Create(QDialog* dialog, HelpContext helpContext)
 {
-    auto* save = new QPushButton("SAVE", dialog);
+    auto* save = new QPushButton(tr("SAVE"), dialog);
     save->setObjectName("save");
     save->setDefault(true);
     auto* cancel = new QPushButton(dialog);
     cancel->setObjectName("cancel");
     cancel->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cancel->setToolTip("Cancel");
-    cancel->setAccessibleName("Cancel");
+    cancel->setToolTip(tr("Cancel"));
+    cancel->setAccessibleName(tr("Cancel"));
     cancel->setAutoDefault(false);
-    auto* help = new QPushButton("HELP!", dialog);
+    auto* help = new QPushButton(tr("HELP!"), dialog);
     help->setObjectName("help");
     help->setAutoDefault(false);
     // The picture-only Cancel is as big as its text neighbours.

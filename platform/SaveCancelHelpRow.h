@@ -6,11 +6,15 @@
 
 #include "platform/Help.h"
 
+#include <QCoreApplication>
+
 class QDialog;
 class QHBoxLayout;
 
 class CSaveCancelHelpRow
 {
+    Q_DECLARE_TR_FUNCTIONS(CSaveCancelHelpRow)
+
 public:
     // The buttons are children of `dialog` ("save", "cancel", "help"); the
     // caller adds the returned layout where the row belongs.

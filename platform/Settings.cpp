@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
@@ -69,8 +70,10 @@ int CSettings::Get(const IntSetting& setting)
 
 QString CSettings::Get(const TextSetting& setting)
 {
+    // A text the user has not set yet reads in the interface's language (the
+    // rating labels); the rest have no translation and stay as they are.
     return GetProfileString(QString::fromLatin1(setting.key),
-                            QString::fromLatin1(setting.defaultValue));
+                            QCoreApplication::translate("CSettings", setting.defaultValue));
 }
 
 void CSettings::Set(const IntSetting& setting, int value)

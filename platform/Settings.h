@@ -64,15 +64,28 @@ public:
                                                                 {"bShowMenstruus", 1},
                                                                 {"bShowCopulation", 1}}};
     // The label of each rating value: mood -3..3, fatigue -2..0, shape
-    // -3..0, dream -2..2.
+    // -3..0, dream -2..2. Until the user names them, the labels are these
+    // defaults in the interface's language.
     static constexpr std::array<TextSetting, 19> kRatingLabels = {{
-        {"MoodMThree", "Depressed"}, {"MoodMTwo", "Sad"},          {"MoodMOne", "Not Good"},
-        {"MoodZero", "Neutral"},     {"MoodPOne", "Good"},         {"MoodPTwo", "Very Good"},
-        {"MoodPThree", "Excellent"}, {"FatigueMTwo", "Exhausted"}, {"FatigueMOne", "Tired"},
-        {"FatigueZero", "Normal"},   {"ShapeMThree", "Very Sick"}, {"ShapeMTwo", "Sick"},
-        {"ShapeMOne", "Not Well"},   {"ShapeZero", "Healthy"},     {"DreamMTwo", "Nightmare"},
-        {"DreamMOne", "Strange"},    {"DreamZero", "Neutral"},     {"DreamPOne", "Amusing"},
-        {"DreamPTwo", "Fun"},
+        {"MoodMThree", QT_TRANSLATE_NOOP("CSettings", "Depressed")},
+        {"MoodMTwo", QT_TRANSLATE_NOOP("CSettings", "Sad")},
+        {"MoodMOne", QT_TRANSLATE_NOOP("CSettings", "Not Good")},
+        {"MoodZero", QT_TRANSLATE_NOOP("CSettings", "Neutral")},
+        {"MoodPOne", QT_TRANSLATE_NOOP("CSettings", "Good")},
+        {"MoodPTwo", QT_TRANSLATE_NOOP("CSettings", "Very Good")},
+        {"MoodPThree", QT_TRANSLATE_NOOP("CSettings", "Excellent")},
+        {"FatigueMTwo", QT_TRANSLATE_NOOP("CSettings", "Exhausted")},
+        {"FatigueMOne", QT_TRANSLATE_NOOP("CSettings", "Tired")},
+        {"FatigueZero", QT_TRANSLATE_NOOP("CSettings", "Normal")},
+        {"ShapeMThree", QT_TRANSLATE_NOOP("CSettings", "Very Sick")},
+        {"ShapeMTwo", QT_TRANSLATE_NOOP("CSettings", "Sick")},
+        {"ShapeMOne", QT_TRANSLATE_NOOP("CSettings", "Not Well")},
+        {"ShapeZero", QT_TRANSLATE_NOOP("CSettings", "Healthy")},
+        {"DreamMTwo", QT_TRANSLATE_NOOP("CSettings", "Nightmare")},
+        {"DreamMOne", QT_TRANSLATE_NOOP("CSettings", "Strange")},
+        {"DreamZero", QT_TRANSLATE_NOOP("CSettings", "Neutral")},
+        {"DreamPOne", QT_TRANSLATE_NOOP("CSettings", "Amusing")},
+        {"DreamPTwo", QT_TRANSLATE_NOOP("CSettings", "Fun")},
     }};
 
     static int Get(const IntSetting& setting);

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PathText.h"
 #include "platform/PrintDialog.h"
+#include "platform/ShownTime.h"
 #include "platform/WaitCursor.h"
 #include "print/PrintJob.h"
 #include "rtf/Rtf.h"
@@ -12,9 +13,9 @@
 #include "store/DiaryStore.h"
 #include "store/FileError.h"
 #include "store/NumberText.h"
-#include "store/TimeText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -202,25 +203,24 @@ QStringList CEntryPrinter::HeaderLines(const DiaryEntry& entry, const RatingLabe
         return LabelFor(labels, scale, value);
     };
     QStringList lines;
-    lines << QString::fromStdString(
-        FormatTime("Entry dated: %d - %B - %Y, %A, at %H:%M:%S", entry.time));
-    lines << QStringLiteral("Entry mood: %1, fatigue: %2, shape: %3")
+    lines << CShownTime::Format(tr("Entry dated: %d - %B - %Y, %A, at %H:%M:%S"), entry.time);
+    lines << tr("Entry mood: %1, fatigue: %2, shape: %3")
                  .arg(label(RatingScale::Mood, entry.mood),
                       label(RatingScale::Fatigue, entry.fatigue),
                       label(RatingScale::Shape, entry.shape));
-    lines << QStringLiteral("dream: %1, copulation: %2, menstruus: %3, weight: %4, temperature: %5")
+    lines << tr("dream: %1, copulation: %2, menstruus: %3, weight: %4, temperature: %5")
                  .arg(label(RatingScale::Dream, entry.dream), YesNo(entry.copulation),
                       YesNo(entry.menstruus), QString::number(entry.weight),
                       QString::fromStdString(
                           FormatFixed(static_cast<double>(entry.temperature), 1)));
-    lines << QStringLiteral("--- conventions used:");
-    lines << QStringLiteral("MOODS: -3=%1, -2=%2, -1=%3, 0=%4, +1=%5, +2=%6, +3=%7")
+    lines << tr("--- conventions used:");
+    lines << tr("MOODS: -3=%1, -2=%2, -1=%3, 0=%4, +1=%5, +2=%6, +3=%7")
                  .arg(labels.mood[0], labels.mood[1], labels.mood[2], labels.mood[3],
                       labels.mood[4], labels.mood[5], labels.mood[6]);
-    lines << QStringLiteral("FATIGUES: -2=%1, -1=%2, 0=%3; SHAPES: -3=%4, -2=%5, -1=%6, 0=%7")
+    lines << tr("FATIGUES: -2=%1, -1=%2, 0=%3; SHAPES: -3=%4, -2=%5, -1=%6, 0=%7")
                  .arg(labels.fatigue[0], labels.fatigue[1], labels.fatigue[2], labels.shape[0],
                       labels.shape[1], labels.shape[2], labels.shape[3]);
-    lines << QStringLiteral("DREAMS: -2=%1, -1=%2, 0=%3, +1=%4, +2=%5")
+    lines << tr("DREAMS: -2=%1, -1=%2, 0=%3, +1=%4, +2=%5")
                  .arg(labels.dream[0], labels.dream[1], labels.dream[2], labels.dream[3],
                       labels.dream[4]);
     lines << QString(26, QLatin1Char('-'));
@@ -260,19 +260,19 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
     const auto pStore = diary.MakeStore(static_cast<uint32_t>(index));
     CDiaryStore& store = *pStore;
     if (index < 0 || !store.ReadEntry()) {
-        Say(parent, QStringLiteral("The entry could not be read from the diary, so it was not "
-                                   "printed."));
+        Say(parent, tr("The entry could not be read from the diary, so it was not "
+                       "printed."));
         return false;
     }
     const RatingLabels labels = LoadRatingLabels();
 
     if (!job.Start(QStringLiteral("Dayloom"))) {
-        Say(parent, QStringLiteral("Could not start printing!"));
+        Say(parent, tr("Could not start printing!"));
         return false;
     }
     const CPrintJob::Metrics metrics = job.ReadMetrics();
     if (metrics.dpiX == 0 || metrics.dpiY == 0) {
-        Say(parent, QStringLiteral("Could not acquire proper printer settings!"));
+        Say(parent, tr("Could not acquire proper printer settings!"));
         job.Abort();
         return false;
     }
@@ -299,7 +299,7 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
     int top = FirstPageTextTop(hH, hL);
     for (bool first = true;; first = false) {
         if (!job.StartPage()) {
-            Say(parent, QStringLiteral("Error starting new page!"));
+            Say(parent, tr("Error starting new page!"));
             ok = false;
             break;
         }
@@ -315,7 +315,7 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
         const bool fullPage = top == textRect.top();
         body.DrawPage(painter, QRectF(left, pageTop, right - left, bottom - pageTop), fullPage);
         if (!job.EndPage()) {
-            Say(parent, QStringLiteral("Error in dcPrinter.EndPage()"));
+            Say(parent, tr("Error in dcPrinter.EndPage()"));
             ok = false;
             break;
         }
@@ -327,7 +327,7 @@ bool CEntryPrinter::PrintEntry(QWidget* parent, CPrintJob& job, const CDiarySess
     }
 
     if (!job.End()) {
-        Say(parent, QStringLiteral("Error during printing!"));
+        Say(parent, tr("Error during printing!"));
         ok = false;
     }
     return ok;
@@ -345,10 +345,12 @@ bool MayWritePdf(QWidget* parent, const QPrinter& printer, const CDiarySession& 
         return true;
     }
     if (diary.Encrypted() != nullptr &&
-        !CMessageBox::Ask(parent,
-                          QStringLiteral("The PDF file is not encrypted: anyone who can read it "
-                                         "can read these entries. Print to it anyway?"),
-                          caption)) {
+        !CMessageBox::Ask(
+            parent,
+            QCoreApplication::translate("CEntryPrinter",
+                                        "The PDF file is not encrypted: anyone who can read it "
+                                        "can read these entries. Print to it anyway?"),
+            caption)) {
         return false;
     }
     return !confirmPassword || confirmPassword(parent);
@@ -363,13 +365,12 @@ void CEntryPrinter::PrintCurrentEntry(QWidget* parent, const CDiarySession& diar
         return;
     }
     if (selectedIndex < 0) {
-        Say(parent, QStringLiteral("You must have an entry selected in order to print it!"));
+        Say(parent, tr("You must have an entry selected in order to print it!"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!CPrintDialog::Exec(parent, printer) ||
-        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print")),
-                     confirmPassword)) {
+        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(tr("Print")), confirmPassword)) {
         return;
     }
     printer.setResolution(kPrintDpi);
@@ -385,13 +386,13 @@ void CEntryPrinter::PrintAllEntries(QWidget* parent, const CDiarySession& diary,
     if (entryCount <= 0 || !DiaryHasEntries(diary.Path())) {
         return;
     }
-    if (!CMessageBox::Ask(parent, QStringLiteral("Are you sure you wish to print all entries?"),
-                          CAppInfo::Caption(QStringLiteral("Print all entries")))) {
+    if (!CMessageBox::Ask(parent, tr("Are you sure you wish to print all entries?"),
+                          CAppInfo::Caption(tr("Print all entries")))) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!CPrintDialog::Exec(parent, printer) ||
-        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(QStringLiteral("Print all entries")),
+        !MayWritePdf(parent, printer, diary, CAppInfo::Caption(tr("Print all entries")),
                      confirmPassword)) {
         return;
     }

@@ -8,6 +8,7 @@
 #include "ratings/RatingLabels.h"
 #include "store/Records.h"
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QStringList>
 #include <cstdint>
@@ -20,6 +21,8 @@ class QWidget;
 
 class CEntryPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(CEntryPrinter)
+
 public:
     // Asks the diary's password before entries go to a PDF file in plain
     // text; false when it was not given. Empty: nothing is asked.

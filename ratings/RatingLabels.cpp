@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace {
@@ -89,8 +90,9 @@ RatingLabels LoadRatingLabels()
 {
     RatingLabels labels;
     for (const RatingLabelKey& key : kKeys) {
-        *Slot(labels, key.scale, key.value) = CSettings::GetProfileString(
-            QString::fromLatin1(key.key), QString::fromLatin1(key.defaultText));
+        *Slot(labels, key.scale, key.value) =
+            CSettings::GetProfileString(QString::fromLatin1(key.key),
+                                        QCoreApplication::translate("CSettings", key.defaultText));
     }
     return labels;
 }

@@ -1,39 +1,44 @@
 #include "stats/FiguresText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
 
 QString Days(int count)
 {
-    return count == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(count);
+    return count == 1 ? QCoreApplication::translate("CFiguresText", "1 day")
+                      : QCoreApplication::translate("CFiguresText", "%n days", "", count);
 }
 
 } // namespace
 
 QStringList FigureLines(const DiaryFigures& figures)
 {
-    return {QStringLiteral("Entries: %1").arg(figures.entries),
-            QStringLiteral("Days with an entry: %1 of %2")
+    return {QCoreApplication::translate("CFiguresText", "Entries: %1").arg(figures.entries),
+            QCoreApplication::translate("CFiguresText", "Days with an entry: %1 of %2")
                 .arg(figures.daysWithEntry)
                 .arg(figures.daySpan),
-            QStringLiteral("Longest streak: ") + Days(figures.longestStreak),
-            QStringLiteral("Current streak: ") + Days(figures.currentStreak)};
+            QCoreApplication::translate("CFiguresText", "Longest streak: ") +
+                Days(figures.longestStreak),
+            QCoreApplication::translate("CFiguresText", "Current streak: ") +
+                Days(figures.currentStreak)};
 }
 
 QString AverageWordsLine(double average, bool done)
 {
     if (!done) {
-        return QStringLiteral("Average words per entry: counting...");
+        return QCoreApplication::translate("CFiguresText", "Average words per entry: counting...");
     }
-    return QStringLiteral("Average words per entry: %1").arg(std::lround(average));
+    return QCoreApplication::translate("CFiguresText", "Average words per entry: %1")
+        .arg(std::lround(average));
 }
 
 QString TopTagsLine(const std::vector<std::pair<QString, int>>& tags, bool done)
 {
-    const QString caption = QStringLiteral("Most used tags: ");
+    const QString caption = QCoreApplication::translate("CFiguresText", "Most used tags: ");
     if (!done) {
-        return caption + QStringLiteral("counting...");
+        return caption + QCoreApplication::translate("CFiguresText", "counting...");
     }
     if (tags.empty()) {
         return caption + QStringLiteral("none");

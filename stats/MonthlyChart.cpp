@@ -2,6 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -53,10 +54,10 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
     };
     // The graph panel's hues (blue, red, yellow, green), dark enough to
     // stand out from the chart's light background by at least 3:1.
-    const Line lines[4] = {{"Mood", QColor(0, 0, 255)},
-                           {"Fatigue", QColor(255, 0, 0)},
-                           {"Shape", QColor(160, 120, 0)},
-                           {"Dream", QColor(0, 140, 0)}};
+    const Line lines[4] = {{QT_TRANSLATE_NOOP("CMonthlyChart", "Mood"), QColor(0, 0, 255)},
+                           {QT_TRANSLATE_NOOP("CMonthlyChart", "Fatigue"), QColor(255, 0, 0)},
+                           {QT_TRANSLATE_NOOP("CMonthlyChart", "Shape"), QColor(160, 120, 0)},
+                           {QT_TRANSLATE_NOOP("CMonthlyChart", "Dream"), QColor(0, 140, 0)}};
     for (size_t r = 0; r < 4; ++r) {
         QLineSeries* series = nullptr;
         for (const MonthAverage& month : months) {
@@ -66,7 +67,7 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
             }
             if (series == nullptr) {
                 series = new QLineSeries;
-                series->setName(QLatin1String(lines[r].name));
+                series->setName(QCoreApplication::translate("CMonthlyChart", lines[r].name));
                 series->setPen(QPen(lines[r].colour, 2));
                 series->setPointsVisible(true);
                 chart.addSeries(series);

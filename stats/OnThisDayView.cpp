@@ -3,7 +3,7 @@
 COnThisDayView::COnThisDayView(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("onThisDay"));
-    setToolTip(QStringLiteral("What you wrote on this day in earlier years"));
+    setToolTip(tr("What you wrote on this day in earlier years"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideRight);

@@ -31,7 +31,9 @@
 
 namespace {
 
-const char* const kScaleNames[] = {"Mood", "Fatigue", "Shape", "Dream"};
+const char* const kScaleNames[] = {
+    QT_TRANSLATE_NOOP("CStatisticsDlg", "Mood"), QT_TRANSLATE_NOOP("CStatisticsDlg", "Fatigue"),
+    QT_TRANSLATE_NOOP("CStatisticsDlg", "Shape"), QT_TRANSLATE_NOOP("CStatisticsDlg", "Dream")};
 
 QLabel* AddLine(QVBoxLayout* layout, const QString& text, const char* name)
 {
@@ -46,7 +48,7 @@ QLabel* AddLine(QVBoxLayout* layout, const QString& text, const char* name)
 CStatisticsDlg::CStatisticsDlg(const CDiarySession& session, int64_t now, QWidget* parent)
     : QDialog(parent), m_session(session), m_nNow(now), m_labels(LoadRatingLabels())
 {
-    setWindowTitle(CAppInfo::Caption(QStringLiteral("Statistics")));
+    setWindowTitle(CAppInfo::Caption(tr("Statistics")));
     try {
         session.MakeStore()->ReadAllEntryHeaders(m_headers);
     } catch (const CFileError& error) {
@@ -87,11 +89,11 @@ void CStatisticsDlg::BuildLayout()
     m_pScale = new QComboBox;
     m_pScale->setObjectName(QStringLiteral("scale"));
     for (const char* name : kScaleNames) {
-        m_pScale->addItem(QLatin1String(name));
+        m_pScale->addItem(tr(name));
     }
-    auto* yearCaption = new QLabel(QStringLiteral("&Year:"));
+    auto* yearCaption = new QLabel(tr("&Year:"));
     yearCaption->setBuddy(m_pYear);
-    auto* scaleCaption = new QLabel(QStringLiteral("&Colours show:"));
+    auto* scaleCaption = new QLabel(tr("&Colours show:"));
     scaleCaption->setBuddy(m_pScale);
     auto* selectors = new QHBoxLayout;
     selectors->addWidget(yearCaption);
@@ -103,21 +105,21 @@ void CStatisticsDlg::BuildLayout()
 
     m_pGrid = new CYearGridView;
     m_pGrid->SetLabels(m_labels);
-    m_pGrid->setAccessibleName(QStringLiteral("Year in colours"));
+    m_pGrid->setAccessibleName(tr("Year in colours"));
     auto* yearPage = new QWidget;
     auto* yearLayout = new QVBoxLayout(yearPage);
     yearLayout->addWidget(m_pGrid);
-    yearLayout->addWidget(new QLabel(
-        QStringLiteral("A day with several entries shows the ratings of its latest entry.")));
+    yearLayout->addWidget(
+        new QLabel(tr("A day with several entries shows the ratings of its latest entry.")));
     yearLayout->addStretch();
 
     m_pChart = new QChart;
-    m_pChart->setTitle(QStringLiteral("Monthly averages"));
+    m_pChart->setTitle(tr("Monthly averages"));
     m_pChartView = new QChartView(m_pChart);
     m_pChartView->setObjectName(QStringLiteral("chart"));
     m_pChartView->setRenderHint(QPainter::Antialiasing);
     m_pChartView->setMinimumSize(m_pGrid->sizeHint());
-    m_pAllYears = new QCheckBox(QStringLiteral("&All years"));
+    m_pAllYears = new QCheckBox(tr("&All years"));
     m_pAllYears->setObjectName(QStringLiteral("allYears"));
     auto* chartPage = new QWidget;
     auto* chartLayout = new QVBoxLayout(chartPage);
@@ -125,13 +127,13 @@ void CStatisticsDlg::BuildLayout()
     chartLayout->addWidget(m_pAllYears);
 
     m_pPages = new QTabWidget;
-    m_pPages->setAccessibleName(QStringLiteral("Statistics pages"));
-    m_pPages->addTab(yearPage, QStringLiteral("Year in colours"));
-    m_pPages->addTab(chartPage, QStringLiteral("Monthly averages"));
+    m_pPages->setAccessibleName(tr("Statistics pages"));
+    m_pPages->addTab(yearPage, tr("Year in colours"));
+    m_pPages->addTab(chartPage, tr("Monthly averages"));
 
     // The figures are for the whole diary, whatever year is selected.
     const DiaryFigures figures = ComputeFigures(m_headers, m_days, LocalToday(m_nNow));
-    auto* figuresBox = new QGroupBox(QStringLiteral("Whole diary"));
+    auto* figuresBox = new QGroupBox(tr("Whole diary"));
     auto* figuresLayout = new QVBoxLayout(figuresBox);
     const QStringList lines = FigureLines(figures);
     const char* const names[] = {"entries", "days", "longestStreak", "currentStreak"};
@@ -142,7 +144,7 @@ void CStatisticsDlg::BuildLayout()
     m_pTags = AddLine(figuresLayout, TopTagsLine({}, false), "topTags");
     m_pTags->setWordWrap(true);
     figuresLayout->addSpacing(8);
-    AddLine(figuresLayout, QStringLiteral("Moods:"), "moodCaption");
+    AddLine(figuresLayout, tr("Moods:"), "moodCaption");
     for (const QString& line : MoodShareLines(figures, m_labels)) {
         AddLine(figuresLayout, line, "moodShare");
     }
@@ -152,10 +154,10 @@ void CStatisticsDlg::BuildLayout()
     middle->addWidget(m_pPages, 1);
     middle->addWidget(figuresBox);
 
-    auto* save = new QPushButton(QStringLiteral("&Save picture..."));
+    auto* save = new QPushButton(tr("&Save picture..."));
     save->setObjectName(QStringLiteral("savePicture"));
     save->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* close = new QPushButton(tr("Close"));
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;

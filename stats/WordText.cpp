@@ -1,5 +1,6 @@
 #include "stats/WordText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString FirstWords(QStringView text, int words)
@@ -29,7 +30,7 @@ QString FirstWords(QStringView text, int words)
 QString OnThisDayText(int yearsAgo, const QString& preview)
 {
     if (yearsAgo == 1) {
-        return QStringLiteral("1 year ago: ") + preview;
+        return QCoreApplication::translate("CWordText", "1 year ago: ") + preview;
     }
-    return QStringLiteral("%1 years ago: ").arg(yearsAgo) + preview;
+    return QCoreApplication::translate("CWordText", "%n years ago: ", "", yearsAgo) + preview;
 }

@@ -129,14 +129,14 @@ QString CYearGridView::DayText(int month, int day) const
                        .arg(m_grid.year);
     const GridDay& cell = m_grid.At(month, day);
     if (cell.entry < 0) {
-        return text + QStringLiteral("\nNo entry");
+        return text + tr("\nNo entry");
     }
-    text += QStringLiteral("\nMood: ") + LabelFor(m_labels, RatingScale::Mood, cell.mood);
-    text += QStringLiteral("\nFatigue: ") + LabelFor(m_labels, RatingScale::Fatigue, cell.fatigue);
-    text += QStringLiteral("\nShape: ") + LabelFor(m_labels, RatingScale::Shape, cell.shape);
-    text += QStringLiteral("\nDream: ") + LabelFor(m_labels, RatingScale::Dream, cell.dream);
+    text += tr("\nMood: ") + LabelFor(m_labels, RatingScale::Mood, cell.mood);
+    text += tr("\nFatigue: ") + LabelFor(m_labels, RatingScale::Fatigue, cell.fatigue);
+    text += tr("\nShape: ") + LabelFor(m_labels, RatingScale::Shape, cell.shape);
+    text += tr("\nDream: ") + LabelFor(m_labels, RatingScale::Dream, cell.dream);
     if (cell.entries > 1) {
-        text += QStringLiteral("\n(%1 entries: the latest shown)").arg(cell.entries);
+        text += tr("\n(%n entries: the latest shown)", "", cell.entries);
     }
     return text;
 }
@@ -192,7 +192,7 @@ void CYearGridView::paintEvent(QPaintEvent*)
         const QColor colour = RatingColor(value);
         swatch(&colour, LabelFor(m_labels, m_scale, value));
     }
-    swatch(nullptr, QStringLiteral("No entry"));
+    swatch(nullptr, tr("No entry"));
 }
 
 bool CYearGridView::HitCell(const QPoint& point, int& month, int& day) const

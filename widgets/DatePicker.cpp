@@ -1,19 +1,21 @@
 #include "widgets/DatePicker.h"
 
+#include "platform/Translations.h"
+
 #include <QCalendarWidget>
 #include <QLocale>
 #include <algorithm>
 
 CDatePicker::CDatePicker(QWidget* parent) : QDateTimeEdit(parent)
 {
-    // Month and weekday names stay English under any user locale, like every
-    // other date the program shows.
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    setLocale(english);
+    // Month and weekday names in the interface's language, like every
+    // other date the program shows, whatever the desktop's locale.
+    const QLocale shown = CTranslations::Locale();
+    setLocale(shown);
     setTimeSpec(Qt::LocalTime);
     setCalendarPopup(true);
-    calendarWidget()->setLocale(english);
-    setDisplayFormat(QStringLiteral("dddd, MMMM dd, yyyy"));
+    calendarWidget()->setLocale(shown);
+    setDisplayFormat(tr("dddd, MMMM dd, yyyy"));
     // Times are stored as unsigned 32-bit counts; anything outside would
     // come back as a different date.
     setDateTimeRange(QDateTime::fromSecsSinceEpoch(kFirstTime),

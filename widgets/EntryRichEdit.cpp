@@ -256,9 +256,8 @@ QStringList CEntryRichEdit::ListTrueTypeFonts()
 void CEntryRichEdit::ChoosePicture()
 {
     const std::optional<QString> path = CFileDialogs::OpenFile(
-        this, QStringLiteral("Insert picture"),
-        QStringLiteral("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;All files (*)"),
-        QString());
+        this, tr("Insert picture"),
+        tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp);;All files (*)"), QString());
     if (path) {
         InsertPictureFile(*path);
     }
@@ -269,10 +268,9 @@ bool CEntryRichEdit::InsertPictureFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        CMessageBox::Show(this,
-                          QStringLiteral("The picture \"%1\" could not be opened.")
-                              .arg(QFileInfo(path).fileName()),
-                          CAppInfo::AppName());
+        CMessageBox::Show(
+            this, tr("The picture \"%1\" could not be opened.").arg(QFileInfo(path).fileName()),
+            CAppInfo::AppName());
         return false;
     }
     return InsertImported(PictureImport::FromFile(file.readAll()));
@@ -289,13 +287,12 @@ bool CEntryRichEdit::InsertImported(const PictureImport& picture)
     case PictureImport::Ok:
         break;
     case PictureImport::Unreadable:
-        CMessageBox::Show(this, QStringLiteral("This is no picture Dayloom can read."),
-                          CAppInfo::AppName());
+        CMessageBox::Show(this, tr("This is no picture Dayloom can read."), CAppInfo::AppName());
         return false;
     case PictureImport::TooLarge:
         CMessageBox::Show(this,
-                          QStringLiteral("The picture is larger than 2 MB even when made no "
-                                         "larger than 1600 pixels, so it was not inserted."),
+                          tr("The picture is larger than 2 MB even when made no "
+                             "larger than 1600 pixels, so it was not inserted."),
                           CAppInfo::AppName());
         return false;
     }
@@ -364,11 +361,11 @@ void CEntryRichEdit::insertFromMimeData(const QMimeData* source)
     const int to = textCursor().position();
     if (const int left = AdoptPastedImages(from, to); left > 0) {
         CMessageBox::Show(this,
-                          left == 1 ? QStringLiteral("A picture in the pasted text could not be "
-                                                     "read and was left out.")
-                                    : QStringLiteral("%1 pictures in the pasted text could not "
-                                                     "be read and were left out.")
-                                          .arg(left),
+                          left == 1 ? tr("A picture in the pasted text could not be "
+                                         "read and was left out.")
+                                    : tr("%n pictures in the pasted text could not "
+                                         "be read and were left out.",
+                                         "", left),
                           CAppInfo::AppName());
     }
 }

@@ -15,7 +15,14 @@ namespace {
 
 // In the order of the settings' CSettings::kGraphSeries.
 constexpr const char* kCaptions[CGraphChoiceBox::kSeriesCount] = {
-    "Mood", "Fatigue", "Shape", "Dream", "Temperature", "Weight", "Menstruus", "Copulation"};
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Mood"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Fatigue"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Shape"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Dream"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Temperature"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Weight"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Menstruus"),
+    QT_TRANSLATE_NOOP("CGraphChoiceBox", "Copulation")};
 static_assert(CSettings::kGraphSeries.size() == CGraphChoiceBox::kSeriesCount);
 
 int IndexOf(GraphSeries series)
@@ -95,8 +102,7 @@ const char* const kButtonStyle = "QToolButton { border: 2px solid palette(mid); 
 
 } // namespace
 
-CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
-    : QGroupBox(QStringLiteral("Choose graphs:"), parent)
+CGraphChoiceBox::CGraphChoiceBox(QWidget* parent) : QGroupBox(tr("Choose graphs:"), parent)
 {
     auto* layout = new QGridLayout(this);
     layout->setSpacing(2);
@@ -128,7 +134,7 @@ CGraphChoiceBox::CGraphChoiceBox(QWidget* parent)
 
 QString CGraphChoiceBox::Caption(GraphSeries series)
 {
-    return QString::fromLatin1(kCaptions[IndexOf(series)]);
+    return tr(kCaptions[IndexOf(series)]);
 }
 
 bool CGraphChoiceBox::IsShown(GraphSeries series) const

@@ -4,6 +4,7 @@
 #include "widgets/GraphColours.h"
 #include "widgets/GraphSummary.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -94,9 +95,9 @@ void RenderNotice(QImage& image, const GraphView& view, int left)
     painter.setFont(font);
     painter.setPen(QColor(GraphColours::kNotice));
     DrawTopCentred(painter, metrics, view.w / 2, view.h / 2 - 5,
-                   QStringLiteral("YOU NEED AT LEAST 8 ENTRIES"), true);
+                   QCoreApplication::translate("CGraphCtrl", "YOU NEED AT LEAST 8 ENTRIES"), true);
     DrawTopCentred(painter, metrics, view.w / 2, view.h / 2 + 5,
-                   QStringLiteral("TO VIEW THE GRAPH!"), true);
+                   QCoreApplication::translate("CGraphCtrl", "TO VIEW THE GRAPH!"), true);
 }
 
 // The dotted grid: three pixels on, three off, counted from the start of each
@@ -278,8 +279,8 @@ GraphView ViewOf(const CGraphCtrl& graph, const int32_t* show, int32_t count)
 CGraphCtrl::CGraphCtrl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral("This shows your selected graphs"));
-    setAccessibleName(QStringLiteral("Graph"));
+    setToolTip(tr("This shows your selected graphs"));
+    setAccessibleName(tr("Graph"));
     setAccessibleDescription(GraphSummary({}, RatingLabels()));
     m_pScrollBar = new QScrollBar(Qt::Horizontal, this);
     m_pScrollBar->setFocusPolicy(Qt::NoFocus);

@@ -18,17 +18,17 @@ CScrambledDiaryBar::CScrambledDiaryBar(QWidget* parent) : QFrame(parent)
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 
-    auto* text = new QLabel(
-        QStringLiteral("This diary is only scrambled: anyone with its files can read it."), this);
+    auto* text =
+        new QLabel(tr("This diary is only scrambled: anyone with its files can read it."), this);
     text->setWordWrap(true);
-    m_pEncrypt = new QPushButton(QStringLiteral("Encrypt diary..."), this);
+    m_pEncrypt = new QPushButton(tr("Encrypt diary..."), this);
     m_pEncrypt->setObjectName(QStringLiteral("encryptButton"));
     m_pClose = new QToolButton(this);
     m_pClose->setObjectName(QStringLiteral("closeButton"));
     m_pClose->setText(QStringLiteral("\u00D7"));
     m_pClose->setAutoRaise(true);
-    m_pClose->setToolTip(QStringLiteral("Close"));
-    m_pClose->setAccessibleName(QStringLiteral("Close"));
+    m_pClose->setToolTip(tr("Close"));
+    m_pClose->setAccessibleName(tr("Close"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 4, 4);

@@ -56,25 +56,25 @@ void CSpellMenu::AddWordActions(QMenu& menu, const QTextCursor& at, CSpellHighli
         actions.append(action);
     }
     if (suggestions.isEmpty()) {
-        auto* none = new QAction(QStringLiteral("No suggestions"), &menu);
+        auto* none = new QAction(tr("No suggestions"), &menu);
         none->setEnabled(false);
         actions.append(none);
     }
-    auto* add = new QAction(QStringLiteral("Add to dictionary"), &menu);
+    auto* add = new QAction(tr("Add to dictionary"), &menu);
     QObject::connect(add, &QAction::triggered, &menu, [=] {
         if (highlighter.isNull()) {
             return;
         }
         if (!highlighter->Checker().AddToDictionary(word)) {
             CMessageBox::Show(owner.data(),
-                              QStringLiteral("The word could not be saved in your dictionary (%1).")
+                              tr("The word could not be saved in your dictionary (%1).")
                                   .arg(highlighter->Checker().WordListPath()),
                               CAppInfo::AppName(), CMessageBox::Icon::Exclamation);
         }
         highlighter->rehighlight();
     });
     actions.append(add);
-    auto* ignore = new QAction(QStringLiteral("Ignore"), &menu);
+    auto* ignore = new QAction(tr("Ignore"), &menu);
     QObject::connect(ignore, &QAction::triggered, &menu, [=] {
         if (!highlighter.isNull()) {
             highlighter->Checker().Ignore(word);

@@ -4,6 +4,7 @@
 // five suggestions that replace it, "Add to dictionary" and "Ignore", above
 // the usual editing commands.
 
+#include <QCoreApplication>
 #include <QTextCursor>
 
 class QMenu;
@@ -11,6 +12,8 @@ class CSpellHighlighter;
 
 class CSpellMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(CSpellMenu)
+
 public:
     // Adds nothing when the word at `at` is spelt right or there is none.
     static void AddWordActions(QMenu& menu, const QTextCursor& at, CSpellHighlighter& spelling);

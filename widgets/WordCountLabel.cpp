@@ -18,9 +18,9 @@ CWordCountLabel::CWordCountLabel(QTextEdit* edit, QWidget* parent) : QLabel(pare
 
 QString CWordCountLabel::Text(int words, int selected)
 {
-    QString text = words == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(words);
+    QString text = words == 1 ? tr("1 word") : tr("%n words", "", words);
     if (selected >= 0) {
-        text += QStringLiteral(" (%1 selected)").arg(selected);
+        text += tr(" (%1 selected)").arg(selected);
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
 #include "store/Messages.h"
+#include "tests/support/InterfaceLanguage.h"
 #include "widgets/GraphChoiceBox.h"
 
 #include <QFontMetrics>
@@ -185,14 +186,26 @@ TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)
     EXPECT_GT(a[1], metrics.horizontalAdvance("11 - May"));
 }
 
-TEST_F(StartupTest, GermanLocaleKeepsEnglishDatesAndDecimalPoints)
+TEST_F(StartupTest, DatesFollowTheInterfacesLanguageNotTheDesktopsAndDecimalPointsStay)
 {
     const QString path = MakeSampleDiary();
     const widgettest::GermanDesktop german("Europe/Berlin");
-    CDayloomDlg& window = OpenThroughMenu(path);
-    ClickLine(window, 1);
-    EXPECT_EQ(RowLine(window, 1), "06 - Dec\t - 2026, Sun,\t at 10:00:00");
-    EXPECT_EQ(FieldText(window, "temperatureField"), "36.6");
+    for (const auto& [language, line] : {std::pair{"en", "06 - Dec\t - 2026, Sun,\t at 10:00:00"},
+                                         std::pair{"de", "06 - Dez.\t - 2026, So.,\t um 10:00:00"},
+                                         std::pair{"ru", "06 - дек.\t - 2026, вс,\t в 10:00:00"}}) {
+        SCOPED_TRACE(language);
+        const widgettest::InterfaceLanguage shown(language);
+        CDayloomDlg window;
+        window.show();
+        CFileDialogs::PushDiary(path);
+        AnswerPrompt("Secret1");
+        window.OnOpenCreateDiary();
+        window.grab();
+        QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+        ClickLine(window, 1);
+        EXPECT_EQ(RowLine(window, 1), QString::fromUtf8(line));
+        EXPECT_EQ(FieldText(window, "temperatureField"), "36.6");
+    }
 }
 
 TEST_F(StartupTest, StoreMessagesAreShownCaptionedWithTheProgramsTitle)

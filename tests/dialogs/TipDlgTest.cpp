@@ -2,6 +2,7 @@
 // shown, where the next showing continues, and what is stored for it.
 #include "dialogs/TipDlg.h"
 
+#include "dialogs/TipTexts.h"
 #include "platform/AppInfo.h"
 #include "platform/Settings.h"
 #include "tests/support/WidgetTestSupport.h"
@@ -240,4 +241,23 @@ TEST_F(TipDlgTest, StartUpStepHonoursTheSwitchesAndStillMovesOn)
     CTipDlg::RunAtStartup(nullptr, {"dayloom"});
     EXPECT_TRUE(CModal::Unanswered().empty());
     EXPECT_EQ(ShowAndClose(), "Gamma tip");
+}
+
+TEST(TipTextsTest, TheTranslatedTableHoldsEveryTipOfTheShippedFile)
+{
+    // A tip added to TIPS.TXT but not to the table would stay English in
+    // every translation.
+    QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/TIPS.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList shipped;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.isEmpty() && !QByteArrayLiteral(" \t;\r").contains(line[0])) {
+            shipped << QString::fromUtf8(line).trimmed();
+        }
+    }
+    QStringList table;
+    for (int i = 0; i < CTipTexts::Count(); ++i) {
+        table << CTipTexts::English(i);
+    }
+    EXPECT_EQ(table, shipped);
 }

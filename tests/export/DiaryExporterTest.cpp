@@ -9,6 +9,7 @@
 #include "rtf/PictureImport.h"
 #include "store/DiarySession.h"
 #include "tests/export/ExportTestSupport.h"
+#include "tests/support/InterfaceLanguage.h"
 
 #include <QFile>
 #include <QImage>
@@ -118,6 +119,8 @@ TEST_F(DiaryExporterTest, CsvHoldsEveryObservationFieldByFieldAndARangeIncludesI
 
 TEST_F(DiaryExporterTest, PlainTextIsTheEntryLineTheObservationsAndTheText)
 {
+    // The file keeps its English dates whatever language the windows speak.
+    const widgettest::InterfaceLanguage german("de");
     ASSERT_EQ(Export("day.txt", {QDate(2024, 3, 2), QDate(2024, 3, 2)}).status, Status::Written);
     EXPECT_EQ(
         ReadBytes(PathOf("day.txt")),
