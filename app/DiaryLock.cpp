@@ -124,6 +124,8 @@ void CDiaryLock::OnUnlockRequested(const QString& password)
                                          "moved or emptied.")
                                     : CPathText::Decoded(why));
         return;
+    case COpenDiary::UnlockOutcome::Cancelled:
+        return;
     case COpenDiary::UnlockOutcome::Unlocked:
         break;
     }

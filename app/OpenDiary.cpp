@@ -1,5 +1,6 @@
 #include "app/OpenDiary.h"
 
+#include "app/BackgroundUnlock.h"
 #include "dialogs/NewPasswordPrompt.h"
 #include "platform/AppInfo.h"
 #include "platform/DiaryReservation.h"
@@ -126,11 +127,21 @@ COpenDiary::UnlockOutcome COpenDiary::Unlock(const Passphrase& typed, std::strin
         why = session->UnlockFailureMessage();
         return UnlockOutcome::Failed;
     }
-    if (!session->Unlock(typed)) {
-        why = session->UnlockFailureMessage();
-        return why.empty() ? UnlockOutcome::WrongPassword : UnlockOutcome::Failed;
+    // The key derivation runs beside the window, which keeps painting.
+    CBackgroundUnlock::Result result =
+        CBackgroundUnlock::Unlock(qobject_cast<QWidget*>(parent()), std::move(session), typed);
+    switch (result.outcome) {
+    case CBackgroundUnlock::Outcome::Cancelled:
+        return UnlockOutcome::Cancelled;
+    case CBackgroundUnlock::Outcome::WrongPassword:
+        return UnlockOutcome::WrongPassword;
+    case CBackgroundUnlock::Outcome::Failed:
+        why = result.failure;
+        return UnlockOutcome::Failed;
+    case CBackgroundUnlock::Outcome::Unlocked:
+        break;
     }
-    m_pSession = std::move(session);
+    m_pSession = std::move(result.session);
     m_lockedName.reset();
     m_bHeadersStale = true;
     emit unlocked();

@@ -70,12 +70,15 @@ public:
     bool IsLocked() const { return m_lockedName.has_value(); }
     // Opens the locked diary again with `typed` (unlocked). Failed: the
     // diary could not be read (emptied or taken away while locked, damaged),
-    // with the store's reason in `why` where it gave one.
+    // with the store's reason in `why` where it gave one. An encrypted
+    // diary is unlocked beside the window behind "Unlocking...", whose
+    // Cancel leaves it locked.
     enum class UnlockOutcome
     {
         Unlocked,
         WrongPassword,
-        Failed
+        Failed,
+        Cancelled
     };
     UnlockOutcome Unlock(const Passphrase& typed, std::string& why);
 
