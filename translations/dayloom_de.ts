@@ -94,6 +94,10 @@
         <source>%1 cannot be read: you have no permission to read it.</source>
         <translation>%1 kann nicht gelesen werden: Sie haben keine Leseberechtigung.</translation>
     </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
+    </message>
 </context>
 <context>
     <name>CCurrentPassword</name>
@@ -2852,6 +2856,10 @@ Traum: </translation>
     <message>
         <source>No entry</source>
         <translation>Kein Eintrag</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 </TS>

@@ -94,6 +94,10 @@
         <source>%1 cannot be read: you have no permission to read it.</source>
         <translation>Не удаётся прочитать %1: нет прав на чтение.</translation>
     </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробнее: «%1 --help».</translation>
+    </message>
 </context>
 <context>
     <name>CCurrentPassword</name>
@@ -2879,6 +2883,10 @@ Dream: </source>
     <message>
         <source>No entry</source>
         <translation>Нет записи</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 </TS>
