@@ -2485,6 +2485,10 @@ Nicht lesbar:
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Monthly averages %1.png</source>
+        <translation>Monatsmittel %1.png</translation>
+    </message>
 </context>
 <context>
     <name>CStoreMessageText</name>

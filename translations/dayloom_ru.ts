@@ -2504,6 +2504,10 @@ Could not be read:
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Monthly averages %1.png</source>
+        <translation>Средние по месяцам %1.png</translation>
+    </message>
 </context>
 <context>
     <name>CStoreMessageText</name>
