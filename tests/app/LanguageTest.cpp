@@ -163,4 +163,13 @@ TEST_F(LanguageTest, NoLabelOrButtonIsCutInGerman)
         action->trigger();
         EXPECT_TRUE(walked);
     }
+
+    ActionOf(Window(), Menu("&Lock diary"))->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            const auto* field = Window().findChild<QLineEdit*>("lockPassword");
+            return field != nullptr && field->isVisible();
+        },
+        2000));
+    EXPECT_EQ(CutTexts(Window()), QStringList()) << "the locked window";
 }
