@@ -74,8 +74,9 @@ CCommandLine CCommandLine::Parse(const QStringList& arguments)
     CCommandLine result;
     auto fail = [&result](const QString& message) {
         result.m_action = Action::Error;
-        result.m_output = kProgram + QStringLiteral(": ") + message + QStringLiteral("\nTry '") +
-                          kProgram + QStringLiteral(" --help' for more information.\n");
+        result.m_output = kProgram + QStringLiteral(": ") + message + QLatin1Char('\n') +
+                          tr("Try '%1 --help' for more information.").arg(kProgram) +
+                          QLatin1Char('\n');
         return result;
     };
     if (!parser.parse(rest)) {

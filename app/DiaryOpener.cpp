@@ -92,7 +92,8 @@ private:
 class UnlockAgainPrompt : public CSecurityDlg
 {
 public:
-    UnlockAgainPrompt(QWidget* parent, CDiarySession& session) : CSecurityDlg(parent), m_session(session)
+    UnlockAgainPrompt(QWidget* parent, CDiarySession& session)
+        : CSecurityDlg(parent), m_session(session)
     {
     }
 
@@ -117,8 +118,9 @@ public:
         }
         // An encrypted diary may also be damaged or too new to read.
         const std::string why = m_session.UnlockFailureMessage();
-        CMessageBox::Show(this, why.empty() ? CCurrentPassword::WrongPasswordMessage() : CPathText::Decoded(why),
-                          CAppInfo::Title());
+        CMessageBox::Show(
+            this, why.empty() ? CCurrentPassword::WrongPasswordMessage() : CPathText::Decoded(why),
+            CAppInfo::Title());
         if (!why.empty()) {
             m_bFailed = true;
             QDialog::reject();
@@ -194,9 +196,8 @@ CDiaryOpener::Opened CDiaryOpener::Open(QWidget* parent, const CDiaryName& name)
 bool CDiaryOpener::UnlockAgain(QWidget* parent, CDiarySession& session)
 {
     CMessageBox::Show(parent,
-                      QObject::tr("The diary was changed by another program and no longer opens "
-                                  "with the password it was opened with. Type its password to "
-                                  "go on."),
+                      tr("The diary was changed by another program and no longer opens with the "
+                         "password it was opened with. Type its password to go on."),
                       CAppInfo::Title(), CMessageBox::Icon::Information);
     UnlockAgainPrompt prompt(parent, session);
     prompt.m_strFile = CSettings::Get(CSettings::kShortFile);

@@ -35,7 +35,7 @@ QSet<QString>& PutOff()
 
 QString Caption()
 {
-    return CAppInfo::Caption(QObject::tr("Merge another diary"));
+    return CAppInfo::Caption(CMergeCommands::tr("Merge another diary"));
 }
 
 } // namespace

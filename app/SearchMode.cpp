@@ -390,7 +390,7 @@ void CSearchMode::OnLocked()
     m_pText->setText(QString()); // unlike clear(), no undo brings it back
     const QSignalBlocker quietTags(m_pTag);
     m_pTag->clear();
-    m_pTag->addItem(QStringLiteral("(any)"), QString());
+    m_pTag->addItem(tr("(any)"), QString());
 }
 
 void CSearchMode::CountTags()

@@ -12,7 +12,7 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent, CNewPasswordFields::Kind
     : QDialog(parent)
 {
     setObjectName("ChangePasswordDlg");
-    setWindowTitle(CAppInfo::Caption(caption));
+    setWindowTitle(CAppInfo::Caption(caption.isEmpty() ? tr("Change Password") : caption));
 
     m_pFields = new CNewPasswordFields(kind, this);
     QHBoxLayout* buttons = CSaveCancelHelpRow::Create(this, HelpContext::Password);

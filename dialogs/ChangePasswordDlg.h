@@ -2,8 +2,9 @@
 // Asks for a diary's new password twice, with the rules of the diary's kind
 // (CNewPasswordFields): the caller then re-keys the diary with
 // NewPassword(). Also asks the password of a diary being encrypted and of a
-// decrypted copy, under a caption of their own. The password change itself
-// first asks the current password, in a field above the new one.
+// decrypted copy, under a caption of their own ("Change Password" when none
+// is given). The password change itself first asks the current password, in
+// a field above the new one.
 
 #include "dialogs/NewPasswordFields.h"
 
@@ -17,7 +18,7 @@ class CChangePasswordDlg : public QDialog
 public:
     explicit CChangePasswordDlg(QWidget* parent,
                                 CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile,
-                                const QString& caption = QStringLiteral("Change Password"));
+                                const QString& caption = QString());
     ~CChangePasswordDlg() override;
 
     // True when `typed` is the diary's password; otherwise it has said why

@@ -407,11 +407,10 @@ RestoreOutcome CDiaryBackup::Restore(const std::string& archivePath, const std::
         commit(*writers.front());
     } catch (const CFileError& error) {
         outcome.status = Status::Failed;
-        outcome.message =
-            QString::fromLocal8Bit(error.what()) +
-            (notPutBack.empty() ? nothing
-                                : QStringLiteral(" The old diary could not be put back whole:") +
-                                      QString::fromLocal8Bit(notPutBack));
+        outcome.message = QString::fromLocal8Bit(error.what()) +
+                          (notPutBack.empty() ? nothing
+                                              : tr(" The old diary could not be put back whole:") +
+                                                    QString::fromLocal8Bit(notPutBack));
         return outcome;
     }
     outcome.status = Status::Restored;

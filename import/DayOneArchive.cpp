@@ -68,10 +68,11 @@ std::optional<QByteArray> UnpackJournal(zip_t* archive, zip_uint64_t index, cons
     case Unpacked::Ok:
         return bytes;
     case Unpacked::Encrypted:
-        why = QStringLiteral("it is encrypted");
+        why = QCoreApplication::translate("CDayOneArchive", "it is encrypted");
         break;
     case Unpacked::TooLarge:
-        why = QStringLiteral("it unpacks to more than %1 MB").arg(kMaxImportFileBytes >> 20);
+        why = QCoreApplication::translate("CDayOneArchive", "it unpacks to more than %1 MB")
+                  .arg(kMaxImportFileBytes >> 20);
         break;
     case Unpacked::Failed:
         break;

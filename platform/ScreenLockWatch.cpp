@@ -74,7 +74,7 @@ void CScreenLockWatch::TakeSleepDelay()
     QDBusMessage call = QDBusMessage::createMethodCall(kLogin, kLoginPath, kLoginManager,
                                                        QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep") << QStringLiteral("Dayloom")
-         << QStringLiteral("Lock the diary before sleep") << QStringLiteral("delay");
+         << tr("Lock the diary before sleep") << QStringLiteral("delay");
     auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* answered) {

@@ -1,5 +1,7 @@
 #include "stats/MonthlyChart.h"
 
+#include "platform/Translations.h"
+
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
@@ -21,9 +23,9 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
     }
 
     // Months are counted from the first one; a month's point sits in the
-    // middle of its category, so each label names the month above it.
-    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    // middle of its category, so each label names the month above it, by its
+    // first three letters in the interface's language.
+    const QLocale shown = CTranslations::Locale();
     auto* dates = new QCategoryAxis;
     dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     dates->setRange(0, static_cast<qreal>(months.size()));
@@ -33,7 +35,7 @@ void FillMonthlyChart(QChart& chart, const std::vector<MonthAverage>& months)
         if (byYear && month.month == 12) {
             dates->append(QString::number(month.year), static_cast<qreal>(m + 1));
         } else if (!byYear) {
-            QString label = QLatin1String(kMonths[month.month - 1]);
+            QString label = shown.standaloneMonthName(month.month, QLocale::LongFormat).left(3);
             if (months.size() > 12 && (month.month == 1 || m == 0)) {
                 label += QStringLiteral(" %1").arg(month.year);
             }

@@ -239,7 +239,7 @@ void CStatisticsDlg::OnSavePicture()
 {
     const bool year = m_pPages->currentIndex() == 0;
     const QString name = year ? QStringLiteral("%1 %2.png").arg(m_pScale->currentText()).arg(Year())
-                              : QStringLiteral("Monthly averages %1.png").arg(Year());
+                              : tr("Monthly averages %1.png").arg(Year());
     std::optional<QString> chosen = CFileDialogs::SavePicture(this, QDir::home().filePath(name));
     if (!chosen || chosen->isEmpty()) {
         return;

@@ -1,7 +1,11 @@
 #include "stats/YearGridView.h"
 
+#include "platform/Translations.h"
+
+#include <QDate>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -16,9 +20,12 @@ constexpr int kCell = 17;
 constexpr int kLegendTop = kTop + 12 * kPitch + 12;
 constexpr int kLegendHeight = 24;
 
-const char* const kMonths[] = {"January",   "February", "March",    "April",
-                               "May",       "June",     "July",     "August",
-                               "September", "October",  "November", "December"};
+// The row's name: the month's first three letters in the interface's
+// language ("Jan", "Mär", "янв").
+QString MonthRowName(int month)
+{
+    return CTranslations::Locale().standaloneMonthName(month, QLocale::LongFormat).left(3);
+}
 
 } // namespace
 
@@ -123,10 +130,8 @@ int CYearGridView::RatingOf(const GridDay& day) const
 
 QString CYearGridView::DayText(int month, int day) const
 {
-    QString text = QStringLiteral("%1 %2, %3")
-                       .arg(QLatin1String(kMonths[month - 1]))
-                       .arg(day)
-                       .arg(m_grid.year);
+    QString text =
+        CTranslations::Locale().toString(QDate(m_grid.year, month, day), tr("MMMM d, yyyy"));
     const GridDay& cell = m_grid.At(month, day);
     if (cell.entry < 0) {
         return text + tr("\nNo entry");
@@ -159,8 +164,7 @@ void CYearGridView::paintEvent(QPaintEvent*)
     for (int month = 1; month <= 12; ++month) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, kTop + (month - 1) * kPitch, kLeft - 6, kCell),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QLatin1String(kMonths[month - 1]).left(3));
+                         Qt::AlignRight | Qt::AlignVCenter, MonthRowName(month));
         for (int day = 1; day <= DaysInMonth(m_grid.year, month); ++day) {
             const QRect cell = CellRect(month, day);
             const GridDay& rated = m_grid.At(month, day);

@@ -32,6 +32,27 @@
     </message>
 </context>
 <context>
+    <name>CBackgroundUnlock</name>
+    <message>
+        <source>Unlocking...</source>
+        <translation>Wird entsperrt...</translation>
+    </message>
+</context>
+<context>
+    <name>CBackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CChangePasswordDlg</name>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+</context>
+<context>
     <name>CCommandLine</name>
     <message>
         <source>Dayloom keeps a password-protected personal diary.</source>
@@ -73,6 +94,21 @@
         <source>%1 cannot be read: you have no permission to read it.</source>
         <translation>%1 kann nicht gelesen werden: Sie haben keine Leseberechtigung.</translation>
     </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit „%1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>CCurrentPassword</name>
+    <message>
+        <source>The password you&apos;ve specified is invalid for this diary! Please make sure you are opening the diary you wish to and that you are entering the password correctly. Remember, the password is case sEnSiTiVe!</source>
+        <translation>Das angegebene Passwort passt nicht zu diesem Tagebuch! Bitte prüfen Sie, ob Sie das gewünschte Tagebuch öffnen und das Passwort richtig eingeben. Denken Sie daran: Beim Passwort zählt GrOß- UnD kLeInScHrEiBuNg!</translation>
+    </message>
+    <message>
+        <source>Checking the password...</source>
+        <translation>Passwort wird geprüft...</translation>
+    </message>
 </context>
 <context>
     <name>CDatePicker</name>
@@ -83,14 +119,6 @@
 </context>
 <context>
     <name>CDayOneArchive</name>
-    <message>
-        <source>it is encrypted</source>
-        <translation>sie ist verschlüsselt</translation>
-    </message>
-    <message>
-        <source>it unpacks to more than %1 MB</source>
-        <translation>sie wird entpackt größer als %1 MB</translation>
-    </message>
     <message>
         <source>it is not a readable zip archive (%1)</source>
         <translation>sie ist kein lesbares ZIP-Archiv (%1)</translation>
@@ -114,6 +142,49 @@
     <message>
         <source>it cannot be read (%1)</source>
         <translation>sie kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is encrypted</source>
+        <translation>sie ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>entpackt ist sie größer als %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>CDayOnePhotos</name>
+    <message>
+        <source>the photo %1 is no picture Dayloom can read</source>
+        <translation>das Foto %1 ist kein Bild, das Dayloom lesen kann</translation>
+    </message>
+    <message>
+        <source>the photo %1 is larger than 2 MB even when made no larger than 1600 pixels</source>
+        <translation>das Foto %1 ist selbst auf höchstens 1600 Pixel verkleinert größer als 2 MB</translation>
+    </message>
+    <message>
+        <source>the photo %1 cannot be read (%2)</source>
+        <translation>das Foto %1 lässt sich nicht lesen (%2)</translation>
+    </message>
+    <message>
+        <source>the photo %1 is larger than %2 MB</source>
+        <translation>das Foto %1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>the photo %1 is encrypted</source>
+        <translation>das Foto %1 ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>the photo %1 was left out: the export&apos;s photos pass %2 MB</source>
+        <translation>das Foto %1 wurde ausgelassen: Die Fotos des Exports übersteigen %2 MB</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not in the export</source>
+        <translation>das Foto %1 fehlt im Export</translation>
+    </message>
+    <message>
+        <source>the photo %1 was left out: the entry&apos;s pictures pass %2 MB</source>
+        <translation>das Foto %1 wurde ausgelassen: Die Bilder des Eintrags übersteigen %2 MB</translation>
     </message>
 </context>
 <context>
@@ -152,6 +223,10 @@
         <source>There are no more entries in this diary!</source>
         <translation>Dieses Tagebuch hat keine weiteren Einträge!</translation>
     </message>
+    <message>
+        <source>(locked)</source>
+        <translation>(gesperrt)</translation>
+    </message>
 </context>
 <context>
     <name>CDayloomFolderDialog</name>
@@ -186,6 +261,10 @@
         <source>A diary named %1 already exists in %2. Replace it with the backup?</source>
         <translation>In %2 gibt es bereits ein Tagebuch namens %1. Durch die Sicherung ersetzen?</translation>
     </message>
+    <message>
+        <source> The old diary could not be put back whole:</source>
+        <translation> Das alte Tagebuch ließ sich nicht vollständig zurückholen:</translation>
+    </message>
 </context>
 <context>
     <name>CDiaryExporter</name>
@@ -218,14 +297,25 @@
     </message>
 </context>
 <context>
-    <name>CDiaryOpener</name>
+    <name>CDiaryLock</name>
     <message>
-        <source>The password you&apos;ve specified is invalid for this diary! Please make sure you are opening the diary you wish to and that you are entering the password correctly. Remember, the password is case sEnSiTiVe!</source>
-        <translation>Das angegebene Passwort passt nicht zu diesem Tagebuch! Bitte prüfen Sie, ob Sie das gewünschte Tagebuch öffnen und das Passwort richtig eingeben. Denken Sie daran: Beim Passwort zählt GrOß- UnD kLeInScHrEiBuNg!</translation>
+        <source>That is not this diary&apos;s password. Please try again; the password is case sensitive.</source>
+        <translation>Das ist nicht das Passwort dieses Tagebuchs. Bitte versuchen Sie es noch einmal; beim Passwort zählt Groß- und Kleinschreibung.</translation>
     </message>
+    <message>
+        <source>The diary can no longer be read; it may have been moved or emptied.</source>
+        <translation>Das Tagebuch lässt sich nicht mehr lesen; vielleicht wurde es verschoben oder geleert.</translation>
+    </message>
+</context>
+<context>
+    <name>CDiaryOpener</name>
     <message>
         <source>This diary is already open in another Dayloom window.</source>
         <translation>Dieses Tagebuch ist bereits in einem anderen Dayloom-Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>The diary was changed by another program and no longer opens with the password it was opened with. Type its password to go on.</source>
+        <translation>Das Tagebuch wurde von einem anderen Programm geändert und öffnet sich nicht mehr mit dem Passwort, mit dem es geöffnet wurde. Geben Sie sein Passwort ein, um weiterzumachen.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +363,10 @@
     <message>
         <source>An error occured! Your password was not changed successfully!</source>
         <translation>Ein Fehler ist aufgetreten! Ihr Passwort wurde nicht geändert!</translation>
+    </message>
+    <message>
+        <source>The four files cannot hold every character of these reminders and tasks; each one they lack becomes &quot;?&quot;: %1. Write the copy all the same?</source>
+        <translation>Die vier Dateien können nicht jedes Zeichen dieser Erinnerungen und Aufgaben aufnehmen; jedes fehlende wird zu „?“: %1. Die Kopie trotzdem schreiben?</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1047,25 @@ Nicht lesbar:
     </message>
 </context>
 <context>
+    <name>CLockedView</name>
+    <message>
+        <source>This diary is locked. Type its password to go on.</source>
+        <translation>Dieses Tagebuch ist gesperrt. Geben Sie sein Passwort ein, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+</context>
+<context>
     <name>CMainMenu</name>
     <message>
         <source>%1 is no longer there; it was taken off the list of recent diaries.</source>
@@ -1153,6 +1266,203 @@ Nicht lesbar:
     <message>
         <source>Exit Dayloom</source>
         <translation>Dayloom beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Lock diary</source>
+        <translation>Tagebuch spe&amp;rren</translation>
+    </message>
+    <message>
+        <source>&amp;Merge another diary...</source>
+        <translation>Anderes Tagebuch &amp;zusammenführen...</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeCommands</name>
+    <message>
+        <source>Merge another diary</source>
+        <translation>Anderes Tagebuch zusammenführen</translation>
+    </message>
+    <message>
+        <source>Diaries (*.dayloom *.ilm);;All files (*)</source>
+        <translation>Tagebücher (*.dayloom *.ilm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Another copy of this diary was found: %1. Merge its entries into this diary?</source>
+        <translation>Eine weitere Kopie dieses Tagebuchs wurde gefunden: %1. Ihre Einträge in dieses Tagebuch übernehmen?</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its entries cannot be read. Nothing was merged.</source>
+        <translation>%1 ist beschädigt: Seine Einträge lassen sich nicht lesen. Es wurde nichts übernommen.</translation>
+    </message>
+    <message>
+        <source>This diary already holds everything %1 holds: nothing was added.</source>
+        <translation>Dieses Tagebuch enthält schon alles, was %1 enthält: Es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a diary.</source>
+        <translation>%1 ist kein Tagebuch.</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are now in this diary. Remove the copy?</source>
+        <translation>Die Einträge von %1 sind jetzt in diesem Tagebuch. Die Kopie entfernen?</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CMergePreviewDlg</name>
+    <message>
+        <source>Merge another diary</source>
+        <translation>Anderes Tagebuch zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merging %1 into this diary:</source>
+        <translation>%1 wird in dieses Tagebuch übernommen:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeTexts</name>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder</source>
+        <translation>1 Erinnerung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 task</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tasks</source>
+        <translation>
+            <numerusform>%n Aufgabe</numerusform>
+            <numerusform>%n Aufgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Nothing will be added: this diary already holds everything the other copy holds.</source>
+        <translation>Es wird nichts hinzugefügt: Dieses Tagebuch enthält schon alles, was die andere Kopie enthält.</translation>
+    </message>
+    <message>
+        <source>%1 will be added.</source>
+        <translation>Hinzugefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>1 entry will be replaced by a newer version.</source>
+        <translation>1 Eintrag wird durch eine neuere Fassung ersetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries will be replaced by a newer version.</source>
+        <translation>
+            <numerusform>%n Eintrag wird durch eine neuere Fassung ersetzt.</numerusform>
+            <numerusform>%n Einträge werden durch eine neuere Fassung ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry will be deleted.</source>
+        <translation>1 Eintrag wird gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries will be deleted.</source>
+        <translation>
+            <numerusform>%n Eintrag wird gelöscht.</numerusform>
+            <numerusform>%n Einträge werden gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry was edited differently in both copies: both versions of it will be kept.</source>
+        <translation>1 Eintrag wurde in beiden Kopien unterschiedlich bearbeitet: Beide Fassungen bleiben erhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were edited differently in both copies: both versions of each will be kept.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde in beiden Kopien unterschiedlich bearbeitet: Beide Fassungen bleiben erhalten.</numerusform>
+            <numerusform>%n Einträge wurden in beiden Kopien unterschiedlich bearbeitet: Von jedem bleiben beide Fassungen erhalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These copies keep no record of deletions: an entry deleted in only one of them comes back.</source>
+        <translation>Diese Kopien merken sich keine Löschungen: Ein Eintrag, der nur in einer von ihnen gelöscht wurde, kommt zurück.</translation>
+    </message>
+    <message>
+        <source>%1 was added.</source>
+        <translation>Hinzugefügt wurde: %1.</translation>
+    </message>
+    <message>
+        <source>%1 were added.</source>
+        <translation>Hinzugefügt wurden: %1.</translation>
+    </message>
+    <message>
+        <source>1 entry was replaced by a newer version.</source>
+        <translation>1 Eintrag wurde durch eine neuere Fassung ersetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were replaced by a newer version.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde durch eine neuere Fassung ersetzt.</numerusform>
+            <numerusform>%n Einträge wurden durch eine neuere Fassung ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry was deleted.</source>
+        <translation>1 Eintrag wurde gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were deleted.</source>
+        <translation>
+            <numerusform>%n Eintrag wurde gelöscht.</numerusform>
+            <numerusform>%n Einträge wurden gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The entry of %1 was edited differently in both copies: both versions are kept (%1 and %2).</source>
+        <translation>Der Eintrag vom %1 wurde in beiden Kopien unterschiedlich bearbeitet: Beide Fassungen bleiben erhalten (%1 und %2).</translation>
     </message>
 </context>
 <context>
@@ -1418,20 +1728,12 @@ Nicht lesbar:
         <translation>Passwort bestätigen</translation>
     </message>
     <message>
-        <source>Enter new password:</source>
-        <translation>Neues Passwort eingeben:</translation>
-    </message>
-    <message>
         <source>Password strength</source>
         <translation>Passwortstärke</translation>
     </message>
     <message>
         <source>Strength:</source>
         <translation>Stärke:</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Neues Passwort bestätigen:</translation>
     </message>
     <message>
         <source>You must enter at least %1 characters!</source>
@@ -1456,6 +1758,22 @@ Nicht lesbar:
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation>Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Aktuelles Passwort</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1874,26 @@ Nicht lesbar:
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Lock the diary after</source>
+        <translation>Tagebuch &amp;sperren nach</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Minutes without use before the diary locks</source>
+        <translation>Minuten ohne Benutzung, bis das Tagebuch sich sperrt</translation>
+    </message>
+    <message>
+        <source>0 never locks the diary by itself</source>
+        <translation>Bei 0 sperrt sich das Tagebuch nie von selbst</translation>
+    </message>
+    <message>
+        <source>minutes without use</source>
+        <translation>Minuten ohne Benutzung</translation>
     </message>
 </context>
 <context>
@@ -1721,6 +2059,17 @@ Nicht lesbar:
     </message>
 </context>
 <context>
+    <name>CReloadedBar</name>
+    <message>
+        <source>The diary was changed by another program and has been reloaded.</source>
+        <translation>Das Tagebuch wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CReminderSummary</name>
     <message>
         <source>Today [%d %b, %a]: </source>
@@ -1832,6 +2181,13 @@ Nicht lesbar:
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CScreenLockWatch</name>
+    <message>
+        <source>Lock the diary before sleep</source>
+        <translation>Das Tagebuch vor dem Ruhezustand sperren</translation>
     </message>
 </context>
 <context>
@@ -2128,6 +2484,10 @@ Nicht lesbar:
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Monthly averages %1.png</source>
+        <translation>Monatsmittel %1.png</translation>
     </message>
 </context>
 <context>
@@ -2500,6 +2860,10 @@ Traum: </translation>
     <message>
         <source>No entry</source>
         <translation>Kein Eintrag</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 </TS>

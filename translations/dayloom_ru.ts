@@ -32,6 +32,27 @@
     </message>
 </context>
 <context>
+    <name>CBackgroundUnlock</name>
+    <message>
+        <source>Unlocking...</source>
+        <translation>Разблокировка...</translation>
+    </message>
+</context>
+<context>
+    <name>CBackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CChangePasswordDlg</name>
+    <message>
+        <source>Change Password</source>
+        <translation>Смена пароля</translation>
+    </message>
+</context>
+<context>
     <name>CCommandLine</name>
     <message>
         <source>Dayloom keeps a password-protected personal diary.</source>
@@ -73,6 +94,21 @@
         <source>%1 cannot be read: you have no permission to read it.</source>
         <translation>Не удаётся прочитать %1: нет прав на чтение.</translation>
     </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробнее: «%1 --help».</translation>
+    </message>
+</context>
+<context>
+    <name>CCurrentPassword</name>
+    <message>
+        <source>The password you&apos;ve specified is invalid for this diary! Please make sure you are opening the diary you wish to and that you are entering the password correctly. Remember, the password is case sEnSiTiVe!</source>
+        <translation>Указанный пароль не подходит к этому дневнику! Проверьте, что открываете нужный дневник и правильно вводите пароль. Помните: в пароле важен РеГиСтР букв!</translation>
+    </message>
+    <message>
+        <source>Checking the password...</source>
+        <translation>Проверка пароля...</translation>
+    </message>
 </context>
 <context>
     <name>CDatePicker</name>
@@ -83,14 +119,6 @@
 </context>
 <context>
     <name>CDayOneArchive</name>
-    <message>
-        <source>it is encrypted</source>
-        <translation>он зашифрован</translation>
-    </message>
-    <message>
-        <source>it unpacks to more than %1 MB</source>
-        <translation>в распакованном виде он больше %1 МБ</translation>
-    </message>
     <message>
         <source>it is not a readable zip archive (%1)</source>
         <translation>это не читаемый ZIP-архив (%1)</translation>
@@ -114,6 +142,49 @@
     <message>
         <source>it cannot be read (%1)</source>
         <translation>его не удаётся прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>it is encrypted</source>
+        <translation>он зашифрован</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 MB</source>
+        <translation>в распакованном виде он больше %1 МБ</translation>
+    </message>
+</context>
+<context>
+    <name>CDayOnePhotos</name>
+    <message>
+        <source>the photo %1 is no picture Dayloom can read</source>
+        <translation>фото %1 — не изображение, которое Dayloom может прочитать</translation>
+    </message>
+    <message>
+        <source>the photo %1 is larger than 2 MB even when made no larger than 1600 pixels</source>
+        <translation>фото %1 больше 2 МБ даже после уменьшения до 1600 пикселей</translation>
+    </message>
+    <message>
+        <source>the photo %1 cannot be read (%2)</source>
+        <translation>фото %1 не удаётся прочитать (%2)</translation>
+    </message>
+    <message>
+        <source>the photo %1 is larger than %2 MB</source>
+        <translation>фото %1 больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>the photo %1 is encrypted</source>
+        <translation>фото %1 зашифровано</translation>
+    </message>
+    <message>
+        <source>the photo %1 was left out: the export&apos;s photos pass %2 MB</source>
+        <translation>фото %1 пропущено: фотографии экспорта превышают %2 МБ</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not in the export</source>
+        <translation>фото %1 нет в экспорте</translation>
+    </message>
+    <message>
+        <source>the photo %1 was left out: the entry&apos;s pictures pass %2 MB</source>
+        <translation>фото %1 пропущено: изображения записи превышают %2 МБ</translation>
     </message>
 </context>
 <context>
@@ -152,6 +223,10 @@
         <source>There are no more entries in this diary!</source>
         <translation>В этом дневнике больше нет записей!</translation>
     </message>
+    <message>
+        <source>(locked)</source>
+        <translation>(заблокирован)</translation>
+    </message>
 </context>
 <context>
     <name>CDayloomFolderDialog</name>
@@ -186,6 +261,10 @@
         <source>A diary named %1 already exists in %2. Replace it with the backup?</source>
         <translation>В %2 уже есть дневник с именем %1. Заменить его резервной копией?</translation>
     </message>
+    <message>
+        <source> The old diary could not be put back whole:</source>
+        <translation> Старый дневник не удалось вернуть целиком:</translation>
+    </message>
 </context>
 <context>
     <name>CDiaryExporter</name>
@@ -218,14 +297,25 @@
     </message>
 </context>
 <context>
-    <name>CDiaryOpener</name>
+    <name>CDiaryLock</name>
     <message>
-        <source>The password you&apos;ve specified is invalid for this diary! Please make sure you are opening the diary you wish to and that you are entering the password correctly. Remember, the password is case sEnSiTiVe!</source>
-        <translation>Указанный пароль не подходит к этому дневнику! Проверьте, что открываете нужный дневник и правильно вводите пароль. Помните: в пароле важен РеГиСтР букв!</translation>
+        <source>That is not this diary&apos;s password. Please try again; the password is case sensitive.</source>
+        <translation>Это не пароль этого дневника. Попробуйте ещё раз; в пароле важен регистр букв.</translation>
     </message>
+    <message>
+        <source>The diary can no longer be read; it may have been moved or emptied.</source>
+        <translation>Дневник больше не читается; возможно, его переместили или очистили.</translation>
+    </message>
+</context>
+<context>
+    <name>CDiaryOpener</name>
     <message>
         <source>This diary is already open in another Dayloom window.</source>
         <translation>Этот дневник уже открыт в другом окне Dayloom.</translation>
+    </message>
+    <message>
+        <source>The diary was changed by another program and no longer opens with the password it was opened with. Type its password to go on.</source>
+        <translation>Дневник был изменён другой программой и больше не открывается паролем, с которым его открыли. Введите его пароль, чтобы продолжить.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +363,10 @@
     <message>
         <source>An error occured! Your password was not changed successfully!</source>
         <translation>Произошла ошибка! Пароль не изменён!</translation>
+    </message>
+    <message>
+        <source>The four files cannot hold every character of these reminders and tasks; each one they lack becomes &quot;?&quot;: %1. Write the copy all the same?</source>
+        <translation>Четыре файла не могут хранить все символы этих напоминаний и задач; каждый недостающий станет «?»: %1. Всё равно записать копию?</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1054,25 @@ Could not be read:
     </message>
 </context>
 <context>
+    <name>CLockedView</name>
+    <message>
+        <source>This diary is locked. Type its password to go on.</source>
+        <translation>Этот дневник заблокирован. Введите его пароль, чтобы продолжить.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Разблокировать</translation>
+    </message>
+</context>
+<context>
     <name>CMainMenu</name>
     <message>
         <source>%1 is no longer there; it was taken off the list of recent diaries.</source>
@@ -1160,6 +1273,211 @@ Could not be read:
     <message>
         <source>Exit Dayloom</source>
         <translation>Выйти из Dayloom</translation>
+    </message>
+    <message>
+        <source>&amp;Lock diary</source>
+        <translation>За&amp;блокировать дневник</translation>
+    </message>
+    <message>
+        <source>&amp;Merge another diary...</source>
+        <translation>&amp;Объединить с другим дневником...</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeCommands</name>
+    <message>
+        <source>Merge another diary</source>
+        <translation>Объединить с другим дневником</translation>
+    </message>
+    <message>
+        <source>Diaries (*.dayloom *.ilm);;All files (*)</source>
+        <translation>Дневники (*.dayloom *.ilm);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Another copy of this diary was found: %1. Merge its entries into this diary?</source>
+        <translation>Найдена другая копия этого дневника: %1. Перенести её записи в этот дневник?</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Объединить</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Не сейчас</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Показать в папке</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its entries cannot be read. Nothing was merged.</source>
+        <translation>%1 повреждён: его записи не читаются. Ничего не перенесено.</translation>
+    </message>
+    <message>
+        <source>This diary already holds everything %1 holds: nothing was added.</source>
+        <translation>В этом дневнике уже есть всё, что есть в %1: ничего не добавлено.</translation>
+    </message>
+    <message>
+        <source>%1 is not a diary.</source>
+        <translation>%1 — не дневник.</translation>
+    </message>
+    <message>
+        <source>The entries of %1 are now in this diary. Remove the copy?</source>
+        <translation>Записи из %1 теперь в этом дневнике. Удалить копию?</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed.</source>
+        <translation>Не удалось удалить %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CMergePreviewDlg</name>
+    <message>
+        <source>Merge another diary</source>
+        <translation>Объединить с другим дневником</translation>
+    </message>
+    <message>
+        <source>Merging %1 into this diary:</source>
+        <translation>Перенос %1 в этот дневник:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Объединить</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeTexts</name>
+    <message>
+        <source>1 entry</source>
+        <translation>1 запись</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n запись</numerusform>
+            <numerusform>%n записи</numerusform>
+            <numerusform>%n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder</source>
+        <translation>1 напоминание</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <translation>
+            <numerusform>%n напоминание</numerusform>
+            <numerusform>%n напоминания</numerusform>
+            <numerusform>%n напоминаний</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 task</source>
+        <translation>1 задача</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tasks</source>
+        <translation>
+            <numerusform>%n задача</numerusform>
+            <numerusform>%n задачи</numerusform>
+            <numerusform>%n задач</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>Nothing will be added: this diary already holds everything the other copy holds.</source>
+        <translation>Ничего не будет добавлено: в этом дневнике уже есть всё, что есть в другой копии.</translation>
+    </message>
+    <message>
+        <source>%1 will be added.</source>
+        <translation>Будут добавлены: %1.</translation>
+    </message>
+    <message>
+        <source>1 entry will be replaced by a newer version.</source>
+        <translation>1 запись будет заменена более новой версией.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries will be replaced by a newer version.</source>
+        <translation>
+            <numerusform>%n запись будет заменена более новой версией.</numerusform>
+            <numerusform>%n записи будут заменены более новыми версиями.</numerusform>
+            <numerusform>%n записей будут заменены более новыми версиями.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry will be deleted.</source>
+        <translation>1 запись будет удалена.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries will be deleted.</source>
+        <translation>
+            <numerusform>%n запись будет удалена.</numerusform>
+            <numerusform>%n записи будут удалены.</numerusform>
+            <numerusform>%n записей будут удалены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry was edited differently in both copies: both versions of it will be kept.</source>
+        <translation>1 запись изменена в обеих копиях по-разному: обе её версии будут сохранены.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were edited differently in both copies: both versions of each will be kept.</source>
+        <translation>
+            <numerusform>%n запись изменена в обеих копиях по-разному: обе версии каждой будут сохранены.</numerusform>
+            <numerusform>%n записи изменены в обеих копиях по-разному: обе версии каждой будут сохранены.</numerusform>
+            <numerusform>%n записей изменены в обеих копиях по-разному: обе версии каждой будут сохранены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These copies keep no record of deletions: an entry deleted in only one of them comes back.</source>
+        <translation>Эти копии не помнят удалений: запись, удалённая только в одной из них, вернётся.</translation>
+    </message>
+    <message>
+        <source>%1 was added.</source>
+        <translation>Добавлено: %1.</translation>
+    </message>
+    <message>
+        <source>%1 were added.</source>
+        <translation>Добавлено: %1.</translation>
+    </message>
+    <message>
+        <source>1 entry was replaced by a newer version.</source>
+        <translation>1 запись заменена более новой версией.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were replaced by a newer version.</source>
+        <translation>
+            <numerusform>%n запись заменена более новой версией.</numerusform>
+            <numerusform>%n записи заменены более новыми версиями.</numerusform>
+            <numerusform>%n записей заменены более новыми версиями.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry was deleted.</source>
+        <translation>1 запись удалена.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were deleted.</source>
+        <translation>
+            <numerusform>%n запись удалена.</numerusform>
+            <numerusform>%n записи удалены.</numerusform>
+            <numerusform>%n записей удалены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The entry of %1 was edited differently in both copies: both versions are kept (%1 and %2).</source>
+        <translation>Запись от %1 изменена в обеих копиях по-разному: сохранены обе версии (%1 и %2).</translation>
     </message>
 </context>
 <context>
@@ -1426,20 +1744,12 @@ Could not be read:
         <translation>Подтверждение пароля</translation>
     </message>
     <message>
-        <source>Enter new password:</source>
-        <translation>Новый пароль:</translation>
-    </message>
-    <message>
         <source>Password strength</source>
         <translation>Надёжность пароля</translation>
     </message>
     <message>
         <source>Strength:</source>
         <translation>Надёжность:</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Повторите новый пароль:</translation>
     </message>
     <message>
         <source>You must enter at least %1 characters!</source>
@@ -1464,6 +1774,22 @@ Could not be read:
     <message>
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation>Новый пароль:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Повторите пароль:</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Текущий пароль</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Текущий пароль:</translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1890,26 @@ Could not be read:
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Введите целое число от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Lock the diary after</source>
+        <translation>&amp;Блокировать дневник через</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>Minutes without use before the diary locks</source>
+        <translation>Минут без работы до блокировки дневника</translation>
+    </message>
+    <message>
+        <source>0 never locks the diary by itself</source>
+        <translation>При 0 дневник никогда не блокируется сам</translation>
+    </message>
+    <message>
+        <source>minutes without use</source>
+        <translation>мин. без работы</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +2075,17 @@ Could not be read:
     </message>
 </context>
 <context>
+    <name>CReloadedBar</name>
+    <message>
+        <source>The diary was changed by another program and has been reloaded.</source>
+        <translation>Дневник был изменён другой программой и загружен заново.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>CReminderSummary</name>
     <message>
         <source>Today [%d %b, %a]: </source>
@@ -1842,6 +2199,13 @@ Could not be read:
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>CScreenLockWatch</name>
+    <message>
+        <source>Lock the diary before sleep</source>
+        <translation>Заблокировать дневник перед сном системы</translation>
     </message>
 </context>
 <context>
@@ -2139,6 +2503,10 @@ Could not be read:
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Monthly averages %1.png</source>
+        <translation>Средние по месяцам %1.png</translation>
     </message>
 </context>
 <context>
@@ -2519,6 +2887,10 @@ Dream: </source>
     <message>
         <source>No entry</source>
         <translation>Нет записи</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 </TS>

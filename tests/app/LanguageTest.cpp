@@ -1,11 +1,12 @@
 // The interface in German and Russian: the language chosen as the desktop
-// asks, plural forms, the store's messages and the tips translated, and no
-// label or button of any window too narrow for its German text.
+// asks, plural forms, dates, the store's messages and the tips translated,
+// and no label or button of any window too narrow for its German text.
 #include "MainWindowFixture.h"
 #include "app/SearchResultModel.h"
 #include "dialogs/TipTexts.h"
 #include "platform/StoreMessageText.h"
 #include "platform/Translations.h"
+#include "stats/YearGridView.h"
 #include "tests/support/InterfaceLanguage.h"
 #include "widgets/WordCountLabel.h"
 
@@ -98,6 +99,21 @@ TEST_F(LanguageTest, PluralsTakeEachLanguagesForms)
                                     "Найдена 21 запись / 21 слово"}));
 }
 
+TEST_F(LanguageTest, TheYearInColoursNamesItsDaysInTheLanguage)
+{
+    YearGrid year;
+    year.year = 2024;
+    CYearGridView view;
+    view.SetGrid(year);
+    EXPECT_EQ(view.DayText(3, 8), "March 8, 2024\nNo entry");
+    {
+        const InterfaceLanguage german("de");
+        EXPECT_EQ(view.DayText(3, 8), "8. März 2024\nKein Eintrag");
+    }
+    const InterfaceLanguage russian("ru");
+    EXPECT_EQ(view.DayText(3, 8), "8 марта 2024\nНет записи");
+}
+
 TEST_F(LanguageTest, StoreMessagesAndTipsAreTranslatedWhereTheyAreShown)
 {
     const InterfaceLanguage german("de");
@@ -147,4 +163,13 @@ TEST_F(LanguageTest, NoLabelOrButtonIsCutInGerman)
         action->trigger();
         EXPECT_TRUE(walked);
     }
+
+    ActionOf(Window(), Menu("&Lock diary"))->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            const auto* field = Window().findChild<QLineEdit*>("lockPassword");
+            return field != nullptr && field->isVisible();
+        },
+        2000));
+    EXPECT_EQ(CutTexts(Window()), QStringList()) << "the locked window";
 }
