@@ -1,6 +1,5 @@
 #include "rtf/Rtf.h"
 
-#include "rtf/PictureObject.h"
 #include "rtf/RtfDocumentSink.h"
 #include "rtf/RtfPlainTextSink.h"
 #include "rtf/RtfReader.h"
@@ -23,7 +22,6 @@ void RtfToDocument(std::string_view rtf, QTextDocument& document)
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
-    CPictureObject::Install(document);
     {
         QTextCursor batch(&document);
         batch.beginEditBlock();

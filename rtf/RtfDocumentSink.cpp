@@ -1,5 +1,7 @@
 #include "rtf/RtfDocumentSink.h"
 
+#include "rtf/PictureObject.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -36,6 +38,10 @@ void CRtfDocumentSink::Finish(const RtfParState& paragraph, const RtfCharState& 
 void CRtfDocumentSink::Picture(const RtfPicture& picture, const RtfCharState& format)
 {
     FlushRun();
+    // Only a document with a picture gets a layout for it: one made for
+    // plain conversion (export, search, printing's text) would otherwise
+    // lay out every line it is given.
+    CPictureObject::Install(*m_cursor.document());
     QTextImageFormat image = picture.ToFormat();
     image.merge(CharFormat(format));
     m_cursor.insertImage(image);
