@@ -1,5 +1,7 @@
 #include "store/EncryptedFormat.h"
 
+#include "store/LittleEndian.h"
+
 #include <algorithm>
 #include <sodium.h>
 
@@ -13,30 +15,7 @@ static_assert(V3HeaderSize(kMaxPartCount) <= kMaxHeaderSize);
 
 namespace {
 
-void PutU64(unsigned char* p, uint64_t v)
-{
-    for (int i = 0; i < 8; ++i)
-        p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-
-uint64_t GetU64(const unsigned char* p)
-{
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i)
-        v = v << 8 | p[i];
-    return v;
-}
-
-void PutU32(unsigned char* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-
-uint32_t GetU32(const unsigned char* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
+using namespace LittleEndian;
 
 template <size_t N> void Put(unsigned char* at, const std::array<unsigned char, N>& field)
 {

@@ -1,6 +1,7 @@
 #include "store/EntryHistory.h"
 
 #include "store/LegacyCipher.h"
+#include "store/LittleEndian.h"
 #include "store/RecordCodec.h"
 #include "store/SecureBuffer.h"
 
@@ -11,19 +12,7 @@
 
 namespace {
 
-void PutU64(unsigned char* p, uint64_t v)
-{
-    for (int i = 0; i < 8; ++i)
-        p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-
-uint64_t GetU64(const unsigned char* p)
-{
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i)
-        v = v << 8 | p[i];
-    return v;
-}
+using namespace LittleEndian;
 
 constexpr size_t kWhatAt = 0;
 constexpr size_t kReservedAt = 1;
