@@ -1784,6 +1784,13 @@ Nicht lesbar:
     </message>
 </context>
 <context>
+    <name>CNoticeBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>COnThisDayView</name>
     <message>
         <source>What you wrote on this day in earlier years</source>
@@ -2064,10 +2071,6 @@ Nicht lesbar:
         <source>The diary was changed by another program and has been reloaded.</source>
         <translation>Das Tagebuch wurde von einem anderen Programm geändert und neu geladen.</translation>
     </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
 </context>
 <context>
     <name>CReminderSummary</name>
@@ -2177,10 +2180,6 @@ Nicht lesbar:
     <message>
         <source>Encrypt diary...</source>
         <translation>Verschlüsseln...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
 </context>
 <context>

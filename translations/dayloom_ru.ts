@@ -1800,6 +1800,13 @@ Could not be read:
     </message>
 </context>
 <context>
+    <name>CNoticeBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>COnThisDayView</name>
     <message>
         <source>What you wrote on this day in earlier years</source>
@@ -2080,10 +2087,6 @@ Could not be read:
         <source>The diary was changed by another program and has been reloaded.</source>
         <translation>Дневник был изменён другой программой и загружен заново.</translation>
     </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
 </context>
 <context>
     <name>CReminderSummary</name>
@@ -2195,10 +2198,6 @@ Could not be read:
     <message>
         <source>Encrypt diary...</source>
         <translation>Зашифровать...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

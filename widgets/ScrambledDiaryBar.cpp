@@ -3,45 +3,23 @@
 #include "platform/Settings.h"
 
 #include <QCryptographicHash>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 
-CScrambledDiaryBar::CScrambledDiaryBar(QWidget* parent) : QFrame(parent)
+CScrambledDiaryBar::CScrambledDiaryBar(QWidget* parent)
+    : CNoticeBar(parent, QColor(0xFF, 0xF4, 0xCE),
+                 tr("This diary is only scrambled: anyone with its files can read it."))
 {
     setObjectName(QStringLiteral("scrambledBar"));
-    setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCE));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-
-    auto* text =
-        new QLabel(tr("This diary is only scrambled: anyone with its files can read it."), this);
-    text->setWordWrap(true);
     m_pEncrypt = new QPushButton(tr("Encrypt diary..."), this);
     m_pEncrypt->setObjectName(QStringLiteral("encryptButton"));
-    m_pClose = new QToolButton(this);
-    m_pClose->setObjectName(QStringLiteral("closeButton"));
-    m_pClose->setText(QStringLiteral("\u00D7"));
-    m_pClose->setAutoRaise(true);
-    m_pClose->setToolTip(tr("Close"));
-    m_pClose->setAccessibleName(tr("Close"));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 4, 4, 4);
-    layout->addWidget(text, 1);
-    layout->addWidget(m_pEncrypt);
-    layout->addWidget(m_pClose);
+    AddButton(m_pEncrypt);
 
     connect(m_pEncrypt, &QPushButton::clicked, this, &CScrambledDiaryBar::EncryptRequested);
-    connect(m_pClose, &QToolButton::clicked, this, [this] {
+    // Closed for this diary, for good.
+    connect(this, &CNoticeBar::closed, this, [this] {
         if (!m_strPath.isEmpty()) {
             CSettings::WriteProfileInt(SettingFor(m_strPath), 1);
         }
-        hide();
     });
     hide();
 }

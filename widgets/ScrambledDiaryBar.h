@@ -3,13 +3,13 @@
 // diary is only scrambled, offers "Encrypt diary..." and can be closed. The
 // close is remembered per diary, so the bar stays away for that diary only.
 
-#include <QFrame>
+#include "widgets/NoticeBar.h"
+
 #include <QString>
 
 class QPushButton;
-class QToolButton;
 
-class CScrambledDiaryBar : public QFrame
+class CScrambledDiaryBar : public CNoticeBar
 {
     Q_OBJECT
 public:
@@ -20,7 +20,6 @@ public:
     void ShowFor(const QString& diaryPath, bool scrambled);
 
     QPushButton* EncryptButton() const { return m_pEncrypt; }
-    QToolButton* CloseButton() const { return m_pClose; }
 
 signals:
     void EncryptRequested();
@@ -30,5 +29,4 @@ private:
 
     QString m_strPath;
     QPushButton* m_pEncrypt = nullptr;
-    QToolButton* m_pClose = nullptr;
 };
