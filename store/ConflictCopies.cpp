@@ -1,9 +1,17 @@
 #include "store/ConflictCopies.h"
 
+#include "store/AtomicFile.h"
+#include "store/FileFaults.h"
+#include "store/StoreFile.h"
+
 #include <algorithm>
+#include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <string_view>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -67,4 +75,63 @@ std::vector<std::string> CConflictCopies::FindBeside(const std::string& diaryPat
     for (std::string& copy : copies)
         copy = (folder / copy).string();
     return copies;
+}
+
+std::string CConflictCopies::NameFor(const std::string& diaryPath, int64_t modified, int number)
+{
+    const size_t slash = diaryPath.rfind('/');
+    const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+    const auto [base, ext] = SplitName(std::string_view(diaryPath).substr(nameAt));
+    const auto time = static_cast<std::time_t>(modified);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
+    std::string name = diaryPath.substr(0, nameAt);
+    name.append(base).append(" (conflicted copy ").append(stamp);
+    if (number > 1)
+        name.append(" ").append(std::to_string(number));
+    return name.append(")").append(ext);
+}
+
+FileResult CConflictCopies::KeepAside(const std::string& diaryPath, std::string& kept)
+{
+    struct stat info
+    {
+    };
+    if (::stat(diaryPath.c_str(), &info) != 0)
+        return FileResult::FromErrno(errno, diaryPath);
+    for (int number = 1; number < 100; ++number) {
+        kept = NameFor(diaryPath, info.st_mtim.tv_sec, number);
+        if (::access(kept.c_str(), F_OK) == 0)
+            continue;
+        int error = CFileFaults::Check(FileOp::Rename, kept);
+        if (error == 0 && ::link(diaryPath.c_str(), kept.c_str()) == 0)
+            return {};
+        error = error != 0 ? error : errno;
+        if (error == EEXIST)
+            continue;
+        // No second names here (some shared and removable file systems):
+        // the bytes are copied, whole, before anything is written over them.
+        try {
+            CStoreFile source;
+            if (const FileErrorCause cause = source.Open(diaryPath); cause != FileErrorCause::None)
+                return {cause, diaryPath};
+            std::string bytes(static_cast<size_t>(source.Length()), '\0');
+            if (source.ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
+                return {FileErrorCause::Generic, diaryPath};
+            CAtomicFile copy(kept, CAtomicFile::TempName::Unique, CAtomicFile::NewMode::OwnerOnly);
+            FileResult written = copy.Open();
+            if (written.ok())
+                written = copy.Write(bytes);
+            if (written.ok())
+                written = copy.Commit();
+            return written;
+        } catch (const CFileError& error) {
+            return FileResult::From(error);
+        } catch (const std::bad_alloc&) {
+            return {FileErrorCause::Generic, diaryPath};
+        }
+    }
+    return {FileErrorCause::DirectoryFull, diaryPath};
 }

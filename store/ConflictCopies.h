@@ -7,6 +7,9 @@
 //   Dropbox           travel (Ann's conflicted copy 2026-12-07).dayloom
 //   Nextcloud/ownCloud travel (conflicted copy 2026-12-07 101500).dayloom
 
+#include "store/FileResult.h"
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,4 +26,16 @@ public:
     // Whether `name` is a conflict copy of the diary whose file name is
     // diaryName.
     static bool IsCopyOf(const std::string& diaryName, const std::string& name);
+
+    // The name of the program's own copy of the diary at diaryPath, as it was
+    // written at `modified` (seconds, shown in local time); a second copy of
+    // the same second gets a number:
+    //   travel (conflicted copy 2026-12-07 101500).dayloom
+    //   travel (conflicted copy 2026-12-07 101500 2).dayloom
+    static std::string NameFor(const std::string& diaryPath, int64_t modified, int number = 1);
+    // Keeps the file now at diaryPath (another computer's version, about to
+    // be written over) under a new copy name beside it: a second name for the
+    // same file where the file system allows it, a copy otherwise. Returns
+    // the copy's path in `kept`.
+    static FileResult KeepAside(const std::string& diaryPath, std::string& kept);
 };

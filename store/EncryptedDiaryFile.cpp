@@ -1,6 +1,7 @@
 #include "store/EncryptedDiaryFile.h"
 
 #include "store/AtomicFile.h"
+#include "store/ConflictCopies.h"
 #include "store/EncryptedChunks.h"
 #include "store/EntryHistory.h"
 #include "store/ScriptTexts.h"
@@ -349,12 +350,38 @@ EncryptedResult CEncryptedDiaryFile::Write(const EncryptedHeader& base)
                    [&](std::string_view sealed) { written = file.Write(sealed); });
     }
     if (written.ok())
+        written = KeepOutsideVersion();
+    if (written.ok())
         written = file.Commit();
     if (!written.ok())
         return Failed(EncryptedStatus::IoError, written.cause);
     m_header = header;
     m_bOnDisk = true;
     return {};
+}
+
+FileResult CEncryptedDiaryFile::KeepOutsideVersion()
+{
+    // Each write gives the file a new commit id: a file whose id is not the
+    // one this object last read or wrote was written by another program
+    // meanwhile (a sync tool bringing another computer's version). That
+    // version is kept as a conflict copy, which the program offers to merge,
+    // instead of being written over.
+    m_strKeptAside.clear();
+    if (!m_bOnDisk || !FileExists(m_path))
+        return {};
+    try {
+        CStoreFile live;
+        if (const FileErrorCause cause = live.Open(m_path); cause != FileErrorCause::None)
+            return {cause, m_path};
+        EncryptedHeader::Id onDisk{};
+        if (live.ReadAt(kCommitIdAt, onDisk.data(), onDisk.size()) == onDisk.size() &&
+            onDisk == m_header.commitId)
+            return {};
+    } catch (const CFileError& error) {
+        return FileResult::From(error);
+    }
+    return CConflictCopies::KeepAside(m_path, m_strKeptAside);
 }
 
 std::string CEncryptedDiaryFile::KeyBlock() const

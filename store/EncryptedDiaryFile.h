@@ -12,6 +12,7 @@
 
 #include "store/DiaryParts.h"
 #include "store/EncryptedFormat.h"
+#include "store/FileResult.h"
 #include "store/KeyDerivation.h"
 #include "store/Passphrase.h"
 #include "store/SecureBuffer.h"
@@ -34,6 +35,9 @@ public:
     bool IsOpen() const { return m_bOpen; }
     // Whether the file holds this diary: opened, or committed since Create().
     bool IsOnDisk() const { return m_bOnDisk; }
+    // The conflict copy the last write kept of another program's version of
+    // the file, which it would otherwise have written over; empty when none.
+    const std::string& KeptAside() const { return m_strKeptAside; }
 
     // Reads the file and unlocks it with password (the bytes its version
     // derives from): every part is checked before anything is taken. Never
@@ -139,11 +143,13 @@ private:
     EncryptedResult UnlockWith(std::string_view head, uint64_t fileSize, const KeySource& key,
                                const PartReader& readPart);
     EncryptedResult Write(const EncryptedHeader& header);
+    FileResult KeepOutsideVersion();
 
     std::string m_path;
     KdfLimits m_limits;
     bool m_bOpen = false;
     bool m_bOnDisk = false;
+    std::string m_strKeptAside;
     EncryptedHeader m_header;
     CSecureBuffer m_dataKey;
     DiaryParts m_parts;
