@@ -1,5 +1,6 @@
 #include "app/MergeCommands.h"
 
+#include "app/BackgroundUnlock.h"
 #include "app/CurrentPassword.h"
 #include "app/Guarded.h"
 #include "app/MergeTexts.h"
@@ -176,11 +177,11 @@ std::optional<DiaryParts> CMergeCommands::ReadOther(const QString& path)
             return copy.Parts();
         }
     }
-    CDiarySession other(name);
-    other.SetReadOnly(true); // never written, not even to bring it up to date
-    bool unlocked = !other.ReadFirstEntry();
+    auto other = std::make_unique<CDiarySession>(name);
+    other->SetReadOnly(true); // never written, not even to bring it up to date
+    bool unlocked = !other->ReadFirstEntry();
     if (!unlocked && !name.IsEncrypted() && mine.Encrypted() == nullptr) {
-        unlocked = other.Unlock(Passphrase(mine.Password(), mine.Password()));
+        unlocked = other->Unlock(Passphrase(mine.Password(), mine.Password()));
     }
     while (!unlocked) {
         CSecurityDlg prompt(&m_window);
@@ -190,19 +191,25 @@ std::optional<DiaryParts> CMergeCommands::ReadOther(const QString& path)
         if (CModal::Exec(prompt) != QDialog::Accepted) {
             return std::nullopt;
         }
-        unlocked = other.Unlock(CPassphraseText::From(prompt.m_strPassword));
+        // The key derivation runs off the window's thread.
+        CBackgroundUnlock::Result result = CBackgroundUnlock::Unlock(
+            &m_window, std::move(other), CPassphraseText::From(prompt.m_strPassword));
+        if (result.outcome == CBackgroundUnlock::Outcome::Cancelled) {
+            return std::nullopt;
+        }
+        other = std::move(result.session);
+        unlocked = result.outcome == CBackgroundUnlock::Outcome::Unlocked;
         if (!unlocked) {
-            const std::string why = other.UnlockFailureMessage();
             CMessageBox::Show(&m_window,
-                              why.empty() ? CCurrentPassword::WrongPasswordMessage()
-                                          : CPathText::Decoded(why),
+                              result.failure.empty() ? CCurrentPassword::WrongPasswordMessage()
+                                                     : CPathText::Decoded(result.failure),
                               CAppInfo::Title());
-            if (!why.empty()) {
+            if (!result.failure.empty()) {
                 return std::nullopt;
             }
         }
     }
-    if (const CEncryptedSession* encrypted = other.Encrypted()) {
+    if (const CEncryptedSession* encrypted = other->Encrypted()) {
         if (!encrypted->IsUnlocked()) {
             return DiaryParts(); // no file: nothing to merge
         }
