@@ -26,7 +26,6 @@
 #include <QTemporaryDir>
 #include <clocale>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -58,13 +57,9 @@ QString Text(const QString& pdf, int page = 0)
     return Poppler("pdftotext", {"-raw", pdf}, page);
 }
 
-unsigned ModeOf(const QString& path)
-{
-    struct stat status
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
-}
+// Readable and writable by the owner alone.
+constexpr QFile::Permissions kPrivate =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
 
 QString Info(const QString& pdf, const QString& field)
 {
@@ -269,7 +264,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     EXPECT_TRUE(Text(Pdf("all-004.pdf")).contains("Fourth day."));
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Pages"), "1");
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Title"), "Dayloom");
-    EXPECT_EQ(ModeOf(Pdf("all-004.pdf")), 0600u);
+    EXPECT_EQ(QFile::permissions(Pdf("all-004.pdf")), kPrivate);
 }
 
 TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
@@ -297,12 +292,12 @@ TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
     QFile old(Pdf("entry.pdf"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    ::chmod(QFile::encodeName(Pdf("entry.pdf")).constData(), 0644);
+    old.setPermissions(kPrivate | QFile::ReadGroup | QFile::ReadOther);
     CPrintDialog::PushAnswer(Pdf("entry.pdf"));
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CEntryPrinter::PrintCurrentEntry(nullptr, diary, 0);
     EXPECT_TRUE(Text(Pdf("entry.pdf")).contains("First day."));
-    EXPECT_EQ(ModeOf(Pdf("entry.pdf")), 0600u);
+    EXPECT_EQ(QFile::permissions(Pdf("entry.pdf")), kPrivate);
 }
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
@@ -386,11 +381,8 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 // pixels per inch they are printed at.
 QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
 {
-    QProcess process;
-    process.start("pdfimages", {"-list", pdf});
-    process.waitForFinished(60000);
     QStringList sizes;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    const QStringList lines = Poppler("pdfimages", {"-list", pdf}).split('\n');
     for (qsizetype i = 2; i < lines.size(); ++i) {
         const QStringList fields = lines[i].simplified().split(' ');
         if (fields.size() > 4 && fields[2] == "image") {

@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using rtftest::Pictures;
+
 namespace {
 
 QImage Pattern(int width, int height)
@@ -50,22 +52,6 @@ QByteArray JpegWithExif(const QImage& image)
     app1.append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF)).append(exif);
     QByteArray comment("\xFF\xFE\x00\x07where", 9);
     return plain.left(2) + app1 + comment + plain.mid(2);
-}
-
-std::vector<RtfPicture> Pictures(const QTextDocument& document)
-{
-    std::vector<RtfPicture> pictures;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat()) {
-                if (auto picture =
-                        RtfPicture::FromFormat(it.fragment().charFormat().toImageFormat())) {
-                    pictures.push_back(*picture);
-                }
-            }
-        }
-    }
-    return pictures;
 }
 
 // "Before", the picture, "after" in one paragraph.
