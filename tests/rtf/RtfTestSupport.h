@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,47 @@ inline QString DocumentText(std::string_view rtf)
 inline bool IsSevenBitWithoutZero(const std::string& rtf)
 {
     return std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c != 0 && c < 0x80; });
+}
+
+// What the editor can change about a document, a line per paragraph: its
+// alignment, margins (left, right, first line, before, after) and tab stops,
+// then each run of text with its font, size, effects, vertical alignment and
+// colours.
+inline std::string Describe(const QTextDocument& document)
+{
+    std::ostringstream out;
+    out.precision(10);
+    const auto colour = [&out](const QTextCharFormat& f, QTextFormat::Property brush,
+                               const char* name) {
+        if (f.hasProperty(brush)) {
+            out << ' ' << name << ' '
+                << f.brushProperty(brush).color().name(QColor::HexArgb).toStdString();
+        }
+    };
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat b = block.blockFormat();
+        out << "align " << int(b.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft)
+            << " margins " << b.leftMargin() << ' ' << b.rightMargin() << ' ' << b.textIndent()
+            << ' ' << b.topMargin() << ' ' << b.bottomMargin() << " tabs";
+        for (const QTextOption::Tab& tab : b.tabPositions()) {
+            out << ' ' << tab.position << '/' << tab.type << '/' << int(tab.delimiter.unicode());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            out << " [" << it.fragment().text().toStdString() << "] "
+                << f.property(QTextFormat::FontFamilies).toStringList().value(0).toStdString()
+                << ' ' << f.fontPointSize();
+            if (f.fontWeight() != QFont::Normal) {
+                out << " weight " << f.fontWeight();
+            }
+            out << (f.fontItalic() ? " i" : "") << (f.fontUnderline() ? " ul" : "")
+                << (f.fontStrikeOut() ? " strike" : "") << " vert " << f.verticalAlignment();
+            colour(f, QTextFormat::ForegroundBrush, "fg");
+            colour(f, QTextFormat::BackgroundBrush, "bg");
+        }
+        out << '\n';
+    }
+    return out.str();
 }
 
 // The pictures of a document, as the entry stores them.
