@@ -1,19 +1,27 @@
 // The entry text box, driven with keys and clicks as in the editor: the
 // toggle rule, formats for the text typed next, colours, RTF streaming, the
-// links and tags it shows, pictures copied and pasted, and the word count.
+// links and tags it shows, pictures copied and pasted, the word count, and
+// spell checking against a hand-made hunspell dictionary ("qz", in
+// tests/data/spelling) standing in for the installed ones.
 #include "widgets/EntryRichEdit.h"
 
 #include "platform/ColorDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 #include "tests/rtf/RtfTestSupport.h"
+#include "tests/support/TestDictionary.h"
+#include "tests/support/WidgetTestSupport.h"
 #include "widgets/LinkHighlighter.h"
+#include "widgets/SpellChecker.h"
 #include "widgets/WordCountLabel.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,15 +93,65 @@ protected:
         QTest::mouseClick(m_edit.viewport(), button, Qt::NoModifier, point);
     }
 
-    // Whether [start, start + length) of the first line is shown as a link.
-    bool ShownAsLink(int start, int length) const
+    // The words shown underlined in `style`, separated by blanks: links and
+    // tags are underlined, misspelt words wavy.
+    std::string Underlined(QTextCharFormat::UnderlineStyle style) const
     {
-        const auto ranges = m_edit.document()->firstBlock().layout()->formats();
-        return std::any_of(ranges.begin(), ranges.end(), [&](const QTextLayout::FormatRange& r) {
-            return r.start == start && r.length == length && r.format.fontUnderline();
-        });
+        QStringList words;
+        for (QTextBlock block = m_edit.document()->begin(); block.isValid(); block = block.next()) {
+            for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+                if (range.format.underlineStyle() == style) {
+                    words << block.text().mid(range.start, range.length);
+                }
+            }
+        }
+        return words.join(' ').toStdString();
+    }
+    std::string Marked() const { return Underlined(QTextCharFormat::WaveUnderline); }
+
+    QString WordList() const { return m_dir.path() + "/config/words.txt"; }
+    void CheckSpelling(const QString& language = "qz")
+    {
+        m_edit.SetSpellChecker(std::make_unique<CSpellChecker>(language, WordList()));
     }
 
+    // Right-clicks the first occurrence of `word` and returns the menu shown.
+    QMenu* RightClick(const QString& word)
+    {
+        const QPoint at = CharacterCentre(m_edit.toPlainText().indexOf(word) + 1);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_edit.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(m_edit.viewport(), &event);
+        QMenu* menu = nullptr;
+        for (QMenu* shown : m_edit.findChildren<QMenu*>()) {
+            if (shown->isVisible()) {
+                menu = shown;
+            }
+        }
+        return menu;
+    }
+
+    static QStringList Texts(const QMenu* menu)
+    {
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        return texts;
+    }
+
+    static void Choose(QMenu* menu, const QString& text)
+    {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                action->trigger();
+                menu->close();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu entry " << text.toStdString();
+    }
+
+    CTestDictionary m_dictionary;
     QTemporaryDir m_dir;
     CEntryRichEdit m_edit;
 };
@@ -225,7 +283,8 @@ TEST_F(EntryRichEditTest, StreamingOutAndInKeepsTextAndFormats)
 TEST_F(EntryRichEditTest, LinksAreShownOnlyAndALeftClickOpensThemAlsoWhenReadOnly)
 {
     Type("Go to http://example.com/a?b=1 or mail mailto:me@example.org");
-    EXPECT_TRUE(ShownAsLink(6, 24));
+    EXPECT_EQ(Underlined(QTextCharFormat::SingleUnderline),
+              "http://example.com/a?b=1 mailto:me@example.org");
     // The characters themselves stay plain, so the stored RTF has no link look.
     for (int i = 0; i < m_edit.toPlainText().size(); ++i) {
         const QTextCharFormat format = FormatAt(i);
@@ -352,7 +411,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
 TEST_F(EntryRichEditTest, TagsAreShownAsLinksAndAClickOnOneInTheViewAsksForItsSearch)
 {
     Type("A day #out_side, C# and #2024.");
-    EXPECT_TRUE(ShownAsLink(6, 9));
+    EXPECT_EQ(Underlined(QTextCharFormat::SingleUnderline), "#out_side");
     QSignalSpy tag(&m_edit, &CEntryRichEdit::TagClicked);
     Click(CharacterCentre(8)); // in the editor a tag is text like any other
     EXPECT_EQ(tag.count(), 0);
@@ -380,6 +439,109 @@ TEST_F(EntryRichEditTest, WordCountFollowsTheTypingAndTheSelection)
     EXPECT_TRUE(QTest::qWaitFor([&count] { return count.text() == "5 words"; }));
     Select(0, 7);
     EXPECT_TRUE(QTest::qWaitFor([&count] { return count.text() == "5 words (2 selected)"; }));
+}
+
+TEST_F(EntryRichEditTest, SpellingMarksTheMisspeltWordsAsTheyAreTypedAndNothingElse)
+{
+    // Capitalised, accented and #tag words, links and words with digits.
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "Today I walked in the gardn with the quikc brown dog.\n"
+                                  "Café, www.exampel.org, #tagg, 2024x and dgo");
+    EXPECT_EQ(Marked(), "gardn quikc dgo");
+
+    // The mark is only shown: the stored text has no underline.
+    const std::string rtf = m_edit.StreamOutRtf();
+    EXPECT_EQ(rtf.find("\\ul"), std::string::npos) << rtf;
+
+    // Fixing a word while typing takes its mark away.
+    QTest::keyClick(&m_edit, Qt::Key_Backspace);
+    QTest::keyClick(&m_edit, Qt::Key_Backspace);
+    widgettest::TypeText(&m_edit, "og");
+    EXPECT_EQ(Marked(), "gardn quikc");
+}
+
+TEST_F(EntryRichEditTest, SpellingTheContextMenuReplacesAddsAndIgnores)
+{
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "the gardn, the quikc dog and the dgo");
+
+    QMenu* menu = RightClick("gardn");
+    ASSERT_NE(menu, nullptr);
+    const QStringList texts = Texts(menu);
+    const int add = texts.indexOf("Add to dictionary");
+    ASSERT_GT(add, 0);
+    EXPECT_LE(add, CSpellChecker::kMaxSuggestions);
+    EXPECT_EQ(texts.at(0), "garden");
+    EXPECT_EQ(texts.at(add + 1), "Ignore");
+    EXPECT_GT(texts.size(), add + 3) << "the editing commands follow";
+    Choose(menu, "garden");
+    EXPECT_EQ(m_edit.toPlainText(), "the garden, the quikc dog and the dgo");
+
+    Choose(RightClick("quikc"), "Add to dictionary");
+    Choose(RightClick("dgo"), "Ignore");
+    EXPECT_EQ(Marked(), "");
+
+    // Only the added word is kept, in a file for the owner alone.
+    QFile list(WordList());
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(), "quikc\n");
+    EXPECT_EQ(QFile::permissions(WordList()),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    CSpellChecker later("qz", WordList());
+    EXPECT_TRUE(later.IsCorrect("quikc"));
+    EXPECT_FALSE(later.IsCorrect("dgo"));
+
+    // A correct word has no spelling entries.
+    EXPECT_FALSE(Texts(RightClick("garden")).contains("Ignore"));
+}
+
+TEST_F(EntryRichEditTest, SpellingAWordListThatCannotBeWrittenIsReportedAndTheWordStillAccepted)
+{
+    // A file where the list's folder should be.
+    QFile blocker(m_dir.path() + "/config");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "the quikc dog");
+    Choose(RightClick("quikc"), "Add to dictionary");
+    EXPECT_TRUE(widgettest::LastMessage().contains("could not be saved"))
+        << widgettest::LastMessage().toStdString();
+    EXPECT_EQ(Marked(), "");
+}
+
+TEST_F(EntryRichEditTest, SpellingWithoutTheDictionaryNothingIsMarkedOrOffered)
+{
+    CSpellChecker missing("qy", WordList());
+    EXPECT_FALSE(missing.IsReady());
+    EXPECT_TRUE(missing.IsCorrect("gardn"));
+    EXPECT_TRUE(missing.Suggest("gardn").isEmpty());
+
+    CheckSpelling("qy");
+    widgettest::TypeText(&m_edit, "the gardn dog");
+    EXPECT_EQ(Marked(), "");
+    QMenu* menu = RightClick("gardn");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(Texts(menu).contains("Add to dictionary"));
+    menu->close();
+}
+
+TEST(SpellCheckerTest, SettingsAndLocaleChooseTheDictionary)
+{
+    const QStringList installed{"de_DE", "en_GB", "en_US", "pt"};
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("en_GB")), "en_GB");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("de_AT")), "de_DE");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("pt_BR")), "pt");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale::c()), "en_US");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("fr_FR")), "");
+
+    CTestDictionary dictionary;
+    EXPECT_TRUE(CSpellChecker::InstalledLanguages().contains("qz"));
+    CSettings::WriteProfileString("SpellingLanguage", "qz");
+    const auto checker = CSpellChecker::FromSettings();
+    ASSERT_NE(checker, nullptr);
+    EXPECT_EQ(checker->Language(), "qz");
+    CSettings::WriteProfileInt("bCheckSpelling", 0);
+    EXPECT_EQ(CSpellChecker::FromSettings(), nullptr);
 }
 
 } // namespace
