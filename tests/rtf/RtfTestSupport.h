@@ -103,9 +103,4 @@ inline std::vector<RtfPicture> Pictures(const QTextDocument& document)
     return pictures;
 }
 
-inline QString DataDir()
-{
-    return QStringLiteral(DAYLOOM_SOURCE_DIR "/tests/data/rtf");
-}
-
 } // namespace rtftest
