@@ -189,15 +189,8 @@ TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttributeSizesAreWholeAndNamesS
         EXPECT_TRUE(FontAt(i).underline()) << i;
     }
 
-    // Sizes are whole points, names at most 31 characters.
-    m_edit.clear();
-    Type("abc");
-    QTextCursor cursor(m_edit.document());
-    cursor.setPosition(0);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    QTextCharFormat half;
-    half.setFontPointSize(12.5);
-    cursor.mergeCharFormat(half);
+    // Sizes are whole points (an entry may hold 12.5), names at most 31 characters.
+    m_edit.StreamInRtf("{\\rtf1 \\fs25 abc}");
     Select(0, 3);
     EXPECT_EQ(m_edit.GetSelectionFontSize(), 12);
 
