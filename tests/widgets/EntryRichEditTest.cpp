@@ -294,15 +294,13 @@ TEST_F(EntryRichEditTest, LinksAreShownOnlyAndALeftClickOpensThemAlsoInAStreamed
                                     "http://example.com/a?b=1"}));
 }
 
-struct LinkCase
-{
-    const char* text;
-    std::vector<QString> links;
-};
-
 TEST(LinkDetection, FindsAddressesInRunningText)
 {
-    const LinkCase cases[] = {
+    const struct
+    {
+        const char* text;
+        std::vector<QString> links;
+    } cases[] = {
         {"no links here", {}},
         {"http://a.org", {"http://a.org"}},
         {"HTTPS://A.org/x", {"HTTPS://A.org/x"}},
@@ -320,7 +318,7 @@ TEST(LinkDetection, FindsAddressesInRunningText)
         {"www. and mailto: alone", {}},
         {"two:www.a.org\twww.b.org", {"www.a.org", "www.b.org"}},
     };
-    for (const LinkCase& c : cases) {
+    for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         std::vector<QString> found;
         for (const LinkSpan& span : CLinkHighlighter::FindLinks(text)) {
@@ -329,6 +327,7 @@ TEST(LinkDetection, FindsAddressesInRunningText)
         EXPECT_EQ(found, c.links) << c.text;
     }
 }
+
 TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirPictures)
 {
     // A JPEG copied inside the program stays the same JPEG.
