@@ -66,10 +66,7 @@ protected:
     // What the panel shows, its client area only.
     QImage Panel()
     {
-        return graph.grab()
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32)
-            .copy(0, 0, kPanelWidth, kPanelHeight);
+        return graph.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(kPanel);
     }
 
     void Fill(int count, const EntryHeader& header = {})
