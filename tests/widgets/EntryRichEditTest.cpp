@@ -29,7 +29,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QUrl>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
