@@ -26,7 +26,6 @@
 #include <QTemporaryDir>
 #include <clocale>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -58,13 +57,9 @@ QString Text(const QString& pdf, int page = 0)
     return Poppler("pdftotext", {"-raw", pdf}, page);
 }
 
-unsigned ModeOf(const QString& path)
-{
-    struct stat status
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
-}
+// Readable and writable by the owner alone.
+constexpr QFile::Permissions kPrivate =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
 
 QString Info(const QString& pdf, const QString& field)
 {
@@ -91,40 +86,34 @@ std::vector<Word> Words(const QString& pdf, int page)
     return words;
 }
 
-// A job whose failAt-th call of one step fails.
+// A job whose failAt-th call of the step named `step` fails.
 class CFaultyJob : public CPrintJob
 {
 public:
-    enum Step
-    {
-        None,
-        Start_,
-        Metrics_,
-        StartPage_,
-        EndPage_,
-        End_
-    };
-    CFaultyJob(QPrinter& printer, Step step, int failAt)
+    CFaultyJob(QPrinter& printer, std::string_view step, int failAt)
         : CPrintJob(printer), m_step(step), m_failAt(failAt)
     {
     }
 
-    bool Start(const QString& name) override { return m_step != Start_ && CPrintJob::Start(name); }
+    bool Start(const QString& name) override { return m_step != "Start" && CPrintJob::Start(name); }
     Metrics ReadMetrics() const override
     {
         Metrics metrics = CPrintJob::ReadMetrics();
-        metrics.dpiY = m_step == Metrics_ ? 0 : metrics.dpiY;
+        metrics.dpiY = m_step == "ReadMetrics" ? 0 : metrics.dpiY;
         return metrics;
     }
-    bool StartPage() override { return Pass(StartPage_, starts) && CPrintJob::StartPage(); }
-    bool EndPage() override { return Pass(EndPage_, endPages) && CPrintJob::EndPage(); }
-    bool End() override { return CPrintJob::End() && Pass(End_, ends); }
+    bool StartPage() override { return Pass("StartPage", starts) && CPrintJob::StartPage(); }
+    bool EndPage() override { return Pass("EndPage", endPages) && CPrintJob::EndPage(); }
+    bool End() override { return CPrintJob::End() && Pass("End", ends); }
 
     int starts = 0, endPages = 0, ends = 0;
 
 private:
-    bool Pass(Step step, int& count) { return !(++count == m_failAt && m_step == step); }
-    Step m_step;
+    bool Pass(std::string_view step, int& count)
+    {
+        return !(++count == m_failAt && m_step == step);
+    }
+    std::string_view m_step;
     int m_failAt;
 };
 
@@ -269,7 +258,7 @@ TEST_F(EntryPrinterTest, PrintAllIsOneJobAndOneFilePerEntryAndGoesOnAfterAFailur
     EXPECT_TRUE(Text(Pdf("all-004.pdf")).contains("Fourth day."));
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Pages"), "1");
     EXPECT_EQ(Info(Pdf("all-004.pdf"), "Title"), "Dayloom");
-    EXPECT_EQ(ModeOf(Pdf("all-004.pdf")), 0600u);
+    EXPECT_EQ(QFile::permissions(Pdf("all-004.pdf")), kPrivate);
 }
 
 TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
@@ -297,12 +286,12 @@ TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
     QFile old(Pdf("entry.pdf"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    ::chmod(QFile::encodeName(Pdf("entry.pdf")).constData(), 0644);
+    old.setPermissions(kPrivate | QFile::ReadGroup | QFile::ReadOther);
     CPrintDialog::PushAnswer(Pdf("entry.pdf"));
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     CEntryPrinter::PrintCurrentEntry(nullptr, diary, 0);
     EXPECT_TRUE(Text(Pdf("entry.pdf")).contains("First day."));
-    EXPECT_EQ(ModeOf(Pdf("entry.pdf")), 0600u);
+    EXPECT_EQ(QFile::permissions(Pdf("entry.pdf")), kPrivate);
 }
 
 TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
@@ -339,23 +328,23 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
     Add(LocalTime(2002, 12, 5, 9), LongRtf(200));
     const struct
     {
-        CFaultyJob::Step step;
+        const char* step;
         int failAt;
         const char* message;
         const char* pages; // of the PDF; "" when not checked
-        int endPages;
+        int endPages, ends;
     } cases[] = {
-        {CFaultyJob::Start_, 1, "Could not start printing!", "", 0},
-        {CFaultyJob::Metrics_, 1, "Could not acquire proper printer settings!", "", 0},
-        {CFaultyJob::StartPage_, 2, "Error starting new page!", "1", 1},
-        {CFaultyJob::EndPage_, 2, "Error in dcPrinter.EndPage()", "2", 2},
-        {CFaultyJob::End_, 1, "Error during printing!", "", 5},
-        {CFaultyJob::None, 0, nullptr, "5", 5},
+        {"Start", 1, "Could not start printing!", "", 0, 0},
+        {"ReadMetrics", 1, "Could not acquire proper printer settings!", "", 0, 0},
+        {"StartPage", 2, "Error starting new page!", "1", 1, 1},
+        {"EndPage", 2, "Error in dcPrinter.EndPage()", "2", 2, 1},
+        {"End", 1, "Error during printing!", "", 5, 1},
+        {"", 0, nullptr, "5", 5, 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.failAt);
+        SCOPED_TRACE(c.step);
         CMessageBox::ClearHistory();
-        const QString pdf = Pdf(QString("fault%1.pdf").arg(c.step));
+        const QString pdf = Pdf(QString("fault-%1.pdf").arg(c.step));
         QPrinter printer(QPrinter::HighResolution);
         CPrintDialog::PushAnswer(pdf);
         ASSERT_TRUE(CPrintDialog::Exec(nullptr, printer));
@@ -365,7 +354,7 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 
         EXPECT_EQ(Messages(), c.message ? std::vector<QString>{c.message} : std::vector<QString>{});
         EXPECT_EQ(job.endPages, c.endPages);
-        EXPECT_EQ(job.ends, c.step == CFaultyJob::Start_ || c.step == CFaultyJob::Metrics_ ? 0 : 1);
+        EXPECT_EQ(job.ends, c.ends);
         if (*c.pages != '\0') {
             EXPECT_EQ(Info(pdf, "Pages"), c.pages);
         }
@@ -386,11 +375,8 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 // pixels per inch they are printed at.
 QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
 {
-    QProcess process;
-    process.start("pdfimages", {"-list", pdf});
-    process.waitForFinished(60000);
     QStringList sizes;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    const QStringList lines = Poppler("pdfimages", {"-list", pdf}).split('\n');
     for (qsizetype i = 2; i < lines.size(); ++i) {
         const QStringList fields = lines[i].simplified().split(' ');
         if (fields.size() > 4 && fields[2] == "image") {

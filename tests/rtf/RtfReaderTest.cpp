@@ -1,35 +1,18 @@
-// Reading RTF: text, formats and code pages as rich-edit controls wrote them,
-// and the behaviour on broken input. Whole documents (fields, bullets,
-// destinations, the common code pages) are replayed in RtfCorpusTest.
+// Reading RTF: what each formatting word does, text, formats and code pages as
+// rich-edit controls wrote them, and the behaviour on broken input. Whole
+// documents (fields, bullets, destinations, code pages) are in RtfCorpusTest.
 #include "RtfTestSupport.h"
+#include "rtf/RtfFormatting.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 using rtftest::DocumentText;
 
 namespace {
-
-QTextCharFormat FormatOf(const QTextDocument& document, const QString& word)
-{
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(word)) {
-                return it.fragment().charFormat();
-            }
-        }
-    }
-    ADD_FAILURE() << "no run holds " << word.toStdString();
-    return {};
-}
-
-QString Family(const QTextCharFormat& format)
-{
-    return format.property(QTextFormat::FontFamilies).toStringList().value(0);
-}
 
 // Both readings of the same RTF: they must agree character for character.
 QString Text(std::string_view rtf)
@@ -55,10 +38,87 @@ std::string VersionOne(const std::string& text)
            text + "\n\\par }";
 }
 
+// "b0 tx-5 qc": words with optional signed numbers, as they follow a backslash.
+RtfFormat Apply(const std::string& words)
+{
+    CRtfFormatting formatting;
+    RtfFormat format;
+    std::istringstream in(words);
+    for (std::string token; in >> token;) {
+        const size_t digits = token.find_first_of("-0123456789");
+        const bool hasParam = digits != std::string::npos;
+        const int param = hasParam ? std::stoi(token.substr(digits)) : 0;
+        formatting.Apply(CRtfKeywords::Lookup(token.substr(0, digits)).kw, hasParam, param, format);
+    }
+    return format;
+}
+
+// The fields of a format that differ from a fresh one.
+std::string Changes(const RtfFormat& format)
+{
+    const RtfCharState& c = format.chars;
+    const RtfParState& p = format.paragraph;
+    std::ostringstream out;
+    const auto field = [&](const char* name, int value, int fresh) {
+        if (value != fresh) {
+            out << name << value << ' ';
+        }
+    };
+    field("font", c.font, -1), field("size", c.halfPoints, 24), field("fg", c.foreground, 0);
+    field("bg", c.background, 0), field("bold", c.bold, 0), field("italic", c.italic, 0);
+    field("ul", c.underline, 0), field("strike", c.strike, 0), field("vert", c.vertical, 0);
+    field("hidden", format.hidden, 0), field("align", p.align, 0), field("li", p.leftIndent, 0);
+    field("ri", p.rightIndent, 0), field("fi", p.firstIndent, 0), field("sb", p.spaceBefore, 0);
+    field("sa", p.spaceAfter, 0);
+    for (int i = 0; i < p.tabCount; ++i) {
+        out << "tab" << p.tabs[i].twips << '/' << int(p.tabs[i].kind) << ' ';
+    }
+    return out.str();
+}
+
 } // namespace
 
-// Which word sets what is checked in RtfFormattingTest; here: groups, the
-// tables, and how the formats appear in the document.
+TEST(RtfFormatting, EachWordSetsItsPartOfTheFormat)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"b i ul strike b0 i0 ul0 strike0", ""}, // each is on in FormatsReachTheDocument
+        {"uldb", "ul1 "},
+        {"ulwave ulnone", ""},
+        {"f3 fs30 cf2 highlight5 cb4", "font3 size30 fg2 bg4 "},
+        // Out of range: a size falls back or is capped, an index stops at 0.
+        {"f-5 cf-3 cb-1 fs0", "font0 "},
+        {"fs99999", "size3276 "},
+        {"super sub", "vert-1 "},
+        {"sub nosupersub", ""},
+        {"v", "hidden1 "},
+        // \plain resets the characters (hidden text too), \pard the paragraph.
+        {"qc b f2 fs30 v plain", "align1 "},
+        {"b qr li5 tx9 pard", "bold1 "},
+        {"qj", "align3 "},
+        {"qc ql", ""},
+        {"li999999 fi-999999 sb-5 sa-5", "li100000 fi-100000 "},
+        // A tab kind applies to the next \tx only; \pard forgets it.
+        {"tx1440 tqr tx2880 tqc tqdec tx3000 tx-5", "tab1440/0 tab2880/2 tab3000/3 tab0/0 "},
+        {"tqc tx7", "tab7/1 "},
+        {"tqc pard tx5", "tab5/0 "},
+        // Words that are no formatting change nothing.
+        {"par u65 red255 fcharset204 deff3 ansicpg1251 nonsense", ""},
+    };
+    for (const auto& [words, changes] : rows) {
+        EXPECT_EQ(Changes(Apply(words)), changes) << words;
+    }
+
+    // Tab stops beyond the table's room are dropped.
+    std::string many;
+    for (int i = 1; i <= RtfParState::kMaxTabs + 3; ++i) {
+        many += " tx" + std::to_string(i);
+    }
+    const RtfParState paragraph = Apply(many).paragraph;
+    EXPECT_EQ(paragraph.tabCount, RtfParState::kMaxTabs);
+    EXPECT_EQ(paragraph.tabs.back().twips, RtfParState::kMaxTabs);
+}
+
+// Groups, the tables, and how the formats appear in the document.
 TEST(RtfReader, FormatsReachTheDocumentThroughGroupsAndTables)
 {
     QTextDocument document;
@@ -71,43 +131,20 @@ TEST(RtfReader, FormatsReachTheDocumentThroughGroupsAndTables)
         document);
     EXPECT_EQ(document.toPlainText(),
               "start bold bolditalic understruck redauto marked bigupdown\nafter");
-
-    const QTextCharFormat start = FormatOf(document, "start");
-    EXPECT_EQ(start.fontPointSize(), 12.0); // a document starts at 12 pt
-    EXPECT_EQ(Family(start), "Arial");      // \deff0
-    EXPECT_NE(start.fontWeight(), QFont::Bold);
-    EXPECT_EQ(FormatOf(document, "bold").fontWeight(), QFont::Bold);
-    EXPECT_FALSE(FormatOf(document, "bold").fontItalic());
-    EXPECT_TRUE(FormatOf(document, "bolditalic").fontItalic());
-    EXPECT_EQ(FormatOf(document, "bolditalic").fontWeight(), QFont::Bold);
-    EXPECT_NE(FormatOf(document, "under").fontWeight(), QFont::Bold); // the group ended
-    EXPECT_TRUE(FormatOf(document, "under").fontUnderline());
-    EXPECT_TRUE(FormatOf(document, "struck").fontStrikeOut());
-    EXPECT_EQ(FormatOf(document, "red").foreground().color(), QColor(255, 0, 0));
-    EXPECT_FALSE(FormatOf(document, "auto").hasProperty(QTextFormat::ForegroundBrush));
-    EXPECT_EQ(FormatOf(document, "marked").background().color(), QColor(0, 128, 0));
-    EXPECT_EQ(FormatOf(document, "big").fontPointSize(), 20.0);
-    EXPECT_EQ(Family(FormatOf(document, "big")), "Times New Roman");
-    EXPECT_EQ(FormatOf(document, "up").verticalAlignment(), QTextCharFormat::AlignSuperScript);
-    EXPECT_EQ(FormatOf(document, "down").verticalAlignment(), QTextCharFormat::AlignSubScript);
-
-    // Twips become pixels at 96 dpi.
-    const QTextBlockFormat first = document.begin().blockFormat();
-    EXPECT_EQ(first.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_DOUBLE_EQ(first.leftMargin(), 48.0);
-    EXPECT_DOUBLE_EQ(first.textIndent(), -24.0);
-    EXPECT_DOUBLE_EQ(first.rightMargin(), 20.0);
-    EXPECT_DOUBLE_EQ(first.topMargin(), 8.0);
-    EXPECT_DOUBLE_EQ(first.bottomMargin(), 16.0);
-    ASSERT_EQ(first.tabPositions().size(), 2);
-    EXPECT_DOUBLE_EQ(first.tabPositions()[0].position, 96.0);
-    EXPECT_EQ(first.tabPositions()[0].type, QTextOption::LeftTab);
-    EXPECT_EQ(first.tabPositions()[1].type, QTextOption::RightTab);
+    // A document starts at 12 pt in the \deff font; twips become pixels at 96 dpi.
+    EXPECT_EQ(rtftest::Describe(document),
+              "align 4 margins 48 20 -24 8 16 tabs 96/0/0 192/1/0 [start ] Arial 12 vert 0 "
+              "[bold ] Arial 12 weight 700 vert 0 [bolditalic] Arial 12 weight 700 i vert 0 "
+              "[ ] Arial 12 vert 0 [under] Arial 12 ul vert 0 [struck] Arial 12 strike vert 0 "
+              "[ ] Arial 12 vert 0 [red] Arial 12 vert 0 fg #ffff0000 [auto ] Arial 12 vert 0 "
+              "[marked] Arial 12 vert 0 bg #ff008000 [ ] Arial 12 vert 0 "
+              "[big] Times New Roman 20 vert 0 [up] Arial 12 vert 1 [down] Arial 12 vert 2\n"
+              "align 0 margins 0 0 0 0 0 tabs [after] Arial 12 vert 0\n");
 
     // The \*\fname of a rich-edit font table names the real font.
     RtfToDocument("{\\rtf1{\\fonttbl{\\f0\\fcharset204{\\*\\fname Arial;}Arial CYR;}}\\f0 x}",
                   document);
-    EXPECT_EQ(Family(FormatOf(document, "x")), "Arial");
+    EXPECT_EQ(rtftest::Describe(document), "align 0 margins 0 0 0 0 0 tabs [x] Arial 12 vert 0\n");
 }
 
 TEST(RtfReader, ParagraphsBreaksSpecialCharactersAndSkippedGroups)
@@ -222,7 +259,7 @@ TEST(RtfReader, MalformedInputYieldsTheReadableText)
     RtfToDocument("{\\rtf1{\\colortbl\\red1\\green2\\blue3;}\\f2147483647\\cf99999\\f-5\\cf-3 x}",
                   document);
     EXPECT_EQ(document.toPlainText(), "x");
-    EXPECT_FALSE(FormatOf(document, "x").hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_EQ(rtftest::Describe(document), "align 0 margins 0 0 0 0 0 tabs [x]  12 vert 0\n");
 }
 
 TEST(RtfReader, DeepNestingIsCappedWithoutRecursion)

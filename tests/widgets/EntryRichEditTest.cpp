@@ -1,21 +1,27 @@
 // The entry text box, driven with keys and clicks as in the editor: the
 // toggle rule, formats for the text typed next, colours, RTF streaming, the
-// links and tags it shows, pictures copied and pasted, and the word count.
+// links and tags it shows, pictures copied and pasted, the word count, and
+// spell checking against a hand-made hunspell dictionary ("qz", in
+// tests/data/spelling) standing in for the installed ones.
 #include "widgets/EntryRichEdit.h"
 
 #include "platform/ColorDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
-#include "rtf/RtfPicture.h"
+#include "tests/rtf/RtfTestSupport.h"
+#include "tests/support/TestDictionary.h"
+#include "tests/support/WidgetTestSupport.h"
 #include "widgets/LinkHighlighter.h"
+#include "widgets/SpellChecker.h"
 #include "widgets/WordCountLabel.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -26,6 +32,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+QImage Square(QRgb colour)
+{
+    QImage image(12, 12, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
 class EntryRichEditTest : public ::testing::Test
 {
 protected:
@@ -78,6 +92,65 @@ protected:
         QTest::mouseClick(m_edit.viewport(), button, Qt::NoModifier, point);
     }
 
+    // The words shown underlined in `style`, separated by blanks: links and
+    // tags are underlined, misspelt words wavy.
+    std::string Underlined(QTextCharFormat::UnderlineStyle style) const
+    {
+        QStringList words;
+        for (QTextBlock block = m_edit.document()->begin(); block.isValid(); block = block.next()) {
+            for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+                if (range.format.underlineStyle() == style) {
+                    words << block.text().mid(range.start, range.length);
+                }
+            }
+        }
+        return words.join(' ').toStdString();
+    }
+    std::string Marked() const { return Underlined(QTextCharFormat::WaveUnderline); }
+
+    QString WordList() const { return m_dir.path() + "/config/words.txt"; }
+    void CheckSpelling(const QString& language = "qz")
+    {
+        m_edit.SetSpellChecker(std::make_unique<CSpellChecker>(language, WordList()));
+    }
+
+    // Right-clicks the first occurrence of `word` and returns the menu shown.
+    QMenu* RightClick(const QString& word)
+    {
+        const QPoint at = CharacterCentre(m_edit.toPlainText().indexOf(word) + 1);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_edit.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(m_edit.viewport(), &event);
+        QMenu* menu = nullptr;
+        for (QMenu* shown : m_edit.findChildren<QMenu*>()) {
+            if (shown->isVisible()) {
+                menu = shown;
+            }
+        }
+        return menu;
+    }
+
+    static QStringList Texts(const QMenu* menu)
+    {
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        return texts;
+    }
+
+    static void Choose(QMenu* menu, const QString& text)
+    {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                action->trigger();
+                menu->close();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu entry " << text.toStdString();
+    }
+
+    CTestDictionary m_dictionary;
     QTemporaryDir m_dir;
     CEntryRichEdit m_edit;
 };
@@ -115,15 +188,8 @@ TEST_F(EntryRichEditTest, ToggleChangesOnlyItsOwnAttributeSizesAreWholeAndNamesS
         EXPECT_TRUE(FontAt(i).underline()) << i;
     }
 
-    // Sizes are whole points, names at most 31 characters.
-    m_edit.clear();
-    Type("abc");
-    QTextCursor cursor(m_edit.document());
-    cursor.setPosition(0);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    QTextCharFormat half;
-    half.setFontPointSize(12.5);
-    cursor.mergeCharFormat(half);
+    // Sizes are whole points (an entry may hold 12.5), names at most 31 characters.
+    m_edit.StreamInRtf("{\\rtf1 \\fs25 abc}");
     Select(0, 3);
     EXPECT_EQ(m_edit.GetSelectionFontSize(), 12);
 
@@ -183,37 +249,13 @@ TEST_F(EntryRichEditTest, ChosenColourGoesToTheSelectionAndCancelChangesNothing)
     EXPECT_EQ(FormatAt(10).foreground().color(), QColor(0, 128, 0));
 }
 
-TEST_F(EntryRichEditTest, StreamingOutAndInKeepsTextAndFormats)
-{
-    Type("Bold");
-    Select(0, 4);
-    m_edit.ToggleSelectionEffect(CEntryRichEdit::kBold);
-    QTest::keyClick(&m_edit, Qt::Key_End);
-    QTest::keyClick(&m_edit, Qt::Key_Return);
-    m_edit.SetSelectionFontSize(18);
-    Type("big www.example.org");
-    const std::string rtf = m_edit.StreamOutRtf();
-
-    CEntryRichEdit view;
-    view.setReadOnly(true);
-    view.setPlainText("previous entry");
-    view.StreamInRtf(rtf);
-    EXPECT_EQ(view.toPlainText(), m_edit.toPlainText());
-    EXPECT_EQ(view.StreamOutRtf(), rtf);
-    EXPECT_EQ(view.textCursor().position(), 0);
-    // Undo in the view must not bring back the entry shown before.
-    EXPECT_FALSE(view.document()->isUndoAvailable());
-    EXPECT_FALSE(view.document()->isModified());
-}
-
-TEST_F(EntryRichEditTest, LinksAreShownOnlyAndALeftClickOpensThemAlsoWhenReadOnly)
+TEST_F(EntryRichEditTest, LinksAreShownOnlyAndALeftClickOpensThemAlsoInAStreamedInView)
 {
     Type("Go to http://example.com/a?b=1 or mail mailto:me@example.org");
-    bool shown = false;
-    for (const auto& range : m_edit.document()->firstBlock().layout()->formats()) {
-        shown = shown || (range.start == 6 && range.length == 24 && range.format.fontUnderline());
-    }
-    EXPECT_TRUE(shown);
+    Select(0, 2);
+    m_edit.ToggleSelectionEffect(CEntryRichEdit::kBold);
+    EXPECT_EQ(Underlined(QTextCharFormat::SingleUnderline),
+              "http://example.com/a?b=1 mailto:me@example.org");
     // The characters themselves stay plain, so the stored RTF has no link look.
     for (int i = 0; i < m_edit.toPlainText().size(); ++i) {
         const QTextCharFormat format = FormatAt(i);
@@ -235,26 +277,29 @@ TEST_F(EntryRichEditTest, LinksAreShownOnlyAndALeftClickOpensThemAlsoWhenReadOnl
     EXPECT_EQ(m_edit.textCursor().selectedText(), "http://example.com/a?b=1");
     EXPECT_EQ(clicked.count(), 1);
     Click(CharacterCentre(end - 1));
-    // A read-only view opens the links of the entry streamed into it.
+    // A read-only view shows the entry streamed into it as it was, in place
+    // of the one before and without its undo, and opens the entry's links.
     const std::string rtf = m_edit.StreamOutRtf();
-    m_edit.clear();
+    m_edit.setPlainText("previous entry");
     m_edit.setReadOnly(true);
     m_edit.StreamInRtf(rtf);
+    EXPECT_EQ(m_edit.StreamOutRtf(), rtf);
+    EXPECT_EQ(m_edit.textCursor().position(), 0);
+    EXPECT_FALSE(m_edit.document()->isUndoAvailable());
+    EXPECT_FALSE(m_edit.document()->isModified());
     Click(CharacterCentre(29));
     EXPECT_EQ(CShell::Opened(),
               (std::vector<QString>{"http://example.com/a?b=1", "mailto:me@example.org",
                                     "http://example.com/a?b=1"}));
 }
 
-struct LinkCase
-{
-    const char* text;
-    std::vector<QString> links;
-};
-
 TEST(LinkDetection, FindsAddressesInRunningText)
 {
-    const LinkCase cases[] = {
+    const struct
+    {
+        const char* text;
+        std::vector<QString> links;
+    } cases[] = {
         {"no links here", {}},
         {"http://a.org", {"http://a.org"}},
         {"HTTPS://A.org/x", {"HTTPS://A.org/x"}},
@@ -272,7 +317,7 @@ TEST(LinkDetection, FindsAddressesInRunningText)
         {"www. and mailto: alone", {}},
         {"two:www.a.org\twww.b.org", {"www.a.org", "www.b.org"}},
     };
-    for (const LinkCase& c : cases) {
+    for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         std::vector<QString> found;
         for (const LinkSpan& span : CLinkHighlighter::FindLinks(text)) {
@@ -281,55 +326,14 @@ TEST(LinkDetection, FindsAddressesInRunningText)
         EXPECT_EQ(found, c.links) << c.text;
     }
 }
-} // namespace
-
-namespace {
-
-// The pictures of the text box, as the entry would store them.
-std::vector<RtfPicture> PicturesIn(const QTextDocument& document)
-{
-    std::vector<RtfPicture> pictures;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat()) {
-                const auto picture = RtfPicture::FromFormat(format.toImageFormat());
-                EXPECT_TRUE(picture.has_value()) << "an image the entry cannot store";
-                if (picture) {
-                    pictures.push_back(*picture);
-                }
-            }
-        }
-    }
-    return pictures;
-}
-
-QImage Square(QRgb colour)
-{
-    QImage image(12, 12, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-} // namespace
 
 TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirPictures)
 {
     // A JPEG copied inside the program stays the same JPEG.
-    QByteArray jpeg;
-    {
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        Square(qRgb(250, 200, 0)).save(&buffer, "jpeg");
-    }
+    const QString sun = m_dir.filePath("sun.jpg");
+    ASSERT_TRUE(Square(qRgb(250, 200, 0)).save(sun, "jpeg"));
     m_edit.SetSelectionFontSize(20);
-    ASSERT_TRUE(m_edit.InsertPictureFile([&] {
-        const QString path = m_dir.filePath("sun.jpg");
-        QFile out(path);
-        out.open(QIODevice::WriteOnly);
-        out.write(jpeg);
-        return path;
-    }()));
+    ASSERT_TRUE(m_edit.InsertPictureFile(sun));
     Type(" sun");
     EXPECT_EQ(FontAt(2).pointSize(), 20) << "the typing font goes on after a picture";
     QTest::keyClick(&m_edit, Qt::Key_A, Qt::ControlModifier);
@@ -337,7 +341,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
     QTest::keyClick(&m_edit, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(&m_edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("\uFFFC sun\uFFFC sun"));
-    std::vector<RtfPicture> pictures = PicturesIn(*m_edit.document());
+    std::vector<RtfPicture> pictures = rtftest::Pictures(*m_edit.document());
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[0].kind, RtfPicture::Jpeg);
     EXPECT_EQ(pictures[1].data, pictures[0].data);
@@ -356,8 +360,8 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
     QDropEvent drop(QPointF(target), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_edit.viewport(), &drop);
     EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("\uFFFC\uFFFC sun\uFFFC sun"));
-    ASSERT_EQ(PicturesIn(*m_edit.document()).size(), 3u);
-    EXPECT_EQ(PicturesIn(*m_edit.document())[0].kind, RtfPicture::Png);
+    ASSERT_EQ(rtftest::Pictures(*m_edit.document()).size(), 3u);
+    EXPECT_EQ(rtftest::Pictures(*m_edit.document())[0].kind, RtfPicture::Png);
 
     // A page pasted from elsewhere: its pictures that can be read become
     // the entry's own, the others are left out with a message.
@@ -371,7 +375,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
     CMessageBox::ClearHistory();
     QTest::keyClick(&m_edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(m_edit.toPlainText(), QStringLiteral("leaf \uFFFC and  end"));
-    pictures = PicturesIn(*m_edit.document());
+    pictures = rtftest::Pictures(*m_edit.document());
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].Decode().convertToFormat(QImage::Format_RGB32), Square(qRgb(0, 160, 0)));
     ASSERT_EQ(CMessageBox::History().size(), 1u);
@@ -382,11 +386,7 @@ TEST_F(EntryRichEditTest, CopiedPicturesPasteAsTheyWereAndPastedPagesBringTheirP
 TEST_F(EntryRichEditTest, TagsAreShownAsLinksAndAClickOnOneInTheViewAsksForItsSearch)
 {
     Type("A day #out_side, C# and #2024.");
-    bool shown = false;
-    for (const auto& range : m_edit.document()->firstBlock().layout()->formats()) {
-        shown = shown || (range.start == 6 && range.length == 9 && range.format.fontUnderline());
-    }
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(Underlined(QTextCharFormat::SingleUnderline), "#out_side");
     QSignalSpy tag(&m_edit, &CEntryRichEdit::TagClicked);
     Click(CharacterCentre(8)); // in the editor a tag is text like any other
     EXPECT_EQ(tag.count(), 0);
@@ -401,8 +401,6 @@ TEST_F(EntryRichEditTest, TagsAreShownAsLinksAndAClickOnOneInTheViewAsksForItsSe
 
 TEST_F(EntryRichEditTest, WordCountFollowsTheTypingAndTheSelection)
 {
-    EXPECT_EQ(CWordCountLabel::Text(1, -1), "1 word");
-    EXPECT_EQ(CWordCountLabel::Text(0, -1), "0 words");
     EXPECT_EQ(CWordCountLabel::Text(12, 3), "12 words (3 selected)");
     CWordCountLabel count(&m_edit, nullptr);
     EXPECT_EQ(count.text(), "0 words");
@@ -417,3 +415,108 @@ TEST_F(EntryRichEditTest, WordCountFollowsTheTypingAndTheSelection)
     Select(0, 7);
     EXPECT_TRUE(QTest::qWaitFor([&count] { return count.text() == "5 words (2 selected)"; }));
 }
+
+TEST_F(EntryRichEditTest, SpellingMarksTheMisspeltWordsAsTheyAreTypedAndNothingElse)
+{
+    // Capitalised, accented and #tag words, links and words with digits.
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "Today I walked in the gardn with the quikc brown dog.\n"
+                                  "Café, www.exampel.org, #tagg, 2024x and dgo");
+    EXPECT_EQ(Marked(), "gardn quikc dgo");
+
+    // The mark is only shown: the stored text has no underline.
+    const std::string rtf = m_edit.StreamOutRtf();
+    EXPECT_EQ(rtf.find("\\ul"), std::string::npos) << rtf;
+
+    // Fixing a word while typing takes its mark away.
+    QTest::keyClick(&m_edit, Qt::Key_Backspace);
+    QTest::keyClick(&m_edit, Qt::Key_Backspace);
+    widgettest::TypeText(&m_edit, "og");
+    EXPECT_EQ(Marked(), "gardn quikc");
+}
+
+TEST_F(EntryRichEditTest, SpellingTheContextMenuReplacesAddsAndIgnores)
+{
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "the gardn, the quikc dog and the dgo");
+
+    QMenu* menu = RightClick("gardn");
+    ASSERT_NE(menu, nullptr);
+    const QStringList texts = Texts(menu);
+    const int add = texts.indexOf("Add to dictionary");
+    ASSERT_GT(add, 0);
+    EXPECT_LE(add, CSpellChecker::kMaxSuggestions);
+    EXPECT_EQ(texts.at(0), "garden");
+    EXPECT_EQ(texts.at(add + 1), "Ignore");
+    EXPECT_GT(texts.size(), add + 3) << "the editing commands follow";
+    Choose(menu, "garden");
+    EXPECT_EQ(m_edit.toPlainText(), "the garden, the quikc dog and the dgo");
+
+    Choose(RightClick("quikc"), "Add to dictionary");
+    Choose(RightClick("dgo"), "Ignore");
+    EXPECT_EQ(Marked(), "");
+
+    // Only the added word is kept, in a file for the owner alone.
+    QFile list(WordList());
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(), "quikc\n");
+    EXPECT_EQ(QFile::permissions(WordList()),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    CSpellChecker later("qz", WordList());
+    EXPECT_TRUE(later.IsCorrect("quikc"));
+    EXPECT_FALSE(later.IsCorrect("dgo"));
+
+    // A correct word has no spelling entries.
+    EXPECT_FALSE(Texts(RightClick("garden")).contains("Ignore"));
+}
+
+TEST_F(EntryRichEditTest, SpellingAWordListThatCannotBeWrittenIsReportedAndTheWordStillAccepted)
+{
+    // A file where the list's folder should be.
+    QFile blocker(m_dir.path() + "/config");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CheckSpelling();
+    widgettest::TypeText(&m_edit, "the quikc dog");
+    Choose(RightClick("quikc"), "Add to dictionary");
+    EXPECT_TRUE(widgettest::LastMessage().contains("could not be saved"))
+        << widgettest::LastMessage().toStdString();
+    EXPECT_EQ(Marked(), "");
+}
+
+TEST_F(EntryRichEditTest, SpellingWithoutTheDictionaryNothingIsMarkedOrOffered)
+{
+    CSpellChecker missing("qy", WordList());
+    EXPECT_FALSE(missing.IsReady());
+    EXPECT_TRUE(missing.IsCorrect("gardn"));
+    EXPECT_TRUE(missing.Suggest("gardn").isEmpty());
+
+    CheckSpelling("qy");
+    widgettest::TypeText(&m_edit, "the gardn dog");
+    EXPECT_EQ(Marked(), "");
+    QMenu* menu = RightClick("gardn");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(Texts(menu).contains("Add to dictionary"));
+    menu->close();
+}
+
+TEST(SpellCheckerTest, SettingsAndLocaleChooseTheDictionary)
+{
+    const QStringList installed{"de_DE", "en_GB", "en_US", "pt"};
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("en_GB")), "en_GB");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("de_AT")), "de_DE");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("pt_BR")), "pt");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale::c()), "en_US");
+    EXPECT_EQ(CSpellChecker::DefaultLanguage(installed, QLocale("fr_FR")), "");
+
+    CTestDictionary dictionary;
+    EXPECT_TRUE(CSpellChecker::InstalledLanguages().contains("qz"));
+    CSettings::WriteProfileString("SpellingLanguage", "qz");
+    const auto checker = CSpellChecker::FromSettings();
+    ASSERT_NE(checker, nullptr);
+    EXPECT_EQ(checker->Language(), "qz");
+    CSettings::WriteProfileInt("bCheckSpelling", 0);
+    EXPECT_EQ(CSpellChecker::FromSettings(), nullptr);
+}
+
+} // namespace

@@ -1,11 +1,15 @@
 // The graph panel, rendered headless and checked pixel by pixel where the
-// drawing rules put things, and driven through its scroll bar.
+// drawing rules put things, and driven through its scroll bar; and the
+// "Choose graphs:" buttons that switch its series, clicked as a user would.
 #include "widgets/GraphCtrl.h"
 
+#include "platform/Settings.h"
 #include "tests/support/WidgetTestSupport.h"
+#include "widgets/GraphChoiceBox.h"
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <cfloat>
@@ -20,35 +24,32 @@ constexpr QRgb kBlack = 0x000000, kGrid = 0x646464, kMarker = 0xa0a0a0, kBlue = 
 constexpr int kPanelWidth = 400;
 constexpr int kPanelHeight = 200; // without the scroll bar
 constexpr int kCentre = kPanelHeight / 2;
+const QRect kPanel(0, 0, kPanelWidth, kPanelHeight);
 
 QRgb Pixel(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) & 0xffffff;
 }
 
-// The number and the bounding box of the pixels of one colour in an area.
-std::pair<int, QRect> Find(const QImage& image, const QRect& area, QRgb colour)
+// The pixels of one colour in an area: how many, and their bounding box.
+struct Found
 {
     int count = 0;
     QRect bounds;
+};
+Found Find(const QImage& image, const QRect& area, QRgb colour)
+{
+    Found found;
     const QRect r = area.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         for (int x = r.left(); x <= r.right(); ++x) {
             if (Pixel(image, x, y) == colour) {
-                ++count;
-                bounds |= QRect(x, y, 1, 1);
+                ++found.count;
+                found.bounds |= QRect(x, y, 1, 1);
             }
         }
     }
-    return {count, bounds};
-}
-int CountColour(const QImage& image, const QRect& area, QRgb colour)
-{
-    return Find(image, area, colour).first;
-}
-QRect BoundsOf(const QImage& image, const QRect& area, QRgb colour)
-{
-    return Find(image, area, colour).second;
+    return found;
 }
 
 class GraphCtrlTest : public ::testing::Test
@@ -65,10 +66,7 @@ protected:
     // What the panel shows, its client area only.
     QImage Panel()
     {
-        return graph.grab()
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32)
-            .copy(0, 0, kPanelWidth, kPanelHeight);
+        return graph.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(kPanel);
     }
 
     void Fill(int count, const EntryHeader& header = {})
@@ -107,19 +105,19 @@ TEST_F(GraphCtrlTest, FewerThanEightEntriesShowACentredNoticeWithoutScrollBar)
     EXPECT_EQ(Panel(), panel);
     // Two yellow lines centred on the panel, starting 5 pixels above and 5
     // below the middle; "YOU NEED AT LEAST 8 ENTRIES" is the longer. Nothing else.
-    const QRect first = BoundsOf(panel, QRect(0, kCentre - 5, kPanelWidth, 10), kYellow);
-    const QRect second = BoundsOf(panel, QRect(0, kCentre + 5, kPanelWidth, 12), kYellow);
+    const QRect first = Find(panel, QRect(0, kCentre - 5, kPanelWidth, 10), kYellow).bounds;
+    const QRect second = Find(panel, QRect(0, kCentre + 5, kPanelWidth, 12), kYellow).bounds;
     EXPECT_GE(first.top(), kCentre - 5);
     EXPECT_GE(second.top(), kCentre + 5);
     EXPECT_NEAR(first.center().x(), kPanelWidth / 2, 2);
     EXPECT_NEAR(second.center().x(), kPanelWidth / 2, 2);
     EXPECT_GT(first.width(), second.width());
-    EXPECT_EQ(CountColour(panel, panel.rect(), kBlack) + CountColour(panel, panel.rect(), kYellow),
+    EXPECT_EQ(Find(panel, kPanel, kBlack).count + Find(panel, kPanel, kYellow).count,
               kPanelWidth * kPanelHeight);
     // An eighth entry replaces the notice by the graph.
     Fill(8);
     EXPECT_FALSE(graph.ScrollBar()->isHidden());
-    EXPECT_EQ(CountColour(Panel(), QRect(0, 0, kPanelWidth, kCentre - 10), kYellow), 0);
+    EXPECT_EQ(Find(Panel(), QRect(0, 0, kPanelWidth, kCentre - 10), kYellow).count, 0);
 }
 
 TEST_F(GraphCtrlTest, GridLinesAreDottedEvery25PixelsAcrossThePicture)
@@ -155,10 +153,10 @@ TEST_F(GraphCtrlTest, RatingLinesSitOnePixelBelowTheirLevelWithDreamOnTop)
     }
     EXPECT_EQ(runs, (std::vector<QRgb>{kBlue, kRed, kYellow, kGreen, kYellow, kRed, kBlue}));
     const QRect column(162, 0, 1, kPanelHeight);
-    EXPECT_EQ(BoundsOf(panel, column, kBlue).height(), 8);
-    EXPECT_EQ(BoundsOf(panel, column, kRed).height(), 6);
-    EXPECT_EQ(BoundsOf(panel, column, kYellow).height(), 4);
-    EXPECT_EQ(BoundsOf(panel, column, kGreen).height(), 2);
+    EXPECT_EQ(Find(panel, column, kBlue).bounds.height(), 8);
+    EXPECT_EQ(Find(panel, column, kRed).bounds.height(), 6);
+    EXPECT_EQ(Find(panel, column, kYellow).bounds.height(), 4);
+    EXPECT_EQ(Find(panel, column, kGreen).bounds.height(), 2);
 
     // +3 is drawn 74 pixels above the middle, -3 76 below it.
     EntryHeader extremes;
@@ -167,9 +165,9 @@ TEST_F(GraphCtrlTest, RatingLinesSitOnePixelBelowTheirLevelWithDreamOnTop)
     Fill(8, extremes);
     ShowOnly(true, false, false, true);
     panel = Panel();
-    EXPECT_EQ(BoundsOf(panel, QRect(110, 0, 5, kPanelHeight), kBlue),
+    EXPECT_EQ(Find(panel, QRect(110, 0, 5, kPanelHeight), kBlue).bounds,
               QRect(QPoint(110, kCentre - 74 - 4), QPoint(114, kCentre - 74 + 3)));
-    EXPECT_EQ(BoundsOf(panel, QRect(110, 0, 5, kPanelHeight), kGreen),
+    EXPECT_EQ(Find(panel, QRect(110, 0, 5, kPanelHeight), kGreen).bounds,
               QRect(QPoint(110, kCentre + 75), QPoint(114, kCentre + 76)));
 }
 
@@ -189,14 +187,14 @@ TEST_F(GraphCtrlTest, NumbersAndMarksAreCentredOnTheirColumnEachWithItsSwitch)
                         &graph.m_bShowCopulation};
     const QImage all = Panel();
     for (int top : rowsTop) {
-        const QRect text = BoundsOf(all, row(50, top), kWhite);
+        const QRect text = Find(all, row(50, top), kWhite).bounds;
         EXPECT_GE(text.top(), top);
         EXPECT_NEAR(text.center().x(), 50, 2) << "row " << top;
-        EXPECT_EQ(CountColour(all, row(100, top), kWhite), 0) << "zeros print nothing";
+        EXPECT_EQ(Find(all, row(100, top), kWhite).count, 0) << "zeros print nothing";
     }
     // "36.6" is wider than "70".
-    EXPECT_GT(BoundsOf(all, row(50, 0), kWhite).width(),
-              BoundsOf(all, row(50, 10), kWhite).width());
+    EXPECT_GT(Find(all, row(50, 0), kWhite).bounds.width(),
+              Find(all, row(50, 10), kWhite).bounds.width());
     {
         // A German desktop still gets a decimal point.
         const widgettest::GermanDesktop desktop("UTC");
@@ -210,7 +208,7 @@ TEST_F(GraphCtrlTest, NumbersAndMarksAreCentredOnTheirColumnEachWithItsSwitch)
         graph.Invalidate();
         const QImage panel = Panel();
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(CountColour(panel, row(50, rowsTop[i]), kWhite) > 0, i != off)
+            EXPECT_EQ(Find(panel, row(50, rowsTop[i]), kWhite).count > 0, i != off)
                 << "switch " << off << ", row " << i;
         }
     }
@@ -274,7 +272,7 @@ TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
         EXPECT_EQ(graph.m_bmpGraph.width(), kPanelWidth) << "only the visible window is rendered";
         const int64_t column = (int64_t{c.current} + 1) * 25 - c.expected;
         if (column < 20 || column >= kPanelWidth - 20) {
-            EXPECT_EQ(CountColour(panel, panel.rect(), kMarker), 0);
+            EXPECT_EQ(Find(panel, kPanel, kMarker).count, 0);
             continue;
         }
         const int x = static_cast<int>(column);
@@ -285,8 +283,8 @@ TEST_F(GraphCtrlTest, ViewPlacementAndScrollingMoveTheMarkerWithThePicture)
         EXPECT_EQ(Pixel(panel, x, kCentre + 49), kMarker);
         EXPECT_NE(Pixel(panel, x, kCentre - 51), kMarker);
         EXPECT_NE(Pixel(panel, x, kCentre + 50), kMarker);
-        EXPECT_EQ(BoundsOf(panel, QRect(x - 20, kCentre - 30, 20, 60), kMarker).left(), x - 12);
-        EXPECT_EQ(BoundsOf(panel, QRect(x + 1, kCentre - 30, 20, 60), kMarker),
+        EXPECT_EQ(Find(panel, QRect(x - 20, kCentre - 30, 20, 60), kMarker).bounds.left(), x - 12);
+        EXPECT_EQ(Find(panel, QRect(x + 1, kCentre - 30, 20, 60), kMarker).bounds,
                   QRect(QPoint(x + 1, kCentre - 14), QPoint(x + 13, kCentre + 13)));
         EXPECT_EQ(Pixel(panel, x - 6, kCentre + 5), kBlack);
     }
@@ -357,7 +355,7 @@ TEST(GraphAtRestTest, NothingRepaintsOnceTheEventLoopHasSettled)
 
 // --- the visible window equals the whole picture --------------------------
 
-TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
+TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePictureAlsoWithValuesOfADamagedDiary)
 {
     graph.SetGraphData(40);
     for (int k = 0; k < 40; ++k) {
@@ -372,12 +370,21 @@ TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
         header.copulation = k * 7 % 3 == 0 ? 1 : 0;
         graph.SetEntry(k, header);
     }
-    // One entry with a very long number, to reach across many columns.
-    EntryHeader wide;
-    wide.temperature = FLT_MAX;
-    wide.weight = INT32_MIN;
-    wide.mood = 7;
-    graph.SetEntry(25, wide);
+    // A very long number reaches across many columns; the ratings lie
+    // outside their scales.
+    EntryHeader damaged;
+    damaged.temperature = FLT_MAX;
+    damaged.weight = INT32_MIN;
+    damaged.mood = 7;
+    graph.SetEntry(25, damaged);
+    damaged.mood = INT32_MAX;
+    damaged.fatigue = INT32_MIN;
+    damaged.temperature = std::nanf("");
+    graph.SetEntry(26, damaged);
+    // Indexes outside the arrays are ignored, not written.
+    graph.SetEntry(40, damaged);
+    graph.SetEntry(-1, damaged);
+    EXPECT_EQ(graph.m_pMood.size(), 40u);
 
     const int pictureWidth = graph.PictureWidth();
     ASSERT_EQ(pictureWidth, 43 * 25);
@@ -394,20 +401,105 @@ TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePicturePixelForPixel)
     }
 }
 
-TEST_F(GraphCtrlTest, ValuesFromADamagedDiaryStillRender)
+// --- the "Choose graphs:" buttons ------------------------------------------
+
+// Each series with its settings key.
+std::vector<std::pair<GraphSeries, const char*>> Keys()
 {
-    EntryHeader header;
-    header.mood = INT32_MAX;
-    header.fatigue = INT32_MIN;
-    header.temperature = std::nanf("");
-    header.weight = INT32_MIN;
-    Fill(8, header);
-    const QImage panel = Panel();
-    EXPECT_GT(CountColour(panel, panel.rect(), kGrid), 0);
-    // Values not stored in range of the arrays are ignored, not written.
-    graph.SetEntry(8, header);
-    graph.SetEntry(-1, header);
-    EXPECT_EQ(graph.m_pMood.size(), 8u);
+    std::vector<std::pair<GraphSeries, const char*>> keys;
+    for (size_t i = 0; i < CSettings::kGraphSeries.size(); ++i) {
+        keys.emplace_back(static_cast<GraphSeries>(i), CSettings::kGraphSeries[i].key);
+    }
+    return keys;
+}
+
+TEST(GraphChoiceBoxTest, ClickWritesAllEightAndSurvivesARestart)
+{
+    CSettings::WriteProfileInt(QStringLiteral("bShowDream"), 0);
+    CSettings::WriteProfileInt(QStringLiteral("bShowTemp"), 0);
+    {
+        CGraphChoiceBox box;
+        EXPECT_TRUE(box.IsShown(GraphSeries::Mood));
+        EXPECT_FALSE(box.IsShown(GraphSeries::Dream));
+        EXPECT_FALSE(box.IsShown(GraphSeries::Temperature));
+        EXPECT_TRUE(box.IsShown(GraphSeries::Weight));
+        // Set from code, nothing is written or announced.
+        QSignalSpy changed(&box, &CGraphChoiceBox::ShowFlagsChanged);
+        box.SetShown(GraphSeries::Weight, false);
+        EXPECT_EQ(changed.count(), 0);
+        EXPECT_EQ(CSettings::GetProfileInt("bShowWeight", -1), -1);
+        box.SetShown(GraphSeries::Weight, true);
+
+        QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
+        EXPECT_FALSE(box.IsShown(GraphSeries::Mood));
+        EXPECT_EQ(changed.count(), 1);
+        for (const auto& [series, key] : Keys()) {
+            const bool off = series == GraphSeries::Mood || series == GraphSeries::Dream ||
+                             series == GraphSeries::Temperature;
+            EXPECT_EQ(CSettings::GetProfileInt(key, -1), off ? 0 : 1) << key;
+        }
+    }
+    CGraphChoiceBox restarted;
+    EXPECT_FALSE(restarted.IsShown(GraphSeries::Mood));
+    EXPECT_FALSE(restarted.IsShown(GraphSeries::Dream));
+    EXPECT_TRUE(restarted.IsShown(GraphSeries::Copulation));
+    QTest::mouseClick(restarted.Button(GraphSeries::Mood), Qt::LeftButton);
+    EXPECT_EQ(CSettings::GetProfileInt("bShowMood", -1), 1);
+}
+
+TEST_F(GraphCtrlTest, ChosenSeriesRenderAgainOnlyWithADiaryOpen)
+{
+    graph.SetGraphData(10);
+    Panel(); // the first picture
+    CGraphChoiceBox box;
+
+    QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
+    box.ApplyTo(graph, false);
+    EXPECT_EQ(graph.m_bShowMood, 0);
+    EXPECT_GT(Find(Panel(), kPanel, kBlue).count, 0);
+    // The flag takes effect with the next rendering, e.g. after a diary is opened.
+    graph.SetGraphData(10);
+    EXPECT_EQ(Find(Panel(), kPanel, kBlue).count, 0);
+
+    QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
+    QTest::mouseClick(box.Button(GraphSeries::Copulation), Qt::LeftButton);
+    box.ApplyTo(graph, true);
+    EXPECT_EQ(graph.m_bShowMood, 1);
+    EXPECT_EQ(graph.m_bShowCopulation, 0);
+    EXPECT_EQ(graph.m_bShowFatigue, 1);
+    EXPECT_GT(Find(Panel(), kPanel, kBlue).count, 0);
+}
+
+// On and off must tell apart at a glance: the picture in the middle of the
+// button is bright (a channel of 200 or more) only when its series is on,
+// and the frame changes with it.
+TEST(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
+{
+    const auto brightPixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = image.height() / 2 - 10; y < image.height() / 2 + 10; ++y) {
+            for (int x = image.width() / 2 - 14; x < image.width() / 2 + 14; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                count += std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 200 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    CGraphChoiceBox box;
+    box.show();
+    for (const auto& [series, key] : Keys()) {
+        SCOPED_TRACE(key);
+        QAbstractButton* button = box.Button(series);
+        ASSERT_TRUE(button->isChecked());
+        const QImage on = button->grab().toImage();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_FALSE(button->isChecked());
+        const QImage off = button->grab().toImage();
+        EXPECT_GT(brightPixels(on), 0);
+        EXPECT_EQ(brightPixels(off), 0);
+        // The frame: its left edge, halfway down.
+        EXPECT_NE(on.pixel(0, on.height() / 2), off.pixel(0, off.height() / 2));
+    }
 }
 
 } // namespace
