@@ -9,13 +9,11 @@
 #include "search/SearchEngine.h"
 #include "search/SearchWorker.h"
 #include "search/TagCounts.h"
-#include "search/TagWorker.h"
 #include "search/TextMatcher.h"
 #include "store/DiarySession.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -35,13 +33,9 @@ std::vector<int> Indexes(const std::vector<SearchHit>& hits)
     return indexes;
 }
 
-EntryHeader Header(int64_t time, uint32_t textOffset, int mood = 0)
+EntryHeader Header(int64_t time, uint32_t textOffset)
 {
-    EntryHeader header;
-    header.time = time;
-    header.textOffset = textOffset;
-    header.mood = mood;
-    return header;
+    return {.time = time, .textOffset = textOffset};
 }
 
 class SearchDiaryTest : public ::testing::Test
@@ -296,15 +290,6 @@ TEST(TagSearchTest, CountsFollowSaveEditAndDeleteAndTheFilterFindsTheTaggedEntri
     cache.Remove(1);                                           // deleted
     EXPECT_EQ(CountTags(cache.Snapshot()), (std::vector<TagCount>{{"rain", 1}, {"sun", 1}}));
     EXPECT_EQ(found(u"walk"), (std::vector<int>{}));
-
-    CTagWorker worker;
-    std::vector<std::vector<TagCount>> delivered;
-    QObject::connect(
-        &worker, &CTagWorker::Counted,
-        [&delivered](const std::vector<TagCount>& tags) { delivered.push_back(tags); });
-    worker.Start(cache.Snapshot());
-    ASSERT_TRUE(QTest::qWaitFor([&delivered] { return !delivered.empty(); }));
-    EXPECT_EQ(delivered[0], (std::vector<TagCount>{{"rain", 1}, {"sun", 1}}));
 }
 
 } // namespace

@@ -1,10 +1,7 @@
-// The one file writer, tested once: every writer of a whole file (the store's
-// rewrite, the encrypted commit, the editor's draft, and the unique-named
-// writes of exports, backups and pictures) makes a new file the owner's
-// alone, keeps the mode of a file it replaces, and fails or dies at each of
-// its file steps in turn. A failure names the cause and the file, leaves the
-// old file byte for byte and no temporary file; a crash leaves the old or the
-// new file.
+// The one file writer, tested once through each of its users: a new file is
+// the owner's alone, a rewrite keeps the replaced file's mode, and a failure
+// at any file step names the cause and the file and leaves the old file byte
+// for byte and no temporary file; a crash there leaves the old or the new.
 
 #include "store/AtomicFile.h"
 

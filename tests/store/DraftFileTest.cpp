@@ -3,7 +3,6 @@
 #include "store/DraftFile.h"
 
 #include "StoreTestSupport.h"
-#include "store/DiarySession.h"
 #include "store/DraftSealer.h"
 
 using namespace storetest;
@@ -25,17 +24,9 @@ const EntryDraft kSample{.writtenAt = 1710489907,
                          .temperature = "36,6",
                          .rtf = "{\\rtf1 Dear diary}"};
 
-class DraftFileTest : public StoreTest
-{
-protected:
-    EntryDraft Changed() const
-    {
-        EntryDraft draft = kSample;
-        draft.rtf = "{\\rtf1 second}";
-        return draft;
-    }
-    CTextCipherSealer m_sealer{"secret"};
-};
+const CTextCipherSealer kSealer{"secret"};
+
+using DraftFileTest = StoreTest;
 
 TEST_F(DraftFileTest, BytesAreTheHeaderAndThePayloadUnderTheDiaryTextCipher)
 {
@@ -44,27 +35,12 @@ TEST_F(DraftFileTest, BytesAreTheHeaderAndThePayloadUnderTheDiaryTextCipher)
                               "mood:2:-2\nfatigue:2:-1\nshape:2:-3\ndream:1:2\ncopulation:1:1\n"
                               "menstruus:1:0\nweight:2:72\ntemperature:4:36,6\n"
                               "rtf:18:{\\rtf1 Dear diary}\n";
-    const std::optional<std::string> bytes = CDraftFile::Encode(kSample, m_sealer);
+    const std::optional<std::string> bytes = CDraftFile::Encode(kSample, kSealer);
     ASSERT_TRUE(bytes.has_value());
     ASSERT_EQ(bytes->size(), 20 + plain.size());
     EXPECT_EQ(bytes->substr(0, 16), "DLDRAFT1" + U32(1) + U32(uint32_t(plain.size())));
     EXPECT_EQ(bytes->substr(20), Encrypted(plain, KeyOf("secret")));
-    EXPECT_EQ(CDraftFile::Decode(*bytes, m_sealer), kSample);
-}
-
-TEST_F(DraftFileTest, WrittenOverAndReadBackThenRemoved)
-{
-    const CDraftFile file{CDiaryName(Diary())};
-    EXPECT_EQ(file.Path(), Diary() + ".draft");
-    EntryDraft back;
-    EXPECT_EQ(file.Read(back, m_sealer), CDraftFile::ReadResult::Missing);
-    ASSERT_TRUE(file.Write(kSample, m_sealer).ok());
-    ASSERT_TRUE(file.Write(Changed(), m_sealer).ok()); // over the first one
-    ASSERT_EQ(file.Read(back, m_sealer), CDraftFile::ReadResult::Ok);
-    EXPECT_EQ(back, Changed());
-    EXPECT_EQ(file.Remove(), 0);
-    EXPECT_FALSE(file.Exists());
-    EXPECT_EQ(file.Remove(), 0); // already gone
+    EXPECT_EQ(CDraftFile::Decode(*bytes, kSealer), kSample);
 }
 
 TEST_F(DraftFileTest, NothingIsWrittenThatTheCipherWouldLeaveReadable)
@@ -75,18 +51,21 @@ TEST_F(DraftFileTest, NothingIsWrittenThatTheCipherWouldLeaveReadable)
                   FileErrorCause::AccessDenied);
         EXPECT_FALSE(CDraftFile(CDiaryName(Diary())).Exists());
     }
-    // A locked encrypted diary has no key to seal with: no draft at all.
-    EXPECT_EQ(CDraftSealer::ForSession(CDiarySession(CDiaryName(Diary("travel.dayloom")))),
-              nullptr);
-    CDiarySession fourFiles{CDiaryName(Diary())};
-    fourFiles.SetPassword("secret");
-    ASSERT_NE(CDraftSealer::ForSession(fourFiles), nullptr);
 }
 
-TEST_F(DraftFileTest, DamagedAlteredOrForeignDraftsAreRefusedAndKeptAside)
+TEST_F(DraftFileTest, ReadBackRemovedAndDamagedAlteredOrForeignOnesKeptAside)
 {
     const CDraftFile file{CDiaryName(Diary())};
-    ASSERT_TRUE(file.Write(kSample, m_sealer).ok());
+    EntryDraft draft;
+    EXPECT_EQ(file.Read(draft, kSealer), CDraftFile::ReadResult::Missing);
+    ASSERT_TRUE(file.Write(kSample, kSealer).ok());
+    ASSERT_EQ(file.Read(draft, kSealer), CDraftFile::ReadResult::Ok);
+    EXPECT_EQ(draft, kSample);
+    EXPECT_EQ(file.Remove(), 0);
+    EXPECT_FALSE(file.Exists());
+    EXPECT_EQ(file.Remove(), 0); // already gone
+
+    ASSERT_TRUE(file.Write(kSample, kSealer).ok());
     const std::string good = ReadFileBytes(file.Path());
     std::vector<std::string> bad = {"", good.substr(0, 19), good.substr(0, good.size() - 1),
                                     good + "x"};
@@ -94,13 +73,12 @@ TEST_F(DraftFileTest, DamagedAlteredOrForeignDraftsAreRefusedAndKeptAside)
          {size_t{0}, size_t{8}, size_t{12}, size_t{16}, size_t{20}, good.size() - 2})
         bad.push_back(good.substr(0, at) + char(good[at] ^ 0x01) + good.substr(at + 1));
     for (size_t i = 0; i < bad.size(); ++i)
-        EXPECT_FALSE(CDraftFile::Decode(bad[i], m_sealer).has_value()) << i;
+        EXPECT_FALSE(CDraftFile::Decode(bad[i], kSealer).has_value()) << i;
     // Sealed under another password (changed since): not a draft of ours.
     EXPECT_FALSE(CDraftFile::Decode(good, CTextCipherSealer("other")).has_value());
 
     WriteFileBytes(file.Path(), bad[4]);
-    EntryDraft draft;
-    EXPECT_EQ(file.Read(draft, m_sealer), CDraftFile::ReadResult::Damaged);
+    EXPECT_EQ(file.Read(draft, kSealer), CDraftFile::ReadResult::Damaged);
     EXPECT_EQ(file.KeepAside(), Diary() + ".draft.damaged");
     WriteFileBytes(file.Path(), bad[5]);
     EXPECT_EQ(file.KeepAside(), Diary() + ".draft.damaged-2"); // the first one stays

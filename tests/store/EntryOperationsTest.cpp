@@ -152,9 +152,10 @@ TEST_F(EntryOperations, ALinkInPlaceOfATemporaryFileIsNeverWrittenThrough)
     EXPECT_EQ(Entries(), (Texts{{1, "a"}, {3, "c"}}));
 }
 
-// A caller may hold a record file open across several rewrites; each must
-// replace the live file, not the temporary one the previous rewrite renamed.
-TEST_F(EntryOperations, SecondRewriteOfAHeldFileReplacesTheLiveFile)
+// A caller may hold the record files open across several rewrites: each
+// must replace the live file, not the one the previous rewrite renamed, and
+// records added after the last was deleted go to the file that is there.
+TEST_F(EntryOperations, RewritesAndAppendsOfHeldFilesWorkOnTheLiveFile)
 {
     CDiaryStore store = Store();
     for (int64_t time : {30, 10, 20}) {
@@ -166,57 +167,45 @@ TEST_F(EntryOperations, SecondRewriteOfAHeldFileReplacesTheLiveFile)
     Save("c", 300);
 
     store.OpenReminderFile();
+    store.OpenPlannerFile();
+    ASSERT_TRUE(store.OpenIndexFile());
     store.m_nReminderCount = 3;
     ASSERT_TRUE(store.SortReminders());
     ASSERT_TRUE(store.DeleteReminder(0));
     ASSERT_TRUE(store.DeleteReminder(0));
-    store.CloseReminderFile();
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(30) + Pad("r30", 40));
-
-    store.OpenPlannerFile();
     ASSERT_TRUE(store.MarkPlannerTaskDone(0, 7));
     ASSERT_TRUE(store.DeletePlannerTask(1));
-    store.ClosePlannerFile();
-    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(30) + U32(7) + Pad("t30", 50) + U32(1) + U32(20) +
-                                               U32(20) + Pad("t20", 50) + U32(0));
-
-    ASSERT_TRUE(store.OpenIndexFile());
     Fill(store, 350, "edited");
     ASSERT_TRUE(store.ReplaceEntry(0));
     ASSERT_TRUE(store.DeleteEntry(0));
     ASSERT_TRUE(store.DeleteEntry(0));
+    store.CloseReminderFile();
+    store.ClosePlannerFile();
     store.CloseIndexFile();
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(30) + Pad("r30", 40));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(30) + U32(7) + Pad("t30", 50) + U32(1) + U32(20) +
+                                               U32(20) + Pad("t20", 50) + U32(0));
     EXPECT_EQ(Entries(), (Texts{{350, "edited"}}));
-    for (char letter : {'i', 'r', 'p'})
-        EXPECT_FALSE(Exists(Temp(letter)));
-    EXPECT_TRUE(messages.empty());
-}
 
-// Deleting the only record removes its file; a caller still holding the file
-// must then add to the file that is there, not to the removed one.
-TEST_F(EntryOperations, RecordsAddedAfterTheLastWasDeletedWhileHeldAreKept)
-{
-    CDiaryStore store = Store();
     store.OpenReminderFile();
     store.OpenPlannerFile();
     ASSERT_TRUE(store.OpenEntryFiles());
-    for (int64_t time : {10, 20}) {
-        AddReminder(store, time, "r");
-        AddTask(store, time, "t");
-        Fill(store, time, "entry");
-        store.AppendEntry();
-        if (time == 10) {
-            ASSERT_TRUE(store.DeleteReminder(0));
-            ASSERT_TRUE(store.DeletePlannerTask(0));
-            ASSERT_TRUE(store.DeleteEntry(0));
-        }
-    }
+    ASSERT_TRUE(store.DeleteReminder(0));
+    ASSERT_TRUE(store.DeletePlannerTask(0));
+    ASSERT_TRUE(store.DeletePlannerTask(0));
+    ASSERT_TRUE(store.DeleteEntry(0));
+    AddReminder(store, 20, "r20");
+    AddTask(store, 20, "t20");
+    Fill(store, 20, "entry");
+    store.AppendEntry();
     store.CloseReminderFile();
     store.ClosePlannerFile();
     store.CloseEntryFiles();
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(20) + Pad("r", 40));
-    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(20) + U32(20) + Pad("t", 50) + U32(0));
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(20) + Pad("r20", 40));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(20) + U32(20) + Pad("t20", 50) + U32(0));
     EXPECT_EQ(Entries(), (Texts{{20, "entry"}}));
+    for (char letter : {'i', 'r', 'p'})
+        EXPECT_FALSE(Exists(Temp(letter)));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -71,11 +71,9 @@ protected:
     std::string Leftovers() const
     {
         std::string names;
-        for (const auto& file : std::filesystem::directory_iterator(Dir())) {
-            const std::string name = file.path().filename().string();
+        for (const auto& [name, bytes] : Files())
             if (name.ends_with(".tmp") || name.ends_with(".pwswitch"))
                 names += name + ' ';
-        }
         return names;
     }
 
@@ -165,32 +163,31 @@ const Operation kAppend = [](CDiaryStore& s) {
 const struct
 {
     const char* name;
-    Operation op, prepare;
+    Operation op, prepare = {};
 } kRewrites[] = {
-    {"DeleteEntry", [](CDiaryStore& s) { return s.DeleteEntry(1); }, {}},
-    {"AppendEntry", kAppend, {}},
-    {"ChangePassword", [](CDiaryStore& s) { return s.ChangePassword("new"); }, {}},
+    {"DeleteEntry", [](CDiaryStore& s) { return s.DeleteEntry(1); }},
+    {"AppendEntry", kAppend},
+    {"ChangePassword", [](CDiaryStore& s) { return s.ChangePassword("new"); }},
     {"ReplaceEntry",
      [](CDiaryStore& s) {
          Fill(s, 3000, "{\\rtf1 edited}", "old-password"); // first to last: re-sorted
          return s.ReplaceEntry(0);
-     },
-     {}},
+     }},
     {"SortReminders",
      [](CDiaryStore& s) {
          s.m_nReminderCount = 3;
          return s.SortReminders();
-     },
-     {}},
-    {"DeleteReminder", [](CDiaryStore& s) { return s.DeleteReminder(0); }, {}},
+     }},
+    {"DeleteReminder", [](CDiaryStore& s) { return s.DeleteReminder(0); }},
+    {"DeleteLastReminder", [](CDiaryStore& s) { return s.DeleteReminder(0); },
+     [](CDiaryStore& s) { return s.DeleteReminder(0) && s.DeleteReminder(0); }},
     {"SortPlannerTasks",
      [](CDiaryStore& s) {
          s.m_nPlannerCount = 3;
          return s.SortPlannerTasks();
-     },
-     {}},
-    {"DeletePlannerTask", [](CDiaryStore& s) { return s.DeletePlannerTask(2); }, {}},
-    {"MarkPlannerTaskDone", [](CDiaryStore& s) { return s.MarkPlannerTaskDone(1, 777); }, {}},
+     }},
+    {"DeletePlannerTask", [](CDiaryStore& s) { return s.DeletePlannerTask(2); }},
+    {"MarkPlannerTaskDone", [](CDiaryStore& s) { return s.MarkPlannerTaskDone(1, 777); }},
     {"SortEntries",
      [](CDiaryStore& s) {
          s.m_nEntryCount = 4;
@@ -237,9 +234,15 @@ TEST_F(FailureInjection, LockHeldElsewhereIsASharingViolation)
     EXPECT_TRUE(Store().ReadFirstEntry());
 }
 
+// A read-only folder: rewrites fail and say why, reading still works, and a
+// diary without reminder or planner file (a new diary gets them only when
+// first used) has none of either, which is no error.
 TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
 {
     Build();
+    CDiaryStore bare = Store(0, "bare.ilm");
+    Fill(bare, 1000, "first");
+    bare.AppendEntry();
     const std::string before = Snapshot();
     const int failures = InReadOnlyFolder([&] {
         int bad = 0;
@@ -253,15 +256,24 @@ TEST_F(FailureInjection, ReadOnlyFolderLeavesEverythingAndSaysWhy)
         bad += store.MarkPlannerTaskDone(0, 5) ? 4 : 0;
         bad += store.ReadFirstEntry() ? 0 : 8; // reading still works
         bad += seen.size() == 3 && seen[0] == denied ? 0 : 16;
+        CDiaryStore other = Store(0, "bare.ilm");
+        std::vector<ReminderRecord> reminders(1);
+        std::vector<PlannerRecord> tasks(1);
+        bad += other.ReadAllReminders(reminders) && reminders.empty() ? 0 : 32;
+        bad += other.ReadAllPlannerTasks(tasks) && tasks.empty() ? 0 : 64;
+        other.OpenReminderFile();
+        bad += other.m_nReminderCount == 0 && !other.ReadReminder() ? 0 : 128;
+        other.CloseReminderFile();
+        bad += other.ReadFirstEntry() && seen.size() == 3 ? 0 : 256;
         return bad;
     });
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(Snapshot(), before);
+    EXPECT_FALSE(Exists(Sibling('r', "bare.ilm")) || Exists(Sibling('p', "bare.ilm")));
 }
 
-// A marker left behind by an earlier, finished switch (its removal failed)
-// must never make the next open adopt a temporary file a later rewrite was
-// still writing when it crashed: that file is empty or half written.
+// A marker an earlier, finished switch failed to remove must never make the
+// next open adopt a temporary file a later rewrite was writing when it died.
 TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
 {
     for (const auto& [name, op, prepare] : kRewrites) {
@@ -284,10 +296,8 @@ TEST_F(FailureInjection, StaleSwitchMarkerNeverAdoptsAHalfWrittenTemporaryFile)
     }
 }
 
-// Finishing a committed switch replaces the index file under the lock of the
-// old one; a second process must find the diary locked throughout, or it can
-// work on the new files (even start a switch of its own) while this one is
-// still renaming and removing the marker.
+// A second process must find the diary locked throughout the finishing of a
+// committed switch, or it could work on files still being renamed.
 TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
 {
     Save("text", 5, "old");
@@ -317,10 +327,8 @@ TEST_F(FailureInjection, DiaryStaysLockedWhileACommittedSwitchIsFinished)
     EXPECT_FALSE(Exists(Marker()));
 }
 
-// Deleting the last entry removes the index file, then the data file. A
-// second process that opens the diary in between finds no index (and creates
-// one); it must not get to write its entry's text into the data file about
-// to be removed.
+// Deleting the last entry removes the index file, then the data file: a
+// second process saving in between must not write into the doomed data file.
 TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
 {
     Save("last", 5);
@@ -346,9 +354,7 @@ TEST_F(FailureInjection, EntrySavedWhileTheLastOneIsDeletedIsNeverLost)
 
 // The commit's folder flush fails and the marker cannot be taken back: the
 // next open will switch, so the change must go through now, whole, and be
-// reported as made; discarding the temporary files (one of which may stay)
-// would leave a diary that opens garbled or with a password the user was
-// told is not in force.
+// reported as made, or the diary opens garbled or with an unexpected password.
 TEST_F(FailureInjection, MarkerThatCannotBeTakenBackCommitsTheChange)
 {
     Build();

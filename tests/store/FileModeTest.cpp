@@ -1,8 +1,6 @@
-// Diary files are the owner's alone whatever the umask, a rewrite keeps the
-// mode of the file it replaces, and the password change's marker is the
-// owner's alone (the temporary files' modes are in the file writer's table).
-// The start-up hardening, in a child process (it cannot be undone): after it
-// the process is not dumpable and may write no core file.
+// Diary files and the password change's marker are the owner's alone
+// whatever the umask, and a rewrite keeps the mode of the file it replaces.
+// The start-up hardening, in a child process (it cannot be undone).
 
 #include "StoreTestSupport.h"
 #include "store/ProcessHardening.h"
@@ -18,10 +16,7 @@ namespace {
 
 unsigned ModeOf(const std::string& path)
 {
-    struct stat info
-    {
-    };
-    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    return unsigned(std::filesystem::status(path).permissions() & std::filesystem::perms::mask);
 }
 
 class FileMode : public StoreTest

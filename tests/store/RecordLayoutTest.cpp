@@ -167,6 +167,24 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     EXPECT_EQ(std::string(reader.reminder.description), std::string(39, 'r'));
     ASSERT_TRUE(reader.ReadPlannerTask());
     EXPECT_EQ(std::string(reader.task.description), std::string(49, 'p'));
+    // A rewrite reads them so too: the description's last byte becomes zero.
+    AddReminder(reader, 1, std::string(40, 'a'));
+    ASSERT_TRUE(reader.SortReminders());
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(1) + Pad(std::string(39, 'a'), 40) +
+                                               U32(0xF0000000u) + Pad(std::string(39, 'r'), 40));
+    CDiaryStore walker = Store();
+    ASSERT_TRUE(walker.ReadReminder() && walker.NextReminder());
+    EXPECT_EQ(walker.reminder.time, int64_t(0xF0000000u));
+    EXPECT_FALSE(walker.NextReminder());
+    EXPECT_EQ(walker.reminder_index, 2u);
+    std::vector<ReminderRecord> reminders;
+    ASSERT_TRUE(walker.ReadAllReminders(reminders));
+    ASSERT_EQ(reminders.size(), 2u);
+    EXPECT_EQ(reminders[1].time, int64_t(0xF0000000u));
+    EXPECT_EQ(std::string(reminders[0].description), std::string(39, 'a'));
+    ASSERT_TRUE(reader.MarkPlannerTaskDone(0, 11));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')),
+              U32(1000) + U32(11) + Pad(std::string(49, 'p'), 50) + U32(1));
 
     // A status other than 0 or 1 reads back as it stands; a partial tail is ignored.
     WriteFileBytes(Sibling('p'), U32(5) + U32(6) + Pad("job", 50) + U32(7) + "xyz");
