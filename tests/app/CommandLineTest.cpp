@@ -1,7 +1,4 @@
-// The command line, run as a user runs it: the installed program as a child
-// process, without a display unless the case needs the window system (where
-// the data self-check ends it before a window opens), and the diary it names
-// opened in the main window.
+// The command line, run as a user runs it, and the diary it names opened.
 #include "app/CommandLine.h"
 
 #include "MainWindowFixture.h"
@@ -19,8 +16,8 @@ struct ChildRun
     QString err;
 };
 
-// The program with `arguments` in a fresh home. `window` lets it reach the
-// window system (offscreen), ending at the data self-check.
+// The program in a fresh home; `window` lets it reach the window system,
+// where the data self-check ends it.
 ChildRun RunProgram(const QString& home, const QStringList& arguments, bool window)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -46,7 +43,7 @@ ChildRun RunProgram(const QString& home, const QStringList& arguments, bool wind
 
 } // namespace
 
-TEST(CommandLineTest, AnswersEveryKindOfArgumentAsAChildProcess)
+TEST(CommandLineTest, AnswersEveryKindOfArgumentAndNamesTheDiaryByItsFullPath)
 {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
@@ -54,12 +51,10 @@ TEST(CommandLineTest, AnswersEveryKindOfArgumentAsAChildProcess)
     QDir(home.path()).mkpath("runtime");
     QFile::setPermissions(home.filePath("runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QFile existing(home.filePath("travel.ilm"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
+    for (const char* name : {"travel.ilm", "locked.dayloom"}) {
+        ASSERT_TRUE(QFile(home.filePath(name)).open(QIODevice::WriteOnly));
+    }
     QFile locked(home.filePath("locked.dayloom"));
-    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
-    locked.close();
     locked.setPermissions(QFileDevice::WriteOwner);
 
     struct Case
@@ -96,34 +91,23 @@ TEST(CommandLineTest, AnswersEveryKindOfArgumentAsAChildProcess)
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const ChildRun run = RunProgram(home.path(), c.arguments, c.window);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
-        if (c.out.isEmpty()) {
-            EXPECT_EQ(run.out, "");
-        } else {
-            EXPECT_TRUE(run.out.contains(c.out)) << run.out.toStdString();
-        }
-        if (c.err.isEmpty()) {
-            EXPECT_EQ(run.err, "");
-        } else {
-            EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
+        for (const auto& [got, piece] : {std::pair{run.out, c.out}, std::pair{run.err, c.err}}) {
+            EXPECT_TRUE(piece.isEmpty() ? got.isEmpty() : got.contains(piece)) << got.toStdString();
         }
     }
     // Nothing above wrote settings.
     EXPECT_FALSE(QFileInfo::exists(home.filePath(".config/Orrinfield")));
-}
 
-TEST(CommandLineTest, NamesTheDiaryByItsFullPath)
-{
+    // The diary is named by its full path.
     const CCommandLine relative = CCommandLine::Parse({"dayloom", "diaries/../travel.dayloom"});
     EXPECT_EQ(relative.WhatToDo(), CCommandLine::Action::Run);
     EXPECT_EQ(relative.Diary(), QDir::current().filePath("travel.dayloom"));
     EXPECT_EQ(CCommandLine::Parse({"dayloom", "-Embedding"}).Diary(), "");
 }
 
-class CommandLineWindowTest : public MainWindowTest
-{
-};
+using CommandLineWindowTest = MainWindowTest;
 
-TEST_F(CommandLineWindowTest, TheNamedDiaryOpensInPlaceOfTheLastOne)
+TEST_F(CommandLineWindowTest, TheNamedDiaryOpensInPlaceOfTheLastOneAndAMissingOneAsNew)
 {
     const QString path = MakeSampleDiary();
     WriteDiary(PathOf("other.ilm"), {{LocalTime(2026, 12, 1, 9), Rtf("Other."), 0, 0, 0, 0}},
@@ -138,16 +122,15 @@ TEST_F(CommandLineWindowTest, TheNamedDiaryOpensInPlaceOfTheLastOne)
     EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel");
     EXPECT_EQ(RowCount(window), 4);
     EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), path) << "remembered as the last diary";
+
+    // A name that does not exist yet: a new diary, as Open/Create makes it.
+    CDayloomDlg fresh(nullptr, PathOf("fresh.ilm"));
+    ASSERT_NE(fresh.Session(), nullptr);
+    EXPECT_TRUE(fresh.Session()->IsNew());
 }
 
-TEST_F(CommandLineWindowTest, AMissingDiaryIsOfferedAsANewOneAndAProblemIsShown)
+TEST_F(CommandLineWindowTest, APathThatCannotBeOpenedIsSaidInTheWindowWithoutADiary)
 {
-    // A name that does not exist yet: a new diary, as Open/Create makes it.
-    {
-        CDayloomDlg window(nullptr, PathOf("fresh.ilm"));
-        ASSERT_NE(window.Session(), nullptr);
-        EXPECT_TRUE(window.Session()->IsNew());
-    }
     // A path that cannot be opened: said in the window, which has no diary.
     CModal::PushHandler([](QDialog& dialog) { dialog.accept(); }); // the splash
     CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the tip

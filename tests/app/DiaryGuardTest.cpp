@@ -1,6 +1,5 @@
-// What keeps a diary safe from the world around the window: a second window
-// on the same diary, another program writing to it, a folder that cannot be
-// written, and signals that end the program.
+// A diary kept safe from a second window, another program's writing,
+// read-only media and the signals that end the program.
 #include "MainWindowFixture.h"
 #include "app/TerminationSignals.h"
 #include "platform/DiaryReservation.h"
@@ -41,8 +40,7 @@ TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryAndRaisesTheFirst)
 
 TEST_F(MainWindowTest, ALockFileBesideTheDiaryNamingAnotherComputerDoesNotBlockIt)
 {
-    // Earlier versions locked beside the diary, and a sync tool carried the
-    // lock here from the computer that had the diary open.
+    // An earlier version's lock, carried here by a sync tool.
     MakeSampleDiary();
     QFile carried(PathOf("travel.lock"));
     ASSERT_TRUE(carried.open(QIODevice::WriteOnly));
@@ -57,8 +55,7 @@ TEST_F(MainWindowTest, ACommandActsOnTheDiaryAsAnotherProgramLeftIt)
 {
     const QString path = MakeSampleDiary();
     CDayloomDlg& window = OpenThroughMenu(path);
-    // Another program adds an entry before all others: line 3 is now the
-    // 7 December entry, and the window's list is stale.
+    // Another program adds a first entry: the window's line 3 is stale.
     WriteDiary(path, {{LocalTime(2026, 12, 1, 8), Rtf("Written elsewhere."), 0}}, "Secret1");
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click("Delete");
@@ -78,9 +75,7 @@ TEST_F(MainWindowTest, ADiaryOnReadOnlyMediaCanBeReadButNotChanged)
 {
     const QString path = MakeSampleDiary();
     const std::string folder = Encoded(m_dir.path());
-    // Read-only media: neither the folder nor any file in it can be written.
-    // Nothing can be made there either; the diary has no reminder or
-    // planner file yet, which is no error.
+    // Nothing there can be written or made; no reminder or planner file yet.
     CFileFaults::Install([folder](FileOp op, const std::string& file) {
         return (op == FileOp::Write && file == folder) || op == FileOp::OpenWritable ||
                        (op == FileOp::Open && !QFileInfo::exists(QFile::decodeName(file.c_str())))

@@ -1,6 +1,5 @@
-// The interface in German and Russian: the language chosen as the desktop
-// asks, plural forms, dates, the store's messages and the tips translated,
-// and no label or button of any window too narrow for its German text.
+// The interface in German and Russian: the language chosen, plural forms,
+// dates and messages translated, and no German text cut.
 #include "MainWindowFixture.h"
 #include "app/SearchResultModel.h"
 #include "dialogs/TipTexts.h"
@@ -17,8 +16,7 @@ using widgettest::InterfaceLanguage;
 
 namespace {
 
-// "Class 'text': 40 < 57" for each visible label, button and group box
-// below `root` narrower than its text needs.
+// "Class 'text': 40 < 57" for each visible label, button, box too narrow.
 QStringList CutTexts(QWidget& root)
 {
     QStringList cut;
@@ -42,11 +40,6 @@ QStringList CutTexts(QWidget& root)
         check(box, box->title(), box->fontMetrics().horizontalAdvance(box->title()) + 16);
     }
     return cut;
-}
-
-QString Menu(const char* english)
-{
-    return QCoreApplication::translate("CMainMenu", english);
 }
 
 } // namespace
@@ -73,45 +66,32 @@ TEST_F(LanguageTest, TheFirstLanguageTheProgramHasIsChosenUnlessEnglishComesFirs
     }
 }
 
-TEST_F(LanguageTest, PluralsTakeEachLanguagesForms)
-{
-    const std::vector<int> counts = {0, 1, 2, 5, 21};
-    const auto found = [&counts] {
-        QStringList texts;
-        for (int n : counts) {
-            texts << CSearchResultModel::FoundText(n) + " / " + CWordCountLabel::Text(n, -1);
-        }
-        return texts;
-    };
-    EXPECT_EQ(found(), QStringList({"No entry found / 0 words", "1 entry found / 1 word",
-                                    "2 entries found / 2 words", "5 entries found / 5 words",
-                                    "21 entries found / 21 words"}));
-    {
-        const InterfaceLanguage german("de");
-        EXPECT_EQ(found(),
-                  QStringList({"Kein Eintrag gefunden / 0 Wörter", "1 Eintrag gefunden / 1 Wort",
-                               "2 Einträge gefunden / 2 Wörter", "5 Einträge gefunden / 5 Wörter",
-                               "21 Einträge gefunden / 21 Wörter"}));
-    }
-    const InterfaceLanguage russian("ru");
-    EXPECT_EQ(found(), QStringList({"Записей не найдено / 0 слов", "Найдена 1 запись / 1 слово",
-                                    "Найдено 2 записи / 2 слова", "Найдено 5 записей / 5 слов",
-                                    "Найдена 21 запись / 21 слово"}));
-}
-
-TEST_F(LanguageTest, TheYearInColoursNamesItsDaysInTheLanguage)
+TEST_F(LanguageTest, PluralsAndTheYearsDaysTakeEachLanguagesForms)
 {
     YearGrid year;
     year.year = 2024;
     CYearGridView view;
     view.SetGrid(year);
-    EXPECT_EQ(view.DayText(3, 8), "March 8, 2024\nNo entry");
-    {
-        const InterfaceLanguage german("de");
-        EXPECT_EQ(view.DayText(3, 8), "8. März 2024\nKein Eintrag");
+    const std::pair<const char*, QStringList> languages[] = {
+        {"en",
+         {"No entry found / 0 words", "1 entry found / 1 word", "2 entries found / 2 words",
+          "5 entries found / 5 words", "21 entries found / 21 words", "March 8, 2024\nNo entry"}},
+        {"de",
+         {"Kein Eintrag gefunden / 0 Wörter", "1 Eintrag gefunden / 1 Wort",
+          "2 Einträge gefunden / 2 Wörter", "5 Einträge gefunden / 5 Wörter",
+          "21 Einträge gefunden / 21 Wörter", "8. März 2024\nKein Eintrag"}},
+        {"ru",
+         {"Записей не найдено / 0 слов", "Найдена 1 запись / 1 слово", "Найдено 2 записи / 2 слова",
+          "Найдено 5 записей / 5 слов", "Найдена 21 запись / 21 слово",
+          "8 марта 2024\nНет записи"}}};
+    for (const auto& [language, expected] : languages) {
+        const InterfaceLanguage shown(language);
+        QStringList texts;
+        for (int n : {0, 1, 2, 5, 21}) {
+            texts << CSearchResultModel::FoundText(n) + " / " + CWordCountLabel::Text(n, -1);
+        }
+        EXPECT_EQ(texts << view.DayText(3, 8), expected) << language;
     }
-    const InterfaceLanguage russian("ru");
-    EXPECT_EQ(view.DayText(3, 8), "8 марта 2024\nНет записи");
 }
 
 TEST_F(LanguageTest, StoreMessagesAndTipsAreTranslatedWhereTheyAreShown)
@@ -158,13 +138,13 @@ TEST_F(LanguageTest, NoLabelOrButtonIsCutInGerman)
             walked = true;
             dialog.reject();
         });
-        QAction* action = ActionOf(Window(), Menu(item));
+        QAction* action = ActionOf(Window(), QCoreApplication::translate("CMainMenu", item));
         ASSERT_NE(action, nullptr);
         action->trigger();
         EXPECT_TRUE(walked);
     }
 
-    ActionOf(Window(), Menu("&Lock diary"))->trigger();
+    ActionOf(Window(), QCoreApplication::translate("CMainMenu", "&Lock diary"))->trigger();
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
             const auto* field = Window().findChild<QLineEdit*>("lockPassword");

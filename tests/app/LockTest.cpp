@@ -1,8 +1,5 @@
-// Locking the open diary, by the File menu, by the idle clock and by the
-// desktop's screen lock: afterwards no widget or model of the window holds
-// a word of the diary, the search texts and the session (its password or
-// key) are gone, a question that was waiting is cancelled, and the right
-// password brings back the same entry and the editor the lock closed.
+// Locking the open diary (menu key, idle clock, screen lock) leaves no word
+// of it in the window; its password brings back the entry and the editor.
 #include "MainWindowFixture.h"
 #include "app/DiaryLock.h"
 #include "app/SearchMode.h"
@@ -46,18 +43,12 @@ QStringList AllTexts(const QWidget& window)
     return texts;
 }
 
-CDiaryLock& Lock(const QWidget& window)
-{
-    return *window.findChild<CDiaryLock*>();
-}
-
 QLineEdit* LockField(const QWidget& window)
 {
     return window.findChild<QLineEdit*>("lockPassword");
 }
 
-// Waits (events handled) until the lock has come: it waits for the
-// commands it cancelled to return.
+// The lock comes once the commands it cancelled have returned.
 bool WaitUntilLocked(const QWidget& window)
 {
     return QTest::qWaitFor([&window] { return LockField(window)->isVisible(); }, 2000);
@@ -75,8 +66,6 @@ void UnlockWith(const QWidget& window, const QString& password)
 class LockTest : public MainWindowTest
 {
 protected:
-    // Locked: nothing of `words` anywhere, no session, no search texts, the
-    // locked view with the keyboard focus in its field.
     void ExpectLocked(const CDayloomDlg& window, const QString& name,
                       const QStringList& words) const
     {
@@ -138,11 +127,10 @@ TEST_F(LockTest, IdleClockLocksAnEncryptedDiaryWhoseEditorReopensWithItsDraft)
     CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Swam in the sea."); });
     window.OnNewEntry();
     ASSERT_EQ(State(window), "1 @0: Swam in the sea.");
-    CIdleWatch* idle = Lock(window).IdleWatch();
+    CIdleWatch* idle = window.findChild<CDiaryLock*>()->IdleWatch();
     ASSERT_TRUE(idle->IsWatching()) << "ten minutes by default";
 
-    // Nine quiet minutes are not enough; the tenth locks, while the user
-    // is half-way through an edit.
+    // Nine quiet minutes are not enough; the tenth locks, half-way through an edit.
     const int64_t start = CClock::Now();
     CModal::PushHandler([&](QDialog& dialog) {
         dialog.findChild<CEntryRichEdit*>()->setPlainText("Swam in the sea, then a storm.");
@@ -179,12 +167,11 @@ TEST_F(LockTest, ScreenLockCancelsTheQuestionOnScreenAndSleepWaitsForTheLock)
 {
     CDayloomDlg& window = OpenSample();
     ClickLine(window, 2);
-    CScreenLockWatch* screen = Lock(window).ScreenWatch();
+    CScreenLockWatch* screen = window.findChild<CDiaryLock*>()->ScreenWatch();
     screen->OnScreenSaverActiveChanged(false); // the screen saver ending locks nothing
     EXPECT_NE(window.Session(), nullptr);
 
-    // The options were being changed when the screen locked: nothing of it
-    // is saved.
+    // The options were being changed when the screen locked: none is saved.
     CModal::PushHandler([screen](QDialog& dialog) {
         dialog.findChild<QSpinBox*>("LockAfterMinutes")->setValue(3);
         screen->OnScreenSaverActiveChanged(true);

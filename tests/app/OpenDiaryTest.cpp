@@ -1,6 +1,5 @@
 // Opening and creating diaries from the main window: the file dialog, the
-// password prompt's answers, the window's state and the settings written,
-// and the unlocking off the window's thread.
+// password prompt, the window and settings after it, unlocking off the thread.
 #include "MainWindowFixture.h"
 #include "app/BackgroundUnlock.h"
 #include "platform/AnsiCodec.h"
@@ -23,7 +22,13 @@ const QString kInvalid = QStringLiteral(
     "the diary you wish to and that you are entering the password correctly. Remember, the "
     "password is case sEnSiTiVe!");
 
-// Counts the paint events a widget gets.
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 class PaintCounter : public QObject
 {
 public:
@@ -58,8 +63,17 @@ TEST_F(MainWindowTest, StartsWithNoDiaryAndACancelledChoiceForgetsTheLastOne)
 TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
 {
     const QString path = MakeSampleDiary();
+    // What a crash left of a rewrite goes when the diary is opened.
+    for (const char* name : {"travel.ilm.tmp", "travel.dlm.tmp", "travel.ilm.draft.tmp"}) {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half");
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(CClock::Now() - 60),
+                         QFileDevice::FileModificationTime);
+    }
     CDayloomDlg& window = OpenThroughMenu(path);
     EXPECT_TRUE(Shown().isEmpty());
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList{});
     EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel");
     EXPECT_TRUE(window.EntryList()->isEnabled());
     EXPECT_EQ(RowLine(window, 0), "05 - Dec\t - 2026, Sat,\t at 09:05:07");
@@ -87,6 +101,17 @@ TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
     Click("Go to next"); // on the last line: says so
     EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_EQ(Shown(), QStringList{ByTitle("There are no more entries in this diary!")});
+
+    // A file error in a command is said under the program's name.
+    CMessageBox::ClearHistory();
+    const std::string data = Encoded(PathOf("travel.dlm"));
+    CFileFaults::Install([data](FileOp op, const std::string& file) {
+        return op == FileOp::Read && file == data ? EIO : 0;
+    });
+    Click("Go to first");
+    ASSERT_EQ(Shown().size(), 1);
+    EXPECT_TRUE(Shown()[0].startsWith(ByTitle(QString())));
+    EXPECT_TRUE(Shown()[0].contains("travel.dlm"));
 }
 
 TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRememberedOne)
@@ -100,8 +125,7 @@ TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRe
         CFileDialogs::PushDiary(path);
         OnPrompt([typed](CSecurityDlg& prompt) {
             if (!typed.isEmpty()) {
-                // Said over the prompt, which stays with the password
-                // selected, for as many tries as the user wants.
+                // Said over the prompt, which keeps the password selected.
                 for (int tries = 0; tries < 2; ++tries) {
                     Type(prompt, typed);
                     EXPECT_TRUE(prompt.isVisible());
@@ -110,8 +134,7 @@ TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRe
                 QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton);
                 return;
             }
-            // The prompt shows the file title and takes what is typed, masked,
-            // never cut: a four-file password longer than twenty is refused.
+            // Title shown, input masked, never cut: more than 20 is refused.
             EXPECT_EQ(prompt.FileField()->text(), "travel");
             EXPECT_EQ(prompt.PasswordField()->echoMode(), QLineEdit::Password);
             EXPECT_TRUE(prompt.CancelButton()->isEnabled());
@@ -135,22 +158,12 @@ TEST_F(MainWindowTest, WrongPasswordKeepsThePromptAndCancelLeavesNoDiaryAndTheRe
         // Only the title was remembered; the last diary is still the old one.
         EXPECT_EQ(Remembered(), PathOf("old.ilm|7|travel"));
     }
-    // The right password after a wrong one opens the diary.
+    // Too short, unencodable or wrong keep the prompt; then Return opens it.
+    CMessageBox::ClearHistory();
     CFileDialogs::PushDiary(path);
-    OnPrompt([](CSecurityDlg& prompt) {
-        Type(prompt, "wrong!");
-        Type(prompt, "Secret1");
-    });
-    Window().OnOpenCreateDiary();
-    EXPECT_EQ(RowCount(Window()), 4);
-}
-
-TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
-{
-    CFileDialogs::PushDiary(MakeSampleDiary());
     std::vector<bool> stillOpen;
     OnPrompt([&](CSecurityDlg& prompt) {
-        for (const QString typed : {"Se", "Secret\u0416"}) {
+        for (const QString typed : {"Se", "Secret\u0416", "wrong!"}) {
             prompt.PasswordField()->setText(typed);
             QTest::mouseClick(prompt.OkButton(), Qt::LeftButton);
             stillOpen.push_back(prompt.isVisible() && prompt.result() != QDialog::Accepted);
@@ -160,16 +173,15 @@ TEST_F(MainWindowTest, TooShortOrUnencodablePasswordKeepsThePromptOpen)
         QTest::keyClick(prompt.PasswordField(), Qt::Key_Return);
     });
     Window().OnOpenCreateDiary();
-    EXPECT_EQ(stillOpen, (std::vector<bool>{true, true}));
+    EXPECT_EQ(stillOpen, (std::vector<bool>{true, true, true}));
     EXPECT_EQ(Shown(), (QStringList{ByTitle("You must enter at least 3 characters!"),
-                                    ByTitle(CAnsiCodec::UnsupportedMessage())}));
+                                    ByTitle(CAnsiCodec::UnsupportedMessage()), ByTitle(kInvalid)}));
     EXPECT_EQ(RowCount(Window()), 4);
 }
 
 TEST_F(MainWindowTest, ANewNameCreatesItsFoldersAndAnEmptyDiaryWithoutAPrompt)
 {
-    // A user typing ~/Diaries/holiday for a first diary saw "... was not
-    // found." and could never save an entry.
+    // A first diary in folders not there yet: made, folders and all.
     const QString path = PathOf("Diaries/2026/holiday.ilm");
     CFileDialogs::PushDiary(path);
     CDayloomDlg& window = Window();
@@ -183,8 +195,7 @@ TEST_F(MainWindowTest, ANewNameCreatesItsFoldersAndAnEmptyDiaryWithoutAPrompt)
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(Remembered(), QStringLiteral("%1|%2|holiday").arg(path).arg(ExtLocOf(path)));
 
-    // Its first new entry asks for a password that cannot be cancelled,
-    // typed twice: the length is checked first, then the two must match.
+    // Its first entry asks a password, no Cancel: length first, then the match.
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_FALSE(prompt.CancelButton()->isEnabled());
         EXPECT_EQ(prompt.FileField()->text(), "holiday");
@@ -212,57 +223,15 @@ TEST_F(MainWindowTest, ANewNameCreatesItsFoldersAndAnEmptyDiaryWithoutAPrompt)
     EXPECT_TRUE(window.Session()->IsNew());
 }
 
-TEST_F(MainWindowTest, NamesWithoutAUsableExtensionOrTooLongAreRefusedBeforeAnythingIsMade)
+// Bad names and files are refused before any prompt, nothing changed.
+TEST_F(MainWindowTest, BadNamesAndFilesAreToldBeforeThePasswordAndNothingChanges)
 {
     CSettings::WriteProfileString("DiaryFile", "kept");
-    const long limit = pathconf(Encoded(m_dir.path()).c_str(), _PC_NAME_MAX);
-    const QString caption = "Open/Create Diary - Dayloom v2.21 | ";
-    const std::pair<QString, QString> cases[] = {
-        {"holiday.", caption + "A diary's file name needs an extension, as in travel.ilm. "
-                               "Please choose another name."},
-        // NAME.ilm fits, NAME.ilm.draft.damaged would not.
-        {QString(static_cast<int>(limit) - 12, QLatin1Char('a')) + ".ilm",
-         caption + "This file name is too long for a diary. Please choose a "
-                   "shorter name."}};
-    for (const auto& [name, message] : cases) {
-        CMessageBox::ClearHistory();
-        CFileDialogs::PushDiary(PathOf(name));
-        Window().OnOpenCreateDiary();
-        EXPECT_EQ(Shown(), QStringList{message});
-        EXPECT_EQ(Window().Session(), nullptr);
-        EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), "kept");
-        EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
-    }
-}
-
-TEST_F(MainWindowTest, AFileErrorInACommandIsShownWithTheProgramName)
-{
-    OpenSample();
-    const std::string data = Encoded(PathOf("travel.dlm"));
-    CFileFaults::Install([data](FileOp op, const std::string& file) {
-        return op == FileOp::Read && file == data ? EIO : 0;
-    });
-    Window().OnFirst();
-    ASSERT_EQ(Shown().size(), 1);
-    EXPECT_TRUE(Shown()[0].startsWith(ByTitle(QString())));
-    EXPECT_TRUE(Shown()[0].contains("travel.dlm"));
-}
-
-// A folder with a diary's name, an empty or junk encrypted file and a
-// junk index are named for what they are, before any password is asked, and
-// nothing in the folder changes.
-TEST_F(MainWindowTest, BadFilesAreToldBeforeThePasswordAndNothingChanges)
-{
-    const auto write = [this](const QString& name, const QByteArray& bytes) {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
     QDir(m_dir.path()).mkdir("x.ilm");
     QDir(m_dir.path()).mkdir("x.dayloom");
-    write("empty.dayloom", "");
-    write("junk.dayloom", QByteArray(400, 'j'));
-    write("junk.ilm", "Dear diary, this is a letter.");
+    WriteFile(PathOf("empty.dayloom"), "");
+    WriteFile(PathOf("junk.dayloom"), QByteArray(400, 'j'));
+    WriteFile(PathOf("junk.ilm"), "Dear diary, this is a letter.");
     const auto snapshot = [this] {
         QStringList files;
         for (const QFileInfo& info :
@@ -275,45 +244,36 @@ TEST_F(MainWindowTest, BadFilesAreToldBeforeThePasswordAndNothingChanges)
         return files;
     };
     const QStringList before = snapshot();
+    const long limit = pathconf(Encoded(m_dir.path()).c_str(), _PC_NAME_MAX);
+    const QString caption = "Open/Create Diary - Dayloom v2.21 | ";
     const QString damaged = " is damaged or was altered. Nothing was opened.";
     const std::pair<QString, QString> cases[] = {
-        {"x.ilm", "x.ilm is a folder, not a diary. Nothing was opened."},
-        {"x.dayloom", "x.dayloom is a folder, not a diary. Nothing was opened."},
-        {"empty.dayloom", "The diary file empty.dayloom" + damaged},
-        {"junk.dayloom", "The diary file junk.dayloom" + damaged},
-        {"junk.ilm", "The file junk.ilm is not a Dayloom diary, or it is damaged. Nothing was "
-                     "opened."}};
+        {"holiday.", caption + "A diary's file name needs an extension, as in travel.ilm. "
+                               "Please choose another name."},
+        // NAME.ilm fits, NAME.ilm.draft.damaged would not.
+        {QString(static_cast<int>(limit) - 12, QLatin1Char('a')) + ".ilm",
+         caption + "This file name is too long for a diary. Please choose a "
+                   "shorter name."},
+        {"x.ilm", ByTitle("x.ilm is a folder, not a diary. Nothing was opened.")},
+        {"x.dayloom", ByTitle("x.dayloom is a folder, not a diary. Nothing was opened.")},
+        {"empty.dayloom", ByTitle("The diary file empty.dayloom" + damaged)},
+        {"junk.dayloom", ByTitle("The diary file junk.dayloom" + damaged)},
+        {"junk.ilm", ByTitle("The file junk.ilm is not a Dayloom diary, or it is damaged. "
+                             "Nothing was opened.")}};
     for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name.toStdString());
         CMessageBox::ClearHistory();
         CFileDialogs::PushDiary(PathOf(name));
         Window().OnOpenCreateDiary(); // no prompt is queued: none may come
-        EXPECT_EQ(Shown(), QStringList{ByTitle(message)});
+        EXPECT_EQ(Shown(), QStringList{message});
         EXPECT_EQ(Window().Session(), nullptr);
-        EXPECT_TRUE(CModal::Unanswered().empty()) << name.toStdString();
-        EXPECT_EQ(snapshot(), before) << name.toStdString();
+        EXPECT_TRUE(CModal::Unanswered().empty());
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), "kept");
     }
 }
 
-// What a crash left of a rewrite goes when the diary is opened; what a
-// committed password change left is finished instead (the store's part).
-TEST_F(MainWindowTest, TemporaryFilesACrashLeftGoWhenTheDiaryIsOpened)
-{
-    const QString path = MakeSampleDiary();
-    for (const char* name : {"travel.ilm.tmp", "travel.dlm.tmp", "travel.ilm.draft.tmp"}) {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("half");
-        file.setFileTime(QDateTime::fromSecsSinceEpoch(CClock::Now() - 60),
-                         QFileDevice::FileModificationTime);
-    }
-    OpenThroughMenu(path);
-    EXPECT_EQ(RowCount(Window()), 4);
-    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList{});
-}
-
-// An encrypted diary is unlocked on a worker behind a modal "Unlocking...",
-// the window painting meanwhile; Cancel leaves nothing open and the diary
-// free, and the cancelled work ends on its own.
+// The window paints while a worker unlocks; a cancelled worker ends on its own.
 TEST_F(MainWindowTest, UnlockingRunsBehindAWaitThatCancelEndsWithNothingOpen)
 {
     const QString sealed = PathOf("travel.dayloom");

@@ -1,8 +1,5 @@
-// One diary on several computers, driven through the main window with the
-// real event loop: a diary replaced by rename under the open window is read
-// again (the bar, the entry on view kept, the program's own saves never
-// reported), the editor's text survives a reload, and conflict copies are
-// offered and merged.
+// One diary on several computers, through the main window and the real event
+// loop: a diary replaced under the window is read again, conflict copies merged.
 #include "MainWindowFixture.h"
 #include "app/MergeTexts.h"
 #include "app/ReloadedBar.h"
@@ -20,13 +17,16 @@ namespace {
 // Generous: the watch waits for 300 ms of quiet, the machine may be busy.
 constexpr int kWaitMs = 5000;
 
-void Add(CDiaryStore& store, int64_t time, const std::string& words)
+// The change that adds an entry of `words` on that day of December 2026 at noon.
+std::function<void(CDiaryStore&)> Adding(int day, const std::string& words)
 {
-    store.entry = DiaryEntry{};
-    store.entry.time = time;
-    store.entry.text = Rtf(words);
-    store.AppendEntry();
-    store.SortEntries();
+    return [day, words](CDiaryStore& store) {
+        store.entry = DiaryEntry{};
+        store.entry.time = LocalTime(2026, 12, day, 12);
+        store.entry.text = Rtf(words);
+        store.AppendEntry();
+        store.SortEntries();
+    };
 }
 
 // Days of December 2026 at noon with their words, sealed under "Secret1".
@@ -36,20 +36,28 @@ void WriteEncrypted(const QString& path, const std::vector<std::pair<int, std::s
     ASSERT_TRUE(session.Create("Secret1", KdfParams::Cheapest()).ok());
     const std::unique_ptr<CDiaryStore> store = session.MakeStore(0);
     for (const auto& [day, words] : days) {
-        Add(*store, LocalTime(2026, 12, day, 12), words);
+        Adding(day, words)(*store);
     }
 }
 
 // The diary at `from` changed as another computer would, written to `to`.
 void ChangeCopy(const QString& from, const QString& to,
-                const std::function<void(CDiaryStore&)>& change)
+                const std::function<void(CDiaryStore&)>& change, const char* password = "Secret1",
+                const char* newPassword = nullptr)
 {
-    if (from != to) {
-        ASSERT_TRUE(QFile::copy(from, to));
-    }
+    ASSERT_TRUE(QFile::copy(from, to));
     CEncryptedSession other(Encoded(to));
-    ASSERT_TRUE(other.Unlock("Secret1").ok());
+    ASSERT_TRUE(other.Unlock(password).ok());
     change(*other.MakeStore(0)); // written when the store goes
+    if (newPassword != nullptr) {
+        ASSERT_TRUE(other.ChangePassword(newPassword, KdfParams::Cheapest()));
+    }
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -57,23 +65,18 @@ void ChangeCopy(const QString& from, const QString& to,
 class SeveralComputersTest : public MainWindowTest
 {
 protected:
-    // What a sync tool does: the other computer's diary is written beside
-    // this one and renamed over it.
-    void ReplaceFromElsewhere(const QString& path, const std::function<void(CDiaryStore&)>& change)
+    // As a sync tool delivers it: written beside the diary, renamed over it.
+    void ReplaceFromElsewhere(const QString& path, const std::function<void(CDiaryStore&)>& change,
+                              const char* password = "Secret1", const char* newPassword = nullptr)
     {
         const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
-        ChangeCopy(path, incoming, change);
+        ChangeCopy(path, incoming, change, password, newPassword);
         ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
     }
     QWidget* Bar() { return Part(Window(), "reloadedBar"); }
-    // The bar comes, or (false) does not come within the watch's quiet time.
-    bool BarComes(bool expected)
+    bool BarComes()
     {
-        if (expected) {
-            return QTest::qWaitFor([this] { return !Bar()->isHidden(); }, kWaitMs);
-        }
-        QTest::qWait(3 * 300);
-        return !Bar()->isHidden();
+        return QTest::qWaitFor([this] { return !Bar()->isHidden(); }, kWaitMs);
     }
 };
 
@@ -91,10 +94,8 @@ TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSav
     EXPECT_TRUE(Bar()->isHidden());
 
     // An earlier entry written elsewhere moves the one on view down a line.
-    ReplaceFromElsewhere(path, [](CDiaryStore& store) {
-        Add(store, LocalTime(2026, 12, 4, 12), "Written on the laptop.");
-    });
-    ASSERT_TRUE(BarComes(true));
+    ReplaceFromElsewhere(path, Adding(4, "Written on the laptop."));
+    ASSERT_TRUE(BarComes());
     EXPECT_EQ(State(window), "4 @2: Rain.");
     EXPECT_EQ(Part<QLabel>(*Bar(), "reloadedText")->text(),
               "The diary was changed by another program and has been reloaded.");
@@ -102,16 +103,15 @@ TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSav
     EXPECT_TRUE(Bar()->isHidden());
 
     // The next command hides the bar; the program's own save never shows it.
-    ReplaceFromElsewhere(path, [](CDiaryStore& store) {
-        Add(store, LocalTime(2026, 12, 8, 12), "Also from the laptop.");
-    });
-    ASSERT_TRUE(BarComes(true));
+    ReplaceFromElsewhere(path, Adding(8, "Also from the laptop."));
+    ASSERT_TRUE(BarComes());
     Click("Go to first");
     EXPECT_TRUE(Bar()->isHidden());
     CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Written here."); });
     window.OnNewEntry();
     EXPECT_EQ(RowCount(window), 6);
-    EXPECT_FALSE(BarComes(false));
+    QTest::qWait(3 * 300); // the watch's quiet time
+    EXPECT_TRUE(Bar()->isHidden());
     EXPECT_EQ(Shown(), QStringList{"New Entry - Dayloom v2.21 | Save this diary entry?"});
 }
 
@@ -121,16 +121,13 @@ TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsE
     WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
     CDayloomDlg& window = OpenThroughMenu(path);
 
-    // Edited here while an entry is added elsewhere: the edited entry moved
-    // but is still there, so SAVE replaces it.
+    // Edited here while an entry is added elsewhere: SAVE replaces the moved one.
     ClickLine(window, 1);
     CModal::PushHandler([&](QDialog& dialog) {
         auto* text = dialog.findChild<CEntryRichEdit*>();
         text->setPlainText("Rain, then sun.");
-        ReplaceFromElsewhere(path, [](CDiaryStore& store) {
-            Add(store, LocalTime(2026, 12, 1, 12), "From the laptop.");
-        });
-        ASSERT_TRUE(BarComes(true));
+        ReplaceFromElsewhere(path, Adding(1, "From the laptop."));
+        ASSERT_TRUE(BarComes());
         EXPECT_EQ(RowCount(window), 3);
         EXPECT_EQ(text->toPlainText(), "Rain, then sun.");
         SaveEditorWith(dialog, text->toPlainText());
@@ -138,8 +135,7 @@ TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsE
     window.OnEditEntry();
     EXPECT_EQ(State(window), "3 @2: Rain, then sun.");
 
-    // Edited here and, differently, elsewhere: the entry it was is gone, so
-    // SAVE adds it beside the other version.
+    // Edited here and differently elsewhere: SAVE adds it beside the other version.
     QTest::mouseClick(Part<QToolButton>(*Bar(), "closeButton"), Qt::LeftButton);
     ClickLine(window, 1);
     ASSERT_EQ(ViewText(window), "Sunny.");
@@ -150,7 +146,7 @@ TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsE
             store.entry.text = Rtf("Sunny, says the laptop.");
             ASSERT_TRUE(store.ReplaceEntry(1));
         });
-        ASSERT_TRUE(BarComes(true));
+        ASSERT_TRUE(BarComes());
         SaveEditorWith(dialog, "Sunny, says the desktop.");
     });
     window.OnEditEntry();
@@ -168,9 +164,7 @@ TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMerg
     const QString path = PathOf("travel.dayloom");
     const QString copy = PathOf("travel.sync-conflict-20261207-101500-ABCDEFG.dayloom");
     WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
-    ChangeCopy(path, copy, [](CDiaryStore& store) {
-        Add(store, LocalTime(2026, 12, 7, 12), "Written on the laptop.");
-    });
+    ChangeCopy(path, copy, Adding(7, "Written on the laptop."));
     const QString question = "Another copy of this diary was found: "
                              "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom. Merge its "
                              "entries into this diary?";
@@ -218,13 +212,8 @@ TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCa
     const QString path = PathOf("travel.dayloom");
     const QString copy = PathOf("travel (conflicted copy 2026-12-07 101500).dayloom");
     WriteEncrypted(path, {{5, "Sunny."}});
-    ChangeCopy(path, copy, [](CDiaryStore& store) {
-        Add(store, LocalTime(2026, 12, 7, 12), "Written on the laptop.");
-    });
-    const QByteArray before = [&] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    ChangeCopy(path, copy, Adding(7, "Written on the laptop."));
+    const QByteArray before = Bytes(path);
 
     // Merge (the default), then Cancel in the preview: nothing is written.
     CDayloomDlg& window = OpenThroughMenu(path);
@@ -232,13 +221,10 @@ TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCa
         QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).CancelButton(), Qt::LeftButton);
     });
     ASSERT_TRUE(QTest::qWaitFor([] { return CModal::Pending() == 0; }, kWaitMs));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(Bytes(path), before);
     EXPECT_EQ(RowCount(window), 1);
 
-    // A copy that appears while the diary is open is asked about: merged,
-    // then removed on request.
+    // A copy appearing while the diary is open: merged, then removed on request.
     CMessageBox::ClearHistory();
     const QString later = PathOf("travel.sync-conflict-20261208-090000-HIJKLMN.dayloom");
     CModal::PushHandler([](QDialog& dialog) {
@@ -253,14 +239,7 @@ TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCa
 
     // A copy under a password of its own: it is asked for, a wrong one said.
     const QString laptop = PathOf("laptop.dayloom");
-    ChangeCopy(copy, laptop, [](CDiaryStore& store) {
-        Add(store, LocalTime(2026, 12, 9, 12), "Under another password.");
-    });
-    {
-        CEncryptedSession other(Encoded(laptop));
-        ASSERT_TRUE(other.Unlock("Secret1").ok());
-        ASSERT_TRUE(other.ChangePassword("Laptop 2", KdfParams::Cheapest()));
-    }
+    ChangeCopy(copy, laptop, Adding(9, "Under another password."), "Secret1", "Laptop 2");
     CMessageBox::ClearHistory();
     CFileDialogs::PushFile(laptop);
     AnswerPrompt("wrong!");
@@ -279,26 +258,14 @@ TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClose
     const QString path = PathOf("travel.dayloom");
     WriteEncrypted(path, {{5, "Sunny."}});
     CDayloomDlg& window = OpenThroughMenu(path);
-    // The other computer adds an entry and changes the password.
-    const auto reKey = [&](const char* from, const char* to, const std::string& words) {
-        const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
-        ASSERT_TRUE(QFile::copy(path, incoming));
-        {
-            CEncryptedSession other(Encoded(incoming));
-            ASSERT_TRUE(other.Unlock(from).ok());
-            Add(*other.MakeStore(0), LocalTime(2026, 12, 6, 12), words);
-            ASSERT_TRUE(other.ChangePassword(to, KdfParams::Cheapest()));
-        }
-        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
-    };
     const QString said =
         ByTitle("The diary was changed by another program and no longer opens "
                 "with the password it was opened with. Type its password to go on.");
 
-    // The new password opens it again, with what was written elsewhere.
+    // Re-keyed elsewhere with a new entry: the new password opens it again.
     AnswerPrompt("Laptop 2");
-    reKey("Secret1", "Laptop 2", "Rain.");
-    ASSERT_TRUE(BarComes(true));
+    ReplaceFromElsewhere(path, Adding(6, "Rain."), "Secret1", "Laptop 2");
+    ASSERT_TRUE(BarComes());
     EXPECT_EQ(Shown(), QStringList{said});
     EXPECT_EQ(State(window), "2 @0: Sunny.");
 
@@ -306,17 +273,12 @@ TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClose
     CMessageBox::ClearHistory();
     OnPrompt(
         [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
-    reKey("Laptop 2", "Laptop 3", "Snow.");
-    const QByteArray written = [&] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    ReplaceFromElsewhere(path, Adding(6, "Snow."), "Laptop 2", "Laptop 3");
+    const QByteArray written = Bytes(path);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session() == nullptr; }, kWaitMs));
     EXPECT_EQ(Shown(), QStringList{said});
     ExpectNoDiary(window);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), written);
+    EXPECT_EQ(Bytes(path), written);
 }
 
 TEST(MergeTexts, PreviewAndResultSayWhatTheMergeDoes)
@@ -332,33 +294,28 @@ TEST(MergeTexts, PreviewAndResultSayWhatTheMergeDoes)
         return made;
     };
     CDiaryMerge::Plan union3 = plan({Kind::Add, Kind::Add, Kind::Add}, 1, 1);
-    EXPECT_EQ(CMergeTexts::Preview(union3).toStdString(),
+    EXPECT_EQ(CMergeTexts::Preview(union3),
               "3 entries, 1 reminder and 1 task will be added. These copies keep no record of "
               "deletions: an entry deleted in only one of them comes back.");
-    EXPECT_EQ(CMergeTexts::Result(union3).toStdString(),
-              "3 entries, 1 reminder and 1 task were added.");
-    EXPECT_EQ(CMergeTexts::Preview(plan({}, 0, 0)).toStdString(),
+    EXPECT_EQ(CMergeTexts::Result(union3), "3 entries, 1 reminder and 1 task were added.");
+    EXPECT_EQ(CMergeTexts::Preview(plan({}, 0, 0)),
               "Nothing will be added: this diary already holds everything the other copy holds.");
+    EXPECT_EQ(CMergeTexts::Result(plan({Kind::Add}, 0, 0)), "1 entry was added.");
 
     CDiaryMerge::Plan history = plan({Kind::Add, Kind::Add, Kind::Replace, Kind::Delete}, 0, 0);
     history.deletionsComeBack = false;
     history.conflicts.emplace_back(1'700'000'000, 1'700'003'600);
-    EXPECT_EQ(CMergeTexts::Preview(history).toStdString(),
+    EXPECT_EQ(CMergeTexts::Preview(history),
               "2 entries will be added. 1 entry will be replaced by a newer version. 1 entry will "
               "be deleted. 1 entry was edited differently in both copies: both versions of it "
               "will be kept.");
-    const QString result = CMergeTexts::Result(history);
-    EXPECT_TRUE(result.startsWith("2 entries were added. 1 entry was replaced by a newer version. "
-                                  "1 entry was deleted. The entry of "))
-        << result.toStdString();
-    EXPECT_TRUE(
-        result.endsWith("was edited differently in both copies: both versions are kept (" +
-                        CMergeTexts::tr("%1 and %2") // the dates, whatever their form
-                            .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(1'700'000'000),
-                                                    QLocale::ShortFormat),
-                                 QLocale().toString(QDateTime::fromSecsSinceEpoch(1'700'003'600),
-                                                    QLocale::ShortFormat)) +
-                        ")."))
-        << result.toStdString();
-    EXPECT_EQ(CMergeTexts::Result(plan({Kind::Add}, 0, 0)).toStdString(), "1 entry was added.");
+    const auto when = [](int64_t time) {
+        return QLocale().toString(QDateTime::fromSecsSinceEpoch(time), QLocale::ShortFormat);
+    };
+    EXPECT_EQ(CMergeTexts::Result(history),
+              "2 entries were added. 1 entry was replaced by a newer version. 1 entry was "
+              "deleted. The entry of " +
+                  when(1'700'000'000) +
+                  " was edited differently in both copies: both versions are kept (" +
+                  when(1'700'000'000) + " and " + when(1'700'003'600) + ").");
 }

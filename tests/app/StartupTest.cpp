@@ -1,5 +1,4 @@
-// Start-up: reopening the last diary, the show flags, and the window's
-// fixed texts and keys.
+// Start-up: reopening the last diary, the show flags, the window's texts and keys.
 #include "MainWindowFixture.h"
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
@@ -23,14 +22,6 @@ protected:
         CSettings::WriteProfileString("shortFile", "travel");
     }
 
-    // The three keys naming the last diary.
-    static QStringList LastDiaryKeys()
-    {
-        return {CSettings::GetProfileString("DiaryFile"),
-                QString::number(CSettings::GetProfileInt("ExtLoc", 0)),
-                CSettings::GetProfileString("shortFile")};
-    }
-
     // Starts a new main window on the remembered diary.
     CDayloomDlg& Restart()
     {
@@ -39,13 +30,12 @@ protected:
     }
 };
 
-TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
+TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtensionAndAsksAgain)
 {
     const QString path = MakeSampleDiary();
     RememberDiary(path, 1);
-    const QStringList keys = LastDiaryKeys();
-    // The prompt used to open in the screen's top left corner, centred on a
-    // main window that had neither its size nor its place yet.
+    const QString remembered = Remembered();
+    // The prompt is centred on the main window, itself placed first.
     QPoint promptCentre;
     OnPrompt([&](CSecurityDlg& prompt) {
         promptCentre = prompt.geometry().center();
@@ -56,7 +46,7 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
     EXPECT_EQ(RowCount(window), 4);
     EXPECT_EQ(SelectedRow(window), 3);
     EXPECT_TRUE(window.EntryList()->isEnabled());
-    EXPECT_EQ(LastDiaryKeys(), keys); // reopening writes nothing
+    EXPECT_EQ(Remembered(), remembered); // reopening writes nothing
     const QPoint windowCentre = window.geometry().center();
     EXPECT_LE((promptCentre - windowCentre).manhattanLength(), 4);
     EXPECT_LE((windowCentre - window.screen()->availableGeometry().center()).manhattanLength(), 4);
@@ -71,11 +61,9 @@ TEST_F(StartupTest, ReopensTheLastDiaryOnlyWithExactlyOneAndAUsableExtension)
         ExpectNoDiary(Restart());
         EXPECT_TRUE(CModal::Unanswered().empty()) << "no prompt";
     }
-}
 
-TEST_F(StartupTest, WrongPasswordOrCancelAtStartUpAsksAgainNextTime)
-{
-    const QString path = MakeSampleDiary();
+    // A wrong password or Cancel asks again next time.
+    CMessageBox::ClearHistory();
     RememberDiary(path, 1);
     // Without a remembered title the prompt shows the new diary text.
     QSettings(CSettings::FileName(), QSettings::IniFormat).remove("Settings/shortFile");
@@ -84,7 +72,7 @@ TEST_F(StartupTest, WrongPasswordOrCancelAtStartUpAsksAgainNextTime)
         Type(prompt, "SECRET1");
         EXPECT_TRUE(prompt.isVisible()) << "another try";
     });
-    ExpectNoDiary(Window());
+    ExpectNoDiary(Restart());
     EXPECT_EQ(Shown().size(), 1);
 
     OnPrompt(
@@ -98,7 +86,7 @@ TEST_F(StartupTest, WrongPasswordOrCancelAtStartUpAsksAgainNextTime)
     EXPECT_EQ(Window().windowTitle(), CAppInfo::Title());
 }
 
-TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
+TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewAndAJunkOneIsRefused)
 {
     const QString path = PathOf("travel.ilm");
     QFile(path).open(QIODevice::WriteOnly);
@@ -109,21 +97,18 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewWithoutAPrompt)
     EXPECT_TRUE(window.Session()->IsNew());
     EXPECT_FALSE(window.EntryList()->isEnabled());
     EXPECT_EQ(window.windowTitle(), CAppInfo::Title());
-}
 
-TEST_F(StartupTest, AJunkLastDiaryIsNotReopenedAndTheUserIsToldWhy)
-{
-    const QString path = PathOf("travel.ilm");
-    QFile file(path);
+    const QString junk = PathOf("junk.ilm");
+    QFile file(junk);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(200, 'j'));
     file.close();
-    RememberDiary(path, 1);
-    ExpectNoDiary(Window());
-    EXPECT_EQ(Shown(), QStringList{ByTitle("The file travel.ilm is not a Dayloom diary, or it is "
+    RememberDiary(junk, 1);
+    ExpectNoDiary(Restart());
+    EXPECT_EQ(Shown(), QStringList{ByTitle("The file junk.ilm is not a Dayloom diary, or it is "
                                            "damaged. Nothing was opened.")});
-    EXPECT_EQ(QFileInfo(path).size(), 200);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"travel.ilm"});
+    EXPECT_EQ(QFileInfo(junk).size(), 200);
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"junk*"}, QDir::Files), QStringList{"junk.ilm"});
 }
 
 TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
@@ -195,13 +180,8 @@ TEST_F(StartupTest, DatesFollowTheInterfacesLanguageNotTheDesktopsAndDecimalPoin
                                          std::pair{"ru", "06 - дек.\t - 2026, вс,\t в 10:00:00"}}) {
         SCOPED_TRACE(language);
         const widgettest::InterfaceLanguage shown(language);
-        CDayloomDlg window;
-        window.show();
-        CFileDialogs::PushDiary(path);
-        AnswerPrompt("Secret1");
-        window.OnOpenCreateDiary();
-        window.grab();
-        QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+        m_window.reset();
+        CDayloomDlg& window = OpenThroughMenu(path);
         ClickLine(window, 1);
         EXPECT_EQ(RowLine(window, 1), QString::fromUtf8(line));
         EXPECT_EQ(FieldText(window, "temperatureField"), "36.6");

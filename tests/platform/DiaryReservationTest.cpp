@@ -1,7 +1,5 @@
-// The reservation of an open diary in the user's runtime folder: a second
-// reservation of the same diary is refused and asks the holder to come
-// forward, nothing is written beside the diary, and the locks earlier
-// versions left beside a diary are removed only when provably stale.
+// The reservation of an open diary in the runtime folder, and the locks
+// earlier versions left beside a diary (a synced one: DiaryGuardTest).
 #include "platform/DiaryReservation.h"
 
 #include <QDir>
@@ -10,6 +8,7 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +16,18 @@
 namespace {
 
 using Outcome = CDiaryReservation::Outcome;
+
+// Runs `work` in a child process that then ends without cleaning up.
+void InAProgramThatEnds(const std::function<bool()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
 
 class DiaryReservationTest : public ::testing::Test
 {
@@ -34,7 +45,7 @@ protected:
     QTemporaryDir m_runtime;
 };
 
-TEST_F(DiaryReservationTest, ASecondReservationIsRefusedAndRaisesTheFirst)
+TEST_F(DiaryReservationTest, OnlyALiveReservationRefusesASecondAndIsAskedToComeForward)
 {
     Outcome outcome = Outcome::Unavailable;
     auto first = Reserve(Diary(), outcome);
@@ -61,37 +72,20 @@ TEST_F(DiaryReservationTest, ASecondReservationIsRefusedAndRaisesTheFirst)
     first.reset();
     EXPECT_FALSE(QFile::exists(lockPath));
     EXPECT_NE(Reserve(Diary(), outcome), nullptr);
-}
 
-TEST_F(DiaryReservationTest, AReservationLeftByAProgramThatEndedIsTakenOver)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        Outcome outcome = Outcome::Unavailable;
-        const auto held = Reserve(Diary(), outcome);
-        _exit(held ? 0 : 1); // ends without unlocking
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    Outcome outcome = Outcome::Unavailable;
-    EXPECT_NE(Reserve(Diary(), outcome), nullptr);
+    // One left by a program that ended is taken over.
+    InAProgramThatEnds([this] {
+        Outcome held = Outcome::Unavailable;
+        return Reserve(Diary("ended.dayloom"), held).release() != nullptr; // never unlocked
+    });
+    outcome = Outcome::Unavailable;
+    EXPECT_NE(Reserve(Diary("ended.dayloom"), outcome), nullptr);
     EXPECT_EQ(outcome, Outcome::Reserved);
 }
 
 TEST_F(DiaryReservationTest, AnEarlierVersionsLockIsRemovedOnlyWhenProvablyStale)
 {
     const QString lock = m_diaries.filePath("travel.lock");
-    // Synced from another computer: nothing proves it stale.
-    {
-        QFile file(lock);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("12345\ndayloom\nanother-computer\n");
-    }
-    CDiaryReservation::RemoveLeftOverLock(lock);
-    EXPECT_TRUE(QFile::exists(lock));
-    QFile::remove(lock);
-
     // Held by a program on this computer that is still running (this one).
     {
         QLockFile running(lock);
@@ -101,13 +95,7 @@ TEST_F(DiaryReservationTest, AnEarlierVersionsLockIsRemovedOnlyWhenProvablyStale
     }
 
     // Left by a program on this computer that has ended.
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile held(lock);
-        _exit(held.tryLock(0) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    InAProgramThatEnds([&lock] { return (new QLockFile(lock))->tryLock(0); });
     ASSERT_TRUE(QFile::exists(lock));
     CDiaryReservation::RemoveLeftOverLock(lock);
     EXPECT_FALSE(QFile::exists(lock));

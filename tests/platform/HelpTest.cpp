@@ -1,5 +1,5 @@
-// The help viewer: which page each request opens, what happens without the
-// pages, that the shipped pages hold together, and where the viewer opens.
+// The help viewer: the page each request opens, missing pages, the shipped
+// pages' links, and where the viewer opens.
 #include "platform/Help.h"
 
 #include "platform/AppInfo.h"
@@ -39,23 +39,25 @@ protected:
 
     QDialog m_owner;
 };
-
-// The viewer as a user meets it: where it opens and how it goes away.
-class HelpViewerTest : public HelpTest
-{
-protected:
-    void SetUp() override
-    {
-        HelpTest::SetUp();
-        m_owner.setGeometry(250, 200, 300, 200);
-        m_owner.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_owner));
-    }
-};
 } // namespace
 
-TEST_F(HelpTest, EachContextOpensItsOwnPage)
+TEST_F(HelpTest, EachContextOpensItsOwnPageAndMissingPagesAreReported)
 {
+    QTemporaryDir empty;
+    CHelp::SetHelpFolder(empty.path());
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text + " | " + CMessageBox::History()[0].caption,
+              "Failed to launch help. | " + CAppInfo::Title());
+    EXPECT_EQ(Browser(), nullptr);
+    // Only the requested page missing counts as well.
+    QFile::copy(kShippedPages + "/index.html", empty.filePath("index.html"));
+    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::NewEntry));
+    EXPECT_EQ(CMessageBox::History().size(), 2u);
+    EXPECT_TRUE(CHelp::Show(&m_owner));
+
+    CMessageBox::ClearHistory();
+    CHelp::SetHelpFolder(kShippedPages);
     const std::pair<int, const char*> pages[] = {
         {0, "index.html"},         {65537, "planner.html"},    {65538, "options.html"},
         {65539, "reminders.html"}, {65540, "mainwindow.html"}, {65541, "newentry.html"},
@@ -74,43 +76,23 @@ TEST_F(HelpTest, EachContextOpensItsOwnPage)
     EXPECT_TRUE(CMessageBox::History().empty());
 }
 
-TEST_F(HelpTest, MissingPagesAreReported)
-{
-    QTemporaryDir empty;
-    CHelp::SetHelpFolder(empty.path());
-    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::MainWindow));
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text + " | " + CMessageBox::History()[0].caption,
-              "Failed to launch help. | " + CAppInfo::Title());
-    EXPECT_EQ(Browser(), nullptr);
-
-    // Only the requested page missing counts as well.
-    QFile::copy(kShippedPages + "/index.html", empty.filePath("index.html"));
-    EXPECT_FALSE(CHelp::Show(&m_owner, HelpContext::NewEntry));
-    EXPECT_EQ(CMessageBox::History().size(), 2u);
-    EXPECT_TRUE(CHelp::Show(&m_owner));
-}
-
-TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktop)
+TEST_F(HelpTest, LinksStayInTheViewerOrGoToTheDesktopAndNoneIsBroken)
 {
     ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::Author));
     QTextBrowser* browser = Browser();
     emit browser->anchorClicked(QUrl("dayloom:website"));
     emit browser->anchorClicked(QUrl("dayloom:mail"));
     emit browser->anchorClicked(QUrl("https://example.org/page"));
-    ASSERT_EQ(CShell::Opened().size(), 3u);
-    EXPECT_EQ(CShell::Opened()[0], CAppInfo::WebSite());
-    EXPECT_EQ(CShell::Opened()[1], "mailto:" + CAppInfo::MailAddress());
-    EXPECT_EQ(CShell::Opened()[2], "https://example.org/page");
+    EXPECT_EQ(CShell::Opened(),
+              (std::vector<QString>{CAppInfo::WebSite(), "mailto:" + CAppInfo::MailAddress(),
+                                    "https://example.org/page"}));
     EXPECT_EQ(browser->source().fileName(), "author.html");
 
     emit browser->anchorClicked(QUrl("index.html"));
     EXPECT_EQ(browser->source().fileName(), "index.html");
     EXPECT_EQ(CShell::Opened().size(), 3u);
-}
 
-TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
-{
+    // The shipped pages link only to pages that exist.
     const QDir dir(kShippedPages);
     const QStringList pages = dir.entryList({"*.html"}, QDir::Files);
     ASSERT_GE(pages.size(), 8);
@@ -132,8 +114,11 @@ TEST_F(HelpTest, ShippedPagesLinkOnlyToPagesThatExist)
     }
 }
 
-TEST_F(HelpViewerTest, OpensCentredOverTheWindowThatAsksInsideTheScreenAndClosesWithEsc)
+TEST_F(HelpTest, OpensCentredOverTheWindowThatAsksInsideTheScreenAndClosesWithEsc)
 {
+    m_owner.setGeometry(250, 200, 300, 200);
+    m_owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_owner));
     ASSERT_TRUE(CHelp::Show(&m_owner, HelpContext::NewEntry));
     QPointer<QWidget> viewer = Viewer();
     ASSERT_NE(viewer, nullptr);

@@ -1,5 +1,4 @@
-// The real message box, as the program shows it outside tests: a user reads
-// its caption in full and answers it with its buttons.
+// The real message box: its caption read in full, answered with its buttons.
 #include "platform/MessageBox.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,4 @@
-// The per-user settings: an INI file under XDG_CONFIG_HOME (a temporary
-// folder in the tests), organisation "Orrinfield", section "Settings"; and
-// the list of recent diaries kept there, newest first, eight at most.
+// The per-user settings (one INI file, one section) and the recent diaries.
 #include "platform/Settings.h"
 
 #include "platform/RecentDiaries.h"
@@ -41,8 +39,7 @@ TEST(SettingsTest, OneFileOneSectionValuesOnDiskAtOnceAndTextIsNoNumber)
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", 5), 5);
 }
 
-// The names and defaults are what the file has always held (a renamed key
-// would forget every user's choice), each pinned here once.
+// Each key's name and default pinned once: a renamed key forgets user choices.
 TEST(SettingsTest, EveryKeyWithItsDefault)
 {
     QSettings(CSettings::FileName(), QSettings::IniFormat).clear();
@@ -73,7 +70,7 @@ TEST(SettingsTest, EveryKeyWithItsDefault)
     EXPECT_EQ(CSettings::GetProfileInt("Font Size", 0), 14);
 }
 
-TEST(RecentDiariesTest, NewestFirstWithoutRepeatsAndAtMostEight)
+TEST(RecentDiariesTest, NewestFirstWithoutRepeatsAtMostEightKeptInTheSettings)
 {
     const QStringList three{"/d/c.dayloom", "/d/b.ilm", "/d/a.ilm"};
     EXPECT_EQ(CRecentDiaries::Added(three, "/d/x.ilm"),
@@ -90,10 +87,8 @@ TEST(RecentDiariesTest, NewestFirstWithoutRepeatsAndAtMostEight)
     EXPECT_EQ(kept.front(), "/d/new.ilm");
     EXPECT_EQ(kept.back(), "/d/7.ilm");
     EXPECT_EQ(CRecentDiaries::Added({"", "/d/a.ilm", ""}, ""), QStringList{"/d/a.ilm"});
-}
 
-TEST(RecentDiariesTest, KeptInTheSettingsAndRemovedOrClearedThere)
-{
+    // Kept in the settings, removed or cleared there.
     EXPECT_TRUE(CRecentDiaries::Load().isEmpty());
     CRecentDiaries::Add("/d/a.ilm");
     CRecentDiaries::Add("/d/b.dayloom");

@@ -1,6 +1,5 @@
-// Byte strings of the diary files in the Windows ANSI code page, a typed
-// passphrase as the diaries derive their keys from it, where the program's
-// data files are found, and the extension of a chosen diary.
+// Texts and names: the Windows code page of the diary files, passphrases,
+// the program's data files, and the extension of a chosen diary.
 #include "platform/AnsiCodec.h"
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
@@ -14,7 +13,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(AnsiCodecTest, EveryNonZeroByteRoundTripsThroughItsWindowsCharacter)
+TEST(AnsiCodecTest, EveryNonZeroByteRoundTripsAndOtherCharactersAreRefused)
 {
     std::string all;
     for (int byte = 1; byte < 256; ++byte) {
@@ -31,10 +30,8 @@ TEST(AnsiCodecTest, EveryNonZeroByteRoundTripsThroughItsWindowsCharacter)
     // One byte a character, so a 39-character description fits its field.
     EXPECT_EQ(CAnsiCodec::FromQString(QString(39, QChar(0xE9))), std::string(39, '\xE9'));
     EXPECT_TRUE(CAnsiCodec::FromQString(QString()).value().empty());
-}
 
-TEST(AnsiCodecTest, CharactersOutsideTheCodePageAndZeroAreRefused)
-{
+    // Characters outside the code page, and zero, are refused.
     for (const QString& text :
          {QStringLiteral("Ω"), QStringLiteral("日本"), QStringLiteral("ok but č"),
           QStringLiteral("emoji 😀"), QString(QChar(0x0100))}) {
@@ -46,8 +43,7 @@ TEST(AnsiCodecTest, CharactersOutsideTheCodePageAndZeroAreRefused)
     EXPECT_FALSE(CAnsiCodec::FromQString(QStringLiteral("ab") + QChar(0) + "c").has_value());
 }
 
-// The same bytes for a passphrase's composed and decomposed forms, so a
-// diary made on one system opens with the passphrase typed on another.
+// Composed and decomposed forms of a passphrase give the same bytes.
 TEST(PassphraseText, ComposedAndDecomposedFormsOpenTheSameDiary)
 {
     const QString composed = QStringLiteral("Caf\u00e9 cr\u00e8me br\u00fbl\u00e9e \u00e0 minuit");
@@ -76,9 +72,8 @@ TEST(PassphraseText, ComposedAndDecomposedFormsOpenTheSameDiary)
 
 TEST(AppInfoTest, DataFilesAreLookedForOnlyBesideTheProgram)
 {
-    // The test programs find them through the fallback folder their main()
-    // sets; without it nothing in the build or source tree is searched (this
-    // program's own folder holds no data).
+    // Found through the fallback folder the tests' main() sets; without it
+    // nothing in the build or source tree is searched.
     EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").endsWith("/face-3.bmp"));
     CAppInfo::SetFallbackDataDir(QString());
     EXPECT_TRUE(CAppInfo::FindDataFile("face-3.bmp").isEmpty());
@@ -92,17 +87,15 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
         QString chosen;
         QString path;
         QString title;
-        int extLoc; // -1: wherever "ilm" starts in the encoded path
+        int extLoc; // in bytes of the encoded path
     } cases[] = {
         {"/home/me/travel.ilm", "/home/me/travel.ilm", "travel", 16},
-        // Without an extension it gets .dayloom (an encrypted diary); the
-        // folder's dot is not the file's.
+        // Without an extension: .dayloom; the folder's dot is not the file's.
         {"/data/v2.old/travel", "/data/v2.old/travel.dayloom", "travel", 20},
-        // The store swaps the byte at this offset of the encoded path, so
-        // characters of several bytes count with all their bytes.
+        // Characters of several bytes count with all their bytes.
         {QStringLiteral("/tmp/Tagebücher/café.ilm"), QStringLiteral("/tmp/Tagebücher/café.ilm"),
-         QStringLiteral("café"), -1},
-        {"/d/my.diary.2024.ilm", "/d/my.diary.2024.ilm", "my.diary.2024", -1},
+         QStringLiteral("café"), 23},
+        {"/d/my.diary.2024.ilm", "/d/my.diary.2024.ilm", "my.diary.2024", 17},
         {"/d/odd.", "/d/odd.", "odd", 0}, // nothing after the dot
     };
     for (const auto& c : cases) {
@@ -110,15 +103,9 @@ TEST(FileDialogsTest, ExtensionPositionIsTheByteOffsetOfTheExtensionInTheEncoded
         const DiaryChoice choice = CFileDialogs::ChoiceFromPath(c.chosen);
         EXPECT_EQ(choice.path, c.path);
         EXPECT_EQ(choice.fileTitle, c.title);
-        const QByteArray encoded = QFile::encodeName(choice.path);
-        if (c.extLoc >= 0) {
-            EXPECT_EQ(choice.name.ExtLoc(), c.extLoc);
-        } else {
-            EXPECT_EQ(encoded.mid(choice.name.ExtLoc()), "ilm");
-            EXPECT_EQ(encoded.at(choice.name.ExtLoc() - 1), '.');
-        }
+        EXPECT_EQ(choice.name.ExtLoc(), c.extLoc);
         // The stored form and back, and as a message shows it.
-        EXPECT_EQ(choice.name.Path(), encoded.toStdString());
+        EXPECT_EQ(choice.name.Path(), QFile::encodeName(c.path).toStdString());
         EXPECT_EQ(CPathText::Decoded(choice.name.Path()), c.path);
         EXPECT_EQ(CPathText::Shown(choice.name.Path()), QDir::toNativeSeparators(c.path));
     }

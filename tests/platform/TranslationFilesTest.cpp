@@ -1,6 +1,5 @@
-// The German and Russian translations: every source text translated, the
-// placeholders, date directives, menu keys and key names of each kept, the
-// plural forms each language has, and no source text of the program missing.
+// The German and Russian translation files: complete, and each translation
+// keeps its source's placeholders, keys and plural forms.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,12 +37,9 @@ std::vector<Message> ReadTs(const QString& path, QString& language)
         } else if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            messages.push_back(
-                {context,
-                 {},
-                 {},
-                 {},
-                 xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
+            const bool numerus =
+                xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            messages.push_back({.context = context, .numerus = numerus});
         } else if (xml.name() == QLatin1String("source")) {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
@@ -116,8 +112,7 @@ TEST(TranslationFilesTest, EveryTextIsTranslatedKeepingItsPlaceholdersKeysAndPlu
 
 TEST(TranslationFilesTest, TheSourcesHoldNoTextTheFilesLack)
 {
-    // The maintainers' script, on copies: lupdate adds every text of the
-    // sources the files lack as unfinished, and the script counts them.
+    // The maintainers' script, on copies, counts the texts the files lack.
     const bool haveLupdate = !QStandardPaths::findExecutable("lupdate").isEmpty() ||
                              QFile::exists("/usr/lib/qt6/bin/lupdate");
     if (!haveLupdate) {

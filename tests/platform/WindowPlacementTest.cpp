@@ -1,5 +1,4 @@
-// Windows kept within reach: fitted to screens smaller than they are, moved
-// back from beyond an edge, and put back where the user left them.
+// Windows kept within reach of the screen, and put back where they were left.
 #include "platform/WindowPlacement.h"
 
 #include "platform/Settings.h"
@@ -33,7 +32,7 @@ TEST(WindowPlacementTest, FitShrinksToTheAvailableAreaAndMovesTheLeastDistance)
     }
 }
 
-TEST(WindowPlacementTest, AWindowLargerThanTheScreenIsShrunkOntoIt)
+TEST(WindowPlacementTest, AWindowIsShrunkOntoTheScreenAndComesBackWhereItWas)
 {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QDialog dialog;
@@ -48,11 +47,8 @@ TEST(WindowPlacementTest, AWindowLargerThanTheScreenIsShrunkOntoIt)
     CWindowPlacement::KeepOnScreen(unplaced);
     EXPECT_LT(unplaced.width(), available.width());
     EXPECT_FALSE(unplaced.testAttribute(Qt::WA_Moved));
-}
 
-TEST(WindowPlacementTest, SizeAndPlaceComeBackUnderTheWindowsName)
-{
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    // Size and place come back under the window's name.
     QDialog first;
     first.setObjectName("OptionsDlg");
     EXPECT_FALSE(CWindowPlacement::Restore(first)) << "nothing saved yet";
