@@ -104,7 +104,7 @@ TEST_F(TipDlgTest, ShowingsAndNextTipWalkThroughTheTipsAndWrapAroundFromAnyPosit
     EXPECT_TRUE(CMessageBox::History().empty());
 
     // A changed file starts again at its first tip.
-    WriteTips("New one\nNew two\n", kModified + 60);
+    WriteTips("New one\nNew two\nNew three\nNew four\n", kModified + 60);
     EXPECT_EQ(ShowAndClose(), "New one");
     EXPECT_EQ(CSettings::GetProfileString("TimeStamp"), "Fri Dec 06 14:04:55 2002");
 

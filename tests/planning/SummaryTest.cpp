@@ -103,29 +103,24 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
         const char* dialog;
         const char* mainWindow;
     } const cases[] = {
-        {kBerlin, 9, 0, 12, 9, 0, 0, "[ Buy paint ] NOT DONE", "[ Buy paint ] NOT DONE"},
-        {kBerlin, 9, 0, 12, 23, 59, 1, "[ Buy paint ] DONE on 12 Dec",
-         "[ Buy paint ] DONE ON TIME"},
-        {kBerlin, 9, 0, 14, 9, 0, 1, "[ Buy paint ] DONE on 14 Dec",
-         "[ Buy paint ] DONE on 14 Dec"},
-        {kBerlin, 9, 0, 11, 9, 0, 1, "[ Buy paint ] DONE on 11 Dec",
-         "[ Buy paint ] DONE on 11 Dec"},
-        {kBerlin, 9, 0, 12, 9, 0, 2, "[ Buy paintERROR", "[ Buy paint ERROR"},
-        {kBerlin, 9, 0, 12, 9, 0, -1, "[ Buy paintERROR", "[ Buy paint ERROR"},
+        {kBerlin, 9, 0, 12, 9, 0, 0, " ] NOT DONE", " ] NOT DONE"},
+        {kBerlin, 9, 0, 12, 23, 59, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},
+        {kBerlin, 9, 0, 14, 9, 0, 1, " ] DONE on 14 Dec", " ] DONE on 14 Dec"},
+        {kBerlin, 9, 0, 11, 9, 0, 1, " ] DONE on 11 Dec", " ] DONE on 11 Dec"},
+        {kBerlin, 9, 0, 12, 9, 0, 2, "ERROR", " ERROR"},
+        {kBerlin, 9, 0, 12, 9, 0, -1, "ERROR", " ERROR"},
         // On time means the same local day: different UTC days count, the
         // next local day does not.
-        {kNewYork, 0, 30, 12, 23, 30, 1, "[ Buy paint ] DONE on 12 Dec",
-         "[ Buy paint ] DONE ON TIME"},
-        {kNewYork, 23, 30, 13, 0, 30, 1, "[ Buy paint ] DONE on 13 Dec",
-         "[ Buy paint ] DONE on 13 Dec"},
+        {kNewYork, 0, 30, 12, 23, 30, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},
+        {kNewYork, 23, 30, 13, 0, 30, 1, " ] DONE on 13 Dec", " ] DONE on 13 Dec"},
     };
     for (const auto& c : cases) {
         PinTimeZone(c.zone);
         const PlannerRecord task =
             Task(Local(2002, 12, 12, c.plannedHour, c.plannedMinute),
                  Local(2002, 12, c.doneDay, c.doneHour, c.doneMinute), c.status);
-        EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec " + QString::fromLatin1(c.dialog));
+        EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [ Buy paint" + QString(c.dialog));
         EXPECT_EQ(CPlannerSummary::MainWindowLine(task),
-                  "12 Dec " + QString::fromLatin1(c.mainWindow));
+                  "12 Dec [ Buy paint" + QString(c.mainWindow));
     }
 }
