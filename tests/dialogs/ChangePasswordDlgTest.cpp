@@ -9,10 +9,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
 using widgettest::Child;
+constexpr auto kEncrypted = CNewPasswordFields::Kind::Encrypted;
 
 struct Outcome
 {
@@ -21,11 +23,15 @@ struct Outcome
     QString password;
 };
 
-// Types both boxes and presses SAVE (or CANCEL).
+// Types both boxes and presses SAVE (or CANCEL), answering a question with `choice`.
 Outcome Submit(const QString& first, const QString& second, const char* button = "save",
-               CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile)
+               CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile,
+               std::optional<int> choice = std::nullopt)
 {
     CMessageBox::ClearHistory();
+    if (choice) {
+        CMessageBox::PushChoice(*choice);
+    }
     CChangePasswordDlg dialog(nullptr, kind);
     const int result = widgettest::RunModal<CChangePasswordDlg>(dialog, [&](QDialog& shown) {
         widgettest::TypeText(Child<QLineEdit>(shown, "newPassword"), first);
@@ -42,7 +48,7 @@ Outcome Submit(const QString& first, const QString& second, const char* button =
     return {result, widgettest::LastMessage(), dialog.NewPassword()};
 }
 
-TEST(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
+TEST(ChangePasswordDlgTest, LengthRuleComesFirstNothingTypedOrPastedIsCutAndTooLongIsSaid)
 {
     const QString tooShort = "You must enter at least 3 characters!";
     const QString noMatch = "The passwords do not match!";
@@ -63,10 +69,7 @@ TEST(ChangePasswordDlgTest, LengthRuleComesBeforeTheMatchRule)
     // A password the diary's code page cannot hold would lock the diary.
     EXPECT_EQ(Submit("пароль", "пароль").message, CAnsiCodec::UnsupportedMessage());
     EXPECT_EQ(Submit("Grüße", "Grüße").result, QDialog::Accepted);
-}
 
-TEST(ChangePasswordDlgTest, NothingTypedOrPastedIsCutAndTooLongIsSaid)
-{
     CChangePasswordDlg dialog(nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
     for (const char* name : {"newPassword", "confirmPassword"}) {
@@ -82,20 +85,19 @@ TEST(ChangePasswordDlgTest, NothingTypedOrPastedIsCutAndTooLongIsSaid)
 
     // An encrypted diary's: any script, 8 to 1024 characters, a pasted
     // 64-character passphrase kept whole.
-    constexpr auto encrypted = CNewPasswordFields::Kind::Encrypted;
     const QString pasted = QString("Zq8#vLp2!wR5tY9uXc3$").repeated(4).left(64);
-    CChangePasswordDlg paste(nullptr, encrypted);
+    CChangePasswordDlg paste(nullptr, kEncrypted);
     paste.Fields()->NewField()->insert(pasted);
     EXPECT_EQ(paste.Fields()->NewField()->text(), pasted);
-    EXPECT_EQ(Submit(pasted, pasted, "save", encrypted).password, pasted);
+    EXPECT_EQ(Submit(pasted, pasted, "save", kEncrypted).password, pasted);
     const QString emoji = "😀😀😀😀😀😀😀"; // 7 characters, 14 UTF-16 units
-    EXPECT_EQ(Submit(emoji, emoji, "save", encrypted).message,
+    EXPECT_EQ(Submit(emoji, emoji, "save", kEncrypted).message,
               "You must enter at least 8 characters!")
         << "characters are counted, not UTF-16 units or bytes";
     const QString russian = "Длинный пароль для дневника";
-    EXPECT_EQ(Submit(russian, russian, "save", encrypted).password, russian);
+    EXPECT_EQ(Submit(russian, russian, "save", kEncrypted).password, russian);
     const QString tooLong(1025, 'x');
-    EXPECT_EQ(Submit(tooLong, tooLong, "save", encrypted).message,
+    EXPECT_EQ(Submit(tooLong, tooLong, "save", kEncrypted).message,
               "A password can have at most 1024 characters; this one has 1025.");
 }
 
@@ -110,7 +112,7 @@ TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
     EXPECT_EQ(CPasswordStrength::LevelOf(8.0), Level::Strong);
     EXPECT_EQ(CPasswordStrength::LevelOf(10.0), Level::VeryStrong);
 
-    CChangePasswordDlg dialog(nullptr, CNewPasswordFields::Kind::Encrypted);
+    CChangePasswordDlg dialog(nullptr, kEncrypted);
     QLineEdit* first = dialog.Fields()->NewField();
     EXPECT_EQ(dialog.Fields()->StrengthText(), "");
     QTest::keyClicks(first, "password");
@@ -126,17 +128,10 @@ TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
     EXPECT_EQ(next, dialog.Fields()->ConfirmField());
 
     // "Very weak": asked, No by default; Yes takes it.
-    constexpr auto encrypted = CNewPasswordFields::Kind::Encrypted;
-    const Outcome refused = Submit("password", "password", "save", encrypted);
+    const Outcome refused = Submit("password", "password", "save", kEncrypted);
     EXPECT_EQ(refused.message, "This password is easy to guess. Use it anyway?");
     EXPECT_TRUE(refused.password.isEmpty());
-    CMessageBox::ClearHistory();
-    CMessageBox::PushChoice(0);
-    CChangePasswordDlg yes(nullptr, encrypted);
-    QTest::keyClicks(yes.Fields()->NewField(), "password");
-    QTest::keyClicks(yes.Fields()->ConfirmField(), "password");
-    yes.accept();
-    EXPECT_EQ(yes.NewPassword(), "password");
+    EXPECT_EQ(Submit("password", "password", "save", kEncrypted, 0).password, "password");
 }
 
 } // namespace

@@ -54,12 +54,14 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
                   for (const RatingLabelKey& key : RatingLabelKeys()) {
                       EXPECT_EQ(Box(dialog, key.key)->text(), key.defaultText) << key.key;
                   }
-                  EXPECT_EQ(Child<QCheckBox>(dialog, "OpenLastDiary")->isChecked(),
-                            CSettings::kOpenLastDiary.defaultValue == 1);
+                  for (const IntSetting& s :
+                       {CSettings::kOpenLastDiary, CSettings::kShowOnThisDay,
+                        CSettings::kNotifyReminders, CSettings::kCheckSpelling}) {
+                      EXPECT_EQ(Child<QCheckBox>(dialog, s.key)->isChecked(), s.defaultValue == 1)
+                          << s.key;
+                  }
                   EXPECT_EQ(Box(dialog, "StartAlarmBefore")->text(),
                             QString::number(CSettings::kStartAlarmBefore.defaultValue));
-                  EXPECT_EQ(Child<QCheckBox>(dialog, "bNotifyReminders")->isChecked(),
-                            CSettings::kNotifyReminders.defaultValue == 1);
                   EXPECT_EQ(Child<QSpinBox>(dialog, "LockAfterMinutes")->value(),
                             CSettings::kLockAfterMinutes.defaultValue);
                   Click(dialog, "save");
@@ -76,8 +78,8 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
     EXPECT_EQ(WrittenKeys(), expected);
     // What was shown is what is written.
     for (const IntSetting& s :
-         {CSettings::kOpenLastDiary, CSettings::kStartAlarmBefore, CSettings::kNotifyReminders,
-          CSettings::kCheckSpelling, CSettings::kLockAfterMinutes}) {
+         {CSettings::kOpenLastDiary, CSettings::kStartAlarmBefore, CSettings::kShowOnThisDay,
+          CSettings::kNotifyReminders, CSettings::kCheckSpelling, CSettings::kLockAfterMinutes}) {
         EXPECT_EQ(CSettings::GetProfileInt(s.key, -1), s.defaultValue) << s.key;
     }
     for (const TextSetting& s : CSettings::kRatingLabels) {
@@ -85,35 +87,24 @@ TEST(OptionsDlgTest, EmptySettingsShowTheDefaultsAndSaveWritesAll26Values)
     }
 }
 
-TEST(OptionsDlgTest, SpellingCanBeSwitchedOffAndItsLanguageChosen)
-{
-    // A hand-made dictionary beside the installed ones.
-    CTestDictionary dictionary;
-    EXPECT_EQ(RunOptions([](COptionsDlg& dialog) {
-                  auto* check = Child<QCheckBox>(dialog, "bCheckSpelling");
-                  auto* language = Child<QComboBox>(dialog, "SpellingLanguage");
-                  EXPECT_TRUE(check->isChecked());
-                  const int qz = language->findText("qz");
-                  ASSERT_GE(qz, 0);
-                  language->setCurrentIndex(qz);
-                  check->click();
-                  EXPECT_FALSE(language->isEnabled());
-                  Click(dialog, "save");
-              }),
-              QDialog::Accepted);
-    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 0);
-    EXPECT_EQ(CSettings::GetProfileString("SpellingLanguage"), "qz");
-}
-
-TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
+TEST(OptionsDlgTest, EditedValuesAreSavedAnEmptyLabelStaysEmptyAndSpellingHasItsLanguage)
 {
     CSettings::WriteProfileString("DreamPTwo", "Flying");
+    // A hand-made dictionary beside the installed ones.
+    CTestDictionary dictionary;
     RunOptions([](COptionsDlg& dialog) {
+        auto* language = Child<QComboBox>(dialog, "SpellingLanguage");
+        const int qz = language->findText("qz");
+        ASSERT_GE(qz, 0);
+        language->setCurrentIndex(qz);
+        Child<QCheckBox>(dialog, "bCheckSpelling")->click();
+        EXPECT_FALSE(language->isEnabled());
         EXPECT_EQ(Box(dialog, "DreamPTwo")->text(), "Flying");
         Retype(Box(dialog, "MoodPThree"), "Über glücklich");
         Box(dialog, "FatigueMOne")->clear();
         QTest::keyClick(Child<QCheckBox>(dialog, "OpenLastDiary"), Qt::Key_Space);
         QTest::keyClick(Child<QCheckBox>(dialog, "bNotifyReminders"), Qt::Key_Space);
+        QTest::keyClick(Child<QCheckBox>(dialog, "bShowOnThisDay"), Qt::Key_Space);
         Retype(Box(dialog, "StartAlarmBefore"), "12");
         Click(dialog, "save");
     });
@@ -124,6 +115,9 @@ TEST(OptionsDlgTest, EditedValuesAreSavedAndAnEmptyLabelStaysEmpty)
     EXPECT_EQ(CSettings::GetProfileInt("OpenLastDiary", -1), 1);
     EXPECT_EQ(CSettings::GetProfileInt("StartAlarmBefore", -1), 12);
     EXPECT_EQ(CSettings::GetProfileInt("bNotifyReminders", -1), 0);
+    EXPECT_EQ(CSettings::GetProfileInt("bShowOnThisDay", -1), 0);
+    EXPECT_EQ(CSettings::GetProfileInt("bCheckSpelling", -1), 0);
+    EXPECT_EQ(CSettings::GetProfileString("SpellingLanguage"), "qz");
 
     // The next opening shows what was saved.
     RunOptions([](COptionsDlg& dialog) {

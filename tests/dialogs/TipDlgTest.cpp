@@ -1,5 +1,4 @@
-// The tip of the day driven through its window: which line of TIPS.TXT is
-// shown, where the next showing continues, and what is stored for it.
+// The tip of the day driven through its window: which tip, and what is stored.
 #include "dialogs/TipDlg.h"
 
 #include "dialogs/TipTexts.h"
@@ -33,28 +32,6 @@ QPushButton* Button(QDialog& dialog, const QString& text)
     ADD_FAILURE() << "no button " << text.toStdString();
     return nullptr;
 }
-QPushButton* Close(QDialog& dialog)
-{
-    return Button(dialog, "&Close");
-}
-QPushButton* Next(QDialog& dialog)
-{
-    return Button(dialog, "&Next Tip");
-}
-QCheckBox* ShowCheck(QDialog& dialog)
-{
-    return dialog.findChild<QCheckBox*>();
-}
-QString Shown(QDialog& dialog)
-{
-    return dialog.findChild<QLabel*>(QStringLiteral("TipText"))->text();
-}
-
-bool HasKey(const QString& key)
-{
-    return QSettings(CSettings::FileName(), QSettings::IniFormat).contains("Settings/" + key);
-}
-
 class TipDlgTest : public ::testing::Test
 {
 protected:
@@ -63,6 +40,15 @@ protected:
         widgettest::PinTimeZone("UTC");
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         CAppInfo::SetDataDir(m_dir.path());
+    }
+
+    static QPushButton* Close(QDialog& dialog) { return Button(dialog, "&Close"); }
+    static QPushButton* Next(QDialog& dialog) { return Button(dialog, "&Next Tip"); }
+    static QCheckBox* ShowCheck(QDialog& dialog) { return dialog.findChild<QCheckBox*>(); }
+    static QString Shown(QDialog& dialog) { return dialog.findChild<QLabel*>("TipText")->text(); }
+    static bool HasKey(const QString& key)
+    {
+        return QSettings(CSettings::FileName(), QSettings::IniFormat).contains("Settings/" + key);
     }
 
     void WriteTips(const QByteArray& bytes, int64_t modified = kModified)
@@ -98,7 +84,7 @@ protected:
 };
 } // namespace
 
-TEST_F(TipDlgTest, ShowingsAndNextTipWalkThroughTheTipsAndWrapAround)
+TEST_F(TipDlgTest, ShowingsAndNextTipWalkThroughTheTipsAndWrapAroundFromAnyPosition)
 {
     WriteTips(kThreeTips);
     EXPECT_EQ(ShowAndClose(), "Alpha tip");
@@ -118,12 +104,22 @@ TEST_F(TipDlgTest, ShowingsAndNextTipWalkThroughTheTipsAndWrapAround)
     EXPECT_TRUE(CMessageBox::History().empty());
 
     // A changed file starts again at its first tip.
-    WriteTips("New one\nNew two\n", kModified + 60);
+    WriteTips("New one\nNew two\nNew three\nNew four\n", kModified + 60);
     EXPECT_EQ(ShowAndClose(), "New one");
     EXPECT_EQ(CSettings::GetProfileString("TimeStamp"), "Fri Dec 06 14:04:55 2002");
+
+    // A position past the end wraps; an unusable one is reported and repaired.
+    CSettings::WriteProfileInt("FilePos", 100000);
+    EXPECT_EQ(ShowAndClose(), "New one");
+    CSettings::WriteProfileInt("FilePos", -7);
+    EXPECT_TRUE(CTipDlg(nullptr).TipText().isEmpty());
+    EXPECT_EQ(widgettest::Shown(),
+              QStringList{CAppInfo::Title() + " | Trouble reading the tips file"});
+    EXPECT_EQ(CSettings::GetProfileInt("FilePos", -1), 0);
+    EXPECT_EQ(ShowAndClose(), "New one");
 }
 
-TEST_F(TipDlgTest, CarriageReturnsAreDroppedAndLongLinesComeInPiecesOf999Characters)
+TEST_F(TipDlgTest, CarriageReturnsAreDroppedLongLinesComeIn999CharacterPiecesNoTipsAreEmpty)
 {
     const QByteArray crlf = "; comment\r\n\r\nFirst\r\nSecond\r\n";
     WriteTips(crlf);
@@ -140,25 +136,8 @@ TEST_F(TipDlgTest, CarriageReturnsAreDroppedAndLongLinesComeInPiecesOf999Charact
         }
         EXPECT_EQ(dialog.TipText(), QString(999, 'x'));
     });
-}
 
-TEST_F(TipDlgTest, PositionPastTheEndWrapsAndAnUnusableOneIsReportedAndRepaired)
-{
-    WriteTips(kThreeTips);
-    (void)CTipDlg(nullptr); // records the time stamp
-    CSettings::WriteProfileInt("FilePos", 100000);
-    EXPECT_EQ(ShowAndClose(), "Alpha tip");
-
-    CSettings::WriteProfileInt("FilePos", -7);
-    EXPECT_TRUE(CTipDlg(nullptr).TipText().isEmpty());
-    EXPECT_EQ(widgettest::Shown(),
-              QStringList{CAppInfo::Title() + " | Trouble reading the tips file"});
-    EXPECT_EQ(CSettings::GetProfileInt("FilePos", -1), 0);
-    EXPECT_EQ(ShowAndClose(), "Alpha tip");
-}
-
-TEST_F(TipDlgTest, NoTipLinesGiveAnEmptyTipAndAMissingFileItsNotice)
-{
+    // No tip lines give an empty tip, and a missing file its notice.
     for (const QByteArray& content : {QByteArray("; only\n\n  comments\n"), QByteArray()}) {
         WriteTips(content);
         Showing([](CTipDlg& dialog) {
@@ -184,10 +163,15 @@ TEST_F(TipDlgTest, NoTipLinesGiveAnEmptyTipAndAMissingFileItsNotice)
     EXPECT_FALSE(HasKey("TimeStamp"));
 }
 
-TEST_F(TipDlgTest, StartUpIsWrittenOnlyByClose)
+TEST_F(TipDlgTest, StartUpStepHonoursTheSwitchesAndTheBoxIsWrittenOnlyByClose)
 {
     WriteTips(kThreeTips);
-    EXPECT_TRUE(CTipDlg::ShouldShowAtStartup());
+    // Suppressed by the command line: nothing is read, nothing moves.
+    CTipDlg::RunAtStartup(nullptr, {"dayloom", "/EMBEDDING"});
+    CTipDlg::RunAtStartup(nullptr, {"dayloom", "-automation"});
+    EXPECT_FALSE(HasKey("FilePos"));
+    EXPECT_TRUE(CModal::Unanswered().empty());
+
     // Unticked, then Esc: tips stay on at start-up.
     EXPECT_EQ(Showing([](CTipDlg& dialog) {
                   EXPECT_TRUE(ShowCheck(dialog)->isChecked());
@@ -198,49 +182,33 @@ TEST_F(TipDlgTest, StartUpIsWrittenOnlyByClose)
     EXPECT_FALSE(HasKey("StartUp"));
     EXPECT_TRUE(CTipDlg::ShouldShowAtStartup());
 
-    // Unticked, Next Tip (which must not tick the box again), then Close.
-    Showing([](CTipDlg& dialog) {
+    // Wanted: shown with the next tip; unticked, Next Tip (which must not
+    // tick the box again), then Close.
+    QString shown;
+    widgettest::PushDriver<CTipDlg>([&shown](CTipDlg& dialog) {
+        shown = dialog.TipText();
         QTest::mouseClick(ShowCheck(dialog), Qt::LeftButton);
         Next(dialog)->click();
         EXPECT_FALSE(ShowCheck(dialog)->isChecked());
         Close(dialog)->click();
     });
+    CTipDlg::RunAtStartup(nullptr, {"dayloom", "Embedding", "/other"});
+    EXPECT_EQ(shown, "Beta tip\n");
+    EXPECT_EQ(CModal::Pending(), 0);
     EXPECT_EQ(CSettings::GetProfileInt("StartUp", -1), 1);
     EXPECT_FALSE(CTipDlg::ShouldShowAtStartup());
 
+    // Switched off: not shown, but the tip it loaded (Alpha) is used up.
+    CTipDlg::RunAtStartup(nullptr, {"dayloom"});
+    EXPECT_TRUE(CModal::Unanswered().empty());
     // Ticked again and closed: back on.
     Showing([](CTipDlg& dialog) {
+        EXPECT_EQ(dialog.TipText(), "Beta tip\n");
         EXPECT_FALSE(ShowCheck(dialog)->isChecked());
         QTest::mouseClick(ShowCheck(dialog), Qt::LeftButton);
         Close(dialog)->click();
     });
     EXPECT_EQ(CSettings::GetProfileInt("StartUp", -1), 0);
-}
-
-TEST_F(TipDlgTest, StartUpStepHonoursTheSwitchesAndStillMovesOn)
-{
-    WriteTips(kThreeTips);
-    // Suppressed by the command line: nothing is read, nothing moves.
-    CTipDlg::RunAtStartup(nullptr, {"dayloom", "/EMBEDDING"});
-    CTipDlg::RunAtStartup(nullptr, {"dayloom", "-automation"});
-    EXPECT_FALSE(HasKey("FilePos"));
-    EXPECT_TRUE(CModal::Unanswered().empty());
-
-    // Wanted: the dialog is shown with the first tip.
-    QString shown;
-    widgettest::PushDriver<CTipDlg>([&shown](CTipDlg& dialog) {
-        shown = dialog.TipText();
-        QTest::mouseClick(ShowCheck(dialog), Qt::LeftButton);
-        Close(dialog)->click();
-    });
-    CTipDlg::RunAtStartup(nullptr, {"dayloom", "Embedding", "/other"});
-    EXPECT_EQ(shown, "Alpha tip\n");
-    EXPECT_EQ(CModal::Pending(), 0);
-
-    // Switched off: not shown, but the tip it loaded is used up.
-    CTipDlg::RunAtStartup(nullptr, {"dayloom"});
-    EXPECT_TRUE(CModal::Unanswered().empty());
-    EXPECT_EQ(ShowAndClose(), "Gamma tip");
 }
 
 TEST(TipTextsTest, TheTranslatedTableHoldsEveryTipOfTheShippedFile)

@@ -1,7 +1,6 @@
 #pragma once
-// Shared set-up of the planning tests: a pinned zone and clock, an empty
-// diary in a temporary folder (also the working folder, where rewrites put
-// their temporary file) and small helpers to drive the dialogs.
+// Shared set-up of the planning tests: a pinned zone and clock, and an empty
+// diary in a temporary folder that is also the working folder (rewrites' temporaries).
 
 #include "platform/Clock.h"
 #include "platform/Help.h"
@@ -31,6 +30,14 @@ constexpr auto Local = [](int year, int month, int day, int hour, int minute = 0
     return LocalTime(year, month, day, hour, minute);
 };
 
+inline ReminderRecord Reminder(int64_t time, const char* description)
+{
+    ReminderRecord reminder;
+    reminder.time = time;
+    std::strncpy(reminder.description, description, sizeof reminder.description - 1);
+    return reminder;
+}
+
 class PlanningTest : public ::testing::Test
 {
 protected:
@@ -43,13 +50,10 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(m_oldDir); }
 
-    QString DiaryFile() const { return m_dir.filePath(QStringLiteral("diary.ilm")); }
-    std::string DiaryPath() const { return QFile::encodeName(DiaryFile()).toStdString(); }
-    uint16_t ExtLoc() const { return static_cast<uint16_t>(DiaryPath().size() - 3); }
     const CDiarySession& Diary() const
     {
         if (!m_session)
-            m_session = std::make_unique<CDiarySession>(CDiaryName(DiaryPath(), ExtLoc()));
+            m_session = std::make_unique<CDiarySession>(NameOf(m_dir.filePath("diary.ilm")));
         return *m_session;
     }
     // A sibling file's bytes: 'r' reminders, 'p' planner.

@@ -6,14 +6,6 @@
 
 namespace {
 
-ReminderRecord Reminder(int64_t time, const char* description)
-{
-    ReminderRecord reminder;
-    reminder.time = time;
-    std::strncpy(reminder.description, description, sizeof reminder.description - 1);
-    return reminder;
-}
-
 // A local moment: year, month, day, hour, minute.
 struct When
 {
@@ -61,6 +53,16 @@ const struct Case
 };
 // clang-format on
 
+PlannerRecord Task(int64_t planned, int64_t done, int32_t status)
+{
+    PlannerRecord task;
+    task.plannedTime = planned;
+    task.doneTime = done;
+    task.status = status;
+    std::strcpy(task.description, "Buy paint");
+    return task;
+}
+
 } // namespace
 
 using ReminderSummaryTest = PlanningTest;
@@ -89,26 +91,10 @@ TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
                      "in 95 days [10 Mar, Mon]: Anniversary"}));
 }
 
-namespace {
-
-PlannerRecord Task(int64_t planned, int64_t done, int32_t status)
-{
-    PlannerRecord task;
-    task.plannedTime = planned;
-    task.doneTime = done;
-    task.status = status;
-    std::strcpy(task.description, "Buy paint");
-    return task;
-}
-
-} // namespace
-
 using PlannerSummaryTest = PlanningTest;
 
 TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
 {
-    const char* const berlin = "Europe/Berlin";
-    const char* const newYork = "America/New_York";
     struct
     {
         const char* zone;
@@ -117,26 +103,24 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
         const char* dialog;
         const char* mainWindow;
     } const cases[] = {
-        {berlin, 9, 0, 12, 9, 0, 0, "[ Buy paint ] NOT DONE", "[ Buy paint ] NOT DONE"},
-        {berlin, 9, 0, 12, 23, 59, 1, "[ Buy paint ] DONE on 12 Dec", "[ Buy paint ] DONE ON TIME"},
-        {berlin, 9, 0, 14, 9, 0, 1, "[ Buy paint ] DONE on 14 Dec", "[ Buy paint ] DONE on 14 Dec"},
-        {berlin, 9, 0, 11, 9, 0, 1, "[ Buy paint ] DONE on 11 Dec", "[ Buy paint ] DONE on 11 Dec"},
-        {berlin, 9, 0, 12, 9, 0, 2, "[ Buy paintERROR", "[ Buy paint ERROR"},
-        {berlin, 9, 0, 12, 9, 0, -1, "[ Buy paintERROR", "[ Buy paint ERROR"},
+        {kBerlin, 9, 0, 12, 9, 0, 0, " ] NOT DONE", " ] NOT DONE"},
+        {kBerlin, 9, 0, 12, 23, 59, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},
+        {kBerlin, 9, 0, 14, 9, 0, 1, " ] DONE on 14 Dec", " ] DONE on 14 Dec"},
+        {kBerlin, 9, 0, 11, 9, 0, 1, " ] DONE on 11 Dec", " ] DONE on 11 Dec"},
+        {kBerlin, 9, 0, 12, 9, 0, 2, "ERROR", " ERROR"},
+        {kBerlin, 9, 0, 12, 9, 0, -1, "ERROR", " ERROR"},
         // On time means the same local day: different UTC days count, the
         // next local day does not.
-        {newYork, 0, 30, 12, 23, 30, 1, "[ Buy paint ] DONE on 12 Dec",
-         "[ Buy paint ] DONE ON TIME"},
-        {newYork, 23, 30, 13, 0, 30, 1, "[ Buy paint ] DONE on 13 Dec",
-         "[ Buy paint ] DONE on 13 Dec"},
+        {kNewYork, 0, 30, 12, 23, 30, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},
+        {kNewYork, 23, 30, 13, 0, 30, 1, " ] DONE on 13 Dec", " ] DONE on 13 Dec"},
     };
     for (const auto& c : cases) {
         PinTimeZone(c.zone);
         const PlannerRecord task =
             Task(Local(2002, 12, 12, c.plannedHour, c.plannedMinute),
                  Local(2002, 12, c.doneDay, c.doneHour, c.doneMinute), c.status);
-        EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec " + QString::fromLatin1(c.dialog));
+        EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [ Buy paint" + QString(c.dialog));
         EXPECT_EQ(CPlannerSummary::MainWindowLine(task),
-                  "12 Dec " + QString::fromLatin1(c.mainWindow));
+                  "12 Dec [ Buy paint" + QString(c.mainWindow));
     }
 }

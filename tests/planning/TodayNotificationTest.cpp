@@ -1,6 +1,5 @@
-// Today's reminders on the desktop: the words (names for a four-file diary,
-// only a number for an encrypted one), the option, a missing notification
-// service, and the start-up and midnight announcements.
+// Today's reminders on the desktop: the words, the option, a missing service,
+// and the start-up and midnight announcements.
 #include "planning/TodayNotification.h"
 
 #include "PlanningFixture.h"
@@ -9,26 +8,7 @@
 #include "platform/Settings.h"
 #include "store/DiaryStore.h"
 
-namespace {
-
-ReminderRecord Reminder(int64_t time, const char* description)
-{
-    ReminderRecord reminder;
-    reminder.time = time;
-    std::strncpy(reminder.description, description, sizeof reminder.description - 1);
-    return reminder;
-}
-
-QStringList SentNotifications()
-{
-    QStringList sent;
-    for (const QString& text : CDesktopNotifications::Sent()) {
-        sent << text;
-    }
-    return sent;
-}
-
-} // namespace
+using Sent = std::vector<QString>;
 
 class TodayNotificationTest : public PlanningTest
 {
@@ -41,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(TodayNotificationTest, NamesTodaysRemindersOrForAnEncryptedDiaryOnlyCountsThem)
+TEST_F(TodayNotificationTest, NamesOrCountsTodaysRemindersAndIsSentOnlyWithTheOptionAndAService)
 {
     const int64_t now = Local(2002, 12, 5, 10);
     const std::vector<ReminderRecord> reminders = {
@@ -55,15 +35,12 @@ TEST_F(TodayNotificationTest, NamesTodaysRemindersOrForAnEncryptedDiaryOnlyCount
     EXPECT_EQ(CTodayNotification::Text({reminders[0]}, now, true), "1 reminder today");
     EXPECT_EQ(CTodayNotification::Text({reminders[1], reminders[2]}, now, false), "");
     EXPECT_EQ(CTodayNotification::Text({}, now, true), "");
-}
 
-TEST_F(TodayNotificationTest, SentOnlyWithTheOptionOnAReminderTodayAndAService)
-{
-    const int64_t now = Local(2002, 12, 5, 10);
+    // Sent only with the option on, a reminder today and a service.
     EXPECT_FALSE(CTodayNotification::Send(Diary(), now)) << "no reminder yet";
     AddReminder(Local(2002, 12, 5, 9), "Mother's birthday");
     EXPECT_TRUE(CTodayNotification::Send(Diary(), now));
-    EXPECT_EQ(SentNotifications(), QStringList{"Today: Mother's birthday|"});
+    EXPECT_EQ(CDesktopNotifications::Sent(), Sent{"Today: Mother's birthday|"});
 
     CDesktopNotifications::Reset();
     CSettings::WriteProfileInt("bNotifyReminders", 0);
@@ -71,7 +48,7 @@ TEST_F(TodayNotificationTest, SentOnlyWithTheOptionOnAReminderTodayAndAService)
     CSettings::WriteProfileInt("bNotifyReminders", 1);
     CDesktopNotifications::SetServiceAvailable(false);
     EXPECT_FALSE(CTodayNotification::Send(Diary(), now));
-    EXPECT_EQ(SentNotifications(), QStringList());
+    EXPECT_EQ(CDesktopNotifications::Sent(), Sent());
 }
 
 TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiaryIsOpen)
@@ -81,17 +58,17 @@ TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiar
     const CDiarySession* open = nullptr;
     CReminderNotices notices([&open] { return open; });
     notices.Start(); // no diary open: nothing
-    EXPECT_EQ(SentNotifications(), QStringList());
+    EXPECT_EQ(CDesktopNotifications::Sent(), Sent());
     EXPECT_TRUE(notices.Timer().isActive());
     EXPECT_EQ(notices.Timer().interval(), 14 * 3600 * 1000 + 1000);
 
     open = &Diary();
     notices.Start();
     notices.OnTimer(); // woke early: the same day is not told twice
-    EXPECT_EQ(SentNotifications(), QStringList{"Today: Dentist|"});
+    EXPECT_EQ(CDesktopNotifications::Sent(), Sent{"Today: Dentist|"});
     CClock::SetFixed(Local(2002, 12, 6, 0, 0) + 1);
     notices.OnTimer();
-    EXPECT_EQ(SentNotifications(), (QStringList{"Today: Dentist|", "Today: Concert|"}));
+    EXPECT_EQ(CDesktopNotifications::Sent(), (Sent{"Today: Dentist|", "Today: Concert|"}));
 }
 
 TEST_F(TodayNotificationTest, MidnightIsLocalAcrossTheChangeOfClocks)

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -26,8 +27,16 @@ TEST(RatingLabelsTest, EachKeyLandsAtItsOwnValueAnEmptyOneStaysEmptyStrayValuesS
         CSettings::WriteProfileString(key.key, label(key.key));
     }
     const RatingLabels labels = LoadRatingLabels();
+    // A key's name says where it lands: "MoodPThree" is mood 3, "FatigueMOne" fatigue -1.
+    const char* const scales[] = {"Mood", "Fatigue", "Shape", "Dream"};
+    const char* const numbers[] = {"Zero", "One", "Two", "Three"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         EXPECT_EQ(LabelFor(labels, key.scale, key.value), label(key.key)) << key.key;
+        EXPECT_EQ(QString(key.key), scales[int(key.scale)] +
+                                        QString(key.value < 0   ? "M"
+                                                : key.value > 0 ? "P"
+                                                                : "") +
+                                        numbers[std::abs(key.value)]);
     }
     // Values a damaged diary may hold, outside their scale.
     const std::tuple<RatingScale, int> stray[] = {
@@ -39,8 +48,9 @@ TEST(RatingLabelsTest, EachKeyLandsAtItsOwnValueAnEmptyOneStaysEmptyStrayValuesS
     }
 }
 
-TEST(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
+TEST(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmapsAndAMissingOrDamagedOneGivesNone)
 {
+    QTemporaryDir dir;
     std::vector<QByteArray> contents;
     for (int mood = -3; mood <= 3; ++mood) {
         QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood));
@@ -50,17 +60,9 @@ TEST(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmaps)
         EXPECT_EQ(std::count(contents.begin(), contents.end(), bytes), 0) << mood;
         contents.push_back(bytes);
         EXPECT_EQ(LoadFacePicture(mood).size(), QSize(48, 48)) << mood;
+        ASSERT_TRUE(QFile::copy(file.fileName(), dir.filePath(FaceFileName(mood))));
     }
-}
-
-TEST(RatingLabelsTest, MissingOrDamagedFaceGivesAnEmptyPictureForThatMoodOnly)
-{
-    QTemporaryDir dir;
-    for (int mood = -3; mood <= 3; ++mood) {
-        ASSERT_TRUE(
-            QFile::copy(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood),
-                        dir.filePath(FaceFileName(mood))));
-    }
+    // A missing and a damaged face: no picture for those moods only.
     ASSERT_TRUE(QFile::remove(dir.filePath("face2.bmp")));
     {
         QFile damaged(dir.filePath("face-1.bmp"));
