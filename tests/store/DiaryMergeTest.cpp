@@ -163,47 +163,6 @@ TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
     }
 }
 
-TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
-{
-    Build("other.ilm", "other pass", {{600, "{\\rtf1 dawn}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
-    const std::string path = Diary("travel.dayloom");
-    {
-        CDiarySession session{CDiaryName(path)};
-        ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
-        session.SetPassword("secret");
-        {
-            auto store = session.MakeStore();
-            Fill(*store, 600, "{\\rtf1 dawn}", "secret");
-            store->AppendEntry();
-        }
-        const DiaryParts other = Parts("other.ilm");
-        // The file cannot be written: the merge fails, the file and the
-        // diary in memory stay as they were.
-        const std::string sealed = ReadFileBytes(path);
-        CFileFaults::Install(
-            [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
-        EXPECT_FALSE(CDiaryMerge::Merge(session, other));
-        CFileFaults::Install({});
-        EXPECT_EQ(ReadFileBytes(path), sealed);
-        EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Index].size(), kEntryRecordSize);
-        EXPECT_EQ(messages.size(), 1u);
-
-        CDiaryMerge::Plan applied;
-        ASSERT_TRUE(CDiaryMerge::Merge(session, other, &applied));
-        EXPECT_EQ(applied.entries.size(), 1u);
-    }
-    CDiarySession reopened{CDiaryName(path)};
-    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    const DiaryParts parts = reopened.Encrypted()->CurrentParts();
-    CDiaryMerge::Plan plan;
-    ASSERT_TRUE(CDiaryMerge::Compare(parts, Parts("other.ilm"), plan));
-    EXPECT_TRUE(plan.IsEmpty());
-    EXPECT_EQ(parts[DiaryPart::Index].size(), 2 * kEntryRecordSize);
-    // Nothing readable reached the folder.
-    EXPECT_FALSE(Exists(Diary("travel.ilm")));
-    EXPECT_FALSE(Exists(Diary("travel.dlm")));
-}
-
 // One encrypted diary, copied, each copy changed on its own: entries added,
 // deleted and edited on each side, one entry edited differently in both.
 class EncryptedCopies : public DiaryMerge
@@ -325,8 +284,19 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
     EXPECT_FALSE(plan.deletionsComeBack);
     EXPECT_EQ(Counts(plan), "+2 ~1 -1 !1");
 
+    // The file cannot be written: the merge fails, the file and the diary
+    // in memory stay as they were.
+    const std::string sealed = ReadFileBytes(Diary("mine.dayloom"));
+    const DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    EXPECT_FALSE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts()));
+    CFileFaults::Install({});
+    EXPECT_EQ(ReadFileBytes(Diary("mine.dayloom")), sealed);
+    EXPECT_EQ(mine->Encrypted()->CurrentParts(), mineBefore);
+    EXPECT_EQ(messages.size(), 1u);
+
     // The other way round the same diary comes out.
-    DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mineBefore));
     EXPECT_EQ(Texts(*other), merged);
 
@@ -390,13 +360,18 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
 
     // A copy without a history (a four-file diary) is merged as a union:
-    // the deleted entry comes back, and the preview says so.
+    // the deleted entry comes back, and the preview says so. Nothing
+    // readable reaches the folder.
+    Build("four.ilm", "other pass", {{600, "{\\rtf1 A}"}, {1200, "{\\rtf1 B}"}}, {}, {});
     CDiaryMerge::Plan plan;
-    DiaryParts union_ = other->Encrypted()->CurrentParts();
-    union_.history.reset();
-    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), union_, plan));
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), Parts("four.ilm"), plan));
     EXPECT_TRUE(plan.deletionsComeBack);
-    EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
+    EXPECT_EQ(Counts(plan), "+1 back");
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, Parts("four.ilm")));
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(Texts(*mine),
+              "{\\rtf1 A}\n{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
+    EXPECT_FALSE(Exists(Diary("mine.ilm")) || Exists(Diary("mine.dlm")));
 }
 
 TEST_F(EncryptedCopies, EveryEntryDeletedIsDeletedInTheOtherCopyToo)
@@ -459,27 +434,6 @@ TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerg
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
     other = Open("other.dayloom");
     EXPECT_EQ(texts(*other), expected);
-}
-
-TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
-{
-    Build("travel.ilm", "secret",
-          {{600, "{\\rtf1 dawn}"}, {1200, "{\\rtf1 noon}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
-    CDiaryMerge::Plan plan;
-    plan.entries.resize(2);
-    plan.entries[0].kind = CDiaryMerge::Change::Kind::Delete;
-    plan.entries[0].target = 0;
-    plan.entries[1].kind = CDiaryMerge::Change::Kind::Replace;
-    plan.entries[1].target = 2;
-    plan.entries[1].entry.time = 300;
-    plan.entries[1].entry.text = "{\\rtf1 dusk, moved}";
-    EXPECT_EQ(Counts(plan), "~1 -1");
-    DiaryParts merged;
-    ASSERT_TRUE(CDiaryMerge::Apply(Parts("travel.ilm"), plan, "secret", merged));
-    for (size_t i = 0; i < 4; ++i)
-        WriteFileBytes(Sibling("idrp"[i]), merged.bytes[i]);
-    EXPECT_EQ(Content(), "300 secret {\\rtf1 dusk, moved}\n"
-                         "1200 secret {\\rtf1 noon}\n");
 }
 
 TEST_F(DiaryMerge, FailureAtAnyWriteStepLeavesEveryFileAsItWas)
