@@ -18,12 +18,18 @@ TEST(ConflictCopies, FindsEachToolsCopiesOfThatDiaryOnly)
         "travel (conflicted copy 2026-12-07 101500).dayloom",       // Nextcloud, ownCloud
         "travel (Ann's conflicted copy 2026-12-07 (1)).dayloom",    // Dropbox, again
         "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom.tmp", // a rewrite's file
-        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",         // another diary kind
         "travel (copy).dayloom",                                    // a copy the user made
         "travel.sync-conflict-.dayloom",                            // nothing after the mark
         "travelogue.sync-conflict-20261207-101500-ABCDEFG.dayloom", // another diary
         "travelogue (conflicted copy 2026-12-07).dayloom",          // another diary
         "work.sync-conflict-20261207-101500-ABCDEFG.dayloom",       // another diary
+        // A four-file diary's copies are found by their index files.
+        "travel.ilm",
+        "travel.dlm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dlm",
+        "travel (conflicted copy 2026-12-07 101500).ilm",
+        "travel (conflicted copy 2026-12-07 101500).rlm",
     };
     EXPECT_EQ(CConflictCopies::Find("/home/ann/Sync/travel.dayloom", folder),
               (std::vector<std::string>{
@@ -32,18 +38,6 @@ TEST(ConflictCopies, FindsEachToolsCopiesOfThatDiaryOnly)
                   "travel (conflicted copy 2026-12-07 101500).dayloom",
                   "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom",
               }));
-}
-
-TEST(ConflictCopies, FindsAFourFileDiarysCopiesByItsIndexFile)
-{
-    const std::vector<std::string> folder = {
-        "travel.ilm",
-        "travel.dlm",
-        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",
-        "travel.sync-conflict-20261207-101500-ABCDEFG.dlm",
-        "travel (conflicted copy 2026-12-07 101500).ilm",
-        "travel (conflicted copy 2026-12-07 101500).rlm",
-    };
     EXPECT_EQ(CConflictCopies::Find("travel.ilm", folder),
               (std::vector<std::string>{"travel (conflicted copy 2026-12-07 101500).ilm",
                                         "travel.sync-conflict-20261207-101500-ABCDEFG.ilm"}));
