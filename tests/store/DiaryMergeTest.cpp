@@ -27,16 +27,12 @@ std::string Counts(const CDiaryMerge::Plan& plan)
 {
     using Kind = CDiaryMerge::Change::Kind;
     std::string text;
-    const auto add = [&text](const char* sign, size_t n) {
+    for (const auto& [sign, n] :
+         {std::pair{"+", plan.Count(Kind::Add)}, std::pair{"r", plan.reminders.size()},
+          std::pair{"t", plan.tasks.size()}, std::pair{"~", plan.Count(Kind::Replace)},
+          std::pair{"-", plan.Count(Kind::Delete)}, std::pair{"!", plan.conflicts.size()}})
         if (n != 0)
             text += (text.empty() ? "" : " ") + std::string(sign) + std::to_string(n);
-    };
-    add("+", plan.Count(Kind::Add));
-    add("r", plan.reminders.size());
-    add("t", plan.tasks.size());
-    add("~", plan.Count(Kind::Replace));
-    add("-", plan.Count(Kind::Delete));
-    add("!", plan.conflicts.size());
     if (plan.deletionsComeBack && plan.Count(Kind::Add) + plan.reminders.size() + plan.tasks.size())
         text += " back";
     return text;
@@ -319,6 +315,14 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
         EXPECT_TRUE(plan.IsEmpty());
         EXPECT_TRUE(plan.conflicts.empty());
     }
+
+    // Every entry deleted here is deleted in the other copy too, though the
+    // last deletion takes the texts part with it.
+    for (int i = 0; i < 7; ++i) // the seven entries merged
+        ASSERT_TRUE(mine->MakeStore()->DeleteEntry(0));
+    ASSERT_EQ(Changes(*mine), 9u + 7u);
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    EXPECT_EQ(Texts(*other), "");
 }
 
 TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
@@ -372,17 +376,6 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     EXPECT_EQ(Texts(*mine),
               "{\\rtf1 A}\n{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
     EXPECT_FALSE(Exists(Diary("mine.ilm")) || Exists(Diary("mine.dlm")));
-}
-
-TEST_F(EncryptedCopies, EveryEntryDeletedIsDeletedInTheOtherCopyToo)
-{
-    // The last deletion takes the texts part with it; each entry is still
-    // named by its content.
-    for (const auto& [time, text] : kShared)
-        Delete(*mine, time);
-    ASSERT_EQ(Changes(*mine), std::size(kShared));
-    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
-    EXPECT_EQ(Texts(*other), "");
 }
 
 TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerge)
