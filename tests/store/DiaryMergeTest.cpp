@@ -5,13 +5,12 @@
 
 #include "store/DiaryMerge.h"
 
-#include "StoreTestSupport.h"
+#include "SessionTestSupport.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
 #include "store/EntryHistory.h"
 #include "store/ScriptTexts.h"
 
-#include <algorithm>
 #include <memory>
 #include <sodium.h>
 #include <sstream>
@@ -171,7 +170,7 @@ protected:
             CDiarySession first{CDiaryName(Diary("mine.dayloom"))};
             ASSERT_TRUE(first.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
             for (const auto& [time, text] : kShared)
-                Save(first, time, text);
+                SaveEntry(first, text, time);
         }
         WriteFileBytes(Diary("other.dayloom"), ReadFileBytes(Diary("mine.dayloom")));
         mine = Open("mine.dayloom");
@@ -185,14 +184,6 @@ protected:
         auto session = std::make_unique<CDiarySession>(CDiaryName(Diary(name)));
         EXPECT_TRUE(session->Encrypted()->Unlock("secret").ok());
         return session;
-    }
-
-    static void Save(CDiarySession& session, int64_t time, const std::string& text)
-    {
-        auto store = session.MakeStore();
-        Fill(*store, time, text, "");
-        store->AppendEntry();
-        ASSERT_TRUE(store->SortEntries());
     }
 
     static uint32_t IndexOf(CDiarySession& session, int64_t time)
@@ -218,23 +209,6 @@ protected:
         ASSERT_TRUE(session.MakeStore()->DeleteEntry(IndexOf(session, time)));
     }
 
-    // The entries' texts, sorted (entries of one time may lie either way).
-    static std::string Texts(CDiarySession& session)
-    {
-        std::vector<EntryHeader> headers;
-        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
-        std::vector<std::string> texts;
-        for (uint32_t i = 0; i < headers.size(); ++i) {
-            auto store = session.MakeStore(i);
-            texts.push_back(store->ReadEntry() ? store->entry.text : "<unreadable>");
-        }
-        std::sort(texts.begin(), texts.end());
-        std::string out;
-        for (const std::string& text : texts)
-            out += text + '\n';
-        return out;
-    }
-
     static size_t Changes(const CDiarySession& session)
     {
         return session.Encrypted()->History()->size() / CEntryHistory::kRecordSize;
@@ -242,12 +216,12 @@ protected:
 
     void ChangeApart()
     {
-        Save(*mine, 3600, "{\\rtf1 mine added}");
+        SaveEntry(*mine, "{\\rtf1 mine added}", 3600);
         Delete(*mine, 600);
         Edit(*mine, 1200, "{\\rtf1 B edited here}");
         Edit(*mine, 3000, "{\\rtf1 E edited here}");
         Edit(*mine, 3300, "{\\rtf1 F edited here}"); // and deleted there
-        Save(*other, 4200, "{\\rtf1 other added}");
+        SaveEntry(*other, "{\\rtf1 other added}", 4200);
         Delete(*other, 1800);
         Edit(*other, 2400, "{\\rtf1 D edited there}");
         Edit(*other, 2400, "{\\rtf1 D edited there again}");
@@ -294,11 +268,11 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
 
     // The other way round the same diary comes out.
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mineBefore));
-    EXPECT_EQ(Texts(*other), merged);
+    EXPECT_EQ(SessionContent(*other, true), merged);
 
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
-    EXPECT_EQ(Texts(*mine), merged);
+    EXPECT_EQ(SessionContent(*mine, true), merged);
     ASSERT_EQ(applied.conflicts.size(), 1u);
     EXPECT_EQ(applied.conflicts[0].first, 3000);
     EXPECT_EQ(applied.conflicts[0].second, 3000);
@@ -308,7 +282,7 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
 
     // Reopened, merged with itself and with the other copy again: nothing.
     mine = Open("mine.dayloom");
-    EXPECT_EQ(Texts(*mine), merged);
+    EXPECT_EQ(SessionContent(*mine, true), merged);
     for (CDiarySession* copy : {mine.get(), other.get()}) {
         ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
                                          copy->Encrypted()->CurrentParts(), plan));
@@ -322,7 +296,7 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
         ASSERT_TRUE(mine->MakeStore()->DeleteEntry(0));
     ASSERT_EQ(Changes(*mine), 9u + 7u);
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
-    EXPECT_EQ(Texts(*other), "");
+    EXPECT_EQ(SessionContent(*other, true), "");
 }
 
 TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
@@ -334,7 +308,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     CFileFaults::Install({});
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(*mine->Encrypted()->History(), "");
-    EXPECT_EQ(Texts(*mine).substr(0, 10), "{\\rtf1 A}\n");
+    EXPECT_EQ(SessionContent(*mine, true).substr(0, 10), "{\\rtf1 A}\n");
 
     // A deletion's record, byte for byte; the hash is BLAKE2b-256 of the
     // fields and the text as documented.
@@ -361,7 +335,8 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
     EXPECT_EQ(Counts(applied), "~1");
-    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
+    EXPECT_EQ(SessionContent(*mine, true),
+              "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
 
     // A copy without a history (a four-file diary) is merged as a union:
     // the deleted entry comes back, and the preview says so. Nothing
@@ -373,7 +348,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     EXPECT_EQ(Counts(plan), "+1 back");
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, Parts("four.ilm")));
     mine = Open("mine.dayloom");
-    EXPECT_EQ(Texts(*mine),
+    EXPECT_EQ(SessionContent(*mine, true),
               "{\\rtf1 A}\n{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
     EXPECT_FALSE(Exists(Diary("mine.ilm")) || Exists(Diary("mine.dlm")));
 }

@@ -4,7 +4,7 @@
 
 #include "store/EncryptedSession.h"
 
-#include "StoreTestSupport.h"
+#include "SessionTestSupport.h"
 #include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
 #include "store/DraftFile.h"
@@ -19,36 +19,6 @@ class EncryptedSession : public StoreTest
 {
 protected:
     std::string Path() const { return Diary("travel.dayloom"); }
-
-    void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
-    {
-        auto store = session.MakeStore();
-        Fill(*store, time, text, session.Password());
-        store->AppendEntry();
-        ASSERT_TRUE(store->SortEntries());
-    }
-
-    // Entry texts, then reminders and tasks, as the windows read them.
-    std::string Content(const CDiarySession& session)
-    {
-        std::vector<EntryHeader> headers;
-        std::vector<ReminderRecord> reminders;
-        std::vector<PlannerRecord> tasks;
-        auto lists = session.MakeStore();
-        if (!lists->ReadAllEntryHeaders(headers) || !lists->ReadAllReminders(reminders) ||
-            !lists->ReadAllPlannerTasks(tasks))
-            return "<lists unreadable>";
-        std::string out;
-        for (uint32_t i = 0; i < headers.size(); ++i) {
-            auto store = session.MakeStore(i);
-            out += store->ReadEntry() ? store->entry.text + '\n' : "<unreadable>\n";
-        }
-        for (const ReminderRecord& r : reminders)
-            out += std::string("r ") + r.description + '\n';
-        for (const PlannerRecord& t : tasks)
-            out += std::string("p ") + t.description + '\n';
-        return out;
-    }
 };
 
 TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
@@ -82,7 +52,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
     const std::string expected =
         "{\\rtf1 Dinner with Marguerite, 24/12/2026}\nr Marguerite's birthday\np Buy lanterns\n";
-    EXPECT_EQ(Content(session), expected);
+    EXPECT_EQ(SessionContent(session), expected);
     EXPECT_EQ(commits, 5) << "reading writes nothing";
 
     for (const auto& file : std::filesystem::directory_iterator(Dir()))
@@ -104,7 +74,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     EXPECT_EQ(reopened.UnlockFailureMessage(), "");
     ASSERT_TRUE(reopened.Unlock("second secret"));
     EXPECT_EQ(reopened.Password(), "") << "the key alone opens it";
-    EXPECT_EQ(Content(reopened), expected);
+    EXPECT_EQ(SessionContent(reopened), expected);
 
     // Damage and a newer format have messages of their own.
     reopened.Encrypted()->Lock();
@@ -123,7 +93,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 kept}", 1000);
-    const std::string before = Content(session);
+    const std::string before = SessionContent(session);
 
     CFileFaults::Install(
         [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
@@ -134,7 +104,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_EQ(messages.size(), 2u);
     CFileFaults::Install({});
 
-    EXPECT_EQ(Content(session), before) << "memory back to what the file holds";
+    EXPECT_EQ(SessionContent(session), before) << "memory back to what the file holds";
     // A file that cannot be read back either (here: taken away) leaves the
     // entry in memory, written by the next command that gets through.
     std::filesystem::rename(Path(), Path() + ".away");
@@ -142,14 +112,14 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
         [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
     SaveEntry(session, "{\\rtf1 kept in memory}", 3000);
     CFileFaults::Install({});
-    const std::string kept = Content(session);
+    const std::string kept = SessionContent(session);
     EXPECT_NE(kept.find("kept in memory"), std::string::npos) << kept;
     EXPECT_TRUE(session.Encrypted()->Commit().ok());
 
     session.Encrypted()->Lock();
     CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    EXPECT_EQ(Content(reopened), kept);
+    EXPECT_EQ(SessionContent(reopened), kept);
 }
 
 // The records of an encrypted diary hold no password and its texts no mask.
@@ -214,7 +184,7 @@ TEST_F(EncryptedSession, FourFileDiaryEncryptedHasNoPasswordInsideAndTheCopyGets
     }
     CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
     ASSERT_TRUE(copy.ReadFirstEntry() && copy.Unlock("copypw"));
-    EXPECT_EQ(Content(copy), Content(session));
+    EXPECT_EQ(SessionContent(copy), SessionContent(session));
     EXPECT_EQ(ReadFileBytes(Diary("copy.dlm")).find("words"), std::string::npos) << "masked";
 }
 
@@ -282,7 +252,7 @@ TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
         CDiarySession readOnly{CDiaryName(Path())};
         readOnly.SetReadOnly(true);
         ASSERT_TRUE(readOnly.Unlock(typed));
-        EXPECT_EQ(Content(readOnly), "{\\rtf1 old words}\n");
+        EXPECT_EQ(SessionContent(readOnly), "{\\rtf1 old words}\n");
         ASSERT_TRUE(
             CDraftFile(CDiaryName(Path())).Write(draft, *CDraftSealer::ForSession(readOnly)).ok());
     }
@@ -292,7 +262,7 @@ TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
     ASSERT_TRUE(session.Unlock(typed));
     const std::string v3 = ReadFileBytes(Path());
     EXPECT_EQ(v3[encrypted::kVersionAt], 3);
-    EXPECT_EQ(Content(session), "{\\rtf1 old words}\n");
+    EXPECT_EQ(SessionContent(session), "{\\rtf1 old words}\n");
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), cp1252, "{\\rtf1 old words}");
     EntryDraft back;
     ASSERT_EQ(CDraftFile(CDiaryName(Path())).Read(back, *CDraftSealer::ForSession(session)),
