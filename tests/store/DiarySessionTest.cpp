@@ -114,11 +114,6 @@ TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
     EXPECT_TRUE(session.Unlock(Passphrase(std::string("Secret1\0junk", 12))))
         << "stored bytes end at a zero";
     EXPECT_EQ(session.Password(), "Secret1");
-
-    // The store a command gets is positioned where it asked.
-    const std::unique_ptr<CDiaryStore> store = session.MakeStore(1);
-    ASSERT_TRUE(store->ReadEntry());
-    EXPECT_EQ(store->entry.text, "later");
 }
 
 TEST(ConflictCopies, FindsEachToolsCopiesOfThatDiaryOnly)

@@ -69,6 +69,9 @@ std::string Golden(const char* name)
     return ReadFileBytes(std::string(DAYLOOM_SOURCE_DIR) + "/tests/data/store/" + name);
 }
 
+// The password of the version 3 golden file, "gölden passwörd" in UTF-8.
+const std::string kGoldenUtf8 = "g\xC3\xB6lden passw\xC3\xB6rd";
+
 // The diary parts every golden file holds.
 const std::array<std::string, kDiaryPartCount> kGoldenParts = {
     std::string("index\0bytes\xFF\x01", 13), "{\\rtf1 A golden entry.}", "", "Plan: tea"};
@@ -149,21 +152,28 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeWithANewDataKeyAndNoPlaintext)
     EXPECT_FALSE(Exists(Diary("absent.dayloom")));
 }
 
-TEST_F(EncryptedDiary, GoldenFilesOpenAndKeepTheirLayout)
+TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
 {
-    // Version 2, its texts part in two chunks of 16 bytes; version 1, each
-    // part one chunk (no chunk size).
-    for (const auto& [name, start, tags] :
-         {std::tuple{"golden-v2.dayloom", std::string("\x02\x02\x38\x01\x10\0\0\0", 8), 5},
-          std::tuple{"golden.dayloom", std::string("\x01\x02\x38\x01\0\0\0\0", 8), 4}}) {
+    // Version 1, each part one chunk (no chunk size); version 2, its texts
+    // part in two chunks of 16 bytes; version 3 the same, keyed from the
+    // password's UTF-8 (NFC) bytes, and with a fifth part of a kind this
+    // program does not know.
+    ASSERT_EQ(V3HeaderSize(5), 368u);
+    for (const auto& [name, start, size, password] :
+         {std::tuple{"golden.dayloom", std::string("\x01\x02\x38\x01\0\0\0\0", 8),
+                     kHeaderSize + 4 * kTagSize, Passphrase("golden password")},
+          std::tuple{"golden-v2.dayloom", std::string("\x02\x02\x38\x01\x10\0\0\0", 8),
+                     kHeaderSize + 5 * kTagSize, Passphrase("golden password")},
+          std::tuple{"golden-v3.dayloom", std::string("\x03\x02\x70\x01\x10\0\0\0", 8),
+                     V3HeaderSize(5) + 6 * kTagSize + 14, Passphrase(kGoldenUtf8, std::nullopt)}}) {
         SCOPED_TRACE(name);
         const std::string bytes = Golden(name);
-        ASSERT_EQ(bytes.size(), kHeaderSize + tags * kTagSize + 13 + 23 + 0 + 9);
-        EXPECT_EQ(bytes.substr(0, 16), "\x89"
-                                       "DLM\r\n\x1A\n" +
+        ASSERT_EQ(bytes.size(), size + 13 + 23 + 0 + 9);
+        EXPECT_EQ(bytes.substr(0, 16), std::string("\x89"
+                                                   "DLM\r\n\x1A\n") +
                                            start);
         CEncryptedDiaryFile opened(Path());
-        ASSERT_TRUE(opened.Unlock(bytes, "golden password").ok());
+        ASSERT_TRUE(opened.Unlock(bytes, password).ok());
         EXPECT_EQ(opened.Parts().bytes, kGoldenParts);
         EXPECT_EQ(StatusOf(bytes, "golden passwore"), EncryptedStatus::WrongPassword);
     }
@@ -189,30 +199,20 @@ TEST_F(EncryptedDiary, GoldenFilesOpenAndKeepTheirLayout)
     EXPECT_EQ(changed.Parts(), file.Parts());
 }
 
-TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
+TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsPartTableAndItsLaterPart)
 {
-    // Chunks of 16 bytes, the password's UTF-8 (NFC) bytes, and a fifth
-    // part of a kind this program does not know.
     const std::string golden = Golden("golden-v3.dayloom");
-    const size_t header = V3HeaderSize(5);
-    ASSERT_EQ(header, 368u);
-    ASSERT_EQ(golden.size(), header + 6 * kTagSize + 13 + 23 + 0 + 9 + 14);
-    EXPECT_EQ(golden.substr(0, 16), std::string("\x89"
-                                                "DLM\r\n\x1A\n\x03\x02\x70\x01\x10\0\0\0",
-                                                16));
     EXPECT_EQ(golden.substr(kPartCountAt, 4), std::string("\x05\0\0\0", 4));
     for (uint32_t i = 0; i < 5; ++i)
         EXPECT_EQ(static_cast<unsigned char>(golden[kV3PartTableAt + i * kV3PartEntrySize]),
                   i < 4 ? i + 1 : 9);
-    const std::string utf8 = "g\xC3\xB6lden passw\xC3\xB6rd";
     EXPECT_EQ(StatusOf(golden, Passphrase("g\xF6lden passw\xF6rd", "g\xF6lden passw\xF6rd")),
               EncryptedStatus::WrongPassword)
         << "version 3 derives from UTF-8, never from Windows-1252";
 
     WriteFileBytes(Path(), golden);
     CEncryptedDiaryFile file(Path());
-    ASSERT_TRUE(file.Open(Passphrase(utf8, std::nullopt)).ok());
-    EXPECT_EQ(file.Parts().bytes, kGoldenParts);
+    ASSERT_TRUE(file.Open(Passphrase(kGoldenUtf8, std::nullopt)).ok());
     ASSERT_EQ(file.OtherParts().size(), 1u);
     EXPECT_EQ(file.OtherParts()[0].kind, 9u);
     EXPECT_EQ(file.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
@@ -231,8 +231,8 @@ TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsLayoutAndItsLaterParts)
          {std::pair{1, 1}, std::pair{3, 9}, std::pair{4, 0}, std::pair{4, 1}}) {
         std::string forged = golden;
         forged[kV3PartTableAt + entry * kV3PartEntrySize] = static_cast<char>(kind);
-        Reseal(forged, header);
-        EXPECT_EQ(StatusOf(forged, Passphrase(utf8, std::nullopt)), EncryptedStatus::Damaged)
+        Reseal(forged, V3HeaderSize(5));
+        EXPECT_EQ(StatusOf(forged, Passphrase(kGoldenUtf8, std::nullopt)), EncryptedStatus::Damaged)
             << entry << ' ' << kind;
     }
 }
