@@ -177,13 +177,11 @@ TEST_F(EncryptedSession, FourFileDiaryEncryptedHasNoPasswordInsideAndTheCopyGets
     ASSERT_TRUE(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(),
                                                      CDiaryName(Diary("copy.ilm")), "copypw")
                     .ok());
-    for (const char* other : {"oldpw", "new passphrase", "other passphrase"}) {
-        CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
-        ASSERT_TRUE(copy.ReadFirstEntry());
-        EXPECT_FALSE(copy.Unlock(other)) << other;
-    }
     CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
-    ASSERT_TRUE(copy.ReadFirstEntry() && copy.Unlock("copypw"));
+    ASSERT_TRUE(copy.ReadFirstEntry());
+    for (const char* other : {"oldpw", "new passphrase", "other passphrase"})
+        EXPECT_FALSE(copy.Unlock(other)) << other;
+    ASSERT_TRUE(copy.Unlock("copypw"));
     EXPECT_EQ(SessionContent(copy), SessionContent(session));
     EXPECT_EQ(ReadFileBytes(Diary("copy.dlm")).find("words"), std::string::npos) << "masked";
 }
