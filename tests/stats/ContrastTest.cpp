@@ -1,14 +1,12 @@
-// Contrast of the graph panel and the Statistics window, computed from the
-// colours they draw with: every line, frame and text at least 3:1 against
-// its background, and a day without an entry told apart by its shape.
+// Contrast of the graph panel and the monthly chart, computed from the
+// colours they draw with: every line and text at least 3:1 against its
+// background. The year grid's frames are the Statistics window test's.
 #include "tests/support/Contrast.h"
 
 #include "stats/MonthlyChart.h"
-#include "stats/YearGridView.h"
 #include "widgets/GraphColours.h"
 
 #include <QChart>
-#include <QImage>
 #include <QLineSeries>
 #include <gtest/gtest.h>
 
@@ -58,28 +56,4 @@ TEST(ContrastTest, MonthlyChartLinesStandOutFromTheChart)
                 << series->name().toStdString() << " on " << background.name().toStdString();
         }
     }
-}
-
-TEST(ContrastTest, YearGridFramesEveryDayAndDrawsAnEmptyDayAsASmallerSquare)
-{
-    CYearGridView view;
-    view.resize(view.sizeHint());
-    const QColor background = view.palette().window().color();
-    EXPECT_GE(contrast::Ratio(CYearGridView::CellOutline(), background), kGraphics);
-
-    YearGrid grid;
-    grid.year = 2024;
-    grid.At(1, 1).entry = 0; // a neutral day: every rating 0
-    view.SetGrid(grid);
-    QImage picture(view.size(), QImage::Format_RGB32);
-    view.render(&picture);
-    const QRect neutral = view.CellRect(1, 1);
-    const QRect empty = view.CellRect(1, 2);
-    // The neutral day fills its cell up to the frame; the empty day leaves
-    // its cell's edge to the background and frames a smaller square.
-    EXPECT_EQ(picture.pixelColor(neutral.topLeft()), CYearGridView::CellOutline());
-    EXPECT_EQ(picture.pixelColor(neutral.topLeft() + QPoint(1, 1)), CYearGridView::RatingColor(0));
-    EXPECT_EQ(picture.pixelColor(empty.topLeft()), background);
-    EXPECT_EQ(picture.pixelColor(empty.topLeft() + QPoint(2, 2)), CYearGridView::CellOutline());
-    EXPECT_EQ(picture.pixelColor(empty.center()), CYearGridView::BlankColor());
 }

@@ -9,6 +9,7 @@
 #include "stats/YearGridView.h"
 #include "store/FileFaults.h"
 #include "tests/stats/StatsTestSupport.h"
+#include "tests/support/Contrast.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -65,7 +66,7 @@ protected:
     std::unique_ptr<CDiarySession> m_session;
 };
 
-TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndBlankDays)
+TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndFramesFullAndBlankDays)
 {
     auto dialog = Open();
     ASSERT_EQ(dialog->Year(), 2024);
@@ -77,6 +78,17 @@ TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndBlankDays)
         EXPECT_EQ(picture.pixelColor(centre), CYearGridView::RatingColor(mood)) << mood;
     }
     EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 8).center()), CYearGridView::BlankColor());
+    // Every day is framed (at least 3:1): a day with an entry, as the neutral
+    // 4 January, fills its cell up to the frame; a day without leaves the
+    // cell's edge to the background and frames a smaller square.
+    const QColor background = grid.palette().window().color();
+    EXPECT_GE(contrast::Ratio(CYearGridView::CellOutline(), background), 3.0);
+    const QRect neutral = grid.CellRect(1, 4);
+    const QRect empty = grid.CellRect(1, 8);
+    EXPECT_EQ(picture.pixelColor(neutral.topLeft()), CYearGridView::CellOutline());
+    EXPECT_EQ(picture.pixelColor(neutral.topLeft() + QPoint(1, 1)), CYearGridView::RatingColor(0));
+    EXPECT_EQ(picture.pixelColor(empty.topLeft()), background);
+    EXPECT_EQ(picture.pixelColor(empty.topLeft() + QPoint(2, 2)), CYearGridView::CellOutline());
     // The latest of two entries colours the day.
     EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 10).center()), CYearGridView::RatingColor(2));
 

@@ -5,13 +5,12 @@
 
 #include "store/DiaryMerge.h"
 
-#include "StoreTestSupport.h"
+#include "SessionTestSupport.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedSession.h"
 #include "store/EntryHistory.h"
 #include "store/ScriptTexts.h"
 
-#include <algorithm>
 #include <memory>
 #include <sodium.h>
 #include <sstream>
@@ -27,16 +26,12 @@ std::string Counts(const CDiaryMerge::Plan& plan)
 {
     using Kind = CDiaryMerge::Change::Kind;
     std::string text;
-    const auto add = [&text](const char* sign, size_t n) {
+    for (const auto& [sign, n] :
+         {std::pair{"+", plan.Count(Kind::Add)}, std::pair{"r", plan.reminders.size()},
+          std::pair{"t", plan.tasks.size()}, std::pair{"~", plan.Count(Kind::Replace)},
+          std::pair{"-", plan.Count(Kind::Delete)}, std::pair{"!", plan.conflicts.size()}})
         if (n != 0)
             text += (text.empty() ? "" : " ") + std::string(sign) + std::to_string(n);
-    };
-    add("+", plan.Count(Kind::Add));
-    add("r", plan.reminders.size());
-    add("t", plan.tasks.size());
-    add("~", plan.Count(Kind::Replace));
-    add("-", plan.Count(Kind::Delete));
-    add("!", plan.conflicts.size());
     if (plan.deletionsComeBack && plan.Count(Kind::Add) + plan.reminders.size() + plan.tasks.size())
         text += " back";
     return text;
@@ -163,47 +158,6 @@ TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
     }
 }
 
-TEST_F(DiaryMerge, EncryptedDiaryIsRewrittenInOneCommit)
-{
-    Build("other.ilm", "other pass", {{600, "{\\rtf1 dawn}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
-    const std::string path = Diary("travel.dayloom");
-    {
-        CDiarySession session{CDiaryName(path)};
-        ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
-        session.SetPassword("secret");
-        {
-            auto store = session.MakeStore();
-            Fill(*store, 600, "{\\rtf1 dawn}", "secret");
-            store->AppendEntry();
-        }
-        const DiaryParts other = Parts("other.ilm");
-        // The file cannot be written: the merge fails, the file and the
-        // diary in memory stay as they were.
-        const std::string sealed = ReadFileBytes(path);
-        CFileFaults::Install(
-            [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
-        EXPECT_FALSE(CDiaryMerge::Merge(session, other));
-        CFileFaults::Install({});
-        EXPECT_EQ(ReadFileBytes(path), sealed);
-        EXPECT_EQ(session.Encrypted()->CurrentParts()[DiaryPart::Index].size(), kEntryRecordSize);
-        EXPECT_EQ(messages.size(), 1u);
-
-        CDiaryMerge::Plan applied;
-        ASSERT_TRUE(CDiaryMerge::Merge(session, other, &applied));
-        EXPECT_EQ(applied.entries.size(), 1u);
-    }
-    CDiarySession reopened{CDiaryName(path)};
-    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    const DiaryParts parts = reopened.Encrypted()->CurrentParts();
-    CDiaryMerge::Plan plan;
-    ASSERT_TRUE(CDiaryMerge::Compare(parts, Parts("other.ilm"), plan));
-    EXPECT_TRUE(plan.IsEmpty());
-    EXPECT_EQ(parts[DiaryPart::Index].size(), 2 * kEntryRecordSize);
-    // Nothing readable reached the folder.
-    EXPECT_FALSE(Exists(Diary("travel.ilm")));
-    EXPECT_FALSE(Exists(Diary("travel.dlm")));
-}
-
 // One encrypted diary, copied, each copy changed on its own: entries added,
 // deleted and edited on each side, one entry edited differently in both.
 class EncryptedCopies : public DiaryMerge
@@ -216,7 +170,7 @@ protected:
             CDiarySession first{CDiaryName(Diary("mine.dayloom"))};
             ASSERT_TRUE(first.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
             for (const auto& [time, text] : kShared)
-                Save(first, time, text);
+                SaveEntry(first, text, time);
         }
         WriteFileBytes(Diary("other.dayloom"), ReadFileBytes(Diary("mine.dayloom")));
         mine = Open("mine.dayloom");
@@ -230,14 +184,6 @@ protected:
         auto session = std::make_unique<CDiarySession>(CDiaryName(Diary(name)));
         EXPECT_TRUE(session->Encrypted()->Unlock("secret").ok());
         return session;
-    }
-
-    static void Save(CDiarySession& session, int64_t time, const std::string& text)
-    {
-        auto store = session.MakeStore();
-        Fill(*store, time, text, "");
-        store->AppendEntry();
-        ASSERT_TRUE(store->SortEntries());
     }
 
     static uint32_t IndexOf(CDiarySession& session, int64_t time)
@@ -263,23 +209,6 @@ protected:
         ASSERT_TRUE(session.MakeStore()->DeleteEntry(IndexOf(session, time)));
     }
 
-    // The entries' texts, sorted (entries of one time may lie either way).
-    static std::string Texts(CDiarySession& session)
-    {
-        std::vector<EntryHeader> headers;
-        EXPECT_TRUE(session.MakeStore()->ReadAllEntryHeaders(headers));
-        std::vector<std::string> texts;
-        for (uint32_t i = 0; i < headers.size(); ++i) {
-            auto store = session.MakeStore(i);
-            texts.push_back(store->ReadEntry() ? store->entry.text : "<unreadable>");
-        }
-        std::sort(texts.begin(), texts.end());
-        std::string out;
-        for (const std::string& text : texts)
-            out += text + '\n';
-        return out;
-    }
-
     static size_t Changes(const CDiarySession& session)
     {
         return session.Encrypted()->History()->size() / CEntryHistory::kRecordSize;
@@ -287,12 +216,12 @@ protected:
 
     void ChangeApart()
     {
-        Save(*mine, 3600, "{\\rtf1 mine added}");
+        SaveEntry(*mine, "{\\rtf1 mine added}", 3600);
         Delete(*mine, 600);
         Edit(*mine, 1200, "{\\rtf1 B edited here}");
         Edit(*mine, 3000, "{\\rtf1 E edited here}");
         Edit(*mine, 3300, "{\\rtf1 F edited here}"); // and deleted there
-        Save(*other, 4200, "{\\rtf1 other added}");
+        SaveEntry(*other, "{\\rtf1 other added}", 4200);
         Delete(*other, 1800);
         Edit(*other, 2400, "{\\rtf1 D edited there}");
         Edit(*other, 2400, "{\\rtf1 D edited there again}");
@@ -325,14 +254,25 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
     EXPECT_FALSE(plan.deletionsComeBack);
     EXPECT_EQ(Counts(plan), "+2 ~1 -1 !1");
 
+    // The file cannot be written: the merge fails, the file and the diary
+    // in memory stay as they were.
+    const std::string sealed = ReadFileBytes(Diary("mine.dayloom"));
+    const DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
+    CFileFaults::Install(
+        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
+    EXPECT_FALSE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts()));
+    CFileFaults::Install({});
+    EXPECT_EQ(ReadFileBytes(Diary("mine.dayloom")), sealed);
+    EXPECT_EQ(mine->Encrypted()->CurrentParts(), mineBefore);
+    EXPECT_EQ(messages.size(), 1u);
+
     // The other way round the same diary comes out.
-    DiaryParts mineBefore = mine->Encrypted()->CurrentParts();
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mineBefore));
-    EXPECT_EQ(Texts(*other), merged);
+    EXPECT_EQ(SessionContent(*other, true), merged);
 
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
-    EXPECT_EQ(Texts(*mine), merged);
+    EXPECT_EQ(SessionContent(*mine, true), merged);
     ASSERT_EQ(applied.conflicts.size(), 1u);
     EXPECT_EQ(applied.conflicts[0].first, 3000);
     EXPECT_EQ(applied.conflicts[0].second, 3000);
@@ -342,13 +282,21 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
 
     // Reopened, merged with itself and with the other copy again: nothing.
     mine = Open("mine.dayloom");
-    EXPECT_EQ(Texts(*mine), merged);
+    EXPECT_EQ(SessionContent(*mine, true), merged);
     for (CDiarySession* copy : {mine.get(), other.get()}) {
         ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
                                          copy->Encrypted()->CurrentParts(), plan));
         EXPECT_TRUE(plan.IsEmpty());
         EXPECT_TRUE(plan.conflicts.empty());
     }
+
+    // Every entry deleted here is deleted in the other copy too, though the
+    // last deletion takes the texts part with it.
+    for (int i = 0; i < 7; ++i) // the seven entries merged
+        ASSERT_TRUE(mine->MakeStore()->DeleteEntry(0));
+    ASSERT_EQ(Changes(*mine), 9u + 7u);
+    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
+    EXPECT_EQ(SessionContent(*other, true), "");
 }
 
 TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
@@ -360,7 +308,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     CFileFaults::Install({});
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(*mine->Encrypted()->History(), "");
-    EXPECT_EQ(Texts(*mine).substr(0, 10), "{\\rtf1 A}\n");
+    EXPECT_EQ(SessionContent(*mine, true).substr(0, 10), "{\\rtf1 A}\n");
 
     // A deletion's record, byte for byte; the hash is BLAKE2b-256 of the
     // fields and the text as documented.
@@ -387,27 +335,22 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     CDiaryMerge::Plan applied;
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, other->Encrypted()->CurrentParts(), &applied));
     EXPECT_EQ(Counts(applied), "~1");
-    EXPECT_EQ(Texts(*mine), "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
+    EXPECT_EQ(SessionContent(*mine, true),
+              "{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
 
     // A copy without a history (a four-file diary) is merged as a union:
-    // the deleted entry comes back, and the preview says so.
+    // the deleted entry comes back, and the preview says so. Nothing
+    // readable reaches the folder.
+    Build("four.ilm", "other pass", {{600, "{\\rtf1 A}"}, {1200, "{\\rtf1 B}"}}, {}, {});
     CDiaryMerge::Plan plan;
-    DiaryParts union_ = other->Encrypted()->CurrentParts();
-    union_.history.reset();
-    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), union_, plan));
+    ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(), Parts("four.ilm"), plan));
     EXPECT_TRUE(plan.deletionsComeBack);
-    EXPECT_EQ(plan.Count(CDiaryMerge::Change::Kind::Add), 1u);
-}
-
-TEST_F(EncryptedCopies, EveryEntryDeletedIsDeletedInTheOtherCopyToo)
-{
-    // The last deletion takes the texts part with it; each entry is still
-    // named by its content.
-    for (const auto& [time, text] : kShared)
-        Delete(*mine, time);
-    ASSERT_EQ(Changes(*mine), std::size(kShared));
-    ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
-    EXPECT_EQ(Texts(*other), "");
+    EXPECT_EQ(Counts(plan), "+1 back");
+    ASSERT_TRUE(CDiaryMerge::Merge(*mine, Parts("four.ilm")));
+    mine = Open("mine.dayloom");
+    EXPECT_EQ(SessionContent(*mine, true),
+              "{\\rtf1 A}\n{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
+    EXPECT_FALSE(Exists(Diary("mine.ilm")) || Exists(Diary("mine.dlm")));
 }
 
 TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerge)
@@ -459,27 +402,6 @@ TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerg
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
     other = Open("other.dayloom");
     EXPECT_EQ(texts(*other), expected);
-}
-
-TEST_F(DiaryMerge, PlannedDeletionsAndReplacementsApply)
-{
-    Build("travel.ilm", "secret",
-          {{600, "{\\rtf1 dawn}"}, {1200, "{\\rtf1 noon}"}, {1800, "{\\rtf1 dusk}"}}, {}, {});
-    CDiaryMerge::Plan plan;
-    plan.entries.resize(2);
-    plan.entries[0].kind = CDiaryMerge::Change::Kind::Delete;
-    plan.entries[0].target = 0;
-    plan.entries[1].kind = CDiaryMerge::Change::Kind::Replace;
-    plan.entries[1].target = 2;
-    plan.entries[1].entry.time = 300;
-    plan.entries[1].entry.text = "{\\rtf1 dusk, moved}";
-    EXPECT_EQ(Counts(plan), "~1 -1");
-    DiaryParts merged;
-    ASSERT_TRUE(CDiaryMerge::Apply(Parts("travel.ilm"), plan, "secret", merged));
-    for (size_t i = 0; i < 4; ++i)
-        WriteFileBytes(Sibling("idrp"[i]), merged.bytes[i]);
-    EXPECT_EQ(Content(), "300 secret {\\rtf1 dusk, moved}\n"
-                         "1200 secret {\\rtf1 noon}\n");
 }
 
 TEST_F(DiaryMerge, FailureAtAnyWriteStepLeavesEveryFileAsItWas)

@@ -1,9 +1,11 @@
 // The open diary: which paths can name one and what is named after them, which names are too long
-// for the files made beside it, and unlocking with the first entry's password.
+// for the files made beside it, the copies sync tools leave beside it, and unlocking with the first
+// entry's password.
 
 #include "store/DiarySession.h"
 
 #include "StoreTestSupport.h"
+#include "store/ConflictCopies.h"
 
 #include <climits>
 #include <unistd.h>
@@ -112,11 +114,53 @@ TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
     EXPECT_TRUE(session.Unlock(Passphrase(std::string("Secret1\0junk", 12))))
         << "stored bytes end at a zero";
     EXPECT_EQ(session.Password(), "Secret1");
+}
 
-    // The store a command gets is positioned where it asked.
-    const std::unique_ptr<CDiaryStore> store = session.MakeStore(1);
-    ASSERT_TRUE(store->ReadEntry());
-    EXPECT_EQ(store->entry.text, "later");
+TEST(ConflictCopies, FindsEachToolsCopiesOfThatDiaryOnly)
+{
+    const std::vector<std::string> folder = {
+        "travel.dayloom",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom",     // Syncthing
+        "travel (Ann's conflicted copy 2026-12-07).dayloom",        // Dropbox
+        "travel (conflicted copy 2026-12-07 101500).dayloom",       // Nextcloud, ownCloud
+        "travel (Ann's conflicted copy 2026-12-07 (1)).dayloom",    // Dropbox, again
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom.tmp", // a rewrite's file
+        "travel (copy).dayloom",                                    // a copy the user made
+        "travel.sync-conflict-.dayloom",                            // nothing after the mark
+        "travelogue.sync-conflict-20261207-101500-ABCDEFG.dayloom", // another diary
+        "travelogue (conflicted copy 2026-12-07).dayloom",          // another diary
+        "work.sync-conflict-20261207-101500-ABCDEFG.dayloom",       // another diary
+        // A four-file diary's copies are found by their index files.
+        "travel.ilm",
+        "travel.dlm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm",
+        "travel.sync-conflict-20261207-101500-ABCDEFG.dlm",
+        "travel (conflicted copy 2026-12-07 101500).ilm",
+        "travel (conflicted copy 2026-12-07 101500).rlm",
+    };
+    EXPECT_EQ(CConflictCopies::Find("/home/ann/Sync/travel.dayloom", folder),
+              (std::vector<std::string>{
+                  "travel (Ann's conflicted copy 2026-12-07 (1)).dayloom",
+                  "travel (Ann's conflicted copy 2026-12-07).dayloom",
+                  "travel (conflicted copy 2026-12-07 101500).dayloom",
+                  "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom",
+              }));
+    EXPECT_EQ(CConflictCopies::Find("travel.ilm", folder),
+              (std::vector<std::string>{"travel (conflicted copy 2026-12-07 101500).ilm",
+                                        "travel.sync-conflict-20261207-101500-ABCDEFG.ilm"}));
+    EXPECT_TRUE(CConflictCopies::Find("/d/notes.ilm", folder).empty());
+}
+
+TEST_F(DiarySessionTest, ConflictCopiesAreFoundBesideTheDiaryOnDisk)
+{
+    for (const char* name :
+         {"travel.dayloom", "travel.sync-conflict-20261207-101500-ABC.dayloom", "notes.txt"})
+        WriteFileBytes(Diary(name), "x");
+    EXPECT_EQ(CConflictCopies::FindBeside(Diary("travel.dayloom")),
+              std::vector<std::string>{Diary("travel.sync-conflict-20261207-101500-ABC.dayloom")});
+    std::filesystem::remove_all(Dir());
+    EXPECT_TRUE(CConflictCopies::FindBeside(Diary("travel.dayloom")).empty())
+        << "a folder that is gone";
 }
 
 } // namespace

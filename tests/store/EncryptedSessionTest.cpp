@@ -4,14 +4,12 @@
 
 #include "store/EncryptedSession.h"
 
-#include "StoreTestSupport.h"
+#include "SessionTestSupport.h"
 #include "store/DiaryConversion.h"
 #include "store/DiarySession.h"
 #include "store/DraftFile.h"
 #include "store/DraftSealer.h"
 #include "store/EncryptedDiaryFile.h"
-
-#include <set>
 
 using namespace storetest;
 
@@ -21,58 +19,6 @@ class EncryptedSession : public StoreTest
 {
 protected:
     std::string Path() const { return Diary("travel.dayloom"); }
-
-    void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
-    {
-        auto store = session.MakeStore();
-        Fill(*store, time, text, session.Password());
-        store->AppendEntry();
-        ASSERT_TRUE(store->SortEntries());
-    }
-
-    // Entry texts, then reminders and tasks, as the windows read them.
-    std::string Content(const CDiarySession& session)
-    {
-        std::vector<EntryHeader> headers;
-        std::vector<ReminderRecord> reminders;
-        std::vector<PlannerRecord> tasks;
-        auto lists = session.MakeStore();
-        if (!lists->ReadAllEntryHeaders(headers) || !lists->ReadAllReminders(reminders) ||
-            !lists->ReadAllPlannerTasks(tasks))
-            return "<lists unreadable>";
-        std::string out;
-        for (uint32_t i = 0; i < headers.size(); ++i) {
-            auto store = session.MakeStore(i);
-            out += store->ReadEntry() ? store->entry.text + '\n' : "<unreadable>\n";
-        }
-        for (const ReminderRecord& r : reminders)
-            out += std::string("r ") + r.description + '\n';
-        for (const PlannerRecord& t : tasks)
-            out += std::string("p ") + t.description + '\n';
-        return out;
-    }
-
-    std::set<std::string> FolderNames()
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-    // Counts the renames onto the diary file: one per commit.
-    int* CountCommits()
-    {
-        m_commits = 0;
-        CFileFaults::Install([this](FileOp op, const std::string& path) {
-            m_commits += op == FileOp::Rename && path == Path();
-            return 0;
-        });
-        return &m_commits;
-    }
-
-private:
-    int m_commits = 0;
 };
 
 TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
@@ -85,46 +31,36 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     ASSERT_TRUE(session.Encrypted()->Create("first secret", KdfParams::Cheapest()).ok());
     session.SetPassword("first secret");
     EXPECT_FALSE(Exists(Path())) << "written with the first command";
-    const int* commits = CountCommits();
+    int commits = 0; // renames onto the diary file: one per write
+    CFileFaults::Install([&](FileOp op, const std::string& path) {
+        commits += op == FileOp::Rename && path == Path();
+        return 0;
+    });
     SaveEntry(session, "{\\rtf1 Dinner with Marguerite, 24/12/2026}", 2000);
     SaveEntry(session, "{\\rtf1 Skating}", 1000);
-    EXPECT_EQ(*commits, 2) << "one write per command";
+    EXPECT_EQ(commits, 2) << "one write per command";
     {
         auto store = session.MakeStore();
-        store->reminder.time = 3000;
-        std::snprintf(store->reminder.description, 40, "Marguerite's birthday");
-        store->AppendReminder();
-        store->task.plannedTime = store->task.doneTime = 3000;
-        std::snprintf(store->task.description, 50, "Buy lanterns");
-        store->AppendPlannerTask();
+        AddReminder(*store, 3000, "Marguerite's birthday");
+        AddTask(*store, 3000, "Buy lanterns");
     }
-    EXPECT_EQ(*commits, 3);
+    EXPECT_EQ(commits, 3);
     ASSERT_TRUE(session.Encrypted()->ChangePassword("second secret", KdfParams::Cheapest()));
     session.SetPassword("second secret");
     EXPECT_TRUE(session.ReadFirstEntry()) << "its password stays with the file";
-    EXPECT_EQ(*commits, 4);
+    EXPECT_EQ(commits, 4);
     ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
     const std::string expected =
         "{\\rtf1 Dinner with Marguerite, 24/12/2026}\nr Marguerite's birthday\np Buy lanterns\n";
-    EXPECT_EQ(Content(session), expected);
-    EXPECT_EQ(*commits, 5) << "reading writes nothing";
+    EXPECT_EQ(SessionContent(session), expected);
+    EXPECT_EQ(commits, 5) << "reading writes nothing";
 
-    EXPECT_EQ(FolderNames(), std::set<std::string>{"travel.dayloom"});
+    for (const auto& file : std::filesystem::directory_iterator(Dir()))
+        EXPECT_EQ(file.path(), Path()) << "the diary file alone";
     const std::string bytes = ReadFileBytes(Path());
     for (const char* plain : {"Marguerite", "Skating", "lanterns", "24/12/2026", "first secret",
                               "second secret", "rtf1"})
         EXPECT_EQ(bytes.find(plain), std::string::npos) << plain;
-
-    // An unsaved draft beside it is sealed with the diary's key.
-    EntryDraft draft;
-    draft.rtf = "{\\rtf1 Marguerite, unsaved}";
-    const CDraftFile drafts{CDiaryName(Path())};
-    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
-    EXPECT_EQ(ReadFileBytes(drafts.Path()).find("Marguerite"), std::string::npos);
-    EntryDraft back;
-    ASSERT_EQ(drafts.Read(back, *CDraftSealer::ForSession(session)), CDraftFile::ReadResult::Ok);
-    EXPECT_EQ(back, draft);
-    ASSERT_EQ(drafts.Remove(), 0);
 
     session.Encrypted()->Lock();
     EXPECT_TRUE(session.Encrypted()->File().DataKeyBuffer().IsZero());
@@ -138,7 +74,7 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
     EXPECT_EQ(reopened.UnlockFailureMessage(), "");
     ASSERT_TRUE(reopened.Unlock("second secret"));
     EXPECT_EQ(reopened.Password(), "") << "the key alone opens it";
-    EXPECT_EQ(Content(reopened), expected);
+    EXPECT_EQ(SessionContent(reopened), expected);
 
     // Damage and a newer format have messages of their own.
     reopened.Encrypted()->Lock();
@@ -157,7 +93,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 kept}", 1000);
-    const std::string before = Content(session);
+    const std::string before = SessionContent(session);
 
     CFileFaults::Install(
         [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
@@ -168,7 +104,7 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_EQ(messages.size(), 2u);
     CFileFaults::Install({});
 
-    EXPECT_EQ(Content(session), before) << "memory back to what the file holds";
+    EXPECT_EQ(SessionContent(session), before) << "memory back to what the file holds";
     // A file that cannot be read back either (here: taken away) leaves the
     // entry in memory, written by the next command that gets through.
     std::filesystem::rename(Path(), Path() + ".away");
@@ -176,42 +112,14 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
         [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
     SaveEntry(session, "{\\rtf1 kept in memory}", 3000);
     CFileFaults::Install({});
-    const std::string kept = Content(session);
+    const std::string kept = SessionContent(session);
     EXPECT_NE(kept.find("kept in memory"), std::string::npos) << kept;
     EXPECT_TRUE(session.Encrypted()->Commit().ok());
 
     session.Encrypted()->Lock();
     CDiarySession reopened{CDiaryName(Path())};
     ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    EXPECT_EQ(Content(reopened), kept);
-}
-
-TEST_F(EncryptedSession, FourFileDiaryEncryptedAndCopiedBackByteForByte)
-{
-    Save("{\\rtf1 from the old diary}", 1000);
-    Save("{\\rtf1 and another}", 2000);
-    const auto files = [&](const std::string& name) {
-        std::string all;
-        for (char letter : {'i', 'd', 'r', 'p'})
-            all += ReadFileBytes(Sibling(letter, name)) + '|';
-        return all;
-    };
-    const std::string original = files("travel.ilm");
-    const auto encrypt = [&] {
-        return CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "secret",
-                                         KdfParams::Cheapest());
-    };
-    ASSERT_TRUE(encrypt().ok());
-    EXPECT_EQ(encrypt().cause, FileErrorCause::AccessDenied) << "an existing file is kept";
-
-    CDiarySession session{CDiaryName(Path())};
-    ASSERT_TRUE(session.Unlock("secret"));
-    EXPECT_EQ(Content(session), "{\\rtf1 from the old diary}\n{\\rtf1 and another}\n");
-    // Under the original password the copy is the original, byte for byte.
-    EXPECT_TRUE(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(),
-                                                     CDiaryName(Diary("copy.ilm")), "secret")
-                    .ok());
-    EXPECT_EQ(files("copy.ilm"), original);
+    EXPECT_EQ(SessionContent(reopened), kept);
 }
 
 // The records of an encrypted diary hold no password and its texts no mask.
@@ -235,11 +143,11 @@ void ExpectNoPasswordInside(const DiaryParts& parts, const std::string& password
     EXPECT_NE(parts[DiaryPart::Texts].find(text), std::string::npos) << "stored unmasked";
 }
 
-TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
+TEST_F(EncryptedSession, FourFileDiaryEncryptedHasNoPasswordInsideAndTheCopyGetsItsOwn)
 {
-    // A four-file diary, one entry edited (its old text left unreferenced).
     Save("{\\rtf1 first words}", 1000, "oldpw");
     Save("{\\rtf1 second words}", 2000, "oldpw");
+    // One entry edited (its old text left unreferenced).
     {
         CDiarySession four{CDiaryName(Diary())};
         ASSERT_TRUE(four.ReadFirstEntry() && four.Unlock("oldpw"));
@@ -248,9 +156,12 @@ TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
         store->entry.text = "{\\rtf1 second words, edited}";
         ASSERT_TRUE(store->ReplaceEntry(1));
     }
-    ASSERT_TRUE(CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "new passphrase",
-                                          KdfParams::Cheapest())
-                    .ok());
+    const auto encrypt = [&] {
+        return CDiaryConversion::Encrypt(CDiaryName(Diary()), Path(), "new passphrase",
+                                         KdfParams::Cheapest());
+    };
+    ASSERT_TRUE(encrypt().ok());
+    EXPECT_EQ(encrypt().cause, FileErrorCause::AccessDenied) << "an existing file is kept";
     CDiarySession session{CDiaryName(Path())};
     ASSERT_TRUE(session.Unlock("new passphrase"));
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), "oldpw", "{\\rtf1 first words}");
@@ -266,14 +177,12 @@ TEST_F(EncryptedSession, NoPasswordInsideAndTheCopyGetsItsOwn)
     ASSERT_TRUE(CDiaryConversion::WriteDecryptedCopy(*session.Encrypted(),
                                                      CDiaryName(Diary("copy.ilm")), "copypw")
                     .ok());
-    for (const char* other : {"oldpw", "new passphrase", "other passphrase"}) {
-        CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
-        ASSERT_TRUE(copy.ReadFirstEntry());
-        EXPECT_FALSE(copy.Unlock(other)) << other;
-    }
     CDiarySession copy{CDiaryName(Diary("copy.ilm"))};
-    ASSERT_TRUE(copy.ReadFirstEntry() && copy.Unlock("copypw"));
-    EXPECT_EQ(Content(copy), Content(session));
+    ASSERT_TRUE(copy.ReadFirstEntry());
+    for (const char* other : {"oldpw", "new passphrase", "other passphrase"})
+        EXPECT_FALSE(copy.Unlock(other)) << other;
+    ASSERT_TRUE(copy.Unlock("copypw"));
+    EXPECT_EQ(SessionContent(copy), SessionContent(session));
     EXPECT_EQ(ReadFileBytes(Diary("copy.dlm")).find("words"), std::string::npos) << "masked";
 }
 
@@ -282,9 +191,9 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
     EntryDraft draft;
     draft.rtf = "{\\rtf1 unsaved words}";
     const CDraftFile drafts{CDiaryName(Path())};
-    const auto read = [&](const CDraftSealer* sealer) {
+    const auto read = [&](const CDraftSealer* sealer, const CDraftFile& file) {
         EntryDraft back;
-        return sealer != nullptr && drafts.Read(back, *sealer) == CDraftFile::ReadResult::Ok &&
+        return sealer != nullptr && file.Read(back, *sealer) == CDraftFile::ReadResult::Ok &&
                back == draft;
     };
 
@@ -292,15 +201,18 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
     ASSERT_TRUE(session.Encrypted()->Create("first", KdfParams::Cheapest()).ok());
     SaveEntry(session, "{\\rtf1 saved}", 1000);
     ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
+    EXPECT_EQ(ReadFileBytes(drafts.Path()).find("unsaved"), std::string::npos) << "sealed";
+    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get(), drafts));
     ASSERT_TRUE(session.ChangePassword(Passphrase("second")));
-    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get())) << "sealed under the new key";
+    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get(), drafts))
+        << "sealed under the new key";
 
     // A draft the change did not reach (a change behind the session's back)
     // opens with the password it was sealed under, and only with that.
     ASSERT_TRUE(session.Encrypted()->ChangePassword("third", KdfParams::Cheapest()));
-    EXPECT_FALSE(read(CDraftSealer::ForSession(session).get()));
-    EXPECT_FALSE(read(CDraftSealer::ForEarlierPassword(session, "first").get()));
-    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(session, "second").get()));
+    EXPECT_FALSE(read(CDraftSealer::ForSession(session).get(), drafts));
+    EXPECT_FALSE(read(CDraftSealer::ForEarlierPassword(session, "first").get(), drafts));
+    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(session, "second").get(), drafts));
 
     // The same for a four-file diary and its text cipher.
     Save("{\\rtf1 four files}", 1000, "oldpw");
@@ -309,15 +221,11 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
     const CDraftFile fourDrafts(four.Name());
     ASSERT_TRUE(fourDrafts.Write(draft, *CDraftSealer::ForSession(four)).ok());
     ASSERT_TRUE(four.ChangePassword(Passphrase("newpw")));
-    EntryDraft back;
-    ASSERT_EQ(fourDrafts.Read(back, *CDraftSealer::ForSession(four)), CDraftFile::ReadResult::Ok);
-    EXPECT_EQ(back, draft);
+    EXPECT_TRUE(read(CDraftSealer::ForSession(four).get(), fourDrafts));
     ASSERT_TRUE(four.MakeStore()->ChangePassword("newer"));
     ASSERT_TRUE(four.SetPassword(Passphrase("newer")));
-    EXPECT_NE(fourDrafts.Read(back, *CDraftSealer::ForSession(four)), CDraftFile::ReadResult::Ok);
-    ASSERT_EQ(fourDrafts.Read(back, *CDraftSealer::ForEarlierPassword(four, "newpw")),
-              CDraftFile::ReadResult::Ok);
-    EXPECT_EQ(back, draft);
+    EXPECT_FALSE(read(CDraftSealer::ForSession(four).get(), fourDrafts));
+    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(four, "newpw").get(), fourDrafts));
 }
 
 TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
@@ -342,7 +250,7 @@ TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
         CDiarySession readOnly{CDiaryName(Path())};
         readOnly.SetReadOnly(true);
         ASSERT_TRUE(readOnly.Unlock(typed));
-        EXPECT_EQ(Content(readOnly), "{\\rtf1 old words}\n");
+        EXPECT_EQ(SessionContent(readOnly), "{\\rtf1 old words}\n");
         ASSERT_TRUE(
             CDraftFile(CDiaryName(Path())).Write(draft, *CDraftSealer::ForSession(readOnly)).ok());
     }
@@ -352,7 +260,7 @@ TEST_F(EncryptedSession, OlderFileUpgradedOnceAtTheFirstUnlockOnWritableMedia)
     ASSERT_TRUE(session.Unlock(typed));
     const std::string v3 = ReadFileBytes(Path());
     EXPECT_EQ(v3[encrypted::kVersionAt], 3);
-    EXPECT_EQ(Content(session), "{\\rtf1 old words}\n");
+    EXPECT_EQ(SessionContent(session), "{\\rtf1 old words}\n");
     ExpectNoPasswordInside(session.Encrypted()->CurrentParts(), cp1252, "{\\rtf1 old words}");
     EntryDraft back;
     ASSERT_EQ(CDraftFile(CDiaryName(Path())).Read(back, *CDraftSealer::ForSession(session)),
