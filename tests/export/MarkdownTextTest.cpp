@@ -1,7 +1,6 @@
 // Markdown read back with a CommonMark parser (cmark): text that looks like
-// markup stays text, character for character; bold and italic are read as
-// emphasis wherever they can be, and never at the cost of a character; a
-// line break inside a paragraph stays a line break.
+// markup stays text, emphasis is read as emphasis wherever it can be, and
+// never at the cost of a character.
 
 #include "export/MarkdownText.h"
 
@@ -18,8 +17,7 @@ namespace {
 
 // What a CommonMark reader makes of a document: its paragraphs' text (hard
 // line breaks as "\n", paragraphs apart by a blank line), the text inside
-// strong and inside emphasis each as a list "a|b|", and anything else it
-// found (headings, lists, code, HTML, soft breaks) named in `other`.
+// strong and inside emphasis each as a list "a|b|", and any other node.
 struct ReadBack
 {
     std::string text;
@@ -34,53 +32,30 @@ ReadBack Read(const QString& markdown)
     const std::unique_ptr<cmark_node, decltype(&cmark_node_free)> root(
         cmark_parse_document(bytes.constData(), size_t(bytes.size()), CMARK_OPT_DEFAULT),
         &cmark_node_free);
-    ReadBack back;
     const std::unique_ptr<cmark_iter, decltype(&cmark_iter_free)> iter(cmark_iter_new(root.get()),
                                                                        &cmark_iter_free);
+    ReadBack back;
     int strong = 0;
     int emphasis = 0;
     for (cmark_event_type event; (event = cmark_iter_next(iter.get())) != CMARK_EVENT_DONE;) {
         cmark_node* node = cmark_iter_get_node(iter.get());
         const bool enter = event == CMARK_EVENT_ENTER;
-        switch (cmark_node_get_type(node)) {
-        case CMARK_NODE_DOCUMENT:
-            break;
-        case CMARK_NODE_PARAGRAPH:
-            if (enter && !back.text.empty()) {
-                back.text += "\n\n";
-            }
-            break;
-        case CMARK_NODE_TEXT: {
+        const cmark_node_type type = cmark_node_get_type(node);
+        if (type == CMARK_NODE_TEXT) {
             const std::string literal = cmark_node_get_literal(node);
             back.text += literal;
-            if (strong > 0) {
-                back.strong += literal;
-            }
-            if (emphasis > 0) {
-                back.emphasis += literal;
-            }
-            break;
-        }
-        case CMARK_NODE_LINEBREAK:
+            back.strong += strong > 0 ? literal : "";
+            back.emphasis += emphasis > 0 ? literal : "";
+        } else if (type == CMARK_NODE_STRONG || type == CMARK_NODE_EMPH) {
+            const bool isStrong = type == CMARK_NODE_STRONG;
+            (isStrong ? strong : emphasis) += enter ? 1 : -1;
+            (isStrong ? back.strong : back.emphasis) += enter ? "" : "|";
+        } else if (type == CMARK_NODE_PARAGRAPH) {
+            back.text += enter && !back.text.empty() ? "\n\n" : "";
+        } else if (type == CMARK_NODE_LINEBREAK) {
             back.text += "\n";
-            break;
-        case CMARK_NODE_STRONG:
-            strong += enter ? 1 : -1;
-            if (!enter) {
-                back.strong += "|";
-            }
-            break;
-        case CMARK_NODE_EMPH:
-            emphasis += enter ? 1 : -1;
-            if (!enter) {
-                back.emphasis += "|";
-            }
-            break;
-        default:
-            if (enter) {
-                back.other += std::string(cmark_node_get_type_string(node)) + " ";
-            }
-            break;
+        } else if (type != CMARK_NODE_DOCUMENT && enter) {
+            back.other += std::string(cmark_node_get_type_string(node)) + " ";
         }
     }
     return back;

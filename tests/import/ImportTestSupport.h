@@ -1,8 +1,6 @@
 #pragma once
-// What the tests of the imports from other programs share: the hand-written
-// sample exports, times as local text (the zone is pinned), a zip archive
-// built from named members, and an imported entry's text, bold runs and
-// pictures as the entry view would show them.
+// What the import tests share: the sample exports, local times (the zone is
+// pinned), zip archives, and what the entry view shows of an imported entry.
 
 #include "rtf/Rtf.h"
 #include "rtf/RtfPicture.h"
@@ -11,8 +9,10 @@
 
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -41,14 +41,6 @@ inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-    }
 }
 
 // A zip archive at `path` holding the members, in order.
@@ -107,5 +99,26 @@ inline QString BoldRuns(const std::string& rtf)
     }
     return runs.join(QLatin1Char('|'));
 }
+
+// A pinned zone and a folder of the test's own.
+class ImportFolderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        widgettest::PinTimeZone("Europe/Berlin");
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    // Writes `bytes` to the file `name` in the folder; its path.
+    QString Put(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+};
 
 } // namespace importtest

@@ -1,7 +1,5 @@
-// The version-1 import over DATA folders built byte by byte: names decoded
-// into local dates (zone pinned), plain and scrambled texts in the RTF
-// wrapper, every short header field, unreadable files, skipped names, and
-// what the main window is asked to do, through a recording host.
+// The version-1 import over DATA folders built byte by byte, with the main
+// window a recording host.
 
 #include "import/Version1Importer.h"
 
@@ -16,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -35,9 +32,8 @@ const QString kSelect = "Select the directory with your old data files (it will 
 const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
                           "The password is case SeNsItIvE!";
 
-// The main window: Open/Create takes the next queued diary (empty:
-// cancelled) and unlocks it with `unlockWith`; the new-password flow says
-// what the window says and answers `password`.
+// Open/Create takes the next queued diary (none: cancelled) and unlocks it
+// with `unlockWith`; a new diary's password is asked as the window asks it.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -51,7 +47,7 @@ public:
             return;
         }
         diaries.pop_front();
-        session = std::make_unique<CDiarySession>(CDiaryName(Path(), ExtLoc()));
+        session = std::make_unique<CDiarySession>(NameOf(diary));
         if (session->ReadFirstEntry()) {
             EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
         }
@@ -59,9 +55,8 @@ public:
     const CDiarySession* Session() const override { return session.get(); }
     std::optional<std::string> AskNewPassword() override
     {
-        ++prompts;
         CMessageBox::Show(nullptr, kNewDiary, CAppInfo::Title());
-        return password;
+        return "Sesame";
     }
     void ReloadDiary(bool hasEntries) override
     {
@@ -69,26 +64,21 @@ public:
         messagesBeforeReload = CMessageBox::History().size();
     }
 
-    std::string Path() const { return QFile::encodeName(diary).toStdString(); }
-    uint16_t ExtLoc() const { return static_cast<uint16_t>(Path().size() - 3); }
-
     std::deque<QString> diaries;
     QString diary;
     std::unique_ptr<CDiarySession> session;
     std::string unlockWith;
-    std::optional<std::string> password = std::string("Sesame");
     int opens = 0;
-    int prompts = 0;
     std::vector<bool> reloads;
     size_t messagesBeforeReload = 0;
 };
 
-class Version1ImportTest : public ::testing::Test
+class Version1ImportTest : public importtest::ImportFolderTest
 {
 protected:
     void SetUp() override
     {
-        widgettest::PinTimeZone("Europe/Berlin");
+        ImportFolderTest::SetUp();
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
     }
 
@@ -99,8 +89,7 @@ protected:
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
 
-    // The command, with the folder chooser answering `folder` and Open/Create
-    // choosing old.ilm.
+    // The command, the folder chooser answering `folder`, Open/Create old.ilm.
     void Import(const QString& folder)
     {
         CFileDialogs::PushFolder(folder);
@@ -121,14 +110,13 @@ protected:
     std::vector<DiaryEntry> Entries() const
     {
         std::vector<DiaryEntry> entries;
-        CDiaryStore store(0, CDiaryName(m_host.Path(), m_host.ExtLoc()));
+        CDiaryStore store(0, NameOf(m_host.diary));
         for (store.current_index = 0; store.ReadEntry(); ++store.current_index) {
             entries.push_back(store.entry);
         }
         return entries;
     }
 
-    QTemporaryDir m_dir;
     QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
 };
@@ -165,14 +153,10 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 
     Import(m_data);
 
-    const std::vector<QString> messages = Messages();
-    ASSERT_EQ(messages.size(), 4u);
-    EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
-    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"))
-        << messages[3].toStdString();
-    EXPECT_EQ(m_host.opens, 1);
-    EXPECT_EQ(m_host.prompts, 1);
+    EXPECT_EQ(Messages(), (std::vector<QString>{
+                              kSelect, kNewDiary, "Successfully converted 5 entries!",
+                              "2 file(s) were not converted because their names do not carry a "
+                              "date and time the way Dayloom v1.00 wrote them."}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     EXPECT_EQ(m_host.messagesBeforeReload, 4u) << "the list is read again after the report";
     const std::vector<DiaryEntry> entries = Entries();
@@ -202,7 +186,6 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 
 TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
 {
-    EXPECT_TRUE(CVersion1Importer::IsDataFolder("/home/ann/DATA/2001"));
     EXPECT_FALSE(CVersion1Importer::IsDataFolder("/home/ann/MYDATA"));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/data"));
     CFileDialogs::PushFolder(std::nullopt);
@@ -222,7 +205,6 @@ TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
                               "subdirectory of a directory where you installed Dayloom v1.00!",
                               kSelect}));
     EXPECT_EQ(m_host.opens, 1);
-    EXPECT_EQ(m_host.prompts, 0);
     EXPECT_TRUE(m_host.reloads.empty());
 
     // Below a DATA folder, even an empty one still makes the diary.
@@ -283,7 +265,6 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     Put("EL061200.00D", V1(1, 0, "Line\r\nbreak"));
 
     Import(m_data);
-    EXPECT_EQ(m_host.prompts, 0);
     std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[2].text, kHead + "Day of 2002" + kTail); // sorted in
