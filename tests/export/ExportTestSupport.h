@@ -30,9 +30,7 @@ inline void WriteBytes(const QString& path, const std::string& bytes)
 
 inline unsigned ModeOf(const QString& path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777u : 0u;
 }
 
@@ -43,21 +41,6 @@ struct FaultHook
     ~FaultHook() { CFileFaults::Install({}); }
 };
 
-class ExportFolderTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        widgettest::PinTimeZone("Europe/Berlin");
-        ASSERT_TRUE(m_dir.isValid());
-    }
-
-    QString PathOf(const QString& name) const { return m_dir.filePath(name); }
-    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    QTemporaryDir m_dir;
-};
-
 // Formatting, non-ASCII text and every kind of character in one entry.
 inline const std::string kFormatted =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
@@ -65,14 +48,16 @@ inline const std::string kFormatted =
     "\\cf1 red\\cf0  {\\fs40 big} caf\\'e9 \\u8364? \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?"
     "\\u1090?\\par\n}";
 
-// travel.ilm, open: a leap day, then three days of March with every
-// observation at its ends, the last two a second apart.
-class TravelDiaryTest : public ExportFolderTest
+// A folder of the test's own holding travel.ilm, open: a leap day, then
+// three days of March with every observation at its ends, the last two a
+// second apart.
+class TravelDiaryTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ExportFolderTest::SetUp();
+        widgettest::PinTimeZone("Europe/Berlin");
+        ASSERT_TRUE(m_dir.isValid());
         WriteDiary(
             m_diary,
             {{LocalTime(2024, 2, 29, 12), Rtf("Leap day"), 0, 0, 0, 0, 0, 0, 0.0f, 0},
@@ -83,6 +68,10 @@ protected:
         m_session = std::make_unique<CDiarySession>(NameOf(m_diary));
     }
 
+    QString PathOf(const QString& name) const { return m_dir.filePath(name); }
+    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir m_dir;
     QString m_diary = PathOf("travel.ilm");
     std::unique_ptr<CDiarySession> m_session;
 };

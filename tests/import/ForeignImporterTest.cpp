@@ -42,8 +42,7 @@ public:
         if (newDiary.isEmpty()) {
             return false;
         }
-        const std::string path = Encoded(newDiary);
-        session = std::make_unique<CDiarySession>(CDiaryName(path));
+        session = std::make_unique<CDiarySession>(CDiaryName(Encoded(newDiary)));
         session->ReadFirstEntry();
         return true;
     }
@@ -73,33 +72,26 @@ protected:
         ASSERT_TRUE(m_host.session->Unlock("Secret1"));
     }
 
-    // Runs the command on `file`; the preview, kept in m_shown, is answered by
-    // `user` (none: it must not appear).
+    // Runs the command on `file`; the preview is answered by `user` (none: it
+    // must not appear), and what it shows (source, summary, entry lines and
+    // problems) is kept in m_shown.
     void Import(const QString& file, std::function<void(CImportPreviewDlg&)> user = nullptr)
     {
         CFileDialogs::PushFile(file);
         if (user) {
             CModal::PushHandler([this, user](QDialog& dialog) {
-                auto& preview = dynamic_cast<CImportPreviewDlg&>(dialog);
-                m_shown = Preview(preview);
-                user(preview);
+                m_shown = QStringList{dialog.findChild<QLabel*>("source")->text(),
+                                      dialog.findChild<QLabel*>("summary")->text()} +
+                          widgettest::Lines(dialog.findChild<QListWidget*>("entries"));
+                if (auto* problems = dialog.findChild<QPlainTextEdit*>("problems")) {
+                    m_shown.append(problems->toPlainText());
+                }
+                user(dynamic_cast<CImportPreviewDlg&>(dialog));
             });
         }
         CForeignImporter(m_host).Run();
         EXPECT_EQ(CModal::Pending(), 0);
         EXPECT_TRUE(CModal::Unanswered().empty());
-    }
-
-    // What the preview shows: its summary and its entry lines.
-    static QStringList Preview(CImportPreviewDlg& dialog)
-    {
-        QStringList shown = {dialog.findChild<QLabel*>("source")->text(),
-                             dialog.findChild<QLabel*>("summary")->text()};
-        shown += widgettest::Lines(dialog.findChild<QListWidget*>("entries"));
-        if (auto* problems = dialog.findChild<QPlainTextEdit*>("problems")) {
-            shown.append(problems->toPlainText());
-        }
-        return shown;
     }
     static void PressImport(CImportPreviewDlg& dialog)
     {
@@ -264,8 +256,7 @@ TEST_F(ForeignImporterTest, AFailureAtAnyStepLeavesEveryFileAsItWas)
         Import(Sample("jrnl.json"), PressImport);
         CFileFaults::Install({});
         if (LastMessage() == "3 entries added.") {
-            // A step that did not matter (the files read for the check, the
-            // folder flushed once the names are in place): all was written.
+            // A step that did not matter (a folder flush): all was written.
             EXPECT_EQ(DiaryEntries().size(), 4u);
             if (seen < k) {
                 steps = k - 1;

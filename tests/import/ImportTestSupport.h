@@ -1,6 +1,6 @@
 #pragma once
 // What the import tests share: the sample exports, local times (the zone is
-// pinned), zip archives, and what the entry view shows of an imported entry.
+// pinned), a folder, and what the entry view shows of an imported entry.
 
 #include "rtf/Rtf.h"
 #include "rtf/RtfPicture.h"
@@ -17,7 +17,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include <zip.h>
 
 // Failures print texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -43,61 +42,33 @@ inline QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A zip archive at `path` holding the members, in order.
-inline bool MakeZip(const QString& path,
-                    const std::vector<std::pair<std::string, QByteArray>>& members)
+// What the entry view shows of an entry's RTF: the words that are bold,
+// joined by "|", and the pictures, in order.
+struct Shown
 {
-    int error = 0;
-    zip_t* archive =
-        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (archive == nullptr) {
-        return false;
-    }
-    for (const auto& [name, bytes] : members) {
-        zip_source_t* source = zip_source_buffer(archive, bytes.constData(),
-                                                 static_cast<zip_uint64_t>(bytes.size()), 0);
-        if (zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(source);
-            zip_discard(archive);
-            return false;
-        }
-    }
-    return zip_close(archive) == 0;
-}
-
-// The pictures of an entry's RTF, in order, as the entry view reads them.
-inline std::vector<RtfPicture> PicturesOf(const std::string& rtf)
-{
-    QTextDocument document;
-    RtfToDocument(rtf, document);
+    QString bold;
     std::vector<RtfPicture> pictures;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat()) {
-                if (auto picture =
-                        RtfPicture::FromFormat(it.fragment().charFormat().toImageFormat())) {
-                    pictures.push_back(std::move(*picture));
-                }
-            }
-        }
-    }
-    return pictures;
-}
+};
 
-// The words of an entry's RTF that are bold, joined by "|".
-inline QString BoldRuns(const std::string& rtf)
+inline Shown ShownOf(const std::string& rtf)
 {
     QTextDocument document;
     RtfToDocument(rtf, document);
-    QStringList runs;
+    Shown shown;
+    QStringList bold;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().fontWeight() >= QFont::Bold) {
-                runs.append(it.fragment().text());
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.fontWeight() >= QFont::Bold) {
+                bold.append(it.fragment().text());
+            }
+            if (auto picture = RtfPicture::FromFormat(format.toImageFormat())) {
+                shown.pictures.push_back(std::move(*picture));
             }
         }
     }
-    return runs.join(QLatin1Char('|'));
+    shown.bold = bold.join(QLatin1Char('|'));
+    return shown;
 }
 
 // A pinned zone and a folder of the test's own.

@@ -14,10 +14,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 using importtest::When;
 
@@ -32,8 +32,8 @@ const QString kSelect = "Select the directory with your old data files (it will 
 const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
                           "The password is case SeNsItIvE!";
 
-// Open/Create takes the next queued diary (none: cancelled) and unlocks it
-// with `unlockWith`; a new diary's password is asked as the window asks it.
+// Open/Create takes `next` (none: cancelled) and unlocks it with
+// `unlockWith`; a new diary's password is asked as the window asks it.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -42,11 +42,10 @@ public:
     {
         ++opens;
         session.reset();
-        diary = diaries.empty() ? QString() : diaries.front();
-        if (diaries.empty()) {
+        diary = std::exchange(next, QString());
+        if (diary.isEmpty()) {
             return;
         }
-        diaries.pop_front();
         session = std::make_unique<CDiarySession>(NameOf(diary));
         if (session->ReadFirstEntry()) {
             EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
@@ -64,7 +63,7 @@ public:
         messagesBeforeReload = CMessageBox::History().size();
     }
 
-    std::deque<QString> diaries;
+    QString next;
     QString diary;
     std::unique_ptr<CDiarySession> session;
     std::string unlockWith;
@@ -84,16 +83,14 @@ protected:
 
     void Put(const QString& name, const std::string& bytes)
     {
-        QFile file(m_data + "/" + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ImportFolderTest::Put("v1/DATA/" + name, QByteArray::fromStdString(bytes));
     }
 
     // The command, the folder chooser answering `folder`, Open/Create old.ilm.
     void Import(const QString& folder)
     {
         CFileDialogs::PushFolder(folder);
-        m_host.diaries.push_back(m_dir.filePath("old.ilm"));
+        m_host.next = m_dir.filePath("old.ilm");
         CVersion1Importer(m_host).Run();
     }
 
@@ -142,8 +139,7 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
     Put("EL041200.00D", V1(0, 3, "Plain {day}\r\nC:\\temp\\\rtab\t\xD6\n\n"));
     Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
-    // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
-    // buffer.
+    // is_encrypted 2 is plain; 40,000 bytes pass the old 16,383-byte buffer.
     Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
     Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
     Put("EL081200.00X", V1(0, 0, "not an entry file"));
