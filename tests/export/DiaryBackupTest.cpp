@@ -139,9 +139,10 @@ TEST_F(DiaryBackupTest, ADamagedOrForeignArchiveIsRefusedBeforeAnythingIsWritten
     std::vector<std::pair<std::string, std::string>> archives;
     for (const size_t cut : {size_t(0), size_t(30), whole.size() / 2, whole.size() - 1})
         archives.push_back({"cut at " + std::to_string(cut), whole.substr(0, cut)});
-    // A byte changed inside the data file's compressed bytes: only its checksum tells.
+    // The data file's checksum changed in both headers: only reading it whole tells.
     std::string altered = whole;
-    altered[whole.find("travel.dlm") + 50] ^= 0x55;
+    altered[whole.find("travel.dlm") - 16] ^= 0x55;  // local header: name at 30, CRC at 14
+    altered[whole.rfind("travel.dlm") - 30] ^= 0x55; // central: name at 46, CRC at 16
     archives.push_back({"altered", altered});
     archives.push_back({"climbs out", Zip({{"../travel.ilm", "x"}})});
     archives.push_back({"a stranger", Zip({{"travel.ilm", "x"}, {"notes.txt", "y"}})});
@@ -160,9 +161,11 @@ TEST_F(DiaryBackupTest, ADamagedOrForeignArchiveIsRefusedBeforeAnythingIsWritten
 
 TEST_F(DiaryBackupTest, AFailingReadOrWriteLeavesNoArchive)
 {
+    EXPECT_EQ(BackUp(PathOf("none.ilm")).message.toStdString(),
+              Encoded(PathOf("none.ilm")) + " was not found. No backup was written.");
     const QStringList files = Files();
     for (const auto& [step, file] : {std::pair(FileOp::Write, ".zip"), {FileOp::Read, ".dlm"}}) {
-        const FaultHook hook([step = step, file = file](FileOp op, const std::string& path) {
+        CFileFaults::Install([step = step, file = file](FileOp op, const std::string& path) {
             return op == step && path.find(file) != std::string::npos ? ENOSPC : 0;
         });
         const BackupOutcome failed = BackUp(m_diary);
@@ -171,8 +174,6 @@ TEST_F(DiaryBackupTest, AFailingReadOrWriteLeavesNoArchive)
         EXPECT_TRUE(failed.message.endsWith(QString(file) + ". No backup was written."));
         EXPECT_EQ(Files(), files);
     }
-    EXPECT_EQ(BackUp(PathOf("none.ilm")).message.toStdString(),
-              Encoded(PathOf("none.ilm")) + " was not found. No backup was written.");
 }
 
 TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
@@ -202,13 +203,11 @@ TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
             }
             const auto old = contents();
             int seen = 0;
-            RestoreOutcome outcome;
-            {
-                const FaultHook hook([&](FileOp op, const std::string&) {
-                    return op != FileOp::Read && ++seen == k ? EIO : 0;
-                });
-                outcome = Restore(replacing);
-            }
+            CFileFaults::Install([&](FileOp op, const std::string&) {
+                return op != FileOp::Read && ++seen == k ? EIO : 0;
+            });
+            const RestoreOutcome outcome = Restore(replacing);
+            CFileFaults::Install({});
             if (seen < k) {
                 EXPECT_EQ(outcome.status, Status::Restored);
                 break;

@@ -158,19 +158,6 @@ TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndSaysSo)
     EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
 
-    // A failing write (every step is in the store's table): the old file stays.
-    {
-        const FaultHook hook([](FileOp op, const std::string& path) {
-            return op == FileOp::Write && path.find("old.md") != std::string::npos ? ENOSPC : 0;
-        });
-        const ExportOutcome failed = Export("old.md");
-        EXPECT_EQ(failed.status, Status::Failed);
-        EXPECT_EQ(failed.message.toStdString(), "Disk full while accessing " +
-                                                    Encoded(PathOf("old.md")) +
-                                                    ". Nothing was exported.");
-        EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
-    }
-
     // The extension chooses the format; a folder that is not there fails.
     EXPECT_EQ(CDiaryExporter::FormatForPath("/a/b.MD"), ExportFormat::Markdown);
     EXPECT_EQ(CDiaryExporter::FormatForPath("b.htm"), ExportFormat::Html);
@@ -178,6 +165,16 @@ TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndSaysSo)
     EXPECT_EQ(missing.status, Status::Failed);
     EXPECT_EQ(missing.message.toStdString(),
               Encoded(PathOf("gone/diary.txt")) + " was not found. Nothing was exported.");
+
+    // A failing write (every step is in the store's table): the old file stays.
+    CFileFaults::Install([](FileOp op, const std::string& path) {
+        return op == FileOp::Write && path.find("old.md") != std::string::npos ? ENOSPC : 0;
+    });
+    const ExportOutcome failed = Export("old.md");
+    EXPECT_EQ(failed.status, Status::Failed);
+    EXPECT_EQ(failed.message.toStdString(),
+              "Disk full while accessing " + Encoded(PathOf("old.md")) + ". Nothing was exported.");
+    EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
 }
 
 } // namespace

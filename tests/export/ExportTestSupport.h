@@ -1,6 +1,5 @@
 #pragma once
-// What the export and backup tests share: a pinned zone, a folder of their
-// own, and a small diary in it.
+// What the export and backup tests share: a small diary in a folder of its own.
 
 #include "store/DiarySession.h"
 #include "store/FileFaults.h"
@@ -34,13 +33,6 @@ inline unsigned ModeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777u : 0u;
 }
 
-// Removes the fault hook whatever the test did with it.
-struct FaultHook
-{
-    explicit FaultHook(CFileFaults::Hook hook) { CFileFaults::Install(std::move(hook)); }
-    ~FaultHook() { CFileFaults::Install({}); }
-};
-
 // Formatting, non-ASCII text and every kind of character in one entry.
 inline const std::string kFormatted =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
@@ -48,9 +40,8 @@ inline const std::string kFormatted =
     "\\cf1 red\\cf0  {\\fs40 big} caf\\'e9 \\u8364? \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?"
     "\\u1090?\\par\n}";
 
-// A folder of the test's own holding travel.ilm, open: a leap day, then
-// three days of March with every observation at its ends, the last two a
-// second apart.
+// A folder of the test's own holding travel.ilm, open: a leap day, then three
+// days of March with every observation at its ends, the last two a second apart.
 class TravelDiaryTest : public ::testing::Test
 {
 protected:

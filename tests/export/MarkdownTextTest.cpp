@@ -1,6 +1,5 @@
-// Markdown read back with a CommonMark parser (cmark): text that looks like
-// markup stays text, emphasis is read as emphasis wherever it can be, and
-// never at the cost of a character.
+// Markdown read back with a CommonMark parser (cmark): markup-like text stays
+// text, and emphasis is read as such wherever it can be without losing a character.
 
 #include "export/MarkdownText.h"
 
@@ -15,9 +14,8 @@
 
 namespace {
 
-// What a CommonMark reader makes of a document: its paragraphs' text (hard
-// line breaks as "\n", paragraphs apart by a blank line), the text inside
-// strong and inside emphasis each as a list "a|b|", and any other node.
+// What a CommonMark reader makes of a document: its text (hard breaks as "\n", paragraphs apart
+// by a blank line), the text in strong and in emphasis as lists "a|b|", and any other node.
 struct ReadBack
 {
     std::string text;
@@ -59,14 +57,6 @@ ReadBack Read(const QString& markdown)
         }
     }
     return back;
-}
-
-QString RtfParagraphs(const std::string& body)
-{
-    QTextDocument document;
-    RtfToDocument("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 " + body + "}",
-                  document);
-    return MarkdownOf(document);
 }
 
 } // namespace
@@ -127,10 +117,13 @@ TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
 
 TEST(MarkdownText, EmphasisIsWrittenWhereAReaderTakesItAndTheTextNeverChanges)
 {
-    const QString markdown =
-        RtfParagraphs("Plain {\\b bold} and{\\b  spaced } {\\i italic}, {\\b\\i both} and "
-                      "{\\b outer {\\i inner}} x{\\b mid}y {\\b \"quoted\"}x a{\\i (b)}\\par "
-                      "{\\b line one\\line line two} {\\b *}");
+    QTextDocument document;
+    RtfToDocument(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Plain {\\b bold} and"
+        "{\\b  spaced } {\\i italic}, {\\b\\i both} and {\\b outer {\\i inner}} x{\\b mid}y "
+        "{\\b \"quoted\"}x a{\\i (b)}\\par {\\b line one\\line line two} {\\b *}}",
+        document);
+    const QString markdown = MarkdownOf(document);
     const ReadBack back = Read(markdown);
     EXPECT_EQ(back.text, "Plain bold and spaced  italic, both and outer inner xmidy \"quoted\"x "
                          "a(b)\n\nline one\nline two *")

