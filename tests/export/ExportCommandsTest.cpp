@@ -1,14 +1,10 @@
-// The three File menu commands driven as a user would: the options dialog
-// by keyboard, the file dialogs and questions answered through the seams,
-// the progress dialog cancelled, and what each leaves on disk and says.
+// The three File menu commands driven as a user would, through the seams.
 
 #include "export/ExportCommands.h"
 
 #include "platform/ProgressDialog.h"
 #include "platform/Settings.h"
-#include "store/DiarySession.h"
 #include "tests/export/ExportTestSupport.h"
-#include "tests/support/WidgetTestSupport.h"
 
 #include <QDateEdit>
 #include <QRadioButton>
@@ -16,25 +12,7 @@
 namespace {
 
 using widgettest::LastMessage;
-
-class ExportCommandsTest : public ExportFolderTest
-{
-protected:
-    void SetUp() override
-    {
-        ExportFolderTest::SetUp();
-        m_diary = PathOf("travel.ilm");
-        WriteDiary(m_diary,
-                   {{LocalTime(2024, 3, 1, 8), Rtf("First"), 1, 0, 0, 0, 0, 0, 36.6f, 70},
-                    {LocalTime(2024, 3, 2, 8), Rtf("Second"), 2, 0, 0, 0, 0, 0, 0.0f, 0},
-                    {LocalTime(2024, 3, 3, 8), Rtf("Third"), 3, 0, 0, 0, 0, 0, 0.0f, 0}},
-                   "secret");
-        m_session = std::make_unique<CDiarySession>(NameOf(m_diary));
-    }
-
-    QString m_diary;
-    std::unique_ptr<CDiarySession> m_session;
-};
+using ExportCommandsTest = TravelDiaryTest;
 
 TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoosesTheFormat)
 {
@@ -45,7 +23,7 @@ TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoos
         EXPECT_TRUE(radios[0]->isChecked()) << "All entries comes preselected";
         const auto dates = dialog.findChildren<QDateEdit*>();
         ASSERT_EQ(dates.size(), 2);
-        EXPECT_EQ(dates[0]->date(), QDate(2024, 3, 1));
+        EXPECT_EQ(dates[0]->date(), QDate(2024, 2, 29));
         EXPECT_EQ(dates[1]->date(), QDate(2024, 3, 3));
         dialog.show();
         QTest::keyClick(radios[1], Qt::Key_Space); // "Entries dated"
@@ -68,7 +46,7 @@ TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoos
     EXPECT_EQ(LastMessage(), "2 entries were exported to " + PathOf("out.csv") + ".");
     EXPECT_EQ(CProgressDialog::Steps(), (std::vector<int>{0, 1, 2}));
     const std::string csv = ReadBytes(PathOf("out.csv"));
-    EXPECT_NE(csv.find("2024-03-02T08:00:00"), std::string::npos);
+    EXPECT_NE(csv.find("2024-03-02T23:59:59"), std::string::npos);
     EXPECT_EQ(csv.find("2024-03-01T08:00:00"), std::string::npos);
 }
 
@@ -97,7 +75,6 @@ TEST_F(ExportCommandsTest, CancellingTheProgressOrTheWarningWritesNothing)
 TEST_F(ExportCommandsTest, BackUpRemembersItsFolderAndRestoreAsksBeforeReplacing)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("backups"));
-    CSettings::WriteProfileString("BackupFolder", QString());
     CFileDialogs::PushFile(PathOf("backups/travel-2024-03-05.zip"));
     CExportCommands::BackUpDiary(nullptr, *m_session, QDate(2024, 3, 5));
     EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("travel-2024-03-05.zip"));

@@ -1,7 +1,5 @@
-// The readers of other programs' exports over hand-written samples, checked
-// entry by entry as the diary will hold them (time in the pinned zone, the
-// text the entry view shows, bold runs), and every malformed sample with
-// the message the preview gives for it.
+// The readers of other programs' exports over hand-written samples, entry by
+// entry as the diary will hold them, and every malformed sample's message.
 
 #include "ImportTestSupport.h"
 #include "import/DayOneArchive.h"
@@ -9,26 +7,19 @@
 #include "import/ForeignTime.h"
 #include "import/ImportPlan.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <zip.h>
 
 using namespace importtest;
 
 namespace {
 
-class ForeignReadersTest : public ::testing::Test
+class ForeignReadersTest : public ImportFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        widgettest::PinTimeZone("Europe/Berlin");
-        ASSERT_TRUE(m_dir.isValid());
-    }
-
     // Each entry as "time | plain text", and each problem's text.
     static std::vector<std::string> Entries(const CImportPlan& plan)
     {
@@ -47,14 +38,24 @@ protected:
         return lines;
     }
 
-    QString Put(const QString& name, const QByteArray& bytes)
+    // A zip archive `name` in the folder holding the members, in order; its path.
+    QString PutZip(const QString& name,
+                   const std::vector<std::pair<std::string, QByteArray>>& members)
     {
         const QString path = m_dir.filePath(name);
-        WriteAll(path, bytes);
+        zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE, nullptr);
+        if (archive == nullptr) {
+            ADD_FAILURE() << "cannot make " << path.toStdString();
+            return path;
+        }
+        for (const auto& [member, bytes] : members) {
+            zip_source_t* source =
+                zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+            EXPECT_GE(zip_file_add(archive, member.c_str(), source, ZIP_FL_ENC_UTF_8), 0) << member;
+        }
+        EXPECT_EQ(zip_close(archive), 0) << path.toStdString();
         return path;
     }
-
-    QTemporaryDir m_dir;
 };
 
 using Strings = std::vector<std::string>;
@@ -96,18 +97,11 @@ TEST_F(ForeignReadersTest, DatesAndTimesAsThePrograms)
     EXPECT_FALSE(ParseIsoMoment("yesterday"));
 }
 
-TEST_F(ForeignReadersTest, JrnlEntriesKeepTheirLinesTitleTagsAndLocalTimes)
+TEST_F(ForeignReadersTest, AJrnlTitleIsBoldAndAnEntryIsFoundByItsNumber)
 {
+    // Its times and texts are checked in the diary they are imported into.
     const CImportPlan plan(CForeignExport::ReadFile(Sample("jrnl.json")));
-    EXPECT_EQ(plan.Kind(), "jrnl JSON");
-    EXPECT_EQ(Problems(plan), Strings{});
-    // The clocks skipped 02:30 that night: it is read as 03:30.
-    EXPECT_EQ(Entries(plan),
-              (Strings{"2023-03-26 03:30:00 | Clocks went forward.",
-                       "2023-11-14 20:05:00 | Café in Zürich.\nTwo lines\nof plain text, *not* "
-                       "Markdown.\n#work #home #long_walk #starred",
-                       "2023-12-31 12:00:00 | A day without a time\nТолько дата."}));
-    EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "Café in Zürich.");
+    EXPECT_EQ(ShownOf(plan.Entries()[1].rtf).bold, "Café in Zürich.");
     EXPECT_EQ(plan.Entries()[1].where, "jrnl.json, entry 1");
 }
 
@@ -135,24 +129,21 @@ TEST_F(ForeignReadersTest, DayOnePhotosBecomePicturesInTheirPlaces)
                        dated[2] + "[photo: fedc9876.png]\n#travel #Night_owl #starred"}));
     EXPECT_EQ(Problems(json),
               Strings{"Journal.json, entry 1: the photo fedc9876.png is not in the export"});
-    EXPECT_EQ(BoldRuns(json.Entries()[2].rtf), "Late night|bold");
-    std::vector<RtfPicture> pictures = PicturesOf(json.Entries()[2].rtf);
+    EXPECT_EQ(ShownOf(json.Entries()[2].rtf).bold, "Late night|bold");
+    std::vector<RtfPicture> pictures = ShownOf(json.Entries()[2].rtf).pictures;
     ASSERT_EQ(pictures.size(), 1u);
     isJpeg(pictures[0]);
 
-    // The archive as Day One writes it, the other photo too large a PNG: it
-    // follows the text, made as small as an inserted picture. A member aimed
-    // outside the archive is not read.
+    // The archive as Day One writes it: the other photo, too large, follows the
+    // text made as small as an inserted picture; a member aimed outside is not read.
     QImage wide(2000, 1000, QImage::Format_RGB32);
     wide.fill(Qt::darkGreen);
-    QByteArray png;
-    QBuffer buffer(&png);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && wide.save(&buffer, "PNG"));
-    const QString zip = m_dir.filePath("export.zip");
-    ASSERT_TRUE(MakeZip(zip, {{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
+    ASSERT_TRUE(wide.save(m_dir.filePath("wide.png")));
+    const QString zip =
+        PutZip("export.zip", {{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
                               {"photos/0123abcd.jpeg", jpeg},
-                              {"photos/fedc9876.png", png},
-                              {"../evil.json", "{}"}}));
+                              {"photos/fedc9876.png", ReadAll(m_dir.filePath("wide.png"))},
+                              {"../evil.json", "{}"}});
     const CImportPlan archive(CForeignExport::ReadFile(zip));
     EXPECT_EQ(archive.Kind(), "Day One JSON");
     EXPECT_EQ(Entries(archive),
@@ -160,7 +151,7 @@ TEST_F(ForeignReadersTest, DayOnePhotosBecomePicturesInTheirPlaces)
     EXPECT_EQ(Problems(archive),
               Strings{"export.zip/../evil.json: its path leaves the archive; not read"});
     EXPECT_EQ(archive.Entries()[2].where, "export.zip/Journal.json, entry 1");
-    pictures = PicturesOf(archive.Entries()[2].rtf);
+    pictures = ShownOf(archive.Entries()[2].rtf).pictures;
     ASSERT_EQ(pictures.size(), 2u);
     isJpeg(pictures[0]);
     EXPECT_EQ(pictures[1].kind, RtfPicture::Png);
@@ -191,8 +182,8 @@ TEST_F(ForeignReadersTest, TextFilesAreDatedByNameHeadingOrModification)
                  "2023-11-21 20:00:00 | A heading gave the date.",
                  "2023-12-01 12:00:00 | My journal\n2023-12-01\nFirst day of December.",
                  "2023-12-02 20:15:00 | Second day, evening.\n1. first\n2. second"}));
-    EXPECT_EQ(BoldRuns(plan.Entries()[0].rtf), "lake");
-    EXPECT_EQ(BoldRuns(plan.Entries()[1].rtf), "");
+    EXPECT_EQ(ShownOf(plan.Entries()[0].rtf).bold, "lake");
+    EXPECT_EQ(ShownOf(plan.Entries()[1].rtf).bold, "");
     EXPECT_EQ(plan.Entries()[4].where, "journal.md, line 7");
 
     // Nothing in the name or the text: the file's modification time.
@@ -210,22 +201,27 @@ TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
 {
     const QByteArray longBody = "{\"entries\": [{\"date\": \"2023-11-14\", \"body\": \"" +
                                 QByteArray(kMaxEntryCharacters + 1, 'x') + "\"}]}";
-    const std::pair<QString, QByteArray> samples[] = {
-        {"broken.json", "{\"entries\": [\n{\"date\": \"2023-11-14\",\n"},
-        {"other.json", "{\"name\": \"x\"}"},
-        {"records.json", "{\"entries\": [{\"title\": \"x\"}, 5, {\"date\": \"2023-02-30\"}, "
-                         "{\"date\": \"2023-11-14\", \"time\": \"25:00\"}, "
-                         "{\"date\": \"2023-11-14\", \"title\": \" \"}]}"},
-        {"dayone.json", "{\"metadata\": {}, \"entries\": [{\"text\": \"no date\"}, "
-                        "{\"creationDate\": \"soon\"}]}"},
-        {"binary.txt", QByteArray("ab\xff\xfe\0", 5)},
-        {"long.json", longBody},
-        {"fake.zip", "PK\x03\x04 not really"},
+    // Too large to read at all (a sparse file: nothing is written).
+    const QString huge = Put("huge.txt", "");
+    ASSERT_TRUE(QFile::resize(huge, kMaxImportFileBytes + 1));
+    const QString files[] = {
+        Put("broken.json", "{\"entries\": [\n{\"date\": \"2023-11-14\",\n"),
+        Put("other.json", "{\"name\": \"x\"}"),
+        Put("records.json", "{\"entries\": [{\"title\": \"x\"}, 5, {\"date\": \"2023-02-30\"}, "
+                            "{\"date\": \"2023-11-14\", \"time\": \"25:00\"}, "
+                            "{\"date\": \"2023-11-14\", \"title\": \" \"}]}"),
+        Put("dayone.json", "{\"metadata\": {}, \"entries\": [{\"text\": \"no date\"}, "
+                           "{\"creationDate\": \"soon\"}]}"),
+        Put("binary.txt", QByteArray("ab\xff\xfe\0", 5)),
+        Put("long.json", longBody),
+        Put("fake.zip", "PK\x03\x04 not really"),
+        huge,
+        PutZip("bomb.zip", {{"Journal.json", QByteArray(kMaxImportFileBytes + 1, ' ')}}),
     };
     Strings problems;
-    for (const auto& [name, bytes] : samples) {
-        const CImportPlan plan(CForeignExport::ReadFile(Put(name, bytes)));
-        EXPECT_TRUE(plan.Entries().empty()) << name.toStdString();
+    for (const QString& file : files) {
+        const CImportPlan plan(CForeignExport::ReadFile(file));
+        EXPECT_TRUE(plan.Entries().empty()) << file.toStdString();
         for (const std::string& problem : Problems(plan)) {
             problems.push_back(problem);
         }
@@ -242,31 +238,19 @@ TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
                  "dayone.json, entry 2: \"soon\" is not a date and time",
                  "binary.txt: it is not UTF-8 text",
                  "long.json, entry 1: its text is longer than 1048576 characters",
-                 "fake.zip: it is not a readable zip archive (Not a zip archive)"}));
-
-    // Too large to read at all (a sparse file: nothing is written).
-    QFile huge(m_dir.filePath("huge.txt"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(kMaxImportFileBytes + 1));
-    huge.close();
-    EXPECT_EQ(Problems(CImportPlan(CForeignExport::ReadFile(huge.fileName()))),
-              Strings{"huge.txt: it is larger than 64 MB"});
-
-    // A zip bomb: its journal unpacks to more than may be read.
-    const QString bomb = m_dir.filePath("bomb.zip");
-    ASSERT_TRUE(MakeZip(bomb, {{"Journal.json", QByteArray(kMaxImportFileBytes + 1, ' ')}}));
-    EXPECT_EQ(Problems(CImportPlan(CForeignExport::ReadFile(bomb))),
-              (Strings{"bomb.zip/Journal.json: it unpacks to more than 64 MB",
-                       "bomb.zip: it holds no Day One journal (.json)"}));
+                 "fake.zip: it is not a readable zip archive (Not a zip archive)",
+                 "huge.txt: it is larger than 64 MB",
+                 "bomb.zip/Journal.json: it unpacks to more than 64 MB",
+                 "bomb.zip: it holds no Day One journal (.json)"}));
 
     // Photos that are no picture or unpack to too much keep their names.
-    const QString photos = m_dir.filePath("photos.zip");
-    ASSERT_TRUE(MakeZip(
-        photos, {{"Journal.json", "{\"metadata\": {}, \"entries\": [{\"creationDate\": "
-                                  "\"2023-11-14T10:00:00Z\", \"text\": \"Two photos\", \"photos\": "
-                                  "[{\"md5\": \"bad\"}, {\"md5\": \"big\"}]}]}"},
-                 {"photos/bad.jpeg", "JPEG, but not really"},
-                 {"photos/big.png", QByteArray(kMaxImportFileBytes + 1, '\0')}}));
+    const QString photos =
+        PutZip("photos.zip",
+               {{"Journal.json", "{\"metadata\": {}, \"entries\": [{\"creationDate\": "
+                                 "\"2023-11-14T10:00:00Z\", \"text\": \"Two photos\", \"photos\": "
+                                 "[{\"md5\": \"bad\"}, {\"md5\": \"big\"}]}]}"},
+                {"photos/bad.jpeg", "JPEG, but not really"},
+                {"photos/big.png", QByteArray(kMaxImportFileBytes + 1, '\0')}});
     const CImportPlan withPhotos(CForeignExport::ReadFile(photos));
     EXPECT_EQ(Entries(withPhotos),
               Strings{"2023-11-14 11:00:00 | Two photos\n[photo: bad.jpeg]\n[photo: big.png]"});

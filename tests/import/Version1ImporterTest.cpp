@@ -1,7 +1,5 @@
-// The version-1 import over DATA folders built byte by byte: names decoded
-// into local dates (zone pinned), plain and scrambled texts in the RTF
-// wrapper, every short header field, unreadable files, skipped names, and
-// what the main window is asked to do, through a recording host.
+// The version-1 import over DATA folders built byte by byte, with the main
+// window a recording host.
 
 #include "import/Version1Importer.h"
 
@@ -16,11 +14,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 using importtest::When;
 
@@ -30,14 +27,14 @@ const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttb
                           "\\fcharset204 Arial;}{\\f1\\fswiss\\fcharset0 Arial;}}\\f0\\fs24 ";
 const std::string kTail = "\n\\par }";
 const auto V1 = Version1File;
+using Texts = std::vector<QString>;
 const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
                         "in the directory where you installed Dayloom v1.00).";
 const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
                           "The password is case SeNsItIvE!";
 
-// The main window: Open/Create takes the next queued diary (empty:
-// cancelled) and unlocks it with `unlockWith`; the new-password flow says
-// what the window says and answers `password`.
+// Open/Create takes `next` (none: cancelled) and unlocks it with
+// `unlockWith`; a new diary's password is asked as the window asks it.
 class CRecordingHost : public CVersion1Importer::Host
 {
 public:
@@ -46,12 +43,11 @@ public:
     {
         ++opens;
         session.reset();
-        diary = diaries.empty() ? QString() : diaries.front();
-        if (diaries.empty()) {
+        diary = std::exchange(next, QString());
+        if (diary.isEmpty()) {
             return;
         }
-        diaries.pop_front();
-        session = std::make_unique<CDiarySession>(CDiaryName(Path(), ExtLoc()));
+        session = std::make_unique<CDiarySession>(NameOf(diary));
         if (session->ReadFirstEntry()) {
             EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
         }
@@ -59,9 +55,8 @@ public:
     const CDiarySession* Session() const override { return session.get(); }
     std::optional<std::string> AskNewPassword() override
     {
-        ++prompts;
         CMessageBox::Show(nullptr, kNewDiary, CAppInfo::Title());
-        return password;
+        return "Sesame";
     }
     void ReloadDiary(bool hasEntries) override
     {
@@ -69,48 +64,40 @@ public:
         messagesBeforeReload = CMessageBox::History().size();
     }
 
-    std::string Path() const { return QFile::encodeName(diary).toStdString(); }
-    uint16_t ExtLoc() const { return static_cast<uint16_t>(Path().size() - 3); }
-
-    std::deque<QString> diaries;
+    QString next;
     QString diary;
     std::unique_ptr<CDiarySession> session;
     std::string unlockWith;
-    std::optional<std::string> password = std::string("Sesame");
     int opens = 0;
-    int prompts = 0;
     std::vector<bool> reloads;
     size_t messagesBeforeReload = 0;
 };
 
-class Version1ImportTest : public ::testing::Test
+class Version1ImportTest : public importtest::ImportFolderTest
 {
 protected:
     void SetUp() override
     {
-        widgettest::PinTimeZone("Europe/Berlin");
+        ImportFolderTest::SetUp();
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
     }
 
     void Put(const QString& name, const std::string& bytes)
     {
-        QFile file(m_data + "/" + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ImportFolderTest::Put("v1/DATA/" + name, QByteArray::fromStdString(bytes));
     }
 
-    // The command, with the folder chooser answering `folder` and Open/Create
-    // choosing old.ilm.
+    // The command, the folder chooser answering `folder`, Open/Create old.ilm.
     void Import(const QString& folder)
     {
         CFileDialogs::PushFolder(folder);
-        m_host.diaries.push_back(m_dir.filePath("old.ilm"));
+        m_host.next = m_dir.filePath("old.ilm");
         CVersion1Importer(m_host).Run();
     }
 
-    std::vector<QString> Messages() const
+    Texts Messages() const
     {
-        std::vector<QString> texts;
+        Texts texts;
         for (const CMessageBox::Shown& shown : CMessageBox::History()) {
             EXPECT_EQ(shown.caption, CAppInfo::Title());
             texts.push_back(shown.text);
@@ -121,14 +108,13 @@ protected:
     std::vector<DiaryEntry> Entries() const
     {
         std::vector<DiaryEntry> entries;
-        CDiaryStore store(0, CDiaryName(m_host.Path(), m_host.ExtLoc()));
+        CDiaryStore store(0, NameOf(m_host.diary));
         for (store.current_index = 0; store.ReadEntry(); ++store.current_index) {
             entries.push_back(store.entry);
         }
         return entries;
     }
 
-    QTemporaryDir m_dir;
     QString m_data = m_dir.filePath("v1/DATA");
     CRecordingHost m_host;
 };
@@ -154,8 +140,7 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
     Put("EL041200.00D", V1(0, 3, "Plain {day}\r\nC:\\temp\\\rtab\t\xD6\n\n"));
     Put("el061200.00d", V1(0, 0, "")); // 68 bytes, lower case
-    // is_encrypted 2 is plain; 40,000 bytes are past the old 16,383-byte
-    // buffer.
+    // is_encrypted 2 is plain; 40,000 bytes pass the old 16,383-byte buffer.
     Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
     Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
     Put("EL081200.00X", V1(0, 0, "not an entry file"));
@@ -165,14 +150,9 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 
     Import(m_data);
 
-    const std::vector<QString> messages = Messages();
-    ASSERT_EQ(messages.size(), 4u);
-    EXPECT_EQ(std::vector<QString>(messages.begin(), messages.begin() + 3),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 5 entries!"}));
-    EXPECT_TRUE(messages[3].startsWith("2 file(s) were not converted"))
-        << messages[3].toStdString();
-    EXPECT_EQ(m_host.opens, 1);
-    EXPECT_EQ(m_host.prompts, 1);
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Successfully converted 5 entries!",
+                                 "2 file(s) were not converted because their names do not carry a "
+                                 "date and time the way Dayloom v1.00 wrote them."}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     EXPECT_EQ(m_host.messagesBeforeReload, 4u) << "the list is read again after the report";
     const std::vector<DiaryEntry> entries = Entries();
@@ -202,7 +182,6 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 
 TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
 {
-    EXPECT_TRUE(CVersion1Importer::IsDataFolder("/home/ann/DATA/2001"));
     EXPECT_FALSE(CVersion1Importer::IsDataFolder("/home/ann/MYDATA"));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/data"));
     CFileDialogs::PushFolder(std::nullopt);
@@ -215,21 +194,18 @@ TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
     Put("EL051430.22D", V1(0, 0, "Day"));
     CFileDialogs::PushFolder(m_data);
     CVersion1Importer(m_host).Run();
-    EXPECT_EQ(Messages(), (std::vector<QString>{
-                              kSelect, kSelect,
-                              "That is probably not a correct directory! The directory "
-                              "Dayloom needs will be named \\DATA and it will be a "
-                              "subdirectory of a directory where you installed Dayloom v1.00!",
-                              kSelect}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kSelect,
+                                 "That is probably not a correct directory! The directory "
+                                 "Dayloom needs will be named \\DATA and it will be a "
+                                 "subdirectory of a directory where you installed Dayloom v1.00!",
+                                 kSelect}));
     EXPECT_EQ(m_host.opens, 1);
-    EXPECT_EQ(m_host.prompts, 0);
     EXPECT_TRUE(m_host.reloads.empty());
 
     // Below a DATA folder, even an empty one still makes the diary.
     CMessageBox::ClearHistory();
     Import(m_data + "/2001");
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Successfully converted 0 entries!"}));
     // No entries: the diary stays new and the next entry asks for a password.
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
@@ -244,8 +220,7 @@ TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
 
     Import(m_data);
 
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect, kNewDiary, "Error reading file (user_name)!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect, kNewDiary, "Error reading file (user_name)!"}));
     EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
     const std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 2u);
@@ -271,9 +246,8 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
 {
     // Imported by an earlier release (unescaped wrapper), and another text at
     // the time of a file.
-    m_host.diary = m_dir.filePath("old.ilm");
     m_host.unlockWith = "Diary1";
-    WriteDiary(m_host.diary,
+    WriteDiary(m_dir.filePath("old.ilm"),
                {{LocalTime(2002, 12, 4, 12), Version1Rtf("{Known} day")},
                 {LocalTime(2002, 12, 5, 14, 30, 22), Version1Rtf("Another text")},
                 {LocalTime(2012, 1, 1, 12), Version1Rtf("A later day")}},
@@ -283,7 +257,6 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     Put("EL061200.00D", V1(1, 0, "Line\r\nbreak"));
 
     Import(m_data);
-    EXPECT_EQ(m_host.prompts, 0);
     std::vector<DiaryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[2].text, kHead + "Day of 2002" + kTail); // sorted in
@@ -295,13 +268,12 @@ TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)
     Put("EL071200.00D", V1(0, 0, "New day"));
     Put("EL071200.00d", V1(0, 0, "New day"));
     Import(m_data);
-    EXPECT_EQ(Messages(),
-              (std::vector<QString>{kSelect,
-                                    "Successfully converted 2 entries! Skipped 1 entries already "
-                                    "in the diary!",
-                                    kSelect,
-                                    "Successfully converted 1 entries! Skipped 5 entries already "
-                                    "in the diary!"}));
+    EXPECT_EQ(Messages(), (Texts{kSelect,
+                                 "Successfully converted 2 entries! Skipped 1 entries already "
+                                 "in the diary!",
+                                 kSelect,
+                                 "Successfully converted 1 entries! Skipped 5 entries already "
+                                 "in the diary!"}));
     entries = Entries();
     ASSERT_EQ(entries.size(), 6u);
     EXPECT_EQ(entries[4].text, kHead + "New day" + kTail);
