@@ -72,11 +72,9 @@ TEST(ChangePasswordDlgTest, LengthRuleComesFirstNothingTypedOrPastedIsCutAndTooL
     CChangePasswordDlg dialog(nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
     for (const char* name : {"newPassword", "confirmPassword"}) {
-        auto* box = Child<QLineEdit>(dialog, name);
-        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
-        QTest::keyClicks(box, "abcdefghijklmnopqrstuvwxyz");
-        EXPECT_EQ(box->text(), "abcdefghijklmnopqrstuvwxyz");
+        EXPECT_EQ(Child<QLineEdit>(dialog, name)->echoMode(), QLineEdit::Password) << name;
     }
+    // Typed whole (Submit checks the boxes), refused with the count.
     EXPECT_EQ(Submit("abcdefghijklmnopqrstu", "abcdefghijklmnopqrstu").message,
               "A password can have at most 20 characters; this one has 21.");
     EXPECT_EQ(Submit("abcdefghijklmnopqrst", "abcdefghijklmnopqrst").result, QDialog::Accepted);

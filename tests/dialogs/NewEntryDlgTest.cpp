@@ -112,11 +112,6 @@ std::vector<bool> BoldPerCharacter(CEntryRichEdit* edit, int from, int to)
     return bold;
 }
 
-bool SameFace(const QLabel* face, int mood)
-{
-    return face->pixmap().toImage() == LoadFacePicture(mood).toImage();
-}
-
 QImage Stripes(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -155,9 +150,11 @@ TEST_F(NewEntryDlgTest, OpensAtTheMomentWithNeutralRatingsThatStopAtTheirEnds)
         EXPECT_EQ(Child<QTimeEdit>(dialog, "time")->text(), "09:05:07");
         EXPECT_EQ(Child<QDateEdit>(dialog, "date")->text(), "Friday, March 15, 2024");
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
-        auto* face = Child<QLabel>(dialog, "face");
+        const auto shows = [face = Child<QLabel>(dialog, "face")](int mood) {
+            return face->pixmap().toImage() == LoadFacePicture(mood).toImage();
+        };
         ASSERT_FALSE(LoadFacePicture(-3).toImage() == LoadFacePicture(3).toImage());
-        EXPECT_TRUE(SameFace(face, 0));
+        EXPECT_TRUE(shows(0));
         for (const auto& [name, scale] : scales) {
             SCOPED_TRACE(name);
             auto* spin = Child<CRatingSpin>(dialog, (std::string(name) + "Spin").c_str());
@@ -175,9 +172,9 @@ TEST_F(NewEntryDlgTest, OpensAtTheMomentWithNeutralRatingsThatStopAtTheirEnds)
             EXPECT_EQ(label->text(), LabelFor(labels, scale, RatingLowest(scale)));
         }
         // The mood face follows: "face-3.bmp" now, "face3.bmp" at the top.
-        EXPECT_TRUE(SameFace(face, -3));
+        EXPECT_TRUE(shows(-3));
         Step(dialog, "moodSpin", 6);
-        EXPECT_TRUE(SameFace(face, 3));
+        EXPECT_TRUE(shows(3));
         EXPECT_EQ(dialog.focusWidget(), Text(dialog));
         dialog.done(QDialog::Rejected);
     });

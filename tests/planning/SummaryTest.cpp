@@ -53,16 +53,6 @@ const struct Case
 };
 // clang-format on
 
-PlannerRecord Task(int64_t planned, int64_t done, int32_t status)
-{
-    PlannerRecord task;
-    task.plannedTime = planned;
-    task.doneTime = done;
-    task.status = status;
-    std::strcpy(task.description, "Buy paint");
-    return task;
-}
-
 } // namespace
 
 using ReminderSummaryTest = PlanningTest;
@@ -117,9 +107,11 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
     };
     for (const auto& c : cases) {
         PinTimeZone(c.zone);
-        const PlannerRecord task =
-            Task(LocalTime(2002, 12, 12, c.plannedHour, c.plannedMinute),
-                 LocalTime(2002, 12, c.doneDay, c.doneHour, c.doneMinute), c.status);
+        PlannerRecord task;
+        task.plannedTime = LocalTime(2002, 12, 12, c.plannedHour, c.plannedMinute);
+        task.doneTime = LocalTime(2002, 12, c.doneDay, c.doneHour, c.doneMinute);
+        task.status = c.status;
+        std::strcpy(task.description, "Buy paint");
         EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [ Buy paint" + QString(c.dialog));
         EXPECT_EQ(CPlannerSummary::MainWindowLine(task),
                   "12 Dec [ Buy paint" + QString(c.mainWindow));
