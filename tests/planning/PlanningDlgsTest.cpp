@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
 class PlanningDlgsTest : public PlanningTest
 {
@@ -72,11 +73,11 @@ TEST_F(PlanningDlgsTest, AddStoresTheRecordsInDateOrderWithThePickedDayInEnglish
     AddReminder(QDate(2002, 12, 8), QString::fromUtf8("Café"));
 
     EXPECT_EQ(FileBytes('r').toStdString(),
-              Le32(Local(2002, 12, 8, 10)) + "Caf\xe9" + std::string(36, '\0'));
+              Le32(LocalTime(2002, 12, 8, 10)) + "Caf\xe9" + std::string(36, '\0'));
     // After an Add the lines have a blank before the colon; the fields are reset.
     EXPECT_EQ(Lines(Reminders().ReminderList()),
               QStringList{QString::fromUtf8("on Sunday, December 08, 2002 : Café")});
-    EXPECT_EQ(Reminders().DatePicker()->Time(), Local(2002, 12, 5, 10));
+    EXPECT_EQ(Reminders().DatePicker()->Time(), LocalTime(2002, 12, 5, 10));
     EXPECT_TRUE(Reminders().DescriptionEdit()->text().isEmpty());
 
     CRemindersDlg reopened(nullptr, Diary());
@@ -85,19 +86,19 @@ TEST_F(PlanningDlgsTest, AddStoresTheRecordsInDateOrderWithThePickedDayInEnglish
 
     EXPECT_EQ(Planner().windowTitle(), "Planner - Dayloom v2.21");
     AddTask(QDate(2002, 12, 12), "Buy paint");
-    CClock::SetFixed(Local(2002, 12, 5, 11));
+    CClock::SetFixed(LocalTime(2002, 12, 5, 11));
     AddTask(QDate(2002, 12, 8), "Call Ann");
     AddTask(QDate(2002, 12, 8), "");
 
     // The picker was reset at the first Add, at 10:00.
-    const std::string time = Le32(Local(2002, 12, 8, 10));
+    const std::string time = Le32(LocalTime(2002, 12, 8, 10));
     EXPECT_EQ(FileBytes('p').left(62).toStdString(),
               time + time + "Call Ann" + std::string(42, '\0') + Le32(0));
     EXPECT_EQ(FileBytes('p').size(), 3 * 62);
     EXPECT_EQ(TaskLines(), (QStringList{"08 Dec [ Call Ann ] NOT DONE", "08 Dec [  ] NOT DONE",
                                         "12 Dec [ Buy paint ] NOT DONE"}));
     EXPECT_EQ(MainLines(), TaskLines());
-    EXPECT_EQ(Planner().PlannedPicker()->Time(), Local(2002, 12, 5, 11));
+    EXPECT_EQ(Planner().PlannedPicker()->Time(), LocalTime(2002, 12, 5, 11));
 }
 
 // Each refused character is named once; the storable ones are not. A record
@@ -159,7 +160,7 @@ TEST_F(PlanningDlgsTest, FieldsTakeOnlyWhatARecordHolds)
     EXPECT_TRUE(Shown()[1].endsWith("\"!\" was not taken."));
 }
 
-TEST_F(PlanningDlgsTest, SelectingCompletesAndEditingBrowses)
+TEST_F(PlanningDlgsTest, SelectingCompletesEditingBrowsesAndDoneRecordsTheActualDate)
 {
     EXPECT_FALSE(Completing());
     AddTask(QDate(2002, 12, 12), "Buy paint");
@@ -173,23 +174,20 @@ TEST_F(PlanningDlgsTest, SelectingCompletesAndEditingBrowses)
     EXPECT_FALSE(Completing());
     OnRow(Planner().TaskList(), 0, Planner().AddButton());
     EXPECT_FALSE(Completing());
-}
 
-TEST_F(PlanningDlgsTest, DoneRecordsTheActualDate)
-{
-    AddTask(QDate(2002, 12, 12), "Buy paint");
     AddTask(QDate(2002, 12, 20), "Sand floor");
-    const std::pair<int, QDate> done[] = {{0, QDate(2002, 12, 12)}, {1, QDate(2002, 12, 21)}};
+    const std::pair<int, QDate> done[] = {{0, QDate(2002, 12, 12)}, {2, QDate(2002, 12, 21)}};
     for (const auto& [row, date] : done) {
         ClickRow(Planner().TaskList(), row);
         PickDate(Planner().ActualPicker(), date);
         Click(Planner().DoneButton());
     }
-    EXPECT_EQ(TaskLines(), (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec",
-                                        "20 Dec [ Sand floor ] DONE on 21 Dec"}));
+    EXPECT_EQ(TaskLines(),
+              (QStringList{"12 Dec [ Buy paint ] DONE on 12 Dec", "13 Dec [ x ] NOT DONE",
+                           "20 Dec [ Sand floor ] DONE on 21 Dec"}));
     // The actual date keeps the time of day the picker held.
-    EXPECT_EQ(FileBytes('p').mid(62).toStdString(),
-              Le32(Local(2002, 12, 20, 10)) + Le32(Local(2002, 12, 21, 10)) + "Sand floor" +
+    EXPECT_EQ(FileBytes('p').mid(2 * 62).toStdString(),
+              Le32(LocalTime(2002, 12, 20, 10)) + Le32(LocalTime(2002, 12, 21, 10)) + "Sand floor" +
                   std::string(40, '\0') + Le32(1));
     EXPECT_TRUE(Completing());
     EXPECT_TRUE(Planner().TaskList()->selectedItems().isEmpty());

@@ -3,7 +3,6 @@
 // diary in a temporary folder that is also the working folder (rewrites' temporaries).
 
 #include "platform/Clock.h"
-#include "platform/Help.h"
 #include "store/DiarySession.h"
 #include "store/Records.h"
 #include "tests/support/TestDiary.h"
@@ -18,17 +17,12 @@
 #include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 
 using widgettest::ClickRow;
 using widgettest::Lines;
 using widgettest::PinTimeZone;
 using widgettest::Shown;
 constexpr auto Type = widgettest::TypeText;
-// A local date and time in the pinned zone.
-constexpr auto Local = [](int year, int month, int day, int hour, int minute = 0) {
-    return LocalTime(year, month, day, hour, minute);
-};
 
 inline ReminderRecord Reminder(int64_t time, const char* description)
 {
@@ -46,16 +40,11 @@ protected:
         PinTimeZone("Europe/Berlin");
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        CClock::SetFixed(Local(2002, 12, 5, 10, 0));
+        CClock::SetFixed(LocalTime(2002, 12, 5, 10, 0));
     }
     void TearDown() override { QDir::setCurrent(m_oldDir); }
 
-    const CDiarySession& Diary() const
-    {
-        if (!m_session)
-            m_session = std::make_unique<CDiarySession>(NameOf(m_dir.filePath("diary.ilm")));
-        return *m_session;
-    }
+    const CDiarySession& Diary() const { return m_session; }
     // A sibling file's bytes: 'r' reminders, 'p' planner.
     QByteArray FileBytes(char which) const
     {
@@ -72,6 +61,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    mutable std::unique_ptr<CDiarySession> m_session;
+    CDiarySession m_session{NameOf(m_dir.filePath("diary.ilm"))};
     QString m_oldDir;
 };

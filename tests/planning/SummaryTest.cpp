@@ -10,7 +10,7 @@ namespace {
 struct When
 {
     int y, mo, d, h, mi;
-    int64_t Time() const { return Local(y, mo, d, h, mi); }
+    int64_t Time() const { return LocalTime(y, mo, d, h, mi); }
 };
 
 const char* const kBerlin = "Europe/Berlin";
@@ -53,16 +53,6 @@ const struct Case
 };
 // clang-format on
 
-PlannerRecord Task(int64_t planned, int64_t done, int32_t status)
-{
-    PlannerRecord task;
-    task.plannedTime = planned;
-    task.doneTime = done;
-    task.status = status;
-    std::strcpy(task.description, "Buy paint");
-    return task;
-}
-
 } // namespace
 
 using ReminderSummaryTest = PlanningTest;
@@ -80,10 +70,11 @@ TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
 
 TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
 {
-    const std::vector<ReminderRecord> file{
-        Reminder(Local(2002, 12, 8, 9), "Party"), Reminder(Local(2001, 3, 10, 15), "Anniversary"),
-        Reminder(Local(2002, 12, 5, 8), "Dentist"), Reminder(Local(2002, 12, 6, 9), "Call Ann"),
-        Reminder(Local(2002, 12, 5, 9), "Caf\xe9")};
+    const std::vector<ReminderRecord> file{Reminder(LocalTime(2002, 12, 8, 9), "Party"),
+                                           Reminder(LocalTime(2001, 3, 10, 15), "Anniversary"),
+                                           Reminder(LocalTime(2002, 12, 5, 8), "Dentist"),
+                                           Reminder(LocalTime(2002, 12, 6, 9), "Call Ann"),
+                                           Reminder(LocalTime(2002, 12, 5, 9), "Caf\xe9")};
     EXPECT_EQ(
         CReminderSummary::Lines(file, kThu10.Time(), 5),
         (QStringList{"Today [05 Dec, Thu]: Dentist", QString::fromUtf8("Today [05 Dec, Thu]: Café"),
@@ -116,9 +107,11 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
     };
     for (const auto& c : cases) {
         PinTimeZone(c.zone);
-        const PlannerRecord task =
-            Task(Local(2002, 12, 12, c.plannedHour, c.plannedMinute),
-                 Local(2002, 12, c.doneDay, c.doneHour, c.doneMinute), c.status);
+        PlannerRecord task;
+        task.plannedTime = LocalTime(2002, 12, 12, c.plannedHour, c.plannedMinute);
+        task.doneTime = LocalTime(2002, 12, c.doneDay, c.doneHour, c.doneMinute);
+        task.status = c.status;
+        std::strcpy(task.description, "Buy paint");
         EXPECT_EQ(CPlannerSummary::DialogLine(task), "12 Dec [ Buy paint" + QString(c.dialog));
         EXPECT_EQ(CPlannerSummary::MainWindowLine(task),
                   "12 Dec [ Buy paint" + QString(c.mainWindow));

@@ -23,12 +23,12 @@ protected:
 
 TEST_F(TodayNotificationTest, NamesOrCountsTodaysRemindersAndIsSentOnlyWithTheOptionAndAService)
 {
-    const int64_t now = Local(2002, 12, 5, 10);
+    const int64_t now = LocalTime(2002, 12, 5, 10);
     const std::vector<ReminderRecord> reminders = {
-        Reminder(Local(2002, 12, 5, 8), "Mother's birthday"),
-        Reminder(Local(2002, 12, 6, 0), "Tomorrow's"),
-        Reminder(Local(2001, 12, 5, 8), "A year ago"),
-        Reminder(Local(2002, 12, 5, 23, 59), "Dentist "),
+        Reminder(LocalTime(2002, 12, 5, 8), "Mother's birthday"),
+        Reminder(LocalTime(2002, 12, 6, 0), "Tomorrow's"),
+        Reminder(LocalTime(2001, 12, 5, 8), "A year ago"),
+        Reminder(LocalTime(2002, 12, 5, 23, 59), "Dentist "),
     };
     EXPECT_EQ(CTodayNotification::Text(reminders, now, false), "Today: Mother's birthday, Dentist");
     EXPECT_EQ(CTodayNotification::Text(reminders, now, true), "2 reminders today");
@@ -38,7 +38,7 @@ TEST_F(TodayNotificationTest, NamesOrCountsTodaysRemindersAndIsSentOnlyWithTheOp
 
     // Sent only with the option on, a reminder today and a service.
     EXPECT_FALSE(CTodayNotification::Send(Diary(), now)) << "no reminder yet";
-    AddReminder(Local(2002, 12, 5, 9), "Mother's birthday");
+    AddReminder(LocalTime(2002, 12, 5, 9), "Mother's birthday");
     EXPECT_TRUE(CTodayNotification::Send(Diary(), now));
     EXPECT_EQ(CDesktopNotifications::Sent(), Sent{"Today: Mother's birthday|"});
 
@@ -53,8 +53,8 @@ TEST_F(TodayNotificationTest, NamesOrCountsTodaysRemindersAndIsSentOnlyWithTheOp
 
 TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiaryIsOpen)
 {
-    AddReminder(Local(2002, 12, 5, 9), "Dentist");
-    AddReminder(Local(2002, 12, 6, 9), "Concert");
+    AddReminder(LocalTime(2002, 12, 5, 9), "Dentist");
+    AddReminder(LocalTime(2002, 12, 6, 9), "Concert");
     const CDiarySession* open = nullptr;
     CReminderNotices notices([&open] { return open; });
     notices.Start(); // no diary open: nothing
@@ -66,7 +66,7 @@ TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiar
     notices.Start();
     notices.OnTimer(); // woke early: the same day is not told twice
     EXPECT_EQ(CDesktopNotifications::Sent(), Sent{"Today: Dentist|"});
-    CClock::SetFixed(Local(2002, 12, 6, 0, 0) + 1);
+    CClock::SetFixed(LocalTime(2002, 12, 6, 0, 0) + 1);
     notices.OnTimer();
     EXPECT_EQ(CDesktopNotifications::Sent(), (Sent{"Today: Dentist|", "Today: Concert|"}));
 }
@@ -74,9 +74,9 @@ TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiar
 TEST_F(TodayNotificationTest, MidnightIsLocalAcrossTheChangeOfClocks)
 {
     // Berlin puts its clocks back on 25 October 2026: that day has 25 hours.
-    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 10, 24, 23)), 3600 * 1000 + 1000);
-    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 10, 25, 0, 30)),
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(LocalTime(2026, 10, 24, 23)), 3600 * 1000 + 1000);
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(LocalTime(2026, 10, 25, 0, 30)),
               int64_t{24 * 3600 + 1800} * 1000 + 1000);
-    EXPECT_EQ(CReminderNotices::MsecsToMidnight(Local(2026, 3, 29, 0, 30)),
+    EXPECT_EQ(CReminderNotices::MsecsToMidnight(LocalTime(2026, 3, 29, 0, 30)),
               int64_t{22 * 3600 + 1800} * 1000 + 1000);
 }
