@@ -15,6 +15,7 @@
 #include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/DraftSealer.h"
+#include "store/EncryptedSession.h"
 #include "store/FileFaults.h"
 #include "store/Messages.h"
 #include "tests/support/TestDiary.h"
@@ -365,6 +366,37 @@ TEST_F(NewEntryDlgTest, DeclinedQuestionsBadMeasurementsAndFileErrorsKeepTheDial
     EXPECT_EQ(entries[0].dream, 1);
     EXPECT_FLOAT_EQ(entries[0].temperature, 36.6f);
     EXPECT_EQ(RtfToPlainText(entries[0].text).trimmed(), "Measured");
+}
+
+// An encrypted diary is written once per command, after the editor's store
+// is done: its failed write keeps the dialog open with the text, is said
+// once, and leaves no file.
+TEST_F(NewEntryDlgTest, AFailedWriteOfAnEncryptedDiaryKeepsTheDialogOpenWithTheText)
+{
+    const QString path = m_dir.filePath("travel.dayloom");
+    CDiarySession session(NameOf(path));
+    ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+    session.SetPassword("secret");
+    widgettest::PushDriver<CNewEntryDlg>([&](CNewEntryDlg& dialog) {
+        QTest::keyClicks(Text(dialog), "Sealed");
+        CFileFaults::Install(
+            [](FileOp op, const std::string&) { return op == FileOp::Rename ? ENOSPC : 0; });
+        const size_t shown = CMessageBox::History().size();
+        ClickAnswering(dialog, "save", kYes);
+        CFileFaults::Install({});
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(CMessageBox::History().size(), shown + 2); // the question, the error
+        EXPECT_EQ(LastMessage(), "Disk full while accessing " + path + ".");
+        EXPECT_EQ(Text(dialog)->toPlainText(), "Sealed");
+        EXPECT_FALSE(QFile::exists(path));
+        ClickAnswering(dialog, "save", kYes);
+    });
+    EXPECT_TRUE(CNewEntryDlg::Run(nullptr, session, std::nullopt, Morning()).saved);
+    CDiarySession reopened(NameOf(path));
+    ASSERT_TRUE(reopened.Unlock("secret"));
+    const auto store = reopened.MakeStore(0);
+    ASSERT_TRUE(store->ReadEntry());
+    EXPECT_EQ(RtfToPlainText(store->entry.text).trimmed(), "Sealed");
 }
 
 TEST(NewEntryParsing, TemperatureAcceptsPointOrCommaAndFontListNamesEachFamilyOnce)
