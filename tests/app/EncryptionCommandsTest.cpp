@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     }
 }
 
-TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithItsPassword)
+TEST_F(MainWindowTest, NewEncryptedDiaryTakesItsPasswordAtAFirstEntryOrReminderAndItsCopyWarns)
 {
     const QString path = PathOf("holiday.dayloom");
     CFileDialogs::PushDiary(path);
@@ -116,6 +116,34 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     EXPECT_TRUE(Shown()[0].startsWith(ByTitle("The password")));
     OpenThroughMenu(path, "Holiday in Crete, 2026");
     EXPECT_EQ(State(window), "1 @0: Swam in the sea.");
+
+    // Another asks its password before a first reminder.
+    CFileDialogs::PushDiary(PathOf("plans.dayloom"));
+    window.OnOpenCreateDiary();
+    AnswerPrompt("Plans for the garden");
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& reminders = dynamic_cast<CRemindersDlg&>(dialog);
+        widgettest::TypeText(reminders.DescriptionEdit(), QString::fromUtf8("Да"));
+        QTest::mouseClick(reminders.AddButton(), Qt::LeftButton);
+        QTest::mouseClick(reminders.OkButton(), Qt::LeftButton);
+    });
+    window.OnReminders();
+    EXPECT_TRUE(CModal::Unanswered().empty());
+    ASSERT_NE(window.Session()->Encrypted(), nullptr);
+    EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
+    EXPECT_FALSE(window.Session()->IsNew());
+    EXPECT_EQ(window.Session()->Password(), "") << "the key alone protects it";
+
+    // A plain copy warns of the texts the four files cannot hold.
+    CMessageBox::ClearHistory();
+    AnswerPrompt("Plans for the garden"); // the diary's password first
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    ActionOf(window, "Save &decrypted copy...")->trigger();
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "The four files cannot hold every character of these reminders and tasks; each "
+              "one they lack becomes \"?\": Да. Write the copy all the same?");
+    EXPECT_FALSE(QFileInfo::exists(PathOf("plans.ilm")));
 }
 
 TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDiary)
@@ -145,35 +173,4 @@ TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDia
     OpenThroughMenu(PathOf("travel.dayloom"), "a walk by the river");
     OpenThroughMenu(PathOf("travel.ilm"));
     EXPECT_FALSE(bar->isVisible());
-}
-
-TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminderAndItsCopyWarns)
-{
-    CFileDialogs::PushDiary(PathOf("plans.dayloom"));
-    CDayloomDlg& window = Window();
-    window.OnOpenCreateDiary();
-    AnswerPrompt("Plans for the garden");
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& reminders = dynamic_cast<CRemindersDlg&>(dialog);
-        widgettest::TypeText(reminders.DescriptionEdit(), QString::fromUtf8("Да"));
-        QTest::mouseClick(reminders.AddButton(), Qt::LeftButton);
-        QTest::mouseClick(reminders.OkButton(), Qt::LeftButton);
-    });
-    window.OnReminders();
-    EXPECT_TRUE(CModal::Unanswered().empty());
-    ASSERT_NE(window.Session()->Encrypted(), nullptr);
-    EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
-    EXPECT_FALSE(window.Session()->IsNew());
-    EXPECT_EQ(window.Session()->Password(), "") << "the key alone protects it";
-
-    // A plain copy warns of the texts the four files cannot hold.
-    CMessageBox::ClearHistory();
-    AnswerPrompt("Plans for the garden"); // the diary's password first
-    CMessageBox::PushAnswer(CMessageBox::Answer::No);
-    ActionOf(window, "Save &decrypted copy...")->trigger();
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              "The four files cannot hold every character of these reminders and tasks; each "
-              "one they lack becomes \"?\": Да. Write the copy all the same?");
-    EXPECT_FALSE(QFileInfo::exists(PathOf("plans.ilm")));
 }

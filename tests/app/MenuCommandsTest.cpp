@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, PrintExportBackUpAndRestore)
     EXPECT_EQ(RowCount(window), 4);
 }
 
-TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
+TEST_F(MainWindowTest, ImportsFromAnotherProgramOrVersion1FillANewDiary)
 {
     CDayloomDlg& window = Window();
     // The Tools menu ends with the three imports.
@@ -157,10 +157,8 @@ TEST_F(MainWindowTest, ImportFromAnotherProgramIntoANewEncryptedDiary)
     EXPECT_EQ(CMessageBox::History().back().text,
               "Nothing to import: the diary already holds all 3 entries of jrnl.json.");
     EXPECT_EQ(RowCount(window), 3);
-}
 
-TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
-{
+    // Version 1 entry files go into a new diary in date order.
     const QString folder = PathOf("old/DATA");
     QDir().mkpath(folder);
     for (const auto& [name, mood, text] : {std::tuple{"EL051430.22D", 2, "Later day"},
@@ -172,8 +170,7 @@ TEST_F(MainWindowTest, ImportedEntriesAreListedInDateOrder)
     CFileDialogs::PushFolder(folder);
     CFileDialogs::PushDiary(PathOf("imported.ilm"));
     AnswerPrompt("OldPass");
-    CDayloomDlg& window = Window();
-    ActionOf(window, "Import from Dayloom v1.00")->trigger();
+    actions.back()->trigger();
 
     EXPECT_EQ(CMessageBox::History().back().text, "Successfully converted 2 entries!");
     EXPECT_FALSE(window.Session()->IsNew());

@@ -249,7 +249,7 @@ TEST_F(NavigationTest, TagFilterListsTheTagsWithTheirCountsAndAClickedTagIsSearc
     EXPECT_EQ(Heading(), "1 entry found");
 }
 
-TEST_F(NavigationTest, TypingListsTheMatchesAndEscRestoresTheDiary)
+TEST_F(NavigationTest, TypingAndTheFiltersListTheMatchesAndEscRestoresTheDiary)
 {
     OpenSample();
     CDayloomDlg& window = ActiveWindow();
@@ -290,14 +290,11 @@ TEST_F(NavigationTest, TypingListsTheMatchesAndEscRestoresTheDiary)
     EXPECT_FALSE(window.IsSearching());
     EXPECT_FALSE(Part<QLabel>(window, "searchHeading")->isVisible());
     EXPECT_EQ(State(window), "4 @2: A quiet day at home.");
-}
 
-TEST_F(NavigationTest, DateAndMoodFiltersIncludeTheirEnds)
-{
-    CDayloomDlg& window = OpenSample();
+    // Back in search mode with the text cleared, the filters include their
+    // ends: 6 December 10:00 to 7 December 11:30 in a range of those days.
     window.OnFind();
-    ASSERT_TRUE(TypeAndWaitFor("", "4 entries found"));
-    // 6 December 10:00 to 7 December 11:30 in a range of those two days.
+    ASSERT_TRUE(TypeAndWaitFor("", "4 entries found", true));
     Part<QCheckBox>(window, "searchDates")->click();
     Part<QDateEdit>(window, "From day")->setDate(QDate(2026, 12, 6));
     Part<QDateEdit>(window, "To day")->setDate(QDate(2026, 12, 7));
