@@ -26,14 +26,10 @@ void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed)
                        .arg(object ? object->objectName() : QString())
                        .arg(object ? object->metaObject()->className() : "?");
     }
-    switch (node->role()) {
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::ComboBox:
+    const QAccessible::Role role = node->role();
+    if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree ||
+        role == QAccessible::ComboBox) {
         return;
-    default:
-        break;
     }
     for (int i = 0; i < node->childCount(); ++i) {
         CollectUnnamed(node->child(i), unnamed);
