@@ -1,8 +1,9 @@
-// What a screen reader finds: every window opened as a user opens it, walked
-// through QAccessible, with a name for each control that takes the focus;
-// the ratings' values and labels; the graph told in words.
+// Every window opened as a user opens it: what a screen reader finds (a name
+// for each control that takes the focus, the ratings' values and labels, the
+// graph told in words) and the help page that F1 and its HELP! button open.
 #include "MainWindowFixture.h"
 #include "dialogs/SplashDlg.h"
+#include "platform/Help.h"
 #include "widgets/RatingSpin.h"
 
 #include <QAccessible>
@@ -25,14 +26,10 @@ void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed)
                        .arg(object ? object->objectName() : QString())
                        .arg(object ? object->metaObject()->className() : "?");
     }
-    switch (node->role()) {
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::ComboBox:
+    const QAccessible::Role role = node->role();
+    if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree ||
+        role == QAccessible::ComboBox) {
         return;
-    default:
-        break;
     }
     for (int i = 0; i < node->childCount(); ++i) {
         CollectUnnamed(node->child(i), unnamed);
@@ -46,50 +43,89 @@ QStringList Unnamed(QWidget& window)
     return unnamed;
 }
 
+// The help pages asked for by F1 on the focused control, then by the
+// window's help buttons; the window stays open.
+std::vector<int> HelpAsked(QDialog& dialog)
+{
+    CHelp::Reset();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+    EXPECT_TRUE(dialog.isVisible());
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->objectName() == "help" || button->objectName() == "AuthorButton" ||
+            button->text() == "HELP!") {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    return CHelp::Requests();
+}
+
+std::vector<int> Pages(std::initializer_list<HelpContext> pages)
+{
+    std::vector<int> numbers;
+    for (const HelpContext page : pages) {
+        numbers.push_back(static_cast<int>(page));
+    }
+    return numbers;
+}
+
 } // namespace
 
-class AccessibilityTest : public MainWindowTest
-{
-protected:
-    // Opens a window through the menu item `item` and walks it.
-    void WalkThroughMenu(const QString& item)
-    {
-        SCOPED_TRACE(item.toStdString());
-        bool walked = false;
-        CModal::PushHandler([&walked](QDialog& dialog) {
-            EXPECT_EQ(Unnamed(dialog), QStringList()) << dialog.metaObject()->className();
-            walked = true;
-            dialog.reject();
-        });
-        QAction* action = ActionOf(Window(), item);
-        ASSERT_NE(action, nullptr);
-        action->trigger();
-        EXPECT_TRUE(walked);
-    }
-};
+using AccessibilityTest = MainWindowTest;
 
-TEST_F(AccessibilityTest, EveryFocusableControlOfEveryWindowHasAName)
+// The About box opens its author's page by a button, not by F1; the tip, the
+// splash, the statistics and the password prompt leave F1 alone.
+TEST_F(AccessibilityTest, EveryWindowNamesItsControlsAndOpensItsOwnHelpPage)
 {
     {
         CSplashDlg splash(nullptr);
         splash.show();
         EXPECT_EQ(Unnamed(splash), QStringList());
+        EXPECT_EQ(HelpAsked(splash), Pages({}));
     }
     OnPrompt([](CSecurityDlg& prompt) {
         EXPECT_EQ(Unnamed(prompt), QStringList()) << "the password prompt";
+        EXPECT_EQ(HelpAsked(prompt), Pages({}));
         Type(prompt, "Secret1");
     });
     CFileDialogs::PushDiary(MakeSampleDiary());
-    Window().OnOpenCreateDiary();
-    EXPECT_EQ(Unnamed(Window()), QStringList()) << "the main window";
-    Window().OnFind();
-    EXPECT_EQ(Unnamed(Window()), QStringList()) << "the main window in search mode";
+    CDayloomDlg& window = Window();
+    window.OnOpenCreateDiary();
+    ASSERT_EQ(RowCount(window), 4);
+    EXPECT_EQ(Unnamed(window), QStringList()) << "the main window";
+    window.OnFind();
+    EXPECT_EQ(Unnamed(window), QStringList()) << "the main window in search mode";
 
-    for (const char* item : {"&New entry...\tF2", "&Edit entry...\tCtrl+E", "O&ptions...",
-                             "&Change password...", "&Reminders...\tF3", "&Planner...\tF4",
-                             "&Statistics...\tF5", "Tip of the Day...", "&About Dayloom..."}) {
-        WalkThroughMenu(QString::fromLatin1(item));
+    using H = HelpContext;
+    const std::pair<const char*, std::vector<int>> windows[] = {
+        {"&New entry...\tF2", Pages({H::NewEntry, H::NewEntry})},
+        {"&Edit entry...\tCtrl+E", Pages({H::NewEntry, H::NewEntry})},
+        {"O&ptions...", Pages({H::Options, H::Options})},
+        {"&Change password...", Pages({H::Password, H::Password})},
+        {"&Reminders...\tF3", Pages({H::Reminders, H::Reminders})},
+        {"&Planner...\tF4", Pages({H::Planner, H::Planner})},
+        {"&Statistics...\tF5", Pages({})},
+        {"Tip of the Day...", Pages({})},
+        {"&About Dayloom...", Pages({H::Author})}};
+    for (const auto& [item, pages] : windows) {
+        SCOPED_TRACE(item);
+        bool walked = false;
+        CModal::PushHandler([&walked, &pages](QDialog& dialog) {
+            EXPECT_EQ(Unnamed(dialog), QStringList()) << dialog.metaObject()->className();
+            EXPECT_EQ(HelpAsked(dialog), pages);
+            walked = true;
+            dialog.reject();
+        });
+        QAction* action = ActionOf(window, QString::fromLatin1(item));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        EXPECT_TRUE(walked);
     }
+    CHelp::Reset();
+    ActionOf(window, "Help on main window")->trigger();
+    ActionOf(window, "Contents\tF1")->trigger();
+    EXPECT_EQ(CHelp::Requests(), Pages({H::MainWindow, H::Contents}));
 }
 
 TEST_F(AccessibilityTest, RatingsTellTheirValueAndLabelAndTheGraphItsSummary)
@@ -122,21 +158,15 @@ TEST_F(AccessibilityTest, RatingsTellTheirValueAndLabelAndTheGraphItsSummary)
             EXPECT_FALSE(other->text(QAccessible::Name).isEmpty()) << name;
             EXPECT_FALSE(other->text(QAccessible::Value).isEmpty()) << name;
         }
-        const std::pair<const char*, const char*> names[] = {{"text", "Entry text"},
-                                                             {"date", "Date"},
-                                                             {"time", "Time"},
-                                                             {"weight", "Weight"},
-                                                             {"temperature", "Temperature"},
-                                                             {"bold", "Bold"},
-                                                             {"italic", "Italic"},
-                                                             {"underline", "Underline"},
-                                                             {"color", "Text colour"}};
-        for (const auto& [object, name] : names) {
+        QStringList names;
+        for (const char* object : {"text", "date", "time", "weight", "temperature", "bold",
+                                   "italic", "underline", "color"}) {
             QWidget* control = editor.findChild<QWidget*>(object);
             ASSERT_NE(control, nullptr) << object;
-            EXPECT_EQ(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
-                      name);
+            names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
         }
+        EXPECT_EQ(names, (QStringList{"Entry text", "Date", "Time", "Weight", "Temperature", "Bold",
+                                      "Italic", "Underline", "Text colour"}));
         CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
         editor.reject();
     });

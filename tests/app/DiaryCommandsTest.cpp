@@ -1,16 +1,36 @@
-// Editing the entry on view from the main window, and the "on this day"
-// lines under the reminder summary.
+// Editing the entry on view from the main window, what each command that
+// changes the diary tells the open diary, and the "on this day" lines under
+// the reminder summary.
 #include "MainWindowFixture.h"
+#include "app/CurrentPassword.h"
 #include "app/OpenDiary.h"
 #include "stats/OnThisDayView.h"
 
 #include <QDateEdit>
 #include <QSignalSpy>
 
-TEST_F(MainWindowTest, EditByMenuKeyEnterAndDoubleClickReplacesTheEntryAndNewAddsOne)
+// Each command that changes the diary tells the open diary once, and only
+// what it changed; a command that changes nothing tells nothing.
+TEST_F(MainWindowTest, EditByKeyEnterOrDoubleClickReplacesTheEntryAndEachCommandSaysWhatItChanged)
 {
     OpenSample();
     CDayloomDlg& window = ActiveWindow();
+    auto* diary = window.findChild<COpenDiary*>();
+    ASSERT_NE(diary, nullptr);
+    QSignalSpy entries(diary, &COpenDiary::entriesChanged);
+    QSignalSpy reminders(diary, &COpenDiary::remindersChanged);
+    QSignalSpy planner(diary, &COpenDiary::plannerChanged);
+    QSignalSpy password(diary, &COpenDiary::passwordChanged);
+    QSignalSpy* const spies[] = {&entries, &reminders, &planner, &password};
+    // How often each was told since the last look: "1000" is entries once.
+    const auto told = [&spies] {
+        QString counts;
+        for (QSignalSpy* spy : spies) {
+            counts += QString::number(spy->count());
+            spy->clear();
+        }
+        return counts;
+    };
     QListView* list = window.EntryList();
     list->setCurrentIndex(list->model()->index(1, 0));
     list->setFocus();
@@ -39,6 +59,7 @@ TEST_F(MainWindowTest, EditByMenuKeyEnterAndDoubleClickReplacesTheEntryAndNewAdd
         EXPECT_EQ(RowCount(window), 4);
         EXPECT_EQ(SelectedRow(window), 1);
         EXPECT_EQ(ViewText(window), text);
+        EXPECT_EQ(told(), "1000") << way;
     }
     std::vector<EntryHeader> stored;
     ASSERT_TRUE(window.Session()->MakeStore()->ReadAllEntryHeaders(stored));
@@ -57,38 +78,62 @@ TEST_F(MainWindowTest, EditByMenuKeyEnterAndDoubleClickReplacesTheEntryAndNewAdd
     EXPECT_EQ(SelectedRow(window), 4);
     EXPECT_EQ(ViewText(window), "Written today.");
     EXPECT_EQ(window.Graph()->m_nCount, 5);
+    EXPECT_EQ(told(), "1000") << "new entry";
+
+    const auto close = [](QDialog& dialog) { dialog.reject(); };
+    CModal::PushHandler(close);
+    window.OnEditEntry();
+    EXPECT_EQ(told(), "0000") << "edit closed";
+    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
+    window.OnDeleteEntry();
+    EXPECT_EQ(told(), "1000") << "delete";
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    window.OnDeleteEntry();
+    EXPECT_EQ(told(), "0000") << "delete refused";
+    CModal::PushHandler(close);
+    window.OnReminders();
+    EXPECT_EQ(told(), "0100") << "reminders";
+    CModal::PushHandler(close);
+    window.OnPlanner();
+    EXPECT_EQ(told(), "0010") << "planner";
+
+    // The password change asks the current password first, in Tab order.
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& ask = dynamic_cast<CChangePasswordDlg&>(dialog);
+        QLineEdit* current = ask.Fields()->CurrentField();
+        ASSERT_NE(current, nullptr);
+        EXPECT_EQ(ask.focusWidget(), current);
+        // Field to field with Tab, as a user types.
+        const auto type = [&ask](const QString& text, Qt::Key then) {
+            QTest::keyClicks(ask.focusWidget(), text);
+            QTest::keyClick(ask.focusWidget(), then);
+        };
+        type("Secret2", Qt::Key_Tab);
+        EXPECT_EQ(ask.focusWidget(), ask.Fields()->NewField());
+        type("Better1", Qt::Key_Tab);
+        EXPECT_EQ(ask.focusWidget(), ask.Fields()->ConfirmField());
+        type("Better1", Qt::Key_Return);
+        // A wrong current password is said; it is selected for another try.
+        EXPECT_TRUE(ask.isVisible());
+        EXPECT_EQ(widgettest::LastMessage(), CCurrentPassword::WrongPasswordMessage());
+        EXPECT_EQ(ask.focusWidget(), current);
+        EXPECT_EQ(current->selectedText(), "Secret2");
+        type("Secret1", Qt::Key_Return);
+    });
+    ActionOf(window, "&Change password...")->trigger();
+    EXPECT_EQ(told(), "0001") << "password";
+    EXPECT_EQ(window.Session()->Password(), "Better1");
+    EXPECT_EQ(widgettest::LastMessage(), "Password successfully changed!");
 }
 
-TEST_F(MainWindowTest, OnThisDayListsEarlierYearsAndShowsTheEntryClicked)
-{
-    CDayloomDlg& window =
-        OpenDiary("years.ilm", {{LocalTime(2024, 12, 10, 20), Rtf("Two years back: snow.")},
-                                {LocalTime(2025, 12, 10, 8), Rtf("One year back: fog.")},
-                                {LocalTime(2025, 12, 11, 8), Rtf("Not this day.")},
-                                {LocalTime(2026, 12, 9, 8), Rtf("Yesterday.")}});
-    auto* lines = window.findChild<COnThisDayView*>("OnThisDay");
-    ASSERT_NE(lines, nullptr);
-    ASSERT_EQ(lines->count(), 2);
-    EXPECT_TRUE(lines->item(0)->text().startsWith("1 year ago: One year back"));
-    EXPECT_TRUE(lines->item(1)->text().startsWith("2 years ago: Two years back"));
-
-    emit lines->EntryRequested(0);
-    EXPECT_EQ(SelectedRow(window), 0);
-    EXPECT_EQ(ViewText(window), "Two years back: snow.");
-
-    // Switched off in Options: the lines go at the next rebuild.
-    CSettings::WriteProfileInt("bShowOnThisDay", 0);
-    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); });
-    window.OnOptions();
-    EXPECT_EQ(lines->count(), 0);
-}
-
-TEST_F(MainWindowTest, EverySaveAndDeletionShowsAtOnceTheSavedEntrySelectedAndOnThisDay)
+TEST_F(MainWindowTest, OnThisDayFollowsEverySaveAndDeletionAndALineClickedShowsItsEntry)
 {
     OpenDiary("years.ilm", {{LocalTime(2025, 12, 10, 8), Rtf("One year back: fog.")},
+                            {LocalTime(2025, 12, 11, 8), Rtf("Not this day.")},
                             {LocalTime(2026, 12, 9, 8), Rtf("Yesterday.")}});
     CDayloomDlg& window = ActiveWindow();
     auto* lines = window.findChild<COnThisDayView*>("OnThisDay");
+    ASSERT_NE(lines, nullptr);
     const auto texts = [lines] {
         QStringList shown;
         for (int i = 0; i < lines->count(); ++i) {
@@ -105,7 +150,7 @@ TEST_F(MainWindowTest, EverySaveAndDeletionShowsAtOnceTheSavedEntrySelectedAndOn
         SaveEditorWith(dialog, "Two years back: snow.");
     });
     Click("New entry");
-    EXPECT_EQ(State(window), "3 @0: Two years back: snow.");
+    EXPECT_EQ(State(window), "4 @0: Two years back: snow.");
     EXPECT_EQ(window.focusWidget(), window.EntryList());
     EXPECT_EQ(window.EntryList()->currentIndex().row(), 0);
     EXPECT_EQ(texts(), "1 year ago: One year back|2 years ago: Two years back");
@@ -114,87 +159,22 @@ TEST_F(MainWindowTest, EverySaveAndDeletionShowsAtOnceTheSavedEntrySelectedAndOn
     ClickLine(window, 1);
     CModal::PushHandler([](QDialog& dialog) { SaveEditorWith(dialog, "Fog, then sun."); });
     window.OnEditEntry();
-    EXPECT_EQ(State(window), "3 @1: Fog, then sun.");
+    EXPECT_EQ(State(window), "4 @1: Fog, then sun.");
     EXPECT_EQ(texts(), "1 year ago: Fog, then sun.|2 years ago: Two years back");
 
-    // A deleted entry's line goes; the line left still shows its entry.
+    // A deleted entry's line goes; the line left, clicked, shows its entry.
     ClickLine(window, 0);
     CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
     Click("Delete");
     ASSERT_EQ(texts(), "1 year ago: Fog, then sun.");
-    ClickLine(window, 1);
+    ClickLine(window, 2);
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
                       lines->visualItemRect(lines->item(0)).center());
-    EXPECT_EQ(State(window), "2 @0: Fog, then sun.");
-}
+    EXPECT_EQ(State(window), "3 @0: Fog, then sun.");
 
-// Each command that changes the diary tells the open diary once, and only
-// what it changed; a command that changes nothing tells nothing.
-TEST_F(MainWindowTest, EveryChangingCommandSaysWhatItChanged)
-{
-    CDayloomDlg& window = OpenSample();
-    auto* diary = window.findChild<COpenDiary*>();
-    ASSERT_NE(diary, nullptr);
-    QSignalSpy entries(diary, &COpenDiary::entriesChanged);
-    QSignalSpy reminders(diary, &COpenDiary::remindersChanged);
-    QSignalSpy planner(diary, &COpenDiary::plannerChanged);
-    QSignalSpy password(diary, &COpenDiary::passwordChanged);
-    const auto told = [&] {
-        const QString counts = QStringLiteral("%1%2%3%4")
-                                   .arg(entries.count())
-                                   .arg(reminders.count())
-                                   .arg(planner.count())
-                                   .arg(password.count());
-        entries.clear();
-        reminders.clear();
-        planner.clear();
-        password.clear();
-        return counts;
-    };
-    const auto close = [](QDialog& dialog) { dialog.reject(); };
-    const auto save = [](QDialog& dialog) { SaveEditorWith(dialog, "Saved."); };
-    const std::function<void()> commands[] = {
-        [&] {
-            CModal::PushHandler(save);
-            window.OnNewEntry();
-        },
-        [&] {
-            CModal::PushHandler(save);
-            window.OnEditEntry();
-        },
-        [&] {
-            CModal::PushHandler(close);
-            window.OnEditEntry();
-        },
-        [&] {
-            CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-            window.OnDeleteEntry();
-        },
-        [&] {
-            CMessageBox::PushAnswer(CMessageBox::Answer::No);
-            window.OnDeleteEntry();
-        },
-        [&] {
-            CModal::PushHandler(close);
-            window.OnReminders();
-        },
-        [&] {
-            CModal::PushHandler(close);
-            window.OnPlanner();
-        },
-        [&] {
-            CModal::PushHandler([](QDialog& dialog) {
-                dialog.findChild<QLineEdit*>("currentPassword")->setText("Secret1");
-                dialog.findChild<QLineEdit*>("newPassword")->setText("Secret2");
-                dialog.findChild<QLineEdit*>("confirmPassword")->setText("Secret2");
-                dialog.accept();
-            });
-            ActionOf(window, "&Change password...")->trigger();
-        }};
-    const QString expected[] = {"1000", "1000", "0000", "1000", "0000", "0100", "0010", "0001"};
-    for (size_t i = 0; i < std::size(commands); ++i) {
-        commands[i]();
-        EXPECT_EQ(told(), expected[i]) << "command " << i;
-    }
-    EXPECT_EQ(window.Session()->Password(), "Secret2");
+    // Switched off in Options: the lines go at the next rebuild.
+    CSettings::WriteProfileInt("bShowOnThisDay", 0);
+    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); });
+    window.OnOptions();
+    EXPECT_EQ(lines->count(), 0);
 }

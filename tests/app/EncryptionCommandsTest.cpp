@@ -1,20 +1,15 @@
-// The File menu's moves between the two kinds of diary, driven through the
-// menu: a four-file diary encrypted under a new password (read back, old
-// files removed on Yes, the encrypted diary opened with the new password),
-// and a decrypted copy under the copy's own password, byte for byte the old
-// files when that is their password, after a warning when texts in any script
-// would keep only their Windows-1252 form; the diary's password asked before a
-// plain copy and before its change.
+// The File menu's moves between the two kinds of diary: a four-file diary
+// encrypted under a new password, a decrypted copy under its own password;
+// and a new encrypted diary.
 #include "MainWindowFixture.h"
 #include "app/CurrentPassword.h"
+#include "planning/RemindersDlg.h"
 #include "store/DraftFile.h"
 #include "store/DraftSealer.h"
 #include "store/EncryptedSession.h"
-#include "store/ScriptTexts.h"
 #include "widgets/ScrambledDiaryBar.h"
 
 #include <QToolButton>
-#include <cstring>
 
 namespace {
 // The file's bytes, empty when it cannot be read.
@@ -91,37 +86,7 @@ TEST_F(MainWindowTest, DiaryEncryptedThroughTheMenuAndCopiedBackDecrypted)
     }
 }
 
-TEST_F(MainWindowTest, PasswordChangeAsksTheCurrentPasswordFirstInTabOrder)
-{
-    CDayloomDlg& window = OpenSample();
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& ask = dynamic_cast<CChangePasswordDlg&>(dialog);
-        QLineEdit* current = ask.Fields()->CurrentField();
-        ASSERT_NE(current, nullptr);
-        EXPECT_EQ(ask.focusWidget(), current);
-        // Field to field with Tab, as a user types.
-        const auto type = [&ask](const QString& text, Qt::Key then) {
-            QTest::keyClicks(ask.focusWidget(), text);
-            QTest::keyClick(ask.focusWidget(), then);
-        };
-        type("Secret2", Qt::Key_Tab);
-        EXPECT_EQ(ask.focusWidget(), ask.Fields()->NewField());
-        type("Better1", Qt::Key_Tab);
-        EXPECT_EQ(ask.focusWidget(), ask.Fields()->ConfirmField());
-        type("Better1", Qt::Key_Return);
-        // A wrong current password is said; it is selected for another try.
-        EXPECT_TRUE(ask.isVisible());
-        EXPECT_EQ(widgettest::LastMessage(), CCurrentPassword::WrongPasswordMessage());
-        EXPECT_EQ(ask.focusWidget(), current);
-        EXPECT_EQ(current->selectedText(), "Secret2");
-        type("Secret1", Qt::Key_Return);
-    });
-    ActionOf(window, "&Change password...")->trigger();
-    EXPECT_EQ(window.Session()->Password(), "Better1");
-    EXPECT_EQ(widgettest::LastMessage(), "Password successfully changed!");
-}
-
-TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithItsPassword)
+TEST_F(MainWindowTest, NewEncryptedDiaryTakesItsPasswordAtAFirstEntryOrReminderAndItsCopyWarns)
 {
     const QString path = PathOf("holiday.dayloom");
     CFileDialogs::PushDiary(path);
@@ -151,21 +116,34 @@ TEST_F(MainWindowTest, NewEncryptedDiaryIsWrittenWithItsFirstEntryAndOpensWithIt
     EXPECT_TRUE(Shown()[0].startsWith(ByTitle("The password")));
     OpenThroughMenu(path, "Holiday in Crete, 2026");
     EXPECT_EQ(State(window), "1 @0: Swam in the sea.");
-}
 
-TEST_F(MainWindowTest, NewEncryptedDiaryAsksItsPasswordBeforeAFirstReminder)
-{
+    // Another asks its password before a first reminder.
     CFileDialogs::PushDiary(PathOf("plans.dayloom"));
-    CDayloomDlg& window = Window();
     window.OnOpenCreateDiary();
     AnswerPrompt("Plans for the garden");
-    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the Reminders window
+    CModal::PushHandler([](QDialog& dialog) {
+        auto& reminders = dynamic_cast<CRemindersDlg&>(dialog);
+        widgettest::TypeText(reminders.DescriptionEdit(), QString::fromUtf8("Да"));
+        QTest::mouseClick(reminders.AddButton(), Qt::LeftButton);
+        QTest::mouseClick(reminders.OkButton(), Qt::LeftButton);
+    });
     window.OnReminders();
     EXPECT_TRUE(CModal::Unanswered().empty());
     ASSERT_NE(window.Session()->Encrypted(), nullptr);
     EXPECT_TRUE(window.Session()->Encrypted()->IsUnlocked());
     EXPECT_FALSE(window.Session()->IsNew());
     EXPECT_EQ(window.Session()->Password(), "") << "the key alone protects it";
+
+    // A plain copy warns of the texts the four files cannot hold.
+    CMessageBox::ClearHistory();
+    AnswerPrompt("Plans for the garden"); // the diary's password first
+    CMessageBox::PushAnswer(CMessageBox::Answer::No);
+    ActionOf(window, "Save &decrypted copy...")->trigger();
+    ASSERT_EQ(CMessageBox::History().size(), 1u);
+    EXPECT_EQ(CMessageBox::History()[0].text,
+              "The four files cannot hold every character of these reminders and tasks; each "
+              "one they lack becomes \"?\": Да. Write the copy all the same?");
+    EXPECT_FALSE(QFileInfo::exists(PathOf("plans.ilm")));
 }
 
 TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDiary)
@@ -195,34 +173,4 @@ TEST_F(MainWindowTest, ScrambledDiaryBarOffersEncryptionAndStaysClosedForThatDia
     OpenThroughMenu(PathOf("travel.dayloom"), "a walk by the river");
     OpenThroughMenu(PathOf("travel.ilm"));
     EXPECT_FALSE(bar->isVisible());
-}
-
-TEST_F(MainWindowTest, DecryptedCopyWarnsOfTextsTheFourFilesCannotHold)
-{
-    CDayloomDlg& window = OpenSample();
-    AnswerNewPassword("a walk by the river");
-    CMessageBox::PushAnswer(CMessageBox::Answer::Yes);
-    AnswerPrompt("a walk by the river");
-    ActionOf(window, "E&ncrypt diary...")->trigger();
-    ASSERT_NE(window.Session()->Encrypted(), nullptr);
-    {
-        auto store = window.Session()->MakeStore();
-        store->reminder = ReminderRecord{};
-        store->reminder.time = 3600;
-        std::strcpy(store->reminder.description, "??");
-        store->AppendReminder();
-    }
-    ASSERT_TRUE(window.Session()->Encrypted()->SetScriptText(
-        {CScriptTexts::Kind::Reminder, 3600, "??", "Да"}));
-    ASSERT_TRUE(window.Session()->Encrypted()->CommitReported());
-
-    CMessageBox::ClearHistory();
-    AnswerPrompt("a walk by the river"); // the diary's password first
-    CMessageBox::PushAnswer(CMessageBox::Answer::No);
-    ActionOf(window, "Save &decrypted copy...")->trigger();
-    ASSERT_EQ(CMessageBox::History().size(), 1u);
-    EXPECT_EQ(CMessageBox::History()[0].text,
-              "The four files cannot hold every character of these reminders and tasks; each "
-              "one they lack becomes \"?\": Да. Write the copy all the same?");
-    EXPECT_FALSE(QFileInfo::exists(PathOf("travel.ilm")));
 }

@@ -1,6 +1,6 @@
-// The desktop's usual keys reach their commands, Delete included where it
-// cannot mean "delete a character" (the search field keeps it: see the
-// search tests), and no two items of a menu share a key.
+// The desktop's usual keys reach their commands, from the search field too,
+// Delete included where it cannot mean "delete a character"; and no two
+// items of a menu share a key.
 #include "MainWindowFixture.h"
 #include "dialogs/OptionsDlg.h"
 #include "platform/PrintDialog.h"
@@ -18,17 +18,16 @@ TEST_F(MainWindowTest, StandardKeysReachTheirCommands)
     };
     QStringList opened;
     const auto record = [&opened](QDialog& dialog) {
-        opened << dialog.metaObject()->className();
+        opened << dialog.windowTitle();
         dialog.reject();
     };
-
-    CModal::PushHandler(record);
-    press(QKeySequence(Qt::CTRL | Qt::Key_N));
-    CModal::PushHandler(record);
-    press(QKeySequence(Qt::Key_F2));
-    CModal::PushHandler(record);
-    press(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    EXPECT_EQ(opened, (QStringList{"CNewEntryDlg", "CNewEntryDlg", "COptionsDlg"}));
+    for (const QKeySequence key : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Comma)}) {
+        CModal::PushHandler(record);
+        press(key);
+    }
+    EXPECT_EQ(opened, (QStringList{CAppInfo::Caption("New Entry"), CAppInfo::Caption("New Entry"),
+                                   CAppInfo::Caption("Options")}));
     CMessageBox::ClearHistory();
 
     CPrintDialog::PushAnswer(std::nullopt);
@@ -46,6 +45,29 @@ TEST_F(MainWindowTest, StandardKeysReachTheirCommands)
         CMessageBox::ClearHistory();
     }
     EXPECT_EQ(RowCount(window), 4);
+
+    // In the search field Ctrl+E (which a line edit takes as End) edits the
+    // entry on view; Ctrl+A, Backspace and Delete still edit the field.
+    ClickLine(window, 1);
+    press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    auto* field = Part<QLineEdit>(window, "searchText");
+    ASSERT_EQ(window.focusWidget(), field);
+    opened.clear();
+    CModal::PushHandler(record);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(opened, QStringList{CAppInfo::Caption("Edit Entry")});
+    field->setFocus();
+    QTest::keyClicks(field, "rain");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "");
+    CMessageBox::ClearHistory();
+    QTest::keyClicks(field, "Rain");
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(field->text(), "ain");
+    EXPECT_TRUE(CMessageBox::History().empty());
+
     // Ctrl+O opens the chooser: a new name opens a new diary.
     CFileDialogs::PushDiary(PathOf("second.ilm"));
     press(QKeySequence(Qt::CTRL | Qt::Key_O));
