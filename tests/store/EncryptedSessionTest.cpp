@@ -99,14 +99,11 @@ TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
     EXPECT_FALSE(session.ChangePassword("other"));
     ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
     EXPECT_EQ(messages.size(), 3u);
-    CFileFaults::Install({});
-
     EXPECT_EQ(SessionContent(session), before) << "memory back to what the file holds";
     EXPECT_EQ(*session.Encrypted()->History(), "") << "a deletion not written is not remembered";
+
     // A file that cannot be read back keeps the entry in memory for the next write.
     std::filesystem::rename(Path(), Path() + ".away");
-    CFileFaults::Install(
-        [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
     SaveEntry(session, "{\\rtf1 kept in memory}", 3000);
     CFileFaults::Install({});
     const std::string kept = SessionContent(session);
