@@ -1,6 +1,4 @@
-// Local days, the figures, the year grid and the monthly averages: every
-// entry counts on the local day it was written, whatever the clock did that
-// day.
+// Figures, year grid and monthly averages count each entry on its local day.
 
 #include "stats/DiaryFigures.h"
 #include "stats/LocalDays.h"
@@ -8,6 +6,7 @@
 #include "stats/YearGrid.h"
 #include "tests/stats/StatsTestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,10 +16,8 @@ int32_t Day(int year, int month, int day)
     return DayNumber({year, month, day});
 }
 
-// The walk must give the day localtime() gives, also on days of 23 and 25
-// hours, where midnight does not exist (Sao Paulo moved its clocks at
-// 00:00), with half-hour shifts (Lord Howe) and around the day Samoa
-// skipped (30 December 2011).
+// As localtime() on days of 23 and 25 hours, without a midnight (Sao Paulo),
+// with half-hour shifts (Lord Howe) and around Samoa's skipped 30 Dec 2011.
 TEST(LocalDays, WalkAgreesWithLocaltimeInEveryZone)
 {
     for (const char* zone : {"Europe/Berlin", "America/Sao_Paulo", "Australia/Lord_Howe",
@@ -42,27 +39,11 @@ TEST(LocalDays, WalkAgreesWithLocaltimeInEveryZone)
     EXPECT_EQ(Day(2100, 3, 1) - Day(2100, 2, 28), 1);
 }
 
-// Entries at 23:59 and 00:01 on alternate days from 27 February to 2 April
-// 2024: across 29 February, two month ends and the spring switch to summer
-// time. Counting in UTC days would split or merge some of them.
-std::vector<EntryHeader> SpringRun()
-{
-    std::vector<EntryHeader> headers;
-    for (int32_t day = Day(2024, 2, 27); day <= Day(2024, 4, 2); ++day) {
-        const CivilDate date = DateOfDay(day);
-        const bool late = day % 2 == 0;
-        headers.push_back(
-            Header(LocalTime(date.year, date.month, date.day, late ? 23 : 0, late ? 59 : 1),
-                   late ? -1 : 0));
-    }
-    return headers;
-}
-
 TEST(Figures, StreaksFollowLocalDays)
 {
     PinTimeZone("Europe/Berlin");
+    // Across the year end, three entries on New Year's Day.
     std::vector<EntryHeader> headers = {
-        // Across the year end, three entries on New Year's Day.
         Header(LocalTime(2023, 12, 30, 23, 59), 1),
         Header(LocalTime(2023, 12, 31, 0, 1), 2),
         Header(LocalTime(2024, 1, 1, 0, 1), 3),
@@ -70,8 +51,15 @@ TEST(Figures, StreaksFollowLocalDays)
         Header(LocalTime(2024, 1, 1, 23, 59), 3),
         Header(LocalTime(2024, 1, 2, 0, 1), 7), // out of scale: counted, in no mood share
     };
-    const std::vector<EntryHeader> spring = SpringRun();
-    headers.insert(headers.end(), spring.begin(), spring.end());
+    // 23:59 and 00:01 on alternate days from 27 February to 2 April 2024:
+    // across 29 February, two month ends and the switch to summer time.
+    for (int32_t day = Day(2024, 2, 27); day <= Day(2024, 4, 2); ++day) {
+        const CivilDate date = DateOfDay(day);
+        const bool late = day % 2 == 0;
+        headers.push_back(
+            Header(LocalTime(date.year, date.month, date.day, late ? 23 : 0, late ? 59 : 1),
+                   late ? -1 : 0));
+    }
     const std::vector<int32_t> days = EntryDays(headers);
 
     struct Case
@@ -129,11 +117,9 @@ TEST(YearGrid, DaysTakeTheirLatestEntry)
     EXPECT_EQ(grid.At(3, 10).entry, 5);
     EXPECT_EQ(grid.At(11, 3).entry, 6);
     EXPECT_EQ(grid.At(12, 31).entry, 7);
-    int rated = 0;
-    for (const GridDay& day : grid.days) {
-        rated += day.entry >= 0 ? 1 : 0;
-    }
-    EXPECT_EQ(rated, 6); // nothing of 2023 or 2025 leaked in
+    EXPECT_EQ(std::count_if(grid.days.begin(), grid.days.end(),
+                            [](const GridDay& day) { return day.entry >= 0; }),
+              6); // nothing of 2023 or 2025 leaked in
     EXPECT_EQ(DiaryYears(days), (std::vector<int>{2023, 2024, 2025}));
 
     const std::vector<MonthAverage> months = MonthlyAverages(headers, days, 2024, 2024);

@@ -1,6 +1,5 @@
-// Contrast of the graph panel and the monthly chart, computed from the
-// colours they draw with: every line and text at least 3:1 against its
-// background. The year grid's frames are the Statistics window test's.
+// Graph panel and monthly chart colours at least 3:1 against their background
+// (the year grid's frames: the Statistics window test).
 #include "tests/support/Contrast.h"
 
 #include "stats/MonthlyChart.h"

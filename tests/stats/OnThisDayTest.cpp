@@ -26,12 +26,12 @@ Found Find(const std::vector<EntryHeader>& headers, int64_t now)
     return found;
 }
 
-// Written in Auckland (UTC+13 in February): the same instants fall on the
-// day before in Los Angeles, so the answers differ with the zone.
-std::vector<EntryHeader> LeapDiary()
+TEST(OnThisDay, LeapDaysAndFirstOfMarchAcrossZones)
 {
+    // Written in Auckland (UTC+13 in February): the same instants fall on
+    // the day before in Los Angeles.
     PinTimeZone("Pacific/Auckland");
-    return {
+    const std::vector<EntryHeader> headers = {
         Header(LocalTime(2016, 2, 29, 20)),     // 0
         Header(LocalTime(2020, 2, 28, 8)),      // 1
         Header(LocalTime(2020, 2, 29, 0, 30)),  // 2
@@ -41,11 +41,6 @@ std::vector<EntryHeader> LeapDiary()
         Header(LocalTime(2023, 3, 1, 0, 30)),   // 6
         Header(LocalTime(2024, 2, 29, 12)),     // 7
     };
-}
-
-TEST(OnThisDay, LeapDaysAndFirstOfMarchAcrossZones)
-{
-    const std::vector<EntryHeader> headers = LeapDiary();
     struct Case
     {
         const char* zone;

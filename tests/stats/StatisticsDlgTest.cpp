@@ -1,6 +1,5 @@
-// The Statistics window driven as a user drives it: the colours of a year
-// read back from the rendered picture, the figures, the keyboard and mouse
-// on the days, and "Save picture..." with every way writing it can fail.
+// The Statistics window driven as a user drives it: rendered colours, figures,
+// keys and clicks on the days, and "Save picture...".
 
 #include "stats/StatisticsDlg.h"
 
@@ -78,9 +77,8 @@ TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndFramesFullAndBlankDa
         EXPECT_EQ(picture.pixelColor(centre), CYearGridView::RatingColor(mood)) << mood;
     }
     EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 8).center()), CYearGridView::BlankColor());
-    // Every day is framed (at least 3:1): a day with an entry, as the neutral
-    // 4 January, fills its cell up to the frame; a day without leaves the
-    // cell's edge to the background and frames a smaller square.
+    // Every day framed at 3:1: a day with an entry filled up to the frame, one
+    // without framed smaller, its cell's edge left to the background.
     const QColor background = grid.palette().window().color();
     EXPECT_GE(contrast::Ratio(CYearGridView::CellOutline(), background), 3.0);
     const QRect neutral = grid.CellRect(1, 4);
@@ -161,9 +159,8 @@ TEST_F(StatisticsDlgTest, DaysAskForTheirEntriesByKeyAndClick)
     QTest::keyClick(grid, Qt::Key_Left);
     QTest::keyClick(grid, Qt::Key_Left); // 19 March: no entry, nothing asked
     QTest::keyClick(grid, Qt::Key_Enter);
-    for (int k = 0; k < 2; ++k) {
-        QTest::keyClick(grid, Qt::Key_Up);
-    }
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Up);
     QTest::keyClick(grid, Qt::Key_Right); // 20 January
     EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 1, 20}));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 10).center());

@@ -1,6 +1,5 @@
-// The encrypted diary file: round trips, the committed golden file, damage
-// of every byte and length told apart from a wrong password, and forged
-// headers. A commit's failing steps are in the one file writer's table.
+// The encrypted diary file: round trips, golden files, damage told apart from
+// a wrong password, forged headers (failing commits: the file writer's table).
 
 #include "StoreTestSupport.h"
 #include "store/EncryptedDiaryFile.h"
@@ -11,8 +10,7 @@
 #include <new>
 #include <sodium.h>
 
-// The largest single allocation made while tracking is on: a damaged file
-// must never make the reader ask for more than the file's size.
+// A damaged file must never make the reader ask for more than its size.
 namespace {
 std::atomic<bool> g_trackAllocations{false};
 std::atomic<size_t> g_largestAllocation{0};
@@ -154,10 +152,8 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeWithANewDataKeyAndNoPlaintext)
 
 TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
 {
-    // Version 1, each part one chunk (no chunk size); version 2, its texts
-    // part in two chunks of 16 bytes; version 3 the same, keyed from the
-    // password's UTF-8 (NFC) bytes, and with a fifth part of a kind this
-    // program does not know.
+    // Version 1 seals each part whole; 2 and 3 the texts in two 16-byte chunks;
+    // 3 keys from UTF-8 (NFC) and holds a fifth part of an unknown kind.
     ASSERT_EQ(V3HeaderSize(5), 368u);
     for (const auto& [name, start, size, password] :
          {std::tuple{"golden.dayloom", std::string("\x01\x02\x38\x01\0\0\0\0", 8),
@@ -178,8 +174,7 @@ TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
         EXPECT_EQ(StatusOf(bytes, "golden passwore"), EncryptedStatus::WrongPassword);
     }
 
-    // Version 1 is still written, and made version 3 by a password change
-    // (the key's wrapping binds the version).
+    // Version 1 is still written, and made version 3 by a password change.
     const std::string golden = Golden("golden.dayloom");
     EXPECT_EQ(golden.substr(kOpsAt, 16), std::string("\x01\0\0\0\0\0\0\0\0\x20\0\0\0\0\0\0", 16));
 
@@ -288,8 +283,7 @@ TEST_F(EncryptedDiary, EveryFlippedByteAndEveryTruncationIsDamage)
     ASSERT_EQ(StatusOf(good), EncryptedStatus::Ok);
     ASSERT_EQ(StatusOf(good, "correct horsE"), EncryptedStatus::WrongPassword);
 
-    // Each damaged copy is reported as such, and no length read from it makes
-    // the reader allocate more than the file's size (or a header's).
+    // Each damaged copy is reported as such, allocating no more than its size.
     const auto damaged = [&](const std::string& bytes) {
         g_largestAllocation = 0;
         g_trackAllocations = true;
@@ -326,8 +320,7 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     file.Parts()[DiaryPart::Reminders] = "Call the plumber";
     ASSERT_TRUE(file.Commit().ok());
     const std::string second = ReadFileBytes(Path());
-    // A part of the older version spliced into the newer one with its table
-    // entry (the texts: same length in both, after the unchanged index).
+    // The older texts part spliced into the newer file with its table entry.
     std::string spliced = second;
     const size_t entry = kV3PartTableAt + kV3PartEntrySize;
     const size_t at =
@@ -347,8 +340,7 @@ TEST_F(EncryptedDiary, ForgedHeadersAreRejected)
     std::swap_ranges(swapped.begin() + texts + 32, swapped.begin() + texts + 48,
                      swapped.begin() + texts + 48);
     EXPECT_EQ(StatusOf(swapped), EncryptedStatus::Damaged);
-    // A chunk size that is no power of two or beyond the limits, and key
-    // derivation parameters outside theirs, even with a sound checksum.
+    // Chunk sizes and key derivation parameters out of bounds, resealed.
     for (auto [at, width, value] :
          {std::tuple{kChunkSizeAt, 4, uint64_t{0}}, std::tuple{kChunkSizeAt, 4, uint64_t{24}},
           std::tuple{kChunkSizeAt, 4, uint64_t{8}},

@@ -17,9 +17,16 @@ inline void SaveEntry(const CDiarySession& session, const std::string& text, int
     ASSERT_TRUE(store->SortEntries());
 }
 
-// Entry texts (sorted where entries of one time may lie either way), then
-// reminders and tasks.
-inline std::string SessionContent(const CDiarySession& session, bool sorted = false)
+// Entry texts (sorted where entries of one time may lie either way, or each
+// with its time and password), then reminders and tasks.
+enum class Show
+{
+    Texts,
+    Sorted,
+    Full
+};
+
+inline std::string SessionContent(const CDiarySession& session, Show show = Show::Texts)
 {
     std::vector<EntryHeader> headers;
     std::vector<ReminderRecord> reminders;
@@ -28,20 +35,27 @@ inline std::string SessionContent(const CDiarySession& session, bool sorted = fa
     if (!lists->ReadAllEntryHeaders(headers) || !lists->ReadAllReminders(reminders) ||
         !lists->ReadAllPlannerTasks(tasks))
         return "<lists unreadable>";
+    const bool full = show == Show::Full;
     std::vector<std::string> texts;
     for (uint32_t i = 0; i < headers.size(); ++i) {
         auto store = session.MakeStore(i);
-        texts.push_back(store->ReadEntry() ? store->entry.text : "<unreadable>");
+        if (!store->ReadEntry())
+            texts.push_back("<unreadable>");
+        else
+            texts.push_back(
+                (full ? std::to_string(store->entry.time) + ' ' + store->entry.password + ' '
+                      : "") +
+                store->entry.text);
     }
-    if (sorted)
+    if (show == Show::Sorted)
         std::sort(texts.begin(), texts.end());
     std::string out;
     for (const std::string& text : texts)
         out += text + '\n';
     for (const ReminderRecord& r : reminders)
-        out += std::string("r ") + r.description + '\n';
+        out += "r " + (full ? std::to_string(r.time) + ' ' : "") + r.description + '\n';
     for (const PlannerRecord& t : tasks)
-        out += std::string("p ") + t.description + '\n';
+        out += "p " + (full ? std::to_string(t.plannedTime) + ' ' : "") + t.description + '\n';
     return out;
 }
 
