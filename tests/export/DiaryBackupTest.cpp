@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <map>
-#include <zip.h>
 
 namespace {
 
@@ -26,20 +25,9 @@ std::vector<unsigned> MemberModes(const std::string& bytes)
     return modes;
 }
 
-// An archive of the given names and contents, its members marked -rwxrwxrwx.
-std::string Zip(const std::vector<std::pair<std::string, std::string>>& files)
+std::string Zip(const std::vector<std::pair<std::string, QByteArray>>& members)
 {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("made.zip");
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE, nullptr);
-    for (const auto& [name, bytes] : files) {
-        const zip_int64_t index = zip_file_add(
-            archive, name.c_str(), zip_source_buffer(archive, bytes.data(), bytes.size(), 0), 0);
-        zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
-                                         0100777u << 16);
-    }
-    zip_close(archive);
-    return ReadBytes(path);
+    return foldertest::ZipOf(members).toStdString();
 }
 
 // The travel diary with reminders and a planner, and beside it files that
@@ -55,7 +43,6 @@ protected:
         WriteBytes(PathOf("travel.plm"), std::string(62, 'p'));
         for (const char* other : {"travel.lock", "travel.ilm.lock", "travel.ilm.tmp"})
             WriteBytes(PathOf(other), "12345\n");
-        m_archive = PathOf("travel-2024-03-05.zip");
     }
 
     BackupOutcome BackUp(const QString& diary)
@@ -68,13 +55,11 @@ protected:
     }
     QStringList Restored() const { return QDir(PathOf("restored")).entryList(QDir::Files); }
 
-    QString m_archive;
+    QString m_archive = PathOf("travel-2024-03-05.zip");
 };
 
 TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
 {
-    EXPECT_EQ(CDiaryBackup::DefaultArchiveName(NameOf(m_diary), QDate(2024, 3, 5)),
-              "travel-2024-03-05.zip");
     ASSERT_TRUE(BackUp(m_diary).ok);
     EXPECT_EQ(MemberModes(ReadBytes(m_archive)), std::vector<unsigned>(4, 0100600u));
     const RestoreOutcome restored = Restore();
