@@ -12,8 +12,7 @@ namespace {
 
 using Status = RestoreOutcome::Status;
 
-// The Unix mode of every member of an archive, as its central directory
-// gives it to zip tools (0 when not made on Unix).
+// Each member's Unix mode, as zip tools read it from the central directory (0: not Unix).
 std::vector<unsigned> MemberModes(const std::string& bytes)
 {
     std::vector<unsigned> modes;
@@ -80,8 +79,7 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
     EXPECT_EQ(QDir(PathOf("vault")).entryList(QDir::Files), QStringList{"vault.dayloom"});
     EXPECT_EQ(ReadBytes(PathOf("vault/vault.dayloom")), sealed);
 
-    // Whatever mode an archive asks for, and whatever mode the file it
-    // replaces had, a restored file is its owner's only.
+    // A restored file is its owner's only, whatever mode the archive or the replaced file had.
     WriteBytes(m_archive, Zip({{"open.ilm", "x"}, {"open.dlm", "y"}}));
     WriteBytes(PathOf("vault/open.ilm"), "old");
     QFile::setPermissions(PathOf("vault/open.ilm"),
@@ -107,8 +105,7 @@ TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)
     EXPECT_EQ(Restored(), (QStringList{"travel.ilm", "travel.pbm"}));
     EXPECT_EQ(ReadBytes(PathOf("restored/travel.ilm")), "mine");
 
-    // Replacing takes away what the backup does not hold, and what a rewrite
-    // of the old diary left unfinished.
+    // Replacing removes what the backup lacks and what an unfinished rewrite left.
     for (const char* old : {"travel.plm", "travel.ilm.pwswitch", "travel.dlm.tmp"})
         WriteBytes(PathOf("restored/") + old, "old");
     ASSERT_EQ(Restore(true).status, Status::Restored);
@@ -172,8 +169,7 @@ TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
             bytes[name] = ReadBytes(PathOf("restored/" + name));
         return bytes;
     };
-    // Into an empty folder, and over an old diary: other entries, and a
-    // planner the backup lacks.
+    // Into an empty folder, and over an old diary with a planner the backup lacks.
     for (const bool replacing : {false, true}) {
         int failures = 0;
         for (int k = 1;; ++k) {

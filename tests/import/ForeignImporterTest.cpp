@@ -44,9 +44,8 @@ protected:
         ASSERT_TRUE(m_host.session->Unlock("Secret1"));
     }
 
-    // Runs the command on `file`; the preview is answered by `user` (none: it
-    // must not appear), and what it shows (source, summary, entry lines and
-    // problems) is kept in m_shown.
+    // Runs the command on `file`, the preview answered by `user` (none: it must not appear);
+    // what the preview shows is kept in m_shown.
     void Import(const QString& file, std::function<void(CImportPreviewDlg&)> user = nullptr)
     {
         CFileDialogs::PushFile(file);

@@ -1,7 +1,6 @@
 #pragma once
-// What the import tests share: the sample exports, local times, the main
-// window as both importers use it, and what the entry view shows of an
-// imported entry.
+// What the import tests share: sample exports, local times, the main window as both importers
+// use it, and what the entry view shows of an imported entry.
 
 #include "import/ForeignImporter.h"
 #include "import/Version1Importer.h"
@@ -45,19 +44,17 @@ inline Shown ShownOf(const std::string& rtf)
     QTextDocument document;
     RtfToDocument(rtf, document);
     Shown shown;
-    QStringList bold;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (format.fontWeight() >= QFont::Bold) {
-                bold.append(it.fragment().text());
+                shown.bold += (shown.bold.isEmpty() ? "" : "|") + it.fragment().text();
             }
             if (auto picture = RtfPicture::FromFormat(format.toImageFormat())) {
                 shown.pictures.push_back(std::move(*picture));
             }
         }
     }
-    shown.bold = bold.join(QLatin1Char('|'));
     return shown;
 }
 
