@@ -7,14 +7,12 @@
 
 #include <cerrno>
 #include <map>
-#include <zip.h>
 
 namespace {
 
 using Status = RestoreOutcome::Status;
 
-// The Unix mode of every member of an archive, as its central directory
-// gives it to zip tools (0 when not made on Unix).
+// Each member's Unix mode, as zip tools read it from the central directory (0: not Unix).
 std::vector<unsigned> MemberModes(const std::string& bytes)
 {
     std::vector<unsigned> modes;
@@ -26,20 +24,9 @@ std::vector<unsigned> MemberModes(const std::string& bytes)
     return modes;
 }
 
-// An archive of the given names and contents, its members marked -rwxrwxrwx.
-std::string Zip(const std::vector<std::pair<std::string, std::string>>& files)
+std::string Zip(const std::vector<std::pair<std::string, QByteArray>>& members)
 {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("made.zip");
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE, nullptr);
-    for (const auto& [name, bytes] : files) {
-        const zip_int64_t index = zip_file_add(
-            archive, name.c_str(), zip_source_buffer(archive, bytes.data(), bytes.size(), 0), 0);
-        zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
-                                         0100777u << 16);
-    }
-    zip_close(archive);
-    return ReadBytes(path);
+    return foldertest::ZipOf(members).toStdString();
 }
 
 // The travel diary with reminders and a planner, and beside it files that
@@ -55,7 +42,6 @@ protected:
         WriteBytes(PathOf("travel.plm"), std::string(62, 'p'));
         for (const char* other : {"travel.lock", "travel.ilm.lock", "travel.ilm.tmp"})
             WriteBytes(PathOf(other), "12345\n");
-        m_archive = PathOf("travel-2024-03-05.zip");
     }
 
     BackupOutcome BackUp(const QString& diary)
@@ -68,13 +54,11 @@ protected:
     }
     QStringList Restored() const { return QDir(PathOf("restored")).entryList(QDir::Files); }
 
-    QString m_archive;
+    QString m_archive = PathOf("travel-2024-03-05.zip");
 };
 
 TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
 {
-    EXPECT_EQ(CDiaryBackup::DefaultArchiveName(NameOf(m_diary), QDate(2024, 3, 5)),
-              "travel-2024-03-05.zip");
     ASSERT_TRUE(BackUp(m_diary).ok);
     EXPECT_EQ(MemberModes(ReadBytes(m_archive)), std::vector<unsigned>(4, 0100600u));
     const RestoreOutcome restored = Restore();
@@ -95,8 +79,7 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
     EXPECT_EQ(QDir(PathOf("vault")).entryList(QDir::Files), QStringList{"vault.dayloom"});
     EXPECT_EQ(ReadBytes(PathOf("vault/vault.dayloom")), sealed);
 
-    // Whatever mode an archive asks for, and whatever mode the file it
-    // replaces had, a restored file is its owner's only.
+    // A restored file is its owner's only, whatever mode the archive or the replaced file had.
     WriteBytes(m_archive, Zip({{"open.ilm", "x"}, {"open.dlm", "y"}}));
     WriteBytes(PathOf("vault/open.ilm"), "old");
     QFile::setPermissions(PathOf("vault/open.ilm"),
@@ -122,8 +105,7 @@ TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)
     EXPECT_EQ(Restored(), (QStringList{"travel.ilm", "travel.pbm"}));
     EXPECT_EQ(ReadBytes(PathOf("restored/travel.ilm")), "mine");
 
-    // Replacing takes away what the backup does not hold, and what a rewrite
-    // of the old diary left unfinished.
+    // Replacing removes what the backup lacks and what an unfinished rewrite left.
     for (const char* old : {"travel.plm", "travel.ilm.pwswitch", "travel.dlm.tmp"})
         WriteBytes(PathOf("restored/") + old, "old");
     ASSERT_EQ(Restore(true).status, Status::Restored);
@@ -187,8 +169,7 @@ TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
             bytes[name] = ReadBytes(PathOf("restored/" + name));
         return bytes;
     };
-    // Into an empty folder, and over an old diary: other entries, and a
-    // planner the backup lacks.
+    // Into an empty folder, and over an old diary with a planner the backup lacks.
     for (const bool replacing : {false, true}) {
         int failures = 0;
         for (int k = 1;; ++k) {

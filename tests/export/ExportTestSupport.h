@@ -3,28 +3,17 @@
 
 #include "store/DiarySession.h"
 #include "store/FileFaults.h"
+#include "tests/import/FolderTestSupport.h"
 #include "tests/support/TestDiary.h"
-#include "tests/support/WidgetTestSupport.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 
 inline std::string ReadBytes(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
-inline void WriteBytes(const QString& path, const std::string& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return foldertest::ReadAll(path).toStdString();
 }
 
 inline unsigned ModeOf(const QString& path)
@@ -42,13 +31,12 @@ inline const std::string kFormatted =
 
 // A folder of the test's own holding travel.ilm, open: a leap day, then three
 // days of March with every observation at its ends, the last two a second apart.
-class TravelDiaryTest : public ::testing::Test
+class TravelDiaryTest : public foldertest::FolderTest
 {
 protected:
     void SetUp() override
     {
-        widgettest::PinTimeZone("Europe/Berlin");
-        ASSERT_TRUE(m_dir.isValid());
+        FolderTest::SetUp();
         WriteDiary(
             m_diary,
             {{LocalTime(2024, 2, 29, 12), Rtf("Leap day"), 0, 0, 0, 0, 0, 0, 0.0f, 0},
@@ -60,9 +48,12 @@ protected:
     }
 
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
+    void WriteBytes(const QString& path, const std::string& bytes)
+    {
+        Put(path, QByteArray::fromStdString(bytes));
+    }
     QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
-    QTemporaryDir m_dir;
     QString m_diary = PathOf("travel.ilm");
     std::unique_ptr<CDiarySession> m_session;
 };

@@ -11,52 +11,31 @@
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
-#include <zip.h>
 
 using namespace importtest;
 
 namespace {
 
-class ForeignReadersTest : public ImportFolderTest
-{
-protected:
-    // Each entry as "time | plain text", and each problem's text.
-    static std::vector<std::string> Entries(const CImportPlan& plan)
-    {
-        std::vector<std::string> lines;
-        for (const CImportPlan::Planned& entry : plan.Entries()) {
-            lines.push_back(When(entry.time) + " | " + entry.plainText.toStdString());
-        }
-        return lines;
-    }
-    static std::vector<std::string> Problems(const CImportPlan& plan)
-    {
-        std::vector<std::string> lines;
-        for (const ImportProblem& problem : plan.Problems()) {
-            lines.push_back(problem.Text().toStdString());
-        }
-        return lines;
-    }
+using ForeignReadersTest = FolderTest;
 
-    // A zip archive `name` in the folder holding the members, in order; its path.
-    QString PutZip(const QString& name,
-                   const std::vector<std::pair<std::string, QByteArray>>& members)
-    {
-        const QString path = m_dir.filePath(name);
-        zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE, nullptr);
-        if (archive == nullptr) {
-            ADD_FAILURE() << "cannot make " << path.toStdString();
-            return path;
-        }
-        for (const auto& [member, bytes] : members) {
-            zip_source_t* source =
-                zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-            EXPECT_GE(zip_file_add(archive, member.c_str(), source, ZIP_FL_ENC_UTF_8), 0) << member;
-        }
-        EXPECT_EQ(zip_close(archive), 0) << path.toStdString();
-        return path;
+// Each entry as "time | plain text", and each problem's text.
+std::vector<std::string> Entries(const CImportPlan& plan)
+{
+    std::vector<std::string> lines;
+    for (const CImportPlan::Planned& entry : plan.Entries()) {
+        lines.push_back(When(entry.time) + " | " + entry.plainText.toStdString());
     }
-};
+    return lines;
+}
+
+std::vector<std::string> Problems(const CImportPlan& plan)
+{
+    std::vector<std::string> lines;
+    for (const ImportProblem& problem : plan.Problems()) {
+        lines.push_back(problem.Text().toStdString());
+    }
+    return lines;
+}
 
 using Strings = std::vector<std::string>;
 
@@ -140,10 +119,10 @@ TEST_F(ForeignReadersTest, DayOnePhotosBecomePicturesInTheirPlaces)
     wide.fill(Qt::darkGreen);
     ASSERT_TRUE(wide.save(m_dir.filePath("wide.png")));
     const QString zip =
-        PutZip("export.zip", {{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
-                              {"photos/0123abcd.jpeg", jpeg},
-                              {"photos/fedc9876.png", ReadAll(m_dir.filePath("wide.png"))},
-                              {"../evil.json", "{}"}});
+        Put("export.zip", ZipOf({{"Journal.json", ReadAll(Sample("dayone/Journal.json"))},
+                                 {"photos/0123abcd.jpeg", jpeg},
+                                 {"photos/fedc9876.png", ReadAll(m_dir.filePath("wide.png"))},
+                                 {"../evil.json", "{}"}}));
     const CImportPlan archive(CForeignExport::ReadFile(zip));
     EXPECT_EQ(archive.Kind(), "Day One JSON");
     EXPECT_EQ(Entries(archive),
@@ -216,7 +195,7 @@ TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
         Put("long.json", longBody),
         Put("fake.zip", "PK\x03\x04 not really"),
         huge,
-        PutZip("bomb.zip", {{"Journal.json", QByteArray(kMaxImportFileBytes + 1, ' ')}}),
+        Put("bomb.zip", ZipOf({{"Journal.json", QByteArray(kMaxImportFileBytes + 1, ' ')}})),
     };
     Strings problems;
     for (const QString& file : files) {
@@ -244,13 +223,13 @@ TEST_F(ForeignReadersTest, EveryMalformedExportIsReportedAndSkipped)
                  "bomb.zip: it holds no Day One journal (.json)"}));
 
     // Photos that are no picture or unpack to too much keep their names.
-    const QString photos =
-        PutZip("photos.zip",
-               {{"Journal.json", "{\"metadata\": {}, \"entries\": [{\"creationDate\": "
-                                 "\"2023-11-14T10:00:00Z\", \"text\": \"Two photos\", \"photos\": "
-                                 "[{\"md5\": \"bad\"}, {\"md5\": \"big\"}]}]}"},
-                {"photos/bad.jpeg", "JPEG, but not really"},
-                {"photos/big.png", QByteArray(kMaxImportFileBytes + 1, '\0')}});
+    const QString photos = Put(
+        "photos.zip",
+        ZipOf({{"Journal.json", "{\"metadata\": {}, \"entries\": [{\"creationDate\": "
+                                "\"2023-11-14T10:00:00Z\", \"text\": \"Two photos\", \"photos\": "
+                                "[{\"md5\": \"bad\"}, {\"md5\": \"big\"}]}]}"},
+               {"photos/bad.jpeg", "JPEG, but not really"},
+               {"photos/big.png", QByteArray(kMaxImportFileBytes + 1, '\0')}}));
     const CImportPlan withPhotos(CForeignExport::ReadFile(photos));
     EXPECT_EQ(Entries(withPhotos),
               Strings{"2023-11-14 11:00:00 | Two photos\n[photo: bad.jpeg]\n[photo: big.png]"});

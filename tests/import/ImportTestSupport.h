@@ -1,30 +1,25 @@
 #pragma once
-// What the import tests share: the sample exports, local times (the zone is
-// pinned), a folder, and what the entry view shows of an imported entry.
+// What the import tests share: sample exports, local times, the main window as both importers
+// use it, and what the entry view shows of an imported entry.
 
+#include "import/ForeignImporter.h"
+#include "import/Version1Importer.h"
+#include "platform/AppInfo.h"
+#include "platform/MessageBox.h"
 #include "rtf/Rtf.h"
 #include "rtf/RtfPicture.h"
+#include "store/DiarySession.h"
 #include "store/TimeText.h"
-#include "tests/support/WidgetTestSupport.h"
+#include "tests/import/FolderTestSupport.h"
+#include "tests/support/TestDiary.h"
 
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <gtest/gtest.h>
-#include <ostream>
-#include <string>
-#include <utility>
-#include <vector>
-
-// Failures print texts, not their bytes.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include <memory>
 
 namespace importtest {
+
+using namespace foldertest;
 
 inline QString Sample(const QString& name)
 {
@@ -34,12 +29,6 @@ inline QString Sample(const QString& name)
 inline std::string When(int64_t time)
 {
     return FormatTime("%Y-%m-%d %H:%M:%S", time);
-}
-
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // What the entry view shows of an entry's RTF: the words that are bold,
@@ -55,41 +44,75 @@ inline Shown ShownOf(const std::string& rtf)
     QTextDocument document;
     RtfToDocument(rtf, document);
     Shown shown;
-    QStringList bold;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (format.fontWeight() >= QFont::Bold) {
-                bold.append(it.fragment().text());
+                shown.bold += (shown.bold.isEmpty() ? "" : "|") + it.fragment().text();
             }
             if (auto picture = RtfPicture::FromFormat(format.toImageFormat())) {
                 shown.pictures.push_back(std::move(*picture));
             }
         }
     }
-    shown.bold = bold.join(QLatin1Char('|'));
     return shown;
 }
 
-// A pinned zone and a folder of the test's own.
-class ImportFolderTest : public ::testing::Test
+const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
+                          "The password is case SeNsItIvE!";
+
+// The main window as both importers use it. Open/Create takes `next` (none:
+// cancelled) and unlocks it with `unlockWith`; a new encrypted diary goes to
+// `newDiary` (none: no place given); a new password is asked as the window asks it.
+class CRecordingHost : public CVersion1Importer::Host, public CForeignImporter::Host
 {
-protected:
-    void SetUp() override
+public:
+    QWidget* Window() override { return nullptr; }
+    const CDiarySession* Session() const override { return session.get(); }
+    bool MayChange() override { return true; }
+    void CloseAndOpenOrCreateDiary() override
     {
-        widgettest::PinTimeZone("Europe/Berlin");
-        ASSERT_TRUE(m_dir.isValid());
+        ++opens;
+        session.reset();
+        diary = std::exchange(next, QString());
+        if (diary.isEmpty()) {
+            return;
+        }
+        session = std::make_unique<CDiarySession>(NameOf(diary));
+        if (session->ReadFirstEntry()) {
+            EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
+        }
+    }
+    bool CreateEncryptedDiary() override
+    {
+        ++opens;
+        if (newDiary.isEmpty()) {
+            return false;
+        }
+        session = std::make_unique<CDiarySession>(CDiaryName(Encoded(newDiary)));
+        session->ReadFirstEntry();
+        return true;
+    }
+    std::optional<std::string> AskNewPassword() override
+    {
+        CMessageBox::Show(nullptr, kNewDiary, CAppInfo::Title());
+        EXPECT_TRUE(session->SetPassword(Passphrase("Sesame")));
+        return session->Password();
+    }
+    void ReloadDiary(bool hasEntries) override
+    {
+        reloads.push_back(hasEntries);
+        messagesBeforeReload = CMessageBox::History().size();
     }
 
-    // Writes `bytes` to the file `name` in the folder; its path.
-    QString Put(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return file.fileName();
-    }
-
-    QTemporaryDir m_dir;
+    std::unique_ptr<CDiarySession> session;
+    QString next;
+    QString diary;
+    QString newDiary;
+    std::string unlockWith;
+    int opens = 0;
+    std::vector<bool> reloads;
+    size_t messagesBeforeReload = 0;
 };
 
 } // namespace importtest

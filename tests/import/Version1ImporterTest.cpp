@@ -7,7 +7,6 @@
 #include "platform/AppInfo.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
-#include "store/DiarySession.h"
 #include "store/DiaryStore.h"
 #include "store/Version1File.h"
 #include "tests/support/TestDiary.h"
@@ -15,10 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
-#include <memory>
 #include <unistd.h>
 #include <utility>
 
+using importtest::kNewDiary;
 using importtest::When;
 
 namespace {
@@ -28,63 +27,22 @@ const std::string kHead = "{\\rtf1\\ansi\\deff0\n\\viewkind4\\uc1\\pard{\\fonttb
 const std::string kTail = "\n\\par }";
 const auto V1 = Version1File;
 using Texts = std::vector<QString>;
+
 const QString kSelect = "Select the directory with your old data files (it will be called \\DATA "
                         "in the directory where you installed Dayloom v1.00).";
-const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
-                          "The password is case SeNsItIvE!";
 
-// Open/Create takes `next` (none: cancelled) and unlocks it with
-// `unlockWith`; a new diary's password is asked as the window asks it.
-class CRecordingHost : public CVersion1Importer::Host
-{
-public:
-    QWidget* Window() override { return nullptr; }
-    void CloseAndOpenOrCreateDiary() override
-    {
-        ++opens;
-        session.reset();
-        diary = std::exchange(next, QString());
-        if (diary.isEmpty()) {
-            return;
-        }
-        session = std::make_unique<CDiarySession>(NameOf(diary));
-        if (session->ReadFirstEntry()) {
-            EXPECT_TRUE(session->Unlock(Passphrase(unlockWith)));
-        }
-    }
-    const CDiarySession* Session() const override { return session.get(); }
-    std::optional<std::string> AskNewPassword() override
-    {
-        CMessageBox::Show(nullptr, kNewDiary, CAppInfo::Title());
-        return "Sesame";
-    }
-    void ReloadDiary(bool hasEntries) override
-    {
-        reloads.push_back(hasEntries);
-        messagesBeforeReload = CMessageBox::History().size();
-    }
-
-    QString next;
-    QString diary;
-    std::unique_ptr<CDiarySession> session;
-    std::string unlockWith;
-    int opens = 0;
-    std::vector<bool> reloads;
-    size_t messagesBeforeReload = 0;
-};
-
-class Version1ImportTest : public importtest::ImportFolderTest
+class Version1ImportTest : public foldertest::FolderTest
 {
 protected:
     void SetUp() override
     {
-        ImportFolderTest::SetUp();
+        FolderTest::SetUp();
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("v1/DATA/2001"));
     }
 
     void Put(const QString& name, const std::string& bytes)
     {
-        ImportFolderTest::Put("v1/DATA/" + name, QByteArray::fromStdString(bytes));
+        FolderTest::Put("v1/DATA/" + name, QByteArray::fromStdString(bytes));
     }
 
     // The command, the folder chooser answering `folder`, Open/Create old.ilm.
@@ -116,7 +74,7 @@ protected:
     }
 
     QString m_data = m_dir.filePath("v1/DATA");
-    CRecordingHost m_host;
+    importtest::CRecordingHost m_host;
 };
 
 TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
