@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <csignal>
-#include <sys/stat.h>
 
 TEST_F(MainWindowTest, ASecondWindowIsKeptOffAnOpenDiaryAndRaisesTheFirst)
 {
