@@ -1,8 +1,7 @@
-// The command line, run as a user runs it, and the diary it names opened.
+// The command line, run as a user runs it.
 #include "app/CommandLine.h"
 
 #include "MainWindowFixture.h"
-#include "app/DayloomApp.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -103,43 +102,4 @@ TEST(CommandLineTest, AnswersEveryKindOfArgumentAndNamesTheDiaryByItsFullPath)
     EXPECT_EQ(relative.WhatToDo(), CCommandLine::Action::Run);
     EXPECT_EQ(relative.Diary(), QDir::current().filePath("travel.dayloom"));
     EXPECT_EQ(CCommandLine::Parse({"dayloom", "-Embedding"}).Diary(), "");
-}
-
-using CommandLineWindowTest = MainWindowTest;
-
-TEST_F(CommandLineWindowTest, TheNamedDiaryOpensInPlaceOfTheLastOneAndAMissingOneAsNew)
-{
-    const QString path = MakeSampleDiary();
-    WriteDiary(PathOf("other.ilm"), {{LocalTime(2026, 12, 1, 9), Rtf("Other."), 0, 0, 0, 0}},
-               "Secret1");
-    CSettings::WriteProfileInt("OpenLastDiary", 1);
-    CSettings::WriteProfileString("DiaryFile", PathOf("other.ilm"));
-    CSettings::WriteProfileInt("ExtLoc", ExtLocOf(PathOf("other.ilm")));
-    AnswerPrompt("Secret1"); // one prompt only: the named diary's
-    CDayloomDlg window(nullptr, path);
-    ASSERT_NE(window.Session(), nullptr);
-    EXPECT_EQ(QString::fromStdString(window.Session()->Path()), path);
-    EXPECT_EQ(window.windowTitle(), "Dayloom v2.21 - travel");
-    EXPECT_EQ(RowCount(window), 4);
-    EXPECT_EQ(CSettings::GetProfileString("DiaryFile"), path) << "remembered as the last diary";
-
-    // A name that does not exist yet: a new diary, as Open/Create makes it.
-    CDayloomDlg fresh(nullptr, PathOf("fresh.ilm"));
-    ASSERT_NE(fresh.Session(), nullptr);
-    EXPECT_TRUE(fresh.Session()->IsNew());
-}
-
-TEST_F(CommandLineWindowTest, APathThatCannotBeOpenedIsSaidInTheWindowWithoutADiary)
-{
-    // A path that cannot be opened: said in the window, which has no diary.
-    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); }); // the splash
-    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the tip
-    CModal::PushHandler([](QDialog& dialog) {
-        ExpectNoDiary(dynamic_cast<CDayloomDlg&>(dialog));
-        dialog.accept();
-    });
-    CDayloomApp app;
-    const QString problem = CCommandLine::DiaryProblem(m_dir.path());
-    EXPECT_FALSE(app.InitInstance({"dayloom", m_dir.path()}, QString(), problem));
-    EXPECT_EQ(Shown(), QStringList{CAppInfo::Caption("Open/Create Diary") + " | " + problem});
 }

@@ -3,7 +3,6 @@
 #include "MainWindowFixture.h"
 #include "app/DiaryLock.h"
 #include "app/SearchMode.h"
-#include "dialogs/OptionsDlg.h"
 #include "platform/DiaryReservation.h"
 #include "platform/IdleWatch.h"
 #include "platform/ScreenLockWatch.h"
@@ -84,7 +83,7 @@ protected:
     }
 };
 
-TEST_F(LockTest, CtrlLLocksAFourFileDiaryAndItsPasswordReturnsToTheSameEntry)
+TEST_F(LockTest, CtrlLOrTheScreenLockLocksAFourFileDiaryAndItsPasswordReturnsToTheEntry)
 {
     CDayloomDlg& window = OpenSample();
     // The second entry on view, then a search on screen (its texts remembered).
@@ -114,6 +113,30 @@ TEST_F(LockTest, CtrlLLocksAFourFileDiaryAndItsPasswordReturnsToTheSameEntry)
     EXPECT_TRUE(ActionOf(window, "&Edit entry...\tCtrl+E")->isEnabled());
     EXPECT_TRUE(LockField(window)->text().isEmpty());
     EXPECT_TRUE(CModal::Unanswered().empty()) << "the Return that unlocked opened nothing";
+
+    ClickLine(window, 2);
+    CScreenLockWatch* screen = window.findChild<CDiaryLock*>()->ScreenWatch();
+    screen->OnScreenSaverActiveChanged(false); // the screen saver ending locks nothing
+    EXPECT_NE(window.Session(), nullptr);
+
+    // The options were being changed when the screen locked: none is saved.
+    CModal::PushHandler([screen](QDialog& dialog) {
+        dialog.findChild<QSpinBox*>("LockAfterMinutes")->setValue(3);
+        screen->OnScreenSaverActiveChanged(true);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    window.OnOptions();
+    ASSERT_TRUE(WaitUntilLocked(window));
+    EXPECT_EQ(CSettings::Get(CSettings::kLockAfterMinutes), 10);
+    ExpectLocked(window, "travel", {"Sunny", "Rain", "quiet day", "evening"});
+
+    // Sleep with the diary already locked (no bus here: no delay held).
+    screen->OnPrepareForSleep(true);
+    EXPECT_FALSE(screen->HoldsSleepDelay());
+    UnlockWith(window, "Secret1");
+    EXPECT_EQ(State(window), "4 @2: A quiet day at home.");
+    screen->OnPrepareForSleep(true);
+    EXPECT_EQ(window.Session(), nullptr);
 }
 
 TEST_F(LockTest, IdleClockLocksAnEncryptedDiaryWhoseEditorReopensWithItsDraft)
@@ -161,32 +184,4 @@ TEST_F(LockTest, IdleClockLocksAnEncryptedDiaryWhoseEditorReopensWithItsDraft)
     EXPECT_EQ(State(window), "1 @0: Swam in the sea, then a storm.");
     EXPECT_FALSE(QFileInfo::exists(path + ".draft"));
     EXPECT_TRUE(idle->IsWatching());
-}
-
-TEST_F(LockTest, ScreenLockCancelsTheQuestionOnScreenAndSleepWaitsForTheLock)
-{
-    CDayloomDlg& window = OpenSample();
-    ClickLine(window, 2);
-    CScreenLockWatch* screen = window.findChild<CDiaryLock*>()->ScreenWatch();
-    screen->OnScreenSaverActiveChanged(false); // the screen saver ending locks nothing
-    EXPECT_NE(window.Session(), nullptr);
-
-    // The options were being changed when the screen locked: none is saved.
-    CModal::PushHandler([screen](QDialog& dialog) {
-        dialog.findChild<QSpinBox*>("LockAfterMinutes")->setValue(3);
-        screen->OnScreenSaverActiveChanged(true);
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    window.OnOptions();
-    ASSERT_TRUE(WaitUntilLocked(window));
-    EXPECT_EQ(CSettings::Get(CSettings::kLockAfterMinutes), 10);
-    ExpectLocked(window, "travel", {"Sunny", "Rain", "quiet day", "evening"});
-
-    // Sleep with the diary already locked (no bus here: no delay held).
-    screen->OnPrepareForSleep(true);
-    EXPECT_FALSE(screen->HoldsSleepDelay());
-    UnlockWith(window, "Secret1");
-    EXPECT_EQ(State(window), "4 @2: A quiet day at home.");
-    screen->OnPrepareForSleep(true);
-    EXPECT_EQ(window.Session(), nullptr);
 }

@@ -1,12 +1,10 @@
 // Opening and creating diaries from the main window: the file dialog, the
 // password prompt, the window and settings after it, unlocking off the thread.
 #include "MainWindowFixture.h"
-#include "app/BackgroundUnlock.h"
 #include "platform/AnsiCodec.h"
 #include "platform/BackgroundWork.h"
 #include "platform/DiaryReservation.h"
 #include "store/DiaryConversion.h"
-#include "store/EncryptedSession.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -43,22 +41,6 @@ protected:
     }
 };
 } // namespace
-
-TEST_F(MainWindowTest, StartsWithNoDiaryAndACancelledChoiceForgetsTheLastOne)
-{
-    CSettings::WriteProfileString("DiaryFile", "old");
-    CDayloomDlg& window = Window();
-    ExpectNoDiary(window);
-    EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
-    window.OnOpenCreateDiary(); // nothing queued: cancelled
-    EXPECT_EQ(CSettings::GetProfileString("DiaryFile", "x"), QString());
-    EXPECT_EQ(CSettings::GetProfileInt("ExtLoc", -1), 0);
-
-    // New entry without a diary asks for one first; cancelling ends it quietly.
-    QTest::keyClick(&window, Qt::Key_F2);
-    EXPECT_TRUE(Shown().isEmpty());
-    EXPECT_TRUE(CModal::Unanswered().empty());
-}
 
 TEST_F(MainWindowTest, RightPasswordLoadsTheDiaryAndTheButtonsMoveThroughIt)
 {
@@ -320,12 +302,6 @@ TEST_F(MainWindowTest, UnlockingRunsBehindAWaitThatCancelEndsWithNothingOpen)
     QTRY_COMPARE(CBackgroundWork::Running(), 0);
     CFileFaults::Install({});
     EXPECT_EQ(window.Session(), nullptr) << "the finished work's session is dropped";
-    // The locked window's unlocking: a session of its own, unlocked.
-    const CBackgroundUnlock::Result again =
-        CBackgroundUnlock::UnlockAnew(&window, NameOf(sealed), false, "a walk by the river");
-    ASSERT_EQ(again.outcome, CBackgroundUnlock::Outcome::Unlocked);
-    EXPECT_TRUE(again.session->Encrypted()->IsUnlocked());
-
     OpenThroughMenu(sealed, "a walk by the river");
     EXPECT_EQ(RowCount(window), 4);
 }

@@ -2,7 +2,6 @@
 // loop: a diary replaced under the window is read again, conflict copies merged.
 #include "MainWindowFixture.h"
 #include "app/MergeTexts.h"
-#include "app/ReloadedBar.h"
 #include "dialogs/MergePreviewDlg.h"
 #include "store/EncryptedSession.h"
 
@@ -66,35 +65,43 @@ class SeveralComputersTest : public MainWindowTest
 {
 protected:
     // As a sync tool delivers it: written beside the diary, renamed over it.
-    void ReplaceFromElsewhere(const QString& path, const std::function<void(CDiaryStore&)>& change,
+    void ReplaceFromElsewhere(const std::function<void(CDiaryStore&)>& change,
                               const char* password = "Secret1", const char* newPassword = nullptr)
     {
         const QString incoming = PathOf(".syncthing.travel.dayloom.tmp");
-        ChangeCopy(path, incoming, change, password, newPassword);
-        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(path).c_str()), 0);
+        ChangeCopy(m_path, incoming, change, password, newPassword);
+        ASSERT_EQ(std::rename(Encoded(incoming).c_str(), Encoded(m_path).c_str()), 0);
+    }
+    // Presses `button` of the merge preview when it comes.
+    static void PressInPreview(QPushButton* (CMergePreviewDlg::*button)() const)
+    {
+        CModal::PushHandler([button](QDialog& dialog) {
+            QTest::mouseClick((dynamic_cast<CMergePreviewDlg&>(dialog).*button)(), Qt::LeftButton);
+        });
     }
     QWidget* Bar() { return Part(Window(), "reloadedBar"); }
     bool BarComes()
     {
         return QTest::qWaitFor([this] { return !Bar()->isHidden(); }, kWaitMs);
     }
+
+    const QString m_path = PathOf("travel.dayloom"); // the diary every test opens
 };
 
 TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSavesAreNot)
 {
-    const QString path = PathOf("travel.dayloom");
-    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}, {7, "Snow."}});
+    WriteEncrypted(m_path, {{5, "Sunny."}, {6, "Rain."}, {7, "Snow."}});
     // Modal, as the program runs it.
     Window().hide();
     Window().setWindowModality(Qt::ApplicationModal);
     Window().show();
-    CDayloomDlg& window = OpenThroughMenu(path);
+    CDayloomDlg& window = OpenThroughMenu(m_path);
     ClickLine(window, 1);
     ASSERT_EQ(State(window), "3 @1: Rain.");
     EXPECT_TRUE(Bar()->isHidden());
 
     // An earlier entry written elsewhere moves the one on view down a line.
-    ReplaceFromElsewhere(path, Adding(4, "Written on the laptop."));
+    ReplaceFromElsewhere(Adding(4, "Written on the laptop."));
     ASSERT_TRUE(BarComes());
     EXPECT_EQ(State(window), "4 @2: Rain.");
     EXPECT_EQ(Part<QLabel>(*Bar(), "reloadedText")->text(),
@@ -103,7 +110,7 @@ TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSav
     EXPECT_TRUE(Bar()->isHidden());
 
     // The next command hides the bar; the program's own save never shows it.
-    ReplaceFromElsewhere(path, Adding(8, "Also from the laptop."));
+    ReplaceFromElsewhere(Adding(8, "Also from the laptop."));
     ASSERT_TRUE(BarComes());
     Click("Go to first");
     EXPECT_TRUE(Bar()->isHidden());
@@ -117,16 +124,15 @@ TEST_F(SeveralComputersTest, ADiaryReplacedByRenameIsReloadedWithTheBarButOwnSav
 
 TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsEntryOrBeside)
 {
-    const QString path = PathOf("travel.dayloom");
-    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
-    CDayloomDlg& window = OpenThroughMenu(path);
+    WriteEncrypted(m_path, {{5, "Sunny."}, {6, "Rain."}});
+    CDayloomDlg& window = OpenThroughMenu(m_path);
 
     // Edited here while an entry is added elsewhere: SAVE replaces the moved one.
     ClickLine(window, 1);
     CModal::PushHandler([&](QDialog& dialog) {
         auto* text = dialog.findChild<CEntryRichEdit*>();
         text->setPlainText("Rain, then sun.");
-        ReplaceFromElsewhere(path, Adding(1, "From the laptop."));
+        ReplaceFromElsewhere(Adding(1, "From the laptop."));
         ASSERT_TRUE(BarComes());
         EXPECT_EQ(RowCount(window), 3);
         EXPECT_EQ(text->toPlainText(), "Rain, then sun.");
@@ -140,7 +146,7 @@ TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsE
     ClickLine(window, 1);
     ASSERT_EQ(ViewText(window), "Sunny.");
     CModal::PushHandler([&](QDialog& dialog) {
-        ReplaceFromElsewhere(path, [](CDiaryStore& store) {
+        ReplaceFromElsewhere([](CDiaryStore& store) {
             store.entry = DiaryEntry{};
             store.entry.time = LocalTime(2026, 12, 5, 12);
             store.entry.text = Rtf("Sunny, says the laptop.");
@@ -161,23 +167,22 @@ TEST_F(SeveralComputersTest, TheEditorKeepsItsTextThroughAReloadAndSavesOverItsE
 
 TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMergedOnce)
 {
-    const QString path = PathOf("travel.dayloom");
     const QString copy = PathOf("travel.sync-conflict-20261207-101500-ABCDEFG.dayloom");
-    WriteEncrypted(path, {{5, "Sunny."}, {6, "Rain."}});
-    ChangeCopy(path, copy, Adding(7, "Written on the laptop."));
+    WriteEncrypted(m_path, {{5, "Sunny."}, {6, "Rain."}});
+    ChangeCopy(m_path, copy, Adding(7, "Written on the laptop."));
     const QString question = "Another copy of this diary was found: "
                              "travel.sync-conflict-20261207-101500-ABCDEFG.dayloom. Merge its "
                              "entries into this diary?";
 
     // "Not now" is remembered: opening again does not ask.
     CMessageBox::PushChoice(1);
-    CDayloomDlg& window = OpenThroughMenu(path);
+    CDayloomDlg& window = OpenThroughMenu(m_path);
     ASSERT_TRUE(QTest::qWaitFor([] { return !CMessageBox::History().empty(); }, kWaitMs));
     EXPECT_EQ(Shown(), QStringList{ByTitle(question)});
     EXPECT_EQ(CMessageBox::History().back().choices,
               (std::vector<QString>{"Merge", "Not now", "Show in folder"}));
     CMessageBox::ClearHistory();
-    OpenThroughMenu(path);
+    OpenThroughMenu(m_path);
     QTest::qWait(50);
     EXPECT_TRUE(Shown().isEmpty());
     EXPECT_EQ(RowCount(window), 2);
@@ -195,7 +200,7 @@ TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMerg
     EXPECT_EQ(State(window), "3 @2: Written on the laptop.");
 
     // Merging it again, or the diary with itself, adds nothing.
-    for (const QString& other : {copy, path}) {
+    for (const QString& other : {copy, m_path}) {
         CMessageBox::ClearHistory();
         CFileDialogs::PushFile(other);
         ActionOf(window, "&Merge another diary...")->trigger();
@@ -209,27 +214,22 @@ TEST_F(SeveralComputersTest, AConflictCopyIsOfferedOnOpeningAndItsEntriesAreMerg
 
 TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCancelWritesNothing)
 {
-    const QString path = PathOf("travel.dayloom");
     const QString copy = PathOf("travel (conflicted copy 2026-12-07 101500).dayloom");
-    WriteEncrypted(path, {{5, "Sunny."}});
-    ChangeCopy(path, copy, Adding(7, "Written on the laptop."));
-    const QByteArray before = Bytes(path);
+    WriteEncrypted(m_path, {{5, "Sunny."}});
+    ChangeCopy(m_path, copy, Adding(7, "Written on the laptop."));
+    const QByteArray before = Bytes(m_path);
 
     // Merge (the default), then Cancel in the preview: nothing is written.
-    CDayloomDlg& window = OpenThroughMenu(path);
-    CModal::PushHandler([](QDialog& dialog) {
-        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).CancelButton(), Qt::LeftButton);
-    });
+    CDayloomDlg& window = OpenThroughMenu(m_path);
+    PressInPreview(&CMergePreviewDlg::CancelButton);
     ASSERT_TRUE(QTest::qWaitFor([] { return CModal::Pending() == 0; }, kWaitMs));
-    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(Bytes(m_path), before);
     EXPECT_EQ(RowCount(window), 1);
 
     // A copy appearing while the diary is open: merged, then removed on request.
     CMessageBox::ClearHistory();
     const QString later = PathOf("travel.sync-conflict-20261208-090000-HIJKLMN.dayloom");
-    CModal::PushHandler([](QDialog& dialog) {
-        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).MergeButton(), Qt::LeftButton);
-    });
+    PressInPreview(&CMergePreviewDlg::MergeButton);
     CMessageBox::PushChoice(0); // Merge
     CMessageBox::PushChoice(1); // Remove
     ASSERT_TRUE(QFile::copy(copy, later));
@@ -244,9 +244,7 @@ TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCa
     CFileDialogs::PushFile(laptop);
     AnswerPrompt("wrong!");
     AnswerPrompt("Laptop 2");
-    CModal::PushHandler([](QDialog& dialog) {
-        QTest::mouseClick(dynamic_cast<CMergePreviewDlg&>(dialog).MergeButton(), Qt::LeftButton);
-    });
+    PressInPreview(&CMergePreviewDlg::MergeButton);
     ActionOf(window, "&Merge another diary...")->trigger();
     ASSERT_EQ(CMessageBox::History().size(), 2u);
     EXPECT_TRUE(CMessageBox::History().front().text.startsWith("The password you've specified"));
@@ -255,16 +253,15 @@ TEST_F(SeveralComputersTest, MergingOffersToRemoveTheCopyAsksItsOwnPasswordAndCa
 
 TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClosesItUnwritten)
 {
-    const QString path = PathOf("travel.dayloom");
-    WriteEncrypted(path, {{5, "Sunny."}});
-    CDayloomDlg& window = OpenThroughMenu(path);
+    WriteEncrypted(m_path, {{5, "Sunny."}});
+    CDayloomDlg& window = OpenThroughMenu(m_path);
     const QString said =
         ByTitle("The diary was changed by another program and no longer opens "
                 "with the password it was opened with. Type its password to go on.");
 
     // Re-keyed elsewhere with a new entry: the new password opens it again.
     AnswerPrompt("Laptop 2");
-    ReplaceFromElsewhere(path, Adding(6, "Rain."), "Secret1", "Laptop 2");
+    ReplaceFromElsewhere(Adding(6, "Rain."), "Secret1", "Laptop 2");
     ASSERT_TRUE(BarComes());
     EXPECT_EQ(Shown(), QStringList{said});
     EXPECT_EQ(State(window), "2 @0: Sunny.");
@@ -273,12 +270,12 @@ TEST_F(SeveralComputersTest, ADiaryReKeyedElsewhereAsksThePasswordAndCancelClose
     CMessageBox::ClearHistory();
     OnPrompt(
         [](CSecurityDlg& prompt) { QTest::mouseClick(prompt.CancelButton(), Qt::LeftButton); });
-    ReplaceFromElsewhere(path, Adding(6, "Snow."), "Laptop 2", "Laptop 3");
-    const QByteArray written = Bytes(path);
+    ReplaceFromElsewhere(Adding(6, "Snow."), "Laptop 2", "Laptop 3");
+    const QByteArray written = Bytes(m_path);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Session() == nullptr; }, kWaitMs));
     EXPECT_EQ(Shown(), QStringList{said});
     ExpectNoDiary(window);
-    EXPECT_EQ(Bytes(path), written);
+    EXPECT_EQ(Bytes(m_path), written);
 }
 
 TEST(MergeTexts, PreviewAndResultSayWhatTheMergeDoes)

@@ -1,5 +1,7 @@
-// Start-up: reopening the last diary, the show flags, the window's texts and keys.
+// Start-up: reopening the last diary or the one named on the command line, the
+// show flags, the window's texts and keys.
 #include "MainWindowFixture.h"
+#include "app/CommandLine.h"
 #include "app/DayloomApp.h"
 #include "app/EntryLineDelegate.h"
 #include "app/EntryListModel.h"
@@ -111,6 +113,40 @@ TEST_F(StartupTest, AnEmptyLastDiaryIsReopenedAsNewAndAJunkOneIsRefused)
     EXPECT_EQ(QDir(m_dir.path()).entryList({"junk*"}, QDir::Files), QStringList{"junk.ilm"});
 }
 
+// A diary named on the command line goes the way of one chosen in Open/Create.
+TEST_F(StartupTest, TheDiaryNamedOnTheCommandLineOpensInPlaceOfTheLastOne)
+{
+    const QString path = MakeSampleDiary();
+    WriteDiary(PathOf("other.ilm"), {{LocalTime(2026, 12, 1, 9), Rtf("Other."), 0, 0, 0, 0}},
+               "Secret1");
+    RememberDiary(PathOf("other.ilm"), 1);
+    AnswerPrompt("Secret1"); // one prompt only: the named diary's
+    CDayloomDlg window(nullptr, path);
+    ASSERT_NE(window.Session(), nullptr);
+    EXPECT_EQ(QString::fromStdString(window.Session()->Path()), path);
+    EXPECT_EQ(RowCount(window), 4);
+}
+
+TEST_F(StartupTest, AProblemWithTheNamedPathAndTheStoresMessagesAreShownCaptioned)
+{
+    CModal::PushHandler([](QDialog& dialog) { dialog.accept(); }); // the splash
+    CModal::PushHandler([](QDialog& dialog) { dialog.reject(); }); // the tip
+    CModal::PushHandler([](QDialog& dialog) {
+        ExpectNoDiary(dynamic_cast<CDayloomDlg&>(dialog));
+        dialog.accept();
+    });
+    CDayloomApp app;
+    const QString problem = CCommandLine::DiaryProblem(m_dir.path());
+    EXPECT_FALSE(app.InitInstance({"dayloom", m_dir.path()}, QString(), problem));
+    EXPECT_EQ(Shown(), QStringList{CAppInfo::Caption("Open/Create Diary") + " | " + problem});
+
+    // The program's start put the store's messages under its title.
+    CMessageBox::ClearHistory();
+    ShowStoreMessage("next(index): current_index");
+    EXPECT_EQ(Shown(), QStringList{ByTitle("next(index): current_index")});
+    EXPECT_EQ(CMessageBox::History()[0].icon, CMessageBox::Icon::Exclamation);
+}
+
 TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
 {
     CSettings::WriteProfileInt("bShowMood", 0);
@@ -132,12 +168,14 @@ TEST_F(StartupTest, HiddenShowFlagsHideTheirFieldsAndTheChoiceBoxFollows)
     EXPECT_FALSE(shown("weightField"));
     EXPECT_EQ(window.Graph()->m_bShowMood, 1);
     EXPECT_EQ(window.Graph()->m_bShowWeight, 0);
-    EXPECT_EQ(CSettings::GetProfileInt("bShowWeight", 1), 0);
 }
 
-TEST_F(StartupTest, KeysAndScreenReaderNames)
+TEST_F(StartupTest, WithoutADiaryItsCommandsAskForOneAndACancelledChoiceForgetsTheLastOne)
 {
+    CSettings::WriteProfileString("DiaryFile", "old");
     CDayloomDlg& window = ActiveWindow();
+    ExpectNoDiary(window);
+    EXPECT_FALSE(Part<QLineEdit>(window, "searchText")->isEnabled());
     EXPECT_FALSE(Part<QAbstractButton>(window, "Go to first")->icon().isNull());
     // Picture-only buttons are named for screen readers by their tips.
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
@@ -146,7 +184,13 @@ TEST_F(StartupTest, KeysAndScreenReaderNames)
                 << button->objectName().toStdString();
         }
     }
-    // F3 and F4 reach their commands, which need a diary first.
+    window.OnOpenCreateDiary(); // nothing queued: cancelled
+    EXPECT_EQ(CSettings::GetProfileString("DiaryFile", "x"), QString());
+    EXPECT_EQ(CSettings::GetProfileInt("ExtLoc", -1), 0);
+
+    // New entry asks for a diary first (cancelled: quietly); F3 and F4 say they need one.
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_TRUE(CModal::Unanswered().empty());
     QTest::keyClick(&window, Qt::Key_F3);
     QTest::keyClick(&window, Qt::Key_F4);
     EXPECT_EQ(Shown(),
@@ -157,9 +201,9 @@ TEST_F(StartupTest, KeysAndScreenReaderNames)
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)
+TEST_F(StartupTest, EntryLinesAlignTheirColumnsAndFollowTheInterfacesLanguageNotTheDesktops)
 {
-    widgettest::PinTimeZone("Europe/Berlin");
+    // Tabs align the columns whatever the month.
     const QFontMetrics metrics(QApplication::font());
     const int stop = CEntryLineDelegate::TabStopWidth(metrics);
     const QString may = CEntryListModel::FormatEntryLine(LocalTime(2026, 5, 11, 8));
@@ -169,10 +213,8 @@ TEST(EntryLineTest, TabsAlignTheColumnsWhateverTheMonth)
     EXPECT_EQ(a, CEntryLineDelegate::PartOffsets(december, metrics, stop));
     EXPECT_EQ(a[1] % stop, 0);
     EXPECT_GT(a[1], metrics.horizontalAdvance("11 - May"));
-}
 
-TEST_F(StartupTest, DatesFollowTheInterfacesLanguageNotTheDesktopsAndDecimalPointsStay)
-{
+    // Dates in the interface's language on a German desktop; decimal points stay.
     const QString path = MakeSampleDiary();
     const widgettest::GermanDesktop german("Europe/Berlin");
     for (const auto& [language, line] : {std::pair{"en", "06 - Dec\t - 2026, Sun,\t at 10:00:00"},
@@ -186,14 +228,4 @@ TEST_F(StartupTest, DatesFollowTheInterfacesLanguageNotTheDesktopsAndDecimalPoin
         EXPECT_EQ(RowLine(window, 1), QString::fromUtf8(line));
         EXPECT_EQ(FieldText(window, "temperatureField"), "36.6");
     }
-}
-
-TEST_F(StartupTest, StoreMessagesAreShownCaptionedWithTheProgramsTitle)
-{
-    const StoreMessageHandler previous = SetStoreMessageHandler({});
-    CDayloomApp::InstallStoreMessageHandler();
-    ShowStoreMessage("next(index): current_index");
-    SetStoreMessageHandler(previous);
-    EXPECT_EQ(Shown(), QStringList{ByTitle("next(index): current_index")});
-    EXPECT_EQ(CMessageBox::History()[0].icon, CMessageBox::Icon::Exclamation);
 }
