@@ -49,13 +49,3 @@ CBackgroundUnlock::Unlock(QWidget* parent, std::unique_ptr<CDiarySession> sessio
                                               : Outcome::Failed;
     return result;
 }
-
-CBackgroundUnlock::Result CBackgroundUnlock::UnlockAnew(QWidget* parent, const CDiaryName& name,
-                                                        bool readOnly, Passphrase typed)
-{
-    auto session = std::make_unique<CDiarySession>(name);
-    session->SetReadOnly(readOnly);
-    // A four-file diary's password is its first record's.
-    session->ReadFirstEntry();
-    return Unlock(parent, std::move(session), std::move(typed));
-}

@@ -6,15 +6,15 @@
 // Cancel (CBackgroundWork). A four-file diary, whose password is a plain
 // comparison with its first record's, is unlocked on the spot.
 //
-// Used by the password prompt at opening (start-up, File > Open) and by the
-// locked window's Unlock.
+// Used by the password prompt at opening (start-up, File > Open), by the
+// locked window's Unlock and by a merge that asks for the other copy's
+// password.
 
 #include "store/Passphrase.h"
 
 #include <memory>
 #include <string>
 
-class CDiaryName;
 class CDiarySession;
 class QWidget;
 
@@ -41,9 +41,4 @@ public:
     // Unlocks `session` (its first entry read: CDiarySession::ReadFirstEntry)
     // with `typed`; the dialog centres on `parent`.
     static Result Unlock(QWidget* parent, std::unique_ptr<CDiarySession> session, Passphrase typed);
-    // The same on a new session of the diary `name` (read-only or not as
-    // given), for a window that keeps its locked session until this one
-    // replaces it: Cancel leaves that session as it was.
-    static Result UnlockAnew(QWidget* parent, const CDiaryName& name, bool readOnly,
-                             Passphrase typed);
 };
