@@ -153,9 +153,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::string m_path = QFile::encodeName(m_dir.filePath("travel.ilm")).toStdString();
-    uint16_t m_ext = static_cast<uint16_t>(m_path.size() - 3);
-    CDiarySession m_diary{CDiaryName(m_path, m_ext)};
+    CDiaryName m_name = NameOf(m_dir.filePath("travel.ilm"));
+    CDiarySession m_diary{m_name};
 };
 
 TEST_F(EntryPrinterTest, HeaderThenTextFlowingOverPagesInsideOneInchMargins)
@@ -265,9 +264,8 @@ TEST_F(EntryPrinterTest, AnEncryptedDiaryWarnsBeforeAPdfAndThePdfIsPrivate)
 {
     Add(LocalTime(2002, 12, 5, 9), Rtf("First day."));
     const std::string path = QFile::encodeName(m_dir.filePath("travel.dayloom")).toStdString();
-    ASSERT_TRUE(CDiaryConversion::Encrypt(CDiaryName(m_path, m_ext), path, "a long passphrase",
-                                          KdfParams::Cheapest())
-                    .ok());
+    ASSERT_TRUE(
+        CDiaryConversion::Encrypt(m_name, path, "a long passphrase", KdfParams::Cheapest()).ok());
     CDiarySession diary{CDiaryName(path)};
     ASSERT_TRUE(diary.Unlock("a long passphrase"));
 
@@ -298,7 +296,7 @@ TEST_F(EntryPrinterTest, NoCancelAnEmptyListOrNoSelectionPrintNothing)
 {
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, -1); // no files
     {
-        CDiaryStore(0, CDiaryName(m_path, m_ext)).OpenEntryFiles();
+        CDiaryStore(0, m_name).OpenEntryFiles();
     } // empty files
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     CEntryPrinter::PrintAllEntries(nullptr, m_diary, 0);
@@ -362,29 +360,13 @@ TEST_F(EntryPrinterTest, EveryPrinterFailureIsReportedAndTheJobEnded)
 
     // A record whose text lies beyond the data file's end is not printed.
     CMessageBox::ClearHistory();
-    QFile data(QString::fromStdString(m_path).replace(".ilm", ".dlm"));
+    QFile data(m_dir.filePath("travel.dlm"));
     ASSERT_TRUE(data.resize(2));
     CPrintDialog::PushAnswer(Pdf("damaged.pdf"));
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
     EXPECT_EQ(Messages(), std::vector<QString>{"The entry could not be read from the diary, so "
                                                "it was not printed."});
     EXPECT_FALSE(QFile::exists(Pdf("damaged.pdf")));
-}
-
-// The images of a PDF as pdfimages lists them: width x height, and the
-// pixels per inch they are printed at.
-QStringList ImageSizes(const QString& pdf, std::vector<int>* ppi)
-{
-    QStringList sizes;
-    const QStringList lines = Poppler("pdfimages", {"-list", pdf}).split('\n');
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        const QStringList fields = lines[i].simplified().split(' ');
-        if (fields.size() > 4 && fields[2] == "image") {
-            sizes.append(fields[3] + "x" + fields[4]);
-            ppi->push_back(fields.size() > 12 ? fields[12].toInt() : 0);
-        }
-    }
-    return sizes;
 }
 
 TEST_F(EntryPrinterTest, PicturesArePrintedAtMostAsWideAsTheTextAndOthersAsAPlaceholder)
@@ -407,11 +389,17 @@ TEST_F(EntryPrinterTest, PicturesArePrintedAtMostAsWideAsTheTextAndOthersAsAPlac
     CEntryPrinter::PrintCurrentEntry(nullptr, m_diary, 0);
 
     EXPECT_TRUE(Messages().empty());
-    std::vector<int> ppi;
-    EXPECT_EQ(ImageSizes(Pdf("picture.pdf"), &ppi), QStringList{"3000x200"});
-    // 3000 pixels across the text's width of at most 6.5 inches.
-    ASSERT_EQ(ppi.size(), 1u);
-    EXPECT_GE(ppi[0], 3000 / 7);
+    // pdfimages lists each image's width, height and pixels per inch: 3000
+    // pixels across the text's width of at most 6.5 inches.
+    QStringList images;
+    for (const QString& line : Poppler("pdfimages", {"-list", Pdf("picture.pdf")}).split('\n')) {
+        const QStringList fields = line.simplified().split(' ');
+        if (fields.size() > 12 && fields[2] == "image") {
+            images << fields[3] + "x" + fields[4];
+            EXPECT_GE(fields[12].toInt(), 3000 / 7);
+        }
+    }
+    EXPECT_EQ(images, QStringList{"3000x200"});
     const QString text = Text(Pdf("picture.pdf"));
     EXPECT_TRUE(text.simplified().contains("and [picture] kept.")) << text.toStdString();
 }

@@ -39,10 +39,6 @@ TEST(EntryTagsTest, TheTagRule)
         const QString text = QString::fromUtf16(c.text);
         EXPECT_EQ(Tags(text), c.tags) << text.toStdString();
     }
-    const QString text = QStringLiteral("a #tag.");
-    ASSERT_EQ(FindTags(text).size(), 1U);
-    EXPECT_EQ(FindTags(text)[0], (TagSpan{2, 4}));
-    EXPECT_EQ(TagKey(u"Travel"), TagKey(u"TRAVEL"));
 }
 
 } // namespace

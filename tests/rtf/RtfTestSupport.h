@@ -43,6 +43,20 @@ inline bool IsSevenBitWithoutZero(const std::string& rtf)
     return std::all_of(rtf.begin(), rtf.end(), [](unsigned char c) { return c != 0 && c < 0x80; });
 }
 
+// Reads into `document`, checks the plain text agrees with it, writes, and
+// checks the written RTF reads back to the same bytes.
+inline std::string ReadAndWrite(std::string_view rtf, QTextDocument& document)
+{
+    RtfToDocument(rtf, document);
+    EXPECT_EQ(RtfToPlainText(rtf), document.toPlainText());
+    const std::string written = DocumentToRtf(document);
+    EXPECT_TRUE(IsSevenBitWithoutZero(written));
+    QTextDocument again;
+    RtfToDocument(written, again);
+    EXPECT_EQ(DocumentToRtf(again), written);
+    return written;
+}
+
 // What the editor can change about a document, a line per paragraph: its
 // alignment, margins (left, right, first line, before, after) and tab stops,
 // then each run of text with its font, size, effects, vertical alignment and

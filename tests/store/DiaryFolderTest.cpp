@@ -75,15 +75,12 @@ TEST_F(DiaryFolder, JunkAndCutFilesAreNamedSoundDiariesPass)
     Save("first", 1000);
     EXPECT_EQ(problem("travel.ilm"), "");
 
-    const std::string junk = " is not a Dayloom diary, or it is damaged. Nothing was opened.";
-    WriteFileBytes(Diary("short.ilm"), "hello");
-    WriteFileBytes(Diary("text.ilm"), std::string(100, 'j'));
     // Zeros read as an entry without a password, whose text would lie
     // beyond the end of its data file.
     WriteFileBytes(Diary("zeros.ilm"), std::string(64, '\0') + U32(0) + U32(10));
     WriteFileBytes(Diary("zeros.dlm"), "short");
-    for (const char* name : {"short.ilm", "text.ilm", "zeros.ilm"})
-        EXPECT_EQ(problem(name), "The file " + std::string(name) + junk);
+    EXPECT_EQ(problem("zeros.ilm"),
+              "The file zeros.ilm is not a Dayloom diary, or it is damaged. Nothing was opened.");
 
     CEncryptedDiaryFile vault(Diary("vault.dayloom"));
     ASSERT_TRUE(vault.Create("password", KdfParams::Cheapest()).ok());

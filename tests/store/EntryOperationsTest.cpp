@@ -182,9 +182,8 @@ TEST_F(EntryOperations, RewritesAndAppendsOfHeldFilesWorkOnTheLiveFile)
     store.CloseReminderFile();
     store.ClosePlannerFile();
     store.CloseIndexFile();
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(30) + Pad("r30", 40));
-    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(30) + U32(7) + Pad("t30", 50) + U32(1) + U32(20) +
-                                               U32(20) + Pad("t20", 50) + U32(0));
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), ReminderBytes(30, "r30"));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(30, 7, "t30", 1) + TaskBytes(20, 20, "t20"));
     EXPECT_EQ(Entries(), (Texts{{350, "edited"}}));
 
     store.OpenReminderFile();
@@ -201,8 +200,8 @@ TEST_F(EntryOperations, RewritesAndAppendsOfHeldFilesWorkOnTheLiveFile)
     store.CloseReminderFile();
     store.ClosePlannerFile();
     store.CloseEntryFiles();
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(20) + Pad("r20", 40));
-    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(20) + U32(20) + Pad("t20", 50) + U32(0));
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), ReminderBytes(20, "r20"));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(20, 20, "t20"));
     EXPECT_EQ(Entries(), (Texts{{20, "entry"}}));
     for (char letter : {'i', 'r', 'p'})
         EXPECT_FALSE(Exists(Temp(letter)));

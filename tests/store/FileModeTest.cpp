@@ -19,37 +19,11 @@ unsigned ModeOf(const std::string& path)
     return unsigned(std::filesystem::status(path).permissions() & std::filesystem::perms::mask);
 }
 
-class FileMode : public StoreTest
-{
-protected:
-    // Every kind of rewrite, each with work to do, under `mask`; then the
-    // mode of each diary file and of the marker, taken while it existed.
-    std::map<std::string, unsigned> RunRewrites(mode_t mask)
-    {
-        std::map<std::string, unsigned> seen;
-        CFileFaults::Install([&](FileOp op, const std::string& path) {
-            if (op == FileOp::Flush && path == Dir() && Exists(Marker()))
-                seen["marker"] = ModeOf(Marker());
-            return 0;
-        });
-        const mode_t previous = ::umask(mask);
-        Save("b", 20);
-        Save("a", 10);
-        CDiaryStore store = Store();
-        for (int64_t time : {30, 20, 10}) {
-            AddReminder(store, time, "");
-            AddTask(store, time, "");
-        }
-        EXPECT_TRUE(store.SortReminders() && store.SortPlannerTasks());
-        EXPECT_TRUE(store.ChangePassword("new"));
-        ::umask(previous);
-        CFileFaults::Install({});
-        for (char letter : {'i', 'd', 'r', 'p'})
-            seen[std::string(1, letter)] = ModeOf(Sibling(letter));
-        return seen;
-    }
-};
+using FileMode = StoreTest;
 
+// Every kind of rewrite, each with work to do, under each umask, over new
+// files and over files of the user's mode; then the mode of each diary file
+// and of the marker, taken while it existed.
 TEST_F(FileMode, OwnerOnlyWhateverTheUmaskAndRewritesKeepTheMode)
 {
     for (unsigned kept : {0u, 0640u}) {
@@ -63,10 +37,30 @@ TEST_F(FileMode, OwnerOnlyWhateverTheUmaskAndRewritesKeepTheMode)
                 for (char letter : {'i', 'd', 'r', 'p'})
                     ::chmod(Sibling(letter).c_str(), kept);
             }
+            std::map<std::string, unsigned> seen;
+            CFileFaults::Install([&](FileOp op, const std::string& path) {
+                if (op == FileOp::Flush && path == Dir() && Exists(Marker()))
+                    seen["marker"] = ModeOf(Marker());
+                return 0;
+            });
+            const mode_t previous = ::umask(mask);
+            Save("b", 20);
+            Save("a", 10);
+            CDiaryStore store = Store();
+            for (int64_t time : {30, 20, 10}) {
+                AddReminder(store, time, "");
+                AddTask(store, time, "");
+            }
+            EXPECT_TRUE(store.SortReminders() && store.SortPlannerTasks());
+            EXPECT_TRUE(store.ChangePassword("new"));
+            ::umask(previous);
+            CFileFaults::Install({});
+            for (char letter : {'i', 'd', 'r', 'p'})
+                seen[std::string(1, letter)] = ModeOf(Sibling(letter));
             const unsigned mode = kept ? kept : 0600;
             const std::map<std::string, unsigned> expected = {
                 {"i", mode}, {"d", mode}, {"r", mode}, {"p", mode}, {"marker", 0600}};
-            EXPECT_EQ(RunRewrites(mask), expected) << "umask " << mask << " kept " << kept;
+            EXPECT_EQ(seen, expected) << "umask " << mask << " kept " << kept;
         }
     }
 }

@@ -1,5 +1,6 @@
 // The files byte by byte: what the store writes is compared with records
-// built here by hand, and hand-made files are read back.
+// built here by hand, and hand-made files are read back; reminders and
+// planner tasks through the sequences the dialogs run.
 
 #include "StoreTestSupport.h"
 
@@ -154,12 +155,12 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     store.reminder.time = 0xF0000000u;
     std::memset(store.reminder.description, 'r', 40); // 40 bytes, no terminator
     store.AppendReminder();
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(0xF0000000u) + std::string(40, 'r'));
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), ReminderBytes(0xF0000000u, std::string(40, 'r')));
     store.task.plannedTime = store.task.doneTime = 1000;
     std::memset(store.task.description, 'p', 50);
     store.task.status = 0;
     store.AppendPlannerTask();
-    EXPECT_EQ(ReadFileBytes(Sibling('p')), U32(1000) + U32(1000) + std::string(50, 'p') + U32(0));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(1000, 1000, std::string(50, 'p')));
 
     CDiaryStore reader = Store();
     ASSERT_TRUE(reader.ReadReminder());
@@ -170,8 +171,8 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     // A rewrite reads them so too: the description's last byte becomes zero.
     AddReminder(reader, 1, std::string(40, 'a'));
     ASSERT_TRUE(reader.SortReminders());
-    EXPECT_EQ(ReadFileBytes(Sibling('r')), U32(1) + Pad(std::string(39, 'a'), 40) +
-                                               U32(0xF0000000u) + Pad(std::string(39, 'r'), 40));
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), ReminderBytes(1, std::string(39, 'a')) +
+                                               ReminderBytes(0xF0000000u, std::string(39, 'r')));
     CDiaryStore walker = Store();
     ASSERT_TRUE(walker.ReadReminder() && walker.NextReminder());
     EXPECT_EQ(walker.reminder.time, int64_t(0xF0000000u));
@@ -183,11 +184,10 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     EXPECT_EQ(reminders[1].time, int64_t(0xF0000000u));
     EXPECT_EQ(std::string(reminders[0].description), std::string(39, 'a'));
     ASSERT_TRUE(reader.MarkPlannerTaskDone(0, 11));
-    EXPECT_EQ(ReadFileBytes(Sibling('p')),
-              U32(1000) + U32(11) + Pad(std::string(49, 'p'), 50) + U32(1));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(1000, 11, std::string(49, 'p'), 1));
 
     // A status other than 0 or 1 reads back as it stands; a partial tail is ignored.
-    WriteFileBytes(Sibling('p'), U32(5) + U32(6) + Pad("job", 50) + U32(7) + "xyz");
+    WriteFileBytes(Sibling('p'), TaskBytes(5, 6, "job", 7) + "xyz");
     CDiaryStore odd = Store();
     odd.OpenPlannerFile();
     odd.ClosePlannerFile();
@@ -201,6 +201,59 @@ TEST_F(RecordLayout, ReminderAndTaskRecords)
     ASSERT_EQ(tasks.size(), 1u);
     EXPECT_EQ(tasks[0].status, 7);
     EXPECT_STREQ(tasks[0].description, "job");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RecordLayout, RemindersSortStablyAndDeleteInOrder)
+{
+    std::vector<ReminderRecord> none(1);
+    EXPECT_TRUE(Store().ReadAllReminders(none) && none.empty());
+    EXPECT_TRUE(Exists(Sibling('r'))); // a missing file is created empty
+    for (const auto& [time, text] : {std::pair{300, "c"}, {100, "a"}, {300, "c2"}, {200, "b"}}) {
+        CDiaryStore store = Store();
+        AddReminder(store, time, text);
+        ASSERT_TRUE(store.SortReminders());
+    }
+    const std::string a = ReminderBytes(100, "a"), b = ReminderBytes(200, "b");
+    EXPECT_EQ(ReadFileBytes(Sibling('r')),
+              a + b + ReminderBytes(300, "c") + ReminderBytes(300, "c2"));
+
+    CDiaryStore store = Store();
+    ASSERT_TRUE(store.DeleteReminder(2));
+    EXPECT_EQ(store.reminder_index, 0u);
+    EXPECT_EQ(ReadFileBytes(Sibling('r')), a + b + ReminderBytes(300, "c2"));
+    EXPECT_FALSE(store.DeleteReminder(3));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(store.DeleteReminder(0));
+    EXPECT_EQ(store.m_nReminderCount, 0u);
+    EXPECT_FALSE(Exists(Sibling('r')));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RecordLayout, TasksSortByPlannedTimeAndMarkDoneChangesOneRecord)
+{
+    for (const auto& [time, text] : {std::pair{50, "later"}, {10, "first"}, {50, "later too"}}) {
+        CDiaryStore store = Store();
+        AddTask(store, time, text);
+        ASSERT_TRUE(store.SortPlannerTasks());
+    }
+    const std::string first = TaskBytes(10, 10, "first"), last = TaskBytes(50, 50, "later too");
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), first + TaskBytes(50, 50, "later") + last);
+    CDiaryStore store = Store();
+    ASSERT_TRUE(store.MarkPlannerTaskDone(1, 0x1'2345'6789LL)); // only the low half is stored
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), first + TaskBytes(50, 0x2345'6789, "later", 1) + last);
+    // Marking again replaces the time; an index past the end changes nothing.
+    ASSERT_TRUE(store.MarkPlannerTaskDone(1, 70));
+    ASSERT_TRUE(store.MarkPlannerTaskDone(3, 99));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), first + TaskBytes(50, 70, "later", 1) + last);
+
+    ASSERT_TRUE(store.DeletePlannerTask(0));
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(50, 70, "later", 1) + last);
+    ASSERT_TRUE(store.DeletePlannerTask(1));
+    ASSERT_TRUE(store.MarkPlannerTaskDone(0, 80)); // a planner of one task keeps its file
+    EXPECT_EQ(ReadFileBytes(Sibling('p')), TaskBytes(50, 80, "later", 1));
+    ASSERT_TRUE(store.DeletePlannerTask(0));
+    EXPECT_FALSE(Exists(Sibling('p')));
     EXPECT_TRUE(messages.empty());
 }
 

