@@ -35,13 +35,20 @@ void AddTask(const QString& path, int64_t planned, const char* description, bool
     store.AppendPlannerTask();
 }
 
-// Deletes the first `count` lines of `list` with `remove`.
-void DeleteFirst(QListWidget* list, QAbstractButton* remove, int count)
+// Queues the user of the Reminders or Planner window: its first `count`
+// lines deleted, then the window closed with Esc or its OK.
+template <typename D>
+void DeleteFirstThenClose(QListWidget* (D::*list)() const, int count, bool escape)
 {
-    for (int i = 0; i < count; ++i) {
-        ClickRow(list, 0);
-        QTest::mouseClick(remove, Qt::LeftButton);
-    }
+    CModal::PushHandler([list, count, escape](QDialog& dialog) {
+        auto& shown = dynamic_cast<D&>(dialog);
+        for (int i = 0; i < count; ++i) {
+            ClickRow((shown.*list)(), 0);
+            QTest::mouseClick(shown.DeleteButton(), Qt::LeftButton);
+        }
+        escape ? QTest::keyClick(&shown, Qt::Key_Escape)
+               : QTest::mouseClick(shown.OkButton(), Qt::LeftButton);
+    });
 }
 
 // The menu's items as it shows them when opened: "text|tip".
@@ -204,26 +211,14 @@ TEST_F(MainWindowTest, SummariesAreRebuiltAfterTheRemindersAndPlannerWindowsAndE
     CSettings::WriteProfileInt("StartAlarmBefore", 30);
 
     // Esc or OK ends the window; the summary follows what it deleted.
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& dlg = dynamic_cast<CRemindersDlg&>(dialog);
-        DeleteFirst(dlg.ReminderList(), dlg.DeleteButton(), 1);
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-    });
+    DeleteFirstThenClose(&CRemindersDlg::ReminderList, 1, true);
     QTest::keyClick(&ActiveWindow(), Qt::Key_F3);
     EXPECT_EQ(Lines(reminders), (QStringList{"Soon [in 2 days] [12 Dec, Sat]: Party",
                                              "in 10 days [20 Dec, Sun]: Wedding"}));
 
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& dlg = dynamic_cast<CRemindersDlg&>(dialog);
-        DeleteFirst(dlg.ReminderList(), dlg.DeleteButton(), 2);
-        QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
-    });
+    DeleteFirstThenClose(&CRemindersDlg::ReminderList, 2, false);
     window.OnReminders();
-    CModal::PushHandler([](QDialog& dialog) {
-        auto& dlg = dynamic_cast<CPlannerDlg&>(dialog);
-        DeleteFirst(dlg.TaskList(), dlg.DeleteButton(), 2);
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-    });
+    DeleteFirstThenClose(&CPlannerDlg::TaskList, 2, true);
     Click("Planner");
     EXPECT_EQ(reminders->count(), 0);
     EXPECT_EQ(planner->count(), 0);

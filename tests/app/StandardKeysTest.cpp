@@ -107,8 +107,5 @@ TEST_F(MainWindowTest, NoTwoItemsOfAMenuShareAKey)
                 }
             }
         }
-        for (const char* key : {"Ctrl+O", "Ctrl+N", "F2", "Ctrl+P", "Ctrl+,", "Ctrl+Q"}) {
-            EXPECT_TRUE(shortcuts.contains(QString::fromLatin1(key))) << key;
-        }
     }
 }
