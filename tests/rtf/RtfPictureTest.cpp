@@ -99,7 +99,7 @@ TEST(RtfPictureTest, PngAndJpegRoundTripWithTheirPixels)
     EXPECT_FALSE(jpeg.picture.data.contains("where"));
 }
 
-TEST(RtfPictureTest, InsertedPicturesAreScaledAndLimited)
+TEST(RtfPictureTest, InsertedPicturesAreScaledAndLimitedAndFittedToTheWidth)
 {
     const PictureImport wide = PictureImport::FromImage(Pattern(3200, 800));
     ASSERT_EQ(wide.status, PictureImport::Ok);
@@ -122,6 +122,16 @@ TEST(RtfPictureTest, InsertedPicturesAreScaledAndLimited)
     EXPECT_EQ(PictureImport::FromFile(QByteArray("not a picture")).status,
               PictureImport::Unreadable);
     EXPECT_TRUE(PictureImport::StripJpegMetadata(JpegWithExif(Pattern(4, 4)).left(30)).isEmpty());
+
+    // Laid out, a picture is fitted to the width, never enlarged.
+    EXPECT_EQ(CPictureObject::FittedSize({800, 600}, 400), QSizeF(400, 300));
+    EXPECT_EQ(CPictureObject::FittedSize({200, 100}, 400), QSizeF(200, 100));
+    EXPECT_EQ(CPictureObject::FittedSize({800, 600}, 0), QSizeF(800, 600));
+
+    QTextDocument document;
+    RtfToDocument(EntryWith(PictureImport::FromImage(Pattern(1000, 500)).picture), document);
+    document.setTextWidth(408);
+    EXPECT_LE(document.size().width(), 408);
 }
 
 TEST(RtfPictureTest, OtherKindsAreKeptByteForByteThroughAnEdit)
@@ -206,18 +216,6 @@ TEST(RtfPictureTest, HostilePicturesAreShownAsThePlaceholderAndStayStable)
         QPainter painter(&canvas);
         document.drawContents(&painter);
     }
-}
-
-TEST(RtfPictureTest, PicturesAreFittedToTheWidthNeverEnlarged)
-{
-    EXPECT_EQ(CPictureObject::FittedSize({800, 600}, 400), QSizeF(400, 300));
-    EXPECT_EQ(CPictureObject::FittedSize({200, 100}, 400), QSizeF(200, 100));
-    EXPECT_EQ(CPictureObject::FittedSize({800, 600}, 0), QSizeF(800, 600));
-
-    QTextDocument document;
-    RtfToDocument(EntryWith(PictureImport::FromImage(Pattern(1000, 500)).picture), document);
-    document.setTextWidth(408);
-    EXPECT_LE(document.size().width(), 408);
 }
 
 } // namespace

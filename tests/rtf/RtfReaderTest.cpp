@@ -147,7 +147,7 @@ TEST(RtfReader, FormatsReachTheDocumentThroughGroupsAndTables)
     EXPECT_EQ(rtftest::Describe(document), "align 0 margins 0 0 0 0 0 tabs [x] Arial 12 vert 0\n");
 }
 
-TEST(RtfReader, ParagraphsBreaksSpecialCharactersAndSkippedGroups)
+TEST(RtfReader, ParagraphsBreaksSpecialAndUnicodeCharactersAndSkippedGroups)
 {
     ExpectTexts({
         // The final \par ends the last paragraph; it does not add an empty one.
@@ -166,6 +166,18 @@ TEST(RtfReader, ParagraphsBreaksSpecialCharactersAndSkippedGroups)
         {"{\\rtf1 {\\*\\x \\{ \\} \\\\}a}", u"a"},
         // An unknown word that is no destination leaves its group's text alone.
         {"{\\rtf1 {\\foo kept}}", u"kept"},
+        // Unicode escapes skip their fallback.
+        {"{\\rtf1 \\u-4064?}", u"\uF020"},
+        // A group end stops the skipping; \uc is scoped to its group.
+        {"{\\rtf1 {\\uc5\\u1046}abc \\u1046?d}", u"\u0416abc \u0416d"},
+        // Halves of surrogate pairs that have no partner.
+        {"{\\rtf1 \\u-10179?x}", u"\uFFFDx"},
+        {"{\\rtf1 x\\u-8704?}", u"x\uFFFD"},
+        {"{\\rtf1 x\\u-10179?}", u"x\uFFFD"},
+        // A huge \uc is clamped instead of eating the rest of the text.
+        {"{\\rtf1\\uc100000 \\u1046 0123456789rest}", u"\u0416rest"},
+        // Control characters and Qt's private block markers never reach the text.
+        {"{\\rtf1 a\\u0?\\u7?\\u64976?\\u64977?b\\u8233?c}", u"ab\nc"},
     });
     // A line break stays inside the paragraph; plain text shows it as a new line.
     QTextDocument document;
@@ -204,37 +216,7 @@ TEST(RtfReader, CodePagesComeFromCpgThenCharsetThenAnsicpg)
     });
 }
 
-TEST(RtfReader, UnicodeEscapesSkipTheirFallback)
-{
-    ExpectTexts({
-        {"{\\rtf1 \\u-4064?}", u"\uF020"},
-        // A group end stops the skipping; \uc is scoped to its group.
-        {"{\\rtf1 {\\uc5\\u1046}abc \\u1046?d}", u"\u0416abc \u0416d"},
-        // Halves of surrogate pairs that have no partner.
-        {"{\\rtf1 \\u-10179?x}", u"\uFFFDx"},
-        {"{\\rtf1 x\\u-8704?}", u"x\uFFFD"},
-        {"{\\rtf1 x\\u-10179?}", u"x\uFFFD"},
-        // A huge \uc is clamped instead of eating the rest of the text.
-        {"{\\rtf1\\uc100000 \\u1046 0123456789rest}", u"\u0416rest"},
-        // Control characters and Qt's private block markers never reach the text.
-        {"{\\rtf1 a\\u0?\\u7?\\u64976?\\u64977?b\\u8233?c}", u"ab\nc"},
-    });
-}
-
-TEST(RtfReader, VersionOneTextWithStrayControlCharactersKeepsTheRest)
-{
-    ExpectTexts({
-        {VersionOne("a } b \xc0"), u"a  b \u0410"},
-        {VersionOne("a }}} b"), u"a  b"},
-        {VersionOne("C:\\info\\pict\\fonttbl x"), u"C:x"},
-        {VersionOne("end\\"), u"end\n"}, // backslash + line feed: a paragraph
-        {VersionOne("\\\xc0\\\xc1"), u"\u0410\u0411"},
-        {VersionOne("it\\'s"), u"its"},
-        {VersionOne(""), u""},
-    });
-}
-
-TEST(RtfReader, MalformedInputYieldsTheReadableText)
+TEST(RtfReader, MalformedInputAndStrayVersionOneMarkupYieldTheReadableText)
 {
     ExpectTexts({
         {"{\\rtf1 {\\b hello", u"hello"}, // never closed
@@ -253,6 +235,14 @@ TEST(RtfReader, MalformedInputYieldsTheReadableText)
         // \bin lengths past the end are clamped.
         {"{\\rtf1 a{\\pict\\bin2000000000 xyz}", u"a\uFFFC"},
         {"{\\rtf1 a\\bin3 }{}b}", u"ab"},
+        // Version-1 text with stray control characters keeps the rest.
+        {VersionOne("a } b \xc0"), u"a  b \u0410"},
+        {VersionOne("a }}} b"), u"a  b"},
+        {VersionOne("C:\\info\\pict\\fonttbl x"), u"C:x"},
+        {VersionOne("end\\"), u"end\n"}, // backslash + line feed: a paragraph
+        {VersionOne("\\\xc0\\\xc1"), u"\u0410\u0411"},
+        {VersionOne("it\\'s"), u"its"},
+        {VersionOne(""), u""},
     });
     // Font and colour numbers far outside the tables.
     QTextDocument document;

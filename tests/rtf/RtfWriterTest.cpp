@@ -29,7 +29,7 @@ QTextCharFormat Format(const QString& family, double points)
 
 // Control words end with a space only where the next byte would continue
 // them (a letter, a digit, '-' or a space).
-TEST(RtfWriter, WritesCanonicalBytes)
+TEST(RtfWriter, WritesCanonicalBytesInTheDefaultFontAlsoForAnEmptyDocument)
 {
     std::unique_ptr<QTextDocument> document(NewDocument());
     QTextCursor cursor(document.get());
@@ -55,6 +55,21 @@ TEST(RtfWriter, WritesCanonicalBytes)
         "\\pard\\plain\\f0\\fs24 Hello \\plain\\f1\\fs28\\b\\cf1\\{world\\}\\\\\\par\n"
         "\\pard\\qc\\plain\\f0\\fs24\\b -5\\plain\\f0\\fs24  caf\\u233?\\tab x\\tab 9\\tab.\\par\n"
         "}\n");
+
+    // Text without a font or size of its own is written in the document's default.
+    QTextDocument verdana;
+    verdana.setDefaultFont(QFont("Verdana", 11));
+    const std::string empty = DocumentToRtf(verdana);
+    EXPECT_EQ(RtfToPlainText(empty), "");
+    QTextDocument copy;
+    RtfToDocument(empty, copy);
+    EXPECT_EQ(copy.blockCount(), 1);
+    EXPECT_EQ(DocumentToRtf(copy), empty);
+
+    QTextCursor(&verdana).insertText("x");
+    const std::string rtf = DocumentToRtf(verdana);
+    EXPECT_NE(rtf.find("{\\f0\\fnil\\fcharset0 Verdana;}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\plain\\f0\\fs22 x\\par"), std::string::npos) << rtf;
 }
 
 TEST(RtfWriter, EscapesEverythingOutsideSevenBitAscii)
@@ -128,22 +143,4 @@ TEST(RtfWriter, RoundTripKeepsEveryEditorFormatAndIsByteStable)
 
     EXPECT_EQ(DocumentToRtf(copy), first);
     EXPECT_TRUE(rtftest::IsSevenBitWithoutZero(first));
-}
-
-TEST(RtfWriter, DefaultFontAndEmptyDocument)
-{
-    // Text without a font or size of its own is written in the document's default.
-    QTextDocument document;
-    document.setDefaultFont(QFont("Verdana", 11));
-    const std::string empty = DocumentToRtf(document);
-    EXPECT_EQ(RtfToPlainText(empty), "");
-    QTextDocument copy;
-    RtfToDocument(empty, copy);
-    EXPECT_EQ(copy.blockCount(), 1);
-    EXPECT_EQ(DocumentToRtf(copy), empty);
-
-    QTextCursor(&document).insertText("x");
-    const std::string rtf = DocumentToRtf(document);
-    EXPECT_NE(rtf.find("{\\f0\\fnil\\fcharset0 Verdana;}"), std::string::npos) << rtf;
-    EXPECT_NE(rtf.find("\\plain\\f0\\fs22 x\\par"), std::string::npos) << rtf;
 }

@@ -11,17 +11,12 @@
 #include "search/TagCounts.h"
 #include "search/TextMatcher.h"
 #include "store/DiarySession.h"
+#include "tests/rtf/RtfTestSupport.h" // readable QString failures
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
-
-// Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -73,7 +68,7 @@ protected:
 };
 
 // Text, dates and moods, each range including both its ends.
-TEST_F(SearchDiaryTest, FindsWhatTheViewShowsInDateOrder)
+TEST_F(SearchDiaryTest, FindsWhatTheViewShowsInDateOrderWithASnippetAroundTheMatch)
 {
     const int64_t second = LocalTime(2026, 3, 2, 9);
     const int64_t third = LocalTime(2026, 3, 3, 10);
@@ -94,10 +89,8 @@ TEST_F(SearchDiaryTest, FindsWhatTheViewShowsInDateOrder)
     for (size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(Find(cases[i].first), cases[i].second) << "case " << i;
     EXPECT_EQ(cache.Snapshot().Text(2), QStringLiteral("Озеро"));
-}
 
-TEST_F(SearchDiaryTest, SnippetShowsTheMatchWithWholeWordsAround)
-{
+    // The snippet shows the match with whole words around.
     const auto hits = SearchEntries(cache.Snapshot(), {.text = QStringLiteral("LAKE")});
     ASSERT_EQ(hits.size(), 3u);
     const SearchHit& long_ = hits[2];

@@ -120,27 +120,7 @@ TEST_F(GraphCtrlTest, FewerThanEightEntriesShowACentredNoticeWithoutScrollBar)
     EXPECT_EQ(Find(Panel(), QRect(0, 0, kPanelWidth, kCentre - 10), kYellow).count, 0);
 }
 
-TEST_F(GraphCtrlTest, GridLinesAreDottedEvery25PixelsAcrossThePicture)
-{
-    Fill(8);
-    ShowOnly(false, false, false, false);
-    const QImage panel = Panel();
-    // Vertical lines at 25 ... 250 (275 lies past the picture), three pixels
-    // on and three off from the top; horizontal ones at the seven levels.
-    for (int x = 1; x < kPanelWidth; ++x) {
-        EXPECT_EQ(Pixel(panel, x, 1), x % 25 == 0 && x < 275 ? kGrid : kBlack) << "x = " << x;
-    }
-    for (int y = 0; y < kPanelHeight; ++y) {
-        EXPECT_EQ(Pixel(panel, 125, y), y % 6 < 3 && y < kPanelHeight - 1 ? kGrid : kBlack) << y;
-        const bool level = y % 25 == 0 && std::abs(y - kCentre) <= 75;
-        EXPECT_EQ(Pixel(panel, 1, y), level ? kGrid : kBlack) << "y = " << y;
-    }
-    for (int x = 0; x < 12; ++x) {
-        EXPECT_EQ(Pixel(panel, x, kCentre), x % 6 < 3 ? kGrid : kBlack) << "x = " << x;
-    }
-}
-
-TEST_F(GraphCtrlTest, RatingLinesSitOnePixelBelowTheirLevelWithDreamOnTop)
+TEST_F(GraphCtrlTest, RatingLinesSitOnePixelBelowTheirLevelAndGridLinesAreDottedEvery25Pixels)
 {
     Fill(8); // every rating 0: the four lines lie on top of each other
     QImage panel = Panel();
@@ -157,6 +137,22 @@ TEST_F(GraphCtrlTest, RatingLinesSitOnePixelBelowTheirLevelWithDreamOnTop)
     EXPECT_EQ(Find(panel, column, kRed).bounds.height(), 6);
     EXPECT_EQ(Find(panel, column, kYellow).bounds.height(), 4);
     EXPECT_EQ(Find(panel, column, kGreen).bounds.height(), 2);
+
+    ShowOnly(false, false, false, false);
+    panel = Panel();
+    // Vertical lines at 25 ... 250 (275 lies past the picture), three pixels
+    // on and three off from the top; horizontal ones at the seven levels.
+    for (int x = 1; x < kPanelWidth; ++x) {
+        EXPECT_EQ(Pixel(panel, x, 1), x % 25 == 0 && x < 275 ? kGrid : kBlack) << "x = " << x;
+    }
+    for (int y = 0; y < kPanelHeight; ++y) {
+        EXPECT_EQ(Pixel(panel, 125, y), y % 6 < 3 && y < kPanelHeight - 1 ? kGrid : kBlack) << y;
+        const bool level = y % 25 == 0 && std::abs(y - kCentre) <= 75;
+        EXPECT_EQ(Pixel(panel, 1, y), level ? kGrid : kBlack) << "y = " << y;
+    }
+    for (int x = 0; x < 12; ++x) {
+        EXPECT_EQ(Pixel(panel, x, kCentre), x % 6 < 3 ? kGrid : kBlack) << "x = " << x;
+    }
 
     // +3 is drawn 74 pixels above the middle, -3 76 below it.
     EntryHeader extremes;
@@ -403,19 +399,13 @@ TEST_F(GraphCtrlTest, VisibleWindowEqualsTheWholePictureAlsoWithValuesOfADamaged
 
 // --- the "Choose graphs:" buttons ------------------------------------------
 
-// Each series with its settings key.
-std::vector<std::pair<GraphSeries, const char*>> Keys()
+// The settings are read at construction, so a restart finds what a click
+// wrote; the flags take effect with the next rendering, at once only with a
+// diary open.
+TEST_F(GraphCtrlTest, ChoiceBoxReadsAndWritesTheSettingsAndTheGraphFollowsItsClicks)
 {
-    std::vector<std::pair<GraphSeries, const char*>> keys;
-    for (size_t i = 0; i < CSettings::kGraphSeries.size(); ++i) {
-        keys.emplace_back(static_cast<GraphSeries>(i), CSettings::kGraphSeries[i].key);
-    }
-    return keys;
-}
-
-// The settings are read at construction, so a restart finds what a click wrote.
-TEST(GraphChoiceBoxTest, ReadsTheSettingsAndAClickWritesAllEight)
-{
+    graph.SetGraphData(10);
+    Panel(); // the first picture
     CSettings::WriteProfileInt(QStringLiteral("bShowDream"), 0);
     CSettings::WriteProfileInt(QStringLiteral("bShowTemp"), 0);
     CGraphChoiceBox box;
@@ -433,30 +423,19 @@ TEST(GraphChoiceBoxTest, ReadsTheSettingsAndAClickWritesAllEight)
     QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
     EXPECT_FALSE(box.IsShown(GraphSeries::Mood));
     EXPECT_EQ(changed.count(), 1);
-    for (const auto& [series, key] : Keys()) {
-        const bool off = series == GraphSeries::Mood || series == GraphSeries::Dream ||
-                         series == GraphSeries::Temperature;
-        EXPECT_EQ(CSettings::GetProfileInt(key, -1), off ? 0 : 1) << key;
+    for (const IntSetting& setting : CSettings::kGraphSeries) {
+        const std::string_view key = setting.key;
+        const bool off = key == "bShowMood" || key == "bShowDream" || key == "bShowTemp";
+        EXPECT_EQ(CSettings::GetProfileInt(setting.key, -1), off ? 0 : 1) << key;
     }
-    QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
-    EXPECT_EQ(CSettings::GetProfileInt("bShowMood", -1), 1);
-}
-
-TEST_F(GraphCtrlTest, ChosenSeriesRenderAgainOnlyWithADiaryOpen)
-{
-    graph.SetGraphData(10);
-    Panel(); // the first picture
-    CGraphChoiceBox box;
-
-    QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
     box.ApplyTo(graph, false);
     EXPECT_EQ(graph.m_bShowMood, 0);
     EXPECT_GT(Find(Panel(), kPanel, kBlue).count, 0);
-    // The flag takes effect with the next rendering, e.g. after a diary is opened.
-    graph.SetGraphData(10);
+    graph.SetGraphData(10); // e.g. a diary opened
     EXPECT_EQ(Find(Panel(), kPanel, kBlue).count, 0);
 
     QTest::mouseClick(box.Button(GraphSeries::Mood), Qt::LeftButton);
+    EXPECT_EQ(CSettings::GetProfileInt("bShowMood", -1), 1);
     QTest::mouseClick(box.Button(GraphSeries::Copulation), Qt::LeftButton);
     box.ApplyTo(graph, true);
     EXPECT_EQ(graph.m_bShowMood, 1);
@@ -482,9 +461,9 @@ TEST(GraphChoiceBoxTest, SwitchesLookClearlyDifferentOnAndOff)
     };
     CGraphChoiceBox box;
     box.show();
-    for (const auto& [series, key] : Keys()) {
-        SCOPED_TRACE(key);
-        QAbstractButton* button = box.Button(series);
+    for (size_t i = 0; i < CSettings::kGraphSeries.size(); ++i) {
+        SCOPED_TRACE(CSettings::kGraphSeries[i].key);
+        QAbstractButton* button = box.Button(static_cast<GraphSeries>(i));
         ASSERT_TRUE(button->isChecked());
         const QImage on = button->grab().toImage();
         QTest::mouseClick(button, Qt::LeftButton);
