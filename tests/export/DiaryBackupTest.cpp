@@ -1,5 +1,4 @@
-// Backs a diary up and restores it: only its files travel, and come back
-// byte for byte; a damaged archive or a failing write leaves nothing.
+// Backup and restore: only a diary's files travel, byte for byte; a failure leaves nothing.
 
 #include "export/DiaryBackup.h"
 
@@ -9,6 +8,9 @@
 #include <map>
 
 namespace {
+
+using foldertest::ReadAll;
+using foldertest::ZipOf;
 
 using Status = RestoreOutcome::Status;
 
@@ -24,13 +26,7 @@ std::vector<unsigned> MemberModes(const std::string& bytes)
     return modes;
 }
 
-std::string Zip(const std::vector<std::pair<std::string, QByteArray>>& members)
-{
-    return foldertest::ZipOf(members).toStdString();
-}
-
-// The travel diary with reminders and a planner, and beside it files that
-// are not part of it; restored into restored/.
+// The travel diary with reminders, a planner and files not its own beside; restored to restored/.
 class DiaryBackupTest : public TravelDiaryTest
 {
 protected:
@@ -38,10 +34,10 @@ protected:
     {
         TravelDiaryTest::SetUp();
         QDir(m_dir.path()).mkpath("restored");
-        WriteBytes(PathOf("travel.rlm"), std::string(44, 'r'));
-        WriteBytes(PathOf("travel.plm"), std::string(62, 'p'));
+        Put(PathOf("travel.rlm"), QByteArray(44, 'r'));
+        Put(PathOf("travel.plm"), QByteArray(62, 'p'));
         for (const char* other : {"travel.lock", "travel.ilm.lock", "travel.ilm.tmp"})
-            WriteBytes(PathOf(other), "12345\n");
+            Put(PathOf(other), "12345\n");
     }
 
     BackupOutcome BackUp(const QString& diary)
@@ -70,21 +66,19 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
     }
 
     // The encrypted form is one file, and travels alone (any bytes will do).
-    const std::string sealed = ReadBytes(m_archive);
-    WriteBytes(PathOf("vault.dayloom"), sealed);
-    WriteBytes(PathOf("vault.dlm"), "not part of it");
+    const QByteArray sealed = ReadAll(m_archive);
+    Put(PathOf("vault.dayloom"), sealed);
+    Put(PathOf("vault.dlm"), "not part of it");
     ASSERT_TRUE(BackUp(PathOf("vault.dayloom")).ok);
     QDir(m_dir.path()).mkpath("vault");
     ASSERT_EQ(Restore(false, "vault").status, Status::Restored);
     EXPECT_EQ(QDir(PathOf("vault")).entryList(QDir::Files), QStringList{"vault.dayloom"});
-    EXPECT_EQ(ReadBytes(PathOf("vault/vault.dayloom")), sealed);
+    EXPECT_EQ(ReadAll(PathOf("vault/vault.dayloom")), sealed);
 
     // A restored file is its owner's only, whatever mode the archive or the replaced file had.
-    WriteBytes(m_archive, Zip({{"open.ilm", "x"}, {"open.dlm", "y"}}));
-    WriteBytes(PathOf("vault/open.ilm"), "old");
-    QFile::setPermissions(PathOf("vault/open.ilm"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ReadOther | QFileDevice::WriteOther);
+    Put(m_archive, ZipOf({{"open.ilm", "x"}, {"open.dlm", "y"}}));
+    Put(PathOf("vault/open.ilm"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(PathOf("vault/open.ilm")).constData(), 0666), 0);
     ASSERT_EQ(Restore(true, "vault").status, Status::Restored);
     EXPECT_EQ(ModeOf(PathOf("vault/open.ilm")), 0600u);
     EXPECT_EQ(ModeOf(PathOf("vault/open.dlm")), 0600u);
@@ -92,11 +86,11 @@ TEST_F(DiaryBackupTest, RestoreGivesBackTheDiaryFilesByteForByte)
 
 TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)
 {
-    WriteBytes(PathOf("travel.rlm"), ""); // travels as an empty file
+    Put(PathOf("travel.rlm"), ""); // travels as an empty file
     QFile::remove(PathOf("travel.plm"));
     ASSERT_TRUE(BackUp(m_diary).ok);
-    WriteBytes(PathOf("restored/travel.ilm"), "mine");
-    WriteBytes(PathOf("restored/travel.pbm"), "another diary's");
+    Put(PathOf("restored/travel.ilm"), "mine");
+    Put(PathOf("restored/travel.pbm"), "another diary's");
     const RestoreOutcome refused = Restore();
     EXPECT_EQ(refused.status, Status::Exists);
     EXPECT_EQ(refused.message.toStdString(), "A diary named travel.ilm already exists in " +
@@ -107,7 +101,7 @@ TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)
 
     // Replacing removes what the backup lacks and what an unfinished rewrite left.
     for (const char* old : {"travel.plm", "travel.ilm.pwswitch", "travel.dlm.tmp"})
-        WriteBytes(PathOf("restored/") + old, "old");
+        Put(PathOf("restored/") + old, "old");
     ASSERT_EQ(Restore(true).status, Status::Restored);
     EXPECT_EQ(Restored(), (QStringList{"travel.dlm", "travel.ilm", "travel.pbm", "travel.rlm"}));
     EXPECT_EQ(ReadBytes(PathOf("restored/travel.ilm")), ReadBytes(m_diary));
@@ -117,22 +111,22 @@ TEST_F(DiaryBackupTest, AnExistingDiaryIsReplacedOnlyWhenAsked)
 TEST_F(DiaryBackupTest, ADamagedOrForeignArchiveIsRefusedBeforeAnythingIsWritten)
 {
     ASSERT_TRUE(BackUp(m_diary).ok);
-    const std::string whole = ReadBytes(m_archive);
-    std::vector<std::pair<std::string, std::string>> archives;
-    for (const size_t cut : {size_t(0), size_t(30), whole.size() / 2, whole.size() - 1})
-        archives.push_back({"cut at " + std::to_string(cut), whole.substr(0, cut)});
+    const QByteArray whole = ReadAll(m_archive);
+    std::vector<std::pair<std::string, QByteArray>> archives;
+    for (const qsizetype cut : {qsizetype(0), qsizetype(30), whole.size() / 2, whole.size() - 1})
+        archives.push_back({"cut at " + std::to_string(cut), whole.left(cut)});
     // The data file's checksum changed in both headers: only reading it whole tells.
-    std::string altered = whole;
-    altered[whole.find("travel.dlm") - 16] ^= 0x55;  // local header: name at 30, CRC at 14
-    altered[whole.rfind("travel.dlm") - 30] ^= 0x55; // central: name at 46, CRC at 16
+    QByteArray altered = whole;
+    altered[whole.indexOf("travel.dlm") - 16] ^= 0x55;     // local header: name at 30, CRC at 14
+    altered[whole.lastIndexOf("travel.dlm") - 30] ^= 0x55; // central: name at 46, CRC at 16
     archives.push_back({"altered", altered});
-    archives.push_back({"climbs out", Zip({{"../travel.ilm", "x"}})});
-    archives.push_back({"a stranger", Zip({{"travel.ilm", "x"}, {"notes.txt", "y"}})});
-    archives.push_back({"a lock", Zip({{"travel.ilm", "x"}, {"travel.lock", "y"}})});
-    archives.push_back({"no diary", Zip({{"readme", "x"}})});
-    archives.push_back({"empty", std::string("PK\x05\x06", 4) + std::string(18, '\0')});
+    archives.push_back({"climbs out", ZipOf({{"../travel.ilm", "x"}})});
+    archives.push_back({"a stranger", ZipOf({{"travel.ilm", "x"}, {"notes.txt", "y"}})});
+    archives.push_back({"a lock", ZipOf({{"travel.ilm", "x"}, {"travel.lock", "y"}})});
+    archives.push_back({"no diary", ZipOf({{"readme", "x"}})});
+    archives.push_back({"empty", QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0')});
     for (const auto& [what, bytes] : archives) {
-        WriteBytes(m_archive, bytes);
+        Put(m_archive, bytes);
         const RestoreOutcome outcome = Restore(true);
         EXPECT_EQ(outcome.status, Status::Damaged) << what;
         EXPECT_EQ(outcome.message,
@@ -141,7 +135,7 @@ TEST_F(DiaryBackupTest, ADamagedOrForeignArchiveIsRefusedBeforeAnythingIsWritten
     }
 }
 
-TEST_F(DiaryBackupTest, AFailingReadOrWriteLeavesNoArchive)
+TEST_F(DiaryBackupTest, AFailingBackupLeavesNoArchiveAndARestoreFailingAtAnyStepChangesNothing)
 {
     EXPECT_EQ(BackUp(PathOf("none.ilm")).message.toStdString(),
               Encoded(PathOf("none.ilm")) + " was not found. No backup was written.");
@@ -156,10 +150,8 @@ TEST_F(DiaryBackupTest, AFailingReadOrWriteLeavesNoArchive)
         EXPECT_TRUE(failed.message.endsWith(QString(file) + ". No backup was written."));
         EXPECT_EQ(Files(), files);
     }
-}
+    CFileFaults::Install({});
 
-TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
-{
     QFile::remove(PathOf("travel.plm"));
     ASSERT_TRUE(BackUp(m_diary).ok);
     // Every file of restored/, hidden ones too, with its bytes.
@@ -179,8 +171,8 @@ TEST_F(DiaryBackupTest, AFailureAtAnyStepOfARestoreLeavesTheFolderAsItWas)
             if (replacing) {
                 WriteDiary(PathOf("restored/travel.ilm"), {{LocalTime(2020, 5, 5, 5), Rtf("Old")}},
                            "old");
-                WriteBytes(PathOf("restored/travel.rlm"), "old reminders");
-                WriteBytes(PathOf("restored/travel.plm"), "old planner");
+                Put(PathOf("restored/travel.rlm"), "old reminders");
+                Put(PathOf("restored/travel.plm"), "old planner");
             }
             const auto old = contents();
             int seen = 0;

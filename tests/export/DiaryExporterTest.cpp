@@ -1,5 +1,4 @@
-// Exports the travel diary: CSV and plain text byte by byte, Markdown and
-// HTML for their texts and marks, pictures, ranges, and the writes that fail.
+// The travel diary exported: CSV and text byte by byte, Markdown and HTML by marks, failures.
 
 #include "export/DiaryExporter.h"
 
@@ -40,7 +39,7 @@ protected:
     RatingLabels m_labels;
 };
 
-TEST_F(DiaryExporterTest, CsvHoldsEveryObservationQuotedWhereNeeded)
+TEST_F(DiaryExporterTest, CsvQuotesWhereNeededAndPlainTextHoldsTheEntryLineObservationsAndText)
 {
     const ExportOutcome all = Export("moods.csv");
     ASSERT_EQ(all.status, Status::Written) << all.message.toStdString();
@@ -54,10 +53,7 @@ TEST_F(DiaryExporterTest, CsvHoldsEveryObservationQuotedWhereNeeded)
         "2024-03-02T23:59:59,3,\"Top, \"\"really\"\"\",0,Normal,0,Healthy,2,<Fun> & *more*,0,"
         "37.0,0,1\r\n"
         "2024-03-03T00:00:00,1,Good,-1,Tired,-1,Not Well,1,Amusing,0,0.0,0,0\r\n");
-}
 
-TEST_F(DiaryExporterTest, PlainTextIsTheEntryLineTheObservationsAndTheText)
-{
     // The file keeps its English dates whatever language the windows speak.
     const widgettest::InterfaceLanguage german("de");
     ASSERT_EQ(Export("day.txt", {QDate(2024, 3, 2), QDate(2024, 3, 2)}).status, Status::Written);
@@ -107,8 +103,39 @@ TEST_F(DiaryExporterTest, MarkdownAndHtmlKeepTextFormattingAndDateOrder)
     }
 }
 
-TEST_F(DiaryExporterTest, PicturesGoInlineIntoHtmlIntoFilesBesideMarkdownAndAsWordsIntoText)
+TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndPicturesGoInlineBesideOrAsWords)
 {
+    Put(PathOf("old.md"), "the export before");
+    std::vector<int> seen;
+    const ExportOutcome cancelled = Export("old.md", {}, [&seen](int done, int total) {
+        EXPECT_EQ(total, 4);
+        seen.push_back(done);
+        return done < 2;
+    });
+    EXPECT_EQ(cancelled.status, Status::Cancelled);
+    EXPECT_EQ(cancelled.message, "The export was cancelled; no file was written.");
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
+
+    // The extension chooses the format; a folder that is not there fails.
+    EXPECT_EQ(CDiaryExporter::FormatForPath("/a/b.MD"), ExportFormat::Markdown);
+    EXPECT_EQ(CDiaryExporter::FormatForPath("b.htm"), ExportFormat::Html);
+    const ExportOutcome missing = Export("gone/diary.txt");
+    EXPECT_EQ(missing.status, Status::Failed);
+    EXPECT_EQ(missing.message.toStdString(),
+              Encoded(PathOf("gone/diary.txt")) + " was not found. Nothing was exported.");
+
+    // A failing write (every step is in the store's table): the old file stays.
+    CFileFaults::Install([](FileOp op, const std::string& path) {
+        return op == FileOp::Write && path.find("old.md") != std::string::npos ? ENOSPC : 0;
+    });
+    const ExportOutcome failed = Export("old.md");
+    EXPECT_EQ(failed.status, Status::Failed);
+    EXPECT_EQ(failed.message.toStdString(),
+              "Disk full while accessing " + Encoded(PathOf("old.md")) + ". Nothing was exported.");
+    EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
+
+    // Pictures: inline in HTML, in files beside Markdown, words in plain text.
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(qRgb(20, 140, 60));
     const QByteArray png = PictureImport::FromImage(image).picture.data;
@@ -142,39 +169,6 @@ TEST_F(DiaryExporterTest, PicturesGoInlineIntoHtmlIntoFilesBesideMarkdownAndAsWo
               Status::Cancelled);
     EXPECT_FALSE(QFile::exists(PathOf("gone-pictures")));
     EXPECT_FALSE(QFile::exists(PathOf("gone.md")));
-}
-
-TEST_F(DiaryExporterTest, CancelledOrFailedExportLeavesNoFileAndSaysSo)
-{
-    WriteBytes(PathOf("old.md"), "the export before");
-    std::vector<int> seen;
-    const ExportOutcome cancelled = Export("old.md", {}, [&seen](int done, int total) {
-        EXPECT_EQ(total, 4);
-        seen.push_back(done);
-        return done < 2;
-    });
-    EXPECT_EQ(cancelled.status, Status::Cancelled);
-    EXPECT_EQ(cancelled.message, "The export was cancelled; no file was written.");
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
-
-    // The extension chooses the format; a folder that is not there fails.
-    EXPECT_EQ(CDiaryExporter::FormatForPath("/a/b.MD"), ExportFormat::Markdown);
-    EXPECT_EQ(CDiaryExporter::FormatForPath("b.htm"), ExportFormat::Html);
-    const ExportOutcome missing = Export("gone/diary.txt");
-    EXPECT_EQ(missing.status, Status::Failed);
-    EXPECT_EQ(missing.message.toStdString(),
-              Encoded(PathOf("gone/diary.txt")) + " was not found. Nothing was exported.");
-
-    // A failing write (every step is in the store's table): the old file stays.
-    CFileFaults::Install([](FileOp op, const std::string& path) {
-        return op == FileOp::Write && path.find("old.md") != std::string::npos ? ENOSPC : 0;
-    });
-    const ExportOutcome failed = Export("old.md");
-    EXPECT_EQ(failed.status, Status::Failed);
-    EXPECT_EQ(failed.message.toStdString(),
-              "Disk full while accessing " + Encoded(PathOf("old.md")) + ". Nothing was exported.");
-    EXPECT_EQ(ReadBytes(PathOf("old.md")), "the export before");
 }
 
 } // namespace

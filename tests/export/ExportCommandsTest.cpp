@@ -14,7 +14,8 @@ namespace {
 using widgettest::LastMessage;
 using ExportCommandsTest = TravelDiaryTest;
 
-TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoosesTheFormat)
+TEST_F(ExportCommandsTest,
+       ExportAsksForTheEntriesThenTheFileAndCancellingTheProgressOrWarningWritesNothing)
 {
     CModal::PushHandler([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Export Diary - Dayloom v2.21");
@@ -45,10 +46,8 @@ TEST_F(ExportCommandsTest, ExportAsksForTheEntriesThenTheFileWhoseExtensionChoos
     EXPECT_TRUE(CMessageBox::History()[1].text.startsWith("The file's extension chooses"));
     EXPECT_EQ(LastMessage(), "2 entries were exported to " + PathOf("out.csv") + ".");
     EXPECT_EQ(CProgressDialog::Steps(), (std::vector<int>{0, 1, 2}));
-}
 
-TEST_F(ExportCommandsTest, CancellingTheProgressOrTheWarningWritesNothing)
-{
+    // Cancelled while writing: nothing is written.
     CModal::PushHandler([](QDialog& dialog) { dialog.accept(); });
     CFileDialogs::PushFile(PathOf("all.md"));
     CProgressDialog::CancelAt(1);
@@ -83,7 +82,7 @@ TEST_F(ExportCommandsTest, BackUpRemembersItsFolderAndRestoreAsksBeforeReplacing
     EXPECT_EQ(CFileDialogs::LastProposed(), PathOf("backups/travel-2024-03-06.zip"));
 
     // Into the diary's own folder: a No keeps it (the menu test answers Yes).
-    WriteBytes(m_diary, "changed since");
+    Put(m_diary, "changed since");
     CFileDialogs::PushFile(PathOf("backups/travel-2024-03-05.zip"));
     CFileDialogs::PushFolder(m_dir.path());
     CMessageBox::PushAnswer(CMessageBox::Answer::No);

@@ -48,10 +48,6 @@ protected:
     }
 
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
-    void WriteBytes(const QString& path, const std::string& bytes)
-    {
-        Put(path, QByteArray::fromStdString(bytes));
-    }
     QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QString m_diary = PathOf("travel.ilm");

@@ -1,5 +1,4 @@
-// Markdown read back with a CommonMark parser (cmark): markup-like text stays
-// text, and emphasis is read as such wherever it can be without losing a character.
+// Markdown read back by cmark: markup-like text stays text, emphasis is read where it can be.
 
 #include "export/MarkdownText.h"
 
@@ -60,7 +59,7 @@ ReadBack Read(const QString& markdown)
 
 } // namespace
 
-TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
+TEST(MarkdownText, MarkupLikeTextReadsBackAsTextAndEmphasisWhereAReaderTakesIt)
 {
     const QStringList lines = {"# not a heading",
                                "1. not a list",
@@ -86,9 +85,8 @@ TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
                                "a | b |",
                                "ends in #",
                                "caf\xC3\xA9 \xE2\x82\xAC \xD0\x9F\xD1\x80\xD0\xB8"};
-    // Each a paragraph; then line breaks inside a paragraph, an empty line
-    // among them and one at its end (which no reader shows); and an empty
-    // paragraph, which is the space between paragraphs.
+    // Each a paragraph; then line breaks in a paragraph, an empty line among them and one at its
+    // end (which no reader shows); and an empty paragraph, the space between paragraphs.
     QTextDocument document;
     document.setPlainText(lines.join('\n') +
                           QStringLiteral("\nfirst\u2028# second\u2028\u2028- fourth\u2028=\u2028\n"
@@ -109,24 +107,21 @@ TEST(MarkdownText, TextThatLooksLikeMarkupReadsBackAsTheSameText)
         EXPECT_EQ(Read(MarkdownLine(line)).text, line.toStdString());
     }
     EXPECT_EQ(MarkdownOf(QTextDocument()), QString());
-}
 
-TEST(MarkdownText, EmphasisIsWrittenWhereAReaderTakesItAndTheTextNeverChanges)
-{
-    QTextDocument document;
+    QTextDocument formatted;
     RtfToDocument(
         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Plain {\\b bold} and"
         "{\\b  spaced } {\\i italic}, {\\b\\i both} and {\\b outer {\\i inner}} x{\\b mid}y "
         "{\\b \"quoted\"}x a{\\i (b)}\\par {\\b line one\\line line two} {\\b *}}",
-        document);
-    const QString markdown = MarkdownOf(document);
-    const ReadBack back = Read(markdown);
-    EXPECT_EQ(back.text, "Plain bold and spaced  italic, both and outer inner xmidy \"quoted\"x "
+        formatted);
+    const QString emphasised = MarkdownOf(formatted);
+    const ReadBack read = Read(emphasised);
+    EXPECT_EQ(read.text, "Plain bold and spaced  italic, both and outer inner xmidy \"quoted\"x "
                          "a(b)\n\nline one\nline two *")
-        << markdown.toStdString();
+        << emphasised.toStdString();
     // Bold that begins or ends with a space keeps the space outside; a span a
     // reader could not close ("quoted" before a letter) is written plain.
-    EXPECT_EQ(back.strong, "bold|spaced|both|outer inner|mid|line one|line two|*|")
-        << markdown.toStdString();
-    EXPECT_EQ(back.emphasis, "italic|both|inner|") << markdown.toStdString();
+    EXPECT_EQ(read.strong, "bold|spaced|both|outer inner|mid|line one|line two|*|")
+        << emphasised.toStdString();
+    EXPECT_EQ(read.emphasis, "italic|both|inner|") << emphasised.toStdString();
 }

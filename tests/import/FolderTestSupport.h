@@ -1,6 +1,5 @@
 #pragma once
-// What the import and export tests share: a folder of the test's own with the
-// zone pinned, files in it, and zip archives.
+// What the import and export tests share: an own folder with the zone pinned, files, zip archives.
 
 #include "tests/support/WidgetTestSupport.h"
 

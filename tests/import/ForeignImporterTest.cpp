@@ -1,5 +1,4 @@
-// "Import from another program..." driven as a user would, with the main
-// window a recording host.
+// "Import from another program..." driven as a user would, the main window a recording host.
 
 #include "import/ForeignImporter.h"
 
@@ -34,16 +33,6 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 class ForeignImporterTest : public FolderTest
 {
 protected:
-    // A four-file diary with one entry under "Secret1", open in the host.
-    void OpenDiary()
-    {
-        const QString path = m_dir.filePath("diary.ilm");
-        WriteDiary(path, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
-        m_host.session = std::make_unique<CDiarySession>(NameOf(path));
-        ASSERT_TRUE(m_host.session->ReadFirstEntry());
-        ASSERT_TRUE(m_host.session->Unlock("Secret1"));
-    }
-
     // Runs the command on `file`, the preview answered by `user` (none: it must not appear);
     // what the preview shows is kept in m_shown.
     void Import(const QString& file, std::function<void(CImportPreviewDlg&)> user = nullptr)
@@ -89,28 +78,14 @@ protected:
 
 } // namespace
 
-TEST_F(ForeignImporterTest, ThePreviewListsWhatImportAdds)
+TEST_F(ForeignImporterTest, CancelWritesNothingThePreviewListsWhatImportAddsOrWhyNothingCan)
 {
-    OpenDiary();
-    Import(Sample("jrnl.json"), PressImport);
-    EXPECT_EQ(m_shown, (QStringList{"jrnl JSON: jrnl.json", "3 entries will be added.",
-                                    "2023-03-26 03:30  Clocks went forward.",
-                                    "2023-11-14 20:05  Café in Zürich.",
-                                    "2023-12-31 12:00  A day without a time"}));
-    EXPECT_EQ(LastMessage(), "3 entries added.");
-    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
-    // The clocks skipped 02:30 that night: it is read as 03:30.
-    EXPECT_EQ(DiaryEntries(),
-              (Entries{{"2023-01-01 09:00:00", "Before"},
-                       {"2023-03-26 03:30:00", "Clocks went forward."},
-                       {"2023-11-14 20:05:00", "Café in Zürich.\nTwo lines\nof plain text, *not* "
-                                               "Markdown.\n#work #home #long_walk #starred"},
-                       {"2023-12-31 12:00:00", "A day without a time\nТолько дата."}}));
-}
-
-TEST_F(ForeignImporterTest, CancelWritesNothingAndTheListShowsProblemsOrTheWholeFolder)
-{
-    OpenDiary();
+    // A diary with one entry under "Secret1", open in the host.
+    const QString diary = m_dir.filePath("diary.ilm");
+    WriteDiary(diary, {{LocalTime(2023, 1, 1, 9), Rtf("Before")}}, "Secret1");
+    m_host.session = std::make_unique<CDiarySession>(NameOf(diary));
+    ASSERT_TRUE(m_host.session->ReadFirstEntry());
+    ASSERT_TRUE(m_host.session->Unlock("Secret1"));
     const auto cancel = [](CImportPreviewDlg& dialog) {
         QTest::mouseClick(dialog.findChild<QPushButton*>("cancel"), Qt::LeftButton);
     };
@@ -143,6 +118,22 @@ TEST_F(ForeignImporterTest, CancelWritesNothingAndTheListShowsProblemsOrTheWhole
     Import(path);
     EXPECT_EQ(LastMessage(), "Nothing could be imported from mixed.json.\n\nCould not be read:\n"
                              "mixed.json: it is not UTF-8 text");
+
+    // A jrnl export, imported.
+    Import(Sample("jrnl.json"), PressImport);
+    EXPECT_EQ(m_shown, (QStringList{"jrnl JSON: jrnl.json", "3 entries will be added.",
+                                    "2023-03-26 03:30  Clocks went forward.",
+                                    "2023-11-14 20:05  Café in Zürich.",
+                                    "2023-12-31 12:00  A day without a time"}));
+    EXPECT_EQ(LastMessage(), "3 entries added.");
+    EXPECT_EQ(m_host.reloads, std::vector<bool>{true});
+    // The clocks skipped 02:30 that night: it is read as 03:30.
+    EXPECT_EQ(DiaryEntries(),
+              (Entries{{"2023-01-01 09:00:00", "Before"},
+                       {"2023-03-26 03:30:00", "Clocks went forward."},
+                       {"2023-11-14 20:05:00", "Café in Zürich.\nTwo lines\nof plain text, *not* "
+                                               "Markdown.\n#work #home #long_walk #starred"},
+                       {"2023-12-31 12:00:00", "A day without a time\nТолько дата."}}));
 }
 
 TEST_F(ForeignImporterTest, WithoutAnOpenDiaryANewEncryptedOneIsMadeWholeOrNotAtAll)

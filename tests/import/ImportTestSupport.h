@@ -1,6 +1,5 @@
 #pragma once
-// What the import tests share: sample exports, local times, the main window as both importers
-// use it, and what the entry view shows of an imported entry.
+// What the import tests share: samples, local times, the main window, what the entry view shows.
 
 #include "import/ForeignImporter.h"
 #include "import/Version1Importer.h"
@@ -61,9 +60,8 @@ inline Shown ShownOf(const std::string& rtf)
 const QString kNewDiary = "You are creating a new diary and you must specify a password for it. "
                           "The password is case SeNsItIvE!";
 
-// The main window as both importers use it. Open/Create takes `next` (none:
-// cancelled) and unlocks it with `unlockWith`; a new encrypted diary goes to
-// `newDiary` (none: no place given); a new password is asked as the window asks it.
+// The main window as both importers use it: Open/Create opens `next` (none: cancelled) with
+// `unlockWith`; a new encrypted diary goes to `newDiary` (none: no place given).
 class CRecordingHost : public CVersion1Importer::Host, public CForeignImporter::Host
 {
 public:

@@ -1,5 +1,4 @@
-// The version-1 import over DATA folders built byte by byte, with the main
-// window a recording host.
+// The version-1 import over DATA folders built byte by byte, the main window a recording host.
 
 #include "import/Version1Importer.h"
 
@@ -77,22 +76,6 @@ protected:
     importtest::CRecordingHost m_host;
 };
 
-TEST(Version1FileTest, AShortFileNamesTheFieldItEndsIn)
-{
-    const std::string whole = V1(0, 1, "");
-    ASSERT_EQ(whole.size(), 68u);
-    const std::pair<size_t, const char*> cases[] = {
-        {0, "delim"},      {2, "delim"}, {6, "is_encrypted"}, {36, "user_name"}, {51, "user_pswd"},
-        {55, "user_font"}, {59, "mood"}, {60, "tempentry"},   {67, "tempentry"},
-    };
-    for (const auto& [size, field] : cases) {
-        const Version1ReadResult read = ReadVersion1Entry(whole.substr(0, size));
-        EXPECT_FALSE(read.entry) << size;
-        EXPECT_EQ(Version1FieldMessage(read.failedField),
-                  std::string("Error reading file (") + field + ")!");
-    }
-}
-
 TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
 {
     Put("EL051430.22D", V1(1, -2, "Scrambled \xE0 day"));
@@ -101,10 +84,8 @@ TEST_F(Version1ImportTest, ConvertsEveryFileIntoAnEntryOfTheNewDiary)
     // is_encrypted 2 is plain; 40,000 bytes pass the old 16,383-byte buffer.
     Put("EL071200.00D", V1(2, 1, std::string("2 is plain\0cut", 14)));
     Put("EL101200.00D", V1(0, 0, std::string(40000, 'x')));
-    Put("EL081200.00X", V1(0, 0, "not an entry file"));
-    Put("EL091200.0D", V1(0, 0, "not an entry file"));
-    Put("X.ABD", V1(0, 0, "Short name"));
-    Put("ELxx1430.22D", V1(0, 0, "Letters for the day"));
+    for (const char* name : {"EL081200.00X", "EL091200.0D", "X.ABD", "ELxx1430.22D"})
+        Put(name, V1(0, 0, "not an entry file"));
 
     Import(m_data);
 
@@ -168,7 +149,7 @@ TEST_F(Version1ImportTest, CancellingOrAWrongFolderStopsWhereTheUserDid)
     EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
 }
 
-TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
+TEST_F(Version1ImportTest, AnErrorOrAnUnreadableFileStopsTheImportWithTheDiarySortedAndReloaded)
 {
     // Listed by name, but day 40 of December comes after month 13's first.
     Put("EL401200.00D", V1(0, 1, "Later day"));
@@ -184,20 +165,32 @@ TEST_F(Version1ImportTest, AnErrorStopsTheImportWithTheDiarySortedAndReloaded)
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(When(entries[0].time), "2003-01-01 12:00:00");
     EXPECT_EQ(When(entries[1].time), "2003-01-09 12:00:00");
-}
+    // The message names the field the file ends in.
+    const std::string whole = V1(0, 1, "");
+    ASSERT_EQ(whole.size(), 68u);
+    const std::pair<size_t, const char*> cases[] = {
+        {0, "delim"},      {2, "delim"}, {6, "is_encrypted"}, {36, "user_name"}, {51, "user_pswd"},
+        {55, "user_font"}, {59, "mood"}, {60, "tempentry"},   {67, "tempentry"},
+    };
+    for (const auto& [size, field] : cases) {
+        const Version1ReadResult read = ReadVersion1Entry(whole.substr(0, size));
+        EXPECT_FALSE(read.entry) << size;
+        EXPECT_EQ(Version1FieldMessage(read.failedField),
+                  std::string("Error reading file (") + field + ")!");
+    }
 
-TEST_F(Version1ImportTest, AFileThatCannotBeReadStopsTheImport)
-{
     // Reading a process's memory from offset 0 fails with an I/O error.
-    const QByteArray link = QFile::encodeName(m_data + "/EL051430.22D");
+    const QByteArray link = QFile::encodeName(m_data + "/2001/EL051430.22D");
     if (::symlink("/proc/self/mem", link.constData()) != 0) {
         GTEST_SKIP() << "needs /proc";
     }
-    Import(m_data);
-    ASSERT_EQ(Messages().size(), 4u);
-    EXPECT_EQ(Messages()[2], "Error while opening old file!");
-    EXPECT_TRUE(Messages()[3].contains(link)) << Messages()[3].toStdString();
-    EXPECT_EQ(m_host.reloads, std::vector<bool>{false});
+    CMessageBox::ClearHistory();
+    m_host.unlockWith = "Sesame";
+    Import(m_data + "/2001");
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[1], "Error while opening old file!");
+    EXPECT_TRUE(Messages()[2].contains(link)) << Messages()[2].toStdString();
+    EXPECT_EQ(m_host.reloads, (std::vector<bool>{true, true}));
 }
 
 TEST_F(Version1ImportTest, AnExistingDiaryKeepsItsPasswordAndGetsNoEntryTwice)

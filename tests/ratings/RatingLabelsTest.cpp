@@ -8,12 +8,11 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 #include <tuple>
-#include <vector>
 
 namespace {
 // The defaults themselves are pinned where they are shown (the print legend).
@@ -30,12 +29,11 @@ TEST(RatingLabelsTest, EachKeyLandsAtItsOwnValueAnEmptyOneStaysEmptyStrayValuesS
     // A key's name says where it lands: "MoodPThree" is mood 3, "FatigueMOne" fatigue -1.
     const char* const scales[] = {"Mood", "Fatigue", "Shape", "Dream"};
     const char* const numbers[] = {"Zero", "One", "Two", "Three"};
+    const char* const signs[] = {"M", "", "P"};
     for (const RatingLabelKey& key : RatingLabelKeys()) {
         EXPECT_EQ(LabelFor(labels, key.scale, key.value), label(key.key)) << key.key;
-        EXPECT_EQ(QString(key.key), scales[int(key.scale)] +
-                                        QString(key.value < 0   ? "M"
-                                                : key.value > 0 ? "P"
-                                                                : "") +
+        EXPECT_EQ(QString(key.key), QString(scales[int(key.scale)]) +
+                                        signs[(key.value > 0) - (key.value < 0) + 1] +
                                         numbers[std::abs(key.value)]);
     }
     // Values a damaged diary may hold, outside their scale.
@@ -51,14 +49,13 @@ TEST(RatingLabelsTest, EachKeyLandsAtItsOwnValueAnEmptyOneStaysEmptyStrayValuesS
 TEST(RatingLabelsTest, ShippedFacesAreSevenDistinctBitmapsAndAMissingOrDamagedOneGivesNone)
 {
     QTemporaryDir dir;
-    std::vector<QByteArray> contents;
+    std::set<QByteArray> contents;
     for (int mood = -3; mood <= 3; ++mood) {
         QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/") + FaceFileName(mood));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << mood;
         const QByteArray bytes = file.readAll();
         EXPECT_TRUE(bytes.startsWith("BM")) << mood;
-        EXPECT_EQ(std::count(contents.begin(), contents.end(), bytes), 0) << mood;
-        contents.push_back(bytes);
+        EXPECT_TRUE(contents.insert(bytes).second) << mood; // not a copy of another face
         EXPECT_EQ(LoadFacePicture(mood).size(), QSize(48, 48)) << mood;
         ASSERT_TRUE(QFile::copy(file.fileName(), dir.filePath(FaceFileName(mood))));
     }
