@@ -16,22 +16,17 @@
 class PlanningDlgsTest : public PlanningTest
 {
 protected:
-    CPlannerDlg& Planner()
+    // Each dialog is opened on first use and stays open for the test.
+    template <typename D> D& Open(std::unique_ptr<D>& dialog)
     {
-        if (!m_planner) {
-            m_planner = std::make_unique<CPlannerDlg>(nullptr, Diary());
-            m_planner->show();
+        if (!dialog) {
+            dialog = std::make_unique<D>(nullptr, Diary());
+            dialog->show();
         }
-        return *m_planner;
+        return *dialog;
     }
-    CRemindersDlg& Reminders()
-    {
-        if (!m_reminders) {
-            m_reminders = std::make_unique<CRemindersDlg>(nullptr, Diary());
-            m_reminders->show();
-        }
-        return *m_reminders;
-    }
+    CPlannerDlg& Planner() { return Open(m_planner); }
+    CRemindersDlg& Reminders() { return Open(m_reminders); }
     void AddTask(QDate date, const QString& text)
     {
         PickDate(Planner().PlannedPicker(), date);
@@ -44,11 +39,9 @@ protected:
         Type(Reminders().DescriptionEdit(), text);
         Click(Reminders().AddButton());
     }
-    // Selects a line of `list` (unless `row` is -1) and clicks `button`.
     static void OnRow(QListWidget* list, int row, QPushButton* button)
     {
-        if (row >= 0)
-            ClickRow(list, row);
+        ClickRow(list, row);
         Click(button);
     }
     static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -197,9 +190,9 @@ TEST_F(PlanningDlgsTest, SelectingCompletesEditingBrowsesAndDoneRecordsTheActual
 // selected line otherwise, and delete the selected line from the file.
 TEST_F(PlanningDlgsTest, DeleteAndDoneNeedASelectedLine)
 {
-    OnRow(Planner().TaskList(), -1, Planner().DeleteButton());
-    OnRow(Planner().TaskList(), -1, Planner().DoneButton());
-    OnRow(Reminders().ReminderList(), -1, Reminders().DeleteButton());
+    Click(Planner().DeleteButton());
+    Click(Planner().DoneButton());
+    Click(Reminders().DeleteButton());
     EXPECT_TRUE(Shown().isEmpty());
 
     AddTask(QDate(2002, 12, 12), "Buy paint");
@@ -207,9 +200,9 @@ TEST_F(PlanningDlgsTest, DeleteAndDoneNeedASelectedLine)
     AddReminder(QDate(2002, 12, 8), "one");
     AddReminder(QDate(2002, 12, 9), "two");
     EXPECT_EQ(FileBytes('r').size(), 88);
-    OnRow(Planner().TaskList(), -1, Planner().DeleteButton());
-    OnRow(Planner().TaskList(), -1, Planner().DoneButton());
-    OnRow(Reminders().ReminderList(), -1, Reminders().DeleteButton());
+    Click(Planner().DeleteButton());
+    Click(Planner().DoneButton());
+    Click(Reminders().DeleteButton());
     EXPECT_EQ(Shown(),
               (QStringList{"Delete Planner - Dayloom v2.21 | You must have a planner entry "
                            "selected in order to delete it!",

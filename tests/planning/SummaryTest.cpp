@@ -57,7 +57,7 @@ const struct Case
 
 using ReminderSummaryTest = PlanningTest;
 
-TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
+TEST_F(ReminderSummaryTest, ClassifiesAndWordsEachReminderAndListsTodaySoonLater)
 {
     for (const Case& c : kCases) {
         PinTimeZone(c.zone);
@@ -66,10 +66,8 @@ TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
             QStringList{QString::fromLatin1(c.line)})
             << c.line;
     }
-}
-
-TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
-{
+    // A list runs Today, Soon, then the rest, whatever the file order.
+    PinTimeZone(kBerlin);
     const std::vector<ReminderRecord> file{Reminder(LocalTime(2002, 12, 8, 9), "Party"),
                                            Reminder(LocalTime(2001, 3, 10, 15), "Anniversary"),
                                            Reminder(LocalTime(2002, 12, 5, 8), "Dentist"),
