@@ -118,11 +118,11 @@ TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
     QTest::keyClicks(first, "Zq8#vLp2!wR5tY9uXc3$");
     EXPECT_EQ(dialog.Fields()->StrengthText(), "Very strong");
     // Tab goes from the new password to its confirmation.
-    QWidget* next = first->nextInFocusChain();
-    while (next != first && !(next->focusPolicy() & Qt::TabFocus)) {
-        next = next->nextInFocusChain();
-    }
-    EXPECT_EQ(next, dialog.Fields()->ConfirmField());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Fields()->ConfirmField());
 
     // "Very weak": asked, No by default; Yes takes it.
     const Outcome refused = Submit("password", "password", "save", kEncrypted);

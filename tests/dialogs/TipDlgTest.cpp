@@ -213,8 +213,7 @@ TEST_F(TipDlgTest, StartUpStepHonoursTheSwitchesAndTheBoxIsWrittenOnlyByClose)
 
 TEST(TipTextsTest, TheTranslatedTableHoldsEveryTipOfTheShippedFile)
 {
-    // A tip added to TIPS.TXT but not to the table would stay English in
-    // every translation.
+    // A tip of TIPS.TXT missing from the table would stay English in every translation.
     QFile file(QStringLiteral(DAYLOOM_SOURCE_DIR "/res/data/TIPS.TXT"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QStringList shipped;
