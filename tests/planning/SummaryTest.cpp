@@ -89,8 +89,7 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
         const char* zone;
         int plannedHour, plannedMinute; // on 12 December
         int doneDay, doneHour, doneMinute, status;
-        const char* dialog;
-        const char* mainWindow;
+        const char *dialog, *mainWindow;
     } const cases[] = {
         {kBerlin, 9, 0, 12, 9, 0, 0, " ] NOT DONE", " ] NOT DONE"},
         {kBerlin, 9, 0, 12, 23, 59, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},
