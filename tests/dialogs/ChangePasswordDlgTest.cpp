@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 using widgettest::Child;
 constexpr auto kEncrypted = CNewPasswordFields::Kind::Encrypted;
+constexpr auto kFourFile = CNewPasswordFields::Kind::FourFile;
 
 struct Outcome
 {
@@ -25,8 +27,7 @@ struct Outcome
 
 // Types both boxes and presses SAVE (or CANCEL), answering a question with `choice`.
 Outcome Submit(const QString& first, const QString& second, const char* button = "save",
-               CNewPasswordFields::Kind kind = CNewPasswordFields::Kind::FourFile,
-               std::optional<int> choice = std::nullopt)
+               CNewPasswordFields::Kind kind = kFourFile, std::optional<int> choice = std::nullopt)
 {
     CMessageBox::ClearHistory();
     if (choice) {
@@ -50,52 +51,48 @@ Outcome Submit(const QString& first, const QString& second, const char* button =
 
 TEST(ChangePasswordDlgTest, LengthRuleComesFirstNothingTypedOrPastedIsCutAndTooLongIsSaid)
 {
-    const QString tooShort = "You must enter at least 3 characters!";
-    const QString noMatch = "The passwords do not match!";
-    EXPECT_EQ(Submit("ab", "ab").message, tooShort);
-    EXPECT_EQ(Submit("abcdef", "").message, tooShort);
-    EXPECT_EQ(Submit("abcd", "abc").message, noMatch);
-    EXPECT_EQ(Submit("Secret", "secret").message, noMatch);
-
-    const Outcome accepted = Submit("abc", "abc");
-    EXPECT_EQ(accepted.result, QDialog::Accepted);
-    EXPECT_TRUE(accepted.message.isEmpty());
-    EXPECT_EQ(accepted.password, "abc");
+    EXPECT_EQ(Submit("abcdef", "").message, "You must enter at least 3 characters!");
+    EXPECT_EQ(Submit("abcd", "abc").message, "The passwords do not match!");
+    EXPECT_EQ(Submit("Secret", "secret").message, "The passwords do not match!");
     const Outcome cancelled = Submit("whatever", "whatever", "cancel");
     EXPECT_EQ(cancelled.result, QDialog::Rejected);
     EXPECT_TRUE(cancelled.password.isEmpty());
 
-    // A password the diary's code page cannot hold would lock the diary.
-    EXPECT_EQ(Submit("пароль", "пароль").message, CAnsiCodec::UnsupportedMessage());
-    EXPECT_EQ(Submit("Grüße", "Grüße").result, QDialog::Accepted);
+    // Typed whole (Submit checks the boxes), then refused with the reason or
+    // taken. A four-file diary holds 3 to 20 characters of its code page (any
+    // other would lock the diary), an encrypted one 8 to 1024 of any script.
+    const QString twenty = "abcdefghijklmnopqrst";
+    const QString pasted = QString("Zq8#vLp2!wR5tY9uXc3$").repeated(4).left(64);
+    const std::tuple<QString, CNewPasswordFields::Kind, QString> cases[] = {
+        {"ab", kFourFile, "You must enter at least 3 characters!"},
+        {"пароль", kFourFile, CAnsiCodec::UnsupportedMessage()},
+        {twenty + "u", kFourFile, "A password can have at most 20 characters; this one has 21."},
+        // Characters are counted, not UTF-16 units or bytes.
+        {"😀😀😀😀😀😀😀", kEncrypted, "You must enter at least 8 characters!"},
+        {QString(1025, 'x'), kEncrypted,
+         "A password can have at most 1024 characters; this one has 1025."},
+        {"abc", kFourFile, ""},
+        {"Grüße", kFourFile, ""},
+        {twenty, kFourFile, ""},
+        {pasted, kEncrypted, ""},
+        {"Длинный пароль для дневника", kEncrypted, ""}};
+    for (const auto& [password, kind, refusal] : cases) {
+        SCOPED_TRACE(password.toStdString());
+        const Outcome outcome = Submit(password, password, "save", kind);
+        EXPECT_EQ(outcome.message, refusal);
+        EXPECT_EQ(outcome.result, refusal.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(outcome.password, refusal.isEmpty() ? password : QString());
+    }
 
     CChangePasswordDlg dialog(nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Change Password - Dayloom v2.21");
     for (const char* name : {"newPassword", "confirmPassword"}) {
         EXPECT_EQ(Child<QLineEdit>(dialog, name)->echoMode(), QLineEdit::Password) << name;
     }
-    // Typed whole (Submit checks the boxes), refused with the count.
-    EXPECT_EQ(Submit("abcdefghijklmnopqrstu", "abcdefghijklmnopqrstu").message,
-              "A password can have at most 20 characters; this one has 21.");
-    EXPECT_EQ(Submit("abcdefghijklmnopqrst", "abcdefghijklmnopqrst").result, QDialog::Accepted);
     EXPECT_TRUE(dialog.Fields()->StrengthText().isEmpty()) << "no meter for a four-file diary";
-
-    // An encrypted diary's: any script, 8 to 1024 characters, a pasted
-    // 64-character passphrase kept whole.
-    const QString pasted = QString("Zq8#vLp2!wR5tY9uXc3$").repeated(4).left(64);
     CChangePasswordDlg paste(nullptr, kEncrypted);
     paste.Fields()->NewField()->insert(pasted);
     EXPECT_EQ(paste.Fields()->NewField()->text(), pasted);
-    EXPECT_EQ(Submit(pasted, pasted, "save", kEncrypted).password, pasted);
-    const QString emoji = "😀😀😀😀😀😀😀"; // 7 characters, 14 UTF-16 units
-    EXPECT_EQ(Submit(emoji, emoji, "save", kEncrypted).message,
-              "You must enter at least 8 characters!")
-        << "characters are counted, not UTF-16 units or bytes";
-    const QString russian = "Длинный пароль для дневника";
-    EXPECT_EQ(Submit(russian, russian, "save", kEncrypted).password, russian);
-    const QString tooLong(1025, 'x');
-    EXPECT_EQ(Submit(tooLong, tooLong, "save", kEncrypted).message,
-              "A password can have at most 1024 characters; this one has 1025.");
 }
 
 TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
@@ -118,11 +115,11 @@ TEST(ChangePasswordDlgTest, MeterRatesAndAVeryWeakPasswordIsQuestioned)
     QTest::keyClicks(first, "Zq8#vLp2!wR5tY9uXc3$");
     EXPECT_EQ(dialog.Fields()->StrengthText(), "Very strong");
     // Tab goes from the new password to its confirmation.
-    QWidget* next = first->nextInFocusChain();
-    while (next != first && !(next->focusPolicy() & Qt::TabFocus)) {
-        next = next->nextInFocusChain();
-    }
-    EXPECT_EQ(next, dialog.Fields()->ConfirmField());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Fields()->ConfirmField());
 
     // "Very weak": asked, No by default; Yes takes it.
     const Outcome refused = Submit("password", "password", "save", kEncrypted);

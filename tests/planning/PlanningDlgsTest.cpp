@@ -16,22 +16,17 @@
 class PlanningDlgsTest : public PlanningTest
 {
 protected:
-    CPlannerDlg& Planner()
+    // Each dialog is opened on first use and stays open for the test.
+    template <typename D> D& Open(std::unique_ptr<D>& dialog)
     {
-        if (!m_planner) {
-            m_planner = std::make_unique<CPlannerDlg>(nullptr, Diary());
-            m_planner->show();
+        if (!dialog) {
+            dialog = std::make_unique<D>(nullptr, Diary());
+            dialog->show();
         }
-        return *m_planner;
+        return *dialog;
     }
-    CRemindersDlg& Reminders()
-    {
-        if (!m_reminders) {
-            m_reminders = std::make_unique<CRemindersDlg>(nullptr, Diary());
-            m_reminders->show();
-        }
-        return *m_reminders;
-    }
+    CPlannerDlg& Planner() { return Open(m_planner); }
+    CRemindersDlg& Reminders() { return Open(m_reminders); }
     void AddTask(QDate date, const QString& text)
     {
         PickDate(Planner().PlannedPicker(), date);
@@ -44,11 +39,9 @@ protected:
         Type(Reminders().DescriptionEdit(), text);
         Click(Reminders().AddButton());
     }
-    // Selects a line of `list` (unless `row` is -1) and clicks `button`.
     static void OnRow(QListWidget* list, int row, QPushButton* button)
     {
-        if (row >= 0)
-            ClickRow(list, row);
+        ClickRow(list, row);
         Click(button);
     }
     static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -101,36 +94,7 @@ TEST_F(PlanningDlgsTest, AddStoresTheRecordsInDateOrderWithThePickedDayInEnglish
     EXPECT_EQ(Planner().PlannedPicker()->Time(), LocalTime(2002, 12, 5, 11));
 }
 
-// Each refused character is named once; the storable ones are not. A record
-// of such characters alone used to be stored blank.
-TEST_F(PlanningDlgsTest, CharactersTheFileCannotHoldAreNamedAndNothingIsStored)
-{
-    const struct
-    {
-        bool planner;
-        QString text, named;
-    } cases[] = {
-        {true, QStringLiteral("Купить краску"), QStringLiteral(": К, у, п, и, т, ь, к, р, а, с. ")},
-        {false, QStringLiteral("Позвонить"), QStringLiteral(": П, о, з, в, н, и, т, ь. ")},
-        {false, QStringLiteral("Café 😀 party 😀 — ok"), QStringLiteral(": 😀. ")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        CMessageBox::ClearHistory();
-        QLineEdit* edit = c.planner ? Planner().DescriptionEdit() : Reminders().DescriptionEdit();
-        edit->clear();
-        Type(edit, c.text);
-        Click(c.planner ? Planner().AddButton() : Reminders().AddButton());
-        EXPECT_TRUE(FileBytes(c.planner ? 'p' : 'r').isEmpty());
-        EXPECT_EQ(edit->text(), c.text); // kept for correcting
-        ASSERT_EQ(Shown().size(), 1);
-        EXPECT_TRUE(Shown()[0].startsWith(c.planner ? "Add Planner - Dayloom v2.21 | "
-                                                    : "Add Reminder - Dayloom v2.21 | "));
-        EXPECT_TRUE(Shown()[0].contains(c.named)) << Shown()[0].toStdString();
-    }
-}
-
-TEST_F(PlanningDlgsTest, FieldsTakeOnlyWhatARecordHolds)
+TEST_F(PlanningDlgsTest, FieldsTakeOnlyWhatARecordHoldsAndNameTheCharactersItCannot)
 {
     // Dates end where a 32-bit time count does.
     CDatePicker* day = Reminders().DatePicker();
@@ -158,6 +122,32 @@ TEST_F(PlanningDlgsTest, FieldsTakeOnlyWhatARecordHolds)
     EXPECT_EQ(edit->text(), "Call " + QString(44, QLatin1Char('a')));
     EXPECT_EQ(Shown().size(), 2);
     EXPECT_TRUE(Shown()[1].endsWith("\"!\" was not taken."));
+
+    // Each character the file cannot hold is named once, and nothing is stored
+    // (a record of such characters alone used to be stored blank).
+    const struct
+    {
+        bool planner;
+        QString text, named;
+    } cases[] = {
+        {true, QStringLiteral("Купить краску"), QStringLiteral(": К, у, п, и, т, ь, к, р, а, с. ")},
+        {false, QStringLiteral("Позвонить"), QStringLiteral(": П, о, з, в, н, и, т, ь. ")},
+        {false, QStringLiteral("Café 😀 party 😀 — ok"), QStringLiteral(": 😀. ")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        CMessageBox::ClearHistory();
+        QLineEdit* field = c.planner ? edit : Reminders().DescriptionEdit();
+        field->clear();
+        Type(field, c.text);
+        Click(c.planner ? Planner().AddButton() : Reminders().AddButton());
+        EXPECT_TRUE(FileBytes(c.planner ? 'p' : 'r').isEmpty());
+        EXPECT_EQ(field->text(), c.text); // kept for correcting
+        ASSERT_EQ(Shown().size(), 1);
+        EXPECT_TRUE(Shown()[0].startsWith(c.planner ? "Add Planner - Dayloom v2.21 | "
+                                                    : "Add Reminder - Dayloom v2.21 | "));
+        EXPECT_TRUE(Shown()[0].contains(c.named)) << Shown()[0].toStdString();
+    }
 }
 
 TEST_F(PlanningDlgsTest, SelectingCompletesEditingBrowsesAndDoneRecordsTheActualDate)
@@ -197,9 +187,9 @@ TEST_F(PlanningDlgsTest, SelectingCompletesEditingBrowsesAndDoneRecordsTheActual
 // selected line otherwise, and delete the selected line from the file.
 TEST_F(PlanningDlgsTest, DeleteAndDoneNeedASelectedLine)
 {
-    OnRow(Planner().TaskList(), -1, Planner().DeleteButton());
-    OnRow(Planner().TaskList(), -1, Planner().DoneButton());
-    OnRow(Reminders().ReminderList(), -1, Reminders().DeleteButton());
+    Click(Planner().DeleteButton());
+    Click(Planner().DoneButton());
+    Click(Reminders().DeleteButton());
     EXPECT_TRUE(Shown().isEmpty());
 
     AddTask(QDate(2002, 12, 12), "Buy paint");
@@ -207,9 +197,9 @@ TEST_F(PlanningDlgsTest, DeleteAndDoneNeedASelectedLine)
     AddReminder(QDate(2002, 12, 8), "one");
     AddReminder(QDate(2002, 12, 9), "two");
     EXPECT_EQ(FileBytes('r').size(), 88);
-    OnRow(Planner().TaskList(), -1, Planner().DeleteButton());
-    OnRow(Planner().TaskList(), -1, Planner().DoneButton());
-    OnRow(Reminders().ReminderList(), -1, Reminders().DeleteButton());
+    Click(Planner().DeleteButton());
+    Click(Planner().DoneButton());
+    Click(Reminders().DeleteButton());
     EXPECT_EQ(Shown(),
               (QStringList{"Delete Planner - Dayloom v2.21 | You must have a planner entry "
                            "selected in order to delete it!",

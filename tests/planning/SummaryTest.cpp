@@ -57,7 +57,7 @@ const struct Case
 
 using ReminderSummaryTest = PlanningTest;
 
-TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
+TEST_F(ReminderSummaryTest, ClassifiesAndWordsEachReminderAndListsTodaySoonLater)
 {
     for (const Case& c : kCases) {
         PinTimeZone(c.zone);
@@ -66,10 +66,8 @@ TEST_F(ReminderSummaryTest, ClassifiesAndWordsOneReminder)
             QStringList{QString::fromLatin1(c.line)})
             << c.line;
     }
-}
-
-TEST_F(ReminderSummaryTest, ListsTodaySoonLaterWhateverTheFileOrder)
-{
+    // A list runs Today, Soon, then the rest, whatever the file order.
+    PinTimeZone(kBerlin);
     const std::vector<ReminderRecord> file{Reminder(LocalTime(2002, 12, 8, 9), "Party"),
                                            Reminder(LocalTime(2001, 3, 10, 15), "Anniversary"),
                                            Reminder(LocalTime(2002, 12, 5, 8), "Dentist"),
@@ -91,8 +89,7 @@ TEST_F(PlannerSummaryTest, WordsEachStatusForBothLists)
         const char* zone;
         int plannedHour, plannedMinute; // on 12 December
         int doneDay, doneHour, doneMinute, status;
-        const char* dialog;
-        const char* mainWindow;
+        const char *dialog, *mainWindow;
     } const cases[] = {
         {kBerlin, 9, 0, 12, 9, 0, 0, " ] NOT DONE", " ] NOT DONE"},
         {kBerlin, 9, 0, 12, 23, 59, 1, " ] DONE on 12 Dec", " ] DONE ON TIME"},

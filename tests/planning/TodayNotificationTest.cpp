@@ -51,7 +51,7 @@ TEST_F(TodayNotificationTest, NamesOrCountsTodaysRemindersAndIsSentOnlyWithTheOp
     EXPECT_EQ(CDesktopNotifications::Sent(), Sent());
 }
 
-TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiaryIsOpen)
+TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachLocalMidnightWhileADiaryIsOpen)
 {
     AddReminder(LocalTime(2002, 12, 5, 9), "Dentist");
     AddReminder(LocalTime(2002, 12, 6, 9), "Concert");
@@ -69,11 +69,8 @@ TEST_F(TodayNotificationTest, AnnouncedAtStartAndOnceAfterEachMidnightWhileADiar
     CClock::SetFixed(LocalTime(2002, 12, 6, 0, 0) + 1);
     notices.OnTimer();
     EXPECT_EQ(CDesktopNotifications::Sent(), (Sent{"Today: Dentist|", "Today: Concert|"}));
-}
 
-TEST_F(TodayNotificationTest, MidnightIsLocalAcrossTheChangeOfClocks)
-{
-    // Berlin puts its clocks back on 25 October 2026: that day has 25 hours.
+    // Midnight is local: Berlin puts its clocks back on 25 October 2026 (25 hours).
     EXPECT_EQ(CReminderNotices::MsecsToMidnight(LocalTime(2026, 10, 24, 23)), 3600 * 1000 + 1000);
     EXPECT_EQ(CReminderNotices::MsecsToMidnight(LocalTime(2026, 10, 25, 0, 30)),
               int64_t{24 * 3600 + 1800} * 1000 + 1000);
