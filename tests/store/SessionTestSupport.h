@@ -4,10 +4,26 @@
 
 #include "StoreTestSupport.h"
 #include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace storetest {
+
+// A session on an encrypted diary: made under the password if there is no file yet, else unlocked.
+inline std::unique_ptr<CDiarySession> OpenEncrypted(const std::string& path,
+                                                    const std::string& password = "secret")
+{
+    auto session = std::make_unique<CDiarySession>(CDiaryName(path));
+    if (Exists(path)) {
+        EXPECT_TRUE(session->ReadFirstEntry() && session->Unlock(Passphrase(password)));
+    } else {
+        EXPECT_TRUE(session->Encrypted()->Create(password, KdfParams::Cheapest()).ok());
+        session->SetPassword(Passphrase(password));
+    }
+    return session;
+}
 
 inline void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
 {
