@@ -55,13 +55,10 @@ inline std::string SessionContent(const CDiarySession& session, Show show = Show
     std::vector<std::string> texts;
     for (uint32_t i = 0; i < headers.size(); ++i) {
         auto store = session.MakeStore(i);
-        if (!store->ReadEntry())
-            texts.push_back("<unreadable>");
-        else
-            texts.push_back(
-                (full ? std::to_string(store->entry.time) + ' ' + store->entry.password + ' '
-                      : "") +
-                store->entry.text);
+        texts.push_back(!store->ReadEntry() ? std::string("<unreadable>")
+                        : full ? std::to_string(store->entry.time) + ' ' + store->entry.password +
+                                     ' ' + store->entry.text
+                               : store->entry.text);
     }
     if (show == Show::Sorted)
         std::sort(texts.begin(), texts.end());
