@@ -62,27 +62,18 @@ TEST(Figures, StreaksFollowLocalDays)
     }
     const std::vector<int32_t> days = EntryDays(headers);
 
-    struct Case
-    {
-        int64_t now;
-        int current;
-        int span;
-    };
-    const Case cases[] = {
-        {LocalTime(2024, 4, 2, 0, 0), 36, Day(2024, 4, 2) - Day(2023, 12, 30) + 1},
-        {LocalTime(2024, 4, 3, 23, 59), 36,
-         Day(2024, 4, 3) - Day(2023, 12, 30) + 1}, // today not written yet
-        {LocalTime(2024, 4, 4, 0, 0), 0, Day(2024, 4, 4) - Day(2023, 12, 30) + 1},
-        {LocalTime(2024, 1, 2, 9, 0), 4,
-         Day(2024, 4, 2) - Day(2023, 12, 30) + 1}, // later entries widen the span
-    };
-    for (const Case& c : cases) {
-        const DiaryFigures figures = ComputeFigures(headers, days, LocalToday(c.now));
+    // (now, current streak, the span's last day: today, or a later entry's day)
+    for (const auto& [now, current, last] :
+         {std::tuple{LocalTime(2024, 4, 2, 0, 0), 36, Day(2024, 4, 2)},
+          std::tuple{LocalTime(2024, 4, 3, 23, 59), 36, Day(2024, 4, 3)}, // today not written yet
+          std::tuple{LocalTime(2024, 4, 4, 0, 0), 0, Day(2024, 4, 4)},
+          std::tuple{LocalTime(2024, 1, 2, 9, 0), 4, Day(2024, 4, 2)}}) {
+        const DiaryFigures figures = ComputeFigures(headers, days, LocalToday(now));
         EXPECT_EQ(figures.entries, 6 + 36);
         EXPECT_EQ(figures.daysWithEntry, 4 + 36);
         EXPECT_EQ(figures.longestStreak, 36);
-        EXPECT_EQ(figures.currentStreak, c.current) << c.now;
-        EXPECT_EQ(figures.daySpan, c.span) << c.now;
+        EXPECT_EQ(figures.currentStreak, current) << now;
+        EXPECT_EQ(figures.daySpan, last - Day(2023, 12, 30) + 1) << now;
     }
     const DiaryFigures figures = ComputeFigures(headers, days, Day(2024, 4, 2));
     EXPECT_EQ(figures.moodCounts, (std::array{0, 0, 18, 18, 1, 1, 3}));
@@ -113,10 +104,9 @@ TEST(YearGrid, DaysTakeTheirLatestEntry)
     EXPECT_EQ(newYear.entries, 3);
     EXPECT_EQ((std::array{newYear.mood, newYear.fatigue, newYear.shape, newYear.dream}),
               (std::array{2, 0, 0, 2}));
-    EXPECT_EQ(grid.At(2, 29).entry, 4);
-    EXPECT_EQ(grid.At(3, 10).entry, 5);
-    EXPECT_EQ(grid.At(11, 3).entry, 6);
-    EXPECT_EQ(grid.At(12, 31).entry, 7);
+    for (const auto& [month, day, entry] :
+         {std::tuple{2, 29, 4}, std::tuple{3, 10, 5}, std::tuple{11, 3, 6}, std::tuple{12, 31, 7}})
+        EXPECT_EQ(grid.At(month, day).entry, entry) << month << '/' << day;
     EXPECT_EQ(std::count_if(grid.days.begin(), grid.days.end(),
                             [](const GridDay& day) { return day.entry >= 0; }),
               6); // nothing of 2023 or 2025 leaked in

@@ -9,9 +9,7 @@
 #include <QLineSeries>
 #include <gtest/gtest.h>
 
-namespace {
 constexpr double kGraphics = 3.0;
-} // namespace
 
 TEST(ContrastTest, GraphPanelPartsStandOutFromItsBackground)
 {

@@ -3,6 +3,7 @@
 
 #include "stats/OnThisDay.h"
 
+#include "stats/LocalDays.h"
 #include "stats/OnThisDayLines.h"
 #include "stats/OnThisDayView.h"
 #include "stats/WordText.h"
@@ -41,30 +42,24 @@ TEST(OnThisDay, LeapDaysAndFirstOfMarchAcrossZones)
         Header(LocalTime(2023, 3, 1, 0, 30)),   // 6
         Header(LocalTime(2024, 2, 29, 12)),     // 7
     };
-    struct Case
-    {
-        const char* zone;
-        int year, month, day;
-        Found expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, CivilDate, Found> cases[] = {
         // 29 February: only earlier 29 Februaries.
-        {"Pacific/Auckland", 2028, 2, 29, {{4, 7}, {8, 3}, {12, 0}}},
+        {"Pacific/Auckland", {2028, 2, 29}, {{4, 7}, {8, 3}, {12, 0}}},
         // 28 February of a common year: a leap year's 29 February counts too,
         // and the latest entry of the two days stands for the year.
-        {"Pacific/Auckland", 2025, 2, 28, {{1, 7}, {2, 5}, {5, 3}, {9, 0}}},
-        {"Pacific/Auckland", 2025, 3, 1, {{2, 6}, {4, 4}}},
+        {"Pacific/Auckland", {2025, 2, 28}, {{1, 7}, {2, 5}, {5, 3}, {9, 0}}},
+        {"Pacific/Auckland", {2025, 3, 1}, {{2, 6}, {4, 4}}},
         // The same instants in Los Angeles, 21 hours behind.
-        {"America/Los_Angeles", 2025, 3, 1, {}},
-        {"America/Los_Angeles", 2025, 2, 28, {{1, 7}, {2, 6}, {4, 4}, {5, 3}, {9, 0}}},
-        {"America/Los_Angeles", 2028, 2, 29, {{8, 3}}},
-        {"America/Los_Angeles", 2028, 2, 28, {{4, 7}, {5, 6}, {7, 4}, {8, 2}, {12, 0}}},
+        {"America/Los_Angeles", {2025, 3, 1}, {}},
+        {"America/Los_Angeles", {2025, 2, 28}, {{1, 7}, {2, 6}, {4, 4}, {5, 3}, {9, 0}}},
+        {"America/Los_Angeles", {2028, 2, 29}, {{8, 3}}},
+        {"America/Los_Angeles", {2028, 2, 28}, {{4, 7}, {5, 6}, {7, 4}, {8, 2}, {12, 0}}},
     };
-    for (const Case& c : cases) {
-        PinTimeZone(c.zone);
-        EXPECT_EQ(Find(headers, LocalTime(c.year, c.month, c.day, 23, 59)), c.expected)
-            << c.zone << " " << c.year << "-" << c.month << "-" << c.day;
-        EXPECT_EQ(Find(headers, LocalTime(c.year, c.month, c.day, 0, 0)), c.expected);
+    for (const auto& [zone, date, expected] : cases) {
+        PinTimeZone(zone);
+        EXPECT_EQ(Find(headers, LocalTime(date.year, date.month, date.day, 23, 59)), expected)
+            << zone << " " << date.year << "-" << date.month << "-" << date.day;
+        EXPECT_EQ(Find(headers, LocalTime(date.year, date.month, date.day, 0, 0)), expected);
     }
 }
 

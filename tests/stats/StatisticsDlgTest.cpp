@@ -72,11 +72,15 @@ TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndFramesFullAndBlankDa
     CYearGridView& grid = *dialog->Grid();
     QImage picture(grid.size(), QImage::Format_RGB32);
     grid.render(&picture);
+    // Seven mood colours, each its own and none the blank day's.
+    QList<QRgb> seen{picture.pixelColor(grid.CellRect(1, 8).center()).rgb()};
+    EXPECT_EQ(seen[0], CYearGridView::BlankColor().rgb());
     for (int mood = -3; mood <= 3; ++mood) {
-        const QPoint centre = grid.CellRect(1, mood + 4).center();
-        EXPECT_EQ(picture.pixelColor(centre), CYearGridView::RatingColor(mood)) << mood;
+        const QColor shown = picture.pixelColor(grid.CellRect(1, mood + 4).center());
+        EXPECT_EQ(shown, CYearGridView::RatingColor(mood)) << mood;
+        EXPECT_FALSE(seen.contains(shown.rgb())) << mood;
+        seen.append(shown.rgb());
     }
-    EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 8).center()), CYearGridView::BlankColor());
     // Every day framed at 3:1: a day with an entry filled up to the frame, one
     // without framed smaller, its cell's edge left to the background.
     const QColor background = grid.palette().window().color();
@@ -90,20 +94,13 @@ TEST_F(StatisticsDlgTest, RenderedYearShowsEachMoodColourAndFramesFullAndBlankDa
     // The latest of two entries colours the day.
     EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 10).center()), CYearGridView::RatingColor(2));
 
-    // The seven mood colours differ, none is the blank day's.
-    QList<QRgb> seen{CYearGridView::BlankColor().rgb()};
-    for (int mood = -3; mood <= 3; ++mood) {
-        EXPECT_FALSE(seen.contains(CYearGridView::RatingColor(mood).rgb()));
-        seen.append(CYearGridView::RatingColor(mood).rgb());
-    }
-
     // Fatigue of the same year: 10 January's latest entry says 0.
     dialog->findChild<QComboBox*>("scale")->setCurrentIndex(1);
     grid.render(&picture);
     EXPECT_EQ(picture.pixelColor(grid.CellRect(1, 10).center()), CYearGridView::RatingColor(0));
 }
 
-TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiary)
+TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiaryAndTheLatestYearWithEntriesOpens)
 {
     auto dialog = Open();
     EXPECT_EQ(Text(*dialog, "entries"), QStringLiteral("Entries: 13"));
@@ -129,11 +126,9 @@ TEST_F(StatisticsDlgTest, FiguresCoverTheWholeDiary)
     QTest::keyClick(dialog->Grid(), Qt::Key_PageUp);
     EXPECT_EQ(dialog->Year(), 2023);
     EXPECT_EQ(Text(*dialog, "entries"), QStringLiteral("Entries: 13"));
-}
 
-TEST_F(StatisticsDlgTest, AYearWithoutEntriesOpensOnTheLatestYearThatHasThem)
-{
-    auto dialog = Open(LocalTime(2026, 2, 10, 9));
+    // A year without entries opens on the latest year that has them.
+    dialog = Open(LocalTime(2026, 2, 10, 9));
     EXPECT_EQ(dialog->Year(), 2024);
     EXPECT_EQ(dialog->Grid()->Cursor(), (CivilDate{2024, 3, 22})); // the last entry's day
     auto* years = dialog->findChild<QComboBox*>("year");
@@ -154,14 +149,11 @@ TEST_F(StatisticsDlgTest, DaysAskForTheirEntriesByKeyAndClick)
 
     grid->setFocus();
     EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 3, 22})); // today
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTest::keyClick(grid, Qt::Key_Left);
-    QTest::keyClick(grid, Qt::Key_Left);
-    QTest::keyClick(grid, Qt::Key_Left); // 19 March: no entry, nothing asked
-    QTest::keyClick(grid, Qt::Key_Enter);
-    QTest::keyClick(grid, Qt::Key_Up);
-    QTest::keyClick(grid, Qt::Key_Up);
-    QTest::keyClick(grid, Qt::Key_Right); // 20 January
+    // Today's entry asked, then 19 March's (no entry: nothing asked), then on to 20 January.
+    for (Qt::Key key : {Qt::Key_Enter, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Return,
+                        Qt::Key_Up, Qt::Key_Up, Qt::Key_Right}) {
+        QTest::keyClick(grid, key);
+    }
     EXPECT_EQ(grid->Cursor(), (CivilDate{2024, 1, 20}));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 10).center());
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 8).center());

@@ -54,14 +54,6 @@ protected:
         ASSERT_TRUE(store.SortEntries() && store.SortReminders() && store.SortPlannerTasks());
     }
 
-    std::array<std::string, 4> FileBytes(const std::string& name = "travel.ilm")
-    {
-        std::array<std::string, 4> bytes;
-        for (size_t i = 0; i < 4; ++i)
-            bytes[i] = ReadFileBytes(Sibling("idrp"[i], name));
-        return bytes;
-    }
-
     DiaryParts Parts(const std::string& name)
     {
         DiaryParts parts;
@@ -116,14 +108,14 @@ TEST_F(DiaryMerge, UnionOfTwoFourFileDiariesAddsWhatOnlyTheOtherHas)
     EXPECT_TRUE(messages.empty());
 
     // Merged once more, and merged with itself: nothing to add, nothing written.
-    const auto before = FileBytes();
+    const auto before = FolderFiles();
     for (const char* copy : {"other.ilm", "travel.ilm"}) {
         SCOPED_TRACE(copy);
         ASSERT_TRUE(CDiaryMerge::Compare(Parts("travel.ilm"), Parts(copy), plan));
         EXPECT_TRUE(plan.IsEmpty());
         EXPECT_EQ(Counts(plan), "");
         ASSERT_TRUE(MergeInto("travel.ilm", Parts(copy)));
-        EXPECT_EQ(FileBytes(), before);
+        EXPECT_EQ(FolderFiles(), before);
     }
 }
 
@@ -136,23 +128,15 @@ protected:
     {
         DiaryMerge::SetUp();
         {
-            CDiarySession first{CDiaryName(Diary("mine.dayloom"))};
-            ASSERT_TRUE(first.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
+            const auto first = OpenEncrypted(Diary("mine.dayloom"));
             for (const auto& [time, text] : kShared)
-                SaveEntry(first, text, time);
+                SaveEntry(*first, text, time);
         }
         WriteFileBytes(Diary("other.dayloom"), ReadFileBytes(Diary("mine.dayloom")));
-        mine = Open("mine.dayloom");
-        other = Open("other.dayloom");
+        mine = OpenEncrypted(Diary("mine.dayloom"));
+        other = OpenEncrypted(Diary("other.dayloom"));
         mine->Encrypted()->SetClock([] { return int64_t(1'700'000'000); });
         other->Encrypted()->SetClock([] { return int64_t(1'700'000'100); });
-    }
-
-    std::unique_ptr<CDiarySession> Open(const std::string& name)
-    {
-        auto session = std::make_unique<CDiarySession>(CDiaryName(Diary(name)));
-        EXPECT_TRUE(session->Encrypted()->Unlock("secret").ok());
-        return session;
     }
 
     static uint32_t IndexOf(CDiarySession& session, int64_t time)
@@ -247,7 +231,7 @@ TEST_F(EncryptedCopies, EachCopysDeletionsAndEditsSurviveTheMergeEitherWay)
     EXPECT_EQ(*mine->Encrypted()->History(), *other->Encrypted()->History());
 
     // Reopened, merged with itself and with the other copy again: nothing.
-    mine = Open("mine.dayloom");
+    mine = OpenEncrypted(Diary("mine.dayloom"));
     EXPECT_EQ(SessionContent(*mine, Show::Sorted), merged);
     for (CDiarySession* copy : {mine.get(), other.get()}) {
         ASSERT_TRUE(CDiaryMerge::Compare(mine->Encrypted()->CurrentParts(),
@@ -278,7 +262,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
         std::string("\x58\x02\0\0\0\0\0\0", 8) + std::string(8, '\0') +
         std::string(reinterpret_cast<const char*>(hash), 32) + std::string(32, '\0');
     EXPECT_EQ(*mine->Encrypted()->History(), expected);
-    mine = Open("mine.dayloom");
+    mine = OpenEncrypted(Diary("mine.dayloom"));
     EXPECT_EQ(*mine->Encrypted()->History(), expected) << "written with the deletion";
 
     // B edited there, merged, edited back there: the older form wins again.
@@ -300,7 +284,7 @@ TEST_F(EncryptedCopies, HistoryRecordsItsBytesAndAnEditBackIsNoDeletion)
     EXPECT_TRUE(plan.deletionsComeBack);
     EXPECT_EQ(Counts(plan), "+1 back");
     ASSERT_TRUE(CDiaryMerge::Merge(*mine, Parts("four.ilm")));
-    mine = Open("mine.dayloom");
+    mine = OpenEncrypted(Diary("mine.dayloom"));
     EXPECT_EQ(SessionContent(*mine, Show::Sorted),
               "{\\rtf1 A}\n{\\rtf1 B}\n{\\rtf1 C}\n{\\rtf1 D}\n{\\rtf1 E}\n{\\rtf1 F}\n");
     EXPECT_FALSE(Exists(Diary("mine.ilm")) || Exists(Diary("mine.dlm")));
@@ -344,13 +328,12 @@ TEST_F(EncryptedCopies, RussianReminderAndTaskSurviveReopenPasswordChangeAndMerg
     const std::string expected = birthday + "||" + call + '|';
     EXPECT_EQ(texts(*mine), expected);
     ASSERT_TRUE(mine->ChangePassword(Passphrase("new password")));
-    mine = std::make_unique<CDiarySession>(CDiaryName(Diary("mine.dayloom")));
-    ASSERT_TRUE(mine->Encrypted()->Unlock("new password").ok());
+    mine = OpenEncrypted(Diary("mine.dayloom"), "new password");
     EXPECT_EQ(texts(*mine), expected);
     EXPECT_EQ(CScriptTexts::Decode(*mine->Encrypted()->ScriptTexts())->size(), 2u);
 
     ASSERT_TRUE(CDiaryMerge::Merge(*other, mine->Encrypted()->CurrentParts()));
-    other = Open("other.dayloom");
+    other = OpenEncrypted(Diary("other.dayloom"));
     EXPECT_EQ(texts(*other), expected);
 }
 
@@ -362,7 +345,7 @@ TEST_F(DiaryMerge, FailureAtAnyWriteStepLeavesEveryFileAsItWas)
         ClearDir();
         BuildTwoCopies();
         const DiaryParts other = Parts("other.ilm");
-        const auto before = FileBytes();
+        const auto before = FolderFiles();
         bool hit = false;
         bool folderFlush = false;
         int seen = 0;
@@ -389,9 +372,7 @@ TEST_F(DiaryMerge, FailureAtAnyWriteStepLeavesEveryFileAsItWas)
         EXPECT_FALSE(merged);
         EXPECT_FALSE(messages.empty());
         messages.clear();
-        EXPECT_EQ(FileBytes(), before);
-        for (const auto& file : std::filesystem::directory_iterator(Dir()))
-            EXPECT_FALSE(file.path().string().ends_with(".tmp")) << file.path();
+        EXPECT_EQ(FolderFiles(), before) << "no file changed, none left behind";
     }
     // Opens, temporary files written and flushed, renames and folder flushes.
     EXPECT_GT(steps, 12);

@@ -17,22 +17,18 @@ using DiarySessionTest = StoreTest;
 
 TEST(DiaryNameTest, TheExtensionMustBeTheFileNamesOwnAndEveryNameComesFromIt)
 {
-    struct Case
-    {
-        const char* path;
-        uint16_t location; // where the extension is found
-    };
-    for (const Case& c : {Case{"/d/travel.ilm", 10}, Case{"travel.x", 7}, Case{"/d.x/travel", 0},
-                          Case{"/d/travel.", 0}, Case{"/d/.ilm", 4}, Case{"", 0}}) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(CDiaryName(c.path).ExtLoc(), c.location);
-        EXPECT_EQ(CDiaryName(c.path).IsUsable(), c.location != 0);
+    // Each path with where its extension is found (0: nowhere).
+    for (const auto& [path, location] :
+         {std::pair{"/d/travel.ilm", 10}, std::pair{"travel.x", 7}, std::pair{"/d.x/travel", 0},
+          std::pair{"/d/travel.", 0}, std::pair{"/d/.ilm", 4}, std::pair{"", 0}}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(CDiaryName(path).ExtLoc(), location);
+        EXPECT_EQ(CDiaryName(path).IsUsable(), location != 0);
     }
     // A position inside a folder name, before the dot, or past the end.
     EXPECT_FALSE(CDiaryName("/d.x/travel", 4).IsUsable());
-    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 9).IsUsable());
-    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 13).IsUsable());
-    EXPECT_FALSE(CDiaryName("/d/travel.ilm", 0).IsUsable());
+    for (uint16_t at : {9, 13, 0})
+        EXPECT_FALSE(CDiaryName("/d/travel.ilm", at).IsUsable()) << at;
 
     // Every name the program derives from a diary's.
     const CDiaryName name("/h/ann/trip.2024.ilm");
@@ -106,9 +102,8 @@ TEST_F(DiarySessionTest, UnlockingComparesTheFirstEntrysPassword)
     CDiarySession session{CDiaryName(Diary())};
     ASSERT_TRUE(session.ReadFirstEntry());
     EXPECT_FALSE(session.IsNew());
-    EXPECT_FALSE(session.Unlock("secret1")) << "case matters";
-    EXPECT_FALSE(session.Unlock("Secret"));
-    EXPECT_FALSE(session.Unlock("Later-pw"));
+    for (const char* wrong : {"secret1", "Secret", "Later-pw"}) // case matters
+        EXPECT_FALSE(session.Unlock(wrong)) << wrong;
     EXPECT_TRUE(session.Password().empty());
     EXPECT_TRUE(session.Unlock(Passphrase(std::string("Secret1\0junk", 12))))
         << "stored bytes end at a zero";

@@ -138,19 +138,17 @@ TEST_F(EncryptedDiary, RoundTripPasswordChangeWithANewDataKeyAndNoPlaintext)
     EXPECT_EQ(StatusOf(spliced), EncryptedStatus::Damaged);
     EXPECT_EQ(StatusOf(before), EncryptedStatus::Ok) << "the old copy itself opens";
 
-    std::string everything; // every file in the folder
-    for (const auto& entry : std::filesystem::directory_iterator(Dir()))
-        everything += ReadFileBytes(entry.path().string());
-    for (const std::string plain :
-         {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
-        EXPECT_EQ(everything.find(plain), std::string::npos) << plain;
+    for (const auto& [name, bytes] : FolderFiles())
+        for (const std::string plain :
+             {"Anna", "Second", "dentist", "12/05/2026", "index", "correct horse", "new secret"})
+            EXPECT_EQ(bytes.find(plain), std::string::npos) << name << ": " << plain;
 
     EXPECT_EQ(CEncryptedDiaryFile(Diary("absent.dayloom")).Open(kPassword).cause,
               FileErrorCause::FileNotFound);
     EXPECT_FALSE(Exists(Diary("absent.dayloom")));
 }
 
-TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
+TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenKeepTheirLayoutAndTheirLaterParts)
 {
     // Version 1 seals each part whole; 2 and 3 the texts in two 16-byte chunks;
     // 3 keys from UTF-8 (NFC) and holds a fifth part of an unknown kind.
@@ -165,9 +163,7 @@ TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
         SCOPED_TRACE(name);
         const std::string bytes = Golden(name);
         ASSERT_EQ(bytes.size(), size + 13 + 23 + 0 + 9);
-        EXPECT_EQ(bytes.substr(0, 16), std::string("\x89"
-                                                   "DLM\r\n\x1A\n") +
-                                           start);
+        EXPECT_EQ(bytes.substr(0, 16), std::string("\211DLM\r\n\032\n") + start);
         CEncryptedDiaryFile opened(Path());
         ASSERT_TRUE(opened.Unlock(bytes, password).ok());
         EXPECT_EQ(opened.Parts().bytes, kGoldenParts);
@@ -192,39 +188,37 @@ TEST_F(EncryptedDiary, GoldenFilesOfEveryVersionOpenAndKeepTheirLayout)
     CEncryptedDiaryFile changed(Path());
     ASSERT_TRUE(changed.Open("golden password").ok());
     EXPECT_EQ(changed.Parts(), file.Parts());
-}
 
-TEST_F(EncryptedDiary, VersionThreeGoldenFileKeepsItsPartTableAndItsLaterPart)
-{
-    const std::string golden = Golden("golden-v3.dayloom");
-    EXPECT_EQ(golden.substr(kPartCountAt, 4), std::string("\x05\0\0\0", 4));
+    // Version 3's part table, its later part carried along, and tables forged.
+    const std::string v3 = Golden("golden-v3.dayloom");
+    EXPECT_EQ(v3.substr(kPartCountAt, 4), std::string("\x05\0\0\0", 4));
     for (uint32_t i = 0; i < 5; ++i)
-        EXPECT_EQ(static_cast<unsigned char>(golden[kV3PartTableAt + i * kV3PartEntrySize]),
+        EXPECT_EQ(static_cast<unsigned char>(v3[kV3PartTableAt + i * kV3PartEntrySize]),
                   i < 4 ? i + 1 : 9);
-    EXPECT_EQ(StatusOf(golden, Passphrase("g\xF6lden passw\xF6rd", "g\xF6lden passw\xF6rd")),
+    EXPECT_EQ(StatusOf(v3, Passphrase("g\xF6lden passw\xF6rd", "g\xF6lden passw\xF6rd")),
               EncryptedStatus::WrongPassword)
         << "version 3 derives from UTF-8, never from Windows-1252";
 
-    WriteFileBytes(Path(), golden);
-    CEncryptedDiaryFile file(Path());
-    ASSERT_TRUE(file.Open(Passphrase(kGoldenUtf8, std::nullopt)).ok());
-    ASSERT_EQ(file.OtherParts().size(), 1u);
-    EXPECT_EQ(file.OtherParts()[0].kind, 9u);
-    EXPECT_EQ(file.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
+    WriteFileBytes(Path(), v3);
+    CEncryptedDiaryFile later(Path());
+    ASSERT_TRUE(later.Open(Passphrase(kGoldenUtf8, std::nullopt)).ok());
+    ASSERT_EQ(later.OtherParts().size(), 1u);
+    EXPECT_EQ(later.OtherParts()[0].kind, 9u);
+    EXPECT_EQ(later.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
     // A commit and a password change carry the later part along.
-    file.Parts()[DiaryPart::Planner] = "Plan: coffee";
-    ASSERT_TRUE(file.Commit().ok());
-    ASSERT_TRUE(file.ChangePassword("other", KdfParams::Cheapest()).ok());
-    CEncryptedDiaryFile reread(Path());
-    ASSERT_TRUE(reread.Open("other").ok());
-    EXPECT_EQ(reread.Parts()[DiaryPart::Planner], "Plan: coffee");
-    ASSERT_EQ(reread.OtherParts().size(), 1u);
-    EXPECT_EQ(reread.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
+    later.Parts()[DiaryPart::Planner] = "Plan: coffee";
+    ASSERT_TRUE(later.Commit().ok());
+    ASSERT_TRUE(later.ChangePassword("other", KdfParams::Cheapest()).ok());
+    CEncryptedDiaryFile laterReread(Path());
+    ASSERT_TRUE(laterReread.Open("other").ok());
+    EXPECT_EQ(laterReread.Parts()[DiaryPart::Planner], "Plan: coffee");
+    ASSERT_EQ(laterReread.OtherParts().size(), 1u);
+    EXPECT_EQ(laterReread.OtherParts()[0].bytes, std::string("a later kind\n\0", 14));
 
     // A table without a diary part, with one twice, or with kind 0 is damage.
     for (auto [entry, kind] :
          {std::pair{1, 1}, std::pair{3, 9}, std::pair{4, 0}, std::pair{4, 1}}) {
-        std::string forged = golden;
+        std::string forged = v3;
         forged[kV3PartTableAt + entry * kV3PartEntrySize] = static_cast<char>(kind);
         Reseal(forged, V3HeaderSize(5));
         EXPECT_EQ(StatusOf(forged, Passphrase(kGoldenUtf8, std::nullopt)), EncryptedStatus::Damaged)

@@ -86,34 +86,31 @@ TEST_F(EncryptedSession, ScriptedSessionLeavesNothingReadableAndReopens)
 
 TEST_F(EncryptedSession, FailedWritesAreReportedAndRolledBack)
 {
-    CDiarySession session{CDiaryName(Path())};
-    ASSERT_TRUE(session.Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
-    SaveEntry(session, "{\\rtf1 kept}", 1000);
-    const std::string before = SessionContent(session);
+    const auto session = OpenEncrypted(Path());
+    SaveEntry(*session, "{\\rtf1 kept}", 1000);
+    const std::string before = SessionContent(*session);
 
     CFileFaults::Install(
         [](FileOp op, const std::string&) { return op == FileOp::Rename ? EIO : 0; });
-    SaveEntry(session, "{\\rtf1 lost}", 2000);
+    SaveEntry(*session, "{\\rtf1 lost}", 2000);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("travel.dayloom"), std::string::npos) << messages[0];
-    EXPECT_FALSE(session.ChangePassword("other"));
-    ASSERT_TRUE(session.MakeStore()->DeleteEntry(0));
+    EXPECT_FALSE(session->ChangePassword("other"));
+    ASSERT_TRUE(session->MakeStore()->DeleteEntry(0));
     EXPECT_EQ(messages.size(), 3u);
-    EXPECT_EQ(SessionContent(session), before) << "memory back to what the file holds";
-    EXPECT_EQ(*session.Encrypted()->History(), "") << "a deletion not written is not remembered";
+    EXPECT_EQ(SessionContent(*session), before) << "memory back to what the file holds";
+    EXPECT_EQ(*session->Encrypted()->History(), "") << "a deletion not written is not remembered";
 
     // A file that cannot be read back keeps the entry in memory for the next write.
     std::filesystem::rename(Path(), Path() + ".away");
-    SaveEntry(session, "{\\rtf1 kept in memory}", 3000);
+    SaveEntry(*session, "{\\rtf1 kept in memory}", 3000);
     CFileFaults::Install({});
-    const std::string kept = SessionContent(session);
+    const std::string kept = SessionContent(*session);
     EXPECT_NE(kept.find("kept in memory"), std::string::npos) << kept;
-    EXPECT_TRUE(session.Encrypted()->Commit().ok());
+    EXPECT_TRUE(session->Encrypted()->Commit().ok());
 
-    session.Encrypted()->Lock();
-    CDiarySession reopened{CDiaryName(Path())};
-    ASSERT_TRUE(reopened.Encrypted()->Unlock("secret").ok());
-    EXPECT_EQ(SessionContent(reopened), kept);
+    session->Encrypted()->Lock();
+    EXPECT_EQ(SessionContent(*OpenEncrypted(Path())), kept);
 }
 
 // The records of an encrypted diary hold no password and its texts no mask.
@@ -174,21 +171,20 @@ TEST_F(EncryptedSession, PasswordChangesCarryTheDraftOver)
                back == draft;
     };
 
-    CDiarySession session{CDiaryName(Path())};
-    ASSERT_TRUE(session.Encrypted()->Create("first", KdfParams::Cheapest()).ok());
-    SaveEntry(session, "{\\rtf1 saved}", 1000);
-    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(session)).ok());
+    const auto session = OpenEncrypted(Path(), "first");
+    SaveEntry(*session, "{\\rtf1 saved}", 1000);
+    ASSERT_TRUE(drafts.Write(draft, *CDraftSealer::ForSession(*session)).ok());
     EXPECT_EQ(ReadFileBytes(drafts.Path()).find("unsaved"), std::string::npos) << "sealed";
-    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get(), drafts));
-    ASSERT_TRUE(session.ChangePassword(Passphrase("second")));
-    EXPECT_TRUE(read(CDraftSealer::ForSession(session).get(), drafts))
+    EXPECT_TRUE(read(CDraftSealer::ForSession(*session).get(), drafts));
+    ASSERT_TRUE(session->ChangePassword(Passphrase("second")));
+    EXPECT_TRUE(read(CDraftSealer::ForSession(*session).get(), drafts))
         << "sealed under the new key";
 
     // A draft a change did not reach opens with its own password alone.
-    ASSERT_TRUE(session.Encrypted()->ChangePassword("third", KdfParams::Cheapest()));
-    EXPECT_FALSE(read(CDraftSealer::ForSession(session).get(), drafts));
-    EXPECT_FALSE(read(CDraftSealer::ForEarlierPassword(session, "first").get(), drafts));
-    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(session, "second").get(), drafts));
+    ASSERT_TRUE(session->Encrypted()->ChangePassword("third", KdfParams::Cheapest()));
+    EXPECT_FALSE(read(CDraftSealer::ForSession(*session).get(), drafts));
+    EXPECT_FALSE(read(CDraftSealer::ForEarlierPassword(*session, "first").get(), drafts));
+    EXPECT_TRUE(read(CDraftSealer::ForEarlierPassword(*session, "second").get(), drafts));
 
     // The same for a four-file diary and its text cipher (a change behind its
     // back is the editor's draft test).

@@ -2,7 +2,7 @@
 // another computer's version) between two writes of this one: that version
 // is kept beside it as a conflict copy, never written over.
 
-#include "StoreTestSupport.h"
+#include "SessionTestSupport.h"
 #include "store/ConflictCopies.h"
 #include "store/DiarySession.h"
 #include "store/EncryptedDiaryFile.h"
@@ -17,25 +17,6 @@ class OutsideWrite : public StoreTest
 protected:
     std::string Path() const { return Diary("travel.dayloom"); }
 
-    static std::unique_ptr<CDiarySession> Open(const std::string& path)
-    {
-        auto session = std::make_unique<CDiarySession>(CDiaryName(path));
-        if (!Exists(path)) {
-            EXPECT_TRUE(session->Encrypted()->Create("secret", KdfParams::Cheapest()).ok());
-            session->SetPassword("secret");
-        } else {
-            EXPECT_TRUE(session->ReadFirstEntry() && session->Unlock("secret"));
-        }
-        return session;
-    }
-
-    static void Save(const CDiarySession& session, const std::string& text, int64_t time)
-    {
-        auto store = session.MakeStore();
-        Fill(*store, time, text, session.Password());
-        store->AppendEntry();
-    }
-
     // Another computer adds an entry to its copy, and the sync tool renames
     // that copy over the diary. Returns the bytes it brought.
     std::string ChangedElsewhere(const std::string& text)
@@ -43,7 +24,7 @@ protected:
         std::filesystem::create_directories(Diary("elsewhere"));
         const std::string there = Diary("elsewhere/travel.dayloom");
         WriteFileBytes(there, ReadFileBytes(Path()));
-        Save(*Open(there), text, 2000);
+        SaveEntry(*OpenEncrypted(there), text, 2000);
         const std::string bytes = ReadFileBytes(there);
         std::filesystem::rename(there, Path());
         return bytes;
@@ -52,13 +33,13 @@ protected:
 
 TEST_F(OutsideWrite, AnotherProgramsVersionIsKeptAsAConflictCopyOnce)
 {
-    const auto here = Open(Path());
-    Save(*here, "{\\rtf1 Here}", 1000);
-    Save(*here, "{\\rtf1 Here, too}", 1500);
+    const auto here = OpenEncrypted(Path());
+    SaveEntry(*here, "{\\rtf1 Here}", 1000);
+    SaveEntry(*here, "{\\rtf1 Here, too}", 1500);
     EXPECT_TRUE(CConflictCopies::FindBeside(Path()).empty()) << "its own writes keep nothing";
     const std::string theirs = ChangedElsewhere("{\\rtf1 There}");
 
-    Save(*here, "{\\rtf1 Here again}", 3000);
+    SaveEntry(*here, "{\\rtf1 Here again}", 3000);
     const std::vector<std::string> copies = CConflictCopies::FindBeside(Path());
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(copies[0], here->Encrypted()->File().KeptAside());
@@ -68,7 +49,7 @@ TEST_F(OutsideWrite, AnotherProgramsVersionIsKeptAsAConflictCopyOnce)
     // Once reloaded, the other version is its own: nothing more is kept.
     ChangedElsewhere("{\\rtf1 There, later}");
     ASSERT_TRUE(here->Reload());
-    Save(*here, "{\\rtf1 Here, later}", 4000);
+    SaveEntry(*here, "{\\rtf1 Here, later}", 4000);
     EXPECT_EQ(CConflictCopies::FindBeside(Path()).size(), 1u);
 
     setenv("TZ", "UTC", 1);
@@ -81,8 +62,8 @@ TEST_F(OutsideWrite, AnotherProgramsVersionIsKeptAsAConflictCopyOnce)
 
 TEST_F(OutsideWrite, WhenNoCopyCanBeMadeNothingIsWrittenOverIt)
 {
-    const auto here = Open(Path());
-    Save(*here, "{\\rtf1 Here}", 1000);
+    const auto here = OpenEncrypted(Path());
+    SaveEntry(*here, "{\\rtf1 Here}", 1000);
     const std::string theirs = ChangedElsewhere("{\\rtf1 There}");
     std::filesystem::remove_all(Diary("elsewhere"));
     // No second name (some file systems have none), then no copy either.
@@ -90,18 +71,17 @@ TEST_F(OutsideWrite, WhenNoCopyCanBeMadeNothingIsWrittenOverIt)
         const bool copy = path.find("conflicted copy") != std::string::npos;
         return copy && (op == FileOp::Rename || op == FileOp::Open) ? EIO : 0;
     });
-    Save(*here, "{\\rtf1 Here again}", 3000);
+    SaveEntry(*here, "{\\rtf1 Here again}", 3000);
     CFileFaults::Install({});
     EXPECT_EQ(ReadFileBytes(Path()), theirs);
     EXPECT_EQ(FolderFiles().size(), 1u) << "neither a copy nor a temporary file is left";
 
     // The failed command read the file back: theirs is now its own, and
     // the next write keeps it without a copy.
-    Save(*here, "{\\rtf1 Here, later}", 4000);
+    SaveEntry(*here, "{\\rtf1 Here, later}", 4000);
     EXPECT_TRUE(CConflictCopies::FindBeside(Path()).empty());
-    std::vector<EntryHeader> headers;
-    ASSERT_TRUE(Open(Path())->MakeStore()->ReadAllEntryHeaders(headers));
-    EXPECT_EQ(headers.size(), 3u) << "here, there and here later";
+    EXPECT_EQ(SessionContent(*OpenEncrypted(Path())),
+              "{\\rtf1 Here}\n{\\rtf1 There}\n{\\rtf1 Here, later}\n");
 }
 
 } // namespace

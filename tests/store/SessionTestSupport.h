@@ -4,10 +4,26 @@
 
 #include "StoreTestSupport.h"
 #include "store/DiarySession.h"
+#include "store/EncryptedSession.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace storetest {
+
+// A session on an encrypted diary: made under the password if there is no file yet, else unlocked.
+inline std::unique_ptr<CDiarySession> OpenEncrypted(const std::string& path,
+                                                    const std::string& password = "secret")
+{
+    auto session = std::make_unique<CDiarySession>(CDiaryName(path));
+    if (Exists(path)) {
+        EXPECT_TRUE(session->ReadFirstEntry() && session->Unlock(Passphrase(password)));
+    } else {
+        EXPECT_TRUE(session->Encrypted()->Create(password, KdfParams::Cheapest()).ok());
+        session->SetPassword(Passphrase(password));
+    }
+    return session;
+}
 
 inline void SaveEntry(const CDiarySession& session, const std::string& text, int64_t time)
 {
@@ -39,13 +55,10 @@ inline std::string SessionContent(const CDiarySession& session, Show show = Show
     std::vector<std::string> texts;
     for (uint32_t i = 0; i < headers.size(); ++i) {
         auto store = session.MakeStore(i);
-        if (!store->ReadEntry())
-            texts.push_back("<unreadable>");
-        else
-            texts.push_back(
-                (full ? std::to_string(store->entry.time) + ' ' + store->entry.password + ' '
-                      : "") +
-                store->entry.text);
+        texts.push_back(!store->ReadEntry() ? std::string("<unreadable>")
+                        : full ? std::to_string(store->entry.time) + ' ' + store->entry.password +
+                                     ' ' + store->entry.text
+                               : store->entry.text);
     }
     if (show == Show::Sorted)
         std::sort(texts.begin(), texts.end());
