@@ -120,13 +120,7 @@ FileResult CConflictCopies::KeepAside(const std::string& diaryPath, std::string&
             std::string bytes(static_cast<size_t>(source.Length()), '\0');
             if (source.ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
                 return {FileErrorCause::Generic, diaryPath};
-            CAtomicFile copy(kept, CAtomicFile::TempName::Unique, CAtomicFile::NewMode::OwnerOnly);
-            FileResult written = copy.Open();
-            if (written.ok())
-                written = copy.Write(bytes);
-            if (written.ok())
-                written = copy.Commit();
-            return written;
+            return CAtomicFile::Replace(kept, bytes, CAtomicFile::TempName::Unique);
         } catch (const CFileError& error) {
             return FileResult::From(error);
         } catch (const std::bad_alloc&) {
